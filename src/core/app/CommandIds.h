@@ -1,0 +1,32 @@
+#pragma once
+
+// Command identifiers. The program's own commands lie in 32772..33201; the
+// framework's standard commands start at 57600. Key files store these
+// numbers, so they never change.
+namespace cmd {
+
+// Framework commands.
+inline constexpr int FileNew = 57600;
+inline constexpr int FileOpen = 57601;
+inline constexpr int FileSave = 57603;
+inline constexpr int FileSaveAs = 57604;
+inline constexpr int FileMru1 = 57616;  // first recent file; up to 57631
+inline constexpr int EditClear = 57632;
+inline constexpr int EditCopy = 57634;
+inline constexpr int EditCut = 57635;
+inline constexpr int EditFind = 57636;
+inline constexpr int EditPaste = 57637;
+inline constexpr int EditRepeat = 57640;  // find next
+inline constexpr int EditReplace = 57641;
+inline constexpr int EditSelectAll = 57642;
+inline constexpr int EditUndo = 57643;
+inline constexpr int AppAbout = 57664;
+inline constexpr int AppExit = 57665;
+inline constexpr int Help = 57670;
+inline constexpr int NextPane = 57680;
+inline constexpr int PrevPane = 57681;
+
+// Document.
+inline constexpr int CharCode = 32940;
+
+} // namespace cmd

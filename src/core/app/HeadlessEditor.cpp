@@ -1,0 +1,15 @@
+#include "core/app/HeadlessEditor.h"
+
+HeadlessEditor::HeadlessEditor(platform::SettingsStore& settings, Ui& ui)
+    : m_app(settings, ui), m_doc(m_app, m_buffer), m_view(m_app, m_buffer)
+{
+    m_app.Attach(m_doc, m_view);
+    RegisterAllCommands(m_app);
+}
+
+HeadlessEditor::~HeadlessEditor() = default;
+
+void RegisterAllCommands(CKelvoApp& app)
+{
+    app.Doc().RegisterCommands(app.Commands());
+}

@@ -1,0 +1,72 @@
+#include "core/app/RecentFileList.h"
+
+#include "core/app/CKelvoApp.h"
+
+#include <QFileInfo>
+
+namespace {
+
+const QString kSection = QStringLiteral("Recent File List");
+
+} // namespace
+
+void RecentFileList::SetSize(int size)
+{
+    m_size = std::max(size, 0);
+    while (m_files.size() > m_size)
+        m_files.removeLast();
+}
+
+void RecentFileList::Add(const QString& path)
+{
+    if (path.isEmpty())
+        return;
+    const QString abs = QFileInfo(path).absoluteFilePath();
+    m_files.removeAll(abs);
+    m_files.prepend(abs);
+    while (m_files.size() > m_size)
+        m_files.removeLast();
+}
+
+void RecentFileList::Remove(int index)
+{
+    if (index >= 0 && index < m_files.size())
+        m_files.removeAt(index);
+}
+
+void RecentFileList::Load(const CKelvoApp& app)
+{
+    m_files.clear();
+    for (int i = 1; i <= m_size; ++i) {
+        const QString f = app.GetProfileString(kSection, QStringLiteral("File%1").arg(i), QString());
+        if (!f.isEmpty())
+            m_files.append(f);
+    }
+}
+
+void RecentFileList::Save(CKelvoApp& app) const
+{
+    app.WriteProfileString(kSection, QString(), QString());
+    for (int i = 0; i < m_files.size(); ++i)
+        app.WriteProfileString(kSection, QStringLiteral("File%1").arg(i + 1), m_files[i]);
+}
+
+QString RecentFileList::Abbreviate(const QString& path, int maxChars)
+{
+    if (path.size() <= maxChars)
+        return path;
+    const QString name = QFileInfo(path).fileName();
+    if (name.size() + 4 >= maxChars)
+        return name.size() <= maxChars ? name : QStringLiteral("...") + name.right(maxChars - 3);
+    const int keep = maxChars - static_cast<int>(name.size()) - 4;  // "...", "/"
+    return path.left(keep) + QStringLiteral(".../") + name;
+}
+
+QString RecentFileList::Caption(int index, int maxChars) const
+{
+    if (index < 0 || index >= m_files.size())
+        return QString();
+    QString shown = Abbreviate(m_files[index], maxChars);
+    shown.replace(u'&', QStringLiteral("&&"));
+    return QStringLiteral("&%1 %2").arg(index + 1).arg(shown);
+}

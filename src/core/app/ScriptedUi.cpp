@@ -1,0 +1,139 @@
+#include "core/app/ScriptedUi.h"
+
+#include "core/app/FormModel.h"
+
+QStringList ScriptedUi::Texts(const QString& kind) const
+{
+    QStringList out;
+    for (const Record& r : m_records)
+        if (r.kind == kind)
+            out.append(r.text);
+    return out;
+}
+
+const FormModel* ScriptedUi::LastForm() const
+{
+    return m_forms.empty() ? nullptr : &m_forms.back();
+}
+
+void ScriptedUi::Message(const QString& text, Icon)
+{
+    m_records.push_back({QStringLiteral("message"), text});
+}
+
+Ui::Answer ScriptedUi::Ask(const Question& question)
+{
+    m_records.push_back({QStringLiteral("question"),
+                         question.text.isEmpty() ? question.title : question.text});
+    if (m_answers.empty())
+        return question.escape;
+    const Answer a = m_answers.front();
+    m_answers.pop_front();
+    for (const Button& b : question.buttons)
+        if (b.answer == a)
+            return a;
+    // An answer the box does not offer counts as closing it.
+    return question.escape;
+}
+
+std::optional<QString> ScriptedUi::NextInput()
+{
+    if (m_inputs.empty())
+        return std::nullopt;
+    QString s = m_inputs.front();
+    m_inputs.pop_front();
+    return s;
+}
+
+std::optional<QString> ScriptedUi::Input(const QString& title, const QString& prompt,
+                                         const QString&)
+{
+    m_records.push_back({QStringLiteral("input"), prompt.isEmpty() ? title : prompt});
+    return NextInput();
+}
+
+std::optional<QString> ScriptedUi::ChooseFile(const FileDialog& dialog)
+{
+    m_lastFileDialog = dialog;
+    m_records.push_back({QStringLiteral("file"), dialog.title});
+    return NextInput();
+}
+
+std::optional<QString> ScriptedUi::ChooseFolder(const QString& initial)
+{
+    m_records.push_back({QStringLiteral("folder"), initial});
+    return NextInput();
+}
+
+std::optional<QString> ScriptedUi::ChooseColor(const QString& initial)
+{
+    m_records.push_back({QStringLiteral("color"), initial});
+    return NextInput();
+}
+
+Ui::Answer ScriptedUi::RunForm(FormModel& form)
+{
+    m_records.push_back({QStringLiteral("form"), form.title});
+    for (auto it = m_fields.begin(); it != m_fields.end();) {
+        if (form.Find(it->first)) {
+            if (!form.SetFromText(it->first, it->second))
+                m_records.push_back({QStringLiteral("error"),
+                                     QStringLiteral("%1: invalid value %2").arg(it->first, it->second)});
+            it = m_fields.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    Answer result = Answer::Ok;
+    for (;;) {
+        if (!m_answers.empty()) {
+            result = m_answers.front();
+            m_answers.pop_front();
+        } else {
+            result = Answer::Ok;
+        }
+        if (result == Answer::Yes)
+            result = Answer::Ok;
+        if (result != Answer::Ok)
+            break;
+        const QString problem = form.Validate();
+        if (problem.isEmpty())
+            break;
+        // The dialog stays open after its message; without a further answer
+        // the user gives up.
+        Message(problem);
+        if (m_answers.empty()) {
+            result = Answer::Cancel;
+            break;
+        }
+    }
+    if (result == Answer::No || result == Answer::All)
+        result = Answer::Cancel;
+    if (result == Answer::Back && !form.hasBack)
+        result = Answer::Cancel;
+    m_forms.push_back(form);
+    return result;
+}
+
+void ScriptedUi::SetWindowTitle(const QString& title)
+{
+    m_title = title;
+    m_records.push_back({QStringLiteral("title"), title});
+}
+
+void ScriptedUi::OpenExternal(const QString& pathOrUrl)
+{
+    m_records.push_back({QStringLiteral("open"), pathOrUrl});
+}
+
+QStringList ScriptedUi::FontFamilies() const
+{
+    // A fixed list, so that font forms come out the same on every machine.
+    return {QStringLiteral("DejaVu Sans"), QStringLiteral("DejaVu Sans Mono"),
+            QStringLiteral("Noto Sans CJK JP"), QStringLiteral("ＭＳ Ｐゴシック")};
+}
+
+void ScriptedUi::ShowAbout()
+{
+    m_records.push_back({QStringLiteral("about"), QString()});
+}

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "core/app/FormModel.h"
+#include "core/app/Ui.h"
+
+#include <QString>
+
+#include <deque>
+#include <utility>
+#include <vector>
+
+// A Ui that answers from queues and records everything it was shown. Serves
+// the tests and the batch tool.
+//
+// Questions and forms take the next answer of the answer queue. When it is
+// empty a question gets its escape answer (so nothing goes on unasked) and a
+// form is confirmed. Input boxes and file and folder choosers take the next
+// text of the input queue; when it is empty they are cancelled. Before a form
+// is shown, every pending field value whose name the form knows is applied,
+// in the order given.
+class ScriptedUi : public Ui {
+public:
+    struct Record {
+        QString kind;  // "message", "question", "input", "file", "folder",
+                       // "color", "form", "title", "open", "about",
+                       // "error"
+        QString text;
+    };
+
+    void QueueAnswer(Answer a) { m_answers.push_back(a); }
+    void QueueInput(const QString& text) { m_inputs.push_back(text); }
+    void QueueField(const QString& name, const QString& value)
+    {
+        m_fields.emplace_back(name, value);
+    }
+
+    const std::vector<Record>& Records() const { return m_records; }
+    // The texts of the records of one kind, in order.
+    QStringList Texts(const QString& kind) const;
+    void ClearRecords() { m_records.clear(); }
+    QString WindowTitle() const { return m_title; }
+    // Field values that no form has taken yet.
+    const std::deque<std::pair<QString, QString>>& PendingFields() const { return m_fields; }
+    // The last form shown, as it was when it closed.
+    const FormModel* LastForm() const;
+
+    void Message(const QString& text, Icon icon = Icon::Warning) override;
+    using Ui::Ask;
+    Answer Ask(const Question& question) override;
+    std::optional<QString> Input(const QString& title, const QString& prompt,
+                                 const QString& initial = QString()) override;
+    std::optional<QString> ChooseFile(const FileDialog& dialog) override;
+    std::optional<QString> ChooseFolder(const QString& initial) override;
+    std::optional<QString> ChooseColor(const QString& initial) override;
+    Answer RunForm(FormModel& form) override;
+    QStringList FontFamilies() const override;
+    void ShowAbout() override;
+    void SetWindowTitle(const QString& title) override;
+    void OpenExternal(const QString& pathOrUrl) override;
+
+    // The last file dialog asked for (tests check its title and filter).
+    const FileDialog& LastFileDialog() const { return m_lastFileDialog; }
+
+private:
+    std::optional<QString> NextInput();
+
+    std::deque<Answer> m_answers;
+    std::deque<QString> m_inputs;
+    std::deque<std::pair<QString, QString>> m_fields;
+    std::vector<Record> m_records;
+    std::vector<FormModel> m_forms;
+    QString m_title;
+    FileDialog m_lastFileDialog;
+};

@@ -1,0 +1,99 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+class FormModel;
+
+// Everything the program asks of the user or shows to the user. The desktop
+// program implements it with real dialogs (QtUi); the headless editor, the
+// batch tool and the tests with ScriptedUi, which answers from queues and
+// records every text shown.
+class Ui {
+public:
+    enum class Answer { Ok, Cancel, Yes, No, All, Back };
+    enum class Icon { None, Information, Warning, Error, Question };
+    enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
+    // Where a question box appears: centred, or across the top of the main
+    // window (so the text being asked about stays visible below it).
+    enum class Placement { Centre, TopOfMainWindow };
+
+    struct Button {
+        Answer answer;
+        QString caption;
+    };
+
+    struct Question {
+        QString text;
+        QString title;
+        Icon icon = Icon::Question;
+        std::vector<Button> buttons;  // in display order
+        Answer escape = Answer::Cancel;  // what closing the box means
+        Placement placement = Placement::Centre;
+    };
+
+    struct FileDialog {
+        bool save = false;
+        QString title;
+        QString defaultExtension;  // without the dot
+        QString initialName;       // a file name, or patterns like "*.htm;*.html"
+        QString initialFolder;
+        // "Name |*.a;*.b|Other |*.c||": pairs of description and patterns.
+        QString filter;
+        bool fileMustExist = false;
+        bool pathMustExist = false;
+        bool overwritePrompt = false;
+        bool hideReadOnly = false;
+        bool noChangeDir = false;
+    };
+
+    virtual ~Ui() = default;
+
+    // A message box with OK.
+    virtual void Message(const QString& text, Icon icon = Icon::Warning) = 0;
+    virtual Answer Ask(const Question& question) = 0;
+    Answer Ask(const QString& text, Buttons buttons, Icon icon = Icon::Question);
+
+    // The one-line input box; nullopt on cancel.
+    virtual std::optional<QString> Input(const QString& title, const QString& prompt,
+                                         const QString& initial = QString()) = 0;
+    // Open or save chooser; gives the full path, nullopt on cancel.
+    virtual std::optional<QString> ChooseFile(const FileDialog& dialog) = 0;
+    virtual std::optional<QString> ChooseFolder(const QString& initial) = 0;
+    // Colours as six hexadecimal digits RRGGBB.
+    virtual std::optional<QString> ChooseColor(const QString& initial) = 0;
+    // Shows the form modally until it is confirmed with valid fields or
+    // cancelled. Answers Ok, Cancel or (for a wizard page) Back.
+    virtual Answer RunForm(FormModel& form) = 0;
+
+    // The font families of the display, for the font dialog.
+    virtual QStringList FontFamilies() const = 0;
+    // The version box.
+    virtual void ShowAbout() = 0;
+
+    virtual void SetWindowTitle(const QString& title) = 0;
+    // Opens a file or URL with the desktop's associated program.
+    virtual void OpenExternal(const QString& pathOrUrl) = 0;
+    // Busy cursor around long work; calls nest.
+    virtual void BeginBusy() {}
+    virtual void EndBusy() {}
+
+    // Splits a filter in "Name |*.a;*.b|...||" form into (name, patterns).
+    static std::vector<std::pair<QString, QString>> ParseFilter(const QString& filter);
+};
+
+// Keeps the busy cursor for a scope.
+class BusyScope {
+public:
+    explicit BusyScope(Ui& ui) : m_ui(ui) { m_ui.BeginBusy(); }
+    ~BusyScope() { m_ui.EndBusy(); }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+private:
+    Ui& m_ui;
+};

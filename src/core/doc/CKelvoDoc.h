@@ -1,0 +1,80 @@
+#pragma once
+
+#include "core/doc/CodeKinds.h"
+
+#include <QString>
+
+#include <optional>
+
+class CKelvoApp;
+class CommandTable;
+class EditBuffer;
+class FormModel;
+
+// The one document: where its text comes from and goes back to. The text
+// lives in the view's edit buffer; the document keeps the file's path, its
+// character code and line end (so it is written back as it was read), and
+// asks before unsaved changes are lost.
+class CKelvoDoc {
+public:
+    CKelvoDoc(CKelvoApp& app, EditBuffer& buffer);
+
+    // Loads the file into the edit buffer; false (after the message) when it
+    // cannot be read. Stores the path as "System"/"IniFile".
+    bool OnOpenDocument(const QString& path);
+    // Writes the text in the document's code and line end. The file is
+    // replaced only when all of it has been written; on failure the old file
+    // stays as it was and the message names the path.
+    bool OnSaveDocument(const QString& path);
+    // Empties the buffer and fills it from the initial template.
+    bool OnNewDocument();
+    // True when the caller may go on (nothing to save, saved, or changes
+    // dropped); false to cancel.
+    bool SaveModified();
+    // Saves to the path; with an empty path the save chooser asks for one
+    // first (cancel gives false) and it becomes the document's path.
+    bool DoSave(const QString& path);
+    // Save As: chooser, save, new path name.
+    bool OnFileSaveAs();
+    void OnFileSave();
+    // The character-code dialog: both kinds, applied at the next save.
+    void OnCharCode();
+    FormModel CharCodeForm() const;
+    void ApplyCharCodeForm(const FormModel& form);
+
+    bool IsModified() const;
+    void SetModifiedFlag(bool modified = true);
+
+    QString GetPathName() const { return m_path; }
+    // Sets the path and the title (the file name) and enters the file in the
+    // recent-file list.
+    void SetPathName(const QString& path, bool addToRecent = true);
+    QString GetTitle() const { return m_title; }
+    void SetTitle(const QString& title) { m_title = title; }
+
+    CodeKind GetCodeKind() const { return m_code; }
+    void SetCodeKind(CodeKind kind) { m_code = kind; }
+    LineEndKind GetLineEndKind() const { return m_lineEnd; }
+    void SetLineEndKind(LineEndKind kind) { m_lineEnd = kind; }
+    bool AutoConvert() const { return m_autoCode; }
+
+    void RegisterCommands(CommandTable& commands);
+
+    // The caption of the main window for a document title: the title up to
+    // its last "." and " - Kelvopad".
+    static QString WindowTitleFor(const QString& title);
+    static QString UntitledTitle();
+
+private:
+    std::optional<QString> AskSavePath();
+    // Fills the buffer with the initial template, or the fallback text.
+    void FillFromTemplate();
+
+    CKelvoApp& m_app;
+    EditBuffer& m_buffer;
+    LineEndKind m_lineEnd = LineEndKind::CrLf;
+    CodeKind m_code = CodeKind::ShiftJis;
+    bool m_autoCode = true;
+    QString m_path;
+    QString m_title;
+};

@@ -1,0 +1,148 @@
+#include "core/doc/CodeDetect.h"
+
+#include <cstring>
+
+namespace {
+
+constexpr int kEsc = 0x1B;
+
+bool InRange(int b, int lo, int hi)
+{
+    return b >= lo && b <= hi;
+}
+
+} // namespace
+
+CodeKind DetectCodeKind(ByteReader& file)
+{
+    CodeKind result = CodeKind::Ascii;
+    while (result == CodeKind::Ascii || result == CodeKind::Unknown) {
+        const int b = file.Next();
+        if (b < 0)
+            break;
+        if (b == kEsc) {
+            if (file.Next() == 0x24) {
+                const int c = file.Next();
+                if (c == 0x42 || c == 0x40)
+                    result = CodeKind::Jis;
+            }
+        } else if (InRange(b, 0x81, 0x8D) || InRange(b, 0x8F, 0x9F)) {
+            result = CodeKind::ShiftJis;
+        } else if (b == 0x8E) {
+            const int c = file.Next();
+            if (InRange(c, 0x40, 0x7E) || InRange(c, 0x80, 0xA0) || InRange(c, 0xE0, 0xFC))
+                result = CodeKind::ShiftJis;
+            else if (InRange(c, 0xA1, 0xDF))
+                result = CodeKind::Unknown;
+        } else if (InRange(b, 0xA1, 0xDF)) {
+            const int c = file.Next();
+            if (InRange(c, 0xF0, 0xFE) || InRange(c, 0xE0, 0xEF))
+                result = CodeKind::Euc;
+            else if (InRange(c, 0xA1, 0xDF))
+                result = CodeKind::Unknown;
+            else if (c <= 0x9F)  // the end of the file included
+                result = CodeKind::ShiftJis;
+        } else if (InRange(b, 0xF0, 0xFE)) {
+            result = CodeKind::Euc;
+        } else if (InRange(b, 0xE0, 0xEF)) {
+            const int c = file.Next();
+            if (InRange(c, 0x40, 0x7E) || InRange(c, 0x80, 0xA0))
+                result = CodeKind::ShiftJis;
+            else if (InRange(c, 0xFD, 0xFE))
+                result = CodeKind::Euc;
+            else if (InRange(c, 0xA1, 0xFC))
+                result = CodeKind::Unknown;
+        }
+    }
+    return result;
+}
+
+Utf8Scan ScanUtf8(QByteArrayView bytes)
+{
+    Utf8Scan scan;
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    const auto* const end = p + bytes.size();
+    scan.hasBom = bytes.size() >= 3 && p[0] == 0xEF && p[1] == 0xBB && p[2] == 0xBF;
+    int pending = 0;  // continuation bytes still expected
+    while (p < end) {
+        // Runs of 7-bit bytes are the common case; skip them eight at a time.
+        if (pending == 0) {
+            while (end - p >= 8) {
+                quint64 w;
+                memcpy(&w, p, 8);
+                if (w & 0x8080808080808080ULL)
+                    break;
+                p += 8;
+            }
+            if (p == end)
+                break;
+        }
+        const unsigned char b = *p++;
+        if (pending > 0) {
+            if (b < 0x80 || b > 0xBF) {
+                scan.valid = false;
+                return scan;
+            }
+            --pending;
+        } else if (b < 0x80) {
+            continue;
+        } else if (b <= 0xBF) {
+            scan.valid = false;
+            return scan;
+        } else if (b <= 0xDF) {
+            pending = 1;
+        } else if (b <= 0xEF) {
+            pending = 2;
+            scan.hasLongSequence = true;
+        } else if (b <= 0xF4) {
+            pending = 3;
+            scan.hasLongSequence = true;
+        } else {
+            scan.valid = false;
+            return scan;
+        }
+    }
+    scan.valid = pending == 0;
+    return scan;
+}
+
+bool IsUtf8File(ByteReader& file)
+{
+    file.Rewind();
+    const QByteArrayView data = file.Data();
+    if (data.size() >= 3 && static_cast<unsigned char>(data[0]) == 0xEF
+        && static_cast<unsigned char>(data[1]) == 0xBB
+        && static_cast<unsigned char>(data[2]) == 0xBF)
+        return true;
+    return ScanUtf8(data).valid;
+}
+
+LineEndKind DetectLineEnd(ByteReader& file)
+{
+    for (;;) {
+        const int b = file.Next();
+        if (b < 0)
+            return LineEndKind::None;
+        if (b == '\n')
+            return LineEndKind::Lf;
+        if (b == '\r')
+            return file.Next() == '\n' ? LineEndKind::CrLf : LineEndKind::Cr;
+    }
+}
+
+CodeKind DetectDocumentCode(QByteArrayView bytes)
+{
+    const bool hasBom = bytes.startsWith(QByteArrayView("\xEF\xBB\xBF", 3));
+    if (hasBom && ScanUtf8(bytes).valid)
+        return CodeKind::Utf8;
+    ByteReader reader(bytes);
+    const CodeKind kind = DetectCodeKind(reader);
+    if (kind == CodeKind::ShiftJis && IsUtf8File(reader))
+        return CodeKind::Utf8;
+    if (kind == CodeKind::Euc || kind == CodeKind::Unknown) {
+        const Utf8Scan scan = ScanUtf8(bytes);
+        if (scan.valid && scan.hasLongSequence)
+            return CodeKind::Utf8;
+    }
+    return kind;
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "core/doc/CodeKinds.h"
+
+#include <QByteArrayView>
+
+// A file's bytes read one at a time from a position, as the detectors read
+// an open file.
+class ByteReader {
+public:
+    explicit ByteReader(QByteArrayView data) : m_data(data) {}
+    // The next byte, or -1 at the end.
+    int Next()
+    {
+        return m_pos < m_data.size() ? static_cast<unsigned char>(m_data[m_pos++]) : -1;
+    }
+    void Rewind() { m_pos = 0; }
+    qsizetype Position() const { return m_pos; }
+    QByteArrayView Data() const { return m_data; }
+
+private:
+    QByteArrayView m_data;
+    qsizetype m_pos = 0;
+};
+
+// Classifies the bytes from the reader's position by the first deciding
+// byte: ShiftJis, Jis, Euc, Ascii or Unknown (never Utf8).
+CodeKind DetectCodeKind(ByteReader& file);
+
+// The UTF-8 test. Rewinds first; a file starting with the byte-order mark
+// is UTF-8 at once, otherwise every byte sequence must be well formed
+// (sequences of up to four bytes; leads C0 and C1 are let through).
+bool IsUtf8File(ByteReader& file);
+
+struct Utf8Scan {
+    bool valid = true;         // every sequence well formed
+    bool hasBom = false;       // starts with EF BB BF
+    bool hasLongSequence = false;  // holds a sequence of three or four bytes
+};
+Utf8Scan ScanUtf8(QByteArrayView bytes);
+
+// The kind of the first line end from the reader's position.
+LineEndKind DetectLineEnd(ByteReader& file);
+
+// The code kind the editor loads a file with: the byte rules above, then
+//  - ShiftJis that passes the UTF-8 test is Utf8;
+//  - a byte-order mark followed by valid UTF-8 is Utf8;
+//  - Euc or Unknown that is valid UTF-8 with a sequence of three or more
+//    bytes is Utf8 (real EUC-JP text practically never passes; Japanese
+//    UTF-8 pages are often taken for EUC by the byte rules alone).
+// Text whose only high bytes form two-byte sequences stays Unknown.
+CodeKind DetectDocumentCode(QByteArrayView bytes);

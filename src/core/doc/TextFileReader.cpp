@@ -1,0 +1,91 @@
+#include "core/doc/TextFileReader.h"
+
+#include "core/doc/CodeDetect.h"
+#include "platform/Cp932.h"
+
+namespace {
+
+constexpr char16_t kEndOfFile = 0x1A;
+
+} // namespace
+
+bool TextFileReader::Open(const QString& path, const QString& mode)
+{
+    Close();
+    m_write = mode.startsWith(u'w');
+    m_text = !mode.contains(u'b');
+    m_file.setFileName(path);
+    m_open = m_file.open(m_write ? QIODevice::WriteOnly | QIODevice::Truncate
+                                 : QIODevice::ReadOnly);
+    return m_open;
+}
+
+void TextFileReader::Close()
+{
+    if (m_file.isOpen())
+        m_file.close();
+    m_open = false;
+    m_loaded = false;
+    m_content.clear();
+    m_pos = 0;
+}
+
+void TextFileReader::Load()
+{
+    m_loaded = true;
+    const QByteArray bytes = m_file.readAll();
+    if (ScanUtf8(bytes).valid)
+        m_content = QString::fromUtf8(bytes);
+    else
+        m_content = platform::Cp932ToUnicode(bytes);
+    m_pos = 0;
+}
+
+bool TextFileReader::ReadLine(QString& line)
+{
+    line.clear();
+    if (!m_open || m_write)
+        return false;
+    if (!m_loaded)
+        Load();
+    const qsizetype n = m_content.size();
+    if (m_pos >= n)
+        return false;
+    if (m_text && m_content[m_pos] == kEndOfFile) {
+        m_pos = n;
+        return false;
+    }
+    qsizetype i = m_pos;
+    for (; i < n; ++i) {
+        const QChar c = m_content[i];
+        if (c == u'\n')
+            break;
+        if (c == kEndOfFile) {
+            if (m_text)
+                break;
+            continue;
+        }
+        line += c;
+    }
+    // The line's own end (LF, or 0x1A in text mode) is consumed.
+    m_pos = i < n ? i + 1 : n;
+    // A 0x1A that ended the line also ends the file.
+    if (i < n && m_content[i] == kEndOfFile)
+        m_pos = n;
+    if (line.endsWith(u'\n'))
+        line.chop(1);
+    if (line.endsWith(u'\r'))
+        line.chop(1);
+    if (line.endsWith(u'\n'))
+        line.chop(1);
+    return true;
+}
+
+bool TextFileReader::WriteLine(const QString& line)
+{
+    if (!m_open || !m_write)
+        return false;
+    QByteArray bytes = line.toUtf8();
+    bytes += m_text ? "\r\n" : "\n";
+    return m_file.write(bytes) == bytes.size();
+}

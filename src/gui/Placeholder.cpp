@@ -1,0 +1,1 @@
+void kelvo_gui_placeholder() {}

@@ -1,0 +1,208 @@
+#include "platform/Cp932.h"
+
+#include <iconv.h>
+
+#include <array>
+#include <vector>
+
+namespace platform {
+
+namespace {
+
+constexpr char16_t kReplacement = 0xFFFD;
+constexpr char kUnmappable = '?';
+
+bool IsLeadByte(unsigned char b)
+{
+    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
+
+bool IsTrailByte(unsigned char b)
+{
+    return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFC);
+}
+
+struct Tables {
+    // Single bytes: the character, or 0xFFFF when the byte is a lead byte or
+    // has no character.
+    std::array<char16_t, 256> single{};
+    // Double bytes, indexed by (lead << 8 | trail); 0xFFFF when unassigned.
+    std::vector<char16_t> dbcs = std::vector<char16_t>(65536, 0xFFFF);
+    // UTF-16 unit to its code: 0 = not encodable, below 0x100 one byte,
+    // otherwise two bytes (lead in the high byte).
+    std::vector<uint16_t> encode = std::vector<uint16_t>(65536, 0);
+    bool nulEncodes = true;
+};
+
+// Converts one short byte sequence with iconv; empty when iconv refuses it.
+std::u16string IconvDecode(iconv_t cd, const char* in, size_t len)
+{
+    char16_t out[8];
+    char* inp = const_cast<char*>(in);
+    char* outp = reinterpret_cast<char*>(out);
+    size_t inLeft = len, outLeft = sizeof(out);
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    if (iconv(cd, &inp, &inLeft, &outp, &outLeft) == static_cast<size_t>(-1) || inLeft != 0)
+        return {};
+    return std::u16string(out, (sizeof(out) - outLeft) / sizeof(char16_t));
+}
+
+std::string IconvEncode(iconv_t cd, char16_t ch)
+{
+    char out[8];
+    char* inp = reinterpret_cast<char*>(&ch);
+    char* outp = out;
+    size_t inLeft = sizeof(ch), outLeft = sizeof(out);
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    if (iconv(cd, &inp, &inLeft, &outp, &outLeft) == static_cast<size_t>(-1) || inLeft != 0)
+        return {};
+    return std::string(out, sizeof(out) - outLeft);
+}
+
+Tables* BuildTables()
+{
+    auto* t = new Tables;
+    iconv_t dec = iconv_open("UTF-16LE", "CP932");
+    iconv_t enc = iconv_open("CP932", "UTF-16LE");
+    if (dec == reinterpret_cast<iconv_t>(-1) || enc == reinterpret_cast<iconv_t>(-1)) {
+        // Without the converter only 7-bit text is kept; everything else
+        // is shown as the replacement character.
+        for (int b = 0; b < 0x80; ++b) {
+            t->single[b] = static_cast<char16_t>(b);
+            t->encode[b] = static_cast<uint16_t>(b);
+        }
+        for (int b = 0x80; b < 0x100; ++b)
+            t->single[b] = IsLeadByte(b) ? 0xFFFF : kReplacement;
+        return t;
+    }
+    for (int b = 0; b < 0x100; ++b) {
+        if (IsLeadByte(static_cast<unsigned char>(b))) {
+            t->single[b] = 0xFFFF;
+            continue;
+        }
+        const char c = static_cast<char>(b);
+        const std::u16string u = IconvDecode(dec, &c, 1);
+        t->single[b] = u.size() == 1 ? u[0] : kReplacement;
+    }
+    for (int lead = 0x81; lead <= 0xFC; ++lead) {
+        if (!IsLeadByte(static_cast<unsigned char>(lead)))
+            continue;
+        for (int trail = 0x40; trail <= 0xFC; ++trail) {
+            if (!IsTrailByte(static_cast<unsigned char>(trail)))
+                continue;
+            const char pair[2] = {static_cast<char>(lead), static_cast<char>(trail)};
+            const std::u16string u = IconvDecode(dec, pair, 2);
+            if (u.size() == 1)
+                t->dbcs[(lead << 8) | trail] = u[0];
+        }
+    }
+    for (int ch = 1; ch < 0x10000; ++ch) {
+        if (ch >= 0xD800 && ch <= 0xDFFF)
+            continue;
+        const std::string b = IconvEncode(enc, static_cast<char16_t>(ch));
+        if (b.size() == 1)
+            t->encode[ch] = static_cast<unsigned char>(b[0]);
+        else if (b.size() == 2)
+            t->encode[ch] = static_cast<uint16_t>((static_cast<unsigned char>(b[0]) << 8)
+                                                  | static_cast<unsigned char>(b[1]));
+    }
+    iconv_close(dec);
+    iconv_close(enc);
+    return t;
+}
+
+const Tables& TheTables()
+{
+    static const Tables* tables = BuildTables();
+    return *tables;
+}
+
+} // namespace
+
+QString Cp932ToUnicode(QByteArrayView bytes)
+{
+    const Tables& t = TheTables();
+    QString out(bytes.size(), Qt::Uninitialized);
+    char16_t* dst = reinterpret_cast<char16_t*>(out.data());
+    char16_t* const start = dst;
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    const auto* const end = p + bytes.size();
+    while (p < end) {
+        const unsigned char b = *p;
+        if (b < 0x80) {
+            *dst++ = b;
+            ++p;
+            continue;
+        }
+        const char16_t s = t.single[b];
+        if (s != 0xFFFF) {
+            *dst++ = s;
+            ++p;
+            continue;
+        }
+        // A lead byte: a character of two bytes when the next byte is a
+        // trail byte, else a lone invalid byte.
+        if (p + 1 < end && IsTrailByte(p[1])) {
+            const char16_t d = t.dbcs[(b << 8) | p[1]];
+            *dst++ = d == 0xFFFF ? kReplacement : d;
+            p += 2;
+        } else {
+            *dst++ = kReplacement;
+            ++p;
+        }
+    }
+    out.truncate(dst - start);
+    return out;
+}
+
+QByteArray UnicodeToCp932(QStringView text)
+{
+    const Tables& t = TheTables();
+    QByteArray out(text.size() * 2, Qt::Uninitialized);
+    auto* dst = reinterpret_cast<unsigned char*>(out.data());
+    auto* const start = dst;
+    const char16_t* p = text.utf16();
+    const char16_t* const end = p + text.size();
+    while (p < end) {
+        const char16_t c = *p++;
+        if (c < 0x80) {
+            *dst++ = static_cast<unsigned char>(c);
+            continue;
+        }
+        if (c >= 0xD800 && c <= 0xDFFF) {
+            // A surrogate pair is one character outside the code page.
+            if (c <= 0xDBFF && p < end && *p >= 0xDC00 && *p <= 0xDFFF)
+                ++p;
+            *dst++ = kUnmappable;
+            continue;
+        }
+        const uint16_t code = t.encode[c];
+        if (code == 0) {
+            *dst++ = kUnmappable;
+        } else if (code < 0x100) {
+            *dst++ = static_cast<unsigned char>(code);
+        } else {
+            *dst++ = static_cast<unsigned char>(code >> 8);
+            *dst++ = static_cast<unsigned char>(code & 0xFF);
+        }
+    }
+    out.truncate(dst - start);
+    return out;
+}
+
+bool Cp932RoundTrips(char32_t ch)
+{
+    if (ch < 0x80)
+        return true;
+    if (ch > 0xFFFF || (ch >= 0xD800 && ch <= 0xDFFF))
+        return false;
+    const Tables& t = TheTables();
+    const uint16_t code = t.encode[ch];
+    if (code == 0)
+        return false;
+    if (code < 0x100)
+        return t.single[code] == ch;
+    return t.dbcs[code] == ch;
+}
+
+} // namespace platform

@@ -1,0 +1,122 @@
+#include "platform/SettingsStore.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace platform {
+
+namespace {
+
+constexpr const char* kConfigDirVariable = "KELVO_CONFIG_DIR";
+
+// QSettings reads "/" and "\" in a name as a group separator, and site names
+// of the FTP settings are the user's own text. Escaping keeps every name one
+// level deep and unambiguous.
+QString EscapeName(const QString& name)
+{
+    QString out;
+    out.reserve(name.size());
+    for (QChar c : name) {
+        if (c == u'%')
+            out += QStringLiteral("%25");
+        else if (c == u'/')
+            out += QStringLiteral("%2F");
+        else if (c == u'\\')
+            out += QStringLiteral("%5C");
+        else
+            out += c;
+    }
+    return out;
+}
+
+QString FullKey(const QString& section, const QString& key)
+{
+    return EscapeName(section) + u'/' + EscapeName(key);
+}
+
+} // namespace
+
+QString SettingsStore::DefaultPath()
+{
+    const QString dir = qEnvironmentVariable(kConfigDirVariable);
+    if (!dir.isEmpty())
+        return QDir(dir).filePath(QStringLiteral("kelvo.ini"));
+    QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (base.isEmpty())
+        base = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    return QDir(base).filePath(QStringLiteral("Norvane/kelvo.ini"));
+}
+
+SettingsStore::SettingsStore() : SettingsStore(DefaultPath()) {}
+
+SettingsStore::SettingsStore(const QString& iniPath)
+    : m_settings(std::make_unique<QSettings>(iniPath, QSettings::IniFormat))
+{
+    QDir().mkpath(QFileInfo(iniPath).absolutePath());
+}
+
+SettingsStore::~SettingsStore() = default;
+
+QString SettingsStore::FilePath() const
+{
+    return m_settings->fileName();
+}
+
+int SettingsStore::ReadInt(const QString& section, const QString& key, int defaultValue) const
+{
+    const QVariant v = m_settings->value(FullKey(section, key));
+    if (!v.isValid())
+        return defaultValue;
+    bool ok = false;
+    // Stored as text in the file; anything that is not a 32-bit number is
+    // treated like a missing value.
+    const qlonglong n = v.toString().trimmed().toLongLong(&ok);
+    if (!ok || n < INT32_MIN || n > UINT32_MAX)
+        return defaultValue;
+    return static_cast<int>(static_cast<qint32>(n));
+}
+
+QString SettingsStore::ReadString(const QString& section, const QString& key,
+                                  const QString& defaultValue) const
+{
+    const QVariant v = m_settings->value(FullKey(section, key));
+    if (!v.isValid())
+        return defaultValue;
+    // A value that QSettings would read back as a list (it contains a comma)
+    // is still one string to us.
+    if (v.typeId() == QMetaType::QStringList)
+        return v.toStringList().join(u',');
+    return v.toString();
+}
+
+bool SettingsStore::WriteInt(const QString& section, const QString& key, int value)
+{
+    m_settings->setValue(FullKey(section, key), QString::number(value));
+    return Flush();
+}
+
+bool SettingsStore::WriteString(const QString& section, const QString& key, const QString& value)
+{
+    if (key.isNull())
+        m_settings->remove(EscapeName(section));
+    else if (value.isNull())
+        m_settings->remove(FullKey(section, key));
+    else
+        m_settings->setValue(FullKey(section, key), value);
+    return Flush();
+}
+
+bool SettingsStore::HasKey(const QString& section, const QString& key) const
+{
+    return m_settings->contains(FullKey(section, key));
+}
+
+bool SettingsStore::Flush()
+{
+    m_settings->sync();
+    return m_settings->status() == QSettings::NoError;
+}
+
+} // namespace platform

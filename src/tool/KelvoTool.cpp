@@ -1,0 +1,363 @@
+#include "tool/KelvoTool.h"
+
+#include "core/app/FormModel.h"
+#include "core/app/HeadlessEditor.h"
+#include "core/app/ScriptedUi.h"
+#include "core/doc/CodeDetect.h"
+#include "core/doc/DocumentCodec.h"
+#include "platform/SettingsStore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <optional>
+#include <vector>
+
+namespace {
+
+constexpr int kOk = 0;
+constexpr int kFileError = 1;
+constexpr int kUsage = 2;
+
+const char* const kUsageText =
+    "usage: kelvo-tool detect FILE...\n"
+    "       kelvo-tool convert [--code NAME] [--eol NAME] IN OUT\n"
+    "       kelvo-tool exec [--config DIR] [--select START:END] [--answer yes|no|ok|cancel|all|back]...\n"
+    "                       [--input TEXT]... [--field NAME=VALUE]... [--setting SECTION/KEY=VALUE]...\n"
+    "                       --command ID [--command ID]... FILE [-o OUT]\n"
+    "code names: ShiftJis Jis Euc Utf8 Ascii Unknown; line ends: None CrLf Lf Cr Unknown\n";
+
+int Fail(QTextStream& err, int status, const QString& text)
+{
+    err << "kelvo-tool: " << text << '\n';
+    if (status == kUsage)
+        err << kUsageText;
+    return status;
+}
+
+// One line per record, so that a script can read the output line by line.
+QString OneLine(QString text)
+{
+    text.replace(u'\\', QStringLiteral("\\\\"));
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\\n"));
+    text.replace(u'\n', QStringLiteral("\\n"));
+    text.replace(u'\r', QStringLiteral("\\r"));
+    return text;
+}
+
+int Detect(const QStringList& files, QTextStream& out, QTextStream& err)
+{
+    if (files.isEmpty())
+        return Fail(err, kUsage, QStringLiteral("detect needs at least one file"));
+    int status = kOk;
+    for (const QString& path : files) {
+        QFile f(path);
+        if (!f.open(QIODevice::ReadOnly)) {
+            Fail(err, kFileError, QStringLiteral("cannot read %1").arg(path));
+            status = kFileError;
+            continue;
+        }
+        const QByteArray bytes = f.readAll();
+        ByteReader reader(bytes);
+        out << path << ": " << CodeKindName(DetectDocumentCode(bytes)) << ' '
+            << LineEndKindName(DetectLineEnd(reader)) << '\n';
+    }
+    return status;
+}
+
+// Settings live in a folder of their own: the given one, or a fresh
+// temporary folder so that a batch run never touches the user's settings.
+struct ToolSettings {
+    std::optional<QTemporaryDir> temp;
+    std::unique_ptr<platform::SettingsStore> store;
+
+    bool Open(const QString& dir)
+    {
+        QString folder = dir;
+        if (folder.isEmpty()) {
+            temp.emplace();
+            if (!temp->isValid())
+                return false;
+            folder = temp->path();
+        }
+        QDir().mkpath(folder);
+        store = std::make_unique<platform::SettingsStore>(QDir(folder).filePath(QStringLiteral("kelvo.ini")));
+        return true;
+    }
+};
+
+int Convert(const QStringList& args, QTextStream& out, QTextStream& err)
+{
+    std::optional<CodeKind> code;
+    std::optional<LineEndKind> eol;
+    QStringList files;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& a = args[i];
+        if (a == u"--code" || a == u"--eol") {
+            if (i + 1 >= args.size())
+                return Fail(err, kUsage, a + QStringLiteral(" needs a name"));
+            const QString name = args[++i];
+            if (a == u"--code") {
+                code = CodeKindFromName(name);
+                if (!code)
+                    return Fail(err, kUsage, QStringLiteral("unknown code name: %1").arg(name));
+            } else {
+                eol = LineEndKindFromName(name);
+                if (!eol)
+                    return Fail(err, kUsage, QStringLiteral("unknown line end name: %1").arg(name));
+            }
+        } else if (a.startsWith(u'-') && a.size() > 1) {
+            return Fail(err, kUsage, QStringLiteral("unknown option: %1").arg(a));
+        } else {
+            files.append(a);
+        }
+    }
+    if (files.size() != 2)
+        return Fail(err, kUsage, QStringLiteral("convert needs IN and OUT"));
+    ToolSettings settings;
+    if (!settings.Open(QString()))
+        return Fail(err, kFileError, QStringLiteral("cannot create a temporary settings folder"));
+    ScriptedUi ui;
+    HeadlessEditor editor(*settings.store, ui);
+    int status = kOk;
+    if (!editor.Doc().OnOpenDocument(files[0])) {
+        status = kFileError;
+    } else {
+        if (code)
+            editor.Doc().SetCodeKind(*code);
+        if (eol)
+            editor.Doc().SetLineEndKind(*eol);
+        if (!editor.Doc().OnSaveDocument(files[1]))
+            status = kFileError;
+    }
+    for (const QString& m : ui.Texts(QStringLiteral("message")))
+        err << "message: " << OneLine(m) << '\n';
+    return status;
+}
+
+// exec: options take effect in the order given.
+struct Step {
+    enum Kind { Select, Answer, Input, Field, Setting, Command };
+    Kind kind = Command;
+    int a = 0;
+    int b = 0;
+    Ui::Answer answer = Ui::Answer::Ok;
+    QString name;  // field name, or the setting's section
+    QString key;   // the setting's key
+    QString value;
+};
+
+std::optional<Ui::Answer> AnswerFromName(const QString& name)
+{
+    static const std::pair<const char*, Ui::Answer> names[] = {
+        {"yes", Ui::Answer::Yes}, {"no", Ui::Answer::No},   {"ok", Ui::Answer::Ok},
+        {"cancel", Ui::Answer::Cancel}, {"all", Ui::Answer::All}, {"back", Ui::Answer::Back}};
+    for (const auto& [n, a] : names)
+        if (name.compare(QLatin1String(n), Qt::CaseInsensitive) == 0)
+            return a;
+    return std::nullopt;
+}
+
+bool SplitSetting(const QString& text, QString& section, QString& key, QString& value)
+{
+    const qsizetype eq = text.indexOf(u'=');
+    if (eq < 0)
+        return false;
+    const qsizetype slash = text.left(eq).lastIndexOf(u'/');
+    if (slash <= 0 || slash + 1 >= eq)
+        return false;
+    section = text.left(slash);
+    key = text.mid(slash + 1, eq - slash - 1);
+    value = text.mid(eq + 1);
+    return true;
+}
+
+int Exec(const QStringList& args, QTextStream& out, QTextStream& err)
+{
+    std::vector<Step> steps;
+    QString file, output, configDir;
+    bool sawCommand = false;
+    std::vector<Step> startSettings;
+    auto need = [&](int i) { return i + 1 < args.size(); };
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& a = args[i];
+        if (a == u"--select") {
+            if (!need(i))
+                return Fail(err, kUsage, QStringLiteral("--select needs START:END"));
+            const QStringList parts = args[++i].split(u':');
+            bool ok1 = false, ok2 = false;
+            Step s;
+            s.kind = Step::Select;
+            if (parts.size() == 2) {
+                s.a = parts[0].toInt(&ok1);
+                s.b = parts[1].toInt(&ok2);
+            }
+            if (!ok1 || !ok2 || s.a < 0 || s.b < 0)
+                return Fail(err, kUsage, QStringLiteral("bad selection: %1").arg(args[i]));
+            steps.push_back(s);
+        } else if (a == u"--answer") {
+            if (!need(i))
+                return Fail(err, kUsage, QStringLiteral("--answer needs a value"));
+            const std::optional<Ui::Answer> ans = AnswerFromName(args[++i]);
+            if (!ans)
+                return Fail(err, kUsage, QStringLiteral("unknown answer: %1").arg(args[i]));
+            Step s;
+            s.kind = Step::Answer;
+            s.answer = *ans;
+            steps.push_back(s);
+        } else if (a == u"--input") {
+            if (!need(i))
+                return Fail(err, kUsage, QStringLiteral("--input needs a text"));
+            Step s;
+            s.kind = Step::Input;
+            s.value = args[++i];
+            steps.push_back(s);
+        } else if (a == u"--field") {
+            if (!need(i))
+                return Fail(err, kUsage, QStringLiteral("--field needs NAME=VALUE"));
+            const QString text = args[++i];
+            const qsizetype eq = text.indexOf(u'=');
+            if (eq <= 0)
+                return Fail(err, kUsage, QStringLiteral("bad field: %1").arg(text));
+            Step s;
+            s.kind = Step::Field;
+            s.name = text.left(eq);
+            s.value = text.mid(eq + 1);
+            steps.push_back(s);
+        } else if (a == u"--setting") {
+            if (!need(i))
+                return Fail(err, kUsage, QStringLiteral("--setting needs SECTION/KEY=VALUE"));
+            Step s;
+            s.kind = Step::Setting;
+            QString section, key, value;
+            if (!SplitSetting(args[++i], section, key, value))
+                return Fail(err, kUsage, QStringLiteral("bad setting: %1").arg(args[i]));
+            s.name = section;
+            s.key = key;
+            s.value = value;
+            (sawCommand ? steps : startSettings).push_back(s);
+        } else if (a == u"--command") {
+            if (!need(i))
+                return Fail(err, kUsage, QStringLiteral("--command needs an id"));
+            bool ok = false;
+            Step s;
+            s.kind = Step::Command;
+            s.a = args[++i].toInt(&ok);
+            if (!ok)
+                return Fail(err, kUsage, QStringLiteral("bad command id: %1").arg(args[i]));
+            steps.push_back(s);
+            sawCommand = true;
+        } else if (a == u"--config") {
+            if (!need(i))
+                return Fail(err, kUsage, QStringLiteral("--config needs a folder"));
+            configDir = args[++i];
+        } else if (a == u"-o") {
+            if (!need(i))
+                return Fail(err, kUsage, QStringLiteral("-o needs a file"));
+            output = args[++i];
+        } else if (a.startsWith(u'-') && a.size() > 1) {
+            return Fail(err, kUsage, QStringLiteral("unknown option: %1").arg(a));
+        } else if (file.isEmpty()) {
+            file = a;
+        } else {
+            return Fail(err, kUsage, QStringLiteral("more than one file: %1").arg(a));
+        }
+    }
+    if (file.isEmpty())
+        return Fail(err, kUsage, QStringLiteral("exec needs a file"));
+    if (!sawCommand)
+        return Fail(err, kUsage, QStringLiteral("exec needs at least one --command"));
+
+    ToolSettings settings;
+    if (!settings.Open(configDir))
+        return Fail(err, kFileError, QStringLiteral("cannot create a temporary settings folder"));
+    auto applySetting = [&](const Step& s) {
+        settings.store->WriteString(s.name, s.key, s.value);
+    };
+    for (const Step& s : startSettings)
+        applySetting(s);
+
+    ScriptedUi ui;
+    HeadlessEditor editor(*settings.store, ui);
+    for (const Step& s : steps)
+        if (s.kind == Step::Command && !editor.App().Commands().Has(s.a))
+            return Fail(err, kUsage, QStringLiteral("unknown command id: %1").arg(s.a));
+
+    editor.App().LoadSettings(10);
+    int status = kOk;
+    size_t printed = 0;
+    auto flushRecords = [&] {
+        const auto& records = ui.Records();
+        for (; printed < records.size(); ++printed) {
+            const ScriptedUi::Record& r = records[printed];
+            if (r.kind == u"message" || r.kind == u"question")
+                out << r.kind << ": " << OneLine(r.text) << '\n';
+            else if (r.kind == u"error")
+                err << "kelvo-tool: " << OneLine(r.text) << '\n';
+        }
+    };
+    if (!editor.App().OpenDocumentFile(file)) {
+        flushRecords();
+        return kFileError;
+    }
+    for (const Step& s : steps) {
+        switch (s.kind) {
+        case Step::Select:
+            editor.Buffer().SetSel(s.a, s.b);
+            break;
+        case Step::Answer:
+            ui.QueueAnswer(s.answer);
+            break;
+        case Step::Input:
+            ui.QueueInput(s.value);
+            break;
+        case Step::Field:
+            ui.QueueField(s.name, s.value);
+            break;
+        case Step::Setting:
+            applySetting(s);
+            break;
+        case Step::Command:
+            if (!editor.Run(s.a))
+                err << "kelvo-tool: command " << s.a << " is disabled here\n";
+            break;
+        }
+        flushRecords();
+    }
+    if (!ui.PendingFields().empty()) {
+        for (const auto& [name, value] : ui.PendingFields())
+            err << "kelvo-tool: no dialog took the field " << name << '\n';
+        return kUsage;
+    }
+    const QString target = output.isEmpty() ? editor.Doc().GetPathName() : output;
+    if (!editor.Doc().DoSave(target))
+        status = kFileError;
+    flushRecords();
+    return status;
+}
+
+} // namespace
+
+int RunKelvoTool(const QStringList& args, QTextStream& out, QTextStream& err)
+{
+    if (args.isEmpty())
+        return Fail(err, kUsage, QStringLiteral("no command given"));
+    const QString command = args[0];
+    const QStringList rest = args.mid(1);
+    if (command == u"--help" || command == u"-h" || command == u"help") {
+        out << kUsageText;
+        return kOk;
+    }
+    if (command == u"--version") {
+        out << "kelvo-tool " << KELVO_VERSION << '\n';
+        return kOk;
+    }
+    if (command == u"detect")
+        return Detect(rest, out, err);
+    if (command == u"convert")
+        return Convert(rest, out, err);
+    if (command == u"exec")
+        return Exec(rest, out, err);
+    return Fail(err, kUsage, QStringLiteral("unknown command: %1").arg(command));
+}

@@ -1,0 +1,55 @@
+#include "TestFiles.h"
+
+#include <QFile>
+
+QByteArray ReadBytes(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return f.readAll();
+}
+
+bool WriteBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    return f.write(bytes) == bytes.size();
+}
+
+TestEditor::TestEditor()
+    : m_settings(std::make_unique<platform::SettingsStore>(m_dir.filePath(QStringLiteral("kelvo.ini"))))
+{
+}
+
+TestEditor::~TestEditor() = default;
+
+HeadlessEditor& TestEditor::Editor()
+{
+    if (!m_editor) {
+        m_editor = std::make_unique<HeadlessEditor>(*m_settings, m_ui);
+        m_editor->App().LoadSettings(10);
+    }
+    return *m_editor;
+}
+
+QString TestEditor::MakeFile(const QString& name, const QByteArray& bytes) const
+{
+    const QString path = Path(name);
+    WriteBytes(path, bytes);
+    return path;
+}
+
+void TestEditor::SetText(const QString& text, int selStart, int selEnd)
+{
+    Buffer().SetText(text);
+    Buffer().SetSel(selStart, selEnd < 0 ? selStart : selEnd);
+}
+
+QString TestEditor::Selection()
+{
+    int s = 0, e = 0;
+    Buffer().GetSel(s, e);
+    return Buffer().GetText().mid(s, e - s);
+}
