@@ -1,0 +1,92 @@
+#pragma once
+
+#include "core/tags/CTagAttr.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+// One start tag as the tag commands see it: a name, the attributes in the
+// order they are written, the text a wrapping insertion puts between start
+// and end tag, and whether it closes itself ("<BR />"). Attribute names are
+// matched without regard to case everywhere; the name and the attribute
+// names are written back with the case they were read or given in.
+//
+// Parsing never fails: text without a tag leaves the name empty, which the
+// callers take as "no tag here".
+class CTagObj {
+public:
+    CTagObj() = default;
+    explicit CTagObj(const QString& name) : m_name(name) {}
+
+    // Replaces name, attributes and self-closing flag by the first tag found
+    // in the text; the inner text stays as it was.
+    void Parse(const QString& text);
+
+    QString GetStartTag() const;
+    QString GetEndTag() const;
+    // Start tag, inner text and end tag. With lineBreaks the start tag is
+    // followed by CR LF and the inner text ends in CR LF (one is added when
+    // it does not already end in one).
+    QString GetElement(bool lineBreaks) const;
+
+    // The value of the first attribute of that name; empty when there is
+    // none (or it has no value).
+    QString GetAttr(const QString& name) const;
+    bool HasAttr(const QString& name) const;
+    // An empty value (or one that is nothing but quotes) removes the
+    // attribute; an existing attribute keeps its place, a new one is
+    // appended.
+    void SetAttr(const QString& name, const QString& value);
+    // A valueless attribute such as NOSHADE: on adds it unless an attribute
+    // of that name is there already, off removes it.
+    void SetFlagAttr(const QString& name, bool on);
+    // 0 removes the attribute unless keepZero is set (BORDER="0" means
+    // something, HSPACE="0" does not).
+    void SetIntAttr(const QString& name, int number, bool keepZero);
+    // Colours are held as six hexadecimal digits RRGGBB. A value that is not
+    // "#" and six characters (a colour name, for instance) reads as empty.
+    QString GetColorAttr(const QString& name) const;
+    // Six characters get "#" in front; an empty text removes the attribute.
+    void SetColorAttr(const QString& name, const QString& color);
+    // Index of the choice equal to the value, without regard to case; 0 when
+    // the value is empty or matches none (entry 0 usually stands for "not
+    // set").
+    int GetChoiceAttr(const QString& name, const QStringList& choices) const;
+    bool IsPercentAttr(const QString& name) const;
+    // Adds or removes the trailing "%" of an existing, non-empty value.
+    void SetPercentAttr(const QString& name, bool on);
+    // Removes every attribute of that name.
+    void RemoveAttr(const QString& name);
+
+    const QString& Name() const { return m_name; }
+    void SetName(const QString& name) { m_name = name; }
+    const std::vector<CTagAttr>& Attrs() const { return m_attrs; }
+    // For the all-attributes editor, which reorders and edits the list as a
+    // whole.
+    std::vector<CTagAttr>& Attrs() { return m_attrs; }
+    const QString& InnerText() const { return m_innerText; }
+    void SetInnerText(const QString& text) { m_innerText = text; }
+    bool IsSelfClosing() const { return m_selfClosing; }
+    void SetSelfClosing(bool selfClosing) { m_selfClosing = selfClosing; }
+
+    friend bool operator==(const CTagObj&, const CTagObj&) = default;
+
+private:
+    CTagAttr* FindAttr(const QString& name);
+    const CTagAttr* FindAttr(const QString& name) const;
+    void ParseAttributes(const QString& text);
+    // Keeps a scanned attribute unless it has neither name nor value.
+    void StoreParsed(const QString& name, const QString& value);
+
+    QString m_name;
+    std::vector<CTagAttr> m_attrs;
+    QString m_innerText;
+    bool m_selfClosing = false;
+};
+
+// The quote rule for attribute values: all leading and trailing apostrophes
+// go first (when apostrophes is set), then all leading and trailing double
+// quotes.
+QString TrimAttrQuotes(const QString& value, bool apostrophes);
