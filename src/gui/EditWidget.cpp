@@ -1,0 +1,85 @@
+#include "gui/EditWidget.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QUrl>
+
+EditWidget::EditWidget(QWidget* parent) : QPlainTextEdit(parent), m_buffer(*this) {}
+
+QStringList EditWidget::LocalFiles(const QMimeData* data)
+{
+    QStringList paths;
+    if (!data || !data->hasUrls())
+        return paths;
+    for (const QUrl& url : data->urls())
+        if (url.isLocalFile())
+            paths.append(url.toLocalFile());
+    return paths;
+}
+
+void EditWidget::keyPressEvent(QKeyEvent* event)
+{
+    if (m_keyHandler && m_keyHandler(*event)) {
+        event->accept();
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+void EditWidget::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    QPlainTextEdit::mouseDoubleClickEvent(event);
+    Q_EMIT DoubleClicked();
+}
+
+void EditWidget::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!LocalFiles(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+        return;
+    }
+    QPlainTextEdit::dragEnterEvent(event);
+}
+
+void EditWidget::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (!LocalFiles(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+        return;
+    }
+    QPlainTextEdit::dragMoveEvent(event);
+}
+
+void EditWidget::dropEvent(QDropEvent* event)
+{
+    const QStringList files = LocalFiles(event->mimeData());
+    if (!files.isEmpty()) {
+        event->acceptProposedAction();
+        Q_EMIT FilesDropped(files);
+        return;
+    }
+    QPlainTextEdit::dropEvent(event);
+}
+
+QMimeData* EditWidget::createMimeDataFromSelection() const
+{
+    return PlainTextEditBuffer::MimeDataFor(m_buffer.SelectedText());
+}
+
+bool EditWidget::canInsertFromMimeData(const QMimeData* source) const
+{
+    return source && !PlainTextEditBuffer::TextFromMimeData(*source).isEmpty();
+}
+
+void EditWidget::insertFromMimeData(const QMimeData* source)
+{
+    if (!source)
+        return;
+    const QString text = PlainTextEditBuffer::TextFromMimeData(*source);
+    if (text.isEmpty())
+        return;
+    m_buffer.ReplaceSel(text);
+    ensureCursorVisible();
+}

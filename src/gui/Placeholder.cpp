@@ -1,1 +1,0 @@
-void kelvo_gui_placeholder() {}

@@ -1,0 +1,439 @@
+#include "gui/PlainTextEditBuffer.h"
+
+#include "gui/EditTextMapping.h"
+
+#include <QClipboard>
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <algorithm>
+
+namespace {
+
+// The program's own clipboard format: the editor text as UTF-16, exactly.
+const QString kMimeType = QStringLiteral("application/x-kelvopad-text");
+
+// Editor characters in the first `rel` positions of a block's raw text. A
+// position between an escape and the character it escapes counts as the
+// pair's start.
+int PrefixLength(QStringView raw, int rel)
+{
+    int length = 0;
+    int i = 0;
+    while (i < rel) {
+        if (raw[i] == QChar(edittext::kEscape) && i + 1 < raw.size()
+            && edittext::NeedsEscape(raw[i + 1].unicode())) {
+            if (i + 1 >= rel)
+                break;
+            i += 2;
+        } else {
+            ++i;
+        }
+        ++length;
+    }
+    return length;
+}
+
+// The raw position inside a block of the editor character at `rel` (rel may
+// be the block's length).
+int RawIndex(QStringView raw, int rel)
+{
+    int i = 0;
+    for (int n = 0; n < rel && i < raw.size(); ++n) {
+        if (raw[i] == QChar(edittext::kEscape) && i + 1 < raw.size()
+            && edittext::NeedsEscape(raw[i + 1].unicode()))
+            i += 2;
+        else
+            ++i;
+    }
+    return i;
+}
+
+} // namespace
+
+PlainTextEditBuffer::PlainTextEditBuffer(QPlainTextEdit& edit) : m_edit(edit) {}
+
+QTextDocument& PlainTextEditBuffer::Doc() const
+{
+    return *m_edit.document();
+}
+
+// ---- offset conversions ----------------------------------------------------
+
+int PlainTextEditBuffer::BlockOffset(const QTextBlock& block) const
+{
+    if (!m_mayHoldEscapes)
+        return block.position() + block.blockNumber();
+    int offset = 0;
+    for (QTextBlock b = Doc().begin(); b.isValid() && b != block; b = b.next())
+        offset += BlockLength(b) + 2;
+    return offset;
+}
+
+int PlainTextEditBuffer::BlockLength(const QTextBlock& block) const
+{
+    if (!m_mayHoldEscapes)
+        return block.length() - 1;
+    return edittext::EditorLength(block.text());
+}
+
+int PlainTextEditBuffer::GetTextLength() const
+{
+    if (!m_mayHoldEscapes)
+        return Doc().characterCount() - 1 + Doc().blockCount() - 1;
+    return edittext::EditorLength(Doc().toRawText());
+}
+
+QTextBlock PlainTextEditBuffer::BlockOfOffset(int offset) const
+{
+    if (!m_mayHoldEscapes) {
+        // The last block whose first offset is at or before the offset.
+        int lo = 0;
+        int hi = Doc().blockCount() - 1;
+        while (lo < hi) {
+            const int mid = lo + (hi - lo + 1) / 2;
+            if (Doc().findBlockByNumber(mid).position() + mid <= offset)
+                lo = mid;
+            else
+                hi = mid - 1;
+        }
+        return Doc().findBlockByNumber(lo);
+    }
+    int start = 0;
+    QTextBlock b = Doc().begin();
+    for (;;) {
+        const int next = start + BlockLength(b) + 2;
+        if (!b.next().isValid() || next > offset)
+            return b;
+        start = next;
+        b = b.next();
+    }
+}
+
+int PlainTextEditBuffer::ToOffset(int position) const
+{
+    const QTextBlock block = Doc().findBlock(position);
+    if (!block.isValid())
+        return GetTextLength();
+    if (!m_mayHoldEscapes)
+        return position + block.blockNumber();
+    return BlockOffset(block) + PrefixLength(block.text(), position - block.position());
+}
+
+int PlainTextEditBuffer::ToPosition(int offset) const
+{
+    offset = std::max(offset, 0);
+    const QTextBlock block = BlockOfOffset(offset);
+    // Offsets past the block's text (inside its CR LF, or past the end of
+    // the text) go to the block's end.
+    const int rel = std::min(offset - BlockOffset(block), BlockLength(block));
+    if (!m_mayHoldEscapes)
+        return block.position() + rel;
+    return block.position() + RawIndex(block.text(), rel);
+}
+
+int PlainTextEditBuffer::CaretOffset() const
+{
+    return ToOffset(m_edit.textCursor().position());
+}
+
+char16_t PlainTextEditBuffer::CharBefore(int position) const
+{
+    if (position <= 0)
+        return 0;
+    const QTextBlock block = Doc().findBlock(position);
+    if (position == block.position())
+        return u'\n';
+    if (!m_mayHoldEscapes)
+        return edittext::FromStandIn(Doc().characterAt(position - 1).unicode());
+    const QString raw = block.text();
+    const int rel = PrefixLength(raw, position - block.position());
+    const QString text = edittext::FromDocument(raw);
+    return rel > 0 ? text[rel - 1].unicode() : char16_t(0);
+}
+
+char16_t PlainTextEditBuffer::CharAt(int position) const
+{
+    const QTextBlock block = Doc().findBlock(position);
+    if (!block.isValid())
+        return 0;
+    if (position == block.position() + block.length() - 1)
+        return block.next().isValid() ? u'\r' : char16_t(0);
+    if (!m_mayHoldEscapes)
+        return edittext::FromStandIn(Doc().characterAt(position).unicode());
+    const QString raw = block.text();
+    const int rel = PrefixLength(raw, position - block.position());
+    const QString text = edittext::FromDocument(raw);
+    return rel < text.size() ? text[rel].unicode() : char16_t(0);
+}
+
+// ---- selection and editing -------------------------------------------------
+
+void PlainTextEditBuffer::GetSel(int& start, int& end) const
+{
+    const QTextCursor c = m_edit.textCursor();
+    start = ToOffset(c.selectionStart());
+    end = ToOffset(c.selectionEnd());
+}
+
+void PlainTextEditBuffer::SetSel(int start, int end)
+{
+    QTextCursor c = m_edit.textCursor();
+    if (start == -1) {
+        c.clearSelection();
+        m_edit.setTextCursor(c);
+        return;
+    }
+    const int length = GetTextLength();
+    if (end < 0)
+        end = length;
+    start = std::clamp(start, 0, length);
+    end = std::clamp(end, 0, length);
+    c.setPosition(ToPosition(start));
+    c.setPosition(ToPosition(end), QTextCursor::KeepAnchor);
+    m_edit.setTextCursor(c);
+}
+
+void PlainTextEditBuffer::ReplaceSel(const QString& text)
+{
+    int start = 0, end = 0;
+    GetSel(start, end);
+    int from = ToPosition(start);
+    int to = ToPosition(end);
+
+    // A lone CR before the selection and an LF after the new text (or a CR
+    // at the end of the new text and a lone LF after the selection) become a
+    // line end, as they are one in the editor's text. Taking the neighbour
+    // into the replaced range turns the two stand-ins into one block break.
+    QString insert = text;
+    const bool crBefore = CharBefore(from) == u'\r';
+    const bool lfAfter = CharAt(to) == u'\n';
+    const bool joinBefore =
+        crBefore && (insert.startsWith(u'\n') || (insert.isEmpty() && lfAfter));
+    const bool joinAfter = lfAfter && (insert.endsWith(u'\r') || (insert.isEmpty() && crBefore));
+    if (joinBefore) {
+        insert.prepend(u'\r');
+        --from;
+    }
+    if (joinAfter) {
+        insert.append(u'\n');
+        ++to;
+    }
+
+    bool escaped = false;
+    const QString docText = edittext::ToDocument(insert, &escaped);
+    m_mayHoldEscapes = m_mayHoldEscapes || escaped;
+
+    QTextCursor c(&Doc());
+    c.setPosition(from);
+    c.setPosition(to, QTextCursor::KeepAnchor);
+    c.beginEditBlock();
+    c.insertText(docText);
+    c.endEditBlock();
+    Doc().setModified(true);
+
+    QTextCursor caret = m_edit.textCursor();
+    caret.setPosition(ToPosition(start + static_cast<int>(text.size())));
+    m_edit.setTextCursor(caret);
+}
+
+void PlainTextEditBuffer::ScrollCaret()
+{
+    m_edit.ensureCursorVisible();
+}
+
+// ---- lines -----------------------------------------------------------------
+
+int PlainTextEditBuffer::GetLineCount() const
+{
+    return Doc().blockCount();
+}
+
+int PlainTextEditBuffer::LineIndex(int line) const
+{
+    if (line == -1)
+        line = LineFromChar(-1);
+    if (line < 0)
+        return -1;
+    const QTextBlock block = Doc().findBlockByNumber(line);
+    return block.isValid() ? BlockOffset(block) : -1;
+}
+
+int PlainTextEditBuffer::LineFromChar(int offset) const
+{
+    if (offset == -1) {
+        int end = 0;
+        GetSel(offset, end);
+    }
+    return BlockOfOffset(std::max(offset, 0)).blockNumber();
+}
+
+int PlainTextEditBuffer::LineLength(int offset) const
+{
+    if (offset != -1)
+        return BlockLength(BlockOfOffset(std::max(offset, 0)));
+    int start = 0, end = 0;
+    GetSel(start, end);
+    const QTextBlock first = BlockOfOffset(start);
+    const QTextBlock last = BlockOfOffset(end);
+    const int before = start - BlockOffset(first);
+    const int after = BlockOffset(last) + BlockLength(last) - end;
+    return before + std::max(after, 0);
+}
+
+QString PlainTextEditBuffer::GetLine(int line) const
+{
+    if (line == -1)
+        line = LineFromChar(-1);
+    if (line < 0)
+        return QString();
+    const QTextBlock block = Doc().findBlockByNumber(line);
+    return block.isValid() ? edittext::FromDocument(block.text()) : QString();
+}
+
+// ---- whole text ------------------------------------------------------------
+
+QString PlainTextEditBuffer::GetText() const
+{
+    return edittext::FromDocument(Doc().toRawText());
+}
+
+QString PlainTextEditBuffer::SelectedText() const
+{
+    return edittext::FromDocument(m_edit.textCursor().selectedText());
+}
+
+void PlainTextEditBuffer::SetText(const QString& text, bool undoable)
+{
+    bool escaped = false;
+    const QString docText = edittext::ToDocument(text, &escaped);
+    if (undoable) {
+        m_mayHoldEscapes = m_mayHoldEscapes || escaped;
+        QTextCursor c(&Doc());
+        c.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+        c.beginEditBlock();
+        c.insertText(docText);
+        c.endEditBlock();
+        Doc().setModified(true);
+    } else {
+        const bool modified = Doc().isModified();
+        m_mayHoldEscapes = escaped;
+        // setPlainText clears the undo history and keeps no undo record of
+        // the old text, which is what makes loading a large file fast.
+        m_edit.setPlainText(docText);
+        Doc().setModified(modified);
+    }
+    QTextCursor caret = m_edit.textCursor();
+    caret.setPosition(0);
+    m_edit.setTextCursor(caret);
+}
+
+bool PlainTextEditBuffer::CanUndo() const
+{
+    return Doc().isUndoAvailable();
+}
+
+void PlainTextEditBuffer::Undo()
+{
+    m_edit.undo();
+}
+
+bool PlainTextEditBuffer::IsModified() const
+{
+    return Doc().isModified();
+}
+
+void PlainTextEditBuffer::SetModified(bool modified)
+{
+    Doc().setModified(modified);
+}
+
+// ---- clipboard -------------------------------------------------------------
+
+QMimeData* PlainTextEditBuffer::MimeDataFor(const QString& text)
+{
+    auto* data = new QMimeData;
+    data->setData(kMimeType, QByteArray(reinterpret_cast<const char*>(text.utf16()),
+                                        text.size() * qsizetype(sizeof(char16_t))));
+    data->setText(edittext::ToForeignText(text));
+    return data;
+}
+
+QString PlainTextEditBuffer::TextFromMimeData(const QMimeData& data)
+{
+    if (data.hasFormat(kMimeType)) {
+        const QByteArray bytes = data.data(kMimeType);
+        return QString(reinterpret_cast<const QChar*>(bytes.constData()),
+                       bytes.size() / qsizetype(sizeof(char16_t)));
+    }
+    if (data.hasText())
+        return edittext::FromForeignText(data.text());
+    return QString();
+}
+
+void PlainTextEditBuffer::Copy()
+{
+    if (!m_edit.textCursor().hasSelection())
+        return;
+    QGuiApplication::clipboard()->setMimeData(MimeDataFor(SelectedText()));
+}
+
+void PlainTextEditBuffer::Cut()
+{
+    if (!m_edit.textCursor().hasSelection())
+        return;
+    Copy();
+    ReplaceSel(QString());
+}
+
+void PlainTextEditBuffer::Paste()
+{
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    if (!data)
+        return;
+    const QString text = TextFromMimeData(*data);
+    if (!text.isEmpty())
+        ReplaceSel(text);
+}
+
+// ---- presentation ----------------------------------------------------------
+
+void PlainTextEditBuffer::SetTabWidth(int characters)
+{
+    m_tabWidth = std::max(characters, 1);
+    m_edit.setTabStopDistance(QFontMetricsF(m_edit.font()).averageCharWidth() * m_tabWidth);
+}
+
+void PlainTextEditBuffer::SetMargins(int pixels)
+{
+    Doc().setDocumentMargin(std::max(pixels, 0));
+}
+
+void PlainTextEditBuffer::SetEditFont(const EditFont& font)
+{
+    QFont f(font.face);
+    f.setPointSize(font.pointSize > 0 ? font.pointSize : 10);
+    f.setWeight(static_cast<QFont::Weight>(std::clamp(font.weight, 1, 1000)));
+    f.setItalic(font.italic);
+    f.setUnderline(font.underline);
+    m_edit.setFont(f);
+    SetTabWidth(m_tabWidth);
+}
+
+void PlainTextEditBuffer::BeginBulkEdit()
+{
+    if (m_bulkDepth++ == 0)
+        m_edit.setUpdatesEnabled(false);
+}
+
+void PlainTextEditBuffer::EndBulkEdit()
+{
+    if (m_bulkDepth == 0)
+        return;
+    if (--m_bulkDepth == 0)
+        m_edit.setUpdatesEnabled(true);
+}

@@ -1,0 +1,94 @@
+#pragma once
+
+#include "core/edit/EditBuffer.h"
+
+#include <QString>
+#include <QTextBlock>
+
+class QMimeData;
+class QPlainTextEdit;
+class QTextDocument;
+
+// The edit buffer over a QPlainTextEdit.
+//
+// The editor counts every line end as CR LF, two characters; the document
+// holds a block break, one position. With no escapes in the document (see
+// EditTextMapping.h) document position p therefore is editor offset
+// p + (block number of p), and every conversion costs a block look-up in the
+// document's tree, never a scan of the text. Once an escape has entered the
+// document the conversions count them block by block; only a program can
+// put such a character into the text, so that slow path is never taken for
+// text a user loads, types or pastes.
+class PlainTextEditBuffer : public EditBuffer {
+public:
+    explicit PlainTextEditBuffer(QPlainTextEdit& edit);
+
+    void GetSel(int& start, int& end) const override;
+    void SetSel(int start, int end) override;
+    void ReplaceSel(const QString& text) override;
+    void ScrollCaret() override;
+
+    int GetLineCount() const override;
+    int LineIndex(int line) const override;
+    int LineFromChar(int offset) const override;
+    int LineLength(int offset) const override;
+    QString GetLine(int line) const override;
+
+    QString GetText() const override;
+    void SetText(const QString& text, bool undoable = false) override;
+    int GetTextLength() const override;
+
+    bool CanUndo() const override;
+    void Undo() override;
+
+    bool IsModified() const override;
+    void SetModified(bool modified) override;
+
+    // The desktop clipboard. Copies carry the exact text for this program
+    // and LF line ends for others; text from other programs has its CR LF,
+    // CR and LF all taken as line ends.
+    void Cut() override;
+    void Copy() override;
+    void Paste() override;
+
+    void SetTabWidth(int characters) override;
+    void SetMargins(int pixels) override;
+    void SetEditFont(const EditFont& font) override;
+    int TabWidth() const { return m_tabWidth; }
+
+    void BeginBulkEdit() override;
+    void EndBulkEdit() override;
+
+    // Clipboard data for editor text, and editor text from clipboard data.
+    static QMimeData* MimeDataFor(const QString& text);
+    static QString TextFromMimeData(const QMimeData& data);
+    // The selected text as the editor counts it.
+    QString SelectedText() const;
+
+    // Offset conversions (public for the window's status line).
+    int ToOffset(int position) const;
+    int ToPosition(int offset) const;
+
+private:
+    QTextDocument& Doc() const;
+    // The editor character before a document position, 0 at the start.
+    char16_t CharBefore(int position) const;
+    // The editor character at a document position, 0 at the end.
+    char16_t CharAt(int position) const;
+    // Editor offset of a block's first character.
+    int BlockOffset(const QTextBlock& block) const;
+    // Editor characters in a block, without its line end.
+    int BlockLength(const QTextBlock& block) const;
+    // The block holding an editor offset (clamped to the text).
+    QTextBlock BlockOfOffset(int offset) const;
+    // Escape pairs in the document before a position (slow path only).
+    int EscapesBefore(int position) const;
+    int CaretOffset() const;
+
+    QPlainTextEdit& m_edit;
+    // Set once an escape has entered the document; cleared only when the
+    // whole text is replaced without one.
+    bool m_mayHoldEscapes = false;
+    int m_tabWidth = 8;
+    int m_bulkDepth = 0;
+};

@@ -1,0 +1,461 @@
+#include "TestRegistry.h"
+
+#include "core/edit/MemoryEditBuffer.h"
+#include "gui/EditTextMapping.h"
+#include "gui/EditWidget.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMimeData>
+#include <QRandomGenerator>
+#include <QTest>
+
+namespace {
+
+// Pieces random texts are made of: every kind of line end and every
+// character the document would otherwise turn into a block break.
+const QStringList kPlainPieces = {
+    QStringLiteral("a"),      QStringLiteral("bc"),      QStringLiteral("あい"),
+    QStringLiteral("\r\n"),   QStringLiteral("\r\n"),    QStringLiteral("\r"),
+    QStringLiteral("\n"),     QStringLiteral("\r\r\n"),  QStringLiteral("\n\r"),
+    QStringLiteral("\t"),     QStringLiteral("😀"),      QStringLiteral(" "),
+    QStringLiteral("\r\n\r\n"),
+    QString(QChar(0x2028)),   QString(QChar(0x2029)),    QString(QChar(0xFDD0)),
+    QString(QChar(0xFDD1)),   QString(QChar(0xFFFC)),    QString(QChar(0xA0)),
+};
+// Characters only a program can put into the text: the stand-ins themselves,
+// the escape, and halves of surrogate pairs.
+const QStringList kStandInPieces = {
+    QString(QChar(edittext::kLoneCr)),  QString(QChar(edittext::kLoneLf)),
+    QString(QChar(edittext::kEscape)),  QString(QChar(edittext::kParagraphSeparator)),
+    QString(QChar(0xD83D)),             QString(QChar(0xDE00)),
+    QString(QChar(edittext::kEscape)) + QChar(edittext::kLoneCr),
+};
+
+QString Visible(const QString& s)
+{
+    QString out;
+    for (QChar c : s) {
+        if (c == u'\r')
+            out += QStringLiteral("\\r");
+        else if (c == u'\n')
+            out += QStringLiteral("\\n");
+        else if (c.unicode() < 0x20 || c.unicode() > 0x7E)
+            out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+        else
+            out += c;
+    }
+    return out;
+}
+
+class Agreement {
+public:
+    Agreement(QStringList pieces, quint32 seed) : m_pieces(std::move(pieces)), m_random(seed) {}
+
+    QString RandomText(int maxPieces)
+    {
+        QString s;
+        const int n = m_random.bounded(maxPieces + 1);
+        for (int i = 0; i < n; ++i)
+            s += m_pieces[m_random.bounded(int(m_pieces.size()))];
+        return s;
+    }
+    int RandomOffset(int length)
+    {
+        // Mostly inside the text, sometimes exactly at the end or past it.
+        switch (m_random.bounded(8)) {
+        case 0:
+            return length;
+        case 1:
+            return length + 1 + m_random.bounded(3);
+        default:
+            return m_random.bounded(length + 1);
+        }
+    }
+    QRandomGenerator& Random() { return m_random; }
+
+private:
+    QStringList m_pieces;
+    QRandomGenerator m_random;
+};
+
+// Compares every read operation of the two buffers; returns a description of
+// the first difference, or an empty string.
+QString Difference(const EditBuffer& gui, const EditBuffer& mem, Agreement& a)
+{
+    if (gui.GetText() != mem.GetText())
+        return QStringLiteral("text: %1 / %2").arg(Visible(gui.GetText()), Visible(mem.GetText()));
+    if (gui.GetTextLength() != mem.GetTextLength())
+        return QStringLiteral("length %1 / %2").arg(gui.GetTextLength()).arg(mem.GetTextLength());
+    int gs = 0, ge = 0, ms = 0, me = 0;
+    gui.GetSel(gs, ge);
+    mem.GetSel(ms, me);
+    if (gs != ms || ge != me)
+        return QStringLiteral("selection %1-%2 / %3-%4").arg(gs).arg(ge).arg(ms).arg(me);
+    if (gui.GetLineCount() != mem.GetLineCount())
+        return QStringLiteral("line count %1 / %2").arg(gui.GetLineCount()).arg(mem.GetLineCount());
+    if (gui.CanUndo() != mem.CanUndo())
+        return QStringLiteral("can undo");
+    const int lines = mem.GetLineCount();
+    for (int line = -1; line <= lines; ++line) {
+        if (gui.LineIndex(line) != mem.LineIndex(line))
+            return QStringLiteral("line index %1: %2 / %3")
+                .arg(line)
+                .arg(gui.LineIndex(line))
+                .arg(mem.LineIndex(line));
+        if (gui.GetLine(line) != mem.GetLine(line))
+            return QStringLiteral("line %1").arg(line);
+    }
+    if (gui.LineIndex(-2) != -1)
+        return QStringLiteral("line -2");
+    const int length = mem.GetTextLength();
+    QList<int> offsets{-1, 0, length, length + 5};
+    for (int i = 0; i < 6; ++i)
+        offsets.append(a.RandomOffset(length));
+    for (int o : offsets) {
+        if (gui.LineFromChar(o) != mem.LineFromChar(o))
+            return QStringLiteral("line from char %1: %2 / %3")
+                .arg(o)
+                .arg(gui.LineFromChar(o))
+                .arg(mem.LineFromChar(o));
+        if (gui.LineLength(o) != mem.LineLength(o))
+            return QStringLiteral("line length %1: %2 / %3")
+                .arg(o)
+                .arg(gui.LineLength(o))
+                .arg(mem.LineLength(o));
+    }
+    return QString();
+}
+
+} // namespace
+
+class TestPlainTextEditBuffer : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void roundTrip_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("lines");
+        QTest::newRow("empty") << QString() << 1;
+        QTest::newRow("line ends") << QStringLiteral("a\r\nb\r\n") << 3;
+        QTest::newRow("lone CR stays a character") << QStringLiteral("a\rb") << 1;
+        QTest::newRow("lone LF stays a character") << QStringLiteral("a\nb") << 1;
+        QTest::newRow("CR CR LF: a CR and a line end") << QStringLiteral("a\r\r\nb") << 2;
+        QTest::newRow("LF CR") << QStringLiteral("\n\r") << 1;
+        QTest::newRow("only line ends") << QStringLiteral("\r\n\r\n\r\n") << 4;
+        QTest::newRow("line and paragraph separators")
+            << QStringLiteral("a\u2028b\u2029c") << 1;
+        QTest::newRow("frame markers") << QStringLiteral("\uFDD0x\uFDD1") << 1;
+        QTest::newRow("object replacement, nbsp, nul")
+            << (QStringLiteral("\uFFFC\u00A0") + QChar(0) + QStringLiteral("z")) << 1;
+        QTest::newRow("surrogate pair") << QStringLiteral("😀\r\n😀") << 2;
+        QTest::newRow("stand-ins as text")
+            << (QString(QChar(edittext::kLoneCr)) + QChar(edittext::kEscape) + u'\r'
+                + QChar(edittext::kEscape) + QChar(edittext::kLoneLf) + QStringLiteral("\r\n"))
+            << 2;
+        QTest::newRow("lone surrogate halves")
+            << (QString(QChar(0xD83D)) + u'x' + QChar(0xDE00)) << 1;
+    }
+    void roundTrip()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, lines);
+        EditWidget w;
+        w.Buffer().SetText(text);
+        QCOMPARE(w.Buffer().GetText(), text);
+        QCOMPARE(w.Buffer().GetTextLength(), int(text.size()));
+        QCOMPARE(w.Buffer().GetLineCount(), lines);
+        // The same text entered as an edit.
+        w.Buffer().SetText(QString());
+        w.Buffer().ReplaceSel(text);
+        QCOMPARE(w.Buffer().GetText(), text);
+        int s = 0, e = 0;
+        w.Buffer().GetSel(s, e);
+        QCOMPARE(e, int(text.size()));
+    }
+
+    // A long random run of edits and selections gives the same text,
+    // selection and line answers as MemoryEditBuffer.
+    void agreesWithMemoryBuffer_data()
+    {
+        QTest::addColumn<bool>("standIns");
+        QTest::addColumn<quint32>("seed");
+        QTest::newRow("file text 1") << false << 1u;
+        QTest::newRow("file text 2") << false << 77u;
+        QTest::newRow("with stand-ins and split surrogates") << true << 5u;
+    }
+    void agreesWithMemoryBuffer()
+    {
+        QFETCH(bool, standIns);
+        QFETCH(quint32, seed);
+        EditWidget w;
+        PlainTextEditBuffer& gui = w.Buffer();
+        MemoryEditBuffer mem;
+        QStringList pieces = kPlainPieces;
+        if (standIns)
+            pieces += kStandInPieces;
+        Agreement a(pieces, seed);
+        QString history;
+        for (int step = 0; step < 2500; ++step) {
+            const int length = mem.GetTextLength();
+            QString op;
+            switch (a.Random().bounded(20)) {
+            case 0: {
+                const QString t = a.RandomText(30);
+                op = QStringLiteral("SetText(%1)").arg(Visible(t));
+                gui.SetText(t);
+                mem.SetText(t);
+                break;
+            }
+            case 1: {
+                // Undo steps only count real changes: never replace nothing
+                // by nothing.
+                const QString t = QStringLiteral("x") + a.RandomText(10);
+                op = QStringLiteral("SetText undoable(%1)").arg(Visible(t));
+                gui.SetText(t, true);
+                mem.SetText(t, true);
+                break;
+            }
+            case 2:
+            case 3: {
+                if (!mem.CanUndo())
+                    continue;
+                op = QStringLiteral("Undo");
+                gui.Undo();
+                mem.Undo();
+                // Where the caret goes after an undo, and whether the text
+                // counts as changed, is the widget's own business; both
+                // restart from the same state.
+                gui.SetModified(true);
+                mem.SetModified(true);
+                const int o = a.RandomOffset(mem.GetTextLength());
+                gui.SetSel(o, o);
+                mem.SetSel(o, o);
+                break;
+            }
+            case 4: {
+                int s = 0, e = 0;
+                mem.GetSel(s, e);
+                op = QStringLiteral("SetSel(-1)");
+                // Deselecting keeps the caret; after a forward selection
+                // both buffers agree where it is.
+                gui.SetSel(s, e);
+                gui.SetSel(-1, 0);
+                mem.SetSel(-1, 0);
+                break;
+            }
+            case 5:
+                op = QStringLiteral("SetModified(false)");
+                gui.SetModified(false);
+                mem.SetModified(false);
+                break;
+            case 6:
+            case 7:
+            case 8:
+            case 9: {
+                const int s = a.RandomOffset(length);
+                const int e = a.Random().bounded(4) == 0 ? -1 : a.RandomOffset(length);
+                op = QStringLiteral("SetSel(%1,%2)").arg(s).arg(e);
+                gui.SetSel(s, e);
+                mem.SetSel(s, e);
+                break;
+            }
+            default: {
+                int s = 0, e = 0;
+                mem.GetSel(s, e);
+                QString t = a.RandomText(6);
+                if (t.isEmpty() && s == e)
+                    t = QStringLiteral("y");
+                op = QStringLiteral("ReplaceSel(%1)").arg(Visible(t));
+                gui.ReplaceSel(t);
+                mem.ReplaceSel(t);
+                // MemoryEditBuffer may leave its caret between a CR it
+                // inserted and an LF that follows; every later operation
+                // treats that spot as the place before the CR, which is
+                // where the widget puts it.
+                mem.GetSel(s, e);
+                mem.SetSel(s, e);
+                QVERIFY2(gui.IsModified() && mem.IsModified(), qPrintable(op));
+                break;
+            }
+            }
+            history += op + u'\n';
+            const QString diff = Difference(gui, mem, a);
+            if (!diff.isEmpty())
+                QFAIL(qPrintable(QStringLiteral("step %1 %2: %3\nlast steps:\n%4")
+                                     .arg(step)
+                                     .arg(op, diff, history.right(600))));
+            QVERIFY2(gui.IsModified() == mem.IsModified(), qPrintable(op));
+        }
+    }
+
+    // A CR and an LF that an edit brings together make a line end, in the
+    // widget as in the text.
+    void joinsMakeLineEnds_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("selStart");
+        QTest::addColumn<int>("selEnd");
+        QTest::addColumn<QString>("insert");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("LF typed after a lone CR")
+            << QStringLiteral("a\rb") << 2 << 2 << QStringLiteral("\nx")
+            << QStringLiteral("a\r\nxb");
+        QTest::newRow("CR typed before a lone LF")
+            << QStringLiteral("a\nb") << 1 << 1 << QStringLiteral("x\r")
+            << QStringLiteral("ax\r\nb");
+        QTest::newRow("deleting what separates CR and LF")
+            << QStringLiteral("a\rZ\nb") << 2 << 3 << QString() << QStringLiteral("a\r\nb");
+        QTest::newRow("CR LF at the very end")
+            << QStringLiteral("a\r") << 2 << 2 << QStringLiteral("\n") << QStringLiteral("a\r\n");
+    }
+    void joinsMakeLineEnds()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, selStart);
+        QFETCH(int, selEnd);
+        QFETCH(QString, insert);
+        QFETCH(QString, expected);
+        EditWidget w;
+        w.Buffer().SetText(text);
+        w.Buffer().SetSel(selStart, selEnd);
+        w.Buffer().ReplaceSel(insert);
+        QCOMPARE(w.Buffer().GetText(), expected);
+        QCOMPARE(w.Buffer().GetLineCount(), int(expected.count(QStringLiteral("\r\n"))) + 1);
+        QCOMPARE(w.blockCount(), w.Buffer().GetLineCount());
+        // One undo step brings the old text back, stand-ins included.
+        w.Buffer().Undo();
+        QCOMPARE(w.Buffer().GetText(), text);
+        QVERIFY(!w.Buffer().CanUndo());
+    }
+
+    void undoableSetTextIsOneStep()
+    {
+        EditWidget w;
+        w.Buffer().SetText(QStringLiteral("old\r\ntext"));
+        QVERIFY(!w.Buffer().CanUndo());
+        w.Buffer().SetModified(false);
+        w.Buffer().SetText(QStringLiteral("new\r\n\rtext\n"), true);
+        QVERIFY(w.Buffer().IsModified());
+        w.Buffer().Undo();
+        QCOMPARE(w.Buffer().GetText(), QStringLiteral("old\r\ntext"));
+        QVERIFY(!w.Buffer().CanUndo());
+    }
+
+    void loadKeepsModifiedFlagAndClearsUndo()
+    {
+        EditWidget w;
+        w.Buffer().ReplaceSel(QStringLiteral("typed"));
+        QVERIFY(w.Buffer().CanUndo());
+        w.Buffer().SetModified(false);
+        w.Buffer().SetText(QStringLiteral("loaded"));
+        QVERIFY(!w.Buffer().CanUndo());
+        QVERIFY(!w.Buffer().IsModified());
+        QVERIFY(!w.document()->isModified());
+    }
+
+    void deselectKeepsCaret_data()
+    {
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("end");
+        QTest::newRow("forward") << 1 << 4;
+        QTest::newRow("backward") << 4 << 1;
+    }
+    void deselectKeepsCaret()
+    {
+        QFETCH(int, start);
+        QFETCH(int, end);
+        EditWidget w;
+        w.Buffer().SetText(QStringLiteral("abcdef\r\ngh"));
+        w.Buffer().SetSel(start, end);
+        w.Buffer().SetSel(-1, 0);
+        int s = 0, e = 0;
+        w.Buffer().GetSel(s, e);
+        QCOMPARE(s, end);
+        QCOMPARE(e, end);
+    }
+
+    void typingEnterGivesCrLf()
+    {
+        EditWidget w;
+        w.show();
+        QTest::keyClicks(&w, QStringLiteral("ab"));
+        QTest::keyClick(&w, Qt::Key_Return);
+        QTest::keyClicks(&w, QStringLiteral("c"));
+        QCOMPARE(w.Buffer().GetText(), QStringLiteral("ab\r\nc"));
+        int s = 0, e = 0;
+        w.Buffer().GetSel(s, e);
+        QCOMPARE(s, 5);
+        QVERIFY(w.Buffer().IsModified());
+    }
+
+    // The program's own clipboard keeps lone CRs and LFs; text from other
+    // programs has all three kinds of line end taken as line ends.
+    void clipboard_data()
+    {
+        QTest::addColumn<QString>("copied");
+        QTest::addColumn<bool>("foreign");
+        QTest::addColumn<QString>("pasted");
+        QTest::newRow("own text exact")
+            << QStringLiteral("x\ry\nz\r\n") << false << QStringLiteral("x\ry\nz\r\n");
+        QTest::newRow("foreign line ends")
+            << QStringLiteral("x\ry\nz\r\nw") << true << QStringLiteral("x\r\ny\r\nz\r\nw");
+    }
+    void clipboard()
+    {
+        QFETCH(QString, copied);
+        QFETCH(bool, foreign);
+        QFETCH(QString, pasted);
+        EditWidget w;
+        if (foreign) {
+            QApplication::clipboard()->setText(copied);
+        } else {
+            w.Buffer().SetText(copied);
+            w.Buffer().SetSel(0, -1);
+            w.Buffer().Cut();
+            QCOMPARE(w.Buffer().GetText(), QString());
+            // Other programs see LF line ends.
+            QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("x\ry\nz\n"));
+        }
+        w.Buffer().Paste();
+        QCOMPARE(w.Buffer().GetText(), pasted);
+        // The widget's own copy carries the same data.
+        w.selectAll();
+        w.copy();
+        w.clear();
+        w.paste();
+        QCOMPARE(w.Buffer().GetText(), pasted);
+    }
+
+    void tabAdvancesTabWidthCharacters()
+    {
+        EditWidget w;
+        w.resize(400, 200);
+        w.show();
+        w.Buffer().SetTabWidth(4);
+        w.Buffer().SetText(QStringLiteral("\tX"));
+        QTextCursor c(w.document());
+        const qreal start = w.cursorRect(c).left();
+        c.setPosition(1);
+        const qreal afterTab = w.cursorRect(c).left();
+        const qreal expected = QFontMetricsF(w.font()).averageCharWidth() * 4;
+        QVERIFY2(qAbs((afterTab - start) - expected) <= 2,
+                 qPrintable(QStringLiteral("%1 vs %2").arg(afterTab - start).arg(expected)));
+    }
+
+    void bulkEditNests()
+    {
+        EditWidget w;
+        w.show();
+        w.Buffer().BeginBulkEdit();
+        w.Buffer().BeginBulkEdit();
+        w.Buffer().EndBulkEdit();
+        QVERIFY(!w.updatesEnabled());
+        w.Buffer().EndBulkEdit();
+        QVERIFY(w.updatesEnabled());
+        w.Buffer().EndBulkEdit();
+        QVERIFY(w.updatesEnabled());
+    }
+};
+KELVO_TEST(TestPlainTextEditBuffer, "PlainTextEditBuffer");
+#include "tst_PlainTextEditBuffer.moc"
