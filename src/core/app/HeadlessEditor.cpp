@@ -1,5 +1,7 @@
 #include "core/app/HeadlessEditor.h"
 
+#include "core/tags/TagInsertCommands.h"
+
 HeadlessEditor::HeadlessEditor(platform::SettingsStore& settings, Ui& ui)
     : m_app(settings, ui), m_doc(m_app, m_buffer), m_view(m_app, m_buffer)
 {
@@ -12,4 +14,5 @@ HeadlessEditor::~HeadlessEditor() = default;
 void RegisterAllCommands(CKelvoApp& app)
 {
     app.Doc().RegisterCommands(app.Commands());
+    RegisterTagInsertCommands(app);
 }

@@ -1,0 +1,57 @@
+#include "TestFiles.h"
+#include "TestRegistry.h"
+
+#include "core/tags/TagCommandIds.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+// The batch tool reaches the tag commands exactly as the menu does.
+class TestTagTool : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void exec_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<QByteArray>("output");
+
+        QTest::newRow("bold around a selection")
+            << QStringList{"--select", "4:7", "--command", QString::number(cmd::tag::Bold)}
+            << QByteArray("abc def ghi\n") << QByteArray("abc <B>def</B> ghi\n");
+        QTest::newRow("lower case from a setting")
+            << QStringList{"--setting", "System/TagLower=1", "--select", "0:3", "--command",
+                           QString::number(cmd::tag::Bold)}
+            << QByteArray("abc\r\n") << QByteArray("<b>abc</b>\r\n");
+        QTest::newRow("list from lines keeps LF line ends")
+            << QStringList{"--select", "0:3", "--command",
+                           QString::number(cmd::tag::UnorderedList)}
+            << QByteArray("a\nb\n") << QByteArray("<UL>\n<LI>a\n<LI>b\n</UL>\n");
+        QTest::newRow("prompted command")
+            << QStringList{"--input", "date", "--command", QString::number(cmd::tag::SsiExec)}
+            << QByteArray("x") << QByteArray("<!--#exec cmd=\"date\"-->x");
+    }
+    void exec()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(QByteArray, input);
+        QFETCH(QByteArray, output);
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString in = dir.filePath(QStringLiteral("in.htm"));
+        const QString out = dir.filePath(QStringLiteral("out.htm"));
+        QVERIFY(WriteBytes(in, input));
+        QProcess tool;
+        tool.start(QStringLiteral(KELVO_TOOL_PATH),
+                   QStringList{QStringLiteral("exec"), QStringLiteral("--config"),
+                               dir.filePath(QStringLiteral("config"))}
+                       + options + QStringList{in, QStringLiteral("-o"), out});
+        QVERIFY(tool.waitForFinished(-1));
+        QCOMPARE(tool.exitCode(), 0);
+        QCOMPARE(tool.readAllStandardError(), QByteArray());
+        QCOMPARE(ReadBytes(out), output);
+    }
+};
+KELVO_TEST(TestTagTool, "TagTool");
+#include "tst_TagTool.moc"
