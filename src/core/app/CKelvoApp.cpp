@@ -1,6 +1,7 @@
 #include "core/app/CKelvoApp.h"
 
 #include "core/app/CommandIds.h"
+#include "core/app/ShellCommandIds.h"
 #include "core/app/Ui.h"
 #include "core/doc/CKelvoDoc.h"
 #include "core/edit/CKelvoView.h"
@@ -8,13 +9,48 @@
 #include "platform/SettingsStore.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+
+namespace {
+
+// The caption of a run-time menu entry: "&0: " and the text, whose own "&"
+// are doubled so that they show instead of marking a mnemonic.
+QString NumberedCaption(int index, QString text)
+{
+    text.replace(u'&', QStringLiteral("&&"));
+    return QStringLiteral("&%1: ").arg(index) + text;
+}
+
+MenuItem MenuCommand(const QString& caption, int id)
+{
+    MenuItem m;
+    m.kind = MenuItem::Kind::Command;
+    m.caption = caption;
+    m.id = id;
+    return m;
+}
+
+} // namespace
 
 CKelvoApp::CKelvoApp(platform::SettingsStore& settings, Ui& ui)
     : m_settings(settings), m_ui(ui), m_initTemp(DefaultInitialTemplatePath())
 {
+}
+
+void CKelvoApp::RegisterCommands()
+{
     m_commands.Register(cmd::FileNew, [this] { NewDocument(); });
     m_commands.Register(cmd::FileOpen, [this] { OnFileOpen(); });
+    for (int id = cmd::FileMru1; id <= cmd::FileMruLast; ++id) {
+        const int index = id - cmd::FileMru1;
+        m_commands.Register(
+            id, [this, index] { OnOpenRecentFile(index); },
+            [this, index] { return index < m_recent.Files().size(); });
+    }
+    m_commands.Register(cmd::AppExit, [this] { OnAppExit(); });
+    m_commands.Register(cmd::AppAbout, [this] { OnAppAbout(); });
+    m_commands.Register(cmd::Help, [this] { OnHelp(); });
 }
 
 CKelvoApp::~CKelvoApp() = default;
@@ -71,6 +107,38 @@ void CKelvoApp::LoadSettings(int recentFileCount)
     m_recent.Load(*this);
 }
 
+int CKelvoApp::RecentFileCountFor(MenuLayout layout)
+{
+    return layout == MenuLayout::Portrait ? 5 : 10;
+}
+
+bool CKelvoApp::InitInstance(const StartupOptions& options)
+{
+    m_layout = LayoutForScreen(options.screenWidth, options.screenHeight);
+    LoadSettings(RecentFileCountFor(m_layout));
+
+    if (!options.file.isEmpty())
+        return OpenDocumentFile(options.file);
+
+    if (GetProfileInt(settings::System, QStringLiteral("IniMode"), 0) == 0)
+        return NewDocument();
+    const QString last = GetProfileString(settings::System, QStringLiteral("IniFile"), QString());
+    if (last.isEmpty())
+        return NewDocument();
+    QFile probe(last);
+    if (!QFileInfo(last).isFile() || !probe.open(QIODevice::ReadOnly)) {
+        m_ui.Message(QStringLiteral("前回開いたファイルが見つかりません"));
+        return NewDocument();
+    }
+    probe.close();
+    // The file was there a moment ago; should it fail to load after all,
+    // the program still starts, with a new document after the load's
+    // message.
+    if (!LoadDocumentFile(last))
+        return NewDocument();
+    return true;
+}
+
 bool CKelvoApp::NewDocument()
 {
     if (!m_doc->SaveModified())
@@ -84,6 +152,11 @@ bool CKelvoApp::OpenDocumentFile(const QString& path)
 {
     if (!m_doc->SaveModified())
         return false;
+    return LoadDocumentFile(path);
+}
+
+bool CKelvoApp::LoadDocumentFile(const QString& path)
+{
     if (!m_doc->OnOpenDocument(path))
         return false;
     m_doc->SetPathName(path);
@@ -110,4 +183,95 @@ void CKelvoApp::OnFileOpen()
     WriteProfileString(settings::System, QStringLiteral("InitDir"),
                        slash > 0 ? path->left(slash) : QStringLiteral("/"));
     OpenDocumentFile(*path);
+}
+
+void CKelvoApp::OnOpenRecentFile(int index)
+{
+    if (index < 0 || index >= m_recent.Files().size())
+        return;
+    const QString path = m_recent.Files().at(index);
+    if (!m_doc->SaveModified())
+        return;
+    // Saving under a new name above may have reordered the list, so the
+    // entry goes by its path.
+    if (!LoadDocumentFile(path))
+        m_recent.RemovePath(path);
+}
+
+void CKelvoApp::OnAppExit()
+{
+    if (!m_doc->SaveModified())
+        return;
+    m_exitConfirmed = true;
+    m_ui.CloseMainWindow();
+}
+
+bool CKelvoApp::CanCloseMainWindow()
+{
+    if (m_exitConfirmed) {
+        m_exitConfirmed = false;
+        return true;
+    }
+    return m_doc->SaveModified();
+}
+
+void CKelvoApp::ExitInstance()
+{
+    m_recent.Save(*this);
+}
+
+void CKelvoApp::OnAppAbout()
+{
+    m_ui.ShowAbout();
+}
+
+QString CKelvoApp::HelpFilePath()
+{
+    return platform::Folders::FindProgramFile(QStringLiteral("help/index.html"));
+}
+
+void CKelvoApp::OnHelp()
+{
+    const QString path = HelpFilePath();
+    if (QFileInfo(path).isFile())
+        m_ui.OpenExternal(path);
+}
+
+std::vector<MenuItem> CKelvoApp::RecentFileMenu() const
+{
+    std::vector<MenuItem> items;
+    const int count = std::min<int>(static_cast<int>(m_recent.Files().size()),
+                                    cmd::FileMruLast - cmd::FileMru1 + 1);
+    for (int i = 0; i < count; ++i)
+        items.push_back(MenuCommand(m_recent.Caption(i, kRecentCaptionLength), cmd::FileMru1 + i));
+    return items;
+}
+
+std::vector<MenuItem> CKelvoApp::RegisteredToolMenu() const
+{
+    const QString section = QStringLiteral("Tool");
+    const int count = GetProfileInt(section, QStringLiteral("Count"), 0);
+    std::vector<MenuItem> items;
+    for (int i = 0; i < count && i < cmd::RegisteredToolMenuMax; ++i) {
+        const QString name =
+            GetProfileString(section, QStringLiteral("Name%1").arg(i, 2, 10, QChar(u'0')));
+        items.push_back(MenuCommand(NumberedCaption(i, name), cmd::RegisteredToolFirst + i));
+    }
+    return items;
+}
+
+std::vector<MenuItem> CKelvoApp::RegisteredTagMenu() const
+{
+    const QString section = QStringLiteral("TagMenu");
+    const int count = GetProfileInt(section, QStringLiteral("TagNo"), 0);
+    std::vector<MenuItem> items;
+    for (int i = 0; i < count && i < cmd::RegisteredTagMenuMax; ++i) {
+        const QString suffix = QStringLiteral("%1").arg(i, 2, 10, QChar(u'0'));
+        QString text = GetProfileString(section, QStringLiteral("Name") + suffix);
+        if (text.isEmpty())
+            text = GetProfileString(section, QStringLiteral("Tag1") + suffix)
+                   + GetProfileString(section, QStringLiteral("Tag2") + suffix);
+        items.push_back(MenuCommand(NumberedCaption(i, text), cmd::RegisteredTagFirst + i));
+    }
+    return items;
 }

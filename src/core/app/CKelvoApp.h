@@ -1,9 +1,13 @@
 #pragma once
 
 #include "core/app/CommandTable.h"
+#include "core/app/MenuData.h"
 #include "core/app/RecentFileList.h"
+#include "core/custom/KeyTable.h"
 
 #include <QString>
+
+#include <vector>
 
 namespace platform {
 class SettingsStore;
@@ -12,10 +16,20 @@ class Ui;
 class CKelvoDoc;
 class CKelvoView;
 
+// What the program is started with: the screen it shows on (its shape picks
+// the menu layout and the length of the recent-file list) and the file
+// named on the command line (empty for none).
+struct StartupOptions {
+    int screenWidth = 0;
+    int screenHeight = 0;
+    QString file;
+};
+
 // The application: the settings operations every part uses, the values that
-// live as long as the program (initial template, tag case, recent files),
-// the command table, and the framework steps that replace the document
-// (new, open) around the one document and its view.
+// live as long as the program (initial template, tag case, recent files, key
+// assignments, menu layout), the command table, and the framework steps
+// that replace the document (new, open) around the one document and its
+// view.
 class CKelvoApp {
 public:
     CKelvoApp(platform::SettingsStore& settings, Ui& ui);
@@ -42,6 +56,21 @@ public:
     CKelvoDoc& Doc() { return *m_doc; }
     CKelvoView& View() { return *m_view; }
 
+    // Start-up, after Attach and RegisterAllCommands: picks the menu layout
+    // and the recent-file list's length from the screen's shape, reads the
+    // application's settings, and opens the file named in the options, the
+    // file opened last ("System"/"IniMode" not 0), or a new document. False
+    // when the named file cannot be opened (after the load's message): the
+    // program ends. The caller shows the main window afterwards.
+    bool InitInstance(const StartupOptions& options);
+    // The menu layout chosen at start-up (landscape until then).
+    MenuLayout Layout() const { return m_layout; }
+    static int RecentFileCountFor(MenuLayout layout);
+
+    // The application's own commands: new, open, recent files, exit, about,
+    // help.
+    void RegisterCommands();
+
     // Reads the values the application holds from the settings (initial
     // template path, tag case, recent files of the given size).
     void LoadSettings(int recentFileCount);
@@ -53,8 +82,43 @@ public:
     // The open command: file chooser starting in "System"/"InitDir", which
     // takes the chosen folder.
     void OnFileOpen();
+    // Opens the recent file at the index; a file that cannot be loaded
+    // leaves the list.
+    void OnOpenRecentFile(int index);
+
+    // The exit command: asks about unsaved changes, then has the Ui close
+    // the main window.
+    void OnAppExit();
+    // The main window is about to close (by the exit command or by the
+    // window's own close button): true when it may. Asks about unsaved
+    // changes, unless the exit command has just asked.
+    bool CanCloseMainWindow();
+    // The last step before the program ends, after the main window has
+    // closed: saves the recent-file list.
+    void ExitInstance();
+    void OnAppAbout();
+    // Opens the help page the program ships; nothing happens without it.
+    void OnHelp();
+    static QString HelpFilePath();
 
     RecentFileList& RecentFiles() { return m_recent; }
+    // Menu entries of the recent files ("&1 " and the path shortened to 30
+    // characters), with the commands from cmd::FileMru1 on.
+    std::vector<MenuItem> RecentFileMenu() const;
+    static constexpr int kRecentCaptionLength = 30;
+
+    // Menu entries of the registered tools (at most ten) and registered tags
+    // (at most fifty), read from the settings sections "Tool" and "TagMenu":
+    // "&0: " and the name, with the commands from cmd::RegisteredToolFirst
+    // and cmd::RegisteredTagFirst on. A tag without a name is listed under
+    // its start text followed by its end text.
+    std::vector<MenuItem> RegisteredToolMenu() const;
+    std::vector<MenuItem> RegisteredTagMenu() const;
+
+    // The key-assignment table the view looks keys up in.
+    CKeyTable& KeyTable() { return m_keys; }
+    const CKeyTable& KeyTable() const { return m_keys; }
+
     // Path of the file a new document is filled from.
     QString InitialTemplatePath() const { return m_initTemp; }
     void SetInitialTemplatePath(const QString& path) { m_initTemp = path; }
@@ -69,14 +133,20 @@ public:
     QString InitialFolder() const;
 
 private:
+    // Loads the file as the document without asking about the current one.
+    bool LoadDocumentFile(const QString& path);
+
     platform::SettingsStore& m_settings;
     Ui& m_ui;
     CommandTable m_commands;
     CKelvoDoc* m_doc = nullptr;
     CKelvoView* m_view = nullptr;
     RecentFileList m_recent;
+    CKeyTable m_keys;
+    MenuLayout m_layout = MenuLayout::Landscape;
     QString m_initTemp;
     bool m_tagLower = false;
+    bool m_exitConfirmed = false;
 };
 
 // Section and key names of the application shell's settings.

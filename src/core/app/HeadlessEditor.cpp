@@ -1,5 +1,9 @@
 #include "core/app/HeadlessEditor.h"
 
+#include "core/edit/FindCommands.h"
+#include "core/edit/SettingsSheet.h"
+#include "core/tables/TableCommands.h"
+#include "core/tags/TagConvertCommands.h"
 #include "core/tags/TagInsertCommands.h"
 
 HeadlessEditor::HeadlessEditor(platform::SettingsStore& settings, Ui& ui)
@@ -13,6 +17,12 @@ HeadlessEditor::~HeadlessEditor() = default;
 
 void RegisterAllCommands(CKelvoApp& app)
 {
+    app.RegisterCommands();
     app.Doc().RegisterCommands(app.Commands());
+    app.View().RegisterCommands(app.Commands());
+    RegisterFindCommands(app);
+    RegisterSettingsCommands(app);
+    RegisterTableCommands(app);
+    RegisterTagConvertCommands(app);
     RegisterTagInsertCommands(app);
 }

@@ -15,6 +15,9 @@ enum class MenuLayout {
 // Portrait when the screen is narrower than it is tall.
 MenuLayout LayoutForScreen(int width, int height);
 
+// Menu items the program builds at run time (recent files, registered tags
+// and tools) are MenuItems of Kind::Command too; the GUI puts them in place
+// of the placeholder with the first identifier of their range.
 struct MenuItem {
     enum class Kind { Command, Separator, Submenu };
     Kind kind = Kind::Command;
@@ -45,3 +48,9 @@ std::vector<ToolbarButton> ToolbarButtons();
 QString CommandPrompt(int id);
 // The short name (toolbar tooltip); empty when none.
 QString CommandShortName(int id);
+// The long description (status bar); empty when none.
+QString CommandDescription(int id);
+
+// Every command identifier of the layout's menu tree, in menu order
+// (placeholders included).
+std::vector<int> MenuCommandIds(MenuLayout layout);

@@ -34,6 +34,11 @@ void RecentFileList::Remove(int index)
         m_files.removeAt(index);
 }
 
+void RecentFileList::RemovePath(const QString& path)
+{
+    m_files.removeAll(path);
+}
+
 void RecentFileList::Load(const CKelvoApp& app)
 {
     m_files.clear();

@@ -18,6 +18,8 @@ public:
     // Moves the path to the top (adding it when new).
     void Add(const QString& path);
     void Remove(int index);
+    // Removes the entry of that path, if there is one.
+    void RemovePath(const QString& path);
 
     void Load(const CKelvoApp& app);
     // Deletes the section and writes the list again.

@@ -137,3 +137,8 @@ void ScriptedUi::ShowAbout()
 {
     m_records.push_back({QStringLiteral("about"), QString()});
 }
+
+void ScriptedUi::CloseMainWindow()
+{
+    m_records.push_back({QStringLiteral("exit"), QString()});
+}

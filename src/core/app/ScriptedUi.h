@@ -23,7 +23,7 @@ public:
     struct Record {
         QString kind;  // "message", "question", "input", "file", "folder",
                        // "color", "form", "title", "open", "about",
-                       // "error"
+                       // "exit", "error"
         QString text;
     };
 
@@ -56,6 +56,8 @@ public:
     QStringList FontFamilies() const override;
     void ShowAbout() override;
     void SetWindowTitle(const QString& title) override;
+    // Records "exit".
+    void CloseMainWindow() override;
     void OpenExternal(const QString& pathOrUrl) override;
 
     // The last file dialog asked for (tests check its title and filter).

@@ -76,6 +76,10 @@ public:
     virtual void ShowAbout() = 0;
 
     virtual void SetWindowTitle(const QString& title) = 0;
+    // Closes the main window as its close button would (the exit command,
+    // after it has asked about unsaved changes); the window's close handling
+    // then calls CKelvoApp::CanCloseMainWindow and CKelvoApp::ExitInstance.
+    virtual void CloseMainWindow() = 0;
     // Opens a file or URL with the desktop's associated program.
     virtual void OpenExternal(const QString& pathOrUrl) = 0;
     // Busy cursor around long work; calls nest.
