@@ -142,11 +142,17 @@ QString Cp932ToUnicode(QByteArrayView bytes)
         }
         // A lead byte: a character of two bytes when the next byte is a
         // trail byte, else a lone invalid byte.
-        if (p + 1 < end && IsTrailByte(p[1])) {
-            const char16_t d = t.dbcs[(b << 8) | p[1]];
-            *dst++ = d == 0xFFFF ? kReplacement : d;
+        const char16_t d = p + 1 < end && IsTrailByte(p[1]) ? t.dbcs[(b << 8) | p[1]] : 0xFFFF;
+        if (d != 0xFFFF) {
+            *dst++ = d;
+            p += 2;
+        } else if (p + 1 < end && IsTrailByte(p[1]) && p[1] >= 0x80) {
+            // An unassigned pair: one replacement for both bytes.
+            *dst++ = kReplacement;
             p += 2;
         } else {
+            // The next byte is decoded afresh, so that a stray lead byte
+            // never swallows an ASCII character (a tag's "<" or a letter).
             *dst++ = kReplacement;
             ++p;
         }

@@ -12,8 +12,9 @@ namespace platform {
 // once, on first use, so the mapping is exactly iconv's.
 //
 // Decoding never stops early: a byte sequence with no character becomes
-// U+FFFD (a lead byte whose next byte is no trail byte is replaced on its own
-// and the next byte is decoded afresh). Encoding writes '?' for a character
+// U+FFFD. A lead byte is replaced on its own, and the next byte decoded
+// afresh, when that byte is no trail byte or is a 7-bit byte of a pair that
+// has no character, so a stray lead byte never swallows a "<" or a letter. Encoding writes '?' for a character
 // that CP932 cannot hold (a lone surrogate or a character outside the code
 // page, one '?' per character).
 QString Cp932ToUnicode(QByteArrayView bytes);

@@ -50,45 +50,39 @@ constexpr qsizetype kEucGrowth = 2;
 constexpr qsizetype kJisGrowth = 3;
 constexpr qsizetype kJisLineClose = 3;
 
-} // namespace
+// Byte classes of Shift-JIS, looked up once per byte in the converters'
+// inner loops.
+enum : unsigned char { kSingle = 0, kLead = 1, kKana = 2 };
+enum : unsigned char { kNotTrail = 0, kTrail = 1 };
 
-bool IsSjisLeadByte(unsigned char b)
-{
-    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
-}
+struct ByteTables {
+    unsigned char cls[256];
+    unsigned char trail[256];
+    constexpr ByteTables() : cls(), trail()
+    {
+        for (int b = 0; b < 256; ++b) {
+            cls[b] = ((b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC)) ? kLead
+                     : (b >= 0xA1 && b <= 0xDF)                            ? kKana
+                                                                            : kSingle;
+            trail[b] = ((b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFC)) ? kTrail : kNotTrail;
+        }
+    }
+};
+constexpr ByteTables kBytes;
 
-bool IsSjisTrailByte(unsigned char b)
+inline unsigned FastJisToSjis(unsigned h, unsigned l)
 {
-    return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFC);
-}
-
-bool IsHalfWidthKana(unsigned char b)
-{
-    return b >= 0xA1 && b <= 0xDF;
-}
-
-unsigned JisToSjis(unsigned code)
-{
-    const unsigned h = (code >> 8) & 0xFF;
-    const unsigned l = code & 0xFF;
-    if (code > 0xFFFF || h < 0x21 || h > 0x7E || l < 0x21 || l > 0x7E)
+    if (h - 0x21 > 0x7E - 0x21 || l - 0x21 > 0x7E - 0x21)
         return 0;
-    unsigned low;
-    if (h % 2 == 0)
-        low = l + 0x7E;
-    else
-        low = l <= 0x5F ? l + 0x1F : l + 0x20;
+    const unsigned low = (h & 1) == 0 ? l + 0x7E : (l <= 0x5F ? l + 0x1F : l + 0x20);
     const unsigned high = ((h - 0x21) >> 1) + (h <= 0x5E ? 0x81 : 0xC1);
     return (high << 8) | low;
 }
 
-unsigned SjisToJis(unsigned code)
+// h must be a lead byte and l a trail byte.
+inline unsigned FastSjisToJis(unsigned h, unsigned l)
 {
-    const unsigned h = (code >> 8) & 0xFF;
-    const unsigned l = code & 0xFF;
-    if (code > 0xFFFF || !IsSjisLeadByte(h) || !IsSjisTrailByte(l))
-        return 0;
-    const unsigned d = code < 0xA000 ? h - 0x81 : h - 0xC1;
+    const unsigned d = h < 0xA0 ? h - 0x81 : h - 0xC1;
     unsigned jis;
     if (l < 0x9F)
         jis = (2 * d + 0x21) * 256 + (l - 0x1F - (l > 0x7E ? 1 : 0));
@@ -98,6 +92,39 @@ unsigned SjisToJis(unsigned code)
     if (jis < 0x2121 || jis > 0x7E7E || jl < 0x21 || jl > 0x7E)
         return 0;
     return jis;
+}
+
+} // namespace
+
+bool IsSjisLeadByte(unsigned char b)
+{
+    return kBytes.cls[b] == kLead;
+}
+
+bool IsSjisTrailByte(unsigned char b)
+{
+    return kBytes.trail[b] == kTrail;
+}
+
+bool IsHalfWidthKana(unsigned char b)
+{
+    return kBytes.cls[b] == kKana;
+}
+
+unsigned JisToSjis(unsigned code)
+{
+    if (code > 0xFFFF)
+        return 0;
+    return FastJisToSjis((code >> 8) & 0xFF, code & 0xFF);
+}
+
+unsigned SjisToJis(unsigned code)
+{
+    const unsigned h = (code >> 8) & 0xFF;
+    const unsigned l = code & 0xFF;
+    if (code > 0xFFFF || kBytes.cls[h] != kLead || !kBytes.trail[l])
+        return 0;
+    return FastSjisToJis(h, l);
 }
 
 void JisLineToSjis(QByteArrayView line, JisMode& mode, QByteArray& out)
@@ -144,7 +171,7 @@ void JisLineToSjis(QByteArrayView line, JisMode& mode, QByteArray& out)
         }
         switch (mode) {
         case JisMode::Kanji: {
-            const unsigned sjis = rest >= 2 ? JisToSjis((b << 8) | s[i + 1]) : 0;
+            const unsigned sjis = rest >= 2 ? FastJisToSjis(b, s[i + 1]) : 0;
             if (sjis) {
                 w.Put2(sjis);
                 i += 2;
@@ -188,7 +215,7 @@ void EucLineToSjis(QByteArrayView line, JisMode&, QByteArray& out)
             ++i;
         } else {
             const unsigned next = i + 1 < n ? s[i + 1] : 0;
-            const unsigned sjis = JisToSjis(((b & 0x7F) << 8) | (next & 0x7F));
+            const unsigned sjis = FastJisToSjis(b & 0x7F, next & 0x7F);
             if (i + 1 < n && sjis) {
                 w.Put2(sjis);
                 i += 2;
@@ -214,8 +241,9 @@ void SjisLineToJis(QByteArrayView line, JisMode& mode, QByteArray& out)
     qsizetype i = 0;
     while (i < n) {
         const unsigned char b = s[i];
-        if (IsSjisLeadByte(b) && i + 1 < n && IsSjisTrailByte(s[i + 1])) {
-            const unsigned jis = SjisToJis((b << 8) | s[i + 1]);
+        const unsigned char cls = kBytes.cls[b];
+        if (cls == kLead && i + 1 < n && kBytes.trail[s[i + 1]]) {
+            const unsigned jis = FastSjisToJis(b, s[i + 1]);
             if (jis) {
                 if (mode == JisMode::Kana)
                     w.Put(kSi);
@@ -230,7 +258,7 @@ void SjisLineToJis(QByteArrayView line, JisMode& mode, QByteArray& out)
                 w.Put(s[i + 1]);
             }
             i += 2;
-        } else if (IsHalfWidthKana(b)) {
+        } else if (cls == kKana) {
             if (mode != JisMode::Kana) {
                 w.Put(kSo);
                 mode = JisMode::Kana;
@@ -256,12 +284,13 @@ void SjisLineToEuc(QByteArrayView line, JisMode&, QByteArray& out)
     qsizetype i = 0;
     while (i < n) {
         const unsigned char b = s[i];
-        if (IsSjisLeadByte(b) && i + 1 < n && IsSjisTrailByte(s[i + 1])) {
-            const unsigned jis = SjisToJis((b << 8) | s[i + 1]);
+        const unsigned char cls = kBytes.cls[b];
+        if (cls == kLead && i + 1 < n && kBytes.trail[s[i + 1]]) {
+            const unsigned jis = FastSjisToJis(b, s[i + 1]);
             w.Put(static_cast<unsigned char>((jis >> 8) | 0x80));
             w.Put(static_cast<unsigned char>((jis & 0xFF) | 0x80));
             i += 2;
-        } else if (IsHalfWidthKana(b)) {
+        } else if (cls == kKana) {
             w.Put(0x8E);
             w.Put(b);
             ++i;

@@ -1,6 +1,7 @@
 #include "core/doc/TextFileReader.h"
 
 #include "core/doc/CodeDetect.h"
+#include "core/doc/DocumentCodec.h"
 #include "platform/Cp932.h"
 
 namespace {
@@ -35,7 +36,7 @@ void TextFileReader::Load()
     m_loaded = true;
     const QByteArray bytes = m_file.readAll();
     if (ScanUtf8(bytes).valid)
-        m_content = QString::fromUtf8(bytes);
+        m_content = Utf8ToText(bytes);
     else
         m_content = platform::Cp932ToUnicode(bytes);
     m_pos = 0;

@@ -6,11 +6,10 @@
 
 // Reads one of the program's own text files (tag tables and the like) line
 // by line. The file is decoded as UTF-8 when all of it is well-formed UTF-8,
-// else as Shift-JIS; a leading byte-order mark stays at the start of the
-// first line. Lines come without their line ends: CR LF or LF ends a line, a
-// CR on its own stays in it. In text mode ("rt") the character 0x1A ends a
-// line, and ends the file when a line would start with it; in binary mode
-// ("rb") it is skipped. "wt" and "wb" create the file for WriteLine.
+// else as Shift-JIS; a leading byte-order mark is dropped. Lines come
+// without their line ends: CR LF or LF ends a line, a CR on its own stays in
+// it. In text mode ("rt") the character 0x1A ends a line, and ends the
+// file when a line would start with it; in binary mode ("rb") it is skipped. "wt" and "wb" create the file for WriteLine.
 class TextFileReader {
 public:
     TextFileReader() = default;

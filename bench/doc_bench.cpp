@@ -1,0 +1,266 @@
+// Load and save throughput of the document pipeline next to iconv doing the
+// same conversion on the same file, in the same run, for each character
+// code; and the peak memory of each step relative to the file's size.
+//
+// usage: doc_bench [--mb N] [--runs N] [--keep DIR]
+// Each measurement runs in a fresh child process so that its peak memory is
+// its own.
+
+#include "core/app/HeadlessEditor.h"
+#include "core/app/ScriptedUi.h"
+#include "core/doc/DocumentCodec.h"
+#include "platform/Cp932.h"
+#include "platform/SettingsStore.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <iconv.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace {
+
+struct Kind {
+    const char* name;
+    CodeKind code;
+    const char* iconvName;
+};
+
+const Kind kKinds[] = {
+    {"ShiftJis", CodeKind::ShiftJis, "CP932"},
+    {"Jis", CodeKind::Jis, "ISO-2022-JP"},
+    {"Euc", CodeKind::Euc, "EUC-JP-MS"},
+    {"Utf8", CodeKind::Utf8, "UTF-8"},
+};
+
+long CurrentRssKb()
+{
+    QFile f(QStringLiteral("/proc/self/statm"));
+    if (!f.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> parts = f.readAll().split(' ');
+    return parts.size() > 1 ? parts[1].toLong() * (sysconf(_SC_PAGESIZE) / 1024) : 0;
+}
+
+long PeakRssKb()
+{
+    struct rusage u {};
+    getrusage(RUSAGE_SELF, &u);
+    return u.ru_maxrss;
+}
+
+QByteArray ReadFile(const QString& path)
+{
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    return f.readAll();
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    f.write(bytes);
+}
+
+QByteArray Iconv(const char* from, const char* to, const char* data, size_t size)
+{
+    iconv_t cd = iconv_open(to, from);
+    QByteArray out(static_cast<qsizetype>(size * 2 + 64), Qt::Uninitialized);
+    char* ip = const_cast<char*>(data);
+    char* op = out.data();
+    size_t il = size, ol = static_cast<size_t>(out.size());
+    while (il > 0) {
+        if (iconv(cd, &ip, &il, &op, &ol) == static_cast<size_t>(-1)) {
+            if (errno == E2BIG) {
+                const qsizetype used = op - out.data();
+                out.resize(out.size() * 2);
+                op = out.data() + used;
+                ol = static_cast<size_t>(out.size() - used);
+                continue;
+            }
+            // Skip what iconv cannot take; the corpus has none.
+            ++ip;
+            --il;
+        }
+    }
+    iconv(cd, nullptr, nullptr, &op, &ol);
+    out.truncate(op - out.data());
+    iconv_close(cd);
+    return out;
+}
+
+// A Japanese page: headings, paragraphs of kanji and kana with ASCII
+// markup, LF line ends. No half-width katakana, so that iconv can write
+// every code from it (ISO-2022-JP has none).
+QString MakeCorpus(qsizetype targetBytes)
+{
+    QString jis0208;
+    for (uint h = 0x30; h <= 0x4F; ++h)
+        for (uint l = 0x21; l <= 0x7E; ++l) {
+            QByteArray euc(2, '\0');
+            euc[0] = char(h | 0x80);
+            euc[1] = char(l | 0x80);
+            const QByteArray sjis = Iconv("EUC-JP-MS", "CP932", euc.constData(), 2);
+            if (sjis.size() == 2)
+                jis0208 += platform::Cp932ToUnicode(sjis);
+        }
+    const QString kana = QStringLiteral("あいうえおかきくけこさしすせそたちつてとなにぬねのはひふへほまみむめもやゆよらりるれろわをんアイウエオカキクケコ、。");
+    QRandomGenerator rng(42);
+    QString out;
+    out.reserve(targetBytes);
+    out += QStringLiteral("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01//EN\">\n<HTML>\n<HEAD>\n<TITLE>試験ページ</TITLE>\n</HEAD>\n<BODY>\n");
+    qsizetype bytes = 0;
+    int para = 0;
+    while (bytes < targetBytes) {
+        QString line = QStringLiteral("<P CLASS=\"p%1\">").arg(para++ % 7);
+        const int n = 20 + int(rng.bounded(60));
+        for (int i = 0; i < n; ++i) {
+            if (rng.bounded(3) == 0)
+                line += jis0208[rng.bounded(int(jis0208.size()))];
+            else
+                line += kana[rng.bounded(int(kana.size()))];
+            if (rng.bounded(25) == 0)
+                line += QStringLiteral("<A HREF=\"page%1.html\">link</A>").arg(rng.bounded(100));
+        }
+        line += QStringLiteral("</P>\n");
+        // Size in Shift-JIS: two bytes a Japanese character, one for ASCII.
+        for (QChar c : line)
+            bytes += c.unicode() < 0x80 ? 1 : 2;
+        out += line;
+    }
+    out += QStringLiteral("</BODY>\n</HTML>\n");
+    return out;
+}
+
+// Child: one measurement, printed as "seconds peakKb".
+int RunChild(const QString& op, const QString& path, const Kind& kind)
+{
+    // Fill the code page tables first: they are built once per program run.
+    platform::Cp932ToUnicode(QByteArray("\x88\x9f"));
+    QTemporaryDir cfg;
+    platform::SettingsStore store(cfg.filePath(QStringLiteral("kelvo.ini")));
+    ScriptedUi ui;
+    HeadlessEditor editor(store, ui);
+    const QString out = path + QStringLiteral(".out");
+    QString text16;
+    QByteArray utf16;
+    if (op == u"save")
+        editor.App().OpenDocumentFile(path);
+    if (op == u"iconv-save") {
+        const QByteArray bytes = ReadFile(path);
+        utf16 = Iconv(kind.iconvName, "UTF-16LE", bytes.constData(), size_t(bytes.size()));
+    }
+    const long base = CurrentRssKb();
+    QElapsedTimer timer;
+    timer.start();
+    if (op == u"load") {
+        editor.App().OpenDocumentFile(path);
+    } else if (op == u"save") {
+        editor.Doc().OnSaveDocument(out);
+    } else if (op == u"iconv-load") {
+        const QByteArray bytes = ReadFile(path);
+        const QByteArray decoded = Iconv(kind.iconvName, "UTF-16LE", bytes.constData(),
+                                         size_t(bytes.size()));
+        if (decoded.isEmpty())
+            return 1;
+    } else if (op == u"iconv-save") {
+        WriteFile(out, Iconv("UTF-16LE", kind.iconvName, utf16.constData(), size_t(utf16.size())));
+    }
+    const double seconds = timer.nsecsElapsed() / 1e9;
+    std::printf("%.6f %ld %ld\n", seconds, PeakRssKb() - base, PeakRssKb());
+    QFile::remove(out);
+    return 0;
+}
+
+struct Measure {
+    double seconds = 1e9;
+    long peakKb = 0;
+};
+
+Measure RunMeasured(const QString& op, const QString& path, const Kind& kind, int runs)
+{
+    Measure best;
+    for (int i = 0; i < runs; ++i) {
+        QProcess p;
+        p.start(QCoreApplication::applicationFilePath(),
+                {QStringLiteral("--child"), op, path, QString::fromLatin1(kind.name)});
+        p.waitForFinished(-1);
+        const QList<QByteArray> f = p.readAllStandardOutput().trimmed().split(' ');
+        if (f.size() < 2)
+            continue;
+        const double s = f[0].toDouble();
+        if (s < best.seconds)
+            best.seconds = s;
+        best.peakKb = std::max(best.peakKb, f[1].toLong());
+    }
+    return best;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() >= 5 && args[1] == u"--child") {
+        for (const Kind& k : kKinds)
+            if (args[4] == QLatin1String(k.name))
+                return RunChild(args[2], args[3], k);
+        return 2;
+    }
+    int mb = 50;
+    int runs = 3;
+    QString keep;
+    for (int i = 1; i + 1 < args.size(); ++i) {
+        if (args[i] == u"--mb")
+            mb = args[++i].toInt();
+        else if (args[i] == u"--runs")
+            runs = args[++i].toInt();
+        else if (args[i] == u"--keep")
+            keep = args[++i];
+    }
+    QTemporaryDir tmp;
+    const QString dir = keep.isEmpty() ? tmp.path() : keep;
+    QDir().mkpath(dir);
+
+    std::printf("building a %d MB corpus...\n", mb);
+    const QString corpus = MakeCorpus(qsizetype(mb) * 1024 * 1024);
+    const QByteArray utf16(reinterpret_cast<const char*>(corpus.utf16()), corpus.size() * 2);
+
+    std::printf("\n%-9s %8s | %-26s | %-26s | %9s %9s\n", "code", "file MB", "load MB/s (pipeline/iconv)",
+                "save MB/s (pipeline/iconv)", "load mem", "save mem");
+    bool allMet = true;
+    for (const Kind& k : kKinds) {
+        const QString path = dir + QStringLiteral("/corpus-%1.html").arg(QLatin1String(k.name));
+        const QByteArray bytes = Iconv("UTF-16LE", k.iconvName, utf16.constData(), size_t(utf16.size()));
+        WriteFile(path, bytes);
+        const double fileMb = bytes.size() / 1048576.0;
+        const Measure load = RunMeasured(QStringLiteral("load"), path, k, runs);
+        const Measure iload = RunMeasured(QStringLiteral("iconv-load"), path, k, runs);
+        const Measure save = RunMeasured(QStringLiteral("save"), path, k, runs);
+        const Measure isave = RunMeasured(QStringLiteral("iconv-save"), path, k, runs);
+        const double loadRatio = iload.seconds / load.seconds;
+        const double saveRatio = isave.seconds / save.seconds;
+        const double loadMem = load.peakKb / 1024.0 / fileMb;
+        const double saveMem = save.peakKb / 1024.0 / fileMb;
+        std::printf("%-9s %8.1f | %7.1f / %7.1f  (%4.2fx) | %7.1f / %7.1f  (%4.2fx) | %7.2fx %7.2fx\n",
+                    k.name, fileMb, fileMb / load.seconds, fileMb / iload.seconds, loadRatio,
+                    fileMb / save.seconds, fileMb / isave.seconds, saveRatio, loadMem, saveMem);
+        allMet = allMet && loadRatio >= 0.5 && saveRatio >= 0.5 && loadMem < 6 && saveMem < 6;
+        if (keep.isEmpty())
+            QFile::remove(path);
+    }
+    std::printf("\n(x) after MB/s: pipeline speed as a share of iconv's (target >= 0.50x);\n"
+                "mem: peak memory above the start of the step, in file sizes (target < 6x;\n"
+                "save holds the loaded text as well).\n");
+    std::printf("targets %s\n", allMet ? "met" : "NOT met");
+    return 0;
+}

@@ -1,0 +1,153 @@
+#include "TestRegistry.h"
+
+#include "core/doc/CodeDetect.h"
+
+#include <QTest>
+
+Q_DECLARE_METATYPE(CodeKind)
+Q_DECLARE_METATYPE(LineEndKind)
+
+namespace {
+
+QByteArray Utf8(const char8_t* s)
+{
+    return QByteArray(reinterpret_cast<const char*>(s));
+}
+
+} // namespace
+
+class TestCodeDetect : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    // The byte rules alone.
+    void byteRules_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<CodeKind>("kind");
+        QTest::newRow("empty") << QByteArray() << CodeKind::Ascii;
+        QTest::newRow("7-bit text") << QByteArray("<HTML>\r\nabc\r\n") << CodeKind::Ascii;
+        QTest::newRow("ESC $ B makes JIS") << QByteArray("ab\x1b$B0!\x1b(B") << CodeKind::Jis;
+        QTest::newRow("ESC $ @ makes JIS") << QByteArray("\x1b$@") << CodeKind::Jis;
+        QTest::newRow("ESC $ A is consumed") << QByteArray("\x1b$A") << CodeKind::Ascii;
+        // The three bytes of ESC $ A are consumed: the 0xA1 0xA1 after them
+        // is seen as a pair of its own.
+        QTest::newRow("ESC $ A then pair") << QByteArray("\x1b$A\xa1\xa1") << CodeKind::Unknown;
+        QTest::newRow("ESC $ consumes the byte after it")
+            << QByteArray("\x1b$\xb1" "a") << CodeKind::Ascii;
+        QTest::newRow("ESC at end") << QByteArray("a\x1b") << CodeKind::Ascii;
+        QTest::newRow("JIS after a deciding byte does not count")
+            << QByteArray("\x88\x9f\x1b$B") << CodeKind::ShiftJis;
+        QTest::newRow("sjis lead 81") << QByteArray("\x81\x40") << CodeKind::ShiftJis;
+        QTest::newRow("sjis lead 9F") << QByteArray("\x9f\xfc") << CodeKind::ShiftJis;
+        QTest::newRow("8E then 40 is sjis") << QByteArray("\x8e\x40") << CodeKind::ShiftJis;
+        QTest::newRow("8E then A0 is sjis") << QByteArray("\x8e\xa0") << CodeKind::ShiftJis;
+        QTest::newRow("8E then E0 is sjis") << QByteArray("\x8e\xe0") << CodeKind::ShiftJis;
+        QTest::newRow("8E then B1 is unknown") << QByteArray("\x8e\xb1") << CodeKind::Unknown;
+        QTest::newRow("8E then FF changes nothing") << QByteArray("\x8e\xff") << CodeKind::Ascii;
+        QTest::newRow("kana-like pairs only") << QByteArray("\xb1\xb2\xc0\xdf") << CodeKind::Unknown;
+        QTest::newRow("A1-DF last byte is sjis") << QByteArray("abc\xb1") << CodeKind::ShiftJis;
+        QTest::newRow("B1 E0 is euc") << QByteArray("\xb1\xe0") << CodeKind::Euc;
+        QTest::newRow("B1 F0 is euc") << QByteArray("\xb1\xf0") << CodeKind::Euc;
+        QTest::newRow("B1 then ascii is sjis") << QByteArray("\xb1" "a") << CodeKind::ShiftJis;
+        QTest::newRow("B1 A0 changes nothing") << QByteArray("\xb1\xa0") << CodeKind::Ascii;
+        QTest::newRow("B1 FF changes nothing") << QByteArray("\xb1\xff") << CodeKind::Ascii;
+        QTest::newRow("F0 is euc") << QByteArray("\xf0\xa1") << CodeKind::Euc;
+        QTest::newRow("FE is euc") << QByteArray("\xfe") << CodeKind::Euc;
+        QTest::newRow("E0 40 is sjis") << QByteArray("\xe0\x40") << CodeKind::ShiftJis;
+        QTest::newRow("E0 A0 is sjis") << QByteArray("\xe0\xa0") << CodeKind::ShiftJis;
+        QTest::newRow("E0 FD is euc") << QByteArray("\xe0\xfd") << CodeKind::Euc;
+        QTest::newRow("E0 A1 is unknown") << QByteArray("\xe0\xa1") << CodeKind::Unknown;
+        QTest::newRow("E0 at end changes nothing") << QByteArray("\xe0") << CodeKind::Ascii;
+        QTest::newRow("E0 7F changes nothing") << QByteArray("\xe0\x7f") << CodeKind::Ascii;
+        QTest::newRow("unknown replaced by a later decision")
+            << QByteArray("\xb1\xb1\x88\x9f") << CodeKind::ShiftJis;
+        QTest::newRow("80 A0 FF change nothing") << QByteArray("\x80\xa0\xff") << CodeKind::Ascii;
+        QTest::newRow("utf-8 japanese starts as sjis") << Utf8(u8"日本") << CodeKind::ShiftJis;
+        QTest::newRow("utf-8 accented latin") << Utf8(u8"café") << CodeKind::Unknown;
+    }
+    void byteRules()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(CodeKind, kind);
+        ByteReader reader(bytes);
+        QCOMPARE(DetectCodeKind(reader), kind);
+    }
+
+    void utf8Test_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("utf8");
+        QTest::newRow("empty") << QByteArray() << true;
+        QTest::newRow("ascii") << QByteArray("abc") << true;
+        QTest::newRow("japanese") << Utf8(u8"日本語のページ") << true;
+        QTest::newRow("four-byte sequence") << Utf8(u8"a😀b") << true;
+        QTest::newRow("overlong two-byte lead C0 passes") << QByteArray("\xc0\x80") << true;
+        QTest::newRow("bom then anything") << QByteArray("\xef\xbb\xbf\xff") << true;
+        QTest::newRow("lone continuation") << QByteArray("a\x80") << false;
+        QTest::newRow("truncated at end") << QByteArray("a\xe6\x97") << false;
+        QTest::newRow("lead F5") << QByteArray("\xf5\x80\x80\x80") << false;
+        QTest::newRow("sjis") << QByteArray("\x88\x9f") << false;
+        QTest::newRow("long ascii then bad byte")
+            << QByteArray(1000, 'a') + QByteArray("\xff") << false;
+    }
+    void utf8Test()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, utf8);
+        ByteReader reader(bytes);
+        reader.Next();
+        QCOMPARE(IsUtf8File(reader), utf8);
+    }
+
+    // What the editor loads a file as: the byte rules with the UTF-8
+    // corrections.
+    void documentCode_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<CodeKind>("kind");
+        QTest::newRow("utf-8 japanese") << Utf8(u8"<p>日本語</p>") << CodeKind::Utf8;
+        // 漢 is E6 BC A2: the byte rules see E6 BC and say Unknown, then
+        // A2 then next byte decide EUC or stay; either way it is UTF-8.
+        QTest::newRow("utf-8 starting with kanji taken for euc") << Utf8(u8"漢字のページ")
+                                                                 << CodeKind::Utf8;
+        QTest::newRow("utf-8 with emoji") << Utf8(u8"<p>猫😀</p>") << CodeKind::Utf8;
+        QTest::newRow("only emoji") << Utf8(u8"😀") << CodeKind::Utf8;
+        QTest::newRow("bom and valid") << QByteArray("\xef\xbb\xbf<p>a</p>") << CodeKind::Utf8;
+        QTest::newRow("accented latin stays unknown") << Utf8(u8"café crème") << CodeKind::Unknown;
+        QTest::newRow("real euc") << QByteArray("<p>\xb4\xc1\xbb\xfa\xa4\xce</p>") << CodeKind::Euc;
+        QTest::newRow("real sjis") << QByteArray("<p>\x8a\xbf\x8e\x9a</p>") << CodeKind::ShiftJis;
+        QTest::newRow("jis") << QByteArray("\x1b$B4A;z\x1b(B") << CodeKind::Jis;
+        QTest::newRow("ascii") << QByteArray("<p>a</p>") << CodeKind::Ascii;
+        QTest::newRow("sjis kana pairs") << QByteArray("\xb1\xb2") << CodeKind::Unknown;
+    }
+    void documentCode()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(CodeKind, kind);
+        QCOMPARE(DetectDocumentCode(bytes), kind);
+    }
+
+    void lineEnds_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<LineEndKind>("kind");
+        QTest::newRow("none") << QByteArray("abc") << LineEndKind::None;
+        QTest::newRow("empty") << QByteArray() << LineEndKind::None;
+        QTest::newRow("crlf") << QByteArray("a\r\nb") << LineEndKind::CrLf;
+        QTest::newRow("lf") << QByteArray("a\nb\r\n") << LineEndKind::Lf;
+        QTest::newRow("cr") << QByteArray("a\rb") << LineEndKind::Cr;
+        QTest::newRow("cr at end") << QByteArray("a\r") << LineEndKind::Cr;
+        QTest::newRow("first counts") << QByteArray("a\r\nb\nc\n") << LineEndKind::CrLf;
+        QTest::newRow("cr cr lf") << QByteArray("a\r\r\n") << LineEndKind::Cr;
+    }
+    void lineEnds()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(LineEndKind, kind);
+        ByteReader reader(bytes);
+        QCOMPARE(DetectLineEnd(reader), kind);
+    }
+};
+
+KELVO_TEST(TestCodeDetect, "CodeDetect");
+#include "tst_CodeDetect.moc"

@@ -1,0 +1,152 @@
+#include "TestFiles.h"
+#include "TestRegistry.h"
+#include "ToolRunner.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestTool : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void detect()
+    {
+        QTemporaryDir dir;
+        const QString sjis = dir.filePath("s.html");
+        const QString euc = dir.filePath("e.html");
+        const QString utf = dir.filePath("u.html");
+        const QString empty = dir.filePath("x.txt");
+        WriteBytes(sjis, "\x88\x9f\r\n");
+        WriteBytes(euc, "\xbb\xfa\xa4\xce\n");
+        WriteBytes(utf, "\xe6\xbc\xa2\r");
+        WriteBytes(empty, "");
+        const ToolResult r = RunTool({"detect", sjis, euc, utf, empty});
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.Lines(), (QStringList{sjis + ": ShiftJis CrLf", euc + ": Euc Lf",
+                                         utf + ": Utf8 Cr", empty + ": Ascii None"}));
+    }
+
+    void detectMissingFile()
+    {
+        const ToolResult r = RunTool({"detect", "/nonexistent/a.html"});
+        QCOMPARE(r.status, 1);
+        QVERIFY(r.err.contains("/nonexistent/a.html"));
+    }
+
+    void convert_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<QByteArray>("output");
+        QTest::newRow("unchanged") << QStringList{} << QByteArray("\x88\x9f\n")
+                                   << QByteArray("\x88\x9f\n");
+        QTest::newRow("to euc") << QStringList{"--code", "Euc"} << QByteArray("\x88\x9f\n")
+                                << QByteArray("\xb0\xa1\n");
+        QTest::newRow("to jis crlf") << QStringList{"--code", "Jis", "--eol", "CrLf"}
+                                     << QByteArray("\x88\x9f\n") << QByteArray("\x1b$B0!\x1b(B\r\n");
+        QTest::newRow("utf-8 to sjis cr") << QStringList{"--code", "ShiftJis", "--eol", "Cr"}
+                                          << QByteArray("\xe4\xba\x9c\r\n")
+                                          << QByteArray("\x88\x9f\r");
+        QTest::newRow("names ignore case") << QStringList{"--code", "utf8", "--eol", "lf"}
+                                           << QByteArray("\x88\x9f\r\n")
+                                           << QByteArray("\xe4\xba\x9c\n");
+    }
+    void convert()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(QByteArray, input);
+        QFETCH(QByteArray, output);
+        QTemporaryDir dir;
+        WriteBytes(dir.filePath("in.html"), input);
+        const ToolResult r = RunTool(QStringList{"convert"} + options
+                                     + QStringList{dir.filePath("in.html"), dir.filePath("out.html")});
+        QCOMPARE(r.status, 0);
+        QCOMPARE(ReadBytes(dir.filePath("out.html")), output);
+    }
+
+    void badArguments_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::newRow("nothing") << QStringList{};
+        QTest::newRow("unknown verb") << QStringList{"frobnicate"};
+        QTest::newRow("convert unknown code") << QStringList{"convert", "--code", "Big5", "a", "b"};
+        QTest::newRow("convert one file") << QStringList{"convert", "a"};
+        QTest::newRow("exec without command") << QStringList{"exec", "FILE"};
+        QTest::newRow("exec unknown command id") << QStringList{"exec", "--command", "1", "FILE"};
+        QTest::newRow("exec bad id") << QStringList{"exec", "--command", "x", "FILE"};
+        QTest::newRow("exec bad selection") << QStringList{"exec", "--select", "3", "--command",
+                                                           "57603", "FILE"};
+        QTest::newRow("exec bad answer") << QStringList{"exec", "--answer", "maybe", "--command",
+                                                        "57603", "FILE"};
+        QTest::newRow("exec bad setting") << QStringList{"exec", "--setting", "System=1",
+                                                         "--command", "57603", "FILE"};
+        QTest::newRow("exec unknown option") << QStringList{"exec", "--frob", "--command", "57603",
+                                                            "FILE"};
+        QTest::newRow("exec field nobody takes") << QStringList{"exec", "--field", "Nothing=1",
+                                                                "--command", "57603", "FILE"};
+    }
+    void badArguments()
+    {
+        QFETCH(QStringList, args);
+        QTemporaryDir dir;
+        WriteBytes(dir.filePath("f.html"), "<P>\r\n");
+        for (QString& a : args)
+            if (a == u"FILE")
+                a = dir.filePath("f.html");
+        const ToolResult r = RunTool(args);
+        QCOMPARE(r.status, 2);
+        QVERIFY(r.err.startsWith("kelvo-tool: "));
+        // Nothing was written.
+        QCOMPARE(ReadBytes(dir.filePath("f.html")), QByteArray("<P>\r\n"));
+    }
+
+    void execChangesCodeAndSaves()
+    {
+        QTemporaryDir dir;
+        const QString in = dir.filePath("in.html");
+        WriteBytes(in, "\x88\x9f\r\n");
+        const ToolResult r = RunTool({"exec", "--field", "日本語コード=UTF-8", "--command", "32940",
+                                      in, "-o", dir.filePath("out.html")});
+        QCOMPARE(r.status, 0);
+        QCOMPARE(ReadBytes(dir.filePath("out.html")), QByteArray("\xe4\xba\x9c\r\n"));
+        QCOMPARE(ReadBytes(in), QByteArray("\x88\x9f\r\n"));
+    }
+
+    void execSavesInPlaceAndPrintsMessages()
+    {
+        QTemporaryDir dir;
+        const QString in = dir.filePath("in.html");
+        WriteBytes(in, "abc");
+        // Save As into a folder that does not exist: the message is printed
+        // and the in-place save at the end still writes the file.
+        const ToolResult r = RunTool({"exec", "--input", dir.filePath("no/such/x.html"),
+                                      "--command", "57604", in});
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.Lines(), QStringList{"message: 保存ファイルが開けません - " + dir.filePath("no/such/x.html")});
+    }
+
+    void execSettingsBeforeStartAndInConfigFolder()
+    {
+        QTemporaryDir dir;
+        const QString in = dir.filePath("in.html");
+        WriteBytes(in, "\x1b$B0!\x1b(B\n");
+        // AutoCode is read when the document is made: a setting given
+        // before the first command is in place by then.
+        const ToolResult r = RunTool({"exec", "--config", dir.filePath("cfg"), "--setting",
+                                      "System/AutoCode=0", "--field", "日本語コード=シフトJIS",
+                                      "--command", "32940", in, "-o", dir.filePath("out.html")});
+        QCOMPARE(r.status, 0);
+        QCOMPARE(ReadBytes(dir.filePath("out.html")), QByteArray("\x1b$B0!\x1b(B\n"));
+        QVERIFY(QFile::exists(dir.filePath("cfg/kelvo.ini")));
+        QVERIFY(ReadBytes(dir.filePath("cfg/kelvo.ini")).contains("AutoCode=0"));
+    }
+
+    void execMissingFile()
+    {
+        const ToolResult r = RunTool({"exec", "--command", "57603", "/nonexistent/x.html"});
+        QCOMPARE(r.status, 1);
+        QCOMPARE(r.Lines(), QStringList{"message: ファイルが見つかりません"});
+    }
+};
+
+KELVO_TEST(TestTool, "Tool");
+#include "tst_Tool.moc"
