@@ -1,0 +1,253 @@
+#include "core/tables/TableCommands.h"
+
+#include "core/app/CKelvoApp.h"
+#include "core/app/CommandTable.h"
+#include "core/app/Ui.h"
+#include "core/edit/CKelvoView.h"
+#include "core/edit/EditBuffer.h"
+#include "core/tables/TableCommandIds.h"
+#include "core/tables/TableText.h"
+#include "core/tables/TableWizard.h"
+
+#include <QDate>
+
+#include <climits>
+#include <memory>
+
+namespace {
+
+const QString kEnable = QStringLiteral("Enable");
+const QString kClass = QStringLiteral("Class");
+const QString kSpace = QStringLiteral("Space");
+const QString kItem = QStringLiteral("Item");
+const QString kSplit = QStringLiteral("Split");
+const QString kRectColor = QStringLiteral("RectColor");
+const QString kBorder = QStringLiteral("Border");
+const QString kLeftMargin = QStringLiteral("LeftMargin");
+const QString kRightMargin = QStringLiteral("RightMargin");
+const QString kWhite = QStringLiteral("FFFFFF");
+const QString kDefaultMargin = QStringLiteral("10%");
+
+// The colour fields of the colour dialog in display order: caption and
+// setting key.
+struct ColorField {
+    const char16_t* label;
+    const char* key;
+};
+constexpr ColorField kColorFields[] = {
+    {u"左上(&A):", "Color1"},
+    {u"左(&L):", "Color4"},
+    {u"上(&L):", "Color2"},
+    {u"その他(&O):", "Color5"},
+};
+
+// Screen updates stay off while a large table goes in, so the widget
+// repaints once.
+class BulkEditScope {
+public:
+    explicit BulkEditScope(EditBuffer& buffer) : m_buffer(buffer) { m_buffer.BeginBulkEdit(); }
+    ~BulkEditScope() { m_buffer.EndBulkEdit(); }
+    BulkEditScope(const BulkEditScope&) = delete;
+    BulkEditScope& operator=(const BulkEditScope&) = delete;
+
+private:
+    EditBuffer& m_buffer;
+};
+
+// A null string would delete the setting, and the next dialog would show
+// the default instead of the empty value the user confirmed.
+QString Storable(const QString& text)
+{
+    return text.isNull() ? QStringLiteral("") : text;
+}
+
+QString SelectionText(const EditBuffer& buffer)
+{
+    int start = 0, end = 0;
+    buffer.GetSel(start, end);
+    return end > start ? buffer.GetText().mid(start, end - start) : QString();
+}
+
+} // namespace
+
+TableCommands::TableCommands(CKelvoApp& app) : m_app(app), m_options(app) {}
+
+void TableCommands::ConvertToTable(const QString& separators)
+{
+    EditBuffer& buffer = m_app.View().Buffer();
+    BusyScope busy(m_app.GetUi());
+    BulkEditScope bulk(buffer);
+
+    int start = 0, end = 0;
+    buffer.GetSel(start, end);
+    const int startLine = buffer.LineFromChar(start);
+    // A selection within one line converts that line from the selection
+    // start to its end; the table then replaces all of that text, so
+    // nothing converted is left behind beside the table.
+    int replaceEnd = end;
+    if (buffer.LineFromChar(end) == startLine)
+        replaceEnd = buffer.LineIndex(startLine) + buffer.LineLength(start);
+    const QString region = buffer.GetText().mid(start, replaceEnd - start);
+    const QString table = DelimitedTableText(region.split(QStringLiteral("\r\n")), separators,
+                                             m_options.SplitEach(), m_options.Style());
+
+    // One replacement, so one undo step brings the original lines back.
+    buffer.SetSel(start, replaceEnd);
+    m_app.View().InsertTagText(table, false);
+    // The caret goes after the table even when inserted text usually stays
+    // selected: the rows were typed in, not wrapped around a selection.
+    int a = 0, b = 0;
+    buffer.GetSel(a, b);
+    if (a != b)
+        buffer.SetSel(b, b);
+    buffer.ScrollCaret();
+}
+
+FormModel TableCommands::OptionsForm() const
+{
+    FormModel form;
+    form.title = QStringLiteral("テーブル化時の設定");
+    form.AddFlag(QStringLiteral("色を付加(&C)"), m_options.enable, kEnable);
+    form.AddFlag(QStringLiteral("クラスを付加(&S)"), m_options.classes, kClass);
+    form.AddFlag(QStringLiteral("空欄項目に全角空白を入れる(&J)"), m_options.space, kSpace);
+    form.AddFlag(QStringLiteral("一行目をTHタグで処理(&H)"), m_options.item, kItem);
+    form.AddFlag(QStringLiteral("区切り文字の連続を空項目とする(&K)"), m_options.SplitEach(), kSplit);
+    return form;
+}
+
+void TableCommands::ApplyOptionsForm(const FormModel& form)
+{
+    auto flag = [&form](const QString& name) {
+        const FormField* f = form.Find(name);
+        return f && f->checked;
+    };
+    m_options.enable = flag(kEnable);
+    m_options.classes = flag(kClass);
+    m_options.space = flag(kSpace);
+    m_options.item = flag(kItem);
+    m_options.Save(flag(kSplit));
+}
+
+void TableCommands::OnTableOptions()
+{
+    FormModel form = OptionsForm();
+    if (m_app.GetUi().RunForm(form) == Ui::Answer::Ok)
+        ApplyOptionsForm(form);
+}
+
+FormModel TableCommands::ColorsForm()
+{
+    FormModel form;
+    form.title = QStringLiteral("テーブル色の設定");
+    Ui& ui = m_app.GetUi();
+    for (const ColorField& c : kColorFields) {
+        const QString key = QString::fromLatin1(c.key);
+        // The fields show the colours blue first, as the platform's colour
+        // values are written; the settings hold them red first.
+        form.AddText(QString::fromUtf16(c.label),
+                     SwapColorPairs(m_app.GetProfileString(table_settings::Table, key, kWhite)),
+                     key);
+        FormField& button = form.Add(FieldKind::Button, QStringLiteral("色参照"), key + QStringLiteral("Ref"));
+        button.action = [&ui, key](FormModel& f) {
+            FormField& field = f[key];
+            if (const std::optional<QString> chosen = ui.ChooseColor(SwapColorPairs(field.text)))
+                field.text = SwapColorPairs(*chosen);
+        };
+    }
+    return form;
+}
+
+void TableCommands::ApplyColorsForm(const FormModel& form)
+{
+    for (const ColorField& c : kColorFields) {
+        const QString key = QString::fromLatin1(c.key);
+        if (const FormField* f = form.Find(key))
+            m_app.WriteProfileString(table_settings::Table, key, Storable(SwapColorPairs(f->text)));
+    }
+}
+
+void TableCommands::OnTableColors()
+{
+    FormModel form = ColorsForm();
+    if (m_app.GetUi().RunForm(form) == Ui::Answer::Ok)
+        ApplyColorsForm(form);
+}
+
+void TableCommands::OnTableWizard()
+{
+    TableWizard wizard;
+    if (!wizard.Run(m_app.GetUi()))
+        return;
+    m_app.View().InsertTagText(
+        WizardTableText(wizard.Rows(), wizard.Columns(), wizard.Cells(), m_options.Style()), true);
+}
+
+FormModel TableCommands::FrameBoxForm() const
+{
+    FormModel form;
+    form.title = QStringLiteral("枠で囲む");
+    FormField& color = form.Add(FieldKind::Color, QStringLiteral("色(&C):"), kRectColor);
+    color.text = m_app.GetProfileString(table_settings::Tool, kRectColor, kWhite);
+    form.AddNumber(QStringLiteral("枠の太さ(&W):"), 1, 0, INT_MAX, kBorder);
+    return form;
+}
+
+void TableCommands::OnFrameBox()
+{
+    FormModel form = FrameBoxForm();
+    if (m_app.GetUi().RunForm(form) != Ui::Answer::Ok)
+        return;
+    const QString color = form[kRectColor].text;
+    m_app.WriteProfileString(table_settings::Tool, kRectColor, Storable(color));
+    CKelvoView& view = m_app.View();
+    view.InsertTagText(FramedBoxText(form[kBorder].NumberOr(1), color, SelectionText(view.Buffer())),
+                       true);
+}
+
+FormModel TableCommands::SideMarginsForm() const
+{
+    FormModel form;
+    form.title = QStringLiteral("左右余白設定");
+    form.AddText(QStringLiteral("左余白(&L):"),
+                 m_app.GetProfileString(table_settings::Tool, kLeftMargin, kDefaultMargin),
+                 kLeftMargin);
+    form.AddText(QStringLiteral("右余白(&R):"),
+                 m_app.GetProfileString(table_settings::Tool, kRightMargin, kDefaultMargin),
+                 kRightMargin);
+    return form;
+}
+
+void TableCommands::OnSideMargins()
+{
+    FormModel form = SideMarginsForm();
+    if (m_app.GetUi().RunForm(form) != Ui::Answer::Ok)
+        return;
+    const QString left = form[kLeftMargin].text;
+    const QString right = form[kRightMargin].text;
+    m_app.WriteProfileString(table_settings::Tool, kLeftMargin, Storable(left));
+    m_app.WriteProfileString(table_settings::Tool, kRightMargin, Storable(right));
+    CKelvoView& view = m_app.View();
+    view.InsertTagText(MarginsTableText(left, right, SelectionText(view.Buffer())), true);
+}
+
+void TableCommands::OnInsertDate()
+{
+    m_app.View().InsertTagText(DateText(QDate::currentDate()), true);
+}
+
+void RegisterTableCommands(CKelvoApp& app)
+{
+    // The handlers share the group, which lives as long as any of them.
+    auto group = std::make_shared<TableCommands>(app);
+    CommandTable& table = app.Commands();
+    table.Register(cmd::TabToTable, [group] { group->ConvertToTable(QStringLiteral("\t")); });
+    table.Register(cmd::CommaToTable, [group] { group->ConvertToTable(QStringLiteral(",")); });
+    table.Register(cmd::BlankTabToTable,
+                   [group] { group->ConvertToTable(QStringLiteral(" \t")); });
+    table.Register(cmd::TableOptionsDialog, [group] { group->OnTableOptions(); });
+    table.Register(cmd::TableColorsDialog, [group] { group->OnTableColors(); });
+    table.Register(cmd::TableWizard, [group] { group->OnTableWizard(); });
+    table.Register(cmd::FrameBox, [group] { group->OnFrameBox(); });
+    table.Register(cmd::SideMargins, [group] { group->OnSideMargins(); });
+    table.Register(cmd::InsertDate, [group] { group->OnInsertDate(); });
+}
