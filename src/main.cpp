@@ -1,10 +1,103 @@
+#include "core/app/CKelvoApp.h"
+#include "core/app/HeadlessEditor.h"
+#include "core/doc/CKelvoDoc.h"
+#include "core/edit/CKelvoView.h"
+#include "gui/CMainFrame.h"
+#include "gui/EditWidget.h"
+#include "gui/QtUi.h"
+#include "platform/SettingsStore.h"
+
 #include <QApplication>
-#include <QMainWindow>
+#include <QCommandLineParser>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QScreen>
+#include <QTranslator>
+
+namespace {
+
+void SetUpParser(QCommandLineParser& parser)
+{
+    parser.setApplicationDescription(QStringLiteral("HTML ソースエディタ"));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("開くファイル"),
+                                 QStringLiteral("[file]"));
+}
+
+// --help and --version only print; they must work without a display.
+bool OnlyPrints(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (arg == "-h" || arg == "--help" || arg == "--help-all" || arg == "-v"
+            || arg == "--version" || arg == "-?")
+            return true;
+    }
+    return false;
+}
+
+void SetNames()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("kelvopad"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(KELVO_VERSION));
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    QMainWindow w;
-    w.show();
-    return app.exec();
+    if (OnlyPrints(argc, argv)) {
+        QCoreApplication core(argc, argv);
+        SetNames();
+        QCommandLineParser parser;
+        SetUpParser(parser);
+        parser.process(core);
+        return 0;
+    }
+
+    QApplication qapp(argc, argv);
+    SetNames();
+    QApplication::setApplicationDisplayName(QStringLiteral("Kelvopad"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/kelvopad-48.png")));
+
+    // The program speaks Japanese whatever the locale, and so do Qt's own
+    // dialogs (file chooser, colour chooser) when their translation is
+    // installed.
+    QTranslator qtTranslator;
+    if (qtTranslator.load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
+                          QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTranslator);
+
+    QCommandLineParser parser;
+    SetUpParser(parser);
+    parser.process(qapp);
+
+    // Declared in this order so that the view, which writes its settings
+    // when it goes, goes before the window holding its edit buffer.
+    QtUi ui;
+    platform::SettingsStore settings;
+    CMainFrame frame;
+    CKelvoApp app(settings, ui);
+    CKelvoDoc doc(app, frame.Edit().Buffer());
+    CKelvoView view(app, frame.Edit().Buffer());
+    app.Attach(doc, view);
+    RegisterAllCommands(app);
+    frame.Attach(app);
+    ui.SetMainWindow(&frame);
+
+    StartupOptions options;
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        options.screenWidth = screen->size().width();
+        options.screenHeight = screen->size().height();
+    }
+    options.file = parser.positionalArguments().value(0);
+    if (!app.InitInstance(options))
+        return 1;
+
+    frame.BuildMenus(app.Layout());
+    frame.RestoreWindowSize();
+    frame.show();
+    return qapp.exec();
 }

@@ -19,6 +19,24 @@ QStringList EditWidget::LocalFiles(const QMimeData* data)
     return paths;
 }
 
+bool EditWidget::event(QEvent* event)
+{
+    if (event->type() == QEvent::ShortcutOverride && m_shortcutHandler) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        switch (m_shortcutHandler(*key)) {
+        case ShortcutChoice::LetShortcutRun:
+            key->ignore();
+            return true;
+        case ShortcutChoice::TakeKey:
+            key->accept();
+            return true;
+        case ShortcutChoice::Default:
+            break;
+        }
+    }
+    return QPlainTextEdit::event(event);
+}
+
 void EditWidget::keyPressEvent(QKeyEvent* event)
 {
     if (m_keyHandler && m_keyHandler(*event)) {

@@ -22,6 +22,13 @@ public:
     using KeyHandler = std::function<bool(QKeyEvent&)>;
     void SetKeyHandler(KeyHandler handler) { m_keyHandler = std::move(handler); }
 
+    // Before a key becomes a shortcut: whether a shortcut (an accelerator)
+    // gets it, the widget takes it (a key the view has an assignment for),
+    // or the widget decides as it always does.
+    enum class ShortcutChoice { Default, LetShortcutRun, TakeKey };
+    using ShortcutHandler = std::function<ShortcutChoice(QKeyEvent&)>;
+    void SetShortcutHandler(ShortcutHandler handler) { m_shortcutHandler = std::move(handler); }
+
     // Local files carried by drag-and-drop data; empty when there are none.
     static QStringList LocalFiles(const QMimeData* data);
 
@@ -31,6 +38,7 @@ Q_SIGNALS:
     void DoubleClicked();
 
 protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -43,4 +51,5 @@ protected:
 private:
     PlainTextEditBuffer m_buffer;
     KeyHandler m_keyHandler;
+    ShortcutHandler m_shortcutHandler;
 };

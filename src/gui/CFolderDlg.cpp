@@ -1,0 +1,155 @@
+#include "gui/CFolderDlg.h"
+
+#include "core/app/Ui.h"
+
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileIconProvider>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kPathRole = Qt::UserRole;
+constexpr int kFilledRole = Qt::UserRole + 1;
+
+QStringList SubFolders(const QString& path)
+{
+    QDir dir(path);
+    return dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+}
+
+} // namespace
+
+CFolderDlg::CFolderDlg(const QString& initial, Ui& ui, QWidget* parent)
+    : QDialog(parent), m_ui(ui)
+{
+    setWindowTitle(QStringLiteral("フォルダの指定"));
+    m_tree = new QTreeWidget(this);
+    m_tree->setHeaderHidden(true);
+    m_tree->setColumnCount(1);
+    m_tree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_tree->header()->setStretchLastSection(false);
+
+    m_create = new QPushButton(QStringLiteral("フォルダ作成(&F)..."), this);
+    m_create->setAutoDefault(false);
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(QStringLiteral("キャンセル"), QDialogButtonBox::RejectRole);
+    ok->setDefault(true);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_tree, 1);
+    auto* row = new QHBoxLayout;
+    row->addWidget(m_create);
+    row->addStretch(1);
+    layout->addLayout(row);
+    layout->addWidget(buttons);
+
+    connect(buttons, &QDialogButtonBox::accepted, this, [this] {
+        if (!Path().isEmpty())
+            accept();
+    });
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(m_create, &QPushButton::clicked, this, [this] { CreateFolder(); });
+    connect(m_tree, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem* item) { Fill(item); });
+    connect(m_tree, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item, int) {
+        m_tree->setCurrentItem(item);
+        accept();
+    });
+
+    QTreeWidgetItem* root = AddFolder(nullptr, QStringLiteral("/"), QStringLiteral("/"));
+    if (initial.isEmpty() || !SelectPath(initial)) {
+        root->setExpanded(true);
+        m_tree->setCurrentItem(root);
+    }
+}
+
+QString CFolderDlg::PathOf(const QTreeWidgetItem* item)
+{
+    return item ? item->data(0, kPathRole).toString() : QString();
+}
+
+QString CFolderDlg::Path() const
+{
+    return PathOf(m_tree->currentItem());
+}
+
+QTreeWidgetItem* CFolderDlg::AddFolder(QTreeWidgetItem* parent, const QString& name,
+                                       const QString& path)
+{
+    static const QFileIconProvider icons;
+    auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(m_tree);
+    item->setText(0, name);
+    item->setIcon(0, icons.icon(QFileIconProvider::Folder));
+    item->setData(0, kPathRole, path);
+    item->setData(0, kFilledRole, false);
+    // Whether a folder has subfolders is learnt when it is opened.
+    item->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
+    return item;
+}
+
+void CFolderDlg::Fill(QTreeWidgetItem* item)
+{
+    if (item->data(0, kFilledRole).toBool())
+        return;
+    item->setData(0, kFilledRole, true);
+    const QString path = PathOf(item);
+    const QStringList names = SubFolders(path);
+    for (const QString& name : names)
+        AddFolder(item, name, QDir(path).filePath(name));
+    if (names.isEmpty())
+        item->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicatorWhenChildless);
+}
+
+bool CFolderDlg::SelectPath(const QString& path)
+{
+    const QDir dir(path);
+    if (!dir.exists())
+        return false;
+    const QString target = QDir::cleanPath(dir.absolutePath());
+    QTreeWidgetItem* item = m_tree->topLevelItem(0);
+    const QStringList parts = target.split(u'/', Qt::SkipEmptyParts);
+    for (const QString& part : parts) {
+        Fill(item);
+        QTreeWidgetItem* next = nullptr;
+        for (int i = 0; i < item->childCount() && !next; ++i)
+            if (item->child(i)->text(0) == part)
+                next = item->child(i);
+        // Hidden folders are not listed; one on the way is added so that
+        // the tree can still show the path.
+        if (!next)
+            next = AddFolder(item, part, QDir(PathOf(item)).filePath(part));
+        item->setExpanded(true);
+        item = next;
+    }
+    m_tree->setCurrentItem(item);
+    m_tree->scrollToItem(item);
+    return true;
+}
+
+bool CFolderDlg::CreateFolder()
+{
+    QTreeWidgetItem* parent = m_tree->currentItem();
+    if (!parent)
+        return false;
+    const std::optional<QString> name =
+        m_ui.Input(windowTitle(), QStringLiteral("フォルダ名を入力してください"));
+    if (!name || name->isEmpty() || name->contains(u'/') || *name == u"." || *name == u"..")
+        return false;
+    const QString path = PathOf(parent);
+    if (!QDir(path).mkdir(*name))
+        return false;
+    Fill(parent);
+    QTreeWidgetItem* created = nullptr;
+    for (int i = 0; i < parent->childCount() && !created; ++i)
+        if (parent->child(i)->text(0) == *name)
+            created = parent->child(i);
+    if (!created)
+        created = AddFolder(parent, *name, QDir(path).filePath(*name));
+    parent->setExpanded(true);
+    m_tree->setCurrentItem(created);
+    return true;
+}

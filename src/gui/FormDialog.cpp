@@ -1,0 +1,589 @@
+#include "gui/FormDialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kBackResult = 2;
+// Combo boxes size themselves for this many characters, not for their
+// longest entry, so that a long entry cannot widen the dialog past a narrow
+// screen.
+constexpr int kComboMinimumCharacters = 8;
+constexpr int kMultiLineRows = 5;
+
+QString ToWidgetText(const QString& text)
+{
+    QString t = text;
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return t;
+}
+
+QString FromWidgetText(const QString& text)
+{
+    QString t = text;
+    t.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+    return t;
+}
+
+// A swatch of an RRGGBB colour; a null icon for text that is no colour.
+QIcon Swatch(const QString& rrggbb, int size)
+{
+    static const QRegularExpression hex(QStringLiteral("^[0-9A-Fa-f]{6}$"));
+    if (!hex.match(rrggbb.trimmed()).hasMatch())
+        return QIcon();
+    QPixmap pixmap(size, size);
+    pixmap.fill(QColor(u'#' + rrggbb.trimmed()));
+    QPainter p(&pixmap);
+    p.setPen(Qt::black);
+    p.drawRect(0, 0, size - 1, size - 1);
+    return QIcon(pixmap);
+}
+
+void SetItems(QComboBox* combo, const QStringList& items)
+{
+    QStringList current;
+    for (int i = 0; i < combo->count(); ++i)
+        current.append(combo->itemText(i));
+    if (current != items) {
+        combo->clear();
+        combo->addItems(items);
+    }
+}
+
+void SetItems(QListWidget* list, const QStringList& items)
+{
+    QStringList current;
+    for (int i = 0; i < list->count(); ++i)
+        current.append(list->item(i)->text());
+    if (current != items) {
+        list->clear();
+        list->addItems(items);
+    }
+}
+
+} // namespace
+
+FormDialog::FormDialog(FormModel& form, Ui& ui, QWidget* parent)
+    : QDialog(parent), m_form(form), m_ui(ui)
+{
+    setWindowTitle(form.title);
+    m_outer = new QVBoxLayout(this);
+
+    auto* buttons = new QDialogButtonBox(this);
+    if (form.hasBack) {
+        m_back = buttons->addButton(QStringLiteral("< 戻る"), QDialogButtonBox::ActionRole);
+        connect(m_back, &QPushButton::clicked, this, [this] { done(kBackResult); });
+    }
+    m_ok = buttons->addButton(form.okCaption.isEmpty() ? QStringLiteral("OK") : form.okCaption,
+                              QDialogButtonBox::AcceptRole);
+    m_cancel = buttons->addButton(form.cancelCaption.isEmpty() ? QStringLiteral("キャンセル")
+                                                               : form.cancelCaption,
+                                  QDialogButtonBox::RejectRole);
+    m_ok->setDefault(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    m_outer->addWidget(buttons);
+
+    Build();
+}
+
+FormDialog::~FormDialog() = default;
+
+Ui::Answer FormDialog::Run()
+{
+    exec();
+    return m_answer;
+}
+
+// ---- building --------------------------------------------------------------
+
+void FormDialog::Build()
+{
+    ++m_generation;
+    m_bindings.assign(m_form.fields.size(), Binding());
+    m_shape.clear();
+    for (const FormField& f : m_form.fields)
+        m_shape.emplace_back(f.kind, f.page);
+    m_scrollAreas.clear();
+    m_tabs = nullptr;
+
+    m_content = new QWidget(this);
+    auto* layout = new QVBoxLayout(m_content);
+    layout->setContentsMargins(0, 0, 0, 0);
+    const QStringList pages = m_form.Pages();
+    if (pages.size() > 1) {
+        m_tabs = new QTabWidget(m_content);
+        m_tabs->setUsesScrollButtons(true);
+        for (const QString& page : pages)
+            m_tabs->addTab(BuildPage(page), page.isEmpty() ? m_form.title : page);
+        layout->addWidget(m_tabs);
+    } else {
+        layout->addWidget(BuildPage(pages.value(0)));
+    }
+    m_outer->insertWidget(0, m_content, 1);
+    for (int i = 0; i < static_cast<int>(m_bindings.size()); ++i)
+        ShowField(i);
+}
+
+QWidget* FormDialog::BuildPage(const QString& page)
+{
+    auto* area = new QScrollArea;
+    area->setWidgetResizable(true);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    auto* inner = new QWidget;
+    auto* column = new QVBoxLayout(inner);
+    QFormLayout* form = nullptr;
+    QGridLayout* grid = nullptr;
+    for (int i = 0; i < static_cast<int>(m_form.fields.size()); ++i) {
+        const FormField& f = m_form.fields[i];
+        if (f.page != page)
+            continue;
+        if (f.gridRow >= 0 && f.gridColumn >= 0) {
+            if (!grid) {
+                grid = new QGridLayout;
+                grid->setSpacing(2);
+                column->addLayout(grid);
+                form = nullptr;
+            }
+            AddField(i, nullptr, grid);
+        } else {
+            if (!form) {
+                form = new QFormLayout;
+                // Labels go above their fields when the screen is narrow.
+                form->setRowWrapPolicy(QFormLayout::WrapLongRows);
+                form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+                column->addLayout(form);
+            }
+            AddField(i, form, nullptr);
+        }
+    }
+    column->addStretch(1);
+    area->setWidget(inner);
+    m_scrollAreas.push_back(area);
+    return area;
+}
+
+FormDialog::Binding FormDialog::MakeEditor(int index, QWidget* parent)
+{
+    const FormField& f = m_form.fields[index];
+    const int gen = m_generation;
+    auto changed = [this, index, gen] {
+        if (gen == m_generation)
+            Changed(index);
+    };
+    Binding b;
+    auto makeCombo = [&](bool editable) {
+        b.combo = new QComboBox(parent);
+        b.combo->setEditable(editable);
+        b.combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        b.combo->setMinimumContentsLength(kComboMinimumCharacters);
+        b.combo->addItems(f.choices);
+        if (editable) {
+            b.combo->setInsertPolicy(QComboBox::NoInsert);
+            connect(b.combo, &QComboBox::editTextChanged, this, changed);
+        } else {
+            connect(b.combo, &QComboBox::currentIndexChanged, this, changed);
+        }
+        b.row = b.combo;
+    };
+    // A line edit with a "..." button beside it.
+    auto makeBrowse = [&](auto onClick) {
+        auto* box = new QWidget(parent);
+        auto* h = new QHBoxLayout(box);
+        h->setContentsMargins(0, 0, 0, 0);
+        b.line = new QLineEdit(box);
+        b.browse = new QPushButton(QStringLiteral("..."), box);
+        b.browse->setAutoDefault(false);
+        h->addWidget(b.line, 1);
+        h->addWidget(b.browse);
+        connect(b.line, &QLineEdit::textChanged, this, changed);
+        connect(b.browse, &QPushButton::clicked, this, [this, index, gen, onClick] {
+            if (gen == m_generation)
+                (this->*onClick)(index);
+        });
+        b.row = box;
+    };
+
+    switch (f.kind) {
+    case FieldKind::Text:
+    case FieldKind::Number:
+        b.line = new QLineEdit(parent);
+        if (f.kind == FieldKind::Number)
+            b.line->setInputMethodHints(Qt::ImhDigitsOnly);
+        connect(b.line, &QLineEdit::textChanged, this, changed);
+        b.row = b.line;
+        break;
+    case FieldKind::Flag:
+        b.check = new QCheckBox(f.label, parent);
+        connect(b.check, &QCheckBox::toggled, this, changed);
+        b.row = b.check;
+        break;
+    case FieldKind::Choice:
+        makeCombo(false);
+        break;
+    case FieldKind::Combo:
+    case FieldKind::Class:
+    case FieldKind::Target:
+        makeCombo(true);
+        break;
+    case FieldKind::List:
+        b.list = new QListWidget(parent);
+        b.list->setSelectionMode(QAbstractItemView::SingleSelection);
+        b.list->addItems(f.choices);
+        connect(b.list, &QListWidget::currentRowChanged, this, changed);
+        b.row = b.list;
+        break;
+    case FieldKind::Color:
+        makeBrowse(&FormDialog::ChooseColor);
+        break;
+    case FieldKind::File:
+        makeBrowse(&FormDialog::ChooseFile);
+        break;
+    case FieldKind::Label:
+        b.staticText = new QLabel(parent);
+        b.staticText->setWordWrap(true);
+        b.staticText->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        b.row = b.staticText;
+        break;
+    case FieldKind::Button:
+        b.button = new QPushButton(f.label, parent);
+        b.button->setAutoDefault(false);
+        connect(b.button, &QPushButton::clicked, this, [this, index, gen] {
+            if (gen == m_generation)
+                RunAction(index);
+        });
+        b.row = b.button;
+        break;
+    case FieldKind::MultiLine:
+        b.multi = new QPlainTextEdit(parent);
+        b.multi->setTabChangesFocus(true);
+        b.multi->setMinimumHeight(b.multi->fontMetrics().lineSpacing() * kMultiLineRows);
+        connect(b.multi, &QPlainTextEdit::textChanged, this, changed);
+        b.row = b.multi;
+        break;
+    }
+    if (!f.suffix.isEmpty()) {
+        auto* box = new QWidget(parent);
+        auto* h = new QHBoxLayout(box);
+        h->setContentsMargins(0, 0, 0, 0);
+        b.row->setParent(box);
+        h->addWidget(b.row, 1);
+        h->addWidget(new QLabel(f.suffix, box));
+        b.row = box;
+    }
+    return b;
+}
+
+void FormDialog::AddField(int index, QFormLayout* form, QGridLayout* grid)
+{
+    const FormField& f = m_form.fields[index];
+    QWidget* parent = form ? form->parentWidget() : grid->parentWidget();
+    Binding b = MakeEditor(index, parent);
+    const bool ownCaption = f.kind == FieldKind::Flag || f.kind == FieldKind::Button;
+    // A label field shows its text beside its caption when it has both,
+    // otherwise whichever it has across the row.
+    const bool spanning =
+        ownCaption || f.label.isEmpty()
+        || (f.kind == FieldKind::Label && (f.text.isEmpty() || f.label.isEmpty()));
+    if (!spanning) {
+        b.label = new QLabel(f.label, parent);
+        QWidget* buddy = b.line ? static_cast<QWidget*>(b.line)
+                         : b.combo ? static_cast<QWidget*>(b.combo)
+                         : b.list  ? static_cast<QWidget*>(b.list)
+                         : b.multi ? static_cast<QWidget*>(b.multi)
+                                   : nullptr;
+        if (buddy)
+            b.label->setBuddy(buddy);
+    }
+    if (grid) {
+        // A table cell has no room for a caption; it shows as a hint.
+        if (b.label) {
+            b.row->setToolTip(b.label->text().remove(u'&'));
+            if (b.line)
+                b.line->setPlaceholderText(b.row->toolTip());
+            b.label->deleteLater();
+            b.label = nullptr;
+        }
+        grid->addWidget(b.row, f.gridRow, f.gridColumn);
+    } else if (f.kind == FieldKind::MultiLine && b.label) {
+        form->addRow(b.label);
+        form->addRow(b.row);
+        b.form = form;
+    } else if (b.label) {
+        form->addRow(b.label, b.row);
+        b.form = form;
+    } else {
+        form->addRow(b.row);
+        b.form = form;
+    }
+    m_bindings[index] = b;
+}
+
+// ---- model to widgets ------------------------------------------------------
+
+bool FormDialog::ShapeChanged() const
+{
+    if (m_shape.size() != m_form.fields.size())
+        return true;
+    for (size_t i = 0; i < m_shape.size(); ++i)
+        if (m_shape[i].first != m_form.fields[i].kind || m_shape[i].second != m_form.fields[i].page)
+            return true;
+    return false;
+}
+
+void FormDialog::Refresh()
+{
+    if (ShapeChanged()) {
+        const int tab = m_tabs ? m_tabs->currentIndex() : 0;
+        m_content->hide();
+        m_content->deleteLater();
+        Build();
+        if (m_tabs && tab < m_tabs->count())
+            m_tabs->setCurrentIndex(tab);
+        return;
+    }
+    for (int i = 0; i < static_cast<int>(m_bindings.size()); ++i)
+        ShowField(i);
+}
+
+void FormDialog::ShowField(int index)
+{
+    const FormField& f = m_form.fields[index];
+    Binding& b = m_bindings[index];
+    if (b.label && b.label->text() != f.label)
+        b.label->setText(f.label);
+    if (b.line) {
+        const QSignalBlocker block(b.line);
+        if (b.line->text() != f.text)
+            b.line->setText(f.text);
+    }
+    if (b.browse && f.kind == FieldKind::Color)
+        b.browse->setIcon(Swatch(f.text, b.browse->fontMetrics().height()));
+    if (b.combo) {
+        const QSignalBlocker block(b.combo);
+        SetItems(b.combo, f.choices);
+        if (b.combo->isEditable()) {
+            if (b.combo->currentText() != f.text)
+                b.combo->setEditText(f.text);
+        } else {
+            b.combo->setCurrentIndex(f.index >= 0 && f.index < f.choices.size() ? f.index : -1);
+        }
+    }
+    if (b.check) {
+        const QSignalBlocker block(b.check);
+        b.check->setText(f.label);
+        b.check->setChecked(f.checked);
+    }
+    if (b.list) {
+        const QSignalBlocker block(b.list);
+        SetItems(b.list, f.choices);
+        b.list->setCurrentRow(f.index >= 0 && f.index < f.choices.size() ? f.index : -1);
+    }
+    if (b.multi) {
+        const QSignalBlocker block(b.multi);
+        const QString text = ToWidgetText(f.text);
+        if (b.multi->toPlainText() != text)
+            b.multi->setPlainText(text);
+    }
+    if (b.button)
+        b.button->setText(f.label);
+    if (b.staticText) {
+        const QString shown = b.label ? f.text : (f.text.isEmpty() ? f.label : f.text);
+        if (b.staticText->text() != shown)
+            b.staticText->setText(shown);
+    }
+
+    b.row->setEnabled(f.enabled);
+    if (b.label)
+        b.label->setEnabled(f.enabled);
+    if (b.form) {
+        b.form->setRowVisible(b.row, f.visible);
+        if (b.label && f.kind == FieldKind::MultiLine)
+            b.form->setRowVisible(b.label, f.visible);
+    } else {
+        b.row->setVisible(f.visible);
+    }
+}
+
+// ---- widgets to model ------------------------------------------------------
+
+void FormDialog::Changed(int index)
+{
+    FormField& f = m_form.fields[index];
+    const Binding& b = m_bindings[index];
+    switch (f.kind) {
+    case FieldKind::Text:
+    case FieldKind::Number:
+    case FieldKind::Color:
+    case FieldKind::File:
+        f.text = b.line->text();
+        if (f.kind == FieldKind::Color)
+            b.browse->setIcon(Swatch(f.text, b.browse->fontMetrics().height()));
+        break;
+    case FieldKind::Flag:
+        f.checked = b.check->isChecked();
+        break;
+    case FieldKind::Choice:
+        f.index = b.combo->currentIndex();
+        f.text = f.index >= 0 ? f.choices.value(f.index) : QString();
+        break;
+    case FieldKind::Combo:
+    case FieldKind::Class:
+    case FieldKind::Target:
+        f.text = b.combo->currentText();
+        break;
+    case FieldKind::List:
+        f.index = b.list->currentRow();
+        f.text = f.index >= 0 ? f.choices.value(f.index) : QString();
+        break;
+    case FieldKind::MultiLine:
+        f.text = FromWidgetText(b.multi->toPlainText());
+        break;
+    case FieldKind::Label:
+    case FieldKind::Button:
+        return;
+    }
+    if (f.action)
+        RunAction(index);
+}
+
+void FormDialog::RunAction(int index)
+{
+    // The action may rebuild the field list; run a copy.
+    const auto action = m_form.fields[index].action;
+    if (action)
+        action(m_form);
+    Refresh();
+}
+
+void FormDialog::ChooseColor(int index)
+{
+    const std::optional<QString> color = m_ui.ChooseColor(m_form.fields[index].text);
+    if (!color)
+        return;
+    m_form.fields[index].text = *color;
+    ShowField(index);
+    Changed(index);
+}
+
+void FormDialog::ChooseFile(int index)
+{
+    const FormField& f = m_form.fields[index];
+    Ui::FileDialog d;
+    d.title = f.Key();
+    d.filter = f.fileFilter;
+    d.fileMustExist = true;
+    d.hideReadOnly = true;
+    if (!f.text.isEmpty()) {
+        const QFileInfo info(f.text);
+        d.initialFolder = info.absolutePath();
+        d.initialName = info.fileName();
+    }
+    const std::optional<QString> path = m_ui.ChooseFile(d);
+    if (!path)
+        return;
+    m_form.fields[index].text = *path;
+    ShowField(index);
+    Changed(index);
+}
+
+// ---- closing and size ------------------------------------------------------
+
+void FormDialog::done(int result)
+{
+    if (result == QDialog::Accepted) {
+        const QString problem = m_form.Validate();
+        if (!problem.isEmpty()) {
+            m_ui.Message(problem, Ui::Icon::Warning);
+            // Put the caret where the problem most likely is.
+            for (int i = 0; i < static_cast<int>(m_form.fields.size()); ++i) {
+                const FormField& f = m_form.fields[i];
+                int value = 0;
+                if (f.kind == FieldKind::Number && f.visible && f.enabled && !f.NumberValue(value)
+                    && m_bindings[i].line) {
+                    if (m_tabs)
+                        m_tabs->setCurrentIndex(m_form.Pages().indexOf(f.page));
+                    m_bindings[i].line->setFocus();
+                    m_bindings[i].line->selectAll();
+                    break;
+                }
+            }
+            return;
+        }
+        m_answer = Ui::Answer::Ok;
+    } else if (result == kBackResult) {
+        m_answer = Ui::Answer::Back;
+    } else {
+        m_answer = Ui::Answer::Cancel;
+    }
+    QDialog::done(result);
+}
+
+QWidget* FormDialog::FieldWidget(int index) const
+{
+    if (index < 0 || index >= static_cast<int>(m_bindings.size()))
+        return nullptr;
+    const Binding& b = m_bindings[index];
+    if (b.line)
+        return b.line;
+    if (b.combo)
+        return b.combo;
+    if (b.check)
+        return b.check;
+    if (b.list)
+        return b.list;
+    if (b.multi)
+        return b.multi;
+    if (b.button)
+        return b.button;
+    return b.staticText;
+}
+
+QPushButton* FormDialog::BrowseButton(int index) const
+{
+    return index >= 0 && index < static_cast<int>(m_bindings.size()) ? m_bindings[index].browse
+                                                                     : nullptr;
+}
+
+QScrollArea* FormDialog::PageScrollArea(int page) const
+{
+    return page >= 0 && page < static_cast<int>(m_scrollAreas.size()) ? m_scrollAreas[page]
+                                                                       : nullptr;
+}
+
+void FormDialog::FitInto(const QSize& available)
+{
+    setMaximumSize(available);
+    resize(sizeHint().boundedTo(available));
+    m_fitted = true;
+}
+
+void FormDialog::showEvent(QShowEvent* event)
+{
+    if (!m_fitted) {
+        const QScreen* s = parentWidget() ? parentWidget()->screen() : screen();
+        if (s)
+            FitInto(s->availableGeometry().size());
+    }
+    QDialog::showEvent(event);
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "core/app/Ui.h"
+
+#include <QPointer>
+#include <QWidget>
+
+// The Ui of the desktop program: every question, message and chooser as a
+// real dialog over the main window.
+class QtUi : public Ui {
+public:
+    QtUi() = default;
+
+    // The window the dialogs belong to and whose title the document sets.
+    // The title may be set before the window exists; it is applied here.
+    void SetMainWindow(QWidget* window);
+    QWidget* MainWindow() const { return m_window; }
+
+    void Message(const QString& text, Icon icon = Icon::Warning) override;
+    using Ui::Ask;
+    Answer Ask(const Question& question) override;
+    std::optional<QString> Input(const QString& title, const QString& prompt,
+                                 const QString& initial = QString()) override;
+    std::optional<QString> ChooseFile(const FileDialog& dialog) override;
+    std::optional<QString> ChooseFolder(const QString& initial) override;
+    std::optional<QString> ChooseColor(const QString& initial) override;
+    Answer RunForm(FormModel& form) override;
+    QStringList FontFamilies() const override;
+    void ShowAbout() override;
+    void SetWindowTitle(const QString& title) override;
+    void CloseMainWindow() override;
+    void OpenExternal(const QString& pathOrUrl) override;
+    void BeginBusy() override;
+    void EndBusy() override;
+
+    QString WindowTitle() const { return m_title; }
+
+    // A filter in "Name |*.a;*.b|...||" form as file-dialog name filters
+    // ("Name (*.a *.b)").
+    static QStringList NameFilters(const QString& filter);
+    // The path with ".ext" appended when its file name has no extension.
+    static QString WithDefaultExtension(const QString& path, const QString& extension);
+    static QString OverwriteQuestion(const QString& path);
+    // The texts of the version box.
+    static QString AboutTitle();
+    static QString AboutText();
+    // A URL for a path or a URL.
+    static QUrl ExternalUrl(const QString& pathOrUrl);
+
+private:
+    QPointer<QWidget> m_window;
+    QString m_title;
+};
