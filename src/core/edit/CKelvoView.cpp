@@ -294,7 +294,7 @@ void CKelvoView::InsertTagText(const QString& text, bool remember)
     }
     if (remember) {
         const qsizetype firstClose = t.indexOf(u'>');
-        m_lastStartTag = firstClose >= 0 ? t.left(firstClose + 1) : t;
+        m_lastStartTag = firstClose >= 0 ? t.left(firstClose + 1) : QString();
         const qsizetype lastClose = t.lastIndexOf(u'>');
         if (firstClose == lastClose) {
             m_lastEndTag.clear();
