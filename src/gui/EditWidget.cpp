@@ -6,7 +6,14 @@
 #include <QMimeData>
 #include <QUrl>
 
-EditWidget::EditWidget(QWidget* parent) : QPlainTextEdit(parent), m_buffer(*this) {}
+EditWidget::EditWidget(QWidget* parent) : QPlainTextEdit(parent), m_buffer(*this)
+{
+    // The margins lie outside the viewport; they take the text's
+    // background, not the window's.
+    setAutoFillBackground(true);
+    setBackgroundRole(QPalette::Base);
+    m_buffer.SetMarginSetter([this](int pixels) { setViewportMargins(pixels, 0, pixels, 0); });
+}
 
 QStringList EditWidget::LocalFiles(const QMimeData* data)
 {

@@ -140,6 +140,10 @@ void FormDialog::Build()
         layout->addWidget(BuildPage(pages.value(0)));
     }
     m_outer->insertWidget(0, m_content, 1);
+    // A layout shows a new child of a visible dialog only later, from the
+    // event loop.
+    if (isVisible())
+        m_content->show();
     for (int i = 0; i < static_cast<int>(m_bindings.size()); ++i)
         ShowField(i);
 }

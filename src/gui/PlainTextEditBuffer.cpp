@@ -410,7 +410,9 @@ void PlainTextEditBuffer::SetTabWidth(int characters)
 
 void PlainTextEditBuffer::SetMargins(int pixels)
 {
-    Doc().setDocumentMargin(std::max(pixels, 0));
+    m_margins = std::max(pixels, 0);
+    if (m_setMargins)
+        m_setMargins(m_margins);
 }
 
 void PlainTextEditBuffer::SetEditFont(const EditFont& font)

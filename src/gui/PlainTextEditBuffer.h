@@ -5,6 +5,8 @@
 #include <QString>
 #include <QTextBlock>
 
+#include <functional>
+
 class QMimeData;
 class QPlainTextEdit;
 class QTextDocument;
@@ -55,6 +57,12 @@ public:
     void SetMargins(int pixels) override;
     void SetEditFont(const EditFont& font) override;
     int TabWidth() const { return m_tabWidth; }
+    int Margins() const { return m_margins; }
+    // How the widget puts a margin left and right of the text. The
+    // document's own margin cannot serve: changing it is an undoable edit
+    // that marks the text as changed.
+    using MarginSetter = std::function<void(int)>;
+    void SetMarginSetter(MarginSetter setter) { m_setMargins = std::move(setter); }
 
     void BeginBulkEdit() override;
     void EndBulkEdit() override;
@@ -90,5 +98,7 @@ private:
     // whole text is replaced without one.
     bool m_mayHoldEscapes = false;
     int m_tabWidth = 8;
+    int m_margins = 0;
+    MarginSetter m_setMargins;
     int m_bulkDepth = 0;
 };

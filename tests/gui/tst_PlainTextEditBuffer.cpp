@@ -443,6 +443,29 @@ private Q_SLOTS:
                  qPrintable(QStringLiteral("%1 vs %2").arg(afterTab - start).arg(expected)));
     }
 
+    // Tab width, margins and font are the widget's presentation: the text
+    // stays unchanged and nothing can be undone.
+    void presentationIsNoEdit()
+    {
+        EditWidget w;
+        w.resize(300, 200);
+        w.show();
+        w.Buffer().SetText(QStringLiteral("abc"));
+        w.Buffer().SetModified(false);
+        w.Buffer().SetMargins(20);
+        w.Buffer().SetTabWidth(4);
+        EditFont font;
+        font.face = QStringLiteral("Monospace");
+        font.pointSize = 14;
+        font.weight = 700;
+        w.Buffer().SetEditFont(font);
+        QVERIFY(!w.Buffer().IsModified());
+        QVERIFY(!w.Buffer().CanUndo());
+        QCOMPARE(w.viewport()->geometry().left() - w.contentsRect().left(), 20);
+        QVERIFY(w.font().bold());
+        QCOMPARE(w.font().pointSize(), 14);
+    }
+
     void bulkEditNests()
     {
         EditWidget w;
