@@ -21,14 +21,31 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kBackResult = 2;
 // Combo boxes size themselves for this many characters, not for their
 // longest entry, so that a long entry cannot widen the dialog past a narrow
 // screen.
-constexpr int kComboMinimumCharacters = 8;
+constexpr int kComboMinimumCharacters = 16;
 constexpr int kMultiLineRows = 5;
+constexpr int kListMinimumRows = 3;
+constexpr int kListMaximumRows = 8;
+
+// A list as high as its entries (within limits), not the fixed height a
+// list widget asks for, so that a form of several lists fits a screen.
+class FieldList : public QListWidget {
+public:
+    using QListWidget::QListWidget;
+    QSize sizeHint() const override
+    {
+        const int rows = std::clamp(count(), kListMinimumRows, kListMaximumRows);
+        const int rowHeight = count() > 0 ? sizeHintForRow(0) : fontMetrics().height();
+        return QSize(QListWidget::sizeHint().width(), rows * rowHeight + 2 * frameWidth());
+    }
+};
 
 QString ToWidgetText(const QString& text)
 {
@@ -251,7 +268,7 @@ FormDialog::Binding FormDialog::MakeEditor(int index, QWidget* parent)
         makeCombo(true);
         break;
     case FieldKind::List:
-        b.list = new QListWidget(parent);
+        b.list = new FieldList(parent);
         b.list->setSelectionMode(QAbstractItemView::SingleSelection);
         b.list->addItems(f.choices);
         connect(b.list, &QListWidget::currentRowChanged, this, changed);
@@ -578,7 +595,16 @@ QScrollArea* FormDialog::PageScrollArea(int page) const
 void FormDialog::FitInto(const QSize& available)
 {
     setMaximumSize(available);
-    resize(sizeHint().boundedTo(available));
+    QSize wanted = sizeHint();
+    // A scroll area asks for no more than a few dozen lines; where the
+    // screen has room, the dialog shows the whole page instead.
+    QSize missing(0, 0);
+    for (const QScrollArea* area : m_scrollAreas)
+        if (area->widget())
+            missing = missing.expandedTo(area->widget()->sizeHint() - area->sizeHint()
+                                         + QSize(2 * area->frameWidth(), 2 * area->frameWidth()));
+    wanted += missing.expandedTo(QSize(0, 0));
+    resize(wanted.boundedTo(available));
     m_fitted = true;
 }
 

@@ -18,11 +18,15 @@
 
 #include <memory>
 
+Q_DECLARE_METATYPE(MenuLayout)
+
 // The desktop program's objects, built as main() builds them, on a scripted
-// Ui and settings in a temporary folder.
-class GuiEditor {
+// Ui (ScriptedUi or a class derived from it) and settings in a temporary
+// folder.
+template <class UiType>
+class BasicGuiEditor {
 public:
-    explicit GuiEditor(MenuLayout layout = MenuLayout::Landscape, bool build = true)
+    explicit BasicGuiEditor(MenuLayout layout = MenuLayout::Landscape, bool build = true)
         : m_settings(m_dir.filePath(QStringLiteral("kelvo.ini")))
     {
         if (build)
@@ -55,10 +59,10 @@ public:
         m_app.reset();
         m_frame.reset();
     }
-    ~GuiEditor() { Destroy(); }
+    ~BasicGuiEditor() { Destroy(); }
 
     platform::SettingsStore& Settings() { return m_settings; }
-    ScriptedUi& Ui() { return m_ui; }
+    UiType& Ui() { return m_ui; }
     CMainFrame& Frame() { return *m_frame; }
     EditWidget& Edit() { return m_frame->Edit(); }
     CKelvoApp& App() { return *m_app; }
@@ -75,12 +79,14 @@ public:
 private:
     QTemporaryDir m_dir;
     platform::SettingsStore m_settings;
-    ScriptedUi m_ui;
+    UiType m_ui;
     std::unique_ptr<CMainFrame> m_frame;
     std::unique_ptr<CKelvoApp> m_app;
     std::unique_ptr<CKelvoDoc> m_doc;
     std::unique_ptr<CKelvoView> m_view;
 };
+
+using GuiEditor = BasicGuiEditor<ScriptedUi>;
 
 // How many different colours an image has (a blank or one-colour picture
 // has one or two).

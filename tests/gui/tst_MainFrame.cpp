@@ -14,8 +14,6 @@
 #include <QToolBar>
 #include <QUrl>
 
-Q_DECLARE_METATYPE(MenuLayout)
-
 namespace {
 
 // A command no menu has, for the key tests.

@@ -1,0 +1,243 @@
+#include "TestRegistry.h"
+
+#include "GuiEditor.h"
+
+#include "core/app/CommandIds.h"
+#include "core/app/ShellCommandIds.h"
+#include "core/edit/CFontNameDlg.h"
+#include "gui/CFolderDlg.h"
+#include "gui/FormDialog.h"
+#include "gui/QuestionBox.h"
+
+#include <QPainter>
+#include <QTest>
+
+namespace {
+
+// A scripted Ui that also shows every form, question and folder chooser as
+// the desktop program would, and saves a picture of it. Forms are then
+// cancelled (or, when asked, confirmed with the queued fields); questions
+// and choosers answer as ScriptedUi does.
+class RenderingUi : public ScriptedUi {
+public:
+    struct Shot {
+        QString path;
+        QImage image;
+    };
+
+    // The name the next pictures are saved under: "name.png", "name-2.png"
+    // and so on, questions as "name-question.png".
+    void SetName(const QString& name)
+    {
+        m_name = name;
+        m_count.clear();
+    }
+    void SetConfirmForms(bool confirm) { m_confirm = confirm; }
+    void SetWindow(QWidget* window) { m_window = window; }
+    const std::vector<Shot>& Shots() const { return m_shots; }
+
+    Answer RunForm(FormModel& form) override
+    {
+        {
+            FormDialog dialog(form, *this, m_window);
+            Save(dialog);
+        }
+        return m_confirm ? ScriptedUi::RunForm(form) : Answer::Cancel;
+    }
+
+    Answer Ask(const Question& question) override
+    {
+        QuestionBox box(question, m_window);
+        if (question.placement == Placement::TopOfMainWindow && m_window
+            && m_window->isVisible()) {
+            box.PlaceOver(m_window);
+            box.show();
+            QApplication::processEvents();
+            // The box over the window, as the user sees it.
+            QImage picture = m_window->grab().toImage();
+            QPainter p(&picture);
+            p.drawImage(box.geometry().topLeft() - m_window->mapToGlobal(QPoint(0, 0)),
+                        box.grab().toImage());
+            p.end();
+            Keep(picture, QStringLiteral("-question"));
+        } else {
+            Save(box, QStringLiteral("-question"));
+        }
+        return ScriptedUi::Ask(question);
+    }
+
+    std::optional<QString> ChooseFolder(const QString& initial) override
+    {
+        {
+            CFolderDlg dialog(initial, *this, m_window);
+            Save(dialog);
+        }
+        return ScriptedUi::ChooseFolder(initial);
+    }
+
+private:
+    void Save(QWidget& w, const QString& kind = QString())
+    {
+        w.show();
+        QApplication::processEvents();
+        Keep(w.grab().toImage(), kind);
+        w.hide();
+    }
+
+    void Keep(const QImage& image, const QString& kind)
+    {
+        const int n = ++m_count[kind];
+        const QString file = m_name + kind + (n == 1 ? QString() : QStringLiteral("-%1").arg(n));
+        const QString path = ScreenshotFolder() + u'/' + file + QStringLiteral(".png");
+        image.save(path);
+        m_shots.push_back({path, image});
+    }
+
+    QString m_name = QStringLiteral("dialog");
+    std::map<QString, int> m_count;
+    bool m_confirm = false;
+    QWidget* m_window = nullptr;
+    std::vector<Shot> m_shots;
+};
+
+using RenderingEditor = BasicGuiEditor<RenderingUi>;
+
+const QString kSample = QStringLiteral(
+    "<HTML>\r\n<HEAD>\r\n<TITLE>サンプル</TITLE>\r\n</HEAD>\r\n<BODY>\r\n"
+    "<H1>見出し</H1>\r\n<P>本文の段落です。abc def abc</P>\r\n"
+    "<IMG SRC=\"a.gif\" WIDTH=\"10\" HEIGHT=\"10\">\r\n</BODY>\r\n</HTML>\r\n");
+
+// A picture with only a handful of colours shows nothing.
+constexpr int kMinimumColors = 8;
+
+void VerifyShots(const std::vector<RenderingUi::Shot>& shots, size_t from)
+{
+    for (size_t i = from; i < shots.size(); ++i)
+        QVERIFY2(DistinctColors(shots[i].image) >= kMinimumColors, qPrintable(shots[i].path));
+}
+
+} // namespace
+
+class TestScreenshots : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void mainWindow_data()
+    {
+        QTest::addColumn<MenuLayout>("layout");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("landscape") << MenuLayout::Landscape << QSize(800, 520)
+                                   << "main-landscape";
+        QTest::newRow("portrait") << MenuLayout::Portrait << QSize(360, 640) << "main-portrait";
+    }
+    void mainWindow()
+    {
+        QFETCH(MenuLayout, layout);
+        QFETCH(QSize, size);
+        QFETCH(QString, name);
+        GuiEditor g(layout);
+        g.Edit().Buffer().SetText(kSample);
+        g.Edit().Buffer().SetSel(112, 118);
+        g.Frame().resize(size);
+        g.Frame().UpdateCommandStates();
+        g.Frame().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&g.Frame()));
+        const QImage picture = g.Frame().grab().toImage();
+        QVERIFY(picture.save(ScreenshotFolder() + u'/' + name + QStringLiteral(".png")));
+        QVERIFY(DistinctColors(picture) >= kMinimumColors);
+        QVERIFY(g.Frame().width() <= size.width());
+    }
+
+    // The dialogs of the application shell, each under its own name.
+    void namedDialogs_data()
+    {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("find") << cmd::EditFind << "find";
+        QTest::newRow("go to line") << cmd::GoToLine << "goto-line";
+        QTest::newRow("font") << cmd::FontSettings << "font";
+        QTest::newRow("settings") << cmd::GeneralSettings << "settings";
+        QTest::newRow("character code") << cmd::CharCode << "char-code";
+    }
+    void namedDialogs()
+    {
+        QFETCH(int, id);
+        QFETCH(QString, name);
+        RenderingEditor g;
+        g.Frame().show();
+        g.Ui().SetWindow(&g.Frame());
+        g.Ui().SetName(name);
+        g.Edit().Buffer().SetText(kSample);
+        QVERIFY(g.App().Commands().Run(id));
+        QCOMPARE(g.Ui().Shots().size(), size_t(1));
+        VerifyShots(g.Ui().Shots(), 0);
+    }
+
+    // Replace: the dialog, then the question across the top of the window.
+    void replaceAndQuestion()
+    {
+        RenderingEditor g;
+        g.Frame().resize(640, 480);
+        g.Frame().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&g.Frame()));
+        g.Ui().SetWindow(&g.Frame());
+        g.Ui().SetName(QStringLiteral("replace"));
+        g.Ui().SetConfirmForms(true);
+        g.Ui().QueueField(QStringLiteral("検索語"), QStringLiteral("abc"));
+        g.Ui().QueueField(QStringLiteral("置換語"), QStringLiteral("xyz"));
+        g.Edit().Buffer().SetText(kSample);
+        QVERIFY(g.App().Commands().Run(cmd::EditReplace));
+        QCOMPARE(g.Ui().Shots().size(), size_t(2));
+        QVERIFY(g.Ui().Shots()[1].path.endsWith(QStringLiteral("/replace-question.png")));
+        QCOMPARE(g.Ui().Texts(QStringLiteral("question")),
+                 QStringList{QStringLiteral("置換しますか？")});
+        VerifyShots(g.Ui().Shots(), 0);
+    }
+
+    void folderChooser()
+    {
+        RenderingEditor g;
+        g.Ui().SetName(QStringLiteral("folder"));
+        QTemporaryDir dir;
+        QDir(dir.path()).mkpath(QStringLiteral("site/images"));
+        QDir(dir.path()).mkpath(QStringLiteral("site/css"));
+        g.Ui().ChooseFolder(dir.filePath(QStringLiteral("site")));
+        QCOMPARE(g.Ui().Shots().size(), size_t(1));
+        VerifyShots(g.Ui().Shots(), 0);
+    }
+
+    void fontNameChooser()
+    {
+        RenderingEditor g;
+        g.Ui().SetName(QStringLiteral("font-name"));
+        FormModel form = CFontNameDlg(g.App()).Form(QString());
+        g.Ui().RunForm(form);
+        QCOMPARE(g.Ui().Shots().size(), size_t(1));
+        VerifyShots(g.Ui().Shots(), 0);
+    }
+
+    // Every registered command, run on the desktop program with a document
+    // and a selection: whatever form or question it shows is pictured and
+    // must show something.
+    void everyCommand()
+    {
+        RenderingEditor g;
+        g.Frame().resize(640, 480);
+        g.Frame().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&g.Frame()));
+        g.Ui().SetWindow(&g.Frame());
+        size_t checked = 0;
+        for (int id : g.App().Commands().Ids()) {
+            g.Edit().Buffer().SetText(kSample);
+            g.Edit().Buffer().SetModified(false);
+            g.Edit().Buffer().SetSel(80, 95);
+            g.Ui().SetName(QStringLiteral("command-%1").arg(id));
+            g.App().Commands().Run(id);
+            VerifyShots(g.Ui().Shots(), checked);
+            checked = g.Ui().Shots().size();
+        }
+        QVERIFY(checked > 5);
+    }
+};
+KELVO_TEST(TestScreenshots, "Screenshots");
+#include "tst_Screenshots.moc"
