@@ -74,7 +74,19 @@ bool CKelvoApp::WriteProfileInt(const QString& section, const QString& key, int 
 bool CKelvoApp::WriteProfileString(const QString& section, const QString& key,
                                    const QString& value)
 {
-    return m_settings.WriteString(section, key, value);
+    if (key.isEmpty())
+        return false;
+    return m_settings.WriteString(section, key, value.isNull() ? QStringLiteral("") : value);
+}
+
+bool CKelvoApp::DeleteProfileValue(const QString& section, const QString& key)
+{
+    return m_settings.WriteString(section, key.isNull() ? QStringLiteral("") : key, QString());
+}
+
+bool CKelvoApp::DeleteProfileSection(const QString& section)
+{
+    return m_settings.WriteString(section, QString(), QString());
 }
 
 void CKelvoApp::Attach(CKelvoDoc& doc, CKelvoView& view)

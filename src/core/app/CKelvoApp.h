@@ -38,13 +38,16 @@ public:
     CKelvoApp& operator=(const CKelvoApp&) = delete;
 
     // Settings by section and key. A read gives the default when the key is
-    // missing or holds no usable value. WriteProfileString with a null value
-    // deletes the key, with a null key the whole section.
+    // missing or holds no usable value. A string written is always stored,
+    // an empty or null one as the empty string: a dialog field left empty
+    // must not delete the setting behind it. Deleting is explicit.
     int GetProfileInt(const QString& section, const QString& key, int defaultValue) const;
     QString GetProfileString(const QString& section, const QString& key,
                              const QString& defaultValue = QString()) const;
     bool WriteProfileInt(const QString& section, const QString& key, int value);
     bool WriteProfileString(const QString& section, const QString& key, const QString& value);
+    bool DeleteProfileValue(const QString& section, const QString& key);
+    bool DeleteProfileSection(const QString& section);
 
     platform::SettingsStore& Settings() { return m_settings; }
     Ui& GetUi() { return m_ui; }

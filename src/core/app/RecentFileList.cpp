@@ -51,7 +51,7 @@ void RecentFileList::Load(const CKelvoApp& app)
 
 void RecentFileList::Save(CKelvoApp& app) const
 {
-    app.WriteProfileString(kSection, QString(), QString());
+    app.DeleteProfileSection(kSection);
     for (int i = 0; i < m_files.size(); ++i)
         app.WriteProfileString(kSection, QStringLiteral("File%1").arg(i + 1), m_files[i]);
 }

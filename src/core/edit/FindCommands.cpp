@@ -78,11 +78,13 @@ void FindCommands::SaveHistory(CKelvoApp& app, const QString& prefix, const QStr
     for (const QString& s : shown)
         if (s != entered && !s.isEmpty() && list.size() < kHistorySize)
             list.append(s);
+    // Keys past the list are removed, so no stale entry shows up behind a
+    // shorter list.
     for (int i = 0; i < kHistorySize; ++i) {
-        // A null value removes the key, so no stale entry shows up behind a
-        // shorter list.
-        app.WriteProfileString(settings::Find, HistoryKey(prefix, i),
-                               i < list.size() ? list[i] : QString());
+        if (i < list.size())
+            app.WriteProfileString(settings::Find, HistoryKey(prefix, i), list[i]);
+        else
+            app.DeleteProfileValue(settings::Find, HistoryKey(prefix, i));
     }
 }
 
