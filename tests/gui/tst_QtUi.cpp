@@ -1,0 +1,446 @@
+#include "TestRegistry.h"
+
+#include "GuiEditor.h"
+
+#include "core/app/ScriptedUi.h"
+#include "gui/CFolderDlg.h"
+#include "gui/FormDialog.h"
+#include "gui/QtUi.h"
+#include "gui/QuestionBox.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <deque>
+
+namespace {
+
+// Works the modal dialogs a call opens: each step gets the next modal
+// dialog that appears. A dialog no step expects is cancelled, so that a
+// failing test ends instead of waiting for a user.
+class ModalDriver : public QObject {
+public:
+    using Step = std::function<void(QWidget*)>;
+
+    explicit ModalDriver(std::initializer_list<Step> steps) : m_steps(steps)
+    {
+        connect(&m_timer, &QTimer::timeout, this, [this] { Poll(); });
+        m_timer.start(10);
+    }
+    bool Done() const { return m_steps.empty() && m_unexpected == 0; }
+
+private:
+    void Poll()
+    {
+        QWidget* w = QApplication::activeModalWidget();
+        if (!w || !w->isVisible()) {
+            m_current = nullptr;
+            return;
+        }
+        if (w == m_current)
+            return;
+        m_current = w;
+        if (m_steps.empty()) {
+            ++m_unexpected;
+            if (auto* d = qobject_cast<QDialog*>(w))
+                d->reject();
+            return;
+        }
+        Step step = m_steps.front();
+        m_steps.pop_front();
+        step(w);
+    }
+
+    std::deque<Step> m_steps;
+    QTimer m_timer;
+    QWidget* m_current = nullptr;
+    int m_unexpected = 0;
+};
+
+QStringList ButtonTexts(QWidget* w)
+{
+    QStringList texts;
+    for (QPushButton* b : qobject_cast<QuestionBox*>(w)->Buttons())
+        texts.append(b->text());
+    return texts;
+}
+
+void Click(QWidget* w, int button)
+{
+    qobject_cast<QuestionBox*>(w)->Buttons().at(button)->click();
+}
+
+} // namespace
+
+class TestQtUi : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void nameFilters_data()
+    {
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("open dialog's filter")
+            << "HTMLﾌｧｲﾙ(*.htm*) |*.htm;*.html;*.shtml|全てのﾌｧｲﾙ(*.*) |*.*||"
+            << QStringList{"HTMLﾌｧｲﾙ(*.htm*) (*.htm *.html *.shtml)", "全てのﾌｧｲﾙ(*.*) (*.*)"};
+        QTest::newRow("no closing bars") << "Text|*.txt" << QStringList{"Text (*.txt)"};
+        QTest::newRow("empty") << "" << QStringList{};
+    }
+    void nameFilters()
+    {
+        QFETCH(QString, filter);
+        QFETCH(QStringList, expected);
+        QCOMPARE(QtUi::NameFilters(filter), expected);
+    }
+
+    void defaultExtension_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("none typed") << "/d/page" << "/d/page.html";
+        QTest::newRow("own extension kept") << "/d/page.txt" << "/d/page.txt";
+        QTest::newRow("dot in the folder only") << "/d.old/page" << "/d.old/page.html";
+        QTest::newRow("hidden-file style name") << "/d/.page" << "/d/.page";
+        QTest::newRow("nothing chosen") << "" << "";
+    }
+    void defaultExtension()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, expected);
+        QCOMPARE(QtUi::WithDefaultExtension(path, QStringLiteral("html")), expected);
+    }
+
+    void externalUrl_data()
+    {
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("scheme");
+        QTest::addColumn<QString>("localFile");
+        QTest::newRow("absolute path") << "/tmp/a b.html" << "file" << "/tmp/a b.html";
+        QTest::newRow("web address") << "http://example.com/x" << "http" << "";
+        QTest::newRow("mail") << "mailto:a@example.com" << "mailto" << "";
+        QTest::newRow("relative path")
+            << "a.html" << "file" << QDir::current().absoluteFilePath(QStringLiteral("a.html"));
+    }
+    void externalUrl()
+    {
+        QFETCH(QString, input);
+        QFETCH(QString, scheme);
+        QFETCH(QString, localFile);
+        const QUrl url = QtUi::ExternalUrl(input);
+        QCOMPARE(url.scheme(), scheme);
+        if (!localFile.isEmpty())
+            QCOMPARE(url.toLocalFile(), localFile);
+    }
+
+    void aboutNamesTheVersion()
+    {
+        QVERIFY(QtUi::AboutText().contains(QStringLiteral(KELVO_VERSION)));
+        QVERIFY(QtUi::AboutText().contains(QStringLiteral("Kelvopad")));
+    }
+
+    // The buttons stay in the order given, whatever the platform's habits.
+    void questionButtonsInOrder_data()
+    {
+        QTest::addColumn<int>("press");
+        QTest::addColumn<Ui::Answer>("answer");
+        QTest::newRow("yes") << 0 << Ui::Answer::Yes;
+        QTest::newRow("all") << 2 << Ui::Answer::All;
+        QTest::newRow("escape") << -1 << Ui::Answer::Cancel;
+    }
+    void questionButtonsInOrder()
+    {
+        QFETCH(int, press);
+        QFETCH(Ui::Answer, answer);
+        QtUi ui;
+        Ui::Question q;
+        q.text = QStringLiteral("置換しますか？");
+        q.buttons = {{Ui::Answer::Yes, QStringLiteral("はい")},
+                     {Ui::Answer::No, QStringLiteral("いいえ")},
+                     {Ui::Answer::All, QStringLiteral("全て")},
+                     {Ui::Answer::Cancel, QStringLiteral("キャンセル")}};
+        q.escape = Ui::Answer::Cancel;
+        QStringList shown;
+        QString title;
+        ModalDriver driver{[&](QWidget* w) {
+            shown = ButtonTexts(w);
+            title = w->windowTitle();
+            if (press >= 0)
+                Click(w, press);
+            else
+                QTest::keyClick(w, Qt::Key_Escape);
+        }};
+        QCOMPARE(ui.Ask(q), answer);
+        QVERIFY(driver.Done());
+        QCOMPARE(shown, (QStringList{"はい", "いいえ", "全て", "キャンセル"}));
+        QCOMPARE(title, QStringLiteral("Kelvopad"));
+    }
+
+    void messageHasOk()
+    {
+        QtUi ui;
+        QStringList shown;
+        ModalDriver driver{[&](QWidget* w) {
+            shown = ButtonTexts(w);
+            Click(w, 0);
+        }};
+        ui.Message(QStringLiteral("見つかりません"));
+        QVERIFY(driver.Done());
+        QCOMPARE(shown, QStringList{QStringLiteral("OK")});
+    }
+
+    // A question about the text lies across the top of the window, as wide
+    // as the window.
+    void questionOverTopOfWindow()
+    {
+        QtUi ui;
+        QWidget window;
+        window.resize(500, 300);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        ui.SetMainWindow(&window);
+        QRect where;
+        ModalDriver driver{[&](QWidget* w) {
+            where = w->geometry();
+            Click(w, 1);
+        }};
+        Ui::Question q;
+        q.text = QStringLiteral("置換しますか？");
+        q.buttons = {{Ui::Answer::Yes, QStringLiteral("はい")},
+                     {Ui::Answer::No, QStringLiteral("いいえ")}};
+        q.placement = Ui::Placement::TopOfMainWindow;
+        QCOMPARE(ui.Ask(q), Ui::Answer::No);
+        QVERIFY(driver.Done());
+        QCOMPARE(where.width(), 500);
+        QCOMPARE(where.topLeft(), window.mapToGlobal(QPoint(0, 0)));
+        QVERIFY(where.height() < 300);
+    }
+
+    void inputBox_data()
+    {
+        QTest::addColumn<bool>("confirm");
+        QTest::newRow("ok") << true;
+        QTest::newRow("cancel") << false;
+    }
+    void inputBox()
+    {
+        QFETCH(bool, confirm);
+        QtUi ui;
+        QString label, initial;
+        ModalDriver driver{[&](QWidget* w) {
+            auto* d = qobject_cast<QInputDialog*>(w);
+            label = d->labelText();
+            initial = d->textValue();
+            d->setTextValue(QStringLiteral("新しいフォルダ"));
+            confirm ? d->accept() : d->reject();
+        }};
+        const std::optional<QString> text = ui.Input(QStringLiteral("フォルダの指定"),
+                                                     QStringLiteral("フォルダ名を入力してください"),
+                                                     QStringLiteral("初期"));
+        QVERIFY(driver.Done());
+        QCOMPARE(label, QStringLiteral("フォルダ名を入力してください"));
+        QCOMPARE(initial, QStringLiteral("初期"));
+        QCOMPARE(text.has_value(), confirm);
+        if (confirm)
+            QCOMPARE(*text, QStringLiteral("新しいフォルダ"));
+    }
+
+    void saveChooserAddsExtensionAndAsksBeforeOverwriting()
+    {
+        QTemporaryDir dir;
+        WriteBytes(dir.filePath(QStringLiteral("old.html")), "old");
+        QtUi ui;
+        Ui::FileDialog d;
+        d.save = true;
+        d.title = QStringLiteral("名前を付けて保存");
+        d.defaultExtension = QStringLiteral("html");
+        d.initialFolder = dir.path();
+        d.overwritePrompt = true;
+        d.filter = QStringLiteral("HTMLﾌｧｲﾙ(*.htm*) |*.htm;*.html||");
+        QString folder, question;
+        QStringList filters;
+        ModalDriver driver{
+            [&](QWidget* w) {
+                auto* f = qobject_cast<QFileDialog*>(w);
+                folder = f->directory().absolutePath();
+                filters = f->nameFilters();
+                f->selectFile(QStringLiteral("old.html"));
+                static_cast<QDialog*>(f)->accept();
+            },
+            [&](QWidget* w) {
+                question = qobject_cast<QuestionBox*>(w) ? QStringLiteral("asked") : QString();
+                Click(w, 1);  // いいえ: choose another name
+            },
+            [&](QWidget* w) {
+                auto* f = qobject_cast<QFileDialog*>(w);
+                // Typed into the name field, as a user would.
+                f->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(QStringLiteral("new"));
+                static_cast<QDialog*>(f)->accept();
+            }};
+        const std::optional<QString> path = ui.ChooseFile(d);
+        QVERIFY(driver.Done());
+        QCOMPARE(folder, QDir(dir.path()).absolutePath());
+        QCOMPARE(filters, QtUi::NameFilters(d.filter));
+        QCOMPARE(question, QStringLiteral("asked"));
+        QVERIFY(path);
+        QCOMPARE(*path, dir.filePath(QStringLiteral("new.html")));
+    }
+
+    void openChooserCancelled()
+    {
+        QtUi ui;
+        Ui::FileDialog d;
+        d.title = QStringLiteral("開く");
+        d.fileMustExist = true;
+        QFileDialog::FileMode mode = QFileDialog::AnyFile;
+        QString title;
+        ModalDriver driver{[&](QWidget* w) {
+            auto* f = qobject_cast<QFileDialog*>(w);
+            mode = f->fileMode();
+            title = f->windowTitle();
+            f->reject();
+        }};
+        QVERIFY(!ui.ChooseFile(d));
+        QVERIFY(driver.Done());
+        QCOMPARE(mode, QFileDialog::ExistingFile);
+        QCOMPARE(title, QStringLiteral("開く"));
+    }
+
+    void colorChooserGivesRrggbb()
+    {
+        QtUi ui;
+        QColor start;
+        ModalDriver driver{[&](QWidget* w) {
+            auto* d = qobject_cast<QColorDialog*>(w);
+            start = d->currentColor();
+            d->setCurrentColor(QColor(0x12, 0xAB, 0x0F));
+            d->accept();
+        }};
+        QCOMPARE(ui.ChooseColor(QStringLiteral("FF8000")), std::optional<QString>(QStringLiteral("12AB0F")));
+        QCOMPARE(start, QColor(0xFF, 0x80, 0x00));
+        QVERIFY(driver.Done());
+    }
+
+    void formRunsModally()
+    {
+        QtUi ui;
+        FormModel form;
+        form.title = QStringLiteral("検索");
+        form.AddText(QStringLiteral("検索語(&W):"), QString());
+        ModalDriver driver{[&](QWidget* w) {
+            auto* d = qobject_cast<FormDialog*>(w);
+            qobject_cast<QLineEdit*>(d->FieldWidget(0))->setText(QStringLiteral("abc"));
+            d->OkButton()->click();
+        }};
+        QCOMPARE(ui.RunForm(form), Ui::Answer::Ok);
+        QVERIFY(driver.Done());
+        QCOMPARE(form.fields[0].text, QStringLiteral("abc"));
+    }
+
+    void titleWaitsForWindow()
+    {
+        QtUi ui;
+        ui.SetWindowTitle(QStringLiteral("無題 - Kelvopad"));
+        QWidget window;
+        ui.SetMainWindow(&window);
+        QCOMPARE(window.windowTitle(), QStringLiteral("無題 - Kelvopad"));
+        ui.SetWindowTitle(QStringLiteral("index - Kelvopad"));
+        QCOMPARE(window.windowTitle(), QStringLiteral("index - Kelvopad"));
+    }
+
+    void busyCursorNests()
+    {
+        QtUi ui;
+        ui.BeginBusy();
+        ui.BeginBusy();
+        ui.EndBusy();
+        QVERIFY(QGuiApplication::overrideCursor());
+        QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+        ui.EndBusy();
+        QVERIFY(!QGuiApplication::overrideCursor());
+    }
+
+    // The folder chooser opens down to the folder it is given and fills the
+    // tree only as folders open.
+    void folderChooserOpensAtInitialFolder()
+    {
+        QTemporaryDir dir;
+        QDir(dir.path()).mkpath(QStringLiteral("site/img/icons"));
+        QDir(dir.path()).mkpath(QStringLiteral("site/css"));
+        ScriptedUi ui;
+        CFolderDlg dialog(dir.filePath(QStringLiteral("site")), ui);
+        QCOMPARE(dialog.Path(), dir.filePath(QStringLiteral("site")));
+        QTreeWidgetItem* site = dialog.Tree()->currentItem();
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("フォルダの指定"));
+        QCOMPARE(dialog.CreateButton()->text(), QStringLiteral("フォルダ作成(&F)..."));
+        // "site" is not open yet: its folders are not read.
+        QCOMPARE(site->childCount(), 0);
+        site->setExpanded(true);
+        QCOMPARE(site->childCount(), 2);
+        QCOMPARE(site->child(0)->text(0), QStringLiteral("css"));
+        QCOMPARE(site->child(1)->text(0), QStringLiteral("img"));
+    }
+
+    void folderChooserCreatesFolder_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("created");
+        QTest::newRow("new name") << "画像" << true;
+        QTest::newRow("existing name") << "css" << false;
+        QTest::newRow("cancelled") << "" << false;
+        QTest::newRow("a path is no name") << "a/b" << false;
+    }
+    void folderChooserCreatesFolder()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, created);
+        QTemporaryDir dir;
+        QDir(dir.path()).mkpath(QStringLiteral("site/css"));
+        ScriptedUi ui;
+        if (!name.isEmpty())
+            ui.QueueInput(name);
+        const QString site = dir.filePath(QStringLiteral("site"));
+        CFolderDlg dialog(site, ui);
+        dialog.Tree()->currentItem()->setExpanded(true);
+        const int before = dialog.Tree()->currentItem()->childCount();
+        QCOMPARE(dialog.CreateFolder(), created);
+        QCOMPARE(ui.Records().size(), size_t(1));
+        QCOMPARE(ui.Records()[0].text, QStringLiteral("フォルダ名を入力してください"));
+        if (created) {
+            QVERIFY(QDir(site + u'/' + name).exists());
+            QCOMPARE(dialog.Path(), site + u'/' + name);
+        } else {
+            QCOMPARE(dialog.Path(), site);
+            QCOMPARE(dialog.Tree()->currentItem()->childCount(), before);
+        }
+    }
+
+    void folderChooserDoubleClickConfirms()
+    {
+        QTemporaryDir dir;
+        QDir(dir.path()).mkpath(QStringLiteral("site/css"));
+        ScriptedUi ui;
+        CFolderDlg dialog(dir.filePath(QStringLiteral("site")), ui);
+        dialog.show();
+        QTreeWidgetItem* site = dialog.Tree()->currentItem();
+        site->setExpanded(true);
+        QTreeWidgetItem* css = site->child(0);
+        Q_EMIT dialog.Tree()->itemDoubleClicked(css, 0);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.Path(), dir.filePath(QStringLiteral("site/css")));
+    }
+
+    void folderChooserThroughUi()
+    {
+        QTemporaryDir dir;
+        QtUi ui;
+        ModalDriver driver{[&](QWidget* w) { qobject_cast<QDialog*>(w)->accept(); }};
+        QCOMPARE(ui.ChooseFolder(dir.path()), std::optional<QString>(dir.path()));
+        QVERIFY(driver.Done());
+    }
+};
+KELVO_TEST(TestQtUi, "QtUi");
+#include "tst_QtUi.moc"
