@@ -1,0 +1,256 @@
+// Opening a large Shift-JIS HTML file in the desktop editor, next to
+// QPlainTextEdit::setPlainText of the same text alone, in the same run; then
+// how long typing, caret movement and the edit buffer's line operations take
+// in that document.
+//
+// usage: gui_open_bench [--mb N] [--runs N]
+// Without a display it runs on Qt's offscreen platform.
+
+#include "core/app/CKelvoApp.h"
+#include "core/app/HeadlessEditor.h"
+#include "core/app/ScriptedUi.h"
+#include "core/doc/CKelvoDoc.h"
+#include "core/edit/CKelvoView.h"
+#include "gui/CMainFrame.h"
+#include "gui/EditWidget.h"
+#include "platform/Cp932.h"
+#include "platform/SettingsStore.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+constexpr QSize kWindowSize(800, 600);
+
+// An HTML page of about the given size: short and long lines, Japanese and
+// ASCII text, tags.
+QString MakePage(qsizetype targetChars)
+{
+    const QStringList lines = {
+        QStringLiteral("<P>日本語の文章です。ここには<B>強調</B>された語句と、"
+                       "<A HREF=\"page%1.html\">リンク</A>があります。</P>"),
+        QStringLiteral("<TR><TD>%1</TD><TD>品目名</TD><TD ALIGN=\"RIGHT\">1,200円</TD></TR>"),
+        QStringLiteral("<IMG SRC=\"images/photo%1.jpg\" WIDTH=\"320\" HEIGHT=\"240\" "
+                       "ALT=\"写真\">"),
+        QString(),
+        QStringLiteral("Plain ASCII text line number %1 with some words in it, "
+                       "long enough to wrap on a narrow screen and then some more."),
+    };
+    QString page = QStringLiteral("<HTML>\r\n<HEAD>\r\n<TITLE>大きな文書</TITLE>\r\n</HEAD>\r\n<BODY>\r\n");
+    page.reserve(targetChars + 1024);
+    for (int i = 0; page.size() < targetChars; ++i) {
+        const QString& line = lines[i % lines.size()];
+        page += line.contains(QStringLiteral("%1")) ? line.arg(i) : line;
+        page += QStringLiteral("\r\n");
+    }
+    page += QStringLiteral("</BODY>\r\n</HTML>\r\n");
+    return page;
+}
+
+void Settle()
+{
+    QApplication::processEvents();
+    QApplication::processEvents();
+}
+
+double Median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+// The desktop program's objects, as main() builds them.
+struct Program {
+    explicit Program(const QString& ini) : settings(ini)
+    {
+        app = std::make_unique<CKelvoApp>(settings, ui);
+        doc = std::make_unique<CKelvoDoc>(*app, frame.Edit().Buffer());
+        view = std::make_unique<CKelvoView>(*app, frame.Edit().Buffer());
+        app->Attach(*doc, *view);
+        RegisterAllCommands(*app);
+        frame.Attach(*app);
+        StartupOptions options;
+        options.screenWidth = 1024;
+        options.screenHeight = 768;
+        app->InitInstance(options);
+        frame.BuildMenus(app->Layout());
+        frame.resize(kWindowSize);
+        frame.show();
+        Settle();
+    }
+    ~Program()
+    {
+        view.reset();
+        doc.reset();
+        app.reset();
+    }
+
+    ScriptedUi ui;
+    platform::SettingsStore settings;
+    CMainFrame frame;
+    std::unique_ptr<CKelvoApp> app;
+    std::unique_ptr<CKelvoDoc> doc;
+    std::unique_ptr<CKelvoView> view;
+};
+
+// Milliseconds per key: each key is pressed and released, and the screen
+// brought up to date, as the event loop would between two keys.
+double PerKey(QWidget* target, int key, Qt::KeyboardModifiers mods, const QString& text, int count)
+{
+    QElapsedTimer t;
+    t.start();
+    for (int i = 0; i < count; ++i) {
+        QKeyEvent press(QEvent::KeyPress, key, mods, text);
+        QApplication::sendEvent(target, &press);
+        QKeyEvent release(QEvent::KeyRelease, key, mods, text);
+        QApplication::sendEvent(target, &release);
+        target->repaint();
+    }
+    return t.nsecsElapsed() / 1e6 / count;
+}
+
+// Microseconds per call of a buffer operation.
+template <class F>
+double PerCall(int count, F f)
+{
+    QElapsedTimer t;
+    t.start();
+    for (int i = 0; i < count; ++i)
+        f(i);
+    return t.nsecsElapsed() / 1e3 / count;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+        && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication qapp(argc, argv);
+    int megabytes = 20;
+    int runs = 3;
+    const QStringList args = QApplication::arguments();
+    for (int i = 1; i + 1 < args.size(); ++i) {
+        if (args[i] == u"--mb")
+            megabytes = args[i + 1].toInt();
+        else if (args[i] == u"--runs")
+            runs = std::max(1, args[i + 1].toInt());
+    }
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("large.html"));
+    // Characters per encoded byte, from a sample, so that the file comes out
+    // at the size asked for.
+    const QString sample = MakePage(100000);
+    const double charsPerByte =
+        double(sample.size()) / double(platform::UnicodeToCp932(sample).size());
+    const QString page = MakePage(qsizetype(megabytes * 1048576.0 * charsPerByte));
+    {
+        QFile f(path);
+        if (!f.open(QIODevice::WriteOnly)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+            return 1;
+        }
+        f.write(platform::UnicodeToCp932(page));
+    }
+    const qint64 bytes = QFileInfo(path).size();
+    // What QPlainTextEdit is normally given: the decoded text, LF line ends.
+    QString plain = page;
+    plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    std::printf("file: %.1f MB Shift-JIS, %lld characters, %lld lines\n", bytes / 1048576.0,
+                static_cast<long long>(page.size()),
+                static_cast<long long>(page.count(QStringLiteral("\r\n")) + 1));
+
+    std::vector<double> pipeline, widget;
+    for (int run = 0; run < runs; ++run) {
+        {
+            QPlainTextEdit edit;
+            edit.resize(kWindowSize);
+            edit.show();
+            Settle();
+            QElapsedTimer t;
+            t.start();
+            edit.setPlainText(plain);
+            Settle();
+            widget.push_back(t.nsecsElapsed() / 1e6);
+        }
+        {
+            Program program(dir.filePath(QStringLiteral("kelvo.ini")));
+            QElapsedTimer t;
+            t.start();
+            if (!program.app->OpenDocumentFile(path)) {
+                std::fprintf(stderr, "open failed\n");
+                return 1;
+            }
+            Settle();
+            pipeline.push_back(t.nsecsElapsed() / 1e6);
+        }
+    }
+    const double a = Median(pipeline);
+    const double b = Median(widget);
+    std::printf("(a) open through the program (read, detect, convert, show): %8.0f ms\n", a);
+    std::printf("(b) QPlainTextEdit::setPlainText of the same text alone:     %8.0f ms\n", b);
+    std::printf("ratio (a)/(b): %.2f (target <= 1.5)\n", a / b);
+
+    // Responsiveness in the loaded document.
+    Program program(dir.filePath(QStringLiteral("kelvo.ini")));
+    program.app->OpenDocumentFile(path);
+    Settle();
+    EditWidget& edit = program.frame.Edit();
+    PlainTextEditBuffer& buffer = edit.Buffer();
+    edit.setFocus();
+    const int length = buffer.GetTextLength();
+    const int lines = buffer.GetLineCount();
+    buffer.SetSel(length / 2, length / 2);
+    buffer.ScrollCaret();
+    Settle();
+    std::printf("\nin the loaded document (%d lines), milliseconds per key, screen updated:\n",
+                lines);
+    std::printf("  typing a letter mid-document:   %6.2f\n",
+                PerKey(&edit, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"), 200));
+    std::printf("  Enter mid-document:             %6.2f\n",
+                PerKey(&edit, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), 50));
+    std::printf("  Backspace mid-document:         %6.2f\n",
+                PerKey(&edit, Qt::Key_Backspace, Qt::NoModifier, QString(), 100));
+    std::printf("  caret down:                     %6.2f\n",
+                PerKey(&edit, Qt::Key_Down, Qt::NoModifier, QString(), 200));
+    std::printf("  page down:                      %6.2f\n",
+                PerKey(&edit, Qt::Key_PageDown, Qt::NoModifier, QString(), 50));
+    std::printf("  Ctrl+End / Ctrl+Home:           %6.2f\n",
+                (PerKey(&edit, Qt::Key_End, Qt::ControlModifier, QString(), 10)
+                 + PerKey(&edit, Qt::Key_Home, Qt::ControlModifier, QString(), 10))
+                    / 2);
+    buffer.SetSel(length - 10, length - 10);
+    std::printf("  typing a letter near the end:   %6.2f\n",
+                PerKey(&edit, Qt::Key_Y, Qt::NoModifier, QStringLiteral("y"), 200));
+
+    std::printf("\nedit buffer operations near the end of the document, microseconds per call:\n");
+    const int end = buffer.GetTextLength();
+    std::printf("  GetSel:        %8.2f\n", PerCall(2000, [&](int) {
+                    int s = 0, e = 0;
+                    buffer.GetSel(s, e);
+                }));
+    std::printf("  SetSel:        %8.2f\n",
+                PerCall(2000, [&](int i) { buffer.SetSel(end - 100 - i % 50, end - 100); }));
+    std::printf("  LineFromChar:  %8.2f\n",
+                PerCall(2000, [&](int i) { buffer.LineFromChar(end - i); }));
+    std::printf("  LineIndex:     %8.2f\n",
+                PerCall(2000, [&](int i) { buffer.LineIndex(lines - 1 - i); }));
+    std::printf("  GetLine:       %8.2f\n",
+                PerCall(2000, [&](int i) { buffer.GetLine(lines - 1 - i); }));
+    std::printf("  ReplaceSel:    %8.2f\n", PerCall(200, [&](int i) {
+                    buffer.SetSel(end - 50, end - 50);
+                    buffer.ReplaceSel(QStringLiteral("<B>"));
+                }));
+    return 0;
+}
