@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -55,7 +56,61 @@ int RawIndex(QStringView raw, int rel)
 
 } // namespace
 
-PlainTextEditBuffer::PlainTextEditBuffer(QPlainTextEdit& edit) : m_edit(edit) {}
+PlainTextEditBuffer::PlainTextEditBuffer(QPlainTextEdit& edit) : m_edit(edit)
+{
+    QObject::connect(&Doc(), &QTextDocument::contentsChange, &m_context,
+                     [this](int position, int removed, int added) {
+                         if (!m_ownEdit)
+                             NoteWidgetEdit(position, added);
+                     });
+}
+
+// ---- line ends split by widget edits ----------------------------------------
+
+bool PlainTextEditBuffer::SplitLineEndAt(int position) const
+{
+    return position > 0 && position < Doc().characterCount() - 1
+           && CharBefore(position) == u'\r' && CharAt(position) == u'\n';
+}
+
+void PlainTextEditBuffer::NoteWidgetEdit(int position, int added)
+{
+    bool found = false;
+    for (int p : {position, position + added}) {
+        if (SplitLineEndAt(p)) {
+            m_splitCandidates.push_back(p);
+            found = true;
+        }
+    }
+    // The document is in the middle of telling its widget about the edit;
+    // it is changed again only once that is done.
+    if (found && !m_joinScheduled) {
+        m_joinScheduled = true;
+        QTimer::singleShot(0, &m_context, [this] { JoinSplitLineEnds(); });
+    }
+}
+
+void PlainTextEditBuffer::JoinSplitLineEnds()
+{
+    m_joinScheduled = false;
+    std::vector<int> candidates;
+    candidates.swap(m_splitCandidates);
+    std::sort(candidates.begin(), candidates.end(), std::greater<int>());
+    candidates.erase(std::unique(candidates.begin(), candidates.end()), candidates.end());
+    m_ownEdit = true;
+    for (int p : candidates) {
+        if (!SplitLineEndAt(p))
+            continue;
+        // Part of the edit that split it: one undo takes back both.
+        QTextCursor c(&Doc());
+        c.setPosition(p - 1);
+        c.setPosition(p + 1, QTextCursor::KeepAnchor);
+        c.joinPreviousEditBlock();
+        c.insertText(QStringLiteral("\n"));
+        c.endEditBlock();
+    }
+    m_ownEdit = false;
+}
 
 QTextDocument& PlainTextEditBuffer::Doc() const
 {
@@ -228,12 +283,14 @@ void PlainTextEditBuffer::ReplaceSel(const QString& text)
     const QString docText = edittext::ToDocument(insert, &escaped);
     m_mayHoldEscapes = m_mayHoldEscapes || escaped;
 
+    m_ownEdit = true;
     QTextCursor c(&Doc());
     c.setPosition(from);
     c.setPosition(to, QTextCursor::KeepAnchor);
     c.beginEditBlock();
     c.insertText(docText);
     c.endEditBlock();
+    m_ownEdit = false;
     Doc().setModified(true);
 
     QTextCursor caret = m_edit.textCursor();
@@ -311,6 +368,7 @@ void PlainTextEditBuffer::SetText(const QString& text, bool undoable)
 {
     bool escaped = false;
     const QString docText = edittext::ToDocument(text, &escaped);
+    m_ownEdit = true;
     if (undoable) {
         m_mayHoldEscapes = m_mayHoldEscapes || escaped;
         QTextCursor c(&Doc());
@@ -327,6 +385,7 @@ void PlainTextEditBuffer::SetText(const QString& text, bool undoable)
         m_edit.setPlainText(docText);
         Doc().setModified(modified);
     }
+    m_ownEdit = false;
     QTextCursor caret = m_edit.textCursor();
     caret.setPosition(0);
     m_edit.setTextCursor(caret);

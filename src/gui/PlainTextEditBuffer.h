@@ -2,10 +2,12 @@
 
 #include "core/edit/EditBuffer.h"
 
+#include <QObject>
 #include <QString>
 #include <QTextBlock>
 
 #include <functional>
+#include <vector>
 
 class QMimeData;
 class QPlainTextEdit;
@@ -89,11 +91,24 @@ private:
     int BlockLength(const QTextBlock& block) const;
     // The block holding an editor offset (clamped to the text).
     QTextBlock BlockOfOffset(int offset) const;
-    // Escape pairs in the document before a position (slow path only).
-    int EscapesBefore(int position) const;
     int CaretOffset() const;
+    // A lone CR just before the position and a lone LF at it: one line end
+    // in the editor's text, two stand-ins in the document.
+    bool SplitLineEndAt(int position) const;
+    // After an edit made in the widget (typing, deleting, undo): a lone CR
+    // and a lone LF brought together become a block break, so that the
+    // document's blocks stay the editor's lines.
+    void NoteWidgetEdit(int position, int added);
+    void JoinSplitLineEnds();
 
     QPlainTextEdit& m_edit;
+    // Receives the document's signals; goes with the buffer.
+    QObject m_context;
+    // Positions where a widget edit may have left a split line end.
+    std::vector<int> m_splitCandidates;
+    bool m_joinScheduled = false;
+    // The buffer's own edits keep the line ends whole themselves.
+    bool m_ownEdit = false;
     // Set once an escape has entered the document; cleared only when the
     // whole text is replaced without one.
     bool m_mayHoldEscapes = false;

@@ -329,6 +329,23 @@ private Q_SLOTS:
         QVERIFY(!w.Buffer().CanUndo());
     }
 
+    // Deleting in the widget what separated a lone CR from a lone LF makes
+    // them a line end there too; one undo restores both.
+    void widgetEditJoinsLineEnd()
+    {
+        EditWidget w;
+        w.show();
+        w.Buffer().SetText(QStringLiteral("a\rZ\nb"));
+        w.Buffer().SetSel(2, 3);
+        QTest::keyClick(&w, Qt::Key_Delete);
+        QTRY_COMPARE(w.blockCount(), 2);
+        QCOMPARE(w.Buffer().GetText(), QStringLiteral("a\r\nb"));
+        QCOMPARE(w.Buffer().GetLineCount(), 2);
+        w.undo();
+        QCOMPARE(w.Buffer().GetText(), QStringLiteral("a\rZ\nb"));
+        QCOMPARE(w.blockCount(), 1);
+    }
+
     void undoableSetTextIsOneStep()
     {
         EditWidget w;
