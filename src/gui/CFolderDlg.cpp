@@ -7,6 +7,7 @@
 #include <QFileIconProvider>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QScreen>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -14,6 +15,8 @@ namespace {
 
 constexpr int kPathRole = Qt::UserRole;
 constexpr int kFilledRole = Qt::UserRole + 1;
+constexpr int kDefaultWidth = 400;
+constexpr int kDefaultHeight = 460;
 
 QStringList SubFolders(const QString& path)
 {
@@ -59,6 +62,11 @@ CFolderDlg::CFolderDlg(const QString& initial, Ui& ui, QWidget* parent)
         m_tree->setCurrentItem(item);
         accept();
     });
+
+    QSize size(kDefaultWidth, kDefaultHeight);
+    if (const QScreen* s = parent ? parent->screen() : screen())
+        size = size.boundedTo(s->availableGeometry().size());
+    resize(size);
 
     QTreeWidgetItem* root = AddFolder(nullptr, QStringLiteral("/"), QStringLiteral("/"));
     if (initial.isEmpty() || !SelectPath(initial)) {

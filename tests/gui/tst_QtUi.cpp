@@ -136,12 +136,6 @@ private Q_SLOTS:
             QCOMPARE(url.toLocalFile(), localFile);
     }
 
-    void aboutNamesTheVersion()
-    {
-        QVERIFY(QtUi::AboutText().contains(QStringLiteral(KELVO_VERSION)));
-        QVERIFY(QtUi::AboutText().contains(QStringLiteral("Kelvopad")));
-    }
-
     // The buttons stay in the order given, whatever the platform's habits.
     void questionButtonsInOrder_data()
     {
