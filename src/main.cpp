@@ -58,7 +58,6 @@ int main(int argc, char** argv)
 
     QApplication qapp(argc, argv);
     SetNames();
-    QApplication::setApplicationDisplayName(QStringLiteral("Kelvopad"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/kelvopad-48.png")));
 
     // The program speaks Japanese whatever the locale, and so do Qt's own
