@@ -234,12 +234,9 @@ private Q_SLOTS:
                 break;
             }
             case 4: {
-                int s = 0, e = 0;
-                mem.GetSel(s, e);
                 op = QStringLiteral("SetSel(-1)");
-                // Deselecting keeps the caret; after a forward selection
-                // both buffers agree where it is.
-                gui.SetSel(s, e);
+                // Deselecting keeps the caret where the selection was made
+                // towards.
                 gui.SetSel(-1, 0);
                 mem.SetSel(-1, 0);
                 break;
@@ -269,12 +266,6 @@ private Q_SLOTS:
                 op = QStringLiteral("ReplaceSel(%1)").arg(Visible(t));
                 gui.ReplaceSel(t);
                 mem.ReplaceSel(t);
-                // MemoryEditBuffer may leave its caret between a CR it
-                // inserted and an LF that follows; every later operation
-                // treats that spot as the place before the CR, which is
-                // where the widget puts it.
-                mem.GetSel(s, e);
-                mem.SetSel(s, e);
                 QVERIFY2(gui.IsModified() && mem.IsModified(), qPrintable(op));
                 break;
             }

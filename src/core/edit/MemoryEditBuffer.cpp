@@ -26,7 +26,7 @@ int MemoryEditBuffer::Clamp(int offset) const
 void MemoryEditBuffer::SetSel(int start, int end)
 {
     if (start == -1) {
-        m_selStart = m_selEnd;
+        m_selStart = m_selEnd = m_caret;
         return;
     }
     if (end < 0)
@@ -35,6 +35,7 @@ void MemoryEditBuffer::SetSel(int start, int end)
     end = Clamp(end);
     m_selStart = std::min(start, end);
     m_selEnd = std::max(start, end);
+    m_caret = end;
 }
 
 void MemoryEditBuffer::ReplaceSel(const QString& text)
@@ -43,7 +44,9 @@ void MemoryEditBuffer::ReplaceSel(const QString& text)
                   m_selEnd};
     m_text.replace(m_selStart, m_selEnd - m_selStart, text);
     Invalidate(m_selStart);
-    m_selStart = m_selEnd = step.start + static_cast<int>(text.size());
+    // An inserted CR may have met an LF after it: the caret never stays
+    // inside the line end they now make.
+    m_selStart = m_selEnd = m_caret = Clamp(step.start + static_cast<int>(text.size()));
     m_undo.push_back(std::move(step));
     m_modified = true;
 }
@@ -58,7 +61,7 @@ void MemoryEditBuffer::SetText(const QString& text, bool undoable)
     }
     m_text = text;
     Invalidate(0);
-    m_selStart = m_selEnd = 0;
+    m_selStart = m_selEnd = m_caret = 0;
 }
 
 void MemoryEditBuffer::TakeText(QString&& text)
@@ -66,7 +69,7 @@ void MemoryEditBuffer::TakeText(QString&& text)
     m_undo.clear();
     m_text = std::move(text);
     Invalidate(0);
-    m_selStart = m_selEnd = 0;
+    m_selStart = m_selEnd = m_caret = 0;
 }
 
 void MemoryEditBuffer::Undo()
@@ -78,7 +81,7 @@ void MemoryEditBuffer::Undo()
     m_text.replace(step.start, step.inserted.size(), step.removed);
     Invalidate(step.start);
     m_selStart = step.selStart;
-    m_selEnd = step.selEnd;
+    m_selEnd = m_caret = step.selEnd;
     m_modified = true;
 }
 

@@ -73,6 +73,7 @@ private:
     QString m_text;
     int m_selStart = 0;
     int m_selEnd = 0;
+    int m_caret = 0;  // the end the selection was made towards
     bool m_modified = false;
     int m_bulkDepth = 0;
     QString m_clipboard;

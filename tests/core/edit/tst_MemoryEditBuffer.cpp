@@ -63,11 +63,19 @@ private Q_SLOTS:
         b.GetSel(s, e);
         QCOMPARE(s, 0);
         QCOMPARE(e, 6);
-        b.SetSel(1, 1);
+        b.SetSel(5, 1);  // selected backwards: the caret is at 1
         b.SetSel(-1, 0);  // deselect keeps the caret
         b.GetSel(s, e);
         QCOMPARE(s, 1);
         QCOMPARE(e, 1);
+        // A CR inserted before an LF makes a line end; the caret is not
+        // left inside it.
+        b.SetText(QStringLiteral("a\nb"));
+        b.SetSel(1, 1);
+        b.ReplaceSel(QStringLiteral("\r"));
+        b.GetSel(s, e);
+        QCOMPARE(s, 1);
+        QCOMPARE(b.GetLineCount(), 2);
     }
 
     void editsKeepLinesRightAndUndo()
