@@ -107,7 +107,9 @@ FormDialog::FormDialog(FormModel& form, Ui& ui, QWidget* parent)
 
     auto* buttons = new QDialogButtonBox(this);
     if (form.hasBack) {
-        m_back = buttons->addButton(QStringLiteral("< 戻る"), QDialogButtonBox::ActionRole);
+        m_back = buttons->addButton(form.backCaption.isEmpty() ? QStringLiteral("< 戻る")
+                                                               : form.backCaption,
+                                    QDialogButtonBox::ActionRole);
         connect(m_back, &QPushButton::clicked, this, [this] { done(kBackResult); });
     }
     m_ok = buttons->addButton(form.okCaption.isEmpty() ? QStringLiteral("OK") : form.okCaption,
@@ -272,6 +274,10 @@ FormDialog::Binding FormDialog::MakeEditor(int index, QWidget* parent)
         b.list->setSelectionMode(QAbstractItemView::SingleSelection);
         b.list->addItems(f.choices);
         connect(b.list, &QListWidget::currentRowChanged, this, changed);
+        connect(b.list, &QListWidget::itemDoubleClicked, this, [this, index, gen] {
+            if (gen == m_generation)
+                ActivateEntry(index);
+        });
         b.row = b.list;
         break;
     case FieldKind::Color:
@@ -495,6 +501,17 @@ void FormDialog::RunAction(int index)
     if (action)
         action(m_form);
     Refresh();
+}
+
+void FormDialog::ActivateEntry(int index)
+{
+    const auto activate = m_form.fields[index].activate;
+    if (!activate)
+        return;
+    const bool close = activate(m_form);
+    Refresh();
+    if (close)
+        accept();
 }
 
 void FormDialog::ChooseColor(int index)

@@ -89,6 +89,7 @@ private:
     Binding MakeEditor(int index, QWidget* parent);
     void Changed(int index);
     void RunAction(int index);
+    void ActivateEntry(int index);
     void ShowField(int index);
     void ChooseColor(int index);
     void ChooseFile(int index);

@@ -284,6 +284,34 @@ private Q_SLOTS:
         QCOMPARE(dialog.Result(), answer);
     }
 
+    void backCaptionAndListDoubleClick()
+    {
+        FormModel form;
+        form.hasBack = true;
+        form.backCaption = QStringLiteral("<< 前へ");
+        FormField& list = form.Add(FieldKind::List, QStringLiteral("名前(&N):"));
+        list.choices = QStringList{"a", "b"};
+        list.activate = [](FormModel& f) {
+            f.fields[1].text = f.fields[0].text;
+            return f.fields[0].index == 1;  // "b" closes the form
+        };
+        form.AddText(QStringLiteral("結果(&R):"), QString());
+        ScriptedUi ui;
+        FormDialog dialog(form, ui);
+        dialog.show();
+        QCOMPARE(dialog.BackButton()->text(), QStringLiteral("<< 前へ"));
+        auto* widget = dialog.findChild<QListWidget*>();
+        QVERIFY(widget);
+        widget->setCurrentRow(0);
+        Q_EMIT widget->itemDoubleClicked(widget->item(0));
+        QCOMPARE(form.fields[1].text, QStringLiteral("a"));
+        QVERIFY(dialog.isVisible());
+        widget->setCurrentRow(1);
+        Q_EMIT widget->itemDoubleClicked(widget->item(1));
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.Result(), Ui::Answer::Ok);
+    }
+
     void noBackButtonWithoutBack()
     {
         FormModel form;

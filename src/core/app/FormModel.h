@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include <climits>
+#include <deque>
 #include <functional>
 #include <vector>
 
@@ -49,6 +50,9 @@ struct FormField {
     bool visible = true;
     std::function<void(FormModel&)> action;  // Button: what a press does;
                                              // other kinds: run after a change
+    // List: a double-click on an entry (after it is selected); true closes
+    // the form as with OK.
+    std::function<bool(FormModel&)> activate;
 
     // The label without its mnemonic ("(&W)" or "&"), colon and trailing
     // "..."; the name by which scripts address the field.
@@ -61,7 +65,9 @@ struct FormField {
 class FormModel {
 public:
     QString title;
-    std::vector<FormField> fields;
+    // A deque: adding a field never moves the others, so a reference that
+    // Add() gave stays good while more fields are added.
+    std::deque<FormField> fields;
     // Extra check on OK after the number ranges; gives the message to show,
     // or an empty string when the form may close.
     std::function<QString(const FormModel&)> validate;
@@ -69,8 +75,10 @@ public:
     // "キャンセル").
     QString okCaption;
     QString cancelCaption;
-    // A wizard page offers "戻る" as well; RunForm then may answer Back.
+    // A wizard page offers a back button as well (caption backCaption, a
+    // default when empty); RunForm then may answer Back.
     bool hasBack = false;
+    QString backCaption;
 
     FormField& Add(FieldKind kind, const QString& label, const QString& name = QString());
     FormField& AddText(const QString& label, const QString& text, const QString& name = QString());

@@ -63,14 +63,19 @@ FormModel CFontNameDlg::Form(const QString& initialResult) const
         result->text = result->text.isEmpty() ? name : result->text + u',' + name;
         app.WriteProfileString(kSection, kInitKey, name);
     };
-    FormField& select = form.Add(FieldKind::Button, QStringLiteral("選択(&S)"));
-    select.action = [&app](FormModel& f) {
+    auto choose = [&app](FormModel& f) {
         const QString name = SelectedName(f);
         FormField* result = f.Find(kResult);
         if (name.isEmpty() || !result)
             return;
         result->text = name;
         app.WriteProfileString(kSection, kInitKey, name);
+    };
+    form.Add(FieldKind::Button, QStringLiteral("選択(&S)")).action = choose;
+    // A double-click on a name chooses it, as the button does.
+    form.Find(kList)->activate = [choose](FormModel& f) {
+        choose(f);
+        return false;
     };
     return form;
 }

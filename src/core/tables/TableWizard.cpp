@@ -43,6 +43,7 @@ FormModel TableWizard::CellPage() const
     FormModel page;
     page.title = kTitle;
     page.hasBack = true;
+    page.backCaption = QStringLiteral("<< 前へ");
     page.okCaption = QStringLiteral("終了");
     page.cancelCaption = kCancel;
     for (int r = 0; r < m_rows; ++r) {

@@ -264,6 +264,19 @@ private Q_SLOTS:
         QCOMPARE(t.Settings().HasKey(QStringLiteral("FontFace"), QStringLiteral("Init")), !button.isEmpty());
     }
 
+    void fontNameDoubleClickChooses()
+    {
+        TestEditor t;
+        FormModel form = CFontNameDlg(t.App()).Form(QStringLiteral("serif"));
+        QVERIFY(form.SetFromText(QStringLiteral("Names"), QStringLiteral("Impact")));
+        FormField* list = form.Find(QStringLiteral("Names"));
+        QVERIFY(list->activate);
+        QVERIFY(!list->activate(form));  // chooses, the dialog stays open
+        QCOMPARE(CFontNameDlg::Result(form), QStringLiteral("Impact"));
+        QCOMPARE(t.Settings().ReadString(QStringLiteral("FontFace"), QStringLiteral("Init"), QString()),
+                 QStringLiteral("Impact"));
+    }
+
     void fontNameChooserCancelled()
     {
         TestEditor t;
