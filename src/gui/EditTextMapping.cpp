@@ -6,6 +6,18 @@ namespace {
 
 // The stand-in of a character QTextDocument would turn into a block break;
 // 0 for every other character.
+// True for the characters both directions copy unchanged: everything but
+// CR, LF, U+2029, U+FDD0/1 and the stand-in range (U+DC00..U+DCFF). Tested
+// first in the loops below, as nearly every character of a text is one.
+inline bool IsPlain(char16_t c)
+{
+    if (c > u'\r' && c < 0x2029)
+        return true;
+    if (c > 0x2029 && c < 0xDC00)
+        return true;
+    return c > 0xDCFF && c != 0xFDD0 && c != 0xFDD1;
+}
+
 char16_t StandInFor(char16_t c)
 {
     switch (c) {
@@ -65,6 +77,8 @@ QString ToDocument(QStringView text, bool* escaped)
     };
     for (qsizetype i = 0; i < n; ++i) {
         const char16_t c = d[i];
+        if (IsPlain(c))
+            continue;
         if (c == u'\r' && i + 1 < n && d[i + 1] == u'\n') {
             flush(i);
             out.append(u'\n');
@@ -100,6 +114,8 @@ QString FromDocument(QStringView raw)
     };
     for (qsizetype i = 0; i < n; ++i) {
         const char16_t c = d[i];
+        if (IsPlain(c))
+            continue;
         if (c == kBlockBreak) {
             flush(i);
             out.append(QStringLiteral("\r\n"));
