@@ -2,6 +2,8 @@
 
 #include <QFile>
 
+#include <iconv.h>
+
 QByteArray ReadBytes(const QString& path)
 {
     QFile f(path);
@@ -16,6 +18,23 @@ bool WriteBytes(const QString& path, const QByteArray& bytes)
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
     return f.write(bytes) == bytes.size();
+}
+
+QByteArray Iconv(const char* from, const char* to, const QByteArray& in)
+{
+    iconv_t cd = iconv_open(to, from);
+    if (cd == reinterpret_cast<iconv_t>(-1))
+        return QByteArray();
+    QByteArray out(in.size() * 4 + 16, '\0');
+    char* ip = const_cast<char*>(in.constData());
+    char* op = out.data();
+    size_t il = in.size(), ol = out.size();
+    const size_t r = iconv(cd, &ip, &il, &op, &ol);
+    iconv_close(cd);
+    if (r == static_cast<size_t>(-1))
+        return QByteArray();
+    out.truncate(out.size() - ol);
+    return out;
 }
 
 TestEditor::TestEditor()

@@ -12,6 +12,9 @@
 
 QByteArray ReadBytes(const QString& path);
 bool WriteBytes(const QString& path, const QByteArray& bytes);
+// glibc iconv, an independent reference for the code conversions; empty
+// when iconv refuses the input.
+QByteArray Iconv(const char* from, const char* to, const QByteArray& in);
 
 // A headless editor with its own settings and files in a temporary folder;
 // nothing touches the user's settings.

@@ -1,9 +1,9 @@
 #include "TestFiles.h"
 #include "TestRegistry.h"
+#include "ToolRunner.h"
 
 #include "core/tags/TagCommandIds.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -42,14 +42,11 @@ private Q_SLOTS:
         const QString in = dir.filePath(QStringLiteral("in.htm"));
         const QString out = dir.filePath(QStringLiteral("out.htm"));
         QVERIFY(WriteBytes(in, input));
-        QProcess tool;
-        tool.start(QStringLiteral(KELVO_TOOL_PATH),
-                   QStringList{QStringLiteral("exec"), QStringLiteral("--config"),
-                               dir.filePath(QStringLiteral("config"))}
-                       + options + QStringList{in, QStringLiteral("-o"), out});
-        QVERIFY(tool.waitForFinished(-1));
-        QCOMPARE(tool.exitCode(), 0);
-        QCOMPARE(tool.readAllStandardError(), QByteArray());
+        const ToolResult r = RunTool(QStringList{QStringLiteral("exec"), QStringLiteral("--config"),
+                                                 dir.filePath(QStringLiteral("config"))}
+                                     + options + QStringList{in, QStringLiteral("-o"), out});
+        QCOMPARE(r.err, QString());
+        QCOMPARE(r.status, 0);
         QCOMPARE(ReadBytes(out), output);
     }
 };

@@ -10,30 +10,12 @@
 #include <QTest>
 
 #include <csignal>
-#include <iconv.h>
 #include <sys/resource.h>
 
 Q_DECLARE_METATYPE(CodeKind)
 Q_DECLARE_METATYPE(LineEndKind)
 
 namespace {
-
-QByteArray Iconv(const char* from, const char* to, const QByteArray& in)
-{
-    iconv_t cd = iconv_open(to, from);
-    if (cd == reinterpret_cast<iconv_t>(-1))
-        return QByteArray();
-    QByteArray out(in.size() * 4 + 16, '\0');
-    char* ip = const_cast<char*>(in.constData());
-    char* op = out.data();
-    size_t il = in.size(), ol = out.size();
-    const size_t r = iconv(cd, &ip, &il, &op, &ol);
-    iconv_close(cd);
-    if (r == static_cast<size_t>(-1))
-        return QByteArray();
-    out.truncate(out.size() - ol);
-    return out;
-}
 
 QByteArray WithLineEnd(QByteArray crlf, LineEndKind kind)
 {

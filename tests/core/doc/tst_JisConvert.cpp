@@ -1,10 +1,10 @@
+#include "TestFiles.h"
 #include "TestRegistry.h"
 
 #include "core/doc/JisConvert.h"
 
 #include <QTest>
 
-#include <iconv.h>
 
 namespace {
 
@@ -18,24 +18,6 @@ QByteArray ToJis(QByteArrayView line)
 {
     JisMode mode = JisMode::Ascii;
     return SjisLineToJis(line, mode);
-}
-
-// iconv as an independent reference for the code arithmetic.
-QByteArray Iconv(const char* from, const char* to, const QByteArray& in)
-{
-    iconv_t cd = iconv_open(to, from);
-    if (cd == reinterpret_cast<iconv_t>(-1))
-        return QByteArray();
-    QByteArray out(in.size() * 4 + 16, '\0');
-    char* ip = const_cast<char*>(in.constData());
-    char* op = out.data();
-    size_t il = in.size(), ol = out.size();
-    const size_t r = iconv(cd, &ip, &il, &op, &ol);
-    iconv_close(cd);
-    if (r == static_cast<size_t>(-1))
-        return QByteArray();
-    out.truncate(out.size() - ol);
-    return out;
 }
 
 } // namespace
