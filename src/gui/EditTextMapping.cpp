@@ -1,5 +1,7 @@
 #include "gui/EditTextMapping.h"
 
+#include <cstring>
+
 namespace edittext {
 
 namespace {
@@ -62,18 +64,47 @@ char16_t FromStandIn(char16_t c)
     }
 }
 
+// Output written through a pointer into a string sized for the worst case
+// and cut to length at the end: large documents pass through here whole.
+class Writer {
+public:
+    explicit Writer(qsizetype capacity) : m_out(capacity, Qt::Uninitialized)
+    {
+        m_p = reinterpret_cast<char16_t*>(m_out.data());
+    }
+    void Put(char16_t c) { *m_p++ = c; }
+    void Put(const char16_t* from, qsizetype count)
+    {
+        std::memcpy(m_p, from, static_cast<size_t>(count) * sizeof(char16_t));
+        m_p += count;
+    }
+    QString Take()
+    {
+        m_out.truncate(m_p - reinterpret_cast<char16_t*>(m_out.data()));
+        return std::move(m_out);
+    }
+
+private:
+    QString m_out;
+    char16_t* m_p;
+};
+
 QString ToDocument(QStringView text, bool* escaped)
 {
-    QString out;
-    out.reserve(text.size());
     const qsizetype n = text.size();
     const char16_t* d = text.utf16();
+    // Only escapes make the text longer; they are rare, so count them first.
+    qsizetype extra = 0;
+    for (qsizetype i = 0; i < n; ++i)
+        if (!IsPlain(d[i]) && NeedsEscape(d[i]))
+            ++extra;
+    Writer out(n + extra);
     // Copy runs of ordinary characters in one go: a large document is mostly
     // runs.
     qsizetype runStart = 0;
     auto flush = [&](qsizetype end) {
         if (end > runStart)
-            out.append(QStringView(d + runStart, end - runStart));
+            out.Put(d + runStart, end - runStart);
     };
     for (qsizetype i = 0; i < n; ++i) {
         const char16_t c = d[i];
@@ -81,36 +112,37 @@ QString ToDocument(QStringView text, bool* escaped)
             continue;
         if (c == u'\r' && i + 1 < n && d[i + 1] == u'\n') {
             flush(i);
-            out.append(u'\n');
+            out.Put(u'\n');
             ++i;
             runStart = i + 1;
         } else if (const char16_t s = StandInFor(c)) {
             flush(i);
-            out.append(QChar(s));
+            out.Put(s);
             runStart = i + 1;
         } else if (NeedsEscape(c)) {
             flush(i);
-            out.append(QChar(kEscape));
-            out.append(QChar(c));
+            out.Put(kEscape);
+            out.Put(c);
             if (escaped)
                 *escaped = true;
             runStart = i + 1;
         }
     }
     flush(n);
-    return out;
+    return out.Take();
 }
 
 QString FromDocument(QStringView raw)
 {
-    QString out;
-    out.reserve(raw.size() + raw.size() / 32);
     const qsizetype n = raw.size();
     const char16_t* d = raw.utf16();
+    // Each block break becomes two characters; nothing else grows.
+    const qsizetype breaks = raw.count(QChar(kBlockBreak));
+    Writer out(n + breaks);
     qsizetype runStart = 0;
     auto flush = [&](qsizetype end) {
         if (end > runStart)
-            out.append(QStringView(d + runStart, end - runStart));
+            out.Put(d + runStart, end - runStart);
     };
     for (qsizetype i = 0; i < n; ++i) {
         const char16_t c = d[i];
@@ -118,21 +150,22 @@ QString FromDocument(QStringView raw)
             continue;
         if (c == kBlockBreak) {
             flush(i);
-            out.append(QStringLiteral("\r\n"));
+            out.Put(u'\r');
+            out.Put(u'\n');
             runStart = i + 1;
         } else if (c == kEscape && i + 1 < n && NeedsEscape(d[i + 1])) {
             flush(i);
-            out.append(QChar(d[i + 1]));
+            out.Put(d[i + 1]);
             ++i;
             runStart = i + 1;
         } else if (c != FromStandIn(c)) {
             flush(i);
-            out.append(QChar(FromStandIn(c)));
+            out.Put(FromStandIn(c));
             runStart = i + 1;
         }
     }
     flush(n);
-    return out;
+    return out.Take();
 }
 
 int EditorLength(QStringView raw)
