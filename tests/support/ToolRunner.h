@@ -12,3 +12,10 @@ struct ToolResult {
 };
 
 ToolResult RunTool(const QStringList& args);
+
+// Runs "kelvo-tool exec OPTIONS IN -o OUT" on a file holding the input, with
+// settings in a folder of its own; gives the result and the bytes saved.
+struct ExecResult : ToolResult {
+    QByteArray saved;
+};
+ExecResult ExecOn(const QByteArray& input, const QStringList& options);

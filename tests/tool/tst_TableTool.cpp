@@ -37,17 +37,10 @@ private Q_SLOTS:
         QFETCH(QStringList, options);
         QFETCH(QByteArray, input);
         QFETCH(QByteArray, output);
-        QTemporaryDir dir;
-        QVERIFY(dir.isValid());
-        const QString in = dir.filePath(QStringLiteral("in.txt"));
-        const QString out = dir.filePath(QStringLiteral("out.htm"));
-        const QString config = dir.filePath(QStringLiteral("config"));
-        QVERIFY(WriteBytes(in, input));
-        const ToolResult r = RunTool(QStringList{QStringLiteral("exec"), QStringLiteral("--config"), config}
-                                     + options + QStringList{in, QStringLiteral("-o"), out});
+        const ExecResult r = ExecOn(input, options);
         QCOMPARE(r.err, QString());
         QCOMPARE(r.status, 0);
-        QCOMPARE(ReadBytes(out), output);
+        QCOMPARE(r.saved, output);
     }
 
     void optionsAreStored()
