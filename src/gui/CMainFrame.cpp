@@ -96,8 +96,8 @@ void CMainFrame::Attach(CKelvoApp& app)
         const int code = VirtualKeyFromQt(event.key(), event.modifiers());
         const Qt::KeyboardModifiers m = event.modifiers();
         if (code
-            && m_app->KeyTable().Lookup(code, m & Qt::AltModifier, m & Qt::ShiftModifier,
-                                        m & Qt::ControlModifier))
+            && m_app->View().TakesKey(code, m & Qt::AltModifier, m & Qt::ShiftModifier,
+                                      m & Qt::ControlModifier))
             return EditWidget::ShortcutChoice::TakeKey;
         return EditWidget::ShortcutChoice::Default;
     });

@@ -93,18 +93,31 @@ QString SettingsStore::ReadString(const QString& section, const QString& key,
 
 bool SettingsStore::WriteInt(const QString& section, const QString& key, int value)
 {
-    m_settings->setValue(FullKey(section, key), QString::number(value));
-    return Flush();
+    return WriteString(section, key, QString::number(value));
 }
 
 bool SettingsStore::WriteString(const QString& section, const QString& key, const QString& value)
 {
-    if (key.isNull())
-        m_settings->remove(EscapeName(section));
-    else if (value.isNull())
-        m_settings->remove(FullKey(section, key));
-    else
-        m_settings->setValue(FullKey(section, key), value);
+    if (section.isEmpty() || key.isEmpty())
+        return false;
+    m_settings->setValue(FullKey(section, key), value.isNull() ? QStringLiteral("") : value);
+    return Flush();
+}
+
+bool SettingsStore::RemoveKey(const QString& section, const QString& key)
+{
+    // An empty key would name the whole section.
+    if (section.isEmpty() || key.isEmpty())
+        return false;
+    m_settings->remove(FullKey(section, key));
+    return Flush();
+}
+
+bool SettingsStore::RemoveSection(const QString& section)
+{
+    if (section.isEmpty())
+        return false;
+    m_settings->remove(EscapeName(section));
     return Flush();
 }
 

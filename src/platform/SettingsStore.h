@@ -29,9 +29,12 @@ public:
     int ReadInt(const QString& section, const QString& key, int defaultValue) const;
     QString ReadString(const QString& section, const QString& key,
                        const QString& defaultValue) const;
+    // Writes store the value (a null string as the empty string); an empty
+    // section or key name is refused.
     bool WriteInt(const QString& section, const QString& key, int value);
-    // A null value deletes the key; a null key deletes the whole section.
     bool WriteString(const QString& section, const QString& key, const QString& value);
+    bool RemoveKey(const QString& section, const QString& key);
+    bool RemoveSection(const QString& section);
 
     bool HasKey(const QString& section, const QString& key) const;
 

@@ -97,12 +97,18 @@ private Q_SLOTS:
         SettingsStore s(dir.filePath("kelvo.ini"));
         s.WriteString("System", "IniFile", "/a.html");
         s.WriteString("System", "InitDir", "/d");
-        QVERIFY(s.WriteString("System", "IniFile", QString()));
+        QVERIFY(s.RemoveKey("System", "IniFile"));
         QVERIFY(!s.HasKey("System", "IniFile"));
         QCOMPARE(s.ReadString("System", "IniFile", "dflt"), QStringLiteral("dflt"));
         QCOMPARE(s.ReadString("System", "InitDir", QString()), QStringLiteral("/d"));
-        // An empty string is a value, not a deletion.
+        // An empty or null string is a value, not a deletion.
         s.WriteString("System", "InitDir", QStringLiteral(""));
+        QVERIFY(s.HasKey("System", "InitDir"));
+        s.WriteString("System", "InitDir", QString());
+        QVERIFY(s.HasKey("System", "InitDir"));
+        // An empty key never stands for the whole section.
+        QVERIFY(!s.RemoveKey("System", QString()));
+        QVERIFY(!s.WriteString("System", QString(), "x"));
         QVERIFY(s.HasKey("System", "InitDir"));
     }
 
@@ -113,7 +119,7 @@ private Q_SLOTS:
         s.WriteString("Recent File List", "File1", "/a");
         s.WriteString("Recent File List", "File2", "/b");
         s.WriteString("System", "IniFile", "/a");
-        QVERIFY(s.WriteString("Recent File List", QString(), QString()));
+        QVERIFY(s.RemoveSection("Recent File List"));
         QVERIFY(!s.HasKey("Recent File List", "File1"));
         QVERIFY(!s.HasKey("Recent File List", "File2"));
         QVERIFY(s.HasKey("System", "IniFile"));

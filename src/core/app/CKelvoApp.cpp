@@ -74,19 +74,17 @@ bool CKelvoApp::WriteProfileInt(const QString& section, const QString& key, int 
 bool CKelvoApp::WriteProfileString(const QString& section, const QString& key,
                                    const QString& value)
 {
-    if (key.isEmpty())
-        return false;
-    return m_settings.WriteString(section, key, value.isNull() ? QStringLiteral("") : value);
+    return m_settings.WriteString(section, key, value);
 }
 
 bool CKelvoApp::DeleteProfileValue(const QString& section, const QString& key)
 {
-    return m_settings.WriteString(section, key.isNull() ? QStringLiteral("") : key, QString());
+    return m_settings.RemoveKey(section, key);
 }
 
 bool CKelvoApp::DeleteProfileSection(const QString& section)
 {
-    return m_settings.WriteString(section, QString(), QString());
+    return m_settings.RemoveSection(section);
 }
 
 void CKelvoApp::Attach(CKelvoDoc& doc, CKelvoView& view)

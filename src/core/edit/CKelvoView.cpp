@@ -122,10 +122,15 @@ void CKelvoView::OnInitialUpdate()
     m_app.GetUi().SetWindowTitle(CKelvoDoc::WindowTitleFor(m_app.Doc().GetTitle()));
 }
 
-void CKelvoView::ApplyTabStops()
+int CKelvoView::TabWidth() const
 {
     const int tabs = m_app.GetProfileInt(settings::View, QStringLiteral("TabNo"), kDefaultTabWidth);
-    m_buffer.SetTabWidth(tabs >= 1 ? tabs : kDefaultTabWidth);
+    return tabs >= 1 ? tabs : kDefaultTabWidth;
+}
+
+void CKelvoView::ApplyTabStops()
+{
+    m_buffer.SetTabWidth(TabWidth());
 }
 
 void CKelvoView::SetMargin(int pixels)
@@ -149,6 +154,15 @@ bool CKelvoView::RunAssignedCommand(int vk, bool alt, bool shift, bool ctrl)
     if (id)
         m_app.Commands().Run(*id);
     return m_keyHandled;
+}
+
+bool CKelvoView::TakesKey(int vk, bool alt, bool shift, bool ctrl) const
+{
+    // Plain keys below the function keys are text and editing keys; only
+    // with a modifier are they looked up.
+    if (!alt && !shift && !ctrl && vk < vk::FirstUnmodifiedLookup)
+        return false;
+    return m_app.KeyTable().Lookup(vk, alt, shift, ctrl).has_value();
 }
 
 bool CKelvoView::OnKeyDown(int vk, bool alt, bool shift, bool ctrl)
@@ -286,7 +300,6 @@ void CKelvoView::InsertTagText(const QString& text, bool remember)
     int start = 0, end = 0;
     m_buffer.GetSel(start, end);
     m_buffer.ReplaceSel(t);
-    m_buffer.SetModified(true);
     if (end != start
         && m_app.GetProfileInt(settings::System, QStringLiteral("TagSelectContinue"), 0) != 0) {
         m_buffer.SetSel(start, start + static_cast<int>(t.size()));

@@ -42,6 +42,8 @@ public:
     void OnInitialUpdate();
     // Sets the buffer's tab width from "View"/"TabNo".
     void ApplyTabStops();
+    // "View"/"TabNo", or the default when it holds no usable count.
+    int TabWidth() const;
 
     // Long lines wrap. Read once when the view is created; the command that
     // changes the setting takes effect in the next window.
@@ -69,6 +71,9 @@ public:
     // the command has run (if enabled) and the key must not reach the edit
     // control.
     bool OnKeyDown(int vk, bool alt, bool shift, bool ctrl);
+    // True when a key down would run an assigned command (OnKeyDown's rule),
+    // so the window lets the view have the key before its own shortcuts.
+    bool TakesKey(int vk, bool alt, bool shift, bool ctrl) const;
     // A key pressed with Alt: always looked up; true as above.
     bool OnSysKeyDown(int vk, bool shift, bool ctrl);
     // The character that follows a key: true when it must be dropped

@@ -22,11 +22,6 @@ const QString kTextColor = QStringLiteral("TextColor");
 const QString kBackColor = QStringLiteral("BackColor");
 const QString kInitDirBrowse = QStringLiteral("InitDirBrowse");
 
-const FormField* Field(const FormModel& sheet, const QString& name)
-{
-    return sheet.Find(name);
-}
-
 } // namespace
 
 CSetPage::CSetPage(CKelvoView& view) : m_view(view) {}
@@ -55,9 +50,11 @@ std::optional<CKelvoView::ColorRef> CSetPage::HexToColorRef(const QString& hex)
         digits.remove(0, 1);
     if (digits.size() != 6)
         return std::nullopt;
-    for (QChar c : digits)
-        if (!isxdigit(c.unicode()) || c.unicode() > 0x7F)
+    for (QChar c : digits) {
+        const char16_t u = c.unicode();
+        if (!((u >= u'0' && u <= u'9') || (u >= u'a' && u <= u'f') || (u >= u'A' && u <= u'F')))
             return std::nullopt;
+    }
     const uint rgb = digits.toUInt(nullptr, 16);
     const CKelvoView::ColorRef red = (rgb >> 16) & 0xFF;
     const CKelvoView::ColorRef green = (rgb >> 8) & 0xFF;
@@ -75,7 +72,7 @@ void CSetPage::AddTo(FormModel& sheet) const
     };
 
     onPage(sheet.AddNumber(QStringLiteral("タブ数(&T):"),
-                           app.GetProfileInt(settings::View, kTabNo, 8), 1, INT_MAX, kTabNo));
+                           m_view.TabWidth(), 1, INT_MAX, kTabNo));
     onPage(sheet.AddNumber(QStringLiteral("マージン(&M):"), m_view.Margin(), 0, INT_MAX, kMargin));
     onPage(sheet.AddFlag(QStringLiteral("プレビュー時、保存を確認する(&A)"),
                          app.GetProfileInt(settings::System, kAutoSave, 0) != 0, kAutoSave));
@@ -111,18 +108,17 @@ void CSetPage::AddTo(FormModel& sheet) const
 void CSetPage::Apply(const FormModel& sheet)
 {
     CKelvoApp& app = m_view.App();
-    EditBuffer& buffer = m_view.Buffer();
-    const FormField* tabs = Field(sheet, kTabNo);
-    const FormField* margin = Field(sheet, kMargin);
+    const FormField* tabs = sheet.Find(kTabNo);
+    const FormField* margin = sheet.Find(kMargin);
     int tabCount = 0, marginPixels = 0;
     if (!tabs || !margin || !tabs->NumberValue(tabCount) || !margin->NumberValue(marginPixels))
         return;
     const auto flag = [&sheet](const QString& name) {
-        const FormField* f = Field(sheet, name);
+        const FormField* f = sheet.Find(name);
         return f && f->checked;
     };
     const auto color = [&sheet](const QString& name, CKelvoView::ColorRef current) {
-        const FormField* f = Field(sheet, name);
+        const FormField* f = sheet.Find(name);
         return f ? HexToColorRef(f->text).value_or(current) : current;
     };
     const CKelvoView::ColorRef textColor = color(kTextColor, m_view.TextColor());
@@ -131,19 +127,18 @@ void CSetPage::Apply(const FormModel& sheet)
     m_view.SetMargin(marginPixels);
     m_view.SetColors(textColor, backColor);
 
-    buffer.SetTabWidth(tabCount);
     app.WriteProfileInt(settings::View, kTabNo, tabCount);
-    buffer.SetMargins(marginPixels);
+    m_view.ApplyTabStops();
     app.WriteProfileInt(settings::View, kMargin, marginPixels);
 
     app.WriteProfileInt(settings::System, kAutoSave, flag(kAutoSave) ? 1 : 0);
-    const FormField* iniMode = Field(sheet, kIniMode);
+    const FormField* iniMode = sheet.Find(kIniMode);
     app.WriteProfileInt(settings::System, kIniMode, iniMode && iniMode->index == 1 ? 1 : 0);
 
     app.SetTagLower(flag(kTagLower));
     app.WriteProfileInt(settings::System, kTagLower, app.TagLower() ? 1 : 0);
     app.WriteProfileInt(settings::System, kTagSelectContinue, flag(kTagSelectContinue) ? 1 : 0);
-    if (const FormField* folder = Field(sheet, kInitDir))
+    if (const FormField* folder = sheet.Find(kInitDir))
         app.WriteProfileString(settings::System, kInitDir, folder->text);
 
     app.WriteProfileString(settings::View, kTextColor, QString::number(textColor));

@@ -93,8 +93,9 @@ void MemoryEditBuffer::Invalidate(int fromOffset)
     auto it = std::lower_bound(m_lineStarts.begin() + 1, m_lineStarts.end(), fromOffset);
     m_lineStarts.erase(it, m_lineStarts.end());
     // Resume scanning two characters before the offset so that a CR LF pair
-    // split or joined by the edit is seen.
-    m_scanned = std::max(m_lineStarts.back(), fromOffset - 2);
+    // split or joined by the edit is seen, but never past text that was not
+    // scanned yet.
+    m_scanned = std::min(m_scanned, std::max(m_lineStarts.back(), fromOffset - 2));
     m_scanned = std::max(m_scanned, 0);
 }
 

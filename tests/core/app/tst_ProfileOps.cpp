@@ -34,6 +34,8 @@ private Q_SLOTS:
         QVERIFY(t.App().DeleteProfileValue("Find", "str00"));
         QCOMPARE(t.App().GetProfileString("Find", "str00", "gone"), QStringLiteral("gone"));
         QCOMPARE(t.App().GetProfileString("Find", "str01", "gone"), QStringLiteral("b"));
+        QVERIFY(!t.App().DeleteProfileValue("Find", QString()));  // never the whole section
+        QCOMPARE(t.App().GetProfileString("Find", "str01", "gone"), QStringLiteral("b"));
         QVERIFY(t.App().DeleteProfileSection("Find"));
         QCOMPARE(t.App().GetProfileString("Find", "str01", "gone"), QStringLiteral("gone"));
     }

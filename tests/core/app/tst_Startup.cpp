@@ -145,7 +145,7 @@ private Q_SLOTS:
         t.Settings().WriteInt(kSystem, QStringLiteral("IniMode"), 1);
         // The value written by an earlier load, then deleted.
         t.Settings().WriteString(kSystem, QStringLiteral("IniFile"), t.MakeFile(QStringLiteral("was.htm"), "x"));
-        t.Settings().WriteString(kSystem, QStringLiteral("IniFile"), QString());
+        t.Settings().RemoveKey(kSystem, QStringLiteral("IniFile"));
         QVERIFY(t.App().InitInstance(Landscape()));
         QVERIFY(t.Text().contains(QStringLiteral("TEMPLATE")));
         QVERIFY(t.Ui().Texts(QStringLiteral("message")).isEmpty());

@@ -68,6 +68,9 @@ private Q_SLOTS:
         int count = 0;
         t.App().Commands().Register(kCounterCommand, [&count] { ++count; });
         t.App().KeyTable().Assign({assignedKey, assignedAlt, assignedShift, assignedCtrl}, kCounterCommand);
+        // The window asks first, by the same rule.
+        QCOMPARE(t.View().TakesKey(key, alt, shift, ctrl), runs);
+        QCOMPARE(count, 0);
         QCOMPARE(t.View().OnKeyDown(key, alt, shift, ctrl), runs);
         QCOMPARE(count, runs ? 1 : 0);
         // The character that follows the key is dropped exactly when the key

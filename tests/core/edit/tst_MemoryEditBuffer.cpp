@@ -107,6 +107,23 @@ private Q_SLOTS:
         QVERIFY(!b.CanUndo());
     }
 
+    // An edit far from the start before any line was asked for: the line
+    // ends before it are still found.
+    void editBeforeAnyLineQuery()
+    {
+        MemoryEditBuffer b(QStringLiteral("ab\r\ncd\r\nefghij"));
+        b.SetSel(10, 11);
+        b.ReplaceSel(QString());
+        QCOMPARE(b.GetLineCount(), 3);
+        QCOMPARE(b.LineIndex(2), 8);
+        b.SetSel(0, 0);
+        b.ReplaceSel(QStringLiteral("x"));
+        b.SetSel(12, 12);
+        b.ReplaceSel(QStringLiteral("\r\n"));
+        QCOMPARE(b.GetLineCount(), 4);
+        QCOMPARE(b.GetLine(3), QStringLiteral("ij"));
+    }
+
     void undoableSetText()
     {
         MemoryEditBuffer b(QStringLiteral("old"));
