@@ -6,8 +6,6 @@ namespace edittext {
 
 namespace {
 
-// The stand-in of a character QTextDocument would turn into a block break;
-// 0 for every other character.
 // True for the characters both directions copy unchanged: everything but
 // CR, LF, U+2029, U+FDD0/1 and the stand-in range (U+DC00..U+DCFF). Tested
 // first in the loops below, as nearly every character of a text is one.
@@ -20,6 +18,8 @@ inline bool IsPlain(char16_t c)
     return c > 0xDCFF && c != 0xFDD0 && c != 0xFDD1;
 }
 
+// The stand-in of a character QTextDocument would turn into a block break;
+// 0 for every other character.
 char16_t StandInFor(char16_t c)
 {
     switch (c) {
