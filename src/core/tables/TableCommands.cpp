@@ -8,6 +8,7 @@
 #include "core/tables/TableCommandIds.h"
 #include "core/tables/TableText.h"
 #include "core/tables/TableWizard.h"
+#include "core/tags/TagView.h"
 
 #include <QDate>
 
@@ -59,13 +60,6 @@ private:
 QString Storable(const QString& text)
 {
     return text.isNull() ? QStringLiteral("") : text;
-}
-
-QString SelectionText(const EditBuffer& buffer)
-{
-    int start = 0, end = 0;
-    buffer.GetSel(start, end);
-    return end > start ? buffer.GetText().mid(start, end - start) : QString();
 }
 
 } // namespace
@@ -200,8 +194,8 @@ void TableCommands::OnFrameBox()
     const QString color = form[kRectColor].text;
     m_app.WriteProfileString(table_settings::Tool, kRectColor, Storable(color));
     CKelvoView& view = m_app.View();
-    view.InsertTagText(FramedBoxText(form[kBorder].NumberOr(1), color, SelectionText(view.Buffer())),
-                       true);
+    const QString inner = TagView(view).GetSelectionText();
+    view.InsertTagText(FramedBoxText(form[kBorder].NumberOr(1), color, inner), true);
 }
 
 FormModel TableCommands::SideMarginsForm() const
@@ -227,7 +221,7 @@ void TableCommands::OnSideMargins()
     m_app.WriteProfileString(table_settings::Tool, kLeftMargin, Storable(left));
     m_app.WriteProfileString(table_settings::Tool, kRightMargin, Storable(right));
     CKelvoView& view = m_app.View();
-    view.InsertTagText(MarginsTableText(left, right, SelectionText(view.Buffer())), true);
+    view.InsertTagText(MarginsTableText(left, right, TagView(view).GetSelectionText()), true);
 }
 
 void TableCommands::OnInsertDate()

@@ -8,6 +8,7 @@
 #include "core/tags/TagCase.h"
 #include "core/tags/TagConvertCommandIds.h"
 #include "core/tags/TagRemoval.h"
+#include "core/tags/TagView.h"
 
 #include <QString>
 
@@ -21,17 +22,9 @@ const QString kNoValidTag = QStringLiteral("有効なタグがありません");
 
 TagConvertCommands::TagConvertCommands(CKelvoApp& app) : m_app(app) {}
 
-QString TagConvertCommands::SelectionText() const
-{
-    const EditBuffer& buffer = m_app.View().Buffer();
-    int start = 0, end = 0;
-    buffer.GetSel(start, end);
-    return end > start ? buffer.GetText().mid(start, end - start) : QString();
-}
-
 void TagConvertCommands::OnRemoveOutermost()
 {
-    const QString text = SelectionText();
+    const QString text = TagView(m_app.View()).GetSelectionText();
     const std::optional<OutermostElement> element = FindOutermostElement(text);
     Ui& ui = m_app.GetUi();
     if (!element) {
@@ -74,7 +67,7 @@ void TagConvertCommands::OnStripAll()
 
 void TagConvertCommands::OnCapture()
 {
-    const CapturedTags tags = CaptureTags(SelectionText());
+    const CapturedTags tags = CaptureTags(TagView(m_app.View()).GetSelectionText());
     m_app.View().SetLastTags(tags.start, tags.end);
 }
 
@@ -83,7 +76,8 @@ void TagConvertCommands::OnReinsert()
     CKelvoView& view = m_app.View();
     // Straight into the buffer: the remembered tags are repeated as they
     // were captured or inserted, whatever the tag-case setting says now.
-    view.Buffer().ReplaceSel(view.LastStartTag() + SelectionText() + view.LastEndTag());
+    view.Buffer().ReplaceSel(view.LastStartTag() + TagView(view).GetSelectionText()
+                             + view.LastEndTag());
     view.Buffer().SetModified(true);
 }
 
@@ -108,7 +102,7 @@ void TagConvertCommands::OnAllTagsCase(bool lower)
 
 void TagConvertCommands::ConvertSelection(QString (*convert)(const QString&))
 {
-    const QString text = SelectionText();
+    const QString text = TagView(m_app.View()).GetSelectionText();
     if (text.isEmpty())
         return;
     m_app.View().InsertTagText(convert(text), false);
@@ -116,7 +110,7 @@ void TagConvertCommands::ConvertSelection(QString (*convert)(const QString&))
 
 void TagConvertCommands::OnEscapeBrackets()
 {
-    const QString text = SelectionText();
+    const QString text = TagView(m_app.View()).GetSelectionText();
     if (text.isEmpty())
         return;
     EditBuffer& buffer = m_app.View().Buffer();

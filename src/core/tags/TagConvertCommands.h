@@ -26,8 +26,6 @@ public:
     void OnEscapeBrackets();
 
 private:
-    QString SelectionText() const;
-
     CKelvoApp& m_app;
 };
 
