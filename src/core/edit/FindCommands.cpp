@@ -7,6 +7,7 @@
 #include "core/app/Ui.h"
 #include "core/edit/CKelvoView.h"
 #include "core/edit/EditBuffer.h"
+#include "core/edit/TextReplace.h"
 
 #include <algorithm>
 #include <climits>
@@ -179,29 +180,14 @@ int FindCommands::ReplaceAll(const QString& replacement)
     buffer.GetSel(start, end);
     if (what.isEmpty())
         return 0;
-    const QString text = buffer.GetText();
-    const Qt::CaseSensitivity cs = Sensitivity(m_view.MatchCase());
-    QString result;
-    result.reserve(text.size());
-    qint64 caret = start;
-    int count = 0;
-    qsizetype pos = 0;
-    for (;;) {
-        const qsizetype hit = text.indexOf(what, pos, cs);
-        if (hit < 0)
-            break;
-        result.append(QStringView(text).mid(pos, hit - pos));
-        result.append(replacement);
-        caret += replacement.size() - what.size();
-        pos = hit + what.size();
-        ++count;
-    }
+    QString result = buffer.GetText();
+    const int count = ReplaceAllText(result, what, replacement, Sensitivity(m_view.MatchCase()));
     if (count == 0)
         return 0;
-    result.append(QStringView(text).mid(pos));
     buffer.SetText(result, true);
     // The caret moves by every replacement's length difference, wherever it
     // was; it stays inside the text.
+    const qint64 caret = start + qint64(count) * (replacement.size() - what.size());
     const int at = static_cast<int>(std::clamp<qint64>(caret, 0, result.size()));
     buffer.SetSel(at, at);
     buffer.ScrollCaret();

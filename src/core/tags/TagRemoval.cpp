@@ -1,5 +1,7 @@
 #include "core/tags/TagRemoval.h"
 
+#include "core/edit/TextReplace.h"
+
 namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
@@ -66,40 +68,17 @@ CapturedTags CaptureTags(const QString& text)
     return tags;
 }
 
-int ReplaceAllNoCase(QString& text, const QString& pattern, const QString& replacement)
-{
-    if (pattern.isEmpty())
-        return 0;
-    QString out;
-    int count = 0;
-    qsizetype pos = 0;
-    for (;;) {
-        const qsizetype hit = text.indexOf(pattern, pos, Qt::CaseInsensitive);
-        if (hit < 0)
-            break;
-        out += QStringView(text).mid(pos, hit - pos);
-        out += replacement;
-        pos = hit + pattern.size();
-        ++count;
-    }
-    if (count == 0)
-        return 0;
-    out += QStringView(text).mid(pos);
-    text = out;
-    return count;
-}
-
 QString BreaksToParagraphs(const QString& text)
 {
     QString out = text;
-    ReplaceAllNoCase(out, kCrLf, QStringLiteral("<P>") + kCrLf);
+    ReplaceAllText(out, kCrLf, QStringLiteral("<P>") + kCrLf, Qt::CaseInsensitive);
     return out;
 }
 
 QString BreaksToLineBreaks(const QString& text)
 {
     QString out = text;
-    ReplaceAllNoCase(out, kCrLf, QStringLiteral("<BR>") + kCrLf);
+    ReplaceAllText(out, kCrLf, QStringLiteral("<BR>") + kCrLf, Qt::CaseInsensitive);
     return out;
 }
 
@@ -109,16 +88,17 @@ QString BreaksToParagraphsAndLineBreaks(const QString& text)
     // line breaks; the last pass gives every paragraph mark, also one that
     // was there before, its blank line.
     QString out = text;
-    ReplaceAllNoCase(out, kCrLf + kCrLf, QStringLiteral("<P>"));
-    ReplaceAllNoCase(out, kCrLf, QStringLiteral("<BR>") + kCrLf);
-    ReplaceAllNoCase(out, QStringLiteral("<P>"), QStringLiteral("<P>") + kCrLf + kCrLf);
+    ReplaceAllText(out, kCrLf + kCrLf, QStringLiteral("<P>"), Qt::CaseInsensitive);
+    ReplaceAllText(out, kCrLf, QStringLiteral("<BR>") + kCrLf, Qt::CaseInsensitive);
+    ReplaceAllText(out, QStringLiteral("<P>"), QStringLiteral("<P>") + kCrLf + kCrLf,
+                   Qt::CaseInsensitive);
     return out;
 }
 
 QString EscapeAngleBrackets(const QString& text)
 {
     QString out = text;
-    ReplaceAllNoCase(out, QStringLiteral("<"), QStringLiteral("&lt;"));
-    ReplaceAllNoCase(out, QStringLiteral(">"), QStringLiteral("&gt;"));
+    ReplaceAllText(out, QStringLiteral("<"), QStringLiteral("&lt;"), Qt::CaseInsensitive);
+    ReplaceAllText(out, QStringLiteral(">"), QStringLiteral("&gt;"), Qt::CaseInsensitive);
     return out;
 }

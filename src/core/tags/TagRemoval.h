@@ -30,11 +30,6 @@ struct CapturedTags {
 };
 CapturedTags CaptureTags(const QString& text);
 
-// Replaces every occurrence of the pattern, found without regard to case,
-// and goes on after the replacement, so a replacement is never searched
-// again. Gives the number of replacements.
-int ReplaceAllNoCase(QString& text, const QString& pattern, const QString& replacement);
-
 // Every line break becomes "<P>" or "<BR>" followed by the line break.
 QString BreaksToParagraphs(const QString& text);
 QString BreaksToLineBreaks(const QString& text);

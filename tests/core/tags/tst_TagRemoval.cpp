@@ -1,6 +1,7 @@
 #include "TestFiles.h"
 #include "TestRegistry.h"
 
+#include "core/edit/TextReplace.h"
 #include "core/tags/TagConvertCommandIds.h"
 #include "core/tags/TagRemoval.h"
 
@@ -259,7 +260,7 @@ private Q_SLOTS:
         QFETCH(QString, replacement);
         QFETCH(QString, expected);
         QFETCH(int, count);
-        QCOMPARE(ReplaceAllNoCase(text, pattern, replacement), count);
+        QCOMPARE(ReplaceAllText(text, pattern, replacement, Qt::CaseInsensitive), count);
         QCOMPARE(text, expected);
     }
 
