@@ -15,52 +15,26 @@
 #include <climits>
 #include <memory>
 
+using namespace table_settings;
+
 namespace {
 
-const QString kEnable = QStringLiteral("Enable");
-const QString kClass = QStringLiteral("Class");
-const QString kSpace = QStringLiteral("Space");
-const QString kItem = QStringLiteral("Item");
-const QString kSplit = QStringLiteral("Split");
-const QString kRectColor = QStringLiteral("RectColor");
+// The frame width is asked for each time and never stored.
 const QString kBorder = QStringLiteral("Border");
-const QString kLeftMargin = QStringLiteral("LeftMargin");
-const QString kRightMargin = QStringLiteral("RightMargin");
-const QString kWhite = QStringLiteral("FFFFFF");
 const QString kDefaultMargin = QStringLiteral("10%");
 
 // The colour fields of the colour dialog in display order: caption and
 // setting key.
 struct ColorField {
     const char16_t* label;
-    const char* key;
+    const QString& key;
 };
-constexpr ColorField kColorFields[] = {
-    {u"左上(&A):", "Color1"},
-    {u"左(&L):", "Color4"},
-    {u"上(&L):", "Color2"},
-    {u"その他(&O):", "Color5"},
+const ColorField kColorFields[] = {
+    {u"左上(&A):", Color1},
+    {u"左(&L):", Color4},
+    {u"上(&L):", Color2},
+    {u"その他(&O):", Color5},
 };
-
-// Screen updates stay off while a large table goes in, so the widget
-// repaints once.
-class BulkEditScope {
-public:
-    explicit BulkEditScope(EditBuffer& buffer) : m_buffer(buffer) { m_buffer.BeginBulkEdit(); }
-    ~BulkEditScope() { m_buffer.EndBulkEdit(); }
-    BulkEditScope(const BulkEditScope&) = delete;
-    BulkEditScope& operator=(const BulkEditScope&) = delete;
-
-private:
-    EditBuffer& m_buffer;
-};
-
-// A null string would delete the setting, and the next dialog would show
-// the default instead of the empty value the user confirmed.
-QString Storable(const QString& text)
-{
-    return text.isNull() ? QStringLiteral("") : text;
-}
 
 } // namespace
 
@@ -70,7 +44,6 @@ void TableCommands::ConvertToTable(const QString& separators)
 {
     EditBuffer& buffer = m_app.View().Buffer();
     BusyScope busy(m_app.GetUi());
-    BulkEditScope bulk(buffer);
 
     int start = 0, end = 0;
     buffer.GetSel(start, end);
@@ -101,11 +74,11 @@ FormModel TableCommands::OptionsForm() const
 {
     FormModel form;
     form.title = QStringLiteral("テーブル化時の設定");
-    form.AddFlag(QStringLiteral("色を付加(&C)"), m_options.enable, kEnable);
-    form.AddFlag(QStringLiteral("クラスを付加(&S)"), m_options.classes, kClass);
-    form.AddFlag(QStringLiteral("空欄項目に全角空白を入れる(&J)"), m_options.space, kSpace);
-    form.AddFlag(QStringLiteral("一行目をTHタグで処理(&H)"), m_options.item, kItem);
-    form.AddFlag(QStringLiteral("区切り文字の連続を空項目とする(&K)"), m_options.SplitEach(), kSplit);
+    form.AddFlag(QStringLiteral("色を付加(&C)"), m_options.enable, Enable);
+    form.AddFlag(QStringLiteral("クラスを付加(&S)"), m_options.classes, Class);
+    form.AddFlag(QStringLiteral("空欄項目に全角空白を入れる(&J)"), m_options.space, Space);
+    form.AddFlag(QStringLiteral("一行目をTHタグで処理(&H)"), m_options.item, Item);
+    form.AddFlag(QStringLiteral("区切り文字の連続を空項目とする(&K)"), m_options.SplitEach(), Split);
     return form;
 }
 
@@ -115,11 +88,11 @@ void TableCommands::ApplyOptionsForm(const FormModel& form)
         const FormField* f = form.Find(name);
         return f && f->checked;
     };
-    m_options.enable = flag(kEnable);
-    m_options.classes = flag(kClass);
-    m_options.space = flag(kSpace);
-    m_options.item = flag(kItem);
-    m_options.Save(flag(kSplit));
+    m_options.enable = flag(Enable);
+    m_options.classes = flag(Class);
+    m_options.space = flag(Space);
+    m_options.item = flag(Item);
+    m_options.Save(flag(Split));
 }
 
 void TableCommands::OnTableOptions()
@@ -135,12 +108,11 @@ FormModel TableCommands::ColorsForm()
     form.title = QStringLiteral("テーブル色の設定");
     Ui& ui = m_app.GetUi();
     for (const ColorField& c : kColorFields) {
-        const QString key = QString::fromLatin1(c.key);
+        const QString& key = c.key;
         // The fields show the colours blue first, as the platform's colour
         // values are written; the settings hold them red first.
         form.AddText(QString::fromUtf16(c.label),
-                     SwapColorPairs(m_app.GetProfileString(table_settings::Table, key, kWhite)),
-                     key);
+                     SwapColorPairs(m_app.GetProfileString(Table, key, White)), key);
         FormField& button = form.Add(FieldKind::Button, QStringLiteral("色参照"), key + QStringLiteral("Ref"));
         button.action = [&ui, key](FormModel& f) {
             FormField& field = f[key];
@@ -154,9 +126,9 @@ FormModel TableCommands::ColorsForm()
 void TableCommands::ApplyColorsForm(const FormModel& form)
 {
     for (const ColorField& c : kColorFields) {
-        const QString key = QString::fromLatin1(c.key);
+        const QString& key = c.key;
         if (const FormField* f = form.Find(key))
-            m_app.WriteProfileString(table_settings::Table, key, Storable(SwapColorPairs(f->text)));
+            m_app.WriteProfileString(Table, key, SwapColorPairs(f->text));
     }
 }
 
@@ -180,8 +152,8 @@ FormModel TableCommands::FrameBoxForm() const
 {
     FormModel form;
     form.title = QStringLiteral("枠で囲む");
-    FormField& color = form.Add(FieldKind::Color, QStringLiteral("色(&C):"), kRectColor);
-    color.text = m_app.GetProfileString(table_settings::Tool, kRectColor, kWhite);
+    FormField& color = form.Add(FieldKind::Color, QStringLiteral("色(&C):"), RectColor);
+    color.text = m_app.GetProfileString(Tool, RectColor, White);
     form.AddNumber(QStringLiteral("枠の太さ(&W):"), 1, 0, INT_MAX, kBorder);
     return form;
 }
@@ -191,8 +163,8 @@ void TableCommands::OnFrameBox()
     FormModel form = FrameBoxForm();
     if (m_app.GetUi().RunForm(form) != Ui::Answer::Ok)
         return;
-    const QString color = form[kRectColor].text;
-    m_app.WriteProfileString(table_settings::Tool, kRectColor, Storable(color));
+    const QString color = form[RectColor].text;
+    m_app.WriteProfileString(Tool, RectColor, color);
     CKelvoView& view = m_app.View();
     const QString inner = TagView(view).GetSelectionText();
     view.InsertTagText(FramedBoxText(form[kBorder].NumberOr(1), color, inner), true);
@@ -203,11 +175,9 @@ FormModel TableCommands::SideMarginsForm() const
     FormModel form;
     form.title = QStringLiteral("左右余白設定");
     form.AddText(QStringLiteral("左余白(&L):"),
-                 m_app.GetProfileString(table_settings::Tool, kLeftMargin, kDefaultMargin),
-                 kLeftMargin);
+                 m_app.GetProfileString(Tool, LeftMargin, kDefaultMargin), LeftMargin);
     form.AddText(QStringLiteral("右余白(&R):"),
-                 m_app.GetProfileString(table_settings::Tool, kRightMargin, kDefaultMargin),
-                 kRightMargin);
+                 m_app.GetProfileString(Tool, RightMargin, kDefaultMargin), RightMargin);
     return form;
 }
 
@@ -216,10 +186,10 @@ void TableCommands::OnSideMargins()
     FormModel form = SideMarginsForm();
     if (m_app.GetUi().RunForm(form) != Ui::Answer::Ok)
         return;
-    const QString left = form[kLeftMargin].text;
-    const QString right = form[kRightMargin].text;
-    m_app.WriteProfileString(table_settings::Tool, kLeftMargin, Storable(left));
-    m_app.WriteProfileString(table_settings::Tool, kRightMargin, Storable(right));
+    const QString left = form[LeftMargin].text;
+    const QString right = form[RightMargin].text;
+    m_app.WriteProfileString(Tool, LeftMargin, left);
+    m_app.WriteProfileString(Tool, RightMargin, right);
     CKelvoView& view = m_app.View();
     view.InsertTagText(MarginsTableText(left, right, TagView(view).GetSelectionText()), true);
 }

@@ -34,9 +34,28 @@ private:
     CKelvoApp& m_app;
 };
 
-// Settings sections the table commands use. The "Tool" section is shared
-// with the registered tools, which use other keys.
+// Settings sections and keys the table commands use. The "Tool" section is
+// shared with the registered tools, which use other keys.
 namespace table_settings {
 inline const QString Table = QStringLiteral("Table");
 inline const QString Tool = QStringLiteral("Tool");
+
+// Keys of the "Table" section.
+inline const QString Enable = QStringLiteral("Enable");
+inline const QString Class = QStringLiteral("Class");
+inline const QString Space = QStringLiteral("Space");
+inline const QString Item = QStringLiteral("Item");
+inline const QString Split = QStringLiteral("Split");
+inline const QString Color1 = QStringLiteral("Color1");
+inline const QString Color2 = QStringLiteral("Color2");
+inline const QString Color4 = QStringLiteral("Color4");
+inline const QString Color5 = QStringLiteral("Color5");
+
+// Keys of the "Tool" section.
+inline const QString RectColor = QStringLiteral("RectColor");
+inline const QString LeftMargin = QStringLiteral("LeftMargin");
+inline const QString RightMargin = QStringLiteral("RightMargin");
+
+// A colour never set is white.
+inline const QString White = QStringLiteral("FFFFFF");
 }
