@@ -1,27 +1,14 @@
 #include "core/tags/CTagObj.h"
 
+#include "core/edit/EditBuffer.h"
+
 #include <algorithm>
 
 namespace {
 
-const QString kCrLf = QStringLiteral("\r\n");
-
 bool SameName(const QString& a, const QString& b)
 {
     return a.compare(b, Qt::CaseInsensitive) == 0;
-}
-
-// Blanks here are U+0020 only: tag text separates names and values with
-// blanks, and a tab is taken as part of a name.
-QString TrimBlanks(const QString& text)
-{
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == u' ')
-        ++first;
-    while (last > first && text.at(last - 1) == u' ')
-        --last;
-    return text.mid(first, last - first);
 }
 
 QString TrimChar(const QString& text, QChar c)
@@ -313,7 +300,8 @@ void CTagObj::SetIntAttr(const QString& name, int number, bool keepZero)
 
 QString CTagObj::GetColorAttr(const QString& name) const
 {
-    const QString v = TrimBlanks(GetAttr(name));
+    // Only U+0020 is a blank in tag text; a tab stays part of the value.
+    const QString v = TrimChar(GetAttr(name), u' ');
     if (v.size() == 7 && v.startsWith(u'#'))
         return v.mid(1);
     return QString();
@@ -321,7 +309,7 @@ QString CTagObj::GetColorAttr(const QString& name) const
 
 void CTagObj::SetColorAttr(const QString& name, const QString& color)
 {
-    QString v = TrimBlanks(color);
+    QString v = TrimChar(color, u' ');
     if (v.size() == 6)
         v.prepend(u'#');
     SetAttr(name, v);
