@@ -2,6 +2,9 @@
 
 #include <QString>
 
+// The line end of every text a buffer holds and takes, whatever the file had.
+inline const QString kCrLf = QStringLiteral("\r\n");
+
 // The editor font as the settings describe it.
 struct EditFont {
     QString face;

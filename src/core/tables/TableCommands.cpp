@@ -55,7 +55,7 @@ void TableCommands::ConvertToTable(const QString& separators)
     if (buffer.LineFromChar(end) == startLine)
         replaceEnd = buffer.LineIndex(startLine) + buffer.LineLength(start);
     const QString region = buffer.GetText().mid(start, replaceEnd - start);
-    const QString table = DelimitedTableText(region.split(QStringLiteral("\r\n")), separators,
+    const QString table = DelimitedTableText(region.split(kCrLf), separators,
                                              m_options.SplitEach(), m_options.Style());
 
     // One replacement, so one undo step brings the original lines back.

@@ -1,8 +1,9 @@
 #include "core/tables/TableText.h"
 
+#include "core/edit/EditBuffer.h"
+
 namespace {
 
-const QString kCrLf = QStringLiteral("\r\n");
 constexpr char16_t kIdeographicSpace = u'\u3000';
 
 } // namespace

@@ -15,10 +15,6 @@
 
 namespace {
 
-const QString kCrLf = QStringLiteral("\r\n");
-// Caption of the one-line prompt boxes.
-const QString kProgramName = QStringLiteral("Kelvopad");
-
 // Puts the selection between a fixed prefix and suffix.
 void Enclose(CKelvoView& view, const QString& prefix, const QString& suffix)
 {
@@ -126,7 +122,7 @@ void InsertDefinitionListFromLines(CKelvoView& view)
 void AskSsiExec(CKelvoView& view)
 {
     const std::optional<QString> command = view.App().GetUi().Input(
-        kProgramName, QStringLiteral("コマンド名を入力してください"), QString());
+        QString(), QStringLiteral("コマンド名を入力してください"), QString());
     if (!command)
         return;
     view.InsertTagText(QStringLiteral("<!--#exec cmd=\"") + *command + QStringLiteral("\"-->"),

@@ -1,12 +1,7 @@
 #include "core/tags/TagRemoval.h"
 
+#include "core/edit/EditBuffer.h"
 #include "core/edit/TextReplace.h"
-
-namespace {
-
-const QString kCrLf = QStringLiteral("\r\n");
-
-} // namespace
 
 std::optional<OutermostElement> FindOutermostElement(const QString& text)
 {

@@ -8,10 +8,6 @@
 
 #include <algorithm>
 
-namespace {
-const QString kCrLf = QStringLiteral("\r\n");
-}
-
 TagView::TagView(CKelvoView& view) : m_view(view), m_buffer(view.Buffer()) {}
 
 QString TagView::GetSelectionText() const
