@@ -1,5 +1,6 @@
 #include "tool/KelvoTool.h"
 
+#include "core/app/CKelvoApp.h"
 #include "core/app/FormModel.h"
 #include "core/app/HeadlessEditor.h"
 #include "core/app/ScriptedUi.h"
@@ -284,7 +285,9 @@ int Exec(const QStringList& args, QTextStream& out, QTextStream& err)
         if (s.kind == Step::Command && !editor.App().Commands().Has(s.a))
             return Fail(err, kUsage, QStringLiteral("unknown command id: %1").arg(s.a));
 
-    editor.App().LoadSettings(10);
+    // The batch editor has no screen; it keeps the landscape layout's count
+    // of recent files.
+    editor.App().LoadSettings(CKelvoApp::RecentFileCountFor(MenuLayout::Landscape));
     int status = kOk;
     size_t printed = 0;
     auto flushRecords = [&] {

@@ -3,6 +3,7 @@
 #include "core/app/CommandIds.h"
 #include "core/app/ShellCommandIds.h"
 #include "core/app/Ui.h"
+#include "core/custom/RegisteredLists.h"
 #include "core/doc/CKelvoDoc.h"
 #include "core/edit/CKelvoView.h"
 #include "platform/Folders.h"
@@ -14,21 +15,10 @@
 
 namespace {
 
-// The caption of a run-time menu entry: "&0: " and the text, whose own "&"
-// are doubled so that they show instead of marking a mnemonic.
-QString NumberedCaption(int index, QString text)
+// The caption of a run-time menu entry: "&0: " and the text.
+QString NumberedCaption(int index, const QString& text)
 {
-    text.replace(u'&', QStringLiteral("&&"));
-    return QStringLiteral("&%1: ").arg(index) + text;
-}
-
-MenuItem MenuCommand(const QString& caption, int id)
-{
-    MenuItem m;
-    m.kind = MenuItem::Kind::Command;
-    m.caption = caption;
-    m.id = id;
-    return m;
+    return QStringLiteral("&%1: ").arg(index) + EscapeMnemonic(text);
 }
 
 } // namespace
@@ -253,35 +243,24 @@ std::vector<MenuItem> CKelvoApp::RecentFileMenu() const
     const int count = std::min<int>(static_cast<int>(m_recent.Files().size()),
                                     cmd::FileMruLast - cmd::FileMru1 + 1);
     for (int i = 0; i < count; ++i)
-        items.push_back(MenuCommand(m_recent.Caption(i, kRecentCaptionLength), cmd::FileMru1 + i));
+        items.push_back(MenuItem::Command(m_recent.Caption(i, kRecentCaptionLength), cmd::FileMru1 + i));
     return items;
 }
 
 std::vector<MenuItem> CKelvoApp::RegisteredToolMenu() const
 {
-    const QString section = QStringLiteral("Tool");
-    const int count = GetProfileInt(section, QStringLiteral("Count"), 0);
+    const std::vector<RegisteredTool> tools = LoadRegisteredTools(*this, cmd::RegisteredToolMenuMax);
     std::vector<MenuItem> items;
-    for (int i = 0; i < count && i < cmd::RegisteredToolMenuMax; ++i) {
-        const QString name =
-            GetProfileString(section, QStringLiteral("Name%1").arg(i, 2, 10, QChar(u'0')));
-        items.push_back(MenuCommand(NumberedCaption(i, name), cmd::RegisteredToolFirst + i));
-    }
+    for (int i = 0; i < static_cast<int>(tools.size()); ++i)
+        items.push_back(MenuItem::Command(NumberedCaption(i, tools[i].name), cmd::RegisteredToolFirst + i));
     return items;
 }
 
 std::vector<MenuItem> CKelvoApp::RegisteredTagMenu() const
 {
-    const QString section = QStringLiteral("TagMenu");
-    const int count = GetProfileInt(section, QStringLiteral("TagNo"), 0);
+    const std::vector<RegisteredTag> tags = LoadRegisteredTags(*this, cmd::RegisteredTagMenuMax);
     std::vector<MenuItem> items;
-    for (int i = 0; i < count && i < cmd::RegisteredTagMenuMax; ++i) {
-        const QString suffix = QStringLiteral("%1").arg(i, 2, 10, QChar(u'0'));
-        QString text = GetProfileString(section, QStringLiteral("Name") + suffix);
-        if (text.isEmpty())
-            text = GetProfileString(section, QStringLiteral("Tag1") + suffix)
-                   + GetProfileString(section, QStringLiteral("Tag2") + suffix);
-        items.push_back(MenuCommand(NumberedCaption(i, text), cmd::RegisteredTagFirst + i));
-    }
+    for (int i = 0; i < static_cast<int>(tags.size()); ++i)
+        items.push_back(MenuItem::Command(NumberedCaption(i, tags[i].Caption()), cmd::RegisteredTagFirst + i));
     return items;
 }

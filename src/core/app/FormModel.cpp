@@ -2,6 +2,11 @@
 
 #include <QRegularExpression>
 
+QString FormField::SelectedChoice() const
+{
+    return index >= 0 && index < choices.size() ? choices[index] : QString();
+}
+
 QString FormField::Key() const
 {
     QString k = label;

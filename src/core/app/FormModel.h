@@ -60,6 +60,8 @@ struct FormField {
     // Number: the value, or false when the text is no integer in range.
     bool NumberValue(int& value) const;
     int NumberOr(int fallback) const;
+    // Choice, List: the selected entry; empty when none is selected.
+    QString SelectedChoice() const;
 };
 
 class FormModel {

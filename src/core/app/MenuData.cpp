@@ -6,16 +6,27 @@
 #include <functional>
 #include <map>
 
+MenuItem MenuItem::Command(const QString& caption, int id, const QString& shortcut)
+{
+    MenuItem m;
+    m.kind = Kind::Command;
+    m.caption = caption;
+    m.id = id;
+    m.shortcut = shortcut;
+    return m;
+}
+
+QString EscapeMnemonic(QString text)
+{
+    text.replace(u'&', QStringLiteral("&&"));
+    return text;
+}
+
 namespace {
 
 MenuItem Cmd(const char16_t* caption, int id, const char* shortcut = "")
 {
-    MenuItem m;
-    m.kind = MenuItem::Kind::Command;
-    m.caption = QString::fromUtf16(caption);
-    m.id = id;
-    m.shortcut = QString::fromLatin1(shortcut);
-    return m;
+    return MenuItem::Command(QString::fromUtf16(caption), id, QString::fromLatin1(shortcut));
 }
 
 MenuItem Sep()

@@ -25,7 +25,13 @@ struct MenuItem {
     int id = 0;       // Command only
     QString shortcut; // accelerator shown beside the caption, e.g. "Ctrl+N"
     std::vector<MenuItem> children;  // Submenu only
+
+    static MenuItem Command(const QString& caption, int id, const QString& shortcut = QString());
 };
+
+// The text with its own "&" doubled, so that a file or tool name shows them
+// instead of taking them for mnemonics.
+QString EscapeMnemonic(QString text);
 
 std::vector<MenuItem> MainMenu(MenuLayout layout);
 

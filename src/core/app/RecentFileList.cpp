@@ -1,6 +1,7 @@
 #include "core/app/RecentFileList.h"
 
 #include "core/app/CKelvoApp.h"
+#include "core/app/MenuData.h"
 
 #include <QFileInfo>
 
@@ -71,7 +72,5 @@ QString RecentFileList::Caption(int index, int maxChars) const
 {
     if (index < 0 || index >= m_files.size())
         return QString();
-    QString shown = Abbreviate(m_files[index], maxChars);
-    shown.replace(u'&', QStringLiteral("&&"));
-    return QStringLiteral("&%1 %2").arg(index + 1).arg(shown);
+    return QStringLiteral("&%1 %2").arg(index + 1).arg(EscapeMnemonic(Abbreviate(m_files[index], maxChars)));
 }

@@ -17,9 +17,19 @@ const QString kResult = QStringLiteral("Result");
 QString SelectedName(const FormModel& form)
 {
     const FormField* list = form.Find(kList);
-    if (!list || list->index < 0 || list->index >= list->choices.size())
-        return QString();
-    return list->choices[list->index];
+    return list ? list->SelectedChoice() : QString();
+}
+
+// Puts the selected name into the result field, after what it holds when
+// adding, and remembers it as the next start.
+void TakeSelectedName(CKelvoApp& app, FormModel& form, bool add)
+{
+    const QString name = SelectedName(form);
+    FormField* result = form.Find(kResult);
+    if (name.isEmpty() || !result)
+        return;
+    result->text = add && !result->text.isEmpty() ? result->text + u',' + name : name;
+    app.WriteProfileString(kSection, kInitKey, name);
 }
 
 } // namespace
@@ -54,23 +64,10 @@ FormModel CFontNameDlg::Form(const QString& initialResult) const
     form.AddText(QString(), initialResult, kResult);
 
     CKelvoApp& app = m_app;
-    FormField& add = form.Add(FieldKind::Button, QStringLiteral("追加(&A)"));
-    add.action = [&app](FormModel& f) {
-        const QString name = SelectedName(f);
-        FormField* result = f.Find(kResult);
-        if (name.isEmpty() || !result)
-            return;
-        result->text = result->text.isEmpty() ? name : result->text + u',' + name;
-        app.WriteProfileString(kSection, kInitKey, name);
+    form.Add(FieldKind::Button, QStringLiteral("追加(&A)")).action = [&app](FormModel& f) {
+        TakeSelectedName(app, f, true);
     };
-    auto choose = [&app](FormModel& f) {
-        const QString name = SelectedName(f);
-        FormField* result = f.Find(kResult);
-        if (name.isEmpty() || !result)
-            return;
-        result->text = name;
-        app.WriteProfileString(kSection, kInitKey, name);
-    };
+    auto choose = [&app](FormModel& f) { TakeSelectedName(app, f, false); };
     form.Add(FieldKind::Button, QStringLiteral("選択(&S)")).action = choose;
     // A double-click on a name chooses it, as the button does.
     form.Find(kList)->activate = [choose](FormModel& f) {

@@ -52,9 +52,8 @@ void CopyChoiceTo(FormModel& form, const QString& listKey, const QString& fieldN
 {
     const FormField* list = form.Find(listKey);
     FormField* edit = form.Find(fieldName);
-    if (!list || !edit || list->index < 0 || list->index >= list->choices.size())
-        return;
-    edit->text = list->choices[list->index];
+    if (list && edit && !list->SelectedChoice().isEmpty())
+        edit->text = list->SelectedChoice();
 }
 
 } // namespace

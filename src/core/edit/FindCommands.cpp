@@ -40,12 +40,16 @@ Qt::CaseSensitivity Sensitivity(bool matchCase)
     return matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive;
 }
 
-const FormField& Field(const FormModel& form, const QString& label)
+// Names of the dialogs' fields.
+const QString kSearchField = QStringLiteral("Search");
+const QString kReplaceField = QStringLiteral("Replace");
+const QString kMatchCaseField = QStringLiteral("MatchCase");
+const QString kLineField = QStringLiteral("Line");
+
+const FormField& Field(const FormModel& form, const QString& name)
 {
-    FormField probe;
-    probe.label = label;
-    const FormField* f = form.Find(probe.Key());
-    Q_ASSERT_X(f, "FindCommands", qPrintable(label));
+    const FormField* f = form.Find(name);
+    Q_ASSERT_X(f, "FindCommands", qPrintable(name));
     return *f;
 }
 
@@ -95,8 +99,9 @@ FormModel FindCommands::FindForm() const
     FormModel form;
     form.title = QStringLiteral("検索");
     const QStringList history = LoadHistory(app, kSearchPrefix);
-    form.AddCombo(kSearchLabel, history, history.value(0));
-    form.AddFlag(kMatchCaseLabel, app.GetProfileInt(settings::Find, kMatchCaseKey, 0) != 0);
+    form.AddCombo(kSearchLabel, history, history.value(0), kSearchField);
+    form.AddFlag(kMatchCaseLabel, app.GetProfileInt(settings::Find, kMatchCaseKey, 0) != 0,
+                 kMatchCaseField);
     return form;
 }
 
@@ -107,9 +112,10 @@ FormModel FindCommands::ReplaceForm() const
     form.title = QStringLiteral("置換");
     const QStringList search = LoadHistory(app, kSearchPrefix);
     const QStringList replace = LoadHistory(app, kReplacePrefix);
-    form.AddCombo(kSearchLabel, search, search.value(0));
-    form.AddCombo(kReplaceLabel, replace, replace.value(0));
-    form.AddFlag(kMatchCaseLabel, app.GetProfileInt(settings::Find, kMatchCaseKey, 0) != 0);
+    form.AddCombo(kSearchLabel, search, search.value(0), kSearchField);
+    form.AddCombo(kReplaceLabel, replace, replace.value(0), kReplaceField);
+    form.AddFlag(kMatchCaseLabel, app.GetProfileInt(settings::Find, kMatchCaseKey, 0) != 0,
+                 kMatchCaseField);
     return form;
 }
 
@@ -118,15 +124,15 @@ FormModel FindCommands::GoToLineForm() const
     EditBuffer& buffer = m_view.Buffer();
     FormModel form;
     form.title = QStringLiteral("指定行へ移動");
-    FormField& line = form.AddNumber(kLineLabel, buffer.LineFromChar(-1) + 1, 0, INT_MAX);
+    FormField& line = form.AddNumber(kLineLabel, buffer.LineFromChar(-1) + 1, 0, INT_MAX, kLineField);
     line.suffix = QStringLiteral("行");
     return form;
 }
 
 void FindCommands::TakeSearchFrom(const FormModel& form)
 {
-    const FormField& search = Field(form, kSearchLabel);
-    const bool matchCase = Field(form, kMatchCaseLabel).checked;
+    const FormField& search = Field(form, kSearchField);
+    const bool matchCase = Field(form, kMatchCaseField).checked;
     SaveHistory(App(), kSearchPrefix, search.choices, search.text);
     App().WriteProfileInt(settings::Find, kMatchCaseKey, matchCase ? 1 : 0);
     m_view.SetSearchText(search.text);
@@ -234,7 +240,7 @@ void FindCommands::OnEditReplace()
     if (ui.RunForm(form) != Ui::Answer::Ok)
         return;
     TakeSearchFrom(form);
-    const FormField& replaceField = Field(form, kReplaceLabel);
+    const FormField& replaceField = Field(form, kReplaceField);
     SaveHistory(App(), kReplacePrefix, replaceField.choices, replaceField.text);
     const QString replacement = replaceField.text;
 
@@ -277,7 +283,7 @@ void FindCommands::OnGoToLine()
     if (App().GetUi().RunForm(form) != Ui::Answer::Ok)
         return;
     int number = 0;
-    if (!Field(form, kLineLabel).NumberValue(number))
+    if (!Field(form, kLineField).NumberValue(number))
         return;
     if (!GoToLine(number))
         App().GetUi().Message(kNoSuchLine);

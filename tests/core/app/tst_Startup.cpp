@@ -247,6 +247,7 @@ private Q_SLOTS:
         QTest::newRow("negative count") << -3 << 0;
         QTest::newRow("three") << 3 << 3;
         QTest::newRow("twelve shows ten") << 12 << 10;
+        QTest::newRow("a wild count is not read to its end") << INT_MAX << 10;
     }
     void registeredToolMenu()
     {

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+#include <vector>
+
+class CKelvoApp;
+
+// The registered tools (section "Tool": "Count", "Name%02d", "File%02d")
+// and registered tags (section "TagMenu": "TagNo", "Name%02d", "Tag1%02d",
+// "Tag2%02d") as the settings hold them. The menus and the editors of these
+// lists read them through here.
+struct RegisteredTool {
+    QString name;
+    QString file;
+};
+
+struct RegisteredTag {
+    QString name;
+    QString startText;
+    QString endText;
+    // What a menu shows: the name, or the start and end text when it has none.
+    QString Caption() const { return name.isEmpty() ? startText + endText : name; }
+};
+
+// At most limit entries are read: the count comes from a file the user can
+// edit, and a wild one must not make the program read forever.
+std::vector<RegisteredTool> LoadRegisteredTools(const CKelvoApp& app, int limit);
+std::vector<RegisteredTag> LoadRegisteredTags(const CKelvoApp& app, int limit);
