@@ -142,11 +142,12 @@ QString Cp932ToUnicode(QByteArrayView bytes)
         }
         // A lead byte: a character of two bytes when the next byte is a
         // trail byte, else a lone invalid byte.
-        const char16_t d = p + 1 < end && IsTrailByte(p[1]) ? t.dbcs[(b << 8) | p[1]] : 0xFFFF;
+        const bool pair = p + 1 < end && IsTrailByte(p[1]);
+        const char16_t d = pair ? t.dbcs[(b << 8) | p[1]] : 0xFFFF;
         if (d != 0xFFFF) {
             *dst++ = d;
             p += 2;
-        } else if (p + 1 < end && IsTrailByte(p[1]) && p[1] >= 0x80) {
+        } else if (pair && p[1] >= 0x80) {
             // An unassigned pair: one replacement for both bytes.
             *dst++ = kReplacement;
             p += 2;

@@ -35,6 +35,8 @@ void TextFileReader::Load()
 {
     m_loaded = true;
     const QByteArray bytes = m_file.readAll();
+    // A UTF-8 byte-order mark is dropped with the decoding, so that the
+    // first entry of a table file matches its name.
     if (ScanUtf8(bytes).valid)
         m_content = Utf8ToText(bytes);
     else
@@ -73,11 +75,8 @@ bool TextFileReader::ReadLine(QString& line)
     // A 0x1A that ended the line also ends the file.
     if (i < n && m_content[i] == kEndOfFile)
         m_pos = n;
-    if (line.endsWith(u'\n'))
-        line.chop(1);
+    // The line never holds its LF; a CR before it belongs to the line end.
     if (line.endsWith(u'\r'))
-        line.chop(1);
-    if (line.endsWith(u'\n'))
         line.chop(1);
     return true;
 }
