@@ -145,11 +145,17 @@ bool CFolderDlg::CreateFolder()
         return false;
     const std::optional<QString> name =
         m_ui.Input(windowTitle(), QStringLiteral("フォルダ名を入力してください"));
-    if (!name || name->isEmpty() || name->contains(u'/') || *name == u"." || *name == u"..")
+    if (!name || name->isEmpty())
         return false;
     const QString path = PathOf(parent);
-    if (!QDir(path).mkdir(*name))
+    // A name that is a path would create the folder somewhere else than the
+    // selected one, or nowhere.
+    const bool validName = !name->contains(u'/') && *name != u"." && *name != u"..";
+    if (!validName || !QDir(path).mkdir(*name)) {
+        m_ui.Message(QStringLiteral("フォルダを作成できませんでした\n")
+                     + QDir(path).filePath(*name));
         return false;
+    }
     Fill(parent);
     QTreeWidgetItem* created = nullptr;
     for (int i = 0; i < parent->childCount() && !created; ++i)

@@ -24,8 +24,9 @@ public:
     // Selects a folder, opening the tree down to it; false when it does not
     // exist.
     bool SelectPath(const QString& path);
-    // Asks for a name and creates the folder inside the selected one; the
-    // tree is left as it was when that fails.
+    // Asks for a name and creates the folder inside the selected one. When
+    // that fails (the folder exists, no permission, a name that is a path)
+    // the Ui says so and the tree is left as it was.
     bool CreateFolder();
 
     QTreeWidget* Tree() const { return m_tree; }

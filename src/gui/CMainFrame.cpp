@@ -347,11 +347,12 @@ QString CMainFrame::CodeText() const
         return QString();
     const QStringList codes = CodeKindCaptions();
     const QStringList lineEnds = LineEndKindCaptions();
-    const int code = static_cast<int>(m_app->Doc().GetCodeKind());
-    // A file without line ends gets CR LF when lines are added.
+    const QString code = codes.value(static_cast<int>(m_app->Doc().GetCodeKind()));
+    // A file that holds no line end has no kind to show.
     const LineEndKind end = m_app->Doc().GetLineEndKind();
-    const int lineEnd = static_cast<int>(end == LineEndKind::None ? LineEndKind::CrLf : end);
-    return QStringLiteral("%1  %2").arg(codes.value(code), lineEnds.value(lineEnd));
+    if (end == LineEndKind::None)
+        return code;
+    return QStringLiteral("%1  %2").arg(code, lineEnds.value(static_cast<int>(end)));
 }
 
 void CMainFrame::UpdateStatus()
@@ -375,13 +376,13 @@ bool CMainFrame::RouteKey(const QKeyEvent& event)
     const bool shift = m & Qt::ShiftModifier;
     const bool ctrl = m & Qt::ControlModifier;
     CKelvoView& view = m_app->View();
-    if (alt ? view.OnSysKeyDown(code, shift, ctrl) : view.OnKeyDown(code, false, shift, ctrl)) {
+    // A Qt key event carries its character, so a key the view did not take
+    // is typed by the widget; there is no separate character to drop.
+    const bool taken =
+        alt ? view.OnSysKeyDown(code, shift, ctrl) : view.OnKeyDown(code, false, shift, ctrl);
+    if (taken)
         ScheduleUpdate();
-        return true;
-    }
-    // A Qt key event carries its character: the view decides whether it is
-    // typed.
-    return !event.text().isEmpty() && view.OnChar();
+    return taken;
 }
 
 // ---- files and closing -----------------------------------------------------

@@ -6,7 +6,7 @@
 #include <QMimeData>
 #include <QUrl>
 
-EditWidget::EditWidget(QWidget* parent) : QPlainTextEdit(parent), m_buffer(*this)
+EditWidget::EditWidget(QWidget* parent) : LineEndTextEdit(parent), m_buffer(*this)
 {
     // The margins lie outside the viewport; they take the text's
     // background, not the window's.
@@ -50,7 +50,17 @@ void EditWidget::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
-    QPlainTextEdit::keyPressEvent(event);
+    // The keys the widget deletes one character with (Backspace also with
+    // Shift, as the widget takes it).
+    const bool backspace =
+        event->key() == Qt::Key_Backspace && !(event->modifiers() & ~Qt::ShiftModifier);
+    if ((backspace || event->matches(QKeySequence::Delete)) && !isReadOnly()
+        && m_buffer.DeleteEscapedPair(!backspace)) {
+        ensureCursorVisible();
+        event->accept();
+        return;
+    }
+    LineEndTextEdit::keyPressEvent(event);
 }
 
 void EditWidget::mouseDoubleClickEvent(QMouseEvent* event)

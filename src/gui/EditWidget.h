@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gui/LineEndTextEdit.h"
 #include "gui/PlainTextEditBuffer.h"
 
 #include <QPlainTextEdit>
@@ -11,7 +12,7 @@
 // handler first (the view's key assignments), the clipboard and drops carry
 // the editor's text exactly, and files dropped on it are handed on instead
 // of being inserted as text.
-class EditWidget : public QPlainTextEdit {
+class EditWidget : public LineEndTextEdit {
     Q_OBJECT
 public:
     explicit EditWidget(QWidget* parent = nullptr);

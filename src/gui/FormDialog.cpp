@@ -1,5 +1,8 @@
 #include "gui/FormDialog.h"
 
+#include "gui/EditTextMapping.h"
+#include "gui/LineEndTextEdit.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -19,6 +22,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTabWidget>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -47,19 +51,14 @@ public:
     }
 };
 
-QString ToWidgetText(const QString& text)
+// The text of a multi-line field's widget as the model holds it. The raw
+// text, not toPlainText(), which would turn no-break spaces into spaces and
+// U+2028 into line ends.
+QString MultiLineText(const QPlainTextEdit& edit)
 {
-    QString t = text;
-    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return t;
+    return edittext::FromDocument(edit.document()->toRawText());
 }
 
-QString FromWidgetText(const QString& text)
-{
-    QString t = text;
-    t.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
-    return t;
-}
 
 // A swatch of an RRGGBB colour; a null icon for text that is no colour.
 QIcon Swatch(const QString& rrggbb, int size)
@@ -302,7 +301,7 @@ FormDialog::Binding FormDialog::MakeEditor(int index, QWidget* parent)
         b.row = b.button;
         break;
     case FieldKind::MultiLine:
-        b.multi = new QPlainTextEdit(parent);
+        b.multi = new LineEndTextEdit(parent);
         b.multi->setTabChangesFocus(true);
         b.multi->setMinimumHeight(b.multi->fontMetrics().lineSpacing() * kMultiLineRows);
         connect(b.multi, &QPlainTextEdit::textChanged, this, changed);
@@ -428,9 +427,8 @@ void FormDialog::ShowField(int index)
     }
     if (b.multi) {
         const QSignalBlocker block(b.multi);
-        const QString text = ToWidgetText(f.text);
-        if (b.multi->toPlainText() != text)
-            b.multi->setPlainText(text);
+        if (MultiLineText(*b.multi) != f.text)
+            b.multi->setPlainText(edittext::ToDocument(f.text));
     }
     if (b.button)
         b.button->setText(f.label);
@@ -484,7 +482,7 @@ void FormDialog::Changed(int index)
         f.text = f.index >= 0 ? f.choices.value(f.index) : QString();
         break;
     case FieldKind::MultiLine:
-        f.text = FromWidgetText(b.multi->toPlainText());
+        f.text = MultiLineText(*b.multi);
         break;
     case FieldKind::Label:
     case FieldKind::Button:

@@ -298,6 +298,35 @@ void PlainTextEditBuffer::ReplaceSel(const QString& text)
     m_edit.setTextCursor(caret);
 }
 
+bool PlainTextEditBuffer::DeleteEscapedPair(bool forward)
+{
+    if (!m_mayHoldEscapes || m_edit.textCursor().hasSelection())
+        return false;
+    const int position = m_edit.textCursor().position();
+    const QTextBlock block = Doc().findBlock(position);
+    const QString raw = block.text();
+    const int rel = position - block.position();
+    // Pairs are found from the block's start: an escaped escape followed by
+    // a stand-in is a pair and a lone stand-in.
+    for (int i = 0; i < rel + 1 && i < raw.size();) {
+        const bool pair = raw[i] == QChar(edittext::kEscape) && i + 1 < raw.size()
+                          && edittext::NeedsEscape(raw[i + 1].unicode());
+        if (!pair) {
+            ++i;
+            continue;
+        }
+        // The caret inside the pair, or on the side of it the key deletes.
+        if (rel == i + 1 || rel == (forward ? i : i + 2)) {
+            const int offset = ToOffset(block.position() + i);
+            SetSel(offset, offset + 1);
+            ReplaceSel(QString());
+            return true;
+        }
+        i += 2;
+    }
+    return false;
+}
+
 void PlainTextEditBuffer::ScrollCaret()
 {
     m_edit.ensureCursorVisible();

@@ -75,6 +75,12 @@ public:
     // The selected text as the editor counts it.
     QString SelectedText() const;
 
+    // Delete (forward) or Backspace at the caret, when it would take only
+    // half of an escaped stand-in: deletes the whole pair, the one editor
+    // character it is, and returns true. False (nothing done) for every
+    // other case, which the widget handles itself.
+    bool DeleteEscapedPair(bool forward);
+
     // Offset conversions (public for the window's status line).
     int ToOffset(int position) const;
     int ToPosition(int offset) const;

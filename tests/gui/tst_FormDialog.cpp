@@ -139,6 +139,54 @@ private Q_SLOTS:
         QCOMPARE(Value(form.fields[0]), stored);
     }
 
+    // A multi-line field holds exactly the model's text: characters a text
+    // widget would read back changed (no-break space, U+2028, lone line ends,
+    // frame markers) survive a refresh after an edit in another field and
+    // an edit in the field itself.
+    void multiLineKeepsText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("no-break space and CR LF") << QStringLiteral("a\u00A0b\r\nc");
+        QTest::newRow("line separator") << QStringLiteral("a\u2028b");
+        QTest::newRow("paragraph separator") << QStringLiteral("a\u2029b");
+        QTest::newRow("lone LF and CR") << QStringLiteral("a\nb\rc");
+        QTest::newRow("frame markers") << QStringLiteral("\uFDD0a\uFDD1");
+    }
+    void multiLineKeepsText()
+    {
+        QFETCH(QString, text);
+        FormModel form;
+        form.Add(FieldKind::MultiLine, QStringLiteral("内容(&C):")).text = text;
+        FormField& other = form.AddText(QStringLiteral("名前(&N):"), QString());
+        other.action = [](FormModel&) {};
+        ScriptedUi ui;
+        FormDialog dialog(form, ui);
+        Enter(dialog.FieldWidget(1), QStringLiteral("x"));
+        QCOMPARE(form.fields[0].text, text);
+        auto* multi = qobject_cast<QPlainTextEdit*>(dialog.FieldWidget(0));
+        QTextCursor c = multi->textCursor();
+        c.movePosition(QTextCursor::End);
+        multi->setTextCursor(c);
+        QTest::keyClicks(multi, QStringLiteral("d"));
+        QCOMPARE(form.fields[0].text, text + u'd');
+    }
+
+    // Shift+Enter in a multi-line field makes a line end, not U+2028.
+    void multiLineShiftEnterIsLineEnd()
+    {
+        FormModel form;
+        form.Add(FieldKind::MultiLine, QStringLiteral("内容(&C):")).text = QStringLiteral("ab");
+        ScriptedUi ui;
+        FormDialog dialog(form, ui);
+        auto* multi = qobject_cast<QPlainTextEdit*>(dialog.FieldWidget(0));
+        QTextCursor c = multi->textCursor();
+        c.movePosition(QTextCursor::End);
+        multi->setTextCursor(c);
+        QTest::keyClick(multi, Qt::Key_Return, Qt::ShiftModifier);
+        QTest::keyClicks(multi, QStringLiteral("c"));
+        QCOMPARE(form.fields[0].text, QStringLiteral("ab\r\nc"));
+    }
+
     void labelShowsItsText()
     {
         FormModel form;

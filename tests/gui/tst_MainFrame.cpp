@@ -376,6 +376,26 @@ private Q_SLOTS:
         QCOMPARE(g.Frame().CodeText(), QStringLiteral("EUC  LF"));
     }
 
+    // The status bar shows the document's own line-end kind; a file that
+    // holds none shows no kind at all.
+    void statusBarShowsLineEndOfFile_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("CR") << QByteArray("a\rb\r") << "ASCII  CR";
+        QTest::newRow("CR LF") << QByteArray("a\r\nb") << "ASCII  CR+LF";
+        QTest::newRow("no line end") << QByteArray("abc") << "ASCII";
+        QTest::newRow("empty file") << QByteArray() << "ASCII";
+    }
+    void statusBarShowsLineEndOfFile()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, shown);
+        GuiEditor g;
+        QVERIFY(g.App().OpenDocumentFile(g.MakeFile(QStringLiteral("t.txt"), bytes)));
+        QCOMPARE(g.Frame().CodeText(), shown);
+    }
+
     void wordWrapFollowsSetting_data()
     {
         QTest::addColumn<int>("wrap");

@@ -397,6 +397,72 @@ private Q_SLOTS:
         QVERIFY(w.Buffer().IsModified());
     }
 
+    // Shift+Enter is Enter: a line end in the text, never U+2028.
+    void typingShiftEnterGivesCrLf_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::newRow("Shift+Return") << int(Qt::Key_Return) << int(Qt::ShiftModifier);
+        QTest::newRow("Shift+Enter on the keypad")
+            << int(Qt::Key_Enter) << int(Qt::ShiftModifier | Qt::KeypadModifier);
+    }
+    void typingShiftEnterGivesCrLf()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        EditWidget w;
+        w.show();
+        QTest::keyClicks(&w, QStringLiteral("ab"));
+        QTest::keyClick(&w, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QTest::keyClicks(&w, QStringLiteral("c"));
+        QCOMPARE(w.Buffer().GetText(), QStringLiteral("ab\r\nc"));
+        QCOMPARE(w.Buffer().GetLineCount(), 2);
+    }
+
+    // A stand-in character that really is in the text travels as a pair
+    // (escape and stand-in); Delete and Backspace take the pair whole, so
+    // that what is left neither turns into a line end nor into the escape.
+    void deleteKeepsEscapedPairWhole_data()
+    {
+        const QString cr(QChar(edittext::kLoneCr));
+        const QString lf(QChar(edittext::kLoneLf));
+        const QString esc(QChar(edittext::kEscape));
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("position");  // in the document: a pair is two
+        QTest::addColumn<bool>("backspace");
+        QTest::addColumn<QString>("expected");
+        const QString text = u'a' + cr + u'b';
+        QTest::newRow("Backspace after the pair") << text << 3 << true << "ab";
+        QTest::newRow("Delete before the pair") << text << 1 << false << "ab";
+        QTest::newRow("Backspace inside the pair") << text << 2 << true << "ab";
+        QTest::newRow("Delete inside the pair") << text << 2 << false << "ab";
+        QTest::newRow("Backspace before the pair") << text << 1 << true << QString(cr + u'b');
+        QTest::newRow("Delete after the pair") << text << 3 << false << QString(u'a' + cr);
+        QTest::newRow("lone CR after an escaped escape")
+            << QString(esc + u'\r') << 3 << true << esc;
+        QTest::newRow("lone CR and LF brought together")
+            << QString(QStringLiteral("x\r") + lf + QStringLiteral("\ny")) << 4 << true
+            << "x\r\ny";
+    }
+    void deleteKeepsEscapedPairWhole()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, position);
+        QFETCH(bool, backspace);
+        QFETCH(QString, expected);
+        EditWidget w;
+        w.show();
+        w.Buffer().SetText(text);
+        QTextCursor c = w.textCursor();
+        c.setPosition(position);
+        w.setTextCursor(c);
+        QTest::keyClick(&w, backspace ? Qt::Key_Backspace : Qt::Key_Delete);
+        QCOMPARE(w.Buffer().GetText(), expected);
+        QTRY_COMPARE(w.blockCount(), int(expected.count(QStringLiteral("\r\n"))) + 1);
+        w.undo();
+        QCOMPARE(w.Buffer().GetText(), text);
+    }
+
     // The program's own clipboard keeps lone CRs and LFs; text from other
     // programs has all three kinds of line end taken as line ends.
     void clipboard_data()

@@ -378,19 +378,24 @@ private Q_SLOTS:
         QCOMPARE(site->child(1)->text(0), QStringLiteral("img"));
     }
 
+    // A folder that cannot be created is reported with its path; a
+    // cancelled input box reports nothing.
     void folderChooserCreatesFolder_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("created");
-        QTest::newRow("new name") << "画像" << true;
-        QTest::newRow("existing name") << "css" << false;
-        QTest::newRow("cancelled") << "" << false;
-        QTest::newRow("a path is no name") << "a/b" << false;
+        QTest::addColumn<bool>("reported");
+        QTest::newRow("new name") << "画像" << true << false;
+        QTest::newRow("existing name") << "css" << false << true;
+        QTest::newRow("cancelled") << "" << false << false;
+        QTest::newRow("a path is no name") << "a/b" << false << true;
+        QTest::newRow("parent folder") << ".." << false << true;
     }
     void folderChooserCreatesFolder()
     {
         QFETCH(QString, name);
         QFETCH(bool, created);
+        QFETCH(bool, reported);
         QTemporaryDir dir;
         QDir(dir.path()).mkpath(QStringLiteral("site/css"));
         ScriptedUi ui;
@@ -401,8 +406,14 @@ private Q_SLOTS:
         dialog.Tree()->currentItem()->setExpanded(true);
         const int before = dialog.Tree()->currentItem()->childCount();
         QCOMPARE(dialog.CreateFolder(), created);
-        QCOMPARE(ui.Records().size(), size_t(1));
         QCOMPARE(ui.Records()[0].text, QStringLiteral("フォルダ名を入力してください"));
+        const QStringList messages = ui.Texts(QStringLiteral("message"));
+        if (reported)
+            QCOMPARE(messages,
+                     QStringList{QStringLiteral("フォルダを作成できませんでした\n") + site + u'/' + name});
+        else
+            QCOMPARE(messages, QStringList());
+        QCOMPARE(ui.Records().size(), size_t(reported ? 2 : 1));
         if (created) {
             QVERIFY(QDir(site + u'/' + name).exists());
             QCOMPARE(dialog.Path(), site + u'/' + name);
