@@ -68,7 +68,9 @@ double Median(std::vector<double> v)
     return v[v.size() / 2];
 }
 
-// The desktop program's objects, as main() builds them.
+// The desktop program's objects, as main() builds them. Members are
+// destroyed in reverse order: the view, the document and the application go
+// before the window whose buffer they use, as main() ends them.
 struct Program {
     explicit Program(const QString& ini) : settings(ini)
     {
@@ -86,12 +88,6 @@ struct Program {
         frame.resize(kWindowSize);
         frame.show();
         Settle();
-    }
-    ~Program()
-    {
-        view.reset();
-        doc.reset();
-        app.reset();
     }
 
     ScriptedUi ui;
@@ -189,7 +185,7 @@ int main(int argc, char** argv)
             QElapsedTimer t;
             t.start();
             if (!program.app->OpenDocumentFile(path)) {
-                std::fprintf(stderr, "open failed\n");
+                std::fprintf(stderr, "cannot open %s\n", qPrintable(path));
                 return 1;
             }
             Settle();
@@ -204,7 +200,10 @@ int main(int argc, char** argv)
 
     // Responsiveness in the loaded document.
     Program program(dir.filePath(QStringLiteral("kelvo.ini")));
-    program.app->OpenDocumentFile(path);
+    if (!program.app->OpenDocumentFile(path)) {
+        std::fprintf(stderr, "cannot open %s\n", qPrintable(path));
+        return 1;
+    }
     Settle();
     EditWidget& edit = program.frame.Edit();
     PlainTextEditBuffer& buffer = edit.Buffer();
