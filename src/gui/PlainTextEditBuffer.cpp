@@ -12,6 +12,12 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <optional>
+#include <system_error>
+#include <thread>
 
 namespace {
 
@@ -53,6 +59,51 @@ int RawIndex(QStringView raw, int rel)
     }
     return i;
 }
+
+// Runs a piece source on a thread of its own and hands the pieces over in
+// their order.
+class PieceMaker {
+public:
+    explicit PieceMaker(const EditBuffer::PieceSource& next)
+        : m_thread([this, &next] { Make(next); })
+    {
+    }
+    ~PieceMaker() { m_thread.join(); }
+
+    // The next piece, waiting for it to be made; empty after the last.
+    std::optional<QString> Take()
+    {
+        std::unique_lock lock(m_mutex);
+        m_ready.wait(lock, [this] { return !m_pieces.empty() || m_done; });
+        if (m_pieces.empty())
+            return std::nullopt;
+        QString piece = std::move(m_pieces.front());
+        m_pieces.pop_front();
+        return piece;
+    }
+
+private:
+    void Make(const EditBuffer::PieceSource& next)
+    {
+        for (;;) {
+            std::optional<QString> piece = next();
+            const std::lock_guard lock(m_mutex);
+            if (piece)
+                m_pieces.push_back(std::move(*piece));
+            else
+                m_done = true;
+            m_ready.notify_one();
+            if (!piece)
+                return;
+        }
+    }
+
+    std::mutex m_mutex;
+    std::condition_variable m_ready;
+    std::deque<QString> m_pieces;
+    bool m_done = false;
+    std::thread m_thread;  // last: it starts once the rest is there
+};
 
 } // namespace
 
@@ -295,6 +346,66 @@ void PlainTextEditBuffer::ReplaceSel(const QString& text)
 
     QTextCursor caret = m_edit.textCursor();
     caret.setPosition(ToPosition(start + static_cast<int>(text.size())));
+    m_edit.setTextCursor(caret);
+}
+
+void PlainTextEditBuffer::ReplaceSelPieces(const PieceSource& next)
+{
+    int start = 0, end = 0;
+    GetSel(start, end);
+    const int from = ToPosition(start);
+    const int to = ToPosition(end);
+    // A lone CR before the selection or a lone LF after it may join the
+    // text's first or last character into a line end, which ReplaceSel
+    // decides on the whole text.
+    if (CharBefore(from) == u'\r' || CharAt(to) == u'\n') {
+        EditBuffer::ReplaceSelPieces(next);
+        return;
+    }
+
+    std::optional<PieceMaker> maker;
+    try {
+        maker.emplace(next);
+    } catch (const std::system_error&) {
+        // No thread to be had: the pieces are made here.
+        EditBuffer::ReplaceSelPieces(next);
+        return;
+    }
+    m_ownEdit = true;
+    QTextCursor c(&Doc());
+    c.setPosition(from);
+    c.setPosition(to, QTextCursor::KeepAnchor);
+    c.beginEditBlock();
+    c.removeSelectedText();
+    qsizetype inserted = 0;
+    // A CR at the end of a piece waits for the next one: with an LF at its
+    // start the two are one line end.
+    bool heldCr = false;
+    auto insert = [&](QString text) {
+        if (heldCr)
+            text.prepend(u'\r');
+        heldCr = text.endsWith(u'\r');
+        if (heldCr)
+            text.chop(1);
+        bool escaped = false;
+        c.insertText(edittext::ToDocument(text, &escaped));
+        m_mayHoldEscapes = m_mayHoldEscapes || escaped;
+        inserted += text.size();
+    };
+    while (std::optional<QString> piece = maker->Take())
+        insert(std::move(*piece));
+    if (heldCr) {
+        // A lone CR at the very end.
+        heldCr = false;
+        c.insertText(edittext::ToDocument(QStringLiteral("\r")));
+        ++inserted;
+    }
+    c.endEditBlock();
+    m_ownEdit = false;
+    Doc().setModified(true);
+
+    QTextCursor caret = m_edit.textCursor();
+    caret.setPosition(ToPosition(start + static_cast<int>(inserted)));
     m_edit.setTextCursor(caret);
 }
 

@@ -30,6 +30,9 @@ public:
     void GetSel(int& start, int& end) const override;
     void SetSel(int start, int end) override;
     void ReplaceSel(const QString& text) override;
+    // The pieces are made on a thread of their own while the widget inserts
+    // the ones made, so a long text costs little more than Qt's insertion.
+    void ReplaceSelPieces(const PieceSource& next) override;
     void ScrollCaret() override;
 
     int GetLineCount() const override;

@@ -3,6 +3,7 @@
 #include "GuiEditor.h"
 
 #include "core/app/CommandIds.h"
+#include "core/tables/TableCommandIds.h"
 #include "core/custom/VirtualKeys.h"
 #include "gui/KeyMapping.h"
 
@@ -410,6 +411,54 @@ private Q_SLOTS:
         g.Build(MenuLayout::Landscape);
         QCOMPARE(g.Edit().lineWrapMode(),
                  wrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+    }
+
+    // Lines made into a table on the widget (which inserts the rows while
+    // they are made) give what they give in memory: the same text, caret or
+    // selection, and one undo step back to the lines.
+    void tableConversionOnTheWidget_data()
+    {
+        QTest::addColumn<QString>("system");  // "Key=Value" of section System
+        QTest::addColumn<int>("lines");
+        QTest::newRow("many pieces") << "" << 1201;
+        QTest::newRow("lower-case tags") << "TagLower=1" << 1201;
+        QTest::newRow("table stays selected") << "TagSelectContinue=1" << 3;
+    }
+    void tableConversionOnTheWidget()
+    {
+        QFETCH(QString, system);
+        QFETCH(int, lines);
+        QString text = QStringLiteral("before\r\n");
+        for (int i = 0; i < lines; ++i)
+            text += QStringLiteral("a%1\tB\t\r\u3042\t\x2029\r\n").arg(i);
+        text += QStringLiteral("after");
+        const int start = 8;
+        const int end = static_cast<int>(text.size()) - 7;
+        const QStringList setting = system.split(u'=');
+
+        TestEditor memory;
+        GuiEditor g(MenuLayout::Landscape, false);
+        if (setting.size() == 2) {
+            memory.Settings().WriteString(QStringLiteral("System"), setting[0], setting[1]);
+            g.Settings().WriteString(QStringLiteral("System"), setting[0], setting[1]);
+        }
+        g.Build(MenuLayout::Landscape);
+        memory.SetText(text, start, end);
+        QVERIFY(memory.Run(cmd::TabToTable));
+        EditBuffer& buffer = g.Edit().Buffer();
+        buffer.SetText(text);
+        buffer.SetSel(start, end);
+        QVERIFY(g.App().Commands().Run(cmd::TabToTable));
+
+        QCOMPARE(buffer.GetText(), memory.Text());
+        int gs = 0, ge = 0, ms = 0, me = 0;
+        buffer.GetSel(gs, ge);
+        memory.Buffer().GetSel(ms, me);
+        QCOMPARE(QPair(gs, ge), QPair(ms, me));
+        QCOMPARE(g.Edit().blockCount(), memory.Buffer().GetLineCount());
+        buffer.Undo();
+        QCOMPARE(buffer.GetText(), text);
+        QVERIFY(!buffer.CanUndo());
     }
 };
 KELVO_TEST(TestMainFrame, "MainFrame");

@@ -10,6 +10,8 @@
 #include <QRandomGenerator>
 #include <QTest>
 
+#include <memory>
+
 namespace {
 
 // Pieces random texts are made of: every kind of line end and every
@@ -125,6 +127,30 @@ QString Difference(const EditBuffer& gui, const EditBuffer& mem, Agreement& a)
                 .arg(mem.LineLength(o));
     }
     return QString();
+}
+
+// A piece source that gives the pieces, in order.
+EditBuffer::PieceSource SourceOf(const QStringList& pieces)
+{
+    auto rest = std::make_shared<QStringList>(pieces);
+    return [rest]() -> std::optional<QString> {
+        if (rest->isEmpty())
+            return std::nullopt;
+        return rest->takeFirst();
+    };
+}
+
+// The text cut at random places, empty pieces included.
+QStringList RandomCuts(const QString& text, QRandomGenerator& random)
+{
+    QStringList pieces;
+    qsizetype at = 0;
+    while (at < text.size()) {
+        const qsizetype n = random.bounded(int(text.size() - at) + 1);
+        pieces.append(text.mid(at, n));
+        at += n;
+    }
+    return pieces;
 }
 
 } // namespace
@@ -263,8 +289,15 @@ private Q_SLOTS:
                 QString t = a.RandomText(6);
                 if (t.isEmpty() && s == e)
                     t = QStringLiteral("y");
-                op = QStringLiteral("ReplaceSel(%1)").arg(Visible(t));
-                gui.ReplaceSel(t);
+                // Every third replacement reaches the widget in pieces.
+                if (a.Random().bounded(3) == 0) {
+                    const QStringList cuts = RandomCuts(t, a.Random());
+                    op = QStringLiteral("ReplaceSelPieces(%1)").arg(Visible(cuts.join(u'|')));
+                    gui.ReplaceSelPieces(SourceOf(cuts));
+                } else {
+                    op = QStringLiteral("ReplaceSel(%1)").arg(Visible(t));
+                    gui.ReplaceSel(t);
+                }
                 mem.ReplaceSel(t);
                 QVERIFY2(gui.IsModified() && mem.IsModified(), qPrintable(op));
                 break;
@@ -317,6 +350,56 @@ private Q_SLOTS:
         // One undo step brings the old text back, stand-ins included.
         w.Buffer().Undo();
         QCOMPARE(w.Buffer().GetText(), text);
+        QVERIFY(!w.Buffer().CanUndo());
+    }
+
+    // A text given in pieces ends up as the same text given whole: a CR LF
+    // cut between two pieces is one line end, stand-ins keep their escapes,
+    // and a lone CR or LF beside the selection joins as it does for a whole
+    // text. One undo step takes all the pieces back.
+    void piecesMakeTheWholeText_data()
+    {
+        const QString loneCr(QChar(edittext::kLoneCr));
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("selStart");
+        QTest::addColumn<int>("selEnd");
+        QTest::addColumn<QStringList>("pieces");
+        QTest::newRow("CR LF cut between pieces")
+            << "x\r\ny" << 0 << 4 << QStringList{"a\r", "\nb\r", "\n"};
+        QTest::newRow("lone CR at the very end") << "xy" << 1 << 1 << QStringList{"a", "\r"};
+        QTest::newRow("lone CR before a piece that holds no LF")
+            << "xy" << 1 << 1 << QStringList{"a\r", "b"};
+        QTest::newRow("empty pieces") << "x\r\ny" << 1 << 3 << QStringList{"", "a", "", "\r", "", "\n"};
+        QTest::newRow("no pieces: the selection goes") << "xyz" << 1 << 2 << QStringList{};
+        QTest::newRow("stand-ins, U+2029 and the escape")
+            << "xy" << 1 << 1
+            << QStringList{loneCr + u'\x2029', QString(QChar(edittext::kEscape)), QString(QChar(0xFDD0))};
+        QTest::newRow("lone CR before the selection") << "a\rb" << 2 << 3 << QStringList{"\nc"};
+        QTest::newRow("lone LF after the selection") << "a\nb" << 0 << 1 << QStringList{"c\r"};
+    }
+    void piecesMakeTheWholeText()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, selStart);
+        QFETCH(int, selEnd);
+        QFETCH(QStringList, pieces);
+        MemoryEditBuffer whole;
+        whole.SetText(text);
+        whole.SetSel(selStart, selEnd);
+        whole.ReplaceSel(pieces.join(QString()));
+        EditWidget w;
+        w.Buffer().SetText(text);
+        w.Buffer().SetSel(selStart, selEnd);
+        w.Buffer().ReplaceSelPieces(SourceOf(pieces));
+        QCOMPARE(Visible(w.Buffer().GetText()), Visible(whole.GetText()));
+        QCOMPARE(w.blockCount(), whole.GetLineCount());
+        int gs = 0, ge = 0, ms = 0, me = 0;
+        w.Buffer().GetSel(gs, ge);
+        whole.GetSel(ms, me);
+        QCOMPARE(QPair(gs, ge), QPair(ms, me));
+        QVERIFY(w.Buffer().IsModified());
+        w.Buffer().Undo();
+        QCOMPARE(Visible(w.Buffer().GetText()), Visible(text));
         QVERIFY(!w.Buffer().CanUndo());
     }
 

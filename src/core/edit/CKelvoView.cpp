@@ -291,19 +291,40 @@ void CKelvoView::OnPreview()
     ui.OpenExternal(path);
 }
 
+void CKelvoView::ReplaceWithTagText(const std::function<void()>& replace)
+{
+    int start = 0, end = 0;
+    m_buffer.GetSel(start, end);
+    replace();
+    if (end != start
+        && m_app.GetProfileInt(settings::System, QStringLiteral("TagSelectContinue"), 0) != 0) {
+        // The caret is after the inserted text.
+        int caret = 0, unused = 0;
+        m_buffer.GetSel(caret, unused);
+        m_buffer.SetSel(start, caret);
+        m_buffer.ScrollCaret();
+    }
+}
+
+void CKelvoView::InsertTagPieces(const EditBuffer::PieceSource& next)
+{
+    // Each piece is converted where it is made, possibly on another thread.
+    const bool lower = m_app.TagLower();
+    const EditBuffer::PieceSource converted = [&next, lower]() -> std::optional<QString> {
+        std::optional<QString> piece = next();
+        if (piece && lower)
+            ConvertTagCase(*piece, true);
+        return piece;
+    };
+    ReplaceWithTagText([&] { m_buffer.ReplaceSelPieces(converted); });
+}
+
 void CKelvoView::InsertTagText(const QString& text, bool remember)
 {
     QString t = text;
     if (m_app.TagLower())
         ConvertTagCase(t, true);
-    int start = 0, end = 0;
-    m_buffer.GetSel(start, end);
-    m_buffer.ReplaceSel(t);
-    if (end != start
-        && m_app.GetProfileInt(settings::System, QStringLiteral("TagSelectContinue"), 0) != 0) {
-        m_buffer.SetSel(start, start + static_cast<int>(t.size()));
-        m_buffer.ScrollCaret();
-    }
+    ReplaceWithTagText([&] { m_buffer.ReplaceSel(t); });
     if (remember) {
         const qsizetype firstClose = t.indexOf(u'>');
         m_lastStartTag = firstClose >= 0 ? t.left(firstClose + 1) : QString();

@@ -97,6 +97,9 @@ public:
     // selection replaced, the inserted text stays selected. With remember
     // set, the text's start tag and end tag are kept for re-insertion.
     void InsertTagText(const QString& text, bool remember);
+    // InsertTagText, without remembering, for a long text given in pieces
+    // (see EditBuffer::ReplaceSelPieces) that each hold whole tags.
+    void InsertTagPieces(const EditBuffer::PieceSource& next);
     QString LastStartTag() const { return m_lastStartTag; }
     QString LastEndTag() const { return m_lastEndTag; }
     void SetLastTags(const QString& start, const QString& end);
@@ -106,6 +109,9 @@ public:
     static constexpr int kMaxFontSize = 999;
 
 private:
+    // Runs a replacement of the selection and applies the
+    // "TagSelectContinue" rule to what it inserted.
+    void ReplaceWithTagText(const std::function<void()>& replace);
     bool RunAssignedCommand(int vk, bool alt, bool shift, bool ctrl);
     bool HasSelection() const;
 

@@ -2,6 +2,9 @@
 
 #include <QString>
 
+#include <functional>
+#include <optional>
+
 // The line end of every text a buffer holds and takes, whatever the file had.
 inline const QString kCrLf = QStringLiteral("\r\n");
 
@@ -33,6 +36,20 @@ public:
     // Replaces the selection by the text (CR LF line ends) as one undoable
     // edit, leaves the caret after it and sets the modified flag.
     virtual void ReplaceSel(const QString& text) = 0;
+
+    // Gives the pieces of a long text in order, and an empty optional after
+    // the last. It may be called on another thread than the buffer's, one
+    // call at a time, so it must touch nothing but its own data.
+    using PieceSource = std::function<std::optional<QString>()>;
+    // ReplaceSel with the pieces joined. A buffer behind a slow widget makes
+    // later pieces while it inserts earlier ones.
+    virtual void ReplaceSelPieces(const PieceSource& next)
+    {
+        QString text;
+        while (std::optional<QString> piece = next())
+            text += *piece;
+        ReplaceSel(text);
+    }
     virtual void ScrollCaret() = 0;
 
     virtual int GetLineCount() const = 0;

@@ -22,6 +22,8 @@ namespace {
 // The frame width is asked for each time and never stored.
 const QString kBorder = QStringLiteral("Border");
 const QString kDefaultMargin = QStringLiteral("10%");
+// Rows of a table made from lines come in pieces of this many lines.
+constexpr int kLinesPerPiece = 500;
 
 // The colour fields of the colour dialog in display order: caption and
 // setting key.
@@ -55,12 +57,13 @@ void TableCommands::ConvertToTable(const QString& separators)
     if (buffer.LineFromChar(end) == startLine)
         replaceEnd = buffer.LineIndex(startLine) + buffer.LineLength(start);
     const QString region = buffer.GetText().mid(start, replaceEnd - start);
-    const QString table = DelimitedTableText(region.split(kCrLf), separators,
-                                             m_options.SplitEach(), m_options.Style());
-
-    // One replacement, so one undo step brings the original lines back.
+    // One replacement, so one undo step brings the original lines back. The
+    // rows are made in pieces, which the desktop widget inserts while the
+    // next ones are made.
     buffer.SetSel(start, replaceEnd);
-    m_app.View().InsertTagText(table, false);
+    m_app.View().InsertTagPieces(DelimitedTablePieces(region.split(kCrLf), separators,
+                                                      m_options.SplitEach(),
+                                                      m_options.Style(), kLinesPerPiece));
     // The caret goes after the table even when inserted text usually stays
     // selected: the rows were typed in, not wrapped around a selection.
     int a = 0, b = 0;

@@ -2,6 +2,10 @@
 
 #include "core/edit/EditBuffer.h"
 
+#include <algorithm>
+#include <climits>
+#include <memory>
+
 namespace {
 
 constexpr char16_t kIdeographicSpace = u'\u3000';
@@ -75,14 +79,48 @@ QString TableRowText(const QStringList& cells, int row, const TableStyle& style)
 QString DelimitedTableText(const QStringList& lines, const QString& separators,
                            bool eachSeparator, const TableStyle& style)
 {
-    QString out = QStringLiteral("<TABLE BORDER=\"1\">") + kCrLf;
-    for (int r = 0; r < lines.size(); ++r) {
-        if (lines[r].isEmpty())
-            continue;
-        out += TableRowText(SplitDelimitedLine(lines[r], separators, eachSeparator), r, style);
-    }
-    out += QStringLiteral("</TABLE>") + kCrLf;
-    return out;
+    return *DelimitedTablePieces(lines, separators, eachSeparator, style, INT_MAX)();
+}
+
+EditBuffer::PieceSource DelimitedTablePieces(const QStringList& lines, const QString& separators,
+                                             bool eachSeparator, const TableStyle& style,
+                                             int linesPerPiece)
+{
+    struct State {
+        QStringList lines;
+        QString separators;
+        bool eachSeparator;
+        TableStyle style;
+        qsizetype perPiece;
+        qsizetype next = 0;  // the first line not yet made into a row
+        bool started = false;
+        bool ended = false;
+    };
+    auto state = std::make_shared<State>(State{lines, separators, eachSeparator, style,
+                                               std::max<qsizetype>(linesPerPiece, 1)});
+    return [state]() -> std::optional<QString> {
+        State& s = *state;
+        if (s.ended)
+            return std::nullopt;
+        QString out;
+        if (!s.started) {
+            out = QStringLiteral("<TABLE BORDER=\"1\">") + kCrLf;
+            s.started = true;
+        }
+        const qsizetype stop = s.lines.size() - s.next <= s.perPiece ? s.lines.size()
+                                                                      : s.next + s.perPiece;
+        for (; s.next < stop; ++s.next) {
+            const QString& line = s.lines[s.next];
+            if (!line.isEmpty())
+                out += TableRowText(SplitDelimitedLine(line, s.separators, s.eachSeparator),
+                                    static_cast<int>(s.next), s.style);
+        }
+        if (s.next == s.lines.size()) {
+            out += QStringLiteral("</TABLE>") + kCrLf;
+            s.ended = true;
+        }
+        return out;
+    };
 }
 
 QString WizardTableText(int rows, int columns, const QStringList& cells,

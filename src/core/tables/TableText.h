@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/edit/EditBuffer.h"
+
 #include <QDate>
 #include <QString>
 #include <QStringList>
@@ -36,6 +38,13 @@ QString TableRowText(const QStringList& cells, int row, const TableStyle& style)
 // row but still counts, so it can take the place of the first row.
 QString DelimitedTableText(const QStringList& lines, const QString& separators,
                            bool eachSeparator, const TableStyle& style);
+// The same table in pieces of the rows of at most linesPerPiece lines, the
+// first piece with the table's start tag and the last with its end tag, for
+// EditBuffer::ReplaceSelPieces. The source keeps its own copies of
+// everything it reads.
+EditBuffer::PieceSource DelimitedTablePieces(const QStringList& lines, const QString& separators,
+                                             bool eachSeparator, const TableStyle& style,
+                                             int linesPerPiece);
 
 // The wizard's table: cells in row order, every row written even when all
 // of its cells are empty.

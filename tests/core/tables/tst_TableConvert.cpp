@@ -163,6 +163,40 @@ private Q_SLOTS:
         QVERIFY(t.Doc().IsModified());
     }
 
+    // The rows in pieces of any size join to the whole table; the pieces
+    // come in the lines' order and the source ends after the table's end.
+    void piecesJoinToTheTable_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<int>("perPiece");
+        QTest::addColumn<int>("pieces");
+        const QStringList lines{"a\tb", "", "c\td", "e", "f"};
+        QTest::newRow("a line a piece") << lines << 1 << 5;
+        QTest::newRow("two lines a piece") << lines << 2 << 3;
+        QTest::newRow("all lines in one piece") << lines << 5 << 1;
+        QTest::newRow("more room than lines") << lines << 1000 << 1;
+        QTest::newRow("no room is room for one line") << lines << 0 << 5;
+        QTest::newRow("no lines") << QStringList{} << 3 << 1;
+    }
+    void piecesJoinToTheTable()
+    {
+        QFETCH(QStringList, lines);
+        QFETCH(int, perPiece);
+        QFETCH(int, pieces);
+        TableStyle style;
+        style.item = true;
+        const EditBuffer::PieceSource next =
+            DelimitedTablePieces(lines, QStringLiteral("\t"), true, style, perPiece);
+        QStringList got;
+        while (std::optional<QString> piece = next())
+            got.append(*piece);
+        QCOMPARE(got.size(), pieces);
+        QVERIFY(!next());
+        QVERIFY(got.first().startsWith(kTableStart));
+        QVERIFY(got.last().endsWith(kTableEnd));
+        QCOMPARE(got.join(QString()), DelimitedTableText(lines, QStringLiteral("\t"), true, style));
+    }
+
     void longLinesAreConvertedWhole()
     {
         TestEditor t;
