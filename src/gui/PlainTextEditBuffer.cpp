@@ -381,9 +381,8 @@ void PlainTextEditBuffer::ReplaceSelPieces(const PieceSource& next)
     // A CR at the end of a piece waits for the next one: with an LF at its
     // start the two are one line end.
     bool heldCr = false;
-    auto insert = [&](QString text) {
-        if (heldCr)
-            text.prepend(u'\r');
+    while (std::optional<QString> piece = maker->Take()) {
+        QString text = heldCr ? u'\r' + *piece : std::move(*piece);
         heldCr = text.endsWith(u'\r');
         if (heldCr)
             text.chop(1);
@@ -391,12 +390,9 @@ void PlainTextEditBuffer::ReplaceSelPieces(const PieceSource& next)
         c.insertText(edittext::ToDocument(text, &escaped));
         m_mayHoldEscapes = m_mayHoldEscapes || escaped;
         inserted += text.size();
-    };
-    while (std::optional<QString> piece = maker->Take())
-        insert(std::move(*piece));
+    }
     if (heldCr) {
         // A lone CR at the very end.
-        heldCr = false;
         c.insertText(edittext::ToDocument(QStringLiteral("\r")));
         ++inserted;
     }
