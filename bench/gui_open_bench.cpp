@@ -196,7 +196,8 @@ int main(int argc, char** argv)
     const double b = Median(widget);
     std::printf("(a) open through the program (read, detect, convert, show): %8.0f ms\n", a);
     std::printf("(b) QPlainTextEdit::setPlainText of the same text alone:     %8.0f ms\n", b);
-    std::printf("ratio (a)/(b): %.2f (target <= 1.5)\n", a / b);
+    const bool openMet = a / b <= 1.5;
+    std::printf("ratio (a)/(b): %.2f (target <= 1.5) %s\n", a / b, openMet ? "ok" : "SLOW");
 
     // Responsiveness in the loaded document.
     Program program(dir.filePath(QStringLiteral("kelvo.ini")));
@@ -251,5 +252,5 @@ int main(int argc, char** argv)
                     buffer.SetSel(end - 50, end - 50);
                     buffer.ReplaceSel(QStringLiteral("<B>"));
                 }));
-    return 0;
+    return openMet ? 0 : 2;
 }
