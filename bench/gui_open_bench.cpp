@@ -6,12 +6,8 @@
 // usage: gui_open_bench [--mb N] [--runs N]
 // Without a display it runs on Qt's offscreen platform.
 
-#include "core/app/CKelvoApp.h"
-#include "core/app/HeadlessEditor.h"
 #include "core/app/ScriptedUi.h"
-#include "core/doc/CKelvoDoc.h"
-#include "core/edit/CKelvoView.h"
-#include "gui/CMainFrame.h"
+#include "gui/DesktopProgram.h"
 #include "gui/EditWidget.h"
 #include "platform/Cp932.h"
 #include "platform/SettingsStore.h"
@@ -68,34 +64,22 @@ double Median(std::vector<double> v)
     return v[v.size() / 2];
 }
 
-// The desktop program's objects, as main() builds them. Members are
-// destroyed in reverse order: the view, the document and the application go
-// before the window whose buffer they use, as main() ends them.
+// The desktop program as main() builds it, shown at the benchmark's size.
 struct Program {
-    explicit Program(const QString& ini) : settings(ini)
+    explicit Program(const QString& ini) : settings(ini), desktop(settings, ui)
     {
-        app = std::make_unique<CKelvoApp>(settings, ui);
-        doc = std::make_unique<CKelvoDoc>(*app, frame.Edit().Buffer());
-        view = std::make_unique<CKelvoView>(*app, frame.Edit().Buffer());
-        app->Attach(*doc, *view);
-        RegisterAllCommands(*app);
-        frame.Attach(*app);
         StartupOptions options;
         options.screenWidth = 1024;
         options.screenHeight = 768;
-        app->InitInstance(options);
-        frame.BuildMenus(app->Layout());
-        frame.resize(kWindowSize);
-        frame.show();
+        desktop.Start(options);
+        desktop.Frame().resize(kWindowSize);
+        desktop.Frame().show();
         Settle();
     }
 
     ScriptedUi ui;
     platform::SettingsStore settings;
-    CMainFrame frame;
-    std::unique_ptr<CKelvoApp> app;
-    std::unique_ptr<CKelvoDoc> doc;
-    std::unique_ptr<CKelvoView> view;
+    DesktopProgram desktop;
 };
 
 // Milliseconds per key: each key is pressed and released, and the screen
@@ -184,7 +168,7 @@ int main(int argc, char** argv)
             Program program(dir.filePath(QStringLiteral("kelvo.ini")));
             QElapsedTimer t;
             t.start();
-            if (!program.app->OpenDocumentFile(path)) {
+            if (!program.desktop.App().OpenDocumentFile(path)) {
                 std::fprintf(stderr, "cannot open %s\n", qPrintable(path));
                 return 1;
             }
@@ -201,12 +185,12 @@ int main(int argc, char** argv)
 
     // Responsiveness in the loaded document.
     Program program(dir.filePath(QStringLiteral("kelvo.ini")));
-    if (!program.app->OpenDocumentFile(path)) {
+    if (!program.desktop.App().OpenDocumentFile(path)) {
         std::fprintf(stderr, "cannot open %s\n", qPrintable(path));
         return 1;
     }
     Settle();
-    EditWidget& edit = program.frame.Edit();
+    EditWidget& edit = program.desktop.Frame().Edit();
     PlainTextEditBuffer& buffer = edit.Buffer();
     edit.setFocus();
     const int length = buffer.GetTextLength();

@@ -1,9 +1,4 @@
-#include "core/app/CKelvoApp.h"
-#include "core/app/HeadlessEditor.h"
-#include "core/doc/CKelvoDoc.h"
-#include "core/edit/CKelvoView.h"
-#include "gui/CMainFrame.h"
-#include "gui/EditWidget.h"
+#include "gui/DesktopProgram.h"
 #include "gui/QtUi.h"
 #include "platform/SettingsStore.h"
 
@@ -73,17 +68,10 @@ int main(int argc, char** argv)
     SetUpParser(parser);
     parser.process(qapp);
 
-    // Declared in this order so that the view, which writes its settings
-    // when it goes, goes before the window holding its edit buffer.
     QtUi ui;
     platform::SettingsStore settings;
-    CMainFrame frame;
-    CKelvoApp app(settings, ui);
-    CKelvoDoc doc(app, frame.Edit().Buffer());
-    CKelvoView view(app, frame.Edit().Buffer());
-    app.Attach(doc, view);
-    RegisterAllCommands(app);
-    frame.Attach(app);
+    DesktopProgram program(settings, ui);
+    CMainFrame& frame = program.Frame();
     ui.SetMainWindow(&frame);
 
     StartupOptions options;
@@ -92,10 +80,8 @@ int main(int argc, char** argv)
         options.screenHeight = screen->size().height();
     }
     options.file = parser.positionalArguments().value(0);
-    if (!app.InitInstance(options))
+    if (!program.Start(options))
         return 1;
-
-    frame.BuildMenus(app.Layout());
     frame.RestoreWindowSize();
     frame.show();
     return qapp.exec();

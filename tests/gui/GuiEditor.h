@@ -2,12 +2,8 @@
 
 #include "TestFiles.h"
 
-#include "core/app/CKelvoApp.h"
-#include "core/app/HeadlessEditor.h"
 #include "core/app/ScriptedUi.h"
-#include "core/doc/CKelvoDoc.h"
-#include "core/edit/CKelvoView.h"
-#include "gui/CMainFrame.h"
+#include "gui/DesktopProgram.h"
 #include "gui/EditWidget.h"
 #include "platform/SettingsStore.h"
 
@@ -37,37 +33,24 @@ public:
     // run's.
     void Build(MenuLayout layout)
     {
-        m_frame = std::make_unique<CMainFrame>();
-        m_app = std::make_unique<CKelvoApp>(m_settings, m_ui);
-        m_doc = std::make_unique<CKelvoDoc>(*m_app, m_frame->Edit().Buffer());
-        m_view = std::make_unique<CKelvoView>(*m_app, m_frame->Edit().Buffer());
-        m_app->Attach(*m_doc, *m_view);
-        RegisterAllCommands(*m_app);
-        m_frame->Attach(*m_app);
+        m_program = std::make_unique<DesktopProgram>(m_settings, m_ui);
         StartupOptions options;
         options.screenWidth = layout == MenuLayout::Portrait ? 360 : 1024;
         options.screenHeight = layout == MenuLayout::Portrait ? 720 : 768;
-        m_app->InitInstance(options);
-        m_frame->BuildMenus(m_app->Layout());
+        m_program->Start(options);
     }
 
     // Ends the program's objects in main()'s order.
-    void Destroy()
-    {
-        m_view.reset();
-        m_doc.reset();
-        m_app.reset();
-        m_frame.reset();
-    }
+    void Destroy() { m_program.reset(); }
     ~BasicGuiEditor() { Destroy(); }
 
     platform::SettingsStore& Settings() { return m_settings; }
     UiType& Ui() { return m_ui; }
-    CMainFrame& Frame() { return *m_frame; }
-    EditWidget& Edit() { return m_frame->Edit(); }
-    CKelvoApp& App() { return *m_app; }
-    CKelvoDoc& Doc() { return *m_doc; }
-    CKelvoView& View() { return *m_view; }
+    CMainFrame& Frame() { return m_program->Frame(); }
+    EditWidget& Edit() { return Frame().Edit(); }
+    CKelvoApp& App() { return m_program->App(); }
+    CKelvoDoc& Doc() { return m_program->Doc(); }
+    CKelvoView& View() { return m_program->View(); }
     QString Path(const QString& name) const { return m_dir.filePath(name); }
     QString MakeFile(const QString& name, const QByteArray& bytes) const
     {
@@ -80,10 +63,7 @@ private:
     QTemporaryDir m_dir;
     platform::SettingsStore m_settings;
     UiType m_ui;
-    std::unique_ptr<CMainFrame> m_frame;
-    std::unique_ptr<CKelvoApp> m_app;
-    std::unique_ptr<CKelvoDoc> m_doc;
-    std::unique_ptr<CKelvoView> m_view;
+    std::unique_ptr<DesktopProgram> m_program;
 };
 
 using GuiEditor = BasicGuiEditor<ScriptedUi>;
