@@ -153,6 +153,11 @@ void FormDialog::Build()
         m_tabs->setUsesScrollButtons(true);
         for (const QString& page : pages)
             m_tabs->addTab(BuildPage(page), page.isEmpty() ? m_form.title : page);
+        const int gen = m_generation;
+        connect(m_tabs, &QTabWidget::currentChanged, this, [this, gen](int tab) {
+            if (gen == m_generation)
+                ShowPage(tab);
+        });
         layout->addWidget(m_tabs);
     } else {
         layout->addWidget(BuildPage(pages.value(0)));
@@ -499,6 +504,19 @@ void FormDialog::RunAction(int index)
     if (action)
         action(m_form);
     Refresh();
+    if (m_form.acceptNow)
+        accept();
+}
+
+void FormDialog::ShowPage(int tab)
+{
+    if (!m_form.pageShown)
+        return;
+    const QStringList pages = m_form.Pages();
+    if (tab < 0 || tab >= pages.size())
+        return;
+    m_form.pageShown(m_form, pages[tab]);
+    Refresh();
 }
 
 void FormDialog::ActivateEntry(int index)
@@ -514,6 +532,10 @@ void FormDialog::ActivateEntry(int index)
 
 void FormDialog::ChooseColor(int index)
 {
+    if (m_form.fields[index].browse) {
+        RunBrowse(index);
+        return;
+    }
     const std::optional<QString> color = m_ui.ChooseColor(m_form.fields[index].text);
     if (!color)
         return;
@@ -522,8 +544,21 @@ void FormDialog::ChooseColor(int index)
     Changed(index);
 }
 
+void FormDialog::RunBrowse(int index)
+{
+    const auto browse = m_form.fields[index].browse;
+    browse(m_form);
+    Refresh();
+    if (index < static_cast<int>(m_form.fields.size()) && m_form.fields[index].action)
+        RunAction(index);
+}
+
 void FormDialog::ChooseFile(int index)
 {
+    if (m_form.fields[index].browse) {
+        RunBrowse(index);
+        return;
+    }
     const FormField& f = m_form.fields[index];
     Ui::FileDialog d;
     d.title = f.Key();
@@ -625,6 +660,10 @@ void FormDialog::FitInto(const QSize& available)
 
 void FormDialog::showEvent(QShowEvent* event)
 {
+    if (!m_pageReported) {
+        m_pageReported = true;
+        ShowPage(m_tabs ? m_tabs->currentIndex() : 0);
+    }
     if (!m_fitted) {
         const QScreen* s = parentWidget() ? parentWidget()->screen() : screen();
         if (s)

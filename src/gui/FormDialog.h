@@ -93,6 +93,10 @@ private:
     void ShowField(int index);
     void ChooseColor(int index);
     void ChooseFile(int index);
+    // A field's own chooser (FormField::browse).
+    void RunBrowse(int index);
+    // Tells the model that a page is shown (FormModel::pageShown).
+    void ShowPage(int tab);
     // The field list changed shape since the widgets were made.
     bool ShapeChanged() const;
 
@@ -113,4 +117,5 @@ private:
     // their signals carry the build they belong to and are ignored.
     int m_generation = 0;
     bool m_fitted = false;
+    bool m_pageReported = false;
 };

@@ -119,6 +119,13 @@ bool FormModel::SetFromText(const QString& keyOrName, const QString& value)
     FormField* f = Find(keyOrName);
     if (!f)
         return false;
+    if (pageShown && !f->page.isEmpty()) {
+        const QString page = f->page;
+        pageShown(*this, page);
+        f = Find(keyOrName);
+        if (!f)
+            return false;
+    }
     switch (f->kind) {
     case FieldKind::Flag:
         f->checked = value.trimmed() != u"0" && !value.trimmed().isEmpty();

@@ -53,6 +53,9 @@ struct FormField {
     // List: a double-click on an entry (after it is selected); true closes
     // the form as with OK.
     std::function<bool(FormModel&)> activate;
+    // Color, File: replaces the standard chooser behind the "..." button
+    // (a chooser with its own title and filter, a result made relative).
+    std::function<void(FormModel&)> browse;
 
     // The label without its mnemonic ("(&W)" or "&"), colon and trailing
     // "..."; the name by which scripts address the field.
@@ -81,6 +84,12 @@ public:
     // default when empty); RunForm then may answer Back.
     bool hasBack = false;
     QString backCaption;
+    // Called with a page's title when the page is first shown, and before a
+    // script sets a field of it (a property sheet creates its pages lazily).
+    std::function<void(FormModel&, const QString& page)> pageShown;
+    // A button's action sets this to close the form as with OK (a dialog
+    // that handed its work on to another one that was confirmed).
+    bool acceptNow = false;
 
     FormField& Add(FieldKind kind, const QString& label, const QString& name = QString());
     FormField& AddText(const QString& label, const QString& text, const QString& name = QString());

@@ -2,6 +2,8 @@
 
 #include "core/app/FormModel.h"
 
+#include <algorithm>
+
 QStringList ScriptedUi::Texts(const QString& kind) const
 {
     QStringList out;
@@ -74,15 +76,27 @@ std::optional<QString> ScriptedUi::ChooseColor(const QString& initial)
 Ui::Answer ScriptedUi::RunForm(FormModel& form)
 {
     m_records.push_back({QStringLiteral("form"), form.title});
-    for (auto it = m_fields.begin(); it != m_fields.end();) {
-        if (form.Find(it->first)) {
-            if (!form.SetFromText(it->first, it->second))
-                m_records.push_back({QStringLiteral("error"),
-                                     QStringLiteral("%1: invalid value %2").arg(it->first, it->second)});
-            it = m_fields.erase(it);
-        } else {
-            ++it;
-        }
+    // A dialog shows its first page at once.
+    if (form.pageShown && !form.fields.empty())
+        form.pageShown(form, form.fields.front().page);
+    // One field at a time, taken off the queue before it is applied: a
+    // button may open a dialog of its own that takes later fields.
+    for (;;) {
+        auto it = std::find_if(m_fields.begin(), m_fields.end(),
+                               [&form](const auto& f) { return form.Find(f.first) != nullptr; });
+        if (it == m_fields.end())
+            break;
+        const auto [name, value] = *it;
+        m_fields.erase(it);
+        if (!form.SetFromText(name, value))
+            m_records.push_back(
+                {QStringLiteral("error"), QStringLiteral("%1: invalid value %2").arg(name, value)});
+        if (form.acceptNow)
+            break;
+    }
+    if (form.acceptNow) {
+        m_forms.push_back(form);
+        return Answer::Ok;
     }
     Answer result = Answer::Ok;
     for (;;) {

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "core/style/CStylePage.h"
+
+// "色・背景": the text colour and the background, read from the longhands
+// or from the "background" shorthand and written as the shorthand.
+class CStyleColorPage : public CStylePage {
+public:
+    CStyleColorPage();
+
+    QString color;       // RRGGBB or as written
+    QString background;  // as written, or RRGGBB from the shorthand
+    QString image;
+    int repeat = 0;
+    bool fixed = false;
+    int horizontal = 0;
+    int vertical = 0;
+
+    static const QStringList& Repeats();
+    static const QStringList& Horizontals();
+    static const QStringList& Verticals();
+
+    void Read(const CStyleDeclList& decls) override;
+    void Write(CStyleDeclList& decls) const override;
+    void AddFields(FormModel& form, const StylePageContext& context) override;
+    void StoreFields(const FormModel& form) override;
+};

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "core/style/CStyleDecl.h"
+#include "core/style/StyleValues.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+// The declarations of a rule or of a STYLE attribute, in the order they are
+// written. Properties are found by name without regard to case and the
+// first match wins; a changed declaration keeps its place and a new one is
+// appended, so that text the pages do not touch stays where it was.
+class CStyleDeclList {
+public:
+    int Find(const QString& name) const;
+    bool Has(const QString& name) const { return Find(name) >= 0; }
+    // "" when absent.
+    QString Get(const QString& name) const;
+    // A non-empty text other than two double quotation marks sets the value
+    // (trimmed); an empty text or the two marks remove the property (that is
+    // how a field asks for removal).
+    void Set(const QString& name, const QString& text);
+    void Remove(const QString& name) { Set(name, QString()); }
+
+    void GetNumber(const QString& name, const StyleKeywords& keywords, QString& number,
+                   int& unit) const;
+    // An empty number removes the property.
+    void SetNumber(const QString& name, const QString& number, int unit);
+    QString GetColor(const QString& name) const { return ReadStyleColor(Get(name)); }
+    void SetColor(const QString& name, const QString& text) { Set(name, StyleColorText(text)); }
+    QString GetUrl(const QString& name) const { return ReadStyleUrl(Get(name)); }
+    // url('path'); an empty path removes the property.
+    void SetUrl(const QString& name, const QString& path);
+    // The index of the first of the list's entries equal to the value (case
+    // ignored); 0 when the value is empty or matches none, so entry 0 also
+    // stands for "not specified".
+    int KeywordIndex(const QString& name, const QStringList& list) const;
+
+    // Replaces the list by the declarations of the text ("a: b; c: d").
+    // Text without a colon gives no declaration.
+    void Parse(const QString& text);
+    // "name: value;" one after the other; with prefix and suffix around each
+    // (TAB and CR LF in a multi-line block).
+    QString ToText(const QString& prefix = QString(), const QString& suffix = QString()) const;
+
+    const std::vector<CStyleDecl>& Items() const { return m_decls; }
+    int Count() const { return static_cast<int>(m_decls.size()); }
+    bool IsEmpty() const { return m_decls.empty(); }
+    void Append(const CStyleDecl& decl) { m_decls.push_back(decl); }
+    void Clear() { m_decls.clear(); }
+
+    friend bool operator==(const CStyleDeclList&, const CStyleDeclList&) = default;
+
+private:
+    std::vector<CStyleDecl> m_decls;
+};

@@ -1,0 +1,131 @@
+#include "core/style/CStylePage.h"
+
+#include "core/app/Ui.h"
+#include "core/style/CStyleUnits.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+FormField& CStylePage::Add(FormModel& form, FieldKind kind, const QString& label,
+                           const QString& name)
+{
+    FormField& f = form.Add(kind, label, name);
+    f.page = m_caption;
+    return f;
+}
+
+FormField& CStylePage::AddChoice(FormModel& form, const QString& label, const QString& name,
+                                 const QStringList& items, int index)
+{
+    FormField& f = Add(form, FieldKind::Choice, label, name);
+    f.choices = items;
+    f.index = index >= 0 && index < items.size() ? index : 0;
+    f.text = items.value(f.index);
+    return f;
+}
+
+void CStylePage::AddNumber(FormModel& form, int row, const QString& label, const QString& name,
+                           const QString& number, int unit, FieldKind kind,
+                           const QStringList& suggestions)
+{
+    // The caption is a label of its own: in a grid cell a field's label is
+    // only a hint. The caption has no label text, so scripts address the
+    // number by its label and never reach the caption.
+    FormField& caption = Add(form, FieldKind::Label, QString(), QString());
+    caption.text = label;
+    caption.gridRow = row;
+    caption.gridColumn = 0;
+    FormField& f = Add(form, kind, label, name);
+    f.text = number;
+    f.choices = suggestions;
+    f.gridRow = row;
+    f.gridColumn = 1;
+    FormField& u = Add(form, FieldKind::Choice, QString(), name + QStringLiteral("-unit"));
+    u.choices = CStyleUnits::Labels();
+    u.index = unit;
+    u.text = u.choices.value(unit);
+    u.gridRow = row;
+    u.gridColumn = 2;
+}
+
+void CStylePage::AddCaption(FormModel& form, const QString& text)
+{
+    FormField& f = Add(form, FieldKind::Label, QString(), QString());
+    f.text = text;
+}
+
+FormField& CStylePage::AddImage(FormModel& form, const QString& label, const QString& name,
+                                const QString& path, const StylePageContext& context)
+{
+    FormField& f = Add(form, FieldKind::File, label, name);
+    f.text = path;
+    Ui* ui = context.ui;
+    const QString documentPath = context.documentPath;
+    f.browse = [ui, documentPath, name](FormModel& m) {
+        if (!ui)
+            return;
+        if (auto chosen = ChooseStyleImage(*ui, m[name].text, documentPath))
+            m[name].text = *chosen;
+    };
+    return f;
+}
+
+QString CStylePage::Text(const FormModel& form, const QString& name)
+{
+    const FormField* f = form.Find(name);
+    return f ? f->text : QString();
+}
+
+int CStylePage::Index(const FormModel& form, const QString& name)
+{
+    const FormField* f = form.Find(name);
+    return f ? std::max(f->index, 0) : 0;
+}
+
+bool CStylePage::Checked(const FormModel& form, const QString& name)
+{
+    const FormField* f = form.Find(name);
+    return f && f->checked;
+}
+
+int CStylePage::Unit(const FormModel& form, const QString& name)
+{
+    const FormField* f = form.Find(name + QStringLiteral("-unit"));
+    return f ? f->index : -1;
+}
+
+QString StyleChoiceValue(const QStringList& values, int index)
+{
+    return index >= 1 && index <= values.size() ? values[index - 1] : QString();
+}
+
+int StyleChoiceIndex(const QStringList& values, const QString& value)
+{
+    return StyleListIndex(values, value) + 1;
+}
+
+QString StyleImageFieldText(const QString& chosenPath, const QString& documentPath)
+{
+    if (documentPath.isEmpty())
+        return chosenPath.mid(chosenPath.lastIndexOf(u'/') + 1);
+    return QDir(QFileInfo(documentPath).absolutePath()).relativeFilePath(chosenPath);
+}
+
+std::optional<QString> ChooseStyleImage(Ui& ui, const QString&, const QString& documentPath)
+{
+    Ui::FileDialog d;
+    d.title = QStringLiteral("画像ﾌｧｲﾙ名の入力");
+    d.defaultExtension = QStringLiteral("gif");
+    d.initialName = QStringLiteral("*.gif;*.jpg;*.png");
+    d.filter = QStringLiteral(
+        "画像ﾌｧｲﾙ(*.gif;*.jpg;*.png)|*.gif;*.jpg;*.png|GIFﾌｧｲﾙ(*.gif)|*.gif|"
+        "JPEGﾌｧｲﾙ(*.jpg)|*.jpg|PNGﾌｧｲﾙ(*.png)|*.png|全てのﾌｧｲﾙ(*.*)|*.*||");
+    d.hideReadOnly = true;
+    d.fileMustExist = true;
+    if (!documentPath.isEmpty())
+        d.initialFolder = QFileInfo(documentPath).absolutePath();
+    const std::optional<QString> path = ui.ChooseFile(d);
+    if (!path)
+        return std::nullopt;
+    return StyleImageFieldText(*path, documentPath);
+}

@@ -1,0 +1,159 @@
+#include "core/style/StyleValues.h"
+
+#include "core/style/CStyleUnits.h"
+
+namespace {
+
+bool IsBlank(QChar c)
+{
+    return c == u' ' || c == u'\t';
+}
+
+bool IsHexDigit(QChar c)
+{
+    return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
+}
+
+} // namespace
+
+QStringList StyleTokenize(const QString& value)
+{
+    QStringList tokens;
+    const qsizetype n = value.size();
+    qsizetype i = 0;
+    while (i < n) {
+        if (IsBlank(value[i])) {
+            ++i;
+            continue;
+        }
+        const QChar first = value[i];
+        if (first == u'"' || first == u'\'') {
+            const qsizetype close = value.indexOf(first, i + 1);
+            if (close < 0) {
+                tokens.append(value.mid(i));
+                break;
+            }
+            tokens.append(value.mid(i, close - i + 1));
+            i = close + 2;
+            continue;
+        }
+        qsizetype end = i;
+        while (end < n && !IsBlank(value[end]))
+            ++end;
+        tokens.append(value.mid(i, end - i));
+        i = end;
+    }
+    return tokens;
+}
+
+int StyleFourSides(const QStringList& t, std::array<QString, 4>& sides)
+{
+    switch (t.size()) {
+    case 1:
+        sides = {t[0], t[0], t[0], t[0]};
+        break;
+    case 2:
+        sides = {t[0], t[1], t[0], t[1]};
+        break;
+    case 3:
+        sides = {t[0], t[1], t[2], t[1]};
+        break;
+    case 4:
+        sides = {t[0], t[1], t[2], t[3]};
+        break;
+    default:
+        break;
+    }
+    return static_cast<int>(t.size());
+}
+
+void ReadStyleNumber(const QString& value, const StyleKeywords& keywords, QString& number,
+                     int& unit)
+{
+    for (const StyleKeyword& k : keywords) {
+        if (value == k.value) {
+            number = k.label;
+            unit = -1;
+            return;
+        }
+    }
+    qsizetype i = 0;
+    while (i < value.size()
+           && (value[i].isDigit() && value[i].unicode() < 128 || value[i] == u'+'
+               || value[i] == u'-' || value[i] == u'.'))
+        ++i;
+    number = value.left(i);
+    const QString rest = value.mid(i);
+    unit = rest.isEmpty() ? -1 : CStyleUnits::Find(rest);
+}
+
+QString StyleNumberText(const QString& number, int unit)
+{
+    if (number.isEmpty() || unit < 0)
+        return number;
+    return number + CStyleUnits::Code(unit);
+}
+
+QString ReadStyleColor(const QString& value)
+{
+    const QString v = value.trimmed();
+    if (v.size() == 7 && v.startsWith(u'#'))
+        return v.mid(1);
+    return v;
+}
+
+QString StyleColorText(const QString& text)
+{
+    const QString t = text.trimmed();
+    if (t.size() != 6)
+        return t;
+    for (QChar c : t)
+        if (!IsHexDigit(c))
+            return t;
+    return u'#' + t;
+}
+
+QString ReadStyleUrl(const QString& value)
+{
+    if (!value.startsWith(QStringLiteral("url")))
+        return value;
+    QString v = value.mid(3);
+    qsizetype start = 0;
+    while (start < v.size()
+           && (v[start] == u' ' || v[start] == u'(' || v[start] == u'\'' || v[start] == u'"'))
+        ++start;
+    qsizetype end = v.size();
+    while (end > start
+           && (v[end - 1] == u' ' || v[end - 1] == u')' || v[end - 1] == u'\''
+               || v[end - 1] == u'"'))
+        --end;
+    return v.mid(start, end - start);
+}
+
+QString ReadShorthandUrl(const QString& token)
+{
+    QString rest = token.mid(4);
+    rest.remove(u')');
+    return rest;
+}
+
+QString StyleFontFamilyList(const QString& family)
+{
+    // Names are trimmed first: the blank after a comma belongs to no name,
+    // and quoting it would make " serif" a family of its own.
+    QStringList names = family.split(u',');
+    for (QString& name : names) {
+        name = name.trimmed();
+        if (name.contains(u' ') && !name.startsWith(u'\'') && !name.startsWith(u'"'))
+            name = u'\'' + name + u'\'';
+    }
+    return names.join(u',');
+}
+
+int StyleListIndex(const QStringList& list, const QString& value)
+{
+    for (int i = 0; i < list.size(); ++i)
+        if (list[i].compare(value, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}

@@ -1,0 +1,205 @@
+#include "TestRegistry.h"
+
+#include "core/style/CStyleBoxPage.h"
+#include "core/style/CStyleColorPage.h"
+#include "core/style/CStyleFontPage.h"
+#include "core/style/CStyleListPage.h"
+#include "core/style/CStylePadPage.h"
+#include "core/style/CStylePositionPage.h"
+#include "core/style/CStyleTextPage.h"
+
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+std::unique_ptr<CStylePage> MakePage(const QString& group)
+{
+    if (group == u"font")
+        return std::make_unique<CStyleFontPage>();
+    if (group == u"color")
+        return std::make_unique<CStyleColorPage>();
+    if (group == u"border")
+        return std::make_unique<CStyleBoxPage>();
+    if (group == u"text")
+        return std::make_unique<CStyleTextPage>();
+    if (group == u"position")
+        return std::make_unique<CStylePositionPage>();
+    if (group == u"spacing")
+        return std::make_unique<CStylePadPage>();
+    return std::make_unique<CStyleListPage>();
+}
+
+CStyleDeclList Parse(const QString& text)
+{
+    CStyleDeclList d;
+    d.Parse(text);
+    return d;
+}
+
+} // namespace
+
+class TestStyleGroups : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    // A group read from declarations and written straight back: what the
+    // page makes of every form a property can take.
+    void readWrite_data()
+    {
+        QTest::addColumn<QString>("group");
+        QTest::addColumn<QString>("in");
+        QTest::addColumn<QString>("out");
+
+        QTest::newRow("font shorthand tokens")
+            << "font" << "font: italic bold 12px/1.5em 'MS Gothic'; color: red"
+            << "color: red;font: italic bold 12px/1.5em 'MS Gothic';";
+        QTest::newRow("font shorthand: later family wins, keyword size")
+            << "font" << "font: large Arial serif" << "font: large serif;";
+        QTest::newRow("font shorthand line height token alone")
+            << "font" << "font: 10pt /2 Arial" << "font: 10pt/2 Arial;";
+        QTest::newRow("font shorthand without family falls apart")
+            << "font" << "font: bold 12px" << "font-weight: bold;font-size: 12px;";
+        QTest::newRow("font longhands, size without unit is points")
+            << "font" << "font-size: 12; font-family: MS Gothic,serif; font-weight: 700"
+            << "font: bold 12pt 'MS Gothic',serif;";
+        QTest::newRow("font weight below 700 is not bold")
+            << "font" << "font-weight: 600; font-style: oblique; font-size: small"
+            << "font-style: italic;font-size: small;";
+        QTest::newRow("line height and decoration")
+            << "font" << "text-decoration: LINE-THROUGH; line-height: 1.2em"
+            << "text-decoration: line-through;line-height: 1.2em;";
+        QTest::newRow("unknown decoration is lost")
+            << "font" << "text-decoration: blink" << "";
+
+        QTest::newRow("background longhands into shorthand")
+            << "color"
+            << "background-color: #ff0000; background-image: url('a.gif'); "
+               "background-repeat: no-repeat; background-attachment: fixed; "
+               "background-position: right bottom; color: #00ff00"
+            << "color: #00ff00;background: #ff0000 url(a.gif) no-repeat fixed right bottom;";
+        QTest::newRow("background shorthand: first center horizontal")
+            << "color" << "background: center center url(x.png) #abcdef repeat-y"
+            << "background: #abcdef url(x.png) repeat-y center center;";
+        QTest::newRow("colour names in the shorthand are lost")
+            << "color" << "background: red; color: 123abc" << "color: #123abc;";
+        QTest::newRow("one position token in both lists")
+            << "color" << "background-position: center" << "background: center center;";
+        QTest::newRow("background colour name from the longhand stays")
+            << "color" << "background-color: red" << "background: red;";
+
+        QTest::newRow("border all sides in one")
+            << "border" << "border: solid #ff0000 2px" << "border: solid #ff0000 2px;";
+        QTest::newRow("border keyword width")
+            << "border" << "border: thin dotted #000000" << "border: dotted #000000 thin;";
+        QTest::newRow("border without colour splits")
+            << "border" << "border: solid 1px" << "border-style: solid;border-width: 1px;";
+        QTest::newRow("border per side full")
+            << "border" << "border-top: double #111111 3px; border-left-color: #222222"
+            << "border-top: double #111111 3px;border-left-color: #222222;";
+        QTest::newRow("border style four values")
+            << "border" << "border-style: solid dashed"
+            << "border-style: solid dashed solid dashed;";
+        QTest::newRow("border width keywords per side")
+            << "border" << "border-width: thin thick"
+            << "border-width: thin thick thin thick;";
+        QTest::newRow("side longhand overrides four values")
+            << "border" << "border-color: #111111 #222222; border-right-color: #333333"
+            << "border-color: #111111 #333333 #111111 #222222;";
+        QTest::newRow("side keyword width from border-SIDE")
+            << "border" << "border-bottom: medium" << "border-bottom-width: medium;";
+        QTest::newRow("unknown border tokens are lost")
+            << "border" << "border: none red" << "";
+
+        QTest::newRow("text choices")
+            << "text"
+            << "text-align: center; vertical-align: text-top; float: inherit; clear: both; "
+               "text-indent: 2em"
+            << "text-indent: 2em;text-align: center;vertical-align: text-top;float: inherit;"
+               "clear: both;";
+        QTest::newRow("text choice 0 writes a removal")
+            << "text" << "text-align: left; vertical-align: baseline; float: none; clear: none"
+            << "";
+
+        QTest::newRow("position static is removed")
+            << "position" << "position: static; display: list-item; left: 10px; height: 50%"
+            << "display: list-item;left: 10px;height: 50%;";
+        QTest::newRow("position absolute")
+            << "position" << "position: ABSOLUTE; top: 1in" << "position: absolute;top: 1in;";
+
+        QTest::newRow("margin three values, px for missing units")
+            << "spacing" << "margin: 1px 2 3em" << "margin: 1px 2px 3em 2px;";
+        QTest::newRow("padding longhands in the order left top right bottom")
+            << "spacing" << "padding-top: 1px; padding-bottom: 2px; padding-left: 3px"
+            << "padding-left: 3px;padding-top: 1px;padding-bottom: 2px;";
+        QTest::newRow("shorthand hides the longhands")
+            << "spacing" << "margin: 0; margin-top: 5px" << "margin: 0px 0px 0px 0px;";
+        QTest::newRow("letter spacing")
+            << "spacing" << "letter-spacing: 0.1em" << "letter-spacing: 0.1em;";
+
+        QTest::newRow("list longhands into shorthand")
+            << "list" << "list-style-type: square; list-style-position: inside; "
+                         "list-style-image: url(\"m.gif\")"
+            << "list-style: square inside url(m.gif);";
+        QTest::newRow("list shorthand")
+            << "list" << "list-style: url(a.png) outside upper-roman"
+            << "list-style: upper-roman outside url(a.png);";
+        QTest::newRow("cursor auto is removed") << "list" << "cursor: auto" << "";
+        QTest::newRow("cursor kept") << "list" << "cursor: se-resize" << "cursor: se-resize;";
+    }
+    void readWrite()
+    {
+        QFETCH(QString, group);
+        QFETCH(QString, in);
+        QFETCH(QString, out);
+        auto page = MakePage(group);
+        CStyleDeclList d = Parse(in);
+        page->Read(d);
+        page->Write(d);
+        QCOMPARE(d.ToText(), out);
+    }
+
+    void marginThreeValues()
+    {
+        CStylePadPage p;
+        p.Read(Parse(QStringLiteral("margin: 1px 2px 3px")));
+        QCOMPARE(QStringList(p.margin.numbers.begin(), p.margin.numbers.end()),
+                 (QStringList{"1", "2", "3", "2"}));
+        QCOMPARE(p.margin.units[3], 0);
+    }
+
+    void fontShorthandFields()
+    {
+        CStyleFontPage f;
+        f.Read(Parse(QStringLiteral("font: italic bold 12px/1.5em Arial")));
+        QVERIFY(f.italic);
+        QVERIFY(f.bold);
+        QCOMPARE(f.size, QStringLiteral("12"));
+        QCOMPARE(f.sizeUnit, 0);
+        QCOMPARE(f.lineHeight, QStringLiteral("1.5"));
+        QCOMPARE(f.lineHeightUnit, 6);
+        QCOMPARE(f.family, QStringLiteral("Arial"));
+    }
+
+    void borderWidthKeywordLabel()
+    {
+        CStyleBoxPage b;
+        b.Read(Parse(QStringLiteral("border-left: thick; border-width: 2pt")));
+        QCOMPARE(b.sides[3].width, QStringLiteral("太い"));
+        QCOMPARE(b.all.width, QStringLiteral("2"));
+        QCOMPARE(b.all.unit, 1);
+    }
+
+    void cursorChoiceZeroRemoves()
+    {
+        CStyleListPage l;
+        CStyleDeclList d = Parse(QStringLiteral("cursor: wait; color: red"));
+        l.Read(d);
+        QCOMPARE(l.cursor, 6);
+        l.cursor = 0;
+        l.Write(d);
+        QCOMPARE(d.ToText(), QStringLiteral("color: red;"));
+    }
+};
+KELVO_TEST(TestStyleGroups, "StyleGroups");
+#include "tst_StyleGroups.moc"

@@ -1,0 +1,327 @@
+#include "TestRegistry.h"
+
+#include "core/style/CStyleDeclList.h"
+#include "core/style/CStyleRule.h"
+#include "core/style/CStyleSheet.h"
+#include "core/style/CStyleUnits.h"
+#include "core/style/StyleValues.h"
+
+#include <QTest>
+
+namespace {
+
+QString Inline(const QString& text)
+{
+    CStyleDeclList d;
+    d.Parse(text);
+    return d.ToText();
+}
+
+} // namespace
+
+class TestStyleModel : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void declarations_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("written");  // inline form
+        QTest::newRow("empty declarations and blanks around the colon")
+            << "color:red;;  font-size : 12px" << "color: red;font-size: 12px;";
+        QTest::newRow("value runs to the end without semicolon") << "a:b" << "a: b;";
+        QTest::newRow("name and colon at the very end") << "a: b; c:" << "a: b;c: ;";
+        QTest::newRow("name with empty value before semicolon") << "a:;b:c" << "a: ;b: c;";
+        QTest::newRow("text without colon") << "just text" << "";
+        QTest::newRow("quoted font list stays one value")
+            << "font-family: 'MS Gothic', serif" << "font-family: 'MS Gothic', serif;";
+        QTest::newRow("one-character value at the end") << "a:1" << "a: 1;";
+        QTest::newRow("tab before the value stays out") << "a:\tb " << "a: b;";
+        QTest::newRow("only semicolons") << ";;;" << "";
+        QTest::newRow("white space only") << " \r\n " << "";
+        QTest::newRow("colon without name") << ":x" << ": x;";
+    }
+    void declarations()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, written);
+        QCOMPARE(Inline(text), written);
+    }
+
+    void setAndRemove_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("change keeps place") << "a: 1;b: 2" << "A" << " 3 " << "a: 3;b: 2;";
+        QTest::newRow("new one appended") << "a: 1" << "c" << "3" << "a: 1;c: 3;";
+        QTest::newRow("two quotes remove") << "a: 1;b: 2" << "a" << "\"\"" << "b: 2;";
+        QTest::newRow("empty removes") << "a: 1;b: 2" << "b" << "" << "a: 1;";
+        QTest::newRow("first match only") << "a: 1;A: 2" << "a" << "" << "A: 2;";
+        QTest::newRow("removing what is absent") << "a: 1" << "b" << "" << "a: 1;";
+    }
+    void setAndRemove()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, name);
+        QFETCH(QString, value);
+        QFETCH(QString, written);
+        CStyleDeclList d;
+        d.Parse(text);
+        d.Set(name, value);
+        QCOMPARE(d.ToText(), written);
+    }
+
+    void rules_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("parsed");
+        QTest::addColumn<int>("selectors");
+        QTest::addColumn<QString>("written");  // multi-line block
+        QTest::newRow("class, pseudo-class, id and descendant")
+            << "P.note:hover, DIV#top A {color: red}" << true << 2
+            << "P.note:hover, DIV#top A {\r\n\tcolor: red;\r\n}";
+        QTest::newRow("line breaks inside the rule")
+            << "H1,\r\nH2 {\r\n color: red;\r\n margin: 0 }" << true << 2
+            << "H1,H2 {\r\n\tcolor: red;\r\n\tmargin: 0;\r\n}";
+        QTest::newRow("trailing comma") << "P, {a:b}" << true << 1 << "P {\r\n\ta: b;\r\n}";
+        QTest::newRow("empty piece between commas")
+            << "P,,B {a:b}" << true << 3 << "P,,B {\r\n\ta: b;\r\n}";
+        QTest::newRow("element and pseudo-class only")
+            << "A:link {}" << true << 1 << "A:link {\r\n}";
+        QTest::newRow("no closing brace keeps the selectors")
+            << "P.x {a: b" << false << 1 << "P.x {\r\n}";
+        QTest::newRow("no brace at all") << "a: b" << false << 0 << " {\r\n}";
+    }
+    void rules()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, parsed);
+        QFETCH(int, selectors);
+        QFETCH(QString, written);
+        CStyleRule r;
+        QCOMPARE(r.ParseRule(text), parsed);
+        QCOMPARE(int(r.selectors.size()), selectors);
+        QCOMPARE(r.ToText(false, true), written);
+    }
+
+    void simpleSelectorParts()
+    {
+        CStyleRule r;
+        r.ParseSelectors(QStringLiteral("P.note:hover, DIV#top A"));
+        QCOMPARE(r.selectors.size(), size_t(2));
+        const CStyleSimpleSelector& p = r.selectors[0].parts[0];
+        QCOMPARE(p.element, QStringLiteral("P"));
+        QCOMPARE(p.classOrId, QStringLiteral("note"));
+        QCOMPARE(p.pseudo, QStringLiteral("hover"));
+        QVERIFY(!p.isId);
+        const auto& d = r.selectors[1].parts;
+        QCOMPARE(d.size(), size_t(3));
+        QVERIFY(d[0].IsEmpty());
+        QCOMPARE(d[1].element, QStringLiteral("DIV"));
+        QCOMPARE(d[1].classOrId, QStringLiteral("top"));
+        QVERIFY(d[1].isId);
+        QCOMPARE(d[2].element, QStringLiteral("A"));
+        QCOMPARE(r.ToText(false, false), QStringLiteral("P.note:hover, DIV#top A {}"));
+    }
+
+    void sheets_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("rules");
+        QTest::addColumn<QString>("trailing");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("comment, rule and HTML comment")
+            << "/* head */\r\nP {color: red}\r\n-->" << 1 << "-->"
+            << "/* head */\r\nP {\r\n\tcolor: red;\r\n}\r\n-->";
+        QTest::newRow("no closing brace: all trailing") << "P {color: red" << 0 << "P {color: red"
+                                                       << "P {color: red";
+        QTest::newRow("consecutive comments belong together")
+            << "/*a*/ /*b*/\r\nP{}" << 1 << "" << "/*a*/ /*b*/\r\nP {\r\n}\r\n";
+        QTest::newRow("blank lines between rules go")
+            << "A{}\r\n\r\nB{x:y}" << 2 << "" << "A {\r\n}\r\nB {\r\n\tx: y;\r\n}\r\n";
+        QTest::newRow("closing brace inside a comment within a rule ends it")
+            << "P {a:b /* } */ c:d}" << 1 << " */ c:d}" << "P {\r\n\ta: b /*;\r\n}\r\n */ c:d}";
+        QTest::newRow("comment that never ends") << "/* open\r\nP{a:b}" << 0
+                                                << "/* open\r\nP{a:b}" << "/* open\r\nP{a:b}";
+        QTest::newRow("stray closing brace kept before the next rule")
+            << "x }\r\nP{a:b}" << 1 << "" << "x }\r\nP {\r\n\ta: b;\r\n}\r\n";
+        QTest::newRow("stray closing brace at the end kept")
+            << "P{a:b}\r\n}" << 1 << "}" << "P {\r\n\ta: b;\r\n}\r\n}";
+        QTest::newRow("unbalanced opening braces: the inner text is a name")
+            << "A { B { c: d }" << 1 << "" << "A {\r\n\tB { c: d;\r\n}\r\n";
+        QTest::newRow("empty text") << "" << 0 << "" << "";
+    }
+    void sheets()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, rules);
+        QFETCH(QString, trailing);
+        QFETCH(QString, written);
+        CStyleSheet s;
+        s.ParseSheet(text);
+        QCOMPARE(int(s.rules.size()), rules);
+        QCOMPARE(s.trailing, trailing);
+        QCOMPARE(s.ToText(), written);
+        // Writing is stable: the written sheet reads back to the same text.
+        CStyleSheet again;
+        again.ParseSheet(written);
+        QCOMPARE(again.ToText(), written);
+    }
+
+    void hostileSheetsEnd_data()
+    {
+        QTest::addColumn<QString>("text");
+        const QString longValue(100000, u'x');
+        QTest::newRow("100000-character value") << "P {a: " + longValue + "}";
+        QTest::newRow("100000 closing braces") << QString(100000, u'}');
+        QTest::newRow("100000 opening braces") << QString(100000, u'{') + u'}';
+        QTest::newRow("100000 comment openers") << QString(50000, u'/') + QString(50000, u'*');
+        QTest::newRow("unterminated quote in value") << "P {font: 'a b c}";
+    }
+    void hostileSheetsEnd()
+    {
+        QFETCH(QString, text);
+        CStyleSheet s;
+        s.ParseSheet(text);
+        const QString written = s.ToText();
+        CStyleSheet again;
+        again.ParseSheet(written);
+        QCOMPARE(again.ToText(), written);
+    }
+
+    void numbers_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("number");
+        QTest::addColumn<int>("unit");
+        QTest::newRow("em") << "12.5em" << "12.5" << 6;
+        QTest::newRow("no unit") << "12" << "12" << -1;
+        QTest::newRow("percent") << "-50%" << "-50" << 5;
+        QTest::newRow("unknown unit") << "3vw" << "3" << -1;
+        QTest::newRow("unit case matters") << "3PX" << "3" << -1;
+        QTest::newRow("keyword reads as its label") << "thick" << "太い" << -1;
+        QTest::newRow("no number") << "auto" << "" << -1;
+    }
+    void numbers()
+    {
+        QFETCH(QString, value);
+        QFETCH(QString, number);
+        QFETCH(int, unit);
+        QString n;
+        int u = 99;
+        ReadStyleNumber(value, {{QStringLiteral("太い"), QStringLiteral("thick")}}, n, u);
+        QCOMPARE(n, number);
+        QCOMPARE(u, unit);
+    }
+
+    void numberWriting()
+    {
+        QCOMPARE(StyleNumberText(QStringLiteral("3"), CStyleUnits::Find(QStringLiteral("pc"))),
+                 QStringLiteral("3pc"));
+        QCOMPARE(StyleNumberText(QStringLiteral("3"), -1), QStringLiteral("3"));
+        QCOMPARE(StyleNumberText(QString(), 0), QString());
+        CStyleDeclList d;
+        d.Parse(QStringLiteral("width: 1px"));
+        d.SetNumber(QStringLiteral("width"), QString(), 0);
+        QVERIFY(d.IsEmpty());
+    }
+
+    void valueHelpers_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("in");
+        QTest::addColumn<QString>("out");
+        QTest::newRow("url read") << "url" << "url( 'a.gif' )" << "a.gif";
+        QTest::newRow("url read double quotes") << "url" << "url(\"b c.png\")" << "b c.png";
+        QTest::newRow("no url") << "url" << "none" << "none";
+        QTest::newRow("colour write hex") << "colorOut" << "ff00AA" << "#ff00AA";
+        QTest::newRow("colour write name") << "colorOut" << "red" << "red";
+        QTest::newRow("colour write short") << "colorOut" << "#f00" << "#f00";
+        QTest::newRow("colour write six non-hex") << "colorOut" << "abcdeg" << "abcdeg";
+        QTest::newRow("colour read") << "colorIn" << "#ff00aa" << "ff00aa";
+        QTest::newRow("colour read short") << "colorIn" << "#f00" << "#f00";
+        QTest::newRow("family quoted") << "family" << "MS Gothic,serif" << "'MS Gothic',serif";
+        QTest::newRow("family already quoted") << "family" << "'A B',\"C D\"" << "'A B',\"C D\"";
+        QTest::newRow("family blank after comma") << "family" << "Arial, sans-serif"
+                                                  << "Arial,sans-serif";
+        QTest::newRow("shorthand url") << "shortUrl" << "url(a.gif)" << "a.gif";
+    }
+    void valueHelpers()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, in);
+        QFETCH(QString, out);
+        if (kind == u"url")
+            QCOMPARE(ReadStyleUrl(in), out);
+        else if (kind == u"colorOut")
+            QCOMPARE(StyleColorText(in), out);
+        else if (kind == u"colorIn")
+            QCOMPARE(ReadStyleColor(in), out);
+        else if (kind == u"family")
+            QCOMPARE(StyleFontFamilyList(in), out);
+        else
+            QCOMPARE(ReadShorthandUrl(in), out);
+    }
+
+    void urlWriting()
+    {
+        CStyleDeclList d;
+        d.SetUrl(QStringLiteral("background-image"), QStringLiteral("a.gif"));
+        QCOMPARE(d.ToText(), QStringLiteral("background-image: url('a.gif');"));
+        d.SetUrl(QStringLiteral("background-image"), QString());
+        QVERIFY(d.IsEmpty());
+    }
+
+    void tokens_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QStringList>("tokens");
+        QTest::newRow("blanks") << "  a  b c " << QStringList{"a", "b", "c"};
+        QTest::newRow("quoted with blank")
+            << "bold 'MS Gothic' serif" << QStringList{"bold", "'MS Gothic'", "serif"};
+        QTest::newRow("character after quote skipped")
+            << "'A B',serif" << QStringList{"'A B'", "serif"};
+        QTest::newRow("quote never closes") << "a \"b c" << QStringList{"a", "\"b c"};
+        QTest::newRow("empty") << "" << QStringList{};
+    }
+    void tokens()
+    {
+        QFETCH(QString, value);
+        QFETCH(QStringList, tokens);
+        QCOMPARE(StyleTokenize(value), tokens);
+    }
+
+    void fourSides_data()
+    {
+        QTest::addColumn<QStringList>("tokens");
+        QTest::addColumn<QStringList>("sides");
+        QTest::newRow("one") << QStringList{"1"} << QStringList{"1", "1", "1", "1"};
+        QTest::newRow("two") << QStringList{"1", "2"} << QStringList{"1", "2", "1", "2"};
+        QTest::newRow("three") << QStringList{"1", "2", "3"} << QStringList{"1", "2", "3", "2"};
+        QTest::newRow("four") << QStringList{"1", "2", "3", "4"}
+                              << QStringList{"1", "2", "3", "4"};
+        QTest::newRow("five leaves sides") << QStringList{"1", "2", "3", "4", "5"}
+                                           << QStringList{"x", "x", "x", "x"};
+    }
+    void fourSides()
+    {
+        QFETCH(QStringList, tokens);
+        QFETCH(QStringList, sides);
+        std::array<QString, 4> s{"x", "x", "x", "x"};
+        QCOMPARE(StyleFourSides(tokens, s), int(tokens.size()));
+        QCOMPARE(QStringList(s.begin(), s.end()), sides);
+    }
+
+    void keywordIndex()
+    {
+        CStyleDeclList d;
+        d.Parse(QStringLiteral("cursor: POINTER; float: sideways"));
+        const QStringList cursors{"auto", "default", "pointer"};
+        QCOMPARE(d.KeywordIndex(QStringLiteral("cursor"), cursors), 2);
+        QCOMPARE(d.KeywordIndex(QStringLiteral("float"), cursors), 0);
+        QCOMPARE(d.KeywordIndex(QStringLiteral("clear"), cursors), 0);
+    }
+};
+KELVO_TEST(TestStyleModel, "StyleModel");
+#include "tst_StyleModel.moc"
