@@ -1,0 +1,406 @@
+#include "core/style/StyleCommands.h"
+
+#include "core/app/CKelvoApp.h"
+#include "core/app/CommandTable.h"
+#include "core/app/FormModel.h"
+#include "core/app/Ui.h"
+#include "core/doc/CKelvoDoc.h"
+#include "core/edit/CKelvoView.h"
+#include "core/edit/EditBuffer.h"
+#include "core/style/CStyleDlg.h"
+#include "core/style/CStyleListDlg.h"
+#include "core/style/CStyleSelectorDlg.h"
+#include "core/style/StyleCommandIds.h"
+#include "core/tags/CTagObj.h"
+#include "core/tags/TagView.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+const QString kSaveFirst = QStringLiteral("ファイルを保存してください");
+
+bool IsCssDocument(const QString& path)
+{
+    return QFileInfo(path).suffix().compare(u"css", Qt::CaseInsensitive) == 0;
+}
+
+QString DocumentFolder(const QString& path)
+{
+    return QFileInfo(path).absolutePath();
+}
+
+// The STYLE element of an HTML text: the start tag, the end tag and the
+// text between. Letter case is ignored, so a STYLE area inserted with
+// lower-case tags is found again.
+struct StyleElement {
+    int bodyStart = 0;  // just after the ">" of the start tag
+    int bodyEnd = 0;    // the "<" of "</STYLE"
+};
+
+std::optional<StyleElement> FindStyleElement(const QString& text)
+{
+    qsizetype open = 0;
+    for (;;) {
+        open = text.indexOf(QStringLiteral("<style"), open, Qt::CaseInsensitive);
+        if (open < 0)
+            return std::nullopt;
+        const qsizetype after = open + 6;
+        if (after < text.size() && (text[after] == u'>' || text[after].isSpace()))
+            break;
+        open = after;
+    }
+    const qsizetype gt = text.indexOf(u'>', open);
+    if (gt < 0)
+        return std::nullopt;
+    const qsizetype close = text.indexOf(QStringLiteral("</style"), gt + 1, Qt::CaseInsensitive);
+    if (close < 0)
+        return std::nullopt;
+    return StyleElement{static_cast<int>(gt + 1), static_cast<int>(close)};
+}
+
+// The rule of the selection, or one made in the selector dialog.
+std::optional<CStyleRule> RuleFromSelectorDialog(CKelvoApp& app)
+{
+    CStyleSelectorDlg selector(&app, app.Doc().GetPathName());
+    if (!selector.DoModal(app.GetUi()))
+        return std::nullopt;
+    return selector.rule;
+}
+
+void EditRuleAndReplace(CKelvoApp& app, CStyleRule rule)
+{
+    CStyleDlg dlg(&app);
+    dlg.rule = std::move(rule);
+    dlg.documentPath = app.Doc().GetPathName();
+    if (dlg.DoModal(app.GetUi()))
+        app.View().InsertTagText(dlg.rule.ToText(false, true), true);
+}
+
+void OnStyleArea(CKelvoView& view)
+{
+    CTagObj style(QStringLiteral("STYLE"));
+    style.SetInnerText(QStringLiteral("<!--\r\n") + TagView(view).GetSelectionText()
+                       + QStringLiteral("\r\n-->"));
+    view.InsertTagText(style.GetElement(true) + QStringLiteral("\r\n"), true);
+}
+
+void OnNewRule(CKelvoApp& app)
+{
+    if (auto rule = RuleFromSelectorDialog(app))
+        EditRuleAndReplace(app, *rule);
+}
+
+void OnEditRule(CKelvoApp& app)
+{
+    const QString selection = TagView(app.View()).GetSelectionText();
+    if (selection.isEmpty()) {
+        OnNewRule(app);
+        return;
+    }
+    CStyleRule rule;
+    if (!rule.ParseRule(selection))
+        rule = CStyleRule();
+    EditRuleAndReplace(app, rule);
+}
+
+void OnInlineStyleOnly(CKelvoApp& app)
+{
+    QString text;
+    if (EditInlineStyle(app, text, app.Doc().GetPathName()))
+        app.View().InsertTagText(QStringLiteral("STYLE=\"") + text + u'"', true);
+}
+
+QString ChooserFolder(CKelvoApp& app, const QString& href, const QString& documentPath)
+{
+    if (!href.isEmpty() && !documentPath.isEmpty() && !href.contains(QStringLiteral("://"))
+        && !href.startsWith(u'/'))
+        return QFileInfo(QDir(DocumentFolder(documentPath)).filePath(href)).absolutePath();
+    if (app.GetProfileInt(QStringLiteral("System"), QStringLiteral("OpenDirCurrent"), 1) != 0
+        && !documentPath.isEmpty())
+        return DocumentFolder(documentPath);
+    const QString folder =
+        app.GetProfileString(QStringLiteral("System"), QStringLiteral("OpenDir"), QString());
+    return folder.isEmpty() ? CKelvoApp::DefaultDocumentsFolder() : folder;
+}
+
+void OnExternalStyleSheet(CKelvoApp& app)
+{
+    CKelvoView& view = app.View();
+    EditBuffer& buffer = view.Buffer();
+    TagView tags(view);
+    int start = 0, end = 0;
+    buffer.GetSel(start, end);
+    CTagObj tag;
+    if (tags.SelectTagAtCaret()
+        && TagView::GetTagName(tags.GetSelectionText()).compare(u"LINK", Qt::CaseInsensitive) == 0) {
+        tag.Parse(tags.GetSelectionText());
+    } else {
+        buffer.SetSel(start, end);
+        tag.Parse(QStringLiteral("<LINK REL=\"stylesheet\" TYPE=\"text/css\">"));
+    }
+    const QString documentPath = app.Doc().GetPathName();
+    Ui& ui = app.GetUi();
+
+    FormModel form;
+    form.title = QStringLiteral("外部スタイルシート");
+    FormField& href = form.Add(FieldKind::File, QStringLiteral("ファイル名(&F):"),
+                               QStringLiteral("HREF"));
+    href.text = tag.GetAttr(QStringLiteral("HREF"));
+    href.browse = [&app, &ui, documentPath](FormModel& m) {
+        Ui::FileDialog d;
+        d.title = QStringLiteral("ﾌｧｲﾙ名の入力");
+        d.filter = QStringLiteral("ｽﾀｲﾙｼｰﾄ(*.css) |*.css|全てのﾌｧｲﾙ(*.*) |*.*||");
+        d.defaultExtension = QStringLiteral("css");
+        d.initialName = QStringLiteral("*.css");
+        d.hideReadOnly = true;
+        d.fileMustExist = true;
+        d.initialFolder = ChooserFolder(app, m[QStringLiteral("HREF")].text, documentPath);
+        const std::optional<QString> path = ui.ChooseFile(d);
+        if (!path)
+            return;
+        m[QStringLiteral("HREF")].text =
+            documentPath.isEmpty() ? QFileInfo(*path).fileName()
+                                   : QDir(DocumentFolder(documentPath)).relativeFilePath(*path);
+    };
+    bool open = false;
+    form.Add(FieldKind::Button, QStringLiteral("開く(&O)"), QStringLiteral("open")).action =
+        [&open](FormModel& m) {
+            open = true;
+            m.acceptNow = true;
+        };
+    if (ui.RunForm(form) != Ui::Answer::Ok)
+        return;
+    const QString file = form[QStringLiteral("HREF")].text.trimmed();
+    tag.SetAttr(QStringLiteral("HREF"), file);
+    view.InsertTagText(tag.GetStartTag(), true);
+    if (!open || file.contains(QStringLiteral("://")))
+        return;
+    if (documentPath.isEmpty()) {
+        ui.Message(kSaveFirst);
+        return;
+    }
+    app.OpenDocumentFile(QDir::cleanPath(QDir(DocumentFolder(documentPath)).filePath(file)));
+}
+
+void OnStyleList(CKelvoApp& app)
+{
+    CKelvoView& view = app.View();
+    EditBuffer& buffer = view.Buffer();
+    const QString documentPath = app.Doc().GetPathName();
+    const QString text = buffer.GetText();
+    const bool css = IsCssDocument(documentPath);
+    std::optional<StyleElement> element;
+    QString source;
+    bool commented = false;
+    if (css) {
+        source = text;
+    } else {
+        element = FindStyleElement(text);
+        if (element) {
+            source = text.mid(element->bodyStart, element->bodyEnd - element->bodyStart);
+            commented = source.contains(QStringLiteral("<!--"));
+            source.remove(QStringLiteral("<!--"));
+            source.remove(QStringLiteral("-->"));
+            const auto edge = [](QChar c) { return c == u'\r' || c == u'\n' || c == u'\t'; };
+            qsizetype a = 0, b = source.size();
+            while (a < b && edge(source[a]))
+                ++a;
+            while (b > a && edge(source[b - 1]))
+                --b;
+            source = source.mid(a, b - a);
+        }
+    }
+    CStyleListDlg dlg(&app, documentPath);
+    dlg.sheet.ParseSheet(source);
+    if (!dlg.DoModal(app.GetUi()))
+        return;
+    const QString sheet = dlg.sheet.ToText();
+    if (css) {
+        buffer.SetSel(0, buffer.GetTextLength());
+        view.InsertTagText(sheet, false);
+        buffer.SetSel(0, 0);
+        buffer.ScrollCaret();
+        return;
+    }
+    if (element) {
+        buffer.SetSel(element->bodyStart, element->bodyEnd);
+        buffer.ReplaceSel(commented ? QStringLiteral("\r\n<!--\r\n") + sheet
+                                          + QStringLiteral("\r\n-->")
+                                    : sheet);
+        return;
+    }
+    // No STYLE element yet: a new one goes at the end of the HEAD, or at the
+    // caret in a document without one; nothing of the text is replaced.
+    int start = 0, end = 0;
+    buffer.GetSel(start, end);
+    const qsizetype headEnd = text.indexOf(QStringLiteral("</head"), 0, Qt::CaseInsensitive);
+    const int at = headEnd >= 0 ? static_cast<int>(headEnd) : start;
+    buffer.SetSel(at, at);
+    CTagObj style(QStringLiteral("STYLE"));
+    style.SetInnerText(QStringLiteral("<!--\r\n") + sheet + QStringLiteral("\r\n-->"));
+    view.InsertTagText(style.GetElement(true) + QStringLiteral("\r\n"), false);
+}
+
+} // namespace
+
+std::optional<std::pair<int, int>> FindStyleRuleAt(const QString& text, int position)
+{
+    const int n = static_cast<int>(text.size());
+    if (position < 0 || position > n)
+        return std::nullopt;
+    bool brace = false;
+    int end = position;
+    int i = position;
+    for (; i < n; ++i) {
+        const QChar c = text[i];
+        const QChar next = i + 1 < n ? text[i + 1] : QChar();
+        if (c == u'{') {
+            brace = true;
+        } else if (c == u'}') {
+            end = i + 1;
+            break;
+        } else if (c == u'<') {
+            end = i;
+            break;
+        } else if (c == u'>' || (c == u'*' && next == u'/') || (c == u'/' && next == u'*')) {
+            return std::nullopt;
+        }
+    }
+    if (i == n)
+        end = position;
+    int start = -1;
+    for (i = position - 1; i >= 0; --i) {
+        const QChar c = text[i];
+        const QChar before = i > 0 ? text[i - 1] : QChar();
+        if (c == u'{') {
+            brace = true;
+        } else if (c == u'}' || c == u'>') {
+            if (c == u'>' && i >= 2 && text[i - 1] == u'-' && text[i - 2] == u'-')
+                return std::nullopt;  // the end of an HTML comment
+            if (!brace)
+                return std::nullopt;
+            start = i + 1;
+            break;
+        } else if (c == u'-' && i >= 3 && text.mid(i - 3, 4) == u"<!--") {
+            if (!brace)
+                return std::nullopt;
+            start = i + 1;
+            break;
+        } else if (c == u'/') {
+            if (before == u'*') {
+                start = i + 1;
+                break;
+            }
+            start = 0;
+            break;
+        } else if (c == u'*' && before == u'/') {
+            return std::nullopt;
+        } else if (c == u'<') {
+            return std::nullopt;
+        }
+    }
+    if (start < 0) {
+        if (!brace)
+            return std::nullopt;
+        start = 0;
+    }
+    if (end - start > 2)
+        while (start < end && (text[start] == u'\r' || text[start] == u'\n'))
+            ++start;
+    if (end <= start)
+        return std::nullopt;
+    return std::make_pair(start, end);
+}
+
+bool EditInlineStyle(CKelvoApp& app, QString& declarationText, const QString& documentPath)
+{
+    CStyleDlg dlg(&app);
+    dlg.inlineStyle = true;
+    dlg.documentPath = documentPath;
+    dlg.rule.declarations.Parse(declarationText);
+    if (!dlg.DoModal(app.GetUi()))
+        return false;
+    declarationText = dlg.rule.ToText(true, false);
+    return true;
+}
+
+bool EditRuleAtCaret(CKelvoView& view)
+{
+    CKelvoApp& app = view.App();
+    EditBuffer& buffer = view.Buffer();
+    const QString text = buffer.GetText();
+    int start = 0, end = 0;
+    buffer.GetSel(start, end);
+    if (!IsCssDocument(app.Doc().GetPathName())) {
+        const auto element = FindStyleElement(text);
+        if (!element || start < element->bodyStart || start > element->bodyEnd)
+            return false;
+    }
+    // A rule selected already (by an earlier step) is taken as it is.
+    const QString selection = text.mid(start, end - start);
+    if (!(end > start && selection.contains(u'{') && selection.trimmed().endsWith(u'}'))) {
+        const auto rule = FindStyleRuleAt(text, start);
+        if (!rule)
+            return false;
+        buffer.SetSel(rule->first, rule->second);
+        buffer.ScrollCaret();
+    }
+    OnEditRule(app);
+    return true;
+}
+
+bool EditElementClassAndStyle(CKelvoView& view, const QString& name)
+{
+    CKelvoApp& app = view.App();
+    TagView tags(view);
+    QStringList classes;
+    tags.CollectStyleClasses(name, classes);
+    const QString selection = tags.GetSelectionText();
+    const bool existing = TagView::IsSelectedStartTag(selection, name);
+    CTagObj tag(name);
+    if (existing)
+        tag.Parse(selection);
+    QString style = tag.GetAttr(QStringLiteral("STYLE"));
+
+    FormModel form;
+    form.title = QStringLiteral("タグの修正");
+    form.Add(FieldKind::Label, QStringLiteral("タグ名:"), QStringLiteral("name")).text = name;
+    FormField& cls = form.Add(FieldKind::Class, QStringLiteral("クラス名(&C):"), QStringLiteral("CLASS"));
+    cls.choices = classes;
+    cls.text = tag.GetAttr(QStringLiteral("CLASS"));
+    const QString documentPath = app.Doc().GetPathName();
+    form.Add(FieldKind::Button, QStringLiteral("スタイル"), QStringLiteral("STYLE")).action =
+        [&app, &style, documentPath](FormModel&) {
+            CStyleDeclList decls;
+            decls.Parse(style);
+            QString text = decls.ToText();
+            if (EditInlineStyle(app, text, documentPath))
+                style = text;
+        };
+    if (app.GetUi().RunForm(form) != Ui::Answer::Ok)
+        return false;
+    // The tag keeps its other attributes: only CLASS and STYLE are this
+    // dialog's to change.
+    tag.SetAttr(QStringLiteral("CLASS"), form[QStringLiteral("CLASS")].text.trimmed());
+    CStyleDeclList decls;
+    decls.Parse(style);
+    tag.SetAttr(QStringLiteral("STYLE"), decls.IsEmpty() ? QString() : decls.ToText());
+    QString result = tag.GetStartTag();
+    if (!existing)
+        result += selection + QStringLiteral("</") + name + u'>';
+    view.InsertTagText(result, true);
+    return true;
+}
+
+void RegisterStyleCommands(CKelvoApp& app)
+{
+    CommandTable& table = app.Commands();
+    table.Register(cmd::StyleArea, [&app] { OnStyleArea(app.View()); });
+    table.Register(cmd::StyleRuleNew, [&app] { OnNewRule(app); });
+    table.Register(cmd::StyleRuleEdit, [&app] { OnEditRule(app); });
+    table.Register(cmd::ExternalStyleSheet, [&app] { OnExternalStyleSheet(app); });
+    table.Register(cmd::InlineStyleOnly, [&app] { OnInlineStyleOnly(app); });
+    table.Register(cmd::StyleList, [&app] { OnStyleList(app); });
+}

@@ -1,0 +1,366 @@
+#include "TestFiles.h"
+#include "TestRegistry.h"
+
+#include "core/style/CStyleDlg.h"
+#include "core/style/CStylePage.h"
+#include "core/style/StyleCommandIds.h"
+#include "core/style/StyleCommands.h"
+
+#include <QTest>
+
+namespace {
+
+Ui::Answer AnswerOf(const QString& word)
+{
+    if (word == u"yes")
+        return Ui::Answer::Yes;
+    if (word == u"no")
+        return Ui::Answer::No;
+    if (word == u"cancel")
+        return Ui::Answer::Cancel;
+    return Ui::Answer::Ok;
+}
+
+// Answers and "NAME=VALUE" fields in the order the dialogs take them.
+void Script(TestEditor& t, const QStringList& answers, const QStringList& fields)
+{
+    for (const QString& a : answers)
+        t.Ui().QueueAnswer(AnswerOf(a));
+    for (const QString& f : fields) {
+        const qsizetype eq = f.indexOf(u'=');
+        t.Ui().QueueField(f.left(eq), f.mid(eq + 1));
+    }
+}
+
+const QString kHead = QStringLiteral("<HTML><HEAD><TITLE>t</TITLE></HEAD><BODY>x</BODY></HTML>");
+
+} // namespace
+
+class TestStyleCommands : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void commands_data()
+    {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("selStart");
+        QTest::addColumn<int>("selEnd");
+        QTest::addColumn<QStringList>("answers");
+        QTest::addColumn<QStringList>("fields");
+        QTest::addColumn<QString>("expected");
+
+        QTest::newRow("STYLE area around an empty selection")
+            << cmd::StyleArea << "" << 0 << 0 << QStringList{} << QStringList{}
+            << "<STYLE>\r\n<!--\r\n\r\n-->\r\n</STYLE>\r\n";
+        QTest::newRow("STYLE area around rules")
+            << cmd::StyleArea << "P{}" << 0 << 3 << QStringList{} << QStringList{}
+            << "<STYLE>\r\n<!--\r\nP{}\r\n-->\r\n</STYLE>\r\n";
+
+        QTest::newRow("bare STYLE attribute")
+            << cmd::InlineStyleOnly << "<P >" << 3 << 3 << QStringList{"ok", "yes"}
+            << QStringList{"color=ff0000", "cursor=十字"}
+            << "<P STYLE=\"color: #ff0000;cursor: crosshair;\">";
+        QTest::newRow("No to the question inserts nothing")
+            << cmd::InlineStyleOnly << "<P >" << 3 << 3 << QStringList{"ok", "no"}
+            << QStringList{"color=ff0000"} << "<P >";
+        QTest::newRow("question unanswered is No")
+            << cmd::InlineStyleOnly << "<P >" << 3 << 3 << QStringList{}
+            << QStringList{"color=ff0000"} << "<P >";
+
+        const QString rule = QStringLiteral("P {color: red; border: solid 1px #000000}");
+        QTest::newRow("only the opened font page writes")
+            << cmd::StyleRuleEdit << rule << 0 << int(rule.size()) << QStringList{"ok", "yes"}
+            << QStringList{"font-family=MS Gothic"}
+            << "P {\r\n\tcolor: red;\r\n\tborder: solid 1px #000000;\r\n"
+               "\tfont-family: 'MS Gothic';\r\n}";
+        QTest::newRow("opened border page rewrites its group")
+            << cmd::StyleRuleEdit << rule << 0 << int(rule.size()) << QStringList{"ok", "yes"}
+            << QStringList{"border-width-unit=ポイント"}
+            << "P {\r\n\tcolor: red;\r\n\tborder: solid #000000 1pt;\r\n}";
+        QTest::newRow("No leaves the rule unchanged")
+            << cmd::StyleRuleEdit << rule << 0 << int(rule.size()) << QStringList{"ok", "no"}
+            << QStringList{"font-family=Arial"} << rule;
+        QTest::newRow("cancel leaves the rule unchanged")
+            << cmd::StyleRuleEdit << rule << 0 << int(rule.size()) << QStringList{"cancel"}
+            << QStringList{} << rule;
+        QTest::newRow("target edited becomes the selectors")
+            << cmd::StyleRuleEdit << "P{}" << 0 << 3 << QStringList{"ok", "yes"}
+            << QStringList{"target=H1, H2"} << "H1, H2 {\r\n}";
+        QTest::newRow("selection without a rule gives an empty rule")
+            << cmd::StyleRuleEdit << "text" << 0 << 4 << QStringList{"ok", "yes"}
+            << QStringList{"target=P", "float=左"} << "P {\r\n\tfloat: left;\r\n}";
+        QTest::newRow("margins of all four sides in the shorthand")
+            << cmd::StyleRuleEdit << "P{}" << 0 << 3 << QStringList{"ok", "yes"}
+            << QStringList{"margin-top=1", "margin-right=2", "margin-bottom=3",
+                           "margin-left=4", "margin-left-unit=文字"}
+            << "P {\r\n\tmargin: 1px 2px 3px 4em;\r\n}";
+        QTest::newRow("border side dialog writes the side")
+            << cmd::StyleRuleEdit << "P{}" << 0 << 3 << QStringList{"ok", "ok", "yes"}
+            << QStringList{"border-top=", "枠線の種類=点線", "色=ff0000", "枠線の太さ=2",
+                           "単位=ピクセル"}
+            << "P {\r\n\tborder-top: dotted #ff0000 2px;\r\n}";
+        QTest::newRow("side dialog width keyword")
+            << cmd::StyleRuleEdit << "P{}" << 0 << 3 << QStringList{"ok", "ok", "yes"}
+            << QStringList{"border-left=", "枠線の太さ=太い"}
+            << "P {\r\n\tborder-left-width: thick;\r\n}";
+        QTest::newRow("side dialog cancelled")
+            << cmd::StyleRuleEdit << "P{}" << 0 << 3 << QStringList{"cancel", "ok", "yes"}
+            << QStringList{"border-left=", "枠線の太さ=太い"} << "P {\r\n}";
+
+        QTest::newRow("new rule through the selector dialog")
+            << cmd::StyleRuleNew << "" << 0 << 0 << QStringList{"ok", "ok", "yes"}
+            << QStringList{"element=P", "class=note", "pseudo=最初の一行", "text-align=中央"}
+            << "P.note:first-line {\r\n\ttext-align: center;\r\n}";
+        QTest::newRow("edit rule on an empty selection asks for the selector")
+            << cmd::StyleRuleEdit << "" << 0 << 0 << QStringList{"ok", "ok", "yes"}
+            << QStringList{"element=A", "ID指定=1", "class=top", "pseudo=hover"}
+            << "A#top:hover {\r\n}";
+        QTest::newRow("new rule cancelled in the selector dialog")
+            << cmd::StyleRuleNew << "x" << 0 << 0 << QStringList{"cancel"} << QStringList{}
+            << "x";
+        QTest::newRow("selector dialog hands on to the multiple selectors")
+            << cmd::StyleRuleNew << "" << 0 << 0
+            << QStringList{"ok", "ok", "ok", "yes"}
+            << QStringList{"element=H1", "multiple=", "add=", "element=H2"}
+            << "H1,H2 {\r\n}";
+        QTest::newRow("descendant selector")
+            << cmd::StyleRuleNew << "" << 0 << 0
+            << QStringList{"ok", "ok", "ok", "yes"}
+            << QStringList{"element=DIV", "descendant=", "add=", "element=A"}
+            << "DIV A {\r\n}";
+        QTest::newRow("descendant moved up")
+            << cmd::StyleRuleNew << "" << 0 << 0
+            << QStringList{"ok", "ok", "ok", "yes"}
+            << QStringList{"element=DIV", "descendant=", "add=", "element=A", "list=1", "up="}
+            << "A DIV {\r\n}";
+
+        QTest::newRow("style list round trip with comment markers")
+            << cmd::StyleList << "<STYLE><!-- P {color: red} --></STYLE>" << 0 << 0
+            << QStringList{"ok"} << QStringList{}
+            << "<STYLE>\r\n<!--\r\nP {\r\n\tcolor: red;\r\n}\r\n \r\n--></STYLE>";
+        QTest::newRow("style list without comment markers")
+            << cmd::StyleList << "<style>\r\nP{a:b}\r\n</style>" << 0 << 0 << QStringList{"ok"}
+            << QStringList{} << "<style>P {\r\n\ta: b;\r\n}\r\n</style>";
+        QTest::newRow("style list delete asks and removes")
+            << cmd::StyleList << "<STYLE>A{}B{}</STYLE>" << 0 << 0 << QStringList{"ok", "ok"}
+            << QStringList{"list=0", "delete="} << "<STYLE>B {\r\n}\r\n</STYLE>";
+        QTest::newRow("style list move down")
+            << cmd::StyleList << "<STYLE>A{}B{}</STYLE>" << 0 << 0 << QStringList{"ok"}
+            << QStringList{"list=0", "down="} << "<STYLE>B {\r\n}\r\nA {\r\n}\r\n</STYLE>";
+        QTest::newRow("style list cancelled")
+            << cmd::StyleList << "<STYLE>A{}</STYLE>" << 0 << 0 << QStringList{"ok", "cancel"}
+            << QStringList{"list=0", "delete="} << "<STYLE>A{}</STYLE>";
+        QTest::newRow("style list without STYLE puts one in the HEAD")
+            << cmd::StyleList << kHead << 50 << 50 << QStringList{"ok", "ok", "yes", "ok"}
+            << QStringList{"add=", "element=P", "color=0000ff"}
+            << "<HTML><HEAD><TITLE>t</TITLE><STYLE>\r\n<!--\r\nP {\r\n\tcolor: #0000ff;\r\n}"
+               "\r\n\r\n-->\r\n</STYLE>\r\n</HEAD><BODY>x</BODY></HTML>";
+        QTest::newRow("style list without HEAD inserts at the caret")
+            << cmd::StyleList << "abc" << 1 << 2 << QStringList{"ok"} << QStringList{}
+            << "a<STYLE>\r\n<!--\r\n\r\n-->\r\n</STYLE>\r\nbc";
+
+        QTest::newRow("external style sheet, new LINK")
+            << cmd::ExternalStyleSheet << "x" << 0 << 0 << QStringList{"ok"}
+            << QStringList{"HREF=a.css"}
+            << "<LINK REL=\"stylesheet\" TYPE=\"text/css\" HREF=\"a.css\">x";
+        QTest::newRow("external style sheet edits the LINK at the caret")
+            << cmd::ExternalStyleSheet << "<link rel=stylesheet href=old.css>" << 5 << 5
+            << QStringList{"ok"} << QStringList{"HREF=new.css"}
+            << "<link rel=\"stylesheet\" href=\"new.css\">";
+    }
+    void commands()
+    {
+        QFETCH(int, command);
+        QFETCH(QString, text);
+        QFETCH(int, selStart);
+        QFETCH(int, selEnd);
+        QFETCH(QStringList, answers);
+        QFETCH(QStringList, fields);
+        QFETCH(QString, expected);
+        TestEditor t;
+        t.SetText(text, selStart, selEnd);
+        Script(t, answers, fields);
+        QVERIFY(t.Run(command));
+        QCOMPARE(t.Text(), expected);
+        QVERIFY(t.Ui().PendingFields().empty());
+        QVERIFY(t.Ui().Texts(QStringLiteral("error")).isEmpty());
+    }
+
+    void applyQuestionAskedOnce()
+    {
+        TestEditor t;
+        t.SetText(QStringLiteral("P{}"), 0, 3);
+        Script(t, {"ok", "yes"}, {});
+        QVERIFY(t.Run(cmd::StyleRuleEdit));
+        QCOMPARE(t.Ui().Texts(QStringLiteral("question")),
+                 QStringList{CStyleDlg::ApplyQuestion()});
+    }
+
+    void inlineTargetNotReparsed()
+    {
+        TestEditor t;
+        CStyleDlg dlg(&t.App());
+        dlg.inlineStyle = true;
+        dlg.rule.declarations.Parse(QStringLiteral("color: red"));
+        t.Ui().QueueAnswer(Ui::Answer::Ok);
+        t.Ui().QueueAnswer(Ui::Answer::Yes);
+        QVERIFY(dlg.DoModal(t.Ui()));
+        QCOMPARE(dlg.target, QStringLiteral("インライン"));
+        QVERIFY(dlg.rule.selectors.empty());
+        QCOMPARE(dlg.rule.ToText(true, false), QStringLiteral("color: red;"));
+    }
+
+    void styleListInCssDocument()
+    {
+        TestEditor t;
+        const QString path = t.MakeFile(QStringLiteral("site.CSS"), "/* c */\r\nA{x:y}\r\n");
+        QVERIFY(t.App().OpenDocumentFile(path));
+        t.Buffer().SetSel(5, 5);
+        t.Ui().QueueAnswer(Ui::Answer::Ok);
+        QVERIFY(t.Run(cmd::StyleList));
+        QCOMPARE(t.Text(), QStringLiteral("/* c */\r\nA {\r\n\tx: y;\r\n}\r\n"));
+        QCOMPARE(t.Selection(), QString());
+        int s = -1, e = -1;
+        t.Buffer().GetSel(s, e);
+        QCOMPARE(s, 0);
+    }
+
+    void externalStyleSheetOpen()
+    {
+        TestEditor t;
+        t.SetText(QStringLiteral("x"));
+        t.Ui().QueueField(QStringLiteral("HREF"), QStringLiteral("a.css"));
+        t.Ui().QueueField(QStringLiteral("開く"), QString());
+        QVERIFY(t.Run(cmd::ExternalStyleSheet));
+        QCOMPARE(t.Ui().Texts(QStringLiteral("message")),
+                 QStringList{QStringLiteral("ファイルを保存してください")});
+
+        TestEditor saved;
+        const QString css = saved.MakeFile(QStringLiteral("a.css"), "B{}\r\n");
+        const QString html = saved.MakeFile(QStringLiteral("p.htm"), "x");
+        QVERIFY(saved.App().OpenDocumentFile(html));
+        saved.Ui().QueueField(QStringLiteral("HREF"), QStringLiteral("a.css"));
+        saved.Ui().QueueField(QStringLiteral("開く"), QString());
+        saved.Ui().QueueAnswer(Ui::Answer::No);  // do not save p.htm
+        QVERIFY(saved.Run(cmd::ExternalStyleSheet));
+        QCOMPARE(saved.Doc().GetPathName(), css);
+    }
+
+    void externalStyleSheetChooser()
+    {
+        TestEditor t;
+        const QString html = t.MakeFile(QStringLiteral("p.htm"), "x");
+        QVERIFY(t.App().OpenDocumentFile(html));
+        t.Ui().QueueInput(t.Path(QStringLiteral("css/site.css")));
+        FormModel* seen = nullptr;
+        (void)seen;
+        t.Ui().QueueField(QStringLiteral("HREF"), QStringLiteral("sub/old.css"));
+        QVERIFY(t.Run(cmd::ExternalStyleSheet));
+        QCOMPARE(t.Text(),
+                 QStringLiteral("<LINK REL=\"stylesheet\" TYPE=\"text/css\" HREF=\"sub/old.css\">x"));
+    }
+
+    void imageChooserRelative_data()
+    {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("document");
+        QTest::addColumn<QString>("field");
+        QTest::newRow("beside the document") << "/d/img/a.gif" << "/d/img/p.htm" << "a.gif";
+        QTest::newRow("below the document") << "/d/img/a.gif" << "/d/p.htm" << "img/a.gif";
+        QTest::newRow("above the document") << "/d/a.gif" << "/d/s/p.htm" << "../a.gif";
+        QTest::newRow("no document path") << "/d/img/a.gif" << "" << "a.gif";
+    }
+    void imageChooserRelative()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(QString, document);
+        QFETCH(QString, field);
+        QCOMPARE(StyleImageFieldText(chosen, document), field);
+        TestEditor t;
+        t.Ui().QueueInput(chosen);
+        QCOMPARE(ChooseStyleImage(t.Ui(), QString(), document).value_or(QString()), field);
+        QCOMPARE(t.Ui().LastFileDialog().title, QStringLiteral("画像ﾌｧｲﾙ名の入力"));
+    }
+
+    void elementClassAndStyle_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("selStart");
+        QTest::addColumn<int>("selEnd");
+        QTest::addColumn<QStringList>("answers");
+        QTest::addColumn<QStringList>("fields");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("new element with a class and no declarations")
+            << "a text b" << 2 << 6 << QStringList{} << QStringList{"CLASS=note"}
+            << "a <EM CLASS=\"note\">text</EM> b";
+        QTest::newRow("existing tag keeps its other attributes")
+            << "<EM ID=x STYLE=\"color: red\">t</EM>" << 0 << 28
+            << QStringList{"ok", "yes", "ok"} << QStringList{"STYLE=", "color=00ff00"}
+            << "<EM ID=\"x\" STYLE=\"color: #00ff00;\">t</EM>";
+        QTest::newRow("emptied style removes the attribute")
+            << "<EM STYLE=\"color: red\">" << 0 << 23 << QStringList{"ok", "yes", "ok"}
+            << QStringList{"STYLE=", "color="} << "<EM>";
+    }
+    void elementClassAndStyle()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, selStart);
+        QFETCH(int, selEnd);
+        QFETCH(QStringList, answers);
+        QFETCH(QStringList, fields);
+        QFETCH(QString, expected);
+        TestEditor t;
+        t.SetText(text, selStart, selEnd);
+        Script(t, answers, fields);
+        QVERIFY(EditElementClassAndStyle(t.View(), QStringLiteral("EM")));
+        QCOMPARE(t.Text(), expected);
+    }
+
+    void ruleAtCaret_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("caret");
+        QTest::addColumn<QString>("rule");  // empty: none
+        const QString sheet = QStringLiteral("<STYLE>\r\n<!--\r\nH1 { color: red }\r\nP{a:b}\r\n-->\r\n</STYLE>");
+        QTest::newRow("inside the body") << sheet << 20 << "H1 { color: red }";
+        QTest::newRow("in the selector") << sheet << 15 << "H1 { color: red }";
+        QTest::newRow("second rule") << sheet << 35 << "P{a:b}";
+        QTest::newRow("in the comment marker") << sheet << 10 << "";
+        QTest::newRow("outside the STYLE element") << sheet + "<P>" << int(sheet.size()) + 1
+                                                   << "";
+        QTest::newRow("inside a CSS comment")
+            << "<STYLE>/* a { b } */</STYLE>" << 12 << "";
+    }
+    void ruleAtCaret()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, caret);
+        QFETCH(QString, rule);
+        TestEditor t;
+        t.SetText(text, caret, caret);
+        t.Ui().QueueAnswer(Ui::Answer::Cancel);
+        QCOMPARE(EditRuleAtCaret(t.View()), !rule.isEmpty());
+        if (!rule.isEmpty())
+            QCOMPARE(t.Selection(), rule);
+        QCOMPARE(t.Text(), text);
+    }
+
+    void pseudoClassesForTag()
+    {
+        TestEditor t;
+        t.Ui().QueueField(QStringLiteral("element"), QStringLiteral("P"));
+        t.Ui().QueueAnswer(Ui::Answer::Cancel);
+        t.Run(cmd::StyleRuleNew);
+        const FormModel* form = t.Ui().LastForm();
+        QVERIFY(form);
+        QCOMPARE(form->Find(QStringLiteral("pseudo"))->choices,
+                 (QStringList{QStringLiteral("最初の一文字"), QStringLiteral("最初の一行")}));
+        TestEditor a;
+        a.Ui().QueueField(QStringLiteral("element"), QStringLiteral("a"));
+        a.Ui().QueueAnswer(Ui::Answer::Cancel);
+        a.Run(cmd::StyleRuleNew);
+        QCOMPARE(a.Ui().LastForm()->Find(QStringLiteral("pseudo"))->choices.size(), 6);
+    }
+};
+KELVO_TEST(TestStyleCommands, "StyleCommands");
+#include "tst_StyleCommands.moc"
