@@ -34,6 +34,7 @@ constexpr int kBackResult = 2;
 // longest entry, so that a long entry cannot widen the dialog past a narrow
 // screen.
 constexpr int kComboMinimumCharacters = 16;
+constexpr int kComboShortCharacters = 6;
 constexpr int kMultiLineRows = 5;
 constexpr int kListMinimumRows = 3;
 constexpr int kListMaximumRows = 8;
@@ -72,6 +73,23 @@ QIcon Swatch(const QString& rrggbb, int size)
     p.setPen(Qt::black);
     p.drawRect(0, 0, size - 1, size - 1);
     return QIcon(pixmap);
+}
+
+// A fixed list of short entries needs no more room than its longest entry
+// (a wide character counts twice); a unit combo then fits beside its
+// number on a narrow screen.
+int ComboCharacters(const FormField& f)
+{
+    if ((f.kind != FieldKind::Choice && f.kind != FieldKind::Combo) || f.choices.isEmpty())
+        return kComboMinimumCharacters;
+    int longest = 0;
+    for (const QString& entry : f.choices) {
+        int width = 0;
+        for (QChar c : entry)
+            width += c.unicode() < 0x1100 ? 1 : 2;
+        longest = std::max(longest, width);
+    }
+    return std::clamp(longest, kComboShortCharacters, kComboMinimumCharacters);
 }
 
 void SetItems(QComboBox* combo, const QStringList& items)
@@ -223,7 +241,7 @@ FormDialog::Binding FormDialog::MakeEditor(int index, QWidget* parent)
         b.combo = new QComboBox(parent);
         b.combo->setEditable(editable);
         b.combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-        b.combo->setMinimumContentsLength(kComboMinimumCharacters);
+        b.combo->setMinimumContentsLength(ComboCharacters(f));
         b.combo->addItems(f.choices);
         if (editable) {
             b.combo->setInsertPolicy(QComboBox::NoInsert);
@@ -349,12 +367,16 @@ void FormDialog::AddField(int index, QFormLayout* form, QGridLayout* grid)
     if (grid) {
         // A table cell has no room for a caption; it shows as a hint.
         if (b.label) {
-            b.row->setToolTip(b.label->text().remove(u'&'));
+            b.row->setToolTip(f.Key());
             if (b.line)
                 b.line->setPlaceholderText(b.row->toolTip());
+            b.label->hide();
             b.label->deleteLater();
             b.label = nullptr;
         }
+        // A caption in a table keeps to one line beside its field.
+        if (b.staticText)
+            b.staticText->setWordWrap(false);
         grid->addWidget(b.row, f.gridRow, f.gridColumn);
     } else if (f.kind == FieldKind::MultiLine && b.label) {
         form->addRow(b.label);

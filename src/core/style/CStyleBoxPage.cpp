@@ -248,8 +248,9 @@ void CStyleBoxPage::AddFields(FormModel& form, const StylePageContext& context)
         const int i = order[column];
         FormField& b = Add(form, FieldKind::Button, labels[i],
                            QStringLiteral("border-") + SideNames()[i]);
-        b.gridRow = 1;
-        b.gridColumn = column;
+        // Two by two beside the width row's caption column.
+        b.gridRow = 1 + column / 2;
+        b.gridColumn = 1 + column % 2;
         b.action = [this, ui, i](FormModel&) {
             if (!ui)
                 return;

@@ -74,16 +74,17 @@ void CStylePadPage::AddFields(FormModel& form, const StylePageContext&)
     const QString labels[4] = {QStringLiteral("上"), QStringLiteral("右"), QStringLiteral("下"),
                                QStringLiteral("左")};
     const int order[4] = {3, 1, 0, 2};  // left, right, top, bottom
-    auto box = [&](const QString& caption, const QString& shorthand, const Box& values) {
-        AddCaption(form, caption);
+    auto box = [&](int firstRow, const QString& caption, const QString& shorthand,
+                   const Box& values) {
+        AddCaption(form, caption, firstRow);
         for (int row = 0; row < 4; ++row) {
             const int i = order[row];
-            AddNumber(form, row, labels[i], Longhand(shorthand, i), values.numbers[i],
-                      values.units[i]);
+            AddNumber(form, firstRow + 1 + row, labels[i], Longhand(shorthand, i),
+                      values.numbers[i], values.units[i]);
         }
     };
-    box(QStringLiteral("余白"), QStringLiteral("padding"), padding);
-    box(QStringLiteral("マージン"), QStringLiteral("margin"), margin);
+    box(1, QStringLiteral("余白"), QStringLiteral("padding"), padding);
+    box(6, QStringLiteral("マージン"), QStringLiteral("margin"), margin);
 }
 
 void CStylePadPage::StoreFields(const FormModel& form)

@@ -32,7 +32,9 @@ void CStylePage::AddNumber(FormModel& form, int row, const QString& label, const
     // only a hint. The caption has no label text, so scripts address the
     // number by its label and never reach the caption.
     FormField& caption = Add(form, FieldKind::Label, QString(), QString());
-    caption.text = label;
+    FormField named;
+    named.label = label;
+    caption.text = named.Key() + u':';
     caption.gridRow = row;
     caption.gridColumn = 0;
     FormField& f = Add(form, kind, label, name);
@@ -48,10 +50,14 @@ void CStylePage::AddNumber(FormModel& form, int row, const QString& label, const
     u.gridColumn = 2;
 }
 
-void CStylePage::AddCaption(FormModel& form, const QString& text)
+void CStylePage::AddCaption(FormModel& form, const QString& text, int gridRow)
 {
     FormField& f = Add(form, FieldKind::Label, QString(), QString());
     f.text = text;
+    if (gridRow >= 0) {
+        f.gridRow = gridRow;
+        f.gridColumn = 0;
+    }
 }
 
 FormField& CStylePage::AddImage(FormModel& form, const QString& label, const QString& name,

@@ -48,7 +48,9 @@ protected:
     void AddNumber(FormModel& form, int row, const QString& label, const QString& name,
                    const QString& number, int unit, FieldKind kind = FieldKind::Text,
                    const QStringList& suggestions = {});
-    void AddCaption(FormModel& form, const QString& text);
+    // A heading; with a grid row, a heading inside the page's grid (a page
+    // has one grid, whose rows are numbered through).
+    void AddCaption(FormModel& form, const QString& text, int gridRow = -1);
     // The image field with the image chooser behind its "..." button.
     FormField& AddImage(FormModel& form, const QString& label, const QString& name,
                         const QString& path, const StylePageContext& context);
