@@ -1,6 +1,7 @@
 #include "core/style/CStylePage.h"
 
 #include "core/app/Ui.h"
+#include "core/links/RelativePath.h"
 #include "core/style/CStyleUnits.h"
 
 #include <QDir>
@@ -112,9 +113,7 @@ int StyleChoiceIndex(const QStringList& values, const QString& value)
 
 QString StyleImageFieldText(const QString& chosenPath, const QString& documentPath)
 {
-    if (documentPath.isEmpty())
-        return chosenPath.mid(chosenPath.lastIndexOf(u'/') + 1);
-    return QDir(QFileInfo(documentPath).absolutePath()).relativeFilePath(chosenPath);
+    return ReferenceForPickedFile(documentPath, chosenPath);
 }
 
 std::optional<QString> ChooseStyleImage(Ui& ui, const QString&, const QString& documentPath)

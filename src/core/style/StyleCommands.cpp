@@ -11,7 +11,10 @@
 #include "core/style/CStyleListDlg.h"
 #include "core/style/CStyleSelectorDlg.h"
 #include "core/style/StyleCommandIds.h"
+#include "core/links/RelativePath.h"
 #include "core/tags/CTagObj.h"
+#include "core/tags/StyleEditHooks.h"
+#include "core/tags/StyleRuleSelect.h"
 #include "core/tags/TagView.h"
 
 #include <QDir>
@@ -160,9 +163,7 @@ void OnExternalStyleSheet(CKelvoApp& app)
         const std::optional<QString> path = ui.ChooseFile(d);
         if (!path)
             return;
-        m[QStringLiteral("HREF")].text =
-            documentPath.isEmpty() ? QFileInfo(*path).fileName()
-                                   : QDir(DocumentFolder(documentPath)).relativeFilePath(*path);
+        m[QStringLiteral("HREF")].text = ReferenceForPickedFile(documentPath, *path);
     };
     bool open = false;
     form.Add(FieldKind::Button, QStringLiteral("開く(&O)"), QStringLiteral("open")).action =
@@ -181,7 +182,12 @@ void OnExternalStyleSheet(CKelvoApp& app)
         ui.Message(kSaveFirst);
         return;
     }
-    app.OpenDocumentFile(QDir::cleanPath(QDir(DocumentFolder(documentPath)).filePath(file)));
+    const std::optional<QString> target = ResolveRelativePath(documentPath, file);
+    if (!target) {
+        ui.Message(RelativePathErrorText());
+        return;
+    }
+    app.OpenDocumentFile(*target);
 }
 
 void OnStyleList(CKelvoApp& app)
@@ -245,75 +251,6 @@ void OnStyleList(CKelvoApp& app)
 
 } // namespace
 
-std::optional<std::pair<int, int>> FindStyleRuleAt(const QString& text, int position)
-{
-    const int n = static_cast<int>(text.size());
-    if (position < 0 || position > n)
-        return std::nullopt;
-    bool brace = false;
-    int end = position;
-    int i = position;
-    for (; i < n; ++i) {
-        const QChar c = text[i];
-        const QChar next = i + 1 < n ? text[i + 1] : QChar();
-        if (c == u'{') {
-            brace = true;
-        } else if (c == u'}') {
-            end = i + 1;
-            break;
-        } else if (c == u'<') {
-            end = i;
-            break;
-        } else if (c == u'>' || (c == u'*' && next == u'/') || (c == u'/' && next == u'*')) {
-            return std::nullopt;
-        }
-    }
-    if (i == n)
-        end = position;
-    int start = -1;
-    for (i = position - 1; i >= 0; --i) {
-        const QChar c = text[i];
-        const QChar before = i > 0 ? text[i - 1] : QChar();
-        if (c == u'{') {
-            brace = true;
-        } else if (c == u'}' || c == u'>') {
-            if (c == u'>' && i >= 2 && text[i - 1] == u'-' && text[i - 2] == u'-')
-                return std::nullopt;  // the end of an HTML comment
-            if (!brace)
-                return std::nullopt;
-            start = i + 1;
-            break;
-        } else if (c == u'-' && i >= 3 && text.mid(i - 3, 4) == u"<!--") {
-            if (!brace)
-                return std::nullopt;
-            start = i + 1;
-            break;
-        } else if (c == u'/') {
-            if (before == u'*') {
-                start = i + 1;
-                break;
-            }
-            start = 0;
-            break;
-        } else if (c == u'*' && before == u'/') {
-            return std::nullopt;
-        } else if (c == u'<') {
-            return std::nullopt;
-        }
-    }
-    if (start < 0) {
-        if (!brace)
-            return std::nullopt;
-        start = 0;
-    }
-    if (end - start > 2)
-        while (start < end && (text[start] == u'\r' || text[start] == u'\n'))
-            ++start;
-    if (end <= start)
-        return std::nullopt;
-    return std::make_pair(start, end);
-}
-
 bool EditInlineStyle(CKelvoApp& app, QString& declarationText, const QString& documentPath)
 {
     CStyleDlg dlg(&app);
@@ -329,68 +266,9 @@ bool EditInlineStyle(CKelvoApp& app, QString& declarationText, const QString& do
 bool EditRuleAtCaret(CKelvoView& view)
 {
     CKelvoApp& app = view.App();
-    EditBuffer& buffer = view.Buffer();
-    const QString text = buffer.GetText();
-    int start = 0, end = 0;
-    buffer.GetSel(start, end);
-    if (!IsCssDocument(app.Doc().GetPathName())) {
-        const auto element = FindStyleElement(text);
-        if (!element || start < element->bodyStart || start > element->bodyEnd)
-            return false;
-    }
-    // A rule selected already (by an earlier step) is taken as it is.
-    const QString selection = text.mid(start, end - start);
-    if (!(end > start && selection.contains(u'{') && selection.trimmed().endsWith(u'}'))) {
-        const auto rule = FindStyleRuleAt(text, start);
-        if (!rule)
-            return false;
-        buffer.SetSel(rule->first, rule->second);
-        buffer.ScrollCaret();
-    }
-    OnEditRule(app);
-    return true;
-}
-
-bool EditElementClassAndStyle(CKelvoView& view, const QString& name)
-{
-    CKelvoApp& app = view.App();
-    TagView tags(view);
-    QStringList classes;
-    tags.CollectStyleClasses(name, classes);
-    const QString selection = tags.GetSelectionText();
-    const bool existing = TagView::IsSelectedStartTag(selection, name);
-    CTagObj tag(name);
-    if (existing)
-        tag.Parse(selection);
-    QString style = tag.GetAttr(QStringLiteral("STYLE"));
-
-    FormModel form;
-    form.title = QStringLiteral("タグの修正");
-    form.Add(FieldKind::Label, QStringLiteral("タグ名:"), QStringLiteral("name")).text = name;
-    FormField& cls = form.Add(FieldKind::Class, QStringLiteral("クラス名(&C):"), QStringLiteral("CLASS"));
-    cls.choices = classes;
-    cls.text = tag.GetAttr(QStringLiteral("CLASS"));
-    const QString documentPath = app.Doc().GetPathName();
-    form.Add(FieldKind::Button, QStringLiteral("スタイル"), QStringLiteral("STYLE")).action =
-        [&app, &style, documentPath](FormModel&) {
-            CStyleDeclList decls;
-            decls.Parse(style);
-            QString text = decls.ToText();
-            if (EditInlineStyle(app, text, documentPath))
-                style = text;
-        };
-    if (app.GetUi().RunForm(form) != Ui::Answer::Ok)
+    if (!SelectStyleRuleAtCaret(view, app.Doc().GetPathName()))
         return false;
-    // The tag keeps its other attributes: only CLASS and STYLE are this
-    // dialog's to change.
-    tag.SetAttr(QStringLiteral("CLASS"), form[QStringLiteral("CLASS")].text.trimmed());
-    CStyleDeclList decls;
-    decls.Parse(style);
-    tag.SetAttr(QStringLiteral("STYLE"), decls.IsEmpty() ? QString() : decls.ToText());
-    QString result = tag.GetStartTag();
-    if (!existing)
-        result += selection + QStringLiteral("</") + name + u'>';
-    view.InsertTagText(result, true);
+    OnEditRule(app);
     return true;
 }
 
@@ -403,4 +281,10 @@ void RegisterStyleCommands(CKelvoApp& app)
     table.Register(cmd::ExternalStyleSheet, [&app] { OnExternalStyleSheet(app); });
     table.Register(cmd::InlineStyleOnly, [&app] { OnInlineStyleOnly(app); });
     table.Register(cmd::StyleList, [&app] { OnStyleList(app); });
+
+    StyleEditHooks& hooks = app.StyleHooks();
+    hooks.editInlineStyle = [&app](QString& declarationText, const QString& documentPath) {
+        return EditInlineStyle(app, declarationText, documentPath);
+    };
+    hooks.editRuleAtCaret = [&app] { return EditRuleAtCaret(app.View()); };
 }

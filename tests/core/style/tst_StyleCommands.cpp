@@ -246,20 +246,6 @@ private Q_SLOTS:
         QCOMPARE(saved.Doc().GetPathName(), css);
     }
 
-    void externalStyleSheetChooser()
-    {
-        TestEditor t;
-        const QString html = t.MakeFile(QStringLiteral("p.htm"), "x");
-        QVERIFY(t.App().OpenDocumentFile(html));
-        t.Ui().QueueInput(t.Path(QStringLiteral("css/site.css")));
-        FormModel* seen = nullptr;
-        (void)seen;
-        t.Ui().QueueField(QStringLiteral("HREF"), QStringLiteral("sub/old.css"));
-        QVERIFY(t.Run(cmd::ExternalStyleSheet));
-        QCOMPARE(t.Text(),
-                 QStringLiteral("<LINK REL=\"stylesheet\" TYPE=\"text/css\" HREF=\"sub/old.css\">x"));
-    }
-
     void imageChooserRelative_data()
     {
         QTest::addColumn<QString>("chosen");
@@ -282,67 +268,45 @@ private Q_SLOTS:
         QCOMPARE(t.Ui().LastFileDialog().title, QStringLiteral("画像ﾌｧｲﾙ名の入力"));
     }
 
-    void elementClassAndStyle_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("selStart");
-        QTest::addColumn<int>("selEnd");
-        QTest::addColumn<QStringList>("answers");
-        QTest::addColumn<QStringList>("fields");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("new element with a class and no declarations")
-            << "a text b" << 2 << 6 << QStringList{} << QStringList{"CLASS=note"}
-            << "a <EM CLASS=\"note\">text</EM> b";
-        QTest::newRow("existing tag keeps its other attributes")
-            << "<EM ID=x STYLE=\"color: red\">t</EM>" << 0 << 28
-            << QStringList{"ok", "yes", "ok"} << QStringList{"STYLE=", "color=00ff00"}
-            << "<EM ID=\"x\" STYLE=\"color: #00ff00;\">t</EM>";
-        QTest::newRow("emptied style removes the attribute")
-            << "<EM STYLE=\"color: red\">" << 0 << 23 << QStringList{"ok", "yes", "ok"}
-            << QStringList{"STYLE=", "color="} << "<EM>";
-    }
-    void elementClassAndStyle()
-    {
-        QFETCH(QString, text);
-        QFETCH(int, selStart);
-        QFETCH(int, selEnd);
-        QFETCH(QStringList, answers);
-        QFETCH(QStringList, fields);
-        QFETCH(QString, expected);
-        TestEditor t;
-        t.SetText(text, selStart, selEnd);
-        Script(t, answers, fields);
-        QVERIFY(EditElementClassAndStyle(t.View(), QStringLiteral("EM")));
-        QCOMPARE(t.Text(), expected);
-    }
-
-    void ruleAtCaret_data()
+    void ruleAtCaretHook_data()
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("caret");
-        QTest::addColumn<QString>("rule");  // empty: none
-        const QString sheet = QStringLiteral("<STYLE>\r\n<!--\r\nH1 { color: red }\r\nP{a:b}\r\n-->\r\n</STYLE>");
-        QTest::newRow("inside the body") << sheet << 20 << "H1 { color: red }";
-        QTest::newRow("in the selector") << sheet << 15 << "H1 { color: red }";
-        QTest::newRow("second rule") << sheet << 35 << "P{a:b}";
-        QTest::newRow("in the comment marker") << sheet << 10 << "";
+        QTest::addColumn<bool>("taken");
+        QTest::addColumn<QString>("expected");
+        const QString sheet =
+            QStringLiteral("<STYLE>\r\nH1 { color: red }\r\nP{a:b}\r\n</STYLE>");
+        QTest::newRow("rule rewritten")
+            << sheet << 12 << true
+            << "<STYLE>\r\nH1 {\r\n\tcolor: red;\r\n\ttext-align: right;\r\n}\r\nP{a:b}"
+               "\r\n</STYLE>";
         QTest::newRow("outside the STYLE element") << sheet + "<P>" << int(sheet.size()) + 1
-                                                   << "";
-        QTest::newRow("inside a CSS comment")
-            << "<STYLE>/* a { b } */</STYLE>" << 12 << "";
+                                                   << false << sheet + "<P>";
     }
-    void ruleAtCaret()
+    void ruleAtCaretHook()
     {
         QFETCH(QString, text);
         QFETCH(int, caret);
-        QFETCH(QString, rule);
+        QFETCH(bool, taken);
+        QFETCH(QString, expected);
         TestEditor t;
         t.SetText(text, caret, caret);
-        t.Ui().QueueAnswer(Ui::Answer::Cancel);
-        QCOMPARE(EditRuleAtCaret(t.View()), !rule.isEmpty());
-        if (!rule.isEmpty())
-            QCOMPARE(t.Selection(), rule);
-        QCOMPARE(t.Text(), text);
+        Script(t, {"ok", "yes"}, {"text-align=右寄せ"});
+        QVERIFY(t.App().StyleHooks().editRuleAtCaret);
+        QCOMPARE(t.App().StyleHooks().editRuleAtCaret(), taken);
+        QCOMPARE(t.Text(), expected);
+    }
+
+    void inlineStyleHook()
+    {
+        TestEditor t;
+        Script(t, {"ok", "yes"}, {"list-style-position=内側"});
+        QString text = QStringLiteral("color: red");
+        QVERIFY(t.App().StyleHooks().editInlineStyle(text, QString()));
+        QCOMPARE(text, QStringLiteral("color: red;list-style: inside;"));
+        Script(t, {"cancel"}, {});
+        QVERIFY(!t.App().StyleHooks().editInlineStyle(text, QString()));
+        QCOMPARE(text, QStringLiteral("color: red;list-style: inside;"));
     }
 
     void pseudoClassesForTag()
