@@ -44,6 +44,8 @@ public:
         header()->setSortIndicatorShown(true);
         for (int c = 0; c < 4; ++c)
             setColumnWidth(c, 100);
+        // A whole date and time needs more than the others.
+        setColumnWidth(1, fontMetrics().horizontalAdvance(QStringLiteral("0000/00/00 00:00")) + 16);
     }
 
     std::function<void()> onFocus;
@@ -146,7 +148,7 @@ FtpWindow::FtpWindow(CFtpWnd& model, QWidget* parent) : QDialog(parent), m_model
 
     auto* buttons = new QGridLayout;
     const QList<QWidget*> order = {upload, download, remove, create, move, rename, up, m_attributes, m_ascii};
-    const int perRow = portrait ? 5 : 9;
+    const int perRow = portrait ? 3 : 9;
     for (int i = 0; i < order.size(); ++i)
         buttons->addWidget(order[i], i / perRow, i % perRow);
 
@@ -248,6 +250,16 @@ FtpWindow::FtpWindow(CFtpWnd& model, QWidget* parent) : QDialog(parent), m_model
     Refresh();
     m_server->setFocus();
     Activate(true);
+}
+
+QTreeWidget* FtpWindow::ServerList() const
+{
+    return m_server;
+}
+
+QTreeWidget* FtpWindow::LocalList() const
+{
+    return m_local;
 }
 
 void FtpWindow::ShowServerSide(bool server)

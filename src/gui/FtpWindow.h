@@ -20,8 +20,8 @@ public:
 
     // Fills both lists from the model.
     void Refresh();
-    FtpListView* ServerList() const { return m_server; }
-    FtpListView* LocalList() const { return m_local; }
+    QTreeWidget* ServerList() const;
+    QTreeWidget* LocalList() const;
     // Portrait only: shows the server (true) or the local list.
     void ShowServerSide(bool server);
 

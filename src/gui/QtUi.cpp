@@ -1,5 +1,6 @@
 #include "gui/QtUi.h"
 
+#include "core/ftp/CFtpWnd.h"
 #include "gui/FtpWindow.h"
 #include "gui/ThreadedTaskRunner.h"
 
