@@ -6,6 +6,7 @@
 #include "core/app/ScriptedUi.h"
 #include "core/doc/CodeDetect.h"
 #include "core/doc/DocumentCodec.h"
+#include "core/style/CStyleSheet.h"
 #include "platform/SettingsStore.h"
 
 #include <QDir>
@@ -27,6 +28,7 @@ const char* const kUsageText =
     "       kelvo-tool exec [--config DIR] [--select START:END] [--answer yes|no|ok|cancel|all|back]...\n"
     "                       [--input TEXT]... [--field NAME=VALUE]... [--setting SECTION/KEY=VALUE]...\n"
     "                       --command ID [--command ID]... FILE [-o OUT]\n"
+    "       kelvo-tool css FILE\n"
     "code names: ShiftJis Jis Euc Utf8 Ascii Unknown; line ends: None CrLf Lf Cr Unknown\n";
 
 int Fail(QTextStream& err, int status, const QString& text)
@@ -340,6 +342,34 @@ int Exec(const QStringList& args, QTextStream& out, QTextStream& err)
     return status;
 }
 
+// css: the file as the editor reads it, parsed as a style sheet and written
+// back as the style list writes one, in the file's own code and line end.
+int Css(const QStringList& args, QTextStream& out, QTextStream& err)
+{
+    if (args.size() != 1 || (args[0].startsWith(u'-') && args[0].size() > 1))
+        return Fail(err, kUsage, QStringLiteral("css needs one FILE"));
+    ToolSettings settings;
+    if (!settings.Open(QString()))
+        return Fail(err, kFileError, QStringLiteral("cannot create a temporary settings folder"));
+    ScriptedUi ui;
+    HeadlessEditor editor(*settings.store, ui);
+    if (!editor.Doc().OnOpenDocument(args[0])) {
+        for (const QString& m : ui.Texts(QStringLiteral("message")))
+            err << "message: " << OneLine(m) << '\n';
+        return kFileError;
+    }
+    CStyleSheet sheet;
+    sheet.ParseSheet(editor.Buffer().GetText());
+    const QByteArray bytes = EncodeDocument(sheet.ToText(), editor.Doc().GetCodeKind(),
+                                            editor.Doc().GetLineEndKind());
+    out.flush();
+    if (QIODevice* device = out.device())
+        device->write(bytes);
+    else
+        out << QString::fromUtf8(bytes);
+    return kOk;
+}
+
 } // namespace
 
 int RunKelvoTool(const QStringList& args, QTextStream& out, QTextStream& err)
@@ -362,5 +392,7 @@ int RunKelvoTool(const QStringList& args, QTextStream& out, QTextStream& err)
         return Convert(rest, out, err);
     if (command == u"exec")
         return Exec(rest, out, err);
+    if (command == u"css")
+        return Css(rest, out, err);
     return Fail(err, kUsage, QStringLiteral("unknown command: %1").arg(command));
 }
