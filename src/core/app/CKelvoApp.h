@@ -4,6 +4,7 @@
 #include "core/app/MenuData.h"
 #include "core/app/RecentFileList.h"
 #include "core/custom/KeyTable.h"
+#include "core/tags/CTagTables.h"
 
 #include <QString>
 
@@ -122,6 +123,11 @@ public:
     CKeyTable& KeyTable() { return m_keys; }
     const CKeyTable& KeyTable() const { return m_keys; }
 
+    // The tag reference tables, read at start-up (LoadTagTables).
+    CTagTables& TagTables() { return m_tagTables; }
+    const CTagTables& TagTables() const { return m_tagTables; }
+    void LoadTagTables();
+
     // Path of the file a new document is filled from.
     QString InitialTemplatePath() const { return m_initTemp; }
     void SetInitialTemplatePath(const QString& path) { m_initTemp = path; }
@@ -146,6 +152,7 @@ private:
     CKelvoView* m_view = nullptr;
     RecentFileList m_recent;
     CKeyTable m_keys;
+    CTagTables m_tagTables;
     MenuLayout m_layout = MenuLayout::Landscape;
     QString m_initTemp;
     bool m_tagLower = false;
