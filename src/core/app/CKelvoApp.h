@@ -5,6 +5,7 @@
 #include "core/app/RecentFileList.h"
 #include "core/custom/KeyTable.h"
 #include "core/tags/CTagTables.h"
+#include "core/tags/StyleEditHooks.h"
 
 #include <QString>
 
@@ -127,6 +128,9 @@ public:
     CTagTables& TagTables() { return m_tagTables; }
     const CTagTables& TagTables() const { return m_tagTables; }
     void LoadTagTables();
+    // How tag dialogs and the double-click reach the style sheet editor;
+    // filled in by the style commands.
+    StyleEditHooks& StyleHooks() { return m_styleHooks; }
 
     // Path of the file a new document is filled from.
     QString InitialTemplatePath() const { return m_initTemp; }
@@ -157,6 +161,7 @@ private:
     QString m_initTemp;
     bool m_tagLower = false;
     bool m_exitConfirmed = false;
+    StyleEditHooks m_styleHooks;
 };
 
 // Section and key names of the application shell's settings.

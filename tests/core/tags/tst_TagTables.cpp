@@ -36,7 +36,17 @@ QString Describe(const CAttrDef& d)
 
 class TestTagTables : public QObject {
     Q_OBJECT
+    CTagTables m_shipped;
+
 private Q_SLOTS:
+    void initTestCase()
+    {
+        QCOMPARE(m_shipped.Load(ShippedFile(CTagTables::kElementFile),
+                                ShippedFile(CTagTables::kTagFile),
+                                ShippedFile(CTagTables::kStyleFile)),
+                 3);
+    }
+
     void definition_data()
     {
         QTest::addColumn<QString>("line");
@@ -208,11 +218,7 @@ private Q_SLOTS:
     // on the way is a typo), and names are unique.
     void shippedFiles()
     {
-        CTagTables tables;
-        QCOMPARE(tables.Load(ShippedFile(CTagTables::kElementFile),
-                             ShippedFile(CTagTables::kTagFile),
-                             ShippedFile(CTagTables::kStyleFile)),
-                 3);
+        const CTagTables& tables = m_shipped;
         QCOMPARE(static_cast<int>(tables.Attrs().size()),
                  NonEmptyLines(ShippedFile(CTagTables::kElementFile)));
         QCOMPARE(static_cast<int>(tables.Tags().size()),
@@ -263,9 +269,7 @@ private Q_SLOTS:
         QFETCH(QString, attr);
         QFETCH(int, kind);
         QFETCH(QString, choice);
-        CTagTables tables;
-        tables.Load(ShippedFile(CTagTables::kElementFile), ShippedFile(CTagTables::kTagFile),
-                    ShippedFile(CTagTables::kStyleFile));
+        const CTagTables& tables = m_shipped;
         const CAttrDef* def =
             tag.isEmpty() ? tables.FindStyleProperty(attr) : tables.FindAttr(attr, tag);
         QVERIFY(def);
@@ -281,9 +285,7 @@ private Q_SLOTS:
 
     void shippedVoidElements()
     {
-        CTagTables tables;
-        tables.Load(ShippedFile(CTagTables::kElementFile), ShippedFile(CTagTables::kTagFile),
-                    ShippedFile(CTagTables::kStyleFile));
+        const CTagTables& tables = m_shipped;
         QStringList voids;
         for (const auto& t : tables.Tags())
             if (!t->plainName)
