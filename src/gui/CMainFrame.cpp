@@ -173,7 +173,23 @@ void CMainFrame::BuildMenus(MenuLayout layout)
     BuildToolBar();
     for (Placeholder& p : m_placeholders)
         FillPlaceholder(p);
+    for (QMenu* menu : Menus())
+        ShowKeyNames(menu);
     UpdateCommandStates();
+}
+
+void CMainFrame::ShowKeyNames(QMenu* menu)
+{
+    if (!m_app)
+        return;
+    for (QAction* action : menu->actions()) {
+        const int id = CommandOf(action);
+        if (!id || action->text().isEmpty())
+            continue;
+        const QString text = CaptionWithKeyName(action->text(), m_app->MenuKeys().Name(id));
+        if (text != action->text())
+            action->setText(text);
+    }
 }
 
 void CMainFrame::AddAccelerators()
@@ -267,6 +283,8 @@ void CMainFrame::PrepareMenu(QMenu* menu)
     for (Placeholder& p : m_placeholders)
         if (p.menu == menu)
             FillPlaceholder(p);
+    // The key dialog may have changed the keys since the menu was shown.
+    ShowKeyNames(menu);
     for (QAction* action : menu->actions()) {
         const int id = CommandOf(action);
         if (!id)

@@ -48,6 +48,8 @@ public:
     // Sets each action of the menu enabled as the command table says, and
     // fills its run-time entries (recent files, registered tags and tools).
     void PrepareMenu(QMenu* menu);
+    // Puts the assigned keys' names behind a TAB in the menu's captions.
+    void ShowKeyNames(QMenu* menu);
     // The toolbar and the accelerators enabled as the command table says.
     void UpdateCommandStates();
     // Status bar texts.

@@ -525,6 +525,12 @@ void FormDialog::ChooseColor(int index)
 void FormDialog::ChooseFile(int index)
 {
     const FormField& f = m_form.fields[index];
+    if (f.browse) {
+        const auto browse = f.browse;
+        browse(m_form);
+        Refresh();
+        return;
+    }
     Ui::FileDialog d;
     d.title = f.Key();
     d.filter = f.fileFilter;

@@ -12,6 +12,7 @@
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QProcess>
 #include <QUrl>
 
 void QtUi::SetMainWindow(QWidget* window)
@@ -198,6 +199,12 @@ QUrl QtUi::ExternalUrl(const QString& pathOrUrl)
 void QtUi::OpenExternal(const QString& pathOrUrl)
 {
     QDesktopServices::openUrl(ExternalUrl(pathOrUrl));
+}
+
+void QtUi::StartProcess(const QString& program, const QStringList& arguments,
+                        const QString& workingFolder)
+{
+    QProcess::startDetached(program, arguments, workingFolder);
 }
 
 void QtUi::BeginBusy()

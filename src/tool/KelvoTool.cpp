@@ -4,6 +4,7 @@
 #include "core/app/FormModel.h"
 #include "core/app/HeadlessEditor.h"
 #include "core/app/ScriptedUi.h"
+#include "core/custom/CKeycustTable.h"
 #include "core/doc/CodeDetect.h"
 #include "core/doc/DocumentCodec.h"
 #include "platform/SettingsStore.h"
@@ -27,6 +28,7 @@ const char* const kUsageText =
     "       kelvo-tool exec [--config DIR] [--select START:END] [--answer yes|no|ok|cancel|all|back]...\n"
     "                       [--input TEXT]... [--field NAME=VALUE]... [--setting SECTION/KEY=VALUE]...\n"
     "                       --command ID [--command ID]... FILE [-o OUT]\n"
+    "       kelvo-tool keys FILE\n"
     "code names: ShiftJis Jis Euc Utf8 Ascii Unknown; line ends: None CrLf Lf Cr Unknown\n";
 
 int Fail(QTextStream& err, int status, const QString& text)
@@ -65,6 +67,27 @@ int Detect(const QStringList& files, QTextStream& out, QTextStream& err)
             << LineEndKindName(DetectLineEnd(reader)) << '\n';
     }
     return status;
+}
+
+// One line per assignment of a key file: the key as the key dialog names it
+// and the command identifier. A key the dialog has no name for shows its
+// code in brackets.
+int Keys(const QStringList& args, QTextStream& out, QTextStream& err)
+{
+    if (args.size() != 1)
+        return Fail(err, kUsage, QStringLiteral("keys needs one file"));
+    CKeycustTable table;
+    if (!table.Load(args[0])) {
+        err << QStringLiteral("読み込めません") << '\n';
+        return kFileError;
+    }
+    for (const CKeycust& k : table.Assignments()) {
+        QString name = CKeycustTable::DisplayName(k);
+        if (CKeycustTable::NameOfKey(k.key).isEmpty())
+            name += QStringLiteral("[%1]").arg(k.key);
+        out << name << ' ' << k.command << '\n';
+    }
+    return kOk;
 }
 
 // Settings live in a folder of their own: the given one, or a fresh
@@ -290,12 +313,23 @@ int Exec(const QStringList& args, QTextStream& out, QTextStream& err)
     editor.App().LoadSettings(CKelvoApp::RecentFileCountFor(MenuLayout::Landscape));
     int status = kOk;
     size_t printed = 0;
+    size_t processes = 0;
+    // A started program is shown, never run: one line for the program and
+    // one per argument, so an argument with blanks stays visibly one.
+    auto printProcess = [&](const QString&) {
+        const ScriptedUi::Process& p = ui.Processes().at(processes++);
+        out << "process: " << OneLine(p.program) << '\n';
+        for (const QString& a : p.arguments)
+            out << "argument: " << OneLine(a) << '\n';
+    };
     auto flushRecords = [&] {
         const auto& records = ui.Records();
         for (; printed < records.size(); ++printed) {
             const ScriptedUi::Record& r = records[printed];
             if (r.kind == u"message" || r.kind == u"question")
                 out << r.kind << ": " << OneLine(r.text) << '\n';
+            else if (r.kind == u"process")
+                printProcess(r.text);
             else if (r.kind == u"error")
                 err << "kelvo-tool: " << OneLine(r.text) << '\n';
         }
@@ -362,5 +396,7 @@ int RunKelvoTool(const QStringList& args, QTextStream& out, QTextStream& err)
         return Convert(rest, out, err);
     if (command == u"exec")
         return Exec(rest, out, err);
+    if (command == u"keys")
+        return Keys(rest, out, err);
     return Fail(err, kUsage, QStringLiteral("unknown command: %1").arg(command));
 }

@@ -278,7 +278,7 @@ private Q_SLOTS:
         g.App().Commands().Register(kTestCommand, [&] { ++count; });
         if (assignedCode)
             g.App().KeyTable().Assign(
-                CKeyTable::Key{assignedCode, bool(assignedMods & 1), bool(assignedMods & 2),
+                CKeycustTable::Key{assignedCode, bool(assignedMods & 1), bool(assignedMods & 2),
                                bool(assignedMods & 4)},
                 kTestCommand);
         g.Frame().show();
@@ -300,7 +300,7 @@ private Q_SLOTS:
         g.App().Commands().Register(cmd::EditCopy, [&] { ++copies; });
         g.App().Commands().Register(cmd::FileSave, [&] { ++saves; });
         g.App().Commands().Register(kTestCommand, [&] { ++other; });
-        g.App().KeyTable().Assign(CKeyTable::Key{int('S'), false, false, true}, kTestCommand);
+        g.App().KeyTable().Assign(CKeycustTable::Key{int('S'), false, false, true}, kTestCommand);
         g.Frame().show();
         QVERIFY(QTest::qWaitForWindowActive(&g.Frame()));
         g.Edit().setFocus();

@@ -173,6 +173,55 @@ private Q_SLOTS:
         VerifyShots(g.Ui().Shots(), 0);
     }
 
+    // The customization dialogs, with some entries in their lists; "input"
+    // rows press 追加 and picture the entry dialog as well.
+    void customDialogs_data()
+    {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("input");
+        QTest::newRow("keys") << 32936 << "key-customize" << false;
+        QTest::newRow("tags") << int(cmd::RegisteredTagEdit) << "tag-list" << true;
+        QTest::newRow("tools") << int(cmd::RegisteredToolEdit) << "tool-list" << true;
+        QTest::newRow("templates") << 32930 << "templates" << true;
+        QTest::newRow("components") << 32929 << "components" << false;
+    }
+    void customDialogs()
+    {
+        QFETCH(int, id);
+        QFETCH(QString, name);
+        QFETCH(bool, input);
+        RenderingEditor g(MenuLayout::Landscape, false);
+        platform::SettingsStore& s = g.Settings();
+        s.WriteInt("TagMenu", "TagNo", 2);
+        s.WriteString("TagMenu", "Name00", "太字");
+        s.WriteString("TagMenu", "Tag100", "<B>");
+        s.WriteString("TagMenu", "Tag200", "</B>");
+        s.WriteString("TagMenu", "Tag101", "<DIV CLASS=\"note\">");
+        s.WriteString("TagMenu", "Tag201", "</DIV>");
+        s.WriteInt("Tool", "Count", 1);
+        s.WriteString("Tool", "Name00", "画像ビューア");
+        s.WriteString("Tool", "File00", "/usr/bin/eog %");
+        for (const char* section : {"Template", "DirMenu"}) {
+            s.WriteInt(section, "DirNo", 2);
+            s.WriteString(section, "Name00", "標準のページ");
+            s.WriteString(section, "Dir00", "/usr/share/kelvopad/templates/basic.htm");
+            s.WriteString(section, "Name01", "記事のページ");
+            s.WriteString(section, "Dir01", "/usr/share/kelvopad/templates/article.htm");
+        }
+        g.Build(MenuLayout::Landscape);
+        g.Ui().SetName(name);
+        if (input) {
+            g.Ui().SetConfirmForms(true);
+            g.Ui().QueueField(QStringLiteral("追加"), QString());
+            g.Ui().QueueAnswer(Ui::Answer::Cancel);  // the entry dialog
+            g.Ui().QueueAnswer(Ui::Answer::Cancel);  // the list dialog
+        }
+        QVERIFY(g.App().Commands().Run(id));
+        QCOMPARE(g.Ui().Shots().size(), size_t(input ? 2 : 1));
+        VerifyShots(g.Ui().Shots(), 0);
+    }
+
     // Replace: the dialog, then the question across the top of the window.
     void replaceAndQuestion()
     {

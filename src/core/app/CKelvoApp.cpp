@@ -112,9 +112,26 @@ int CKelvoApp::RecentFileCountFor(MenuLayout layout)
     return layout == MenuLayout::Portrait ? 5 : 10;
 }
 
+QString CKelvoApp::DefaultKeyFilePath()
+{
+    return platform::Folders::UserData() + QStringLiteral("kelvo.key");
+}
+
+bool CKelvoApp::LoadKeyFile(const QString& path)
+{
+    if (!m_keys.Load(path))
+        return false;
+    WriteProfileString(settings::System, QStringLiteral("Keycust"), m_keys.FileName());
+    m_menuKeys.Clear();
+    m_keys.ShowInMenus(m_menuKeys);
+    return true;
+}
+
 bool CKelvoApp::InitInstance(const StartupOptions& options)
 {
     m_layout = LayoutForScreen(options.screenWidth, options.screenHeight);
+    // Without a readable key file no key is assigned and typing is as usual.
+    LoadKeyFile(GetProfileString(settings::System, QStringLiteral("Keycust"), DefaultKeyFilePath()));
     LoadSettings(RecentFileCountFor(m_layout));
 
     if (!options.file.isEmpty())
@@ -218,6 +235,9 @@ bool CKelvoApp::CanCloseMainWindow()
 void CKelvoApp::ExitInstance()
 {
     m_recent.Save(*this);
+    // The file the table came from or was last saved to; the table itself
+    // is saved only when the user asks.
+    WriteProfileString(settings::System, QStringLiteral("Keycust"), m_keys.FileName());
 }
 
 void CKelvoApp::OnAppAbout()

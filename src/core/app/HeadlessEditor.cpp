@@ -1,5 +1,6 @@
 #include "core/app/HeadlessEditor.h"
 
+#include "core/custom/CustomCommands.h"
 #include "core/edit/FindCommands.h"
 #include "core/edit/SettingsSheet.h"
 #include "core/tables/TableCommands.h"
@@ -25,4 +26,5 @@ void RegisterAllCommands(CKelvoApp& app)
     RegisterTableCommands(app);
     RegisterTagConvertCommands(app);
     RegisterTagInsertCommands(app);
+    RegisterCustomCommands(app);
 }

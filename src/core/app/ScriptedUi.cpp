@@ -74,16 +74,29 @@ std::optional<QString> ScriptedUi::ChooseColor(const QString& initial)
 Ui::Answer ScriptedUi::RunForm(FormModel& form)
 {
     m_records.push_back({QStringLiteral("form"), form.title});
-    for (auto it = m_fields.begin(); it != m_fields.end();) {
-        if (form.Find(it->first)) {
-            if (!form.SetFromText(it->first, it->second))
-                m_records.push_back({QStringLiteral("error"),
-                                     QStringLiteral("%1: invalid value %2").arg(it->first, it->second)});
-            it = m_fields.erase(it);
-        } else {
-            ++it;
+    auto enclosingKnows = [this](const QString& name) {
+        for (const FormModel* outer : m_open)
+            if (outer->Find(name))
+                return true;
+        return false;
+    };
+    m_open.push_back(&form);
+    // A value is taken off the queue before it is applied: applying it may
+    // open another form that takes values of its own.
+    for (size_t i = 0; i < m_fields.size();) {
+        if (!form.Find(m_fields[i].first)) {
+            if (enclosingKnows(m_fields[i].first))
+                break;
+            ++i;
+            continue;
         }
+        const auto [name, value] = m_fields[i];
+        m_fields.erase(m_fields.begin() + static_cast<std::ptrdiff_t>(i));
+        if (!form.SetFromText(name, value))
+            m_records.push_back({QStringLiteral("error"),
+                                 QStringLiteral("%1: invalid value %2").arg(name, value)});
     }
+    m_open.pop_back();
     Answer result = Answer::Ok;
     for (;;) {
         if (!m_answers.empty()) {
@@ -141,4 +154,11 @@ void ScriptedUi::ShowAbout()
 void ScriptedUi::CloseMainWindow()
 {
     m_records.push_back({QStringLiteral("exit"), QString()});
+}
+
+void ScriptedUi::StartProcess(const QString& program, const QStringList& arguments,
+                              const QString& workingFolder)
+{
+    m_records.push_back({QStringLiteral("process"), program});
+    m_processes.push_back({program, arguments, workingFolder});
 }

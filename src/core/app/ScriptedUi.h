@@ -17,7 +17,10 @@
 // form is confirmed. Input boxes and file and folder choosers take the next
 // text of the input queue; when it is empty they are cancelled. Before a form
 // is shown, every pending field value whose name the form knows is applied,
-// in the order given.
+// in the order given. A form opened by a field of another form (a button
+// that opens an input dialog) takes the values up to the next one that the
+// enclosing form knows, so a script can press the same button twice with
+// different inputs.
 class ScriptedUi : public Ui {
 public:
     struct Record {
@@ -59,6 +62,17 @@ public:
     // Records "exit".
     void CloseMainWindow() override;
     void OpenExternal(const QString& pathOrUrl) override;
+    // Records "process" with the program; nothing is started.
+    void StartProcess(const QString& program, const QStringList& arguments,
+                      const QString& workingFolder) override;
+
+    struct Process {
+        QString program;
+        QStringList arguments;
+        QString workingFolder;
+    };
+    // The processes asked for, in order.
+    const std::vector<Process>& Processes() const { return m_processes; }
 
     // The last file dialog asked for (tests check its title and filter).
     const FileDialog& LastFileDialog() const { return m_lastFileDialog; }
@@ -71,6 +85,9 @@ private:
     std::deque<std::pair<QString, QString>> m_fields;
     std::vector<Record> m_records;
     std::vector<FormModel> m_forms;
+    std::vector<Process> m_processes;
+    // The forms being shown, outermost first (a button may open a form).
+    std::vector<const FormModel*> m_open;
     QString m_title;
     FileDialog m_lastFileDialog;
 };

@@ -82,6 +82,10 @@ public:
     virtual void CloseMainWindow() = 0;
     // Opens a file or URL with the desktop's associated program.
     virtual void OpenExternal(const QString& pathOrUrl) = 0;
+    // Starts a program with its arguments, each passed as it is (no shell
+    // reads them), in the working folder; does not wait for it.
+    virtual void StartProcess(const QString& program, const QStringList& arguments,
+                              const QString& workingFolder) = 0;
     // Busy cursor around long work; calls nest.
     virtual void BeginBusy() {}
     virtual void EndBusy() {}

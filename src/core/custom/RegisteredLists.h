@@ -23,6 +23,10 @@ struct RegisteredTag {
     QString Caption() const { return name.isEmpty() ? startText + endText : name; }
 };
 
+// The key of entry i of a numbered settings list: the prefix and two digits
+// from 00 ("Name00", "Tag105").
+QString ListKey(const QString& prefix, int i);
+
 // At most limit entries are read: the count comes from a file the user can
 // edit, and a wild one must not make the program read forever.
 std::vector<RegisteredTool> LoadRegisteredTools(const CKelvoApp& app, int limit);

@@ -4,6 +4,7 @@
 #include "core/app/CommandIds.h"
 #include "core/app/FormModel.h"
 #include "core/app/Ui.h"
+#include "core/custom/TemplateText.h"
 #include "core/doc/DocumentCodec.h"
 #include "core/edit/CKelvoView.h"
 #include "core/edit/EditBuffer.h"
@@ -108,12 +109,9 @@ bool CKelvoDoc::OnSaveDocument(const QString& path)
 
 void CKelvoDoc::FillFromTemplate()
 {
-    QFile file(m_app.InitialTemplatePath());
-    if (file.open(QIODevice::ReadOnly)) {
-        const QString text = platform::Cp932ToUnicode(file.readAll());
-        m_buffer.SetText(text);
-        const qsizetype blank = text.indexOf(QStringLiteral("\r\n\r\n"));
-        const int caret = blank >= 0 ? static_cast<int>(blank) + 2 : 0;
+    if (const std::optional<QString> text = ReadTemplateFile(m_app.InitialTemplatePath())) {
+        m_buffer.SetText(*text);
+        const int caret = TemplateCaret(*text);
         m_buffer.SetSel(caret, caret);
         m_buffer.ScrollCaret();
         return;

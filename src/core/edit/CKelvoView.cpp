@@ -146,12 +146,12 @@ void CKelvoView::SetColors(ColorRef text, ColorRef back)
 
 bool CKelvoView::RunAssignedCommand(int vk, bool alt, bool shift, bool ctrl)
 {
-    const std::optional<int> id = m_app.KeyTable().Lookup(vk, alt, shift, ctrl);
-    m_keyHandled = id.has_value();
+    const int id = m_app.KeyTable().Lookup(vk, alt, shift, ctrl);
+    m_keyHandled = id != 0;
     // The key belongs to its command even when the command cannot run just
     // now; typing its character instead would surprise.
     if (id)
-        m_app.Commands().Run(*id);
+        m_app.Commands().Run(id);
     return m_keyHandled;
 }
 
@@ -161,7 +161,7 @@ bool CKelvoView::TakesKey(int vk, bool alt, bool shift, bool ctrl) const
     // with a modifier are they looked up.
     if (!alt && !shift && !ctrl && vk < vk::FirstUnmodifiedLookup)
         return false;
-    return m_app.KeyTable().Lookup(vk, alt, shift, ctrl).has_value();
+    return m_app.KeyTable().Lookup(vk, alt, shift, ctrl) != 0;
 }
 
 bool CKelvoView::OnKeyDown(int vk, bool alt, bool shift, bool ctrl)
