@@ -5,6 +5,7 @@
 #include "core/app/RecentFileList.h"
 #include "core/custom/CKeycustTable.h"
 #include "core/custom/MenuKeyNames.h"
+#include "core/tags/StyleEditHooks.h"
 
 #include <QString>
 
@@ -132,6 +133,10 @@ public:
     // The key file used when the settings name none.
     static QString DefaultKeyFilePath();
 
+    // How tag dialogs and the double-click reach the style sheet editor;
+    // filled in by the style commands.
+    StyleEditHooks& StyleHooks() { return m_styleHooks; }
+
     // Path of the file a new document is filled from.
     QString InitialTemplatePath() const { return m_initTemp; }
     void SetInitialTemplatePath(const QString& path) { m_initTemp = path; }
@@ -161,6 +166,7 @@ private:
     QString m_initTemp;
     bool m_tagLower = false;
     bool m_exitConfirmed = false;
+    StyleEditHooks m_styleHooks;
 };
 
 // Section and key names of the application shell's settings.
