@@ -7,6 +7,16 @@ QString ListKey(const QString& prefix, int i)
     return prefix + QStringLiteral("%1").arg(i, 2, 10, QChar(u'0'));
 }
 
+QString RegisteredTag::Caption() const
+{
+    QString text = name.isEmpty() ? startText + endText : name;
+    text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    for (QChar& c : text)
+        if (c == u'\t' || c == u'\r' || c == u'\n')
+            c = u' ';
+    return text;
+}
+
 std::vector<RegisteredTool> LoadRegisteredTools(const CKelvoApp& app, int limit)
 {
     const QString section = QStringLiteral("Tool");

@@ -98,7 +98,7 @@ private Q_SLOTS:
         WriteTools(t, tools);
         const std::vector<MenuItem> tagMenu = t.App().RegisteredTagMenu();
         QCOMPARE(tagMenu.size(), size_t(3));
-        QCOMPARE(tagMenu[1].caption, QStringLiteral("&1: <TABLE>\r\n<TR></TR>\r\n</TABLE>"));
+        QCOMPARE(tagMenu[1].caption, QStringLiteral("&1: <TABLE> <TR></TR> </TABLE>"));
         QCOMPARE(tagMenu[1].id, cmd::RegisteredTagFirst + 1);
         QCOMPARE(t.App().RegisteredToolMenu().size(), size_t(10));
     }
