@@ -34,6 +34,8 @@ public:
                       const QString& workingFolder) override;
     void BeginBusy() override;
     void EndBusy() override;
+    std::unique_ptr<TaskRunner> MakeTaskRunner() override;
+    void RunFtpWindow(CFtpWnd& window) override;
 
     QString WindowTitle() const { return m_title; }
 

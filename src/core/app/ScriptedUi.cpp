@@ -1,5 +1,7 @@
 #include "core/app/ScriptedUi.h"
 
+#include "core/app/TaskRunner.h"
+
 #include "core/app/FormModel.h"
 
 QStringList ScriptedUi::Texts(const QString& kind) const
@@ -161,4 +163,24 @@ void ScriptedUi::StartProcess(const QString& program, const QStringList& argumen
 {
     m_records.push_back({QStringLiteral("process"), program});
     m_processes.push_back({program, arguments, workingFolder});
+}
+
+void ScriptedUi::RunFtpWindow(CFtpWnd& window)
+{
+    m_records.push_back({QStringLiteral("ftpwindow"), QString()});
+    if (ftpWindowScript)
+        ftpWindowScript(window);
+}
+
+std::unique_ptr<TaskRunner> ScriptedUi::MakeTaskRunner()
+{
+    auto runner = std::make_unique<InlineTaskRunner>();
+    runner->onText = [this](const QString& line1, const QString& line2) {
+        m_records.push_back({QStringLiteral("status"), line1 + QStringLiteral(" | ") + line2});
+    };
+    runner->onProgress = [this](TaskContext& context, qint64 done, qint64) {
+        if (cancelAfterBytes >= 0 && done >= cancelAfterBytes)
+            context.Cancel();
+    };
+    return runner;
 }
