@@ -5,6 +5,7 @@
 #include "core/app/RecentFileList.h"
 #include "core/custom/CKeycustTable.h"
 #include "core/custom/MenuKeyNames.h"
+#include "core/tags/CTagTables.h"
 #include "core/tags/StyleEditHooks.h"
 
 #include <QString>
@@ -133,6 +134,10 @@ public:
     // The key file used when the settings name none.
     static QString DefaultKeyFilePath();
 
+    // The tag reference tables, read at start-up (LoadTagTables).
+    CTagTables& TagTables() { return m_tagTables; }
+    const CTagTables& TagTables() const { return m_tagTables; }
+    void LoadTagTables();
     // How tag dialogs and the double-click reach the style sheet editor;
     // filled in by the style commands.
     StyleEditHooks& StyleHooks() { return m_styleHooks; }
@@ -162,6 +167,7 @@ private:
     RecentFileList m_recent;
     CKeycustTable m_keys;
     MenuKeyNames m_menuKeys;
+    CTagTables m_tagTables;
     MenuLayout m_layout = MenuLayout::Landscape;
     QString m_initTemp;
     bool m_tagLower = false;

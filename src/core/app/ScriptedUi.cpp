@@ -4,6 +4,8 @@
 
 #include "core/app/FormModel.h"
 
+#include <algorithm>
+
 QStringList ScriptedUi::Texts(const QString& kind) const
 {
     QStringList out;
@@ -76,29 +78,19 @@ std::optional<QString> ScriptedUi::ChooseColor(const QString& initial)
 Ui::Answer ScriptedUi::RunForm(FormModel& form)
 {
     m_records.push_back({QStringLiteral("form"), form.title});
-    auto enclosingKnows = [this](const QString& name) {
-        for (const FormModel* outer : m_open)
-            if (outer->Find(name))
-                return true;
-        return false;
-    };
-    m_open.push_back(&form);
-    // A value is taken off the queue before it is applied: applying it may
-    // open another form that takes values of its own.
-    for (size_t i = 0; i < m_fields.size();) {
-        if (!form.Find(m_fields[i].first)) {
-            if (enclosingKnows(m_fields[i].first))
-                break;
-            ++i;
-            continue;
-        }
-        const auto [name, value] = m_fields[i];
-        m_fields.erase(m_fields.begin() + static_cast<std::ptrdiff_t>(i));
+    // Each value leaves the queue before it is applied: a button may open a
+    // form of its own, which takes the values meant for it from the queue.
+    for (;;) {
+        auto it = std::find_if(m_fields.begin(), m_fields.end(),
+                               [&form](const auto& f) { return form.Find(f.first) != nullptr; });
+        if (it == m_fields.end())
+            break;
+        const auto [name, value] = *it;
+        m_fields.erase(it);
         if (!form.SetFromText(name, value))
             m_records.push_back({QStringLiteral("error"),
                                  QStringLiteral("%1: invalid value %2").arg(name, value)});
     }
-    m_open.pop_back();
     Answer result = Answer::Ok;
     for (;;) {
         if (!m_answers.empty()) {

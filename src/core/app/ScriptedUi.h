@@ -18,10 +18,7 @@
 // form is confirmed. Input boxes and file and folder choosers take the next
 // text of the input queue; when it is empty they are cancelled. Before a form
 // is shown, every pending field value whose name the form knows is applied,
-// in the order given. A form opened by a field of another form (a button
-// that opens an input dialog) takes the values up to the next one that the
-// enclosing form knows, so a script can press the same button twice with
-// different inputs.
+// in the order given.
 class ScriptedUi : public Ui {
 public:
     struct Record {
@@ -95,8 +92,6 @@ private:
     std::vector<Record> m_records;
     std::vector<FormModel> m_forms;
     std::vector<Process> m_processes;
-    // The forms being shown, outermost first (a button may open a form).
-    std::vector<const FormModel*> m_open;
     QString m_title;
     FileDialog m_lastFileDialog;
 };
