@@ -28,6 +28,9 @@ private Q_SLOTS:
             << QStringList{"--select", "0:3", "--command",
                            QString::number(cmd::tag::UnorderedList)}
             << QByteArray("a\nb\n") << QByteArray("<UL>\n<LI>a\n<LI>b\n</UL>\n");
+        QTest::newRow("selection inside a surrogate pair")
+            << QStringList{"--select", "1:3", "--command", QString::number(cmd::tag::Bold)}
+            << QByteArray("𠮷野家") << QByteArray("<B>𠮷野</B>家");
         QTest::newRow("prompted command")
             << QStringList{"--input", "date", "--command", QString::number(cmd::tag::SsiExec)}
             << QByteArray("x") << QByteArray("<!--#exec cmd=\"date\"-->x");
