@@ -422,8 +422,16 @@ void CMainFrame::RestoreWindowSize()
         maximized = m_app->GetProfileInt(kSettingsSection, QStringLiteral("Maximized"), 0) != 0;
     }
     QSize size(std::max(width, 1), std::max(height, 1));
-    if (const QScreen* s = screen())
-        size = size.boundedTo(s->availableGeometry().size());
+    if (const QScreen* s = screen()) {
+        const QSize room = s->availableGeometry().size();
+        size = size.boundedTo(room);
+        // A phone's screen has no room for a window beside others: the
+        // window fills it.
+        if (room.width() < kDefaultWidth || room.height() < kDefaultHeight) {
+            size = room;
+            maximized = true;
+        }
+    }
     resize(size);
     if (maximized)
         setWindowState(windowState() | Qt::WindowMaximized);
@@ -433,6 +441,12 @@ void CMainFrame::SaveWindowSize()
 {
     if (!m_app)
         return;
+    // On a phone the window took the screen's size, not one the user chose.
+    if (const QScreen* s = screen()) {
+        const QSize room = s->availableGeometry().size();
+        if (room.width() < kDefaultWidth || room.height() < kDefaultHeight)
+            return;
+    }
     const QSize size = isMaximized() ? normalGeometry().size() : this->size();
     if (size.isValid()) {
         m_app->WriteProfileInt(kSettingsSection, QStringLiteral("Width"), size.width());

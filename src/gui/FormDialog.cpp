@@ -1,5 +1,7 @@
 #include "gui/FormDialog.h"
 
+#include "gui/DialogRoom.h"
+
 #include "gui/EditTextMapping.h"
 #include "gui/LineEndTextEdit.h"
 
@@ -18,6 +20,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QMouseEvent>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -34,6 +37,33 @@ constexpr int kBackResult = 2;
 // longest entry, so that a long entry cannot widen the dialog past a narrow
 // screen.
 constexpr int kComboMinimumCharacters = 16;
+// Below this width of the screen, combo boxes ask for fewer characters and
+// the captions of check boxes wrap.
+constexpr int kNarrowScreenWidth = 480;
+constexpr int kNarrowComboCharacters = 6;
+
+// A check box's caption that wraps on a narrow screen; a click on it
+// toggles the box, as a click on a check box's own text does.
+class FlagCaption : public QLabel {
+public:
+    FlagCaption(const QString& text, QCheckBox* box, QWidget* parent)
+        : QLabel(text, parent), m_box(box)
+    {
+        setWordWrap(true);
+        setBuddy(box);
+    }
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override
+    {
+        if (m_box->isEnabled() && rect().contains(event->position().toPoint()))
+            m_box->toggle();
+        QLabel::mouseReleaseEvent(event);
+    }
+
+private:
+    QCheckBox* m_box;
+};
 constexpr int kMultiLineRows = 5;
 constexpr int kListMinimumRows = 3;
 constexpr int kListMaximumRows = 8;
@@ -102,6 +132,7 @@ FormDialog::FormDialog(FormModel& form, Ui& ui, QWidget* parent)
     : QDialog(parent), m_form(form), m_ui(ui)
 {
     setWindowTitle(form.title);
+    m_narrow = DialogRoom(*this).width() < kNarrowScreenWidth;
     m_outer = new QVBoxLayout(this);
 
     auto* buttons = new QDialogButtonBox(this);
@@ -218,7 +249,8 @@ FormDialog::Binding FormDialog::MakeEditor(int index, QWidget* parent)
         b.combo = new QComboBox(parent);
         b.combo->setEditable(editable);
         b.combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-        b.combo->setMinimumContentsLength(kComboMinimumCharacters);
+        b.combo->setMinimumContentsLength(m_narrow ? kNarrowComboCharacters
+                                                   : kComboMinimumCharacters);
         b.combo->addItems(f.choices);
         if (editable) {
             b.combo->setInsertPolicy(QComboBox::NoInsert);
@@ -256,9 +288,20 @@ FormDialog::Binding FormDialog::MakeEditor(int index, QWidget* parent)
         b.row = b.line;
         break;
     case FieldKind::Flag:
-        b.check = new QCheckBox(f.label, parent);
+        if (m_narrow) {
+            auto* box = new QWidget(parent);
+            auto* h = new QHBoxLayout(box);
+            h->setContentsMargins(0, 0, 0, 0);
+            b.check = new QCheckBox(box);
+            b.flagCaption = new FlagCaption(f.label, b.check, box);
+            h->addWidget(b.check, 0, Qt::AlignTop);
+            h->addWidget(b.flagCaption, 1);
+            b.row = box;
+        } else {
+            b.check = new QCheckBox(f.label, parent);
+            b.row = b.check;
+        }
         connect(b.check, &QCheckBox::toggled, this, changed);
-        b.row = b.check;
         break;
     case FieldKind::Choice:
         makeCombo(false);
@@ -355,6 +398,21 @@ void FormDialog::AddField(int index, QFormLayout* form, QGridLayout* grid)
         form->addRow(b.label);
         form->addRow(b.row);
         b.form = form;
+    } else if (f.besidePrevious && index > 0 && m_bindings[index - 1].form == form
+               && m_bindings[index - 1].row) {
+        // A "..." button goes beside the field it fills, not on a row of
+        // its own under it; the two show and hide as one row.
+        Binding& previous = m_bindings[index - 1];
+        auto* box = new QWidget(parent);
+        form->replaceWidget(previous.row, box);
+        auto* h = new QHBoxLayout(box);
+        h->setContentsMargins(0, 0, 0, 0);
+        previous.row->setParent(box);
+        h->addWidget(previous.row, 1);
+        b.row->setParent(box);
+        h->addWidget(b.row);
+        b.row->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+        previous.row = box;
     } else if (b.label) {
         form->addRow(b.label, b.row);
         b.form = form;
@@ -417,7 +475,10 @@ void FormDialog::ShowField(int index)
     }
     if (b.check) {
         const QSignalBlocker block(b.check);
-        b.check->setText(f.label);
+        if (b.flagCaption)
+            b.flagCaption->setText(f.label);
+        else
+            b.check->setText(f.label);
         b.check->setChecked(f.checked);
     }
     if (b.list) {
@@ -626,9 +687,7 @@ void FormDialog::FitInto(const QSize& available)
 void FormDialog::showEvent(QShowEvent* event)
 {
     if (!m_fitted) {
-        const QScreen* s = parentWidget() ? parentWidget()->screen() : screen();
-        if (s)
-            FitInto(s->availableGeometry().size());
+        FitInto(DialogRoom(*this));
     }
     QDialog::showEvent(event);
 }

@@ -76,6 +76,7 @@ private:
         QLineEdit* line = nullptr;
         QComboBox* combo = nullptr;
         QCheckBox* check = nullptr;
+        QLabel* flagCaption = nullptr;  // the check box's caption on a narrow screen
         QListWidget* list = nullptr;
         QPlainTextEdit* multi = nullptr;
         QPushButton* button = nullptr;
@@ -113,4 +114,5 @@ private:
     // their signals carry the build they belong to and are ignored.
     int m_generation = 0;
     bool m_fitted = false;
+    bool m_narrow = false;  // the dialog is on a screen narrower than a desktop's
 };

@@ -86,9 +86,11 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("open dialog's filter")
             << "HTMLﾌｧｲﾙ(*.htm*) |*.htm;*.html;*.shtml|全てのﾌｧｲﾙ(*.*) |*.*||"
-            << QStringList{"HTMLﾌｧｲﾙ(*.htm*) (*.htm *.html *.shtml)", "全てのﾌｧｲﾙ(*.*) (*.*)"};
+            << QStringList{"HTMLﾌｧｲﾙ (*.htm *.html *.shtml)", "全てのﾌｧｲﾙ (*)"};
         QTest::newRow("no closing bars") << "Text|*.txt" << QStringList{"Text (*.txt)"};
         QTest::newRow("empty") << "" << QStringList{};
+        QTest::newRow("name without patterns") << "Perlﾌｧｲﾙ |*.pl|(x) |*.x||"
+                                               << QStringList{"Perlﾌｧｲﾙ (*.pl)", "(x) (*.x)"};
     }
     void nameFilters()
     {

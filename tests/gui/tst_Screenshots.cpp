@@ -7,9 +7,16 @@
 #include "core/edit/CFontNameDlg.h"
 #include "gui/CFolderDlg.h"
 #include "gui/FormDialog.h"
+#include "gui/QtUi.h"
 #include "gui/QuestionBox.h"
 
+#include <QFileDialog>
+#include <QLabel>
 #include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 
 namespace {
@@ -66,6 +73,31 @@ public:
         return ScriptedUi::Ask(question);
     }
 
+    void Message(const QString& text, Icon icon) override
+    {
+        {
+            QuestionBox box(QuestionBox::MessageQuestion(text, icon), m_window);
+            Save(box, QStringLiteral("-message"));
+        }
+        ScriptedUi::Message(text, icon);
+    }
+
+    std::optional<QString> ChooseFile(const FileDialog& d) override
+    {
+        {
+            QFileDialog dialog(m_window);
+            QtUi::SetUpFileDialog(dialog, d);
+            QtUi::FitToScreen(dialog);
+            Save(dialog, QStringLiteral("-file"));
+        }
+        return ScriptedUi::ChooseFile(d);
+    }
+
+    // Every dialog shown from now on is checked against this screen; what
+    // does not fit is listed in Problems().
+    void CheckAgainst(const QRect& screen) { m_screen = screen; }
+    const QStringList& Problems() const { return m_problems; }
+
     std::optional<QString> ChooseFolder(const QString& initial) override
     {
         {
@@ -80,8 +112,52 @@ private:
     {
         w.show();
         QApplication::processEvents();
+        Check(w);
         Keep(w.grab().toImage(), kind);
         w.hide();
+    }
+
+    // On a small screen every button outside a scrolled page lies on the
+    // screen, no page needs scrolling sideways, and a message never breaks
+    // a sentence of under 40 characters that the screen has room for.
+    void Check(QWidget& w)
+    {
+        if (m_screen.isNull())
+            return;
+        const QString where = m_name + QStringLiteral(": ");
+        for (const QPushButton* b : w.findChildren<QPushButton*>()) {
+            if (!b->isVisible() || InsideScrollArea(b))
+                continue;
+            const QRect r(b->mapToGlobal(QPoint(0, 0)), b->size());
+            if (!m_screen.contains(r))
+                m_problems.append(where + b->text()
+                                  + QStringLiteral(" off the screen at %1,%2 %3x%4")
+                                        .arg(r.x())
+                                        .arg(r.y())
+                                        .arg(r.width())
+                                        .arg(r.height()));
+        }
+        for (const QScrollArea* area : w.findChildren<QScrollArea*>())
+            if (area->horizontalScrollBar()->isVisible())
+                m_problems.append(where + QStringLiteral("a page scrolls sideways"));
+        if (const auto* box = qobject_cast<QuestionBox*>(&w)) {
+            const QLabel* label = box->TextLabel();
+            const QFontMetrics metrics(label->font());
+            for (const QString& sentence : label->text().split(u'\n')) {
+                const int width = metrics.horizontalAdvance(sentence);
+                if (sentence.size() < 40 && width < m_screen.width() - kRoomAroundText
+                    && label->contentsRect().width() < width)
+                    m_problems.append(where + QStringLiteral("wrapped ") + sentence);
+            }
+        }
+    }
+
+    static bool InsideScrollArea(const QWidget* w)
+    {
+        for (const QWidget* p = w->parentWidget(); p; p = p->parentWidget())
+            if (qobject_cast<const QScrollArea*>(p))
+                return true;
+        return false;
     }
 
     void Keep(const QImage& image, const QString& kind)
@@ -98,6 +174,11 @@ private:
     bool m_confirm = false;
     QWidget* m_window = nullptr;
     std::vector<Shot> m_shots;
+    QRect m_screen;
+    QStringList m_problems;
+    // A box's margins and frame: a sentence wider than the screen less
+    // these may wrap.
+    static constexpr int kRoomAroundText = 60;
 };
 
 using RenderingEditor = BasicGuiEditor<RenderingUi>;
@@ -213,6 +294,68 @@ private Q_SLOTS:
         FormModel form = CFontNameDlg(g.App()).Form(QString());
         g.Ui().RunForm(form);
         QCOMPARE(g.Ui().Shots().size(), size_t(1));
+        VerifyShots(g.Ui().Shots(), 0);
+    }
+
+    // The program on a phone's screen: the window fills it, and every
+    // dialog any command opens fits it (see RenderingUi::Check). The file
+    // chooser, the font dialog, a message and the replace question are
+    // pictured under their own names.
+    void smallScreens_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("240x320") << QSize(240, 320);
+        QTest::newRow("360x640") << QSize(360, 640);
+    }
+    void smallScreens()
+    {
+        QFETCH(QSize, size);
+        QScreen* screen = nullptr;
+        for (QScreen* s : QGuiApplication::screens())
+            if (s->size() == size)
+                screen = s;
+        if (!screen)
+            QSKIP("the platform has no screen of that size");
+        const QString prefix =
+            QStringLiteral("phone-%1x%2-").arg(size.width()).arg(size.height());
+        RenderingEditor g(MenuLayout::Portrait);
+        g.Frame().setScreen(screen);
+        g.Frame().move(screen->availableGeometry().topLeft());
+        g.Frame().RestoreWindowSize();
+        g.Frame().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&g.Frame()));
+        QCOMPARE(g.Frame().screen(), screen);
+        QCOMPARE(g.Frame().frameGeometry().size(), screen->availableGeometry().size());
+        g.Ui().SetWindow(&g.Frame());
+        g.Ui().CheckAgainst(screen->geometry());
+
+        g.Edit().Buffer().SetText(kSample);
+        const std::pair<int, QString> named[] = {
+            {cmd::FileOpen, QStringLiteral("file")},
+            {cmd::FontSettings, QStringLiteral("font")},
+            {cmd::EditFind, QStringLiteral("not-found")},
+        };
+        g.Ui().SetConfirmForms(true);
+        g.Ui().QueueField(QStringLiteral("検索語"), QStringLiteral("見つからない語"));
+        for (const auto& [id, name] : named) {
+            g.Ui().SetName(prefix + name);
+            g.App().Commands().Run(id);
+        }
+        g.Ui().SetName(prefix + QStringLiteral("replace"));
+        g.Ui().QueueField(QStringLiteral("検索語"), QStringLiteral("abc"));
+        g.Ui().QueueField(QStringLiteral("置換語"), QStringLiteral("xyz"));
+        g.App().Commands().Run(cmd::EditReplace);
+        QVERIFY(g.Ui().Texts(QStringLiteral("question")).contains(QStringLiteral("置換しますか？")));
+        g.Ui().SetConfirmForms(false);
+
+        for (int id : g.App().Commands().Ids()) {
+            g.Edit().Buffer().SetText(kSample);
+            g.Edit().Buffer().SetModified(false);
+            g.Edit().Buffer().SetSel(80, 95);
+            g.Ui().SetName(prefix + QStringLiteral("command-%1").arg(id));
+            g.App().Commands().Run(id);
+        }
+        QVERIFY2(g.Ui().Problems().isEmpty(), qPrintable(g.Ui().Problems().join(u'\n')));
         VerifyShots(g.Ui().Shots(), 0);
     }
 
