@@ -1,5 +1,9 @@
 #include "gui/QtUi.h"
 
+#include "core/ftp/CFtpWnd.h"
+#include "gui/FtpWindow.h"
+#include "gui/ThreadedTaskRunner.h"
+
 #include "gui/CFolderDlg.h"
 #include "gui/DialogRoom.h"
 #include "gui/FontFamilies.h"
@@ -287,4 +291,19 @@ void QtUi::BeginBusy()
 void QtUi::EndBusy()
 {
     QGuiApplication::restoreOverrideCursor();
+}
+
+std::unique_ptr<TaskRunner> QtUi::MakeTaskRunner()
+{
+    return std::make_unique<ThreadedTaskRunner>(m_window);
+}
+
+void QtUi::RunFtpWindow(CFtpWnd& model)
+{
+    FtpWindow window(model, m_window);
+    QSize size(model.Portrait() ? 360 : 860, model.Portrait() ? 600 : 520);
+    if (const QScreen* s = m_window ? m_window->screen() : QGuiApplication::primaryScreen())
+        size = size.boundedTo(s->availableGeometry().size());
+    window.resize(size);
+    window.exec();
 }
