@@ -4,6 +4,7 @@
 #include "core/app/FormModel.h"
 #include "core/app/HeadlessEditor.h"
 #include "core/app/ScriptedUi.h"
+#include "core/doc/CKelvoDoc.h"
 #include "core/doc/CodeDetect.h"
 #include "core/doc/DocumentCodec.h"
 #include "platform/SettingsStore.h"
@@ -23,7 +24,7 @@ constexpr int kUsage = 2;
 
 const char* const kUsageText =
     "usage: kelvo-tool detect FILE...\n"
-    "       kelvo-tool convert [--code NAME] [--eol NAME] IN OUT\n"
+    "       kelvo-tool convert [--code NAME] [--eol NAME] [--ncr] IN OUT\n"
     "       kelvo-tool exec [--config DIR] [--select START:END] [--answer yes|no|ok|cancel|all|back]...\n"
     "                       [--input TEXT]... [--field NAME=VALUE]... [--setting SECTION/KEY=VALUE]...\n"
     "                       --command ID [--command ID]... FILE [-o OUT]\n"
@@ -59,10 +60,11 @@ int Detect(const QStringList& files, QTextStream& out, QTextStream& err)
             status = kFileError;
             continue;
         }
-        const QByteArray bytes = f.readAll();
-        ByteReader reader(bytes);
-        out << path << ": " << CodeKindName(DetectDocumentCode(bytes)) << ' '
-            << LineEndKindName(DetectLineEnd(reader)) << '\n';
+        const DecodedDocument doc = DecodeDocument(f.readAll(), true);
+        out << path << ": " << CodeKindName(doc.code) << ' ' << LineEndKindName(doc.lineEnd);
+        if (doc.undecodable > 0)
+            out << " undecodable=" << doc.undecodable;
+        out << '\n';
     }
     return status;
 }
@@ -92,10 +94,13 @@ int Convert(const QStringList& args, QTextStream& out, QTextStream& err)
 {
     std::optional<CodeKind> code;
     std::optional<LineEndKind> eol;
+    bool references = false;
     QStringList files;
     for (int i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
-        if (a == u"--code" || a == u"--eol") {
+        if (a == u"--ncr") {
+            references = true;
+        } else if (a == u"--code" || a == u"--eol") {
             if (i + 1 >= args.size())
                 return Fail(err, kUsage, a + QStringLiteral(" needs a name"));
             const QString name = args[++i];
@@ -129,8 +134,22 @@ int Convert(const QStringList& args, QTextStream& out, QTextStream& err)
             editor.Doc().SetCodeKind(*code);
         if (eol)
             editor.Doc().SetLineEndKind(*eol);
-        if (!editor.Doc().OnSaveDocument(files[1]))
+        // Characters the code cannot hold are written as references only
+        // when asked for; otherwise nothing is written.
+        const QString unencodable =
+            CKelvoDoc::UnencodableText(editor.Buffer().GetText(), editor.Doc().GetCodeKind());
+        if (!unencodable.isEmpty() && !references) {
             status = kFileError;
+        } else {
+            ui.QueueAnswer(Ui::Answer::Yes);
+            if (!editor.Doc().OnSaveDocument(files[1]))
+                status = kFileError;
+        }
+        for (const QString& m : ui.Texts(QStringLiteral("message")))
+            err << "message: " << OneLine(m) << '\n';
+        if (status == kFileError && !unencodable.isEmpty() && !references)
+            err << "message: " << OneLine(unencodable) << '\n';
+        return status;
     }
     for (const QString& m : ui.Texts(QStringLiteral("message")))
         err << "message: " << OneLine(m) << '\n';

@@ -4,6 +4,7 @@
 
 #include "core/app/CommandIds.h"
 #include "core/app/ShellCommandIds.h"
+#include "core/doc/CKelvoDoc.h"
 #include "core/edit/CFontNameDlg.h"
 #include "gui/CFolderDlg.h"
 #include "gui/FormDialog.h"
@@ -191,6 +192,29 @@ private Q_SLOTS:
         QVERIFY(g.Ui().Shots()[1].path.endsWith(QStringLiteral("/replace-question.png")));
         QCOMPARE(g.Ui().Texts(QStringLiteral("question")),
                  QStringList{QStringLiteral("置換しますか？")});
+        VerifyShots(g.Ui().Shots(), 0);
+    }
+
+    // The question before a save in a code that cannot hold the text,
+    // and the status bar of a page with undecodable bytes, at 360 px.
+    void unencodableQuestion()
+    {
+        RenderingEditor g(MenuLayout::Portrait);
+        g.Frame().resize(360, 640);
+        g.Frame().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&g.Frame()));
+        g.Ui().SetWindow(&g.Frame());
+        g.Ui().SetName(QStringLiteral("unencodable"));
+        const QByteArray page = "<meta charset=\"euc-jp\">\r\n<P>\xf0\x9f\x8d\xba \xf0\xa0\xae\xb7 \x80</P>\r\n"
+                                + QStringLiteral("<P>日本語のページです。</P>\r\n").repeated(3).toUtf8();
+        QVERIFY(g.App().OpenDocumentFile(g.MakeFile("u.html", page)));
+        QCOMPARE(g.Doc().GetCodeKind(), CodeKind::Utf8);
+        g.Frame().UpdateCommandStates();
+        QApplication::processEvents();
+        g.Frame().grab().save(ScreenshotFolder() + QStringLiteral("/main-undecodable.png"));
+        g.Doc().SetCodeKind(CodeKind::ShiftJis);
+        QVERIFY(!g.Doc().OnSaveDocument(g.Path("out.html")));
+        QCOMPARE(g.Ui().Shots().size(), size_t(1));
         VerifyShots(g.Ui().Shots(), 0);
     }
 
