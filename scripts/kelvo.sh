@@ -20,6 +20,7 @@ packages=(
   qt6-qpa-plugins
   fonts-noto-cjk fonts-dejavu-core xdg-utils
   python3 python3-pyftpdlib vsftpd
+  imagemagick
 )
 
 as_root() {

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+// Link text between a document and the files it names. Paths are absolute
+// file paths with "/" separators; link texts use "/" too. Neither function
+// touches the file system.
+
+// The link text that leads from the document to the target: the target's
+// file name when both are in the same folder, otherwise "../" once for
+// every folder of the document's path below the first one they do not
+// share, then the rest of the target's folders and its file name. Folder
+// names compare exactly (letter case counts).
+//   MakeRelativePath("/d/site/index.htm", "/d/site/img/a.gif") == "img/a.gif"
+//   MakeRelativePath("/d/site/index.htm", "/d/b.gif")          == "../b.gif"
+// With an empty document path the target path comes back whole.
+QString MakeRelativePath(const QString& documentPath, const QString& targetPath);
+
+// The file path a link text names, relative to the folder of the document.
+// "." and ".." are taken out of the result wherever they stand, so the
+// result is a plain path; nullopt when the link climbs above the file
+// system root (callers show RelativePathErrorText and open nothing).
+// Without a document path the link is cleaned the same way but stays
+// relative.
+//   ResolveRelativePath("/d/site/index.htm", "../img/a.gif") == "/d/img/a.gif"
+//   ResolveRelativePath("/d/site/index.htm", "a.gif")        == "/d/site/a.gif"
+// The link text is taken as a path: "#" and "?" parts and %XX escapes are
+// left as they are (LinkTargetPath strips and decodes them).
+std::optional<QString> ResolveRelativePath(const QString& documentPath,
+                                           const QString& relativePath);
+
+// The message for a relative path that climbs above the first folder.
+QString RelativePathErrorText();
+
+// What a file field holds after the user picked a file with its browse
+// button: the link text from the document to the file, or the bare file
+// name while the document has no path.
+QString ReferenceForPickedFile(const QString& documentPath, const QString& pickedPath);
+
+// True for a link with a URL scheme ("http:", "mailto:", "javascript:",
+// "data:" ...): it names no file beside the document.
+bool IsSchemeLink(const QString& link);
+
+// The file a local link of the document names, as browsers read it: the
+// "#fragment" and "?query" parts are dropped, %XX escapes decoded, and the
+// rest resolved against the document's folder (ResolveRelativePath). A
+// link that is only a fragment or query names the document itself.
+// nullopt for a scheme link, without a document path, or when the link
+// climbs above the root.
+std::optional<QString> LinkTargetPath(const QString& documentPath, const QString& link);

@@ -1,0 +1,257 @@
+#include "TestFiles.h"
+#include "TestRegistry.h"
+
+#include "core/app/ScriptedUi.h"
+#include "core/links/ImageSize.h"
+
+#include <QBuffer>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QByteArray Hex(const char* hex)
+{
+    return QByteArray::fromHex(hex);
+}
+
+std::optional<QSize> SizeOf(const QByteArray& bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return ReadImageSize(buffer);
+}
+
+QString Show(const std::optional<QSize>& size)
+{
+    return size ? QStringLiteral("%1x%2").arg(size->width()).arg(size->height())
+                : QStringLiteral("none");
+}
+
+// A JPEG with an EXIF block holding a thumbnail of another size ahead of
+// the image's own frame header, as cameras write them: the thumbnail's
+// frame header must not be taken for the image's.
+QByteArray WithExifThumbnail(const QByteArray& jpeg, const QByteArray& thumbnail)
+{
+    QByteArray tiff = Hex("49492a0008000000") + thumbnail;
+    QByteArray app1 = QByteArray("Exif", 4) + QByteArray(2, '\0') + tiff;
+    const int length = app1.size() + 2;
+    QByteArray segment = Hex("ffe1");
+    segment.append(char(length >> 8)).append(char(length & 0xFF));
+    return jpeg.left(2) + segment + app1 + jpeg.mid(2);
+}
+
+} // namespace
+
+class TestImageSize : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString m_convert;
+
+    // Makes an image of the size with ImageMagick.
+    QString Make(const QString& name, const QString& size, const QStringList& options)
+    {
+        const QString path = m_dir.filePath(name);
+        QStringList args{QStringLiteral("-size"), size, QStringLiteral("gradient:red-blue")};
+        args << options << path;
+        QProcess p;
+        p.start(m_convert, args);
+        // A failed encoder leaves no file, which every caller reports.
+        if (!p.waitForFinished(120000) || p.exitCode() != 0)
+            qWarning() << "convert failed:" << args << p.readAllStandardError();
+        return path;
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        m_convert = QStandardPaths::findExecutable(QStringLiteral("convert"));
+        QVERIFY2(!m_convert.isEmpty(), "ImageMagick's convert is needed (scripts/kelvo.sh)");
+    }
+
+    void encodedFiles_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("size");
+
+        QTest::newRow("gif") << "a.gif" << QStringList() << "300x260";
+        QTest::newRow("interlaced gif") << "i.gif" << QStringList{"-interlace", "GIF"} << "37x21";
+        QTest::newRow("baseline jpeg") << "a.jpg" << QStringList() << "300x260";
+        QTest::newRow("progressive jpeg")
+            << "p.jpg" << QStringList{"-interlace", "Plane"} << "640x1";
+        QTest::newRow("grey jpeg with restart markers")
+            << "r.jpg" << QStringList{"-colorspace", "Gray", "-define", "jpeg:restart-interval=1"}
+            << "33x17";
+        QTest::newRow("png") << "a.png" << QStringList() << "12000x2";
+        QTest::newRow("interlaced png") << "i.png" << QStringList{"-interlace", "PNG"} << "5x9";
+        QTest::newRow("lossy webp") << "a.webp" << QStringList() << "301x257";
+        QTest::newRow("lossless webp")
+            << "l.webp" << QStringList{"-define", "webp:lossless=true"} << "12001x3";
+        QTest::newRow("extended webp with alpha")
+            << "x.webp" << QStringList{"-alpha", "set", "-channel", "A", "-evaluate", "set", "50%"}
+            << "1x12003";
+    }
+    void encodedFiles()
+    {
+        QFETCH(QString, name);
+        QFETCH(QStringList, options);
+        QFETCH(QString, size);
+        const QString path = Make(name, size, options);
+        QCOMPARE(Show(ReadImageSizeOfFile(path)), size);
+    }
+
+    void exifJpeg()
+    {
+        const QByteArray image = ReadBytes(Make(QStringLiteral("e.jpg"), QStringLiteral("120x80"), {}));
+        const QByteArray thumb = ReadBytes(Make(QStringLiteral("t.jpg"), QStringLiteral("12x8"), {}));
+        QVERIFY(!image.isEmpty() && !thumb.isEmpty());
+        QCOMPARE(Show(SizeOf(WithExifThumbnail(image, thumb))), QStringLiteral("120x80"));
+    }
+
+    void headerRules_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("size");
+
+        const QByteArray soi = Hex("ffd8");
+        const QByteArray sof0 = Hex("ffc0000b08004000a0010100");   // 160 x 64
+        QTest::newRow("gif screen size, little-endian")
+            << QByteArray("GIF89a") + Hex("20014000") << "288x64";
+        QTest::newRow("gif cut before the height") << QByteArray("GIF87a") + Hex("2001") << "none";
+        QTest::newRow("progressive frame") << soi + Hex("ffc2000b08004000a0010100") << "160x64";
+        QTest::newRow("lossless hierarchical frame")
+            << soi + Hex("ffc5000b08004000a0010100") << "160x64";
+        QTest::newRow("arithmetic frame") << soi + Hex("ffc9000b08004000a0010100") << "160x64";
+        QTest::newRow("Huffman tables are no frame")
+            << soi + Hex("ffc4000400ff") + sof0 << "160x64";
+        QTest::newRow("fill bytes before a marker") << soi + Hex("ffffffff") + sof0.mid(1)
+                                                    << "160x64";
+        QTest::newRow("junk between segments")
+            << soi + Hex("ffe0000400001234") + sof0 << "160x64";
+        QTest::newRow("restart marker has no length") << soi + Hex("ffd0") + sof0 << "160x64";
+        QTest::newRow("scan before any frame") << soi + Hex("ffda000400ff") + sof0 << "none";
+        QTest::newRow("end of image before any frame") << soi + Hex("ffd9") + sof0 << "none";
+        QTest::newRow("segment length 0") << soi + Hex("ffe00000") + sof0 << "none";
+        QTest::newRow("segment length 1") << soi + Hex("ffe00001") + sof0 << "none";
+        QTest::newRow("segment longer than the file") << soi + Hex("ffe0fff0") + sof0 << "none";
+        QTest::newRow("frame header cut short") << soi + sof0.left(8) << "none";
+        QTest::newRow("no start of image") << Hex("ffe0") + sof0 << "none";
+        QTest::newRow("png without its header chunk")
+            << Hex("89504e470d0a1a0a0000000d49444154000000100000000800") << "none";
+        QTest::newRow("png wider than a size can hold")
+            << Hex("89504e470d0a1a0a0000000d494844528000000000000008") << "none";
+        QTest::newRow("lossy webp without its start code")
+            << QByteArray("RIFF\x30\0\0\0WEBPVP8 \x20\0\0\0", 20) + Hex("5003009d012b25001500") << "none";
+        QTest::newRow("empty") << QByteArray() << "none";
+        QTest::newRow("text") << QByteArray("<html>") << "none";
+    }
+    void headerRules()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, size);
+        QCOMPARE(Show(SizeOf(bytes)), size);
+    }
+
+    // Every cut and thousands of byte changes of real files: the reader ends
+    // each time, and a cut file gives the true size or none, never another.
+    void truncatedAndMutated()
+    {
+        const QStringList files{Make(QStringLiteral("f.gif"), QStringLiteral("40x30"), {}),
+                                Make(QStringLiteral("f.jpg"), QStringLiteral("40x30"), {}),
+                                Make(QStringLiteral("f.png"), QStringLiteral("40x30"), {}),
+                                Make(QStringLiteral("f.webp"), QStringLiteral("40x30"), {})};
+        const QByteArray thumb = ReadBytes(Make(QStringLiteral("ft.jpg"), QStringLiteral("4x3"), {}));
+        QList<QByteArray> samples;
+        for (const QString& f : files)
+            samples << ReadBytes(f);
+        samples << WithExifThumbnail(samples.at(1), thumb);
+
+        QRandomGenerator random(14);
+        for (const QByteArray& sample : samples) {
+            QVERIFY(!sample.isEmpty());
+            const std::optional<QSize> whole = SizeOf(sample);
+            QCOMPARE(Show(whole), QStringLiteral("40x30"));
+            for (int cut = 0; cut < sample.size(); ++cut) {
+                const std::optional<QSize> part = SizeOf(sample.left(cut));
+                QVERIFY2(!part || *part == *whole, qPrintable(QString::number(cut)));
+            }
+            for (int round = 0; round < 3000; ++round) {
+                QByteArray mutated = sample.left(qMin<qsizetype>(sample.size(), 700));
+                const int changes = 1 + random.bounded(4);
+                for (int c = 0; c < changes; ++c) {
+                    const int at = random.bounded(int(mutated.size()));
+                    // Marker-like bytes make the scan take its rarer paths.
+                    static const char kBytes[] = {'\xff', '\x00', '\x01', '\xd8', '\xda', '\xc0'};
+                    mutated[at] = random.bounded(2) ? kBytes[random.bounded(6)]
+                                                    : char(random.bounded(256));
+                }
+                const std::optional<QSize> size = SizeOf(mutated);
+                QVERIFY(!size || (size->width() >= 0 && size->height() >= 0));
+            }
+        }
+    }
+
+    void dialogReading_data()
+    {
+        QTest::addColumn<bool>("saved");
+        QTest::addColumn<QString>("reference");
+        QTest::addColumn<QString>("fields");   // "unchanged" when nothing is filled in
+        QTest::addColumn<QString>("message");
+
+        const QString notFound = ImageNotFoundText();
+        QTest::newRow("relative to the document") << true << "img/d.gif" << "11x7" << "";
+        QTest::newRow("type in any case") << true << "img/D.Jpg" << "13x5" << "";
+        QTest::newRow("jpeg spelled out") << true << "img/d.jpeg" << "13x5" << "";
+        QTest::newRow("escaped name") << true << "img/my%20d.png" << "3x4" << "";
+        QTest::newRow("other type") << true << "img/d.bmp" << "unchanged" << ImageTypeErrorText();
+        QTest::newRow("no dot") << true << "img/d" << "unchanged" << "";
+        QTest::newRow("missing file") << true << "img/none.gif" << "unchanged" << notFound;
+        QTest::newRow("not an image inside") << true << "img/text.jpg" << "0x0" << "";
+        QTest::newRow("above the root") << true << "../../../../../../../../../../x.gif"
+                                        << "unchanged" << "相対パスが誤っています";
+        QTest::newRow("web address") << true << "http://example.com/d.gif" << "unchanged"
+                                     << notFound;
+        QTest::newRow("unsaved, relative") << false << "img/d.gif" << "unchanged" << notFound;
+    }
+    void dialogReading()
+    {
+        QFETCH(bool, saved);
+        QFETCH(QString, reference);
+        QFETCH(QString, fields);
+        QFETCH(QString, message);
+
+        QTemporaryDir site;
+        QVERIFY(QDir(site.path()).mkpath(QStringLiteral("img")));
+        const QString img = site.filePath(QStringLiteral("img/"));
+        QVERIFY(QFile::copy(Make(QStringLiteral("d.gif"), QStringLiteral("11x7"), {}), img + "d.gif"));
+        const QString jpg = Make(QStringLiteral("d.jpg"), QStringLiteral("13x5"), {});
+        QVERIFY(QFile::copy(jpg, img + "D.Jpg"));
+        QVERIFY(QFile::copy(jpg, img + "d.jpeg"));
+        QVERIFY(QFile::copy(Make(QStringLiteral("d.png"), QStringLiteral("3x4"), {}), img + "my d.png"));
+        QVERIFY(WriteBytes(img + "text.jpg", "not a picture"));
+        QVERIFY(WriteBytes(img + "d.bmp", "BM"));
+
+        ScriptedUi ui;
+        const QString document = saved ? site.filePath(QStringLiteral("index.htm")) : QString();
+        const std::optional<QSize> size = ReadImageSize(ui, reference, document);
+        QCOMPARE(size ? Show(size) : QStringLiteral("unchanged"), fields);
+        QCOMPARE(ui.Texts(QStringLiteral("message")).join(u'|'), message);
+    }
+
+    void dialogReadingAbsoluteWhileUnsaved()
+    {
+        ScriptedUi ui;
+        const QString path = Make(QStringLiteral("abs.png"), QStringLiteral("6x2"), {});
+        QCOMPARE(Show(ReadImageSize(ui, path, QString())), QStringLiteral("6x2"));
+        QVERIFY(ui.Records().empty());
+    }
+};
+
+KELVO_TEST(TestImageSize, "ImageSize");
+#include "tst_ImageSize.moc"

@@ -1,0 +1,120 @@
+#include "TestRegistry.h"
+
+#include "core/links/RelativePath.h"
+
+#include <QTest>
+
+class TestRelativePath : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void makeRelative_data()
+    {
+        QTest::addColumn<QString>("document");
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("link");
+
+        const QString doc = QStringLiteral("/My Documents/site/index.htm");
+        QTest::newRow("into a subfolder") << doc << "/My Documents/site/img/a.gif" << "img/a.gif";
+        QTest::newRow("one folder up") << doc << "/My Documents/b.gif" << "../b.gif";
+        QTest::newRow("same folder gives the name") << doc << "/My Documents/site/c.htm" << "c.htm";
+        QTest::newRow("letter case makes folders differ")
+            << doc << "/my documents/site/a.gif" << "../../my documents/site/a.gif";
+        QTest::newRow("sibling folder") << doc << "/My Documents/other/x/a.gif"
+                                        << "../other/x/a.gif";
+        QTest::newRow("a folder name that is a prefix of another")
+            << "/a/b/index.htm" << "/a/bc/x.gif" << "../bc/x.gif";
+        QTest::newRow("nothing shared but the root") << doc << "/tmp/a.gif"
+                                                     << "../../tmp/a.gif";
+        QTest::newRow("document at the root") << "/index.htm" << "/img/a.gif" << "img/a.gif";
+        QTest::newRow("no document path keeps the target") << "" << "/img/a.gif" << "/img/a.gif";
+        QTest::newRow("backslash is part of a name")
+            << "/d/index.htm" << "/d/a\\b.gif" << "a\\b.gif";
+    }
+    void makeRelative()
+    {
+        QFETCH(QString, document);
+        QFETCH(QString, target);
+        QFETCH(QString, link);
+        QCOMPARE(MakeRelativePath(document, target), link);
+    }
+
+    void resolve_data()
+    {
+        QTest::addColumn<QString>("document");
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<QString>("path");  // "!" for "climbs above the root"
+
+        const QString doc = QStringLiteral("/My Documents/site/index.htm");
+        QTest::newRow("one up") << doc << "../img/a.gif" << "/My Documents/img/a.gif";
+        QTest::newRow("same folder") << doc << "a.gif" << "/My Documents/site/a.gif";
+        QTest::newRow("up to the root") << doc << "../../a.gif" << "/a.gif";
+        QTest::newRow("above the root") << doc << "../../../a.gif" << "!";
+        QTest::newRow("climbing back in stays plain")
+            << doc << "../site/../site/a.gif" << "/My Documents/site/a.gif";
+        QTest::newRow(".. inside the link is resolved too") << doc << "img/../../b.gif"
+                                                            << "/My Documents/b.gif";
+        QTest::newRow(".. inside the link above the root") << doc << "img/../../../../b.gif"
+                                                           << "!";
+        QTest::newRow("dot and doubled slashes") << doc << "./img//a.gif"
+                                                 << "/My Documents/site/img/a.gif";
+        QTest::newRow("document at the root") << "/index.htm" << "a.gif" << "/a.gif";
+        QTest::newRow("document at the root, one up") << "/index.htm" << "../a.gif" << "!";
+        QTest::newRow("no document path stays relative") << "" << "img/../a.gif" << "a.gif";
+    }
+    void resolve()
+    {
+        QFETCH(QString, document);
+        QFETCH(QString, link);
+        QFETCH(QString, path);
+        const std::optional<QString> resolved = ResolveRelativePath(document, link);
+        QCOMPARE(resolved.value_or(QStringLiteral("!")), path);
+    }
+
+    void linkTarget_data()
+    {
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<QString>("path");  // "-" for no local file
+
+        QTest::newRow("fragment removed") << "pages/b.htm#top" << "/d/site/pages/b.htm";
+        QTest::newRow("query removed") << "b.htm?x=1#y" << "/d/site/b.htm";
+        QTest::newRow("fragment only is the page") << "#top" << "/d/site/index.htm";
+        QTest::newRow("escapes decoded as UTF-8") << "my%20file%E3%81%82.htm"
+                                                  << "/d/site/my fileあ.htm";
+        QTest::newRow("broken escape stays text") << "a%zz.htm" << "/d/site/a%zz.htm";
+        QTest::newRow("escaped dots cannot climb out") << "%2E%2E/%2E%2E/%2E%2E/x" << "-";
+        QTest::newRow("http") << "http://example.com/a.htm" << "-";
+        QTest::newRow("https in capitals") << "HTTPS://example.com/" << "-";
+        QTest::newRow("mailto") << "mailto:a@example.com" << "-";
+        QTest::newRow("javascript") << "javascript:void(0)" << "-";
+        QTest::newRow("data") << "data:image/gif;base64,R0lG" << "-";
+        QTest::newRow("colon after a slash is a file") << "a/b:c.htm" << "/d/site/a/b:c.htm";
+        QTest::newRow("blanks around the link") << " a.htm " << "/d/site/a.htm";
+    }
+    void linkTarget()
+    {
+        QFETCH(QString, link);
+        QFETCH(QString, path);
+        const std::optional<QString> target =
+            LinkTargetPath(QStringLiteral("/d/site/index.htm"), link);
+        QCOMPARE(target.value_or(QStringLiteral("-")), path);
+    }
+
+    void pickedFile_data()
+    {
+        QTest::addColumn<QString>("document");
+        QTest::addColumn<QString>("reference");
+
+        QTest::newRow("saved document gets a relative link") << "/d/site/index.htm"
+                                                             << "img/a.gif";
+        QTest::newRow("unsaved document gets the bare name") << "" << "a.gif";
+    }
+    void pickedFile()
+    {
+        QFETCH(QString, document);
+        QFETCH(QString, reference);
+        QCOMPARE(ReferenceForPickedFile(document, QStringLiteral("/d/site/img/a.gif")), reference);
+    }
+};
+
+KELVO_TEST(TestRelativePath, "RelativePath");
+#include "tst_RelativePath.moc"
