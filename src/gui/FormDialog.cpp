@@ -46,8 +46,17 @@ public:
     QSize sizeHint() const override
     {
         const int rows = std::clamp(count(), kListMinimumRows, kListMaximumRows);
-        const int rowHeight = count() > 0 ? sizeHintForRow(0) : fontMetrics().height();
-        return QSize(QListWidget::sizeHint().width(), rows * rowHeight + 2 * frameWidth());
+        // Rows differ in height when some need a fallback font (Japanese
+        // beside Latin text).
+        int height = 2 * frameWidth();
+        for (int row = 0; row < rows; ++row)
+            height += row < count() ? sizeHintForRow(row) : fontMetrics().height();
+        const int width = QListWidget::sizeHint().width();
+        // Entries wider than the list bring a scroll bar, which must not
+        // hide the last row.
+        if (count() > 0 && sizeHintForColumn(0) > width - 2 * frameWidth())
+            height += horizontalScrollBar()->sizeHint().height();
+        return QSize(width, height);
     }
 };
 
@@ -116,6 +125,7 @@ FormDialog::FormDialog(FormModel& form, Ui& ui, QWidget* parent)
     m_cancel = buttons->addButton(form.cancelCaption.isEmpty() ? QStringLiteral("キャンセル")
                                                                : form.cancelCaption,
                                   QDialogButtonBox::RejectRole);
+    m_cancel->setVisible(form.hasCancel);
     m_ok->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

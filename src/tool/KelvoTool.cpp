@@ -1,4 +1,5 @@
 #include "tool/KelvoTool.h"
+#include "tool/LinkTool.h"
 
 #include "core/app/CKelvoApp.h"
 #include "core/app/FormModel.h"
@@ -27,6 +28,8 @@ const char* const kUsageText =
     "       kelvo-tool exec [--config DIR] [--select START:END] [--answer yes|no|ok|cancel|all|back]...\n"
     "                       [--input TEXT]... [--field NAME=VALUE]... [--setting SECTION/KEY=VALUE]...\n"
     "                       --command ID [--command ID]... FILE [-o OUT]\n"
+    "       kelvo-tool image-size FILE...\n"
+    "       kelvo-tool links FILE\n"
     "code names: ShiftJis Jis Euc Utf8 Ascii Unknown; line ends: None CrLf Lf Cr Unknown\n";
 
 int Fail(QTextStream& err, int status, const QString& text)
@@ -362,5 +365,9 @@ int RunKelvoTool(const QStringList& args, QTextStream& out, QTextStream& err)
         return Convert(rest, out, err);
     if (command == u"exec")
         return Exec(rest, out, err);
+    if (command == u"image-size")
+        return ImageSizeCommand(rest, out, err);
+    if (command == u"links")
+        return LinksCommand(rest, out, err);
     return Fail(err, kUsage, QStringLiteral("unknown command: %1").arg(command));
 }

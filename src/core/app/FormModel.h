@@ -80,6 +80,8 @@ public:
     // A wizard page offers a back button as well (caption backCaption, a
     // default when empty); RunForm then may answer Back.
     bool hasBack = false;
+    // A form that only informs has its confirm button alone.
+    bool hasCancel = true;
     QString backCaption;
 
     FormField& Add(FieldKind kind, const QString& label, const QString& name = QString());

@@ -2,6 +2,7 @@
 
 #include "core/edit/FindCommands.h"
 #include "core/edit/SettingsSheet.h"
+#include "core/links/LinkCommands.h"
 #include "core/tables/TableCommands.h"
 #include "core/tags/TagConvertCommands.h"
 #include "core/tags/TagInsertCommands.h"
@@ -25,4 +26,5 @@ void RegisterAllCommands(CKelvoApp& app)
     RegisterTableCommands(app);
     RegisterTagConvertCommands(app);
     RegisterTagInsertCommands(app);
+    RegisterLinkCommands(app);
 }
