@@ -4,6 +4,7 @@
 #include "core/app/MenuData.h"
 #include "core/app/RecentFileList.h"
 #include "core/custom/KeyTable.h"
+#include "core/tags/StyleEditHooks.h"
 
 #include <QString>
 
@@ -122,6 +123,10 @@ public:
     CKeyTable& KeyTable() { return m_keys; }
     const CKeyTable& KeyTable() const { return m_keys; }
 
+    // How tag dialogs and the double-click reach the style sheet editor;
+    // filled in by the style commands.
+    StyleEditHooks& StyleHooks() { return m_styleHooks; }
+
     // Path of the file a new document is filled from.
     QString InitialTemplatePath() const { return m_initTemp; }
     void SetInitialTemplatePath(const QString& path) { m_initTemp = path; }
@@ -150,6 +155,7 @@ private:
     QString m_initTemp;
     bool m_tagLower = false;
     bool m_exitConfirmed = false;
+    StyleEditHooks m_styleHooks;
 };
 
 // Section and key names of the application shell's settings.
