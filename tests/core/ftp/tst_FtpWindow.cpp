@@ -361,13 +361,16 @@ void FtpWindowTest::uploadDocument()
 
     TestEditor t;
     const QString path = t.MakeFile(QStringLiteral("page.htm"), "<P>old</P>\r\n");
-    QVERIFY(t.Doc().OnOpenDocument(path));
+    QVERIFY(t.App().OpenDocumentFile(path));
     t.SetText(QStringLiteral("<P>新しい</P>\r\n"));
     t.Buffer().SetModified(true);
     t.Ui().QueueField(QStringLiteral("サーバ"), server.Host());
     t.Ui().QueueField(QStringLiteral("ユーザ"), server.User());
     t.Ui().QueueField(QStringLiteral("パスワード"), server.Password());
     t.Ui().QueueField(QStringLiteral("ディレクトリ"), folder);
+    // Binary, so the page arrives byte for byte (ASCII makes CR LF into the
+    // server's LF).
+    t.Ui().QueueField(QStringLiteral("ASCIIモード"), QStringLiteral("0"));
     if (close)
         t.Ui().QueueAnswer(Ui::Answer::Cancel);
     QVERIFY(t.Run(cmd::FtpUpload));
