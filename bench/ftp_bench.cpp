@@ -72,12 +72,14 @@ bool Curl(const QStringList& args)
     return curl.exitStatus() == QProcess::NormalExit && curl.exitCode() == 0;
 }
 
-bool CurlToNull(const QString& url, QByteArray* out = nullptr)
+// Downloads into a file (as the client does), or into memory when out is
+// given.
+bool CurlGet(const QString& url, const QString& file, QByteArray* out = nullptr)
 {
     QProcess curl;
     curl.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     curl.start(QStringLiteral("curl"), {"--silent", "--show-error", "--fail", "--user",
-                                        kUser + u':' + kPassword, "-o", out ? "-" : "/dev/null", url});
+                                        kUser + u':' + kPassword, "-o", out ? QStringLiteral("-") : file, url});
     if (!curl.waitForFinished(600000))
         return false;
     if (out)
@@ -142,7 +144,8 @@ int main(int argc, char** argv)
 
     const int port = FreePort();
     QProcess server;
-    server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    server.setStandardOutputFile(QProcess::nullDevice());
+    server.setStandardErrorFile(QProcess::nullDevice());  // its log of every command
     server.start(QStringLiteral("/usr/bin/python3"),
                  {"-W", "ignore", "-m", "pyftpdlib", "-i", "127.0.0.1", "-p", QString::number(port), "-w",
                   "-d", root, "-u", kUser, "-P", kPassword});
@@ -170,7 +173,9 @@ int main(int argc, char** argv)
     const double downOurs = Best(runs, [&] {
         return session([&](CNorvaneFtp& f) { return f.GetFile(QStringLiteral("big.bin"), local + QStringLiteral("/ours"), false); });
     });
-    const double downCurl = Best(runs, [&] { return CurlToNull(url + QStringLiteral("big.bin")); });
+    const double downCurl = Best(runs, [&] {
+        return CurlGet(url + QStringLiteral("big.bin"), local + QStringLiteral("/curl/big.bin"));
+    });
     rows.push_back({"download", downOurs, downCurl, double(mb), "MB/s"});
 
     constexpr int kListings = 20;
@@ -190,7 +195,7 @@ int main(int argc, char** argv)
     QByteArray curlListing;
     const double listCurl = Best(runs, [&] {
         for (int i = 0; i < kListings; ++i) {
-            if (!CurlToNull(url + QStringLiteral("list/"), &curlListing))
+            if (!CurlGet(url + QStringLiteral("list/"), QString(), &curlListing))
                 return false;
         }
         return true;
