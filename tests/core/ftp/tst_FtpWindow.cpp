@@ -1,3 +1,4 @@
+#include "FakeFtpServer.h"
 #include "FtpServers.h"
 #include "TestFiles.h"
 #include "TestRegistry.h"
@@ -324,6 +325,21 @@ void FtpWindowTest::attributes()
     QCOMPARE(fx.wnd->ServerRows()[row].mode, QStringLiteral("-rw-r--r--"));
     fx.wnd->SetActiveSide(CFtpWnd::Side::Local);
     QVERIFY(!fx.wnd->AttributesEnabled());
+
+    // A DOS-style listing has no mode texts: 属性 is refused.
+    FakeFtpServer dos({"<220 Ready", ">USER u", "<331 Password required", ">PASS p", "<230 Logged in",
+                       ">PWD", "<257 \"/www\" is the current directory", ">TYPE A", "<200 Type set",
+                       "PASV 127,0,0,1", ">LIST -L", "<150 ok",
+                       "DATA:03-05-07  02:07PM                 5 a.htm\r\n", "<226 done"});
+    CNorvaneFtp client;
+    client.Set(QStringLiteral("127.0.0.1:%1").arg(dos.Port()), "u", "p", QString(), true);
+    QVERIFY(client.Connect());
+    ScriptedUi ui;
+    CFtpWnd wnd(ui, fx.settings, fx.runner, client);
+    QVERIFY(wnd.RefillServer(QStringLiteral("a.htm")));
+    wnd.Attributes();
+    QCOMPARE(ui.Texts("message"), QStringList{"このサーバでは属性変更が出来ません"});
+    QVERIFY(ui.Texts("form").isEmpty());
 }
 
 // The one-step upload of the document, through the command.
