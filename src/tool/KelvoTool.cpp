@@ -1,6 +1,8 @@
 #include "tool/KelvoTool.h"
 #include "tool/LinkTool.h"
 
+#include "tool/FtpTool.h"
+
 #include "core/app/CKelvoApp.h"
 #include "core/app/FormModel.h"
 #include "core/app/HeadlessEditor.h"
@@ -30,6 +32,7 @@ const char* const kUsageText =
     "                       --command ID [--command ID]... FILE [-o OUT]\n"
     "       kelvo-tool image-size FILE...\n"
     "       kelvo-tool links FILE\n"
+    KELVO_FTP_USAGE
     "code names: ShiftJis Jis Euc Utf8 Ascii Unknown; line ends: None CrLf Lf Cr Unknown\n";
 
 int Fail(QTextStream& err, int status, const QString& text)
@@ -370,5 +373,9 @@ int RunKelvoTool(const QStringList& args, QTextStream& out, QTextStream& err)
         return ImageSizeCommand(rest, out, err);
     if (command == u"links")
         return LinksCommand(rest, out, err);
+    if (command == u"ftp")
+        return RunFtpTool(rest, out, err);
+    if (command == u"ftp-parse")
+        return RunFtpParseTool(rest, out, err);
     return Fail(err, kUsage, QStringLiteral("unknown command: %1").arg(command));
 }
