@@ -4,6 +4,7 @@
 #include "core/edit/SettingsSheet.h"
 #include "core/tables/TableCommands.h"
 #include "core/tags/TagConvertCommands.h"
+#include "core/tags/TagDialogCommands.h"
 #include "core/tags/TagInsertCommands.h"
 
 HeadlessEditor::HeadlessEditor(platform::SettingsStore& settings, Ui& ui)
@@ -25,4 +26,5 @@ void RegisterAllCommands(CKelvoApp& app)
     RegisterTableCommands(app);
     RegisterTagConvertCommands(app);
     RegisterTagInsertCommands(app);
+    RegisterTagDialogCommands(app);
 }
