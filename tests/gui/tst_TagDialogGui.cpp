@@ -108,6 +108,7 @@ private Q_SLOTS:
         QFETCH(int, selStart);
         QFETCH(int, selEnd);
         BasicGuiEditor<NarrowUi> g;
+        g.Ui().name = QStringLiteral("double-click");
         g.Frame().resize(640, 480);
         g.Frame().show();
         QVERIFY(QTest::qWaitForWindowExposed(&g.Frame()));
