@@ -1,6 +1,7 @@
 #include "platform/SettingsStore.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
@@ -129,6 +130,12 @@ bool SettingsStore::HasKey(const QString& section, const QString& key) const
 bool SettingsStore::Flush()
 {
     m_settings->sync();
+    // The file holds the FTP passwords: only its owner may read it. Later
+    // writes replace the file with one that keeps these permissions.
+    const QString path = m_settings->fileName();
+    constexpr QFile::Permissions ownerOnly = QFile::ReadOwner | QFile::WriteOwner;
+    if (QFile::exists(path) && QFile::permissions(path) != ownerOnly)
+        QFile::setPermissions(path, ownerOnly);
     return m_settings->status() == QSettings::NoError;
 }
 

@@ -1,0 +1,124 @@
+#pragma once
+
+#include "core/ftp/FtpTransfer.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <memory>
+
+class QIODevice;
+class QTcpServer;
+class QTcpSocket;
+
+// One FTP control connection (RFC 959 subset) with its data connections.
+//
+// Every call blocks until the server answers, the time-out passes or the
+// cancel flag is set; no event loop is needed, so the object works on a
+// worker thread. Its sockets belong to the thread that called Open: all later
+// calls must come from that same thread.
+//
+// Operations give true on success. A reply that is not the accepted one
+// fails the operation and stays readable through GetReplyCode/GetReplyText.
+// Texts go to the server in CP932 and replies are read back from it. An
+// argument holding CR or LF is refused before anything is sent: it would end
+// the command line and let a second command be smuggled in.
+class CFtpControl {
+public:
+    // The reply code left when no complete reply could be read (connection
+    // dropped, time-out): no command accepts it.
+    static constexpr int kNoReply = -1;
+
+    CFtpControl();
+    virtual ~CFtpControl();
+    CFtpControl(const CFtpControl&) = delete;
+    CFtpControl& operator=(const CFtpControl&) = delete;
+
+    void SetTimeout(int milliseconds);
+    int Timeout() const { return m_timeoutMs; }
+    void SetProgress(FtpProgress progress) { m_progress = std::move(progress); }
+    void SetCancelFlag(const FtpCancelFlag* cancel) { m_cancel = cancel; }
+
+    // Connects and reads the greeting; true on 220.
+    bool Open(const QString& host, int port, bool passive);
+    bool IsConnected() const { return m_connected; }
+    // USER, then PASS when the server asks for it (331); a 230 to USER means
+    // logged in without a password, which is then not sent.
+    bool Login(const QString& user, const QString& password);
+    bool Quit();
+    // Sends one command line (CR LF is added).
+    bool SendCommand(const QString& line);
+    // Reads one complete reply (all its lines); an empty text when none came.
+    QString ReadReply();
+
+    // The quoted folder of the PWD reply; empty without quotes or on failure.
+    QString Pwd();
+    bool Cwd(const QString& folder);
+    bool Mkd(const QString& folder);
+    bool Rmd(const QString& folder);
+    bool Dele(const QString& file);
+    bool Rename(const QString& oldName, const QString& newName);
+    // True when the line was sent; the reply is read but not judged.
+    bool SiteChmod(const QString& file, const QString& mode);
+
+    void SetAscii() { m_type = QStringLiteral("A"); }
+    void SetBinary() { m_type = QStringLiteral("I"); }
+    QString TransferType() const { return m_type; }
+
+    // TYPE, then PORT with a listening socket (active) or PASV (passive).
+    bool PrepareData();
+    // Passive: connects the data socket to the server's address with the
+    // port of the 227 reply. Active: nothing (the server connects to us).
+    bool ConnectData();
+
+    // "LIST -L"; the listing is decoded from CP932.
+    bool List(QString& listing);
+    // Downloads into localPath through a temporary file: a failed or
+    // cancelled download leaves an existing file as it was.
+    bool Retrieve(const QString& remotePath, const QString& localPath);
+    bool Store(const QString& localPath, const QString& remotePath);
+
+    int GetReplyCode() const { return m_replyCode; }
+    QString GetReplyText() const { return m_replyText; }
+    QString GetListingText() const { return m_listing; }
+    // The address announced by the last 227 reply (not used to connect).
+    QString PassiveHost() const { return m_passiveHost; }
+    int PassivePort() const { return m_passivePort; }
+    // True when the last transfer ended because the cancel flag was set.
+    bool WasCancelled() const { return m_cancelled; }
+
+private:
+    enum class Direction { Receive, Send };
+
+    bool Simple(const QString& verb, const QString& argument, int accepted);
+    bool Command(const QString& line, int accepted);
+    bool SendBytes(QTcpSocket& socket, const QByteArray& bytes);
+    bool ReadLine(QByteArray& line);
+    bool ParsePassiveReply();
+    bool StartTransfer(const QString& command);
+    bool FinishTransfer(bool moved);
+    bool ReceiveInto(QIODevice& sink, qint64& moved);
+    bool SendFrom(QIODevice& source, qint64 total, qint64& moved);
+    void AbortTransfer();
+    void CloseData();
+    void Drop();
+    bool Cancelled() const;
+
+    QString m_replyText;
+    QString m_listing;
+    QString m_type = QStringLiteral("A");
+    std::unique_ptr<QTcpSocket> m_control;
+    bool m_connected = false;
+    int m_replyCode = 0;
+    std::unique_ptr<QTcpServer> m_listen;
+    std::unique_ptr<QTcpSocket> m_data;
+    bool m_passive = true;
+    int m_passivePort = 0;
+    QString m_passiveHost;
+
+    QByteArray m_pending;  // control bytes received but not yet used
+    int m_timeoutMs = kFtpDefaultTimeoutSeconds * 1000;
+    FtpProgress m_progress;
+    const FtpCancelFlag* m_cancel = nullptr;
+    bool m_cancelled = false;
+};

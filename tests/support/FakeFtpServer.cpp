@@ -1,0 +1,196 @@
+#include "FakeFtpServer.h"
+
+#include <QDeadlineTimer>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QThread>
+
+#include <memory>
+
+namespace {
+
+constexpr int kWaitMs = 20000;
+
+std::unique_ptr<QTcpSocket> Accept(QTcpServer& data)
+{
+    if (!data.isListening() || !data.waitForNewConnection(kWaitMs))
+        return nullptr;
+    std::unique_ptr<QTcpSocket> socket(data.nextPendingConnection());
+    if (socket)
+        socket->setParent(nullptr);
+    return socket;
+}
+
+void SendAll(QTcpSocket& socket, const QByteArray& bytes)
+{
+    socket.write(bytes);
+    QDeadlineTimer deadline(kWaitMs);
+    while (socket.bytesToWrite() > 0 && socket.state() == QAbstractSocket::ConnectedState
+           && !deadline.hasExpired())
+        socket.waitForBytesWritten(50);
+}
+
+bool ReadCommand(QTcpSocket& control, QByteArray& pending, QByteArray& line)
+{
+    QDeadlineTimer deadline(kWaitMs);
+    for (;;) {
+        const qsizetype end = pending.indexOf("\r\n");
+        if (end >= 0) {
+            line = pending.left(end);
+            pending.remove(0, end + 2);
+            return true;
+        }
+        if (control.state() != QAbstractSocket::ConnectedState || deadline.hasExpired())
+            return false;
+        if (control.waitForReadyRead(50) || control.bytesAvailable() > 0)
+            pending += control.readAll();
+    }
+}
+
+void WaitClosed(QTcpSocket& socket, QByteArray* into)
+{
+    QDeadlineTimer deadline(kWaitMs * 3);
+    while (socket.state() == QAbstractSocket::ConnectedState && !deadline.hasExpired()) {
+        socket.waitForReadyRead(50);
+        const QByteArray got = socket.readAll();
+        if (into)
+            *into += got;
+    }
+    if (into)
+        *into += socket.readAll();
+}
+
+} // namespace
+
+QByteArray FakeFtpServer::Pattern(int size)
+{
+    QByteArray bytes(size, Qt::Uninitialized);
+    for (int i = 0; i < size; ++i)
+        bytes[i] = char((i * 7 + i / 256) & 0xFF);
+    return bytes;
+}
+
+FakeFtpServer::FakeFtpServer(const QStringList& script) : m_script(script)
+{
+    std::promise<int> port;
+    std::future<int> chosen = port.get_future();
+    m_thread = std::thread([this, &port] { Run(port); });
+    m_port = chosen.get();
+}
+
+FakeFtpServer::~FakeFtpServer()
+{
+    if (m_thread.joinable())
+        m_thread.join();
+}
+
+QStringList FakeFtpServer::Commands() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_commands;
+}
+
+QByteArray FakeFtpServer::Received() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_received;
+}
+
+QString FakeFtpServer::Problem() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_problem;
+}
+
+void FakeFtpServer::Run(std::promise<int>& port)
+{
+    QTcpServer listener;
+    listener.listen(QHostAddress::LocalHost, 0);
+    port.set_value(listener.serverPort());
+    if (!listener.waitForNewConnection(kWaitMs))
+        return;
+    std::unique_ptr<QTcpSocket> control(listener.nextPendingConnection());
+    control->setParent(nullptr);
+    QTcpServer data;
+    QByteArray pending;
+    auto problem = [this](const QString& text) {
+        QMutexLocker lock(&m_mutex);
+        m_problem = text;
+    };
+
+    for (const QString& step : m_script) {
+        if (step.startsWith(u"<<")) {
+            SendAll(*control, step.mid(2).toUtf8());
+        } else if (step.startsWith(u'<')) {
+            QByteArray reply = step.mid(1).toUtf8();
+            reply.replace('|', "\r\n");
+            SendAll(*control, reply + "\r\n");
+        } else if (step.startsWith(u'>')) {
+            QByteArray line;
+            if (!ReadCommand(*control, pending, line)) {
+                problem(QStringLiteral("no command where %1 was expected").arg(step));
+                return;
+            }
+            {
+                QMutexLocker lock(&m_mutex);
+                m_commands.append(QString::fromUtf8(line));
+            }
+            if (!line.startsWith(step.mid(1).toUtf8())) {
+                problem(QStringLiteral("got %1 where %2 was expected").arg(QString::fromUtf8(line), step));
+                return;
+            }
+        } else if (step.startsWith(u"PASV ")) {
+            data.close();
+            data.listen(QHostAddress::LocalHost, 0);
+            const int p = data.serverPort();
+            SendAll(*control, QStringLiteral("227 Entering Passive Mode (%1,%2,%3)\r\n")
+                                  .arg(step.mid(5)).arg(p / 256).arg(p % 256).toUtf8());
+        } else if (step.startsWith(u"DATA") || step.startsWith(u"CUT")) {
+            std::unique_ptr<QTcpSocket> socket = Accept(data);
+            if (!socket) {
+                problem(QStringLiteral("no data connection"));
+                return;
+            }
+            const qsizetype star = step.indexOf(u'*');
+            const QByteArray bytes = star >= 0 ? Pattern(step.mid(star + 1).toInt())
+                                               : step.mid(5).toUtf8();
+            SendAll(*socket, bytes);
+            if (step.startsWith(u"CUT")) {
+                socket->abort();
+                control->abort();
+                return;
+            }
+            socket->disconnectFromHost();
+            if (socket->state() != QAbstractSocket::UnconnectedState)
+                socket->waitForDisconnected(kWaitMs);
+        } else if (step == u"RECV") {
+            std::unique_ptr<QTcpSocket> socket = Accept(data);
+            if (!socket) {
+                problem(QStringLiteral("no data connection"));
+                return;
+            }
+            QByteArray got;
+            WaitClosed(*socket, &got);
+            QMutexLocker lock(&m_mutex);
+            m_received = got;
+        } else if (step == u"TRICKLE") {
+            std::unique_ptr<QTcpSocket> socket = Accept(data);
+            if (!socket) {
+                problem(QStringLiteral("no data connection"));
+                return;
+            }
+            QDeadlineTimer deadline(kWaitMs * 3);
+            while (socket->state() == QAbstractSocket::ConnectedState && !deadline.hasExpired()) {
+                socket->write(Pattern(1024));
+                socket->waitForBytesWritten(20);
+                socket->waitForReadyRead(20);
+            }
+        } else if (step == u"HANG") {
+            WaitClosed(*control, nullptr);
+        } else if (step == u"DROP") {
+            control->abort();
+            return;
+        }
+    }
+    control->disconnectFromHost();
+}

@@ -1,0 +1,185 @@
+#include "FtpServers.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QThread>
+
+#include <filesystem>
+
+#include <unistd.h>
+
+namespace {
+
+const char* const kPython = "/usr/bin/python3";
+const char* const kVsftpd = "/usr/sbin/vsftpd";
+
+// pyftpdlib speaks UTF-8 on the wire; these overrides make it a server
+// of Japanese names in CP932, as the editor's servers are.
+const char* const kPyftpdScript = R"(
+import sys, asynchat, logging
+from pyftpdlib.authorizers import DummyAuthorizer
+from pyftpdlib.filesystems import AbstractedFS
+from pyftpdlib.handlers import FTPHandler
+from pyftpdlib.servers import FTPServer
+logging.basicConfig(level=logging.CRITICAL)
+root, port, pasv = sys.argv[1], int(sys.argv[2]), int(sys.argv[3])
+class Cp932FS(AbstractedFS):
+    def format_list(self, basedir, listing, ignore_err=True):
+        for line in AbstractedFS.format_list(self, basedir, listing, ignore_err):
+            yield line.decode("utf8", "replace").encode("cp932", "replace")
+class Handler(FTPHandler):
+    abstracted_fs = Cp932FS
+    def decode(self, data):
+        return data.decode("cp932", "replace")
+    def push(self, s):
+        asynchat.async_chat.push(self, s.encode("cp932", "replace"))
+auth = DummyAuthorizer()
+auth.add_user("web", "secret", root, perm="elradfmwMT")
+Handler.authorizer = auth
+Handler.passive_ports = range(pasv, pasv + 20)
+server = FTPServer(("127.0.0.1", port), Handler)
+server.serve_forever()
+)";
+
+bool GreetingArrives(int port)
+{
+    QTcpSocket probe;
+    probe.connectToHost(QStringLiteral("127.0.0.1"), quint16(port));
+    if (!probe.waitForConnected(500))
+        return false;
+    QByteArray got;
+    QDeadlineTimer deadline(3000);
+    while (!got.contains('\n') && !deadline.hasExpired()) {
+        probe.waitForReadyRead(100);
+        got += probe.readAll();
+    }
+    return got.startsWith("220");
+}
+
+} // namespace
+
+int FreeTcpPort()
+{
+    QTcpServer server;
+    server.listen(QHostAddress::LocalHost, 0);
+    return server.serverPort();
+}
+
+FtpTestServer::FtpTestServer(Kind kind) : m_kind(kind) {}
+
+FtpTestServer::~FtpTestServer()
+{
+    if (m_process.state() != QProcess::NotRunning) {
+        m_process.terminate();
+        if (!m_process.waitForFinished(3000)) {
+            m_process.kill();
+            m_process.waitForFinished(3000);
+        }
+    }
+    // Names the servers stored as CP932 bytes are no UTF-8, which QDir
+    // cannot remove.
+    std::error_code ignored;
+    std::filesystem::remove_all(QFile::encodeName(m_dir.path()).toStdString(), ignored);
+}
+
+bool FtpTestServer::Missing(Kind kind)
+{
+    if (kind == Kind::Vsftpd)
+        return !QFile::exists(QString::fromLatin1(kVsftpd)) || geteuid() != 0;
+    QProcess check;
+    check.start(QString::fromLatin1(kPython), {QStringLiteral("-c"), QStringLiteral("import pyftpdlib")});
+    return !check.waitForFinished(20000) || check.exitCode() != 0;
+}
+
+QString FtpTestServer::Host() const
+{
+    return QStringLiteral("127.0.0.1:%1").arg(m_port);
+}
+
+QString FtpTestServer::User() const
+{
+    return m_kind == Kind::Pyftpdlib ? QStringLiteral("web") : QStringLiteral("anonymous");
+}
+
+QString FtpTestServer::Password() const
+{
+    return m_kind == Kind::Pyftpdlib ? QStringLiteral("secret") : QString();
+}
+
+QString FtpTestServer::Root() const
+{
+    return m_dir.filePath(QStringLiteral("root"));
+}
+
+QString FtpTestServer::WritableFolder() const
+{
+    return m_kind == Kind::Pyftpdlib ? QStringLiteral("/") : QStringLiteral("/pub");
+}
+
+QString FtpTestServer::WritableLocal() const
+{
+    return m_kind == Kind::Pyftpdlib ? Root() : Root() + QStringLiteral("/pub");
+}
+
+QString FtpTestServer::Start()
+{
+    if (!m_dir.isValid())
+        return QStringLiteral("no temporary folder");
+    QDir().mkpath(Root());
+    m_port = FreeTcpPort();
+    const int pasv = FreeTcpPort();
+    m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    if (m_kind == Kind::Pyftpdlib) {
+        const QString script = m_dir.filePath(QStringLiteral("server.py"));
+        QFile f(script);
+        if (!f.open(QIODevice::WriteOnly) || f.write(kPyftpdScript) < 0)
+            return QStringLiteral("cannot write the server script");
+        f.close();
+        m_process.start(QString::fromLatin1(kPython),
+                        {QStringLiteral("-W"), QStringLiteral("ignore"), script, Root(), QString::number(m_port), QString::number(pasv)});
+    } else {
+        // The anonymous root must not be writable by the FTP user; uploads
+        // go to "pub".
+        QDir().mkpath(Root() + QStringLiteral("/pub"));
+        QFile::setPermissions(Root(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                          | QFile::ReadOther | QFile::ExeOther | QFile::ReadGroup
+                                          | QFile::ExeGroup);
+        QFile::setPermissions(Root() + QStringLiteral("/pub"), QFile::Permissions(0x7777));
+        QFile::setPermissions(m_dir.path(), QFile::Permissions(0x7755));
+        const QString empty = m_dir.filePath(QStringLiteral("empty"));
+        QDir().mkpath(empty);
+        const QString config = m_dir.filePath(QStringLiteral("vsftpd.conf"));
+        QFile f(config);
+        if (!f.open(QIODevice::WriteOnly))
+            return QStringLiteral("cannot write the vsftpd configuration");
+        const QString text = QStringLiteral(
+            "listen=YES\nlisten_ipv6=NO\nlisten_address=127.0.0.1\nlisten_port=%1\n"
+            "background=NO\nseccomp_sandbox=NO\n"
+            "anonymous_enable=YES\nno_anon_password=YES\nlocal_enable=NO\nwrite_enable=YES\n"
+            "anon_upload_enable=YES\nanon_mkdir_write_enable=YES\nanon_other_write_enable=YES\n"
+            "anon_world_readable_only=NO\nanon_umask=022\nanon_root=%2\n"
+            "allow_writeable_chroot=YES\nsecure_chroot_dir=%3\n"
+            "pasv_enable=YES\npasv_min_port=%4\npasv_max_port=%5\n"
+            "port_enable=YES\nconnect_from_port_20=NO\n"
+            "xferlog_enable=NO\ndirmessage_enable=NO\nuse_localtime=YES\n"
+            "ftp_username=ftp\nguest_enable=NO\ncheck_shell=NO\n")
+            .arg(m_port).arg(Root(), empty).arg(pasv).arg(pasv + 20);
+        f.write(text.toUtf8());
+        f.close();
+        m_process.start(QString::fromLatin1(kVsftpd), {config});
+    }
+    if (!m_process.waitForStarted(10000))
+        return QStringLiteral("the server did not start");
+    QDeadlineTimer deadline(20000);
+    while (!deadline.hasExpired()) {
+        if (m_process.state() == QProcess::NotRunning)
+            return QStringLiteral("the server ended: %1").arg(QString::fromLocal8Bit(m_process.readAllStandardOutput()));
+        if (GreetingArrives(m_port))
+            return QString();
+        QThread::msleep(100);
+    }
+    return QStringLiteral("the server did not answer");
+}
