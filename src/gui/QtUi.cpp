@@ -1,5 +1,9 @@
 #include "gui/QtUi.h"
 
+#include "core/ftp/CFtpWnd.h"
+#include "gui/FtpWindow.h"
+#include "gui/ThreadedTaskRunner.h"
+
 #include "gui/CFolderDlg.h"
 #include "gui/FormDialog.h"
 #include "gui/QuestionBox.h"
@@ -12,6 +16,7 @@
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QScreen>
 #include <QUrl>
 
 void QtUi::SetMainWindow(QWidget* window)
@@ -208,4 +213,19 @@ void QtUi::BeginBusy()
 void QtUi::EndBusy()
 {
     QGuiApplication::restoreOverrideCursor();
+}
+
+std::unique_ptr<TaskRunner> QtUi::MakeTaskRunner()
+{
+    return std::make_unique<ThreadedTaskRunner>(m_window);
+}
+
+void QtUi::RunFtpWindow(CFtpWnd& model)
+{
+    FtpWindow window(model, m_window);
+    QSize size(model.Portrait() ? 360 : 860, model.Portrait() ? 600 : 520);
+    if (const QScreen* s = m_window ? m_window->screen() : QGuiApplication::primaryScreen())
+        size = size.boundedTo(s->availableGeometry().size());
+    window.resize(size);
+    window.exec();
 }

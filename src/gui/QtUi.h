@@ -32,6 +32,8 @@ public:
     void OpenExternal(const QString& pathOrUrl) override;
     void BeginBusy() override;
     void EndBusy() override;
+    std::unique_ptr<TaskRunner> MakeTaskRunner() override;
+    void RunFtpWindow(CFtpWnd& window) override;
 
     QString WindowTitle() const { return m_title; }
 

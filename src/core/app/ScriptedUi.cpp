@@ -1,5 +1,7 @@
 #include "core/app/ScriptedUi.h"
 
+#include "core/app/TaskRunner.h"
+
 #include "core/app/FormModel.h"
 
 QStringList ScriptedUi::Texts(const QString& kind) const
@@ -141,4 +143,24 @@ void ScriptedUi::ShowAbout()
 void ScriptedUi::CloseMainWindow()
 {
     m_records.push_back({QStringLiteral("exit"), QString()});
+}
+
+void ScriptedUi::RunFtpWindow(CFtpWnd& window)
+{
+    m_records.push_back({QStringLiteral("ftpwindow"), QString()});
+    if (ftpWindowScript)
+        ftpWindowScript(window);
+}
+
+std::unique_ptr<TaskRunner> ScriptedUi::MakeTaskRunner()
+{
+    auto runner = std::make_unique<InlineTaskRunner>();
+    runner->onText = [this](const QString& line1, const QString& line2) {
+        m_records.push_back({QStringLiteral("status"), line1 + QStringLiteral(" | ") + line2});
+    };
+    runner->onProgress = [this](TaskContext& context, qint64 done, qint64) {
+        if (cancelAfterBytes >= 0 && done >= cancelAfterBytes)
+            context.Cancel();
+    };
+    return runner;
 }

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <deque>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -23,7 +24,7 @@ public:
     struct Record {
         QString kind;  // "message", "question", "input", "file", "folder",
                        // "color", "form", "title", "open", "about",
-                       // "exit", "error"
+                       // "exit", "error", "status", "ftpwindow"
         QString text;
     };
 
@@ -59,6 +60,14 @@ public:
     // Records "exit".
     void CloseMainWindow() override;
     void OpenExternal(const QString& pathOrUrl) override;
+    // Runs work at once; its status lines are recorded as "status" with
+    // "line1 | line2", and cancelAfterBytes (when not negative) presses
+    // Cancel once a transfer has moved that many bytes.
+    std::unique_ptr<TaskRunner> MakeTaskRunner() override;
+    qint64 cancelAfterBytes = -1;
+    // Records "ftpwindow" and runs ftpWindowScript on the window, if set.
+    void RunFtpWindow(CFtpWnd& window) override;
+    std::function<void(CFtpWnd&)> ftpWindowScript;
 
     // The last file dialog asked for (tests check its title and filter).
     const FileDialog& LastFileDialog() const { return m_lastFileDialog; }

@@ -1,5 +1,12 @@
 #include "core/app/Ui.h"
 
+#include "core/app/TaskRunner.h"
+
+std::unique_ptr<TaskRunner> Ui::MakeTaskRunner()
+{
+    return std::make_unique<InlineTaskRunner>();
+}
+
 Ui::Answer Ui::Ask(const QString& text, Buttons buttons, Icon icon)
 {
     Question q;

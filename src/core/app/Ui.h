@@ -4,10 +4,13 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <vector>
 
 class FormModel;
+class TaskRunner;
+class CFtpWnd;
 
 // Everything the program asks of the user or shows to the user. The desktop
 // program implements it with real dialogs (QtUi); the headless editor, the
@@ -85,6 +88,12 @@ public:
     // Busy cursor around long work; calls nest.
     virtual void BeginBusy() {}
     virtual void EndBusy() {}
+    // A runner for long work (network transfers) with a progress window and
+    // Cancel. The base runs the work at once on the caller's thread.
+    virtual std::unique_ptr<TaskRunner> MakeTaskRunner();
+    // Shows the FTP window modally until the user closes it. The base shows
+    // nothing (a window without a user has nothing to do).
+    virtual void RunFtpWindow(CFtpWnd& window) {}
 
     // Splits a filter in "Name |*.a;*.b|...||" form into (name, patterns).
     static std::vector<std::pair<QString, QString>> ParseFilter(const QString& filter);

@@ -1,0 +1,531 @@
+#include "core/ftp/CFtpWnd.h"
+
+#include "core/app/FormModel.h"
+#include "core/app/TaskRunner.h"
+#include "core/app/Ui.h"
+#include "core/ftp/CNorvaneFtp.h"
+#include "core/ftp/FtpMessages.h"
+#include "platform/Folders.h"
+#include "platform/SettingsStore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace {
+
+const QString kTitle = QStringLiteral("ftp");
+
+QString Msg(const char16_t* text)
+{
+    return QString::fromUtf16(text);
+}
+
+QString TimeText(const QDateTime& time)
+{
+    return time.toLocalTime().toString(QStringLiteral("yyyy/MM/dd HH:mm"));
+}
+
+// Minute precision on both sides: a listing carries no seconds, so a file
+// uploaded a few seconds ago is not "newer" than its source.
+bool NewerByMinute(const QDateTime& a, const QDateTime& b)
+{
+    if (!a.isValid() || !b.isValid())
+        return false;
+    return a.toSecsSinceEpoch() / 60 > b.toSecsSinceEpoch() / 60;
+}
+
+} // namespace
+
+CFtpWnd::CFtpWnd(Ui& ui, platform::SettingsStore& settings, TaskRunner& runner, CNorvaneFtp& client)
+    : m_ui(ui), m_settings(settings), m_runner(runner), m_client(client)
+{
+    m_sortColumn = std::clamp(settings.ReadInt(QStringLiteral("FtpWin"), QStringLiteral("SortItem"), 0), 0, 3);
+    m_descending = settings.ReadInt(QStringLiteral("FtpWin"), QStringLiteral("SortMode"), 0) == 1;
+    m_local.SetSort(settings.ReadInt(QStringLiteral("FileSelect"), QStringLiteral("SortItem"), 0),
+                    settings.ReadInt(QStringLiteral("FileSelect"), QStringLiteral("SortMode"), 0) == 1);
+}
+
+CFtpWnd::~CFtpWnd() = default;
+
+void CFtpWnd::Start()
+{
+    m_local.Fill(platform::Folders::Documents());
+    RefillServer();
+}
+
+bool CFtpWnd::Net(const std::function<bool(CNorvaneFtp&, TaskContext&)>& step)
+{
+    CNorvaneFtp& client = m_client;
+    return m_runner.Run(kTitle, [&client, &step](TaskContext& context) {
+        client.SetCancelFlag(&context.CancelFlag());
+        client.SetProgress([&context](qint64 done, qint64 total) { context.SetProgress(done, total); });
+        const bool ok = step(client, context);
+        client.SetProgress({});
+        client.SetCancelFlag(nullptr);
+        return ok;
+    });
+}
+
+bool CFtpWnd::RefillServer(const QString& focus)
+{
+    if (!m_connected)
+        return false;
+    std::vector<CFtpEntry> entries;
+    QString folder;
+    BusyScope busy(m_ui);
+    const bool ok = Net([&](CNorvaneFtp& client, TaskContext& context) {
+        context.SetText(client.Host(), client.CurrentFolder());
+        if (!client.GetList())
+            return false;
+        folder = client.CurrentFolder();
+        entries = client.Entries();
+        return true;
+    });
+    if (!ok) {
+        Net([](CNorvaneFtp& client, TaskContext&) {
+            client.Disconnect();
+            return true;
+        });
+        m_connected = false;
+        m_ui.Message(Msg(ftpmsg::ListFailed));
+        return false;
+    }
+    m_serverFolder = folder;
+    m_serverRows = std::move(entries);
+    // Most servers leave ".." out of their listings; the row is how a user
+    // goes up by double-click, as in the local list.
+    const bool hasUp = std::any_of(m_serverRows.begin(), m_serverRows.end(),
+                                   [](const CFtpEntry& e) { return e.name == u".."; });
+    if (!hasUp && !folder.isEmpty() && folder != u"/") {
+        CFtpEntry up;
+        up.name = QStringLiteral("..");
+        up.isFolder = true;
+        m_serverRows.push_back(up);
+    }
+    SortServer();
+    m_serverFocus = FindServerRow(focus);
+    return true;
+}
+
+QStringList CFtpWnd::ServerRowTexts(int row) const
+{
+    const CFtpEntry& e = m_serverRows.at(row);
+    return {e.isFolder ? u'[' + e.name + u']' : e.name,
+            e.time.isValid() ? CNorvaneFtp::GetDateText(e) : QString(),
+            CNorvaneFtp::GetSizeText(e), e.mode};
+}
+
+int CFtpWnd::FindServerRow(const QString& name) const
+{
+    if (name.isEmpty())
+        return -1;
+    for (int i = 0; i < int(m_serverRows.size()); ++i) {
+        if (m_serverRows[i].name == name)
+            return i;
+    }
+    return -1;
+}
+
+void CFtpWnd::ClickServerColumn(int column)
+{
+    const QString focus = m_serverFocus >= 0 && m_serverFocus < int(m_serverRows.size())
+        ? m_serverRows[m_serverFocus].name : QString();
+    if (column == m_sortColumn) {
+        m_descending = !m_descending;
+    } else {
+        m_sortColumn = std::clamp(column, 0, 3);
+        m_descending = false;
+    }
+    SortServer();
+    m_serverFocus = FindServerRow(focus);
+}
+
+void CFtpWnd::SortServer()
+{
+    const int column = m_sortColumn;
+    const bool descending = m_descending;
+    std::stable_sort(m_serverRows.begin(), m_serverRows.end(), [&](const CFtpEntry& a, const CFtpEntry& b) {
+        if (a.isFolder != b.isFolder)
+            return a.isFolder;
+        int c = 0;
+        switch (column) {
+        case 1:
+            c = CNorvaneFtp::GetDateText(a).compare(CNorvaneFtp::GetDateText(b), Qt::CaseInsensitive);
+            break;
+        case 2:
+            c = a.size < b.size ? -1 : a.size > b.size ? 1 : 0;
+            break;
+        case 3:
+            c = CNorvaneFtp::GetExtension(a.name).compare(CNorvaneFtp::GetExtension(b.name), Qt::CaseInsensitive);
+            if (c == 0)
+                c = a.name.compare(b.name, Qt::CaseInsensitive);
+            break;
+        default:
+            c = a.name.compare(b.name, Qt::CaseInsensitive);
+            break;
+        }
+        return descending ? c > 0 : c < 0;
+    });
+}
+
+std::vector<int> CFtpWnd::RowsOrFocus(const std::vector<int>& rows, int focused, int count) const
+{
+    std::vector<int> result;
+    for (int r : rows.empty() ? std::vector<int>{focused} : rows) {
+        if (r >= 0 && r < count)
+            result.push_back(r);
+    }
+    return result;
+}
+
+void CFtpWnd::OpenServerRow(int row)
+{
+    if (row < 0 || row >= int(m_serverRows.size()) || !m_serverRows[row].isFolder)
+        return;
+    const QString name = m_serverRows[row].name;
+    if (name == u"..") {
+        QString folder = m_serverFolder;
+        while (folder.size() > 1 && folder.endsWith(u'/'))
+            folder.chop(1);
+        const QString left = folder.mid(folder.lastIndexOf(u'/') + 1);
+        Net([](CNorvaneFtp& client, TaskContext&) { return client.ChangeDirUp(); });
+        RefillServer(left);
+    } else {
+        Net([&name](CNorvaneFtp& client, TaskContext&) { return client.ChangeDir(name); });
+        RefillServer();
+    }
+}
+
+void CFtpWnd::OpenLocalRow(int row)
+{
+    m_local.OpenRow(row);
+}
+
+bool CFtpWnd::ConfirmOverwrite(const QString& name, const QDateTime& target, const QDateTime& source,
+                               bool toServer, bool& stop)
+{
+    if (!NewerByMinute(target, source))
+        return true;
+    const QString text = toServer
+        ? QStringLiteral("サーバの %1 の方が新しいファイルです。\nサーバ：%2\nローカル：%3\n上書きしますか？")
+              .arg(name, TimeText(target), TimeText(source))
+        : QStringLiteral("ローカルの %1 の方が新しいファイルです。\nローカル：%2\nサーバ：%3\n上書きしますか？")
+              .arg(name, TimeText(target), TimeText(source));
+    switch (m_ui.Ask(text, Ui::Buttons::YesNoCancel)) {
+    case Ui::Answer::Yes:
+        return true;
+    case Ui::Answer::No:
+        return false;
+    default:
+        stop = true;
+        return false;
+    }
+}
+
+void CFtpWnd::Upload(const std::vector<int>& localRows)
+{
+    std::vector<Transfer> files;
+    bool folderShown = false;
+    for (int r : RowsOrFocus(localRows, m_local.FocusedRow(), int(m_local.Rows().size()))) {
+        const CFileObj& obj = m_local.Rows()[r];
+        if (obj.isFolder) {
+            if (!folderShown)
+                m_ui.Message(Msg(ftpmsg::FolderNotCopied));
+            folderShown = true;
+            continue;
+        }
+        files.push_back({m_local.PathOf(obj.FullName()), obj.FullName()});
+    }
+    UploadFiles(files);
+}
+
+void CFtpWnd::UploadPaths(const QStringList& localPaths)
+{
+    std::vector<Transfer> files;
+    bool folderShown = false;
+    for (const QString& path : localPaths) {
+        const QFileInfo info(path);
+        if (info.isDir()) {
+            if (!folderShown)
+                m_ui.Message(Msg(ftpmsg::FolderNotCopied));
+            folderShown = true;
+            continue;
+        }
+        files.push_back({info.absoluteFilePath(), info.fileName()});
+    }
+    UploadFiles(files);
+}
+
+void CFtpWnd::UploadFiles(const std::vector<Transfer>& candidates)
+{
+    if (candidates.empty() || !m_connected)
+        return;
+    std::vector<Transfer> files;
+    bool stop = false;
+    for (const Transfer& t : candidates) {
+        const int row = FindServerRow(t.name);
+        const bool go = row < 0 || m_serverRows[row].isFolder
+            || ConfirmOverwrite(t.name, m_serverRows[row].time, QFileInfo(t.localPath).lastModified(), true, stop);
+        if (stop)
+            return;
+        if (go)
+            files.push_back(t);
+    }
+    if (files.empty())
+        return;
+    const QString folder = m_serverFolder;
+    const bool ascii = m_ascii;
+    const bool ok = Net([&](CNorvaneFtp& client, TaskContext& context) {
+        for (const Transfer& t : files) {
+            if (context.Cancelled())
+                return true;
+            context.SetText(t.localPath, folder);
+            context.SetProgress(0, QFileInfo(t.localPath).size());
+            if (!client.PutFile(t.localPath, ascii)) {
+                if (context.Cancelled()) {
+                    // A cancelled upload leaves no half file on the server.
+                    client.DeleteFile(t.name);
+                    return true;
+                }
+                return false;
+            }
+        }
+        return true;
+    });
+    if (!ok)
+        m_ui.Message(Msg(ftpmsg::TransferFailed));
+    RefillServer(files.front().name);
+}
+
+void CFtpWnd::Download(const std::vector<int>& serverRows)
+{
+    std::vector<QString> names;
+    bool folderShown = false;
+    bool stop = false;
+    const QString folder = m_local.Folder().isEmpty() ? QStringLiteral("/") : m_local.Folder();
+    for (int r : RowsOrFocus(serverRows, m_serverFocus, int(m_serverRows.size()))) {
+        const CFtpEntry& e = m_serverRows[r];
+        if (e.isFolder) {
+            if (!folderShown)
+                m_ui.Message(Msg(ftpmsg::FolderNotTransferred));
+            folderShown = true;
+            continue;
+        }
+        const QFileInfo local(m_local.PathOf(e.name));
+        const bool go = !local.exists() || ConfirmOverwrite(e.name, local.lastModified(), e.time, false, stop);
+        if (stop)
+            return;
+        if (go)
+            names.push_back(e.name);
+    }
+    if (names.empty() || !m_connected)
+        return;
+    const bool ascii = m_ascii;
+    const bool ok = Net([&](CNorvaneFtp& client, TaskContext& context) {
+        for (const QString& name : names) {
+            if (context.Cancelled())
+                return true;
+            context.SetText(folder, name);
+            context.SetProgress(0, -1);
+            if (!client.GetFile(name, folder, ascii))
+                return context.Cancelled();
+        }
+        return true;
+    });
+    if (!ok)
+        m_ui.Message(Msg(ftpmsg::TransferFailed));
+    m_local.Refill(names.front());
+}
+
+void CFtpWnd::Delete(const std::vector<int>& rows)
+{
+    if (m_active == Side::Server) {
+        const std::vector<int> chosen = RowsOrFocus(rows, m_serverFocus, int(m_serverRows.size()));
+        if (chosen.empty()
+            || m_ui.Ask(QStringLiteral("サーバのファイルを削除しますか？"), Ui::Buttons::OkCancel) != Ui::Answer::Ok)
+            return;
+        std::vector<CFtpEntry> entries;
+        for (int r : chosen) {
+            if (m_serverRows[r].name != u"..")
+                entries.push_back(m_serverRows[r]);
+        }
+        Net([&entries](CNorvaneFtp& client, TaskContext& context) {
+            for (const CFtpEntry& e : entries) {
+                if (context.Cancelled())
+                    break;
+                context.SetText(client.CurrentFolder(), e.name);
+                if (e.isFolder)
+                    client.RemoveDir(e.name);
+                else
+                    client.DeleteFile(e.name);
+            }
+            return true;
+        });
+        RefillServer();
+        return;
+    }
+    const std::vector<int> chosen = RowsOrFocus(rows, m_local.FocusedRow(), int(m_local.Rows().size()));
+    if (chosen.empty()
+        || m_ui.Ask(QStringLiteral("ローカルのファイルを削除しますか？"), Ui::Buttons::OkCancel) != Ui::Answer::Ok)
+        return;
+    for (int r : chosen) {
+        const CFileObj& obj = m_local.Rows()[r];
+        if (obj.FullName() == u"..")
+            continue;
+        const QString path = m_local.PathOf(obj.FullName());
+        // A folder goes only when it is empty, as the file system's own
+        // folder removal does; its files are never deleted with it.
+        if (obj.isFolder)
+            QDir().rmdir(path);
+        else
+            QFile::remove(path);
+    }
+    m_local.Refill();
+}
+
+void CFtpWnd::Create()
+{
+    if (m_active == Side::Server) {
+        const auto name = m_ui.Input(kTitle, QStringLiteral("サーバに作成するディレクトリ名："));
+        if (!name)
+            return;
+        Net([&name](CNorvaneFtp& client, TaskContext&) { return client.MakeDir(*name); });
+        RefillServer(*name);
+        return;
+    }
+    const auto name = m_ui.Input(kTitle, QStringLiteral("ローカルに作成するディレクトリ名："));
+    if (!name)
+        return;
+    QDir(m_local.Folder().isEmpty() ? QStringLiteral("/") : m_local.Folder()).mkdir(*name);
+    m_local.Refill(*name);
+}
+
+void CFtpWnd::Move()
+{
+    if (m_active == Side::Server) {
+        const auto folder = m_ui.Input(kTitle, QStringLiteral("サーバ：移動するディレクトリ名："), m_serverFolder);
+        if (!folder)
+            return;
+        Net([&folder](CNorvaneFtp& client, TaskContext&) { return client.ChangeDir(*folder); });
+        RefillServer();
+        return;
+    }
+    const auto folder = m_ui.Input(kTitle, QStringLiteral("ローカル：移動するディレクトリ名："));
+    if (!folder)
+        return;
+    // A relative name is taken within the folder shown.
+    QString target = *folder;
+    if (!target.isEmpty() && !QDir::isAbsolutePath(target))
+        target = m_local.PathOf(target);
+    m_local.Fill(target);
+}
+
+void CFtpWnd::Rename()
+{
+    if (m_active == Side::Server) {
+        if (m_serverFocus < 0 || m_serverFocus >= int(m_serverRows.size()))
+            return;
+        const QString old = m_serverRows[m_serverFocus].name;
+        const auto name = m_ui.Input(kTitle, QStringLiteral("新しいファイル名を入力してください"), old);
+        if (!name || *name == old)
+            return;
+        Net([&](CNorvaneFtp& client, TaskContext&) { return client.Rename(old, *name); });
+        RefillServer(*name);
+        return;
+    }
+    const int row = m_local.FocusedRow();
+    if (row < 0 || row >= int(m_local.Rows().size()))
+        return;
+    const QString old = m_local.Rows()[row].FullName();
+    if (old == u"..")
+        return;
+    const auto name = m_ui.Input(kTitle, QStringLiteral("新しいファイル名を入力してください"), old);
+    if (!name || *name == old || name->contains(u'/'))
+        return;
+    QDir(m_local.Folder().isEmpty() ? QStringLiteral("/") : m_local.Folder()).rename(old, *name);
+    m_local.Refill(*name);
+}
+
+void CFtpWnd::Up()
+{
+    if (m_active == Side::Local) {
+        m_local.Up();
+        return;
+    }
+    QString folder = m_serverFolder;
+    while (folder.size() > 1 && folder.endsWith(u'/'))
+        folder.chop(1);
+    const QString left = folder.mid(folder.lastIndexOf(u'/') + 1);
+    Net([](CNorvaneFtp& client, TaskContext&) { return client.ChangeDirUp(); });
+    RefillServer(left);
+}
+
+void CFtpWnd::BuildModeForm(FormModel& form, int owner, int group, int others)
+{
+    form.title = QStringLiteral("属性の変更");
+    const QString rows[3] = {QStringLiteral("所有者"), QStringLiteral("グループ"), QStringLiteral("ユーザ")};
+    const QString bits[3] = {QStringLiteral("読込"), QStringLiteral("書込"), QStringLiteral("実行")};
+    const int digits[3] = {owner, group, others};
+    for (int r = 0; r < 3; ++r) {
+        FormField& digit = form.AddNumber(rows[r], std::clamp(digits[r], 0, 7), 0, 7, QStringLiteral("mode%1").arg(r));
+        digit.gridRow = r;
+        digit.gridColumn = 0;
+        digit.rangeMessage = QStringLiteral("0から7までの数字を入力してください");
+        for (int b = 0; b < 3; ++b) {
+            FormField& box = form.AddFlag(bits[b], (digits[r] >> (2 - b)) & 1, QStringLiteral("mode%1%2").arg(r).arg(b));
+            box.gridRow = r;
+            box.gridColumn = 1 + b;
+        }
+    }
+    // Ticking a box sets its row's digit; typing a digit sets the boxes.
+    for (int r = 0; r < 3; ++r) {
+        const QString digitName = QStringLiteral("mode%1").arg(r);
+        form[digitName].action = [r, digitName](FormModel& f) {
+            int value = 0;
+            if (!f[digitName].NumberValue(value))
+                return;
+            for (int b = 0; b < 3; ++b)
+                f[QStringLiteral("mode%1%2").arg(r).arg(b)].checked = (value >> (2 - b)) & 1;
+        };
+        for (int b = 0; b < 3; ++b) {
+            form[QStringLiteral("mode%1%2").arg(r).arg(b)].action = [r, digitName](FormModel& f) {
+                int value = 0;
+                for (int k = 0; k < 3; ++k)
+                    value |= f[QStringLiteral("mode%1%2").arg(r).arg(k)].checked ? 1 << (2 - k) : 0;
+                f[digitName].text = QString::number(value);
+            };
+        }
+    }
+}
+
+QString CFtpWnd::ModeDigitsText(const FormModel& form)
+{
+    QString digits;
+    for (int r = 0; r < 3; ++r)
+        digits += QString::number(std::clamp(form.Find(QStringLiteral("mode%1").arg(r))->NumberOr(0), 0, 7));
+    return digits;
+}
+
+void CFtpWnd::Attributes()
+{
+    if (m_active != Side::Server || m_serverFocus < 0 || m_serverFocus >= int(m_serverRows.size()))
+        return;
+    const CFtpEntry entry = m_serverRows[m_serverFocus];
+    if (entry.mode.isEmpty()) {
+        m_ui.Message(Msg(ftpmsg::NoModes));
+        return;
+    }
+    FormModel form;
+    BuildModeForm(form, CNorvaneFtp::GetModeDigit(entry, 0), CNorvaneFtp::GetModeDigit(entry, 1),
+                  CNorvaneFtp::GetModeDigit(entry, 2));
+    if (m_ui.RunForm(form) != Ui::Answer::Ok)
+        return;
+    const QString digits = ModeDigitsText(form);
+    Net([&](CNorvaneFtp& client, TaskContext&) {
+        return client.ChangeMode(entry.name, digits[0].digitValue(), digits[1].digitValue(), digits[2].digitValue());
+    });
+    RefillServer(entry.name);
+}

@@ -1,0 +1,185 @@
+#include "gui/ThreadedTaskRunner.h"
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QLabel>
+#include <QLocale>
+#include <QMutex>
+#include <QMutexLocker>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+// Values the work reports, read by the window on a timer: the work never
+// touches a widget.
+class SharedContext : public TaskContext {
+public:
+    void SetText(const QString& line1, const QString& line2) override
+    {
+        QMutexLocker lock(&m_mutex);
+        m_line1 = line1;
+        m_line2 = line2;
+    }
+    void SetProgress(qint64 done, qint64 total) override
+    {
+        QMutexLocker lock(&m_mutex);
+        m_done = done;
+        m_total = total;
+    }
+    void Read(QString& line1, QString& line2, qint64& done, qint64& total)
+    {
+        QMutexLocker lock(&m_mutex);
+        line1 = m_line1;
+        line2 = m_line2;
+        done = m_done;
+        total = m_total;
+    }
+
+private:
+    QMutex m_mutex;
+    QString m_line1, m_line2;
+    qint64 m_done = -1;
+    qint64 m_total = -1;
+};
+
+QString ByteText(qint64 bytes)
+{
+    const QLocale locale(QLocale::Japanese);
+    if (bytes >= 10 * 1024 * 1024)
+        return locale.toString(bytes / (1024 * 1024)) + QStringLiteral(" MB");
+    if (bytes >= 10 * 1024)
+        return locale.toString(bytes / 1024) + QStringLiteral(" KB");
+    return locale.toString(bytes) + QStringLiteral(" バイト");
+}
+
+class ProgressWindow : public QDialog {
+public:
+    ProgressWindow(QWidget* parent, const QString& title, SharedContext& context)
+        : QDialog(parent), m_context(context)
+    {
+        setWindowTitle(title);
+        setModal(true);
+        auto* layout = new QVBoxLayout(this);
+        m_line1 = new QLabel(this);
+        m_line2 = new QLabel(this);
+        for (QLabel* label : {m_line1, m_line2}) {
+            label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+            label->setMinimumWidth(200);
+            layout->addWidget(label);
+        }
+        m_bar = new QProgressBar(this);
+        m_bar->setRange(0, 0);
+        layout->addWidget(m_bar);
+        m_rate = new QLabel(this);
+        layout->addWidget(m_rate);
+        auto* buttons = new QDialogButtonBox(this);
+        QPushButton* cancel = buttons->addButton(QStringLiteral("キャンセル"), QDialogButtonBox::RejectRole);
+        cancel->setObjectName(QStringLiteral("cancel"));
+        connect(cancel, &QPushButton::clicked, this, [this] { PressCancel(); });
+        layout->addWidget(buttons);
+        m_clock.start();
+    }
+
+    void PressCancel()
+    {
+        m_context.Cancel();
+        m_rate->setText(QStringLiteral("中止しています..."));
+    }
+
+    void Update()
+    {
+        QString line1, line2;
+        qint64 done = 0, total = 0;
+        m_context.Read(line1, line2, done, total);
+        m_line1->setText(line1);
+        m_line2->setText(line2);
+        if (m_context.Cancelled())
+            return;
+        if (total > 0) {
+            m_bar->setRange(0, 1000);
+            m_bar->setValue(int(std::min<qint64>(1000, done * 1000 / total)));
+        } else {
+            m_bar->setRange(0, 0);
+        }
+        if (done >= 0) {
+            const qint64 ms = std::max<qint64>(1, m_clock.elapsed());
+            QString text = ByteText(done);
+            if (total > 0)
+                text += QStringLiteral(" / ") + ByteText(total);
+            text += QStringLiteral("  ") + ByteText(done * 1000 / ms) + QStringLiteral("/秒");
+            m_rate->setText(text);
+        }
+    }
+
+protected:
+    void reject() override { PressCancel(); }  // Esc and the close box cancel too
+
+private:
+    SharedContext& m_context;
+    QLabel* m_line1;
+    QLabel* m_line2;
+    QLabel* m_rate;
+    QProgressBar* m_bar;
+    QElapsedTimer m_clock;
+};
+
+} // namespace
+
+ThreadedTaskRunner::ThreadedTaskRunner(QWidget* parent) : m_parent(parent)
+{
+    m_thread.setObjectName(QStringLiteral("task runner"));
+    m_worker = new QObject;
+    m_worker->moveToThread(&m_thread);
+    QObject::connect(&m_thread, &QThread::finished, m_worker, &QObject::deleteLater);
+    m_thread.start();
+}
+
+ThreadedTaskRunner::~ThreadedTaskRunner()
+{
+    m_thread.quit();
+    m_thread.wait();
+}
+
+bool ThreadedTaskRunner::Run(const QString& title, const std::function<bool(TaskContext&)>& work)
+{
+    SharedContext context;
+    QEventLoop loop;
+    std::atomic<bool> finished{false};
+    bool result = false;
+    QObject guard;  // lives on this thread; the finish signal is queued to it
+
+    QMetaObject::invokeMethod(m_worker, [&] {
+        result = work(context);
+        finished.store(true);
+        QMetaObject::invokeMethod(&guard, [&loop] { loop.quit(); }, Qt::QueuedConnection);
+    }, Qt::QueuedConnection);
+
+    ProgressWindow* window = nullptr;
+    QTimer show;
+    show.setSingleShot(true);
+    QObject::connect(&show, &QTimer::timeout, &guard, [&] {
+        if (finished.load())
+            return;
+        window = new ProgressWindow(m_parent, title, context);
+        window->setAttribute(Qt::WA_DeleteOnClose, false);
+        window->Update();
+        window->show();
+    });
+    QTimer tick;
+    QObject::connect(&tick, &QTimer::timeout, &guard, [&] {
+        if (window)
+            window->Update();
+    });
+    show.start(m_showDelayMs);
+    tick.start(100);
+    loop.exec();
+    tick.stop();
+    show.stop();
+    delete window;
+    return result;
+}

@@ -1,0 +1,325 @@
+#include "FtpServers.h"
+#include "TestFiles.h"
+#include "TestRegistry.h"
+
+#include "core/app/FormModel.h"
+#include "core/app/TaskRunner.h"
+#include "core/ftp/CFileList.h"
+#include "core/ftp/CFtpWnd.h"
+#include "core/ftp/CNorvaneFtp.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+bool InCi()
+{
+    return qEnvironmentVariable("CI") == u"true";
+}
+
+void Touch(const QString& path, const QByteArray& bytes = "x")
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+QStringList Names(const CFileList& list)
+{
+    QStringList names;
+    for (const CFileObj& o : list.Rows())
+        names << (o.isFolder ? u'[' + o.FullName() + u']' : o.FullName());
+    return names;
+}
+
+QStringList ServerNames(const CFtpWnd& wnd)
+{
+    QStringList names;
+    for (int r = 0; r < int(wnd.ServerRows().size()); ++r)
+        names << wnd.ServerRowTexts(r).first();
+    return names;
+}
+
+// A window on a real server: the client connected to the server's writable
+// folder, the local list on a folder of its own.
+struct WindowFixture {
+    FtpTestServer server{FtpTestServer::Kind::Pyftpdlib};
+    QTemporaryDir local;
+    ScriptedUi ui;
+    platform::SettingsStore settings{local.filePath(QStringLiteral("kelvo.ini"))};
+    InlineTaskRunner runner;
+    CNorvaneFtp client;
+    std::unique_ptr<CFtpWnd> wnd;
+
+    QString Start()
+    {
+        if (QString why = server.Start(); !why.isEmpty())
+            return why;
+        client.Set(server.Host(), server.User(), server.Password(), QString(), true);
+        if (!client.Connect())
+            return QStringLiteral("no login");
+        wnd = std::make_unique<CFtpWnd>(ui, settings, runner, client);
+        QDir().mkpath(local.filePath(QStringLiteral("site")));
+        wnd->Local().Fill(local.filePath(QStringLiteral("site")));
+        wnd->RefillServer();
+        return QString();
+    }
+    QString ServerPath(const QString& name) const { return server.WritableLocal() + u'/' + name; }
+    QString LocalPath(const QString& name) const { return local.filePath(QStringLiteral("site/") + name); }
+};
+
+#define START_WINDOW(fx)                                                       \
+    if (FtpTestServer::Missing(FtpTestServer::Kind::Pyftpdlib) && !InCi())     \
+        QSKIP("pyftpdlib is not installed here");                             \
+    if (const QString why = fx.Start(); !why.isEmpty())                        \
+        QFAIL(qPrintable(why));
+
+} // namespace
+
+class FtpWindowTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void localListSortsFoldersFirst_data();
+    void localListSortsFoldersFirst();
+    void localListClimbs();
+    void modeFormKeepsDigitsAndBoxesInStep();
+    void copies_data();
+    void copies();
+    void serverFolders();
+    void attributes();
+};
+
+void FtpWindowTest::localListSortsFoldersFirst_data()
+{
+    QTest::addColumn<int>("column");
+    QTest::addColumn<bool>("descending");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("name") << 0 << false << QStringList{"[..]", "[b]", "[Z]", "a.TXT", "B.htm", "c.gif"};
+    QTest::newRow("name descending keeps folders first")
+        << 0 << true << QStringList{"[Z]", "[b]", "[..]", "c.gif", "B.htm", "a.TXT"};
+    QTest::newRow("size") << 2 << false << QStringList{"[..]", "[b]", "[Z]", "B.htm", "c.gif", "a.TXT"};
+    QTest::newRow("extension, then name")
+        << 3 << false << QStringList{"[..]", "[b]", "[Z]", "c.gif", "B.htm", "a.TXT"};
+}
+
+void FtpWindowTest::localListSortsFoldersFirst()
+{
+    QFETCH(int, column);
+    QFETCH(bool, descending);
+    QFETCH(QStringList, expected);
+    QTemporaryDir dir;
+    Touch(dir.filePath("a.TXT"), QByteArray(3000, 'a'));
+    Touch(dir.filePath("B.htm"), "b");
+    Touch(dir.filePath("c.gif"), "cc");
+    QDir(dir.path()).mkdir("Z");
+    QDir(dir.path()).mkdir("b");
+    CFileList list;
+    list.SetSort(column, descending);
+    QVERIFY(list.Fill(dir.path(), QStringLiteral("B.htm")));
+    QCOMPARE(Names(list), expected);
+    QCOMPARE(list.Rows()[list.FocusedRow()].FullName(), QStringLiteral("B.htm"));
+    const int a = list.FindRow(QStringLiteral("a.TXT"));
+    QCOMPARE(list.RowTexts(a).at(2), QStringLiteral("3,000"));
+    QCOMPARE(list.RowTexts(list.FindRow("Z")).at(2), QStringLiteral("        "));
+    QVERIFY(QRegularExpression("^\\d{4}/\\d\\d/\\d\\d \\d\\d:\\d\\d$").match(list.RowTexts(a).at(1)).hasMatch());
+}
+
+void FtpWindowTest::localListClimbs()
+{
+    QTemporaryDir dir;
+    QDir(dir.path()).mkpath("site/img");
+    CFileList list;
+    list.Fill(dir.filePath("site/img"));
+    QVERIFY(list.OpenRow(list.FindRow("..")));
+    QCOMPARE(list.Folder(), dir.filePath("site"));
+    QCOMPARE(list.Rows()[list.FocusedRow()].FullName(), QStringLiteral("img"));
+    QVERIFY(list.OpenRow(list.FindRow("img")));
+    QCOMPARE(list.Folder(), dir.filePath("site/img"));
+
+    // A folder directly under the root: ".." lists the root, 上へ gives the
+    // empty folder text, which lists the root as well.
+    list.Fill(QStringLiteral("/tmp"));
+    list.OpenRow(list.FindRow(".."));
+    QCOMPARE(list.Folder(), QStringLiteral("/"));
+    QCOMPARE(list.Rows()[list.FocusedRow()].FullName(), QStringLiteral("tmp"));
+    list.Fill(QStringLiteral("/tmp"));
+    list.Up();
+    QCOMPARE(list.Folder(), QString());
+    QVERIFY(list.FindRow("tmp") >= 0);
+    list.Up();  // no "/" left: nothing happens
+    QCOMPARE(list.Folder(), QString());
+}
+
+void FtpWindowTest::modeFormKeepsDigitsAndBoxesInStep()
+{
+    FormModel form;
+    CFtpWnd::BuildModeForm(form, 6, 4, 0);
+    QCOMPARE(CFtpWnd::ModeDigitsText(form), QStringLiteral("640"));
+    QVERIFY(form.SetFromText("mode22", "1"));  // others: execute
+    QCOMPARE(CFtpWnd::ModeDigitsText(form), QStringLiteral("641"));
+    QVERIFY(form.SetFromText("mode01", "0"));  // owner: no write
+    QCOMPARE(CFtpWnd::ModeDigitsText(form), QStringLiteral("441"));
+    QVERIFY(form.SetFromText("グループ", "7"));
+    QVERIFY(form["mode10"].checked && form["mode11"].checked && form["mode12"].checked);
+    QVERIFY(form.SetFromText("グループ", "8"));
+    QVERIFY(!form.Validate().isEmpty());
+}
+
+// Copies in both directions: which files arrive, which messages show.
+void FtpWindowTest::copies_data()
+{
+    QTest::addColumn<bool>("upload");
+    QTest::addColumn<QStringList>("chosen");
+    QTest::addColumn<QString>("vanish");  // removed from its side after the lists were read
+    QTest::addColumn<QStringList>("answers");
+    QTest::addColumn<QStringList>("arrived");
+    QTest::addColumn<QStringList>("messages");
+    QTest::newRow("three files up") << true << QStringList{"a.htm", "b.htm", "c.htm"} << QString()
+                                    << QStringList{} << QStringList{"a.htm", "b.htm", "c.htm"} << QStringList{};
+    QTest::newRow("the second upload fails: the third is not tried")
+        << true << QStringList{"a.htm", "b.htm", "c.htm"} << "b.htm" << QStringList{}
+        << QStringList{"a.htm"} << QStringList{"エラーが発生しました"};
+    QTest::newRow("a folder among the files is skipped once")
+        << true << QStringList{"a.htm", "sub", "c.htm"} << QString() << QStringList{}
+        << QStringList{"a.htm", "c.htm"} << QStringList{"ディレクトリはコピーできません"};
+    QTest::newRow("newer file on the server: no keeps it")
+        << true << QStringList{"new.htm", "a.htm"} << QString() << QStringList{"no"}
+        << QStringList{"a.htm"} << QStringList{};
+    QTest::newRow("newer file on the server: cancel copies nothing")
+        << true << QStringList{"a.htm", "new.htm"} << QString() << QStringList{"cancel"}
+        << QStringList{} << QStringList{};
+    QTest::newRow("newer file on the server: yes overwrites")
+        << true << QStringList{"new.htm"} << QString() << QStringList{"yes"}
+        << QStringList{"new.htm"} << QStringList{};
+    QTest::newRow("two files down") << false << QStringList{"s1.txt", "s2.txt"} << QString()
+                                    << QStringList{} << QStringList{"s1.txt", "s2.txt"} << QStringList{};
+    QTest::newRow("a server folder is not downloaded")
+        << false << QStringList{"pub", "s1.txt"} << QString() << QStringList{}
+        << QStringList{"s1.txt"} << QStringList{"ディレクトリは転送できません"};
+    QTest::newRow("a failed download stops the rest")
+        << false << QStringList{"s1.txt", "s2.txt"} << "s1.txt" << QStringList{}
+        << QStringList{} << QStringList{"エラーが発生しました"};
+}
+
+void FtpWindowTest::copies()
+{
+    QFETCH(bool, upload);
+    QFETCH(QStringList, chosen);
+    QFETCH(QString, vanish);
+    QFETCH(QStringList, answers);
+    QFETCH(QStringList, arrived);
+    QFETCH(QStringList, messages);
+
+    WindowFixture fx;
+    START_WINDOW(fx);
+    for (const char* name : {"a.htm", "b.htm", "c.htm"})
+        Touch(fx.LocalPath(name), QByteArray("<P>") + name);
+    QDir().mkpath(fx.LocalPath("sub"));
+    Touch(fx.LocalPath("new.htm"), "local");
+    Touch(fx.ServerPath("new.htm"), "server");
+    // The server's copy is a day newer.
+    {
+        QFile f(fx.ServerPath("new.htm"));
+        f.open(QIODevice::ReadWrite);
+        f.setFileTime(QDateTime::currentDateTime().addDays(1), QFileDevice::FileModificationTime);
+    }
+    Touch(fx.ServerPath("s1.txt"), "one");
+    Touch(fx.ServerPath("s2.txt"), "two");
+    QDir().mkpath(fx.ServerPath("pub"));
+    fx.wnd->Local().Refill();
+    QVERIFY(fx.wnd->RefillServer());
+
+    std::vector<int> rows;
+    for (const QString& name : chosen)
+        rows.push_back(upload ? fx.wnd->Local().FindRow(name) : fx.wnd->FindServerRow(name));
+    for (const QString& a : answers)
+        fx.ui.QueueAnswer(a == u"yes" ? Ui::Answer::Yes : a == u"no" ? Ui::Answer::No : Ui::Answer::Cancel);
+    if (!vanish.isEmpty())
+        QFile::remove(upload ? fx.LocalPath(vanish) : fx.ServerPath(vanish));
+    const QStringList before = QDir(upload ? fx.server.WritableLocal() : fx.LocalPath(QString())).entryList(QDir::Files);
+
+    if (upload)
+        fx.wnd->Upload(rows);
+    else
+        fx.wnd->Download(rows);
+
+    QCOMPARE(fx.ui.Texts("message"), messages);
+    QCOMPARE(fx.ui.Texts("question").size(), answers.size());
+    for (const QString& name : chosen) {
+        const QString from = upload ? fx.LocalPath(name) : fx.ServerPath(name);
+        const QString to = upload ? fx.ServerPath(name) : fx.LocalPath(name);
+        if (arrived.contains(name))
+            QCOMPARE(ReadBytes(to), ReadBytes(from));
+        else if (!before.contains(name))
+            QVERIFY2(!QFileInfo::exists(to), qPrintable(name));
+    }
+    if (!upload && !vanish.isEmpty())
+        QVERIFY(!QFileInfo::exists(fx.LocalPath("s2.txt")));
+}
+
+void FtpWindowTest::serverFolders()
+{
+    WindowFixture fx;
+    START_WINDOW(fx);
+    fx.ui.QueueInput(QStringLiteral("docs"));
+    fx.wnd->SetActiveSide(CFtpWnd::Side::Server);
+    fx.wnd->Create();
+    QVERIFY(QFileInfo(fx.ServerPath("docs")).isDir());
+    QCOMPARE(fx.wnd->ServerRows()[fx.wnd->ServerFocusedRow()].name, QStringLiteral("docs"));
+
+    fx.wnd->OpenServerRow(fx.wnd->FindServerRow("docs"));
+    QVERIFY(fx.wnd->ServerFolderText().endsWith(u"/docs"));
+    QCOMPARE(ServerNames(*fx.wnd), QStringList{"[..]"});
+    fx.wnd->OpenServerRow(fx.wnd->FindServerRow(".."));
+    QVERIFY(!fx.wnd->ServerFolderText().endsWith(u"/docs"));
+    QCOMPARE(fx.wnd->ServerRows()[fx.wnd->ServerFocusedRow()].name, QStringLiteral("docs"));
+
+    fx.wnd->SetServerFocusedRow(fx.wnd->FindServerRow("docs"));
+    fx.ui.QueueInput(QStringLiteral("資料"));
+    fx.wnd->Rename();
+    QCOMPARE(fx.wnd->ServerRows()[fx.wnd->ServerFocusedRow()].name, QStringLiteral("資料"));
+
+    fx.ui.QueueAnswer(Ui::Answer::Cancel);
+    fx.wnd->Delete({fx.wnd->FindServerRow("資料")});
+    QVERIFY(fx.wnd->FindServerRow("資料") >= 0);
+    fx.ui.QueueAnswer(Ui::Answer::Ok);
+    fx.wnd->Delete({fx.wnd->FindServerRow("資料")});
+    QCOMPARE(fx.wnd->FindServerRow("資料"), -1);
+    QCOMPARE(fx.ui.Texts("question"),
+             (QStringList{"サーバのファイルを削除しますか？", "サーバのファイルを削除しますか？"}));
+
+    // The local side answers the same buttons with its own prompts.
+    fx.wnd->SetActiveSide(CFtpWnd::Side::Local);
+    fx.ui.QueueInput(QStringLiteral("img"));
+    fx.wnd->Create();
+    QVERIFY(QFileInfo(fx.LocalPath("img")).isDir());
+    QCOMPARE(fx.ui.Texts("input").last(), QStringLiteral("ローカルに作成するディレクトリ名："));
+}
+
+void FtpWindowTest::attributes()
+{
+    WindowFixture fx;
+    START_WINDOW(fx);
+    Touch(fx.ServerPath("page.htm"));
+    QFile::setPermissions(fx.ServerPath("page.htm"), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    QVERIFY(fx.wnd->RefillServer(QStringLiteral("page.htm")));
+    fx.ui.QueueField(QStringLiteral("グループ"), QStringLiteral("4"));
+    fx.ui.QueueField(QStringLiteral("mode20"), QStringLiteral("1"));
+    fx.wnd->Attributes();
+    QCOMPARE(fx.ui.LastForm()->title, QStringLiteral("属性の変更"));
+    const int row = fx.wnd->ServerFocusedRow();
+    QCOMPARE(fx.wnd->ServerRows()[row].name, QStringLiteral("page.htm"));
+    QCOMPARE(fx.wnd->ServerRows()[row].mode, QStringLiteral("-rw-r--r--"));
+    fx.wnd->SetActiveSide(CFtpWnd::Side::Local);
+    QVERIFY(!fx.wnd->AttributesEnabled());
+}
+
+KELVO_TEST(FtpWindowTest, "FtpWindow");
+#include "tst_FtpWindow.moc"
