@@ -464,6 +464,36 @@ private Q_SLOTS:
         QCOMPARE(ruleEdits, setup.contains(QStringLiteral("rule")) && selected.contains(u'{') ? 1 : 0);
     }
 
+    // The rule around a position, as the style editor gets it selected:
+    // the text with the position marked by "|", and the rule's text (empty
+    // for none).
+    void styleRule_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("rule");
+        QTest::newRow("in the declarations") << "P { co|lor: red }" << "P { color: red }";
+        QTest::newRow("after a comment") << "/* c */\r\nP { m|: 0 }" << "P { m: 0 }";
+        QTest::newRow("inside a comment") << "/* P { m|: 0 } */" << "";
+        QTest::newRow("after an HTML comment opening")
+            << "<!--\r\nP { |m: 0 }\r\n-->" << "P { m: 0 }";
+        QTest::newRow("no brace before an HTML comment") << "<!-- a|b" << "";
+        QTest::newRow("text without braces") << "ab|c" << "";
+        QTest::newRow("inside a tag") << "<A HR|EF=x>" << "";
+        QTest::newRow("rule cut off by a tag") << "P { m|: 0 </STYLE>" << "P { m: 0 ";
+        QTest::newRow("a slash starts at the beginning") << "x/y\r\nP { |m: 0 }"
+                                                         << "x/y\r\nP { m: 0 }";
+    }
+    void styleRule()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, rule);
+        const int position = static_cast<int>(text.indexOf(u'|'));
+        text.remove(position, 1);
+        int start = -1, end = -1;
+        const bool found = FindStyleRule(text, position, start, end);
+        QCOMPARE(found ? text.mid(start, end - start) : QString(), rule);
+    }
+
     // Tags no page should hold: every attribute survives a dialog, and
     // nothing hangs or crashes.
     void hostileTags_data()
