@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QGridLayout>
+#include <QHeaderView>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,6 +24,7 @@
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QTextDocument>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -50,6 +52,39 @@ public:
         return QSize(QListWidget::sizeHint().width(), rows * rowHeight + 2 * frameWidth());
     }
 };
+
+// A list of several columns: rows of cells with a header, sized like
+// FieldList.
+class FieldTable : public QTreeWidget {
+public:
+    using QTreeWidget::QTreeWidget;
+    QSize sizeHint() const override
+    {
+        const int count = topLevelItemCount();
+        const int rows = std::clamp(count, kListMinimumRows, kListMaximumRows);
+        const int rowHeight = count > 0 ? sizeHintForRow(0) : fontMetrics().height();
+        return QSize(QTreeWidget::sizeHint().width(),
+                     rows * rowHeight + header()->sizeHint().height() + 2 * frameWidth());
+    }
+};
+
+// The rows of a table field: each entry's cells are separated by tabs.
+void SetRows(QTreeWidget* table, const QStringList& entries)
+{
+    QStringList current;
+    for (int i = 0; i < table->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* item = table->topLevelItem(i);
+        QStringList cells;
+        for (int c = 0; c < table->columnCount(); ++c)
+            cells.append(item->text(c));
+        current.append(cells.join(u'\t'));
+    }
+    if (current == entries)
+        return;
+    table->clear();
+    for (const QString& entry : entries)
+        table->addTopLevelItem(new QTreeWidgetItem(entry.split(u'\t')));
+}
 
 // The text of a multi-line field's widget as the model holds it. The raw
 // text, not toPlainText(), which would turn no-break spaces into spaces and
@@ -269,6 +304,27 @@ FormDialog::Binding FormDialog::MakeEditor(int index, QWidget* parent)
         makeCombo(true);
         break;
     case FieldKind::List:
+        if (!f.columns.isEmpty()) {
+            b.table = new FieldTable(parent);
+            b.table->setColumnCount(static_cast<int>(f.columns.size()));
+            b.table->setHeaderLabels(f.columns);
+            b.table->setRootIsDecorated(false);
+            b.table->setUniformRowHeights(true);
+            b.table->setAllColumnsShowFocus(true);
+            b.table->setSelectionMode(QAbstractItemView::SingleSelection);
+            b.table->setSelectionBehavior(QAbstractItemView::SelectRows);
+            // Columns as wide as a short name; the last takes the rest.
+            for (int c = 0; c + 1 < b.table->columnCount(); ++c)
+                b.table->setColumnWidth(c, b.table->fontMetrics().averageCharWidth() * 14);
+            SetRows(b.table, f.choices);
+            connect(b.table, &QTreeWidget::currentItemChanged, this, changed);
+            connect(b.table, &QTreeWidget::itemDoubleClicked, this, [this, index, gen] {
+                if (gen == m_generation)
+                    ActivateEntry(index);
+            });
+            b.row = b.table;
+            break;
+        }
         b.list = new FieldList(parent);
         b.list->setSelectionMode(QAbstractItemView::SingleSelection);
         b.list->addItems(f.choices);
@@ -336,6 +392,7 @@ void FormDialog::AddField(int index, QFormLayout* form, QGridLayout* grid)
         QWidget* buddy = b.line ? static_cast<QWidget*>(b.line)
                          : b.combo ? static_cast<QWidget*>(b.combo)
                          : b.list  ? static_cast<QWidget*>(b.list)
+                         : b.table ? static_cast<QWidget*>(b.table)
                          : b.multi ? static_cast<QWidget*>(b.multi)
                                    : nullptr;
         if (buddy)
@@ -425,6 +482,15 @@ void FormDialog::ShowField(int index)
         SetItems(b.list, f.choices);
         b.list->setCurrentRow(f.index >= 0 && f.index < f.choices.size() ? f.index : -1);
     }
+    if (b.table) {
+        const QSignalBlocker block(b.table);
+        SetRows(b.table, f.choices);
+        QTreeWidgetItem* current =
+            f.index >= 0 && f.index < f.choices.size() ? b.table->topLevelItem(f.index) : nullptr;
+        b.table->setCurrentItem(current);
+        if (!current)
+            b.table->clearSelection();
+    }
     if (b.multi) {
         const QSignalBlocker block(b.multi);
         if (MultiLineText(*b.multi) != f.text)
@@ -478,7 +544,8 @@ void FormDialog::Changed(int index)
         f.text = b.combo->currentText();
         break;
     case FieldKind::List:
-        f.index = b.list->currentRow();
+        f.index = b.table ? b.table->indexOfTopLevelItem(b.table->currentItem())
+                          : b.list->currentRow();
         f.text = f.index >= 0 ? f.choices.value(f.index) : QString();
         break;
     case FieldKind::MultiLine:
@@ -601,6 +668,8 @@ QWidget* FormDialog::FieldWidget(int index) const
         return b.check;
     if (b.list)
         return b.list;
+    if (b.table)
+        return b.table;
     if (b.multi)
         return b.multi;
     if (b.button)

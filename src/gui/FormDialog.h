@@ -18,6 +18,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QScrollArea;
 class QTabWidget;
+class QTreeWidget;
 class QVBoxLayout;
 
 // The dialog for any FormModel. Every change the user makes is written to the
@@ -77,6 +78,7 @@ private:
         QComboBox* combo = nullptr;
         QCheckBox* check = nullptr;
         QListWidget* list = nullptr;
+        QTreeWidget* table = nullptr;  // List with columns
         QPlainTextEdit* multi = nullptr;
         QPushButton* button = nullptr;
         QPushButton* browse = nullptr;  // Color and File: the "..." button

@@ -300,6 +300,7 @@ int Exec(const QStringList& args, QTextStream& out, QTextStream& err)
     // The batch editor has no screen; it keeps the landscape layout's count
     // of recent files.
     editor.App().LoadSettings(CKelvoApp::RecentFileCountFor(MenuLayout::Landscape));
+    editor.App().LoadTagTables();
     int status = kOk;
     size_t printed = 0;
     auto flushRecords = [&] {

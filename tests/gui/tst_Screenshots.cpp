@@ -5,11 +5,16 @@
 #include "core/app/CommandIds.h"
 #include "core/app/ShellCommandIds.h"
 #include "core/edit/CFontNameDlg.h"
+#include "core/tags/CTagAttrDlg.h"
+#include "core/tags/CTagTables.h"
 #include "gui/CFolderDlg.h"
 #include "gui/FormDialog.h"
 #include "gui/QuestionBox.h"
 
+#include <QDir>
 #include <QPainter>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 
 namespace {
@@ -23,6 +28,7 @@ public:
     struct Shot {
         QString path;
         QImage image;
+        bool fits = true;  // within the fit size, with nothing to scroll sideways
     };
 
     // The name the next pictures are saved under: "name.png", "name-2.png"
@@ -34,13 +40,23 @@ public:
     }
     void SetConfirmForms(bool confirm) { m_confirm = confirm; }
     void SetWindow(QWidget* window) { m_window = window; }
+    // Forms are shown fitted into a screen of that size (a phone's, say).
+    void SetFitSize(const QSize& size) { m_fit = size; }
     const std::vector<Shot>& Shots() const { return m_shots; }
 
     Answer RunForm(FormModel& form) override
     {
         {
             FormDialog dialog(form, *this, m_window);
+            if (m_fit.isValid())
+                dialog.FitInto(m_fit);
             Save(dialog);
+            if (m_fit.isValid()) {
+                bool fits = dialog.width() <= m_fit.width();
+                for (int i = 0; dialog.PageScrollArea(i); ++i)
+                    fits = fits && dialog.PageScrollArea(i)->horizontalScrollBar()->maximum() == 0;
+                m_shots.back().fits = fits;
+            }
         }
         return m_confirm ? ScriptedUi::RunForm(form) : Answer::Cancel;
     }
@@ -97,6 +113,7 @@ private:
     std::map<QString, int> m_count;
     bool m_confirm = false;
     QWidget* m_window = nullptr;
+    QSize m_fit;
     std::vector<Shot> m_shots;
 };
 
@@ -191,6 +208,34 @@ private Q_SLOTS:
         QVERIFY(g.Ui().Shots()[1].path.endsWith(QStringLiteral("/replace-question.png")));
         QCOMPARE(g.Ui().Texts(QStringLiteral("question")),
                  QStringList{QStringLiteral("置換しますか？")});
+        VerifyShots(g.Ui().Shots(), 0);
+    }
+
+    // The all-attributes editor and, from its edit button, the box for one
+    // attribute, on a phone's width.
+    void tagAttributes()
+    {
+        RenderingEditor g;
+        g.Ui().SetName(QStringLiteral("tag-attributes"));
+        g.Ui().SetConfirmForms(true);
+        g.Ui().SetFitSize(QSize(360, 640));
+        g.Ui().QueueField(QStringLiteral("属性"), QStringLiteral("ALIGN"));
+        g.Ui().QueueField(QStringLiteral("編集"), QString());
+        CTagTables tables;
+        const QString data = QDir::cleanPath(QStringLiteral(KELVO_TEST_DATA_DIR "/../../data/"));
+        QCOMPARE(tables.Load(data + u'/' + CTagTables::kElementFile,
+                             data + u'/' + CTagTables::kTagFile,
+                             data + u'/' + CTagTables::kStyleFile),
+                 3);
+        CTagObj tag;
+        tag.Parse(QStringLiteral("<IMG SRC=\"images/photo.jpg\" ALT=\"庭の写真\" WIDTH=\"120\" "
+                                 "HEIGHT=\"80\" ALIGN=\"left\">"));
+        CTagAttrDlg dlg(tag, &tables);
+        QVERIFY(dlg.DoModal(g.Ui()));
+        QCOMPARE(g.Ui().Shots().size(), size_t(2));
+        QVERIFY(g.Ui().Shots()[1].path.endsWith(QStringLiteral("/tag-attributes-2.png")));
+        for (const auto& shot : g.Ui().Shots())
+            QVERIFY2(shot.fits, qPrintable(shot.path));
         VerifyShots(g.Ui().Shots(), 0);
     }
 

@@ -107,6 +107,13 @@ void CKelvoApp::LoadSettings(int recentFileCount)
     m_recent.Load(*this);
 }
 
+void CKelvoApp::LoadTagTables()
+{
+    // Missing files leave the tables empty: the dialogs then offer no
+    // names, and nothing else depends on them.
+    m_tagTables.LoadProgramFiles();
+}
+
 int CKelvoApp::RecentFileCountFor(MenuLayout layout)
 {
     return layout == MenuLayout::Portrait ? 5 : 10;
@@ -116,6 +123,7 @@ bool CKelvoApp::InitInstance(const StartupOptions& options)
 {
     m_layout = LayoutForScreen(options.screenWidth, options.screenHeight);
     LoadSettings(RecentFileCountFor(m_layout));
+    LoadTagTables();
 
     if (!options.file.isEmpty())
         return OpenDocumentFile(options.file);

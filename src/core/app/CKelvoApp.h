@@ -4,6 +4,7 @@
 #include "core/app/MenuData.h"
 #include "core/app/RecentFileList.h"
 #include "core/custom/KeyTable.h"
+#include "core/tags/CTagTables.h"
 #include "core/tags/StyleEditHooks.h"
 
 #include <QString>
@@ -123,6 +124,10 @@ public:
     CKeyTable& KeyTable() { return m_keys; }
     const CKeyTable& KeyTable() const { return m_keys; }
 
+    // The tag reference tables, read at start-up (LoadTagTables).
+    CTagTables& TagTables() { return m_tagTables; }
+    const CTagTables& TagTables() const { return m_tagTables; }
+    void LoadTagTables();
     // How tag dialogs and the double-click reach the style sheet editor;
     // filled in by the style commands.
     StyleEditHooks& StyleHooks() { return m_styleHooks; }
@@ -151,6 +156,7 @@ private:
     CKelvoView* m_view = nullptr;
     RecentFileList m_recent;
     CKeyTable m_keys;
+    CTagTables m_tagTables;
     MenuLayout m_layout = MenuLayout::Landscape;
     QString m_initTemp;
     bool m_tagLower = false;

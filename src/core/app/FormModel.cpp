@@ -131,6 +131,10 @@ bool FormModel::SetFromText(const QString& keyOrName, const QString& value)
     case FieldKind::Choice:
     case FieldKind::List: {
         int i = f->choices.indexOf(value);
+        // A row of a list of columns is named by its first cell.
+        for (qsizetype r = 0; i < 0 && !f->columns.isEmpty() && r < f->choices.size(); ++r)
+            if (f->choices[r].section(u'\t', 0, 0) == value)
+                i = static_cast<int>(r);
         if (i < 0) {
             bool ok = false;
             i = value.toInt(&ok);

@@ -38,6 +38,9 @@ struct FormField {
     bool checked = false;  // Flag
     int index = -1;        // Choice, List: selected entry, -1 for none
     QStringList choices;   // Choice, Combo, List, Class, Target entries
+    // List: captions of the columns of a list of several columns; each entry
+    // then holds its cells separated by tabs.
+    QStringList columns;
     int minimum = 0;       // Number range
     int maximum = INT_MAX;
     QString rangeMessage;  // shown when a Number is invalid; a default is used when empty

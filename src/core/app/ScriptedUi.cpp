@@ -4,6 +4,8 @@
 
 #include "core/app/FormModel.h"
 
+#include <algorithm>
+
 QStringList ScriptedUi::Texts(const QString& kind) const
 {
     QStringList out;
@@ -76,15 +78,18 @@ std::optional<QString> ScriptedUi::ChooseColor(const QString& initial)
 Ui::Answer ScriptedUi::RunForm(FormModel& form)
 {
     m_records.push_back({QStringLiteral("form"), form.title});
-    for (auto it = m_fields.begin(); it != m_fields.end();) {
-        if (form.Find(it->first)) {
-            if (!form.SetFromText(it->first, it->second))
-                m_records.push_back({QStringLiteral("error"),
-                                     QStringLiteral("%1: invalid value %2").arg(it->first, it->second)});
-            it = m_fields.erase(it);
-        } else {
-            ++it;
-        }
+    // Each value leaves the queue before it is applied: a button may open a
+    // form of its own, which takes the values meant for it from the queue.
+    for (;;) {
+        auto it = std::find_if(m_fields.begin(), m_fields.end(),
+                               [&form](const auto& f) { return form.Find(f.first) != nullptr; });
+        if (it == m_fields.end())
+            break;
+        const auto [name, value] = *it;
+        m_fields.erase(it);
+        if (!form.SetFromText(name, value))
+            m_records.push_back({QStringLiteral("error"),
+                                 QStringLiteral("%1: invalid value %2").arg(name, value)});
     }
     Answer result = Answer::Ok;
     for (;;) {

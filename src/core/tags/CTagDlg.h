@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+class CKelvoApp;
+class CTagTables;
 class Ui;
 
 // Base of the tag attribute dialogs. The dialog edits its own CTagObj: the
@@ -16,7 +18,10 @@ class Ui;
 // attributes into them in LoadFields and back into the tag in StoreFields.
 // LoadFields may run again on the same form (after the all-attributes
 // editor has changed the tag), so it only sets values and never adds
-// fields.
+// fields. StoreFields may run while the form is still open (the
+// all-attributes editor starts from what the fields show), so it writes
+// into Tag() and nowhere else; settings a dialog keeps are written by its
+// command after OK.
 class CTagDlg {
 public:
     explicit CTagDlg(const QString& title) : m_title(title) {}
@@ -33,8 +38,11 @@ public:
 
     // Builds the form, loads it from the tag and shows it; on OK the fields
     // are stored into the tag. Gives true on OK; on cancel the tag is as it
-    // was.
-    bool DoModal(Ui& ui);
+    // was. The all-attributes editor offers the names and values of the
+    // reference tables when it has them.
+    bool DoModal(Ui& ui, const CTagTables* tables = nullptr);
+    // The same with the application's Ui and reference tables.
+    bool DoModal(CKelvoApp& app);
     // The form as it was last shown.
     const FormModel& Form() const { return m_form; }
 
@@ -43,9 +51,20 @@ protected:
     virtual void LoadFields(FormModel& form) = 0;
     virtual void StoreFields(const FormModel& form) = 0;
 
+    // Adds the button "全属性(&E)..." to the form. It opens the
+    // all-attributes editor on a copy of the tag as the fields show it; on
+    // OK the copy becomes the tag and LoadFields shows it, on cancel nothing
+    // changes.
+    FormField& AddAllAttributesButton(FormModel& form);
+    // What that button runs.
+    void EditAllAttributes(FormModel& form);
+
 private:
     QString m_title;
     CTagObj m_tag;
     QStringList m_classes;
     FormModel m_form;
+    // While DoModal runs.
+    Ui* m_ui = nullptr;
+    const CTagTables* m_tables = nullptr;
 };

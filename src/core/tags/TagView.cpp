@@ -213,7 +213,7 @@ bool TagView::RunTagDialog(CTagDlg& dialog, const QString& name, bool wrap, bool
             dialog.Tag().SetInnerText(selection);
     }
     const CTagObj before = dialog.Tag();
-    if (!dialog.DoModal(m_view.App().GetUi()))
+    if (!dialog.DoModal(m_view.App()))
         return false;
 
     const CTagObj& tag = dialog.Tag();
