@@ -13,6 +13,8 @@ QString CAttrTagDlg::DocumentPath() const
 void CAttrTagDlg::BuildForm(FormModel& form)
 {
     m_fields.Build(form, m_app.GetUi(), DocumentPath());
+    if (m_allAttributes)
+        AddAllAttributesButton(form);
     form.validate = [this](const FormModel& shown) {
         const QString problem = m_fields.Validate(shown);
         return problem.isEmpty() ? CheckFields(shown) : problem;

@@ -25,8 +25,11 @@ protected:
     // A member's own check on OK after the fields' own; the message to show,
     // or empty when the form may close.
     virtual QString CheckFields(const FormModel&) const { return QString(); }
+    // The dialog has the button "全属性(&E)..." after its own fields.
+    void OfferAllAttributes() { m_allAttributes = true; }
 
 private:
     CKelvoApp& m_app;
     TagFieldSet m_fields;
+    bool m_allAttributes = false;
 };

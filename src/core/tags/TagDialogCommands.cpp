@@ -58,7 +58,7 @@ bool RunAlwaysNew(CKelvoApp& app, CTagDlg& dlg, const QString& name, bool lineBr
     tags.CollectStyleClasses(name, dlg.ClassList());
     dlg.Tag().SetName(name);
     dlg.Tag().SetInnerText(inner);
-    if (!dlg.DoModal(app.GetUi()))
+    if (!dlg.DoModal(app))
         return false;
     app.View().InsertTagText(dlg.Tag().GetElement(lineBreaks), true);
     return true;
@@ -75,7 +75,7 @@ void OnRule(CKelvoApp& app)
     }
     tags.CollectStyleClasses(name, dlg.ClassList());
     dlg.Tag().SetName(name);
-    if (dlg.DoModal(app.GetUi()))
+    if (dlg.DoModal(app))
         app.View().InsertTagText(dlg.Tag().GetStartTag() + kCrLf, true);
 }
 
@@ -136,7 +136,7 @@ void OnHeading(CKelvoApp& app)
     }
     dlg.Tag().SetName(QStringLiteral("H1"));
     dlg.Tag().SetInnerText(selection);
-    if (dlg.DoModal(app.GetUi()))
+    if (dlg.DoModal(app))
         app.View().InsertTagText(dlg.Tag().GetElement(false) + kCrLf, true);
 }
 
@@ -218,7 +218,7 @@ void OnScript(CKelvoApp& app)
                           + QStringLiteral("// -->") + kCrLf;
     dlg.Tag().SetName(name);
     dlg.Tag().SetInnerText(inner);
-    if (dlg.DoModal(app.GetUi()))
+    if (dlg.DoModal(app))
         app.View().InsertTagText(dlg.Tag().GetElement(true), true);
 }
 

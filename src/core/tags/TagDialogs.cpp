@@ -489,6 +489,7 @@ CSingleValueDlg::CSingleValueDlg(CKelvoApp& app, const QString& attr, const QStr
                                  const QString& prefix, const QString& fixedType)
     : CStyledTagDlg(app, S(u"タグ編集"), S(u"ｽﾀｲﾙ(&S)...")), m_attr(attr)
 {
+    OfferAllAttributes();
     Fields().Custom(
         [attr, prompt](FormModel& form) {
             form.Add(FieldKind::Label, QString()).text = prompt;
@@ -590,6 +591,7 @@ CAnchorLinkDlg::CAnchorLinkDlg(CKelvoApp& app, const QStringList& keywords)
 
 CBaseDlg::CBaseDlg(CKelvoApp& app) : CAttrTagDlg(app, S(u"リンク先ウィンドウ"))
 {
+    OfferAllAttributes();
     Fields().Target(S(u"表示先(&T):"), kTarget);
     Fields().Text(S(u"基準のURL(&U):"), QStringLiteral("HREF"));
 }

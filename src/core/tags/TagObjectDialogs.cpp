@@ -230,6 +230,7 @@ const ScriptLanguage kLanguages[] = {{"JavaScript", "text/javascript"},
 
 CScriptDlg::CScriptDlg(CKelvoApp& app) : CAttrTagDlg(app, S(u"スクリプト"))
 {
+    OfferAllAttributes();
     const QString language = QStringLiteral("LANGUAGE");
     const QString type = QStringLiteral("TYPE");
     // What the tag said, so that a script left on its language keeps the
@@ -285,6 +286,7 @@ CScriptDlg::CScriptDlg(CKelvoApp& app) : CAttrTagDlg(app, S(u"スクリプト"))
 
 CPluginDlg::CPluginDlg(CKelvoApp& app) : CStyledTagDlg(app, S(u"プラグイン"))
 {
+    OfferAllAttributes();
     Fields().File(S(u"ファイル(&F):"), kSrc,
                   Spec{S(u"ﾌﾟﾗｸﾞｲﾝﾌｧｲﾙ名の入力"), QString(), QStringLiteral("*.*"),
                        S(u"全てのﾌｧｲﾙ(*.*) |*.*||")});
