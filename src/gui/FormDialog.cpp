@@ -287,6 +287,8 @@ FormDialog::Binding FormDialog::MakeEditor(int index, QWidget* parent)
         b.line = new QLineEdit(parent);
         if (f.kind == FieldKind::Number)
             b.line->setInputMethodHints(Qt::ImhDigitsOnly);
+        if (f.secret)
+            b.line->setEchoMode(QLineEdit::Password);
         connect(b.line, &QLineEdit::textChanged, this, changed);
         b.row = b.line;
         break;

@@ -1,5 +1,7 @@
 #include "tool/KelvoTool.h"
 
+#include "tool/FtpTool.h"
+
 #include "core/app/CKelvoApp.h"
 #include "core/app/FormModel.h"
 #include "core/app/HeadlessEditor.h"
@@ -28,6 +30,7 @@ const char* const kUsageText =
     "       kelvo-tool exec [--config DIR] [--select START:END] [--answer yes|no|ok|cancel|all|back]...\n"
     "                       [--input TEXT]... [--field NAME=VALUE]... [--setting SECTION/KEY=VALUE]...\n"
     "                       [--dblclick OFFSET]... --command ID [--command ID]... FILE [-o OUT]\n"
+    KELVO_FTP_USAGE
     "code names: ShiftJis Jis Euc Utf8 Ascii Unknown; line ends: None CrLf Lf Cr Unknown\n";
 
 int Fail(QTextStream& err, int status, const QString& text)
@@ -378,5 +381,9 @@ int RunKelvoTool(const QStringList& args, QTextStream& out, QTextStream& err)
         return Convert(rest, out, err);
     if (command == u"exec")
         return Exec(rest, out, err);
+    if (command == u"ftp")
+        return RunFtpTool(rest, out, err);
+    if (command == u"ftp-parse")
+        return RunFtpParseTool(rest, out, err);
     return Fail(err, kUsage, QStringLiteral("unknown command: %1").arg(command));
 }

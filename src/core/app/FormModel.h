@@ -51,6 +51,7 @@ struct FormField {
     QString fileFilter;    // File: chooser filter in "Text|*.txt|..." form
     bool enabled = true;
     bool visible = true;
+    bool secret = false;   // Text: shown as hidden characters (a password)
     std::function<void(FormModel&)> action;  // Button: what a press does;
                                              // other kinds: run after a change
     // Color, File: what the "..." button does instead of the Ui's own

@@ -2,6 +2,7 @@
 
 #include "core/edit/FindCommands.h"
 #include "core/edit/SettingsSheet.h"
+#include "core/ftp/FtpWindowCommands.h"
 #include "core/tables/TableCommands.h"
 #include "core/tags/TagConvertCommands.h"
 #include "core/tags/TagDialogCommands.h"
@@ -23,6 +24,7 @@ void RegisterAllCommands(CKelvoApp& app)
     app.View().RegisterCommands(app.Commands());
     RegisterFindCommands(app);
     RegisterSettingsCommands(app);
+    RegisterFtpWindowCommands(app);
     RegisterTableCommands(app);
     RegisterTagConvertCommands(app);
     RegisterTagInsertCommands(app);
