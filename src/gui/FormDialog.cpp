@@ -593,6 +593,8 @@ void FormDialog::ActivateEntry(int index)
 
 void FormDialog::ChooseColor(int index)
 {
+    if (m_form.fields[index].browse)
+        return RunBrowse(index);
     const std::optional<QString> color = m_ui.ChooseColor(m_form.fields[index].text);
     if (!color)
         return;
@@ -603,6 +605,8 @@ void FormDialog::ChooseColor(int index)
 
 void FormDialog::ChooseFile(int index)
 {
+    if (m_form.fields[index].browse)
+        return RunBrowse(index);
     const FormField& f = m_form.fields[index];
     Ui::FileDialog d;
     d.title = f.Key();
@@ -620,6 +624,15 @@ void FormDialog::ChooseFile(int index)
     m_form.fields[index].text = *path;
     ShowField(index);
     Changed(index);
+}
+
+void FormDialog::RunBrowse(int index)
+{
+    // The browse may change other fields too (an image's size); run a copy,
+    // as with actions.
+    const auto browse = m_form.fields[index].browse;
+    browse(m_form);
+    Refresh();
 }
 
 // ---- closing and size ------------------------------------------------------

@@ -9,6 +9,7 @@
 #include "core/app/ScriptedUi.h"
 #include "core/doc/CodeDetect.h"
 #include "core/doc/DocumentCodec.h"
+#include "core/tags/TagDialogCommands.h"
 #include "platform/SettingsStore.h"
 
 #include <QDir>
@@ -29,7 +30,7 @@ const char* const kUsageText =
     "       kelvo-tool convert [--code NAME] [--eol NAME] IN OUT\n"
     "       kelvo-tool exec [--config DIR] [--select START:END] [--answer yes|no|ok|cancel|all|back]...\n"
     "                       [--input TEXT]... [--field NAME=VALUE]... [--setting SECTION/KEY=VALUE]...\n"
-    "                       --command ID [--command ID]... FILE [-o OUT]\n"
+    "                       [--dblclick OFFSET]... --command ID [--command ID]... FILE [-o OUT]\n"
     "       kelvo-tool image-size FILE...\n"
     "       kelvo-tool links FILE\n"
     KELVO_FTP_USAGE
@@ -145,7 +146,7 @@ int Convert(const QStringList& args, QTextStream& out, QTextStream& err)
 
 // exec: options take effect in the order given.
 struct Step {
-    enum Kind { Select, Answer, Input, Field, Setting, Command };
+    enum Kind { Select, Answer, Input, Field, Setting, Command, DoubleClick };
     Kind kind = Command;
     int a = 0;
     int b = 0;
@@ -255,6 +256,17 @@ int Exec(const QStringList& args, QTextStream& out, QTextStream& err)
                 return Fail(err, kUsage, QStringLiteral("bad command id: %1").arg(args[i]));
             steps.push_back(s);
             sawCommand = true;
+        } else if (a == u"--dblclick") {
+            if (!need(i))
+                return Fail(err, kUsage, QStringLiteral("--dblclick needs an offset"));
+            bool ok = false;
+            Step s;
+            s.kind = Step::DoubleClick;
+            s.a = args[++i].toInt(&ok);
+            if (!ok || s.a < 0)
+                return Fail(err, kUsage, QStringLiteral("bad offset: %1").arg(args[i]));
+            steps.push_back(s);
+            sawCommand = true;
         } else if (a == u"--config") {
             if (!need(i))
                 return Fail(err, kUsage, QStringLiteral("--config needs a folder"));
@@ -327,6 +339,9 @@ int Exec(const QStringList& args, QTextStream& out, QTextStream& err)
             break;
         case Step::Setting:
             applySetting(s);
+            break;
+        case Step::DoubleClick:
+            DoubleClickAt(editor.App(), s.a);
             break;
         case Step::Command:
             if (!editor.Run(s.a))

@@ -6,6 +6,7 @@
 #include "core/ftp/FtpWindowCommands.h"
 #include "core/tables/TableCommands.h"
 #include "core/tags/TagConvertCommands.h"
+#include "core/tags/TagDialogCommands.h"
 #include "core/tags/TagInsertCommands.h"
 
 HeadlessEditor::HeadlessEditor(platform::SettingsStore& settings, Ui& ui)
@@ -29,4 +30,5 @@ void RegisterAllCommands(CKelvoApp& app)
     RegisterTagConvertCommands(app);
     RegisterTagInsertCommands(app);
     RegisterLinkCommands(app);
+    RegisterTagDialogCommands(app);
 }
