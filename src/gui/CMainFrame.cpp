@@ -5,6 +5,7 @@
 #include "core/app/ShellCommandIds.h"
 #include "core/doc/CKelvoDoc.h"
 #include "core/edit/CKelvoView.h"
+#include "core/tags/TagDialogCommands.h"
 #include "gui/EditWidget.h"
 #include "gui/KeyMapping.h"
 
@@ -90,6 +91,7 @@ void CMainFrame::Attach(CKelvoApp& app)
     // Japanese text has no spaces to break at.
     m_edit->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     m_edit->SetKeyHandler([this](QKeyEvent& event) { return RouteKey(event); });
+    m_edit->SetDoubleClickHandler([this] { return OnTagDoubleClick(*m_app); });
     m_edit->SetShortcutHandler([this](QKeyEvent& event) {
         const QKeySequence pressed(event.keyCombination());
         // Accelerators come before the editor's own keys and the key

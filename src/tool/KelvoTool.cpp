@@ -1,4 +1,7 @@
 #include "tool/KelvoTool.h"
+#include "tool/LinkTool.h"
+
+#include "tool/FtpTool.h"
 
 #include "core/app/CKelvoApp.h"
 #include "core/app/FormModel.h"
@@ -7,6 +10,7 @@
 #include "core/doc/CKelvoDoc.h"
 #include "core/doc/CodeDetect.h"
 #include "core/doc/DocumentCodec.h"
+#include "core/tags/TagDialogCommands.h"
 #include "platform/SettingsStore.h"
 
 #include <QDir>
@@ -27,7 +31,10 @@ const char* const kUsageText =
     "       kelvo-tool convert [--code NAME] [--eol NAME] [--ncr] IN OUT\n"
     "       kelvo-tool exec [--config DIR] [--select START:END] [--answer yes|no|ok|cancel|all|back]...\n"
     "                       [--input TEXT]... [--field NAME=VALUE]... [--setting SECTION/KEY=VALUE]...\n"
-    "                       --command ID [--command ID]... FILE [-o OUT]\n"
+    "                       [--dblclick OFFSET]... --command ID [--command ID]... FILE [-o OUT]\n"
+    "       kelvo-tool image-size FILE...\n"
+    "       kelvo-tool links FILE\n"
+    KELVO_FTP_USAGE
     "code names: ShiftJis Jis Euc Utf8 Ascii Unknown; line ends: None CrLf Lf Cr Unknown\n";
 
 int Fail(QTextStream& err, int status, const QString& text)
@@ -158,7 +165,7 @@ int Convert(const QStringList& args, QTextStream& out, QTextStream& err)
 
 // exec: options take effect in the order given.
 struct Step {
-    enum Kind { Select, Answer, Input, Field, Setting, Command };
+    enum Kind { Select, Answer, Input, Field, Setting, Command, DoubleClick };
     Kind kind = Command;
     int a = 0;
     int b = 0;
@@ -268,6 +275,17 @@ int Exec(const QStringList& args, QTextStream& out, QTextStream& err)
                 return Fail(err, kUsage, QStringLiteral("bad command id: %1").arg(args[i]));
             steps.push_back(s);
             sawCommand = true;
+        } else if (a == u"--dblclick") {
+            if (!need(i))
+                return Fail(err, kUsage, QStringLiteral("--dblclick needs an offset"));
+            bool ok = false;
+            Step s;
+            s.kind = Step::DoubleClick;
+            s.a = args[++i].toInt(&ok);
+            if (!ok || s.a < 0)
+                return Fail(err, kUsage, QStringLiteral("bad offset: %1").arg(args[i]));
+            steps.push_back(s);
+            sawCommand = true;
         } else if (a == u"--config") {
             if (!need(i))
                 return Fail(err, kUsage, QStringLiteral("--config needs a folder"));
@@ -341,6 +359,9 @@ int Exec(const QStringList& args, QTextStream& out, QTextStream& err)
         case Step::Setting:
             applySetting(s);
             break;
+        case Step::DoubleClick:
+            DoubleClickAt(editor.App(), s.a);
+            break;
         case Step::Command:
             if (!editor.Run(s.a))
                 err << "kelvo-tool: command " << s.a << " is disabled here\n";
@@ -382,5 +403,13 @@ int RunKelvoTool(const QStringList& args, QTextStream& out, QTextStream& err)
         return Convert(rest, out, err);
     if (command == u"exec")
         return Exec(rest, out, err);
+    if (command == u"image-size")
+        return ImageSizeCommand(rest, out, err);
+    if (command == u"links")
+        return LinksCommand(rest, out, err);
+    if (command == u"ftp")
+        return RunFtpTool(rest, out, err);
+    if (command == u"ftp-parse")
+        return RunFtpParseTool(rest, out, err);
     return Fail(err, kUsage, QStringLiteral("unknown command: %1").arg(command));
 }
