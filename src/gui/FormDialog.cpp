@@ -78,8 +78,17 @@ public:
     QSize sizeHint() const override
     {
         const int rows = std::clamp(count(), kListMinimumRows, kListMaximumRows);
-        const int rowHeight = count() > 0 ? sizeHintForRow(0) : fontMetrics().height();
-        return QSize(QListWidget::sizeHint().width(), rows * rowHeight + 2 * frameWidth());
+        // Rows differ in height when some need a fallback font (Japanese
+        // beside Latin text).
+        int height = 2 * frameWidth();
+        for (int row = 0; row < rows; ++row)
+            height += row < count() ? sizeHintForRow(row) : fontMetrics().height();
+        const int width = QListWidget::sizeHint().width();
+        // Entries wider than the list bring a scroll bar, which must not
+        // hide the last row.
+        if (count() > 0 && sizeHintForColumn(0) > width - 2 * frameWidth())
+            height += horizontalScrollBar()->sizeHint().height();
+        return QSize(width, height);
     }
 };
 
@@ -182,6 +191,7 @@ FormDialog::FormDialog(FormModel& form, Ui& ui, QWidget* parent)
     m_cancel = buttons->addButton(form.cancelCaption.isEmpty() ? QStringLiteral("キャンセル")
                                                                : form.cancelCaption,
                                   QDialogButtonBox::RejectRole);
+    m_cancel->setVisible(form.hasCancel);
     m_ok->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -319,6 +329,8 @@ FormDialog::Binding FormDialog::MakeEditor(int index, QWidget* parent)
         b.line = new QLineEdit(parent);
         if (f.kind == FieldKind::Number)
             b.line->setInputMethodHints(Qt::ImhDigitsOnly);
+        if (f.secret)
+            b.line->setEchoMode(QLineEdit::Password);
         connect(b.line, &QLineEdit::textChanged, this, changed);
         b.row = b.line;
         break;
@@ -642,6 +654,8 @@ void FormDialog::ActivateEntry(int index)
 
 void FormDialog::ChooseColor(int index)
 {
+    if (m_form.fields[index].browse)
+        return RunBrowse(index);
     const std::optional<QString> color = m_ui.ChooseColor(m_form.fields[index].text);
     if (!color)
         return;
@@ -652,6 +666,8 @@ void FormDialog::ChooseColor(int index)
 
 void FormDialog::ChooseFile(int index)
 {
+    if (m_form.fields[index].browse)
+        return RunBrowse(index);
     const FormField& f = m_form.fields[index];
     Ui::FileDialog d;
     d.title = f.Key();
@@ -669,6 +685,15 @@ void FormDialog::ChooseFile(int index)
     m_form.fields[index].text = *path;
     ShowField(index);
     Changed(index);
+}
+
+void FormDialog::RunBrowse(int index)
+{
+    // The browse may change other fields too (an image's size); run a copy,
+    // as with actions.
+    const auto browse = m_form.fields[index].browse;
+    browse(m_form);
+    Refresh();
 }
 
 // ---- closing and size ------------------------------------------------------

@@ -96,6 +96,7 @@ private:
     void ShowField(int index);
     void ChooseColor(int index);
     void ChooseFile(int index);
+    void RunBrowse(int index);
     // The field list changed shape since the widgets were made.
     bool ShapeChanged() const;
 

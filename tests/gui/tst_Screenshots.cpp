@@ -4,7 +4,9 @@
 
 #include "core/app/CommandIds.h"
 #include "core/app/ShellCommandIds.h"
+#include "core/doc/CKelvoDoc.h"
 #include "core/edit/CFontNameDlg.h"
+#include "core/links/LinkCommandIds.h"
 #include "core/tags/CTagAttrDlg.h"
 #include "core/tags/CTagTables.h"
 #include "gui/CFolderDlg.h"
@@ -290,6 +292,29 @@ private Q_SLOTS:
         VerifyShots(g.Ui().Shots(), 0);
     }
 
+    // The question before a save in a code that cannot hold the text,
+    // and the status bar of a page with undecodable bytes, at 360 px.
+    void unencodableQuestion()
+    {
+        RenderingEditor g(MenuLayout::Portrait);
+        g.Frame().resize(360, 640);
+        g.Frame().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&g.Frame()));
+        g.Ui().SetWindow(&g.Frame());
+        g.Ui().SetName(QStringLiteral("unencodable"));
+        const QByteArray page = "<meta charset=\"euc-jp\">\r\n<P>\xf0\x9f\x8d\xba \xf0\xa0\xae\xb7 \x80</P>\r\n"
+                                + QStringLiteral("<P>日本語のページです。</P>\r\n").repeated(3).toUtf8();
+        QVERIFY(g.App().OpenDocumentFile(g.MakeFile("u.html", page)));
+        QCOMPARE(g.Doc().GetCodeKind(), CodeKind::Utf8);
+        g.Frame().UpdateCommandStates();
+        QApplication::processEvents();
+        g.Frame().grab().save(ScreenshotFolder() + QStringLiteral("/main-undecodable.png"));
+        g.Doc().SetCodeKind(CodeKind::ShiftJis);
+        QVERIFY(!g.Doc().OnSaveDocument(g.Path("out.html")));
+        QCOMPARE(g.Ui().Shots().size(), size_t(1));
+        VerifyShots(g.Ui().Shots(), 0);
+    }
+
     // The all-attributes editor and, from its edit button, the box for one
     // attribute, on a phone's width.
     void tagAttributes()
@@ -400,6 +425,47 @@ private Q_SLOTS:
         }
         QVERIFY2(g.Ui().Problems().isEmpty(), qPrintable(g.Ui().Problems().join(u'\n')));
         VerifyShots(g.Ui().Shots(), 0);
+    }
+
+    // The link tools on a saved page whose links are long and partly
+    // missing, at a desktop width and on a narrow portrait screen.
+    void linkDialogs_data()
+    {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("link browser") << cmd::LinkBrowser << "link-browser";
+        QTest::newRow("link check") << cmd::LinkCheck << "link-check";
+        QTest::newRow("size information") << cmd::SizeInfo << "size-info";
+    }
+    void linkDialogs()
+    {
+        QFETCH(int, id);
+        QFETCH(QString, name);
+        QTemporaryDir site;
+        QDir(site.path()).mkpath(QStringLiteral("img"));
+        QFile image(site.filePath(QStringLiteral("img/logo.gif")));
+        QVERIFY(image.open(QIODevice::WriteOnly));
+        image.write(QByteArray(2345, 'g'));
+        image.close();
+        QString page = QStringLiteral("<BODY>\r\n<IMG SRC=\"img/logo.gif\">\r\n"
+                                      "<IMG SRC=\"http://example.com/banner.gif\">\r\n");
+        for (const char* link : {"index.htm", "contents/chapter-one/section-two/details-of-the-parts.htm",
+                                 "https://example.com/", "about.htm#top", "img/missing.gif",
+                                 "archive/2024/12/日本語のページ.htm", "faq.htm?lang=ja"})
+            page += QStringLiteral("<A HREF=\"%1\">リンク</A>\r\n").arg(QString::fromUtf8(link));
+        for (const QSize& size : {QSize(640, 480), QSize(360, 640)}) {
+            RenderingEditor g;
+            g.Frame().resize(size);
+            g.Frame().show();
+            g.Ui().SetWindow(&g.Frame());
+            g.Ui().SetName(name + (size.width() < 400 ? QStringLiteral("-narrow") : QString()));
+            g.Edit().Buffer().SetText(page);
+            g.Doc().SetPathName(site.filePath(QStringLiteral("index.htm")), false);
+            QVERIFY(g.App().Commands().Run(id));
+            QCOMPARE(g.Ui().Shots().size(), size_t(1));
+            VerifyShots(g.Ui().Shots(), 0);
+            QVERIFY(g.Ui().Shots()[0].image.width() <= size.width());
+        }
     }
 
     // Every registered command, run on the desktop program with a document

@@ -2,8 +2,11 @@
 
 #include "core/edit/FindCommands.h"
 #include "core/edit/SettingsSheet.h"
+#include "core/links/LinkCommands.h"
+#include "core/ftp/FtpWindowCommands.h"
 #include "core/tables/TableCommands.h"
 #include "core/tags/TagConvertCommands.h"
+#include "core/tags/TagDialogCommands.h"
 #include "core/tags/TagInsertCommands.h"
 
 HeadlessEditor::HeadlessEditor(platform::SettingsStore& settings, Ui& ui)
@@ -22,7 +25,10 @@ void RegisterAllCommands(CKelvoApp& app)
     app.View().RegisterCommands(app.Commands());
     RegisterFindCommands(app);
     RegisterSettingsCommands(app);
+    RegisterFtpWindowCommands(app);
     RegisterTableCommands(app);
     RegisterTagConvertCommands(app);
     RegisterTagInsertCommands(app);
+    RegisterLinkCommands(app);
+    RegisterTagDialogCommands(app);
 }
