@@ -77,6 +77,7 @@ private:
         QLineEdit* line = nullptr;
         QComboBox* combo = nullptr;
         QCheckBox* check = nullptr;
+        QLabel* flagCaption = nullptr;  // the check box's caption on a narrow screen
         QListWidget* list = nullptr;
         QTreeWidget* table = nullptr;  // List with columns
         QPlainTextEdit* multi = nullptr;
@@ -95,6 +96,7 @@ private:
     void ShowField(int index);
     void ChooseColor(int index);
     void ChooseFile(int index);
+    void RunBrowse(int index);
     // The field list changed shape since the widgets were made.
     bool ShapeChanged() const;
 
@@ -115,4 +117,5 @@ private:
     // their signals carry the build they belong to and are ignored.
     int m_generation = 0;
     bool m_fitted = false;
+    bool m_narrow = false;  // the dialog is on a screen narrower than a desktop's
 };

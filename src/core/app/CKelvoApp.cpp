@@ -142,8 +142,11 @@ bool CKelvoApp::InitInstance(const StartupOptions& options)
     LoadSettings(RecentFileCountFor(m_layout));
     LoadTagTables();
 
-    if (!options.file.isEmpty())
+    if (!options.file.isEmpty()) {
+        if (!QFileInfo::exists(options.file))
+            return OfferNewDocumentAt(options.file);
         return OpenDocumentFile(options.file);
+    }
 
     if (GetProfileInt(settings::System, QStringLiteral("IniMode"), 0) == 0)
         return NewDocument();
@@ -169,6 +172,21 @@ bool CKelvoApp::NewDocument()
     if (!m_doc->SaveModified())
         return false;
     m_doc->OnNewDocument();
+    m_view->OnInitialUpdate();
+    return true;
+}
+
+bool CKelvoApp::OfferNewDocumentAt(const QString& path)
+{
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    const QString question =
+        QStringLiteral("ファイルが見つかりません\n%1\n\n新しく作成しますか？").arg(absolute);
+    if (m_ui.Ask(question, Ui::Buttons::YesNo, Ui::Icon::Question) != Ui::Answer::Yes)
+        return false;
+    if (!NewDocument())
+        return false;
+    // Not a recent file until it has been saved.
+    m_doc->SetPathName(absolute, false);
     m_view->OnInitialUpdate();
     return true;
 }

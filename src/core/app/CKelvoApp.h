@@ -158,6 +158,9 @@ public:
 private:
     // Loads the file as the document without asking about the current one.
     bool LoadDocumentFile(const QString& path);
+    // A file named on the command line that does not exist: asks whether to
+    // create it and starts a new document that saves to it.
+    bool OfferNewDocumentAt(const QString& path);
 
     platform::SettingsStore& m_settings;
     Ui& m_ui;

@@ -75,6 +75,9 @@ public:
 
     // The font families of the display, for the font dialog.
     virtual QStringList FontFamilies() const = 0;
+    // The family of FontFamilies() that the editor shows for a face name: the
+    // face itself, or what stands in for a face that is not installed.
+    virtual QString InstalledFontFamily(const QString& face) const { return face; }
     // The version box.
     virtual void ShowAbout() = 0;
 

@@ -190,7 +190,10 @@ FormModel CKelvoView::FontForm() const
 
     FormField& faces = form.Add(FieldKind::List, QStringLiteral("フォント(&F)"), kFaceList);
     faces.choices = m_app.GetUi().FontFamilies();
-    faces.index = static_cast<int>(faces.choices.indexOf(m_font.face));
+    // The list shows the font the editor really uses; the face field keeps
+    // the setting as the user chose it.
+    faces.index = static_cast<int>(
+        faces.choices.indexOf(m_app.GetUi().InstalledFontFamily(m_font.face)));
     if (faces.index >= 0)
         faces.text = faces.choices[faces.index];
     faces.action = [](FormModel& f) { CopyChoiceTo(f, kFaceList, kFaceField); };
@@ -325,16 +328,23 @@ void CKelvoView::InsertTagText(const QString& text, bool remember)
     if (m_app.TagLower())
         ConvertTagCase(t, true);
     ReplaceWithTagText([&] { m_buffer.ReplaceSel(t); });
-    if (remember) {
-        const qsizetype firstClose = t.indexOf(u'>');
-        m_lastStartTag = firstClose >= 0 ? t.left(firstClose + 1) : QString();
-        const qsizetype lastClose = t.lastIndexOf(u'>');
-        if (firstClose == lastClose) {
-            m_lastEndTag.clear();
-        } else {
-            const qsizetype slash = t.lastIndexOf(u'/');
-            m_lastEndTag = slash >= 1 ? t.mid(slash - 1) : t.mid(std::max<qsizetype>(slash, 0));
-        }
+    if (remember)
+        RememberTagsOf(text);
+}
+
+void CKelvoView::RememberTagsOf(const QString& text)
+{
+    QString t = text;
+    if (m_app.TagLower())
+        ConvertTagCase(t, true);
+    const qsizetype firstClose = t.indexOf(u'>');
+    m_lastStartTag = firstClose >= 0 ? t.left(firstClose + 1) : QString();
+    const qsizetype lastClose = t.lastIndexOf(u'>');
+    if (firstClose == lastClose) {
+        m_lastEndTag.clear();
+    } else {
+        const qsizetype slash = t.lastIndexOf(u'/');
+        m_lastEndTag = slash >= 1 ? t.mid(slash - 1) : t.mid(std::max<qsizetype>(slash, 0));
     }
 }
 
