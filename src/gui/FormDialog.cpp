@@ -669,12 +669,6 @@ void FormDialog::ChooseFile(int index)
     if (m_form.fields[index].browse)
         return RunBrowse(index);
     const FormField& f = m_form.fields[index];
-    if (f.browse) {
-        const auto browse = f.browse;
-        browse(m_form);
-        Refresh();
-        return;
-    }
     Ui::FileDialog d;
     d.title = f.Key();
     d.filter = f.fileFilter;

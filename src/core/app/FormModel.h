@@ -62,9 +62,6 @@ struct FormField {
     // List: a double-click on an entry (after it is selected); true closes
     // the form as with OK.
     std::function<bool(FormModel&)> activate;
-    // File: what the "..." button does instead of the standard file chooser
-    // (a chooser with its own title, or one that fills other fields too).
-    std::function<void(FormModel&)> browse;
 
     // The label without its mnemonic ("(&W)" or "&"), colon and trailing
     // "..."; the name by which scripts address the field.
