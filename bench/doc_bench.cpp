@@ -2,7 +2,9 @@
 // same conversion on the same file, in the same run, for each character
 // code; and the peak memory of each step relative to the file's size.
 //
-// usage: doc_bench [--mb N] [--runs N] [--keep DIR]
+// usage: doc_bench [--mb N] [--runs N] [--keep DIR] [--roundtrip] [--tool PATH]
+// --roundtrip measures only the unchanged round trip of kelvo-tool (or the
+// given one) against iconv.
 // Each measurement runs in a fresh child process so that its peak memory is
 // its own.
 
@@ -186,6 +188,46 @@ int RunChild(const QString& op, const QString& path, const Kind& kind)
     return 0;
 }
 
+// Wall time of a command line run to its end; -1 when it failed.
+double TimeProcess(const QString& program, const QStringList& args)
+{
+    QElapsedTimer timer;
+    timer.start();
+    QProcess p;
+    p.start(program, args);
+    if (!p.waitForFinished(-1) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
+        return -1;
+    return timer.nsecsElapsed() / 1e9;
+}
+
+// An unchanged file through `kelvo-tool convert` next to iconv's round trip
+// through UTF-16 in a shell pipe, each writing a file; best of the runs.
+struct RoundTrip {
+    double tool = 1e9;
+    double iconv = 1e9;
+    bool exact = false;
+};
+
+RoundTrip MeasureRoundTrip(const QString& tool, const QString& path, const Kind& kind, int runs)
+{
+    RoundTrip r;
+    const QString out = path + QStringLiteral(".rt");
+    const QString pipe = QStringLiteral("iconv -f %1 -t UTF-16LE < '%2' | iconv -f UTF-16LE -t %1 > '%3'")
+                             .arg(QLatin1String(kind.iconvName), path, out);
+    for (int i = 0; i < runs; ++i) {
+        const double t = TimeProcess(tool, {QStringLiteral("convert"), path, out});
+        if (t >= 0 && t < r.tool)
+            r.tool = t;
+        if (i == 0)
+            r.exact = ReadFile(out) == ReadFile(path);
+        const double s = TimeProcess(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), pipe});
+        if (s >= 0 && s < r.iconv)
+            r.iconv = s;
+    }
+    QFile::remove(out);
+    return r;
+}
+
 struct Measure {
     double seconds = 1e9;
     long peakKb = 0;
@@ -229,8 +271,12 @@ int main(int argc, char** argv)
     int mb = 50;
     int runs = 3;
     QString keep;
+    QString tool = QStringLiteral(KELVO_TOOL_PATH);
+    bool roundTripOnly = args.contains(QStringLiteral("--roundtrip"));
     for (int i = 1; i + 1 < args.size(); ++i) {
-        if (args[i] == u"--mb")
+        if (args[i] == u"--tool")
+            tool = args[++i];
+        else if (args[i] == u"--mb")
             mb = args[++i].toInt();
         else if (args[i] == u"--runs")
             runs = args[++i].toInt();
@@ -249,6 +295,8 @@ int main(int argc, char** argv)
                 "save MB/s (pipeline/iconv)", "load mem", "save mem");
     bool allMet = true;
     for (const Kind& k : kKinds) {
+        if (roundTripOnly)
+            break;
         const QString path = dir + QStringLiteral("/corpus-%1.html").arg(QLatin1String(k.name));
         const QByteArray bytes = Iconv("UTF-16LE", k.iconvName, utf16.constData(), size_t(utf16.size()));
         WriteFile(path, bytes);
@@ -271,6 +319,23 @@ int main(int argc, char** argv)
         if (keep.isEmpty())
             QFile::remove(path);
     }
+    std::printf("\nunchanged round trip: kelvo-tool convert IN OUT against\n"
+                "iconv -f X -t UTF-16LE < IN | iconv -f UTF-16LE -t X > OUT (best of %d)\n", runs);
+    std::printf("%-9s %8s | %9s %9s %7s | %s\n", "code", "file MB", "tool s", "iconv s", "ratio", "bytes");
+    for (const Kind& k : kKinds) {
+        const QString path = dir + QStringLiteral("/roundtrip-%1.html").arg(QLatin1String(k.name));
+        const QByteArray bytes = Iconv("UTF-16LE", k.iconvName, utf16.constData(), size_t(utf16.size()));
+        WriteFile(path, bytes);
+        const RoundTrip rt = MeasureRoundTrip(tool, path, k, runs);
+        const double ratio = rt.tool / rt.iconv;
+        std::printf("%-9s %8.1f | %9.3f %9.3f %6.2fx | %s\n", k.name, bytes.size() / 1048576.0,
+                    rt.tool, rt.iconv, ratio, rt.exact ? "same" : "DIFFER");
+        allMet = allMet && rt.exact && ratio <= 1.0;
+        if (keep.isEmpty())
+            QFile::remove(path);
+    }
+    std::printf("(ratio: tool time over iconv's; target <= 1.00x, and the same bytes)\n");
+
     std::printf("\n(x) after MB/s: pipeline speed as a share of iconv's (target >= 0.50x);\n"
                 "mem: peak memory above the start of the step, in file sizes (target < 6x;\n"
                 "save holds the loaded text as well).\n");

@@ -17,7 +17,7 @@ shift || true
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev libglx-dev
-  qt6-qpa-plugins
+  qt6-qpa-plugins qt6-translations-l10n
   fonts-noto-cjk fonts-dejavu-core xdg-utils
   python3 python3-pyftpdlib vsftpd
   imagemagick

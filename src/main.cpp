@@ -1,13 +1,11 @@
 #include "gui/DesktopProgram.h"
+#include "gui/QtTranslation.h"
 #include "gui/QtUi.h"
 #include "platform/SettingsStore.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QScreen>
-#include <QTranslator>
 
 namespace {
 
@@ -55,14 +53,7 @@ int main(int argc, char** argv)
     SetNames();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/kelvopad-48.png")));
 
-    // The program speaks Japanese whatever the locale, and so do Qt's own
-    // dialogs (file chooser, colour chooser) when their translation is
-    // installed.
-    QTranslator qtTranslator;
-    if (qtTranslator.load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
-                          QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTranslator);
+    InstallQtJapaneseTranslation();
 
     QCommandLineParser parser;
     SetUpParser(parser);

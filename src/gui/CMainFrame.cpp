@@ -5,6 +5,7 @@
 #include "core/app/ShellCommandIds.h"
 #include "core/doc/CKelvoDoc.h"
 #include "core/edit/CKelvoView.h"
+#include "core/tags/TagDialogCommands.h"
 #include "gui/EditWidget.h"
 #include "gui/KeyMapping.h"
 
@@ -19,6 +20,7 @@
 #include <QMimeData>
 #include <QScreen>
 #include <QStatusBar>
+#include <QToolButton>
 #include <QTextBlock>
 #include <QTimer>
 #include <QToolBar>
@@ -56,6 +58,16 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
 
     m_position = new QLabel(this);
     m_code = new QLabel(this);
+    m_undecodable = new QLabel(this);
+    m_undecodable->setObjectName(QStringLiteral("undecodable"));
+    m_undecodable->hide();
+    m_reopen = new QToolButton(this);
+    m_reopen->setObjectName(QStringLiteral("reopenDeclared"));
+    m_reopen->setAutoRaise(true);
+    m_reopen->hide();
+    connect(m_reopen, &QToolButton::clicked, this, [this] { RunCommand(cmd::ReopenDeclaredCode); });
+    statusBar()->addPermanentWidget(m_undecodable);
+    statusBar()->addPermanentWidget(m_reopen);
     statusBar()->addPermanentWidget(m_position);
     statusBar()->addPermanentWidget(m_code);
 
@@ -79,6 +91,7 @@ void CMainFrame::Attach(CKelvoApp& app)
     // Japanese text has no spaces to break at.
     m_edit->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     m_edit->SetKeyHandler([this](QKeyEvent& event) { return RouteKey(event); });
+    m_edit->SetDoubleClickHandler([this] { return OnTagDoubleClick(*m_app); });
     m_edit->SetShortcutHandler([this](QKeyEvent& event) {
         const QKeySequence pressed(event.keyCombination());
         // Accelerators come before the editor's own keys and the key
@@ -173,7 +186,23 @@ void CMainFrame::BuildMenus(MenuLayout layout)
     BuildToolBar();
     for (Placeholder& p : m_placeholders)
         FillPlaceholder(p);
+    for (QMenu* menu : Menus())
+        ShowKeyNames(menu);
     UpdateCommandStates();
+}
+
+void CMainFrame::ShowKeyNames(QMenu* menu)
+{
+    if (!m_app)
+        return;
+    for (QAction* action : menu->actions()) {
+        const int id = CommandOf(action);
+        if (!id || action->text().isEmpty())
+            continue;
+        const QString text = CaptionWithKeyName(action->text(), m_app->MenuKeys().Name(id));
+        if (text != action->text())
+            action->setText(text);
+    }
 }
 
 void CMainFrame::AddAccelerators()
@@ -267,6 +296,8 @@ void CMainFrame::PrepareMenu(QMenu* menu)
     for (Placeholder& p : m_placeholders)
         if (p.menu == menu)
             FillPlaceholder(p);
+    // The key dialog may have changed the keys since the menu was shown.
+    ShowKeyNames(menu);
     for (QAction* action : menu->actions()) {
         const int id = CommandOf(action);
         if (!id)
@@ -355,10 +386,42 @@ QString CMainFrame::CodeText() const
     return QStringLiteral("%1  %2").arg(code, lineEnds.value(static_cast<int>(end)));
 }
 
+QString CMainFrame::UndecodableText() const
+{
+    if (!m_app || m_app->Doc().UndecodableCount() == 0)
+        return QString();
+    return QStringLiteral("読めない %1").arg(m_app->Doc().UndecodableCount());
+}
+
+QString CMainFrame::ReopenText() const
+{
+    if (!m_app)
+        return QString();
+    const std::optional<CodeKind> declared = m_app->Doc().DisagreeingDeclaredCode();
+    if (!declared || !m_app->Commands().IsEnabled(cmd::ReopenDeclaredCode))
+        return QString();
+    return QStringLiteral("%1で開く").arg(CodeKindCaptions().value(static_cast<int>(*declared)));
+}
+
 void CMainFrame::UpdateStatus()
 {
     m_position->setText(PositionText());
     m_code->setText(CodeText());
+    const QString undecodable = UndecodableText();
+    // Short texts, so that the bar fits a narrow screen; the tips say more.
+    m_undecodable->setText(undecodable);
+    m_undecodable->setToolTip(
+        undecodable.isEmpty()
+            ? QString()
+            : QStringLiteral("文字として読めないバイトが %1 個あります。保存するときは元のバイトのまま書き戻します。")
+                  .arg(m_app->Doc().UndecodableCount()));
+    m_undecodable->setVisible(!undecodable.isEmpty());
+    const QString reopen = ReopenText();
+    m_reopen->setText(reopen);
+    m_reopen->setToolTip(reopen.isEmpty()
+                             ? QString()
+                             : QStringLiteral("ページが宣言する文字コードで開き直します"));
+    m_reopen->setVisible(!reopen.isEmpty());
     ScheduleUpdate();
 }
 
@@ -422,8 +485,16 @@ void CMainFrame::RestoreWindowSize()
         maximized = m_app->GetProfileInt(kSettingsSection, QStringLiteral("Maximized"), 0) != 0;
     }
     QSize size(std::max(width, 1), std::max(height, 1));
-    if (const QScreen* s = screen())
-        size = size.boundedTo(s->availableGeometry().size());
+    if (const QScreen* s = screen()) {
+        const QSize room = s->availableGeometry().size();
+        size = size.boundedTo(room);
+        // A phone's screen has no room for a window beside others: the
+        // window fills it.
+        if (room.width() < kDefaultWidth || room.height() < kDefaultHeight) {
+            size = room;
+            maximized = true;
+        }
+    }
     resize(size);
     if (maximized)
         setWindowState(windowState() | Qt::WindowMaximized);
@@ -433,6 +504,12 @@ void CMainFrame::SaveWindowSize()
 {
     if (!m_app)
         return;
+    // On a phone the window took the screen's size, not one the user chose.
+    if (const QScreen* s = screen()) {
+        const QSize room = s->availableGeometry().size();
+        if (room.width() < kDefaultWidth || room.height() < kDefaultHeight)
+            return;
+    }
     const QSize size = isMaximized() ? normalGeometry().size() : this->size();
     if (size.isValid()) {
         m_app->WriteProfileInt(kSettingsSection, QStringLiteral("Width"), size.width());

@@ -11,6 +11,7 @@
 class CKelvoApp;
 class EditWidget;
 class QLabel;
+class QToolButton;
 class QMenu;
 class QTimer;
 class QToolBar;
@@ -48,11 +49,17 @@ public:
     // Sets each action of the menu enabled as the command table says, and
     // fills its run-time entries (recent files, registered tags and tools).
     void PrepareMenu(QMenu* menu);
+    // Puts the assigned keys' names behind a TAB in the menu's captions.
+    void ShowKeyNames(QMenu* menu);
     // The toolbar and the accelerators enabled as the command table says.
     void UpdateCommandStates();
     // Status bar texts.
     QString PositionText() const;
     QString CodeText() const;
+    // The mark of a file with undecodable bytes, and the offer to reopen a
+    // page in the code it declares; empty when there is none.
+    QString UndecodableText() const;
+    QString ReopenText() const;
 
     // A key pressed in the editor: true when the view's key assignments
     // took it (the edit widget must not see it).
@@ -96,5 +103,7 @@ private:
     QList<QAction*> m_shortcutActions;  // accelerators without a menu item
     QLabel* m_position = nullptr;
     QLabel* m_code = nullptr;
+    QLabel* m_undecodable = nullptr;
+    QToolButton* m_reopen = nullptr;
     QTimer* m_updateTimer = nullptr;
 };

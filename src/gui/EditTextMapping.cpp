@@ -7,15 +7,15 @@ namespace edittext {
 namespace {
 
 // True for the characters both directions copy unchanged: everything but
-// CR, LF, U+2029, U+FDD0/1 and the stand-in range (U+DC00..U+DCFF). Tested
+// CR, LF, U+2029, U+FDD0/1 and the stand-ins (U+DC01..U+DC06). Tested
 // first in the loops below, as nearly every character of a text is one.
 inline bool IsPlain(char16_t c)
 {
     if (c > u'\r' && c < 0x2029)
         return true;
-    if (c > 0x2029 && c < 0xDC00)
+    if (c > 0x2029 && c < kLoneCr)
         return true;
-    return c > 0xDCFF && c != 0xFDD0 && c != 0xFDD1;
+    return c > kEscape && c != 0xFDD0 && c != 0xFDD1;
 }
 
 // The stand-in of a character QTextDocument would turn into a block break;

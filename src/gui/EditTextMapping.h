@@ -8,8 +8,13 @@
 //
 // QTextDocument turns CR, LF, CR LF, U+2029 and the frame markers U+FDD0 and
 // U+FDD1 into block breaks, so the characters that would be lost travel in
-// the document as stand-ins: unpaired low surrogates, which no decoder (UTF-8
-// or the device code page) and no clipboard text ever produces. A stand-in
+// the document as stand-ins: unpaired low surrogates U+DC01..U+DC06. The
+// document decoders keep undecodable bytes as U+DC00 + byte; they make
+// U+DC80..U+DCFF, and U+DC00..U+DC7F only for 7-bit bytes out of place in
+// a JIS file, where control bytes 01..06 practically never occur. The
+// kept bytes stay plain characters in the document (no escape, no slow
+// path), and QTextDocument shows them, like the stand-ins, as the
+// replacement glyph. A stand-in
 // that really occurs in the editor's text (only a program can put one there)
 // is written as kEscape followed by itself, and kEscape itself as kEscape
 // twice, so that every QString comes back exactly. A kEscape that is not
@@ -18,12 +23,12 @@
 // places where the two texts differ in length apart from the line ends.
 namespace edittext {
 
-inline constexpr char16_t kLoneCr = 0xDC0D;
-inline constexpr char16_t kLoneLf = 0xDC0A;
-inline constexpr char16_t kParagraphSeparator = 0xDC29;  // stands for U+2029
-inline constexpr char16_t kFrameStart = 0xDCD0;          // stands for U+FDD0
-inline constexpr char16_t kFrameEnd = 0xDCD1;            // stands for U+FDD1
-inline constexpr char16_t kEscape = 0xDC1B;
+inline constexpr char16_t kLoneCr = 0xDC01;
+inline constexpr char16_t kLoneLf = 0xDC02;
+inline constexpr char16_t kParagraphSeparator = 0xDC03;  // stands for U+2029
+inline constexpr char16_t kFrameStart = 0xDC04;          // stands for U+FDD0
+inline constexpr char16_t kFrameEnd = 0xDC05;            // stands for U+FDD1
+inline constexpr char16_t kEscape = 0xDC06;
 
 // The document's block separator as QTextDocument::toRawText() gives it.
 inline constexpr char16_t kBlockBreak = 0x2029;

@@ -65,6 +65,11 @@ void EditWidget::keyPressEvent(QKeyEvent* event)
 
 void EditWidget::mouseDoubleClickEvent(QMouseEvent* event)
 {
+    // The first press of the double-click has put the caret at the click.
+    if (event->button() == Qt::LeftButton && m_doubleClickHandler && m_doubleClickHandler()) {
+        event->accept();
+        return;
+    }
     QPlainTextEdit::mouseDoubleClickEvent(event);
     Q_EMIT DoubleClicked();
 }

@@ -30,12 +30,21 @@ public:
     using ShortcutHandler = std::function<ShortcutChoice(QKeyEvent&)>;
     void SetShortcutHandler(ShortcutHandler handler) { m_shortcutHandler = std::move(handler); }
 
+    // Gets a double-click first, with the caret where the click put it;
+    // returns true when it took the click (the widget then selects no word).
+    using DoubleClickHandler = std::function<bool()>;
+    void SetDoubleClickHandler(DoubleClickHandler handler)
+    {
+        m_doubleClickHandler = std::move(handler);
+    }
+
     // Local files carried by drag-and-drop data; empty when there are none.
     static QStringList LocalFiles(const QMimeData* data);
 
 Q_SIGNALS:
     void FilesDropped(const QStringList& paths);
-    // After the widget's own double-click handling (which selects a word).
+    // After the widget's own double-click handling (which selects a word),
+    // when the double-click handler did not take the click.
     void DoubleClicked();
 
 protected:
@@ -53,4 +62,5 @@ private:
     PlainTextEditBuffer m_buffer;
     KeyHandler m_keyHandler;
     ShortcutHandler m_shortcutHandler;
+    DoubleClickHandler m_doubleClickHandler;
 };

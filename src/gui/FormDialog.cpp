@@ -1,5 +1,7 @@
 #include "gui/FormDialog.h"
 
+#include "gui/DialogRoom.h"
+
 #include "gui/EditTextMapping.h"
 #include "gui/LineEndTextEdit.h"
 
@@ -19,6 +21,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QMouseEvent>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -36,7 +39,33 @@ constexpr int kBackResult = 2;
 // longest entry, so that a long entry cannot widen the dialog past a narrow
 // screen.
 constexpr int kComboMinimumCharacters = 16;
-constexpr int kComboShortCharacters = 6;
+// Below this width of the screen, combo boxes ask for fewer characters and
+// the captions of check boxes wrap.
+constexpr int kNarrowScreenWidth = 480;
+constexpr int kNarrowComboCharacters = 6;
+
+// A check box's caption that wraps on a narrow screen; a click on it
+// toggles the box, as a click on a check box's own text does.
+class FlagCaption : public QLabel {
+public:
+    FlagCaption(const QString& text, QCheckBox* box, QWidget* parent)
+        : QLabel(text, parent), m_box(box)
+    {
+        setWordWrap(true);
+        setBuddy(box);
+    }
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override
+    {
+        if (m_box->isEnabled() && rect().contains(event->position().toPoint()))
+            m_box->toggle();
+        QLabel::mouseReleaseEvent(event);
+    }
+
+private:
+    QCheckBox* m_box;
+};
 constexpr int kMultiLineRows = 5;
 constexpr int kListMinimumRows = 3;
 constexpr int kListMaximumRows = 8;
@@ -49,8 +78,17 @@ public:
     QSize sizeHint() const override
     {
         const int rows = std::clamp(count(), kListMinimumRows, kListMaximumRows);
-        const int rowHeight = count() > 0 ? sizeHintForRow(0) : fontMetrics().height();
-        return QSize(QListWidget::sizeHint().width(), rows * rowHeight + 2 * frameWidth());
+        // Rows differ in height when some need a fallback font (Japanese
+        // beside Latin text).
+        int height = 2 * frameWidth();
+        for (int row = 0; row < rows; ++row)
+            height += row < count() ? sizeHintForRow(row) : fontMetrics().height();
+        const int width = QListWidget::sizeHint().width();
+        // Entries wider than the list bring a scroll bar, which must not
+        // hide the last row.
+        if (count() > 0 && sizeHintForColumn(0) > width - 2 * frameWidth())
+            height += horizontalScrollBar()->sizeHint().height();
+        return QSize(width, height);
     }
 };
 
@@ -124,7 +162,7 @@ int ComboCharacters(const FormField& f)
             width += c.unicode() < 0x1100 ? 1 : 2;
         longest = std::max(longest, width);
     }
-    return std::clamp(longest, kComboShortCharacters, kComboMinimumCharacters);
+    return std::clamp(longest, kNarrowComboCharacters, kComboMinimumCharacters);
 }
 
 void SetItems(QComboBox* combo, const QStringList& items)
@@ -155,6 +193,7 @@ FormDialog::FormDialog(FormModel& form, Ui& ui, QWidget* parent)
     : QDialog(parent), m_form(form), m_ui(ui)
 {
     setWindowTitle(form.title);
+    m_narrow = DialogRoom(*this).width() < kNarrowScreenWidth;
     m_outer = new QVBoxLayout(this);
 
     auto* buttons = new QDialogButtonBox(this);
@@ -169,6 +208,7 @@ FormDialog::FormDialog(FormModel& form, Ui& ui, QWidget* parent)
     m_cancel = buttons->addButton(form.cancelCaption.isEmpty() ? QStringLiteral("キャンセル")
                                                                : form.cancelCaption,
                                   QDialogButtonBox::RejectRole);
+    m_cancel->setVisible(form.hasCancel);
     m_ok->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -276,7 +316,8 @@ FormDialog::Binding FormDialog::MakeEditor(int index, QWidget* parent)
         b.combo = new QComboBox(parent);
         b.combo->setEditable(editable);
         b.combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-        b.combo->setMinimumContentsLength(ComboCharacters(f));
+        b.combo->setMinimumContentsLength(
+            std::min(ComboCharacters(f), m_narrow ? kNarrowComboCharacters : kComboMinimumCharacters));
         b.combo->addItems(f.choices);
         if (editable) {
             b.combo->setInsertPolicy(QComboBox::NoInsert);
@@ -310,13 +351,26 @@ FormDialog::Binding FormDialog::MakeEditor(int index, QWidget* parent)
         b.line = new QLineEdit(parent);
         if (f.kind == FieldKind::Number)
             b.line->setInputMethodHints(Qt::ImhDigitsOnly);
+        if (f.secret)
+            b.line->setEchoMode(QLineEdit::Password);
         connect(b.line, &QLineEdit::textChanged, this, changed);
         b.row = b.line;
         break;
     case FieldKind::Flag:
-        b.check = new QCheckBox(f.label, parent);
+        if (m_narrow) {
+            auto* box = new QWidget(parent);
+            auto* h = new QHBoxLayout(box);
+            h->setContentsMargins(0, 0, 0, 0);
+            b.check = new QCheckBox(box);
+            b.flagCaption = new FlagCaption(f.label, b.check, box);
+            h->addWidget(b.check, 0, Qt::AlignTop);
+            h->addWidget(b.flagCaption, 1);
+            b.row = box;
+        } else {
+            b.check = new QCheckBox(f.label, parent);
+            b.row = b.check;
+        }
         connect(b.check, &QCheckBox::toggled, this, changed);
-        b.row = b.check;
         break;
     case FieldKind::Choice:
         makeCombo(false);
@@ -439,6 +493,21 @@ void FormDialog::AddField(int index, QFormLayout* form, QGridLayout* grid)
         form->addRow(b.label);
         form->addRow(b.row);
         b.form = form;
+    } else if (f.besidePrevious && index > 0 && m_bindings[index - 1].form == form
+               && m_bindings[index - 1].row) {
+        // A "..." button goes beside the field it fills, not on a row of
+        // its own under it; the two show and hide as one row.
+        Binding& previous = m_bindings[index - 1];
+        auto* box = new QWidget(parent);
+        form->replaceWidget(previous.row, box);
+        auto* h = new QHBoxLayout(box);
+        h->setContentsMargins(0, 0, 0, 0);
+        previous.row->setParent(box);
+        h->addWidget(previous.row, 1);
+        b.row->setParent(box);
+        h->addWidget(b.row);
+        b.row->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+        previous.row = box;
     } else if (b.label) {
         form->addRow(b.label, b.row);
         b.form = form;
@@ -501,7 +570,10 @@ void FormDialog::ShowField(int index)
     }
     if (b.check) {
         const QSignalBlocker block(b.check);
-        b.check->setText(f.label);
+        if (b.flagCaption)
+            b.flagCaption->setText(f.label);
+        else
+            b.check->setText(f.label);
         b.check->setChecked(f.checked);
     }
     if (b.list) {
@@ -621,10 +693,8 @@ void FormDialog::ActivateEntry(int index)
 
 void FormDialog::ChooseColor(int index)
 {
-    if (m_form.fields[index].browse) {
-        RunBrowse(index);
-        return;
-    }
+    if (m_form.fields[index].browse)
+        return RunBrowse(index);
     const std::optional<QString> color = m_ui.ChooseColor(m_form.fields[index].text);
     if (!color)
         return;
@@ -644,10 +714,8 @@ void FormDialog::RunBrowse(int index)
 
 void FormDialog::ChooseFile(int index)
 {
-    if (m_form.fields[index].browse) {
-        RunBrowse(index);
-        return;
-    }
+    if (m_form.fields[index].browse)
+        return RunBrowse(index);
     const FormField& f = m_form.fields[index];
     Ui::FileDialog d;
     d.title = f.Key();
@@ -665,6 +733,15 @@ void FormDialog::ChooseFile(int index)
     m_form.fields[index].text = *path;
     ShowField(index);
     Changed(index);
+}
+
+void FormDialog::RunBrowse(int index)
+{
+    // The browse may change other fields too (an image's size); run a copy,
+    // as with actions.
+    const auto browse = m_form.fields[index].browse;
+    browse(m_form);
+    Refresh();
 }
 
 // ---- closing and size ------------------------------------------------------
@@ -756,9 +833,7 @@ void FormDialog::showEvent(QShowEvent* event)
         ShowPage(m_tabs ? m_tabs->currentIndex() : 0);
     }
     if (!m_fitted) {
-        const QScreen* s = parentWidget() ? parentWidget()->screen() : screen();
-        if (s)
-            FitInto(s->availableGeometry().size());
+        FitInto(DialogRoom(*this));
     }
     QDialog::showEvent(event);
 }

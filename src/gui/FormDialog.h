@@ -77,6 +77,7 @@ private:
         QLineEdit* line = nullptr;
         QComboBox* combo = nullptr;
         QCheckBox* check = nullptr;
+        QLabel* flagCaption = nullptr;  // the check box's caption on a narrow screen
         QListWidget* list = nullptr;
         QTreeWidget* table = nullptr;  // List with columns
         QPlainTextEdit* multi = nullptr;
@@ -120,4 +121,5 @@ private:
     int m_generation = 0;
     bool m_fitted = false;
     bool m_pageReported = false;
+    bool m_narrow = false;  // the dialog is on a screen narrower than a desktop's
 };

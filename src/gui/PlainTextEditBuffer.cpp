@@ -1,6 +1,7 @@
 #include "gui/PlainTextEditBuffer.h"
 
 #include "gui/EditTextMapping.h"
+#include "gui/FontFamilies.h"
 
 #include <QClipboard>
 #include <QFontMetricsF>
@@ -242,6 +243,14 @@ int PlainTextEditBuffer::ToPosition(int offset) const
     return block.position() + RawIndex(block.text(), rel);
 }
 
+int PlainTextEditBuffer::CaretPosition(int offset) const
+{
+    int p = ToPosition(std::clamp(offset, 0, GetTextLength()));
+    if (p > 0 && SplitsCharacter(CharBefore(p), CharAt(p)))
+        --p;
+    return p;
+}
+
 int PlainTextEditBuffer::CaretOffset() const
 {
     return ToOffset(m_edit.textCursor().position());
@@ -294,13 +303,10 @@ void PlainTextEditBuffer::SetSel(int start, int end)
         m_edit.setTextCursor(c);
         return;
     }
-    const int length = GetTextLength();
     if (end < 0)
-        end = length;
-    start = std::clamp(start, 0, length);
-    end = std::clamp(end, 0, length);
-    c.setPosition(ToPosition(start));
-    c.setPosition(ToPosition(end), QTextCursor::KeepAnchor);
+        end = GetTextLength();
+    c.setPosition(CaretPosition(start));
+    c.setPosition(CaretPosition(end), QTextCursor::KeepAnchor);
     m_edit.setTextCursor(c);
 }
 
@@ -345,7 +351,7 @@ void PlainTextEditBuffer::ReplaceSel(const QString& text)
     Doc().setModified(true);
 
     QTextCursor caret = m_edit.textCursor();
-    caret.setPosition(ToPosition(start + static_cast<int>(text.size())));
+    caret.setPosition(CaretPosition(start + static_cast<int>(text.size())));
     m_edit.setTextCursor(caret);
 }
 
@@ -401,7 +407,7 @@ void PlainTextEditBuffer::ReplaceSelPieces(const PieceSource& next)
     Doc().setModified(true);
 
     QTextCursor caret = m_edit.textCursor();
-    caret.setPosition(ToPosition(start + static_cast<int>(inserted)));
+    caret.setPosition(CaretPosition(start + static_cast<int>(inserted)));
     m_edit.setTextCursor(caret);
 }
 
@@ -600,7 +606,13 @@ void PlainTextEditBuffer::Paste()
 void PlainTextEditBuffer::SetTabWidth(int characters)
 {
     m_tabWidth = std::max(characters, 1);
-    m_edit.setTabStopDistance(QFontMetricsF(m_edit.font()).averageCharWidth() * m_tabWidth);
+    // A tab counts half-width characters. averageCharWidth() cannot say how
+    // wide one is: a Japanese font reports its full-width characters there.
+    static const QString kLetters =
+        QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ");
+    const qreal halfWidth =
+        QFontMetricsF(m_edit.font()).horizontalAdvance(kLetters) / kLetters.size();
+    m_edit.setTabStopDistance(halfWidth * m_tabWidth);
 }
 
 void PlainTextEditBuffer::SetMargins(int pixels)
@@ -612,7 +624,7 @@ void PlainTextEditBuffer::SetMargins(int pixels)
 
 void PlainTextEditBuffer::SetEditFont(const EditFont& font)
 {
-    QFont f(font.face);
+    QFont f(InstalledFontFamily(font.face));
     f.setPointSize(font.pointSize > 0 ? font.pointSize : 10);
     f.setWeight(static_cast<QFont::Weight>(std::clamp(font.weight, 1, 1000)));
     f.setItalic(font.italic);

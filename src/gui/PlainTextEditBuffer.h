@@ -87,6 +87,10 @@ public:
     // Offset conversions (public for the window's status line).
     int ToOffset(int position) const;
     int ToPosition(int offset) const;
+    // ToPosition of an offset clamped into the text, moved before a
+    // surrogate pair it would split (a block break is one position, so a
+    // CR LF cannot be split here).
+    int CaretPosition(int offset) const;
 
 private:
     QTextDocument& Doc() const;

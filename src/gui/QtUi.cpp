@@ -5,19 +5,37 @@
 #include "gui/ThreadedTaskRunner.h"
 
 #include "gui/CFolderDlg.h"
+#include "gui/DialogRoom.h"
+#include "gui/FontFamilies.h"
 #include "gui/FormDialog.h"
 #include "gui/QuestionBox.h"
 
 #include <QColorDialog>
+#include <QComboBox>
+#include <QDir>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QInputDialog>
+#include <QLayout>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QMessageBox>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QUrl>
+
+namespace {
+
+// Below this width a dialog drops what only a desktop screen has room for.
+constexpr int kNarrowScreenWidth = 480;
+constexpr int kNarrowComboCharacters = 6;
+constexpr int kNarrowMargin = 4;
+
+} // namespace
 
 void QtUi::SetMainWindow(QWidget* window)
 {
@@ -28,12 +46,7 @@ void QtUi::SetMainWindow(QWidget* window)
 
 void QtUi::Message(const QString& text, Icon icon)
 {
-    Question q;
-    q.text = text;
-    q.icon = icon;
-    q.buttons = {{Answer::Ok, QStringLiteral("OK")}};
-    q.escape = Answer::Ok;
-    QuestionBox(q, m_window).Run();
+    QuestionBox(QuestionBox::MessageQuestion(text, icon), m_window).Run();
 }
 
 Ui::Answer QtUi::Ask(const Question& question)
@@ -60,14 +73,95 @@ std::optional<QString> QtUi::Input(const QString& title, const QString& prompt,
 
 QStringList QtUi::NameFilters(const QString& filter)
 {
+    // The names carry their patterns for a dialog that shows only names
+    // ("HTMLﾌｧｲﾙ(*.htm*)"); Qt's dialog adds the real ones itself.
+    static const QRegularExpression shownPatterns(QStringLiteral("\\([^()]*\\*[^()]*\\)\\s*$"));
     QStringList filters;
     for (const auto& [name, patterns] : ParseFilter(filter)) {
         QStringList list = patterns.split(u';', Qt::SkipEmptyParts);
-        for (QString& p : list)
+        for (QString& p : list) {
             p = p.trimmed();
-        filters.append(QStringLiteral("%1 (%2)").arg(name, list.join(u' ')));
+            // "*.*" meant every file; here it would miss names without a dot.
+            if (p == u"*.*")
+                p = QStringLiteral("*");
+        }
+        QString shown = name;
+        shown.remove(shownPatterns);
+        filters.append(QStringLiteral("%1 (%2)").arg(shown.trimmed(), list.join(u' ')));
     }
     return filters;
+}
+
+void QtUi::FitToScreen(QWidget& dialog)
+{
+    const QSize room = DialogRoom(dialog);
+    // Qt's file dialog has more than a phone's screen has room for: the side
+    // bar of places, the history and view buttons, and the captions, whose
+    // fields say what they hold instead.
+    if (room.width() < kNarrowScreenWidth) {
+        for (const char* name : {"sidebar", "lookInLabel", "backButton", "forwardButton",
+                                 "listModeButton", "detailModeButton", "fileNameLabel",
+                                 "fileTypeLabel"})
+            if (QWidget* w = dialog.findChild<QWidget*>(QString::fromLatin1(name)))
+                w->hide();
+        if (auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+            name->setPlaceholderText(WithoutMnemonic(QStringLiteral("ファイル名(&N)")));
+        if (QLayout* layout = dialog.layout())
+            layout->setContentsMargins(kNarrowMargin, kNarrowMargin, kNarrowMargin, kNarrowMargin);
+        if (auto* box = dialog.findChild<QWidget*>(QStringLiteral("buttonBox")))
+            for (QPushButton* button : box->findChildren<QPushButton*>())
+                button->setMaximumWidth(
+                    button->fontMetrics().horizontalAdvance(WithoutMnemonic(button->text()))
+                    + 4 * kNarrowMargin);
+        for (const char* name : {"lookInCombo", "fileTypeCombo"})
+            if (auto* combo = dialog.findChild<QComboBox*>(QString::fromLatin1(name))) {
+                combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+                combo->setMinimumContentsLength(kNarrowComboCharacters);
+            }
+    }
+    dialog.setMaximumSize(room);
+    dialog.resize(dialog.sizeHint().boundedTo(room));
+}
+
+QString QtUi::WithoutMnemonic(const QString& label)
+{
+    static const QRegularExpression mnemonic(QStringLiteral("\\(&[^)]\\)"));
+    QString text = label;
+    text.remove(mnemonic);
+    text.remove(u'&');
+    return text;
+}
+
+void QtUi::SetUpFileDialog(QFileDialog& dialog, const FileDialog& d)
+{
+    dialog.setWindowTitle(d.title);
+    dialog.setAcceptMode(d.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(!d.save && d.fileMustExist ? QFileDialog::ExistingFile
+                                                  : QFileDialog::AnyFile);
+    const QStringList filters = NameFilters(d.filter);
+    if (!filters.isEmpty())
+        dialog.setNameFilters(filters);
+    // A folder that is not there (no documents folder yet) would leave the
+    // dialog in whatever folder the program was started from.
+    dialog.setDirectory(!d.initialFolder.isEmpty() && QFileInfo(d.initialFolder).isDir()
+                            ? d.initialFolder
+                            : QDir::homePath());
+    // An initial "name" of patterns only narrows the list, which the filter
+    // already does.
+    if (!d.initialName.isEmpty() && !d.initialName.contains(u'*') && !d.initialName.contains(u'?'))
+        dialog.selectFile(d.initialName);
+    if (!d.defaultExtension.isEmpty())
+        dialog.setDefaultSuffix(d.defaultExtension);
+    // The program asks about overwriting itself, in its own words.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    dialog.setLabelText(QFileDialog::Accept,
+                        d.save ? QStringLiteral("保存(&S)") : QStringLiteral("開く(&O)"));
+    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("キャンセル"));
+    // The dialog's labels show a mnemonic as it is written.
+    dialog.setLabelText(QFileDialog::FileName, WithoutMnemonic(QStringLiteral("ファイル名(&N):")));
+    dialog.setLabelText(QFileDialog::FileType,
+                        WithoutMnemonic(QStringLiteral("ファイルの種類(&T):")));
+    dialog.setLabelText(QFileDialog::LookIn, WithoutMnemonic(QStringLiteral("ファイルの場所(&I):")));
 }
 
 QString QtUi::WithDefaultExtension(const QString& path, const QString& extension)
@@ -87,29 +181,9 @@ QString QtUi::OverwriteQuestion(const QString& path)
 
 std::optional<QString> QtUi::ChooseFile(const FileDialog& d)
 {
-    QFileDialog dialog(m_window, d.title);
-    dialog.setAcceptMode(d.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(!d.save && d.fileMustExist ? QFileDialog::ExistingFile
-                                                  : QFileDialog::AnyFile);
-    const QStringList filters = NameFilters(d.filter);
-    if (!filters.isEmpty())
-        dialog.setNameFilters(filters);
-    if (!d.initialFolder.isEmpty())
-        dialog.setDirectory(d.initialFolder);
-    // An initial "name" of patterns only narrows the list, which the filter
-    // already does.
-    if (!d.initialName.isEmpty() && !d.initialName.contains(u'*') && !d.initialName.contains(u'?'))
-        dialog.selectFile(d.initialName);
-    if (!d.defaultExtension.isEmpty())
-        dialog.setDefaultSuffix(d.defaultExtension);
-    // The program asks about overwriting itself, in its own words.
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
-    dialog.setLabelText(QFileDialog::Accept,
-                        d.save ? QStringLiteral("保存(&S)") : QStringLiteral("開く(&O)"));
-    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("キャンセル"));
-    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("ファイル名(&N):"));
-    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("ファイルの種類(&T):"));
-    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("ファイルの場所(&I):"));
+    QFileDialog dialog(m_window);
+    SetUpFileDialog(dialog, d);
+    FitToScreen(dialog);
     for (;;) {
         if (dialog.exec() != QDialog::Accepted)
             return std::nullopt;
@@ -151,7 +225,12 @@ Ui::Answer QtUi::RunForm(FormModel& form)
 
 QStringList QtUi::FontFamilies() const
 {
-    return QFontDatabase::families();
+    return InstalledFontFamilies();
+}
+
+QString QtUi::InstalledFontFamily(const QString& face) const
+{
+    return ::InstalledFontFamily(face);
 }
 
 QString QtUi::AboutTitle()
@@ -203,6 +282,12 @@ QUrl QtUi::ExternalUrl(const QString& pathOrUrl)
 void QtUi::OpenExternal(const QString& pathOrUrl)
 {
     QDesktopServices::openUrl(ExternalUrl(pathOrUrl));
+}
+
+void QtUi::StartProcess(const QString& program, const QStringList& arguments,
+                        const QString& workingFolder)
+{
+    QProcess::startDetached(program, arguments, workingFolder);
 }
 
 void QtUi::BeginBusy()

@@ -5,6 +5,8 @@
 #include <QPointer>
 #include <QWidget>
 
+class QFileDialog;
+
 // The Ui of the desktop program: every question, message and chooser as a
 // real dialog over the main window.
 class QtUi : public Ui {
@@ -26,10 +28,13 @@ public:
     std::optional<QString> ChooseColor(const QString& initial) override;
     Answer RunForm(FormModel& form) override;
     QStringList FontFamilies() const override;
+    QString InstalledFontFamily(const QString& face) const override;
     void ShowAbout() override;
     void SetWindowTitle(const QString& title) override;
     void CloseMainWindow() override;
     void OpenExternal(const QString& pathOrUrl) override;
+    void StartProcess(const QString& program, const QStringList& arguments,
+                      const QString& workingFolder) override;
     void BeginBusy() override;
     void EndBusy() override;
     std::unique_ptr<TaskRunner> MakeTaskRunner() override;
@@ -40,6 +45,14 @@ public:
     // A filter in "Name |*.a;*.b|...||" form as file-dialog name filters
     // ("Name (*.a *.b)").
     static QStringList NameFilters(const QString& filter);
+    // A caption without its mnemonic ("(&T)" or "&"), for Qt's labels that
+    // would show it as written.
+    static QString WithoutMnemonic(const QString& label);
+    // The file chooser as the program shows it.
+    static void SetUpFileDialog(QFileDialog& dialog, const FileDialog& d);
+    // Keeps a dialog inside its screen: no larger than the screen's free
+    // area, less the window frame.
+    static void FitToScreen(QWidget& dialog);
     // The path with ".ext" appended when its file name has no extension.
     static QString WithDefaultExtension(const QString& path, const QString& extension);
     static QString OverwriteQuestion(const QString& path);

@@ -1,5 +1,8 @@
 #include "gui/QuestionBox.h"
 
+#include "gui/DialogRoom.h"
+
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -8,6 +11,9 @@
 #include <QVBoxLayout>
 
 namespace {
+
+// Below this width the text gets the icon's room.
+constexpr int kNarrowScreenWidth = 480;
 
 QStyle::StandardPixmap PixmapFor(Ui::Icon icon)
 {
@@ -32,24 +38,40 @@ QuestionBox::QuestionBox(const Ui::Question& question, QWidget* parent)
     : QDialog(parent), m_answer(question.escape), m_escape(question.escape)
 {
     setWindowTitle(question.title.isEmpty() ? DefaultTitle() : question.title);
+    const QSize room = DialogRoom(*this);
+    const bool narrow = room.width() < kNarrowScreenWidth;
+
+    auto* layout = new QVBoxLayout(this);
+    const QMargins margins = layout->contentsMargins();
+    const int spacing = std::max(layout->spacing(), 0);
+    m_textMargins = QMargins(margins.left(), 0, margins.right(), 0);
 
     auto* top = new QHBoxLayout;
     const QStyle::StandardPixmap pixmap = PixmapFor(question.icon);
-    if (pixmap != QStyle::SP_CustomBase) {
+    if (pixmap != QStyle::SP_CustomBase && !narrow) {
         auto* icon = new QLabel(this);
         const int size = style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
         icon->setPixmap(style()->standardIcon(pixmap, nullptr, this).pixmap(size, size));
         icon->setAlignment(Qt::AlignTop);
         top->addWidget(icon);
+        m_textMargins.setLeft(m_textMargins.left() + size + spacing);
     }
-    auto* text = new QLabel(question.text, this);
-    text->setTextFormat(Qt::PlainText);
-    text->setWordWrap(true);
-    text->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    top->addWidget(text, 1);
+    m_text = new QLabel(question.text, this);
+    m_text->setTextFormat(Qt::PlainText);
+    m_text->setWordWrap(true);
+    m_text->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    top->addWidget(m_text, 1);
 
-    auto* row = new QHBoxLayout;
-    row->addStretch(1);
+    // The text is laid out at its own width up to a sensible part of the
+    // screen, and wraps only beyond it.
+    const int widest = narrow ? room.width() : room.width() * 3 / 4;
+    int natural = 0;
+    const QFontMetrics metrics(m_text->font());
+    for (const QString& line : question.text.split(u'\n'))
+        natural = std::max(natural, metrics.horizontalAdvance(line) + 1);
+    m_text->setMinimumWidth(
+        std::max(1, std::min(natural, widest - m_textMargins.left() - m_textMargins.right())));
+
     for (const Ui::Button& b : question.buttons) {
         auto* button = new QPushButton(b.caption, this);
         const Ui::Answer answer = b.answer;
@@ -57,20 +79,38 @@ QuestionBox::QuestionBox(const Ui::Question& question, QWidget* parent)
             m_answer = answer;
             accept();
         });
-        row->addWidget(button);
         m_buttons.append(button);
     }
+    // As many buttons a row as the screen has room for, in their order.
+    int buttonWidth = 0;
+    for (const QPushButton* button : std::as_const(m_buttons))
+        buttonWidth = std::max(buttonWidth, button->sizeHint().width());
+    const int usable = room.width() - margins.left() - margins.right();
+    int columns = std::max<int>(static_cast<int>(m_buttons.size()), 1);
+    while (columns > 1 && columns * buttonWidth + (columns - 1) * spacing > usable)
+        --columns;
+    auto* rows = new QGridLayout;
+    rows->setColumnStretch(0, 1);
+    for (int i = 0; i < m_buttons.size(); ++i)
+        rows->addWidget(m_buttons[i], i / columns, 1 + i % columns);
     if (!m_buttons.isEmpty()) {
         m_buttons.first()->setDefault(true);
         m_buttons.first()->setFocus();
     }
 
-    auto* layout = new QVBoxLayout(this);
     layout->addLayout(top, 1);
-    layout->addLayout(row);
+    layout->addLayout(rows);
+    setMaximumWidth(room.width());
+}
 
-    if (const QScreen* s = parent ? parent->screen() : screen())
-        setMaximumWidth(s->availableGeometry().width());
+Ui::Question QuestionBox::MessageQuestion(const QString& text, Ui::Icon icon)
+{
+    Ui::Question q;
+    q.text = text;
+    q.icon = icon;
+    q.buttons = {{Ui::Answer::Ok, QStringLiteral("OK")}};
+    q.escape = Ui::Answer::Ok;
+    return q;
 }
 
 Ui::Answer QuestionBox::Run()
@@ -90,6 +130,8 @@ void QuestionBox::PlaceOver(QWidget* window)
     if (!window)
         return;
     const int width = window->width();
+    m_text->setMinimumWidth(std::max(
+        1, std::min(m_text->minimumWidth(), width - m_textMargins.left() - m_textMargins.right())));
     setMinimumWidth(width);
     setMaximumWidth(width);
     adjustSize();

@@ -3,12 +3,17 @@
 #include "core/app/Ui.h"
 
 #include <QDialog>
+#include <QMargins>
 
+class QLabel;
 class QPushButton;
 
 // A message or question with its buttons in exactly the order given (a
 // platform message box would reorder them by role). Closing the box gives
-// the question's escape answer.
+// the question's escape answer. The box is as wide as its longest line up to
+// a sensible part of the screen, so that a short sentence is never broken;
+// buttons that do not fit in one row take several; on a narrow screen the
+// text gets the icon's room.
 class QuestionBox : public QDialog {
     Q_OBJECT
 public:
@@ -24,11 +29,17 @@ public:
     void PlaceOver(QWidget* window);
 
     static QString DefaultTitle() { return QStringLiteral("Kelvopad"); }
+    // A message as a question with one OK button.
+    static Ui::Question MessageQuestion(const QString& text, Ui::Icon icon);
+    // The label showing the text.
+    QLabel* TextLabel() const { return m_text; }
 
 protected:
     void reject() override;
 
 private:
+    QLabel* m_text = nullptr;
+    QMargins m_textMargins;  // of the text within the box: margins, icon
     Ui::Answer m_answer;
     Ui::Answer m_escape;
     QList<QPushButton*> m_buttons;

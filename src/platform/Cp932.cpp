@@ -117,7 +117,130 @@ const Tables& TheTables()
     return *tables;
 }
 
+// The canonical form of each character: the one iconv writes when it is
+// among the forms that decode to the character, else the first form met.
+// Characters with several forms are marked as having alternatives.
+void InvertTables(MultiByteTables& t, const char* iconvName,
+                  const std::vector<std::pair<uint32_t, char16_t>>& forms)
+{
+    std::vector<uint8_t> count(65536, 0);
+    for (const auto& [code, ch] : forms) {
+        if (count[ch] < 2)
+            ++count[ch];
+        if (t.encode[ch] == 0)
+            t.encode[ch] = code;
+    }
+    iconv_t enc = iconv_open(iconvName, "UTF-16LE");
+    for (int ch = 0; ch < 0x10000; ++ch) {
+        if (count[ch] < 2)
+            continue;
+        t.alternative[ch] = 1;
+        if (enc == reinterpret_cast<iconv_t>(-1))
+            continue;
+        const std::string b = IconvEncode(enc, static_cast<char16_t>(ch));
+        uint32_t code = 0;
+        for (char c : b)
+            code = (code << 8) | static_cast<unsigned char>(c);
+        for (const auto& [form, decoded] : forms)
+            if (form == code && decoded == ch)
+                t.encode[ch] = code;
+    }
+    if (enc != reinterpret_cast<iconv_t>(-1))
+        iconv_close(enc);
+}
+
+MultiByteTables* BuildCp932Tables()
+{
+    auto* t = new MultiByteTables;
+    const Tables& legacy = TheTables();
+    std::vector<std::pair<uint32_t, char16_t>> forms;
+    for (int b = 0; b < 0x100; ++b) {
+        const char16_t c = legacy.single[b];
+        t->single[b] = (c == 0xFFFF || c == kReplacement) ? MultiByteTables::kNone : c;
+        if (b >= 0x80 && t->single[b] != MultiByteTables::kNone)
+            forms.emplace_back(b, t->single[b]);
+    }
+    for (int code = 0x8100; code < 0x10000; ++code) {
+        const char16_t c = legacy.dbcs[code];
+        if (c == 0xFFFF)
+            continue;
+        t->pair[code] = c;
+        forms.emplace_back(code, c);
+    }
+    InvertTables(*t, "CP932", forms);
+    return t;
+}
+
+// Rows 89..92 of JIS X 0208 as CP932 has them (Shift-JIS ED40..EEFC).
+char16_t NecSelectedRow(int first, int second)
+{
+    const int h = first & 0x7F, l = second & 0x7F;
+    const int low = (h & 1) == 0 ? l + 0x7E : (l <= 0x5F ? l + 0x1F : l + 0x20);
+    const int high = ((h - 0x21) >> 1) + (h <= 0x5E ? 0x81 : 0xC1);
+    return TheTables().dbcs[(high << 8) | low];
+}
+
+MultiByteTables* BuildEucTables()
+{
+    auto* t = new MultiByteTables;
+    t->triple.assign(65536, MultiByteTables::kNone);
+    std::vector<std::pair<uint32_t, char16_t>> forms;
+    for (int b = 0; b < 0x80; ++b)
+        t->single[b] = static_cast<char16_t>(b);
+    for (int b = 0x80; b < 0x100; ++b)
+        t->single[b] = MultiByteTables::kNone;
+    for (int k = 0xA1; k <= 0xDF; ++k) {
+        const char16_t c = static_cast<char16_t>(0xFF61 + (k - 0xA1));
+        t->pair[0x8E00 | k] = c;
+        forms.emplace_back(0x8E00 | k, c);
+    }
+    iconv_t dec = iconv_open("UTF-16LE", "EUC-JP-MS");
+    const bool haveIconv = dec != reinterpret_cast<iconv_t>(-1);
+    for (int first = 0xA1; first <= 0xFE; ++first) {
+        for (int second = 0xA1; second <= 0xFE; ++second) {
+            const int code = (first << 8) | second;
+            char16_t c = MultiByteTables::kNone;
+            if (first >= 0xF9 && first <= 0xFC)
+                c = NecSelectedRow(first, second);
+            if (c == 0xFFFF && haveIconv) {
+                const char in[2] = {static_cast<char>(first), static_cast<char>(second)};
+                const std::u16string u = IconvDecode(dec, in, 2);
+                if (u.size() == 1)
+                    c = u[0];
+            }
+            if (c != 0xFFFF) {
+                t->pair[code] = c;
+                forms.emplace_back(code, c);
+            }
+            if (!haveIconv)
+                continue;
+            const char in3[3] = {'\x8F', static_cast<char>(first), static_cast<char>(second)};
+            const std::u16string u3 = IconvDecode(dec, in3, 3);
+            if (u3.size() == 1) {
+                t->triple[code] = u3[0];
+                forms.emplace_back(0x8F0000 | code, u3[0]);
+            }
+        }
+    }
+    if (haveIconv)
+        iconv_close(dec);
+    InvertTables(*t, "EUC-JP-MS", forms);
+    return t;
+}
+
 } // namespace
+
+const MultiByteTables& Cp932Tables()
+{
+    static const MultiByteTables* tables = BuildCp932Tables();
+    return *tables;
+}
+
+const MultiByteTables& EucJpTables()
+{
+    static const MultiByteTables* tables = BuildEucTables();
+    return *tables;
+}
 
 QString Cp932ToUnicode(QByteArrayView bytes)
 {

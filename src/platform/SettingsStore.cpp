@@ -1,5 +1,7 @@
 #include "platform/SettingsStore.h"
 
+#include "platform/IniText.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -37,6 +39,28 @@ QString FullKey(const QString& section, const QString& key)
     return EscapeName(section) + u'/' + EscapeName(key);
 }
 
+// QSettings keeps the file's caching, locking and atomic writing; the file
+// text itself follows the program's own rules (IniText.h), which read a
+// value the way a user wrote it.
+bool ReadSettingsFile(QIODevice& device, QSettings::SettingsMap& map)
+{
+    map = ParseIniText(device.readAll());
+    return true;
+}
+
+bool WriteSettingsFile(QIODevice& device, const QSettings::SettingsMap& map)
+{
+    const QByteArray text = IniText(map);
+    return device.write(text) == text.size();
+}
+
+QSettings::Format SettingsFormat()
+{
+    static const QSettings::Format format =
+        QSettings::registerFormat(QStringLiteral("ini"), ReadSettingsFile, WriteSettingsFile);
+    return format;
+}
+
 } // namespace
 
 QString SettingsStore::DefaultPath()
@@ -53,7 +77,7 @@ QString SettingsStore::DefaultPath()
 SettingsStore::SettingsStore() : SettingsStore(DefaultPath()) {}
 
 SettingsStore::SettingsStore(const QString& iniPath)
-    : m_settings(std::make_unique<QSettings>(iniPath, QSettings::IniFormat))
+    : m_settings(std::make_unique<QSettings>(iniPath, SettingsFormat()))
 {
     QDir().mkpath(QFileInfo(iniPath).absolutePath());
 }
@@ -85,10 +109,6 @@ QString SettingsStore::ReadString(const QString& section, const QString& key,
     const QVariant v = m_settings->value(FullKey(section, key));
     if (!v.isValid())
         return defaultValue;
-    // A value that QSettings would read back as a list (it contains a comma)
-    // is still one string to us.
-    if (v.typeId() == QMetaType::QStringList)
-        return v.toStringList().join(u',');
     return v.toString();
 }
 

@@ -1,12 +1,18 @@
 #include "tool/KelvoTool.h"
+#include "tool/LinkTool.h"
+
+#include "tool/FtpTool.h"
 
 #include "core/app/CKelvoApp.h"
 #include "core/app/FormModel.h"
 #include "core/app/HeadlessEditor.h"
 #include "core/app/ScriptedUi.h"
+#include "core/custom/CKeycustTable.h"
+#include "core/doc/CKelvoDoc.h"
 #include "core/doc/CodeDetect.h"
 #include "core/doc/DocumentCodec.h"
 #include "core/style/CStyleSheet.h"
+#include "core/tags/TagDialogCommands.h"
 #include "platform/SettingsStore.h"
 
 #include <QDir>
@@ -24,11 +30,15 @@ constexpr int kUsage = 2;
 
 const char* const kUsageText =
     "usage: kelvo-tool detect FILE...\n"
-    "       kelvo-tool convert [--code NAME] [--eol NAME] IN OUT\n"
+    "       kelvo-tool convert [--code NAME] [--eol NAME] [--ncr] IN OUT\n"
     "       kelvo-tool exec [--config DIR] [--select START:END] [--answer yes|no|ok|cancel|all|back]...\n"
     "                       [--input TEXT]... [--field NAME=VALUE]... [--setting SECTION/KEY=VALUE]...\n"
-    "                       --command ID [--command ID]... FILE [-o OUT]\n"
+    "                       [--dblclick OFFSET]... --command ID [--command ID]... FILE [-o OUT]\n"
+    "       kelvo-tool keys FILE\n"
     "       kelvo-tool css FILE\n"
+    "       kelvo-tool image-size FILE...\n"
+    "       kelvo-tool links FILE\n"
+    KELVO_FTP_USAGE
     "code names: ShiftJis Jis Euc Utf8 Ascii Unknown; line ends: None CrLf Lf Cr Unknown\n";
 
 int Fail(QTextStream& err, int status, const QString& text)
@@ -61,12 +71,34 @@ int Detect(const QStringList& files, QTextStream& out, QTextStream& err)
             status = kFileError;
             continue;
         }
-        const QByteArray bytes = f.readAll();
-        ByteReader reader(bytes);
-        out << path << ": " << CodeKindName(DetectDocumentCode(bytes)) << ' '
-            << LineEndKindName(DetectLineEnd(reader)) << '\n';
+        const DecodedDocument doc = DecodeDocument(f.readAll(), true);
+        out << path << ": " << CodeKindName(doc.code) << ' ' << LineEndKindName(doc.lineEnd);
+        if (doc.undecodable > 0)
+            out << " undecodable=" << doc.undecodable;
+        out << '\n';
     }
     return status;
+}
+
+// One line per assignment of a key file: the key as the key dialog names it
+// and the command identifier. A key the dialog has no name for shows its
+// code in brackets.
+int Keys(const QStringList& args, QTextStream& out, QTextStream& err)
+{
+    if (args.size() != 1)
+        return Fail(err, kUsage, QStringLiteral("keys needs one file"));
+    CKeycustTable table;
+    if (!table.Load(args[0])) {
+        err << QStringLiteral("読み込めません") << '\n';
+        return kFileError;
+    }
+    for (const CKeycust& k : table.Assignments()) {
+        QString name = CKeycustTable::DisplayName(k);
+        if (CKeycustTable::NameOfKey(k.key).isEmpty())
+            name += QStringLiteral("[%1]").arg(k.key);
+        out << name << ' ' << k.command << '\n';
+    }
+    return kOk;
 }
 
 // Settings live in a folder of their own: the given one, or a fresh
@@ -94,10 +126,13 @@ int Convert(const QStringList& args, QTextStream& out, QTextStream& err)
 {
     std::optional<CodeKind> code;
     std::optional<LineEndKind> eol;
+    bool references = false;
     QStringList files;
     for (int i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
-        if (a == u"--code" || a == u"--eol") {
+        if (a == u"--ncr") {
+            references = true;
+        } else if (a == u"--code" || a == u"--eol") {
             if (i + 1 >= args.size())
                 return Fail(err, kUsage, a + QStringLiteral(" needs a name"));
             const QString name = args[++i];
@@ -131,8 +166,22 @@ int Convert(const QStringList& args, QTextStream& out, QTextStream& err)
             editor.Doc().SetCodeKind(*code);
         if (eol)
             editor.Doc().SetLineEndKind(*eol);
-        if (!editor.Doc().OnSaveDocument(files[1]))
+        // Characters the code cannot hold are written as references only
+        // when asked for; otherwise nothing is written.
+        const QString unencodable =
+            CKelvoDoc::UnencodableText(editor.Buffer().GetText(), editor.Doc().GetCodeKind());
+        if (!unencodable.isEmpty() && !references) {
             status = kFileError;
+        } else {
+            ui.QueueAnswer(Ui::Answer::Yes);
+            if (!editor.Doc().OnSaveDocument(files[1]))
+                status = kFileError;
+        }
+        for (const QString& m : ui.Texts(QStringLiteral("message")))
+            err << "message: " << OneLine(m) << '\n';
+        if (status == kFileError && !unencodable.isEmpty() && !references)
+            err << "message: " << OneLine(unencodable) << '\n';
+        return status;
     }
     for (const QString& m : ui.Texts(QStringLiteral("message")))
         err << "message: " << OneLine(m) << '\n';
@@ -141,7 +190,7 @@ int Convert(const QStringList& args, QTextStream& out, QTextStream& err)
 
 // exec: options take effect in the order given.
 struct Step {
-    enum Kind { Select, Answer, Input, Field, Setting, Command };
+    enum Kind { Select, Answer, Input, Field, Setting, Command, DoubleClick };
     Kind kind = Command;
     int a = 0;
     int b = 0;
@@ -251,6 +300,17 @@ int Exec(const QStringList& args, QTextStream& out, QTextStream& err)
                 return Fail(err, kUsage, QStringLiteral("bad command id: %1").arg(args[i]));
             steps.push_back(s);
             sawCommand = true;
+        } else if (a == u"--dblclick") {
+            if (!need(i))
+                return Fail(err, kUsage, QStringLiteral("--dblclick needs an offset"));
+            bool ok = false;
+            Step s;
+            s.kind = Step::DoubleClick;
+            s.a = args[++i].toInt(&ok);
+            if (!ok || s.a < 0)
+                return Fail(err, kUsage, QStringLiteral("bad offset: %1").arg(args[i]));
+            steps.push_back(s);
+            sawCommand = true;
         } else if (a == u"--config") {
             if (!need(i))
                 return Fail(err, kUsage, QStringLiteral("--config needs a folder"));
@@ -293,12 +353,23 @@ int Exec(const QStringList& args, QTextStream& out, QTextStream& err)
     editor.App().LoadTagTables();
     int status = kOk;
     size_t printed = 0;
+    size_t processes = 0;
+    // A started program is shown, never run: one line for the program and
+    // one per argument, so an argument with blanks stays visibly one.
+    auto printProcess = [&](const QString&) {
+        const ScriptedUi::Process& p = ui.Processes().at(processes++);
+        out << "process: " << OneLine(p.program) << '\n';
+        for (const QString& a : p.arguments)
+            out << "argument: " << OneLine(a) << '\n';
+    };
     auto flushRecords = [&] {
         const auto& records = ui.Records();
         for (; printed < records.size(); ++printed) {
             const ScriptedUi::Record& r = records[printed];
             if (r.kind == u"message" || r.kind == u"question")
                 out << r.kind << ": " << OneLine(r.text) << '\n';
+            else if (r.kind == u"process")
+                printProcess(r.text);
             else if (r.kind == u"error")
                 err << "kelvo-tool: " << OneLine(r.text) << '\n';
         }
@@ -323,6 +394,9 @@ int Exec(const QStringList& args, QTextStream& out, QTextStream& err)
             break;
         case Step::Setting:
             applySetting(s);
+            break;
+        case Step::DoubleClick:
+            DoubleClickAt(editor.App(), s.a);
             break;
         case Step::Command:
             if (!editor.Run(s.a))
@@ -395,5 +469,15 @@ int RunKelvoTool(const QStringList& args, QTextStream& out, QTextStream& err)
         return Exec(rest, out, err);
     if (command == u"css")
         return Css(rest, out, err);
+    if (command == u"keys")
+        return Keys(rest, out, err);
+    if (command == u"image-size")
+        return ImageSizeCommand(rest, out, err);
+    if (command == u"links")
+        return LinksCommand(rest, out, err);
+    if (command == u"ftp")
+        return RunFtpTool(rest, out, err);
+    if (command == u"ftp-parse")
+        return RunFtpParseTool(rest, out, err);
     return Fail(err, kUsage, QStringLiteral("unknown command: %1").arg(command));
 }

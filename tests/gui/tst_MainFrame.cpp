@@ -278,7 +278,7 @@ private Q_SLOTS:
         g.App().Commands().Register(kTestCommand, [&] { ++count; });
         if (assignedCode)
             g.App().KeyTable().Assign(
-                CKeyTable::Key{assignedCode, bool(assignedMods & 1), bool(assignedMods & 2),
+                CKeycustTable::Key{assignedCode, bool(assignedMods & 1), bool(assignedMods & 2),
                                bool(assignedMods & 4)},
                 kTestCommand);
         g.Frame().show();
@@ -300,7 +300,7 @@ private Q_SLOTS:
         g.App().Commands().Register(cmd::EditCopy, [&] { ++copies; });
         g.App().Commands().Register(cmd::FileSave, [&] { ++saves; });
         g.App().Commands().Register(kTestCommand, [&] { ++other; });
-        g.App().KeyTable().Assign(CKeyTable::Key{int('S'), false, false, true}, kTestCommand);
+        g.App().KeyTable().Assign(CKeycustTable::Key{int('S'), false, false, true}, kTestCommand);
         g.Frame().show();
         QVERIFY(QTest::qWaitForWindowActive(&g.Frame()));
         g.Edit().setFocus();
@@ -309,6 +309,48 @@ private Q_SLOTS:
         QCOMPARE(copies, 1);
         QCOMPARE(saves, 1);
         QCOMPARE(other, 0);
+    }
+
+    // The search keys of desktop editors, on "ab ab ab" with the search
+    // text "ab" and the middle "ab" selected.
+    void searchKeys_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<int>("selStart");
+        QTest::newRow("Ctrl+F asks for the text") << int(Qt::Key_F) << int(Qt::ControlModifier) << "検索"
+                                                 << 3;
+        QTest::newRow("F3 finds the next") << int(Qt::Key_F3) << 0 << "" << 6;
+        QTest::newRow("Shift+F3 finds the previous")
+            << int(Qt::Key_F3) << int(Qt::ShiftModifier) << "" << 0;
+        QTest::newRow("Ctrl+H replaces") << int(Qt::Key_H) << int(Qt::ControlModifier) << "置換"
+                                         << 3;
+        QTest::newRow("Ctrl+G goes to a line")
+            << int(Qt::Key_G) << int(Qt::ControlModifier) << "指定行へ移動" << 3;
+    }
+    void searchKeys()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, form);
+        QFETCH(int, selStart);
+        GuiEditor g;
+        g.Frame().show();
+        QVERIFY(QTest::qWaitForWindowActive(&g.Frame()));
+        g.Edit().setFocus();
+        g.Edit().Buffer().SetText(QStringLiteral("ab ab ab"));
+        g.Edit().Buffer().SetSel(3, 5);
+        g.View().SetSearchText(QStringLiteral("ab"));
+        // Forms are cancelled, so only the find dialog's own search moves.
+        g.Ui().QueueAnswer(Ui::Answer::Cancel);
+        QTest::keyClick(&g.Edit(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(g.Ui().Texts(QStringLiteral("form")),
+                 form.isEmpty() ? QStringList{} : QStringList{form});
+        int s = 0, e = 0;
+        g.Edit().Buffer().GetSel(s, e);
+        QCOMPARE(s, selStart);
+        QCOMPARE(g.Edit().Buffer().GetText(), QStringLiteral("ab ab ab"));
     }
 
     void droppedFileOpens_data()

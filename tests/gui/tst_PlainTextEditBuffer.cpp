@@ -1,3 +1,4 @@
+#include "SnapCases.h"
 #include "TestRegistry.h"
 
 #include "core/edit/MemoryEditBuffer.h"
@@ -6,6 +7,8 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFontInfo>
+#include <QFontMetricsF>
 #include <QMimeData>
 #include <QRandomGenerator>
 #include <QTest>
@@ -445,6 +448,13 @@ private Q_SLOTS:
         QVERIFY(!w.document()->isModified());
     }
 
+    void selectionSnapsToCharacters_data() { AddSnapRows(); }
+    void selectionSnapsToCharacters()
+    {
+        EditWidget w;
+        CheckSnap(w.Buffer());
+    }
+
     void deselectKeepsCaret_data()
     {
         QTest::addColumn<int>("start");
@@ -584,18 +594,33 @@ private Q_SLOTS:
         QCOMPARE(w.Buffer().GetText(), pasted);
     }
 
+    // A tab of four reaches the fifth column of half-width characters, also
+    // in a Japanese font whose average character is full-width.
+    void tabAdvancesTabWidthCharacters_data()
+    {
+        QTest::addColumn<QString>("face");
+        QTest::newRow("Latin font") << "DejaVu Sans Mono";
+        QTest::newRow("Japanese font") << "Noto Sans Mono CJK JP";
+    }
     void tabAdvancesTabWidthCharacters()
     {
+        QFETCH(QString, face);
         EditWidget w;
         w.resize(400, 200);
         w.show();
+        EditFont font;
+        font.face = face;
+        font.pointSize = 12;
+        w.Buffer().SetEditFont(font);
+        // The fonts come with the packages the set-up installs.
+        QCOMPARE(QFontInfo(w.font()).family(), face);
         w.Buffer().SetTabWidth(4);
         w.Buffer().SetText(QStringLiteral("\tX"));
         QTextCursor c(w.document());
         const qreal start = w.cursorRect(c).left();
         c.setPosition(1);
         const qreal afterTab = w.cursorRect(c).left();
-        const qreal expected = QFontMetricsF(w.font()).averageCharWidth() * 4;
+        const qreal expected = QFontMetricsF(w.font()).horizontalAdvance(u'x') * 4;
         QVERIFY2(qAbs((afterTab - start) - expected) <= 2,
                  qPrintable(QStringLiteral("%1 vs %2").arg(afterTab - start).arg(expected)));
     }

@@ -4,11 +4,16 @@
 
 #include "core/app/ScriptedUi.h"
 #include "gui/CFolderDlg.h"
+#include "gui/EditWidget.h"
 #include "gui/FormDialog.h"
 #include "gui/QtUi.h"
 #include "gui/QuestionBox.h"
 
 #include <QColorDialog>
+#include <QFontInfo>
+#include <QLabel>
+#include <QRegularExpression>
+#include <QTreeView>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QPushButton>
@@ -86,9 +91,11 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("open dialog's filter")
             << "HTMLﾌｧｲﾙ(*.htm*) |*.htm;*.html;*.shtml|全てのﾌｧｲﾙ(*.*) |*.*||"
-            << QStringList{"HTMLﾌｧｲﾙ(*.htm*) (*.htm *.html *.shtml)", "全てのﾌｧｲﾙ(*.*) (*.*)"};
+            << QStringList{"HTMLﾌｧｲﾙ (*.htm *.html *.shtml)", "全てのﾌｧｲﾙ (*)"};
         QTest::newRow("no closing bars") << "Text|*.txt" << QStringList{"Text (*.txt)"};
         QTest::newRow("empty") << "" << QStringList{};
+        QTest::newRow("name without patterns") << "Perlﾌｧｲﾙ |*.pl|(x) |*.x||"
+                                               << QStringList{"Perlﾌｧｲﾙ (*.pl)", "(x) (*.x)"};
     }
     void nameFilters()
     {
@@ -281,6 +288,71 @@ private Q_SLOTS:
         QCOMPARE(question, QStringLiteral("asked"));
         QVERIFY(path);
         QCOMPARE(*path, dir.filePath(QStringLiteral("new.html")));
+    }
+
+    // The file chooser in Japanese: Qt's own texts translated, captions
+    // without a literal mnemonic, a missing start folder replaced by home.
+    void fileChooserSpeaksJapanese()
+    {
+        QtUi ui;
+        Ui::FileDialog d;
+        d.title = QStringLiteral("開く");
+        d.initialFolder = QStringLiteral("/no/such/folder/anywhere");
+        d.filter = QStringLiteral("HTMLﾌｧｲﾙ(*.htm*) |*.htm;*.html||");
+        QString folder;
+        QStringList texts;
+        ModalDriver driver{[&](QWidget* w) {
+            auto* f = qobject_cast<QFileDialog*>(w);
+            folder = f->directory().absolutePath();
+            for (const QLabel* l : f->findChildren<QLabel*>())
+                texts.append(l->text());
+            for (const QAbstractButton* b : f->findChildren<QAbstractButton*>())
+                texts.append(b->text());
+            if (const auto* tree = f->findChild<QTreeView*>())
+                for (int c = 0; c < tree->model()->columnCount(); ++c)
+                    texts.append(tree->model()->headerData(c, Qt::Horizontal).toString());
+            f->reject();
+        }};
+        QVERIFY(!ui.ChooseFile(d));
+        QVERIFY(driver.Done());
+        QCOMPARE(folder, QDir::homePath());
+        const QRegularExpression english(QStringLiteral("^(Name|Size|Type|Date Modified|Kind|Computer|Look in:|File name:|Files of type:|Open|Save|Cancel)$"));
+        for (const QString& text : std::as_const(texts)) {
+            QVERIFY2(!english.match(text).hasMatch(), qPrintable(text));
+            if (!text.contains(QStringLiteral("(&")))
+                continue;
+            // Only buttons underline a mnemonic; labels would show it as written.
+            QVERIFY2(text == QStringLiteral("開く(&O)"), qPrintable(text));
+        }
+        QVERIFY(texts.contains(QStringLiteral("名前")));
+    }
+
+    // Family names as a user knows them, and a Japanese font for a face
+    // this machine lacks.
+    void fontFamilies_data()
+    {
+        QTest::addColumn<QString>("face");
+        QTest::addColumn<QString>("family");
+        QTest::newRow("installed") << "DejaVu Sans Mono" << "DejaVu Sans Mono";
+        QTest::newRow("missing proportional face") << "存在しないＰゴシック" << "Noto Sans CJK JP";
+        QTest::newRow("missing face") << "存在しないゴシック" << "Noto Sans Mono CJK JP";
+    }
+    void fontFamilies()
+    {
+        QFETCH(QString, face);
+        QFETCH(QString, family);
+        QtUi ui;
+        const QString installed = ui.InstalledFontFamily(face);
+        QCOMPARE(installed, family);
+        QVERIFY(ui.FontFamilies().contains(installed));
+        for (const QString& name : ui.FontFamilies())
+            QVERIFY2(!name.contains(u'['), qPrintable(name));
+        // The editor draws a missing face's Japanese in that font.
+        EditWidget w;
+        EditFont font;
+        font.face = face;
+        w.Buffer().SetEditFont(font);
+        QCOMPARE(QFontInfo(w.font()).family(), family);
     }
 
     void openChooserCancelled()

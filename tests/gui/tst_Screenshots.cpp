@@ -4,15 +4,22 @@
 
 #include "core/app/CommandIds.h"
 #include "core/app/ShellCommandIds.h"
+#include "core/doc/CKelvoDoc.h"
 #include "core/edit/CFontNameDlg.h"
+#include "core/links/LinkCommandIds.h"
 #include "core/tags/CTagAttrDlg.h"
 #include "core/tags/CTagTables.h"
 #include "gui/CFolderDlg.h"
 #include "gui/FormDialog.h"
+#include "gui/QtUi.h"
 #include "gui/QuestionBox.h"
 
 #include <QDir>
+#include <QFileDialog>
+#include <QLabel>
 #include <QPainter>
+#include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
@@ -82,6 +89,31 @@ public:
         return ScriptedUi::Ask(question);
     }
 
+    void Message(const QString& text, Icon icon) override
+    {
+        {
+            QuestionBox box(QuestionBox::MessageQuestion(text, icon), m_window);
+            Save(box, QStringLiteral("-message"));
+        }
+        ScriptedUi::Message(text, icon);
+    }
+
+    std::optional<QString> ChooseFile(const FileDialog& d) override
+    {
+        {
+            QFileDialog dialog(m_window);
+            QtUi::SetUpFileDialog(dialog, d);
+            QtUi::FitToScreen(dialog);
+            Save(dialog, QStringLiteral("-file"));
+        }
+        return ScriptedUi::ChooseFile(d);
+    }
+
+    // Every dialog shown from now on is checked against this screen; what
+    // does not fit is listed in Problems().
+    void CheckAgainst(const QRect& screen) { m_screen = screen; }
+    const QStringList& Problems() const { return m_problems; }
+
     std::optional<QString> ChooseFolder(const QString& initial) override
     {
         {
@@ -96,8 +128,52 @@ private:
     {
         w.show();
         QApplication::processEvents();
+        Check(w);
         Keep(w.grab().toImage(), kind);
         w.hide();
+    }
+
+    // On a small screen every button outside a scrolled page lies on the
+    // screen, no page needs scrolling sideways, and a message never breaks
+    // a sentence of under 40 characters that the screen has room for.
+    void Check(QWidget& w)
+    {
+        if (m_screen.isNull())
+            return;
+        const QString where = m_name + QStringLiteral(": ");
+        for (const QPushButton* b : w.findChildren<QPushButton*>()) {
+            if (!b->isVisible() || InsideScrollArea(b))
+                continue;
+            const QRect r(b->mapToGlobal(QPoint(0, 0)), b->size());
+            if (!m_screen.contains(r))
+                m_problems.append(where + b->text()
+                                  + QStringLiteral(" off the screen at %1,%2 %3x%4")
+                                        .arg(r.x())
+                                        .arg(r.y())
+                                        .arg(r.width())
+                                        .arg(r.height()));
+        }
+        for (const QScrollArea* area : w.findChildren<QScrollArea*>())
+            if (area->horizontalScrollBar()->isVisible())
+                m_problems.append(where + QStringLiteral("a page scrolls sideways"));
+        if (const auto* box = qobject_cast<QuestionBox*>(&w)) {
+            const QLabel* label = box->TextLabel();
+            const QFontMetrics metrics(label->font());
+            for (const QString& sentence : label->text().split(u'\n')) {
+                const int width = metrics.horizontalAdvance(sentence);
+                if (sentence.size() < 40 && width < m_screen.width() - kRoomAroundText
+                    && label->contentsRect().width() < width)
+                    m_problems.append(where + QStringLiteral("wrapped ") + sentence);
+            }
+        }
+    }
+
+    static bool InsideScrollArea(const QWidget* w)
+    {
+        for (const QWidget* p = w->parentWidget(); p; p = p->parentWidget())
+            if (qobject_cast<const QScrollArea*>(p))
+                return true;
+        return false;
     }
 
     void Keep(const QImage& image, const QString& kind)
@@ -115,6 +191,11 @@ private:
     QWidget* m_window = nullptr;
     QSize m_fit;
     std::vector<Shot> m_shots;
+    QRect m_screen;
+    QStringList m_problems;
+    // A box's margins and frame: a sentence wider than the screen less
+    // these may wrap.
+    static constexpr int kRoomAroundText = 60;
 };
 
 using RenderingEditor = BasicGuiEditor<RenderingUi>;
@@ -190,6 +271,55 @@ private Q_SLOTS:
         VerifyShots(g.Ui().Shots(), 0);
     }
 
+    // The customization dialogs, with some entries in their lists; "input"
+    // rows press 追加 and picture the entry dialog as well.
+    void customDialogs_data()
+    {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("input");
+        QTest::newRow("keys") << 32936 << "key-customize" << false;
+        QTest::newRow("tags") << int(cmd::RegisteredTagEdit) << "tag-list" << true;
+        QTest::newRow("tools") << int(cmd::RegisteredToolEdit) << "tool-list" << true;
+        QTest::newRow("templates") << 32930 << "templates" << true;
+        QTest::newRow("components") << 32929 << "components" << false;
+    }
+    void customDialogs()
+    {
+        QFETCH(int, id);
+        QFETCH(QString, name);
+        QFETCH(bool, input);
+        RenderingEditor g(MenuLayout::Landscape, false);
+        platform::SettingsStore& s = g.Settings();
+        s.WriteInt("TagMenu", "TagNo", 2);
+        s.WriteString("TagMenu", "Name00", "太字");
+        s.WriteString("TagMenu", "Tag100", "<B>");
+        s.WriteString("TagMenu", "Tag200", "</B>");
+        s.WriteString("TagMenu", "Tag101", "<DIV CLASS=\"note\">");
+        s.WriteString("TagMenu", "Tag201", "</DIV>");
+        s.WriteInt("Tool", "Count", 1);
+        s.WriteString("Tool", "Name00", "画像ビューア");
+        s.WriteString("Tool", "File00", "/usr/bin/eog %");
+        for (const char* section : {"Template", "DirMenu"}) {
+            s.WriteInt(section, "DirNo", 2);
+            s.WriteString(section, "Name00", "標準のページ");
+            s.WriteString(section, "Dir00", "/usr/share/kelvopad/templates/basic.htm");
+            s.WriteString(section, "Name01", "記事のページ");
+            s.WriteString(section, "Dir01", "/usr/share/kelvopad/templates/article.htm");
+        }
+        g.Build(MenuLayout::Landscape);
+        g.Ui().SetName(name);
+        if (input) {
+            g.Ui().SetConfirmForms(true);
+            g.Ui().QueueField(QStringLiteral("追加"), QString());
+            g.Ui().QueueAnswer(Ui::Answer::Cancel);  // the entry dialog
+            g.Ui().QueueAnswer(Ui::Answer::Cancel);  // the list dialog
+        }
+        QVERIFY(g.App().Commands().Run(id));
+        QCOMPARE(g.Ui().Shots().size(), size_t(input ? 2 : 1));
+        VerifyShots(g.Ui().Shots(), 0);
+    }
+
     // Replace: the dialog, then the question across the top of the window.
     void replaceAndQuestion()
     {
@@ -208,6 +338,31 @@ private Q_SLOTS:
         QVERIFY(g.Ui().Shots()[1].path.endsWith(QStringLiteral("/replace-question.png")));
         QCOMPARE(g.Ui().Texts(QStringLiteral("question")),
                  QStringList{QStringLiteral("置換しますか？")});
+        VerifyShots(g.Ui().Shots(), 0);
+    }
+
+    // The question before a save in a code that cannot hold the text,
+    // and the status bar of a page with undecodable bytes, at 360 px.
+    void unencodableQuestion()
+    {
+        RenderingEditor g(MenuLayout::Portrait);
+        g.Frame().resize(360, 640);
+        g.Frame().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&g.Frame()));
+        g.Ui().SetWindow(&g.Frame());
+        g.Ui().SetName(QStringLiteral("unencodable"));
+        const QByteArray page = "<meta charset=\"euc-jp\">\r\n<P>\xf0\x9f\x8d\xba \xf0\xa0\xae\xb7 \x80</P>\r\n"
+                                + QStringLiteral("<P>日本語のページです。</P>\r\n").repeated(3).toUtf8();
+        QVERIFY(g.App().OpenDocumentFile(g.MakeFile("u.html", page)));
+        QCOMPARE(g.Doc().GetCodeKind(), CodeKind::Utf8);
+        g.Frame().UpdateCommandStates();
+        QApplication::processEvents();
+        g.Frame().grab().save(ScreenshotFolder() + QStringLiteral("/main-undecodable.png"));
+        g.Doc().SetCodeKind(CodeKind::ShiftJis);
+        QVERIFY(!g.Doc().OnSaveDocument(g.Path("out.html")));
+        // The note on opening, then the question before the save.
+        QCOMPARE(g.Ui().Shots().size(), size_t(2));
+        QVERIFY(g.Ui().Shots()[1].path.endsWith(QStringLiteral("/unencodable-question.png")));
         VerifyShots(g.Ui().Shots(), 0);
     }
 
@@ -259,6 +414,109 @@ private Q_SLOTS:
         g.Ui().RunForm(form);
         QCOMPARE(g.Ui().Shots().size(), size_t(1));
         VerifyShots(g.Ui().Shots(), 0);
+    }
+
+    // The program on a phone's screen: the window fills it, and every
+    // dialog any command opens fits it (see RenderingUi::Check). The file
+    // chooser, the font dialog, a message and the replace question are
+    // pictured under their own names.
+    void smallScreens_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("240x320") << QSize(240, 320);
+        QTest::newRow("360x640") << QSize(360, 640);
+    }
+    void smallScreens()
+    {
+        QFETCH(QSize, size);
+        QScreen* screen = nullptr;
+        for (QScreen* s : QGuiApplication::screens())
+            if (s->size() == size)
+                screen = s;
+        if (!screen)
+            QSKIP("the platform has no screen of that size");
+        const QString prefix =
+            QStringLiteral("phone-%1x%2-").arg(size.width()).arg(size.height());
+        RenderingEditor g(MenuLayout::Portrait);
+        g.Frame().setScreen(screen);
+        g.Frame().move(screen->availableGeometry().topLeft());
+        g.Frame().RestoreWindowSize();
+        g.Frame().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&g.Frame()));
+        QCOMPARE(g.Frame().screen(), screen);
+        QCOMPARE(g.Frame().frameGeometry().size(), screen->availableGeometry().size());
+        g.Ui().SetWindow(&g.Frame());
+        g.Ui().CheckAgainst(screen->geometry());
+
+        g.Edit().Buffer().SetText(kSample);
+        const std::pair<int, QString> named[] = {
+            {cmd::FileOpen, QStringLiteral("file")},
+            {cmd::FontSettings, QStringLiteral("font")},
+            {cmd::EditFind, QStringLiteral("not-found")},
+        };
+        g.Ui().SetConfirmForms(true);
+        g.Ui().QueueField(QStringLiteral("検索語"), QStringLiteral("見つからない語"));
+        for (const auto& [id, name] : named) {
+            g.Ui().SetName(prefix + name);
+            g.App().Commands().Run(id);
+        }
+        g.Ui().SetName(prefix + QStringLiteral("replace"));
+        g.Ui().QueueField(QStringLiteral("検索語"), QStringLiteral("abc"));
+        g.Ui().QueueField(QStringLiteral("置換語"), QStringLiteral("xyz"));
+        g.App().Commands().Run(cmd::EditReplace);
+        QVERIFY(g.Ui().Texts(QStringLiteral("question")).contains(QStringLiteral("置換しますか？")));
+        g.Ui().SetConfirmForms(false);
+
+        for (int id : g.App().Commands().Ids()) {
+            g.Edit().Buffer().SetText(kSample);
+            g.Edit().Buffer().SetModified(false);
+            g.Edit().Buffer().SetSel(80, 95);
+            g.Ui().SetName(prefix + QStringLiteral("command-%1").arg(id));
+            g.App().Commands().Run(id);
+        }
+        QVERIFY2(g.Ui().Problems().isEmpty(), qPrintable(g.Ui().Problems().join(u'\n')));
+        VerifyShots(g.Ui().Shots(), 0);
+    }
+
+    // The link tools on a saved page whose links are long and partly
+    // missing, at a desktop width and on a narrow portrait screen.
+    void linkDialogs_data()
+    {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("link browser") << cmd::LinkBrowser << "link-browser";
+        QTest::newRow("link check") << cmd::LinkCheck << "link-check";
+        QTest::newRow("size information") << cmd::SizeInfo << "size-info";
+    }
+    void linkDialogs()
+    {
+        QFETCH(int, id);
+        QFETCH(QString, name);
+        QTemporaryDir site;
+        QDir(site.path()).mkpath(QStringLiteral("img"));
+        QFile image(site.filePath(QStringLiteral("img/logo.gif")));
+        QVERIFY(image.open(QIODevice::WriteOnly));
+        image.write(QByteArray(2345, 'g'));
+        image.close();
+        QString page = QStringLiteral("<BODY>\r\n<IMG SRC=\"img/logo.gif\">\r\n"
+                                      "<IMG SRC=\"http://example.com/banner.gif\">\r\n");
+        for (const char* link : {"index.htm", "contents/chapter-one/section-two/details-of-the-parts.htm",
+                                 "https://example.com/", "about.htm#top", "img/missing.gif",
+                                 "archive/2024/12/日本語のページ.htm", "faq.htm?lang=ja"})
+            page += QStringLiteral("<A HREF=\"%1\">リンク</A>\r\n").arg(QString::fromUtf8(link));
+        for (const QSize& size : {QSize(640, 480), QSize(360, 640)}) {
+            RenderingEditor g;
+            g.Frame().resize(size);
+            g.Frame().show();
+            g.Ui().SetWindow(&g.Frame());
+            g.Ui().SetName(name + (size.width() < 400 ? QStringLiteral("-narrow") : QString()));
+            g.Edit().Buffer().SetText(page);
+            g.Doc().SetPathName(site.filePath(QStringLiteral("index.htm")), false);
+            QVERIFY(g.App().Commands().Run(id));
+            QCOMPARE(g.Ui().Shots().size(), size_t(1));
+            VerifyShots(g.Ui().Shots(), 0);
+            QVERIFY(g.Ui().Shots()[0].image.width() <= size.width());
+        }
     }
 
     // Every registered command, run on the desktop program with a document

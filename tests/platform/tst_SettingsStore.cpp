@@ -3,6 +3,7 @@
 #include "platform/SettingsStore.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -37,6 +38,11 @@ private Q_SLOTS:
         QTest::newRow("percent") << "a%2Fb" << "k%" << "100%";
         QTest::newRow("empty value") << "Find" << "str03" << "";
         QTest::newRow("newline") << "Tool" << "Name00" << "a\nb";
+        QTest::newRow("backslash and semicolon") << "System" << "InitDir" << "C:\\a;b\\";
+        QTest::newRow("quoted text") << "Find" << "str04" << "\"x\"";
+        QTest::newRow("doubled at sign") << "Find" << "str05" << "@@x";
+        QTest::newRow("tab and CR LF") << "Tool" << "Name01" << "\ta\r\nb\t";
+        QTest::newRow("key with blank and Japanese") << "日本 語" << "キー 1" << "v";
     }
     void valuesRoundTrip()
     {
@@ -53,8 +59,71 @@ private Q_SLOTS:
         QFile file(dir.filePath("kelvo.ini"));
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray raw = file.readAll();
-        if (!key.contains(u'%'))
+        if (QRegularExpression(QStringLiteral("^[A-Za-z0-9]+$")).match(key).hasMatch())
             QVERIFY2(raw.contains(key.toUtf8()), raw.constData());
+        SettingsStore again(dir.filePath("kelvo.ini"));
+        QCOMPARE(again.ReadString(section, key, "default"), value);
+    }
+
+    // Files written by hand, or by earlier versions, read as a user reads
+    // them.
+    void readsTheFileAsWritten_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("section");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("value");
+        QTest::newRow("blank after a comma")
+            << QByteArray("[System]\nInitDir=/srv/www/My Pages, old\n") << "System" << "InitDir"
+            << "/srv/www/My Pages, old";
+        QTest::newRow("semicolon") << QByteArray("[Find]\nstr00=a;b ; c\n") << "Find" << "str00"
+                                   << "a;b ; c";
+        QTest::newRow("backslashes") << QByteArray("[System]\nInitDir=C:\\new\\table\\\n")
+                                     << "System" << "InitDir" << "C:\\new\\table\\";
+        QTest::newRow("blanks around the equals sign")
+            << QByteArray("[View]\n  TabNo  =  4 \t\n") << "View" << "TabNo" << "4";
+        QTest::newRow("equals sign and quotes inside")
+            << QByteArray("[Tag]\nTag100=<A HREF=\"x\">\n") << "Tag" << "Tag100"
+            << "<A HREF=\"x\">";
+        QTest::newRow("quote only at the start")
+            << QByteArray("[Find]\nstr00=\"abc\n") << "Find" << "str00" << "\"abc";
+        QTest::newRow("ideographic space kept")
+            << QByteArray("[Find]\nstr00=\xE3\x80\x80x\xE3\x80\x80\n") << "Find" << "str00"
+            << "\u3000x\u3000";
+        QTest::newRow("byte-order mark, CR LF, comments")
+            << QByteArray("\xEF\xBB\xBF; mine\r\n# too\r\n[Font]\r\nFaceName=Noto Sans\r\n")
+            << "Font" << "FaceName" << "Noto Sans";
+        QTest::newRow("later line wins") << QByteArray("[A]\nk=1\nk=2\n") << "A" << "k" << "2";
+        // As earlier versions wrote them.
+        QTest::newRow("quoted with blanks") << QByteArray("[Find]\nstr00=\"  x, y \"\n")
+                                            << "Find" << "str00" << "  x, y ";
+        QTest::newRow("quoted with escapes")
+            << QByteArray("[Tool]\nName00=\"a\\r\\nb\\\\c\\\"\\x1\"\n") << "Tool" << "Name00"
+            << "a\r\nb\\c\"\x01";
+        QTest::newRow("doubled at sign") << QByteArray("[Find]\nstr01=@@x\n") << "Find" << "str01"
+                                         << "@x";
+        QTest::newRow("escaped section") << QByteArray("[%U65E5%U672C%20x]\nh=1\n") << "日本 x"
+                                         << "h" << "1";
+        QTest::newRow("section with a slash") << QByteArray("[my%252Fsite%255Cx]\nHost=h\n")
+                                              << "my/site\\x" << "Host" << "h";
+        QTest::newRow("section General") << QByteArray("[%General]\nk=v\n") << "General" << "k"
+                                         << "v";
+    }
+    void readsTheFileAsWritten()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, section);
+        QFETCH(QString, key);
+        QFETCH(QString, value);
+        QTemporaryDir dir;
+        QFile f(dir.filePath("kelvo.ini"));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(file);
+        f.close();
+        SettingsStore s(dir.filePath("kelvo.ini"));
+        QCOMPARE(s.ReadString(section, key, "default"), value);
+        // Writing another value keeps this one as it reads.
+        QVERIFY(s.WriteString(QStringLiteral("Other"), QStringLiteral("k"), QStringLiteral("v")));
         SettingsStore again(dir.filePath("kelvo.ini"));
         QCOMPARE(again.ReadString(section, key, "default"), value);
     }

@@ -140,6 +140,15 @@ void FakeFtpServer::Run(std::promise<int>& port)
                 return;
             }
         } else if (step.startsWith(u"PASV ")) {
+            QByteArray line;
+            if (!ReadCommand(*control, pending, line) || line != "PASV") {
+                problem(QStringLiteral("no PASV where %1 was scripted").arg(step));
+                return;
+            }
+            {
+                QMutexLocker lock(&m_mutex);
+                m_commands.append(QString::fromUtf8(line));
+            }
             data.close();
             data.listen(QHostAddress::LocalHost, 0);
             const int p = data.serverPort();

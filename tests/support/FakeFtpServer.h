@@ -13,7 +13,8 @@
 //   "<TEXT"      send a reply; "|" separates its lines, each ends in CR LF
 //   "<<TEXT"     send TEXT as it is (no CR LF)
 //   ">VERB"      read one command line, which must start with VERB
-//   "PASV A,B,C,D"  open a data port and announce it with this address
+//   "PASV A,B,C,D"  read PASV, open a data port and announce it with this
+//                address
 //   "DATA:TEXT"  accept the data connection, send TEXT, close it
 //   "DATA*N"     the same with N bytes of a pattern
 //   "CUT*N"      accept, send N bytes, then drop data and control connections

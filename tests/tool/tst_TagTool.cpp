@@ -28,9 +28,20 @@ private Q_SLOTS:
             << QStringList{"--select", "0:3", "--command",
                            QString::number(cmd::tag::UnorderedList)}
             << QByteArray("a\nb\n") << QByteArray("<UL>\n<LI>a\n<LI>b\n</UL>\n");
+        QTest::newRow("selection inside a surrogate pair")
+            << QStringList{"--select", "1:3", "--command", QString::number(cmd::tag::Bold)}
+            << QByteArray("𠮷野家") << QByteArray("<B>𠮷野</B>家");
         QTest::newRow("prompted command")
             << QStringList{"--input", "date", "--command", QString::number(cmd::tag::SsiExec)}
             << QByteArray("x") << QByteArray("<!--#exec cmd=\"date\"-->x");
+        QTest::newRow("double-click edits the tag by labels and attribute names")
+            << QStringList{"--field", "横の配置=中央寄せ", "--field", "BGCOLOR=#ff0000",
+                           "--dblclick", "2"}
+            << QByteArray("<TD>x</TD>\n")
+            << QByteArray("<TD ALIGN=\"center\" BGCOLOR=\"#FF0000\">x</TD>\n");
+        QTest::newRow("a refused dialog is cancelled, not retried")
+            << QStringList{"--select", "0:1", "--command", "32817"} << QByteArray("x")
+            << QByteArray("x");
     }
     void exec()
     {

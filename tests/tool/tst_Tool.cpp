@@ -2,6 +2,7 @@
 #include "TestRegistry.h"
 #include "ToolRunner.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -15,14 +16,17 @@ private Q_SLOTS:
         const QString euc = dir.filePath("e.html");
         const QString utf = dir.filePath("u.html");
         const QString empty = dir.filePath("x.txt");
+        const QString damaged = dir.filePath("d.html");
+        WriteBytes(damaged, "\x88\x9f\x80\x80<P>\r\n");
         WriteBytes(sjis, "\x88\x9f\r\n");
         WriteBytes(euc, "\xbb\xfa\xa4\xce\n");
         WriteBytes(utf, "\xe6\xbc\xa2\r");
         WriteBytes(empty, "");
-        const ToolResult r = RunTool({"detect", sjis, euc, utf, empty});
+        const ToolResult r = RunTool({"detect", sjis, euc, utf, empty, damaged});
         QCOMPARE(r.status, 0);
         QCOMPARE(r.Lines(), (QStringList{sjis + ": ShiftJis CrLf", euc + ": Euc Lf",
-                                         utf + ": Utf8 Cr", empty + ": Ascii None"}));
+                                         utf + ": Utf8 Cr", empty + ": Ascii None",
+                                         damaged + ": ShiftJis CrLf undecodable=2"}));
     }
 
     void detectMissingFile()
@@ -61,6 +65,38 @@ private Q_SLOTS:
                                      + QStringList{dir.filePath("in.html"), dir.filePath("out.html")});
         QCOMPARE(r.status, 0);
         QCOMPARE(ReadBytes(dir.filePath("out.html")), output);
+    }
+
+    // A code that cannot hold every character: refused with the list, or
+    // written with numeric references when asked for.
+    void convertUnencodable_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("output");  // empty: no file
+        QTest::newRow("refused") << QStringList{"--code", "ShiftJis"} << 1 << QByteArray();
+        QTest::newRow("references") << QStringList{"--code", "ShiftJis", "--ncr"} << 0
+                                    << QByteArray("<P>&#x1F37A;\x88\x9f</P>\n");
+        QTest::newRow("nothing to refer to") << QStringList{"--ncr"} << 0
+                                             << QByteArray("<P>\xf0\x9f\x8d\xba\xe4\xba\x9c</P>\n");
+    }
+    void convertUnencodable()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(int, status);
+        QFETCH(QByteArray, output);
+        QTemporaryDir dir;
+        WriteBytes(dir.filePath("in.html"), "<P>\xf0\x9f\x8d\xba\xe4\xba\x9c</P>\n");
+        const ToolResult r = RunTool(QStringList{"convert"} + options
+                                     + QStringList{dir.filePath("in.html"), dir.filePath("out.html")});
+        QCOMPARE(r.status, status);
+        QCOMPARE(QFile::exists(dir.filePath("out.html")), !output.isEmpty());
+        if (!output.isEmpty())
+            QCOMPARE(ReadBytes(dir.filePath("out.html")), output);
+        else
+            QVERIFY2(r.err.contains(QStringLiteral("message: シフトJIS では書けない文字が 1 個あります。\\n"
+                                                   "  1 行 4 桁目: 🍺 (U+1F37A)")),
+                     qPrintable(r.err));
     }
 
     void badArguments_data()

@@ -119,14 +119,34 @@ int CKelvoApp::RecentFileCountFor(MenuLayout layout)
     return layout == MenuLayout::Portrait ? 5 : 10;
 }
 
+QString CKelvoApp::DefaultKeyFilePath()
+{
+    return platform::Folders::UserData() + QStringLiteral("kelvo.key");
+}
+
+bool CKelvoApp::LoadKeyFile(const QString& path)
+{
+    if (!m_keys.Load(path))
+        return false;
+    WriteProfileString(settings::System, QStringLiteral("Keycust"), m_keys.FileName());
+    m_menuKeys.Clear();
+    m_keys.ShowInMenus(m_menuKeys);
+    return true;
+}
+
 bool CKelvoApp::InitInstance(const StartupOptions& options)
 {
     m_layout = LayoutForScreen(options.screenWidth, options.screenHeight);
+    // Without a readable key file no key is assigned and typing is as usual.
+    LoadKeyFile(GetProfileString(settings::System, QStringLiteral("Keycust"), DefaultKeyFilePath()));
     LoadSettings(RecentFileCountFor(m_layout));
     LoadTagTables();
 
-    if (!options.file.isEmpty())
+    if (!options.file.isEmpty()) {
+        if (!QFileInfo::exists(options.file))
+            return OfferNewDocumentAt(options.file);
         return OpenDocumentFile(options.file);
+    }
 
     if (GetProfileInt(settings::System, QStringLiteral("IniMode"), 0) == 0)
         return NewDocument();
@@ -152,6 +172,21 @@ bool CKelvoApp::NewDocument()
     if (!m_doc->SaveModified())
         return false;
     m_doc->OnNewDocument();
+    m_view->OnInitialUpdate();
+    return true;
+}
+
+bool CKelvoApp::OfferNewDocumentAt(const QString& path)
+{
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    const QString question =
+        QStringLiteral("ファイルが見つかりません\n%1\n\n新しく作成しますか？").arg(absolute);
+    if (m_ui.Ask(question, Ui::Buttons::YesNo, Ui::Icon::Question) != Ui::Answer::Yes)
+        return false;
+    if (!NewDocument())
+        return false;
+    // Not a recent file until it has been saved.
+    m_doc->SetPathName(absolute, false);
     m_view->OnInitialUpdate();
     return true;
 }
@@ -226,6 +261,9 @@ bool CKelvoApp::CanCloseMainWindow()
 void CKelvoApp::ExitInstance()
 {
     m_recent.Save(*this);
+    // The file the table came from or was last saved to; the table itself
+    // is saved only when the user asks.
+    WriteProfileString(settings::System, QStringLiteral("Keycust"), m_keys.FileName());
 }
 
 void CKelvoApp::OnAppAbout()

@@ -3,7 +3,8 @@
 #include "core/app/CommandTable.h"
 #include "core/app/MenuData.h"
 #include "core/app/RecentFileList.h"
-#include "core/custom/KeyTable.h"
+#include "core/custom/CKeycustTable.h"
+#include "core/custom/MenuKeyNames.h"
 #include "core/tags/CTagTables.h"
 #include "core/tags/StyleEditHooks.h"
 
@@ -99,7 +100,7 @@ public:
     // changes, unless the exit command has just asked.
     bool CanCloseMainWindow();
     // The last step before the program ends, after the main window has
-    // closed: saves the recent-file list.
+    // closed: saves the recent-file list and remembers the key file.
     void ExitInstance();
     void OnAppAbout();
     // Opens the help page the program ships; nothing happens without it.
@@ -121,8 +122,17 @@ public:
     std::vector<MenuItem> RegisteredTagMenu() const;
 
     // The key-assignment table the view looks keys up in.
-    CKeyTable& KeyTable() { return m_keys; }
-    const CKeyTable& KeyTable() const { return m_keys; }
+    CKeycustTable& KeyTable() { return m_keys; }
+    const CKeycustTable& KeyTable() const { return m_keys; }
+    // The key names the menu captions show.
+    MenuKeyNames& MenuKeys() { return m_menuKeys; }
+    const MenuKeyNames& MenuKeys() const { return m_menuKeys; }
+    // Loads the key file at the path into the table (the path becomes the
+    // table's file name in any case); on success the path is remembered in
+    // "System"/"Keycust" and the menus show the new keys.
+    bool LoadKeyFile(const QString& path);
+    // The key file used when the settings name none.
+    static QString DefaultKeyFilePath();
 
     // The tag reference tables, read at start-up (LoadTagTables).
     CTagTables& TagTables() { return m_tagTables; }
@@ -148,6 +158,9 @@ public:
 private:
     // Loads the file as the document without asking about the current one.
     bool LoadDocumentFile(const QString& path);
+    // A file named on the command line that does not exist: asks whether to
+    // create it and starts a new document that saves to it.
+    bool OfferNewDocumentAt(const QString& path);
 
     platform::SettingsStore& m_settings;
     Ui& m_ui;
@@ -155,7 +168,8 @@ private:
     CKelvoDoc* m_doc = nullptr;
     CKelvoView* m_view = nullptr;
     RecentFileList m_recent;
-    CKeyTable m_keys;
+    CKeycustTable m_keys;
+    MenuKeyNames m_menuKeys;
     CTagTables m_tagTables;
     MenuLayout m_layout = MenuLayout::Landscape;
     QString m_initTemp;

@@ -29,5 +29,8 @@ inline constexpr int PrevPane = 57681;
 
 // Document.
 inline constexpr int CharCode = 32940;
+// Reopens the document in the code its page declares. Reached from the
+// status bar only, so it lies outside both menu ranges.
+inline constexpr int ReopenDeclaredCode = 34100;
 
 } // namespace cmd

@@ -126,6 +126,11 @@ bool FormModel::SetFromText(const QString& keyOrName, const QString& value)
         if (!f)
             return false;
     }
+    if (f->browse && value == u"...") {
+        auto browse = f->browse;
+        browse(*this);
+        return true;
+    }
     switch (f->kind) {
     case FieldKind::Flag:
         f->checked = value.trimmed() != u"0" && !value.trimmed().isEmpty();

@@ -51,8 +51,14 @@ struct FormField {
     QString fileFilter;    // File: chooser filter in "Text|*.txt|..." form
     bool enabled = true;
     bool visible = true;
+    bool besidePrevious = false;  // shown at the end of the previous field's row
+    bool secret = false;   // Text: shown as hidden characters (a password)
     std::function<void(FormModel&)> action;  // Button: what a press does;
                                              // other kinds: run after a change
+    // Color, File: what the "..." button does instead of the Ui's own
+    // chooser (a chooser with its own title, a path made relative, sizes
+    // read from the chosen image). Scripts press it with the value "...".
+    std::function<void(FormModel&)> browse;
     // List: a double-click on an entry (after it is selected); true closes
     // the form as with OK.
     std::function<bool(FormModel&)> activate;
@@ -86,6 +92,8 @@ public:
     // A wizard page offers a back button as well (caption backCaption, a
     // default when empty); RunForm then may answer Back.
     bool hasBack = false;
+    // A form that only informs has its confirm button alone.
+    bool hasCancel = true;
     QString backCaption;
     // Called with a page's title when the page is first shown, and before a
     // script sets a field of it (a property sheet creates its pages lazily).
@@ -111,7 +119,8 @@ public:
     FormField& operator[](const QString& keyOrName);  // the field must exist
 
     // Sets a field from text as a user would: Flag takes 1/0, Choice and List
-    // take an entry's text or its index, a Button runs its action. Gives
+    // take an entry's text or its index, a Button runs its action, "..."
+    // presses the browse button of a field that has one. Gives
     // false when the field is missing or the value fits no entry.
     bool SetFromText(const QString& keyOrName, const QString& value);
 

@@ -1,10 +1,14 @@
 #include "core/app/HeadlessEditor.h"
 
+#include "core/custom/CustomCommands.h"
 #include "core/edit/FindCommands.h"
 #include "core/edit/SettingsSheet.h"
 #include "core/style/StyleCommands.h"
+#include "core/links/LinkCommands.h"
+#include "core/ftp/FtpWindowCommands.h"
 #include "core/tables/TableCommands.h"
 #include "core/tags/TagConvertCommands.h"
+#include "core/tags/TagDialogCommands.h"
 #include "core/tags/TagInsertCommands.h"
 
 HeadlessEditor::HeadlessEditor(platform::SettingsStore& settings, Ui& ui)
@@ -23,8 +27,12 @@ void RegisterAllCommands(CKelvoApp& app)
     app.View().RegisterCommands(app.Commands());
     RegisterFindCommands(app);
     RegisterSettingsCommands(app);
+    RegisterFtpWindowCommands(app);
     RegisterTableCommands(app);
     RegisterTagConvertCommands(app);
     RegisterTagInsertCommands(app);
     RegisterStyleCommands(app);
+    RegisterCustomCommands(app);
+    RegisterLinkCommands(app);
+    RegisterTagDialogCommands(app);
 }

@@ -542,6 +542,12 @@ std::vector<Accelerator> Accelerators()
         {QStringLiteral("F6"), cmd::NextPane},
         {QStringLiteral("Shift+F6"), cmd::PrevPane},
         {QStringLiteral("F1"), cmd::Help},
+        // The search keys desktop editors have; none of them is taken above.
+        {QStringLiteral("Ctrl+F"), cmd::EditFind},
+        {QStringLiteral("F3"), cmd::EditRepeat},
+        {QStringLiteral("Shift+F3"), cmd::FindPrevious},
+        {QStringLiteral("Ctrl+H"), cmd::EditReplace},
+        {QStringLiteral("Ctrl+G"), cmd::GoToLine},
     };
 }
 

@@ -159,6 +159,13 @@ void ScriptedUi::CloseMainWindow()
     m_records.push_back({QStringLiteral("exit"), QString()});
 }
 
+void ScriptedUi::StartProcess(const QString& program, const QStringList& arguments,
+                              const QString& workingFolder)
+{
+    m_records.push_back({QStringLiteral("process"), program});
+    m_processes.push_back({program, arguments, workingFolder});
+}
+
 void ScriptedUi::RunFtpWindow(CFtpWnd& window)
 {
     m_records.push_back({QStringLiteral("ftpwindow"), QString()});

@@ -60,6 +60,17 @@ public:
     // Records "exit".
     void CloseMainWindow() override;
     void OpenExternal(const QString& pathOrUrl) override;
+    // Records "process" with the program; nothing is started.
+    void StartProcess(const QString& program, const QStringList& arguments,
+                      const QString& workingFolder) override;
+
+    struct Process {
+        QString program;
+        QStringList arguments;
+        QString workingFolder;
+    };
+    // The processes asked for, in order.
+    const std::vector<Process>& Processes() const { return m_processes; }
     // Runs work at once; its status lines are recorded as "status" with
     // "line1 | line2", and cancelAfterBytes (when not negative) presses
     // Cancel once a transfer has moved that many bytes.
@@ -80,6 +91,7 @@ private:
     std::deque<std::pair<QString, QString>> m_fields;
     std::vector<Record> m_records;
     std::vector<FormModel> m_forms;
+    std::vector<Process> m_processes;
     QString m_title;
     FileDialog m_lastFileDialog;
 };

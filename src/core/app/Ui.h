@@ -75,6 +75,9 @@ public:
 
     // The font families of the display, for the font dialog.
     virtual QStringList FontFamilies() const = 0;
+    // The family of FontFamilies() that the editor shows for a face name: the
+    // face itself, or what stands in for a face that is not installed.
+    virtual QString InstalledFontFamily(const QString& face) const { return face; }
     // The version box.
     virtual void ShowAbout() = 0;
 
@@ -85,6 +88,10 @@ public:
     virtual void CloseMainWindow() = 0;
     // Opens a file or URL with the desktop's associated program.
     virtual void OpenExternal(const QString& pathOrUrl) = 0;
+    // Starts a program with its arguments, each passed as it is (no shell
+    // reads them), in the working folder; does not wait for it.
+    virtual void StartProcess(const QString& program, const QStringList& arguments,
+                              const QString& workingFolder) = 0;
     // Busy cursor around long work; calls nest.
     virtual void BeginBusy() {}
     virtual void EndBusy() {}

@@ -19,9 +19,15 @@ struct RegisteredTag {
     QString name;
     QString startText;
     QString endText;
-    // What a menu shows: the name, or the start and end text when it has none.
-    QString Caption() const { return name.isEmpty() ? startText + endText : name; }
+    // What a menu or the list shows: the name, or the start and end text
+    // when it has none, on one line (a TAB would start the caption's key
+    // name).
+    QString Caption() const;
 };
+
+// The key of entry i of a numbered settings list: the prefix and two digits
+// from 00 ("Name00", "Tag105").
+QString ListKey(const QString& prefix, int i);
 
 // At most limit entries are read: the count comes from a file the user can
 // edit, and a wild one must not make the program read forever.

@@ -4,14 +4,15 @@
 #include "core/app/CommandIds.h"
 #include "core/app/FormModel.h"
 #include "core/app/Ui.h"
+#include "core/custom/TemplateText.h"
 #include "core/doc/DocumentCodec.h"
+#include "core/doc/DocumentFile.h"
 #include "core/edit/CKelvoView.h"
 #include "core/edit/EditBuffer.h"
 #include "platform/Cp932.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -62,6 +63,11 @@ void CKelvoDoc::SetPathName(const QString& path, bool addToRecent)
 
 bool CKelvoDoc::OnOpenDocument(const QString& path)
 {
+    return Load(path, std::nullopt);
+}
+
+bool CKelvoDoc::Load(const QString& path, std::optional<CodeKind> code)
+{
     QFile file(path);
     if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
         m_app.GetUi().Message(QStringLiteral("ファイルが見つかりません"));
@@ -74,31 +80,127 @@ bool CKelvoDoc::OnOpenDocument(const QString& path)
         m_app.GetUi().Message(QStringLiteral("ファイルが見つかりません"));
         return false;
     }
-    BusyScope busy(m_app.GetUi());
-    DecodedDocument decoded = DecodeDocument(std::move(bytes), m_autoCode);
-    m_code = decoded.code;
-    m_lineEnd = decoded.lineEnd;
-    m_buffer.SetText(decoded.text);
-    decoded.text.clear();
-    m_buffer.SetModified(false);
+    qsizetype first = -1;
+    {
+        BusyScope busy(m_app.GetUi());
+        DecodedDocument decoded = code ? DecodeDocumentAs(std::move(bytes), *code, m_autoCode)
+                                       : DecodeDocument(std::move(bytes), m_autoCode);
+        m_code = decoded.code;
+        m_lineEnd = decoded.lineEnd;
+        m_forms = std::move(decoded.forms);
+        m_undecodable = decoded.undecodable;
+        m_declared = decoded.declared;
+        m_referencesAccepted = false;
+        first = decoded.firstUndecodable;
+        m_buffer.SetText(decoded.text);
+        decoded.text.clear();
+        m_buffer.SetModified(false);
+    }
     m_app.WriteProfileString(settings::System, QStringLiteral("IniFile"),
                              QFileInfo(path).absoluteFilePath());
+    if (m_undecodable > 0) {
+        const int offset = static_cast<int>(first);
+        const int line = m_buffer.LineFromChar(offset);
+        m_app.GetUi().Message(
+            QStringLiteral("文字として読めないバイトが %1 個あります（最初は %2 行 %3 桁目）。\n"
+                           "保存するときは、元のバイトのまま書き戻します。")
+                .arg(m_undecodable)
+                .arg(line + 1)
+                .arg(offset - m_buffer.LineIndex(line) + 1),
+            Ui::Icon::Information);
+    }
     return true;
+}
+
+std::optional<CodeKind> CKelvoDoc::DisagreeingDeclaredCode() const
+{
+    if (m_declared && *m_declared != m_code)
+        return m_declared;
+    return std::nullopt;
+}
+
+bool CKelvoDoc::ReopenInDeclaredCode()
+{
+    const std::optional<CodeKind> declared = DisagreeingDeclaredCode();
+    if (!declared || m_path.isEmpty() || !SaveModified())
+        return false;
+    return Load(m_path, declared);
+}
+
+QString CKelvoDoc::UnencodableText(QStringView text, CodeKind code)
+{
+    constexpr qsizetype kListed = 5;
+    qsizetype total = 0;
+    const std::vector<Unencodable> found = FindUnencodable(text, code, kListed, &total);
+    if (found.empty())
+        return QString();
+    QString out = QStringLiteral("%1 では書けない文字が %2 個あります。\n")
+                      .arg(CodeKindCaptions().value(static_cast<int>(code)))
+                      .arg(total);
+    // Line and column of each, counted in one pass.
+    qsizetype line = 0, lineStart = 0, at = 0;
+    for (const Unencodable& u : found) {
+        for (; at < u.offset; ++at) {
+            if (text[at] == u'\r' && at + 1 < text.size() && text[at + 1] == u'\n') {
+                ++line;
+                lineStart = at + 2;
+            }
+        }
+        out += QStringLiteral("  %1 行 %2 桁目: %3 (U+%4)\n")
+                   .arg(line + 1)
+                   .arg(u.offset - lineStart + 1)
+                   .arg(QString::fromUcs4(&u.ch, 1))
+                   .arg(QString::number(static_cast<uint>(u.ch), 16).toUpper().rightJustified(4, u'0'));
+    }
+    if (total > kListed)
+        out += QStringLiteral("  ほか %1 個\n").arg(total - kListed);
+    out += QStringLiteral("\n数値文字参照（%1 の形）で書くか、UTF-8 で保存できます。")
+               .arg(NumericReference(found.front().ch));
+    return out;
+}
+
+bool CKelvoDoc::ConfirmEncodable(QStringView text, CodeKind& code, bool* references)
+{
+    const QString listing = UnencodableText(text, code);
+    if (listing.isEmpty())
+        return true;
+    Ui::Question q;
+    q.title = QStringLiteral("保存できない文字");
+    q.text = listing;
+    q.icon = Ui::Icon::Warning;
+    q.buttons = {{Ui::Answer::Yes, QStringLiteral("文字参照で書く(&R)")},
+                 {Ui::Answer::No, QStringLiteral("UTF-8で保存(&U)")},
+                 {Ui::Answer::Cancel, QStringLiteral("キャンセル")}};
+    q.escape = Ui::Answer::Cancel;
+    switch (m_app.GetUi().Ask(q)) {
+    case Ui::Answer::Yes:
+        if (references)
+            *references = true;
+        return true;
+    case Ui::Answer::No:
+        code = CodeKind::Utf8;
+        return true;
+    default:
+        return false;
+    }
 }
 
 bool CKelvoDoc::OnSaveDocument(const QString& path)
 {
-    BusyScope busy(m_app.GetUi());
-    const QByteArray bytes = EncodeDocument(m_buffer.GetText(), m_code, m_lineEnd);
-    QSaveFile file(path);
-    bool ok = file.open(QIODevice::WriteOnly);
-    if (ok)
-        ok = file.write(bytes) == bytes.size();
-    if (ok)
-        ok = file.commit();
-    else
-        file.cancelWriting();
-    if (!ok) {
+    QString text = m_buffer.GetText();
+    if (!m_referencesAccepted) {
+        CodeKind code = m_code;
+        if (!ConfirmEncodable(text, code))
+            return false;
+        m_code = code;
+    }
+    QByteArray bytes;
+    {
+        BusyScope busy(m_app.GetUi());
+        bytes = EncodeDocument(text, m_code, m_lineEnd, &m_forms);
+        text.clear();
+    }
+    if (!WriteDocumentFile(path, bytes)) {
         m_app.GetUi().Message(QStringLiteral("保存ファイルが開けません - ") + path);
         return false;
     }
@@ -108,12 +210,9 @@ bool CKelvoDoc::OnSaveDocument(const QString& path)
 
 void CKelvoDoc::FillFromTemplate()
 {
-    QFile file(m_app.InitialTemplatePath());
-    if (file.open(QIODevice::ReadOnly)) {
-        const QString text = platform::Cp932ToUnicode(file.readAll());
-        m_buffer.SetText(text);
-        const qsizetype blank = text.indexOf(QStringLiteral("\r\n\r\n"));
-        const int caret = blank >= 0 ? static_cast<int>(blank) + 2 : 0;
+    if (const std::optional<QString> text = ReadTemplateFile(m_app.InitialTemplatePath())) {
+        m_buffer.SetText(*text);
+        const int caret = TemplateCaret(*text);
         m_buffer.SetSel(caret, caret);
         m_buffer.ScrollCaret();
         return;
@@ -131,6 +230,10 @@ bool CKelvoDoc::OnNewDocument()
     FillFromTemplate();
     m_code = CodeKind::ShiftJis;
     m_lineEnd = LineEndKind::CrLf;
+    m_forms = FileForms();
+    m_undecodable = 0;
+    m_declared.reset();
+    m_referencesAccepted = false;
     m_buffer.SetModified(false);
     return true;
 }
@@ -220,8 +323,21 @@ void CKelvoDoc::ApplyCharCodeForm(const FormModel& form)
 void CKelvoDoc::OnCharCode()
 {
     FormModel form = CharCodeForm();
-    if (m_app.GetUi().RunForm(form) == Ui::Answer::Ok)
-        ApplyCharCodeForm(form);
+    if (m_app.GetUi().RunForm(form) != Ui::Answer::Ok)
+        return;
+    const int index = form.fields[0].index;
+    CodeKind code = index >= 0 && index <= static_cast<int>(CodeKind::Unknown)
+                        ? static_cast<CodeKind>(index)
+                        : m_code;
+    // A code that cannot hold the text is chosen only knowingly.
+    bool references = false;
+    if (code != m_code && !ConfirmEncodable(m_buffer.GetText(), code, &references))
+        return;
+    ApplyCharCodeForm(form);
+    if (code != m_code || references) {
+        m_code = code;
+        m_referencesAccepted = references;
+    }
 }
 
 void CKelvoDoc::RegisterCommands(CommandTable& commands)
@@ -229,4 +345,7 @@ void CKelvoDoc::RegisterCommands(CommandTable& commands)
     commands.Register(cmd::FileSave, [this] { OnFileSave(); });
     commands.Register(cmd::FileSaveAs, [this] { OnFileSaveAs(); });
     commands.Register(cmd::CharCode, [this] { OnCharCode(); });
+    commands.Register(
+        cmd::ReopenDeclaredCode, [this] { ReopenInDeclaredCode(); },
+        [this] { return DisagreeingDeclaredCode().has_value() && !m_path.isEmpty(); });
 }

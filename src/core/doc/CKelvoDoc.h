@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/doc/CodeKinds.h"
+#include "core/doc/FileForms.h"
 
 #include <QString>
 
@@ -58,6 +59,21 @@ public:
     void SetLineEndKind(LineEndKind kind) { m_lineEnd = kind; }
     bool AutoConvert() const { return m_autoCode; }
 
+    // Bytes of the file that did not decode (they are written back as they
+    // were); 0 for a new document.
+    qsizetype UndecodableCount() const { return m_undecodable; }
+    // The code the page declares when it differs from the code it was read
+    // in; the reopen command reads it in that code.
+    std::optional<CodeKind> DisagreeingDeclaredCode() const;
+    bool ReopenInDeclaredCode();
+    // Asks what to do when the code cannot hold some characters of the
+    // text: false to cancel; may change the code to UTF-8.
+    // *references is set when the user chose numeric references.
+    bool ConfirmEncodable(QStringView text, CodeKind& code, bool* references = nullptr);
+    // The question's text for the characters the code cannot hold; empty
+    // when it can hold them all.
+    static QString UnencodableText(QStringView text, CodeKind code);
+
     void RegisterCommands(CommandTable& commands);
 
     // The caption of the main window for a document title: the title up to
@@ -67,6 +83,8 @@ public:
 
 private:
     std::optional<QString> AskSavePath();
+    // Reads the file into the buffer; a given code overrides detection.
+    bool Load(const QString& path, std::optional<CodeKind> code);
     // Fills the buffer with the initial template, or the fallback text.
     void FillFromTemplate();
 
@@ -75,6 +93,11 @@ private:
     LineEndKind m_lineEnd = LineEndKind::CrLf;
     CodeKind m_code = CodeKind::ShiftJis;
     bool m_autoCode = true;
+    FileForms m_forms;
+    qsizetype m_undecodable = 0;
+    std::optional<CodeKind> m_declared;
+    // The user chose numeric references for what the code cannot hold.
+    bool m_referencesAccepted = false;
     QString m_path;
     QString m_title;
 };

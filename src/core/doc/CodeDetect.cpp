@@ -1,5 +1,7 @@
 #include "core/doc/CodeDetect.h"
 
+#include "platform/Cp932.h"
+
 #include <cstring>
 
 namespace {
@@ -26,7 +28,18 @@ CodeKind DetectCodeKind(ByteReader& file)
                 if (c == 0x42 || c == 0x40)
                     result = CodeKind::Jis;
             }
-        } else if (InRange(b, 0x81, 0x8D) || InRange(b, 0x8F, 0x9F)) {
+        } else if (b == 0x8F) {
+            // EUC's three-byte characters (JIS X 0212, IBM extensions) start
+            // with 8F; as Shift-JIS it is a kanji lead.
+            result = CodeKind::ShiftJis;
+            const int c = file.Next();
+            if (InRange(c, 0xA1, 0xFE)) {
+                const int d = file.Next();
+                if (InRange(d, 0xA1, 0xFE)
+                    && platform::EucJpTables().triple[(c << 8) | d] != platform::MultiByteTables::kNone)
+                    result = CodeKind::Euc;
+            }
+        } else if (InRange(b, 0x81, 0x8D) || InRange(b, 0x90, 0x9F)) {
             result = CodeKind::ShiftJis;
         } else if (b == 0x8E) {
             const int c = file.Next();
@@ -42,7 +55,18 @@ CodeKind DetectCodeKind(ByteReader& file)
                 result = CodeKind::Unknown;
             else if (c <= 0x9F)  // the end of the file included
                 result = CodeKind::ShiftJis;
-        } else if (InRange(b, 0xF0, 0xFE)) {
+        } else if (InRange(b, 0xF0, 0xFC)) {
+            // Shift-JIS user-defined and IBM extension characters lead with
+            // F0..FC; so do EUC rows 80..92, of which only 80..84 hold
+            // common kanji.
+            const int c = file.Next();
+            if (InRange(c, 0x40, 0x7E) || InRange(c, 0x80, 0xA0))
+                result = CodeKind::ShiftJis;
+            else if (InRange(c, 0xA1, 0xFC) && b >= 0xF5)
+                result = CodeKind::ShiftJis;
+            else
+                result = CodeKind::Euc;
+        } else if (InRange(b, 0xFD, 0xFE)) {
             result = CodeKind::Euc;
         } else if (InRange(b, 0xE0, 0xEF)) {
             const int c = file.Next();
@@ -130,6 +154,51 @@ LineEndKind DetectLineEnd(ByteReader& file)
     }
 }
 
+Utf8Count CountUtf8(QByteArrayView bytes)
+{
+    Utf8Count count;
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    const auto* const end = p + bytes.size();
+    auto cont = [](unsigned b, unsigned lo = 0x80, unsigned hi = 0xBF) { return b >= lo && b <= hi; };
+    while (p < end) {
+        while (end - p >= 8) {
+            quint64 w;
+            memcpy(&w, p, 8);
+            if (w & 0x8080808080808080ULL)
+                break;
+            p += 8;
+        }
+        if (p == end)
+            break;
+        const unsigned b = *p;
+        const qsizetype left = end - p;
+        int n = 0;
+        if (b < 0x80)
+            n = 1;
+        else if (b >= 0xC2 && b <= 0xDF && left >= 2 && cont(p[1]))
+            n = 2;
+        else if (b >= 0xE0 && b <= 0xEF && left >= 3
+                 && cont(p[1], b == 0xE0 ? 0xA0 : 0x80, b == 0xED ? 0x9F : 0xBF) && cont(p[2]))
+            n = 3;
+        else if (b >= 0xF0 && b <= 0xF4 && left >= 4
+                 && cont(p[1], b == 0xF0 ? 0x90 : 0x80, b == 0xF4 ? 0x8F : 0xBF) && cont(p[2])
+                 && cont(p[3]))
+            n = 4;
+        if (n == 0) {
+            ++count.invalid;
+            // Plainly not UTF-8: no need to read on.
+            if (count.invalid > 64 && count.invalid * kStrayShare > count.sequences)
+                return count;
+            ++p;
+        } else {
+            if (n > 1)
+                ++count.sequences;
+            p += n;
+        }
+    }
+    return count;
+}
+
 CodeKind DetectDocumentCode(QByteArrayView bytes)
 {
     const bool hasBom = bytes.startsWith(QByteArrayView("\xEF\xBB\xBF", 3));
@@ -137,11 +206,18 @@ CodeKind DetectDocumentCode(QByteArrayView bytes)
         return CodeKind::Utf8;
     ByteReader reader(bytes);
     const CodeKind kind = DetectCodeKind(reader);
-    if (kind == CodeKind::ShiftJis && IsUtf8File(reader))
+    if (kind == CodeKind::Ascii || kind == CodeKind::Jis)
+        return kind;
+    const Utf8Scan scan = ScanUtf8(bytes);
+    if (kind == CodeKind::ShiftJis && scan.valid)
         return CodeKind::Utf8;
-    if (kind == CodeKind::Euc || kind == CodeKind::Unknown) {
-        const Utf8Scan scan = ScanUtf8(bytes);
-        if (scan.valid && scan.hasLongSequence)
+    if ((kind == CodeKind::Euc || kind == CodeKind::Unknown) && scan.valid && scan.hasLongSequence)
+        return CodeKind::Utf8;
+    if (!scan.valid) {
+        // A few stray bytes (a Latin-1 sign pasted in) in a page of
+        // well-formed UTF-8.
+        const Utf8Count count = CountUtf8(bytes);
+        if (count.invalid > 0 && count.invalid * kStrayShare <= count.sequences)
             return CodeKind::Utf8;
     }
     return kind;

@@ -39,12 +39,25 @@ struct Utf8Scan {
 };
 Utf8Scan ScanUtf8(QByteArrayView bytes);
 
+// Strict UTF-8 (no overlong forms, no surrogates): well-formed sequences of
+// two to four bytes, and bytes that belong to no well-formed sequence.
+struct Utf8Count {
+    qsizetype sequences = 0;
+    qsizetype invalid = 0;
+};
+Utf8Count CountUtf8(QByteArrayView bytes);
+// A page is UTF-8 with stray bytes when it has at least this many
+// well-formed multi-byte sequences for each stray byte.
+inline constexpr qsizetype kStrayShare = 16;
+
 // The kind of the first line end from the reader's position.
 LineEndKind DetectLineEnd(ByteReader& file);
 
 // The code kind the editor loads a file with: the byte rules above, then
-//  - ShiftJis that passes the UTF-8 test is Utf8;
+//  - ShiftJis that passes the UTF-8 test (without its byte-order mark
+//    shortcut: a mark followed by invalid bytes is no proof) is Utf8;
 //  - a byte-order mark followed by valid UTF-8 is Utf8;
+//  - well-formed UTF-8 but for a few stray bytes (kStrayShare) is Utf8;
 //  - Euc or Unknown that is valid UTF-8 with a sequence of three or more
 //    bytes is Utf8 (real EUC-JP text practically never passes; Japanese
 //    UTF-8 pages are often taken for EUC by the byte rules alone).

@@ -146,12 +146,12 @@ void CKelvoView::SetColors(ColorRef text, ColorRef back)
 
 bool CKelvoView::RunAssignedCommand(int vk, bool alt, bool shift, bool ctrl)
 {
-    const std::optional<int> id = m_app.KeyTable().Lookup(vk, alt, shift, ctrl);
-    m_keyHandled = id.has_value();
+    const int id = m_app.KeyTable().Lookup(vk, alt, shift, ctrl);
+    m_keyHandled = id != 0;
     // The key belongs to its command even when the command cannot run just
     // now; typing its character instead would surprise.
     if (id)
-        m_app.Commands().Run(*id);
+        m_app.Commands().Run(id);
     return m_keyHandled;
 }
 
@@ -161,7 +161,7 @@ bool CKelvoView::TakesKey(int vk, bool alt, bool shift, bool ctrl) const
     // with a modifier are they looked up.
     if (!alt && !shift && !ctrl && vk < vk::FirstUnmodifiedLookup)
         return false;
-    return m_app.KeyTable().Lookup(vk, alt, shift, ctrl).has_value();
+    return m_app.KeyTable().Lookup(vk, alt, shift, ctrl) != 0;
 }
 
 bool CKelvoView::OnKeyDown(int vk, bool alt, bool shift, bool ctrl)
@@ -190,7 +190,10 @@ FormModel CKelvoView::FontForm() const
 
     FormField& faces = form.Add(FieldKind::List, QStringLiteral("フォント(&F)"), kFaceList);
     faces.choices = m_app.GetUi().FontFamilies();
-    faces.index = static_cast<int>(faces.choices.indexOf(m_font.face));
+    // The list shows the font the editor really uses; the face field keeps
+    // the setting as the user chose it.
+    faces.index = static_cast<int>(
+        faces.choices.indexOf(m_app.GetUi().InstalledFontFamily(m_font.face)));
     if (faces.index >= 0)
         faces.text = faces.choices[faces.index];
     faces.action = [](FormModel& f) { CopyChoiceTo(f, kFaceList, kFaceField); };
@@ -325,16 +328,23 @@ void CKelvoView::InsertTagText(const QString& text, bool remember)
     if (m_app.TagLower())
         ConvertTagCase(t, true);
     ReplaceWithTagText([&] { m_buffer.ReplaceSel(t); });
-    if (remember) {
-        const qsizetype firstClose = t.indexOf(u'>');
-        m_lastStartTag = firstClose >= 0 ? t.left(firstClose + 1) : QString();
-        const qsizetype lastClose = t.lastIndexOf(u'>');
-        if (firstClose == lastClose) {
-            m_lastEndTag.clear();
-        } else {
-            const qsizetype slash = t.lastIndexOf(u'/');
-            m_lastEndTag = slash >= 1 ? t.mid(slash - 1) : t.mid(std::max<qsizetype>(slash, 0));
-        }
+    if (remember)
+        RememberTagsOf(text);
+}
+
+void CKelvoView::RememberTagsOf(const QString& text)
+{
+    QString t = text;
+    if (m_app.TagLower())
+        ConvertTagCase(t, true);
+    const qsizetype firstClose = t.indexOf(u'>');
+    m_lastStartTag = firstClose >= 0 ? t.left(firstClose + 1) : QString();
+    const qsizetype lastClose = t.lastIndexOf(u'>');
+    if (firstClose == lastClose) {
+        m_lastEndTag.clear();
+    } else {
+        const qsizetype slash = t.lastIndexOf(u'/');
+        m_lastEndTag = slash >= 1 ? t.mid(slash - 1) : t.mid(std::max<qsizetype>(slash, 0));
     }
 }
 

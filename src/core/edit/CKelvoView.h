@@ -100,6 +100,9 @@ public:
     // InsertTagText, without remembering, for a long text given in pieces
     // (see EditBuffer::ReplaceSelPieces) that each hold whole tags.
     void InsertTagPieces(const EditBuffer::PieceSource& next);
+    // Remembers the start and end tag of a text as InsertTagText(text, true)
+    // would, for an insertion whose text holds more than the tags' element.
+    void RememberTagsOf(const QString& text);
     QString LastStartTag() const { return m_lastStartTag; }
     QString LastEndTag() const { return m_lastEndTag; }
     void SetLastTags(const QString& start, const QString& end);

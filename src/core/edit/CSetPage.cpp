@@ -96,6 +96,7 @@ void CSetPage::AddTo(FormModel& sheet) const
     onPage(sheet.AddText(QStringLiteral("初期フォルダ(&F)"), app.InitialFolder(), kInitDir));
     Ui& ui = app.GetUi();
     FormField& browse = onPage(sheet.Add(FieldKind::Button, QStringLiteral("..."), kInitDirBrowse));
+    browse.besidePrevious = true;
     browse.action = [&ui](FormModel& form) {
         FormField* folder = form.Find(kInitDir);
         if (!folder)

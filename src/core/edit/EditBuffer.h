@@ -8,6 +8,16 @@
 // The line end of every text a buffer holds and takes, whatever the file had.
 inline const QString kCrLf = QStringLiteral("\r\n");
 
+// True when an offset between these two characters would lie inside one
+// character: the CR LF of a line end or a surrogate pair. A surrogate
+// without its partner (an undecodable byte kept as U+DC80..U+DCFF) is a
+// character of its own, with a boundary on either side.
+inline bool SplitsCharacter(char16_t before, char16_t after)
+{
+    return (before == u'\r' && after == u'\n')
+           || (QChar::isHighSurrogate(before) && QChar::isLowSurrogate(after));
+}
+
 // The editor font as the settings describe it.
 struct EditFont {
     QString face;
@@ -31,7 +41,8 @@ public:
     virtual void GetSel(int& start, int& end) const = 0;
     // Selects start..end (either order; the caret goes to end). A start of -1
     // removes the selection and leaves the caret where it is. Offsets past
-    // the end are clamped; an offset inside a CR LF pair moves before it.
+    // the end are clamped; an offset inside a CR LF pair or a surrogate pair
+    // moves before it.
     virtual void SetSel(int start, int end) = 0;
     // Replaces the selection by the text (CR LF line ends) as one undoable
     // edit, leaves the caret after it and sets the modified flag.

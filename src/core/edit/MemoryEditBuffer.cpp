@@ -17,8 +17,9 @@ int MemoryEditBuffer::Clamp(int offset) const
 {
     const int len = static_cast<int>(m_text.size());
     offset = std::clamp(offset, 0, len);
-    // The caret never sits between the CR and the LF of a line end.
-    if (offset > 0 && offset < len && m_text[offset - 1] == u'\r' && m_text[offset] == u'\n')
+    // The caret never sits inside a line end or a surrogate pair.
+    if (offset > 0 && offset < len
+        && SplitsCharacter(m_text[offset - 1].unicode(), m_text[offset].unicode()))
         --offset;
     return offset;
 }

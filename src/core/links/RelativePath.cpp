@@ -1,9 +1,10 @@
 #include "core/links/RelativePath.h"
 
 #include <QByteArray>
-#include <QStringList>
-#include <QRegularExpression>
 #include <QStringDecoder>
+#include <QStringList>
+
+#include <algorithm>
 
 namespace {
 
@@ -158,9 +159,9 @@ std::optional<QString> LinkTargetPath(const QString& documentPath, const QString
     if (documentPath.isEmpty() || IsSchemeLink(link))
         return std::nullopt;
     QString path = link.trimmed();
-    const qsizetype cut = path.indexOf(QRegularExpression(QStringLiteral("[#?]")));
-    if (cut >= 0)
-        path.truncate(cut);
+    const auto cut = std::find_if(path.cbegin(), path.cend(),
+                                  [](QChar c) { return c == u'#' || c == u'?'; });
+    path.truncate(cut - path.cbegin());
     if (path.isEmpty())
         return documentPath;
     path = DecodePercentEscapes(path);

@@ -7,6 +7,7 @@ namespace cmd {
 inline constexpr int TabToTable = 32953;
 inline constexpr int CommaToTable = 32954;
 inline constexpr int BlankTabToTable = 32955;
+inline constexpr int LinesToTable = 32974;
 inline constexpr int TableOptionsDialog = 33034;
 inline constexpr int TableColorsDialog = 32975;
 

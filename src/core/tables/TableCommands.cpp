@@ -73,6 +73,20 @@ void TableCommands::ConvertToTable(const QString& separators)
     buffer.ScrollCaret();
 }
 
+void TableCommands::LinesToTable()
+{
+    // A bare caret stands for its whole line, not for the rest of it.
+    EditBuffer& buffer = m_app.View().Buffer();
+    int start = 0, end = 0;
+    buffer.GetSel(start, end);
+    if (start == end) {
+        const int lineStart = buffer.LineIndex(buffer.LineFromChar(start));
+        buffer.SetSel(lineStart, lineStart);
+    }
+    // Without separators every line is one cell.
+    ConvertToTable(QString());
+}
+
 FormModel TableCommands::OptionsForm() const
 {
     FormModel form;
@@ -211,6 +225,7 @@ void RegisterTableCommands(CKelvoApp& app)
     table.Register(cmd::CommaToTable, [group] { group->ConvertToTable(QStringLiteral(",")); });
     table.Register(cmd::BlankTabToTable,
                    [group] { group->ConvertToTable(QStringLiteral(" \t")); });
+    table.Register(cmd::LinesToTable, [group] { group->LinesToTable(); });
     table.Register(cmd::TableOptionsDialog, [group] { group->OnTableOptions(); });
     table.Register(cmd::TableColorsDialog, [group] { group->OnTableColors(); });
     table.Register(cmd::TableWizard, [group] { group->OnTableWizard(); });

@@ -18,6 +18,9 @@ public:
     // Turns the selected lines into a table, splitting at any of the
     // separator characters. One undoable edit replaces the converted text.
     void ConvertToTable(const QString& separators);
+    // Every selected line (or the caret's whole line) becomes a row of one
+    // cell, with the options and colours of the other conversions.
+    void LinesToTable();
     void OnTableOptions();
     void OnTableColors();
     void OnTableWizard();

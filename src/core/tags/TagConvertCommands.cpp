@@ -35,8 +35,14 @@ void TagConvertCommands::OnRemoveOutermost()
                Ui::Buttons::OkCancel, Ui::Icon::Question)
         != Ui::Answer::Ok)
         return;
+    // The question names only the tag: the two tags go, and everything else
+    // of the selection stays, also the text before and after the element.
+    const QString kept = text.left(element->startTag)
+                         + text.mid(element->contentStart,
+                                    element->contentEnd - element->contentStart)
+                         + text.mid(element->endTagEnd);
     EditBuffer& buffer = m_app.View().Buffer();
-    buffer.ReplaceSel(text.mid(element->contentStart, element->contentEnd - element->contentStart));
+    buffer.ReplaceSel(kept);
     buffer.SetModified(true);
 }
 

@@ -51,10 +51,12 @@ void InsertParagraph(CKelvoView& view)
 // selection end counts even when the end lies at its very start. The
 // selection is widened to exactly these lines, so that the list replaces
 // them instead of repeating the parts of them that lay outside it.
-QStringList TakeSelectedLines(EditBuffer& buffer)
+// `hadSelection` tells whether the user had selected anything.
+QStringList TakeSelectedLines(EditBuffer& buffer, bool& hadSelection)
 {
     int start = 0, end = 0;
     buffer.GetSel(start, end);
+    hadSelection = start != end;
     const int firstLine = buffer.LineFromChar(start);
     const int lastLine = buffer.LineFromChar(end);
     QStringList lines;
@@ -76,9 +78,26 @@ void SplitIndent(const QString& line, QString& indent, QString& rest)
     rest = line.mid(i);
 }
 
+// The widened selection is the command's own doing: a list made from a bare
+// caret leaves the caret after it, whatever "TagSelectContinue" says.
+// `remembered` is the part of the text whose tags re-insertion repeats.
+void InsertLines(CKelvoView& view, const QString& text, const QString& remembered,
+                 bool hadSelection)
+{
+    view.InsertTagText(text, false);
+    view.RememberTagsOf(remembered);
+    if (!hadSelection) {
+        EditBuffer& buffer = view.Buffer();
+        int start = 0, end = 0;
+        buffer.GetSel(start, end);
+        buffer.SetSel(end, end);
+    }
+}
+
 void InsertListFromLines(CKelvoView& view, const QString& name)
 {
-    const QStringList lines = TakeSelectedLines(view.Buffer());
+    bool hadSelection = false;
+    const QStringList lines = TakeSelectedLines(view.Buffer(), hadSelection);
     QString text = u'<' + name + u'>' + kCrLf;
     for (const QString& line : lines) {
         if (line.isEmpty())
@@ -88,7 +107,7 @@ void InsertListFromLines(CKelvoView& view, const QString& name)
         text += indent + QStringLiteral("<LI>") + rest + kCrLf;
     }
     text += QStringLiteral("</") + name + u'>';
-    view.InsertTagText(text, true);
+    InsertLines(view, text, text, hadSelection);
 }
 
 // A definition list takes the first two non-empty lines as term and
@@ -96,7 +115,8 @@ void InsertListFromLines(CKelvoView& view, const QString& name)
 // rather than dropped.
 void InsertDefinitionListFromLines(CKelvoView& view)
 {
-    const QStringList lines = TakeSelectedLines(view.Buffer());
+    bool hadSelection = false;
+    const QStringList lines = TakeSelectedLines(view.Buffer(), hadSelection);
     static const QString kPrefixes[] = {QStringLiteral("<DT>"), QStringLiteral("<DD>")};
     QString text = QStringLiteral("<DL>") + kCrLf;
     int used = 0;
@@ -111,12 +131,13 @@ void InsertDefinitionListFromLines(CKelvoView& view)
         ++used;
     }
     text += QStringLiteral("</DL>");
+    const QString list = text;
     const QStringList left = lines.mid(next);
     const bool anyLeft = std::any_of(left.begin(), left.end(),
                                      [](const QString& l) { return !l.isEmpty(); });
     if (anyLeft)
         text += kCrLf + left.join(kCrLf);
-    view.InsertTagText(text, true);
+    InsertLines(view, text, list, hadSelection);
 }
 
 void AskSsiExec(CKelvoView& view)

@@ -17,10 +17,11 @@ std::optional<OutermostElement> FindOutermostElement(const QString& text)
         return std::nullopt;
     // Searched after the start tag: an end tag can only close what was
     // opened before it.
-    const qsizetype endTag = text.indexOf(QStringLiteral("</") + name + u'>', close + 1);
+    const QString endText = QStringLiteral("</") + name + u'>';
+    const qsizetype endTag = text.indexOf(endText, close + 1);
     if (endTag < 0)
         return std::nullopt;
-    return OutermostElement{name, close + 1, endTag};
+    return OutermostElement{name, open, close + 1, endTag, endTag + endText.size()};
 }
 
 QString StripTags(const QString& text)

@@ -11,8 +11,10 @@
 // tag of the same name (exact case) after it.
 struct OutermostElement {
     QString name;
+    qsizetype startTag = 0;      // at the start tag's "<"
     qsizetype contentStart = 0;  // just after the start tag's ">"
     qsizetype contentEnd = 0;    // at the end tag's "<"
+    qsizetype endTagEnd = 0;     // just after the end tag's ">"
 };
 // nullopt when the text has no tag, the tag has no name, or no end tag
 // matches.

@@ -5,6 +5,7 @@
 #include "core/app/ShellCommandIds.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -168,9 +169,42 @@ private Q_SLOTS:
     void unreadableCommandLineFileEndsTheProgram()
     {
         TestEditor t;
-        QVERIFY(!t.App().InitInstance(Landscape(t.Path(QStringLiteral("nothere.htm")))));
+        const QString folder = t.Path(QStringLiteral("adir"));
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(!t.App().InitInstance(Landscape(folder)));
         // Only the load's own message.
         QCOMPARE(t.Ui().Texts(QStringLiteral("message")), QStringList{QStringLiteral("ファイルが見つかりません")});
+    }
+
+    // A command-line file that does not exist: the message with its path and
+    // the offer to create it.
+    void missingCommandLineFile_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("starts");
+        QTest::newRow("yes starts a new document for it") << int(Ui::Answer::Yes) << true;
+        QTest::newRow("no ends the program") << int(Ui::Answer::No) << false;
+    }
+    void missingCommandLineFile()
+    {
+        QFETCH(int, answer);
+        QFETCH(bool, starts);
+        TestEditor t;
+        UseTemplate(t);
+        const QString path = t.Path(QStringLiteral("new page.html"));
+        t.Ui().QueueAnswer(Ui::Answer(answer));
+        QCOMPARE(t.App().InitInstance(Landscape(path)), starts);
+        QCOMPARE(t.Ui().Texts(QStringLiteral("question")),
+                 QStringList{QStringLiteral("ファイルが見つかりません\n%1\n\n新しく作成しますか？").arg(path)});
+        QVERIFY(t.Ui().Texts(QStringLiteral("message")).isEmpty());
+        if (!starts)
+            return;
+        QVERIFY(t.Text().contains(QStringLiteral("TEMPLATE")));
+        QCOMPARE(t.Doc().GetPathName(), path);
+        QCOMPARE(t.Ui().WindowTitle(), QStringLiteral("new page - Kelvopad"));
+        QVERIFY(!QFileInfo::exists(path));
+        QVERIFY(t.Run(cmd::FileSave));
+        QVERIFY(QFileInfo(path).isFile());
     }
 
     void recentFileCommands()

@@ -119,6 +119,21 @@ private Q_SLOTS:
         QTest::newRow("jis") << QByteArray("\x1b$B4A;z\x1b(B") << CodeKind::Jis;
         QTest::newRow("ascii") << QByteArray("<p>a</p>") << CodeKind::Ascii;
         QTest::newRow("sjis kana pairs") << QByteArray("\xb1\xb2") << CodeKind::Unknown;
+        // Pages that open with a character the plain byte rules misread.
+        QTest::newRow("sjis opening with ibm 髙") << QByteArray("<p>\xfb\xfc<p>\x8a\xbf") << CodeKind::ShiftJis;
+        QTest::newRow("sjis opening with ibm 﨑") << QByteArray("\xfa\xb1\x8e\x9a") << CodeKind::ShiftJis;
+        QTest::newRow("sjis opening with ibm ⅰ") << QByteArray("\xfa\x40") << CodeKind::ShiftJis;
+        QTest::newRow("sjis opening with user-defined") << QByteArray("\xf0\x40\xf9\xfc") << CodeKind::ShiftJis;
+        QTest::newRow("euc opening with jis x 0212") << QByteArray("<p>\x8f\xb0\xa1\xb4\xc1") << CodeKind::Euc;
+        QTest::newRow("euc row 80 kanji") << QByteArray("\xf0\xa1") << CodeKind::Euc;
+        QTest::newRow("sjis 8F kanji") << QByteArray("\x8f\x88\x97\x9d") << CodeKind::ShiftJis;
+        QTest::newRow("utf-8 with one stray latin-1 byte")
+            << Utf8(u8"<p>日本語のページです。") + QByteArray("\xa9") + Utf8(u8"著作権").repeated(4)
+            << CodeKind::Utf8;
+        QTest::newRow("many stray bytes are no utf-8")
+            << Utf8(u8"日本語") + QByteArray("\x8a\xbf\x8e\x9a") << CodeKind::ShiftJis;
+        QTest::newRow("bom then invalid is not utf-8")
+            << QByteArray("\xef\xbb\xbf\x8a\xbf\x8e\x9a") << CodeKind::ShiftJis;
     }
     void documentCode()
     {

@@ -151,14 +151,15 @@ private Q_SLOTS:
         QCOMPARE(ReadBytes(t.Path("out.html")), QByteArray("\x1b$B0!\x1b(B\x1b$B0!\x1b(B\r\n"));
     }
 
-    void bomIsDroppedAndNotWritten()
+    // The mark is not part of the text, and the file keeps it.
+    void bomIsKeptOutOfTheText()
     {
         TestEditor t;
         QVERIFY(t.App().OpenDocumentFile(t.MakeFile("b.html", "\xef\xbb\xbf<P>\xe4\xba\x9c</P>\r\n")));
         QCOMPARE(t.Doc().GetCodeKind(), CodeKind::Utf8);
         QCOMPARE(t.Text(), QStringLiteral("<P>亜</P>\r\n"));
         QVERIFY(t.Doc().OnSaveDocument(t.Path("out.html")));
-        QCOMPARE(ReadBytes(t.Path("out.html")), QByteArray("<P>\xe4\xba\x9c</P>\r\n"));
+        QCOMPARE(ReadBytes(t.Path("out.html")), QByteArray("\xef\xbb\xbf<P>\xe4\xba\x9c</P>\r\n"));
     }
 
     void charCodeDialogChangesTheSavedCode()

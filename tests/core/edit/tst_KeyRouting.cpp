@@ -2,7 +2,7 @@
 #include "TestRegistry.h"
 
 #include "core/app/CommandIds.h"
-#include "core/custom/KeyTable.h"
+#include "core/custom/CKeycustTable.h"
 #include "core/custom/VirtualKeys.h"
 
 #include <QTest>
@@ -123,15 +123,15 @@ private Q_SLOTS:
 
     void keyTable()
     {
-        CKeyTable table;
+        CKeycustTable table;
         QVERIFY(table.IsEmpty());
-        const CKeyTable::Key ctrlA{vk::KeyA, false, false, true};
-        table.Assign(ctrlA, 100);
-        table.Assign(ctrlA, 200);
+        const CKeycustTable::Key ctrlA{vk::KeyA, false, false, true};
+        QCOMPARE(table.Assign(ctrlA, 100), 0);
+        QCOMPARE(table.Assign(ctrlA, 200), 100);
         QCOMPARE(table.Count(), 1);
-        QCOMPARE(table.Lookup(vk::KeyA, false, false, true), std::optional<int>(200));
-        QCOMPARE(table.Lookup(vk::KeyA, true, false, true), std::nullopt);
-        QCOMPARE(table.Lookup(vk::KeyA, false, true, true), std::nullopt);
+        QCOMPARE(table.Lookup(vk::KeyA, false, false, true), 200);
+        QCOMPARE(table.Lookup(vk::KeyA, true, false, true), 0);
+        QCOMPARE(table.Lookup(vk::KeyA, false, true, true), 0);
         table.Remove(ctrlA);
         QVERIFY(table.IsEmpty());
     }

@@ -1,3 +1,4 @@
+#include "SnapCases.h"
 #include "TestRegistry.h"
 
 #include "core/edit/MemoryEditBuffer.h"
@@ -46,6 +47,13 @@ private Q_SLOTS:
         // Characters of the selected lines outside the selection.
         b.SetSel(1, 6);
         QCOMPARE(b.LineLength(-1), 1 + 2);
+    }
+
+    void selectionSnapsToCharacters_data() { AddSnapRows(); }
+    void selectionSnapsToCharacters()
+    {
+        MemoryEditBuffer b;
+        CheckSnap(b);
     }
 
     void selectionIsClampedOutOfLineEnds()

@@ -6,6 +6,7 @@
 #include "core/edit/CFontNameDlg.h"
 #include "core/edit/CSetPage.h"
 #include "core/edit/SettingsSheet.h"
+#include "core/ftp/CFtpSetForm.h"
 
 #include <QTest>
 
@@ -29,9 +30,10 @@ private Q_SLOTS:
         t.Settings().WriteInt(kSystem, QStringLiteral("TagSelectContinue"), 1);
         t.Settings().WriteString(kSystem, QStringLiteral("InitDir"), QStringLiteral("/srv/www"));
         t.Settings().WriteInt(kSystem, QStringLiteral("TagLower"), 1);
-        const FormModel sheet = SettingsSheetForm(t.View());
+        CFtpPage ftpPage(t.Ui(), t.Settings());
+        const FormModel sheet = SettingsSheetForm(t.View(), ftpPage);
         QCOMPARE(sheet.title, QStringLiteral("各種設定"));
-        QCOMPARE(sheet.Pages(), QStringList{QStringLiteral("動作")});
+        QCOMPARE(sheet.Pages(), (QStringList{QStringLiteral("動作"), QStringLiteral("FTP")}));
         QCOMPARE(sheet.Find(QStringLiteral("タブ数"))->text, QStringLiteral("6"));
         QCOMPARE(sheet.Find(QStringLiteral("マージン"))->text, QStringLiteral("9"));
         QVERIFY(sheet.Find(QStringLiteral("プレビュー時、保存を確認する"))->checked);

@@ -208,6 +208,44 @@ private Q_SLOTS:
         QCOMPARE(ReadBytes(back + u'/' + name), text);
         QVERIFY(ftp.DeleteFile(name));
     }
+
+    // Cancel at the first block: the transfer fails as cancelled, no piece
+    // of a download is left, and the session goes on.
+    void cancelTransfer_data()
+    {
+        QTest::addColumn<Kind>("kind");
+        QTest::addColumn<bool>("upload");
+        QTest::newRow("pyftpdlib upload") << Kind::Pyftpdlib << true;
+        QTest::newRow("pyftpdlib download") << Kind::Pyftpdlib << false;
+        QTest::newRow("vsftpd upload") << Kind::Vsftpd << true;
+        QTest::newRow("vsftpd download") << Kind::Vsftpd << false;
+    }
+    void cancelTransfer()
+    {
+        QFETCH(Kind, kind);
+        QFETCH(bool, upload);
+        NEED_SERVER(kind);
+        FtpTestServer& server = *Server(kind);
+        const QByteArray big(48 << 20, 'k');
+        const QString name = upload ? QStringLiteral("up-big.bin") : QStringLiteral("down-big.bin");
+        const QString source = upload ? m_local.filePath(name) : server.WritableLocal() + u'/' + name;
+        QVERIFY(WriteBytes(source, big));
+        const QString target = m_local.filePath(QStringLiteral("cancelled"));
+        QDir().mkpath(target);
+
+        CNorvaneFtp ftp;
+        QVERIFY(Connect(ftp, kind, true));
+        FtpCancelFlag cancel{false};
+        ftp.SetCancelFlag(&cancel);
+        ftp.SetProgress([&cancel](qint64, qint64) { cancel = true; });
+        const bool done = upload ? ftp.PutFile(source, false) : ftp.GetFile(name, target, false);
+        QVERIFY(!done);
+        QVERIFY(ftp.Control()->WasCancelled());
+        QVERIFY(QDir(target).entryList(QDir::Files).isEmpty());
+        cancel = false;
+        QCOMPARE(ftp.Control()->Pwd(), server.WritableFolder());
+        QFile::remove(server.WritableLocal() + u'/' + name);
+    }
 };
 
 KELVO_TEST(TestFtpClient, "FtpClient");

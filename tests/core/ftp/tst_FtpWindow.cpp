@@ -1,3 +1,4 @@
+#include "FakeFtpServer.h"
 #include "FtpServers.h"
 #include "TestFiles.h"
 #include "TestRegistry.h"
@@ -7,6 +8,8 @@
 #include "core/ftp/CFileList.h"
 #include "core/ftp/CFtpWnd.h"
 #include "core/ftp/CNorvaneFtp.h"
+#include "core/ftp/FtpWindowCommands.h"
+#include "core/doc/CKelvoDoc.h"
 
 #include <QDir>
 #include <QFile>
@@ -94,6 +97,9 @@ private Q_SLOTS:
     void copies();
     void serverFolders();
     void attributes();
+    void uploadDocument_data();
+    void uploadDocument();
+    void openWindow();
 };
 
 void FtpWindowTest::localListSortsFoldersFirst_data()
@@ -319,6 +325,121 @@ void FtpWindowTest::attributes()
     QCOMPARE(fx.wnd->ServerRows()[row].mode, QStringLiteral("-rw-r--r--"));
     fx.wnd->SetActiveSide(CFtpWnd::Side::Local);
     QVERIFY(!fx.wnd->AttributesEnabled());
+
+    // A DOS-style listing has no mode texts: 属性 is refused.
+    FakeFtpServer dos({"<220 Ready", ">USER u", "<331 Password required", ">PASS p", "<230 Logged in",
+                       ">PWD", "<257 \"/www\" is the current directory", ">TYPE A", "<200 Type set",
+                       "PASV 127,0,0,1", ">LIST -L", "<150 ok",
+                       "DATA:03-05-07  02:07PM                 5 a.htm\r\n", "<226 done"});
+    CNorvaneFtp client;
+    client.Set(QStringLiteral("127.0.0.1:%1").arg(dos.Port()), "u", "p", QString(), true);
+    QVERIFY(client.Connect());
+    ScriptedUi ui;
+    CFtpWnd wnd(ui, fx.settings, fx.runner, client);
+    QVERIFY(wnd.RefillServer(QStringLiteral("a.htm")));
+    wnd.Attributes();
+    QCOMPARE(ui.Texts("message"), QStringList{"このサーバでは属性変更が出来ません"});
+    QVERIFY(ui.Texts("form").isEmpty());
+}
+
+// The one-step upload of the document, through the command.
+void FtpWindowTest::uploadDocument_data()
+{
+    QTest::addColumn<QString>("folder");      // upload folder typed in the dialog
+    QTest::addColumn<bool>("close");          // 閉じる instead of 転送開始
+    QTest::addColumn<QString>("arrivesIn");   // server folder the page lands in, "-" for none
+    QTest::addColumn<QString>("shownFolder"); // status line 2 after the host
+    QTest::addColumn<QStringList>("messages");
+    QTest::newRow("empty folder: the login folder") << "" << false << "" << "/"
+                                                    << QStringList{"ftpを終了しました"};
+    QTest::newRow("folder without slashes") << "www" << false << "www" << "/www/"
+                                            << QStringList{"ftpを終了しました"};
+    QTest::newRow("absolute folder") << "/www/" << false << "www" << "/www/"
+                                     << QStringList{"ftpを終了しました"};
+    QTest::newRow("a refused folder uploads nothing")
+        << "missing" << false << "-" << "" << QStringList{"エラー：ftp接続に失敗しました"};
+    QTest::newRow("閉じる still leaves the document saved") << "www" << true << "-" << ""
+                                                           << QStringList{};
+}
+
+void FtpWindowTest::uploadDocument()
+{
+    QFETCH(QString, folder);
+    QFETCH(bool, close);
+    QFETCH(QString, arrivesIn);
+    QFETCH(QString, shownFolder);
+    QFETCH(QStringList, messages);
+    FtpTestServer server(FtpTestServer::Kind::Pyftpdlib);
+    if (FtpTestServer::Missing(FtpTestServer::Kind::Pyftpdlib) && !InCi())
+        QSKIP("pyftpdlib is not installed here");
+    QCOMPARE(server.Start(), QString());
+    QDir().mkpath(server.WritableLocal() + QStringLiteral("/www"));
+
+    TestEditor t;
+    const QString path = t.MakeFile(QStringLiteral("page.htm"), "<P>old</P>\r\n");
+    QVERIFY(t.App().OpenDocumentFile(path));
+    t.SetText(QStringLiteral("<P>新しい</P>\r\n"));
+    t.Buffer().SetModified(true);
+    t.Ui().QueueField(QStringLiteral("サーバ"), server.Host());
+    t.Ui().QueueField(QStringLiteral("ユーザ"), server.User());
+    t.Ui().QueueField(QStringLiteral("パスワード"), server.Password());
+    t.Ui().QueueField(QStringLiteral("ディレクトリ"), folder);
+    // Binary, so the page arrives byte for byte (ASCII makes CR LF into the
+    // server's LF).
+    t.Ui().QueueField(QStringLiteral("ASCIIモード"), QStringLiteral("0"));
+    if (close)
+        t.Ui().QueueAnswer(Ui::Answer::Cancel);
+    QVERIFY(t.Run(cmd::FtpUpload));
+
+    QCOMPARE(t.Ui().Texts("message"), messages);
+    QVERIFY(!t.Doc().IsModified());
+    const QByteArray saved = ReadBytes(path);
+    QVERIFY(saved.contains("<P>"));
+    const QString target = server.WritableLocal() + (arrivesIn.isEmpty() ? QString() : u'/' + arrivesIn)
+        + QStringLiteral("/page.htm");
+    if (arrivesIn == u"-") {
+        QVERIFY(!QFileInfo::exists(server.WritableLocal() + QStringLiteral("/page.htm")));
+        QVERIFY(!QFileInfo::exists(server.WritableLocal() + QStringLiteral("/www/page.htm")));
+    } else {
+        QCOMPARE(ReadBytes(target), saved);
+        // Before it writes, the status names the file as it will stand on
+        // the server.
+        const QStringList status = t.Ui().Texts("status");
+        QCOMPARE(status.last(), path + QStringLiteral(" | ") + server.Host() + shownFolder + QStringLiteral("page.htm"));
+        QCOMPARE(status.first(), QStringLiteral("接続中 | ") + server.Host());
+    }
+}
+
+void FtpWindowTest::openWindow()
+{
+    TestEditor t;
+    // Nobody listens: the connection fails with the window's message.
+    t.Ui().QueueField(QStringLiteral("サーバ"), QStringLiteral("127.0.0.1:%1").arg(FreeTcpPort()));
+    QVERIFY(t.Run(cmd::FtpWindow));
+    QCOMPARE(t.Ui().Texts("message"), QStringList{"接続できませんでした"});
+    QVERIFY(t.Ui().Texts("ftpwindow").isEmpty());
+
+    FtpTestServer server(FtpTestServer::Kind::Pyftpdlib);
+    if (FtpTestServer::Missing(FtpTestServer::Kind::Pyftpdlib) && !InCi())
+        QSKIP("pyftpdlib is not installed here");
+    QCOMPARE(server.Start(), QString());
+    Touch(server.WritableLocal() + QStringLiteral("/index.html"));
+    t.Ui().ClearRecords();
+    t.SetText(QStringLiteral("changed"));
+    t.Buffer().SetModified(true);
+    t.Ui().QueueAnswer(Ui::Answer::No);  // do not save
+    t.Ui().QueueField(QStringLiteral("サーバ"), server.Host());
+    t.Ui().QueueField(QStringLiteral("ユーザ"), server.User());
+    t.Ui().QueueField(QStringLiteral("パスワード"), server.Password());
+    QStringList listed;
+    t.Ui().ftpWindowScript = [&](CFtpWnd& wnd) {
+        for (int r = 0; r < int(wnd.ServerRows().size()); ++r)
+            listed << wnd.ServerRows()[r].name;
+    };
+    QVERIFY(t.Run(cmd::FtpWindow));
+    QCOMPARE(t.Ui().Texts("question"), QStringList{"ファイルを保存しますか？"});
+    QCOMPARE(listed, QStringList{"index.html"});
+    QCOMPARE(t.Ui().Texts("message"), QStringList{});
 }
 
 KELVO_TEST(FtpWindowTest, "FtpWindow");

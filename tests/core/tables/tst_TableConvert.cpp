@@ -139,6 +139,20 @@ private Q_SLOTS:
             << kTableStart + "<TR><TH>a</TH></TR>\r\n<TR><TD>b</TD></TR>\r\n" + kTableEnd;
         QTest::newRow("caret on an empty line gives an empty table")
             << cmd::TabToTable << "" << "" << 0 << 0 << kTableStart + kTableEnd;
+        QTest::newRow("lines: a cell a line, first-row rule and colours")
+            << cmd::LinesToTable << "Item=1;Color1=111111;Color2=222222;Color4=444444;Color5=555555"
+            << "a\tb, c\r\n\r\nd" << 0 << 11
+            << kTableStart
+                   + "<TR BGCOLOR=\"#222222\"><TH BGCOLOR=\"#111111\">a\tb, c</TH></TR>\r\n"
+                     "<TR BGCOLOR=\"#555555\"><TD BGCOLOR=\"#444444\">d</TD></TR>\r\n"
+                   + kTableEnd;
+        QTest::newRow("lines: a caret takes its whole line")
+            << cmd::LinesToTable << "Enable=0;Class=1;Space=1" << "p\r\nab cd\r\nq" << 6 << 6
+            << "p\r\n" + kTableStart + "<TR><TD CLASS=\"item1\">ab cd</TD></TR>\r\n" + kTableEnd
+                   + "\r\nq";
+        QTest::newRow("lines: from mid line as the other conversions")
+            << cmd::LinesToTable << "Enable=0" << "xa\r\nb,c" << 1 << 7
+            << "x" + kTableStart + "<TR><TD>a</TD></TR>\r\n<TR><TD>b,c</TD></TR>\r\n" + kTableEnd;
         QTest::newRow("lower-case tags when asked")
             << cmd::TabToTable << "Item=1" << "A\tB" << 0 << 3
             << "<table border=\"1\">\r\n"
@@ -220,6 +234,11 @@ private Q_SLOTS:
         t.Buffer().Undo();
         QCOMPARE(t.Text(), original);
         QVERIFY2(!t.Buffer().CanUndo(), "the conversion must be one undo step");
+        t.Buffer().SetSel(8, 22);
+        QVERIFY(t.Run(cmd::LinesToTable));
+        t.Buffer().Undo();
+        QCOMPARE(t.Text(), original);
+        QVERIFY2(!t.Buffer().CanUndo(), "lines to table must be one undo step");
     }
 
     void caretGoesAfterTheTable()

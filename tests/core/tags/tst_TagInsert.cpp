@@ -140,7 +140,17 @@ private Q_SLOTS:
         Row("definition list from lines", DefinitionListFromLines, "[term\r\nmeaning]",
             "<DL>\r\n<DT>term\r\n<DD>meaning\r\n</DL>[]", "<DL>", "</DL>");
         Row("definition list keeps further lines", DefinitionListFromLines,
-            "[term\r\nmeaning\r\nmore]", "<DL>\r\n<DT>term\r\n<DD>meaning\r\n</DL>\r\nmore[]");
+            "[term\r\nmeaning\r\nmore]", "<DL>\r\n<DT>term\r\n<DD>meaning\r\n</DL>\r\nmore[]",
+            "<DL>", "</DL>");
+        Row("definition list lower case remembers its own tags", DefinitionListFromLines,
+            "[t\r\nm\r\n<B>x</B>]", "<dl>\r\n<dt>t\r\n<dd>m\r\n</dl>\r\n<b>x</b>[]", "<dl>",
+            "</dl>", true);
+        Row("list from a caret with select-continue", UnorderedList, "a[]b\r\ncd",
+            "<UL>\r\n<LI>ab\r\n</UL>[]\r\ncd", "<UL>", "</UL>", false, true);
+        Row("definition list from a caret with select-continue", DefinitionListFromLines,
+            "[]t", "<DL>\r\n<DT>t\r\n</DL>[]", keep, keep, false, true);
+        Row("list from a selection with select-continue", OrderedList, "x[a\r\nb]",
+            "[<OL>\r\n<LI>xa\r\n<LI>b\r\n</OL>]", "<OL>", "</OL>", false, true);
         Row("definition list skips empty lines", DefinitionListFromLines,
             "[ term\r\n\r\n\tmeaning\r\n\r\n]", "<DL>\r\n <DT>term\r\n\t<DD>meaning\r\n</DL>[]");
         Row("definition list of one line", DefinitionListFromLines, "[term]",

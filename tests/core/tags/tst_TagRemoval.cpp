@@ -58,6 +58,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("message");
         QTest::newRow("confirmed") << "[<B CLASS=x>bold <I>it</I></B>]" << int(Ui::Answer::Ok)
                                    << "[bold <I>it</I>]" << "タグ  B を削除します。よろしいですか？" << "";
+        QTest::newRow("text around the element kept")
+            << "[前文<B>太字</B>後文]" << int(Ui::Answer::Ok) << "[前文太字後文]"
+            << "タグ  B を削除します。よろしいですか？" << "";
+        QTest::newRow("later elements kept") << "[<TD>a</TD><TD>b</TD>]" << int(Ui::Answer::Ok)
+                                             << "[a<TD>b</TD>]"
+                                             << "タグ  TD を削除します。よろしいですか？" << "";
         QTest::newRow("cancelled") << "[<B>x</B>]" << int(Ui::Answer::Cancel) << "[<B>x</B>]"
                                    << "タグ  B を削除します。よろしいですか？" << "";
         QTest::newRow("no matching end tag") << "[<b>x</B>]" << int(Ui::Answer::Ok) << "[<b>x</B>]"

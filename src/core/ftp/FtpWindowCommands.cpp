@@ -1,0 +1,154 @@
+#include "core/ftp/FtpWindowCommands.h"
+
+#include "core/app/CKelvoApp.h"
+#include "core/app/CommandTable.h"
+#include "core/app/TaskRunner.h"
+#include "core/app/Ui.h"
+#include "core/doc/CKelvoDoc.h"
+#include "core/ftp/CFtpSetList.h"
+#include "core/ftp/CFtpWnd.h"
+#include "core/ftp/CNorvaneFtp.h"
+#include "core/ftp/FtpMessages.h"
+#include "core/ftp/CFtpSetForm.h"
+
+#include <QFileInfo>
+
+#include <memory>
+
+namespace {
+
+QString Msg(const char16_t* text)
+{
+    return QString::fromUtf16(text);
+}
+
+// The client is made, used and ended on the runner's thread: its sockets
+// belong to the thread that opened them.
+class RunnerClient {
+public:
+    explicit RunnerClient(TaskRunner& runner) : m_runner(runner) {}
+    ~RunnerClient()
+    {
+        m_runner.Run(QStringLiteral("ftp"), [this](TaskContext&) {
+            m_client.reset();
+            return true;
+        });
+    }
+    TaskRunner& Runner() { return m_runner; }
+    CNorvaneFtp& Client() { return *m_client; }
+    bool Connect(const std::function<void(CNorvaneFtp&)>& fill, const QString& line1, const QString& line2,
+                 int timeoutSeconds)
+    {
+        return m_runner.Run(QStringLiteral("ftp"), [&](TaskContext& context) {
+            m_client = std::make_unique<CNorvaneFtp>();
+            fill(*m_client);
+            m_client->SetTimeoutSeconds(timeoutSeconds);
+            m_client->SetCancelFlag(&context.CancelFlag());
+            context.SetText(line1, line2);
+            const bool ok = m_client->Connect();
+            m_client->SetCancelFlag(nullptr);
+            return ok;
+        });
+    }
+
+private:
+    TaskRunner& m_runner;
+    std::unique_ptr<CNorvaneFtp> m_client;
+};
+
+void OnFtpWindow(CKelvoApp& app)
+{
+    Ui& ui = app.GetUi();
+    CKelvoDoc& doc = app.Doc();
+    if (doc.IsModified()
+        && ui.Ask(QStringLiteral("ファイルを保存しますか？"), Ui::Buttons::YesNo) == Ui::Answer::Yes) {
+        if (!doc.DoSave(doc.GetPathName()))
+            return;
+    }
+    const std::optional<CFtpSet> site =
+        CFtpSetForm(CFtpSetForm::Kind::Connect, ui, app.Settings()).Run(doc.GetPathName());
+    if (!site)
+        return;
+    const bool passive = CFtpSetList::PassiveSetting(app.Settings());
+    auto runner = ui.MakeTaskRunner();
+    RunnerClient session(*runner);
+    const bool connected = session.Connect(
+        [&](CNorvaneFtp& client) {
+            client.Set(site->host, site->user, site->password, site->remoteFolder, passive);
+        },
+        QStringLiteral("接続中"), site->host, CFtpSetList::TimeoutSetting(app.Settings()));
+    if (!connected) {
+        ui.Message(Msg(ftpmsg::ConnectFailed));
+        return;
+    }
+    CFtpWnd window(ui, app.Settings(), *runner, session.Client());
+    window.SetPortrait(app.Layout() == MenuLayout::Portrait);
+    window.Start();
+    ui.RunFtpWindow(window);
+    runner->Run(QStringLiteral("ftp"), [&session](TaskContext&) {
+        session.Client().Disconnect();
+        return true;
+    });
+}
+
+void OnFtpUpload(CKelvoApp& app)
+{
+    Ui& ui = app.GetUi();
+    CKelvoDoc& doc = app.Doc();
+    const QString path = doc.GetPathName();
+    if (path.isEmpty()) {
+        ui.Message(Msg(ftpmsg::SaveFirst));
+        return;
+    }
+    if (!doc.DoSave(path))
+        return;
+    const std::optional<CFtpSet> choice = CFtpSetForm(CFtpSetForm::Kind::Upload, ui, app.Settings()).Run();
+    if (!choice)
+        return;
+    BusyScope busy(ui);
+    QString folder = choice->uploadFolder;
+    if (!folder.isEmpty() && !folder.endsWith(u'/'))
+        folder += u'/';
+    QString shown = folder;
+    if (!shown.isEmpty() && !shown.startsWith(u'/'))
+        shown.prepend(u'/');
+    const bool passive = CFtpSetList::PassiveSetting(app.Settings());
+    const CFtpSet& site = *choice;
+    auto runner = ui.MakeTaskRunner();
+    RunnerClient session(*runner);
+    if (!session.Connect(
+            [&](CNorvaneFtp& client) { client.Set(site.host, site.user, site.password, folder, passive); },
+            QStringLiteral("接続中"), site.host, CFtpSetList::TimeoutSetting(app.Settings()))) {
+        ui.Message(Msg(ftpmsg::UploadConnectFailed));
+        return;
+    }
+    // The second line names the file as it will stand on the server, so the
+    // user sees where it goes before it is written.
+    const QString remote = site.host + (shown.isEmpty() ? QStringLiteral("/") : shown) + QFileInfo(path).fileName();
+    const bool ascii = choice->ascii;
+    const bool sent = runner->Run(QStringLiteral("ftp"), [&](TaskContext& context) {
+        CNorvaneFtp& client = session.Client();
+        context.SetText(path, remote);
+        client.SetCancelFlag(&context.CancelFlag());
+        client.SetProgress([&context](qint64 done, qint64 total) { context.SetProgress(done, total); });
+        const bool ok = client.PutFile(path, ascii) && !context.Cancelled();
+        client.SetProgress({});
+        client.SetCancelFlag(nullptr);
+        return ok;
+    });
+    if (!sent)
+        ui.Message(Msg(ftpmsg::UploadFailed));
+    ui.Message(Msg(ftpmsg::UploadDone), Ui::Icon::Information);
+    runner->Run(QStringLiteral("ftp"), [&session](TaskContext&) {
+        session.Client().Disconnect();
+        return true;
+    });
+}
+
+} // namespace
+
+void RegisterFtpWindowCommands(CKelvoApp& app)
+{
+    app.Commands().Register(cmd::FtpWindow, [&app] { OnFtpWindow(app); });
+    app.Commands().Register(cmd::FtpUpload, [&app] { OnFtpUpload(app); });
+}

@@ -1,0 +1,291 @@
+#include "core/links/LinkCommands.h"
+
+#include "core/app/CKelvoApp.h"
+#include "core/app/CommandTable.h"
+#include "core/app/Ui.h"
+#include "core/doc/CKelvoDoc.h"
+#include "core/doc/DocumentCodec.h"
+#include "core/edit/CKelvoView.h"
+#include "core/edit/EditBuffer.h"
+#include "core/links/LinkCommandIds.h"
+#include "core/links/PageLinks.h"
+#include "core/links/RelativePath.h"
+#include "core/tags/CTagObj.h"
+#include "core/tags/TagView.h"
+#include "platform/Folders.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+const QString kSaveFirst = QStringLiteral("ファイルを保存してください");
+
+// Files the editor itself edits; anything else goes to the desktop.
+bool IsEditorFile(const QString& path)
+{
+    static const QStringList kSuffixes = {
+        QStringLiteral("htm"), QStringLiteral("html"), QStringLiteral("shtml"),
+        QStringLiteral("xhtml"), QStringLiteral("css"), QStringLiteral("js"),
+        QStringLiteral("txt"), QStringLiteral("xml")};
+    const QString suffix = QFileInfo(path).suffix();
+    return suffix.isEmpty() || kSuffixes.contains(suffix, Qt::CaseInsensitive);
+}
+
+// Addresses a desktop program can show; "javascript:" and "data:" links
+// name nothing to open.
+bool IsOpenableAddress(const QString& link)
+{
+    static const QStringList kSchemes = {QStringLiteral("http:"), QStringLiteral("https:"),
+                                         QStringLiteral("ftp:"), QStringLiteral("mailto:")};
+    return std::any_of(kSchemes.begin(), kSchemes.end(), [&](const QString& scheme) {
+        return link.startsWith(scheme, Qt::CaseInsensitive);
+    });
+}
+
+// The link of the start tag around the position: its HREF, SRC or
+// BACKGROUND; empty when the position is in no tag.
+QString LinkOfTagAt(const QString& text, int position)
+{
+    const qsizetype open = position > 0 ? text.lastIndexOf(u'<', position - 1) : -1;
+    const qsizetype before = position > 0 ? text.lastIndexOf(u'>', position - 1) : -1;
+    if (open < 0 || before > open)
+        return QString();
+    const qsizetype close = text.indexOf(u'>', open);
+    if (close < 0)
+        return QString();
+    QString tagText = text.mid(open, close - open + 1);
+    for (QChar& c : tagText) {
+        if (c == u'\t' || c == u'\r' || c == u'\n')
+            c = u' ';
+    }
+    CTagObj tag;
+    tag.Parse(tagText);
+    for (const char16_t* attr : {u"HREF", u"SRC", u"BACKGROUND"}) {
+        const QString value = tag.GetAttr(QString::fromUtf16(attr)).trimmed();
+        if (!value.isEmpty())
+            return value;
+    }
+    return QString();
+}
+
+QString Number(qint64 n)
+{
+    return QLocale(QLocale::Japanese).toString(n);
+}
+
+} // namespace
+
+LinkCommands::LinkCommands(CKelvoApp& app) : m_app(app) {}
+
+FormModel LinkCommands::LinkBrowserForm(const QStringList& links)
+{
+    FormModel form;
+    form.title = QStringLiteral("リンクブラウザ");
+    form.okCaption = QStringLiteral("開く");
+    form.cancelCaption = QStringLiteral("閉じる");
+    FormField& list = form.Add(FieldKind::List, QString(), QStringLiteral("links"));
+    list.choices = links;
+    list.index = links.isEmpty() ? -1 : 0;
+    list.text = links.value(0);
+    // A double-click opens the entry, as the open button does.
+    list.activate = [](FormModel&) { return true; };
+    return form;
+}
+
+FormModel LinkCommands::LinkCheckForm(const QStringList& missing)
+{
+    FormModel form;
+    form.title = QStringLiteral("リンクチェックエラー");
+    form.hasCancel = false;
+    form.Add(FieldKind::Label, QString(), QStringLiteral("message")).text =
+        QStringLiteral("以下のファイルが見つかりません");
+    FormField& list = form.Add(FieldKind::List, QString(), QStringLiteral("missing"));
+    list.choices = missing;
+    return form;
+}
+
+FormModel LinkCommands::SizeInfoForm(const SizeInfo& info)
+{
+    FormModel form;
+    form.title = QStringLiteral("サイズ情報");
+    form.hasCancel = false;
+    auto cell = [&form](int row, int column, const QString& text, const QString& name) {
+        FormField& f = form.Add(FieldKind::Label, QString(), name);
+        f.text = text;
+        f.gridRow = row;
+        f.gridColumn = column;
+    };
+    cell(0, 1, QStringLiteral("個数"), QString());
+    cell(0, 2, QStringLiteral("バイト"), QString());
+    cell(1, 0, QStringLiteral("HTML本文"), QString());
+    cell(1, 2, Number(info.bodyBytes), QStringLiteral("bodySize"));
+    cell(2, 0, QStringLiteral("内部画像"), QString());
+    cell(2, 1, Number(info.internalCount), QStringLiteral("internalCount"));
+    cell(2, 2, Number(info.internalBytes), QStringLiteral("internalSize"));
+    cell(3, 0, QStringLiteral("外部画像"), QString());
+    cell(3, 1, Number(info.externalCount), QStringLiteral("externalCount"));
+    cell(4, 0, QStringLiteral("合計"), QString());
+    cell(4, 1, Number(info.internalCount + info.externalCount), QStringLiteral("totalCount"));
+    cell(4, 2, Number(info.bodyBytes + info.internalBytes), QStringLiteral("totalSize"));
+    return form;
+}
+
+void LinkCommands::OpenLink(const QString& link)
+{
+    Ui& ui = m_app.GetUi();
+    if (IsSchemeLink(link)) {
+        if (IsOpenableAddress(link))
+            ui.OpenExternal(link);
+        return;
+    }
+    const QString document = m_app.Doc().GetPathName();
+    if (document.isEmpty()) {
+        ui.Message(kSaveFirst);
+        return;
+    }
+    const std::optional<QString> path = LinkTargetPath(document, link);
+    if (!path) {
+        ui.Message(RelativePathErrorText());
+        return;
+    }
+    if (QFileInfo::exists(*path) && !IsEditorFile(*path)) {
+        ui.OpenExternal(*path);
+        return;
+    }
+    m_app.OpenDocumentFile(*path);
+}
+
+void LinkCommands::OnLinkBrowser()
+{
+    QStringList links;
+    CollectAttrValues(m_app.View().Buffer().GetText(), QStringLiteral("A"),
+                      QStringLiteral("HREF"), links);
+    std::stable_sort(links.begin(), links.end(), [](const QString& a, const QString& b) {
+        return a.compare(b, Qt::CaseInsensitive) < 0;
+    });
+    FormModel form = LinkBrowserForm(links);
+    if (m_app.GetUi().RunForm(form) != Ui::Answer::Ok)
+        return;
+    const QString chosen = form[QStringLiteral("links")].SelectedChoice();
+    if (!chosen.isEmpty())
+        OpenLink(chosen);
+}
+
+void LinkCommands::OnLinkCheck()
+{
+    Ui& ui = m_app.GetUi();
+    const QString document = m_app.Doc().GetPathName();
+    if (document.isEmpty()) {
+        ui.Message(QStringLiteral("ファイルを保存後しかリンクチェックは出来ません"));
+        return;
+    }
+    QStringList missing;
+    {
+        BusyScope busy(ui);
+        missing = MissingLinkTargets(m_app.View().Buffer().GetText(), document);
+    }
+    if (missing.isEmpty()) {
+        ui.Message(QStringLiteral("内部リンクは全てＯＫです"), Ui::Icon::Information);
+        return;
+    }
+    FormModel form = LinkCheckForm(missing);
+    ui.RunForm(form);
+}
+
+void LinkCommands::OnOpenLinkTarget()
+{
+    CKelvoView& view = m_app.View();
+    QString link = TagView(view).GetSelectionText();
+    if (link.isEmpty()) {
+        int start = 0, end = 0;
+        view.Buffer().GetSel(start, end);
+        link = LinkOfTagAt(view.Buffer().GetText(), start);
+    }
+    // A selection taken from a tag may hold its quotes.
+    link = TrimAttrQuotes(link.trimmed(), true).trimmed();
+    if (link.isEmpty())
+        return;
+    OpenLink(link);
+}
+
+void LinkCommands::OnLinkList()
+{
+    const QString list = MakeAnchorLinkList(m_app.View().Buffer().GetText());
+    if (list.isEmpty()) {
+        // The selection stays: an empty list replaces nothing.
+        m_app.GetUi().Message(QStringLiteral("<A NAME= >が一つもありません"));
+        return;
+    }
+    m_app.View().InsertTagText(list, true);
+}
+
+void LinkCommands::OnSizeInfo()
+{
+    CKelvoDoc& doc = m_app.Doc();
+    const QString text = m_app.View().Buffer().GetText();
+    SizeInfo info;
+    // The page's own weight is the size of the file it is saved as.
+    info.bodyBytes = EncodeDocument(text, doc.GetCodeKind(), doc.GetLineEndKind()).size();
+    QStringList sources;
+    CollectAttrValues(text, QStringLiteral("IMG"), QStringLiteral("SRC"), sources);
+    for (const QString& source : sources) {
+        if (IsSchemeLink(source)) {
+            ++info.externalCount;
+            continue;
+        }
+        ++info.internalCount;
+        const std::optional<QString> path = LinkTargetPath(doc.GetPathName(), source);
+        const QFileInfo file(path.value_or(QString()));
+        if (path && file.isFile() && file.isReadable())
+            info.internalBytes += file.size();
+    }
+    FormModel form = SizeInfoForm(info);
+    m_app.GetUi().RunForm(form);
+}
+
+void LinkCommands::OnInsertFile()
+{
+    Ui& ui = m_app.GetUi();
+    Ui::FileDialog dialog;
+    dialog.title = QStringLiteral("挿入ファイル");
+    dialog.defaultExtension = QStringLiteral("html");
+    dialog.filter = QStringLiteral("HTMLﾌｧｲﾙ(*.htm*) |*.htm*|全てのﾌｧｲﾙ(*.*) |*.*||");
+    dialog.initialFolder = platform::Folders::UserData();
+    dialog.fileMustExist = true;
+    const std::optional<QString> path = ui.ChooseFile(dialog);
+    if (!path)
+        return;
+    QFile file(*path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        ui.Message(QStringLiteral("ファイルが開けません"));
+        return;
+    }
+    QByteArray bytes = file.readAll();
+    // Text ends at the first zero byte.
+    const qsizetype zero = bytes.indexOf('\0');
+    if (zero >= 0)
+        bytes.truncate(zero);
+    // Read as a document is read: by its own code, with CR LF line ends.
+    const QString text = DecodeDocument(std::move(bytes), m_app.Doc().AutoConvert()).text;
+    EditBuffer& buffer = m_app.View().Buffer();
+    buffer.ReplaceSel(text);
+    buffer.ScrollCaret();
+    buffer.SetModified(true);
+}
+
+void RegisterLinkCommands(CKelvoApp& app)
+{
+    auto group = std::make_shared<LinkCommands>(app);
+    CommandTable& table = app.Commands();
+    table.Register(cmd::LinkBrowser, [group] { group->OnLinkBrowser(); });
+    table.Register(cmd::LinkCheck, [group] { group->OnLinkCheck(); });
+    table.Register(cmd::OpenLinkTarget, [group] { group->OnOpenLinkTarget(); });
+    table.Register(cmd::LinkList, [group] { group->OnLinkList(); });
+    table.Register(cmd::SizeInfo, [group] { group->OnSizeInfo(); });
+    table.Register(cmd::InsertFile, [group] { group->OnInsertFile(); });
+}

@@ -1,0 +1,221 @@
+#include "tool/FtpTool.h"
+
+#include "core/ftp/CFtpControl.h"
+#include "core/ftp/CFtpSetList.h"
+#include "core/ftp/CNorvaneFtp.h"
+#include "core/ftp/FtpListParser.h"
+#include "core/ftp/FtpMessages.h"
+#include "platform/Cp932.h"
+#include "platform/SettingsStore.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <memory>
+#include <optional>
+
+namespace {
+
+constexpr int kOk = 0;
+constexpr int kFailed = 1;
+constexpr int kUsage = 2;
+
+int Usage(QTextStream& err, const QString& text)
+{
+    err << "kelvo-tool: " << text << '\n' << "usage:\n" KELVO_FTP_USAGE;
+    return kUsage;
+}
+
+int Message(QTextStream& out, const char16_t* text)
+{
+    out << "message: " << QString::fromUtf16(text) << '\n';
+    return kFailed;
+}
+
+void PrintEntries(const std::vector<CFtpEntry>& entries, QTextStream& out)
+{
+    for (const CFtpEntry& e : entries) {
+        out << (e.isFolder ? 'd' : '-') << ' ' << e.size << ' ' << CNorvaneFtp::GetDateText(e) << ' '
+            << (e.mode.isEmpty() ? QStringLiteral("-") : e.mode) << ' ' << e.name << '\n';
+    }
+}
+
+// "644" as three digits 0..7.
+bool ParseMode(const QString& text, int digits[3])
+{
+    if (text.size() != 3)
+        return false;
+    for (int i = 0; i < 3; ++i) {
+        if (text[i] < u'0' || text[i] > u'7')
+            return false;
+        digits[i] = text[i].unicode() - u'0';
+    }
+    return true;
+}
+
+struct Options {
+    QString host, user, password, root, site, config;
+    std::optional<QString> passwordGiven, rootGiven;
+    std::optional<bool> ascii;
+    bool active = false;
+    std::optional<int> timeout;
+    QStringList operation;
+};
+
+} // namespace
+
+int RunFtpTool(const QStringList& args, QTextStream& out, QTextStream& err)
+{
+    Options o;
+    bool asciiFlag = false;
+    bool hostGiven = false, userGiven = false;
+    int i = 0;
+    for (; i < args.size() && args[i].startsWith(u"--"); ++i) {
+        const QString& a = args[i];
+        auto value = [&](QString& into) {
+            if (i + 1 >= args.size())
+                return false;
+            into = args[++i];
+            return true;
+        };
+        QString v;
+        if (a == u"--active") {
+            o.active = true;
+        } else if (a == u"--ascii") {
+            asciiFlag = true;
+        } else if (!value(v)) {
+            return Usage(err, QStringLiteral("%1 needs a value").arg(a));
+        } else if (a == u"--host") {
+            o.host = v;
+            hostGiven = true;
+        } else if (a == u"--user") {
+            o.user = v;
+            userGiven = true;
+        } else if (a == u"--password") {
+            o.passwordGiven = v;
+        } else if (a == u"--password-file") {
+            QFile f(v);
+            if (!f.open(QIODevice::ReadOnly)) {
+                err << "kelvo-tool: cannot read " << v << '\n';
+                return kFailed;
+            }
+            QString line = QString::fromUtf8(f.readLine());
+            while (line.endsWith(u'\n') || line.endsWith(u'\r'))
+                line.chop(1);
+            o.passwordGiven = line;
+        } else if (a == u"--root") {
+            o.rootGiven = v;
+        } else if (a == u"--timeout") {
+            bool ok = false;
+            const int seconds = v.toInt(&ok);
+            if (!ok || seconds <= 0)
+                return Usage(err, QStringLiteral("--timeout needs a number of seconds"));
+            o.timeout = seconds;
+        } else if (a == u"--site") {
+            o.site = v;
+        } else if (a == u"--config") {
+            o.config = v;
+        } else {
+            return Usage(err, QStringLiteral("unknown option: %1").arg(a));
+        }
+    }
+    o.operation = args.mid(i);
+    if (o.operation.isEmpty())
+        return Usage(err, QStringLiteral("ftp needs an operation"));
+    const QString op = o.operation[0];
+    static const QMap<QString, int> arity = {
+        {"ls", 0}, {"pwd", 0}, {"put", 1}, {"get", 2}, {"mkdir", 1},
+        {"rmdir", 1}, {"rm", 1}, {"mv", 2}, {"chmod", 2}};
+    if (!arity.contains(op))
+        return Usage(err, QStringLiteral("unknown ftp operation: %1").arg(op));
+    if (o.operation.size() != arity[op] + 1)
+        return Usage(err, QStringLiteral("ftp %1 takes %2 argument(s)").arg(op).arg(arity[op]));
+    int mode[3] = {0, 0, 0};
+    if (op == u"chmod" && !ParseMode(o.operation[2], mode))
+        return Usage(err, QStringLiteral("chmod needs a mode of three digits 0-7"));
+
+    // A saved site gives what the options leave out; passive mode and the
+    // time-out come from the same settings.
+    bool passive = !o.active;
+    bool ascii = asciiFlag;
+    int timeout = o.timeout.value_or(kFtpDefaultTimeoutSeconds);
+    if (!o.site.isEmpty()) {
+        std::unique_ptr<platform::SettingsStore> store =
+            o.config.isEmpty() ? std::make_unique<platform::SettingsStore>()
+                               : std::make_unique<platform::SettingsStore>(
+                                     QDir(o.config).filePath(QStringLiteral("kelvo.ini")));
+        CFtpSetList sets;
+        sets.Load(*store);
+        const int index = sets.IndexOf(o.site);
+        if (index < 0) {
+            err << "kelvo-tool: no saved site named " << o.site << '\n';
+            return kUsage;
+        }
+        const CFtpSet& set = sets.At(index);
+        if (!hostGiven)
+            o.host = set.host;
+        if (!userGiven)
+            o.user = set.user;
+        if (!o.passwordGiven)
+            o.passwordGiven = set.password;
+        if (!o.rootGiven)
+            o.rootGiven = set.remoteFolder;
+        if (!asciiFlag)
+            ascii = set.ascii;
+        if (!o.active)
+            passive = CFtpSetList::PassiveSetting(*store);
+        if (!o.timeout)
+            timeout = CFtpSetList::TimeoutSetting(*store);
+    }
+    if (o.host.isEmpty())
+        return Usage(err, QStringLiteral("ftp needs --host or --site"));
+
+    CNorvaneFtp ftp;
+    ftp.Set(o.host, o.user, o.passwordGiven.value_or(QString()), o.rootGiven.value_or(QString()), passive);
+    ftp.SetTimeoutSeconds(timeout);
+    if (!ftp.Connect())
+        return Message(out, ftpmsg::ConnectFailed);
+
+    const QStringList& a = o.operation;
+    bool done = false;
+    if (op == u"ls") {
+        if (!ftp.GetList())
+            return Message(out, ftpmsg::ListFailed);
+        PrintEntries(ftp.Entries(), out);
+        done = true;
+    } else if (op == u"pwd") {
+        out << ftp.CurrentFolder() << '\n';
+        done = true;
+    } else if (op == u"put") {
+        done = ftp.PutFile(QFileInfo(a[1]).absoluteFilePath(), ascii);
+    } else if (op == u"get") {
+        done = ftp.GetFile(a[1], a[2], ascii);
+    } else if (op == u"mkdir") {
+        done = ftp.MakeDir(a[1]);
+    } else if (op == u"rmdir") {
+        done = ftp.RemoveDir(a[1]);
+    } else if (op == u"rm") {
+        done = ftp.DeleteFile(a[1]);
+    } else if (op == u"mv") {
+        done = ftp.Rename(a[1], a[2]);
+    } else if (op == u"chmod") {
+        // SITE CHMOD succeeds when sent; the tool also wants the server's yes.
+        done = ftp.ChangeMode(a[1], mode[0], mode[1], mode[2])
+            && ftp.Control()->GetReplyCode() / 100 == 2;
+    }
+    ftp.Disconnect();
+    return done ? kOk : Message(out, ftpmsg::TransferFailed);
+}
+
+int RunFtpParseTool(const QStringList& args, QTextStream& out, QTextStream& err)
+{
+    if (args.size() != 1)
+        return Usage(err, QStringLiteral("ftp-parse needs one file"));
+    QFile f(args[0]);
+    if (!f.open(QIODevice::ReadOnly)) {
+        err << "kelvo-tool: cannot read " << args[0] << '\n';
+        return kFailed;
+    }
+    PrintEntries(ParseFtpListing(platform::Cp932ToUnicode(f.readAll())), out);
+    return kOk;
+}

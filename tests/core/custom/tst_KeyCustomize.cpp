@@ -1,0 +1,203 @@
+#include "TestFiles.h"
+#include "TestRegistry.h"
+
+#include "core/app/CommandIds.h"
+#include "core/custom/CustomCommandIds.h"
+#include "core/custom/VirtualKeys.h"
+
+#include <QTest>
+
+namespace {
+
+// The key dialog run by its command with the given field values, in order.
+void RunKeyDialog(TestEditor& t, const QList<std::pair<QString, QString>>& fields)
+{
+    for (const auto& [name, value] : fields)
+        t.Ui().QueueField(name, value);
+    QVERIFY(t.Run(cmd::KeyCustomize));
+    QVERIFY(t.Ui().PendingFields().empty());
+    QCOMPARE(t.Ui().Texts(QStringLiteral("error")), QStringList());
+}
+
+} // namespace
+
+class TestKeyCustomize : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    // Ctrl+S given "上書き保存" in the dialog saves the document and types
+    // no "s"; OK has written the table to its key file.
+    void ctrlSSaves()
+    {
+        TestEditor t;
+        const QString keyFile = t.Path(QStringLiteral("kelvo.key"));
+        t.App().KeyTable().SetFileName(keyFile);
+        const QString doc = t.MakeFile(QStringLiteral("page.htm"), "<P>old</P>\r\n");
+        QVERIFY(t.App().OpenDocumentFile(doc));
+        t.SetText(QStringLiteral("<P>new</P>\r\n"), 3, 3);
+        t.Buffer().SetModified(true);
+        RunKeyDialog(t, {{"Ctrl", "1"}, {"キー", "Ctrl+S"}, {"メニュー", "上書き保存"}});
+        QCOMPARE(t.App().KeyTable().Lookup('S', false, false, true), cmd::FileSave);
+        QCOMPARE(ReadBytes(keyFile), KeyFileBytes(t.App().KeyTable().Assignments()));
+
+        QVERIFY(t.View().OnKeyDown('S', false, false, true));
+        QVERIFY(t.View().OnChar());  // the "s" the key makes is dropped
+        QCOMPARE(ReadBytes(doc), QByteArray("<P>new</P>\r\n"));
+        QVERIFY(!t.Doc().IsModified());
+        QCOMPARE(t.App().MenuKeys().Name(cmd::FileSave), QStringLiteral("Ctrl+S"));
+    }
+
+    // Without a modifier only F1..F12 are offered: F5 can be bound alone,
+    // a plain letter cannot.
+    void keysOfferedWithoutModifier()
+    {
+        TestEditor t;
+        t.App().KeyTable().SetFileName(t.Path(QStringLiteral("k.key")));
+        RunKeyDialog(t, {{"キー", "F5"}, {"メニュー", "すべての範囲を選択"}});
+        const FormModel* form = t.Ui().LastForm();
+        QCOMPARE(form->Find(QStringLiteral("キー"))->choices.size(), 12);
+        QCOMPARE(form->Find(QStringLiteral("メニュー"))->choices.first(), QStringLiteral("（なし）"));
+        t.SetText(QStringLiteral("abc"));
+        QVERIFY(t.View().OnKeyDown(vk::F5, false, false, false));
+        QCOMPARE(t.Selection(), QStringLiteral("abc"));
+
+        t.Ui().QueueField(QStringLiteral("キー"), QStringLiteral("A"));
+        QVERIFY(t.Run(cmd::KeyCustomize));
+        QCOMPARE(t.Ui().Texts(QStringLiteral("error")).size(), 1);
+        t.Ui().ClearRecords();
+        // With Shift the whole key list is there.
+        RunKeyDialog(t, {{"Shift", "1"}});
+        QCOMPARE(t.Ui().LastForm()->Find(QStringLiteral("キー"))->choices.size(), 72);
+        QCOMPARE(t.Ui().LastForm()->Find(QStringLiteral("キー"))->choices.at(12), QStringLiteral("Shift+@"));
+    }
+
+    // Opening the dialog or changing a box shows the key's command.
+    void dialogShowsTheAssignedCommand()
+    {
+        TestEditor t;
+        t.App().KeyTable().Assign({vk::F3, false, false, false}, cmd::EditFind);
+        t.App().KeyTable().Assign({vk::F1, true, false, false}, cmd::FileOpen);
+        QVERIFY(t.Run(cmd::KeyCustomize));  // OK with an unnamed file: not saved
+        QCOMPARE(t.Ui().LastForm()->Find(QStringLiteral("メニュー"))->text, QStringLiteral("（なし）"));
+        RunKeyDialog(t, {{"キー", "F3"}});
+        QCOMPARE(t.Ui().LastForm()->Find(QStringLiteral("メニュー"))->text, QStringLiteral("文字列の検索"));
+        RunKeyDialog(t, {{"キー", "F3"}, {"Alt", "1"}});
+        QCOMPARE(t.Ui().LastForm()->Find(QStringLiteral("キー"))->text, QStringLiteral("Alt+F1"));
+        QCOMPARE(t.Ui().LastForm()->Find(QStringLiteral("メニュー"))->text, QStringLiteral("開く"));
+    }
+
+    // Replacing or removing a command takes its key name off the menu,
+    // unless another key still runs it.
+    void menuNames_data()
+    {
+        QTest::addColumn<QList<QStringList>>("steps");  // key box, key, command
+        QTest::addColumn<QStringList>("expected");      // "id=name" for 57603 and 57601
+        QTest::newRow("assigned") << QList<QStringList>{{"1", "Ctrl+S", "上書き保存"}}
+                                  << QStringList{"Ctrl+S", ""};
+        QTest::newRow("replaced: the old command loses its name")
+            << QList<QStringList>{{"1", "Ctrl+S", "上書き保存"}, {"1", "Ctrl+S", "開く"}}
+            << QStringList{"", "Ctrl+S"};
+        QTest::newRow("replaced: another key still runs the old command")
+            << QList<QStringList>{{"1", "Ctrl+S", "上書き保存"}, {"1", "Ctrl+W", "上書き保存"},
+                                  {"1", "Ctrl+S", "開く"}}
+            << QStringList{"Ctrl+W", "Ctrl+S"};
+        QTest::newRow("removed") << QList<QStringList>{{"1", "Ctrl+S", "上書き保存"},
+                                                       {"1", "Ctrl+S", "（なし）"}}
+                                 << QStringList{"", ""};
+    }
+    void menuNames()
+    {
+        QFETCH(QList<QStringList>, steps);
+        QFETCH(QStringList, expected);
+        TestEditor t;
+        for (const QStringList& s : steps)
+            RunKeyDialog(t, {{"Ctrl", s[0]}, {"キー", s[1]}, {"メニュー", s[2]}});
+        QCOMPARE(t.App().MenuKeys().Name(cmd::FileSave), expected[0]);
+        QCOMPARE(t.App().MenuKeys().Name(cmd::FileOpen), expected[1]);
+    }
+
+    void captionWithKeyName_data()
+    {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("appended") << "開く(&O)..." << "Ctrl+O" << "開く(&O)...\tCtrl+O";
+        QTest::newRow("replaced") << "開く(&O)...\tF2" << "Ctrl+O" << "開く(&O)...\tCtrl+O";
+        QTest::newRow("cut") << "開く(&O)...\tF2" << "" << "開く(&O)...";
+        QTest::newRow("nothing to cut") << "開く(&O)..." << "" << "開く(&O)...";
+    }
+    void captionWithKeyName()
+    {
+        QFETCH(QString, caption);
+        QFETCH(QString, name);
+        QFETCH(QString, result);
+        QCOMPARE(CaptionWithKeyName(caption, name), result);
+    }
+
+    // 保存 writes another file (which becomes the key file); 読込 of a
+    // damaged file says so and keeps the table.
+    void saveAndLoadButtons()
+    {
+        TestEditor t;
+        t.App().KeyTable().Assign({vk::F2, false, false, false}, cmd::FileOpen);
+        const QString saved = t.Path(QStringLiteral("mine.KEY"));
+        t.Ui().QueueInput(saved);
+        t.Ui().QueueAnswer(Ui::Answer::Cancel);
+        RunKeyDialog(t, {{"保存", ""}});
+        QCOMPARE(t.Ui().LastFileDialog().title, QStringLiteral("ｷｰ定義ﾌｧｲﾙ名の入力"));
+        QCOMPARE(ReadBytes(saved), KeyFileBytes(t.App().KeyTable().Assignments()));
+        QCOMPARE(t.App().KeyTable().FileName(), saved);
+
+        const QString bad = t.MakeFile(QStringLiteral("bad.KEY"), QByteArray("\x05\x00junk", 6));
+        t.Ui().QueueInput(bad);
+        t.Ui().QueueAnswer(Ui::Answer::Cancel);
+        RunKeyDialog(t, {{"読込", ""}});
+        QCOMPARE(t.Ui().Texts(QStringLiteral("message")), QStringList{QStringLiteral("読み込めません")});
+        QCOMPARE(t.App().KeyTable().Lookup(vk::F2, false, false, false), cmd::FileOpen);
+
+        t.App().KeyTable().Clear();
+        t.Ui().QueueInput(saved);
+        t.Ui().QueueAnswer(Ui::Answer::Cancel);
+        RunKeyDialog(t, {{"読込", ""}});
+        QCOMPARE(t.App().KeyTable().Lookup(vk::F2, false, false, false), cmd::FileOpen);
+        QCOMPARE(t.Settings().ReadString("System", "Keycust", QString()), saved);
+        QCOMPARE(t.App().MenuKeys().Name(cmd::FileOpen), QStringLiteral("F2"));
+    }
+
+    void okReportsAFailedSave()
+    {
+        TestEditor t;
+        t.App().KeyTable().SetFileName(t.Path(QStringLiteral("no/such/folder/k.key")));
+        QVERIFY(t.Run(cmd::KeyCustomize));
+        QCOMPARE(t.Ui().Texts(QStringLiteral("message")), QStringList{QStringLiteral("保存できません")});
+    }
+
+    // Start-up reads "System"/"Keycust" (a missing file leaves no key bound
+    // and typing as usual); exit writes the current file name back.
+    void startupAndExit_data()
+    {
+        QTest::addColumn<bool>("fileExists");
+        QTest::newRow("key file") << true;
+        QTest::newRow("no key file") << false;
+    }
+    void startupAndExit()
+    {
+        QFETCH(bool, fileExists);
+        TestEditor t;
+        const QString path = t.Path(QStringLiteral("start.key"));
+        CKeycustTable keys;
+        keys.Assign({'Q', false, false, true}, cmd::EditSelectAll);
+        if (fileExists)
+            QVERIFY(keys.Save(path));
+        t.Settings().WriteString("System", "Keycust", path);
+        QVERIFY(t.App().InitInstance({640, 480, QString()}));
+        QCOMPARE(t.App().KeyTable().Count(), fileExists ? 1 : 0);
+        QCOMPARE(t.App().MenuKeys().Name(cmd::EditSelectAll), QString(fileExists ? "Ctrl+Q" : ""));
+        QCOMPARE(t.View().OnKeyDown('Q', false, false, true), fileExists);
+        QCOMPARE(t.App().KeyTable().FileName(), path);
+        t.Settings().WriteString("System", "Keycust", QStringLiteral("elsewhere"));
+        t.App().ExitInstance();
+        QCOMPARE(t.Settings().ReadString("System", "Keycust", QString()), path);
+    }
+};
+KELVO_TEST(TestKeyCustomize, "KeyCustomize");
+#include "tst_KeyCustomize.moc"

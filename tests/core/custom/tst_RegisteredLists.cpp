@@ -1,0 +1,401 @@
+#include "TestFiles.h"
+#include "TestRegistry.h"
+
+#include "core/app/ShellCommandIds.h"
+#include "core/custom/CListEditDlg.h"
+#include "core/custom/CRegListDlg.h"
+#include "core/custom/CRegToolList.h"
+#include "core/custom/RegListCsv.h"
+#include "core/doc/TextFileReader.h"
+#include "platform/Cp932.h"
+
+#include <QRandomGenerator>
+#include <QTest>
+
+namespace {
+
+void WriteTags(TestEditor& t, const QList<QStringList>& tags)
+{
+    t.Settings().WriteInt("TagMenu", "TagNo", static_cast<int>(tags.size()));
+    for (int i = 0; i < tags.size(); ++i) {
+        const QString n = QStringLiteral("%1").arg(i, 2, 10, QChar(u'0'));
+        t.Settings().WriteString("TagMenu", "Name" + n, tags[i][0]);
+        t.Settings().WriteString("TagMenu", "Tag1" + n, tags[i][1]);
+        t.Settings().WriteString("TagMenu", "Tag2" + n, tags[i][2]);
+    }
+}
+
+void WriteTools(TestEditor& t, const QList<QStringList>& tools)
+{
+    t.Settings().WriteInt("Tool", "Count", static_cast<int>(tools.size()));
+    for (int i = 0; i < tools.size(); ++i) {
+        const QString n = QStringLiteral("%1").arg(i, 2, 10, QChar(u'0'));
+        t.Settings().WriteString("Tool", "Name" + n, tools[i][0]);
+        t.Settings().WriteString("Tool", "File" + n, tools[i][1]);
+    }
+}
+
+QList<QStringList> ReadList(TestEditor& t, bool tags)
+{
+    QList<QStringList> out;
+    const QString section = tags ? "TagMenu" : "Tool";
+    const int count = t.Settings().ReadInt(section, tags ? "TagNo" : "Count", 0);
+    for (int i = 0; i < count; ++i) {
+        const QString n = QStringLiteral("%1").arg(i, 2, 10, QChar(u'0'));
+        QStringList row{t.Settings().ReadString(section, "Name" + n, QString())};
+        if (tags)
+            row << t.Settings().ReadString(section, "Tag1" + n, QString())
+                << t.Settings().ReadString(section, "Tag2" + n, QString());
+        else
+            row << t.Settings().ReadString(section, "File" + n, QString());
+        out.append(row);
+    }
+    return out;
+}
+
+const QList<QStringList> kTags = {
+    {"太字", "<B>", "</B>"}, {"", "<TABLE>\r\n<TR>", "</TR>\r\n</TABLE>"}, {"引用, 短い", "<Q>", "</Q>"}};
+const QList<QStringList> kTools = {{"ビューア", "/usr/bin/viewer %"}, {"端末", "/usr/bin/term"}};
+
+} // namespace
+
+class TestRegisteredLists : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void registeredTag_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("selStart");
+        QTest::addColumn<int>("selEnd");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("around the selection") << "x abc y" << 2 << 5 << "x <B>abc</B> y";
+        QTest::newRow("no selection: the pair at the caret") << "xy" << 1 << 1 << "x<B></B>y";
+    }
+    void registeredTag()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, selStart);
+        QFETCH(int, selEnd);
+        QFETCH(QString, result);
+        TestEditor t;
+        WriteTags(t, kTags);
+        t.SetText(text, selStart, selEnd);
+        QVERIFY(t.Run(cmd::RegisteredTagFirst));
+        QCOMPARE(t.Text(), result);
+        QCOMPARE(t.View().LastStartTag(), QStringLiteral("<B>"));
+        // An entry beyond the list does nothing.
+        QVERIFY(t.Run(cmd::RegisteredTagFirst + 3));
+        QCOMPARE(t.Text(), result);
+    }
+
+    void menus()
+    {
+        TestEditor t;
+        WriteTags(t, kTags);
+        QList<QStringList> tools;
+        for (int i = 0; i < 12; ++i)
+            tools.append({QStringLiteral("tool%1").arg(i), QStringLiteral("/bin/t%1").arg(i)});
+        WriteTools(t, tools);
+        const std::vector<MenuItem> tagMenu = t.App().RegisteredTagMenu();
+        QCOMPARE(tagMenu.size(), size_t(3));
+        QCOMPARE(tagMenu[1].caption, QStringLiteral("&1: <TABLE> <TR></TR> </TABLE>"));
+        QCOMPARE(tagMenu[1].id, cmd::RegisteredTagFirst + 1);
+        QCOMPARE(t.App().RegisteredToolMenu().size(), size_t(10));
+    }
+
+    // The program and the document's path reach the process as a list:
+    // blanks and quotes in the path are no separators, and no shell reads
+    // them.
+    void registeredTool_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("document");
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("% takes the document's path") << "/usr/bin/viewer %" << "a.htm"
+                                                     << "/usr/bin/viewer" << QStringList{"a.htm"};
+        QTest::newRow("text after % is ignored") << "/usr/bin/viewer %s -x" << "a.htm"
+                                                 << "/usr/bin/viewer" << QStringList{"a.htm"};
+        QTest::newRow("without % no argument") << "/usr/bin/term" << "a.htm" << "/usr/bin/term"
+                                               << QStringList{};
+        QTest::newRow("a path with blanks, quotes and a semicolon is one argument")
+            << "/usr/bin/viewer %" << "my \"docs\"; rm -rf a b.htm" << "/usr/bin/viewer"
+            << QStringList{"my \"docs\"; rm -rf a b.htm"};
+        QTest::newRow("a program with a blank in its folder") << "/opt/my tools/v %" << "a.htm"
+                                                              << "/opt/my tools/v" << QStringList{"a.htm"};
+    }
+    void registeredTool()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, document);
+        QFETCH(QString, program);
+        QFETCH(QStringList, arguments);
+        TestEditor t;
+        WriteTools(t, {{"tool", file}});
+        const QString path = t.MakeFile(document, "<P>");
+        QVERIFY(t.App().OpenDocumentFile(path));
+        QVERIFY(t.Run(cmd::RegisteredToolFirst));
+        QCOMPARE(t.Ui().Processes().size(), size_t(1));
+        const ScriptedUi::Process& p = t.Ui().Processes()[0];
+        QCOMPARE(p.program, program);
+        for (QString& a : arguments)
+            a = t.Path(a);
+        QCOMPARE(p.arguments, arguments);
+        QCOMPARE(p.workingFolder, QStringLiteral("/"));
+    }
+
+    void untitledDocumentGivesNoArgument()
+    {
+        QCOMPARE(ToolInvocationFor(QStringLiteral("v %"), QString()).arguments, QStringList());
+    }
+
+    // Add, change, move and remove in the dialog; only OK writes.
+    void listDialog_data()
+    {
+        QTest::addColumn<bool>("tags");
+        QTest::addColumn<QStringList>("script");  // field=value, or "answer:cancel"
+        QTest::addColumn<QList<QStringList>>("result");
+        QTest::newRow("tag added from the captured pair")
+            << true << QStringList{"追加="} << (kTags + QList<QStringList>{{"<I></I>", "<I>", "</I>"}});
+        QTest::newRow("tag changed")
+            << true << QStringList{"list=1", "修正=", "タグの名前=表"}
+            << QList<QStringList>{kTags[0], {"表", kTags[1][1], kTags[1][2]}, kTags[2]};
+        QTest::newRow("moved down, then up at the top does nothing")
+            << true << QStringList{"list=0", "▼=", "list=0", "▲="}
+            << QList<QStringList>{kTags[1], kTags[0], kTags[2]};
+        QTest::newRow("last removed") << true << QStringList{"list=2", "削除="}
+                                      << QList<QStringList>{kTags[0], kTags[1]};
+        QTest::newRow("cancel writes nothing") << true << QStringList{"list=2", "削除=", "answer:cancel"}
+                                               << kTags;
+        QTest::newRow("tool added") << false << QStringList{"追加=", "表示名=編集", "ﾌｧｲﾙ名=/bin/ed %"}
+                                    << (kTools + QList<QStringList>{{"編集", "/bin/ed %"}});
+    }
+    void listDialog()
+    {
+        QFETCH(bool, tags);
+        QFETCH(QStringList, script);
+        QFETCH(QList<QStringList>, result);
+        TestEditor t;
+        tags ? WriteTags(t, kTags) : WriteTools(t, kTools);
+        t.View().SetLastTags(QStringLiteral("<I>"), QStringLiteral("</I>"));
+        for (const QString& s : script) {
+            if (s.startsWith("answer:")) {
+                t.Ui().QueueAnswer(Ui::Answer::Ok);  // the question
+                t.Ui().QueueAnswer(Ui::Answer::Cancel);  // the dialog
+                continue;
+            }
+            const qsizetype eq = s.indexOf(u'=');
+            t.Ui().QueueField(s.left(eq), s.mid(eq + 1));
+            if (s.startsWith("削除") && !script.contains("answer:cancel"))
+                t.Ui().QueueAnswer(Ui::Answer::Ok);
+        }
+        QVERIFY(t.Run(tags ? cmd::RegisteredTagEdit : cmd::RegisteredToolEdit));
+        QVERIFY(t.Ui().PendingFields().empty());
+        QCOMPARE(ReadList(t, tags), result);
+    }
+
+    void removeAsksByName()
+    {
+        TestEditor t;
+        WriteTags(t, kTags);
+        CRegListDlg dlg(t.App(), CRegListDlg::Mode::Tag);
+        dlg.Select(2);
+        t.Ui().QueueAnswer(Ui::Answer::Ok);
+        dlg.Remove();
+        QCOMPARE(t.Ui().Texts("question"), QStringList{"引用, 短いを削除しますか？"});
+        QCOMPARE(dlg.Selection(), 1);
+    }
+
+    void toolBrowseNamesTheTool()
+    {
+        TestEditor t;
+        CRegListDlg dlg(t.App(), CRegListDlg::Mode::Tool);
+        FormModel entry;
+        entry.AddText("表示名(&N):", QString(), "name");
+        entry.Add(FieldKind::File, "ﾌｧｲﾙ名(&F):", "file");
+        t.Ui().QueueInput("/opt/tools/tidy.v2.exe");
+        dlg.BrowseTool(entry);
+        QCOMPARE(entry["name"].text, QStringLiteral("tidy.v2"));
+        QCOMPARE(entry["file"].text, QStringLiteral("/opt/tools/tidy.v2.exe"));
+        QCOMPARE(t.Ui().LastFileDialog().title, QStringLiteral("ﾂｰﾙﾌｧｲﾙ名の入力"));
+    }
+
+    // Export and import again: the same entries are appended, with or
+    // without the header line ("System"/"Item").
+    void csvRoundTrip_data()
+    {
+        QTest::addColumn<bool>("tags");
+        QTest::addColumn<int>("item");
+        QTest::addColumn<QByteArray>("firstLine");
+        QTest::newRow("tags with header") << true << 0
+                                          << QByteArray("\"タグの名前\",\"前方のタグ\",\"後方のタグ\"");
+        QTest::newRow("tags without header") << true << 1 << QByteArray("\"太字\",\"<B>\",\"</B>\"");
+        QTest::newRow("tools with header") << false << 0 << QByteArray("\"表示名\",\"ファイル名\"");
+        QTest::newRow("tools without header") << false << 1
+                                              << QByteArray("\"ビューア\",\"/usr/bin/viewer %\"");
+    }
+    void csvRoundTrip()
+    {
+        QFETCH(bool, tags);
+        QFETCH(int, item);
+        QFETCH(QByteArray, firstLine);
+        TestEditor t;
+        const QList<QStringList> list = tags ? kTags : kTools;
+        tags ? WriteTags(t, list) : WriteTools(t, list);
+        t.Settings().WriteInt("System", "Item", item);
+        const QString csv = t.Path("out.csv");
+        t.Ui().QueueInput(csv);
+        t.Ui().QueueInput(csv);
+        t.Ui().QueueField("ｴｸｽﾎﾟｰﾄ", "");
+        t.Ui().QueueField("ｲﾝﾎﾟｰﾄ", "");
+        QVERIFY(t.Run(tags ? cmd::RegisteredTagEdit : cmd::RegisteredToolEdit));
+        const QByteArray bytes = ReadBytes(csv);
+        QCOMPARE(platform::Cp932ToUnicode(bytes.left(bytes.indexOf("\r\n"))).toUtf8(), firstLine);
+        if (tags)
+            QVERIFY(bytes.contains("\"<TABLE>\x01\x02<TR>\""));
+        QCOMPARE(ReadList(t, tags), list + list);
+        QCOMPARE(t.Ui().Texts("message"), QStringList());
+    }
+
+    void csvImport_data()
+    {
+        QTest::addColumn<bool>("tags");
+        QTest::addColumn<int>("item");
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QList<QStringList>>("appended");
+        QTest::addColumn<QStringList>("messages");
+        const QString formatError = "エラー：ファイルフォーマットが違います";
+        QTest::newRow("tag export read in tool mode: format error")
+            << false << 0 << QByteArray("\"a\",\"b\",\"c\"\r\n\"n\",\"<B>\",\"</B>\"\r\n")
+            << QList<QStringList>{} << QStringList{formatError};
+        QTest::newRow("header only: nothing appended")
+            << true << 0 << QByteArray("\"a\",\"b\",\"c\"\r\n") << QList<QStringList>{} << QStringList{};
+        QTest::newRow("missing fields are added empty, extra ones dropped")
+            << true << 0 << QByteArray("h1,h2,h3\nx\n\"y\",\"1\",\"2\",\"3\"\n")
+            << QList<QStringList>{{"x", "", ""}, {"y", "1", "2"}} << QStringList{};
+        QTest::newRow("without header the first line sets the count")
+            << false << 1 << QByteArray("a,b,c\r\nd,e\r\n") << QList<QStringList>{} << QStringList{formatError};
+        QTest::newRow("Ctrl-Z ends the file") << false << 1 << QByteArray("a,b\r\n\x1a" "c,d\r\n")
+                                              << QList<QStringList>{{"a", "b"}} << QStringList{};
+        QTest::newRow("UTF-8 file") << false << 1 << QByteArray("\"𠮷\",\"/bin/é\"\n")
+                                    << QList<QStringList>{{"𠮷", "/bin/é"}} << QStringList{};
+    }
+    void csvImport()
+    {
+        QFETCH(bool, tags);
+        QFETCH(int, item);
+        QFETCH(QByteArray, file);
+        QFETCH(QList<QStringList>, appended);
+        QFETCH(QStringList, messages);
+        TestEditor t;
+        t.Settings().WriteInt("System", "Item", item);
+        t.Ui().QueueInput(t.MakeFile("in.csv", file));
+        t.Ui().QueueField("ｲﾝﾎﾟｰﾄ", "");
+        QVERIFY(t.Run(tags ? cmd::RegisteredTagEdit : cmd::RegisteredToolEdit));
+        QCOMPARE(ReadList(t, tags), appended);
+        QCOMPARE(t.Ui().Texts("message"), messages);
+    }
+
+    // The lists have room for 30: adding or importing beyond stops there
+    // and says so.
+    void thirtyEntries()
+    {
+        TestEditor t;
+        QList<QStringList> tools;
+        for (int i = 0; i < 28; ++i)
+            tools.append({QStringLiteral("t%1").arg(i), "/bin/x"});
+        WriteTools(t, tools);
+        QByteArray csv;
+        for (int i = 0; i < 5; ++i)
+            csv += QStringLiteral("\"n%1\",\"/bin/y\"\r\n").arg(i).toUtf8();
+        t.Ui().QueueInput(t.MakeFile("five.csv", csv));
+        t.Ui().QueueField("ｲﾝﾎﾟｰﾄ", "");
+        t.Ui().QueueField("追加", "");
+        t.Settings().WriteInt("System", "Item", 1);
+        QVERIFY(t.Run(cmd::RegisteredToolEdit));
+        const QList<QStringList> saved = ReadList(t, false);
+        QCOMPARE(saved.size(), 30);
+        QCOMPARE(saved.last(), (QStringList{"n1", "/bin/y"}));
+        QCOMPARE(t.Ui().Texts("message"), (QStringList{CListEditDlg::kFullMessage, CListEditDlg::kFullMessage}));
+        QVERIFY(!t.Ui().Texts("form").contains("ﾂｰﾙの入力"));
+    }
+
+    void exportFailure()
+    {
+        TestEditor t;
+        WriteTags(t, kTags);
+        t.Ui().QueueInput(t.Path("no/such/folder/x.csv"));
+        t.Ui().QueueField("ｴｸｽﾎﾟｰﾄ", "");
+        QVERIFY(t.Run(cmd::RegisteredTagEdit));
+        QCOMPARE(t.Ui().Texts("message"), QStringList{"書き込みできません"});
+    }
+
+    void splitLine_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QStringList>("fields");
+        QTest::newRow("quoted with a comma inside") << "\"a,b\",c" << QStringList{"a,b", "c"};
+        QTest::newRow("a quote not before a comma stays")
+            << "\"say \"hi\" now\",x" << QStringList{"say \"hi\" now", "x"};
+        QTest::newRow("unterminated quote runs to the end") << "\"abc,d" << QStringList{"abc,d"};
+        QTest::newRow("empty line: one empty field") << "" << QStringList{""};
+        QTest::newRow("trailing comma: an empty last field") << "a," << QStringList{"a", ""};
+        QTest::newRow("quoted empty fields") << "\"\",\"\"" << QStringList{"", ""};
+        QTest::newRow("escaped line break") << "\"a\x01\x02z\"" << QStringList{"a\r\nz"};
+        QTest::newRow("lone escape characters stay") << "\x02\x01" << QStringList{"\x02\x01"};
+    }
+    void splitLine()
+    {
+        QFETCH(QString, line);
+        QFETCH(QStringList, fields);
+        QCOMPARE(SplitCsvLine(line), fields);
+    }
+
+    // Random rows survive export and import; random lines never break the
+    // reader and always give the required field count or an error.
+    void csvFuzz()
+    {
+        QRandomGenerator random(1208);
+        const QString alphabet = QStringLiteral("ab,\" \x01\x02\r\nあ𠮷<>");
+        auto randomText = [&](bool forExport) {
+            QString s;
+            const int n = random.bounded(8);
+            for (int i = 0; i < n; ++i) {
+                QString c = alphabet.mid(random.bounded(alphabet.size()), 1);
+                if (forExport && (c == "\"" || c == "\x01" || c == "\x02" || c == "\r" || c == "\n"))
+                    c = "\r\n";
+                if (c.at(0).isSurrogate())
+                    c = QStringLiteral("𠮷");
+                s += c;
+            }
+            return s;
+        };
+        QTemporaryDir dir;
+        for (int round = 0; round < 200; ++round) {
+            std::vector<QStringList> rows;
+            const int n = random.bounded(5);
+            for (int i = 0; i < n; ++i)
+                rows.push_back({randomText(true), randomText(true), randomText(true)});
+            const QByteArray bytes = CsvFileBytes(rows, {"h", "i", "j"});
+            const QString path = dir.filePath("f.csv");
+            WriteBytes(path, bytes);
+            TextFileReader reader(path, "rt");
+            QStringList lines;
+            QString line;
+            while (reader.ReadLine(line))
+                lines.append(line);
+            const CsvImport read = ParseCsvLines(lines, true, 3);
+            QVERIFY(!read.formatError);
+            QVERIFY(read.rows == rows);
+
+            QStringList garbage;
+            for (int i = random.bounded(4); i >= 0; --i)
+                garbage.append(randomText(false));
+            const CsvImport any = ParseCsvLines(garbage, random.bounded(2) == 0, 2);
+            for (const QStringList& r : any.rows)
+                QCOMPARE(r.size(), 2);
+        }
+    }
+};
+KELVO_TEST(TestRegisteredLists, "RegisteredLists");
+#include "tst_RegisteredLists.moc"

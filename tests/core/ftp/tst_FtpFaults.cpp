@@ -1,0 +1,222 @@
+#include "FakeFtpServer.h"
+#include "TestFiles.h"
+#include "TestRegistry.h"
+
+#include "core/ftp/CFtpControl.h"
+#include "core/ftp/CNorvaneFtp.h"
+
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <atomic>
+#include <thread>
+
+// Transcripts of a scripted server: each row is the server's side of one
+// conversation and what the client must make of it.
+namespace {
+
+const QStringList kLogin = {
+    "<220 Ready", ">USER u", "<331 Password required", ">PASS p", "<230 Logged in",
+    ">PWD", "<257 \"/www\" is the current directory"};
+// Ends a script where the client must still be in step with the server.
+const QStringList kInStep = {">PWD", "<257 \"/after\" is the current directory"};
+const QStringList kAborted = {">ABOR", "<226 ABOR successful", ">NOOP", "<200 NOOP ok"};
+const QString kListLine = QStringLiteral("-rw-r--r--   1 web  web  5 Mar  5 14:07 a.htm\r\n");
+constexpr int kDataSize = 300000;
+
+} // namespace
+
+class TestFtpFaults : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void transcript_data()
+    {
+        QTest::addColumn<QStringList>("script");
+        QTest::addColumn<QString>("operation");
+        QTest::addColumn<bool>("succeeds");
+        QTest::addColumn<bool>("inStepAfter");
+        QTest::addColumn<QString>("neverSent");
+
+        const QStringList list = {">TYPE A", "<200 Type set", "PASV 127,0,0,1", ">LIST -L"};
+        const QStringList get = {">TYPE I", "<200 Type set", "PASV 127,0,0,1", ">RETR /www/f.bin"};
+        const QStringList put = {">TYPE I", "<200 Type set", "PASV 127,0,0,1", ">STOR /www/up.bin"};
+
+        QTest::newRow("greeting over several lines, one looking like a reply")
+            << (QStringList{"<220-Welcome|The server is busy|220 Ready"} + kLogin.mid(1) + kInStep)
+            << "connect" << true << true << "";
+        QTest::newRow("greeting dropped in the middle of a line")
+            << QStringList{"<<220-Wel", "DROP"} << "connect" << false << false << "USER";
+        QTest::newRow("server that never answers: time-out")
+            << QStringList{"HANG"} << "connect" << false << false << "USER";
+        QTest::newRow("greeting other than 220")
+            << QStringList{"<421 Too many users"} << "connect" << false << false << "USER";
+        QTest::newRow("USER answered 230: logged in, no password sent")
+            << (QStringList{"<220 Ready", ">USER u", "<230 No password needed", ">PWD",
+                            "<257 \"/\""} + kInStep)
+            << "connect" << true << true << "PASS";
+        QTest::newRow("password refused")
+            << QStringList{"<220 Ready", ">USER u", "<331 Password", ">PASS p", "<530 Login incorrect"}
+                   + kInStep
+            << "connect" << false << true << "";
+        QTest::newRow("PWD without quotes: empty folder, uploads go to /")
+            << (QStringList{"<220 Ready", ">USER u", "<331 Password", ">PASS p", "<230 ok", ">PWD",
+                            "<257 /home/web is current", ">TYPE I", "<200 ok", "PASV 127,0,0,1",
+                            ">STOR /up.bin", "<150 go", "RECV", "<226 done"} + kInStep)
+            << "put" << true << true << "";
+        QTest::newRow("LIST answered 125 like 150")
+            << (kLogin + list + QStringList{"<125 Data connection already open", "DATA:" + kListLine,
+                                            "<226 done"} + kInStep)
+            << "list" << true << true << "";
+        QTest::newRow("227 with a private address: data goes to the server's address")
+            << (kLogin + QStringList{">TYPE A", "<200 ok", "PASV 10,0,0,7", ">LIST -L", "<150 go",
+                                     "DATA:" + kListLine, "<226 done"} + kInStep)
+            << "list" << true << true << "";
+        QTest::newRow("227 without a port")
+            << (kLogin + QStringList{">TYPE A", "<200 ok", ">PASV", "<227 Entering Passive Mode (127,0,0,1)"}
+                + kInStep)
+            << "list" << false << true << "LIST";
+        QTest::newRow("227 with numbers out of range")
+            << (kLogin + QStringList{">TYPE A", "<200 ok", ">PASV", "<227 Entering Passive Mode (127,0,0,1,300,1)"}
+                + kInStep)
+            << "list" << false << true << "LIST";
+        QTest::newRow("LIST refused")
+            << (kLogin + list + QStringList{"<450 No files"} + kInStep) << "list" << false << true << "";
+        QTest::newRow("download complete")
+            << (kLogin + get + QStringList{"<150 go", QStringLiteral("DATA*%1").arg(kDataSize),
+                                           "<226 done"} + kInStep)
+            << "get" << true << true << "";
+        QTest::newRow("download: connection dropped in mid-transfer")
+            << (kLogin + get + QStringList{"<150 go", QStringLiteral("CUT*%1").arg(kDataSize / 2)})
+            << "get" << false << false << "";
+        QTest::newRow("download: data complete but the final reply is an error")
+            << (kLogin + get + QStringList{"<150 go", QStringLiteral("DATA*%1").arg(kDataSize),
+                                           "<451 Local error"} + kInStep)
+            << "get" << false << true << "";
+        QTest::newRow("download: RETR answered 125 like 150")
+            << (kLogin + get + QStringList{"<125 open", QStringLiteral("DATA*%1").arg(kDataSize),
+                                           "<226 done"} + kInStep)
+            << "get" << true << true << "";
+        QTest::newRow("upload complete")
+            << (kLogin + put + QStringList{"<150 go", "RECV", "<226 done"} + kInStep)
+            << "put" << true << true << "";
+        QTest::newRow("upload: STOR answered 552")
+            << (kLogin + put + QStringList{"<552 Exceeded storage allocation"} + kInStep)
+            << "put" << false << true << "";
+        QTest::newRow("upload: 552 after the data")
+            << (kLogin + put + QStringList{"<150 go", "RECV", "<552 Exceeded storage allocation"} + kInStep)
+            << "put" << false << true << "";
+        QTest::newRow("RNFR refused: RNTO not sent")
+            << (kLogin + QStringList{">RNFR old.htm", "<550 No such file"} + kInStep)
+            << "rename" << false << true << "RNTO";
+        QTest::newRow("rename accepted")
+            << (kLogin + QStringList{">RNFR old.htm", "<350 Ready", ">RNTO new.htm", "<250 Renamed"}
+                + kInStep)
+            << "rename" << true << true << "";
+        QTest::newRow("name holding CR LF: nothing sent")
+            << (kLogin + kInStep) << "inject" << false << true << "DELE";
+        QTest::newRow("reply 421: the server closes the connection")
+            << (kLogin + QStringList{">RNFR old.htm", "<421 Timeout"}) << "rename" << false << false << "RNTO";
+    }
+    void transcript()
+    {
+        QFETCH(QStringList, script);
+        QFETCH(QString, operation);
+        QFETCH(bool, succeeds);
+        QFETCH(bool, inStepAfter);
+        QFETCH(QString, neverSent);
+
+        QTemporaryDir local;
+        const QString existing = local.filePath(QStringLiteral("f.bin"));
+        QVERIFY(WriteBytes(existing, "an earlier good copy"));
+        const QByteArray upload = FakeFtpServer::Pattern(kDataSize);
+        const QString uploadPath = local.filePath(QStringLiteral("up.bin"));
+        QVERIFY(WriteBytes(uploadPath, upload));
+
+        FakeFtpServer server(script);
+        bool result = false;
+        {
+            CNorvaneFtp ftp;
+            ftp.Set(QStringLiteral("127.0.0.1:%1").arg(server.Port()), QStringLiteral("u"),
+                    QStringLiteral("p"), QString(), true);
+            ftp.SetTimeoutSeconds(script.contains("HANG") ? 1 : 20);
+            result = ftp.Connect();
+            if (operation == u"list") {
+                QVERIFY(result);
+                result = ftp.GetList();
+                QCOMPARE(ftp.Entries().size(), size_t(result ? 1 : 0));
+            } else if (operation == u"get") {
+                QVERIFY(result);
+                result = ftp.GetFile(QStringLiteral("f.bin"), local.path(), false);
+                // A failed download leaves the earlier copy as it was.
+                QCOMPARE(ReadBytes(existing),
+                         result ? FakeFtpServer::Pattern(kDataSize) : QByteArray("an earlier good copy"));
+                QCOMPARE(QDir(local.path()).entryList(QDir::Files).size(), 2);
+            } else if (operation == u"put") {
+                QVERIFY(result);
+                result = ftp.PutFile(uploadPath, false);
+            } else if (operation == u"rename") {
+                QVERIFY(result);
+                result = ftp.Rename(QStringLiteral("old.htm"), QStringLiteral("new.htm"));
+            } else if (operation == u"inject") {
+                QVERIFY(result);
+                result = ftp.DeleteFile(QStringLiteral("a.htm\r\nDELE index.htm"));
+            }
+            QCOMPARE(result, succeeds);
+            if (inStepAfter)
+                QCOMPARE(ftp.Control()->Pwd(), QStringLiteral("/after"));
+            else
+                QVERIFY(!ftp.IsConnected());
+        }
+        if (operation == u"put" && succeeds)
+            QCOMPARE(server.Received(), upload);
+        if (!neverSent.isEmpty()) {
+            for (const QString& command : server.Commands())
+                QVERIFY2(!command.startsWith(neverSent), qPrintable(command));
+        }
+        QCOMPARE(server.Problem(), QString());
+    }
+
+    // Cancel from another thread while the server keeps sending: the call
+    // returns long before any time-out, the control connection is brought
+    // back in step, and no piece of the file is left.
+    void cancelDuringDownload()
+    {
+        FakeFtpServer server(kLogin + QStringList{">TYPE I", "<200 ok", "PASV 127,0,0,1",
+                                                  ">RETR /www/f.bin", "<150 go", "TRICKLE", ">ABOR",
+                                                  "<426 Transfer aborted", "<226 ABOR successful",
+                                                  ">NOOP", "<200 ok"} + kInStep);
+        QTemporaryDir local;
+        FtpCancelFlag cancel{false};
+        qint64 seen = 0;
+        CNorvaneFtp ftp;
+        ftp.Set(QStringLiteral("127.0.0.1:%1").arg(server.Port()), QStringLiteral("u"),
+                QStringLiteral("p"), QString(), true);
+        ftp.SetTimeoutSeconds(60);
+        ftp.SetCancelFlag(&cancel);
+        ftp.SetProgress([&seen](qint64 done, qint64 total) {
+            seen = done;
+            QCOMPARE(total, qint64(-1));
+        });
+        QVERIFY(ftp.Connect());
+        std::thread canceller([&cancel] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(300));
+            cancel = true;
+        });
+        QElapsedTimer clock;
+        clock.start();
+        const bool result = ftp.GetFile(QStringLiteral("f.bin"), local.path(), false);
+        const qint64 elapsed = clock.elapsed();
+        canceller.join();
+        QVERIFY(!result);
+        QVERIFY(ftp.Control()->WasCancelled());
+        QVERIFY(seen > 0);
+        QVERIFY2(elapsed < 30000, "returned on the cancel, not on a time-out");
+        QVERIFY(QDir(local.path()).entryList(QDir::Files).isEmpty());
+        cancel = false;
+        QCOMPARE(ftp.Control()->Pwd(), QStringLiteral("/after"));
+    }
+};
+
+KELVO_TEST(TestFtpFaults, "FtpFaults");
+#include "tst_FtpFaults.moc"

@@ -1,0 +1,149 @@
+#include "TestRegistry.h"
+
+#include "core/ftp/CNorvaneFtp.h"
+#include "core/ftp/FtpListParser.h"
+
+#include <QRandomGenerator>
+#include <QTest>
+
+namespace {
+
+constexpr int kYear = 2026;
+
+// One entry as "d|- SIZE yyyy/MM/dd HH:mm MODE NAME", MODE "-" when empty.
+QString Describe(const CFtpEntry& e)
+{
+    return QStringLiteral("%1 %2 %3 %4 %5")
+        .arg(e.isFolder ? QChar(u'd') : QChar(u'-'))
+        .arg(e.size)
+        .arg(CNorvaneFtp::GetDateText(e), e.mode.isEmpty() ? QStringLiteral("-") : e.mode, e.name);
+}
+
+QStringList DescribeAll(const QString& listing)
+{
+    QStringList lines;
+    for (const CFtpEntry& e : ParseFtpListing(listing, kYear))
+        lines.append(Describe(e));
+    return lines;
+}
+
+} // namespace
+
+class TestFtpListParser : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void split_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("fields");
+        QTest::newRow("runs count once") << "a  b   c" << QStringList{"a", "b", "c"};
+        QTest::newRow("leading run gives one empty field") << "   a b" << QStringList{"", "a", "b"};
+        QTest::newRow("trailing run gives none") << "a b   " << QStringList{"a", "b"};
+        QTest::newRow("tab is no delimiter") << "a\tb c" << QStringList{"a\tb", "c"};
+        QTest::newRow("empty") << "" << QStringList{};
+    }
+    void split()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, fields);
+        QCOMPARE(SplitFtpFields(text, QStringLiteral(" ")), fields);
+    }
+
+    void listing_data()
+    {
+        QTest::addColumn<QString>("listing");
+        QTest::addColumn<QStringList>("entries");
+        QTest::newRow("UNIX folder with a time: this year")
+            << "drwxr-xr-x   2 web  web      4096 Mar  5 14:07 images\r\n"
+            << QStringList{"d 4096 2026/03/05 14:07 drwxr-xr-x images"};
+        QTest::newRow("UNIX file with a year: midnight")
+            << "-rw-r--r--   1 web  web     1234 Dec 31  2006 index.html\r\n"
+            << QStringList{"- 1234 2006/12/31 00:00 -rw-r--r-- index.html"};
+        QTest::newRow("link count decides, not the type letter")
+            << "drwxr-xr-x 1 a b 0 Jan 1 2001 d1\r\n-rw-r--r-- 2 a b 9 Jan 1 2001 f2\r\n"
+            << QStringList{"- 0 2001/01/01 00:00 drwxr-xr-x d1", "d 9 2001/01/01 00:00 -rw-r--r-- f2"};
+        QTest::newRow("month in lower case skipped")
+            << "-rw-r--r-- 1 a b 9 jan 1 2001 f\r\n" << QStringList{};
+        QTest::newRow("name with a space skipped (10 columns)")
+            << "-rw-r--r-- 1 a b 9 Jan 1 2001 my page.htm\r\n" << QStringList{};
+        QTest::newRow("total line, symlink and . skipped; .. kept")
+            << "total 12\nlrwxrwxrwx 1 a b 4 Jan 1 2001 l -> x\n"
+               "drwxr-xr-x 3 a b 0 Jan 1 2001 .\ndrwxr-xr-x 3 a b 0 Jan 1 2001 ..\n"
+            << QStringList{"d 0 2001/01/01 00:00 drwxr-xr-x .."};
+        QTest::newRow("line beginning with a blank skipped")
+            << "x\n -rw-r--r-- 1 a b 9 Jan 1 2001 f\n" << QStringList{};
+        QTest::newRow("size beyond 32 bits kept")
+            << "-rw-r--r-- 1 a b 3221225472 Jan 1 2001 big.iso\n"
+            << QStringList{"- 3221225472 2001/01/01 00:00 -rw-r--r-- big.iso"};
+        QTest::newRow("time with no minute: minute 0")
+            << "-rw-r--r-- 1 a b 1 Feb 2 12: f\n" << QStringList{"- 1 2026/02/02 12:00 -rw-r--r-- f"};
+        QTest::newRow("impossible hour, day or time skipped")
+            << "-rw-r--r-- 1 a b 1 Feb 2 24:00 f\n-rw-r--r-- 1 a b 1 Feb 30 2001 g\n"
+               "-rw-r--r-- 1 a b 1 Feb 2 10:60 h\n-rw-r--r-- 1 a b 1 Feb 2 10:05 ok\n"
+            << QStringList{"- 1 2026/02/02 10:05 -rw-r--r-- ok"};
+        QTest::newRow("DOS folder in the afternoon")
+            << "03-05-07  02:07PM       <DIR>          images\r\n"
+            << QStringList{"d 0 2007/03/05 14:07 - images"};
+        QTest::newRow("DOS 12:30PM stays 12, 12:15AM is 0, year 99 is 1999")
+            << "03-05-99 12:30PM 512 a.htm\r\n03-05-07 12:15AM 10 b.htm\r\n"
+            << QStringList{"- 512 1999/03/05 12:30 - a.htm", "- 10 2007/03/05 00:15 - b.htm"};
+        QTest::newRow("DOS one hour digit accepted, 24-hour time skipped")
+            << "03-05-07 2:07PM 1 a\r\n03-05-07 14:07 1 b\r\n"
+            << QStringList{"- 1 2007/03/05 14:07 - a"};
+        QTest::newRow("DOS four-digit year kept")
+            << "03-05-2007 02:07PM 1 a\r\n" << QStringList{"- 1 2007/03/05 14:07 - a"};
+        QTest::newRow("DOS impossible month or day skipped")
+            << "20-05-07 02:07PM 1 a\r\n03-32-07 01:07PM 1 b\r\n03-05-07 02:07AM 7 c\r\n"
+            << QStringList{"- 7 2007/03/05 02:07 - c"};
+        QTest::newRow("DOS name with a space skipped")
+            << "03-05-07 02:07PM 1 my page.htm\r\n" << QStringList{};
+        QTest::newRow("first character decides the style for the whole text")
+            << " \r\n03-05-07 02:07PM 1 a\r\n-rw-r--r-- 1 a b 9 Jan 1 2001 f\r\n"
+            << QStringList{"- 9 2001/01/01 00:00 -rw-r--r-- f"};
+        QTest::newRow("empty listing") << "" << QStringList{};
+    }
+    void listing()
+    {
+        QFETCH(QString, listing);
+        QFETCH(QStringList, entries);
+        QCOMPARE(DescribeAll(listing), entries);
+    }
+
+    // Random and mutated listings: the parser must never crash, and whatever
+    // it accepts has a valid time.
+    void arbitraryText()
+    {
+        const QString seeds[] = {
+            QStringLiteral("drwxr-xr-x   2 web  web      4096 Mar  5 14:07 images\r\n"),
+            QStringLiteral("03-05-07  02:07PM       <DIR>          images\r\n"),
+            QStringLiteral("-rw-r--r-- 1 a b 99999999999999999999999 Dec 31 2006 x\n"),
+        };
+        const QString alphabet = QStringLiteral("0123456789 :-<>\r\nAPMDIRJanFebrwx-日本");
+        QRandomGenerator random(20261208);
+        int accepted = 0;
+        for (int round = 0; round < 4000; ++round) {
+            QString text = seeds[round % 3];
+            if (round % 4 == 3)
+                text.clear();
+            const int edits = random.bounded(1, 12);
+            for (int e = 0; e < edits; ++e) {
+                const int at = text.isEmpty() ? 0 : random.bounded(int(text.size()) + 1);
+                const QChar c = alphabet[random.bounded(int(alphabet.size()))];
+                switch (random.bounded(3)) {
+                case 0: text.insert(at, c); break;
+                case 1: if (at < text.size()) text[at] = c; break;
+                default: if (at < text.size()) text.remove(at, 1); break;
+                }
+            }
+            for (const CFtpEntry& entry : ParseFtpListing(text, kYear)) {
+                QVERIFY(entry.time.isValid());
+                QVERIFY(!entry.name.isEmpty());
+                ++accepted;
+            }
+        }
+        QVERIFY(accepted > 0);
+    }
+};
+
+KELVO_TEST(TestFtpListParser, "FtpListParser");
+#include "tst_FtpListParser.moc"

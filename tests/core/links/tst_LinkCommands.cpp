@@ -1,0 +1,299 @@
+#include "TestFiles.h"
+#include "TestRegistry.h"
+
+#include "core/links/LinkCommandIds.h"
+#include "core/links/PageLinks.h"
+
+#include <QDir>
+#include <QTest>
+
+namespace {
+
+// A saved page index.htm in a folder with a few files around it.
+void MakeSite(TestEditor& t)
+{
+    QDir dir(t.Path(QString()));
+    dir.mkpath(QStringLiteral("pages"));
+    dir.mkpath(QStringLiteral("img"));
+    dir.mkpath(QStringLiteral("sub"));
+    t.MakeFile(QStringLiteral("index.htm"), "<P>x</P>");
+    t.MakeFile(QStringLiteral("b.htm"), "<P>b</P>");
+    t.MakeFile(QStringLiteral("pages/c.htm"), "<P>c</P>");
+    t.MakeFile(QStringLiteral("my page.htm"), "<P>m</P>");
+    t.MakeFile(QStringLiteral("img/a.gif"), QByteArray(1000, 'g'));
+    t.MakeFile(QStringLiteral("doc.pdf"), "%PDF");
+    t.Doc().SetPathName(t.Path(QStringLiteral("index.htm")), false);
+}
+
+QString Records(const ScriptedUi& ui)
+{
+    QStringList out;
+    for (const ScriptedUi::Record& r : ui.Records())
+        if (r.kind == u"message" || r.kind == u"question" || r.kind == u"open")
+            out << r.kind + u':' + r.text;
+    return out.join(u'|');
+}
+
+} // namespace
+
+class TestLinkCommands : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void pageLinks_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("links");
+
+        QTest::newRow("written exactly") << "<A HREF=\"a.htm\">a</A>" << "a.htm";
+        QTest::newRow("two blanks, apostrophes, lower case")
+            << "<a  href='a.htm'>a</a>" << "a.htm";
+        QTest::newRow("unquoted") << "<A HREF=a.htm>" << "a.htm";
+        QTest::newRow("line break and tab between attributes")
+            << "<A\r\nTARGET=\"_top\"\tHREF=\"a.htm\">" << "a.htm";
+        QTest::newRow("every element that links")
+            << "<LINK HREF=s.css><BODY BACKGROUND=bg.gif><TABLE BACKGROUND=t.gif>"
+               "<TR><TH BACKGROUND=th.gif><TD BACKGROUND=td.gif><IMG SRC=i.gif>"
+               "<SCRIPT SRC=s.js></SCRIPT><FRAME SRC=f.htm><IFRAME SRC=if.htm>"
+               "<EMBED SRC=e.swf><INPUT TYPE=image SRC=in.gif>"
+            << "s.css|bg.gif|t.gif|th.gif|td.gif|i.gif|s.js|f.htm|if.htm|e.swf|in.gif";
+        QTest::newRow("other elements and attributes do not link")
+            << "<DIV HREF=d.htm><A NAME=top><IMG ALT=x.gif><P BACKGROUND=p.gif>" << "";
+        QTest::newRow("SRCSET is not SRC") << "<IMG SRCSET=\"big.gif 2x\" SRC=\"a.gif\">"
+                                           << "a.gif";
+        QTest::newRow("each link once, in order") << "<A HREF=b><A HREF=a><IMG SRC=b>" << "b|a";
+        QTest::newRow("commented out") << "<!-- <A HREF=old.htm> --><A HREF=new.htm>" << "new.htm";
+        QTest::newRow("unclosed comment ends the page") << "<A HREF=a><!-- <A HREF=b>" << "a";
+        QTest::newRow("tag without >") << "<A HREF=a.htm" << "";
+        QTest::newRow("ABBR is not A") << "<ABBR HREF=x>" << "";
+    }
+    void pageLinks()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, links);
+        QCOMPARE(PageLinks(text).join(u'|'), links);
+    }
+
+    void linkCheck_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("messages");
+        QTest::addColumn<QString>("missing");  // the list of the error form
+
+        const QString ok = QStringLiteral("message:内部リンクは全てＯＫです");
+        QTest::newRow("all there") << "<A HREF=\"b.htm\"><IMG SRC=\"img/a.gif\"><A HREF=\"sub/\">"
+                                   << ok << "";
+        QTest::newRow("fragment and query are no part of the file")
+            << "<A HREF=\"pages/c.htm#top\"><A HREF=\"b.htm?x=1\"><A HREF=\"#here\">" << ok << "";
+        QTest::newRow("escaped blank") << "<A HREF=\"my%20page.htm\">" << ok << "";
+        QTest::newRow("scheme links are skipped")
+            << "<A HREF=\"http://example.com/x\"><A HREF=mailto:a@b><A HREF=\"javascript:x()\">"
+               "<IMG SRC=\"data:image/gif;base64,R0\">"
+            << ok << "";
+        QTest::newRow("missing page and image, each once")
+            << "<A HREF=\"none.htm\"><IMG SRC='img/none.gif'><A  HREF=none.htm><A HREF=\"b.htm\">"
+            << "" << "none.htm|img/none.gif";
+        QTest::newRow("letter case of a file name counts") << "<A HREF=\"B.HTM\">" << ""
+                                                           << "B.HTM";
+        QTest::newRow("above the root is missing")
+            << "<A HREF=\"../../../../../../../../../../../../../../etc/passwd\">" << ""
+            << "../../../../../../../../../../../../../../etc/passwd";
+    }
+    void linkCheck()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, messages);
+        QFETCH(QString, missing);
+        TestEditor t;
+        MakeSite(t);
+        t.SetText(text);
+        QVERIFY(t.Run(cmd::LinkCheck));
+        QCOMPARE(Records(t.Ui()), messages);
+        const FormModel* form = t.Ui().LastForm();
+        QCOMPARE(form ? form->Find(QStringLiteral("missing"))->choices.join(u'|') : QString(),
+                 missing);
+    }
+
+    void linkCheckUnsaved()
+    {
+        TestEditor t;
+        t.SetText(QStringLiteral("<A HREF=\"none.htm\">"));
+        QVERIFY(t.Run(cmd::LinkCheck));
+        QCOMPARE(Records(t.Ui()),
+                 QStringLiteral("message:ファイルを保存後しかリンクチェックは出来ません"));
+    }
+
+    void openLinks_data()
+    {
+        QTest::addColumn<bool>("saved");
+        QTest::addColumn<int>("command");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("selStart");
+        QTest::addColumn<int>("selEnd");
+        QTest::addColumn<QString>("choice");   // link browser entry
+        QTest::addColumn<QString>("opened");   // document now open, relative to the site
+        QTest::addColumn<QString>("records");  // "open:" paths relative to the site
+
+        const int browser = cmd::LinkBrowser;
+        const int target = cmd::OpenLinkTarget;
+        const QString links = QStringLiteral("<A HREF=\"pages/c.htm#top\"><A HREF=\"b.htm\">");
+        QTest::newRow("browser opens the chosen page") << true << browser << links << 0 << 0
+                                                       << "pages/c.htm#top" << "pages/c.htm" << "";
+        QTest::newRow("browser, unsaved page") << false << browser << links << 0 << 0 << "b.htm"
+                                               << "" << "message:ファイルを保存してください";
+        QTest::newRow("browser, web address goes to the desktop")
+            << false << browser << "<A HREF=\"http://example.com/\">" << 0 << 0
+            << "http://example.com/" << "" << "open:http://example.com/";
+        QTest::newRow("browser, other files go to the desktop")
+            << true << browser << "<A HREF=\"doc.pdf\">" << 0 << 0 << "doc.pdf" << ""
+            << "open:doc.pdf";
+        QTest::newRow("browser, a missing page is reported by the opening")
+            << true << browser << "<A HREF=\"none.htm\">" << 0 << 0 << "none.htm" << ""
+            << "message:ファイルが見つかりません";
+        QTest::newRow("selected link text") << true << target << "see b.htm now" << 4 << 9 << ""
+                                            << "b.htm" << "";
+        QTest::newRow("selection with its quotes") << true << target << "HREF=\"b.htm\"" << 5
+                                                   << 12 << "" << "b.htm" << "";
+        QTest::newRow("caret in a link tag") << true << target << "<A HREF=\"b.htm\">x</A>" << 3
+                                             << 3 << "" << "b.htm" << "";
+        QTest::newRow("caret in an image tag") << true << target << "<IMG\r\nSRC=doc.pdf>" << 2
+                                               << 2 << "" << "" << "open:doc.pdf";
+        QTest::newRow("caret outside any tag") << true << target << "<A HREF=b.htm>xyz</A>" << 16
+                                               << 16 << "" << "" << "";
+        QTest::newRow("selection, unsaved page") << false << target << "b.htm" << 0 << 5 << ""
+                                                 << "" << "message:ファイルを保存してください";
+        QTest::newRow("selection above the root") << true << target
+                                                  << "../../../../../../../../../../../../../a.htm"
+                                                  << 0 << 44 << "" << ""
+                                                  << "message:相対パスが誤っています";
+    }
+    void openLinks()
+    {
+        QFETCH(bool, saved);
+        QFETCH(int, command);
+        QFETCH(QString, text);
+        QFETCH(int, selStart);
+        QFETCH(int, selEnd);
+        QFETCH(QString, choice);
+        QFETCH(QString, opened);
+        QFETCH(QString, records);
+
+        TestEditor t;
+        MakeSite(t);
+        if (!saved)
+            t.Doc().SetPathName(QString(), false);
+        t.SetText(text, selStart, selEnd);
+        if (!choice.isEmpty())
+            t.Ui().QueueField(QStringLiteral("links"), choice);
+        QVERIFY(t.Run(command));
+        const QString site = t.Path(QString()) + u'/';
+        const QString path = t.Doc().GetPathName();
+        QCOMPARE(path == t.Path(QStringLiteral("index.htm")) || path.isEmpty() ? QString()
+                                                                               : path.mid(site.size()),
+                 opened);
+        QCOMPARE(Records(t.Ui()).replace(site, QString()), records);
+    }
+
+    void linkBrowserList()
+    {
+        TestEditor t;
+        t.SetText(QStringLiteral("<A HREF=\"b.htm\"><a href=\"C.htm\"><A HREF=\"a.htm\"><A HREF=\"b.htm\">"
+                                 "<A NAME=x>"));
+        t.Ui().QueueAnswer(Ui::Answer::Cancel);
+        QVERIFY(t.Run(cmd::LinkBrowser));
+        const FormField* list = t.Ui().LastForm()->Find(QStringLiteral("links"));
+        QCOMPARE(list->choices.join(u'|'), QStringLiteral("a.htm|b.htm|C.htm"));
+        QCOMPARE(list->index, 0);
+    }
+
+    void linkList_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("inserted");  // at the caret, position 0
+        QTest::addColumn<QString>("message");
+
+        QTest::newRow("two anchors give two lines")
+            << "<A NAME=\"one\">First</A> <a name=\"two\">Second</a>"
+            << "<A HREF=\"#one\">First</A><BR>\r\n<A HREF=\"#two\">Second</A><BR>\r\n" << "";
+        QTest::newRow("an anchor without its end tag ends the list")
+            << "<A NAME=\"one\">First</A><A NAME=\"two\">Second"
+            << "<A HREF=\"#one\">First</A><BR>\r\n" << "";
+        QTest::newRow("no anchors") << "<A HREF=\"x\">y</A>" << "" << "<A NAME= >が一つもありません";
+        QTest::newRow("only an unfinished anchor") << "<A NAME=\"one\">First" << ""
+                                                   << "<A NAME= >が一つもありません";
+    }
+    void linkList()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, inserted);
+        QFETCH(QString, message);
+        TestEditor t;
+        // A selection the user made stays when there is nothing to insert.
+        t.SetText(QStringLiteral("SEL") + text, 0, 3);
+        QVERIFY(t.Run(cmd::LinkList));
+        QCOMPARE(t.Text(), (inserted.isEmpty() ? QStringLiteral("SEL") : inserted) + text);
+        QCOMPARE(t.Ui().Texts(QStringLiteral("message")).join(u'|'), message);
+    }
+
+    void sizeInfo()
+    {
+        TestEditor t;
+        MakeSite(t);
+        t.Doc().SetCodeKind(CodeKind::ShiftJis);
+        // Two characters of two bytes each in Shift-JIS, and CR LF.
+        const QString text = QStringLiteral(
+            "<IMG SRC=\"img/a.gif\"><IMG SRC='img/a.gif'><IMG SRC=\"img/none.gif\">"
+            "<IMG SRC=\"http://example.com/x.gif\"><IMG SRC=\"HTTPS://example.com/y.gif\">\r\n日本");
+        t.SetText(text);
+        QVERIFY(t.Run(cmd::SizeInfo));
+        const FormModel* form = t.Ui().LastForm();
+        QVERIFY(form);
+        auto value = [form](const char* name) { return form->Find(QString::fromLatin1(name))->text; };
+        const int body = int(text.size()) + 2;
+        QCOMPARE(value("bodySize"), QString::number(body));
+        QCOMPARE(value("internalCount"), QStringLiteral("2"));
+        QCOMPARE(value("internalSize"), QStringLiteral("1,000"));
+        QCOMPARE(value("externalCount"), QStringLiteral("2"));
+        QCOMPARE(value("totalCount"), QStringLiteral("4"));
+        QCOMPARE(value("totalSize"), QLocale(QLocale::Japanese).toString(body + 1000));
+    }
+
+    void insertFile_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("inserted");
+
+        QTest::newRow("Shift-JIS with CR LF") << Iconv("UTF-8", "CP932", "日本\r\n語")
+                                               << "日本\r\n語";
+        QTest::newRow("UTF-8 with LF") << QByteArray("日本\nabc") << "日本\r\nabc";
+        QTest::newRow("text ends at a zero byte") << QByteArray("ab\0cd", 5) << "ab";
+        QTest::newRow("empty file") << QByteArray() << "";
+    }
+    void insertFile()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, inserted);
+        TestEditor t;
+        t.SetText(QStringLiteral("[old]"), 1, 4);
+        t.Ui().QueueInput(t.MakeFile(QStringLiteral("part.htm"), bytes));
+        QVERIFY(t.Run(cmd::InsertFile));
+        QCOMPARE(t.Text(), u'[' + inserted + u']');
+        QVERIFY(t.Doc().IsModified() || inserted.isEmpty());
+        t.Buffer().Undo();
+        QCOMPARE(t.Text(), QStringLiteral("[old]"));
+    }
+
+    void insertFileFailures()
+    {
+        TestEditor t;
+        t.SetText(QStringLiteral("keep"), 0, 4);
+        t.Ui().QueueInput(t.Path(QStringLiteral("none.htm")));
+        QVERIFY(t.Run(cmd::InsertFile));  // chooser answered with a file gone since
+        QVERIFY(t.Run(cmd::InsertFile));  // chooser cancelled
+        QCOMPARE(t.Ui().Texts(QStringLiteral("message")),
+                 QStringList{QStringLiteral("ファイルが開けません")});
+        QCOMPARE(t.Text(), QStringLiteral("keep"));
+    }
+};
+
+KELVO_TEST(TestLinkCommands, "LinkCommands");
+#include "tst_LinkCommands.moc"

@@ -1,0 +1,150 @@
+#include "FtpServers.h"
+#include "TestFiles.h"
+#include "TestRegistry.h"
+#include "ToolRunner.h"
+
+#include "core/ftp/CFtpSetList.h"
+#include "platform/Cp932.h"
+#include "platform/SettingsStore.h"
+
+#include <QDir>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+// kelvo-tool ftp and ftp-parse, seen from a script.
+class TestFtpTool : public QObject {
+    Q_OBJECT
+    std::unique_ptr<FtpTestServer> m_server;
+    QTemporaryDir m_local;
+
+    QStringList Login() const
+    {
+        return {"ftp", "--host", m_server->Host(), "--user", m_server->User(), "--password",
+                m_server->Password(), "--timeout", "20"};
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        if (FtpTestServer::Missing(FtpTestServer::Kind::Pyftpdlib)
+            && qEnvironmentVariable("CI") != u"true")
+            QSKIP("pyftpdlib is not installed here");
+        m_server = std::make_unique<FtpTestServer>(FtpTestServer::Kind::Pyftpdlib);
+        const QString problem = m_server->Start();
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    }
+
+    void operations_data()
+    {
+        QTest::addColumn<QStringList>("operation");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("output");  // a line the output must hold
+        QTest::newRow("put") << QStringList{"put", "LOCAL"} << 0 << "";
+        QTest::newRow("ls shows the upload")
+            << QStringList{"ls"} << 0 << "- 12 DATE -rw-r--r-- ページ.htm";
+        QTest::newRow("get") << QStringList{"get", "ページ.htm", "BACK"} << 0 << "";
+        QTest::newRow("mkdir") << QStringList{"mkdir", "sub"} << 0 << "";
+        QTest::newRow("chmod") << QStringList{"chmod", "ページ.htm", "600"} << 0 << "";
+        QTest::newRow("mv") << QStringList{"mv", "ページ.htm", "sub/b.htm"} << 0 << "";
+        QTest::newRow("rm") << QStringList{"rm", "sub/b.htm"} << 0 << "";
+        QTest::newRow("rm of a missing file")
+            << QStringList{"rm", "sub/b.htm"} << 1 << "message: エラーが発生しました";
+        QTest::newRow("rmdir") << QStringList{"rmdir", "sub"} << 0 << "";
+        QTest::newRow("pwd") << QStringList{"pwd"} << 0 << "/";
+    }
+    void operations()
+    {
+        QFETCH(QStringList, operation);
+        QFETCH(int, status);
+        QFETCH(QString, output);
+        const QString local = m_local.filePath(QStringLiteral("ページ.htm"));
+        WriteBytes(local, "<P>a</P>\r\n\r\n");
+        const QString back = m_local.filePath(QStringLiteral("back"));
+        QDir().mkpath(back);
+        for (QString& a : operation) {
+            if (a == u"LOCAL")
+                a = local;
+            else if (a == u"BACK")
+                a = back;
+        }
+        const ToolResult r = RunTool(Login() + operation);
+        QCOMPARE(r.status, status);
+        if (!output.isEmpty()) {
+            bool found = false;
+            for (QString line : r.Lines()) {
+                // The date is the server's local time of the upload.
+                line.replace(QRegularExpression(QStringLiteral("\\d{4}/\\d\\d/\\d\\d \\d\\d:\\d\\d")),
+                             QStringLiteral("DATE"));
+                found = found || line == output;
+            }
+            QVERIFY2(found, qPrintable(r.out));
+        }
+        if (operation[0] == u"get")
+            QCOMPARE(ReadBytes(back + QStringLiteral("/ページ.htm")), QByteArray("<P>a</P>\r\n\r\n"));
+    }
+
+    void failures_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("output");
+        QTest::newRow("wrong password")
+            << QStringList{"--password", "wrong", "ls"} << 1 << "message: 接続できませんでした";
+        QTest::newRow("root folder missing")
+            << QStringList{"--root", "/nowhere", "pwd"} << 1 << "message: 接続できませんでした";
+        QTest::newRow("unknown operation") << QStringList{"list"} << 2 << "";
+        QTest::newRow("chmod needs octal digits") << QStringList{"chmod", "a", "9xx"} << 2 << "";
+    }
+    void failures()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, status);
+        QFETCH(QString, output);
+        const ToolResult r = RunTool(Login() + args);
+        QCOMPARE(r.status, status);
+        if (!output.isEmpty())
+            QCOMPARE(r.Lines(), QStringList{output});
+    }
+
+    // A saved site gives host, user, password and folder; the password
+    // comes back from its scrambled form.
+    void savedSite()
+    {
+        QTemporaryDir config;
+        {
+            platform::SettingsStore store(config.filePath(QStringLiteral("kelvo.ini")));
+            CFtpSetList sets;
+            sets.Load(store);
+            CFtpSet site;
+            site.name = QStringLiteral("テスト");
+            site.host = m_server->Host();
+            site.user = m_server->User();
+            site.password = m_server->Password();
+            site.remoteFolder = QStringLiteral("/");
+            sets.Add(site);
+            sets.Save(store);
+        }
+        const ToolResult r = RunTool({"ftp", "--site", "テスト", "--config", config.path(), "pwd"});
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.Lines(), QStringList{QStringLiteral("/")});
+    }
+
+    void parseSavedListing()
+    {
+        const QString file = m_local.filePath(QStringLiteral("listing.txt"));
+        WriteBytes(file, platform::UnicodeToCp932(
+                             QStringLiteral("03-05-07  02:07PM       <DIR>          画像\r\n"
+                                            "03-05-07  10:15AM              3221225472 大きい.iso\r\n"
+                                            "13-05-07  10:15AM              1 bad-month\r\n")));
+        const ToolResult r = RunTool({"ftp-parse", file});
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.Lines(), (QStringList{QStringLiteral("d 0 2007/03/05 14:07 - 画像"),
+                                         QStringLiteral("- 3221225472 2007/03/05 10:15 - 大きい.iso")}));
+    }
+};
+
+KELVO_TEST(TestFtpTool, "FtpTool");
+#include "tst_FtpTool.moc"
