@@ -43,6 +43,10 @@ constexpr int kComboMinimumCharacters = 16;
 // the captions of check boxes wrap.
 constexpr int kNarrowScreenWidth = 480;
 constexpr int kNarrowComboCharacters = 6;
+// On the smallest screens (240 px), a caption, a number and its unit share
+// one row of the style pages.
+constexpr int kTinyScreenWidth = 300;
+constexpr int kTinyComboCharacters = 3;
 
 // A check box's caption that wraps on a narrow screen; a click on it
 // toggles the box, as a click on a check box's own text does.
@@ -162,7 +166,7 @@ int ComboCharacters(const FormField& f)
             width += c.unicode() < 0x1100 ? 1 : 2;
         longest = std::max(longest, width);
     }
-    return std::clamp(longest, kNarrowComboCharacters, kComboMinimumCharacters);
+    return std::clamp(longest, kTinyComboCharacters, kComboMinimumCharacters);
 }
 
 void SetItems(QComboBox* combo, const QStringList& items)
@@ -193,7 +197,11 @@ FormDialog::FormDialog(FormModel& form, Ui& ui, QWidget* parent)
     : QDialog(parent), m_form(form), m_ui(ui)
 {
     setWindowTitle(form.title);
-    m_narrow = DialogRoom(*this).width() < kNarrowScreenWidth;
+    const int room = DialogRoom(*this).width();
+    m_narrow = room < kNarrowScreenWidth;
+    m_comboCharacters = room < kTinyScreenWidth ? kTinyComboCharacters
+                        : m_narrow              ? kNarrowComboCharacters
+                                                : kComboMinimumCharacters;
     m_outer = new QVBoxLayout(this);
 
     auto* buttons = new QDialogButtonBox(this);
@@ -316,8 +324,8 @@ FormDialog::Binding FormDialog::MakeEditor(int index, QWidget* parent)
         b.combo = new QComboBox(parent);
         b.combo->setEditable(editable);
         b.combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-        b.combo->setMinimumContentsLength(
-            std::min(ComboCharacters(f), m_narrow ? kNarrowComboCharacters : kComboMinimumCharacters));
+        b.combo->setIconSize(QSize(0, 0));  // entries are text only: no room kept for icons
+        b.combo->setMinimumContentsLength(std::min(ComboCharacters(f), m_comboCharacters));
         b.combo->addItems(f.choices);
         if (editable) {
             b.combo->setInsertPolicy(QComboBox::NoInsert);
@@ -705,6 +713,8 @@ void FormDialog::ChooseColor(int index)
 
 void FormDialog::RunBrowse(int index)
 {
+    // The browse may change other fields too (an image's size); run a copy,
+    // as with actions.
     const auto browse = m_form.fields[index].browse;
     browse(m_form);
     Refresh();
@@ -733,15 +743,6 @@ void FormDialog::ChooseFile(int index)
     m_form.fields[index].text = *path;
     ShowField(index);
     Changed(index);
-}
-
-void FormDialog::RunBrowse(int index)
-{
-    // The browse may change other fields too (an image's size); run a copy,
-    // as with actions.
-    const auto browse = m_form.fields[index].browse;
-    browse(m_form);
-    Refresh();
 }
 
 // ---- closing and size ------------------------------------------------------

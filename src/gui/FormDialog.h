@@ -122,4 +122,5 @@ private:
     bool m_fitted = false;
     bool m_pageReported = false;
     bool m_narrow = false;  // the dialog is on a screen narrower than a desktop's
+    int m_comboCharacters = 16;  // the most characters a combo box asks room for
 };

@@ -62,9 +62,6 @@ struct FormField {
     // List: a double-click on an entry (after it is selected); true closes
     // the form as with OK.
     std::function<bool(FormModel&)> activate;
-    // Color, File: replaces the standard chooser behind the "..." button
-    // (a chooser with its own title and filter, a result made relative).
-    std::function<void(FormModel&)> browse;
 
     // The label without its mnemonic ("(&W)" or "&"), colon and trailing
     // "..."; the name by which scripts address the field.
