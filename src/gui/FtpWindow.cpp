@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QTimer>
 #include <QTreeWidget>
@@ -321,11 +322,12 @@ FtpWindow::FtpWindow(CFtpWnd& model, QWidget* parent) : QDialog(parent), m_model
     connect(up, &QPushButton::clicked, this, [this] { Act(&CFtpWnd::Up); });
     connect(m_attributes, &QPushButton::clicked, this, [this] { Act(&CFtpWnd::Attributes); });
 
-    connect(m_server, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
+    // A double-click, or Enter on a row, opens a folder.
+    connect(m_server, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
         m_model.OpenServerRow(m_server->indexOfTopLevelItem(item));
         Refresh();
     });
-    connect(m_local, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
+    connect(m_local, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
         m_model.OpenLocalRow(m_local->indexOfTopLevelItem(item));
         Refresh();
     });
@@ -343,6 +345,17 @@ FtpWindow::FtpWindow(CFtpWnd& model, QWidget* parent) : QDialog(parent), m_model
     connect(m_local, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
         m_model.Local().SetFocusedRow(item ? m_local->indexOfTopLevelItem(item) : -1);
     });
+
+    // The keys a file manager gives these buttons, in either list.
+    const std::pair<QKeySequence, QPushButton*> keys[] = {
+        {QKeySequence::Delete, remove}, {QKeySequence(Qt::Key_F2), rename}, {QKeySequence(Qt::Key_Backspace), up}};
+    for (QTreeWidget* list : {static_cast<QTreeWidget*>(m_server), static_cast<QTreeWidget*>(m_local)}) {
+        for (const auto& [key, target] : keys) {
+            auto* shortcut = new QShortcut(key, list);
+            shortcut->setContext(Qt::WidgetShortcut);
+            connect(shortcut, &QShortcut::activated, target, &QPushButton::click);
+        }
+    }
 
     Refresh();
     m_server->setFocus();

@@ -1,6 +1,7 @@
 #include "gui/ThreadedTaskRunner.h"
 
 #include "gui/DialogRoom.h"
+#include "gui/QtUi.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -134,6 +135,7 @@ private:
     }  // Esc and the close box cancel too
 
     SharedContext& m_context;
+    QtUi::ArrowWhileAsking m_arrow;  // the window answers while the work runs
     QLabel* m_line1;
     QLabel* m_line2;
     QLabel* m_rate;

@@ -277,6 +277,53 @@ private Q_SLOTS:
         Save(window.grab().toImage(), name);
     }
 
+    // The keys of a file manager work in the server list: Enter opens a
+    // folder, Backspace goes up, Delete asks before deleting, F2 renames.
+    void keys_data()
+    {
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("folder");   // server folder afterwards
+        QTest::addColumn<QString>("asked");    // the question or prompt shown
+        QTest::newRow("Enter on a folder") << "css" << int(Qt::Key_Return) << "/css" << "";
+        QTest::newRow("Backspace goes up") << "" << int(Qt::Key_Backspace) << "/" << "";
+        QTest::newRow("Delete asks first") << "index.html" << int(Qt::Key_Delete) << "/css"
+                                           << "サーバのファイルを削除しますか？";
+        QTest::newRow("F2 renames") << "index.html" << int(Qt::Key_F2) << "/css"
+                                    << "新しいファイル名を入力してください";
+    }
+    void keys()
+    {
+        QFETCH(QString, focus);
+        QFETCH(int, key);
+        QFETCH(QString, folder);
+        QFETCH(QString, asked);
+        Session s;
+        START_FTP_WINDOW(s, false);
+        FtpWindowFixture& fx = s.fx;
+        QDir().mkpath(fx.ServerPath(QStringLiteral("css")));
+        WriteBytes(fx.ServerPath(QStringLiteral("index.html")), "<HTML></HTML>");
+        WriteBytes(fx.ServerPath(QStringLiteral("css/index.html")), "<HTML></HTML>");
+        // Start inside "css" unless the row to act on is that folder.
+        QVERIFY(fx.wnd->RefillServer());
+        if (focus != u"css")
+            fx.wnd->OpenServerRow(fx.wnd->FindServerRow(QStringLiteral("css")));
+        QVERIFY(fx.wnd->ServerFolderText() == (focus == u"css" ? u"/" : u"/css"));
+        QVERIFY(fx.wnd->RefillServer(focus));
+        FtpWindow window(*fx.wnd, &s.parent);
+        window.resize(1280, 800);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.activateWindow();
+        window.ServerList()->setFocus();
+        QTest::keyClick(window.ServerList(), Qt::Key(key));
+        QTRY_COMPARE(fx.wnd->ServerFolderText(), folder);
+        const QStringList shown = fx.ui.Texts(QStringLiteral("question")) + fx.ui.Texts(QStringLiteral("input"));
+        QCOMPARE(shown, asked.isEmpty() ? QStringList{} : QStringList{asked});
+        // Nothing was answered: the file is still there.
+        QVERIFY(QFileInfo::exists(fx.ServerPath(QStringLiteral("css/index.html"))));
+    }
+
     // Rows dragged onto the other list, and files from the desktop dropped
     // onto the server list, arrive byte for byte; in portrait the hidden
     // list's switch takes the drop.

@@ -19,6 +19,8 @@
 
 #include <memory>
 
+#include <sys/stat.h>
+
 namespace {
 
 bool InCi()
@@ -93,6 +95,9 @@ void FtpWindowTest::localListSortsFoldersFirst()
     Touch(dir.filePath("c.gif"), "cc");
     QDir(dir.path()).mkdir("Z");
     QDir(dir.path()).mkdir("b");
+    // Neither a hidden file nor a pipe is listed.
+    Touch(dir.filePath(".hidden"));
+    QCOMPARE(mkfifo(QFile::encodeName(dir.filePath("pipe")).constData(), 0600), 0);
     CFileList list;
     list.SetSort(column, descending);
     QVERIFY(list.Fill(dir.path(), QStringLiteral("B.htm")));
