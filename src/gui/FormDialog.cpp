@@ -818,10 +818,25 @@ void FormDialog::FitInto(const QSize& available)
     // A scroll area asks for no more than a few dozen lines; where the
     // screen has room, the dialog shows the whole page instead.
     QSize missing(0, 0);
-    for (const QScrollArea* area : m_scrollAreas)
-        if (area->widget())
-            missing = missing.expandedTo(area->widget()->sizeHint() - area->sizeHint()
-                                         + QSize(2 * area->frameWidth(), 2 * area->frameWidth()));
+    const int width = std::min(wanted.width(), available.width());
+    for (const QScrollArea* area : m_scrollAreas) {
+        const QWidget* page = area->widget();
+        if (!page)
+            continue;
+        const int frame = 2 * area->frameWidth();
+        QSize needed = page->sizeHint();
+        // Wrapped texts, and rows whose field goes under its label, make a
+        // page taller when it is narrower than its size hint. A scroll bar
+        // shown for a moment while the dialog opens narrows the page that
+        // much, and the area then keeps it for the height the narrower page
+        // needs; room for that height keeps the bar away for good.
+        if (page->hasHeightForWidth()) {
+            const int pageWidth = width - (wanted.width() - area->sizeHint().width()) - frame
+                                  - area->verticalScrollBar()->sizeHint().width();
+            needed.setHeight(std::max(needed.height(), page->heightForWidth(pageWidth)));
+        }
+        missing = missing.expandedTo(needed - area->sizeHint() + QSize(frame, frame));
+    }
     wanted += missing.expandedTo(QSize(0, 0));
     resize(wanted.boundedTo(available));
     m_fitted = true;

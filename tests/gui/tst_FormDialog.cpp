@@ -493,6 +493,23 @@ private Q_SLOTS:
         QVERIFY(last->mapTo(page->widget(), QPoint()).y() < page->widget()->height());
         QVERIFY(DistinctColors(dialog.grab().toImage()) > 4);
     }
+
+    // A short form with a wrapped text opens whole on a roomy screen: no
+    // scroll bar, whatever width the page passes through while it opens.
+    void shortFormNeedsNoScrolling()
+    {
+        FormModel form;
+        form.title = QStringLiteral("属性");
+        form.Add(FieldKind::Label, QString()).text = QStringLiteral("ブロック属性を定義します");
+        form.AddChoice(QStringLiteral("行揃え(&L)"), {QStringLiteral("指定なし")}, 0);
+        form.Add(FieldKind::Class, QStringLiteral("クラス名(&C)"));
+        form.Add(FieldKind::Button, QStringLiteral("スタイル"));
+        ScriptedUi ui;
+        FormDialog dialog(form, ui);
+        dialog.show();
+        QApplication::processEvents();
+        QCOMPARE(dialog.PageScrollArea(0)->verticalScrollBar()->maximum(), 0);
+    }
 };
 KELVO_TEST(TestFormDialog, "FormDialog");
 #include "tst_FormDialog.moc"

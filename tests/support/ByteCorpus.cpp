@@ -137,6 +137,16 @@ QByteArray StrayLineEnds(LineEndKind kind)
     }
 }
 
+// Lines of 0 to 17 ASCII characters, so that line ends fall on every
+// place of the words the codecs copy at a time.
+QByteArray AsciiRuns()
+{
+    QByteArray out;
+    for (int n = 0; n < 18; ++n)
+        out += QByteArray(n, 'a' + n) + "\r\n";
+    return out;
+}
+
 } // namespace
 
 std::vector<CorpusFile> ByteCorpus()
@@ -164,7 +174,7 @@ std::vector<CorpusFile> ByteCorpus()
             f.lineEnd = kind;
             // The stray line ends come after the first line end, which
             // decides the kind.
-            const QByteArray bytes = WithLineEnd(s.bytes, kind);
+            const QByteArray bytes = WithLineEnd(AsciiRuns() + s.bytes, kind);
             const qsizetype firstEnd = bytes.indexOf(LineEndSeparator(kind).toByteArray());
             f.bytes = bytes.left(firstEnd + LineEndSeparator(kind).size()) + StrayLineEnds(kind)
                       + bytes.mid(firstEnd + LineEndSeparator(kind).size());

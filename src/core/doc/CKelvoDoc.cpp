@@ -73,7 +73,7 @@ bool CKelvoDoc::Load(const QString& path, std::optional<CodeKind> code)
         m_app.GetUi().Message(QStringLiteral("ファイルが見つかりません"));
         return false;
     }
-    QByteArray bytes = file.readAll();
+    QByteArray bytes = ReadWholeFile(file);
     const bool readFailed = file.error() != QFileDevice::NoError;
     file.close();
     if (readFailed) {

@@ -2,6 +2,7 @@
 
 #include "core/doc/CodeDetect.h"
 #include "platform/Cp932.h"
+#include "platform/LargeBuffers.h"
 
 #include <algorithm>
 #include <cctype>
@@ -23,6 +24,7 @@ QByteArray LfToCrLf(QByteArrayView bytes)
 {
     const qsizetype lfs = bytes.count('\n');
     QByteArray out(bytes.size() + lfs, Qt::Uninitialized);
+    platform::AdviseLargeBuffer(out.data(), out.size());
     char* d = out.data();
     const char* s = bytes.data();
     const char* const end = s + bytes.size();
@@ -46,6 +48,7 @@ QByteArray CrToCrLf(QByteArrayView bytes)
 {
     const qsizetype crs = bytes.count('\r');
     QByteArray out(bytes.size() + crs, Qt::Uninitialized);
+    platform::AdviseLargeBuffer(out.data(), out.size());
     char* d = out.data();
     const char* s = bytes.data();
     const char* const end = s + bytes.size();
@@ -129,12 +132,17 @@ inline bool InRange(unsigned b, unsigned lo, unsigned hi)
 }
 
 // UTF-16 output written through a pointer into a string sized for the
-// worst case and cut to length at the end.
+// worst case and cut to length at the end. A file's own line end byte (LF
+// or CR) is written as CR LF, the text's line end, as it is copied.
 class TextWriter {
 public:
-    explicit TextWriter(qsizetype capacity) : m_out(capacity, Qt::Uninitialized)
+    TextWriter(QByteArrayView bytes, LineEndKind lineEnd)
+        : m_newline(lineEnd == LineEndKind::Lf ? '\n' : lineEnd == LineEndKind::Cr ? '\r' : -1),
+          m_out(bytes.size() + (m_newline < 0 ? 0 : bytes.count(static_cast<char>(m_newline))),
+                Qt::Uninitialized)
     {
         m_start = m_p = reinterpret_cast<char16_t*>(m_out.data());
+        platform::AdviseLargeBuffer(m_start, m_out.size() * 2);
     }
     void Put(char16_t c) { *m_p++ = c; }
     void PutEscaped(const unsigned char* from, qsizetype count)
@@ -148,19 +156,36 @@ public:
     // Copies 7-bit bytes up to the first other one; gives where it stopped.
     const unsigned char* PutAscii(const unsigned char* p, const unsigned char* end)
     {
-        while (end - p >= 8) {
-            quint64 w;
-            memcpy(&w, p, 8);
-            if (w & 0x8080808080808080ULL)
-                break;
-            for (int i = 0; i < 8; ++i)
-                m_p[i] = p[i];
-            m_p += 8;
-            p += 8;
+        constexpr quint64 kOnes = 0x0101010101010101ULL;
+        constexpr quint64 kHighs = 0x8080808080808080ULL;
+        const quint64 newlines = m_newline < 0 ? 0 : kOnes * static_cast<quint64>(m_newline);
+        for (;;) {
+            while (end - p >= 8) {
+                quint64 w;
+                memcpy(&w, p, 8);
+                if (w & kHighs)
+                    break;
+                if (m_newline >= 0) {
+                    const quint64 v = w ^ newlines;  // a zero byte where a newline is
+                    if ((v - kOnes) & ~v & kHighs)
+                        break;
+                }
+                for (int i = 0; i < 8; ++i)
+                    m_p[i] = p[i];
+                m_p += 8;
+                p += 8;
+            }
+            // Byte by byte through the word that stopped the run.
+            const unsigned char* const stop = end - p > 8 ? p + 8 : end;
+            while (p < stop && *p < 0x80) {
+                if (*p == m_newline)
+                    *m_p++ = u'\r';
+                *m_p++ = *p == m_newline ? u'\n' : *p;
+                ++p;
+            }
+            if (p == end || *p >= 0x80)
+                return p;
         }
-        while (p < end && *p < 0x80)
-            *m_p++ = *p++;
-        return p;
     }
     QString Take(qsizetype& escaped, qsizetype& first)
     {
@@ -171,6 +196,7 @@ public:
     }
 
 private:
+    const int m_newline;  // LF or CR, or -1 when the bytes already have CR LF
     QString m_out;
     char16_t* m_start;
     char16_t* m_p;
@@ -184,10 +210,10 @@ struct DecodeResult {
     qsizetype first = -1;
 };
 
-DecodeResult DecodeCp932(QByteArrayView bytes, FileForms* forms)
+DecodeResult DecodeCp932(QByteArrayView bytes, LineEndKind lineEnd, FileForms* forms)
 {
     const MultiByteTables& t = platform::Cp932Tables();
-    TextWriter w(bytes.size());
+    TextWriter w(bytes, lineEnd);
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
     const auto* const end = p + bytes.size();
     while (p < end) {
@@ -227,10 +253,10 @@ DecodeResult DecodeCp932(QByteArrayView bytes, FileForms* forms)
     return r;
 }
 
-DecodeResult DecodeEuc(QByteArrayView bytes, FileForms* forms)
+DecodeResult DecodeEuc(QByteArrayView bytes, LineEndKind lineEnd, FileForms* forms)
 {
     const MultiByteTables& t = platform::EucJpTables();
-    TextWriter w(bytes.size());
+    TextWriter w(bytes, lineEnd);
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
     const auto* const end = p + bytes.size();
     while (p < end) {
@@ -276,7 +302,7 @@ DecodeResult DecodeEuc(QByteArrayView bytes, FileForms* forms)
     return r;
 }
 
-DecodeResult DecodeUtf8(QByteArrayView bytes, FileForms* forms)
+DecodeResult DecodeUtf8(QByteArrayView bytes, LineEndKind lineEnd, FileForms* forms)
 {
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
     const auto* const end = p + bytes.size();
@@ -285,7 +311,7 @@ DecodeResult DecodeUtf8(QByteArrayView bytes, FileForms* forms)
         if (forms)
             forms->bom = true;
     }
-    TextWriter w(end - p);
+    TextWriter w(QByteArrayView(p, end), lineEnd);
     while (p < end) {
         p = w.PutAscii(p, end);
         if (p == end)
@@ -493,7 +519,7 @@ DecodeResult DecodeJis(QByteArrayView bytes, FileForms* formsOut)
     forms.eucFamily = true;
     ScanJisStyle(bytes, forms);
     const MultiByteTables& t = platform::EucJpTables();
-    TextWriter w(bytes.size());
+    TextWriter w(bytes, LineEndKind::CrLf);
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
     const auto* const end = p + bytes.size();
     Jis real = Jis::Ascii;  // what the bytes mean
@@ -634,10 +660,15 @@ DecodeResult DecodeJis(QByteArrayView bytes, FileForms* formsOut)
 // Byte output that grows ahead of need, written through a pointer.
 class ByteWriter {
 public:
-    explicit ByteWriter(qsizetype expected) : m_out(std::max<qsizetype>(expected, 64), Qt::Uninitialized)
+    // lineEnd: CR LF of the text is written as LF or CR as it is copied
+    // (other line ends: as it stands).
+    explicit ByteWriter(qsizetype expected, LineEndKind lineEnd = LineEndKind::CrLf)
+        : m_out(std::max<qsizetype>(expected, 64), Qt::Uninitialized),
+          m_newline(lineEnd == LineEndKind::Lf ? '\n' : lineEnd == LineEndKind::Cr ? '\r' : 0)
     {
         m_p = reinterpret_cast<unsigned char*>(m_out.data());
         m_end = m_p + m_out.size();
+        platform::AdviseLargeBuffer(m_p, m_out.size());
     }
     // Room for n more bytes.
     void Reserve(qsizetype n)
@@ -656,9 +687,41 @@ public:
     {
         const qsizetype n = end - p;
         Reserve(n);
-        while (p < end && *p < 0x80)
-            *m_p++ = static_cast<unsigned char>(*p++);
-        return p;
+        constexpr quint64 kOnes = 0x0001000100010001ULL;
+        constexpr quint64 kNonAscii = 0xFF80FF80FF80FF80ULL;
+        constexpr quint64 kCrs = 0x000D000D000D000DULL;
+        for (;;) {
+            // Four characters at a time while they are 7-bit (and, when line
+            // ends are rewritten, none is a CR).
+            while (end - p >= 4) {
+                quint64 w;
+                memcpy(&w, p, 8);
+                if (w & kNonAscii)
+                    break;
+                if (m_newline) {
+                    const quint64 v = w ^ kCrs;  // a zero lane where a CR is
+                    if ((v - kOnes) & ~v & 0x8000800080008000ULL)
+                        break;
+                }
+                m_p[0] = static_cast<unsigned char>(p[0]);
+                m_p[1] = static_cast<unsigned char>(p[1]);
+                m_p[2] = static_cast<unsigned char>(p[2]);
+                m_p[3] = static_cast<unsigned char>(p[3]);
+                m_p += 4;
+                p += 4;
+            }
+            const char16_t* const stop = end - p > 4 ? p + 4 : end;
+            while (p < stop && *p < 0x80) {
+                if (m_newline && *p == u'\r' && p + 1 < end && p[1] == u'\n') {
+                    *m_p++ = static_cast<unsigned char>(m_newline);
+                    p += 2;
+                    continue;
+                }
+                *m_p++ = static_cast<unsigned char>(*p++);
+            }
+            if (p == end || *p >= 0x80)
+                return p;
+        }
     }
     void PutCode(uint32_t code)
     {
@@ -683,6 +746,7 @@ public:
 
 private:
     QByteArray m_out;
+    const char m_newline;  // what CR LF becomes, or 0 to keep it
     unsigned char* m_p;
     unsigned char* m_end;
 };
@@ -741,11 +805,12 @@ bool Encodable(Family family, char32_t ch)
     return false;
 }
 
-QByteArray EncodeMultiByte(QStringView text, const MultiByteTables& t, const FileForms* forms)
+QByteArray EncodeMultiByte(QStringView text, const MultiByteTables& t, const FileForms* forms,
+                           LineEndKind lineEnd)
 {
     // Room for two bytes a character: pages untouched cost nothing, and a
     // growing buffer would copy the whole output again.
-    ByteWriter w(text.size() * 2 + 16);
+    ByteWriter w(text.size() * 2 + 16, lineEnd);
     FileForms::Cursor cursor(forms);
     const char16_t* p = text.utf16();
     const char16_t* const end = p + text.size();
@@ -815,9 +880,9 @@ QByteArray EncodeJis(QStringView text, const FileForms* forms)
     return w.Take();
 }
 
-QByteArray EncodeUtf8(QStringView text, const FileForms* forms)
+QByteArray EncodeUtf8(QStringView text, const FileForms* forms, LineEndKind lineEnd)
 {
-    ByteWriter w(text.size() * 3 + 16);
+    ByteWriter w(text.size() * 3 + 16, lineEnd);
     if (forms && forms->bom) {
         w.Put(0xEF);
         w.Put(0xBB);
@@ -963,20 +1028,25 @@ DecodedDocument Decode(QByteArray bytes, CodeKind code, LineEndKind lineEnd, boo
     doc.declared = DeclaredCode(bytes);
     if (bytes.isEmpty())
         return doc;
-    if (lineEnd == LineEndKind::Lf)
-        bytes = LfToCrLf(bytes);
-    else if (lineEnd == LineEndKind::Cr)
-        bytes = CrToCrLf(bytes);
     const Family family = autoConvert ? FamilyOf(code) : Family::Cp932;
+    // The decoders write a file's LF or CR line ends as CR LF as they go;
+    // JIS, with its shift states, takes bytes that already have them.
+    if (family == Family::Jis) {
+        if (lineEnd == LineEndKind::Lf)
+            bytes = LfToCrLf(bytes);
+        else if (lineEnd == LineEndKind::Cr)
+            bytes = CrToCrLf(bytes);
+        lineEnd = LineEndKind::CrLf;
+    }
     DecodeResult r;
     switch (family) {
     case Family::Cp932:
-        r = DecodeCp932(bytes, &doc.forms);
+        r = DecodeCp932(bytes, lineEnd, &doc.forms);
         doc.forms.DropCanonical(platform::Cp932Tables().encode);
         break;
     case Family::Euc:
         doc.forms.eucFamily = true;
-        r = DecodeEuc(bytes, &doc.forms);
+        r = DecodeEuc(bytes, lineEnd, &doc.forms);
         doc.forms.DropCanonical(platform::EucJpTables().encode);
         break;
     case Family::Jis:
@@ -984,7 +1054,7 @@ DecodedDocument Decode(QByteArray bytes, CodeKind code, LineEndKind lineEnd, boo
         doc.forms.DropCanonical(platform::EucJpTables().encode);
         break;
     case Family::Utf8:
-        r = DecodeUtf8(bytes, &doc.forms);
+        r = DecodeUtf8(bytes, lineEnd, &doc.forms);
         break;
     }
     bytes = QByteArray();
@@ -1018,19 +1088,18 @@ QByteArray EncodeDocument(QStringView text, CodeKind code, LineEndKind lineEnd,
     // Forms read in another family of codes mean other bytes.
     const bool formsApply = forms && forms->eucFamily == (family == Family::Euc || family == Family::Jis);
     const FileForms* f = formsApply ? forms : nullptr;
+    // The encoders write the file's line ends as they go, except JIS,
+    // whose shift states have their own writer.
     QByteArray bytes;
     switch (family) {
     case Family::Cp932:
-        bytes = EncodeMultiByte(text, platform::Cp932Tables(), f);
-        break;
+        return EncodeMultiByte(text, platform::Cp932Tables(), f, lineEnd);
     case Family::Euc:
-        bytes = EncodeMultiByte(text, platform::EucJpTables(), f);
-        break;
+        return EncodeMultiByte(text, platform::EucJpTables(), f, lineEnd);
+    case Family::Utf8:
+        return EncodeUtf8(text, forms, lineEnd);
     case Family::Jis:
         bytes = EncodeJis(text, f);
-        break;
-    case Family::Utf8:
-        bytes = EncodeUtf8(text, forms);
         break;
     }
     if (lineEnd == LineEndKind::Lf)

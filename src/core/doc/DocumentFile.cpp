@@ -1,5 +1,7 @@
 #include "core/doc/DocumentFile.h"
 
+#include "platform/LargeBuffers.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -74,4 +76,25 @@ bool WriteDocumentFile(const QString& requested, const QByteArray& bytes)
         ::chmod(native.constData(), st.st_mode & 07777);
     }
     return ok;
+}
+
+QByteArray ReadWholeFile(QFile& file)
+{
+    const qint64 size = file.size();
+    if (size <= 0 || file.isSequential())
+        return file.readAll();
+    QByteArray bytes(size, Qt::Uninitialized);
+    platform::AdviseLargeBuffer(bytes.data(), bytes.size());
+    qint64 got = 0;
+    while (got < size) {
+        const qint64 n = file.read(bytes.data() + got, size - got);
+        if (n <= 0)
+            break;
+        got += n;
+    }
+    bytes.truncate(got);
+    // A file that grew while it was read is read to its new end.
+    if (got == size && file.error() == QFileDevice::NoError)
+        bytes += file.readAll();
+    return bytes;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFile>
 #include <QString>
 
 // Writes a document file so that it stays what it was apart from its
@@ -11,3 +12,8 @@
 // written; in a folder the saver cannot write, a writable file is written
 // in place instead. False when anything failed.
 bool WriteDocumentFile(const QString& path, const QByteArray& bytes);
+
+// All of an open file, read into one buffer of its size (large files are
+// read into large pages where the system has them). The file's error()
+// tells whether reading failed.
+QByteArray ReadWholeFile(QFile& file);

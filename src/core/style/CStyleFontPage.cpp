@@ -64,7 +64,16 @@ void CStyleFontPage::Read(const CStyleDeclList& d)
                 sizeUnit = kPointUnit;
         }
     } else {
-        for (const QString& t : StyleTokenize(d.Get(QStringLiteral("font")))) {
+        const QString font = d.Get(QStringLiteral("font"));
+        // Where each token starts in the value: the tokens are its pieces in
+        // order, so each is found after the one before.
+        qsizetype at = 0;
+        qsizetype familyStart = -1;  // the first family token after the size
+        for (const QString& t : StyleTokenize(font)) {
+            at = font.indexOf(t, at);
+            const qsizetype tokenStart = at;
+            at += t.size();
+            const bool sizeRead = !size.isEmpty();
             if (t.compare(u"bold", Qt::CaseInsensitive) == 0) {
                 bold = true;
             } else if (t.compare(u"italic", Qt::CaseInsensitive) == 0) {
@@ -82,7 +91,17 @@ void CStyleFontPage::Read(const CStyleDeclList& d)
                 ReadStyleNumber(t, {}, size, sizeUnit);
             } else {
                 family = t;
+                if (sizeRead && familyStart < 0)
+                    familyStart = tokenStart;
             }
+        }
+        // A list of families is one field: "Arial, sans-serif" would
+        // otherwise keep its last name alone and lose the others when the
+        // page writes the group back.
+        if (familyStart >= 0) {
+            const QString rest = font.mid(familyStart).trimmed();
+            if (rest.contains(u','))
+                family = rest;
         }
     }
     const QString style = d.Get(QStringLiteral("font-style"));

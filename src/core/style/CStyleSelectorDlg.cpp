@@ -1,5 +1,6 @@
 #include "core/style/CStyleSelectorDlg.h"
 
+#include "core/app/CKelvoApp.h"
 #include "core/app/FormModel.h"
 #include "core/app/Ui.h"
 #include "core/style/CStyleDlg.h"
@@ -35,16 +36,11 @@ CStyleSelectorDlg::CStyleSelectorDlg(CKelvoApp* app, const QString& documentPath
 {
 }
 
-const QStringList& CStyleSelectorDlg::TagNames()
+QStringList CStyleSelectorDlg::TagNames() const
 {
-    static const QStringList names{
-        "A",      "ADDRESS", "B",        "BIG",   "BLOCKQUOTE", "BODY",   "BR",    "CAPTION",
-        "CENTER", "CITE",    "CODE",     "DD",    "DIV",        "DL",     "DT",    "EM",
-        "FONT",   "FORM",    "H1",       "H2",    "H3",         "H4",     "H5",    "H6",
-        "HR",     "I",       "IMG",      "INPUT", "KBD",        "LI",     "OL",    "P",
-        "PRE",    "S",       "SELECT",   "SMALL", "SPAN",       "STRONG", "SUB",   "SUP",
-        "TABLE",  "TD",      "TEXTAREA", "TH",    "TR",         "TT",     "U",     "UL"};
-    return names;
+    // The user's reference tables name the tags, in lower case when tags
+    // are written so.
+    return m_app ? m_app->TagTables().TagNames(m_app->TagLower()) : QStringList();
 }
 
 QStringList CStyleSelectorDlg::PseudoLabels(const QString& element)

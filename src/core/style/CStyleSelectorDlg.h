@@ -28,8 +28,9 @@ public:
     // A label becomes its value; other text is used as it is.
     static QString PseudoValue(const QString& text);
     static QString PseudoLabel(const QString& value);
-    // The tag names the tag name box offers.
-    static const QStringList& TagNames();
+    // The tag names the tag name box offers: those of the tag reference
+    // tables.
+    QStringList TagNames() const;
 
 private:
     CStyleSimpleSelector FromForm(const class FormModel& form) const;

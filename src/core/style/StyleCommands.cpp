@@ -7,6 +7,8 @@
 #include "core/doc/CKelvoDoc.h"
 #include "core/edit/CKelvoView.h"
 #include "core/edit/EditBuffer.h"
+#include "core/style/CBlockStyleDlg.h"
+#include "core/style/CExternalStyleDlg.h"
 #include "core/style/CStyleDlg.h"
 #include "core/style/CStyleListDlg.h"
 #include "core/style/CStyleSelectorDlg.h"
@@ -17,7 +19,6 @@
 #include "core/tags/StyleRuleSelect.h"
 #include "core/tags/TagView.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 namespace {
@@ -27,11 +28,6 @@ const QString kSaveFirst = QStringLiteral("ファイルを保存してくださ�
 bool IsCssDocument(const QString& path)
 {
     return QFileInfo(path).suffix().compare(u"css", Qt::CaseInsensitive) == 0;
-}
-
-QString DocumentFolder(const QString& path)
-{
-    return QFileInfo(path).absolutePath();
 }
 
 // The STYLE element of an HTML text: the start tag, the end tag and the
@@ -115,19 +111,6 @@ void OnInlineStyleOnly(CKelvoApp& app)
         app.View().InsertTagText(QStringLiteral("STYLE=\"") + text + u'"', true);
 }
 
-QString ChooserFolder(CKelvoApp& app, const QString& href, const QString& documentPath)
-{
-    if (!href.isEmpty() && !documentPath.isEmpty() && !href.contains(QStringLiteral("://"))
-        && !href.startsWith(u'/'))
-        return QFileInfo(QDir(DocumentFolder(documentPath)).filePath(href)).absolutePath();
-    if (app.GetProfileInt(QStringLiteral("System"), QStringLiteral("OpenDirCurrent"), 1) != 0
-        && !documentPath.isEmpty())
-        return DocumentFolder(documentPath);
-    const QString folder =
-        app.GetProfileString(QStringLiteral("System"), QStringLiteral("OpenDir"), QString());
-    return folder.isEmpty() ? CKelvoApp::DefaultDocumentsFolder() : folder;
-}
-
 void OnExternalStyleSheet(CKelvoApp& app)
 {
     CKelvoView& view = app.View();
@@ -135,48 +118,25 @@ void OnExternalStyleSheet(CKelvoApp& app)
     TagView tags(view);
     int start = 0, end = 0;
     buffer.GetSel(start, end);
-    CTagObj tag;
+    CExternalStyleDlg dlg(app);
     if (tags.SelectTagAtCaret()
         && TagView::GetTagName(tags.GetSelectionText()).compare(u"LINK", Qt::CaseInsensitive) == 0) {
-        tag.Parse(tags.GetSelectionText());
+        dlg.Tag().Parse(tags.GetSelectionText());
     } else {
         buffer.SetSel(start, end);
-        tag.Parse(QStringLiteral("<LINK REL=\"stylesheet\" TYPE=\"text/css\">"));
+        dlg.Tag().Parse(QStringLiteral("<LINK REL=\"stylesheet\" TYPE=\"text/css\">"));
     }
     const QString documentPath = app.Doc().GetPathName();
     Ui& ui = app.GetUi();
-
-    FormModel form;
-    form.title = QStringLiteral("外部スタイルシート");
-    FormField& href = form.Add(FieldKind::File, QStringLiteral("ファイル名(&F):"),
-                               QStringLiteral("HREF"));
-    href.text = tag.GetAttr(QStringLiteral("HREF"));
-    href.browse = [&app, &ui, documentPath](FormModel& m) {
-        Ui::FileDialog d;
-        d.title = QStringLiteral("ﾌｧｲﾙ名の入力");
-        d.filter = QStringLiteral("ｽﾀｲﾙｼｰﾄ(*.css) |*.css|全てのﾌｧｲﾙ(*.*) |*.*||");
-        d.defaultExtension = QStringLiteral("css");
-        d.initialName = QStringLiteral("*.css");
-        d.hideReadOnly = true;
-        d.fileMustExist = true;
-        d.initialFolder = ChooserFolder(app, m[QStringLiteral("HREF")].text, documentPath);
-        const std::optional<QString> path = ui.ChooseFile(d);
-        if (!path)
-            return;
-        m[QStringLiteral("HREF")].text = ReferenceForPickedFile(documentPath, *path);
-    };
-    bool open = false;
-    form.Add(FieldKind::Button, QStringLiteral("開く(&O)"), QStringLiteral("open")).action =
-        [&open](FormModel& m) {
-            open = true;
-            m.acceptNow = true;
-        };
-    if (ui.RunForm(form) != Ui::Answer::Ok)
+    if (!dlg.DoModal(app)) {
+        buffer.SetSel(start, end);
         return;
-    const QString file = form[QStringLiteral("HREF")].text.trimmed();
-    tag.SetAttr(QStringLiteral("HREF"), file);
-    view.InsertTagText(tag.GetStartTag(), true);
-    if (!open || file.contains(QStringLiteral("://")))
+    }
+    const QString href = QStringLiteral("HREF");
+    const QString file = dlg.Tag().GetAttr(href).trimmed();
+    dlg.Tag().SetAttr(href, file);
+    view.InsertTagText(dlg.Tag().GetStartTag(), true);
+    if (!dlg.OpenRequested() || file.contains(QStringLiteral("://")))
         return;
     if (documentPath.isEmpty()) {
         ui.Message(kSaveFirst);
@@ -188,6 +148,24 @@ void OnExternalStyleSheet(CKelvoApp& app)
         return;
     }
     app.OpenDocumentFile(*target);
+}
+
+// DIV, P and SPAN: the element at the caret is edited, otherwise the
+// selection is wrapped in a new one.
+void OnElementStyle(CKelvoApp& app, const QString& name, const QString& description)
+{
+    TagView tags(app.View());
+    EditBuffer& buffer = app.View().Buffer();
+    int start = 0, end = 0;
+    buffer.GetSel(start, end);
+    // Only a bare caret looks for the tag around it: a selection is text
+    // the user chose to wrap.
+    if (start == end && tags.SelectTagAtCaret()
+        && !TagView::IsSelectedStartTag(tags.GetSelectionText(), name))
+        buffer.SetSel(start, end);
+    CBlockStyleDlg dlg(app, description);
+    if (!tags.RunTagDialog(dlg, name, true, false, true))
+        buffer.SetSel(start, end);
 }
 
 void OnStyleList(CKelvoApp& app)
@@ -279,6 +257,14 @@ void RegisterStyleCommands(CKelvoApp& app)
     table.Register(cmd::StyleRuleNew, [&app] { OnNewRule(app); });
     table.Register(cmd::StyleRuleEdit, [&app] { OnEditRule(app); });
     table.Register(cmd::ExternalStyleSheet, [&app] { OnExternalStyleSheet(app); });
+    const auto element = [&app, &table](int id, const char* name, const char16_t* description) {
+        const QString n = QString::fromLatin1(name);
+        const QString d = QString::fromUtf16(description);
+        table.Register(id, [&app, n, d] { OnElementStyle(app, n, d); });
+    };
+    element(cmd::BlockStyle, "DIV", u"ブロック属性を定義します");
+    element(cmd::ParagraphStyle, "P", u"段落の属性を定義します");
+    element(cmd::SpanStyle, "SPAN", u"インライン属性を定義します");
     table.Register(cmd::InlineStyleOnly, [&app] { OnInlineStyleOnly(app); });
     table.Register(cmd::StyleList, [&app] { OnStyleList(app); });
 

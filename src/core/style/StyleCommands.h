@@ -7,7 +7,8 @@ class CKelvoApp;
 class CKelvoView;
 
 // The style commands of the view (STYLE area, rules, the style list, the
-// external style sheet link, the bare STYLE attribute), and the style
+// external style sheet link, DIV, P and SPAN with their class and style,
+// the bare STYLE attribute), and the style
 // editor hooks of the tag dialogs and the double-click.
 void RegisterStyleCommands(CKelvoApp& app);
 

@@ -4,7 +4,9 @@
 #include "core/doc/CKelvoDoc.h"
 
 CStyledTagDlg::CStyledTagDlg(CKelvoApp& app, const QString& title, const QString& styleCaption)
-    : CAttrTagDlg(app, title), m_styleCaption(styleCaption)
+    : CAttrTagDlg(app, title),
+      m_classLabel(QString::fromUtf16(kClassLabel)),
+      m_styleCaption(styleCaption)
 {
 }
 
@@ -28,7 +30,7 @@ FormField& CStyledTagDlg::AddStyleButton(FormModel& form, CKelvoApp& app, const 
 void CStyledTagDlg::BuildForm(FormModel& form)
 {
     CAttrTagDlg::BuildForm(form);
-    form.Add(FieldKind::Class, QString::fromUtf16(kClassLabel), QStringLiteral("CLASS"));
+    form.Add(FieldKind::Class, m_classLabel, QStringLiteral("CLASS"));
     AddStyleButton(form, App(), m_styleCaption, m_style);
 }
 

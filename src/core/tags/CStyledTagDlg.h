@@ -20,11 +20,14 @@ public:
                                      QString& style);
 
 protected:
+    // The CLASS field's caption, when the dialog words it otherwise.
+    void SetClassLabel(const QString& label) { m_classLabel = label; }
     void BuildForm(FormModel& form) override;
     void LoadFields(FormModel& form) override;
     void StoreFields(const FormModel& form) override;
 
 private:
+    QString m_classLabel;
     QString m_styleCaption;
     QString m_style;
 };

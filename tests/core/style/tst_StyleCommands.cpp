@@ -5,7 +5,9 @@
 #include "core/style/CStylePage.h"
 #include "core/style/StyleCommandIds.h"
 #include "core/style/StyleCommands.h"
+#include "core/tags/TagDialogCommandIds.h"
 
+#include <QDir>
 #include <QTest>
 
 namespace {
@@ -167,6 +169,34 @@ private Q_SLOTS:
             << cmd::ExternalStyleSheet << "<link rel=stylesheet href=old.css>" << 5 << 5
             << QStringList{"ok"} << QStringList{"HREF=new.css"}
             << "<link rel=\"stylesheet\" href=\"new.css\">";
+        QTest::newRow("external style sheet, all attributes start from the typed HREF")
+            << cmd::ExternalStyleSheet << "x" << 0 << 0 << QStringList{}
+            << QStringList{"HREF=a.css", "全属性=", "追加=", "名前=MEDIA", "内容=screen"}
+            << "<LINK REL=\"stylesheet\" TYPE=\"text/css\" HREF=\"a.css\" MEDIA=\"screen\">x";
+
+        QTest::newRow("DIV wraps the selection")
+            << cmd::BlockStyle << "abc" << 0 << 3 << QStringList{"ok"}
+            << QStringList{"ALIGN=中央寄せ", "CLASS=note"}
+            << "<DIV ALIGN=\"center\" CLASS=\"note\">abc</DIV>";
+        QTest::newRow("P at the caret is edited in place")
+            << cmd::ParagraphStyle << "<p class=old align=left>x</p>" << 4 << 4 << QStringList{"ok"}
+            << QStringList{"CLASS=new", "ALIGN=指定なし"} << "<p class=\"new\">x</p>";
+        QTest::newRow("a selection inside a P start tag is wrapped, not the tag edited")
+            << cmd::ParagraphStyle << "<P>x</P>" << 1 << 2 << QStringList{"ok"} << QStringList{}
+            << "<<P>P</P>>x</P>";
+        QTest::newRow("SPAN style from the style dialog")
+            << cmd::SpanStyle << "ab" << 1 << 1 << QStringList{"ok", "yes", "ok"}
+            << QStringList{"STYLE=", "color=ff0000"} << "a<SPAN STYLE=\"color: #ff0000;\"></SPAN>b";
+        QTest::newRow("SPAN style dialog answered No keeps the old style")
+            << cmd::SpanStyle << "<SPAN STYLE=\"color: red\">" << 2 << 2
+            << QStringList{"ok", "no", "ok"} << QStringList{"STYLE=", "color=0000ff", "CLASS=c"}
+            << "<SPAN STYLE=\"color: red\" CLASS=\"c\">";
+        QTest::newRow("DIV cancelled")
+            << cmd::BlockStyle << "<DIV>x</DIV>" << 2 << 2 << QStringList{"cancel"}
+            << QStringList{} << "<DIV>x</DIV>";
+        QTest::newRow("double-click dispatch of a DIV")
+            << cmd::tagdlg::EditTag << "<div>x</div>" << 2 << 2 << QStringList{"ok"}
+            << QStringList{"CLASS=c"} << "<div CLASS=\"c\">x</div>";
     }
     void commands()
     {
@@ -307,6 +337,73 @@ private Q_SLOTS:
         Script(t, {"cancel"}, {});
         QVERIFY(!t.App().StyleHooks().editInlineStyle(text, QString()));
         QCOMPARE(text, QStringLiteral("color: red;list-style: inside;"));
+    }
+
+    void externalSheetChooser_data()
+    {
+        QTest::addColumn<bool>("saved");  // the document is p.htm in the test folder
+        QTest::addColumn<QString>("href");
+        QTest::addColumn<int>("openDirCurrent");
+        QTest::addColumn<QString>("folder");  // relative to the test folder
+        QTest::addColumn<QString>("written");
+        QTest::newRow("folder of the linked file")
+            << true << "css/old.css" << 1 << "css" << "css/new.css";
+        QTest::newRow("an address leaves the document folder")
+            << true << "http://h/a.css" << 1 << "" << "css/new.css";
+        QTest::newRow("a rooted link leaves the settings folder")
+            << true << "/a.css" << 0 << "open" << "css/new.css";
+        QTest::newRow("no document path: bare file name")
+            << false << "a.css" << 1 << "open" << "new.css";
+    }
+    void externalSheetChooser()
+    {
+        QFETCH(bool, saved);
+        QFETCH(QString, href);
+        QFETCH(int, openDirCurrent);
+        QFETCH(QString, folder);
+        QFETCH(QString, written);
+        TestEditor t;
+        if (saved)
+            QVERIFY(t.App().OpenDocumentFile(t.MakeFile(QStringLiteral("p.htm"), "")));
+        t.App().WriteProfileInt(u"System"_qs, u"OpenDirCurrent"_qs, openDirCurrent);
+        t.App().WriteProfileString(u"System"_qs, u"OpenDir"_qs, t.Path(u"open"_qs));
+        Script(t, {"ok"}, {"HREF=" + href, "参照="});
+        t.Ui().QueueInput(t.Path(u"css/new.css"_qs));
+        QVERIFY(t.Run(cmd::ExternalStyleSheet));
+        QCOMPARE(QDir::cleanPath(t.Ui().LastFileDialog().initialFolder),
+                 QDir::cleanPath(t.Path(folder)));
+        QVERIFY(t.Text().contains("HREF=\"" + written + u'"'));
+    }
+
+    void elementStyleOffersClasses()
+    {
+        TestEditor t;
+        t.SetText(QStringLiteral("<STYLE>\r\nDIV.box {\r\n}\r\n.all {\r\n}\r\nP.para {\r\n}"
+                                 "\r\n</STYLE>\r\n"));
+        t.Ui().QueueAnswer(Ui::Answer::Cancel);
+        QVERIFY(t.Run(cmd::BlockStyle));
+        QCOMPARE(t.Ui().LastForm()->Find(u"CLASS"_qs)->choices,
+                 (QStringList{u"box"_qs, u"all"_qs}));
+    }
+
+    void selectorTagNamesFromTables_data()
+    {
+        QTest::addColumn<bool>("lower");
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("as the table writes them") << false << QStringList{"ARTICLE", "BR"};
+        QTest::newRow("lower case with lower-case tags") << true << QStringList{"article", "br"};
+    }
+    void selectorTagNamesFromTables()
+    {
+        QFETCH(bool, lower);
+        QFETCH(QStringList, names);
+        TestEditor t;
+        t.App().TagTables().AddTagLine(u"ARTICLE ID"_qs);
+        t.App().TagTables().AddTagLine(u"/BR CLEAR"_qs);
+        t.App().SetTagLower(lower);
+        t.Ui().QueueAnswer(Ui::Answer::Cancel);
+        t.Run(cmd::StyleRuleNew);
+        QCOMPARE(t.Ui().LastForm()->Find(u"element"_qs)->choices, names);
     }
 
     void pseudoClassesForTag()

@@ -56,6 +56,9 @@ private Q_SLOTS:
             << "color: red;font: italic bold 12px/1.5em 'MS Gothic';";
         QTest::newRow("font shorthand: later family wins, keyword size")
             << "font" << "font: large Arial serif" << "font: large serif;";
+        QTest::newRow("font shorthand keeps a list of families")
+            << "font" << "font: bold 12px 'MS Gothic', Arial, sans-serif"
+            << "font: bold 12px 'MS Gothic',Arial,sans-serif;";
         QTest::newRow("font shorthand line height token alone")
             << "font" << "font: 10pt /2 Arial" << "font: 10pt/2 Arial;";
         QTest::newRow("font shorthand without family falls apart")

@@ -400,8 +400,9 @@ private Q_SLOTS:
         QTest::newRow("emphasis with a style editor keeps its other attributes")
             << QStringList{"style"} << "<LI VALUE=3>x" << 1 << QStringList{"STYLE=1"}
             << "タグの修正" << QStringList{"タグ名=LI"} << "<LI VALUE=\"3\" STYLE=\"color: red\">[]x";
-        QTest::newRow("block without style commands does nothing")
-            << none << "<DIV>x</DIV>" << 1 << none << "" << none << "[<DIV>]x</DIV>";
+        QTest::newRow("block goes to the block style command")
+            << none << "<DIV>x</DIV>" << 1 << QStringList{"CLASS=c"} << "属性" << none
+            << "<DIV CLASS=\"c\">[]x</DIV>";
         QTest::newRow("style rule goes to the style editor")
             << QStringList{"rule"} << style << 13 << none << "" << none
             << "<STYLE>\r\n[H1 { color: red }]\r\nP { margin: 0 }\r\n</STYLE>";
