@@ -115,6 +115,9 @@ void OnFtpUpload(CKelvoApp& app)
     const bool passive = CFtpSetList::PassiveSetting(app.Settings());
     const CFtpSet& site = *choice;
     auto runner = ui.MakeTaskRunner();
+    // The status window names the server and then where the file goes:
+    // it is shown from the start, however quick the upload.
+    runner->SetShowDelay(0);
     RunnerClient session(*runner);
     if (!session.Connect(
             [&](CNorvaneFtp& client) { client.Set(site.host, site.user, site.password, folder, passive); },
