@@ -5,6 +5,7 @@
 #include "TestRegistry.h"
 
 #include "core/app/CommandIds.h"
+#include "core/app/FormModel.h"
 #include "core/app/ShellCommandIds.h"
 #include "core/doc/CKelvoDoc.h"
 #include "core/ftp/CFtpWnd.h"
@@ -516,6 +517,42 @@ private Q_SLOTS:
         QVERIFY(g.App().Commands().Run(cmd::GeneralSettings));
         QVERIFY2(problem.isEmpty(), qPrintable(problem));
         QVERIFY(DistinctColors(QImage(ScreenshotFolder() + u'/' + name + QStringLiteral(".png"))) >= 8);
+    }
+
+    // The permissions form "属性の変更" on a laptop and a phone: three rows
+    // of a digit and three boxes, all in view.
+    void modeForm_data()
+    {
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("landscape") << QSize(1280, 800) << "ftp-mode-landscape";
+        QTest::newRow("portrait") << QSize(360, 640) << "ftp-mode-portrait";
+    }
+    void modeForm()
+    {
+        QFETCH(QSize, screen);
+        QFETCH(QString, name);
+        ScriptedUi ui;
+        FormModel form;
+        CFtpWnd::BuildModeForm(form, 7, 5, 5);
+        FormDialog dialog(form, ui);
+        dialog.FitInto(screen);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QCOMPARE(DoesNotFit(&dialog, screen), QString());
+        // Each row says whose permissions it holds.
+        QStringList captions;
+        for (QLabel* label : dialog.findChildren<QLabel*>())
+            if (label->isVisible())
+                captions << label->text();
+        for (const char* caption : {"所有者", "グループ", "ユーザ"})
+            QVERIFY2(captions.contains(QString::fromUtf8(caption)), caption);
+        // Ticking a box on the screen changes its row's digit.
+        QList<QCheckBox*> boxes = dialog.findChildren<QCheckBox*>();
+        QCOMPARE(boxes.size(), 9);
+        boxes[5]->click();  // group: execute
+        QCOMPARE(CFtpWnd::ModeDigitsText(form), QStringLiteral("745"));
+        Save(dialog.grab().toImage(), name);
     }
 
     // A large download runs while the window keeps painting; Cancel ends it

@@ -68,6 +68,7 @@ private Q_SLOTS:
     void attributes();
     void uploadDocument_data();
     void uploadDocument();
+    void cancelUpload();
     void openWindow();
 };
 
@@ -380,6 +381,27 @@ void FtpWindowTest::uploadDocument()
         QCOMPARE(status.last(), path + QStringLiteral(" | ") + server.Host() + shownFolder + QStringLiteral("page.htm"));
         QCOMPARE(status.first(), QStringLiteral("接続中 | ") + server.Host());
     }
+}
+
+// Cancel during the one-step upload: no error, no half page on the server.
+void FtpWindowTest::cancelUpload()
+{
+    FtpTestServer server(FtpTestServer::Kind::Pyftpdlib);
+    if (FtpTestServer::Missing(FtpTestServer::Kind::Pyftpdlib) && !InCi())
+        QSKIP("pyftpdlib is not installed here");
+    QCOMPARE(server.Start(), QString());
+    TestEditor t;
+    const QString path = t.MakeFile(QStringLiteral("big.htm"), "<P>old</P>\r\n");
+    QVERIFY(t.App().OpenDocumentFile(path));
+    t.SetText(QStringLiteral("<P>長い段落です。</P>\r\n").repeated(200000));
+    t.Ui().QueueField(QStringLiteral("サーバ"), server.Host());
+    t.Ui().QueueField(QStringLiteral("ユーザ"), server.User());
+    t.Ui().QueueField(QStringLiteral("パスワード"), server.Password());
+    t.Ui().cancelAfterBytes = 256 * 1024;
+    QVERIFY(t.Run(cmd::FtpUpload));
+    QCOMPARE(t.Ui().Texts("message"), QStringList{"ftpを終了しました"});
+    QVERIFY(ReadBytes(path).size() > 4 * 1024 * 1024);
+    QTRY_VERIFY(!QFileInfo::exists(server.WritableLocal() + QStringLiteral("/big.htm")));
 }
 
 void FtpWindowTest::openWindow()
