@@ -3,6 +3,7 @@
 #include "core/ftp/CFtpWnd.h"
 
 #include <QCheckBox>
+#include <QDataStream>
 #include <QDrag>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -14,16 +15,126 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStackedWidget>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QUrl>
 #include <QVBoxLayout>
 
-// A list of one side. Rows dragged from it carry the side's name; a drop
-// from the other side (or files from the desktop onto the server) copies.
+#include <optional>
+
+namespace {
+
+const QString kRowsMime = QStringLiteral("application/x-kelvopad-ftp-rows");
+
+// Rows dragged out of one list: the side they come from and their names.
+// Names, not row numbers: the list may have been refilled by the time the
+// drop is handled.
+QByteArray RowsMimeData(bool server, const QStringList& names)
+{
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out << server << names;
+    return bytes;
+}
+
+} // namespace
+
+// What a drop onto one side brings: rows of the other list, or files from
+// the desktop (the server side only).
+struct FtpDrop {
+    QStringList names;  // rows of the other list
+    QStringList paths;  // local files
+};
+
+// Takes drags and drops for one side: the list's viewport, and in portrait
+// also the switch that shows the side.
+class FtpDropTarget : public QObject {
+public:
+    FtpDropTarget(bool server, QObject* parent) : QObject(parent), m_server(server) {}
+
+    void Watch(QWidget* widget)
+    {
+        widget->setAcceptDrops(true);
+        widget->installEventFilter(this);
+    }
+
+    std::function<void(const FtpDrop&)> onDrop;
+
+    std::optional<FtpDrop> Read(const QMimeData* data) const
+    {
+        if (!data)
+            return std::nullopt;
+        if (data->hasFormat(kRowsMime)) {
+            QDataStream in(data->data(kRowsMime));
+            bool fromServer = false;
+            FtpDrop drop;
+            in >> fromServer >> drop.names;
+            if (in.status() != QDataStream::Ok || fromServer == m_server || drop.names.isEmpty())
+                return std::nullopt;
+            return drop;
+        }
+        if (!m_server || !data->hasUrls())
+            return std::nullopt;
+        FtpDrop drop;
+        for (const QUrl& url : data->urls()) {
+            if (url.isLocalFile())
+                drop.paths << url.toLocalFile();
+        }
+        if (drop.paths.isEmpty())
+            return std::nullopt;
+        return drop;
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        switch (event->type()) {
+        case QEvent::DragEnter:
+        case QEvent::DragMove: {
+            auto* drag = static_cast<QDragMoveEvent*>(event);
+            if (Read(drag->mimeData())) {
+                drag->setDropAction(Qt::CopyAction);
+                drag->accept();
+            } else {
+                drag->ignore();
+            }
+            return true;
+        }
+        case QEvent::Drop: {
+            auto* drop = static_cast<QDropEvent*>(event);
+            const std::optional<FtpDrop> content = Read(drop->mimeData());
+            if (!content) {
+                drop->ignore();
+                return true;
+            }
+            drop->setDropAction(Qt::CopyAction);
+            drop->accept();
+            // The copy runs after the drop has returned: the file manager
+            // that started the drag is not kept waiting for a transfer.
+            if (onDrop) {
+                const FtpDrop copy = *content;
+                QTimer::singleShot(0, this, [this, copy] {
+                    if (onDrop)
+                        onDrop(copy);
+                });
+            }
+            return true;
+        }
+        default:
+            return QObject::eventFilter(watched, event);
+        }
+    }
+
+private:
+    bool m_server;
+};
+
+// A list of one side. Rows dragged from it carry the side and their names.
 class FtpListView : public QTreeWidget {
 public:
-    FtpListView(bool server, QWidget* parent) : QTreeWidget(parent), m_server(server)
+    FtpListView(bool server, bool portrait, QWidget* parent) : QTreeWidget(parent), m_server(server)
     {
         setObjectName(server ? QStringLiteral("server") : QStringLiteral("local"));
         setRootIsDecorated(false);
@@ -33,24 +144,33 @@ public:
         setUniformRowHeights(true);
         setSortingEnabled(false);
         setDragEnabled(true);
-        setAcceptDrops(true);
         setDropIndicatorShown(false);
-        setDragDropMode(QAbstractItemView::DragDrop);
+        setDragDropMode(QAbstractItemView::DragOnly);
+        setDefaultDropAction(Qt::CopyAction);
         const QStringList columns = {QStringLiteral("名前"), QStringLiteral("日付"), QStringLiteral("サイズ"),
                                      server ? QStringLiteral("属性") : QStringLiteral("種類")};
         setHeaderLabels(columns);
         headerItem()->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
         header()->setSectionsClickable(true);
         header()->setSortIndicatorShown(true);
-        for (int c = 0; c < 4; ++c)
-            setColumnWidth(c, 100);
         // A whole date and time needs more than the others.
-        setColumnWidth(1, fontMetrics().horizontalAdvance(QStringLiteral("0000/00/00 00:00")) + 16);
+        const int date = fontMetrics().horizontalAdvance(QStringLiteral("0000/00/00 00:00")) + 16;
+        if (portrait) {
+            // A phone's width holds the four columns only when the short
+            // ones take what their texts need and the name the rest.
+            header()->setStretchLastSection(false);
+            header()->setMinimumSectionSize(24);
+            header()->setSectionResizeMode(0, QHeaderView::Stretch);
+            for (int c = 1; c < 4; ++c)
+                header()->setSectionResizeMode(c, QHeaderView::ResizeToContents);
+        } else {
+            for (int c = 0; c < 4; ++c)
+                setColumnWidth(c, 100);
+            setColumnWidth(1, date);
+        }
     }
 
     std::function<void()> onFocus;
-    std::function<void()> onDropFromOther;
-    std::function<void(const QStringList&)> onDropFiles;
 
 protected:
     void focusInEvent(QFocusEvent* event) override
@@ -59,59 +179,20 @@ protected:
         if (onFocus)
             onFocus();
     }
-    QMimeData* mimeData(const QList<QTreeWidgetItem*>&) const override
+    QMimeData* mimeData(const QList<QTreeWidgetItem*>& items) const override
     {
+        QStringList names;
+        for (QTreeWidgetItem* item : items) {
+            names << item->data(0, Qt::UserRole).toString();
+        }
         auto* data = new QMimeData;
-        data->setData(Mime(), m_server ? "server" : "local");
+        data->setData(kRowsMime, RowsMimeData(m_server, names));
         return data;
     }
-    QStringList mimeTypes() const override { return {Mime(), QStringLiteral("text/uri-list")}; }
+    QStringList mimeTypes() const override { return {kRowsMime}; }
     Qt::DropActions supportedDropActions() const override { return Qt::CopyAction; }
-    void dragEnterEvent(QDragEnterEvent* event) override
-    {
-        if (Accepts(event->mimeData()))
-            event->acceptProposedAction();
-        else
-            event->ignore();
-    }
-    void dragMoveEvent(QDragMoveEvent* event) override
-    {
-        if (Accepts(event->mimeData()))
-            event->acceptProposedAction();
-        else
-            event->ignore();
-    }
-    void dropEvent(QDropEvent* event) override
-    {
-        const QMimeData* data = event->mimeData();
-        if (!Accepts(data)) {
-            event->ignore();
-            return;
-        }
-        event->acceptProposedAction();
-        if (data->hasFormat(Mime())) {
-            if (onDropFromOther)
-                onDropFromOther();
-            return;
-        }
-        QStringList paths;
-        for (const QUrl& url : data->urls()) {
-            if (url.isLocalFile())
-                paths << url.toLocalFile();
-        }
-        if (!paths.isEmpty() && onDropFiles)
-            onDropFiles(paths);
-    }
 
 private:
-    static QString Mime() { return QStringLiteral("application/x-kelvopad-ftp-rows"); }
-    bool Accepts(const QMimeData* data) const
-    {
-        if (data->hasFormat(Mime()))
-            return data->data(Mime()) != (m_server ? "server" : "local");
-        return m_server && data->hasUrls();
-    }
-
     bool m_server;
 };
 
@@ -119,8 +200,8 @@ FtpWindow::FtpWindow(CFtpWnd& model, QWidget* parent) : QDialog(parent), m_model
 {
     setWindowTitle(QStringLiteral("ftp"));
     const bool portrait = model.Portrait();
-    m_server = new FtpListView(true, this);
-    m_local = new FtpListView(false, this);
+    m_server = new FtpListView(true, portrait, this);
+    m_local = new FtpListView(false, portrait, this);
     m_serverFolder = new QLineEdit(this);
     m_localFolder = new QLineEdit(this);
     for (QLineEdit* edit : {m_serverFolder, m_localFolder})
@@ -180,7 +261,6 @@ FtpWindow::FtpWindow(CFtpWnd& model, QWidget* parent) : QDialog(parent), m_model
         layout->addWidget(m_stack, 1);
         connect(m_showServer, &QPushButton::clicked, this, [this] { ShowServerSide(true); });
         connect(m_showLocal, &QPushButton::clicked, this, [this] { ShowServerSide(false); });
-        // Dropping onto the switch of the other side copies there.
         ShowServerSide(true);
     } else {
         auto* lists = new QHBoxLayout;
@@ -192,31 +272,49 @@ FtpWindow::FtpWindow(CFtpWnd& model, QWidget* parent) : QDialog(parent), m_model
 
     m_server->onFocus = [this] { Activate(true); };
     m_local->onFocus = [this] { Activate(false); };
-    m_server->onDropFromOther = [this] {
-        m_model.Upload(SelectedRows(m_local));
+    // Rows dropped on the other list, or files from the desktop on the
+    // server list, copy; in portrait the other list is hidden, so its switch
+    // takes the drop as well.
+    auto* serverDrops = new FtpDropTarget(true, this);
+    auto* localDrops = new FtpDropTarget(false, this);
+    serverDrops->Watch(m_server->viewport());
+    localDrops->Watch(m_local->viewport());
+    if (portrait) {
+        serverDrops->Watch(m_showServer);
+        localDrops->Watch(m_showLocal);
+    }
+    serverDrops->onDrop = [this](const FtpDrop& drop) {
+        if (!drop.paths.isEmpty()) {
+            m_model.UploadPaths(drop.paths);
+        } else {
+            std::vector<int> rows;
+            for (const QString& name : drop.names)
+                rows.push_back(m_model.Local().FindRow(name));
+            m_model.Upload(rows);
+        }
         Refresh();
     };
-    m_local->onDropFromOther = [this] {
-        m_model.Download(SelectedRows(m_server));
-        Refresh();
-    };
-    m_server->onDropFiles = [this](const QStringList& paths) {
-        m_model.UploadPaths(paths);
+    localDrops->onDrop = [this](const FtpDrop& drop) {
+        std::vector<int> rows;
+        for (const QString& name : drop.names)
+            rows.push_back(m_model.FindServerRow(name));
+        m_model.Download(rows);
         Refresh();
     };
 
     connect(m_ascii, &QCheckBox::toggled, this, [this](bool on) { m_model.SetAscii(on); });
     connect(upload, &QPushButton::clicked, this, [this] {
-        m_model.Upload(SelectedRows(m_local));
-        Refresh();
+        const std::vector<int> rows = SelectedRows(m_local);
+        Act([rows](CFtpWnd& model) { model.Upload(rows); });
     });
     connect(download, &QPushButton::clicked, this, [this] {
-        m_model.Download(SelectedRows(m_server));
-        Refresh();
+        const std::vector<int> rows = SelectedRows(m_server);
+        Act([rows](CFtpWnd& model) { model.Download(rows); });
     });
     connect(remove, &QPushButton::clicked, this, [this] {
-        m_model.Delete(SelectedRows(m_model.ActiveSide() == CFtpWnd::Side::Server ? m_server : m_local));
-        Refresh();
+        const std::vector<int> rows =
+            SelectedRows(m_model.ActiveSide() == CFtpWnd::Side::Server ? m_server : m_local);
+        Act([rows](CFtpWnd& model) { model.Delete(rows); });
     });
     connect(create, &QPushButton::clicked, this, [this] { Act(&CFtpWnd::Create); });
     connect(move, &QPushButton::clicked, this, [this] { Act(&CFtpWnd::Move); });
@@ -224,11 +322,12 @@ FtpWindow::FtpWindow(CFtpWnd& model, QWidget* parent) : QDialog(parent), m_model
     connect(up, &QPushButton::clicked, this, [this] { Act(&CFtpWnd::Up); });
     connect(m_attributes, &QPushButton::clicked, this, [this] { Act(&CFtpWnd::Attributes); });
 
-    connect(m_server, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
+    // A double-click, or Enter on a row, opens a folder.
+    connect(m_server, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
         m_model.OpenServerRow(m_server->indexOfTopLevelItem(item));
         Refresh();
     });
-    connect(m_local, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
+    connect(m_local, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
         m_model.OpenLocalRow(m_local->indexOfTopLevelItem(item));
         Refresh();
     });
@@ -246,6 +345,17 @@ FtpWindow::FtpWindow(CFtpWnd& model, QWidget* parent) : QDialog(parent), m_model
     connect(m_local, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
         m_model.Local().SetFocusedRow(item ? m_local->indexOfTopLevelItem(item) : -1);
     });
+
+    // The keys a file manager gives these buttons, in either list.
+    const std::pair<QKeySequence, QPushButton*> keys[] = {
+        {QKeySequence::Delete, remove}, {QKeySequence(Qt::Key_F2), rename}, {QKeySequence(Qt::Key_Backspace), up}};
+    for (QTreeWidget* list : {static_cast<QTreeWidget*>(m_server), static_cast<QTreeWidget*>(m_local)}) {
+        for (const auto& [key, target] : keys) {
+            auto* shortcut = new QShortcut(key, list);
+            shortcut->setContext(Qt::WidgetShortcut);
+            connect(shortcut, &QShortcut::activated, target, &QPushButton::click);
+        }
+    }
 
     Refresh();
     m_server->setFocus();
@@ -286,8 +396,14 @@ void FtpWindow::UpdateButtons()
 
 void FtpWindow::Act(void (CFtpWnd::*action)())
 {
+    Act([action](CFtpWnd& model) { (model.*action)(); });
+}
+
+void FtpWindow::Act(const std::function<void(CFtpWnd&)>& action)
+{
+    // The list the button acted on gets the focus back.
     const bool server = m_model.ActiveSide() == CFtpWnd::Side::Server;
-    (m_model.*action)();
+    action(m_model);
     Refresh();
     (server ? m_server : m_local)->setFocus();
 }
@@ -301,8 +417,8 @@ std::vector<int> FtpWindow::SelectedRows(FtpListView* list) const
     return rows;
 }
 
-static void FillTree(QTreeWidget* tree, int count, const std::function<QStringList(int)>& texts, int focus,
-                     int sortColumn, bool descending)
+static void FillTree(QTreeWidget* tree, int count, const std::function<QStringList(int)>& texts,
+                     const std::function<QString(int)>& names, int focus, int sortColumn, bool descending)
 {
     const QSignalBlocker block(tree);
     tree->clear();
@@ -310,6 +426,7 @@ static void FillTree(QTreeWidget* tree, int count, const std::function<QStringLi
     for (int r = 0; r < count; ++r) {
         auto* item = new QTreeWidgetItem(texts(r));
         item->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
+        item->setData(0, Qt::UserRole, names(r));
         items << item;
     }
     tree->addTopLevelItems(items);
@@ -323,6 +440,7 @@ static void FillTree(QTreeWidget* tree, int count, const std::function<QStringLi
 void FtpWindow::FillServer()
 {
     FillTree(m_server, int(m_model.ServerRows().size()), [this](int r) { return m_model.ServerRowTexts(r); },
+             [this](int r) { return m_model.ServerRows()[r].name; },
              m_model.ServerFocusedRow(), m_model.ServerSortColumn(), m_model.ServerSortDescending());
     m_serverFolder->setText(m_model.ServerFolderText());
 }
@@ -331,6 +449,7 @@ void FtpWindow::FillLocal()
 {
     const CFileList& local = m_model.Local();
     FillTree(m_local, int(local.Rows().size()), [&local](int r) { return local.RowTexts(r); },
+             [&local](int r) { return local.Rows()[r].FullName(); },
              local.FocusedRow(), local.SortColumn(), local.SortDescending());
     m_localFolder->setText(m_model.LocalFolderText());
 }

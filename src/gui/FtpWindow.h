@@ -2,6 +2,9 @@
 
 #include <QDialog>
 
+#include <functional>
+#include <vector>
+
 class CFtpWnd;
 class QCheckBox;
 class QLineEdit;
@@ -29,6 +32,7 @@ private:
     void FillServer();
     void FillLocal();
     void Act(void (CFtpWnd::*action)());
+    void Act(const std::function<void(CFtpWnd&)>& action);
     std::vector<int> SelectedRows(FtpListView* list) const;
     void UpdateButtons();
     void Activate(bool server);

@@ -37,6 +37,18 @@ constexpr int kNarrowMargin = 4;
 
 } // namespace
 
+QtUi::ArrowWhileAsking::ArrowWhileAsking() : m_pushed(QGuiApplication::overrideCursor() != nullptr)
+{
+    if (m_pushed)
+        QGuiApplication::setOverrideCursor(QCursor(Qt::ArrowCursor));
+}
+
+QtUi::ArrowWhileAsking::~ArrowWhileAsking()
+{
+    if (m_pushed)
+        QGuiApplication::restoreOverrideCursor();
+}
+
 void QtUi::SetMainWindow(QWidget* window)
 {
     m_window = window;
@@ -46,11 +58,13 @@ void QtUi::SetMainWindow(QWidget* window)
 
 void QtUi::Message(const QString& text, Icon icon)
 {
+    const ArrowWhileAsking arrow;
     QuestionBox(QuestionBox::MessageQuestion(text, icon), m_window).Run();
 }
 
 Ui::Answer QtUi::Ask(const Question& question)
 {
+    const ArrowWhileAsking arrow;
     QuestionBox box(question, m_window);
     if (question.placement == Placement::TopOfMainWindow && m_window && m_window->isVisible())
         box.PlaceOver(m_window);
@@ -60,6 +74,7 @@ Ui::Answer QtUi::Ask(const Question& question)
 std::optional<QString> QtUi::Input(const QString& title, const QString& prompt,
                                    const QString& initial)
 {
+    const ArrowWhileAsking arrow;
     QInputDialog dialog(m_window);
     dialog.setWindowTitle(title.isEmpty() ? QuestionBox::DefaultTitle() : title);
     dialog.setLabelText(prompt);
@@ -219,6 +234,7 @@ std::optional<QString> QtUi::ChooseColor(const QString& initial)
 
 Ui::Answer QtUi::RunForm(FormModel& form)
 {
+    const ArrowWhileAsking arrow;
     FormDialog dialog(form, *this, m_window);
     return dialog.Run();
 }

@@ -62,6 +62,20 @@ public:
     // A URL for a path or a URL.
     static QUrl ExternalUrl(const QString& pathOrUrl);
 
+    // A box that waits for the user shows the ordinary pointer, even while
+    // long work around it keeps the busy cursor (an FTP upload's messages,
+    // the progress window's Cancel).
+    class ArrowWhileAsking {
+    public:
+        ArrowWhileAsking();
+        ~ArrowWhileAsking();
+        ArrowWhileAsking(const ArrowWhileAsking&) = delete;
+        ArrowWhileAsking& operator=(const ArrowWhileAsking&) = delete;
+
+    private:
+        bool m_pushed;
+    };
+
 private:
     QPointer<QWidget> m_window;
     QString m_title;

@@ -1,5 +1,8 @@
 #include "gui/ThreadedTaskRunner.h"
 
+#include "gui/DialogRoom.h"
+#include "gui/QtUi.h"
+
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QElapsedTimer>
@@ -96,8 +99,8 @@ public:
         QString line1, line2;
         qint64 done = 0, total = 0;
         m_context.Read(line1, line2, done, total);
-        m_line1->setText(line1);
-        m_line2->setText(line2);
+        ShowLine(m_line1, line1);
+        ShowLine(m_line2, line2);
         if (m_context.Cancelled())
             return;
         if (total > 0) {
@@ -117,10 +120,22 @@ public:
     }
 
 protected:
-    void reject() override { PressCancel(); }  // Esc and the close box cancel too
+    void reject() override { PressCancel(); }
 
 private:
+    // A long path is shortened in its middle, where its folders are, so the
+    // window stays within a narrow screen and the file name stays in view.
+    void ShowLine(QLabel* label, const QString& text)
+    {
+        const QMargins margins = layout()->contentsMargins();
+        const int room = std::max(label->minimumWidth(), DialogRoom(*this).width() - margins.left() - margins.right());
+        const QString shown = label->fontMetrics().elidedText(text, Qt::ElideMiddle, room);
+        label->setText(shown);
+        label->setToolTip(shown == text ? QString() : text);
+    }  // Esc and the close box cancel too
+
     SharedContext& m_context;
+    QtUi::ArrowWhileAsking m_arrow;  // the window answers while the work runs
     QLabel* m_line1;
     QLabel* m_line2;
     QLabel* m_rate;

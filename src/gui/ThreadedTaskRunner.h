@@ -18,9 +18,7 @@ public:
 
     bool Run(const QString& title, const std::function<bool(TaskContext&)>& work) override;
 
-    // How long work may run before the progress window shows: quick steps
-    // (a folder listing) should not flash a window.
-    void SetShowDelay(int ms) { m_showDelayMs = ms; }
+    void SetShowDelay(int ms) override { m_showDelayMs = ms; }
 
 private:
     QPointer<QWidget> m_parent;

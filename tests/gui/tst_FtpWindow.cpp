@@ -1,32 +1,46 @@
 #include "FtpServers.h"
+#include "FtpWindowFixture.h"
 #include "GuiEditor.h"
 #include "TestFiles.h"
 #include "TestRegistry.h"
 
-#include "core/app/ScriptedUi.h"
+#include "core/app/CommandIds.h"
+#include "core/app/FormModel.h"
+#include "core/app/ShellCommandIds.h"
+#include "core/doc/CKelvoDoc.h"
 #include "core/ftp/CFtpWnd.h"
 #include "core/ftp/CNorvaneFtp.h"
+#include "core/ftp/FtpWindowCommands.h"
+#include "gui/FormDialog.h"
 #include "gui/FtpWindow.h"
+#include "gui/QtUi.h"
+#include "gui/QuestionBox.h"
 #include "gui/ThreadedTaskRunner.h"
-#include "platform/SettingsStore.h"
 
+#include <QAbstractItemModel>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPointer>
 #include <QPushButton>
+#include <QRandomGenerator>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
+#include <QUrl>
 
 #include <memory>
 
 namespace {
-
-bool InCi()
-{
-    return qEnvironmentVariable("CI") == u"true";
-}
 
 // Counts the paint events a widget receives.
 class PaintCounter : public QObject {
@@ -45,49 +59,177 @@ protected:
 // The window on a real server, its client living on the runner's thread as
 // in the desktop program.
 struct Session {
-    FtpTestServer server{FtpTestServer::Kind::Pyftpdlib};
-    QTemporaryDir local;
-    ScriptedUi ui;
-    platform::SettingsStore settings{local.filePath(QStringLiteral("kelvo.ini"))};
     QWidget parent;
-    std::unique_ptr<ThreadedTaskRunner> runner;
-    std::unique_ptr<CNorvaneFtp> client;
-    std::unique_ptr<CFtpWnd> model;
+    FtpWindowFixture fx;
 
-    QString Start(bool portrait)
-    {
-        if (QString why = server.Start(); !why.isEmpty())
-            return why;
-        runner = std::make_unique<ThreadedTaskRunner>(&parent);
-        const bool ok = runner->Run(QStringLiteral("ftp"), [this](TaskContext&) {
-            client = std::make_unique<CNorvaneFtp>();
-            client->Set(server.Host(), server.User(), server.Password(), QString(), true);
-            return client->Connect();
-        });
-        if (!ok)
-            return QStringLiteral("no login");
-        model = std::make_unique<CFtpWnd>(ui, settings, *runner, *client);
-        model->SetPortrait(portrait);
-        QDir().mkpath(local.filePath(QStringLiteral("site")));
-        model->Local().Fill(local.filePath(QStringLiteral("site")));
-        model->RefillServer();
-        return QString();
-    }
-    ~Session()
-    {
-        if (runner)
-            runner->Run(QString(), [this](TaskContext&) {
-                client.reset();
-                return true;
-            });
-    }
+    QString Start(bool portrait) { return fx.Start(std::make_unique<ThreadedTaskRunner>(&parent), portrait); }
+    ThreadedTaskRunner& Runner() { return static_cast<ThreadedTaskRunner&>(fx.Runner()); }
 };
 
-#define START_SESSION(s, portrait)                                             \
-    if (FtpTestServer::Missing(FtpTestServer::Kind::Pyftpdlib) && !InCi())     \
-        QSKIP("pyftpdlib is not installed here");                             \
-    if (const QString why = s.Start(portrait); !why.isEmpty())                 \
-        QFAIL(qPrintable(why));
+QScreen* ScreenOfSize(const QSize& size)
+{
+    for (QScreen* s : QGuiApplication::screens())
+        if (s->size() == size)
+            return s;
+    return nullptr;
+}
+
+// The editor of the form field whose caption begins with `caption`.
+QWidget* FieldEditor(QWidget* dialog, const QString& caption)
+{
+    for (QLabel* label : dialog->findChildren<QLabel*>())
+        if (label->buddy() && QtUi::WithoutMnemonic(label->text()).startsWith(caption))
+            return label->buddy();
+    for (QCheckBox* box : dialog->findChildren<QCheckBox*>())
+        if (QtUi::WithoutMnemonic(box->text()).startsWith(caption))
+            return box;
+    return nullptr;
+}
+
+// What a dialog shows beyond its screen: wider than the screen, or a page
+// that scrolls sideways.
+QString DoesNotFit(QWidget* dialog, const QSize& screen)
+{
+    if (dialog->frameGeometry().width() > screen.width())
+        return QStringLiteral("%1 px wide").arg(dialog->frameGeometry().width());
+    for (const QScrollArea* area : dialog->findChildren<QScrollArea*>())
+        if (area->isVisible() && area->horizontalScrollBar()->maximum() > 0)
+            return QStringLiteral("a page scrolls sideways");
+    return QString();
+}
+
+void Save(const QImage& picture, const QString& name)
+{
+    QVERIFY(picture.save(ScreenshotFolder() + u'/' + name + QStringLiteral(".png")));
+    QVERIFY2(DistinctColors(picture) >= 8, qPrintable(name));
+}
+
+// Works the dialogs of the one-step upload as a user does: types the site
+// into the upload form and starts the transfer, pictures the status window
+// while the page is on its way, and confirms each message. Every dialog is
+// pictured under `name` and checked against the screen.
+class UploadDriver : public QObject {
+public:
+    UploadDriver(const QString& name, const QSize& screen, std::vector<std::pair<QString, QString>> typed)
+        : m_name(name), m_screen(screen), m_typed(std::move(typed))
+    {
+        connect(&m_timer, &QTimer::timeout, this, [this] { Poll(); });
+        m_timer.start(10);
+    }
+
+    QStringList messages;      // the message boxes' texts, in order
+    QStringList statusLines;   // each pair of status lines shown, "line1 | line2"
+    QStringList problems;      // what did not fit the screen
+    QStringList pictures;      // names of the pictures saved
+
+private:
+    void Poll()
+    {
+        QWidget* w = QApplication::activeModalWidget();
+        if (!w || !w->isVisible())
+            return;
+        if (auto* form = qobject_cast<FormDialog*>(w)) {
+            if (!w->property("driven").toBool()) {
+                w->setProperty("driven", true);
+                Fill(*form);
+            }
+        } else if (auto* box = qobject_cast<QuestionBox*>(w)) {
+            messages << box->TextLabel()->text();
+            Keep(*box, QStringLiteral("-message"));
+            box->Buttons().first()->click();
+        } else if (w->findChild<QPushButton*>(QStringLiteral("cancel"))) {
+            QStringList lines;
+            for (QLabel* label : w->findChildren<QLabel*>())
+                lines << label->text();
+            const QString pair = lines.mid(0, 2).join(QStringLiteral(" | "));
+            if (statusLines.isEmpty() || statusLines.last() != pair) {
+                statusLines << pair;
+                // The window as it names the file on its way.
+                if (pair.contains(u'/') && !w->property("pictured").toBool()) {
+                    w->setProperty("pictured", true);
+                    Keep(*w, QStringLiteral("-status"));
+                }
+            }
+        }
+    }
+
+    void Fill(FormDialog& form)
+    {
+        for (const auto& [caption, value] : m_typed) {
+            QWidget* editor = FieldEditor(&form, caption);
+            if (!editor) {
+                problems << QStringLiteral("no field ") + caption;
+                continue;
+            }
+            if (auto* box = qobject_cast<QCheckBox*>(editor)) {
+                if (box->isChecked() != (value == u"1"))
+                    box->click();
+            } else if (auto* line = qobject_cast<QLineEdit*>(editor)) {
+                line->selectAll();
+                QTest::keyClicks(line, value);
+            }
+        }
+        QApplication::processEvents();
+        Keep(form, QString());
+        form.OkButton()->click();
+    }
+
+    void Keep(QWidget& w, const QString& kind)
+    {
+        QApplication::processEvents();
+        if (const QString why = DoesNotFit(&w, m_screen); !why.isEmpty())
+            problems << m_name + kind + QStringLiteral(": ") + why;
+        const QString name = m_name + kind;
+        w.grab().toImage().save(ScreenshotFolder() + u'/' + name + QStringLiteral(".png"));
+        pictures << name;
+    }
+
+    QString m_name;
+    QSize m_screen;
+    std::vector<std::pair<QString, QString>> m_typed;
+    QTimer m_timer;
+};
+
+// A drag as the platform delivers it: enter, move, and (when the enter was
+// taken) the drop, all at the middle of the widget. True when the drop was
+// taken as a copy.
+bool DragAndDrop(QWidget* target, const QMimeData& data, bool* entered = nullptr)
+{
+    const QPoint at = target->rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    if (entered)
+        *entered = enter.isAccepted();
+    if (!enter.isAccepted())
+        return false;
+    QDragMoveEvent move(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &move);
+    QDropEvent drop(QPointF(at), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+    return drop.isAccepted() && drop.dropAction() == Qt::CopyAction;
+}
+
+// The rows of a list with these names, selected, as the list hands them to
+// a drag.
+std::unique_ptr<QMimeData> DragRows(QTreeWidget* list, const QStringList& names)
+{
+    list->clearSelection();
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* item = list->topLevelItem(i);
+        if (names.contains(item->data(0, Qt::UserRole).toString()))
+            item->setSelected(true);
+    }
+    return std::unique_ptr<QMimeData>(list->model()->mimeData(list->selectionModel()->selectedIndexes()));
+}
+
+QByteArray SomeBytes(int size, quint32 seed)
+{
+    QByteArray bytes(size, Qt::Uninitialized);
+    QRandomGenerator random(seed);
+    for (char& c : bytes)
+        c = char(random.bounded(256));
+    return bytes;
+}
 
 } // namespace
 
@@ -99,7 +241,7 @@ private Q_SLOTS:
         QTest::addColumn<bool>("portrait");
         QTest::addColumn<QSize>("size");
         QTest::addColumn<QString>("name");
-        QTest::newRow("landscape") << false << QSize(860, 520) << "ftp-landscape";
+        QTest::newRow("landscape") << false << QSize(1280, 800) << "ftp-landscape";
         QTest::newRow("portrait") << true << QSize(360, 640) << "ftp-portrait";
     }
     // Both layouts fit their screen with every button inside it.
@@ -109,15 +251,16 @@ private Q_SLOTS:
         QFETCH(QSize, size);
         QFETCH(QString, name);
         Session s;
-        START_SESSION(s, portrait);
-        WriteBytes(s.server.WritableLocal() + QStringLiteral("/index.html"), "<HTML></HTML>");
-        WriteBytes(s.server.WritableLocal() + QStringLiteral("/写真.jpg"), QByteArray(12345, 'j'));
-        QDir().mkpath(s.server.WritableLocal() + QStringLiteral("/css"));
-        WriteBytes(s.local.filePath(QStringLiteral("site/top.htm")), "<P>");
-        s.model->Local().Refill();
-        s.model->RefillServer();
+        START_FTP_WINDOW(s, portrait);
+        FtpWindowFixture& fx = s.fx;
+        WriteBytes(fx.ServerPath(QStringLiteral("index.html")), "<HTML></HTML>");
+        WriteBytes(fx.ServerPath(QStringLiteral("写真.jpg")), QByteArray(12345, 'j'));
+        QDir().mkpath(fx.ServerPath(QStringLiteral("css")));
+        WriteBytes(fx.LocalPath(QStringLiteral("top.htm")), "<P>");
+        fx.wnd->Local().Refill();
+        fx.wnd->RefillServer();
 
-        FtpWindow window(*s.model, nullptr);
+        FtpWindow window(*fx.wnd, nullptr);
         window.resize(size);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -129,9 +272,287 @@ private Q_SLOTS:
                          qPrintable(b->text()));
         }
         QCOMPARE(window.ServerList()->topLevelItemCount(), 3);
-        const QImage picture = window.grab().toImage();
-        QVERIFY(picture.save(ScreenshotFolder() + u'/' + name + QStringLiteral(".png")));
-        QVERIFY(DistinctColors(picture) >= 8);
+        // Every column of the server list is in view: none is cut off at
+        // the right edge.
+        QCOMPARE(window.ServerList()->horizontalScrollBar()->maximum(), 0);
+        Save(window.grab().toImage(), name);
+    }
+
+    // The keys of a file manager work in the server list: Enter opens a
+    // folder, Backspace goes up, Delete asks before deleting, F2 renames.
+    void keys_data()
+    {
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("folder");   // server folder afterwards
+        QTest::addColumn<QString>("asked");    // the question or prompt shown
+        QTest::newRow("Enter on a folder") << "css" << int(Qt::Key_Return) << "/css" << "";
+        QTest::newRow("Backspace goes up") << "" << int(Qt::Key_Backspace) << "/" << "";
+        QTest::newRow("Delete asks first") << "index.html" << int(Qt::Key_Delete) << "/css"
+                                           << "サーバのファイルを削除しますか？";
+        QTest::newRow("F2 renames") << "index.html" << int(Qt::Key_F2) << "/css"
+                                    << "新しいファイル名を入力してください";
+    }
+    void keys()
+    {
+        QFETCH(QString, focus);
+        QFETCH(int, key);
+        QFETCH(QString, folder);
+        QFETCH(QString, asked);
+        Session s;
+        START_FTP_WINDOW(s, false);
+        FtpWindowFixture& fx = s.fx;
+        QDir().mkpath(fx.ServerPath(QStringLiteral("css")));
+        WriteBytes(fx.ServerPath(QStringLiteral("index.html")), "<HTML></HTML>");
+        WriteBytes(fx.ServerPath(QStringLiteral("css/index.html")), "<HTML></HTML>");
+        // Start inside "css" unless the row to act on is that folder.
+        QVERIFY(fx.wnd->RefillServer());
+        if (focus != u"css")
+            fx.wnd->OpenServerRow(fx.wnd->FindServerRow(QStringLiteral("css")));
+        QVERIFY(fx.wnd->ServerFolderText() == (focus == u"css" ? u"/" : u"/css"));
+        QVERIFY(fx.wnd->RefillServer(focus));
+        FtpWindow window(*fx.wnd, &s.parent);
+        window.resize(1280, 800);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.activateWindow();
+        window.ServerList()->setFocus();
+        QTest::keyClick(window.ServerList(), Qt::Key(key));
+        QTRY_COMPARE(fx.wnd->ServerFolderText(), folder);
+        const QStringList shown = fx.ui.Texts(QStringLiteral("question")) + fx.ui.Texts(QStringLiteral("input"));
+        QCOMPARE(shown, asked.isEmpty() ? QStringList{} : QStringList{asked});
+        // Nothing was answered: the file is still there.
+        QVERIFY(QFileInfo::exists(fx.ServerPath(QStringLiteral("css/index.html"))));
+    }
+
+    // Rows dragged onto the other list, and files from the desktop dropped
+    // onto the server list, arrive byte for byte; in portrait the hidden
+    // list's switch takes the drop.
+    void dragAndDrop_data()
+    {
+        QTest::addColumn<bool>("portrait");
+        QTest::addColumn<QString>("from");    // "local", "server" or "desktop"
+        QTest::addColumn<QString>("onto");    // object name of the widget dropped on
+        QTest::addColumn<bool>("taken");
+        QTest::newRow("local rows onto the server list") << false << "local" << "server" << true;
+        QTest::newRow("server rows onto the local list") << false << "server" << "local" << true;
+        QTest::newRow("desktop files onto the server list") << false << "desktop" << "server" << true;
+        QTest::newRow("portrait: local rows onto the server switch") << true << "local" << "showServer" << true;
+        QTest::newRow("portrait: server rows onto the local switch") << true << "server" << "showLocal" << true;
+        QTest::newRow("portrait: desktop files onto the server list") << true << "desktop" << "server" << true;
+        QTest::newRow("rows back onto their own list") << false << "local" << "local" << false;
+        QTest::newRow("desktop files onto the local list") << false << "desktop" << "local" << false;
+    }
+    void dragAndDrop()
+    {
+        QFETCH(bool, portrait);
+        QFETCH(QString, from);
+        QFETCH(QString, onto);
+        QFETCH(bool, taken);
+        Session s;
+        START_FTP_WINDOW(s, portrait);
+        FtpWindowFixture& fx = s.fx;
+        const QStringList names = {QStringLiteral("a.htm"), QStringLiteral("写真.jpg")};
+        const QByteArray contents[] = {QByteArray("<P>日本語</P>\r\n"), SomeBytes(300 * 1024 + 7, 13)};
+        QTemporaryDir desktop;
+        QString sourceFolder = from == u"local" ? fx.LocalPath(QString())
+            : from == u"server"                 ? fx.server.WritableLocal()
+                                                : desktop.path();
+        for (int i = 0; i < names.size(); ++i)
+            WriteBytes(sourceFolder + u'/' + names[i], contents[i]);
+        fx.wnd->Local().Refill();
+        QVERIFY(fx.wnd->RefillServer());
+
+        FtpWindow window(*fx.wnd, &s.parent);
+        window.resize(portrait ? QSize(360, 640) : QSize(1280, 800));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        std::unique_ptr<QMimeData> data;
+        if (from == u"desktop") {
+            data = std::make_unique<QMimeData>();
+            QList<QUrl> urls;
+            for (const QString& name : names)
+                urls << QUrl::fromLocalFile(desktop.filePath(name));
+            data->setUrls(urls);
+        } else {
+            const bool server = from == u"server";
+            if (portrait)
+                window.ShowServerSide(server);
+            data = DragRows(server ? window.ServerList() : window.LocalList(), names);
+        }
+        QWidget* target = window.findChild<QWidget*>(onto);
+        QVERIFY(target);
+        if (auto* list = qobject_cast<QTreeWidget*>(target))
+            target = list->viewport();
+        QCOMPARE(DragAndDrop(target, *data), taken);
+
+        const QString targetFolder = from == u"server" ? fx.LocalPath(QString()) : fx.server.WritableLocal();
+        if (taken) {
+            for (int i = 0; i < names.size(); ++i) {
+                const QString path = targetFolder + u'/' + names[i];
+                QTRY_VERIFY2_WITH_TIMEOUT(ReadBytes(path) == contents[i], qPrintable(path), 30000);
+            }
+            // The list that received the files shows them once the copy has ended.
+            QTreeWidget* shown = from == u"server" ? window.LocalList() : window.ServerList();
+            QTRY_VERIFY_WITH_TIMEOUT(!shown->findItems(names.last(), Qt::MatchExactly).isEmpty(), 30000);
+        } else {
+            QTest::qWait(200);
+            const QStringList sources = {fx.LocalPath(QString()), fx.server.WritableLocal()};
+            for (const QString& name : names)
+                for (const QString& folder : sources)
+                    if (folder != sourceFolder)
+                        QVERIFY2(!QFileInfo::exists(folder + u'/' + name), qPrintable(folder + name));
+        }
+        QCOMPARE(fx.ui.Texts(QStringLiteral("message")), QStringList{});
+    }
+
+    // The one-step upload on the desktop program, its dialogs worked as a
+    // user works them, on a laptop's and a phone's screen.
+    void uploadDocument_data()
+    {
+        QTest::addColumn<MenuLayout>("layout");
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("landscape") << MenuLayout::Landscape << QSize(1280, 800) << "ftp-upload-landscape";
+        QTest::newRow("portrait") << MenuLayout::Portrait << QSize(360, 640) << "ftp-upload-portrait";
+    }
+    void uploadDocument()
+    {
+        QFETCH(MenuLayout, layout);
+        QFETCH(QSize, screen);
+        QFETCH(QString, name);
+        QScreen* display = ScreenOfSize(screen);
+        if (!display)
+            QSKIP("the platform has no screen of that size");
+        if (FtpWindowFixture::ServerMissing())
+            QSKIP("pyftpdlib is not installed here");
+        FtpTestServer server(FtpTestServer::Kind::Pyftpdlib);
+        // Slow enough that the status window shows while the page is sent.
+        server.SetRateLimit(64 * 1024);
+        QCOMPARE(server.Start(), QString());
+        QDir().mkpath(server.WritableLocal() + QStringLiteral("/www"));
+
+        BasicGuiEditor<QtUi> g(layout);
+        g.Ui().SetMainWindow(&g.Frame());
+        g.Frame().setScreen(display);
+        g.Frame().move(display->availableGeometry().topLeft());
+        g.Frame().resize(display->availableGeometry().size());
+        g.Frame().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&g.Frame()));
+        QString page = QStringLiteral("<HTML>\r\n<BODY>\r\n");
+        while (page.size() < 100 * 1024)
+            page += QStringLiteral("<P>日本語の段落です。ftp で送ります。</P>\r\n");
+        page += QStringLiteral("</BODY>\r\n</HTML>\r\n");
+        const QString path = g.MakeFile(QStringLiteral("page.htm"), "<P>old</P>\r\n");
+        QVERIFY(g.App().OpenDocumentFile(path));
+        g.Edit().Buffer().SetText(page);
+        g.Edit().Buffer().SetModified(true);
+
+        UploadDriver driver(name, screen,
+                            {{QStringLiteral("サーバ"), server.Host()},
+                             {QStringLiteral("ユーザ"), server.User()},
+                             {QStringLiteral("パスワード"), server.Password()},
+                             {QStringLiteral("ディレクトリ"), QStringLiteral("www")},
+                             // Binary, so the page arrives byte for byte.
+                             {QStringLiteral("ASCIIモード"), QStringLiteral("0")}});
+        QVERIFY(g.App().Commands().Run(cmd::FtpUpload));
+
+        QCOMPARE(driver.messages, QStringList{QStringLiteral("ftpを終了しました")});
+        QVERIFY(!g.Doc().IsModified());
+        const QByteArray saved = ReadBytes(path);
+        QVERIFY(saved.size() > 100 * 1024);
+        QCOMPARE(ReadBytes(server.WritableLocal() + QStringLiteral("/www/page.htm")), saved);
+        // Before the page is written, the status names where it goes.
+        QVERIFY2(driver.statusLines.contains(path + QStringLiteral(" | ") + server.Host()
+                                             + QStringLiteral("/www/page.htm")),
+                 qPrintable(driver.statusLines.join(u'\n')));
+        QVERIFY2(driver.problems.isEmpty(), qPrintable(driver.problems.join(u'\n')));
+        QCOMPARE(driver.pictures,
+                 (QStringList{name, name + QStringLiteral("-status"), name + QStringLiteral("-message")}));
+        for (const QString& picture : driver.pictures)
+            QVERIFY2(DistinctColors(QImage(ScreenshotFolder() + u'/' + picture + QStringLiteral(".png"))) >= 8,
+                     qPrintable(picture));
+    }
+
+    // The FTP page of the settings sheet on a laptop and a phone: nothing
+    // wider than the screen, nothing to scroll sideways.
+    void settingsPage_data()
+    {
+        QTest::addColumn<MenuLayout>("layout");
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("landscape") << MenuLayout::Landscape << QSize(1280, 800) << "settings-ftp-landscape";
+        QTest::newRow("portrait") << MenuLayout::Portrait << QSize(360, 640) << "settings-ftp-portrait";
+    }
+    void settingsPage()
+    {
+        QFETCH(MenuLayout, layout);
+        QFETCH(QSize, screen);
+        QFETCH(QString, name);
+        QScreen* display = ScreenOfSize(screen);
+        if (!display)
+            QSKIP("the platform has no screen of that size");
+        BasicGuiEditor<QtUi> g(layout);
+        g.Ui().SetMainWindow(&g.Frame());
+        g.Frame().setScreen(display);
+        g.Frame().move(display->availableGeometry().topLeft());
+        g.Frame().resize(display->availableGeometry().size());
+        g.Frame().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&g.Frame()));
+
+        QString problem = QStringLiteral("the sheet did not open");
+        QTimer::singleShot(0, &g.Frame(), [&] {
+            auto* sheet = qobject_cast<FormDialog*>(QApplication::activeModalWidget());
+            if (!sheet || !sheet->Tabs())
+                return;
+            for (int i = 0; i < sheet->Tabs()->count(); ++i)
+                if (sheet->Tabs()->tabText(i) == u"FTP")
+                    sheet->Tabs()->setCurrentIndex(i);
+            QApplication::processEvents();
+            problem = sheet->Tabs()->tabText(sheet->Tabs()->currentIndex()) == u"FTP"
+                ? DoesNotFit(sheet, screen) : QStringLiteral("no FTP page");
+            sheet->grab().toImage().save(ScreenshotFolder() + u'/' + name + QStringLiteral(".png"));
+            sheet->CancelButton()->click();
+        });
+        QVERIFY(g.App().Commands().Run(cmd::GeneralSettings));
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
+        QVERIFY(DistinctColors(QImage(ScreenshotFolder() + u'/' + name + QStringLiteral(".png"))) >= 8);
+    }
+
+    // The permissions form "属性の変更" on a laptop and a phone: three rows
+    // of a digit and three boxes, all in view.
+    void modeForm_data()
+    {
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("landscape") << QSize(1280, 800) << "ftp-mode-landscape";
+        QTest::newRow("portrait") << QSize(360, 640) << "ftp-mode-portrait";
+    }
+    void modeForm()
+    {
+        QFETCH(QSize, screen);
+        QFETCH(QString, name);
+        ScriptedUi ui;
+        FormModel form;
+        CFtpWnd::BuildModeForm(form, 7, 5, 5);
+        FormDialog dialog(form, ui);
+        dialog.FitInto(screen);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QCOMPARE(DoesNotFit(&dialog, screen), QString());
+        // Each row says whose permissions it holds.
+        QStringList captions;
+        for (QLabel* label : dialog.findChildren<QLabel*>())
+            if (label->isVisible())
+                captions << label->text();
+        for (const char* caption : {"所有者", "グループ", "ユーザ"})
+            QVERIFY2(captions.contains(QString::fromUtf8(caption)), caption);
+        // Ticking a box on the screen changes its row's digit.
+        QList<QCheckBox*> boxes = dialog.findChildren<QCheckBox*>();
+        QCOMPARE(boxes.size(), 9);
+        boxes[5]->click();  // group: execute
+        QCOMPARE(CFtpWnd::ModeDigitsText(form), QStringLiteral("745"));
+        Save(dialog.grab().toImage(), name);
     }
 
     // A large download runs while the window keeps painting; Cancel ends it
@@ -139,16 +560,17 @@ private Q_SLOTS:
     void cancelLargeDownload()
     {
         Session s;
-        START_SESSION(s, false);
+        START_FTP_WINDOW(s, false);
+        FtpWindowFixture& fx = s.fx;
         constexpr qint64 kSize = 200LL * 1024 * 1024;
         {
-            QFile big(s.server.WritableLocal() + QStringLiteral("/big.bin"));
+            QFile big(fx.ServerPath(QStringLiteral("big.bin")));
             QVERIFY(big.open(QIODevice::WriteOnly));
             QVERIFY(big.resize(kSize));
         }
-        s.runner->SetShowDelay(0);
-        QVERIFY(s.model->RefillServer(QStringLiteral("big.bin")));
-        FtpWindow window(*s.model, &s.parent);
+        s.Runner().SetShowDelay(0);
+        QVERIFY(fx.wnd->RefillServer(QStringLiteral("big.bin")));
+        FtpWindow window(*fx.wnd, &s.parent);
         window.resize(860, 520);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -179,7 +601,7 @@ private Q_SLOTS:
         });
         clicker.start(10);
 
-        s.model->Download({s.model->FindServerRow(QStringLiteral("big.bin"))});
+        fx.wnd->Download({fx.wnd->FindServerRow(QStringLiteral("big.bin"))});
         const qint64 cancelMs = sinceCancel.isValid() ? sinceCancel.elapsed() : -1;
         repaint.stop();
         clicker.stop();
@@ -189,11 +611,10 @@ private Q_SLOTS:
         // One second is the aim; the bound leaves room for a busy machine.
         QVERIFY2(cancelMs < 3000, qPrintable(QString::number(cancelMs)));
         QVERIFY(paintsBeforeCancel > 3);
-        QCOMPARE(s.ui.Texts(QStringLiteral("message")), QStringList{});
-        QCOMPARE(QDir(s.local.filePath(QStringLiteral("site"))).entryList(QDir::Files | QDir::Hidden),
-                 QStringList{});
-        QVERIFY(s.model->RefillServer());
-        QVERIFY(s.model->FindServerRow(QStringLiteral("big.bin")) >= 0);
+        QCOMPARE(fx.ui.Texts(QStringLiteral("message")), QStringList{});
+        QCOMPARE(QDir(fx.LocalPath(QString())).entryList(QDir::Files | QDir::Hidden), QStringList{});
+        QVERIFY(fx.wnd->RefillServer());
+        QVERIFY(fx.wnd->FindServerRow(QStringLiteral("big.bin")) >= 0);
     }
 };
 KELVO_TEST(TestFtpWindow, "FtpWindow");

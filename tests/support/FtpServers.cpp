@@ -22,10 +22,10 @@ const char* const kPyftpdScript = R"(
 import sys, asynchat, logging
 from pyftpdlib.authorizers import DummyAuthorizer
 from pyftpdlib.filesystems import AbstractedFS
-from pyftpdlib.handlers import FTPHandler
+from pyftpdlib.handlers import FTPHandler, ThrottledDTPHandler
 from pyftpdlib.servers import FTPServer
 logging.basicConfig(level=logging.CRITICAL)
-root, port, pasv = sys.argv[1], int(sys.argv[2]), int(sys.argv[3])
+root, port, pasv, rate = sys.argv[1], int(sys.argv[2]), int(sys.argv[3]), int(sys.argv[4])
 class Cp932FS(AbstractedFS):
     def format_list(self, basedir, listing, ignore_err=True):
         for line in AbstractedFS.format_list(self, basedir, listing, ignore_err):
@@ -40,6 +40,11 @@ auth = DummyAuthorizer()
 auth.add_user("web", "secret", root, perm="elradfmwMT")
 Handler.authorizer = auth
 Handler.passive_ports = range(pasv, pasv + 20)
+if rate > 0:
+    class Throttled(ThrottledDTPHandler):
+        read_limit = rate
+        write_limit = rate
+    Handler.dtp_handler = Throttled
 server = FTPServer(("127.0.0.1", port), Handler)
 server.serve_forever()
 )";
@@ -139,7 +144,8 @@ QString FtpTestServer::Start()
             return QStringLiteral("cannot write the server script");
         f.close();
         m_process.start(QString::fromLatin1(kPython),
-                        {QStringLiteral("-W"), QStringLiteral("ignore"), script, Root(), QString::number(m_port), QString::number(pasv)});
+                        {QStringLiteral("-W"), QStringLiteral("ignore"), script, Root(), QString::number(m_port), QString::number(pasv),
+                         QString::number(m_rate)});
     } else {
         // The anonymous root must not be writable by the FTP user; uploads
         // go to "pub".

@@ -18,6 +18,10 @@ public:
 
     // Empty when the server runs; otherwise why it could not be started.
     QString Start();
+    // pyftpdlib only, before Start: data connections move at most this many
+    // bytes a second each way, so that a transfer lasts long enough to be
+    // watched.
+    void SetRateLimit(int bytesPerSecond) { m_rate = bytesPerSecond; }
     // True when the server program is missing here and the test may skip
     // (never in CI, where the packages are installed).
     static bool Missing(Kind kind);
@@ -38,6 +42,7 @@ private:
     QTemporaryDir m_dir;
     QProcess m_process;
     int m_port = 0;
+    int m_rate = 0;
 };
 
 // A port nobody listens on right now.

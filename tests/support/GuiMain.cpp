@@ -9,13 +9,16 @@
 namespace {
 
 // Beside the desktop screen, the offscreen platform shows two phone screens
-// (240x320 and 360x640) that the GUI tests move the program onto.
+// (240x320 and 360x640) and a laptop's (1280x800) that the GUI tests move the
+// program onto.
 constexpr char kScreens[] = R"({"screens": [
   {"name": "desktop", "x": 0, "y": 0, "width": 800, "height": 600,
    "logicalDpi": 96, "logicalBpi": 96, "dpr": 1},
   {"name": "phone-240x320", "x": 1000, "y": 0, "width": 240, "height": 320,
    "logicalDpi": 96, "logicalBpi": 96, "dpr": 1},
   {"name": "phone-360x640", "x": 1400, "y": 0, "width": 360, "height": 640,
+   "logicalDpi": 96, "logicalBpi": 96, "dpr": 1},
+  {"name": "laptop-1280x800", "x": 2000, "y": 0, "width": 1280, "height": 800,
    "logicalDpi": 96, "logicalBpi": 96, "dpr": 1}]})";
 
 } // namespace

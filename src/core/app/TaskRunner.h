@@ -38,6 +38,10 @@ class TaskRunner {
 public:
     virtual ~TaskRunner() = default;
     virtual bool Run(const QString& title, const std::function<bool(TaskContext&)>& work) = 0;
+    // How long work may run before its progress window shows, where there
+    // is one: quick steps (a folder listing) should not flash a window,
+    // while a status the user is to read (where a file goes) shows at once.
+    virtual void SetShowDelay(int ms) {}
 };
 
 // Runs the work on the caller's thread at once; for the headless editor, the

@@ -60,9 +60,11 @@ bool CFileList::Fill(const QString& folder, const QString& focus)
 
     QDir dir(folder.isEmpty() ? QStringLiteral("/") : folder);
     const bool readable = dir.exists() && dir.isReadable();
-    QDir::Filters base = QDir::NoDotAndDotDot | QDir::System;
+    QDir::Filters base = QDir::NoDotAndDotDot;
     if (m_showHidden)
         base |= QDir::Hidden;
+    if (m_showSystem)
+        base |= QDir::System;
     // Folders first, then the rest, as two passes over the folder.
     const QFileInfoList folders = dir.entryInfoList(QDir::Dirs | base, QDir::Unsorted);
     const QFileInfoList files = dir.entryInfoList(QDir::Files | base, QDir::Unsorted);

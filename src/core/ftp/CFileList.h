@@ -63,6 +63,10 @@ public:
 
     bool ShowHidden() const { return m_showHidden; }
     void SetShowHidden(bool on) { m_showHidden = on; }
+    // Sockets, pipes, devices and broken links: off, as nothing can be
+    // copied from them (reading a pipe would wait forever).
+    bool ShowSystem() const { return m_showSystem; }
+    void SetShowSystem(bool on) { m_showSystem = on; }
 
     // "1,234,567".
     static QString GroupedSize(qint64 size);
@@ -76,4 +80,5 @@ private:
     int m_sortColumn = 0;
     bool m_descending = false;
     bool m_showHidden = false;
+    bool m_showSystem = false;
 };

@@ -470,14 +470,20 @@ void CFtpWnd::BuildModeForm(FormModel& form, int owner, int group, int others)
     const QString bits[3] = {QStringLiteral("読込"), QStringLiteral("書込"), QStringLiteral("実行")};
     const int digits[3] = {owner, group, others};
     for (int r = 0; r < 3; ++r) {
+        // A table cell shows no caption of its own: the row's caption is a
+        // text in front of its digit.
+        FormField& caption = form.Add(FieldKind::Label, QString());
+        caption.text = rows[r];
+        caption.gridRow = r;
+        caption.gridColumn = 0;
         FormField& digit = form.AddNumber(rows[r], std::clamp(digits[r], 0, 7), 0, 7, QStringLiteral("mode%1").arg(r));
         digit.gridRow = r;
-        digit.gridColumn = 0;
+        digit.gridColumn = 1;
         digit.rangeMessage = QStringLiteral("0から7までの数字を入力してください");
         for (int b = 0; b < 3; ++b) {
             FormField& box = form.AddFlag(bits[b], (digits[r] >> (2 - b)) & 1, QStringLiteral("mode%1%2").arg(r).arg(b));
             box.gridRow = r;
-            box.gridColumn = 1 + b;
+            box.gridColumn = 2 + b;
         }
     }
     // Ticking a box sets its row's digit; typing a digit sets the boxes.

@@ -115,6 +115,9 @@ void OnFtpUpload(CKelvoApp& app)
     const bool passive = CFtpSetList::PassiveSetting(app.Settings());
     const CFtpSet& site = *choice;
     auto runner = ui.MakeTaskRunner();
+    // The status window names the server and then where the file goes:
+    // it is shown from the start, however quick the upload.
+    runner->SetShowDelay(0);
     RunnerClient session(*runner);
     if (!session.Connect(
             [&](CNorvaneFtp& client) { client.Set(site.host, site.user, site.password, folder, passive); },
@@ -126,17 +129,24 @@ void OnFtpUpload(CKelvoApp& app)
     // user sees where it goes before it is written.
     const QString remote = site.host + (shown.isEmpty() ? QStringLiteral("/") : shown) + QFileInfo(path).fileName();
     const bool ascii = choice->ascii;
+    bool cancelled = false;
     const bool sent = runner->Run(QStringLiteral("ftp"), [&](TaskContext& context) {
         CNorvaneFtp& client = session.Client();
         context.SetText(path, remote);
         client.SetCancelFlag(&context.CancelFlag());
         client.SetProgress([&context](qint64 done, qint64 total) { context.SetProgress(done, total); });
-        const bool ok = client.PutFile(path, ascii) && !context.Cancelled();
+        const bool ok = client.PutFile(path, ascii);
         client.SetProgress({});
         client.SetCancelFlag(nullptr);
+        // The user stopped it: no error to report, and no half page left
+        // on the server, as the FTP window does with a cancelled copy.
+        if (!ok && context.Cancelled()) {
+            cancelled = true;
+            client.DeleteFile(QFileInfo(path).fileName());
+        }
         return ok;
     });
-    if (!sent)
+    if (!sent && !cancelled)
         ui.Message(Msg(ftpmsg::UploadFailed));
     ui.Message(Msg(ftpmsg::UploadDone), Ui::Icon::Information);
     runner->Run(QStringLiteral("ftp"), [&session](TaskContext&) {

@@ -1,5 +1,6 @@
 #include "FakeFtpServer.h"
 #include "FtpServers.h"
+#include "FtpWindowFixture.h"
 #include "TestFiles.h"
 #include "TestRegistry.h"
 
@@ -17,6 +18,8 @@
 #include <QTest>
 
 #include <memory>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -49,40 +52,6 @@ QStringList ServerNames(const CFtpWnd& wnd)
     return names;
 }
 
-// A window on a real server: the client connected to the server's writable
-// folder, the local list on a folder of its own.
-struct WindowFixture {
-    FtpTestServer server{FtpTestServer::Kind::Pyftpdlib};
-    QTemporaryDir local;
-    ScriptedUi ui;
-    platform::SettingsStore settings{local.filePath(QStringLiteral("kelvo.ini"))};
-    InlineTaskRunner runner;
-    CNorvaneFtp client;
-    std::unique_ptr<CFtpWnd> wnd;
-
-    QString Start()
-    {
-        if (QString why = server.Start(); !why.isEmpty())
-            return why;
-        client.Set(server.Host(), server.User(), server.Password(), QString(), true);
-        if (!client.Connect())
-            return QStringLiteral("no login");
-        wnd = std::make_unique<CFtpWnd>(ui, settings, runner, client);
-        QDir().mkpath(local.filePath(QStringLiteral("site")));
-        wnd->Local().Fill(local.filePath(QStringLiteral("site")));
-        wnd->RefillServer();
-        return QString();
-    }
-    QString ServerPath(const QString& name) const { return server.WritableLocal() + u'/' + name; }
-    QString LocalPath(const QString& name) const { return local.filePath(QStringLiteral("site/") + name); }
-};
-
-#define START_WINDOW(fx)                                                       \
-    if (FtpTestServer::Missing(FtpTestServer::Kind::Pyftpdlib) && !InCi())     \
-        QSKIP("pyftpdlib is not installed here");                             \
-    if (const QString why = fx.Start(); !why.isEmpty())                        \
-        QFAIL(qPrintable(why));
-
 } // namespace
 
 class FtpWindowTest : public QObject {
@@ -99,6 +68,7 @@ private Q_SLOTS:
     void attributes();
     void uploadDocument_data();
     void uploadDocument();
+    void cancelUpload();
     void openWindow();
 };
 
@@ -126,6 +96,9 @@ void FtpWindowTest::localListSortsFoldersFirst()
     Touch(dir.filePath("c.gif"), "cc");
     QDir(dir.path()).mkdir("Z");
     QDir(dir.path()).mkdir("b");
+    // Neither a hidden file nor a pipe is listed.
+    Touch(dir.filePath(".hidden"));
+    QCOMPARE(mkfifo(QFile::encodeName(dir.filePath("pipe")).constData(), 0600), 0);
     CFileList list;
     list.SetSort(column, descending);
     QVERIFY(list.Fill(dir.path(), QStringLiteral("B.htm")));
@@ -223,8 +196,8 @@ void FtpWindowTest::copies()
     QFETCH(QStringList, arrived);
     QFETCH(QStringList, messages);
 
-    WindowFixture fx;
-    START_WINDOW(fx);
+    FtpWindowFixture fx;
+    START_FTP_WINDOW(fx, std::make_unique<InlineTaskRunner>());
     for (const char* name : {"a.htm", "b.htm", "c.htm"})
         Touch(fx.LocalPath(name), QByteArray("<P>") + name);
     QDir().mkpath(fx.LocalPath("sub"));
@@ -272,8 +245,8 @@ void FtpWindowTest::copies()
 
 void FtpWindowTest::serverFolders()
 {
-    WindowFixture fx;
-    START_WINDOW(fx);
+    FtpWindowFixture fx;
+    START_FTP_WINDOW(fx, std::make_unique<InlineTaskRunner>());
     fx.ui.QueueInput(QStringLiteral("docs"));
     fx.wnd->SetActiveSide(CFtpWnd::Side::Server);
     fx.wnd->Create();
@@ -311,8 +284,8 @@ void FtpWindowTest::serverFolders()
 
 void FtpWindowTest::attributes()
 {
-    WindowFixture fx;
-    START_WINDOW(fx);
+    FtpWindowFixture fx;
+    START_FTP_WINDOW(fx, std::make_unique<InlineTaskRunner>());
     Touch(fx.ServerPath("page.htm"));
     QFile::setPermissions(fx.ServerPath("page.htm"), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     QVERIFY(fx.wnd->RefillServer(QStringLiteral("page.htm")));
@@ -335,7 +308,7 @@ void FtpWindowTest::attributes()
     client.Set(QStringLiteral("127.0.0.1:%1").arg(dos.Port()), "u", "p", QString(), true);
     QVERIFY(client.Connect());
     ScriptedUi ui;
-    CFtpWnd wnd(ui, fx.settings, fx.runner, client);
+    CFtpWnd wnd(ui, fx.settings, fx.Runner(), client);
     QVERIFY(wnd.RefillServer(QStringLiteral("a.htm")));
     wnd.Attributes();
     QCOMPARE(ui.Texts("message"), QStringList{"このサーバでは属性変更が出来ません"});
@@ -408,6 +381,27 @@ void FtpWindowTest::uploadDocument()
         QCOMPARE(status.last(), path + QStringLiteral(" | ") + server.Host() + shownFolder + QStringLiteral("page.htm"));
         QCOMPARE(status.first(), QStringLiteral("接続中 | ") + server.Host());
     }
+}
+
+// Cancel during the one-step upload: no error, no half page on the server.
+void FtpWindowTest::cancelUpload()
+{
+    FtpTestServer server(FtpTestServer::Kind::Pyftpdlib);
+    if (FtpTestServer::Missing(FtpTestServer::Kind::Pyftpdlib) && !InCi())
+        QSKIP("pyftpdlib is not installed here");
+    QCOMPARE(server.Start(), QString());
+    TestEditor t;
+    const QString path = t.MakeFile(QStringLiteral("big.htm"), "<P>old</P>\r\n");
+    QVERIFY(t.App().OpenDocumentFile(path));
+    t.SetText(QStringLiteral("<P>長い段落です。</P>\r\n").repeated(200000));
+    t.Ui().QueueField(QStringLiteral("サーバ"), server.Host());
+    t.Ui().QueueField(QStringLiteral("ユーザ"), server.User());
+    t.Ui().QueueField(QStringLiteral("パスワード"), server.Password());
+    t.Ui().cancelAfterBytes = 256 * 1024;
+    QVERIFY(t.Run(cmd::FtpUpload));
+    QCOMPARE(t.Ui().Texts("message"), QStringList{"ftpを終了しました"});
+    QVERIFY(ReadBytes(path).size() > 4 * 1024 * 1024);
+    QTRY_VERIFY(!QFileInfo::exists(server.WritableLocal() + QStringLiteral("/big.htm")));
 }
 
 void FtpWindowTest::openWindow()
