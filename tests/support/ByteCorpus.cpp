@@ -115,15 +115,6 @@ QByteArray Utf8()
     return out;
 }
 
-QByteArray WithLineEnd(QByteArray crlf, LineEndKind kind)
-{
-    if (kind == LineEndKind::Lf)
-        crlf.replace("\r\n", "\n");
-    else if (kind == LineEndKind::Cr)
-        crlf.replace("\r\n", "\r");
-    return crlf;
-}
-
 // Line ends of the other kinds inside a file of one kind.
 QByteArray StrayLineEnds(LineEndKind kind)
 {
@@ -182,4 +173,13 @@ std::vector<CorpusFile> ByteCorpus()
         }
     }
     return files;
+}
+
+QByteArray WithLineEnd(QByteArray crlf, LineEndKind kind)
+{
+    if (kind == LineEndKind::Lf)
+        crlf.replace("\r\n", "\n");
+    else if (kind == LineEndKind::Cr)
+        crlf.replace("\r\n", "\r");
+    return crlf;
 }

@@ -21,3 +21,6 @@ struct CorpusFile {
     QByteArray bytes;
 };
 std::vector<CorpusFile> ByteCorpus();
+
+// CR LF text with its line ends made LF or CR (other kinds: as it is).
+QByteArray WithLineEnd(QByteArray crlf, LineEndKind kind);

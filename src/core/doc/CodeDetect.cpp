@@ -13,6 +13,20 @@ bool InRange(int b, int lo, int hi)
     return b >= lo && b <= hi;
 }
 
+// Past the words of eight 7-bit bytes at p: runs of ASCII are most of a
+// page and decide nothing.
+const unsigned char* SkipAsciiWords(const unsigned char* p, const unsigned char* end)
+{
+    while (end - p >= 8) {
+        quint64 w;
+        memcpy(&w, p, 8);
+        if (w & 0x8080808080808080ULL)
+            break;
+        p += 8;
+    }
+    return p;
+}
+
 } // namespace
 
 CodeKind DetectCodeKind(ByteReader& file)
@@ -91,13 +105,7 @@ Utf8Scan ScanUtf8(QByteArrayView bytes)
     while (p < end) {
         // Runs of 7-bit bytes are the common case; skip them eight at a time.
         if (pending == 0) {
-            while (end - p >= 8) {
-                quint64 w;
-                memcpy(&w, p, 8);
-                if (w & 0x8080808080808080ULL)
-                    break;
-                p += 8;
-            }
+            p = SkipAsciiWords(p, end);
             if (p == end)
                 break;
         }
@@ -161,13 +169,7 @@ Utf8Count CountUtf8(QByteArrayView bytes)
     const auto* const end = p + bytes.size();
     auto cont = [](unsigned b, unsigned lo = 0x80, unsigned hi = 0xBF) { return b >= lo && b <= hi; };
     while (p < end) {
-        while (end - p >= 8) {
-            quint64 w;
-            memcpy(&w, p, 8);
-            if (w & 0x8080808080808080ULL)
-                break;
-            p += 8;
-        }
+        p = SkipAsciiWords(p, end);
         if (p == end)
             break;
         const unsigned b = *p;

@@ -6,6 +6,7 @@
 #include "core/edit/CFontNameDlg.h"
 #include "core/links/ImageSize.h"
 #include "core/tags/CTagObj.h"
+#include "core/tags/TagDialogChoices.h"
 
 #include <QRegularExpression>
 
@@ -43,18 +44,8 @@ const QStringList& VAlignValues()
                                QStringLiteral("bottom"), QStringLiteral("baseline")};
     return l;
 }
-const QStringList& ImageAlign()
-{
-    static const QStringList l{S(u"指定なし"), S(u"上"), S(u"中央"), S(u"下"), S(u"左"), S(u"右")};
-    return l;
-}
-const QStringList& ImageAlignValues()
-{
-    static const QStringList l{QStringLiteral("top"), QStringLiteral("middle"),
-                               QStringLiteral("bottom"), QStringLiteral("left"),
-                               QStringLiteral("right")};
-    return l;
-}
+using tagdlg::ImageAlign;
+using tagdlg::ImageAlignValues;
 
 // The file choosers' filters: a description with its pattern, then all
 // files.

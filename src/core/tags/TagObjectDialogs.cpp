@@ -4,6 +4,7 @@
 
 #include "core/app/CKelvoApp.h"
 #include "core/tags/CTagObj.h"
+#include "core/tags/TagDialogChoices.h"
 
 #include <algorithm>
 #include <memory>
@@ -26,18 +27,8 @@ Spec FileOf(const char16_t* title, const char* extension, const char16_t* descri
                     + S(u"全てのﾌｧｲﾙ(*.*) |*.*||")};
 }
 
-const QStringList& ImageAlign()
-{
-    static const QStringList l{S(u"指定なし"), S(u"上"), S(u"中央"), S(u"下"), S(u"左"), S(u"右")};
-    return l;
-}
-const QStringList& ImageAlignValues()
-{
-    static const QStringList l{QStringLiteral("top"), QStringLiteral("middle"),
-                               QStringLiteral("bottom"), QStringLiteral("left"),
-                               QStringLiteral("right")};
-    return l;
-}
+using tagdlg::ImageAlign;
+using tagdlg::ImageAlignValues;
 
 const QString kSrc = QStringLiteral("SRC");
 const QString kLoop = QStringLiteral("LOOP");

@@ -1,3 +1,4 @@
+#include "ByteCorpus.h"
 #include "TestFiles.h"
 #include "TestRegistry.h"
 
@@ -16,15 +17,6 @@ Q_DECLARE_METATYPE(CodeKind)
 Q_DECLARE_METATYPE(LineEndKind)
 
 namespace {
-
-QByteArray WithLineEnd(QByteArray crlf, LineEndKind kind)
-{
-    if (kind == LineEndKind::Lf)
-        crlf.replace("\r\n", "\n");
-    else if (kind == LineEndKind::Cr)
-        crlf.replace("\r\n", "\r");
-    return crlf;
-}
 
 // Every assigned JIS X 0208 character (in the device code page) and every
 // half-width katakana, in lines of HTML, CR LF line ends.
