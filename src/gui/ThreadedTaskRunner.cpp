@@ -3,6 +3,7 @@
 #include "gui/DialogRoom.h"
 #include "gui/QtUi.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QElapsedTimer>
@@ -143,6 +144,48 @@ private:
     QElapsedTimer m_clock;
 };
 
+// While work runs, the user's clicks and keys reach only the progress
+// window: the window that started the work must not start more meanwhile (a
+// second click on the same button would queue the same copy again), nor
+// close under it. Painting, timers and moving the window go on.
+class InputBlocker : public QObject {
+public:
+    InputBlocker() { QCoreApplication::instance()->installEventFilter(this); }
+    ~InputBlocker() override { QCoreApplication::instance()->removeEventFilter(this); }
+
+    QPointer<QWidget> allowed;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::DragEnter:
+        case QEvent::DragMove:
+        case QEvent::Drop:
+        case QEvent::TouchBegin:
+        case QEvent::TouchUpdate:
+        case QEvent::TouchEnd:
+        case QEvent::Close:
+            break;
+        default:
+            return false;
+        }
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (!widget)
+            return false;
+        if (allowed && (widget == allowed || allowed->isAncestorOf(widget)))
+            return false;
+        event->ignore();  // a close box that is ignored leaves the window open
+        return true;
+    }
+};
+
 } // namespace
 
 ThreadedTaskRunner::ThreadedTaskRunner(QWidget* parent) : m_parent(parent)
@@ -174,6 +217,7 @@ bool ThreadedTaskRunner::Run(const QString& title, const std::function<bool(Task
         QMetaObject::invokeMethod(&guard, [&loop] { loop.quit(); }, Qt::QueuedConnection);
     }, Qt::QueuedConnection);
 
+    InputBlocker blocker;
     ProgressWindow* window = nullptr;
     QTimer show;
     show.setSingleShot(true);
@@ -183,6 +227,7 @@ bool ThreadedTaskRunner::Run(const QString& title, const std::function<bool(Task
         window = new ProgressWindow(m_parent, title, context);
         window->setAttribute(Qt::WA_DeleteOnClose, false);
         window->Update();
+        blocker.allowed = window;
         window->show();
     });
     QTimer tick;

@@ -325,6 +325,37 @@ private Q_SLOTS:
         QVERIFY(QFileInfo::exists(fx.ServerPath(QStringLiteral("css/index.html"))));
     }
 
+    // While a copy runs, clicks, keys and the close box do not reach the
+    // window: no second copy, no question, the window stays open.
+    void inputWaitsForWork()
+    {
+        Session s;
+        s.fx.server.SetRateLimit(64 * 1024);
+        START_FTP_WINDOW(s, false);
+        FtpWindowFixture& fx = s.fx;
+        const QByteArray bytes = SomeBytes(160 * 1024, 7);
+        WriteBytes(fx.ServerPath(QStringLiteral("slow.bin")), bytes);
+        QVERIFY(fx.wnd->RefillServer(QStringLiteral("slow.bin")));
+        FtpWindow window(*fx.wnd, &s.parent);
+        window.resize(1280, 800);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        bool poked = false;
+        QTimer::singleShot(50, &window, [&] {
+            QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("download")), Qt::LeftButton);
+            QTest::keyClick(window.ServerList(), Qt::Key_Delete);
+            window.close();
+            poked = true;
+        });
+        fx.wnd->Download({fx.wnd->FindServerRow(QStringLiteral("slow.bin"))});
+        QVERIFY(poked);
+        QVERIFY(window.isVisible());
+        QCOMPARE(fx.ui.Texts(QStringLiteral("question")), QStringList{});
+        QCOMPARE(ReadBytes(fx.LocalPath(QStringLiteral("slow.bin"))), bytes);
+        QTest::qWait(100);
+        QCOMPARE(fx.ui.Texts(QStringLiteral("question")), QStringList{});
+    }
+
     // Rows dragged onto the other list, and files from the desktop dropped
     // onto the server list, arrive byte for byte; in portrait the hidden
     // list's switch takes the drop.
