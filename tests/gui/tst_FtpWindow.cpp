@@ -138,9 +138,11 @@ private:
             Keep(*box, QStringLiteral("-message"));
             box->Buttons().first()->click();
         } else if (w->findChild<QPushButton*>(QStringLiteral("cancel"))) {
+            // A line too long for the screen is shortened; its tooltip
+            // holds it whole.
             QStringList lines;
             for (QLabel* label : w->findChildren<QLabel*>())
-                lines << label->text();
+                lines << (label->toolTip().isEmpty() ? label->text() : label->toolTip());
             const QString pair = lines.mid(0, 2).join(QStringLiteral(" | "));
             if (statusLines.isEmpty() || statusLines.last() != pair) {
                 statusLines << pair;
@@ -444,14 +446,18 @@ private Q_SLOTS:
         QTest::addColumn<MenuLayout>("layout");
         QTest::addColumn<QSize>("screen");
         QTest::addColumn<QString>("name");
-        QTest::newRow("landscape") << MenuLayout::Landscape << QSize(1280, 800) << "ftp-upload-landscape";
-        QTest::newRow("portrait") << MenuLayout::Portrait << QSize(360, 640) << "ftp-upload-portrait";
+        QTest::addColumn<QString>("folder");  // of the document
+        QTest::newRow("landscape") << MenuLayout::Landscape << QSize(1280, 800) << "ftp-upload-landscape" << "";
+        QTest::newRow("portrait, a path wider than the screen")
+            << MenuLayout::Portrait << QSize(360, 640) << "ftp-upload-portrait"
+            << "ホームページの原稿/二〇二六年の記事/とても長い名前のフォルダ";
     }
     void uploadDocument()
     {
         QFETCH(MenuLayout, layout);
         QFETCH(QSize, screen);
         QFETCH(QString, name);
+        QFETCH(QString, folder);
         QScreen* display = ScreenOfSize(screen);
         if (!display)
             QSKIP("the platform has no screen of that size");
@@ -474,7 +480,8 @@ private Q_SLOTS:
         while (page.size() < 100 * 1024)
             page += QStringLiteral("<P>日本語の段落です。ftp で送ります。</P>\r\n");
         page += QStringLiteral("</BODY>\r\n</HTML>\r\n");
-        const QString path = g.MakeFile(QStringLiteral("page.htm"), "<P>old</P>\r\n");
+        QDir().mkpath(g.Path(folder));
+        const QString path = g.MakeFile(folder.isEmpty() ? QStringLiteral("page.htm") : folder + QStringLiteral("/page.htm"), "<P>old</P>\r\n");
         QVERIFY(g.App().OpenDocumentFile(path));
         g.Edit().Buffer().SetText(page);
         g.Edit().Buffer().SetModified(true);
