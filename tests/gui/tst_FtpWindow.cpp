@@ -104,13 +104,14 @@ void Save(const QImage& picture, const QString& name)
     QVERIFY2(DistinctColors(picture) >= 8, qPrintable(name));
 }
 
-// Works the dialogs of the one-step upload as a user does: types the site
-// into the upload form and starts the transfer, pictures the status window
-// while the page is on its way, and confirms each message. Every dialog is
-// pictured under `name` and checked against the screen.
-class UploadDriver : public QObject {
+// Works the dialogs of an FTP command as a user does: types the site into
+// the command's form and confirms it, pictures the status window while a
+// file is on its way, pictures and closes the FTP window, and confirms each
+// message. Every dialog is pictured under `name` and checked against the
+// screen.
+class CommandDriver : public QObject {
 public:
-    UploadDriver(const QString& name, const QSize& screen, std::vector<std::pair<QString, QString>> typed)
+    CommandDriver(const QString& name, const QSize& screen, std::vector<std::pair<QString, QString>> typed)
         : m_name(name), m_screen(screen), m_typed(std::move(typed))
     {
         connect(&m_timer, &QTimer::timeout, this, [this] { Poll(); });
@@ -132,6 +133,14 @@ private:
             if (!w->property("driven").toBool()) {
                 w->setProperty("driven", true);
                 Fill(*form);
+            }
+        } else if (auto* window = dynamic_cast<FtpWindow*>(w)) {
+            if (window->ServerList()->topLevelItemCount() > 0) {
+                // The columns of the list shown are all in view.
+                if (window->ServerList()->horizontalScrollBar()->maximum() > 0)
+                    problems << m_name + QStringLiteral("-window: the server list scrolls sideways");
+                Keep(*window, QStringLiteral("-window"));
+                window->reject();
             }
         } else if (auto* box = qobject_cast<QuestionBox*>(w)) {
             messages << box->TextLabel()->text();
@@ -486,7 +495,7 @@ private Q_SLOTS:
         g.Edit().Buffer().SetText(page);
         g.Edit().Buffer().SetModified(true);
 
-        UploadDriver driver(name, screen,
+        CommandDriver driver(name, screen,
                             {{QStringLiteral("サーバ"), server.Host()},
                              {QStringLiteral("ユーザ"), server.User()},
                              {QStringLiteral("パスワード"), server.Password()},
@@ -510,6 +519,50 @@ private Q_SLOTS:
         for (const QString& picture : driver.pictures)
             QVERIFY2(DistinctColors(QImage(ScreenshotFolder() + u'/' + picture + QStringLiteral(".png"))) >= 8,
                      qPrintable(picture));
+    }
+
+    // The FTP window command on the desktop program: the connect form, then
+    // the window in the layout of the screen, within it.
+    void openWindow_data()
+    {
+        QTest::addColumn<MenuLayout>("layout");
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("landscape") << MenuLayout::Landscape << QSize(1280, 800) << "ftp-connect-landscape";
+        QTest::newRow("portrait") << MenuLayout::Portrait << QSize(360, 640) << "ftp-connect-portrait";
+    }
+    void openWindow()
+    {
+        QFETCH(MenuLayout, layout);
+        QFETCH(QSize, screen);
+        QFETCH(QString, name);
+        QScreen* display = ScreenOfSize(screen);
+        if (!display)
+            QSKIP("the platform has no screen of that size");
+        if (FtpWindowFixture::ServerMissing())
+            QSKIP("pyftpdlib is not installed here");
+        FtpTestServer server(FtpTestServer::Kind::Pyftpdlib);
+        QCOMPARE(server.Start(), QString());
+        WriteBytes(server.WritableLocal() + QStringLiteral("/index.html"), "<HTML></HTML>");
+        QDir().mkpath(server.WritableLocal() + QStringLiteral("/画像"));
+
+        BasicGuiEditor<QtUi> g(layout);
+        g.Ui().SetMainWindow(&g.Frame());
+        g.Frame().setScreen(display);
+        g.Frame().move(display->availableGeometry().topLeft());
+        g.Frame().resize(display->availableGeometry().size());
+        g.Frame().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&g.Frame()));
+        CommandDriver driver(name, screen,
+                             {{QStringLiteral("サーバ"), server.Host()},
+                              {QStringLiteral("ユーザ"), server.User()},
+                              {QStringLiteral("パスワード"), server.Password()}});
+        QVERIFY(g.App().Commands().Run(cmd::FtpWindow));
+        QCOMPARE(driver.messages, QStringList{});
+        QVERIFY2(driver.problems.isEmpty(), qPrintable(driver.problems.join(u'\n')));
+        QVERIFY(driver.pictures.contains(name));
+        QVERIFY(driver.pictures.contains(name + QStringLiteral("-window")));
+        QVERIFY(DistinctColors(QImage(ScreenshotFolder() + u'/' + name + QStringLiteral("-window.png"))) >= 8);
     }
 
     // The FTP page of the settings sheet on a laptop and a phone: nothing
