@@ -818,25 +818,31 @@ void FormDialog::FitInto(const QSize& available)
     // A scroll area asks for no more than a few dozen lines; where the
     // screen has room, the dialog shows the whole page instead.
     QSize missing(0, 0);
-    const int width = std::min(wanted.width(), available.width());
+    // Wrapped texts, and rows whose field goes under its label, make a page
+    // taller when it is narrower than its size hint. A scroll bar shown for
+    // a moment while the dialog opens narrows the page by its width, and
+    // the area then keeps the bar for the height the narrower page needs.
+    // Room for the bar beside the page keeps the page at its width; where
+    // the screen has no such room, room for that height keeps the bar away.
+    int bar = 0;
+    for (const QScrollArea* area : m_scrollAreas)
+        if (area->widget() && area->widget()->hasHeightForWidth())
+            bar = std::max(bar, area->verticalScrollBar()->sizeHint().width());
+    const int width = std::min(wanted.width() + bar, available.width());
     for (const QScrollArea* area : m_scrollAreas) {
         const QWidget* page = area->widget();
         if (!page)
             continue;
         const int frame = 2 * area->frameWidth();
         QSize needed = page->sizeHint();
-        // Wrapped texts, and rows whose field goes under its label, make a
-        // page taller when it is narrower than its size hint. A scroll bar
-        // shown for a moment while the dialog opens narrows the page that
-        // much, and the area then keeps it for the height the narrower page
-        // needs; room for that height keeps the bar away for good.
         if (page->hasHeightForWidth()) {
-            const int pageWidth = width - (wanted.width() - area->sizeHint().width()) - frame
-                                  - area->verticalScrollBar()->sizeHint().width();
+            const int pageWidth =
+                width - (wanted.width() - area->sizeHint().width()) - frame - bar;
             needed.setHeight(std::max(needed.height(), page->heightForWidth(pageWidth)));
         }
         missing = missing.expandedTo(needed - area->sizeHint() + QSize(frame, frame));
     }
+    missing.setWidth(std::max(missing.width(), 0) + bar);
     wanted += missing.expandedTo(QSize(0, 0));
     resize(wanted.boundedTo(available));
     m_fitted = true;
