@@ -324,9 +324,9 @@ std::unique_ptr<TaskRunner> QtUi::MakeTaskRunner()
 void QtUi::RunFtpWindow(CFtpWnd& model)
 {
     FtpWindow window(model, m_window);
-    QSize size(model.Portrait() ? 360 : 860, model.Portrait() ? 600 : 520);
-    if (const QScreen* s = m_window ? m_window->screen() : QGuiApplication::primaryScreen())
-        size = size.boundedTo(s->availableGeometry().size());
-    window.resize(size);
+    // Within the screen, frame included: on a phone the window fills it.
+    // Landscape: room for the four columns of both lists side by side.
+    const QSize size(model.Portrait() ? 360 : 960, model.Portrait() ? 600 : 560);
+    window.resize(size.boundedTo(DialogRoom(window)));
     window.exec();
 }

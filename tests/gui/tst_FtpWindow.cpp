@@ -104,13 +104,14 @@ void Save(const QImage& picture, const QString& name)
     QVERIFY2(DistinctColors(picture) >= 8, qPrintable(name));
 }
 
-// Works the dialogs of the one-step upload as a user does: types the site
-// into the upload form and starts the transfer, pictures the status window
-// while the page is on its way, and confirms each message. Every dialog is
-// pictured under `name` and checked against the screen.
-class UploadDriver : public QObject {
+// Works the dialogs of an FTP command as a user does: types the site into
+// the command's form and confirms it, pictures the status window while a
+// file is on its way, pictures and closes the FTP window, and confirms each
+// message. Every dialog is pictured under `name` and checked against the
+// screen.
+class CommandDriver : public QObject {
 public:
-    UploadDriver(const QString& name, const QSize& screen, std::vector<std::pair<QString, QString>> typed)
+    CommandDriver(const QString& name, const QSize& screen, std::vector<std::pair<QString, QString>> typed)
         : m_name(name), m_screen(screen), m_typed(std::move(typed))
     {
         connect(&m_timer, &QTimer::timeout, this, [this] { Poll(); });
@@ -133,14 +134,24 @@ private:
                 w->setProperty("driven", true);
                 Fill(*form);
             }
+        } else if (auto* window = dynamic_cast<FtpWindow*>(w)) {
+            if (window->ServerList()->topLevelItemCount() > 0) {
+                // The columns of the list shown are all in view.
+                if (window->ServerList()->horizontalScrollBar()->maximum() > 0)
+                    problems << m_name + QStringLiteral("-window: the server list scrolls sideways");
+                Keep(*window, QStringLiteral("-window"));
+                window->reject();
+            }
         } else if (auto* box = qobject_cast<QuestionBox*>(w)) {
             messages << box->TextLabel()->text();
             Keep(*box, QStringLiteral("-message"));
             box->Buttons().first()->click();
         } else if (w->findChild<QPushButton*>(QStringLiteral("cancel"))) {
+            // A line too long for the screen is shortened; its tooltip
+            // holds it whole.
             QStringList lines;
             for (QLabel* label : w->findChildren<QLabel*>())
-                lines << label->text();
+                lines << (label->toolTip().isEmpty() ? label->text() : label->toolTip());
             const QString pair = lines.mid(0, 2).join(QStringLiteral(" | "));
             if (statusLines.isEmpty() || statusLines.last() != pair) {
                 statusLines << pair;
@@ -444,14 +455,18 @@ private Q_SLOTS:
         QTest::addColumn<MenuLayout>("layout");
         QTest::addColumn<QSize>("screen");
         QTest::addColumn<QString>("name");
-        QTest::newRow("landscape") << MenuLayout::Landscape << QSize(1280, 800) << "ftp-upload-landscape";
-        QTest::newRow("portrait") << MenuLayout::Portrait << QSize(360, 640) << "ftp-upload-portrait";
+        QTest::addColumn<QString>("folder");  // of the document
+        QTest::newRow("landscape") << MenuLayout::Landscape << QSize(1280, 800) << "ftp-upload-landscape" << "";
+        QTest::newRow("portrait, a path wider than the screen")
+            << MenuLayout::Portrait << QSize(360, 640) << "ftp-upload-portrait"
+            << "ホームページの原稿/二〇二六年の記事/とても長い名前のフォルダ";
     }
     void uploadDocument()
     {
         QFETCH(MenuLayout, layout);
         QFETCH(QSize, screen);
         QFETCH(QString, name);
+        QFETCH(QString, folder);
         QScreen* display = ScreenOfSize(screen);
         if (!display)
             QSKIP("the platform has no screen of that size");
@@ -474,12 +489,13 @@ private Q_SLOTS:
         while (page.size() < 100 * 1024)
             page += QStringLiteral("<P>日本語の段落です。ftp で送ります。</P>\r\n");
         page += QStringLiteral("</BODY>\r\n</HTML>\r\n");
-        const QString path = g.MakeFile(QStringLiteral("page.htm"), "<P>old</P>\r\n");
+        QDir().mkpath(g.Path(folder));
+        const QString path = g.MakeFile(folder.isEmpty() ? QStringLiteral("page.htm") : folder + QStringLiteral("/page.htm"), "<P>old</P>\r\n");
         QVERIFY(g.App().OpenDocumentFile(path));
         g.Edit().Buffer().SetText(page);
         g.Edit().Buffer().SetModified(true);
 
-        UploadDriver driver(name, screen,
+        CommandDriver driver(name, screen,
                             {{QStringLiteral("サーバ"), server.Host()},
                              {QStringLiteral("ユーザ"), server.User()},
                              {QStringLiteral("パスワード"), server.Password()},
@@ -503,6 +519,50 @@ private Q_SLOTS:
         for (const QString& picture : driver.pictures)
             QVERIFY2(DistinctColors(QImage(ScreenshotFolder() + u'/' + picture + QStringLiteral(".png"))) >= 8,
                      qPrintable(picture));
+    }
+
+    // The FTP window command on the desktop program: the connect form, then
+    // the window in the layout of the screen, within it.
+    void openWindow_data()
+    {
+        QTest::addColumn<MenuLayout>("layout");
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("landscape") << MenuLayout::Landscape << QSize(1280, 800) << "ftp-connect-landscape";
+        QTest::newRow("portrait") << MenuLayout::Portrait << QSize(360, 640) << "ftp-connect-portrait";
+    }
+    void openWindow()
+    {
+        QFETCH(MenuLayout, layout);
+        QFETCH(QSize, screen);
+        QFETCH(QString, name);
+        QScreen* display = ScreenOfSize(screen);
+        if (!display)
+            QSKIP("the platform has no screen of that size");
+        if (FtpWindowFixture::ServerMissing())
+            QSKIP("pyftpdlib is not installed here");
+        FtpTestServer server(FtpTestServer::Kind::Pyftpdlib);
+        QCOMPARE(server.Start(), QString());
+        WriteBytes(server.WritableLocal() + QStringLiteral("/index.html"), "<HTML></HTML>");
+        QDir().mkpath(server.WritableLocal() + QStringLiteral("/画像"));
+
+        BasicGuiEditor<QtUi> g(layout);
+        g.Ui().SetMainWindow(&g.Frame());
+        g.Frame().setScreen(display);
+        g.Frame().move(display->availableGeometry().topLeft());
+        g.Frame().resize(display->availableGeometry().size());
+        g.Frame().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&g.Frame()));
+        CommandDriver driver(name, screen,
+                             {{QStringLiteral("サーバ"), server.Host()},
+                              {QStringLiteral("ユーザ"), server.User()},
+                              {QStringLiteral("パスワード"), server.Password()}});
+        QVERIFY(g.App().Commands().Run(cmd::FtpWindow));
+        QCOMPARE(driver.messages, QStringList{});
+        QVERIFY2(driver.problems.isEmpty(), qPrintable(driver.problems.join(u'\n')));
+        QVERIFY(driver.pictures.contains(name));
+        QVERIFY(driver.pictures.contains(name + QStringLiteral("-window")));
+        QVERIFY(DistinctColors(QImage(ScreenshotFolder() + u'/' + name + QStringLiteral("-window.png"))) >= 8);
     }
 
     // The FTP page of the settings sheet on a laptop and a phone: nothing
