@@ -61,6 +61,10 @@ private Q_SLOTS:
         // Showing a page is what lets it write its group.
         for (int i = 0; i < CStyleDlg::kPageCount; ++i)
             QVERIFY2(dlg.Page(i).initialised, qPrintable(dlg.Page(i).Caption()));
+        // Filling the widgets is no edit: pages only looked at write nothing.
+        const QString before = dlg.rule.declarations.ToText();
+        dlg.Apply(form);
+        QCOMPARE(dlg.rule.declarations.ToText(), before);
     }
 
     void unshownPagesStayClosed()

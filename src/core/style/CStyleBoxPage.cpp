@@ -30,8 +30,8 @@ void ReadBorderTokens(const QString& value, CStyleBoxPage::Side& side, bool widt
             continue;
         if (style > 0)
             side.style = style;
-        else if (t.startsWith(u'#'))
-            side.color = t.mid(1);
+        else if (IsStyleColorToken(t))
+            side.color = ReadStyleColor(t);
         else if (StartsWithDigit(t))
             ReadStyleNumber(t, {}, side.width, side.unit);
     }
@@ -126,7 +126,7 @@ void CStyleBoxPage::Read(const CStyleDeclList& d)
         std::array<QString, 4> v;
         if (StyleFourSides(colors, v) > 1 && colors.size() <= 4)
             for (int i = 0; i < 4; ++i)
-                sides[i].color = v[i].startsWith(u'#') ? v[i].mid(1) : v[i];
+                sides[i].color = ReadStyleColor(v[i]);
     }
     const QStringList widths = StyleTokenize(d.Get(QStringLiteral("border-width")));
     if (widths.size() == 1) {
@@ -267,4 +267,12 @@ void CStyleBoxPage::StoreFields(const FormModel& form)
     all.color = Text(form, QStringLiteral("border-color")).trimmed();
     all.width = Text(form, QStringLiteral("border-width")).trimmed();
     all.unit = Unit(form, QStringLiteral("border-width"));
+}
+
+QStringList CStyleBoxPage::FieldValues(const FormModel& form) const
+{
+    QStringList values = CStylePage::FieldValues(form);
+    for (const Side& s : sides)
+        values << QString::number(s.style) << s.color << s.width << QString::number(s.unit);
+    return values;
 }

@@ -34,4 +34,8 @@ public:
     // The side dialog "枠線" for one side; OK copies its values back.
     static FormModel SideForm(const Side& side);
     static Side SideFromForm(const FormModel& form);
+
+protected:
+    // The four sides are edited in their own dialogs, outside the form.
+    QStringList FieldValues(const FormModel& form) const override;
 };

@@ -53,8 +53,8 @@ void CStyleColorPage::Read(const CStyleDeclList& d)
             horizontal = StyleChoiceIndex(Horizontals(), t);
         else if (StyleChoiceIndex(Verticals(), t) > 0 && vertical == 0)
             vertical = StyleChoiceIndex(Verticals(), t);
-        else if (t.startsWith(u'#'))
-            background = t.mid(1);
+        else if (IsStyleColorToken(t))
+            background = ReadStyleColor(t);
         else if (t.startsWith(QStringLiteral("url(")))
             image = ReadShorthandUrl(t);
     }

@@ -8,8 +8,8 @@ class CStyleColorPage : public CStylePage {
 public:
     CStyleColorPage();
 
-    QString color;       // RRGGBB or as written
-    QString background;  // as written, or RRGGBB from the shorthand
+    QString color;       // RRGGBB, or a name or other form as written
+    QString background;  // likewise, from the longhand or the shorthand
     QString image;
     int repeat = 0;
     bool fixed = false;

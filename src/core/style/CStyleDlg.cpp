@@ -29,8 +29,11 @@ FormModel CStyleDlg::BuildForm(Ui& ui)
     t.text = target;
     t.page = m_tabs[0]->Caption();
     const StylePageContext context{&ui, m_app, documentPath};
-    for (CStylePage* page : m_tabs)
+    for (CStylePage* page : m_tabs) {
+        const qsizetype first = form.fields.size();
         page->AddFields(form, context);
+        page->RememberShown(form, first);
+    }
     form.pageShown = [this](FormModel&, const QString& page) { OpenPage(page); };
     return form;
 }
@@ -45,7 +48,7 @@ void CStyleDlg::OpenPage(const QString& caption)
 void CStyleDlg::Apply(const FormModel& form)
 {
     for (CStylePage* page : m_groups) {
-        if (!page->initialised)
+        if (!page->initialised || !page->Changed(form))
             continue;
         page->StoreFields(form);
         page->Write(rule.declarations);

@@ -22,8 +22,8 @@ class Ui;
 // DoModal and takes `rule` back only when it gives true.
 //
 // Every page reads its group when the dialog starts, but only a page the
-// user has opened writes its group back, so properties of pages never
-// opened stay exactly as they were written. Confirming asks once whether to
+// user has opened and changed writes its group back, so properties of pages
+// never opened, or only looked at, stay exactly as they were written. Confirming asks once whether to
 // apply the changes; No ends the dialog as Cancel.
 class CStyleDlg {
 public:
@@ -48,8 +48,9 @@ public:
     void Start();
     // The sheet as a form: one page per property page, in tab order.
     FormModel BuildForm(Ui& ui);
-    // The user confirmed and chose to apply: the opened pages write their
-    // groups, and the selectors are taken from the target.
+    // The user confirmed and chose to apply: the opened pages whose fields
+    // differ from what they showed write their groups, and the selectors are
+    // taken from the target.
     void Apply(const FormModel& form);
 
     // In tab order: font, colour, text, position, box, spacing, list.

@@ -77,6 +77,49 @@ FormField& CStylePage::AddImage(FormModel& form, const QString& label, const QSt
     return f;
 }
 
+void CStylePage::RememberShown(const FormModel& form, qsizetype first)
+{
+    m_fieldNames.clear();
+    for (qsizetype i = first; i < qsizetype(form.fields.size()); ++i) {
+        const FormField& f = form.fields[i];
+        // A list only fills another field (the font sizes): choosing in it
+        // is no change of its own.
+        if (!f.name.isEmpty() && f.kind != FieldKind::Label && f.kind != FieldKind::Button
+            && f.kind != FieldKind::List)
+            m_fieldNames.append(f.name);
+    }
+    m_shown = FieldValues(form);
+}
+
+bool CStylePage::Changed(const FormModel& form) const
+{
+    return FieldValues(form) != m_shown;
+}
+
+QStringList CStylePage::FieldValues(const FormModel& form) const
+{
+    QStringList values;
+    for (const QString& name : m_fieldNames) {
+        const FormField* f = form.Find(name);
+        if (!f) {
+            values.append(QString());
+            continue;
+        }
+        switch (f->kind) {
+        case FieldKind::Choice:
+            values.append(QString::number(f->index));
+            break;
+        case FieldKind::Flag:
+            values.append(f->checked ? QStringLiteral("1") : QStringLiteral("0"));
+            break;
+        default:
+            values.append(f->text);
+            break;
+        }
+    }
+    return values;
+}
+
 QString CStylePage::Text(const FormModel& form, const QString& name)
 {
     const FormField* f = form.Find(name);

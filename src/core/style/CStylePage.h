@@ -39,7 +39,18 @@ public:
     // Set when the page is first shown; only such a page writes its group.
     bool initialised = false;
 
+    // Notes the values the page's fields were filled with: the fields from
+    // `first` on are the page's own. A page whose values are still those
+    // when the dialog is confirmed has been looked at, not edited, and
+    // writes nothing, so what its fields cannot show stays in the rule.
+    void RememberShown(const FormModel& form, qsizetype first);
+    bool Changed(const FormModel& form) const;
+
 protected:
+    // The values of the page's fields in the form; a page that keeps
+    // values outside the form adds them.
+    virtual QStringList FieldValues(const FormModel& form) const;
+
     FormField& Add(FormModel& form, FieldKind kind, const QString& label, const QString& name);
     FormField& AddChoice(FormModel& form, const QString& label, const QString& name,
                          const QStringList& items, int index);
@@ -62,6 +73,8 @@ protected:
 
 private:
     QString m_caption;
+    QStringList m_fieldNames;
+    QStringList m_shown;
 };
 
 // Items 1.. of a choice list stand for the values; item 0 for none.

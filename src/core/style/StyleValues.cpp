@@ -38,8 +38,14 @@ QStringList StyleTokenize(const QString& value)
             continue;
         }
         qsizetype end = i;
-        while (end < n && !IsBlank(value[end]))
+        int depth = 0;
+        while (end < n && (depth > 0 || !IsBlank(value[end]))) {
+            if (value[end] == u'(')
+                ++depth;
+            else if (value[end] == u')' && depth > 0)
+                --depth;
             ++end;
+        }
         tokens.append(value.mid(i, end - i));
         i = end;
     }
@@ -111,6 +117,42 @@ QString StyleColorText(const QString& text)
         if (!IsHexDigit(c))
             return t;
     return u'#' + t;
+}
+
+bool IsStyleColorToken(const QString& token)
+{
+    if (token.startsWith(u'#'))
+        return token.size() > 1;
+    for (const char* function : {"rgb(", "rgba(", "hsl(", "hsla("})
+        if (token.startsWith(QLatin1String(function), Qt::CaseInsensitive))
+            return true;
+    static const QStringList names = QStringLiteral(
+        "aliceblue antiquewhite aqua aquamarine azure beige bisque black blanchedalmond blue "
+        "blueviolet brown burlywood cadetblue chartreuse chocolate coral cornflowerblue "
+        "cornsilk crimson cyan darkblue darkcyan darkgoldenrod darkgray darkgreen darkgrey "
+        "darkkhaki darkmagenta darkolivegreen darkorange darkorchid darkred darksalmon "
+        "darkseagreen darkslateblue darkslategray darkslategrey darkturquoise darkviolet "
+        "deeppink deepskyblue dimgray dimgrey dodgerblue firebrick floralwhite forestgreen "
+        "fuchsia gainsboro ghostwhite gold goldenrod gray green greenyellow grey honeydew "
+        "hotpink indianred indigo ivory khaki lavender lavenderblush lawngreen lemonchiffon "
+        "lightblue lightcoral lightcyan lightgoldenrodyellow lightgray lightgreen lightgrey "
+        "lightpink lightsalmon lightseagreen lightskyblue lightslategray lightslategrey "
+        "lightsteelblue lightyellow lime limegreen linen magenta maroon mediumaquamarine "
+        "mediumblue mediumorchid mediumpurple mediumseagreen mediumslateblue "
+        "mediumspringgreen mediumturquoise mediumvioletred midnightblue mintcream mistyrose "
+        "moccasin navajowhite navy oldlace olive olivedrab orange orangered orchid "
+        "palegoldenrod palegreen paleturquoise palevioletred papayawhip peachpuff peru pink "
+        "plum powderblue purple rebeccapurple red rosybrown royalblue saddlebrown salmon "
+        "sandybrown seagreen seashell sienna silver skyblue slateblue slategray slategrey snow "
+        "springgreen steelblue tan teal thistle tomato turquoise violet wheat white "
+        "whitesmoke yellow yellowgreen transparent currentcolor "
+        "activeborder activecaption appworkspace background buttonface buttonhighlight "
+        "buttonshadow buttontext captiontext graytext highlight highlighttext inactiveborder "
+        "inactivecaption inactivecaptiontext infobackground infotext menu menutext scrollbar "
+        "threeddarkshadow threedface threedhighlight threedlightshadow threedshadow window "
+        "windowframe windowtext")
+                                          .split(u' ');
+    return StyleListIndex(names, token) >= 0;
 }
 
 QString ReadStyleUrl(const QString& value)

@@ -20,7 +20,9 @@ using StyleKeywords = std::vector<StyleKeyword>;
 // Splits a value at blanks. A token that begins with a quotation mark runs
 // to the matching closing mark and keeps both marks; the character after
 // the closing mark is skipped (it is the separator); a token whose mark
-// never closes runs to the end. Empty tokens are dropped.
+// never closes runs to the end. Blanks inside brackets do not split, so
+// "rgb(0, 0, 255)" and "url(a b.gif)" stay one token each. Empty tokens are
+// dropped.
 QStringList StyleTokenize(const QString& value);
 
 // Top, right, bottom, left from one to four tokens (the CSS shorthand
@@ -41,6 +43,10 @@ QString StyleNumberText(const QString& number, int unit);
 QString ReadStyleColor(const QString& value);
 // Six hexadecimal digits get "#" in front; names and other forms stay.
 QString StyleColorText(const QString& text);
+// Whether a token of a shorthand is a colour: "#..." in any length, a
+// colour function (rgb(), rgba(), hsl(), hsla()) or a colour keyword
+// (named, system, "transparent", "currentColor"), case ignored.
+bool IsStyleColorToken(const QString& token);
 
 // The path inside url(...), without blanks, brackets and quotation marks; a
 // value that does not begin with "url" as it is.

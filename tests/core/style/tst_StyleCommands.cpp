@@ -79,6 +79,12 @@ private Q_SLOTS:
             << cmd::StyleRuleEdit << rule << 0 << int(rule.size()) << QStringList{"ok", "yes"}
             << QStringList{"border-width-unit=ポイント"}
             << "P {\r\n\tcolor: red;\r\n\tborder: solid #000000 1pt;\r\n}";
+        const QString looked = QStringLiteral(
+            "P {\r\n\tfont: bold 12px;\r\n\tbackground: red url(a.gif);\r\n"
+            "\tborder: 1px solid navy;\r\n}");
+        QTest::newRow("pages opened and left alone keep the rule as it was")
+            << cmd::StyleRuleEdit << looked << 0 << int(looked.size()) << QStringList{"ok", "yes"}
+            << QStringList{"background-repeat=指定しない", "border-style=塗りつぶし"} << looked;
         QTest::newRow("No leaves the rule unchanged")
             << cmd::StyleRuleEdit << rule << 0 << int(rule.size()) << QStringList{"ok", "no"}
             << QStringList{"font-family=Arial"} << rule;

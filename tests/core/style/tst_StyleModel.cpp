@@ -283,6 +283,8 @@ private Q_SLOTS:
         QTest::newRow("character after quote skipped")
             << "'A B',serif" << QStringList{"'A B'", "serif"};
         QTest::newRow("quote never closes") << "a \"b c" << QStringList{"a", "\"b c"};
+        QTest::newRow("blanks inside brackets")
+            << "rgb(1, 2, 3) url( a b.gif ) (x" << QStringList{"rgb(1, 2, 3)", "url( a b.gif )", "(x"};
         QTest::newRow("empty") << "" << QStringList{};
     }
     void tokens()
