@@ -191,6 +191,18 @@ void SetItems(QListWidget* list, const QStringList& items)
     }
 }
 
+// A caption with nothing to take the focus shows its mnemonic as typed
+// ("対象(&T):"), so it is shown without one.
+QString WithoutMnemonic(QString caption)
+{
+    static const QRegularExpression mnemonic(QStringLiteral("[\\(（]&[^&][\\)）]"));
+    caption.remove(mnemonic);
+    caption.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    caption.remove(u'&');
+    caption.replace(u'\x01', u'&');
+    return caption;
+}
+
 } // namespace
 
 FormDialog::FormDialog(FormModel& form, Ui& ui, QWidget* parent)
@@ -557,8 +569,11 @@ void FormDialog::ShowField(int index)
 {
     const FormField& f = m_form.fields[index];
     Binding& b = m_bindings[index];
-    if (b.label && b.label->text() != f.label)
-        b.label->setText(f.label);
+    if (b.label) {
+        const QString caption = b.label->buddy() ? f.label : WithoutMnemonic(f.label);
+        if (b.label->text() != caption)
+            b.label->setText(caption);
+    }
     if (b.line) {
         const QSignalBlocker block(b.line);
         if (b.line->text() != f.text)

@@ -192,10 +192,16 @@ private Q_SLOTS:
         FormModel form;
         form.Add(FieldKind::Label, QStringLiteral("文字数:")).text = QStringLiteral("1234");
         form.Add(FieldKind::Label, QStringLiteral("説明だけの行"));
+        // A caption with nothing to focus shows no mnemonic marks.
+        form.Add(FieldKind::Label, QStringLiteral("対象(&T):")).text = QStringLiteral("P");
         ScriptedUi ui;
         FormDialog dialog(form, ui);
         QCOMPARE(Shown(dialog.FieldWidget(0)), QStringLiteral("1234"));
         QCOMPARE(Shown(dialog.FieldWidget(1)), QStringLiteral("説明だけの行"));
+        QStringList captions;
+        for (const QLabel* l : dialog.findChildren<QLabel*>())
+            captions.append(l->text());
+        QVERIFY2(captions.contains(QStringLiteral("対象:")), qPrintable(captions.join(u'|')));
     }
 
     // A button runs its action on the model, and every widget then shows
