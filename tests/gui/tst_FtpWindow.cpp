@@ -74,6 +74,17 @@ QScreen* ScreenOfSize(const QSize& size)
     return nullptr;
 }
 
+// The desktop program with its real dialogs, its window filling a screen.
+bool ShowOn(BasicGuiEditor<QtUi>& g, QScreen* display)
+{
+    g.Ui().SetMainWindow(&g.Frame());
+    g.Frame().setScreen(display);
+    g.Frame().move(display->availableGeometry().topLeft());
+    g.Frame().resize(display->availableGeometry().size());
+    g.Frame().show();
+    return QTest::qWaitForWindowExposed(&g.Frame());
+}
+
 // The editor of the form field whose caption begins with `caption`.
 QWidget* FieldEditor(QWidget* dialog, const QString& caption)
 {
@@ -479,12 +490,7 @@ private Q_SLOTS:
         QDir().mkpath(server.WritableLocal() + QStringLiteral("/www"));
 
         BasicGuiEditor<QtUi> g(layout);
-        g.Ui().SetMainWindow(&g.Frame());
-        g.Frame().setScreen(display);
-        g.Frame().move(display->availableGeometry().topLeft());
-        g.Frame().resize(display->availableGeometry().size());
-        g.Frame().show();
-        QVERIFY(QTest::qWaitForWindowExposed(&g.Frame()));
+        QVERIFY(ShowOn(g, display));
         QString page = QStringLiteral("<HTML>\r\n<BODY>\r\n");
         while (page.size() < 100 * 1024)
             page += QStringLiteral("<P>日本語の段落です。ftp で送ります。</P>\r\n");
@@ -547,12 +553,7 @@ private Q_SLOTS:
         QDir().mkpath(server.WritableLocal() + QStringLiteral("/画像"));
 
         BasicGuiEditor<QtUi> g(layout);
-        g.Ui().SetMainWindow(&g.Frame());
-        g.Frame().setScreen(display);
-        g.Frame().move(display->availableGeometry().topLeft());
-        g.Frame().resize(display->availableGeometry().size());
-        g.Frame().show();
-        QVERIFY(QTest::qWaitForWindowExposed(&g.Frame()));
+        QVERIFY(ShowOn(g, display));
         CommandDriver driver(name, screen,
                              {{QStringLiteral("サーバ"), server.Host()},
                               {QStringLiteral("ユーザ"), server.User()},
@@ -584,12 +585,7 @@ private Q_SLOTS:
         if (!display)
             QSKIP("the platform has no screen of that size");
         BasicGuiEditor<QtUi> g(layout);
-        g.Ui().SetMainWindow(&g.Frame());
-        g.Frame().setScreen(display);
-        g.Frame().move(display->availableGeometry().topLeft());
-        g.Frame().resize(display->availableGeometry().size());
-        g.Frame().show();
-        QVERIFY(QTest::qWaitForWindowExposed(&g.Frame()));
+        QVERIFY(ShowOn(g, display));
 
         QString problem = QStringLiteral("the sheet did not open");
         QTimer::singleShot(0, &g.Frame(), [&] {

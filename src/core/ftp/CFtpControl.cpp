@@ -550,7 +550,10 @@ bool CFtpControl::SendFrom(QIODevice& source, qint64 total, qint64& moved)
         if (atEnd && m_data->bytesToWrite() == 0)
             break;
         const qint64 before = m_data->bytesToWrite();
-        m_data->waitForBytesWritten(kSliceMs);
+        // Hand the kernel all it takes at once; wait only when it takes
+        // nothing.
+        if (!m_data->flush())
+            m_data->waitForBytesWritten(kSliceMs);
         if (m_data->bytesToWrite() < before) {
             idle.setRemainingTime(m_timeoutMs);
             moved = handed - m_data->bytesToWrite();

@@ -23,11 +23,6 @@
 
 namespace {
 
-bool InCi()
-{
-    return qEnvironmentVariable("CI") == u"true";
-}
-
 void Touch(const QString& path, const QByteArray& bytes = "x")
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
@@ -343,7 +338,7 @@ void FtpWindowTest::uploadDocument()
     QFETCH(QString, shownFolder);
     QFETCH(QStringList, messages);
     FtpTestServer server(FtpTestServer::Kind::Pyftpdlib);
-    if (FtpTestServer::Missing(FtpTestServer::Kind::Pyftpdlib) && !InCi())
+    if (FtpWindowFixture::ServerMissing())
         QSKIP("pyftpdlib is not installed here");
     QCOMPARE(server.Start(), QString());
     QDir().mkpath(server.WritableLocal() + QStringLiteral("/www"));
@@ -387,7 +382,7 @@ void FtpWindowTest::uploadDocument()
 void FtpWindowTest::cancelUpload()
 {
     FtpTestServer server(FtpTestServer::Kind::Pyftpdlib);
-    if (FtpTestServer::Missing(FtpTestServer::Kind::Pyftpdlib) && !InCi())
+    if (FtpWindowFixture::ServerMissing())
         QSKIP("pyftpdlib is not installed here");
     QCOMPARE(server.Start(), QString());
     TestEditor t;
@@ -414,7 +409,7 @@ void FtpWindowTest::openWindow()
     QVERIFY(t.Ui().Texts("ftpwindow").isEmpty());
 
     FtpTestServer server(FtpTestServer::Kind::Pyftpdlib);
-    if (FtpTestServer::Missing(FtpTestServer::Kind::Pyftpdlib) && !InCi())
+    if (FtpWindowFixture::ServerMissing())
         QSKIP("pyftpdlib is not installed here");
     QCOMPARE(server.Start(), QString());
     Touch(server.WritableLocal() + QStringLiteral("/index.html"));
