@@ -253,6 +253,20 @@ QByteArray SomeBytes(int size, quint32 seed)
     return bytes;
 }
 
+// A desktop program on a laptop's screen and on a phone's, its pictures
+// named after the layout.
+void AddScreenRows(const char* picture)
+{
+    QTest::addColumn<MenuLayout>("layout");
+    QTest::addColumn<QSize>("screen");
+    QTest::addColumn<QString>("name");
+    const QString name = QLatin1String(picture);
+    QTest::newRow("landscape") << MenuLayout::Landscape << QSize(1280, 800)
+                               << name + QStringLiteral("-landscape");
+    QTest::newRow("portrait") << MenuLayout::Portrait << QSize(360, 640)
+                              << name + QStringLiteral("-portrait");
+}
+
 } // namespace
 
 class TestFtpWindow : public QObject {
@@ -529,14 +543,7 @@ private Q_SLOTS:
 
     // The FTP window command on the desktop program: the connect form, then
     // the window in the layout of the screen, within it.
-    void openWindow_data()
-    {
-        QTest::addColumn<MenuLayout>("layout");
-        QTest::addColumn<QSize>("screen");
-        QTest::addColumn<QString>("name");
-        QTest::newRow("landscape") << MenuLayout::Landscape << QSize(1280, 800) << "ftp-connect-landscape";
-        QTest::newRow("portrait") << MenuLayout::Portrait << QSize(360, 640) << "ftp-connect-portrait";
-    }
+    void openWindow_data() { AddScreenRows("ftp-connect"); }
     void openWindow()
     {
         QFETCH(MenuLayout, layout);
@@ -568,14 +575,7 @@ private Q_SLOTS:
 
     // The FTP page of the settings sheet on a laptop and a phone: nothing
     // wider than the screen, nothing to scroll sideways.
-    void settingsPage_data()
-    {
-        QTest::addColumn<MenuLayout>("layout");
-        QTest::addColumn<QSize>("screen");
-        QTest::addColumn<QString>("name");
-        QTest::newRow("landscape") << MenuLayout::Landscape << QSize(1280, 800) << "settings-ftp-landscape";
-        QTest::newRow("portrait") << MenuLayout::Portrait << QSize(360, 640) << "settings-ftp-portrait";
-    }
+    void settingsPage_data() { AddScreenRows("settings-ftp"); }
     void settingsPage()
     {
         QFETCH(MenuLayout, layout);
