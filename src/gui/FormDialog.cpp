@@ -138,14 +138,17 @@ QString MultiLineText(const QPlainTextEdit& edit)
 }
 
 
-// A swatch of an RRGGBB colour; a null icon for text that is no colour.
-QIcon Swatch(const QString& rrggbb, int size)
+// A swatch of a colour field's value: RRGGBB, or a colour as style sheets
+// write it ("red", "#f00"); a null icon for text that is no colour.
+QIcon Swatch(const QString& value, int size)
 {
     static const QRegularExpression hex(QStringLiteral("^[0-9A-Fa-f]{6}$"));
-    if (!hex.match(rrggbb.trimmed()).hasMatch())
+    const QString text = value.trimmed();
+    const QString name = hex.match(text).hasMatch() ? u'#' + text : text;
+    if (!QColor::isValidColor(name))
         return QIcon();
     QPixmap pixmap(size, size);
-    pixmap.fill(QColor(u'#' + rrggbb.trimmed()));
+    pixmap.fill(QColor(name));
     QPainter p(&pixmap);
     p.setPen(Qt::black);
     p.drawRect(0, 0, size - 1, size - 1);

@@ -438,10 +438,14 @@ private Q_SLOTS:
     {
         FormModel form;
         form.Add(FieldKind::Color, QStringLiteral("背景色(&B):")).text = QStringLiteral("nothing");
+        // A colour as a style sheet names it.
+        form.Add(FieldKind::Color, QStringLiteral("文字色(&C):")).text = QStringLiteral("red");
         ScriptedUi ui;
         ui.QueueInput(QStringLiteral("00FF00"));
         FormDialog dialog(form, ui);
         QVERIFY(dialog.BrowseButton(0)->icon().isNull());
+        QCOMPARE(QColor(dialog.BrowseButton(1)->icon().pixmap(16, 16).toImage().pixel(8, 8)),
+                 QColor(Qt::red));
         dialog.BrowseButton(0)->click();
         QCOMPARE(form.fields[0].text, QStringLiteral("00FF00"));
         QCOMPARE(Shown(dialog.FieldWidget(0)), QStringLiteral("00FF00"));

@@ -85,7 +85,7 @@ void ReadStyleNumber(const QString& value, const StyleKeywords& keywords, QStrin
     }
     qsizetype i = 0;
     while (i < value.size()
-           && (value[i].isDigit() && value[i].unicode() < 128 || value[i] == u'+'
+           && ((value[i].isDigit() && value[i].unicode() < 128) || value[i] == u'+'
                || value[i] == u'-' || value[i] == u'.'))
         ++i;
     number = value.left(i);
