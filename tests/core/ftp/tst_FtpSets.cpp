@@ -134,29 +134,28 @@ private Q_SLOTS:
         QTest::addColumn<QList<int>>("answers");
         QTest::addColumn<QStringList>("names");  // the saved sets
         QTest::addColumn<int>("selected");
-        QTest::addColumn<QStringList>("messages");
         const int ok = int(Ui::Answer::Ok), cancel = int(Ui::Answer::Cancel);
         QTest::newRow("new set kept even on Cancel")
             << QStringList{"NewSet=", "サーバ=new.example", "cancel"} << QStringList{"added"}
-            << QList<int>{} << QStringList{"a", "b", "c", "added"} << 1 << QStringList{};
+            << QList<int>{} << QStringList{"a", "b", "c", "added"} << 1;
         QTest::newRow("new set cancelled at its name")
             << QStringList{"NewSet=", "ok"} << QStringList{} << QList<int>{}
-            << QStringList{"a", "b", "c"} << 1 << QStringList{};
+            << QStringList{"a", "b", "c"} << 1;
         QTest::newRow("delete the last of three shows index 1")
             << QStringList{"設定=c", "DeleteSet=", "ok"} << QStringList{} << QList<int>{ok}
-            << QStringList{"a", "b"} << 1 << QStringList{};
+            << QStringList{"a", "b"} << 1;
         QTest::newRow("delete declined")
             << QStringList{"DeleteSet=", "ok"} << QStringList{} << QList<int>{cancel}
-            << QStringList{"a", "b", "c"} << 1 << QStringList{};
+            << QStringList{"a", "b", "c"} << 1;
         QTest::newRow("rename keeps the edited fields")
             << QStringList{"サーバ=edited", "RenameSet=", "ok"} << QStringList{"renamed"} << QList<int>{}
-            << QStringList{"a", "renamed", "c"} << 1 << QStringList{};
+            << QStringList{"a", "renamed", "c"} << 1;
         QTest::newRow("switching sets stores the fields; OK selects the shown set")
             << QStringList{"ユーザ=bob", "設定=a", "ok"} << QStringList{} << QList<int>{}
-            << QStringList{"a", "b", "c"} << 0 << QStringList{};
+            << QStringList{"a", "b", "c"} << 0;
         QTest::newRow("Cancel leaves the selected index")
             << QStringList{"設定=c", "cancel"} << QStringList{} << QList<int>{}
-            << QStringList{"a", "b", "c"} << 1 << QStringList{};
+            << QStringList{"a", "b", "c"} << 1;
     }
     void setForm()
     {
@@ -165,7 +164,6 @@ private Q_SLOTS:
         QFETCH(QList<int>, answers);
         QFETCH(QStringList, names);
         QFETCH(int, selected);
-        QFETCH(QStringList, messages);
         TestEditor t;
         CFtpSetList three = Loaded(t.Settings());
         three.At(0) = Site(u"a"_qs, QString());
@@ -197,7 +195,7 @@ private Q_SLOTS:
             savedNames.append(saved.At(i).name);
         QCOMPARE(savedNames, names);
         QCOMPARE(saved.Selected(), selected);
-        QCOMPARE(t.Ui().Texts(u"message"_qs), messages);
+        QVERIFY(t.Ui().Texts(u"message"_qs).isEmpty());
         if (steps.contains(u"ユーザ=bob"_qs))
             QCOMPARE(saved.At(1).user, u"bob"_qs);
         if (steps.contains(u"サーバ=edited"_qs))

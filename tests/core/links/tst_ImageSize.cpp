@@ -162,14 +162,10 @@ private Q_SLOTS:
     // each time, and a cut file gives the true size or none, never another.
     void truncatedAndMutated()
     {
-        const QStringList files{Make(u"f.gif"_qs, u"40x30"_qs, {}),
-                                Make(u"f.jpg"_qs, u"40x30"_qs, {}),
-                                Make(u"f.png"_qs, u"40x30"_qs, {}),
-                                Make(u"f.webp"_qs, u"40x30"_qs, {})};
-        const QByteArray thumb = ReadBytes(Make(u"ft.jpg"_qs, u"4x3"_qs, {}));
         QList<QByteArray> samples;
-        for (const QString& f : files)
-            samples << ReadBytes(f);
+        for (const char* type : {"gif", "jpg", "png", "webp"})
+            samples << ReadBytes(Make(u"f."_qs + QLatin1String(type), u"40x30"_qs, {}));
+        const QByteArray thumb = ReadBytes(Make(u"ft.jpg"_qs, u"4x3"_qs, {}));
         samples << WithExifThumbnail(samples.at(1), thumb);
 
         QRandomGenerator random(14);

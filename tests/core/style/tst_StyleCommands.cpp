@@ -220,16 +220,11 @@ private Q_SLOTS:
         QCOMPARE(t.Text(), expected);
         QVERIFY(t.Ui().PendingFields().empty());
         QVERIFY(t.Ui().Texts(u"error"_qs).isEmpty());
-    }
-
-    void applyQuestionAskedOnce()
-    {
-        TestEditor t;
-        t.SetText(u"P{}"_qs, 0, 3);
-        Script(t, {"ok", "yes"}, {});
-        QVERIFY(t.Run(cmd::StyleRuleEdit));
-        QCOMPARE(t.Ui().Texts(u"question"_qs),
-                 QStringList{CStyleDlg::ApplyQuestion()});
+        // However many pages and sub-dialogs were opened, one question at most.
+        const QStringList questions = t.Ui().Texts(u"question"_qs);
+        QVERIFY(questions.size() <= 1);
+        if (command == cmd::StyleRuleEdit && answers.contains(u"yes"_qs))
+            QCOMPARE(questions, QStringList{CStyleDlg::ApplyQuestion()});
     }
 
     void inlineTargetNotReparsed()
