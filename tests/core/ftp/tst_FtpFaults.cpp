@@ -137,8 +137,7 @@ private Q_SLOTS:
         bool result = false;
         {
             CNorvaneFtp ftp;
-            ftp.Set(u"127.0.0.1:%1"_qs.arg(server.Port()), u"u"_qs,
-                    u"p"_qs, QString(), true);
+            ftp.Set(u"127.0.0.1:%1"_qs.arg(server.Port()), u"u"_qs, u"p"_qs, QString(), true);
             ftp.SetTimeoutSeconds(script.contains("HANG") ? 1 : 20);
             result = ftp.Connect();
             if (operation != u"connect") {
@@ -186,8 +185,7 @@ private Q_SLOTS:
         FtpCancelFlag cancel{false};
         qint64 seen = 0;
         CNorvaneFtp ftp;
-        ftp.Set(u"127.0.0.1:%1"_qs.arg(server.Port()), u"u"_qs,
-                u"p"_qs, QString(), true);
+        ftp.Set(u"127.0.0.1:%1"_qs.arg(server.Port()), u"u"_qs, u"p"_qs, QString(), true);
         ftp.SetTimeoutSeconds(60);
         ftp.SetCancelFlag(&cancel);
         ftp.SetProgress([&seen](qint64 done, qint64 total) {

@@ -285,8 +285,7 @@ private Q_SLOTS:
         t.Ui().QueueInput(t.Path(u"none.htm"_qs));
         QVERIFY(t.Run(cmd::InsertFile));  // chooser answered with a file gone since
         QVERIFY(t.Run(cmd::InsertFile));  // chooser cancelled
-        QCOMPARE(t.Ui().Texts(u"message"_qs),
-                 QStringList{u"ファイルが開けません"_qs});
+        QCOMPARE(t.Ui().Texts(u"message"_qs), QStringList{u"ファイルが開けません"_qs});
         QCOMPARE(t.Text(), u"keep"_qs);
     }
 };

@@ -94,8 +94,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, link);
         QFETCH(QString, path);
-        const std::optional<QString> target =
-            LinkTargetPath(u"/d/site/index.htm"_qs, link);
+        const std::optional<QString> target = LinkTargetPath(u"/d/site/index.htm"_qs, link);
         QCOMPARE(target.value_or(u"-"_qs), path);
     }
 

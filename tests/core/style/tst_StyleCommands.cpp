@@ -261,8 +261,7 @@ private Q_SLOTS:
         t.SetText(u"x"_qs);
         Script(t, {}, {"HREF=a.css", "開く="});
         QVERIFY(t.Run(cmd::ExternalStyleSheet));
-        QCOMPARE(t.Ui().Texts(u"message"_qs),
-                 QStringList{u"ファイルを保存してください"_qs});
+        QCOMPARE(t.Ui().Texts(u"message"_qs), QStringList{u"ファイルを保存してください"_qs});
 
         TestEditor saved;
         const QString css = saved.MakeFile(u"a.css"_qs, "B{}\r\n");
@@ -301,8 +300,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("caret");
         QTest::addColumn<bool>("taken");
         QTest::addColumn<QString>("expected");
-        const QString sheet =
-            u"<STYLE>\r\nH1 { color: red }\r\nP{a:b}\r\n</STYLE>"_qs;
+        const QString sheet = u"<STYLE>\r\nH1 { color: red }\r\nP{a:b}\r\n</STYLE>"_qs;
         QTest::newRow("rule rewritten")
             << sheet << 12 << true
             << "<STYLE>\r\nH1 {\r\n\tcolor: red;\r\n\ttext-align: right;\r\n}\r\nP{a:b}"

@@ -217,8 +217,7 @@ private Q_SLOTS:
 
     void numberWriting()
     {
-        QCOMPARE(StyleNumberText(u"3"_qs, CStyleUnits::Find(u"pc"_qs)),
-                 u"3pc"_qs);
+        QCOMPARE(StyleNumberText(u"3"_qs, CStyleUnits::Find(u"pc"_qs)), u"3pc"_qs);
         QCOMPARE(StyleNumberText(u"3"_qs, -1), u"3"_qs);
         QCOMPARE(StyleNumberText(QString(), 0), QString());
         CStyleDeclList d;
