@@ -19,9 +19,9 @@ void RunKeyDialog(TestEditor& t, const QList<std::pair<QString, QString>>& field
     QCOMPARE(t.Ui().Texts(u"error"_qs), QStringList());
 }
 
-QString Shown(TestEditor& t, const char* field)
+const FormField* Field(TestEditor& t, const char* name)
 {
-    return t.Ui().LastForm()->Find(QString::fromUtf8(field))->text;
+    return t.Ui().LastForm()->Find(QString::fromUtf8(name));
 }
 
 // A file button of the dialog (保存, 読込) on the given file; the dialog is
@@ -67,9 +67,8 @@ private Q_SLOTS:
         TestEditor t;
         t.App().KeyTable().SetFileName(t.Path(u"k.key"_qs));
         RunKeyDialog(t, {{"キー", "F5"}, {"メニュー", "すべての範囲を選択"}});
-        const FormModel* form = t.Ui().LastForm();
-        QCOMPARE(form->Find(u"キー"_qs)->choices.size(), 12);
-        QCOMPARE(form->Find(u"メニュー"_qs)->choices.first(), u"（なし）"_qs);
+        QCOMPARE(Field(t, "キー")->choices.size(), 12);
+        QCOMPARE(Field(t, "メニュー")->choices.first(), u"（なし）"_qs);
         t.SetText(u"abc"_qs);
         QVERIFY(t.View().OnKeyDown(vk::F5, false, false, false));
         QCOMPARE(t.Selection(), u"abc"_qs);
@@ -80,8 +79,8 @@ private Q_SLOTS:
         t.Ui().ClearRecords();
         // With Shift the whole key list is there.
         RunKeyDialog(t, {{"Shift", "1"}});
-        QCOMPARE(t.Ui().LastForm()->Find(u"キー"_qs)->choices.size(), 72);
-        QCOMPARE(t.Ui().LastForm()->Find(u"キー"_qs)->choices.at(12), u"Shift+@"_qs);
+        QCOMPARE(Field(t, "キー")->choices.size(), 72);
+        QCOMPARE(Field(t, "キー")->choices.at(12), u"Shift+@"_qs);
     }
 
     // Opening the dialog or changing a box shows the key's command.
@@ -91,40 +90,36 @@ private Q_SLOTS:
         t.App().KeyTable().Assign({vk::F3, false, false, false}, cmd::EditFind);
         t.App().KeyTable().Assign({vk::F1, true, false, false}, cmd::FileOpen);
         QVERIFY(t.Run(cmd::KeyCustomize));  // OK with an unnamed file: not saved
-        QCOMPARE(Shown(t, "メニュー"), u"（なし）"_qs);
+        QCOMPARE(Field(t, "メニュー")->text, u"（なし）"_qs);
         RunKeyDialog(t, {{"キー", "F3"}});
-        QCOMPARE(Shown(t, "メニュー"), u"文字列の検索"_qs);
+        QCOMPARE(Field(t, "メニュー")->text, u"文字列の検索"_qs);
         RunKeyDialog(t, {{"キー", "F3"}, {"Alt", "1"}});
-        QCOMPARE(Shown(t, "キー"), u"Alt+F1"_qs);
-        QCOMPARE(Shown(t, "メニュー"), u"開く"_qs);
+        QCOMPARE(Field(t, "キー")->text, u"Alt+F1"_qs);
+        QCOMPARE(Field(t, "メニュー")->text, u"開く"_qs);
     }
 
     // Replacing or removing a command takes its key name off the menu,
     // unless another key still runs it.
     void menuNames_data()
     {
-        QTest::addColumn<QList<QStringList>>("steps");  // key box, key, command
-        QTest::addColumn<QStringList>("expected");      // "id=name" for 57603 and 57601
-        QTest::newRow("assigned") << QList<QStringList>{{"1", "Ctrl+S", "上書き保存"}}
-                                  << QStringList{"Ctrl+S", ""};
+        QTest::addColumn<QStringList>("steps");     // "KEY=COMMAND" chosen with Ctrl
+        QTest::addColumn<QStringList>("expected");  // the key names of 上書き保存 and 開く
+        QTest::newRow("assigned") << QStringList{"Ctrl+S=上書き保存"} << QStringList{"Ctrl+S", ""};
         QTest::newRow("replaced: the old command loses its name")
-            << QList<QStringList>{{"1", "Ctrl+S", "上書き保存"}, {"1", "Ctrl+S", "開く"}}
-            << QStringList{"", "Ctrl+S"};
+            << QStringList{"Ctrl+S=上書き保存", "Ctrl+S=開く"} << QStringList{"", "Ctrl+S"};
         QTest::newRow("replaced: another key still runs the old command")
-            << QList<QStringList>{{"1", "Ctrl+S", "上書き保存"}, {"1", "Ctrl+W", "上書き保存"},
-                                  {"1", "Ctrl+S", "開く"}}
+            << QStringList{"Ctrl+S=上書き保存", "Ctrl+W=上書き保存", "Ctrl+S=開く"}
             << QStringList{"Ctrl+W", "Ctrl+S"};
-        QTest::newRow("removed") << QList<QStringList>{{"1", "Ctrl+S", "上書き保存"},
-                                                       {"1", "Ctrl+S", "（なし）"}}
+        QTest::newRow("removed") << QStringList{"Ctrl+S=上書き保存", "Ctrl+S=（なし）"}
                                  << QStringList{"", ""};
     }
     void menuNames()
     {
-        QFETCH(QList<QStringList>, steps);
+        QFETCH(QStringList, steps);
         QFETCH(QStringList, expected);
         TestEditor t;
-        for (const QStringList& s : steps)
-            RunKeyDialog(t, {{"Ctrl", s[0]}, {"キー", s[1]}, {"メニュー", s[2]}});
+        for (const QString& s : steps)
+            RunKeyDialog(t, {{"Ctrl", "1"}, {"キー", s.section(u'=', 0, 0)}, {"メニュー", s.section(u'=', 1)}});
         QCOMPARE(t.App().MenuKeys().Name(cmd::FileSave), expected[0]);
         QCOMPARE(t.App().MenuKeys().Name(cmd::FileOpen), expected[1]);
     }
