@@ -1,4 +1,5 @@
 #include "gui/FormDialog.h"
+#include "gui/QtUi.h"
 
 #include "gui/DialogRoom.h"
 
@@ -192,18 +193,6 @@ void SetItems(QListWidget* list, const QStringList& items)
         list->clear();
         list->addItems(items);
     }
-}
-
-// A caption with nothing to take the focus shows its mnemonic as typed
-// ("対象(&T):"), so it is shown without one.
-QString WithoutMnemonic(QString caption)
-{
-    static const QRegularExpression mnemonic(QStringLiteral("[\\(（]&[^&][\\)）]"));
-    caption.remove(mnemonic);
-    caption.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
-    caption.remove(u'&');
-    caption.replace(u'\x01', u'&');
-    return caption;
 }
 
 } // namespace
@@ -573,7 +562,7 @@ void FormDialog::ShowField(int index)
     const FormField& f = m_form.fields[index];
     Binding& b = m_bindings[index];
     if (b.label) {
-        const QString caption = b.label->buddy() ? f.label : WithoutMnemonic(f.label);
+        const QString caption = b.label->buddy() ? f.label : QtUi::WithoutMnemonic(f.label);
         if (b.label->text() != caption)
             b.label->setText(caption);
     }

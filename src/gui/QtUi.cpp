@@ -140,10 +140,12 @@ void QtUi::FitToScreen(QWidget& dialog)
 
 QString QtUi::WithoutMnemonic(const QString& label)
 {
-    static const QRegularExpression mnemonic(QStringLiteral("\\(&[^)]\\)"));
+    static const QRegularExpression mnemonic(QStringLiteral("[\\(（]&[^&][\\)）]"));
     QString text = label;
     text.remove(mnemonic);
+    text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
     text.remove(u'&');
+    text.replace(u'\x01', u'&');
     return text;
 }
 

@@ -19,8 +19,8 @@ namespace platform {
 //
 // Section and key names are written as the settings files of earlier
 // versions have them: letters, digits, "_", "-" and "." as they are, other
-// characters as %XX or %UXXXX; the section "General" is written
-// "[%General]".
+// characters as "%" and two hexadecimal digits, or "%U" and four; the
+// section "General" is written "[%General]".
 
 // Entries keyed "section/key"; the values are strings.
 using IniEntries = QMap<QString, QVariant>;

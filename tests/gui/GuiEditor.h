@@ -8,6 +8,8 @@
 #include "platform/SettingsStore.h"
 
 #include <QDir>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QImage>
 #include <QSet>
 #include <QTemporaryDir>
@@ -80,6 +82,16 @@ inline int DistinctColors(const QImage& image)
 }
 
 // The folder the screenshots go to, created on demand.
+// The test platform's screen of that size (GuiMain sets up several), or
+// null when it has none.
+inline QScreen* ScreenOfSize(const QSize& size)
+{
+    for (QScreen* s : QGuiApplication::screens())
+        if (s->size() == size)
+            return s;
+    return nullptr;
+}
+
 inline QString ScreenshotFolder()
 {
     const QString dir = QStringLiteral(KELVO_BUILD_DIR "/screenshots");

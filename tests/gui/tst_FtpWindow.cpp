@@ -66,14 +66,6 @@ struct Session {
     ThreadedTaskRunner& Runner() { return static_cast<ThreadedTaskRunner&>(fx.Runner()); }
 };
 
-QScreen* ScreenOfSize(const QSize& size)
-{
-    for (QScreen* s : QGuiApplication::screens())
-        if (s->size() == size)
-            return s;
-    return nullptr;
-}
-
 // The desktop program with its real dialogs, its window filling a screen.
 bool ShowOn(BasicGuiEditor<QtUi>& g, QScreen* display)
 {

@@ -429,10 +429,7 @@ private Q_SLOTS:
     void smallScreens()
     {
         QFETCH(QSize, size);
-        QScreen* screen = nullptr;
-        for (QScreen* s : QGuiApplication::screens())
-            if (s->size() == size)
-                screen = s;
+        QScreen* screen = ScreenOfSize(size);
         if (!screen)
             QSKIP("the platform has no screen of that size");
         const QString prefix =

@@ -64,13 +64,11 @@ private Q_SLOTS:
     void everyDialogFitsAPhone()
     {
         using namespace cmd::tagdlg;
-        const int ids[] = {Link,     Heading,    Image,      Form,       TextBox,  Radio,
-                           ImageButton, Hidden,  Submit,     Reset,      Background, AnchorLink,
-                           Keyword,  TextArea,   Rule,       Refresh,    Mail,     Table,
-                           Row,      Cell,       HeaderCell, Caption,    Frameset, Frame,
-                           TargetFrame, ListBox, Option,     Param,      Applet,   Script,
-                           Bgm,      Marquee,    Video,      Plugin,     CheckBox, Font,
-                           LinkTarget};
+        const int ids[] = {Link, Heading, Image, Form, TextBox, Radio, ImageButton, Hidden, Submit,
+                           Reset, Background, AnchorLink, Keyword, TextArea, Rule, Refresh, Mail,
+                           Table, Row, Cell, HeaderCell, Caption, Frameset, Frame, TargetFrame,
+                           ListBox, Option, Param, Applet, Script, Bgm, Marquee, Video, Plugin,
+                           CheckBox, Font, LinkTarget};
         BasicGuiEditor<NarrowUi> g(MenuLayout::Portrait);
         g.App().StyleHooks().editInlineStyle = [](QString&, const QString&) { return false; };
         for (int id : ids) {

@@ -16,7 +16,21 @@ void RunKeyDialog(TestEditor& t, const QList<std::pair<QString, QString>>& field
         t.Ui().QueueField(name, value);
     QVERIFY(t.Run(cmd::KeyCustomize));
     QVERIFY(t.Ui().PendingFields().empty());
-    QCOMPARE(t.Ui().Texts(QStringLiteral("error")), QStringList());
+    QCOMPARE(t.Ui().Texts(u"error"_qs), QStringList());
+}
+
+const FormField* Field(TestEditor& t, const char* name)
+{
+    return t.Ui().LastForm()->Find(QString::fromUtf8(name));
+}
+
+// A file button of the dialog (保存, 読込) on the given file; the dialog is
+// then cancelled.
+void PressFileButton(TestEditor& t, const char* button, const QString& file)
+{
+    t.Ui().QueueInput(file);
+    t.Ui().QueueAnswer(Ui::Answer::Cancel);
+    RunKeyDialog(t, {{QString::fromUtf8(button), QString()}});
 }
 
 } // namespace
@@ -29,11 +43,11 @@ private Q_SLOTS:
     void ctrlSSaves()
     {
         TestEditor t;
-        const QString keyFile = t.Path(QStringLiteral("kelvo.key"));
+        const QString keyFile = t.Path(u"kelvo.key"_qs);
         t.App().KeyTable().SetFileName(keyFile);
-        const QString doc = t.MakeFile(QStringLiteral("page.htm"), "<P>old</P>\r\n");
+        const QString doc = t.MakeFile(u"page.htm"_qs, "<P>old</P>\r\n");
         QVERIFY(t.App().OpenDocumentFile(doc));
-        t.SetText(QStringLiteral("<P>new</P>\r\n"), 3, 3);
+        t.SetText(u"<P>new</P>\r\n"_qs, 3, 3);
         t.Buffer().SetModified(true);
         RunKeyDialog(t, {{"Ctrl", "1"}, {"キー", "Ctrl+S"}, {"メニュー", "上書き保存"}});
         QCOMPARE(t.App().KeyTable().Lookup('S', false, false, true), cmd::FileSave);
@@ -43,7 +57,7 @@ private Q_SLOTS:
         QVERIFY(t.View().OnChar());  // the "s" the key makes is dropped
         QCOMPARE(ReadBytes(doc), QByteArray("<P>new</P>\r\n"));
         QVERIFY(!t.Doc().IsModified());
-        QCOMPARE(t.App().MenuKeys().Name(cmd::FileSave), QStringLiteral("Ctrl+S"));
+        QCOMPARE(t.App().MenuKeys().Name(cmd::FileSave), u"Ctrl+S"_qs);
     }
 
     // Without a modifier only F1..F12 are offered: F5 can be bound alone,
@@ -51,23 +65,22 @@ private Q_SLOTS:
     void keysOfferedWithoutModifier()
     {
         TestEditor t;
-        t.App().KeyTable().SetFileName(t.Path(QStringLiteral("k.key")));
+        t.App().KeyTable().SetFileName(t.Path(u"k.key"_qs));
         RunKeyDialog(t, {{"キー", "F5"}, {"メニュー", "すべての範囲を選択"}});
-        const FormModel* form = t.Ui().LastForm();
-        QCOMPARE(form->Find(QStringLiteral("キー"))->choices.size(), 12);
-        QCOMPARE(form->Find(QStringLiteral("メニュー"))->choices.first(), QStringLiteral("（なし）"));
-        t.SetText(QStringLiteral("abc"));
+        QCOMPARE(Field(t, "キー")->choices.size(), 12);
+        QCOMPARE(Field(t, "メニュー")->choices.first(), u"（なし）"_qs);
+        t.SetText(u"abc"_qs);
         QVERIFY(t.View().OnKeyDown(vk::F5, false, false, false));
-        QCOMPARE(t.Selection(), QStringLiteral("abc"));
+        QCOMPARE(t.Selection(), u"abc"_qs);
 
-        t.Ui().QueueField(QStringLiteral("キー"), QStringLiteral("A"));
+        t.Ui().QueueField(u"キー"_qs, u"A"_qs);
         QVERIFY(t.Run(cmd::KeyCustomize));
-        QCOMPARE(t.Ui().Texts(QStringLiteral("error")).size(), 1);
+        QCOMPARE(t.Ui().Texts(u"error"_qs).size(), 1);
         t.Ui().ClearRecords();
         // With Shift the whole key list is there.
         RunKeyDialog(t, {{"Shift", "1"}});
-        QCOMPARE(t.Ui().LastForm()->Find(QStringLiteral("キー"))->choices.size(), 72);
-        QCOMPARE(t.Ui().LastForm()->Find(QStringLiteral("キー"))->choices.at(12), QStringLiteral("Shift+@"));
+        QCOMPARE(Field(t, "キー")->choices.size(), 72);
+        QCOMPARE(Field(t, "キー")->choices.at(12), u"Shift+@"_qs);
     }
 
     // Opening the dialog or changing a box shows the key's command.
@@ -77,40 +90,36 @@ private Q_SLOTS:
         t.App().KeyTable().Assign({vk::F3, false, false, false}, cmd::EditFind);
         t.App().KeyTable().Assign({vk::F1, true, false, false}, cmd::FileOpen);
         QVERIFY(t.Run(cmd::KeyCustomize));  // OK with an unnamed file: not saved
-        QCOMPARE(t.Ui().LastForm()->Find(QStringLiteral("メニュー"))->text, QStringLiteral("（なし）"));
+        QCOMPARE(Field(t, "メニュー")->text, u"（なし）"_qs);
         RunKeyDialog(t, {{"キー", "F3"}});
-        QCOMPARE(t.Ui().LastForm()->Find(QStringLiteral("メニュー"))->text, QStringLiteral("文字列の検索"));
+        QCOMPARE(Field(t, "メニュー")->text, u"文字列の検索"_qs);
         RunKeyDialog(t, {{"キー", "F3"}, {"Alt", "1"}});
-        QCOMPARE(t.Ui().LastForm()->Find(QStringLiteral("キー"))->text, QStringLiteral("Alt+F1"));
-        QCOMPARE(t.Ui().LastForm()->Find(QStringLiteral("メニュー"))->text, QStringLiteral("開く"));
+        QCOMPARE(Field(t, "キー")->text, u"Alt+F1"_qs);
+        QCOMPARE(Field(t, "メニュー")->text, u"開く"_qs);
     }
 
     // Replacing or removing a command takes its key name off the menu,
     // unless another key still runs it.
     void menuNames_data()
     {
-        QTest::addColumn<QList<QStringList>>("steps");  // key box, key, command
-        QTest::addColumn<QStringList>("expected");      // "id=name" for 57603 and 57601
-        QTest::newRow("assigned") << QList<QStringList>{{"1", "Ctrl+S", "上書き保存"}}
-                                  << QStringList{"Ctrl+S", ""};
+        QTest::addColumn<QStringList>("steps");     // "KEY=COMMAND" chosen with Ctrl
+        QTest::addColumn<QStringList>("expected");  // the key names of 上書き保存 and 開く
+        QTest::newRow("assigned") << QStringList{"Ctrl+S=上書き保存"} << QStringList{"Ctrl+S", ""};
         QTest::newRow("replaced: the old command loses its name")
-            << QList<QStringList>{{"1", "Ctrl+S", "上書き保存"}, {"1", "Ctrl+S", "開く"}}
-            << QStringList{"", "Ctrl+S"};
+            << QStringList{"Ctrl+S=上書き保存", "Ctrl+S=開く"} << QStringList{"", "Ctrl+S"};
         QTest::newRow("replaced: another key still runs the old command")
-            << QList<QStringList>{{"1", "Ctrl+S", "上書き保存"}, {"1", "Ctrl+W", "上書き保存"},
-                                  {"1", "Ctrl+S", "開く"}}
+            << QStringList{"Ctrl+S=上書き保存", "Ctrl+W=上書き保存", "Ctrl+S=開く"}
             << QStringList{"Ctrl+W", "Ctrl+S"};
-        QTest::newRow("removed") << QList<QStringList>{{"1", "Ctrl+S", "上書き保存"},
-                                                       {"1", "Ctrl+S", "（なし）"}}
+        QTest::newRow("removed") << QStringList{"Ctrl+S=上書き保存", "Ctrl+S=（なし）"}
                                  << QStringList{"", ""};
     }
     void menuNames()
     {
-        QFETCH(QList<QStringList>, steps);
+        QFETCH(QStringList, steps);
         QFETCH(QStringList, expected);
         TestEditor t;
-        for (const QStringList& s : steps)
-            RunKeyDialog(t, {{"Ctrl", s[0]}, {"キー", s[1]}, {"メニュー", s[2]}});
+        for (const QString& s : steps)
+            RunKeyDialog(t, {{"Ctrl", "1"}, {"キー", s.section(u'=', 0, 0)}, {"メニュー", s.section(u'=', 1)}});
         QCOMPARE(t.App().MenuKeys().Name(cmd::FileSave), expected[0]);
         QCOMPARE(t.App().MenuKeys().Name(cmd::FileOpen), expected[1]);
     }
@@ -139,36 +148,30 @@ private Q_SLOTS:
     {
         TestEditor t;
         t.App().KeyTable().Assign({vk::F2, false, false, false}, cmd::FileOpen);
-        const QString saved = t.Path(QStringLiteral("mine.KEY"));
-        t.Ui().QueueInput(saved);
-        t.Ui().QueueAnswer(Ui::Answer::Cancel);
-        RunKeyDialog(t, {{"保存", ""}});
-        QCOMPARE(t.Ui().LastFileDialog().title, QStringLiteral("ｷｰ定義ﾌｧｲﾙ名の入力"));
+        const QString saved = t.Path(u"mine.KEY"_qs);
+        PressFileButton(t, "保存", saved);
+        QCOMPARE(t.Ui().LastFileDialog().title, u"ｷｰ定義ﾌｧｲﾙ名の入力"_qs);
         QCOMPARE(ReadBytes(saved), KeyFileBytes(t.App().KeyTable().Assignments()));
         QCOMPARE(t.App().KeyTable().FileName(), saved);
 
-        const QString bad = t.MakeFile(QStringLiteral("bad.KEY"), QByteArray("\x05\x00junk", 6));
-        t.Ui().QueueInput(bad);
-        t.Ui().QueueAnswer(Ui::Answer::Cancel);
-        RunKeyDialog(t, {{"読込", ""}});
-        QCOMPARE(t.Ui().Texts(QStringLiteral("message")), QStringList{QStringLiteral("読み込めません")});
+        const QString bad = t.MakeFile(u"bad.KEY"_qs, QByteArray("\x05\x00junk", 6));
+        PressFileButton(t, "読込", bad);
+        QCOMPARE(t.Ui().Texts(u"message"_qs), QStringList{u"読み込めません"_qs});
         QCOMPARE(t.App().KeyTable().Lookup(vk::F2, false, false, false), cmd::FileOpen);
 
         t.App().KeyTable().Clear();
-        t.Ui().QueueInput(saved);
-        t.Ui().QueueAnswer(Ui::Answer::Cancel);
-        RunKeyDialog(t, {{"読込", ""}});
+        PressFileButton(t, "読込", saved);
         QCOMPARE(t.App().KeyTable().Lookup(vk::F2, false, false, false), cmd::FileOpen);
         QCOMPARE(t.Settings().ReadString("System", "Keycust", QString()), saved);
-        QCOMPARE(t.App().MenuKeys().Name(cmd::FileOpen), QStringLiteral("F2"));
+        QCOMPARE(t.App().MenuKeys().Name(cmd::FileOpen), u"F2"_qs);
     }
 
     void okReportsAFailedSave()
     {
         TestEditor t;
-        t.App().KeyTable().SetFileName(t.Path(QStringLiteral("no/such/folder/k.key")));
+        t.App().KeyTable().SetFileName(t.Path(u"no/such/folder/k.key"_qs));
         QVERIFY(t.Run(cmd::KeyCustomize));
-        QCOMPARE(t.Ui().Texts(QStringLiteral("message")), QStringList{QStringLiteral("保存できません")});
+        QCOMPARE(t.Ui().Texts(u"message"_qs), QStringList{u"保存できません"_qs});
     }
 
     // Start-up reads "System"/"Keycust" (a missing file leaves no key bound
@@ -183,7 +186,7 @@ private Q_SLOTS:
     {
         QFETCH(bool, fileExists);
         TestEditor t;
-        const QString path = t.Path(QStringLiteral("start.key"));
+        const QString path = t.Path(u"start.key"_qs);
         CKeycustTable keys;
         keys.Assign({'Q', false, false, true}, cmd::EditSelectAll);
         if (fileExists)
@@ -194,7 +197,7 @@ private Q_SLOTS:
         QCOMPARE(t.App().MenuKeys().Name(cmd::EditSelectAll), QString(fileExists ? "Ctrl+Q" : ""));
         QCOMPARE(t.View().OnKeyDown('Q', false, false, true), fileExists);
         QCOMPARE(t.App().KeyTable().FileName(), path);
-        t.Settings().WriteString("System", "Keycust", QStringLiteral("elsewhere"));
+        t.Settings().WriteString("System", "Keycust", u"elsewhere"_qs);
         t.App().ExitInstance();
         QCOMPARE(t.Settings().ReadString("System", "Keycust", QString()), path);
     }

@@ -14,43 +14,48 @@
 
 namespace {
 
-void WriteTags(TestEditor& t, const QList<QStringList>& tags)
+// Where each list keeps its entries: the section, the count's key and the
+// key prefix of each field (the entry's number follows as two digits).
+struct ListKeys {
+    const char* section;
+    const char* count;
+    QStringList fields;
+};
+ListKeys KeysOf(bool tags)
 {
-    t.Settings().WriteInt("TagMenu", "TagNo", static_cast<int>(tags.size()));
-    for (int i = 0; i < tags.size(); ++i) {
-        const QString n = QStringLiteral("%1").arg(i, 2, 10, QChar(u'0'));
-        t.Settings().WriteString("TagMenu", "Name" + n, tags[i][0]);
-        t.Settings().WriteString("TagMenu", "Tag1" + n, tags[i][1]);
-        t.Settings().WriteString("TagMenu", "Tag2" + n, tags[i][2]);
-    }
+    return tags ? ListKeys{"TagMenu", "TagNo", {"Name", "Tag1", "Tag2"}}
+                : ListKeys{"Tool", "Count", {"Name", "File"}};
 }
 
-void WriteTools(TestEditor& t, const QList<QStringList>& tools)
+void WriteList(TestEditor& t, bool tags, const QList<QStringList>& list)
 {
-    t.Settings().WriteInt("Tool", "Count", static_cast<int>(tools.size()));
-    for (int i = 0; i < tools.size(); ++i) {
-        const QString n = QStringLiteral("%1").arg(i, 2, 10, QChar(u'0'));
-        t.Settings().WriteString("Tool", "Name" + n, tools[i][0]);
-        t.Settings().WriteString("Tool", "File" + n, tools[i][1]);
-    }
+    const ListKeys k = KeysOf(tags);
+    t.Settings().WriteInt(k.section, k.count, static_cast<int>(list.size()));
+    for (int i = 0; i < list.size(); ++i)
+        for (int f = 0; f < k.fields.size(); ++f)
+            t.Settings().WriteString(k.section, k.fields[f] + QStringLiteral("%1").arg(i, 2, 10, QChar(u'0')),
+                                     list[i][f]);
 }
 
 QList<QStringList> ReadList(TestEditor& t, bool tags)
 {
-    QList<QStringList> out;
-    const QString section = tags ? "TagMenu" : "Tool";
-    const int count = t.Settings().ReadInt(section, tags ? "TagNo" : "Count", 0);
-    for (int i = 0; i < count; ++i) {
-        const QString n = QStringLiteral("%1").arg(i, 2, 10, QChar(u'0'));
-        QStringList row{t.Settings().ReadString(section, "Name" + n, QString())};
-        if (tags)
-            row << t.Settings().ReadString(section, "Tag1" + n, QString())
-                << t.Settings().ReadString(section, "Tag2" + n, QString());
-        else
-            row << t.Settings().ReadString(section, "File" + n, QString());
-        out.append(row);
-    }
+    const ListKeys k = KeysOf(tags);
+    QList<QStringList> out(t.Settings().ReadInt(k.section, k.count, 0));
+    for (int i = 0; i < out.size(); ++i)
+        for (const QString& field : k.fields)
+            out[i].append(t.Settings().ReadString(k.section, field + QStringLiteral("%1").arg(i, 2, 10, QChar(u'0')),
+                                                  QString()));
     return out;
+}
+
+// The list dialog with the files chosen and the buttons pressed, in order.
+void RunListDialog(TestEditor& t, bool tags, const QStringList& files, const QStringList& buttons)
+{
+    for (const QString& file : files)
+        t.Ui().QueueInput(file);
+    for (const QString& button : buttons)
+        t.Ui().QueueField(button, QString());
+    QVERIFY(t.Run(tags ? cmd::RegisteredTagEdit : cmd::RegisteredToolEdit));
 }
 
 const QList<QStringList> kTags = {
@@ -78,7 +83,7 @@ private Q_SLOTS:
         QFETCH(int, selEnd);
         QFETCH(QString, result);
         TestEditor t;
-        WriteTags(t, kTags);
+        WriteList(t, true, kTags);
         t.SetText(text, selStart, selEnd);
         QVERIFY(t.Run(cmd::RegisteredTagFirst));
         QCOMPARE(t.Text(), result);
@@ -91,11 +96,11 @@ private Q_SLOTS:
     void menus()
     {
         TestEditor t;
-        WriteTags(t, kTags);
+        WriteList(t, true, kTags);
         QList<QStringList> tools;
         for (int i = 0; i < 12; ++i)
             tools.append({QStringLiteral("tool%1").arg(i), QStringLiteral("/bin/t%1").arg(i)});
-        WriteTools(t, tools);
+        WriteList(t, false, tools);
         const std::vector<MenuItem> tagMenu = t.App().RegisteredTagMenu();
         QCOMPARE(tagMenu.size(), size_t(3));
         QCOMPARE(tagMenu[1].caption, QStringLiteral("&1: <TABLE> <TR></TR> </TABLE>"));
@@ -131,7 +136,7 @@ private Q_SLOTS:
         QFETCH(QString, program);
         QFETCH(QStringList, arguments);
         TestEditor t;
-        WriteTools(t, {{"tool", file}});
+        WriteList(t, false, {{"tool", file}});
         const QString path = t.MakeFile(document, "<P>");
         QVERIFY(t.App().OpenDocumentFile(path));
         QVERIFY(t.Run(cmd::RegisteredToolFirst));
@@ -176,7 +181,7 @@ private Q_SLOTS:
         QFETCH(QStringList, script);
         QFETCH(QList<QStringList>, result);
         TestEditor t;
-        tags ? WriteTags(t, kTags) : WriteTools(t, kTools);
+        WriteList(t, tags, tags ? kTags : kTools);
         t.View().SetLastTags(QStringLiteral("<I>"), QStringLiteral("</I>"));
         for (const QString& s : script) {
             if (s.startsWith("answer:")) {
@@ -197,7 +202,7 @@ private Q_SLOTS:
     void removeAsksByName()
     {
         TestEditor t;
-        WriteTags(t, kTags);
+        WriteList(t, true, kTags);
         CRegListDlg dlg(t.App(), CRegListDlg::Mode::Tag);
         dlg.Select(2);
         t.Ui().QueueAnswer(Ui::Answer::Ok);
@@ -241,14 +246,10 @@ private Q_SLOTS:
         QFETCH(QByteArray, firstLine);
         TestEditor t;
         const QList<QStringList> list = tags ? kTags : kTools;
-        tags ? WriteTags(t, list) : WriteTools(t, list);
+        WriteList(t, tags, list);
         t.Settings().WriteInt("System", "Item", item);
         const QString csv = t.Path("out.csv");
-        t.Ui().QueueInput(csv);
-        t.Ui().QueueInput(csv);
-        t.Ui().QueueField("ｴｸｽﾎﾟｰﾄ", "");
-        t.Ui().QueueField("ｲﾝﾎﾟｰﾄ", "");
-        QVERIFY(t.Run(tags ? cmd::RegisteredTagEdit : cmd::RegisteredToolEdit));
+        RunListDialog(t, tags, {csv, csv}, {"ｴｸｽﾎﾟｰﾄ", "ｲﾝﾎﾟｰﾄ"});
         const QByteArray bytes = ReadBytes(csv);
         QCOMPARE(platform::Cp932ToUnicode(bytes.left(bytes.indexOf("\r\n"))).toUtf8(), firstLine);
         if (tags)
@@ -289,9 +290,7 @@ private Q_SLOTS:
         QFETCH(QStringList, messages);
         TestEditor t;
         t.Settings().WriteInt("System", "Item", item);
-        t.Ui().QueueInput(t.MakeFile("in.csv", file));
-        t.Ui().QueueField("ｲﾝﾎﾟｰﾄ", "");
-        QVERIFY(t.Run(tags ? cmd::RegisteredTagEdit : cmd::RegisteredToolEdit));
+        RunListDialog(t, tags, {t.MakeFile("in.csv", file)}, {"ｲﾝﾎﾟｰﾄ"});
         QCOMPARE(ReadList(t, tags), appended);
         QCOMPARE(t.Ui().Texts("message"), messages);
     }
@@ -304,15 +303,12 @@ private Q_SLOTS:
         QList<QStringList> tools;
         for (int i = 0; i < 28; ++i)
             tools.append({QStringLiteral("t%1").arg(i), "/bin/x"});
-        WriteTools(t, tools);
+        WriteList(t, false, tools);
         QByteArray csv;
         for (int i = 0; i < 5; ++i)
             csv += QStringLiteral("\"n%1\",\"/bin/y\"\r\n").arg(i).toUtf8();
-        t.Ui().QueueInput(t.MakeFile("five.csv", csv));
-        t.Ui().QueueField("ｲﾝﾎﾟｰﾄ", "");
-        t.Ui().QueueField("追加", "");
         t.Settings().WriteInt("System", "Item", 1);
-        QVERIFY(t.Run(cmd::RegisteredToolEdit));
+        RunListDialog(t, false, {t.MakeFile("five.csv", csv)}, {"ｲﾝﾎﾟｰﾄ", "追加"});
         const QList<QStringList> saved = ReadList(t, false);
         QCOMPARE(saved.size(), 30);
         QCOMPARE(saved.last(), (QStringList{"n1", "/bin/y"}));
@@ -323,10 +319,8 @@ private Q_SLOTS:
     void exportFailure()
     {
         TestEditor t;
-        WriteTags(t, kTags);
-        t.Ui().QueueInput(t.Path("no/such/folder/x.csv"));
-        t.Ui().QueueField("ｴｸｽﾎﾟｰﾄ", "");
-        QVERIFY(t.Run(cmd::RegisteredTagEdit));
+        WriteList(t, true, kTags);
+        RunListDialog(t, true, {t.Path("no/such/folder/x.csv")}, {"ｴｸｽﾎﾟｰﾄ"});
         QCOMPARE(t.Ui().Texts("message"), QStringList{"書き込みできません"});
     }
 

@@ -33,6 +33,17 @@ Ui::Answer AnswerFor(const QString& word)
     return word == u"cancel" ? Ui::Answer::Cancel : Ui::Answer::Ok;
 }
 
+const QString kImg = QStringLiteral("<IMG SRC=\"a.gif\" ALT=\"old\">");
+
+// A row of the editing table: the answers and questions only where a row
+// has them; the member dialog's OK and the <IMG> tag unless a row says not.
+void Edit(const char* name, const QStringList& fields, const QStringList& answers,
+          const QString& result, const QStringList& questions = {}, bool ok = true,
+          const QString& tag = kImg)
+{
+    QTest::newRow(name) << tag << fields << answers << ok << result << questions;
+}
+
 } // namespace
 
 class TestTagAttrEditor : public QObject {
@@ -51,62 +62,36 @@ private Q_SLOTS:
         QTest::addColumn<QString>("result");  // the tag after DoModal
         QTest::addColumn<QStringList>("questions");
 
-        const QString img = QStringLiteral("<IMG SRC=\"a.gif\" ALT=\"old\">");
-        QTest::newRow("add appends the new attribute last")
-            << img << QStringList{"全属性=", "追加=", "名前=WIDTH", "内容=10"} << QStringList{}
-            << true << "<IMG SRC=\"a.gif\" ALT=\"old\" WIDTH=\"10\">" << QStringList{};
-        QTest::newRow("an empty value adds a valueless attribute")
-            << img << QStringList{"全属性=", "追加=", "名前=ISMAP"} << QStringList{} << true
-            << "<IMG SRC=\"a.gif\" ALT=\"old\" ISMAP>" << QStringList{};
-        QTest::newRow("cancel in the attribute box adds nothing")
-            << img << QStringList{"全属性=", "追加=", "名前=WIDTH", "内容=10"}
-            << QStringList{"cancel", "ok", "ok"} << true << img << QStringList{};
-        QTest::newRow("cancel in the editor undoes its deletions")
-            << img << QStringList{"全属性=", "属性=SRC", "削除="}
-            << QStringList{"ok", "cancel", "ok"} << true << img
-            << QStringList{"SRCを削除しますか？"};
-        QTest::newRow("cancel of the member dialog undoes the editor's OK")
-            << img << QStringList{"全属性=", "属性=SRC", "削除="}
-            << QStringList{"ok", "ok", "cancel"} << false << img
-            << QStringList{"SRCを削除しますか？"};
-        QTest::newRow("delete only on OK")
-            << img << QStringList{"全属性=", "属性=SRC", "削除="} << QStringList{"cancel"} << true
-            << img << QStringList{"SRCを削除しますか？"};
-        QTest::newRow("delete on OK")
-            << img << QStringList{"全属性=", "属性=SRC", "削除="} << QStringList{"ok"} << true
-            << "<IMG ALT=\"old\">" << QStringList{"SRCを削除しますか？"};
-        QTest::newRow("the row order is the output order")
-            << img << QStringList{"全属性=", "属性=ALT", "上へ="} << QStringList{} << true
-            << "<IMG ALT=\"old\" SRC=\"a.gif\">" << QStringList{};
-        QTest::newRow("down on the last row does nothing")
-            << img << QStringList{"全属性=", "属性=ALT", "下へ="} << QStringList{} << true << img
-            << QStringList{};
-        QTest::newRow("an edit shows in the member's field")
-            << img << QStringList{"全属性=", "属性=ALT", "編集=", "内容=new"} << QStringList{}
-            << true << "<IMG SRC=\"a.gif\" ALT=\"new\">" << QStringList{};
-        QTest::newRow("a value typed before the button is kept")
-            << img << QStringList{"ALT=typed", "全属性=", "属性=SRC", "削除="}
-            << QStringList{"ok"} << true << "<IMG ALT=\"typed\">"
-            << QStringList{"SRCを削除しますか？"};
-        QTest::newRow("adding a name that is there sets its value")
-            << img << QStringList{"全属性=", "追加=", "名前=src", "内容=b.gif"} << QStringList{}
-            << true << "<IMG SRC=\"b.gif\" ALT=\"old\">" << QStringList{};
-        QTest::newRow("renaming onto another row merges the two")
-            << img << QStringList{"全属性=", "属性=ALT", "編集=", "名前=SRC"} << QStringList{}
-            << true << "<IMG SRC=\"old\">" << QStringList{};
-        QTest::newRow("a double quote in a value stays inside it")
-            << img << QStringList{"全属性=", "属性=ALT", "編集=", "内容=say \"hi\""}
-            << QStringList{} << true << "<IMG SRC=\"a.gif\" ALT=\"say &quot;hi&quot;\">"
-            << QStringList{};
-        QTest::newRow("an empty name is refused, then the box is given up")
-            << img << QStringList{"全属性=", "追加=", "名前= ", "内容=1"} << QStringList{"ok"}
-            << true << img << QStringList{};
-        QTest::newRow("a name that would break the tag is refused")
-            << img << QStringList{"全属性=", "追加=", "名前=A=B"} << QStringList{"ok"} << true
-            << img << QStringList{};
-        QTest::newRow("a tag without attributes gets its first")
-            << "<BR>" << QStringList{"全属性=", "追加=", "名前=CLEAR", "内容=all"}
-            << QStringList{} << true << "<BR CLEAR=\"all\">" << QStringList{};
+        Edit("add appends the new attribute last", {"全属性=", "追加=", "名前=WIDTH", "内容=10"}, {},
+            "<IMG SRC=\"a.gif\" ALT=\"old\" WIDTH=\"10\">");
+        Edit("an empty value adds a valueless attribute", {"全属性=", "追加=", "名前=ISMAP"}, {},
+            "<IMG SRC=\"a.gif\" ALT=\"old\" ISMAP>");
+        Edit("cancel in the attribute box adds nothing", {"全属性=", "追加=", "名前=WIDTH", "内容=10"},
+            {"cancel", "ok", "ok"}, kImg);
+        Edit("cancel in the editor undoes its deletions", {"全属性=", "属性=SRC", "削除="}, {"ok", "cancel", "ok"},
+            kImg, {"SRCを削除しますか？"});
+        Edit("cancel of the member dialog undoes the editor's OK", {"全属性=", "属性=SRC", "削除="},
+            {"ok", "ok", "cancel"}, kImg, {"SRCを削除しますか？"}, false);
+        Edit("delete only on OK", {"全属性=", "属性=SRC", "削除="}, {"cancel"}, kImg, {"SRCを削除しますか？"});
+        Edit("delete on OK", {"全属性=", "属性=SRC", "削除="}, {"ok"}, "<IMG ALT=\"old\">", {"SRCを削除しますか？"});
+        Edit("the row order is the output order", {"全属性=", "属性=ALT", "上へ="}, {},
+            "<IMG ALT=\"old\" SRC=\"a.gif\">");
+        Edit("down on the last row does nothing", {"全属性=", "属性=ALT", "下へ="}, {}, kImg);
+        Edit("an edit shows in the member's field", {"全属性=", "属性=ALT", "編集=", "内容=new"}, {},
+            "<IMG SRC=\"a.gif\" ALT=\"new\">");
+        Edit("a value typed before the button is kept", {"ALT=typed", "全属性=", "属性=SRC", "削除="}, {"ok"},
+            "<IMG ALT=\"typed\">", {"SRCを削除しますか？"});
+        Edit("adding a name that is there sets its value", {"全属性=", "追加=", "名前=src", "内容=b.gif"}, {},
+            "<IMG SRC=\"b.gif\" ALT=\"old\">");
+        Edit("renaming onto another row merges the two", {"全属性=", "属性=ALT", "編集=", "名前=SRC"}, {},
+            "<IMG SRC=\"old\">");
+        Edit("a double quote in a value stays inside it", {"全属性=", "属性=ALT", "編集=", "内容=say \"hi\""}, {},
+            "<IMG SRC=\"a.gif\" ALT=\"say &quot;hi&quot;\">");
+        Edit("an empty name is refused, then the box is given up", {"全属性=", "追加=", "名前= ", "内容=1"}, {"ok"},
+            kImg);
+        Edit("a name that would break the tag is refused", {"全属性=", "追加=", "名前=A=B"}, {"ok"}, kImg);
+        Edit("a tag without attributes gets its first", {"全属性=", "追加=", "名前=CLEAR", "内容=all"}, {},
+            "<BR CLEAR=\"all\">", {}, true, "<BR>");
     }
     void edit()
     {

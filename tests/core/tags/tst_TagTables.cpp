@@ -32,6 +32,29 @@ QString Describe(const CAttrDef& d)
            + d.choices.join(u'|');
 }
 
+void TagLine(const char* name, const QStringList& elements, const QString& line,
+             const QString& tag, bool plain, const QStringList& attrs, int added)
+{
+    QTest::newRow(name) << elements << line << tag << plain << attrs << added;
+}
+
+// The three files' bytes ("-" for a missing file) and what the tables hold.
+void Load(const char* name, const char* elements, const char* tags, const char* styles, int read,
+          const QStringList& tagNames, int attrCount, const QStringList& styleNames = {})
+{
+    QTest::newRow(name) << QByteArray(elements) << QByteArray(tags) << QByteArray(styles) << read
+                        << tagNames << attrCount << styleNames;
+}
+
+// A tag's attribute ("" for a style property), its kind and one of its
+// choices, if it has any.
+void Lookup(const char* name, const char* tag, const char* attr, AttrKind kind,
+            const char* choice = "")
+{
+    QTest::newRow(name) << QString::fromUtf8(tag) << QString::fromUtf8(attr) << int(kind)
+                        << QString::fromUtf8(choice);
+}
+
 } // namespace
 
 class TestTagTables : public QObject {
@@ -85,28 +108,21 @@ private Q_SLOTS:
         QTest::addColumn<int>("added");  // definitions the tag line added
         const QStringList els{"ALIGN/IMG top middle bottom", "ALIGN left center right",
                               "SRC #URL"};
-        QTest::newRow("owned definition first")
-            << els << "IMG SRC ALT ALIGN" << "IMG" << true
-            << QStringList{"SRC/:2:", "ALT/:0:", "ALIGN/IMG:1:top|middle|bottom"} << 1;
-        QTest::newRow("other tags skip the owned one")
-            << els << "P ALIGN" << "P" << true << QStringList{"ALIGN/:1:left|center|right"} << 0;
-        QTest::newRow("general definition before the owned one wins")
-            << QStringList{"ALIGN left center right", "ALIGN/IMG top middle bottom"}
-            << "IMG ALIGN" << "IMG" << true << QStringList{"ALIGN/:1:left|center|right"} << 0;
-        QTest::newRow("matching ignores case") << els << "img src align" << "img" << true
-                                               << QStringList{"SRC/:2:",
-                                                              "ALIGN/IMG:1:top|middle|bottom"}
-                                               << 0;
-        QTest::newRow("leading slash") << QStringList{} << "/BR CLEAR" << "BR" << false
-                                       << QStringList{"CLEAR/:0:"} << 1;
-        QTest::newRow("token with owner makes an owned definition")
-            << QStringList{} << "A X/A" << "A" << true << QStringList{"X/A:0:"} << 1;
-        QTest::newRow("repeated unknown token is made once")
-            << QStringList{} << "A X X" << "A" << true << QStringList{"X/:0:", "X/:0:"} << 1;
-        QTest::newRow("blank runs give no empty attribute")
-            << els << "IMG  SRC \t ALIGN " << "IMG" << true
-            << QStringList{"SRC/:2:", "ALIGN/IMG:1:top|middle|bottom"} << 0;
-        QTest::newRow("name alone") << els << "HEAD" << "HEAD" << true << QStringList{} << 0;
+        TagLine("owned definition first", els, "IMG SRC ALT ALIGN", "IMG", true,
+            {"SRC/:2:", "ALT/:0:", "ALIGN/IMG:1:top|middle|bottom"}, 1);
+        TagLine("other tags skip the owned one", els, "P ALIGN", "P", true, {"ALIGN/:1:left|center|right"},
+            0);
+        TagLine("general definition before the owned one wins",
+            {"ALIGN left center right", "ALIGN/IMG top middle bottom"}, "IMG ALIGN", "IMG", true,
+            {"ALIGN/:1:left|center|right"}, 0);
+        TagLine("matching ignores case", els, "img src align", "img", true,
+            {"SRC/:2:", "ALIGN/IMG:1:top|middle|bottom"}, 0);
+        TagLine("leading slash", {}, "/BR CLEAR", "BR", false, {"CLEAR/:0:"}, 1);
+        TagLine("token with owner makes an owned definition", {}, "A X/A", "A", true, {"X/A:0:"}, 1);
+        TagLine("repeated unknown token is made once", {}, "A X X", "A", true, {"X/:0:", "X/:0:"}, 1);
+        TagLine("blank runs give no empty attribute", els, "IMG  SRC \t ALIGN ", "IMG", true,
+            {"SRC/:2:", "ALIGN/IMG:1:top|middle|bottom"}, 0);
+        TagLine("name alone", els, "HEAD", "HEAD", true, {}, 0);
     }
     void tagLine()
     {
@@ -145,35 +161,18 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("tagNames");
         QTest::addColumn<int>("attrCount");
         QTest::addColumn<QStringList>("styleNames");
-        QTest::newRow("all three")
-            << QByteArray("HREF #URL\r\n") << QByteArray("A HREF\r\nP\r\n")
-            << QByteArray("color #COLOR\r\n") << 3 << QStringList{"A", "P"} << 1
-            << QStringList{"color"};
-        QTest::newRow("empty lines skipped")
-            << QByteArray("\r\nHREF #URL\r\n\r\n") << QByteArray("\nA\n\n\nP")
-            << QByteArray("\r\n\r\n") << 3 << QStringList{"A", "P"} << 1 << QStringList{};
-        QTest::newRow("byte-order mark does not stick to the first name")
-            << QByteArray("\xef\xbb\xbfHREF #URL\r\n") << QByteArray("\xef\xbb\xbf" "A HREF\r\n")
-            << QByteArray("\xef\xbb\xbf" "color #COLOR\r\n") << 3 << QStringList{"A"} << 1
-            << QStringList{"color"};
-        QTest::newRow("lines without a name give nothing")
-            << QByteArray(" #URL\r\n/x y\r\nHREF #URL\r\n") << QByteArray(" A HREF\r\n/\r\n  \r\n")
-            << QByteArray(" x y\r\n") << 3 << QStringList{"A"} << 1 << QStringList{};
-        QTest::newRow("shift-jis file")
-            << QByteArray("TITLE \x8c\xa9\x8fo\x82\xb5 x\r\n") << QByteArray("H1 TITLE\r\n")
-            << QByteArray("-") << 2 << QStringList{"H1"} << 1 << QStringList{};
-        QTest::newRow("missing element file: nothing else is read")
-            << QByteArray("-") << QByteArray("A\r\n") << QByteArray("c\r\n") << 0
-            << QStringList{} << 0 << QStringList{};
-        QTest::newRow("missing tag file: styles are not read")
-            << QByteArray("HREF #URL\r\n") << QByteArray("-") << QByteArray("c\r\n") << 1
-            << QStringList{} << 1 << QStringList{};
-        QTest::newRow("missing style file") << QByteArray("HREF #URL\r\n") << QByteArray("A\r\n")
-                                            << QByteArray("-") << 2 << QStringList{"A"} << 1
-                                            << QStringList{};
-        QTest::newRow("end-of-file mark") << QByteArray("HREF #URL\r\n\x1aSRC #URL\r\n")
-                                          << QByteArray("A\r\n") << QByteArray("c\r\n") << 3
-                                          << QStringList{"A"} << 1 << QStringList{"c"};
+        Load("all three", "HREF #URL\r\n", "A HREF\r\nP\r\n", "color #COLOR\r\n", 3, {"A", "P"}, 1,
+            {"color"});
+        Load("empty lines skipped", "\r\nHREF #URL\r\n\r\n", "\nA\n\n\nP", "\r\n\r\n", 3, {"A", "P"}, 1);
+        Load("byte-order mark does not stick to the first name", "\xef\xbb\xbfHREF #URL\r\n",
+            "\xef\xbb\xbf" "A HREF\r\n", "\xef\xbb\xbf" "color #COLOR\r\n", 3, {"A"}, 1, {"color"});
+        Load("lines without a name give nothing", " #URL\r\n/x y\r\nHREF #URL\r\n", " A HREF\r\n/\r\n  \r\n",
+            " x y\r\n", 3, {"A"}, 1);
+        Load("shift-jis file", "TITLE \x8c\xa9\x8fo\x82\xb5 x\r\n", "H1 TITLE\r\n", "-", 2, {"H1"}, 1);
+        Load("missing element file: nothing else is read", "-", "A\r\n", "c\r\n", 0, {}, 0);
+        Load("missing tag file: styles are not read", "HREF #URL\r\n", "-", "c\r\n", 1, {}, 1);
+        Load("missing style file", "HREF #URL\r\n", "A\r\n", "-", 2, {"A"}, 1);
+        Load("end-of-file mark", "HREF #URL\r\n\x1aSRC #URL\r\n", "A\r\n", "c\r\n", 3, {"A"}, 1, {"c"});
     }
     void load()
     {
@@ -215,7 +214,8 @@ private Q_SLOTS:
 
     // The files the program ships: every line makes a definition, every
     // attribute a tag names is defined in the element file (a token made up
-    // on the way is a typo), and names are unique.
+    // on the way is a typo), names are unique, and the void elements are
+    // marked so.
     void shippedFiles()
     {
         const CTagTables& tables = m_shipped;
@@ -232,8 +232,15 @@ private Q_SLOTS:
         QStringList styles = tables.StylePropertyNames();
         styles.removeDuplicates();
         QCOMPARE(styles.size(), static_cast<qsizetype>(tables.StyleProperties().size()));
-        for (const auto& tag : tables.Tags())
+        QStringList voids;
+        for (const auto& tag : tables.Tags()) {
             QVERIFY2(!tag->attrs.empty(), qPrintable(tag->name));
+            if (!tag->plainName)
+                voids.append(tag->name);
+        }
+        for (const char* name : {"BR", "IMG", "HR", "INPUT", "META", "LINK", "SOURCE", "WBR"})
+            QVERIFY2(voids.contains(QString::fromLatin1(name)), name);
+        QVERIFY(!voids.contains(u"P"_qs));
     }
 
     void shippedLookups_data()
@@ -242,26 +249,24 @@ private Q_SLOTS:
         QTest::addColumn<QString>("attr");
         QTest::addColumn<int>("kind");
         QTest::addColumn<QString>("choice");  // one of the choices, if any
-        QTest::newRow("link") << "A" << "href" << int(AttrKind::Url) << "";
-        QTest::newRow("image source") << "IMG" << "SRC" << int(AttrKind::Image) << "";
-        QTest::newRow("image alignment") << "IMG" << "ALIGN" << int(AttrKind::Choice) << "middle";
-        QTest::newRow("cell alignment") << "TD" << "ALIGN" << int(AttrKind::Choice) << "justify";
-        QTest::newRow("table colour") << "TABLE" << "BORDERCOLOR" << int(AttrKind::Color) << "";
-        QTest::newRow("input types of HTML5") << "INPUT" << "TYPE" << int(AttrKind::Choice)
-                                              << "email";
-        QTest::newRow("list types") << "OL" << "TYPE" << int(AttrKind::Choice) << "i";
-        QTest::newRow("flag") << "VIDEO" << "CONTROLS" << int(AttrKind::NoValue) << "";
-        QTest::newRow("class") << "DIV" << "CLASS" << int(AttrKind::Class) << "";
-        QTest::newRow("style") << "SPAN" << "STYLE" << int(AttrKind::Style) << "";
-        QTest::newRow("font face") << "FONT" << "FACE" << int(AttrKind::Font) << "";
-        QTest::newRow("lazy images") << "IMG" << "LOADING" << int(AttrKind::Choice) << "lazy";
-        QTest::newRow("css colour") << "" << "color" << int(AttrKind::Color) << "";
-        QTest::newRow("css display") << "" << "DISPLAY" << int(AttrKind::Choice) << "flex";
-        QTest::newRow("css width") << "" << "width" << int(AttrKind::Length) << "";
-        QTest::newRow("css font") << "" << "font-family" << int(AttrKind::Font) << "";
-        QTest::newRow("css grid") << "" << "grid-auto-flow" << int(AttrKind::Choice) << "dense";
-        QTest::newRow("css 2.1 aural") << "" << "speak-header" << int(AttrKind::Choice)
-                                       << "always";
+        Lookup("link", "A", "href", AttrKind::Url);
+        Lookup("image source", "IMG", "SRC", AttrKind::Image);
+        Lookup("image alignment", "IMG", "ALIGN", AttrKind::Choice, "middle");
+        Lookup("cell alignment", "TD", "ALIGN", AttrKind::Choice, "justify");
+        Lookup("table colour", "TABLE", "BORDERCOLOR", AttrKind::Color);
+        Lookup("input types of HTML5", "INPUT", "TYPE", AttrKind::Choice, "email");
+        Lookup("list types", "OL", "TYPE", AttrKind::Choice, "i");
+        Lookup("flag", "VIDEO", "CONTROLS", AttrKind::NoValue);
+        Lookup("class", "DIV", "CLASS", AttrKind::Class);
+        Lookup("style", "SPAN", "STYLE", AttrKind::Style);
+        Lookup("font face", "FONT", "FACE", AttrKind::Font);
+        Lookup("lazy images", "IMG", "LOADING", AttrKind::Choice, "lazy");
+        Lookup("css colour", "", "color", AttrKind::Color);
+        Lookup("css display", "", "DISPLAY", AttrKind::Choice, "flex");
+        Lookup("css width", "", "width", AttrKind::Length);
+        Lookup("css font", "", "font-family", AttrKind::Font);
+        Lookup("css grid", "", "grid-auto-flow", AttrKind::Choice, "dense");
+        Lookup("css 2.1 aural", "", "speak-header", AttrKind::Choice, "always");
     }
     void shippedLookups()
     {
@@ -281,18 +286,6 @@ private Q_SLOTS:
             QVERIFY(t);
             QVERIFY(std::find(t->attrs.begin(), t->attrs.end(), def) != t->attrs.end());
         }
-    }
-
-    void shippedVoidElements()
-    {
-        const CTagTables& tables = m_shipped;
-        QStringList voids;
-        for (const auto& t : tables.Tags())
-            if (!t->plainName)
-                voids.append(t->name);
-        for (const char* name : {"BR", "IMG", "HR", "INPUT", "META", "LINK", "SOURCE", "WBR"})
-            QVERIFY2(voids.contains(QString::fromLatin1(name)), name);
-        QVERIFY(!voids.contains(u"P"_qs));
     }
 };
 
