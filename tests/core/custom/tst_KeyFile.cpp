@@ -13,13 +13,8 @@ namespace {
 
 CKeycust Key(int code, bool alt, bool shift, bool ctrl, int command)
 {
-    CKeycust k;
-    k.key = static_cast<std::uint16_t>(code);
-    k.alt = alt;
-    k.shift = shift;
-    k.ctrl = ctrl;
-    k.command = static_cast<std::uint16_t>(command);
-    return k;
+    using W = std::uint16_t;
+    return {.key = W(code), .alt = W(alt), .ctrl = W(ctrl), .shift = W(shift), .command = W(command)};
 }
 
 const QByteArray kHeader = QByteArray::fromHex("ffff01000800434b657963757374");
@@ -48,8 +43,8 @@ private Q_SLOTS:
             << std::vector<CKeycust>{} << QByteArray("\0\0", 2);
         QTest::newRow("two assignments: 38 bytes") << TwoKeys() << kTwoKeys;
         QTest::newRow("words in the order key, alt, shift, ctrl, command")
-            << std::vector<CKeycust>{Key(vk::Numpad0 + 1, true, true, true, 32776)}
-            << QByteArray::fromHex("0100ffff0100080043 4b6579637573 74 6100 0100 0100 0100 0880");
+            << std::vector<CKeycust>{Key(vk::Numpad0 + 1, true, false, true, 32776)}
+            << QByteArray::fromHex("0100ffff0100080043 4b6579637573 74 6100 0100 0000 0100 0880");
     }
     void bytes()
     {

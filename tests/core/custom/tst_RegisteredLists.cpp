@@ -154,32 +154,39 @@ private Q_SLOTS:
         QCOMPARE(ToolInvocationFor(QStringLiteral("v %"), QString()).arguments, QStringList());
     }
 
-    // Add, change, move and remove in the dialog; only OK writes.
+    // Add, change, move and remove in the dialog; only OK writes. Removing
+    // asks by the entry's name and leaves the new last entry selected.
     void listDialog_data()
     {
         QTest::addColumn<bool>("tags");
         QTest::addColumn<QStringList>("script");  // field=value, or "answer:cancel"
         QTest::addColumn<QList<QStringList>>("result");
+        QTest::addColumn<QStringList>("questions");
+        const QStringList removeLast{"引用, 短いを削除しますか？"};
         QTest::newRow("tag added from the captured pair")
-            << true << QStringList{"追加="} << (kTags + QList<QStringList>{{"<I></I>", "<I>", "</I>"}});
+            << true << QStringList{"追加="} << (kTags + QList<QStringList>{{"<I></I>", "<I>", "</I>"}}) << QStringList{};
         QTest::newRow("tag changed")
             << true << QStringList{"list=1", "修正=", "タグの名前=表"}
-            << QList<QStringList>{kTags[0], {"表", kTags[1][1], kTags[1][2]}, kTags[2]};
+            << QList<QStringList>{kTags[0], {"表", kTags[1][1], kTags[1][2]}, kTags[2]} << QStringList{};
         QTest::newRow("moved down, then up at the top does nothing")
             << true << QStringList{"list=0", "▼=", "list=0", "▲="}
-            << QList<QStringList>{kTags[1], kTags[0], kTags[2]};
+            << QList<QStringList>{kTags[1], kTags[0], kTags[2]} << QStringList{};
         QTest::newRow("last removed") << true << QStringList{"list=2", "削除="}
-                                      << QList<QStringList>{kTags[0], kTags[1]};
+                                      << QList<QStringList>{kTags[0], kTags[1]} << removeLast;
+        QTest::newRow("last removed, then the new last moved up")
+            << true << QStringList{"list=2", "削除=", "▲="} << QList<QStringList>{kTags[1], kTags[0]}
+            << removeLast;
         QTest::newRow("cancel writes nothing") << true << QStringList{"list=2", "削除=", "answer:cancel"}
-                                               << kTags;
+                                               << kTags << removeLast;
         QTest::newRow("tool added") << false << QStringList{"追加=", "表示名=編集", "ﾌｧｲﾙ名=/bin/ed %"}
-                                    << (kTools + QList<QStringList>{{"編集", "/bin/ed %"}});
+                                    << (kTools + QList<QStringList>{{"編集", "/bin/ed %"}}) << QStringList{};
     }
     void listDialog()
     {
         QFETCH(bool, tags);
         QFETCH(QStringList, script);
         QFETCH(QList<QStringList>, result);
+        QFETCH(QStringList, questions);
         TestEditor t;
         WriteList(t, tags, tags ? kTags : kTools);
         t.View().SetLastTags(QStringLiteral("<I>"), QStringLiteral("</I>"));
@@ -197,18 +204,7 @@ private Q_SLOTS:
         QVERIFY(t.Run(tags ? cmd::RegisteredTagEdit : cmd::RegisteredToolEdit));
         QVERIFY(t.Ui().PendingFields().empty());
         QCOMPARE(ReadList(t, tags), result);
-    }
-
-    void removeAsksByName()
-    {
-        TestEditor t;
-        WriteList(t, true, kTags);
-        CRegListDlg dlg(t.App(), CRegListDlg::Mode::Tag);
-        dlg.Select(2);
-        t.Ui().QueueAnswer(Ui::Answer::Ok);
-        dlg.Remove();
-        QCOMPARE(t.Ui().Texts("question"), QStringList{"引用, 短いを削除しますか？"});
-        QCOMPARE(dlg.Selection(), 1);
+        QCOMPARE(t.Ui().Texts("question"), questions);
     }
 
     void toolBrowseNamesTheTool()
