@@ -32,8 +32,8 @@ void ShowAndCheck(FormModel& form, Ui& ui, const QString& name)
         QApplication::processEvents();
         const QImage picture = dialog.grab().toImage();
         const QString path = ScreenshotFolder() + u'/' + name
-                             + (pages > 1 ? QStringLiteral("-%1").arg(i + 1) : QString())
-                             + QStringLiteral(".png");
+                             + (pages > 1 ? u"-%1"_qs.arg(i + 1) : QString())
+                             + u".png"_qs;
         picture.save(path);
         QVERIFY2(dialog.width() <= kPortrait.width(), qPrintable(path));
         QVERIFY2(DistinctColors(picture) >= kMinimumColors, qPrintable(path));
@@ -57,7 +57,7 @@ private Q_SLOTS:
             "border: solid #000000 1px; margin: 1px 2px; list-style: square; cursor: help}"));
         dlg.Start();
         FormModel form = dlg.BuildForm(ui);
-        ShowAndCheck(form, ui, QStringLiteral("style"));
+        ShowAndCheck(form, ui, u"style"_qs);
         // Showing a page is what lets it write its group.
         for (int i = 0; i < CStyleDlg::kPageCount; ++i)
             QVERIFY2(dlg.Page(i).initialised, qPrintable(dlg.Page(i).Caption()));
@@ -86,10 +86,10 @@ private Q_SLOTS:
         ScriptedUi ui;
         CStyleBoxPage::Side side;
         side.style = 2;
-        side.color = QStringLiteral("FF0000");
-        side.width = QStringLiteral("細い");
+        side.color = u"FF0000"_qs;
+        side.width = u"細い"_qs;
         FormModel form = CStyleBoxPage::SideForm(side);
-        ShowAndCheck(form, ui, QStringLiteral("style-side"));
+        ShowAndCheck(form, ui, u"style-side"_qs);
     }
 };
 KELVO_TEST(TestStyleDialog, "StyleDialog");

@@ -60,9 +60,9 @@ private Q_SLOTS:
         QFETCH(QStringList, operation);
         QFETCH(int, status);
         QFETCH(QString, output);
-        const QString local = m_local.filePath(QStringLiteral("ページ.htm"));
+        const QString local = m_local.filePath(u"ページ.htm"_qs);
         WriteBytes(local, "<P>a</P>\r\n\r\n");
-        const QString back = m_local.filePath(QStringLiteral("back"));
+        const QString back = m_local.filePath(u"back"_qs);
         QDir().mkpath(back);
         for (QString& a : operation) {
             if (a == u"LOCAL")
@@ -76,14 +76,14 @@ private Q_SLOTS:
             bool found = false;
             for (QString line : r.Lines()) {
                 // The date is the server's local time of the upload.
-                line.replace(QRegularExpression(QStringLiteral("\\d{4}/\\d\\d/\\d\\d \\d\\d:\\d\\d")),
-                             QStringLiteral("DATE"));
+                line.replace(QRegularExpression(u"\\d{4}/\\d\\d/\\d\\d \\d\\d:\\d\\d"_qs),
+                             u"DATE"_qs);
                 found = found || line == output;
             }
             QVERIFY2(found, qPrintable(r.out));
         }
         if (operation[0] == u"get")
-            QCOMPARE(ReadBytes(back + QStringLiteral("/ページ.htm")), QByteArray("<P>a</P>\r\n\r\n"));
+            QCOMPARE(ReadBytes(back + u"/ページ.htm"_qs), QByteArray("<P>a</P>\r\n\r\n"));
     }
 
     void failures_data()
@@ -115,34 +115,34 @@ private Q_SLOTS:
     {
         QTemporaryDir config;
         {
-            platform::SettingsStore store(config.filePath(QStringLiteral("kelvo.ini")));
+            platform::SettingsStore store(config.filePath(u"kelvo.ini"_qs));
             CFtpSetList sets;
             sets.Load(store);
             CFtpSet site;
-            site.name = QStringLiteral("テスト");
+            site.name = u"テスト"_qs;
             site.host = m_server->Host();
             site.user = m_server->User();
             site.password = m_server->Password();
-            site.remoteFolder = QStringLiteral("/");
+            site.remoteFolder = u"/"_qs;
             sets.Add(site);
             sets.Save(store);
         }
         const ToolResult r = RunTool({"ftp", "--site", "テスト", "--config", config.path(), "pwd"});
         QCOMPARE(r.status, 0);
-        QCOMPARE(r.Lines(), QStringList{QStringLiteral("/")});
+        QCOMPARE(r.Lines(), QStringList{u"/"_qs});
     }
 
     void parseSavedListing()
     {
-        const QString file = m_local.filePath(QStringLiteral("listing.txt"));
+        const QString file = m_local.filePath(u"listing.txt"_qs);
         WriteBytes(file, platform::UnicodeToCp932(
                              QStringLiteral("03-05-07  02:07PM       <DIR>          画像\r\n"
                                             "03-05-07  10:15AM              3221225472 大きい.iso\r\n"
                                             "13-05-07  10:15AM              1 bad-month\r\n")));
         const ToolResult r = RunTool({"ftp-parse", file});
         QCOMPARE(r.status, 0);
-        QCOMPARE(r.Lines(), (QStringList{QStringLiteral("d 0 2007/03/05 14:07 - 画像"),
-                                         QStringLiteral("- 3221225472 2007/03/05 10:15 - 大きい.iso")}));
+        QCOMPARE(r.Lines(), (QStringList{u"d 0 2007/03/05 14:07 - 画像"_qs,
+                                         u"- 3221225472 2007/03/05 10:15 - 大きい.iso"_qs}));
     }
 };
 

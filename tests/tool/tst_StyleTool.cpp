@@ -1,7 +1,7 @@
+#include "TestFiles.h"
 #include "TestRegistry.h"
 #include "ToolRunner.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -30,12 +30,9 @@ private Q_SLOTS:
         QFETCH(QByteArray, input);
         QFETCH(QByteArray, output);
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("s.css"));
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(input);
-        f.close();
-        const ToolResult r = RunTool({QStringLiteral("css"), path});
+        const QString path = dir.filePath(u"s.css"_qs);
+        QVERIFY(WriteBytes(path, input));
+        const ToolResult r = RunTool({u"css"_qs, path});
         QCOMPARE(r.status, 0);
         // The output is in the file's own code; compared as the runner reads it.
         QCOMPARE(r.out, QString::fromUtf8(output));
@@ -43,8 +40,8 @@ private Q_SLOTS:
 
     void cssErrors()
     {
-        QCOMPARE(RunTool({QStringLiteral("css")}).status, 2);
-        QCOMPARE(RunTool({QStringLiteral("css"), QStringLiteral("/nonexistent/x.css")}).status, 1);
+        QCOMPARE(RunTool({u"css"_qs}).status, 2);
+        QCOMPARE(RunTool({u"css"_qs, u"/nonexistent/x.css"_qs}).status, 1);
     }
 
     void execStyleDialog()

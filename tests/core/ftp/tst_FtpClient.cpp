@@ -83,14 +83,17 @@ class TestFtpClient : public QObject {
         return ftp.Connect();
     }
 
-    void AddServerRows()
+    // Each server with the flag on and off.
+    void AddServerRows(const char* flag = "passive", const char* on = "passive",
+                       const char* off = "active")
     {
         QTest::addColumn<Kind>("kind");
-        QTest::addColumn<bool>("passive");
-        QTest::newRow("pyftpdlib passive") << Kind::Pyftpdlib << true;
-        QTest::newRow("pyftpdlib active") << Kind::Pyftpdlib << false;
-        QTest::newRow("vsftpd passive") << Kind::Vsftpd << true;
-        QTest::newRow("vsftpd active") << Kind::Vsftpd << false;
+        QTest::addColumn<bool>(flag);
+        for (const char* server : {"pyftpdlib", "vsftpd"}) {
+            const Kind kind = server[0] == 'p' ? Kind::Pyftpdlib : Kind::Vsftpd;
+            QTest::addRow("%s %s", server, on) << kind << true;
+            QTest::addRow("%s %s", server, off) << kind << false;
+        }
     }
 
 private Q_SLOTS:
@@ -121,42 +124,43 @@ private Q_SLOTS:
         QVERIFY(Connect(ftp, kind, passive));
         QCOMPARE(ftp.CurrentFolder(), server.WritableFolder());
 
-        const QString folder = passive ? QStringLiteral("p") : QStringLiteral("a");
+        const QString folder = passive ? u"p"_qs : u"a"_qs;
         QVERIFY(ftp.MakeDir(folder));
         QVERIFY(QFileInfo(server.WritableLocal() + u'/' + folder).isDir());
         QVERIFY(ftp.ChangeDir(folder));
         QVERIFY(ftp.CurrentFolder().endsWith(u'/' + folder));
 
         const QByteArray bytes = AllBytes();
-        const QString upload = m_local.filePath(folder + QStringLiteral("-bin.dat"));
+        const QString file = folder + u"-bin.dat"_qs;
+        const QString upload = m_local.filePath(file);
         QVERIFY(WriteBytes(upload, bytes));
         QVERIFY(ftp.PutFile(upload, false));
-        const QString onServer = server.WritableLocal() + u'/' + folder + u'/' + folder + QStringLiteral("-bin.dat");
+        const QString onServer = server.WritableLocal() + u'/' + folder + u'/' + file;
         QCOMPARE(ReadBytes(onServer), bytes);
 
         QVERIFY(ftp.GetList());
-        const CFtpEntry* entry = FindEntry(ftp, folder + QStringLiteral("-bin.dat"));
+        const CFtpEntry* entry = FindEntry(ftp, file);
         QVERIFY(entry);
         QCOMPARE(entry->size, qint64(bytes.size()));
         QVERIFY(!entry->isFolder);
         QVERIFY(entry->mode.startsWith(u'-'));
 
-        const QString back = m_local.filePath(QStringLiteral("back-") + folder);
+        const QString back = m_local.filePath(u"back-"_qs + folder);
         QDir().mkpath(back);
-        QVERIFY(ftp.GetFile(folder + QStringLiteral("-bin.dat"), back, false));
-        QCOMPARE(ReadBytes(back + u'/' + folder + QStringLiteral("-bin.dat")), bytes);
+        QVERIFY(ftp.GetFile(file, back, false));
+        QCOMPARE(ReadBytes(back + u'/' + file), bytes);
 
         if (kind == Kind::Pyftpdlib) {
-            QVERIFY(ftp.ChangeMode(folder + QStringLiteral("-bin.dat"), 6, 0, 0));
+            QVERIFY(ftp.ChangeMode(file, 6, 0, 0));
             QCOMPARE(ftp.Control()->GetReplyCode(), 200);
             QCOMPARE(QFileInfo(onServer).permissions() & 0x0777, QFile::Permissions(0x0600));
         }
 
-        QVERIFY(ftp.Rename(folder + QStringLiteral("-bin.dat"), QStringLiteral("renamed.dat")));
+        QVERIFY(ftp.Rename(file, u"renamed.dat"_qs));
         QVERIFY(!QFile::exists(onServer));
-        QVERIFY(ftp.DeleteFile(QStringLiteral("renamed.dat")));
+        QVERIFY(ftp.DeleteFile(u"renamed.dat"_qs));
         QVERIFY(ftp.GetList());
-        QVERIFY(!FindEntry(ftp, QStringLiteral("renamed.dat")));
+        QVERIFY(!FindEntry(ftp, u"renamed.dat"_qs));
 
         QVERIFY(ftp.ChangeDirUp());
         QCOMPARE(ftp.CurrentFolder(), server.WritableFolder());
@@ -179,14 +183,14 @@ private Q_SLOTS:
         FtpTestServer& server = *Server(kind);
         CNorvaneFtp ftp;
         QVERIFY(Connect(ftp, kind, passive));
-        const QString name = (passive ? QStringLiteral("受") : QStringLiteral("能"))
-                           + QStringLiteral("日本語のページ.htm");
+        const QString name = (passive ? u"受"_qs : u"能"_qs)
+                           + u"日本語のページ.htm"_qs;
         const QByteArray text = platform::UnicodeToCp932(
-            QStringLiteral("<P>表示ソフト、漢字の確認。</P>\r\n<P>二行目</P>\r\n"));
+            u"<P>表示ソフト、漢字の確認。</P>\r\n<P>二行目</P>\r\n"_qs);
         const QString upload = m_local.filePath(name);
         QVERIFY(WriteBytes(upload, text));
         QVERIFY(ftp.PutFile(upload, true));
-        QCOMPARE(ftp.Control()->TransferType(), QStringLiteral("A"));
+        QCOMPARE(ftp.Control()->TransferType(), u"A"_qs);
 
         // vsftpd keeps the name's CP932 bytes as the file name and the text
         // unchanged; pyftpdlib decodes the name (and writes it in the file
@@ -202,7 +206,7 @@ private Q_SLOTS:
         QVERIFY(ftp.GetList());
         QVERIFY2(FindEntry(ftp, name), "the Japanese name comes back in the listing");
 
-        const QString back = m_local.filePath(QStringLiteral("jp-") + (passive ? u'p' : u'a'));
+        const QString back = m_local.filePath(u"jp-"_qs + (passive ? u'p' : u'a'));
         QDir().mkpath(back);
         QVERIFY(ftp.GetFile(name, back, true));
         QCOMPARE(ReadBytes(back + u'/' + name), text);
@@ -211,15 +215,7 @@ private Q_SLOTS:
 
     // Cancel at the first block: the transfer fails as cancelled, no piece
     // of a download is left, and the session goes on.
-    void cancelTransfer_data()
-    {
-        QTest::addColumn<Kind>("kind");
-        QTest::addColumn<bool>("upload");
-        QTest::newRow("pyftpdlib upload") << Kind::Pyftpdlib << true;
-        QTest::newRow("pyftpdlib download") << Kind::Pyftpdlib << false;
-        QTest::newRow("vsftpd upload") << Kind::Vsftpd << true;
-        QTest::newRow("vsftpd download") << Kind::Vsftpd << false;
-    }
+    void cancelTransfer_data() { AddServerRows("upload", "upload", "download"); }
     void cancelTransfer()
     {
         QFETCH(Kind, kind);
@@ -227,10 +223,10 @@ private Q_SLOTS:
         NEED_SERVER(kind);
         FtpTestServer& server = *Server(kind);
         const QByteArray big(48 << 20, 'k');
-        const QString name = upload ? QStringLiteral("up-big.bin") : QStringLiteral("down-big.bin");
+        const QString name = upload ? u"up-big.bin"_qs : u"down-big.bin"_qs;
         const QString source = upload ? m_local.filePath(name) : server.WritableLocal() + u'/' + name;
         QVERIFY(WriteBytes(source, big));
-        const QString target = m_local.filePath(QStringLiteral("cancelled"));
+        const QString target = m_local.filePath(u"cancelled"_qs);
         QDir().mkpath(target);
 
         CNorvaneFtp ftp;

@@ -13,10 +13,10 @@ constexpr int kYear = 2026;
 // One entry as "d|- SIZE yyyy/MM/dd HH:mm MODE NAME", MODE "-" when empty.
 QString Describe(const CFtpEntry& e)
 {
-    return QStringLiteral("%1 %2 %3 %4 %5")
+    return u"%1 %2 %3 %4 %5"_qs
         .arg(e.isFolder ? QChar(u'd') : QChar(u'-'))
         .arg(e.size)
-        .arg(CNorvaneFtp::GetDateText(e), e.mode.isEmpty() ? QStringLiteral("-") : e.mode, e.name);
+        .arg(CNorvaneFtp::GetDateText(e), e.mode.isEmpty() ? u"-"_qs : e.mode, e.name);
 }
 
 QStringList DescribeAll(const QString& listing)
@@ -46,7 +46,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, text);
         QFETCH(QStringList, fields);
-        QCOMPARE(SplitFtpFields(text, QStringLiteral(" ")), fields);
+        QCOMPARE(SplitFtpFields(text, u" "_qs), fields);
     }
 
     void listing_data()
@@ -114,11 +114,11 @@ private Q_SLOTS:
     void arbitraryText()
     {
         const QString seeds[] = {
-            QStringLiteral("drwxr-xr-x   2 web  web      4096 Mar  5 14:07 images\r\n"),
-            QStringLiteral("03-05-07  02:07PM       <DIR>          images\r\n"),
-            QStringLiteral("-rw-r--r-- 1 a b 99999999999999999999999 Dec 31 2006 x\n"),
+            u"drwxr-xr-x   2 web  web      4096 Mar  5 14:07 images\r\n"_qs,
+            u"03-05-07  02:07PM       <DIR>          images\r\n"_qs,
+            u"-rw-r--r-- 1 a b 99999999999999999999999 Dec 31 2006 x\n"_qs,
         };
-        const QString alphabet = QStringLiteral("0123456789 :-<>\r\nAPMDIRJanFebrwx-日本");
+        const QString alphabet = u"0123456789 :-<>\r\nAPMDIRJanFebrwx-日本"_qs;
         QRandomGenerator random(20261208);
         int accepted = 0;
         for (int round = 0; round < 4000; ++round) {

@@ -11,15 +11,22 @@
 
 namespace {
 
-const QString kFtp = QStringLiteral("ftp");
+const QString kFtp = u"ftp"_qs;
 
 CFtpSet Site(const QString& name, const QString& local)
 {
     CFtpSet set;
     set.name = name;
-    set.host = name + QStringLiteral(".example");
+    set.host = name + u".example"_qs;
     set.localFolder = local;
     return set;
+}
+
+CFtpSetList Loaded(platform::SettingsStore& settings)
+{
+    CFtpSetList list;
+    list.Load(settings);
+    return list;
 }
 
 } // namespace
@@ -30,14 +37,13 @@ private Q_SLOTS:
     void emptySectionGivesTheDefaultSet()
     {
         TestEditor t;
-        t.Settings().WriteString(QStringLiteral("System"), QStringLiteral("RootDir"), QStringLiteral("/home/me/www"));
-        t.Settings().WriteString(kFtp, QStringLiteral("Host"), QStringLiteral("old.example"));
-        CFtpSetList list;
-        list.Load(t.Settings());
+        t.Settings().WriteString(u"System"_qs, u"RootDir"_qs, u"/home/me/www"_qs);
+        t.Settings().WriteString(kFtp, u"Host"_qs, u"old.example"_qs);
+        const CFtpSetList list = Loaded(t.Settings());
         QCOMPARE(list.Count(), 1);
-        QCOMPARE(list.At(0).name, QStringLiteral("標準の設定"));
-        QCOMPARE(list.At(0).localFolder, QStringLiteral("/home/me/www"));
-        QCOMPARE(list.At(0).host, QStringLiteral("old.example"));
+        QCOMPARE(list.At(0).name, u"標準の設定"_qs);
+        QCOMPARE(list.At(0).localFolder, u"/home/me/www"_qs);
+        QCOMPARE(list.At(0).host, u"old.example"_qs);
         QVERIFY(list.At(0).ascii);
     }
 
@@ -53,11 +59,10 @@ private Q_SLOTS:
     {
         QFETCH(QString, password);
         TestEditor t;
-        CFtpSetList list;
-        list.Load(t.Settings());
+        CFtpSetList list = Loaded(t.Settings());
         list.At(0).password = password;
         list.Save(t.Settings());
-        const QString stored = t.Settings().ReadString(kFtp, QStringLiteral("Pass0"), QString());
+        const QString stored = t.Settings().ReadString(kFtp, u"Pass0"_qs, QString());
         QCOMPARE(stored.size(), password.size());
         int changed = 0;
         for (qsizetype i = 0; i < password.size(); ++i) {
@@ -68,9 +73,7 @@ private Q_SLOTS:
         }
         if (password.startsWith(u'S'))
             QVERIFY(changed >= password.size() / 2);
-        CFtpSetList again;
-        again.Load(t.Settings());
-        QCOMPARE(again.At(0).password, password);
+        QCOMPARE(Loaded(t.Settings()).At(0).password, password);
         // The file that holds it is its owner's alone.
         QCOMPARE(QFileInfo(t.Settings().FilePath()).permissions() & 0x0777,
                  QFile::Permissions(QFile::ReadUser | QFile::WriteUser));
@@ -79,20 +82,18 @@ private Q_SLOTS:
     void saveAndLoadKeepEverySet()
     {
         TestEditor t;
-        CFtpSetList list;
-        list.Load(t.Settings());
-        CFtpSet site = Site(QStringLiteral("site"), QStringLiteral("/srv/site"));
-        site.user = QStringLiteral("web");
+        CFtpSetList list = Loaded(t.Settings());
+        CFtpSet site = Site(u"site"_qs, u"/srv/site"_qs);
+        site.user = u"web"_qs;
         site.ascii = false;
-        site.remoteFolder = QStringLiteral("/www");
-        site.uploadFolder = QStringLiteral("htdocs");
+        site.remoteFolder = u"/www"_qs;
+        site.uploadFolder = u"htdocs"_qs;
         list.Add(site);
         list.SetSelected(1);
         list.Save(t.Settings());
-        QCOMPARE(t.Settings().ReadString(kFtp, QStringLiteral("BeforeDir1"), QString()), QStringLiteral("htdocs"));
-        QCOMPARE(t.Settings().ReadInt(kFtp, QStringLiteral("Text1"), -1), 0);
-        CFtpSetList again;
-        again.Load(t.Settings());
+        QCOMPARE(t.Settings().ReadString(kFtp, u"BeforeDir1"_qs, QString()), u"htdocs"_qs);
+        QCOMPARE(t.Settings().ReadInt(kFtp, u"Text1"_qs, -1), 0);
+        const CFtpSetList again = Loaded(t.Settings());
         QCOMPARE(again.Count(), 2);
         QCOMPARE(again.Selected(), 1);
         QCOMPARE(again.At(1), site);
@@ -116,11 +117,10 @@ private Q_SLOTS:
         QFETCH(int, selected);
         QFETCH(int, chosen);
         TestEditor t;
-        CFtpSetList list;
-        list.Load(t.Settings());
-        list.At(0) = Site(QStringLiteral("one"), QStringLiteral("/home/me/docs/site1"));
-        list.Add(Site(QStringLiteral("two"), QStringLiteral("/home/me/docs")));
-        list.Add(Site(QStringLiteral("three"), QStringLiteral("/var/www")));
+        CFtpSetList list = Loaded(t.Settings());
+        list.At(0) = Site(u"one"_qs, u"/home/me/docs/site1"_qs);
+        list.Add(Site(u"two"_qs, u"/home/me/docs"_qs));
+        list.Add(Site(u"three"_qs, u"/var/www"_qs));
         list.SetSelected(selected);
         QCOMPARE(list.ChooseForDocument(document), chosen);
     }
@@ -134,29 +134,28 @@ private Q_SLOTS:
         QTest::addColumn<QList<int>>("answers");
         QTest::addColumn<QStringList>("names");  // the saved sets
         QTest::addColumn<int>("selected");
-        QTest::addColumn<QStringList>("messages");
         const int ok = int(Ui::Answer::Ok), cancel = int(Ui::Answer::Cancel);
         QTest::newRow("new set kept even on Cancel")
             << QStringList{"NewSet=", "サーバ=new.example", "cancel"} << QStringList{"added"}
-            << QList<int>{} << QStringList{"a", "b", "c", "added"} << 1 << QStringList{};
+            << QList<int>{} << QStringList{"a", "b", "c", "added"} << 1;
         QTest::newRow("new set cancelled at its name")
             << QStringList{"NewSet=", "ok"} << QStringList{} << QList<int>{}
-            << QStringList{"a", "b", "c"} << 1 << QStringList{};
+            << QStringList{"a", "b", "c"} << 1;
         QTest::newRow("delete the last of three shows index 1")
             << QStringList{"設定=c", "DeleteSet=", "ok"} << QStringList{} << QList<int>{ok}
-            << QStringList{"a", "b"} << 1 << QStringList{};
+            << QStringList{"a", "b"} << 1;
         QTest::newRow("delete declined")
             << QStringList{"DeleteSet=", "ok"} << QStringList{} << QList<int>{cancel}
-            << QStringList{"a", "b", "c"} << 1 << QStringList{};
+            << QStringList{"a", "b", "c"} << 1;
         QTest::newRow("rename keeps the edited fields")
             << QStringList{"サーバ=edited", "RenameSet=", "ok"} << QStringList{"renamed"} << QList<int>{}
-            << QStringList{"a", "renamed", "c"} << 1 << QStringList{};
+            << QStringList{"a", "renamed", "c"} << 1;
         QTest::newRow("switching sets stores the fields; OK selects the shown set")
             << QStringList{"ユーザ=bob", "設定=a", "ok"} << QStringList{} << QList<int>{}
-            << QStringList{"a", "b", "c"} << 0 << QStringList{};
+            << QStringList{"a", "b", "c"} << 0;
         QTest::newRow("Cancel leaves the selected index")
             << QStringList{"設定=c", "cancel"} << QStringList{} << QList<int>{}
-            << QStringList{"a", "b", "c"} << 1 << QStringList{};
+            << QStringList{"a", "b", "c"} << 1;
     }
     void setForm()
     {
@@ -165,17 +164,13 @@ private Q_SLOTS:
         QFETCH(QList<int>, answers);
         QFETCH(QStringList, names);
         QFETCH(int, selected);
-        QFETCH(QStringList, messages);
         TestEditor t;
-        {
-            CFtpSetList list;
-            list.Load(t.Settings());
-            list.At(0) = Site(QStringLiteral("a"), QString());
-            list.Add(Site(QStringLiteral("b"), QString()));
-            list.Add(Site(QStringLiteral("c"), QString()));
-            list.SetSelected(1);
-            list.Save(t.Settings());
-        }
+        CFtpSetList three = Loaded(t.Settings());
+        three.At(0) = Site(u"a"_qs, QString());
+        three.Add(Site(u"b"_qs, QString()));
+        three.Add(Site(u"c"_qs, QString()));
+        three.SetSelected(1);
+        three.Save(t.Settings());
         for (const QString& in : inputs)
             t.Ui().QueueInput(in);
         for (int a : answers)
@@ -185,7 +180,7 @@ private Q_SLOTS:
         FormModel model;
         form.AddTo(model);
         QCOMPARE(model["設定"].index, 1);
-        QCOMPARE(model["サーバ"].text, QStringLiteral("b.example"));
+        QCOMPARE(model["サーバ"].text, u"b.example"_qs);
         for (const QString& step : steps) {
             if (step == u"ok")
                 form.Ok(model);
@@ -194,18 +189,17 @@ private Q_SLOTS:
             else
                 QVERIFY(model.SetFromText(step.section(u'=', 0, 0), step.section(u'=', 1)));
         }
-        CFtpSetList saved;
-        saved.Load(t.Settings());
+        const CFtpSetList saved = Loaded(t.Settings());
         QStringList savedNames;
         for (int i = 0; i < saved.Count(); ++i)
             savedNames.append(saved.At(i).name);
         QCOMPARE(savedNames, names);
         QCOMPARE(saved.Selected(), selected);
-        QCOMPARE(t.Ui().Texts(QStringLiteral("message")), messages);
-        if (steps.contains(QStringLiteral("ユーザ=bob")))
-            QCOMPARE(saved.At(1).user, QStringLiteral("bob"));
-        if (steps.contains(QStringLiteral("サーバ=edited")))
-            QCOMPARE(saved.At(1).host, QStringLiteral("edited"));
+        QVERIFY(t.Ui().Texts(u"message"_qs).isEmpty());
+        if (steps.contains(u"ユーザ=bob"_qs))
+            QCOMPARE(saved.At(1).user, u"bob"_qs);
+        if (steps.contains(u"サーバ=edited"_qs))
+            QCOMPARE(saved.At(1).host, u"edited"_qs);
     }
 
     void lastSetIsNotDeleted()
@@ -215,11 +209,11 @@ private Q_SLOTS:
         form.Open();
         FormModel model;
         form.AddTo(model);
-        QVERIFY(model.SetFromText(QStringLiteral("DeleteSet"), QString()));
-        QCOMPARE(t.Ui().Texts(QStringLiteral("message")),
-                 QStringList{QStringLiteral("設定が一つしかありませんので削除できません。この設定を修正してください")});
-        QCOMPARE(model["設定"].choices, QStringList{QStringLiteral("標準の設定")});
-        QVERIFY(!model.Find(QStringLiteral("ディレクトリ")));  // the connect form has no folder
+        QVERIFY(model.SetFromText(u"DeleteSet"_qs, QString()));
+        QCOMPARE(t.Ui().Texts(u"message"_qs),
+                 QStringList{u"設定が一つしかありませんので削除できません。この設定を修正してください"_qs});
+        QCOMPARE(model["設定"].choices, QStringList{u"標準の設定"_qs});
+        QVERIFY(!model.Find(u"ディレクトリ"_qs));  // the connect form has no folder
         QVERIFY(model["パスワード"].secret);
     }
 
@@ -245,7 +239,7 @@ private Q_SLOTS:
         entry.size = size;
         entry.mode = mode;
         QCOMPARE(CNorvaneFtp::GetSizeText(entry), sizeText);
-        QCOMPARE(QStringLiteral("%1%2%3").arg(CNorvaneFtp::GetModeDigit(entry, 0))
+        QCOMPARE(u"%1%2%3"_qs.arg(CNorvaneFtp::GetModeDigit(entry, 0))
                      .arg(CNorvaneFtp::GetModeDigit(entry, 1)).arg(CNorvaneFtp::GetModeDigit(entry, 2)),
                  digits);
         entry.isFolder = true;

@@ -13,16 +13,16 @@ namespace {
 void MakeSite(TestEditor& t)
 {
     QDir dir(t.Path(QString()));
-    dir.mkpath(QStringLiteral("pages"));
-    dir.mkpath(QStringLiteral("img"));
-    dir.mkpath(QStringLiteral("sub"));
-    t.MakeFile(QStringLiteral("index.htm"), "<P>x</P>");
-    t.MakeFile(QStringLiteral("b.htm"), "<P>b</P>");
-    t.MakeFile(QStringLiteral("pages/c.htm"), "<P>c</P>");
-    t.MakeFile(QStringLiteral("my page.htm"), "<P>m</P>");
-    t.MakeFile(QStringLiteral("img/a.gif"), QByteArray(1000, 'g'));
-    t.MakeFile(QStringLiteral("doc.pdf"), "%PDF");
-    t.Doc().SetPathName(t.Path(QStringLiteral("index.htm")), false);
+    dir.mkpath(u"pages"_qs);
+    dir.mkpath(u"img"_qs);
+    dir.mkpath(u"sub"_qs);
+    t.MakeFile(u"index.htm"_qs, "<P>x</P>");
+    t.MakeFile(u"b.htm"_qs, "<P>b</P>");
+    t.MakeFile(u"pages/c.htm"_qs, "<P>c</P>");
+    t.MakeFile(u"my page.htm"_qs, "<P>m</P>");
+    t.MakeFile(u"img/a.gif"_qs, QByteArray(1000, 'g'));
+    t.MakeFile(u"doc.pdf"_qs, "%PDF");
+    t.Doc().SetPathName(t.Path(u"index.htm"_qs), false);
 }
 
 QString Records(const ScriptedUi& ui)
@@ -75,51 +75,47 @@ private Q_SLOTS:
 
     void linkCheck_data()
     {
+        QTest::addColumn<bool>("saved");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("messages");
         QTest::addColumn<QString>("missing");  // the list of the error form
 
-        const QString ok = QStringLiteral("message:内部リンクは全てＯＫです");
-        QTest::newRow("all there") << "<A HREF=\"b.htm\"><IMG SRC=\"img/a.gif\"><A HREF=\"sub/\">"
-                                   << ok << "";
+        const QString ok = u"message:内部リンクは全てＯＫです"_qs;
+        QTest::newRow("all there")
+            << true << "<A HREF=\"b.htm\"><IMG SRC=\"img/a.gif\"><A HREF=\"sub/\">" << ok << "";
         QTest::newRow("fragment and query are no part of the file")
-            << "<A HREF=\"pages/c.htm#top\"><A HREF=\"b.htm?x=1\"><A HREF=\"#here\">" << ok << "";
-        QTest::newRow("escaped blank") << "<A HREF=\"my%20page.htm\">" << ok << "";
+            << true << "<A HREF=\"pages/c.htm#top\"><A HREF=\"b.htm?x=1\"><A HREF=\"#here\">" << ok << "";
+        QTest::newRow("escaped blank") << true << "<A HREF=\"my%20page.htm\">" << ok << "";
         QTest::newRow("scheme links are skipped")
-            << "<A HREF=\"http://example.com/x\"><A HREF=mailto:a@b><A HREF=\"javascript:x()\">"
+            << true << "<A HREF=\"http://example.com/x\"><A HREF=mailto:a@b><A HREF=\"javascript:x()\">"
                "<IMG SRC=\"data:image/gif;base64,R0\">"
             << ok << "";
         QTest::newRow("missing page and image, each once")
-            << "<A HREF=\"none.htm\"><IMG SRC='img/none.gif'><A  HREF=none.htm><A HREF=\"b.htm\">"
+            << true << "<A HREF=\"none.htm\"><IMG SRC='img/none.gif'><A  HREF=none.htm><A HREF=\"b.htm\">"
             << "" << "none.htm|img/none.gif";
-        QTest::newRow("letter case of a file name counts") << "<A HREF=\"B.HTM\">" << ""
+        QTest::newRow("letter case of a file name counts") << true << "<A HREF=\"B.HTM\">" << ""
                                                            << "B.HTM";
         QTest::newRow("above the root is missing")
-            << "<A HREF=\"../../../../../../../../../../../../../../etc/passwd\">" << ""
+            << true << "<A HREF=\"../../../../../../../../../../../../../../etc/passwd\">" << ""
             << "../../../../../../../../../../../../../../etc/passwd";
+        QTest::newRow("unsaved page") << false << "<A HREF=\"none.htm\">"
+            << "message:ファイルを保存後しかリンクチェックは出来ません" << "";
     }
     void linkCheck()
     {
+        QFETCH(bool, saved);
         QFETCH(QString, text);
         QFETCH(QString, messages);
         QFETCH(QString, missing);
         TestEditor t;
         MakeSite(t);
+        if (!saved)
+            t.Doc().SetPathName(QString(), false);
         t.SetText(text);
         QVERIFY(t.Run(cmd::LinkCheck));
         QCOMPARE(Records(t.Ui()), messages);
         const FormModel* form = t.Ui().LastForm();
-        QCOMPARE(form ? form->Find(QStringLiteral("missing"))->choices.join(u'|') : QString(),
-                 missing);
-    }
-
-    void linkCheckUnsaved()
-    {
-        TestEditor t;
-        t.SetText(QStringLiteral("<A HREF=\"none.htm\">"));
-        QVERIFY(t.Run(cmd::LinkCheck));
-        QCOMPARE(Records(t.Ui()),
-                 QStringLiteral("message:ファイルを保存後しかリンクチェックは出来ません"));
+        QCOMPARE(form ? form->Find(u"missing"_qs)->choices.join(u'|') : QString(), missing);
     }
 
     void openLinks_data()
@@ -135,7 +131,7 @@ private Q_SLOTS:
 
         const int browser = cmd::LinkBrowser;
         const int target = cmd::OpenLinkTarget;
-        const QString links = QStringLiteral("<A HREF=\"pages/c.htm#top\"><A HREF=\"b.htm\">");
+        const QString links = u"<A HREF=\"pages/c.htm#top\"><A HREF=\"b.htm\">"_qs;
         QTest::newRow("browser opens the chosen page") << true << browser << links << 0 << 0
                                                        << "pages/c.htm#top" << "pages/c.htm" << "";
         QTest::newRow("browser, unsaved page") << false << browser << links << 0 << 0 << "b.htm"
@@ -183,11 +179,11 @@ private Q_SLOTS:
             t.Doc().SetPathName(QString(), false);
         t.SetText(text, selStart, selEnd);
         if (!choice.isEmpty())
-            t.Ui().QueueField(QStringLiteral("links"), choice);
+            t.Ui().QueueField(u"links"_qs, choice);
         QVERIFY(t.Run(command));
         const QString site = t.Path(QString()) + u'/';
         const QString path = t.Doc().GetPathName();
-        QCOMPARE(path == t.Path(QStringLiteral("index.htm")) || path.isEmpty() ? QString()
+        QCOMPARE(path == t.Path(u"index.htm"_qs) || path.isEmpty() ? QString()
                                                                                : path.mid(site.size()),
                  opened);
         QCOMPARE(Records(t.Ui()).replace(site, QString()), records);
@@ -200,8 +196,8 @@ private Q_SLOTS:
                                  "<A NAME=x>"));
         t.Ui().QueueAnswer(Ui::Answer::Cancel);
         QVERIFY(t.Run(cmd::LinkBrowser));
-        const FormField* list = t.Ui().LastForm()->Find(QStringLiteral("links"));
-        QCOMPARE(list->choices.join(u'|'), QStringLiteral("a.htm|b.htm|C.htm"));
+        const FormField* list = t.Ui().LastForm()->Find(u"links"_qs);
+        QCOMPARE(list->choices.join(u'|'), u"a.htm|b.htm|C.htm"_qs);
         QCOMPARE(list->index, 0);
     }
 
@@ -228,10 +224,10 @@ private Q_SLOTS:
         QFETCH(QString, message);
         TestEditor t;
         // A selection the user made stays when there is nothing to insert.
-        t.SetText(QStringLiteral("SEL") + text, 0, 3);
+        t.SetText(u"SEL"_qs + text, 0, 3);
         QVERIFY(t.Run(cmd::LinkList));
-        QCOMPARE(t.Text(), (inserted.isEmpty() ? QStringLiteral("SEL") : inserted) + text);
-        QCOMPARE(t.Ui().Texts(QStringLiteral("message")).join(u'|'), message);
+        QCOMPARE(t.Text(), (inserted.isEmpty() ? u"SEL"_qs : inserted) + text);
+        QCOMPARE(t.Ui().Texts(u"message"_qs).join(u'|'), message);
     }
 
     void sizeInfo()
@@ -250,10 +246,10 @@ private Q_SLOTS:
         auto value = [form](const char* name) { return form->Find(QString::fromLatin1(name))->text; };
         const int body = int(text.size()) + 2;
         QCOMPARE(value("bodySize"), QString::number(body));
-        QCOMPARE(value("internalCount"), QStringLiteral("2"));
-        QCOMPARE(value("internalSize"), QStringLiteral("1,000"));
-        QCOMPARE(value("externalCount"), QStringLiteral("2"));
-        QCOMPARE(value("totalCount"), QStringLiteral("4"));
+        QCOMPARE(value("internalCount"), u"2"_qs);
+        QCOMPARE(value("internalSize"), u"1,000"_qs);
+        QCOMPARE(value("externalCount"), u"2"_qs);
+        QCOMPARE(value("totalCount"), u"4"_qs);
         QCOMPARE(value("totalSize"), QLocale(QLocale::Japanese).toString(body + 1000));
     }
 
@@ -273,25 +269,24 @@ private Q_SLOTS:
         QFETCH(QByteArray, bytes);
         QFETCH(QString, inserted);
         TestEditor t;
-        t.SetText(QStringLiteral("[old]"), 1, 4);
-        t.Ui().QueueInput(t.MakeFile(QStringLiteral("part.htm"), bytes));
+        t.SetText(u"[old]"_qs, 1, 4);
+        t.Ui().QueueInput(t.MakeFile(u"part.htm"_qs, bytes));
         QVERIFY(t.Run(cmd::InsertFile));
         QCOMPARE(t.Text(), u'[' + inserted + u']');
         QVERIFY(t.Doc().IsModified() || inserted.isEmpty());
         t.Buffer().Undo();
-        QCOMPARE(t.Text(), QStringLiteral("[old]"));
+        QCOMPARE(t.Text(), u"[old]"_qs);
     }
 
     void insertFileFailures()
     {
         TestEditor t;
-        t.SetText(QStringLiteral("keep"), 0, 4);
-        t.Ui().QueueInput(t.Path(QStringLiteral("none.htm")));
+        t.SetText(u"keep"_qs, 0, 4);
+        t.Ui().QueueInput(t.Path(u"none.htm"_qs));
         QVERIFY(t.Run(cmd::InsertFile));  // chooser answered with a file gone since
         QVERIFY(t.Run(cmd::InsertFile));  // chooser cancelled
-        QCOMPARE(t.Ui().Texts(QStringLiteral("message")),
-                 QStringList{QStringLiteral("ファイルが開けません")});
-        QCOMPARE(t.Text(), QStringLiteral("keep"));
+        QCOMPARE(t.Ui().Texts(u"message"_qs), QStringList{u"ファイルが開けません"_qs});
+        QCOMPARE(t.Text(), u"keep"_qs);
     }
 };
 

@@ -13,7 +13,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("target");
         QTest::addColumn<QString>("link");
 
-        const QString doc = QStringLiteral("/My Documents/site/index.htm");
+        const QString doc = u"/My Documents/site/index.htm"_qs;
         QTest::newRow("into a subfolder") << doc << "/My Documents/site/img/a.gif" << "img/a.gif";
         QTest::newRow("one folder up") << doc << "/My Documents/b.gif" << "../b.gif";
         QTest::newRow("same folder gives the name") << doc << "/My Documents/site/c.htm" << "c.htm";
@@ -44,7 +44,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("link");
         QTest::addColumn<QString>("path");  // "!" for "climbs above the root"
 
-        const QString doc = QStringLiteral("/My Documents/site/index.htm");
+        const QString doc = u"/My Documents/site/index.htm"_qs;
         QTest::newRow("one up") << doc << "../img/a.gif" << "/My Documents/img/a.gif";
         QTest::newRow("same folder") << doc << "a.gif" << "/My Documents/site/a.gif";
         QTest::newRow("up to the root") << doc << "../../a.gif" << "/a.gif";
@@ -67,7 +67,7 @@ private Q_SLOTS:
         QFETCH(QString, link);
         QFETCH(QString, path);
         const std::optional<QString> resolved = ResolveRelativePath(document, link);
-        QCOMPARE(resolved.value_or(QStringLiteral("!")), path);
+        QCOMPARE(resolved.value_or(u"!"_qs), path);
     }
 
     void linkTarget_data()
@@ -94,9 +94,8 @@ private Q_SLOTS:
     {
         QFETCH(QString, link);
         QFETCH(QString, path);
-        const std::optional<QString> target =
-            LinkTargetPath(QStringLiteral("/d/site/index.htm"), link);
-        QCOMPARE(target.value_or(QStringLiteral("-")), path);
+        const std::optional<QString> target = LinkTargetPath(u"/d/site/index.htm"_qs, link);
+        QCOMPARE(target.value_or(u"-"_qs), path);
     }
 
     void pickedFile_data()
@@ -112,7 +111,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, document);
         QFETCH(QString, reference);
-        QCOMPARE(ReferenceForPickedFile(document, QStringLiteral("/d/site/img/a.gif")), reference);
+        QCOMPARE(ReferenceForPickedFile(document, u"/d/site/img/a.gif"_qs), reference);
     }
 };
 

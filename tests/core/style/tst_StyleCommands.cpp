@@ -34,7 +34,7 @@ void Script(TestEditor& t, const QStringList& answers, const QStringList& fields
     }
 }
 
-const QString kHead = QStringLiteral("<HTML><HEAD><TITLE>t</TITLE></HEAD><BODY>x</BODY></HTML>");
+const QString kHead = u"<HTML><HEAD><TITLE>t</TITLE></HEAD><BODY>x</BODY></HTML>"_qs;
 
 } // namespace
 
@@ -69,7 +69,7 @@ private Q_SLOTS:
             << cmd::InlineStyleOnly << "<P >" << 3 << 3 << QStringList{}
             << QStringList{"color=ff0000"} << "<P >";
 
-        const QString rule = QStringLiteral("P {color: red; border: solid 1px #000000}");
+        const QString rule = u"P {color: red; border: solid 1px #000000}"_qs;
         QTest::newRow("only the opened font page writes")
             << cmd::StyleRuleEdit << rule << 0 << int(rule.size()) << QStringList{"ok", "yes"}
             << QStringList{"font-family=MS Gothic"}
@@ -219,17 +219,12 @@ private Q_SLOTS:
         QVERIFY(t.Run(command));
         QCOMPARE(t.Text(), expected);
         QVERIFY(t.Ui().PendingFields().empty());
-        QVERIFY(t.Ui().Texts(QStringLiteral("error")).isEmpty());
-    }
-
-    void applyQuestionAskedOnce()
-    {
-        TestEditor t;
-        t.SetText(QStringLiteral("P{}"), 0, 3);
-        Script(t, {"ok", "yes"}, {});
-        QVERIFY(t.Run(cmd::StyleRuleEdit));
-        QCOMPARE(t.Ui().Texts(QStringLiteral("question")),
-                 QStringList{CStyleDlg::ApplyQuestion()});
+        QVERIFY(t.Ui().Texts(u"error"_qs).isEmpty());
+        // However many pages and sub-dialogs were opened, one question at most.
+        const QStringList questions = t.Ui().Texts(u"question"_qs);
+        QVERIFY(questions.size() <= 1);
+        if (command == cmd::StyleRuleEdit && answers.contains(u"yes"_qs))
+            QCOMPARE(questions, QStringList{CStyleDlg::ApplyQuestion()});
     }
 
     void inlineTargetNotReparsed()
@@ -237,24 +232,23 @@ private Q_SLOTS:
         TestEditor t;
         CStyleDlg dlg(&t.App());
         dlg.inlineStyle = true;
-        dlg.rule.declarations.Parse(QStringLiteral("color: red"));
-        t.Ui().QueueAnswer(Ui::Answer::Ok);
-        t.Ui().QueueAnswer(Ui::Answer::Yes);
+        dlg.rule.declarations.Parse(u"color: red"_qs);
+        Script(t, {"ok", "yes"}, {});
         QVERIFY(dlg.DoModal(t.Ui()));
-        QCOMPARE(dlg.target, QStringLiteral("インライン"));
+        QCOMPARE(dlg.target, u"インライン"_qs);
         QVERIFY(dlg.rule.selectors.empty());
-        QCOMPARE(dlg.rule.ToText(true, false), QStringLiteral("color: red;"));
+        QCOMPARE(dlg.rule.ToText(true, false), u"color: red;"_qs);
     }
 
     void styleListInCssDocument()
     {
         TestEditor t;
-        const QString path = t.MakeFile(QStringLiteral("site.CSS"), "/* c */\r\nA{x:y}\r\n");
+        const QString path = t.MakeFile(u"site.CSS"_qs, "/* c */\r\nA{x:y}\r\n");
         QVERIFY(t.App().OpenDocumentFile(path));
         t.Buffer().SetSel(5, 5);
         t.Ui().QueueAnswer(Ui::Answer::Ok);
         QVERIFY(t.Run(cmd::StyleList));
-        QCOMPARE(t.Text(), QStringLiteral("/* c */\r\nA {\r\n\tx: y;\r\n}\r\n"));
+        QCOMPARE(t.Text(), u"/* c */\r\nA {\r\n\tx: y;\r\n}\r\n"_qs);
         QCOMPARE(t.Selection(), QString());
         int s = -1, e = -1;
         t.Buffer().GetSel(s, e);
@@ -264,20 +258,16 @@ private Q_SLOTS:
     void externalStyleSheetOpen()
     {
         TestEditor t;
-        t.SetText(QStringLiteral("x"));
-        t.Ui().QueueField(QStringLiteral("HREF"), QStringLiteral("a.css"));
-        t.Ui().QueueField(QStringLiteral("開く"), QString());
+        t.SetText(u"x"_qs);
+        Script(t, {}, {"HREF=a.css", "開く="});
         QVERIFY(t.Run(cmd::ExternalStyleSheet));
-        QCOMPARE(t.Ui().Texts(QStringLiteral("message")),
-                 QStringList{QStringLiteral("ファイルを保存してください")});
+        QCOMPARE(t.Ui().Texts(u"message"_qs), QStringList{u"ファイルを保存してください"_qs});
 
         TestEditor saved;
-        const QString css = saved.MakeFile(QStringLiteral("a.css"), "B{}\r\n");
-        const QString html = saved.MakeFile(QStringLiteral("p.htm"), "x");
+        const QString css = saved.MakeFile(u"a.css"_qs, "B{}\r\n");
+        const QString html = saved.MakeFile(u"p.htm"_qs, "x");
         QVERIFY(saved.App().OpenDocumentFile(html));
-        saved.Ui().QueueField(QStringLiteral("HREF"), QStringLiteral("a.css"));
-        saved.Ui().QueueField(QStringLiteral("開く"), QString());
-        saved.Ui().QueueAnswer(Ui::Answer::No);  // do not save p.htm
+        Script(saved, {"no"}, {"HREF=a.css", "開く="});  // No: do not save p.htm
         QVERIFY(saved.Run(cmd::ExternalStyleSheet));
         QCOMPARE(saved.Doc().GetPathName(), css);
     }
@@ -301,7 +291,7 @@ private Q_SLOTS:
         TestEditor t;
         t.Ui().QueueInput(chosen);
         QCOMPARE(ChooseStyleImage(t.Ui(), QString(), document).value_or(QString()), field);
-        QCOMPARE(t.Ui().LastFileDialog().title, QStringLiteral("画像ﾌｧｲﾙ名の入力"));
+        QCOMPARE(t.Ui().LastFileDialog().title, u"画像ﾌｧｲﾙ名の入力"_qs);
     }
 
     void ruleAtCaretHook_data()
@@ -310,8 +300,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("caret");
         QTest::addColumn<bool>("taken");
         QTest::addColumn<QString>("expected");
-        const QString sheet =
-            QStringLiteral("<STYLE>\r\nH1 { color: red }\r\nP{a:b}\r\n</STYLE>");
+        const QString sheet = u"<STYLE>\r\nH1 { color: red }\r\nP{a:b}\r\n</STYLE>"_qs;
         QTest::newRow("rule rewritten")
             << sheet << 12 << true
             << "<STYLE>\r\nH1 {\r\n\tcolor: red;\r\n\ttext-align: right;\r\n}\r\nP{a:b}"
@@ -337,12 +326,12 @@ private Q_SLOTS:
     {
         TestEditor t;
         Script(t, {"ok", "yes"}, {"list-style-position=内側"});
-        QString text = QStringLiteral("color: red");
+        QString text = u"color: red"_qs;
         QVERIFY(t.App().StyleHooks().editInlineStyle(text, QString()));
-        QCOMPARE(text, QStringLiteral("color: red;list-style: inside;"));
+        QCOMPARE(text, u"color: red;list-style: inside;"_qs);
         Script(t, {"cancel"}, {});
         QVERIFY(!t.App().StyleHooks().editInlineStyle(text, QString()));
-        QCOMPARE(text, QStringLiteral("color: red;list-style: inside;"));
+        QCOMPARE(text, u"color: red;list-style: inside;"_qs);
     }
 
     void externalSheetChooser_data()
@@ -370,7 +359,7 @@ private Q_SLOTS:
         QFETCH(QString, written);
         TestEditor t;
         if (saved)
-            QVERIFY(t.App().OpenDocumentFile(t.MakeFile(QStringLiteral("p.htm"), "")));
+            QVERIFY(t.App().OpenDocumentFile(t.MakeFile(u"p.htm"_qs, "")));
         t.App().WriteProfileInt(u"System"_qs, u"OpenDirCurrent"_qs, openDirCurrent);
         t.App().WriteProfileString(u"System"_qs, u"OpenDir"_qs, t.Path(u"open"_qs));
         Script(t, {"ok"}, {"HREF=" + href, "参照="});
@@ -392,41 +381,41 @@ private Q_SLOTS:
                  (QStringList{u"box"_qs, u"all"_qs}));
     }
 
-    void selectorTagNamesFromTables_data()
+    // What the selector dialog offers: the tag names of the tag tables and
+    // the pseudo-classes of the element typed.
+    void selectorChoices_data()
     {
         QTest::addColumn<bool>("lower");
-        QTest::addColumn<QStringList>("names");
-        QTest::newRow("as the table writes them") << false << QStringList{"ARTICLE", "BR"};
-        QTest::newRow("lower case with lower-case tags") << true << QStringList{"article", "br"};
+        QTest::addColumn<QString>("element");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QStringList>("choices");  // empty: only their count is checked
+        QTest::addColumn<int>("count");
+        QTest::newRow("tag names as the table writes them")
+            << false << "" << "element" << QStringList{"ARTICLE", "BR"} << 2;
+        QTest::newRow("tag names in lower case with lower-case tags")
+            << true << "" << "element" << QStringList{"article", "br"} << 2;
+        QTest::newRow("pseudo-elements of P")
+            << false << "P" << "pseudo" << QStringList{"最初の一文字", "最初の一行"} << 2;
+        QTest::newRow("pseudo-classes of a") << false << "a" << "pseudo" << QStringList{} << 6;
     }
-    void selectorTagNamesFromTables()
+    void selectorChoices()
     {
         QFETCH(bool, lower);
-        QFETCH(QStringList, names);
+        QFETCH(QString, element);
+        QFETCH(QString, field);
+        QFETCH(QStringList, choices);
+        QFETCH(int, count);
         TestEditor t;
         t.App().TagTables().AddTagLine(u"ARTICLE ID"_qs);
         t.App().TagTables().AddTagLine(u"/BR CLEAR"_qs);
         t.App().SetTagLower(lower);
-        t.Ui().QueueAnswer(Ui::Answer::Cancel);
+        Script(t, {"cancel"}, element.isEmpty() ? QStringList{} : QStringList{"element=" + element});
         t.Run(cmd::StyleRuleNew);
-        QCOMPARE(t.Ui().LastForm()->Find(u"element"_qs)->choices, names);
-    }
-
-    void pseudoClassesForTag()
-    {
-        TestEditor t;
-        t.Ui().QueueField(QStringLiteral("element"), QStringLiteral("P"));
-        t.Ui().QueueAnswer(Ui::Answer::Cancel);
-        t.Run(cmd::StyleRuleNew);
-        const FormModel* form = t.Ui().LastForm();
-        QVERIFY(form);
-        QCOMPARE(form->Find(QStringLiteral("pseudo"))->choices,
-                 (QStringList{QStringLiteral("最初の一文字"), QStringLiteral("最初の一行")}));
-        TestEditor a;
-        a.Ui().QueueField(QStringLiteral("element"), QStringLiteral("a"));
-        a.Ui().QueueAnswer(Ui::Answer::Cancel);
-        a.Run(cmd::StyleRuleNew);
-        QCOMPARE(a.Ui().LastForm()->Find(QStringLiteral("pseudo"))->choices.size(), 6);
+        QVERIFY(t.Ui().LastForm());
+        const QStringList offered = t.Ui().LastForm()->Find(field)->choices;
+        QCOMPARE(offered.size(), count);
+        if (!choices.isEmpty())
+            QCOMPARE(offered, choices);
     }
 };
 KELVO_TEST(TestStyleCommands, "StyleCommands");

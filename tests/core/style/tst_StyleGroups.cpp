@@ -239,7 +239,7 @@ private Q_SLOTS:
     void marginThreeValues()
     {
         CStylePadPage p;
-        p.Read(Parse(QStringLiteral("margin: 1px 2px 3px")));
+        p.Read(Parse(u"margin: 1px 2px 3px"_qs));
         QCOMPARE(QStringList(p.margin.numbers.begin(), p.margin.numbers.end()),
                  (QStringList{"1", "2", "3", "2"}));
         QCOMPARE(p.margin.units[3], 0);
@@ -248,34 +248,34 @@ private Q_SLOTS:
     void fontShorthandFields()
     {
         CStyleFontPage f;
-        f.Read(Parse(QStringLiteral("font: italic bold 12px/1.5em Arial")));
+        f.Read(Parse(u"font: italic bold 12px/1.5em Arial"_qs));
         QVERIFY(f.italic);
         QVERIFY(f.bold);
-        QCOMPARE(f.size, QStringLiteral("12"));
+        QCOMPARE(f.size, u"12"_qs);
         QCOMPARE(f.sizeUnit, 0);
-        QCOMPARE(f.lineHeight, QStringLiteral("1.5"));
+        QCOMPARE(f.lineHeight, u"1.5"_qs);
         QCOMPARE(f.lineHeightUnit, 6);
-        QCOMPARE(f.family, QStringLiteral("Arial"));
+        QCOMPARE(f.family, u"Arial"_qs);
     }
 
     void borderWidthKeywordLabel()
     {
         CStyleBoxPage b;
-        b.Read(Parse(QStringLiteral("border-left: thick; border-width: 2pt")));
-        QCOMPARE(b.sides[3].width, QStringLiteral("太い"));
-        QCOMPARE(b.all.width, QStringLiteral("2"));
+        b.Read(Parse(u"border-left: thick; border-width: 2pt"_qs));
+        QCOMPARE(b.sides[3].width, u"太い"_qs);
+        QCOMPARE(b.all.width, u"2"_qs);
         QCOMPARE(b.all.unit, 1);
     }
 
     void cursorChoiceZeroRemoves()
     {
         CStyleListPage l;
-        CStyleDeclList d = Parse(QStringLiteral("cursor: wait; color: red"));
+        CStyleDeclList d = Parse(u"cursor: wait; color: red"_qs);
         l.Read(d);
         QCOMPARE(l.cursor, 6);
         l.cursor = 0;
         l.Write(d);
-        QCOMPARE(d.ToText(), QStringLiteral("color: red;"));
+        QCOMPARE(d.ToText(), u"color: red;"_qs);
     }
 };
 KELVO_TEST(TestStyleGroups, "StyleGroups");

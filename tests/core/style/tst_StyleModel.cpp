@@ -108,21 +108,21 @@ private Q_SLOTS:
     void simpleSelectorParts()
     {
         CStyleRule r;
-        r.ParseSelectors(QStringLiteral("P.note:hover, DIV#top A"));
+        r.ParseSelectors(u"P.note:hover, DIV#top A"_qs);
         QCOMPARE(r.selectors.size(), size_t(2));
         const CStyleSimpleSelector& p = r.selectors[0].parts[0];
-        QCOMPARE(p.element, QStringLiteral("P"));
-        QCOMPARE(p.classOrId, QStringLiteral("note"));
-        QCOMPARE(p.pseudo, QStringLiteral("hover"));
+        QCOMPARE(p.element, u"P"_qs);
+        QCOMPARE(p.classOrId, u"note"_qs);
+        QCOMPARE(p.pseudo, u"hover"_qs);
         QVERIFY(!p.isId);
         const auto& d = r.selectors[1].parts;
         QCOMPARE(d.size(), size_t(3));
         QVERIFY(d[0].IsEmpty());
-        QCOMPARE(d[1].element, QStringLiteral("DIV"));
-        QCOMPARE(d[1].classOrId, QStringLiteral("top"));
+        QCOMPARE(d[1].element, u"DIV"_qs);
+        QCOMPARE(d[1].classOrId, u"top"_qs);
         QVERIFY(d[1].isId);
-        QCOMPARE(d[2].element, QStringLiteral("A"));
-        QCOMPARE(r.ToText(false, false), QStringLiteral("P.note:hover, DIV#top A {}"));
+        QCOMPARE(d[2].element, u"A"_qs);
+        QCOMPARE(r.ToText(false, false), u"P.note:hover, DIV#top A {}"_qs);
     }
 
     void sheets_data()
@@ -210,20 +210,19 @@ private Q_SLOTS:
         QFETCH(int, unit);
         QString n;
         int u = 99;
-        ReadStyleNumber(value, {{QStringLiteral("太い"), QStringLiteral("thick")}}, n, u);
+        ReadStyleNumber(value, {{u"太い"_qs, u"thick"_qs}}, n, u);
         QCOMPARE(n, number);
         QCOMPARE(u, unit);
     }
 
     void numberWriting()
     {
-        QCOMPARE(StyleNumberText(QStringLiteral("3"), CStyleUnits::Find(QStringLiteral("pc"))),
-                 QStringLiteral("3pc"));
-        QCOMPARE(StyleNumberText(QStringLiteral("3"), -1), QStringLiteral("3"));
+        QCOMPARE(StyleNumberText(u"3"_qs, CStyleUnits::Find(u"pc"_qs)), u"3pc"_qs);
+        QCOMPARE(StyleNumberText(u"3"_qs, -1), u"3"_qs);
         QCOMPARE(StyleNumberText(QString(), 0), QString());
         CStyleDeclList d;
-        d.Parse(QStringLiteral("width: 1px"));
-        d.SetNumber(QStringLiteral("width"), QString(), 0);
+        d.Parse(u"width: 1px"_qs);
+        d.SetNumber(u"width"_qs, QString(), 0);
         QVERIFY(d.IsEmpty());
     }
 
@@ -267,9 +266,9 @@ private Q_SLOTS:
     void urlWriting()
     {
         CStyleDeclList d;
-        d.SetUrl(QStringLiteral("background-image"), QStringLiteral("a.gif"));
-        QCOMPARE(d.ToText(), QStringLiteral("background-image: url('a.gif');"));
-        d.SetUrl(QStringLiteral("background-image"), QString());
+        d.SetUrl(u"background-image"_qs, u"a.gif"_qs);
+        QCOMPARE(d.ToText(), u"background-image: url('a.gif');"_qs);
+        d.SetUrl(u"background-image"_qs, QString());
         QVERIFY(d.IsEmpty());
     }
 
@@ -318,11 +317,11 @@ private Q_SLOTS:
     void keywordIndex()
     {
         CStyleDeclList d;
-        d.Parse(QStringLiteral("cursor: POINTER; float: sideways"));
+        d.Parse(u"cursor: POINTER; float: sideways"_qs);
         const QStringList cursors{"auto", "default", "pointer"};
-        QCOMPARE(d.KeywordIndex(QStringLiteral("cursor"), cursors), 2);
-        QCOMPARE(d.KeywordIndex(QStringLiteral("float"), cursors), 0);
-        QCOMPARE(d.KeywordIndex(QStringLiteral("clear"), cursors), 0);
+        QCOMPARE(d.KeywordIndex(u"cursor"_qs, cursors), 2);
+        QCOMPARE(d.KeywordIndex(u"float"_qs, cursors), 0);
+        QCOMPARE(d.KeywordIndex(u"clear"_qs, cursors), 0);
     }
 };
 KELVO_TEST(TestStyleModel, "StyleModel");
