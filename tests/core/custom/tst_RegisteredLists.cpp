@@ -15,12 +15,18 @@
 namespace {
 
 // Where each list keeps its entries: the section, the count's key and the
-// key prefix of each field (the entry's number follows as two digits).
+// key prefix of each field.
 struct ListKeys {
     const char* section;
     const char* count;
     QStringList fields;
 };
+// A field's key: its prefix and the entry's number as two digits.
+QString EntryKey(const QString& prefix, int i)
+{
+    return prefix + QStringLiteral("%1").arg(i, 2, 10, QChar(u'0'));
+}
+
 ListKeys KeysOf(bool tags)
 {
     return tags ? ListKeys{"TagMenu", "TagNo", {"Name", "Tag1", "Tag2"}}
@@ -33,8 +39,7 @@ void WriteList(TestEditor& t, bool tags, const QList<QStringList>& list)
     t.Settings().WriteInt(k.section, k.count, static_cast<int>(list.size()));
     for (int i = 0; i < list.size(); ++i)
         for (int f = 0; f < k.fields.size(); ++f)
-            t.Settings().WriteString(k.section, k.fields[f] + QStringLiteral("%1").arg(i, 2, 10, QChar(u'0')),
-                                     list[i][f]);
+            t.Settings().WriteString(k.section, EntryKey(k.fields[f], i), list[i][f]);
 }
 
 QList<QStringList> ReadList(TestEditor& t, bool tags)
@@ -43,8 +48,7 @@ QList<QStringList> ReadList(TestEditor& t, bool tags)
     QList<QStringList> out(t.Settings().ReadInt(k.section, k.count, 0));
     for (int i = 0; i < out.size(); ++i)
         for (const QString& field : k.fields)
-            out[i].append(t.Settings().ReadString(k.section, field + QStringLiteral("%1").arg(i, 2, 10, QChar(u'0')),
-                                                  QString()));
+            out[i].append(t.Settings().ReadString(k.section, EntryKey(field, i), QString()));
     return out;
 }
 
