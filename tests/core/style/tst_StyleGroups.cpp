@@ -2,36 +2,17 @@
 
 #include "core/app/ScriptedUi.h"
 #include "core/style/CStyleBoxPage.h"
-#include "core/style/CStyleColorPage.h"
 #include "core/style/CStyleDlg.h"
 #include "core/style/CStyleFontPage.h"
 #include "core/style/CStyleListPage.h"
 #include "core/style/CStylePadPage.h"
-#include "core/style/CStylePositionPage.h"
-#include "core/style/CStyleTextPage.h"
 
 #include <QTest>
 
-#include <memory>
-
 namespace {
 
-std::unique_ptr<CStylePage> MakePage(const QString& group)
-{
-    if (group == u"font")
-        return std::make_unique<CStyleFontPage>();
-    if (group == u"color")
-        return std::make_unique<CStyleColorPage>();
-    if (group == u"border")
-        return std::make_unique<CStyleBoxPage>();
-    if (group == u"text")
-        return std::make_unique<CStyleTextPage>();
-    if (group == u"position")
-        return std::make_unique<CStylePositionPage>();
-    if (group == u"spacing")
-        return std::make_unique<CStylePadPage>();
-    return std::make_unique<CStyleListPage>();
-}
+// The groups of the dialog's pages, in tab order.
+const QStringList kGroups{"font", "color", "text", "position", "border", "spacing", "list"};
 
 CStyleDeclList Parse(const QString& text)
 {
@@ -157,10 +138,11 @@ private Q_SLOTS:
         QFETCH(QString, group);
         QFETCH(QString, in);
         QFETCH(QString, out);
-        auto page = MakePage(group);
+        CStyleDlg dlg;
+        CStylePage& page = dlg.Page(kGroups.indexOf(group));
         CStyleDeclList d = Parse(in);
-        page->Read(d);
-        page->Write(d);
+        page.Read(d);
+        page.Write(d);
         QCOMPARE(d.ToText(), out);
     }
 
