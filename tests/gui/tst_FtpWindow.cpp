@@ -26,6 +26,7 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPointer>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QScreen>
@@ -142,8 +143,11 @@ private:
             }
         } else if (auto* window = dynamic_cast<FtpWindow*>(w)) {
             if (window->ServerList()->topLevelItemCount() > 0) {
-                // The columns of the list shown are all in view.
-                if (window->ServerList()->horizontalScrollBar()->maximum() > 0)
+                // The names are in view; a list too narrow for the other
+                // columns scrolls sideways only on the smallest screen.
+                QTreeWidget* list = window->ServerList();
+                if (list->columnWidth(0) > list->viewport()->width()
+                    || (m_screen.width() > 300 && list->horizontalScrollBar()->maximum() > 0))
                     problems << m_name + QStringLiteral("-window: the server list scrolls sideways");
                 Keep(*window, QStringLiteral("-window"));
                 window->reject();
@@ -276,8 +280,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("name");
         QTest::newRow("landscape") << false << QSize(1280, 800) << "ftp-landscape";
         QTest::newRow("portrait") << true << QSize(360, 640) << "ftp-portrait";
+        QTest::newRow("portrait, smallest screen") << true << QSize(240, 320) << "ftp-portrait-240";
     }
-    // Both layouts fit their screen with every button inside it.
+    // Each layout fits its screen with every button and the list's scroll
+    // bar inside it; the names take the room the other columns leave, and
+    // only on the smallest screen does the list scroll sideways.
     void layouts()
     {
         QFETCH(bool, portrait);
@@ -288,6 +295,8 @@ private Q_SLOTS:
         FtpWindowFixture& fx = s.fx;
         WriteBytes(fx.ServerPath(QStringLiteral("index.html")), "<HTML></HTML>");
         WriteBytes(fx.ServerPath(QStringLiteral("写真.jpg")), QByteArray(12345, 'j'));
+        for (int i = 0; i < 20; ++i)
+            WriteBytes(fx.ServerPath(QStringLiteral("page%1.htm").arg(i, 2, 10, QChar(u'0'))), "<P>");
         QDir().mkpath(fx.ServerPath(QStringLiteral("css")));
         WriteBytes(fx.LocalPath(QStringLiteral("top.htm")), "<P>");
         fx.wnd->Local().Refill();
@@ -297,18 +306,102 @@ private Q_SLOTS:
         window.resize(size);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QVERIFY(window.width() <= size.width());
+        QVERIFY2(window.width() <= size.width() && window.height() <= size.height(),
+                 qPrintable(QStringLiteral("%1x%2").arg(window.width()).arg(window.height())));
         const QRect inside = window.rect();
-        for (QPushButton* b : window.findChildren<QPushButton*>()) {
-            if (b->isVisible())
-                QVERIFY2(inside.contains(QRect(b->mapTo(&window, QPoint(0, 0)), b->size())),
-                         qPrintable(b->text()));
+        QTreeWidget* list = window.ServerList();
+        QList<QWidget*> parts = {list->verticalScrollBar()};
+        for (QPushButton* b : window.findChildren<QPushButton*>())
+            parts << b;
+        for (QWidget* part : parts) {
+            if (part->isVisible())
+                QVERIFY2(inside.contains(QRect(part->mapTo(&window, QPoint(0, 0)), part->size())),
+                         qPrintable(part->objectName()));
         }
-        QCOMPARE(window.ServerList()->topLevelItemCount(), 3);
-        // Every column of the server list is in view: none is cut off at
-        // the right edge.
-        QCOMPARE(window.ServerList()->horizontalScrollBar()->maximum(), 0);
+        QCOMPARE(list->topLevelItemCount(), 23);
+        int columns = 0;
+        for (int c = 0; c < list->columnCount(); ++c)
+            columns += list->columnWidth(c);
+        const int room = list->viewport()->width();
+        if (size.width() > 300) {
+            QCOMPARE(columns, room);
+            QCOMPARE(list->horizontalScrollBar()->maximum(), 0);
+        }
+        QVERIFY(list->columnWidth(0) >= list->fontMetrics().horizontalAdvance(QStringLiteral("index.html")));
         Save(window.grab().toImage(), name);
+    }
+
+    // Select-all in either list takes every row but the way up.
+    void selectAllLeavesOutUp()
+    {
+        Session s;
+        START_FTP_WINDOW(s, false);
+        FtpWindowFixture& fx = s.fx;
+        QDir().mkpath(fx.ServerPath(QStringLiteral("css")));
+        WriteBytes(fx.ServerPath(QStringLiteral("css/a.css")), "P {}");
+        WriteBytes(fx.ServerPath(QStringLiteral("css/b.css")), "P {}");
+        QVERIFY(fx.wnd->RefillServer());
+        fx.wnd->OpenServerRow(fx.wnd->FindServerRow(QStringLiteral("css")));
+        QVERIFY(fx.wnd->FindServerRow(QStringLiteral("..")) >= 0);
+        FtpWindow window(*fx.wnd, &s.parent);
+        window.resize(1280, 800);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        for (QTreeWidget* list : {window.ServerList(), window.LocalList()}) {
+            list->setFocus();
+            QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
+            QStringList selected;
+            for (QTreeWidgetItem* item : list->selectedItems())
+                selected << item->data(0, Qt::UserRole).toString();
+            selected.sort();
+            QCOMPARE(selected, (list == window.ServerList() ? QStringList{"a.css", "b.css"} : QStringList{}));
+        }
+    }
+
+    // A copy of several files shows which file of how many is on its way,
+    // and its percentage.
+    void copyProgress()
+    {
+        Session s;
+        QTemporaryDir gates;
+        const QString gate = gates.filePath(QStringLiteral("go"));
+        // The first file waits on the server until the progress is seen.
+        s.fx.server.SetUploadGate(gate);
+        START_FTP_WINDOW(s, false);
+        FtpWindowFixture& fx = s.fx;
+        const QStringList names = {QStringLiteral("a.htm"), QStringLiteral("b.htm"), QStringLiteral("c.htm")};
+        for (const QString& n : names)
+            WriteBytes(fx.LocalPath(n), QByteArray(100 * 1024, 'p'));
+        fx.wnd->Local().Refill();
+        s.Runner().SetShowDelay(0);
+        FtpWindow window(*fx.wnd, &s.parent);
+        window.resize(1280, 800);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+        QString shown;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, &window, [&] {
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                auto* bar = w->findChild<QProgressBar*>();
+                if (!bar || !w->isVisible() || !shown.isEmpty())
+                    continue;
+                for (QLabel* label : w->findChildren<QLabel*>()) {
+                    if (label->text().contains(QStringLiteral("ファイル"))) {
+                        shown = label->text().section(u'\n', 0, 0) + QStringLiteral(" | ") + bar->text();
+                        WriteBytes(gate, QByteArray());
+                    }
+                }
+            }
+        });
+        poll.start(10);
+        std::vector<int> rows;
+        for (const QString& n : names)
+            rows.push_back(fx.wnd->Local().FindRow(n));
+        fx.wnd->Upload(rows);
+        QCOMPARE(shown, QStringLiteral("1 / 3 ファイル | 0%"));
+        for (const QString& n : names)
+            QCOMPARE(ReadBytes(fx.ServerPath(n)).size(), 100 * 1024);
     }
 
     // The keys of a file manager work in the server list: Enter opens a
@@ -543,7 +636,11 @@ private Q_SLOTS:
 
     // The FTP window command on the desktop program: the connect form, then
     // the window in the layout of the screen, within it.
-    void openWindow_data() { AddScreenRows("ftp-connect"); }
+    void openWindow_data()
+    {
+        AddScreenRows("ftp-connect");
+        QTest::newRow("smallest screen") << MenuLayout::Portrait << QSize(240, 320) << "ftp-connect-240";
+    }
     void openWindow()
     {
         QFETCH(MenuLayout, layout);
@@ -614,6 +711,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("name");
         QTest::newRow("landscape") << QSize(1280, 800) << "ftp-mode-landscape";
         QTest::newRow("portrait") << QSize(360, 640) << "ftp-mode-portrait";
+        QTest::newRow("smallest screen") << QSize(240, 320) << "ftp-mode-240";
     }
     void modeForm()
     {
@@ -628,10 +726,14 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         QCOMPARE(DoesNotFit(&dialog, screen), QString());
         // Each row says whose permissions it holds.
+        // Each caption on one line: none is broken inside its word.
         QStringList captions;
-        for (QLabel* label : dialog.findChildren<QLabel*>())
-            if (label->isVisible())
-                captions << label->text();
+        for (QLabel* label : dialog.findChildren<QLabel*>()) {
+            if (!label->isVisible() || label->text().isEmpty())
+                continue;
+            captions << label->text();
+            QVERIFY2(label->height() < 2 * label->fontMetrics().lineSpacing(), qPrintable(label->text()));
+        }
         for (const char* caption : {"所有者", "グループ", "ユーザ"})
             QVERIFY2(captions.contains(QString::fromUtf8(caption)), caption);
         // Ticking a box on the screen changes its row's digit.
