@@ -331,33 +331,6 @@ private Q_SLOTS:
         Save(window.grab().toImage(), name);
     }
 
-    // Select-all in either list takes every row but the way up.
-    void selectAllLeavesOutUp()
-    {
-        Session s;
-        START_FTP_WINDOW(s, false);
-        FtpWindowFixture& fx = s.fx;
-        QDir().mkpath(fx.ServerPath(QStringLiteral("css")));
-        WriteBytes(fx.ServerPath(QStringLiteral("css/a.css")), "P {}");
-        WriteBytes(fx.ServerPath(QStringLiteral("css/b.css")), "P {}");
-        QVERIFY(fx.wnd->RefillServer());
-        fx.wnd->OpenServerRow(fx.wnd->FindServerRow(QStringLiteral("css")));
-        QVERIFY(fx.wnd->FindServerRow(QStringLiteral("..")) >= 0);
-        FtpWindow window(*fx.wnd, &s.parent);
-        window.resize(1280, 800);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        for (QTreeWidget* list : {window.ServerList(), window.LocalList()}) {
-            list->setFocus();
-            QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
-            QStringList selected;
-            for (QTreeWidgetItem* item : list->selectedItems())
-                selected << item->data(0, Qt::UserRole).toString();
-            selected.sort();
-            QCOMPARE(selected, (list == window.ServerList() ? QStringList{"a.css", "b.css"} : QStringList{}));
-        }
-    }
-
     // A copy of several files shows which file of how many is on its way,
     // and its percentage.
     void copyProgress()
@@ -405,19 +378,23 @@ private Q_SLOTS:
     }
 
     // The keys of a file manager work in the server list: Enter opens a
-    // folder, Backspace goes up, Delete asks before deleting, F2 renames.
+    // folder, Backspace goes up, Delete asks before deleting, F2 renames,
+    // Ctrl+A selects every row but the way up.
     void keys_data()
     {
         QTest::addColumn<QString>("focus");
         QTest::addColumn<int>("key");
         QTest::addColumn<QString>("folder");   // server folder afterwards
         QTest::addColumn<QString>("asked");    // the question or prompt shown
-        QTest::newRow("Enter on a folder") << "css" << int(Qt::Key_Return) << "/css" << "";
-        QTest::newRow("Backspace goes up") << "" << int(Qt::Key_Backspace) << "/" << "";
+        QTest::addColumn<QStringList>("selected");  // afterwards, where it matters
+        QTest::newRow("Enter on a folder") << "css" << int(Qt::Key_Return) << "/css" << "" << QStringList{};
+        QTest::newRow("Backspace goes up") << "" << int(Qt::Key_Backspace) << "/" << "" << QStringList{};
         QTest::newRow("Delete asks first") << "index.html" << int(Qt::Key_Delete) << "/css"
-                                           << "サーバのファイルを削除しますか？";
+                                           << "サーバのファイルを削除しますか？" << QStringList{};
         QTest::newRow("F2 renames") << "index.html" << int(Qt::Key_F2) << "/css"
-                                    << "新しいファイル名を入力してください";
+                                    << "新しいファイル名を入力してください" << QStringList{};
+        QTest::newRow("Ctrl+A leaves out [..]") << "" << int(Qt::ControlModifier | Qt::Key_A) << "/css" << ""
+                                                << QStringList{"a.css", "index.html"};
     }
     void keys()
     {
@@ -425,12 +402,14 @@ private Q_SLOTS:
         QFETCH(int, key);
         QFETCH(QString, folder);
         QFETCH(QString, asked);
+        QFETCH(QStringList, selected);
         Session s;
         START_FTP_WINDOW(s, false);
         FtpWindowFixture& fx = s.fx;
         QDir().mkpath(fx.ServerPath(QStringLiteral("css")));
         WriteBytes(fx.ServerPath(QStringLiteral("index.html")), "<HTML></HTML>");
         WriteBytes(fx.ServerPath(QStringLiteral("css/index.html")), "<HTML></HTML>");
+        WriteBytes(fx.ServerPath(QStringLiteral("css/a.css")), "P {}");
         // Start inside "css" unless the row to act on is that folder.
         QVERIFY(fx.wnd->RefillServer());
         if (focus != u"css")
@@ -443,10 +422,18 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         window.activateWindow();
         window.ServerList()->setFocus();
-        QTest::keyClick(window.ServerList(), Qt::Key(key));
+        const QKeyCombination combination = QKeyCombination::fromCombined(key);
+        QTest::keyClick(window.ServerList(), combination.key(), combination.keyboardModifiers());
         QTRY_COMPARE(fx.wnd->ServerFolderText(), folder);
         const QStringList shown = fx.ui.Texts(QStringLiteral("question")) + fx.ui.Texts(QStringLiteral("input"));
         QCOMPARE(shown, asked.isEmpty() ? QStringList{} : QStringList{asked});
+        if (!selected.isEmpty()) {
+            QStringList names;
+            for (QTreeWidgetItem* item : window.ServerList()->selectedItems())
+                names << item->data(0, Qt::UserRole).toString();
+            names.sort();
+            QCOMPARE(names, selected);
+        }
         // Nothing was answered: the file is still there.
         QVERIFY(QFileInfo::exists(fx.ServerPath(QStringLiteral("css/index.html"))));
     }
