@@ -161,8 +161,8 @@ public:
     }
 
     // The short columns take what their texts need and the name the rest;
-    // where that is too little for the names, they keep up to two fifths
-    // of the list and the list scrolls sideways to the other columns.
+    // where that is too little for the names, they keep up to half the
+    // list and the list scrolls sideways to the other columns.
     void FitColumns()
     {
         const int room = viewport()->width();
@@ -171,7 +171,7 @@ public:
             resizeColumnToContents(c);
             others += columnWidth(c);
         }
-        const int names = std::min(sizeHintForColumn(0), room * 2 / 5);
+        const int names = std::min(sizeHintForColumn(0), room / 2);
         setColumnWidth(0, std::max({room - others, names, 4 * fontMetrics().averageCharWidth()}));
     }
 
