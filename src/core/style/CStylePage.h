@@ -60,7 +60,8 @@ public:
     // Forgets the values the choice lists did not hold, before a new Read.
     void ClearOthers() { m_others.clear(); }
     // The names of the fields whose values differ from what they showed
-    // (a unit field "x-unit" as "x").
+    // (a unit field "x-unit" as "x"); values a page keeps outside the form
+    // (FieldValues' additions) are named "extra0", "extra1", ...
     QStringList ChangedFields(const FormModel& form) const;
 
 protected:

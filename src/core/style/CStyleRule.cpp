@@ -4,13 +4,17 @@
 
 #include <QStringList>
 
-bool CStyleRule::ParseRule(const QString& text)
+bool CStyleRule::ParseRule(const QString& text, int* start, int* end)
 {
     const CssReader reader(text);
     for (const CssItem& item : reader.ReadSheet()) {
         if (item.bodyStart < 0)
             continue;
         Read(reader, item);
+        if (start)
+            *start = item.start;
+        if (end)
+            *end = item.end;
         return true;
     }
     return false;
@@ -105,6 +109,9 @@ bool CStyleRule::IsEditable() const
     static const QStringList withDeclarations{"@font-face", "@page", "@counter-style",
                                               "@property", "@font-palette-values", "@viewport",
                                               "@-ms-viewport"};
-    const QString keyword = text.section(u' ', 0, 0).section(u'{', 0, 0);
+    qsizetype end = 1;
+    while (end < text.size() && (text[end].isLetterOrNumber() || text[end] == u'-' || text[end] == u'_'))
+        ++end;
+    const QString keyword = text.left(end);
     return withDeclarations.contains(keyword, Qt::CaseInsensitive);
 }

@@ -246,7 +246,9 @@ bool IsStyleColorToken(const QString& token)
 
 QString ReadStyleUrl(const QString& value)
 {
-    if (!value.startsWith(QStringLiteral("url")))
+    // More than one url() token ("url(a), url(b)", "url(a) no-repeat") is
+    // no single path: shown and kept as written.
+    if (!value.startsWith(QStringLiteral("url")) || StyleValueTokens(value).size() != 1)
         return value;
     QString v = value.mid(3);
     qsizetype start = 0;
