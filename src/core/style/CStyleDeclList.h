@@ -69,14 +69,18 @@ public:
     // they were; with `close`, what the text left open at its end (a
     // comment, a string, brackets) is closed, so that text written after
     // it is not swallowed.
-    QString ToText(const QString& prefix = QString(), const QString& suffix = QString(),
+    QString ToText(const QString& prefix = QString(),
+                   const QString& suffix = QString(),
                    bool close = false) const;
 
     const std::vector<CStyleDecl>& Items() const { return m_decls; }
     int Count() const { return static_cast<int>(m_decls.size()); }
     bool IsEmpty() const { return m_decls.empty(); }
     void Append(const CStyleDecl& decl) { m_decls.push_back(decl); }
-    void Insert(int index, const CStyleDecl& decl) { m_decls.insert(m_decls.begin() + index, decl); }
+    void Insert(int index, const CStyleDecl& decl)
+    {
+        m_decls.insert(m_decls.begin() + index, decl);
+    }
     void RemoveAt(int index) { m_decls.erase(m_decls.begin() + index); }
     CStyleDecl& At(int index) { return m_decls[index]; }
     void Clear() { m_decls.clear(); }

@@ -124,6 +124,9 @@ std::optional<QString> ChooseStyleImage(Ui& ui, const QString& current,
 // shorthand's token when the shorthand wins and holds one (`isToken`),
 // replaced by `token` or removed for an empty one; otherwise as the
 // longhand after everything else (it then overrides just that part).
-void WriteStylePart(CStyleDeclList& decls, const QString& longhand, const QStringList& shorthands,
-                    const std::function<bool(QStringView)>& isToken, const QString& token,
+void WriteStylePart(CStyleDeclList& decls,
+                    const QString& longhand,
+                    const QStringList& shorthands,
+                    const std::function<bool(QStringView)>& isToken,
+                    const QString& token,
                     const QString& longhandValue);

@@ -106,11 +106,12 @@ bool CStyleRule::IsEditable() const
     const QString text = SelectorsText();
     if (!text.startsWith(u'@'))
         return true;
-    static const QStringList withDeclarations{"@font-face", "@page", "@counter-style",
-                                              "@property", "@font-palette-values", "@viewport",
-                                              "@-ms-viewport"};
+    static const QStringList withDeclarations{
+        "@font-face",           "@page",     "@counter-style", "@property",
+        "@font-palette-values", "@viewport", "@-ms-viewport"};
     qsizetype end = 1;
-    while (end < text.size() && (text[end].isLetterOrNumber() || text[end] == u'-' || text[end] == u'_'))
+    while (end < text.size()
+           && (text[end].isLetterOrNumber() || text[end] == u'-' || text[end] == u'_'))
         ++end;
     const QString keyword = text.left(end);
     return withDeclarations.contains(keyword, Qt::CaseInsensitive);

@@ -12,18 +12,18 @@ bool IsBlank(K k)
 bool Opens(K k, K& closer)
 {
     switch (k) {
-    case K::OpenParen:
-    case K::Function:
-        closer = K::CloseParen;
-        return true;
-    case K::OpenSquare:
-        closer = K::CloseSquare;
-        return true;
-    case K::OpenCurly:
-        closer = K::CloseCurly;
-        return true;
-    default:
-        return false;
+        case K::OpenParen:
+        case K::Function:
+            closer = K::CloseParen;
+            return true;
+        case K::OpenSquare:
+            closer = K::CloseSquare;
+            return true;
+        case K::OpenCurly:
+            closer = K::CloseCurly;
+            return true;
+        default:
+            return false;
     }
 }
 
@@ -150,11 +150,13 @@ bool CssReader::ReadDeclaration(int first, int last, CssItem& item, int& next) c
         while (t >= a && IsBlank(m_tokens[t].kind))
             --t;
         if (t >= a && m_tokens[t].kind == K::Ident
-            && Slice(m_tokens[t].start, m_tokens[t].end).compare(u"important", Qt::CaseInsensitive) == 0) {
+            && Slice(m_tokens[t].start, m_tokens[t].end).compare(u"important", Qt::CaseInsensitive)
+                   == 0) {
             int bang = t - 1;
             while (bang >= a && IsBlank(m_tokens[bang].kind))
                 --bang;
-            if (bang >= a && m_tokens[bang].kind == K::Delim && m_text[m_tokens[bang].start] == u'!') {
+            if (bang >= a && m_tokens[bang].kind == K::Delim
+                && m_text[m_tokens[bang].start] == u'!') {
                 important = true;
                 b = bang;
                 while (b > a && m_tokens[b - 1].kind == K::Whitespace)
