@@ -26,7 +26,7 @@ void CStyleRule::ParseInline(const QString& text)
     m_selectorText.clear();
     m_selectorParts.clear();
     declarations.Parse(text);
-    m_statement = m_open = false;
+    m_statement = false;
     Remember(text);
 }
 
@@ -34,7 +34,6 @@ void CStyleRule::Read(const CssReader& reader, const CssItem& item)
 {
     ParseSelectors(reader.PreludeText(item));
     m_statement = item.bodyStart < 0;
-    m_open = !m_statement && !item.closed;
     declarations.Assign(reader, reader.ReadBody(item));
     Remember(reader.Slice(item.start, item.end).toString());
 }
@@ -84,9 +83,9 @@ QString CStyleRule::ToText(bool inlineStyle, bool multiLine) const
     if (m_statement)
         return SelectorsText() + CssClosers(SelectorsText()) + u';';
     if (!multiLine)
-        return SelectorsText() + QStringLiteral(" {") + declarations.ToText({}, {}, m_open) + u'}';
+        return SelectorsText() + QStringLiteral(" {") + declarations.ToText() + u'}';
     return SelectorsText() + QStringLiteral(" {\r\n")
-           + declarations.ToText(QStringLiteral("\t"), QStringLiteral("\r\n"), m_open) + u'}';
+           + declarations.ToText(QStringLiteral("\t"), QStringLiteral("\r\n")) + u'}';
 }
 
 bool CStyleRule::Changed() const

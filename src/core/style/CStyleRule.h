@@ -63,9 +63,6 @@ private:
     QString m_selectorText;
     std::vector<CStyleSelector> m_selectorParts;
     bool m_statement = false;
-    // The text ended inside the block: what it left open is closed when
-    // the block form is written.
-    bool m_open = false;
     bool m_read = false;
     QString m_source;
     QString m_readSelectors;

@@ -96,7 +96,8 @@ private:
 };
 
 // What closes the text: "*/" for a comment, a quotation mark for a string,
-// ")" "]" "}" for brackets left open at its end; empty when nothing is
-// open. Text that ran to the end of a sheet is closed by the end; written
-// with more text after it, it needs these.
+// ")" "]" "}" for brackets left open at its end, a line break after a
+// string a line break cut; empty when nothing is open. Text that ran to the
+// end of a sheet is closed by the end; written with more text after it, it
+// needs these.
 QString CssClosers(QStringView text);
