@@ -20,7 +20,7 @@ packages=(
   qt6-qpa-plugins qt6-translations-l10n
   fonts-noto-cjk fonts-dejavu-core xdg-utils
   python3 python3-pyftpdlib python3-html5lib vsftpd
-  imagemagick
+  imagemagick xvfb openbox xdotool
 )
 
 as_root() {
