@@ -161,8 +161,8 @@ public:
     }
 
     // The short columns take what their texts need and the name the rest;
-    // on a screen too narrow for that the name keeps room for a few
-    // characters and the list scrolls sideways.
+    // where that is too little for the names, they keep up to half the
+    // list and the list scrolls sideways to the other columns.
     void FitColumns()
     {
         const int room = viewport()->width();
@@ -171,7 +171,8 @@ public:
             resizeColumnToContents(c);
             others += columnWidth(c);
         }
-        setColumnWidth(0, std::max(room - others, 8 * fontMetrics().averageCharWidth()));
+        const int names = std::min(sizeHintForColumn(0), room / 2);
+        setColumnWidth(0, std::max({room - others, names, 4 * fontMetrics().averageCharWidth()}));
     }
 
     // Select-all takes the files and folders, never the way up.

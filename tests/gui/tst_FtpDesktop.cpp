@@ -1,0 +1,143 @@
+#include "DesktopSession.h"
+#include "FtpServers.h"
+#include "GuiEditor.h"
+#include "TestFiles.h"
+#include "TestRegistry.h"
+
+#include "core/app/CommandIds.h"
+#include "core/ftp/CFtpSetList.h"
+#include "core/ftp/FtpWindowCommands.h"
+#include "gui/FtpWindow.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTreeWidget>
+
+namespace {
+
+FtpWindow* ActiveFtpWindow()
+{
+    auto* window = dynamic_cast<FtpWindow*>(QApplication::activeModalWidget());
+    return window && window->isActiveWindow() && window->ServerList()->hasFocus()
+                   && window->ServerList()->topLevelItemCount() > 0
+               ? window
+               : nullptr;
+}
+
+// The whole screen as the user sees it, window manager's frames included.
+void Picture(const QString& name)
+{
+    QGuiApplication::primaryScreen()->grabWindow(0).save(ScreenshotFolder() + u'/' + name
+                                                         + QStringLiteral(".png"));
+}
+
+} // namespace
+
+// The FTP window under a real X server and window manager on a laptop's and
+// two phones' screens, worked with the keyboard.
+class TestFtpDesktop : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase()
+    {
+        if (QGuiApplication::platformName() != QLatin1String("xcb"))
+            QSKIP("needs an X server with a window manager (tests/support/run-under-x.sh)");
+    }
+
+    // Opened from its command on a saved site: the window, its list's
+    // scroll bar and the permissions dialog stay on the screen, the names
+    // stay readable, no caption breaks inside a word, and select-all takes
+    // every row but the way up.
+    void windowOnTheScreen()
+    {
+        if (FtpTestServer::Missing(FtpTestServer::Kind::Pyftpdlib) && qEnvironmentVariable("CI") != u"true")
+            QSKIP("pyftpdlib is not installed here");
+        FtpTestServer server(FtpTestServer::Kind::Pyftpdlib);
+        QCOMPARE(server.Start(), QString());
+        const QString www = server.WritableLocal() + QStringLiteral("/www");
+        QDir().mkpath(www + QStringLiteral("/css"));
+        WriteBytes(www + QStringLiteral("/page.htm"), "<P>");
+        for (int i = 0; i < 20; ++i)
+            WriteBytes(www + QStringLiteral("/page%1.htm").arg(i, 2, 10, QChar(u'0')), "<P>");
+
+        DesktopSession s;
+        {
+            CFtpSetList sets;
+            sets.Load(s.Settings());
+            CFtpSet& site = sets.At(0);
+            site.host = server.Host();
+            site.user = server.User();
+            site.password = server.Password();
+            site.remoteFolder = QStringLiteral("/www");
+            sets.Save(s.Settings());
+        }
+        QVERIFY(s.Start());
+        QScreen* screen = QGuiApplication::primaryScreen();
+        const QRect room = screen->geometry();
+        const QString name = QStringLiteral("ftp-desktop-%1x%2").arg(room.width()).arg(room.height());
+
+        QStringList problems;
+        auto onScreen = [&](QWidget* w, const QString& what) {
+            const QRect shown(w->mapToGlobal(QPoint(0, 0)), w->size());
+            if (w->isVisible() && !room.contains(shown))
+                problems << what + QStringLiteral(" reaches off the screen");
+        };
+        QStringList selected;
+        int rows = 0;
+        StepScript script;
+        script.Add(QStringLiteral("ftp接続"), [] { return ActiveDialog(QStringLiteral("ftp接続")) != nullptr; },
+                   [] { QVERIFY(XKeys({QStringLiteral("Return")})); });
+        script.Add(QStringLiteral("the FTP window"), [] { return ActiveFtpWindow() != nullptr; }, [&] {
+            FtpWindow* w = ActiveFtpWindow();
+            if (!room.contains(w->frameGeometry()))
+                problems << QStringLiteral("the window reaches off the screen");
+            QTreeWidget* list = w->ServerList();
+            onScreen(list->verticalScrollBar(), QStringLiteral("the scroll bar"));
+            int widest = 0;
+            for (int r = 0; r < list->topLevelItemCount(); ++r)
+                widest = std::max(widest, list->sizeHintForIndex(list->model()->index(r, 0)).width());
+            if (list->columnWidth(0) < widest)
+                problems << QStringLiteral("the names are cut");
+            Picture(name + QStringLiteral("-window"));
+            QVERIFY(XKeys({QStringLiteral("ctrl+a")}));
+        });
+        script.Add(QStringLiteral("select-all"), [] { return ActiveFtpWindow() && ActiveFtpWindow()->ServerList()->selectedItems().size() > 1; }, [&] {
+            QTreeWidget* list = ActiveFtpWindow()->ServerList();
+            rows = list->topLevelItemCount();
+            for (QTreeWidgetItem* item : list->selectedItems())
+                selected << item->data(0, Qt::UserRole).toString();
+            list->setCurrentItem(list->findItems(QStringLiteral("page.htm"), Qt::MatchExactly).value(0));
+            QPushButton* attributes = ActiveFtpWindow()->findChild<QPushButton*>(QStringLiteral("attributes"));
+            QTimer::singleShot(0, attributes, &QPushButton::click);
+        });
+        script.Add(QStringLiteral("属性の変更"), [] { return ActiveDialog(QStringLiteral("属性の変更")) != nullptr; }, [&] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            if (!room.contains(dialog->frameGeometry()))
+                problems << QStringLiteral("属性の変更 reaches off the screen");
+            for (QLabel* label : dialog->findChildren<QLabel*>()) {
+                if (label->isVisible() && !label->text().isEmpty()
+                    && label->height() >= 2 * label->fontMetrics().lineSpacing())
+                    problems << label->text() + QStringLiteral(" is broken over lines");
+            }
+            Picture(name + QStringLiteral("-mode"));
+            QVERIFY(XKeys({QStringLiteral("Escape")}));
+        });
+        script.Add(QStringLiteral("the FTP window again"), [] { return ActiveFtpWindow() != nullptr; },
+                   [] { ActiveFtpWindow()->reject(); });
+        script.Add(QStringLiteral("the window to close"), [] { return !QApplication::activeModalWidget(); }, [] {});
+        script.Start();
+        QVERIFY(s.App().Commands().Run(cmd::FtpWindow));
+        QTRY_VERIFY_WITH_TIMEOUT(script.Ended(), 2 * StepScript::kGiveUpMs);
+        QVERIFY2(script.Finished(), qPrintable(script.Waiting()));
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
+        QCOMPARE(selected.size(), rows - 1);
+        QVERIFY(!selected.contains(QStringLiteral("..")));
+    }
+};
+
+KELVO_TEST(TestFtpDesktop, "FtpDesktop");
+#include "tst_FtpDesktop.moc"
