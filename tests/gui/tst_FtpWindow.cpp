@@ -26,7 +26,6 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPointer>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QScreen>
@@ -327,52 +326,6 @@ private Q_SLOTS:
             widest = std::max(widest, list->sizeHintForIndex(list->model()->index(r, 0)).width());
         QVERIFY2(list->columnWidth(0) >= widest, qPrintable(QString::number(list->columnWidth(0))));
         Save(window.grab().toImage(), name);
-    }
-
-    // A copy of several files shows which file of how many is on its way,
-    // and its percentage.
-    void copyProgress()
-    {
-        Session s;
-        QTemporaryDir gates;
-        const QString gate = gates.filePath(QStringLiteral("go"));
-        // The first file waits on the server until the progress is seen.
-        s.fx.server.SetUploadGate(gate);
-        START_FTP_WINDOW(s, false);
-        FtpWindowFixture& fx = s.fx;
-        const QStringList names = {QStringLiteral("a.htm"), QStringLiteral("b.htm"), QStringLiteral("c.htm")};
-        for (const QString& n : names)
-            WriteBytes(fx.LocalPath(n), QByteArray(100 * 1024, 'p'));
-        fx.wnd->Local().Refill();
-        s.Runner().SetShowDelay(0);
-        FtpWindow window(*fx.wnd, &s.parent);
-        window.resize(1280, 800);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-
-        QString shown;
-        QTimer poll;
-        QObject::connect(&poll, &QTimer::timeout, &window, [&] {
-            for (QWidget* w : QApplication::topLevelWidgets()) {
-                auto* bar = w->findChild<QProgressBar*>();
-                if (!bar || !w->isVisible() || !shown.isEmpty())
-                    continue;
-                for (QLabel* label : w->findChildren<QLabel*>()) {
-                    if (label->text().contains(QStringLiteral("ファイル"))) {
-                        shown = label->text().section(u'\n', 0, 0) + QStringLiteral(" | ") + bar->text();
-                        WriteBytes(gate, QByteArray());
-                    }
-                }
-            }
-        });
-        poll.start(10);
-        std::vector<int> rows;
-        for (const QString& n : names)
-            rows.push_back(fx.wnd->Local().FindRow(n));
-        fx.wnd->Upload(rows);
-        QCOMPARE(shown, QStringLiteral("1 / 3 ファイル | 0%"));
-        for (const QString& n : names)
-            QCOMPARE(ReadBytes(fx.ServerPath(n)).size(), 100 * 1024);
     }
 
     // The keys of a file manager work in the server list: Enter opens a
