@@ -1,5 +1,6 @@
 #include "DesktopSession.h"
 #include "FtpServers.h"
+#include "FtpWindowFixture.h"
 #include "GuiEditor.h"
 #include "TestFiles.h"
 #include "TestRegistry.h"
@@ -8,10 +9,12 @@
 #include "core/ftp/CFtpSetList.h"
 #include "core/ftp/FtpWindowCommands.h"
 #include "gui/FtpWindow.h"
+#include "gui/ThreadedTaskRunner.h"
 
 #include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -26,6 +29,18 @@ FtpWindow* ActiveFtpWindow()
                    && window->ServerList()->topLevelItemCount() > 0
                ? window
                : nullptr;
+}
+
+// The label of the active progress window that counts the files.
+QLabel* ProgressCount()
+{
+    QWidget* w = QApplication::activeModalWidget();
+    if (!w || !w->isActiveWindow() || !w->findChild<QProgressBar*>())
+        return nullptr;
+    for (QLabel* label : w->findChildren<QLabel*>())
+        if (label->text().contains(QStringLiteral("ファイル")))
+            return label;
+    return nullptr;
 }
 
 // The whole screen as the user sees it, window manager's frames included.
@@ -136,6 +151,49 @@ private Q_SLOTS:
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
         QCOMPARE(selected.size(), rows - 1);
         QVERIFY(!selected.contains(QStringLiteral("..")));
+    }
+
+    // A copy of several files shows, within the screen, which file of how
+    // many is on its way and its percentage.
+    void copyProgress()
+    {
+        FtpWindowFixture fx;
+        QTemporaryDir gates;
+        const QString gate = gates.filePath(QStringLiteral("go"));
+        // The first file waits on the server until its progress is seen.
+        fx.server.SetUploadGate(gate);
+        const QRect room = QGuiApplication::primaryScreen()->geometry();
+        START_FTP_WINDOW(fx, std::make_unique<ThreadedTaskRunner>(nullptr), room.width() < room.height());
+        fx.Runner().SetShowDelay(0);
+        const QStringList names = {QStringLiteral("a.htm"), QStringLiteral("b.htm"), QStringLiteral("c.htm")};
+        for (const QString& n : names)
+            WriteBytes(fx.LocalPath(n), QByteArray(100 * 1024, 'p'));
+        fx.wnd->Local().Refill();
+        FtpWindow window(*fx.wnd, nullptr);
+        window.resize(room.size());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+        QString shown;
+        StepScript script;
+        script.Add(QStringLiteral("the progress window"), [] { return ProgressCount() != nullptr; }, [&] {
+            QWidget* progress = QApplication::activeModalWidget();
+            shown = ProgressCount()->text().section(u'\n', 0, 0) + QStringLiteral(" | ")
+                  + progress->findChild<QProgressBar*>()->text();
+            if (!room.contains(progress->frameGeometry()))
+                shown += QStringLiteral(" reaches off the screen");
+            Picture(QStringLiteral("ftp-desktop-%1x%2-progress").arg(room.width()).arg(room.height()));
+            WriteBytes(gate, QByteArray());
+        });
+        script.Start();
+        std::vector<int> rows;
+        for (const QString& n : names)
+            rows.push_back(fx.wnd->Local().FindRow(n));
+        fx.wnd->Upload(rows);
+        QVERIFY2(script.Finished(), qPrintable(script.Waiting()));
+        QCOMPARE(shown, QStringLiteral("1 / 3 ファイル | 0%"));
+        for (const QString& n : names)
+            QCOMPARE(ReadBytes(fx.ServerPath(n)).size(), 100 * 1024);
     }
 };
 
