@@ -47,7 +47,8 @@ QByteArray Gif()
 // test's folder, "gif=NAME" makes an image there, "input=TEXT" queues a
 // chooser's answer (a leading "@" stands for the folder), "answer=cancel" or
 // "answer=ok" queues a dialog answer, "setting=SECTION/KEY=VALUE",
-// "style" puts in a style editor that writes "color: red", "notagedit"
+// "style" puts in a style editor that writes "color: red" ("style=TEXT":
+// that text), "notagedit"
 // switches tag editing off.
 void Prepare(TestEditor& t, const QStringList& setup)
 {
@@ -70,9 +71,9 @@ void Prepare(TestEditor& t, const QStringList& setup)
             t.App().WriteProfileString(value.section(u'/', 0, 0),
                                        value.section(u'/', 1).section(u'=', 0, 0),
                                        value.section(u'=', 1));
-        else if (step == u"style")
-            t.App().StyleHooks().editInlineStyle = [](QString& text, const QString&) {
-                text = QStringLiteral("color: red");
+        else if (step == u"style" || step.startsWith(u"style="))
+            t.App().StyleHooks().editInlineStyle = [value](QString& text, const QString&) {
+                text = value.isEmpty() ? QStringLiteral("color: red") : value;
                 return true;
             };
         else if (step == u"notagedit")
@@ -270,6 +271,8 @@ private Q_SLOTS:
         // Class and style.
         Cmd("class offered and style written by the style editor", Table, "[x]", {"CLASS=wide", "STYLE=1"},
             "<TABLE CLASS=\"wide\" STYLE=\"color: red\">\r\nx\r\n</TABLE>[]", {"style"});
+        Cmd("a style holding double quotes is written in apostrophes", Table, "[<TABLE ID=t>]",
+            {"STYLE=1"}, "<TABLE ID=t STYLE='font-family: \"A B\"'>[]", {"style=font-family: \"A B\""});
         Cmd("style button without a style editor does nothing", Table, "[<TABLE STYLE=\"margin: 0\">]",
             {"STYLE=1"}, "[<TABLE STYLE=\"margin: 0\">]");
         Cmd("edit command on the selected tag", EditTag, "[<IMG SRC=a.gif>]", {"ALT=x"},
