@@ -275,8 +275,6 @@ FtpWindow::FtpWindow(CFtpWnd& model, QWidget* parent) : QDialog(parent), m_model
     };
     m_serverBox = side(m_serverFolder, m_server);
     m_localBox = side(m_localFolder, m_local);
-    QWidget* serverBox = m_serverBox;
-    QWidget* localBox = m_localBox;
 
     auto* layout = new QVBoxLayout(this);
     if (portrait) {
@@ -290,16 +288,16 @@ FtpWindow::FtpWindow(CFtpWnd& model, QWidget* parent) : QDialog(parent), m_model
         switches->addWidget(m_showLocal);
         layout->addLayout(switches);
         m_stack = new QStackedWidget(this);
-        m_stack->addWidget(serverBox);
-        m_stack->addWidget(localBox);
+        m_stack->addWidget(m_serverBox);
+        m_stack->addWidget(m_localBox);
         layout->addWidget(m_stack, 1);
         connect(m_showServer, &QPushButton::clicked, this, [this] { ShowServerSide(true); });
         connect(m_showLocal, &QPushButton::clicked, this, [this] { ShowServerSide(false); });
         ShowServerSide(true);
     } else {
         auto* lists = new QHBoxLayout;
-        lists->addWidget(localBox, 1);
-        lists->addWidget(serverBox, 1);
+        lists->addWidget(m_localBox, 1);
+        lists->addWidget(m_serverBox, 1);
         layout->addLayout(lists, 1);
     }
     layout->addLayout(buttons);

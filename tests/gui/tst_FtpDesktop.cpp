@@ -1,5 +1,6 @@
 #include "DesktopSession.h"
 #include "FtpServers.h"
+#include "FtpWindowFixture.h"
 #include "GuiEditor.h"
 #include "TestFiles.h"
 #include "TestRegistry.h"
@@ -8,10 +9,12 @@
 #include "core/ftp/CFtpSetList.h"
 #include "core/ftp/FtpWindowCommands.h"
 #include "gui/FtpWindow.h"
+#include "gui/ThreadedTaskRunner.h"
 
 #include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -26,6 +29,18 @@ FtpWindow* ActiveFtpWindow()
                    && window->ServerList()->topLevelItemCount() > 0
                ? window
                : nullptr;
+}
+
+// The label of the active progress window that counts the files.
+QLabel* ProgressCount()
+{
+    QWidget* w = QApplication::activeModalWidget();
+    if (!w || !w->isActiveWindow() || !w->findChild<QProgressBar*>())
+        return nullptr;
+    for (QLabel* label : w->findChildren<QLabel*>())
+        if (label->text().contains(QStringLiteral("ファイル")))
+            return label;
+    return nullptr;
 }
 
 // The whole screen as the user sees it, window manager's frames included.
@@ -54,7 +69,7 @@ private Q_SLOTS:
     // every row but the way up.
     void windowOnTheScreen()
     {
-        if (FtpTestServer::Missing(FtpTestServer::Kind::Pyftpdlib) && qEnvironmentVariable("CI") != u"true")
+        if (FtpWindowFixture::ServerMissing())
             QSKIP("pyftpdlib is not installed here");
         FtpTestServer server(FtpTestServer::Kind::Pyftpdlib);
         QCOMPARE(server.Start(), QString());
@@ -76,16 +91,10 @@ private Q_SLOTS:
             sets.Save(s.Settings());
         }
         QVERIFY(s.Start());
-        QScreen* screen = QGuiApplication::primaryScreen();
-        const QRect room = screen->geometry();
+        const QRect room = QGuiApplication::primaryScreen()->geometry();
         const QString name = QStringLiteral("ftp-desktop-%1x%2").arg(room.width()).arg(room.height());
 
         QStringList problems;
-        auto onScreen = [&](QWidget* w, const QString& what) {
-            const QRect shown(w->mapToGlobal(QPoint(0, 0)), w->size());
-            if (w->isVisible() && !room.contains(shown))
-                problems << what + QStringLiteral(" reaches off the screen");
-        };
         QStringList selected;
         int rows = 0;
         StepScript script;
@@ -96,7 +105,9 @@ private Q_SLOTS:
             if (!room.contains(w->frameGeometry()))
                 problems << QStringLiteral("the window reaches off the screen");
             QTreeWidget* list = w->ServerList();
-            onScreen(list->verticalScrollBar(), QStringLiteral("the scroll bar"));
+            QScrollBar* bar = list->verticalScrollBar();
+            if (bar->isVisible() && !room.contains(QRect(bar->mapToGlobal(QPoint(0, 0)), bar->size())))
+                problems << QStringLiteral("the scroll bar reaches off the screen");
             int widest = 0;
             for (int r = 0; r < list->topLevelItemCount(); ++r)
                 widest = std::max(widest, list->sizeHintForIndex(list->model()->index(r, 0)).width());
@@ -136,6 +147,49 @@ private Q_SLOTS:
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
         QCOMPARE(selected.size(), rows - 1);
         QVERIFY(!selected.contains(QStringLiteral("..")));
+    }
+
+    // A copy of several files shows, within the screen, which file of how
+    // many is on its way and its percentage.
+    void copyProgress()
+    {
+        FtpWindowFixture fx;
+        QTemporaryDir gates;
+        const QString gate = gates.filePath(QStringLiteral("go"));
+        // The first file waits on the server until its progress is seen.
+        fx.server.SetUploadGate(gate);
+        const QRect room = QGuiApplication::primaryScreen()->geometry();
+        START_FTP_WINDOW(fx, std::make_unique<ThreadedTaskRunner>(nullptr), room.width() < room.height());
+        fx.Runner().SetShowDelay(0);
+        const QStringList names = {QStringLiteral("a.htm"), QStringLiteral("b.htm"), QStringLiteral("c.htm")};
+        for (const QString& n : names)
+            WriteBytes(fx.LocalPath(n), QByteArray(100 * 1024, 'p'));
+        fx.wnd->Local().Refill();
+        FtpWindow window(*fx.wnd, nullptr);
+        window.resize(room.size());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+        QString shown;
+        StepScript script;
+        script.Add(QStringLiteral("the progress window"), [] { return ProgressCount() != nullptr; }, [&] {
+            QWidget* progress = QApplication::activeModalWidget();
+            shown = ProgressCount()->text().section(u'\n', 0, 0) + QStringLiteral(" | ")
+                  + progress->findChild<QProgressBar*>()->text();
+            if (!room.contains(progress->frameGeometry()))
+                shown += QStringLiteral(" reaches off the screen");
+            Picture(QStringLiteral("ftp-desktop-%1x%2-progress").arg(room.width()).arg(room.height()));
+            WriteBytes(gate, QByteArray());
+        });
+        script.Start();
+        std::vector<int> rows;
+        for (const QString& n : names)
+            rows.push_back(fx.wnd->Local().FindRow(n));
+        fx.wnd->Upload(rows);
+        QVERIFY2(script.Finished(), qPrintable(script.Waiting()));
+        QCOMPARE(shown, QStringLiteral("1 / 3 ファイル | 0%"));
+        for (const QString& n : names)
+            QCOMPARE(ReadBytes(fx.ServerPath(n)).size(), 100 * 1024);
     }
 };
 

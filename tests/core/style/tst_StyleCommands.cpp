@@ -177,7 +177,7 @@ private Q_SLOTS:
         QTest::newRow("external style sheet edits the LINK at the caret")
             << cmd::ExternalStyleSheet << "<link rel=stylesheet href=old.css>" << 5 << 5
             << QStringList{"ok"} << QStringList{"HREF=new.css"}
-            << "<link rel=\"stylesheet\" href=\"new.css\">";
+            << "<link rel=stylesheet href=\"new.css\">";
         QTest::newRow("external style sheet, all attributes start from the typed HREF")
             << cmd::ExternalStyleSheet << "x" << 0 << 0 << QStringList{}
             << QStringList{"HREF=a.css", "全属性=", "追加=", "名前=MEDIA", "内容=screen"}
