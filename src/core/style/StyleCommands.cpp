@@ -15,6 +15,7 @@
 #include "core/style/StyleCommandIds.h"
 #include "core/links/RelativePath.h"
 #include "core/tags/CTagObj.h"
+#include "core/tags/CharRefs.h"
 #include "core/tags/StyleEditHooks.h"
 #include "core/style/StyleRuleSelect.h"
 #include "core/tags/TagView.h"
@@ -117,7 +118,7 @@ void OnInlineStyleOnly(CKelvoApp& app)
 {
     QString text;
     if (EditInlineStyle(app, text, app.Doc().GetPathName()))
-        app.View().InsertTagText(QStringLiteral("STYLE=\"") + text + u'"', true);
+        app.View().InsertTagText(QStringLiteral("STYLE=") + QuoteAttrValue(text), true);
 }
 
 void OnExternalStyleSheet(CKelvoApp& app)

@@ -62,6 +62,10 @@ private Q_SLOTS:
             << cmd::InlineStyleOnly << "<P >" << 3 << 3 << QStringList{"ok", "yes"}
             << QStringList{"color=ff0000", "cursor=十字"}
             << "<P STYLE=\"color: #ff0000;cursor: crosshair;\">";
+        QTest::newRow("a quoted url() does not end the STYLE attribute")
+            << cmd::InlineStyleOnly << "<P >" << 3 << 3 << QStringList{"ok", "yes"}
+            << QStringList{"background-image=img/my photo.png"}
+            << "<P STYLE='background: url(\"img/my photo.png\");'>";
         QTest::newRow("No to the question inserts nothing")
             << cmd::InlineStyleOnly << "<P >" << 3 << 3 << QStringList{"ok", "no"}
             << QStringList{"color=ff0000"} << "<P >";
