@@ -4,6 +4,7 @@
 #include "gui/DialogRoom.h"
 
 #include "gui/EditTextMapping.h"
+#include "gui/JapaneseBreaks.h"
 #include "gui/LineEndTextEdit.h"
 
 #include <QCheckBox>
@@ -55,7 +56,7 @@ constexpr int kTinyComboCharacters = 3;
 class FlagCaption : public QLabel {
 public:
     FlagCaption(const QString& text, QCheckBox* box, QWidget* parent)
-        : QLabel(text, parent), m_box(box)
+        : QLabel(WithJapaneseBreaks(text), parent), m_box(box)
     {
         setWordWrap(true);
         setBuddy(box);
@@ -649,7 +650,7 @@ void FormDialog::ShowField(int index)
     if (b.check) {
         const QSignalBlocker block(b.check);
         if (b.flagCaption)
-            b.flagCaption->setText(f.label);
+            b.flagCaption->setText(WithJapaneseBreaks(f.label));
         else
             b.check->setText(f.label);
         b.check->setChecked(f.checked);

@@ -351,6 +351,7 @@ int Exec(const QStringList& args, QTextStream& out, QTextStream& err)
     // of recent files.
     editor.App().LoadSettings(CKelvoApp::RecentFileCountFor(MenuLayout::Landscape));
     editor.App().LoadTagTables();
+    editor.App().LoadUsersKeyFile();
     int status = kOk;
     size_t printed = 0;
     size_t processes = 0;

@@ -105,6 +105,9 @@ void CKelvoApp::LoadSettings(int recentFileCount)
     m_tagLower = GetProfileInt(settings::System, QStringLiteral("TagLower"), 0) != 0;
     m_recent.SetSize(recentFileCount);
     m_recent.Load(*this);
+    // Only a list read from the settings is written back, or an editor that
+    // never read it would wipe it.
+    m_recent.SetChangeHandler([this] { m_recent.Save(*this); });
 }
 
 void CKelvoApp::LoadTagTables()
@@ -134,11 +137,21 @@ bool CKelvoApp::LoadKeyFile(const QString& path)
     return true;
 }
 
+void CKelvoApp::LoadUsersKeyFile()
+{
+    // The file is the table's even when it cannot be read yet, so that the
+    // first assignments a new user saves go there.
+    const QString path =
+        GetProfileString(settings::System, QStringLiteral("Keycust"), DefaultKeyFilePath());
+    m_keys.SetFileName(path);
+    // Without a readable key file no key is assigned and typing is as usual.
+    LoadKeyFile(path);
+}
+
 bool CKelvoApp::InitInstance(const StartupOptions& options)
 {
     m_layout = LayoutForScreen(options.screenWidth, options.screenHeight);
-    // Without a readable key file no key is assigned and typing is as usual.
-    LoadKeyFile(GetProfileString(settings::System, QStringLiteral("Keycust"), DefaultKeyFilePath()));
+    LoadUsersKeyFile();
     LoadSettings(RecentFileCountFor(m_layout));
     LoadTagTables();
 

@@ -18,26 +18,42 @@ void RecentFileList::SetSize(int size)
         m_files.removeLast();
 }
 
+void RecentFileList::SetFiles(QStringList files)
+{
+    while (files.size() > m_size)
+        files.removeLast();
+    if (files == m_files)
+        return;
+    m_files = std::move(files);
+    if (m_changed)
+        m_changed();
+}
+
 void RecentFileList::Add(const QString& path)
 {
     if (path.isEmpty())
         return;
     const QString abs = QFileInfo(path).absoluteFilePath();
-    m_files.removeAll(abs);
-    m_files.prepend(abs);
-    while (m_files.size() > m_size)
-        m_files.removeLast();
+    QStringList files = m_files;
+    files.removeAll(abs);
+    files.prepend(abs);
+    SetFiles(std::move(files));
 }
 
 void RecentFileList::Remove(int index)
 {
-    if (index >= 0 && index < m_files.size())
-        m_files.removeAt(index);
+    if (index < 0 || index >= m_files.size())
+        return;
+    QStringList files = m_files;
+    files.removeAt(index);
+    SetFiles(std::move(files));
 }
 
 void RecentFileList::RemovePath(const QString& path)
 {
-    m_files.removeAll(path);
+    QStringList files = m_files;
+    files.removeAll(path);
+    SetFiles(std::move(files));
 }
 
 void RecentFileList::Load(const CKelvoApp& app)

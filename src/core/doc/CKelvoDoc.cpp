@@ -208,18 +208,21 @@ bool CKelvoDoc::OnSaveDocument(const QString& path)
     return true;
 }
 
-void CKelvoDoc::FillFromTemplate()
+CodeKind CKelvoDoc::FillFromTemplate()
 {
-    if (const std::optional<QString> text = ReadTemplateFile(m_app.InitialTemplatePath())) {
-        m_buffer.SetText(*text);
-        const int caret = TemplateCaret(*text);
+    if (const std::optional<TemplateContent> content =
+            ReadTemplateFile(m_app.InitialTemplatePath(), m_autoCode)) {
+        m_buffer.SetText(content->text);
+        const int caret = TemplateCaret(content->text);
         m_buffer.SetSel(caret, caret);
         m_buffer.ScrollCaret();
-        return;
+        // A page that names its code is saved in it.
+        return content->declared.value_or(CodeKind::ShiftJis);
     }
     m_app.View().InsertTagText(kFallbackTemplate, false);
     m_buffer.SetSel(kFallbackCaret, kFallbackCaret);
     m_buffer.ScrollCaret();
+    return CodeKind::ShiftJis;
 }
 
 bool CKelvoDoc::OnNewDocument()
@@ -227,8 +230,7 @@ bool CKelvoDoc::OnNewDocument()
     m_path.clear();
     m_title = UntitledTitle();
     m_buffer.SetText(QString());
-    FillFromTemplate();
-    m_code = CodeKind::ShiftJis;
+    m_code = FillFromTemplate();
     m_lineEnd = LineEndKind::CrLf;
     m_forms = FileForms();
     m_undecodable = 0;

@@ -85,8 +85,9 @@ private:
     std::optional<QString> AskSavePath();
     // Reads the file into the buffer; a given code overrides detection.
     bool Load(const QString& path, std::optional<CodeKind> code);
-    // Fills the buffer with the initial template, or the fallback text.
-    void FillFromTemplate();
+    // Fills the buffer with the initial template, or the fallback text;
+    // gives the code the new document is to be saved in.
+    CodeKind FillFromTemplate();
 
     CKelvoApp& m_app;
     EditBuffer& m_buffer;
