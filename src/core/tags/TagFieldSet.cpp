@@ -28,6 +28,25 @@ bool KeptRaw(const TagFieldSet::Field& f, const FormField& field)
     return f.loadedRaw && field.text == f.loaded;
 }
 
+std::vector<std::tuple<QString, bool, int>> States(const FormModel& form, int first, int end)
+{
+    std::vector<std::tuple<QString, bool, int>> states;
+    for (int i = first; i < end; ++i)
+        states.emplace_back(form.fields[i].text, form.fields[i].checked, form.fields[i].index);
+    return states;
+}
+
+bool LeftAsLoaded(const TagFieldSet::Field& f, const FormModel& form)
+{
+    if (f.kind == TagFieldSet::Kind::Custom)
+        return !f.loadedStates.empty()
+               && States(form, f.firstIndex, f.endIndex) == f.loadedStates;
+    const FormField& field = form.fields[f.index];
+    if (field.text != f.loaded || field.checked != f.loadedChecked || field.index != f.loadedIndex)
+        return false;
+    return f.checkIndex < 0 || form.fields[f.checkIndex].checked == f.loadedCheck;
+}
+
 } // namespace
 
 TagFieldSet::Field& TagFieldSet::Add(Kind kind, const QString& label, const QString& attr)
@@ -158,12 +177,14 @@ void TagFieldSet::Build(FormModel& form, Ui& ui, const QString& documentPath)
                 d.filter = spec.filter;
                 d.fileMustExist = true;
                 d.hideReadOnly = true;
+                if (!documentPath.isEmpty())
+                    d.initialFolder = documentPath.left(documentPath.lastIndexOf(u'/') + 1);
                 const std::optional<QString> picked = ui.ChooseFile(d);
                 if (!picked)
                     return;
                 shown.fields[index].text = ReferenceForPickedFile(documentPath, *picked);
                 if (after)
-                    after(shown);
+                    after(shown, *picked);
             };
             break;
         }
@@ -186,8 +207,10 @@ void TagFieldSet::Build(FormModel& form, Ui& ui, const QString& documentPath)
             break;
         }
         case Kind::Custom:
+            f.firstIndex = static_cast<int>(form.fields.size());
             if (f.build)
                 f.build(form);
+            f.endIndex = static_cast<int>(form.fields.size());
             break;
         }
     }
@@ -200,6 +223,11 @@ void TagFieldSet::Load(FormModel& form, const CTagObj& tag)
         if (f.kind == Kind::Custom) {
             if (f.load)
                 f.load(form, tag);
+            // A new tag's custom fields write their defaults ("JavaScript"
+            // for a new script) even when left alone.
+            f.loadedStates.clear();
+            if (tag.IsParsed())
+                f.loadedStates = States(form, f.firstIndex, f.endIndex);
             continue;
         }
         FormField& field = form.fields[f.index];
@@ -266,12 +294,27 @@ void TagFieldSet::Load(FormModel& form, const CTagObj& tag)
             break;
         }
         f.loaded = field.text;
+        f.loadedIndex = field.index;
+        f.loadedChecked = field.checked;
+        f.loadedCheck = f.checkIndex >= 0 && form.fields[f.checkIndex].checked;
+    }
+}
+
+void TagFieldSet::LoadShown(FormModel& form, const QString& attr, const QString& text)
+{
+    for (Field& f : m_fields) {
+        if (f.kind != Kind::Custom && f.attr.compare(attr, Qt::CaseInsensitive) == 0) {
+            form.fields[f.index].text = text;
+            f.loaded = text;
+        }
     }
 }
 
 void TagFieldSet::Store(const FormModel& form, CTagObj& tag) const
 {
     for (const Field& f : m_fields) {
+        if (LeftAsLoaded(f, form))
+            continue;
         if (f.kind == Kind::Custom) {
             if (f.store)
                 f.store(form, tag);
