@@ -20,7 +20,7 @@ packages=(
   qt6-qpa-plugins qt6-translations-l10n
   fonts-noto-cjk fonts-dejavu-core xdg-utils
   python3 python3-pyftpdlib vsftpd
-  imagemagick
+  imagemagick acl
 )
 
 as_root() {

@@ -1,6 +1,7 @@
 #include "tool/LinkTool.h"
 
 #include "core/doc/DocumentCodec.h"
+#include "core/doc/DocumentFile.h"
 #include "core/links/ImageSize.h"
 #include "core/links/PageLinks.h"
 
@@ -47,12 +48,12 @@ int LinksCommand(const QStringList& args, QTextStream& out, QTextStream& err)
         return kUsage;
     }
     const QString path = QFileInfo(args.at(0)).absoluteFilePath();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    platform::FileRead file = platform::ReadRegularFile(path, kMaxDocumentSize);
+    if (file.error != platform::FileError::None) {
         err << "kelvo-tool: cannot read " << args.at(0) << '\n';
         return kFailed;
     }
-    const QString text = DecodeDocument(file.readAll(), true).text;
+    const QString text = DecodeDocument(std::move(file.bytes), true).text;
     const QStringList missing = MissingLinkTargets(text, path);
     for (const QString& target : missing)
         out << "missing: " << target << '\n';

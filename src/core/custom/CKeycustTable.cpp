@@ -2,6 +2,7 @@
 
 #include "core/custom/MenuKeyNames.h"
 #include "core/custom/VirtualKeys.h"
+#include "platform/FileAccess.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -219,13 +220,10 @@ bool CKeycustTable::Save(const QString& path)
 bool CKeycustTable::Load(const QString& path)
 {
     m_fileName = path;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxFileSize)
+    const platform::FileRead file = platform::ReadRegularFile(path, kMaxFileSize);
+    if (file.error != platform::FileError::None)
         return false;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return false;
-    std::optional<std::vector<CKeycust>> keys = ParseKeyFile(bytes);
+    std::optional<std::vector<CKeycust>> keys = ParseKeyFile(file.bytes);
     if (!keys)
         return false;
     m_keys = std::move(*keys);

@@ -3,9 +3,8 @@
 #include "core/doc/CodeDetect.h"
 #include "core/doc/DocumentCodec.h"
 #include "platform/Cp932.h"
+#include "platform/FileAccess.h"
 
-#include <QFile>
-#include <QFileInfo>
 
 namespace {
 
@@ -17,12 +16,10 @@ constexpr qint64 kMaxTemplateSize = 64 * 1024 * 1024;
 
 std::optional<QString> ReadTemplateFile(const QString& path)
 {
-    QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly) || file.size() > kMaxTemplateSize)
+    const platform::FileRead file = platform::ReadRegularFile(path, kMaxTemplateSize);
+    if (file.error != platform::FileError::None)
         return std::nullopt;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
+    const QByteArray& bytes = file.bytes;
     QString text = ScanUtf8(bytes).valid ? Utf8ToText(bytes) : platform::Cp932ToUnicode(bytes);
     // Files made on this desktop end their lines in LF; the editor's text
     // holds CR LF, and a lone LF would stay in the document as one.
