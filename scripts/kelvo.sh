@@ -20,7 +20,8 @@ packages=(
   qt6-qpa-plugins qt6-translations-l10n
   fonts-noto-cjk fonts-dejavu-core xdg-utils
   python3 python3-pyftpdlib vsftpd
-  imagemagick acl
+  imagemagick xvfb openbox xdotool
+  acl nkf
 )
 
 as_root() {

@@ -26,6 +26,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTextDocument>
 #include <QTreeWidget>
@@ -274,6 +275,68 @@ void FormDialog::Build()
         m_content->show();
     for (int i = 0; i < static_cast<int>(m_bindings.size()); ++i)
         ShowField(i);
+    OrderTabs();
+}
+
+std::vector<int> FormDialog::LayoutOrder() const
+{
+    // A run of fields with grid positions is one table, read row by row.
+    std::vector<int> order(m_form.fields.size());
+    for (size_t i = 0; i < order.size(); ++i)
+        order[i] = static_cast<int>(i);
+    auto inGrid = [this](int i) {
+        const FormField& f = m_form.fields[i];
+        return f.gridRow >= 0 && f.gridColumn >= 0;
+    };
+    for (auto run = order.begin(); run != order.end();) {
+        if (!inGrid(*run)) {
+            ++run;
+            continue;
+        }
+        auto end = std::find_if_not(run, order.end(), inGrid);
+        std::stable_sort(run, end, [this](int a, int b) {
+            const FormField& fa = m_form.fields[a];
+            const FormField& fb = m_form.fields[b];
+            return std::pair(fa.gridRow, fa.gridColumn) < std::pair(fb.gridRow, fb.gridColumn);
+        });
+        run = end;
+    }
+    return order;
+}
+
+void FormDialog::OrderTabs()
+{
+    // The buttons were made before the fields, so Qt's own chain would
+    // start at OK; Tab goes through the page as it is laid out, then to the
+    // buttons.
+    QWidget* previous = m_tabs ? m_tabs->tabBar() : nullptr;
+    auto chain = [&previous](QWidget* w) {
+        if (!w || !(w->focusPolicy() & Qt::TabFocus))
+            return;
+        if (previous)
+            QWidget::setTabOrder(previous, w);
+        previous = w;
+    };
+    for (int i : LayoutOrder()) {
+        chain(FieldWidget(i));
+        chain(BrowseButton(i));
+    }
+    chain(m_back);
+    chain(m_ok);
+    chain(m_cancel);
+}
+
+void FormDialog::FocusFirstField()
+{
+    const QString page = m_tabs ? m_form.Pages().value(m_tabs->currentIndex()) : QString();
+    for (int i : LayoutOrder()) {
+        QWidget* w = FieldWidget(i);
+        if ((!m_tabs || m_form.fields[i].page == page) && w && w->isVisibleTo(this)
+            && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus)) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
 }
 
 QWidget* FormDialog::BuildPage(const QString& page)
@@ -863,6 +926,10 @@ void FormDialog::showEvent(QShowEvent* event)
     }
     if (!m_fitted) {
         FitInto(DialogRoom(*this));
+    }
+    if (!m_focusPlaced) {
+        m_focusPlaced = true;
+        FocusFirstField();
     }
     QDialog::showEvent(event);
 }

@@ -102,6 +102,11 @@ private:
     void ShowPage(int tab);
     // The field list changed shape since the widgets were made.
     bool ShapeChanged() const;
+    // Field indexes in the order the page shows them.
+    std::vector<int> LayoutOrder() const;
+    void OrderTabs();
+    // The caret goes into the first field the user can type or choose in.
+    void FocusFirstField();
 
     FormModel& m_form;
     Ui& m_ui;
@@ -121,6 +126,7 @@ private:
     int m_generation = 0;
     bool m_fitted = false;
     bool m_pageReported = false;
+    bool m_focusPlaced = false;
     bool m_narrow = false;  // the dialog is on a screen narrower than a desktop's
     int m_comboCharacters = 16;  // the most characters a combo box asks room for
 };

@@ -8,6 +8,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFocusEvent>
+#include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -16,12 +17,14 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStyle>
 #include <QStackedWidget>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -134,7 +137,7 @@ private:
 // A list of one side. Rows dragged from it carry the side and their names.
 class FtpListView : public QTreeWidget {
 public:
-    FtpListView(bool server, bool portrait, QWidget* parent) : QTreeWidget(parent), m_server(server)
+    FtpListView(bool server, QWidget* parent) : QTreeWidget(parent), m_server(server)
     {
         setObjectName(server ? QStringLiteral("server") : QStringLiteral("local"));
         setRootIsDecorated(false);
@@ -153,20 +156,32 @@ public:
         headerItem()->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
         header()->setSectionsClickable(true);
         header()->setSortIndicatorShown(true);
-        // A whole date and time needs more than the others.
-        const int date = fontMetrics().horizontalAdvance(QStringLiteral("0000/00/00 00:00")) + 16;
-        if (portrait) {
-            // A phone's width holds the four columns only when the short
-            // ones take what their texts need and the name the rest.
-            header()->setStretchLastSection(false);
-            header()->setMinimumSectionSize(24);
-            header()->setSectionResizeMode(0, QHeaderView::Stretch);
-            for (int c = 1; c < 4; ++c)
-                header()->setSectionResizeMode(c, QHeaderView::ResizeToContents);
-        } else {
-            for (int c = 0; c < 4; ++c)
-                setColumnWidth(c, 100);
-            setColumnWidth(1, date);
+        header()->setStretchLastSection(false);
+        header()->setMinimumSectionSize(24);
+    }
+
+    // The short columns take what their texts need and the name the rest;
+    // on a screen too narrow for that the name keeps room for a few
+    // characters and the list scrolls sideways.
+    void FitColumns()
+    {
+        const int room = viewport()->width();
+        int others = 0;
+        for (int c = 1; c < columnCount(); ++c) {
+            resizeColumnToContents(c);
+            others += columnWidth(c);
+        }
+        setColumnWidth(0, std::max(room - others, 8 * fontMetrics().averageCharWidth()));
+    }
+
+    // Select-all takes the files and folders, never the way up.
+    void selectAll() override
+    {
+        QTreeWidget::selectAll();
+        for (int i = 0; i < topLevelItemCount(); ++i) {
+            QTreeWidgetItem* item = topLevelItem(i);
+            if (item->data(0, Qt::UserRole).toString() == u"..")
+                item->setSelected(false);
         }
     }
 
@@ -178,6 +193,15 @@ protected:
         QTreeWidget::focusInEvent(event);
         if (onFocus)
             onFocus();
+    }
+    // The viewport narrows when the vertical scroll bar comes, without the
+    // list changing its size.
+    bool viewportEvent(QEvent* event) override
+    {
+        const bool taken = QTreeWidget::viewportEvent(event);
+        if (event->type() == QEvent::Resize)
+            FitColumns();
+        return taken;
     }
     QMimeData* mimeData(const QList<QTreeWidgetItem*>& items) const override
     {
@@ -200,8 +224,8 @@ FtpWindow::FtpWindow(CFtpWnd& model, QWidget* parent) : QDialog(parent), m_model
 {
     setWindowTitle(QStringLiteral("ftp"));
     const bool portrait = model.Portrait();
-    m_server = new FtpListView(true, portrait, this);
-    m_local = new FtpListView(false, portrait, this);
+    m_server = new FtpListView(true, this);
+    m_local = new FtpListView(false, this);
     m_serverFolder = new QLineEdit(this);
     m_localFolder = new QLineEdit(this);
     for (QLineEdit* edit : {m_serverFolder, m_localFolder})
@@ -213,6 +237,9 @@ FtpWindow::FtpWindow(CFtpWnd& model, QWidget* parent) : QDialog(parent), m_model
         auto* b = new QPushButton(caption, this);
         b->setObjectName(name);
         b->setAutoDefault(false);
+        // The style would make every button at least 80 pixels wide, which
+        // three in a row on a 240 pixel screen cannot be.
+        b->setMinimumWidth(b->fontMetrics().horizontalAdvance(caption) + 2 * b->fontMetrics().height());
         return b;
     };
     QPushButton* upload = button(portrait ? QStringLiteral("↑") : QStringLiteral("→"), QStringLiteral("upload"));
@@ -233,16 +260,22 @@ FtpWindow::FtpWindow(CFtpWnd& model, QWidget* parent) : QDialog(parent), m_model
     for (int i = 0; i < order.size(); ++i)
         buttons->addWidget(order[i], i / perRow, i % perRow);
 
+    // The side the buttons act on is framed in the highlight colour.
     auto side = [this](QLineEdit* folder, QTreeWidget* list) {
-        auto* box = new QWidget(this);
+        auto* box = new QFrame(this);
+        box->setObjectName(QStringLiteral("side"));
+        box->setStyleSheet(QStringLiteral("QFrame#side { border: 2px solid transparent; }"
+                                          "QFrame#side[active=\"true\"] { border-color: palette(highlight); }"));
         auto* layout = new QVBoxLayout(box);
-        layout->setContentsMargins(0, 0, 0, 0);
+        layout->setContentsMargins(2, 2, 2, 2);
         layout->addWidget(folder);
         layout->addWidget(list, 1);
         return box;
     };
-    QWidget* serverBox = side(m_serverFolder, m_server);
-    QWidget* localBox = side(m_localFolder, m_local);
+    m_serverBox = side(m_serverFolder, m_server);
+    m_localBox = side(m_localFolder, m_local);
+    QWidget* serverBox = m_serverBox;
+    QWidget* localBox = m_localBox;
 
     auto* layout = new QVBoxLayout(this);
     if (portrait) {
@@ -386,6 +419,11 @@ void FtpWindow::ShowServerSide(bool server)
 void FtpWindow::Activate(bool server)
 {
     m_model.SetActiveSide(server ? CFtpWnd::Side::Server : CFtpWnd::Side::Local);
+    for (QFrame* box : {m_serverBox, m_localBox}) {
+        box->setProperty("active", box == (server ? m_serverBox : m_localBox));
+        box->style()->unpolish(box);
+        box->style()->polish(box);
+    }
     UpdateButtons();
 }
 
@@ -417,7 +455,7 @@ std::vector<int> FtpWindow::SelectedRows(FtpListView* list) const
     return rows;
 }
 
-static void FillTree(QTreeWidget* tree, int count, const std::function<QStringList(int)>& texts,
+static void FillTree(FtpListView* tree, int count, const std::function<QStringList(int)>& texts,
                      const std::function<QString(int)>& names, int focus, int sortColumn, bool descending)
 {
     const QSignalBlocker block(tree);
@@ -431,6 +469,7 @@ static void FillTree(QTreeWidget* tree, int count, const std::function<QStringLi
     }
     tree->addTopLevelItems(items);
     tree->header()->setSortIndicator(sortColumn, descending ? Qt::DescendingOrder : Qt::AscendingOrder);
+    tree->FitColumns();
     if (focus >= 0 && focus < count) {
         tree->setCurrentItem(items[focus]);
         tree->scrollToItem(items[focus]);
@@ -442,7 +481,9 @@ void FtpWindow::FillServer()
     FillTree(m_server, int(m_model.ServerRows().size()), [this](int r) { return m_model.ServerRowTexts(r); },
              [this](int r) { return m_model.ServerRows()[r].name; },
              m_model.ServerFocusedRow(), m_model.ServerSortColumn(), m_model.ServerSortDescending());
-    m_serverFolder->setText(m_model.ServerFolderText());
+    // A lost connection shows where the folder would be.
+    m_serverFolder->setText(m_model.Connected() ? m_model.ServerFolderText()
+                                                : QStringLiteral("（接続が切れています）"));
 }
 
 void FtpWindow::FillLocal()

@@ -7,6 +7,7 @@
 
 class CFtpWnd;
 class QCheckBox;
+class QFrame;
 class QLineEdit;
 class QPushButton;
 class QStackedWidget;
@@ -47,4 +48,6 @@ private:
     QPushButton* m_showServer = nullptr;
     QPushButton* m_showLocal = nullptr;
     QStackedWidget* m_stack = nullptr;
+    QFrame* m_serverBox = nullptr;
+    QFrame* m_localBox = nullptr;
 };

@@ -17,6 +17,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 // Values the work reports, read by the window on a timer: the work never
@@ -35,13 +37,23 @@ public:
         m_done = done;
         m_total = total;
     }
-    void Read(QString& line1, QString& line2, qint64& done, qint64& total)
+    void SetItem(int number, int count) override
     {
         QMutexLocker lock(&m_mutex);
-        line1 = m_line1;
-        line2 = m_line2;
-        done = m_done;
-        total = m_total;
+        m_number = number;
+        m_count = count;
+    }
+    struct State {
+        QString line1, line2;
+        qint64 done = -1;
+        qint64 total = -1;
+        int number = 0;
+        int count = 0;
+    };
+    State Read()
+    {
+        QMutexLocker lock(&m_mutex);
+        return {m_line1, m_line2, m_done, m_total, m_number, m_count};
     }
 
 private:
@@ -49,6 +61,8 @@ private:
     QString m_line1, m_line2;
     qint64 m_done = -1;
     qint64 m_total = -1;
+    int m_number = 0;
+    int m_count = 0;
 };
 
 QString ByteText(qint64 bytes)
@@ -78,6 +92,8 @@ public:
         }
         m_bar = new QProgressBar(this);
         m_bar->setRange(0, 0);
+        m_bar->setFormat(QStringLiteral("%p%"));
+        m_bar->setTextVisible(true);
         layout->addWidget(m_bar);
         m_rate = new QLabel(this);
         layout->addWidget(m_rate);
@@ -97,27 +113,31 @@ public:
 
     void Update()
     {
-        QString line1, line2;
-        qint64 done = 0, total = 0;
-        m_context.Read(line1, line2, done, total);
-        ShowLine(m_line1, line1);
-        ShowLine(m_line2, line2);
+        const SharedContext::State state = m_context.Read();
+        ShowLine(m_line1, state.line1);
+        ShowLine(m_line2, state.line2);
         if (m_context.Cancelled())
             return;
-        if (total > 0) {
+        if (state.total > 0) {
             m_bar->setRange(0, 1000);
-            m_bar->setValue(int(std::min<qint64>(1000, done * 1000 / total)));
+            m_bar->setValue(int(std::clamp<qint64>(state.done * 1000 / state.total, 0, 1000)));
         } else {
             m_bar->setRange(0, 0);
         }
-        if (done >= 0) {
+        // Files on a line of their own: a narrow screen has no room for
+        // both.
+        QStringList lines;
+        if (state.count > 1)
+            lines << QStringLiteral("%1 / %2 ファイル").arg(state.number).arg(state.count);
+        if (state.done >= 0) {
             const qint64 ms = std::max<qint64>(1, m_clock.elapsed());
-            QString text = ByteText(done);
-            if (total > 0)
-                text += QStringLiteral(" / ") + ByteText(total);
-            text += QStringLiteral("  ") + ByteText(done * 1000 / ms) + QStringLiteral("/秒");
-            m_rate->setText(text);
+            QString bytes = ByteText(state.done);
+            if (state.total > 0)
+                bytes += QStringLiteral(" / ") + ByteText(state.total);
+            lines << bytes + QStringLiteral("  ") + ByteText(state.done * 1000 / ms) + QStringLiteral("/秒");
         }
+        if (!lines.isEmpty())
+            m_rate->setText(lines.join(u'\n'));
     }
 
 protected:

@@ -121,6 +121,9 @@ public:
         m_timer.start(10);
     }
 
+    // Created once the status window names a file on its way (a server
+    // holds the upload until then).
+    QString gate;
     QStringList messages;      // the message boxes' texts, in order
     QStringList statusLines;   // each pair of status lines shown, "line1 | line2"
     QStringList problems;      // what did not fit the screen
@@ -162,6 +165,8 @@ private:
                 if (pair.contains(u'/') && !w->property("pictured").toBool()) {
                     w->setProperty("pictured", true);
                     Keep(*w, QStringLiteral("-status"));
+                    if (!gate.isEmpty())
+                        WriteBytes(gate, QByteArray());
                 }
             }
         }
@@ -490,8 +495,10 @@ private Q_SLOTS:
         if (FtpWindowFixture::ServerMissing())
             QSKIP("pyftpdlib is not installed here");
         FtpTestServer server(FtpTestServer::Kind::Pyftpdlib);
-        // Slow enough that the status window shows while the page is sent.
-        server.SetRateLimit(64 * 1024);
+        // The page waits on the server until the status window has been
+        // seen naming it.
+        QTemporaryDir gates;
+        server.SetUploadGate(gates.filePath(QStringLiteral("go")));
         QCOMPARE(server.Start(), QString());
         QDir().mkpath(server.WritableLocal() + QStringLiteral("/www"));
 
@@ -514,6 +521,7 @@ private Q_SLOTS:
                              {QStringLiteral("ディレクトリ"), QStringLiteral("www")},
                              // Binary, so the page arrives byte for byte.
                              {QStringLiteral("ASCIIモード"), QStringLiteral("0")}});
+        driver.gate = gates.filePath(QStringLiteral("go"));
         QVERIFY(g.App().Commands().Run(cmd::FtpUpload));
 
         QCOMPARE(driver.messages, QStringList{QStringLiteral("ftpを終了しました")});

@@ -5,6 +5,7 @@
 #include <QTcpSocket>
 #include <QThread>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -154,6 +155,44 @@ void FakeFtpServer::Run(std::promise<int>& port)
             const int p = data.serverPort();
             SendAll(*control, QStringLiteral("227 Entering Passive Mode (%1,%2,%3)\r\n")
                                   .arg(step.mid(5)).arg(p / 256).arg(p % 256).toUtf8());
+        } else if (step.startsWith(u"DATA~")) {
+            std::unique_ptr<QTcpSocket> socket = Accept(data);
+            if (!socket) {
+                problem(QStringLiteral("no data connection"));
+                return;
+            }
+            const QByteArray text = step.mid(5).toUtf8();
+            QDeadlineTimer deadline(kWaitMs * 3);
+            while (socket->state() == QAbstractSocket::ConnectedState && !deadline.hasExpired()) {
+                if (socket->bytesToWrite() < (1 << 20))
+                    socket->write(text.repeated(std::max<qsizetype>(1, 65536 / text.size())));
+                socket->waitForBytesWritten(20);
+                socket->readAll();
+            }
+        } else if (step.startsWith(u"FLOOD:")) {
+            const int ms = step.section(u':', 1, 1).toInt();
+            QByteArray text = step.section(u':', 2).toUtf8();
+            text.replace('|', "\r\n");
+            if (ms == 0)
+                text = text.repeated(std::max<qsizetype>(1, 65536 / text.size()));
+            QDeadlineTimer deadline(kWaitMs * 3);
+            while (control->state() == QAbstractSocket::ConnectedState && !deadline.hasExpired()) {
+                if (control->bytesToWrite() < (1 << 20))
+                    control->write(text);
+                QThread::msleep(ms);
+                control->waitForBytesWritten(20);
+                control->waitForReadyRead(1);
+                control->readAll();
+            }
+        } else if (step == u"ACCEPT") {
+            control->abort();
+            pending.clear();
+            if (!listener.waitForNewConnection(kWaitMs)) {
+                problem(QStringLiteral("the client did not connect again"));
+                return;
+            }
+            control.reset(listener.nextPendingConnection());
+            control->setParent(nullptr);
         } else if (step.startsWith(u"DATA") || step.startsWith(u"CUT")) {
             std::unique_ptr<QTcpSocket> socket = Accept(data);
             if (!socket) {

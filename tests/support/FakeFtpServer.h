@@ -21,8 +21,12 @@
 //   "RECV"       accept and read the data connection until the client closes it
 //   "TRICKLE"    accept and send a little every few milliseconds until the
 //                client closes the data connection
+//   "DATA~TEXT"  accept and send TEXT over and over until the client closes
+//   "FLOOD:MS:TEXT"  send TEXT ("|" for CR LF) over and over, every MS
+//                milliseconds, until the client closes the control connection
 //   "HANG"       answer nothing until the client goes away
 //   "DROP"       close the control connection
+//   "ACCEPT"     close the control connection and take the client's next one
 // After the last step the control connection is closed.
 class FakeFtpServer {
 public:

@@ -19,13 +19,13 @@ const char* const kVsftpd = "/usr/sbin/vsftpd";
 // pyftpdlib speaks UTF-8 on the wire; these overrides make it a server
 // of Japanese names in CP932, as the editor's servers are.
 const char* const kPyftpdScript = R"(
-import sys, asynchat, logging
+import sys, os, time, asynchat, logging
 from pyftpdlib.authorizers import DummyAuthorizer
 from pyftpdlib.filesystems import AbstractedFS
 from pyftpdlib.handlers import FTPHandler, ThrottledDTPHandler
 from pyftpdlib.servers import FTPServer
 logging.basicConfig(level=logging.CRITICAL)
-root, port, pasv, rate = sys.argv[1], int(sys.argv[2]), int(sys.argv[3]), int(sys.argv[4])
+root, port, pasv, rate, gate = sys.argv[1], int(sys.argv[2]), int(sys.argv[3]), int(sys.argv[4]), sys.argv[5]
 class Cp932FS(AbstractedFS):
     def format_list(self, basedir, listing, ignore_err=True):
         for line in AbstractedFS.format_list(self, basedir, listing, ignore_err):
@@ -36,6 +36,12 @@ class Handler(FTPHandler):
         return data.decode("cp932", "replace")
     def push(self, s):
         asynchat.async_chat.push(self, s.encode("cp932", "replace"))
+    def ftp_STOR(self, file, mode="w"):
+        # The one client waits meanwhile: the whole server stands still.
+        deadline = time.time() + 60
+        while gate and not os.path.exists(gate) and time.time() < deadline:
+            time.sleep(0.02)
+        return FTPHandler.ftp_STOR(self, file, mode)
 auth = DummyAuthorizer()
 auth.add_user("web", "secret", root, perm="elradfmwMT")
 Handler.authorizer = auth
@@ -145,7 +151,7 @@ QString FtpTestServer::Start()
         f.close();
         m_process.start(QString::fromLatin1(kPython),
                         {QStringLiteral("-W"), QStringLiteral("ignore"), script, Root(), QString::number(m_port), QString::number(pasv),
-                         QString::number(m_rate)});
+                         QString::number(m_rate), m_gate});
     } else {
         // The anonymous root must not be writable by the FTP user; uploads
         // go to "pub".

@@ -22,6 +22,9 @@ public:
     // bytes a second each way, so that a transfer lasts long enough to be
     // watched.
     void SetRateLimit(int bytesPerSecond) { m_rate = bytesPerSecond; }
+    // pyftpdlib only, before Start: an upload (STOR) waits until this file
+    // exists, so that a test sees the state before it without racing it.
+    void SetUploadGate(const QString& path) { m_gate = path; }
     // True when the server program is missing here and the test may skip
     // (never in CI, where the packages are installed).
     static bool Missing(Kind kind);
@@ -43,6 +46,7 @@ private:
     QProcess m_process;
     int m_port = 0;
     int m_rate = 0;
+    QString m_gate;
 };
 
 // A port nobody listens on right now.

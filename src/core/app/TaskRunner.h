@@ -18,6 +18,8 @@ public:
     virtual void SetText(const QString& line1, const QString& line2) = 0;
     // `total` is -1 when the size is not known.
     virtual void SetProgress(qint64 done, qint64 total) = 0;
+    // Work on several files: the one under way (from 1) of how many.
+    virtual void SetItem(int number, int count) {}
     bool Cancelled() const { return m_cancel.load(std::memory_order_relaxed); }
     // The flag itself, for code that polls it directly.
     const std::atomic<bool>& CancelFlag() const { return m_cancel; }

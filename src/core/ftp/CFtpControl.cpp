@@ -19,7 +19,16 @@ namespace {
 constexpr int kSliceMs = 100;
 // After a cancel, the server gets this long to answer ABOR and the NOOP that
 // follows before the control connection is given up.
-constexpr int kCancelSyncMs = 700;
+constexpr int kCancelSyncMs = 1500;
+// A server that does not answer QUIT is left after this long: the session
+// is over either way.
+constexpr int kQuitWaitMs = 2000;
+// What a server may send as one reply or one listing. Beyond it the server is
+// broken or hostile, and reading on would only fill the memory.
+constexpr qsizetype kMaxReplyBytes = 256 * 1024;
+constexpr int kMaxReplyLines = 2000;
+constexpr qint64 kMaxListingBytes = 64LL * 1024 * 1024;
+constexpr qint64 kMaxListingLines = 500000;
 
 const QByteArray kCrLf = QByteArrayLiteral("\r\n");
 
@@ -41,7 +50,46 @@ bool HasCode(const QByteArray& line)
                                            [](char c) { return c >= '0' && c <= '9'; });
 }
 
+// The size a 150 reply announces, "(1234 bytes)", or -1.
+qint64 AnnouncedSize(const QString& reply)
+{
+    static const QRegularExpression size(QStringLiteral("\\((\\d+) bytes\\)"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = size.match(reply.section(QStringLiteral("\r\n"), 0, 0));
+    bool ok = false;
+    const qint64 value = match.hasMatch() ? match.captured(1).toLongLong(&ok) : -1;
+    return ok ? value : -1;
+}
+
 } // namespace
+
+// Network ASCII ends lines in CR LF; a file on this system ends them in LF.
+// A CR at the end of one block waits for the first byte of the next.
+class CFtpControl::LineEndWriter {
+public:
+    bool Write(QIODevice& sink, const char* data, qint64 size)
+    {
+        QByteArray out;
+        out.reserve(size + 1);
+        for (qint64 i = 0; i < size; ++i) {
+            if (m_cr && data[i] != '\n')
+                out += '\r';
+            m_cr = data[i] == '\r';
+            if (!m_cr)
+                out += data[i];
+        }
+        return sink.write(out) == out.size();
+    }
+    bool Finish(QIODevice& sink)
+    {
+        const bool ok = !m_cr || sink.write("\r", 1) == 1;
+        m_cr = false;
+        return ok;
+    }
+
+private:
+    bool m_cr = false;
+};
 
 CFtpControl::CFtpControl() = default;
 
@@ -136,9 +184,8 @@ bool CFtpControl::SendCommand(const QString& line)
     return true;
 }
 
-bool CFtpControl::ReadLine(QByteArray& line)
+bool CFtpControl::ReadLine(QByteArray& line, const QDeadlineTimer& deadline)
 {
-    QDeadlineTimer deadline(m_timeoutMs);
     for (;;) {
         const qsizetype end = m_pending.indexOf('\n');
         if (end >= 0) {
@@ -146,8 +193,10 @@ bool CFtpControl::ReadLine(QByteArray& line)
             m_pending.remove(0, end + 1);
             return true;
         }
+        if (m_pending.size() > kMaxReplyBytes)
+            return false;
         if (m_control->bytesAvailable() > 0) {
-            m_pending += m_control->readAll();
+            m_pending += m_control->read(kMaxReplyBytes);
             continue;
         }
         if (m_control->state() != QAbstractSocket::ConnectedState || deadline.hasExpired()
@@ -164,9 +213,12 @@ QString CFtpControl::ReadReply()
     QByteArray reply;
     QByteArray first;
     bool multiLine = false;
-    for (;;) {
+    // The whole reply has one time-out: a server that sends line after line
+    // of a reply that never ends is not waited for forever.
+    const QDeadlineTimer deadline(m_timeoutMs);
+    for (int lines = 0;; ++lines) {
         QByteArray line;
-        if (!ReadLine(line)) {
+        if (lines == kMaxReplyLines || reply.size() > kMaxReplyBytes || !ReadLine(line, deadline)) {
             // Nothing can be trusted on this connection any more: a late
             // reply would be taken as the answer to the next command.
             m_replyCode = kNoReply;
@@ -237,7 +289,10 @@ bool CFtpControl::Quit()
         return true;
     if (!SendCommand(QStringLiteral("QUIT")))
         return false;
+    const int savedTimeout = m_timeoutMs;
+    m_timeoutMs = std::min(m_timeoutMs, kQuitWaitMs);
     ReadReply();
+    m_timeoutMs = savedTimeout;
     if (m_replyCode != 221)
         return false;
     Drop();
@@ -447,6 +502,7 @@ void CFtpControl::AbortTransfer()
 bool CFtpControl::StartTransfer(const QString& command)
 {
     m_cancelled = false;
+    m_announced = -1;
     if (!PrepareData()) {
         CloseData();
         return false;
@@ -466,6 +522,7 @@ bool CFtpControl::StartTransfer(const QString& command)
         CloseData();
         return false;
     }
+    m_announced = AnnouncedSize(m_replyText);
     if (m_passive)
         return true;
     QDeadlineTimer deadline(m_timeoutMs);
@@ -491,10 +548,11 @@ bool CFtpControl::StartTransfer(const QString& command)
     return true;
 }
 
-bool CFtpControl::ReceiveInto(QIODevice& sink, qint64& moved)
+bool CFtpControl::ReceiveInto(QIODevice& sink, qint64& moved, const ReceiveLimits& limits)
 {
     QByteArray block(kFtpBlockSize, Qt::Uninitialized);
     QDeadlineTimer idle(m_timeoutMs);
+    qint64 lines = 0;
     for (;;) {
         if (Cancelled()) {
             m_cancelled = true;
@@ -504,16 +562,23 @@ bool CFtpControl::ReceiveInto(QIODevice& sink, qint64& moved)
             const qint64 got = m_data->read(block.data(), block.size());
             if (got < 0)
                 return false;
-            if (sink.write(block.constData(), got) != got)
+            const bool written = limits.lineEnds ? limits.lineEnds->Write(sink, block.constData(), got)
+                                                 : sink.write(block.constData(), got) == got;
+            if (!written)
                 return false;
             moved += got;
+            if (limits.maxLines >= 0)
+                lines += std::count(block.constData(), block.constData() + got, '\n');
+            if ((limits.maxBytes >= 0 && moved > limits.maxBytes)
+                || (limits.maxLines >= 0 && lines > limits.maxLines))
+                return false;
             if (m_progress)
                 m_progress(moved, -1);
             idle.setRemainingTime(m_timeoutMs);
             continue;
         }
         if (m_data->state() != QAbstractSocket::ConnectedState)
-            return true;  // the server closed the data connection: all sent
+            return !limits.lineEnds || limits.lineEnds->Finish(sink);  // the server closed: all sent
         if (idle.hasExpired())
             return false;
         m_data->waitForReadyRead(kSliceMs);
@@ -593,7 +658,9 @@ bool CFtpControl::List(QString& listing)
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     qint64 moved = 0;
-    const bool ok = FinishTransfer(ReceiveInto(buffer, moved));
+    const bool ok = FinishTransfer(ReceiveInto(buffer, moved, {kMaxListingBytes, kMaxListingLines}));
+    if (!ok)
+        bytes.clear();
     m_listing = platform::Cp932ToUnicode(bytes);
     listing = m_listing;
     return ok;
@@ -612,8 +679,17 @@ bool CFtpControl::Retrieve(const QString& remotePath, const QString& localPath)
     if (!StartTransfer(QStringLiteral("RETR ") + remotePath))
         return false;
     qint64 moved = 0;
-    const bool received = ReceiveInto(file, moved);
+    LineEndWriter lineEnds;
+    ReceiveLimits limits;
+    if (m_type == u"A")
+        limits.lineEnds = &lineEnds;
+    const qint64 announced = m_announced;
+    const bool received = ReceiveInto(file, moved, limits);
     if (!FinishTransfer(received))
+        return false;
+    // A connection that ends early looks like the end of the file; the size
+    // the server announced tells them apart (ASCII only adds CRs on the way).
+    if (announced >= 0 && moved < announced)
         return false;
     return file.commit();
 }

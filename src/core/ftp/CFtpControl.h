@@ -7,6 +7,7 @@
 
 #include <memory>
 
+class QDeadlineTimer;
 class QIODevice;
 class QTcpServer;
 class QTcpSocket;
@@ -71,10 +72,13 @@ public:
     // port of the 227 reply. Active: nothing (the server connects to us).
     bool ConnectData();
 
-    // "LIST -L"; the listing is decoded from CP932.
+    // "LIST -L"; the listing is decoded from CP932. A listing beyond a
+    // sane size or line count fails.
     bool List(QString& listing);
     // Downloads into localPath through a temporary file: a failed or
-    // cancelled download leaves an existing file as it was.
+    // cancelled download leaves an existing file as it was, and so does one
+    // shorter than the size the server announced. In ASCII mode lines end
+    // in LF.
     bool Retrieve(const QString& remotePath, const QString& localPath);
     bool Store(const QString& localPath, const QString& remotePath);
 
@@ -88,16 +92,21 @@ public:
     bool WasCancelled() const { return m_cancelled; }
 
 private:
-    enum class Direction { Receive, Send };
+    class LineEndWriter;
+    struct ReceiveLimits {
+        qint64 maxBytes = -1;
+        qint64 maxLines = -1;
+        LineEndWriter* lineEnds = nullptr;  // CR LF to LF on the way
+    };
 
     bool Simple(const QString& verb, const QString& argument, int accepted);
     bool Command(const QString& line, int accepted);
     bool SendBytes(QTcpSocket& socket, const QByteArray& bytes);
-    bool ReadLine(QByteArray& line);
+    bool ReadLine(QByteArray& line, const QDeadlineTimer& deadline);
     bool ParsePassiveReply();
     bool StartTransfer(const QString& command);
     bool FinishTransfer(bool moved);
-    bool ReceiveInto(QIODevice& sink, qint64& moved);
+    bool ReceiveInto(QIODevice& sink, qint64& moved, const ReceiveLimits& limits);
     bool SendFrom(QIODevice& source, qint64 total, qint64& moved);
     void AbortTransfer();
     void CloseData();
@@ -121,4 +130,5 @@ private:
     FtpProgress m_progress;
     const FtpCancelFlag* m_cancel = nullptr;
     bool m_cancelled = false;
+    qint64 m_announced = -1;  // the size the last 150 reply gave, or -1
 };

@@ -2,6 +2,7 @@
 
 #include "platform/SettingsStore.h"
 
+#include <algorithm>
 #include <array>
 
 const QString CFtpSetList::kSection = QStringLiteral("ftp");
@@ -10,6 +11,9 @@ const QString CFtpSetList::kDefaultName = QStringLiteral("標準の設定");
 namespace {
 
 const QString kSystem = QStringLiteral("System");
+// More sets than anyone keeps; a damaged "Count" must not make the list
+// read for ever.
+constexpr int kMaxSets = 1000;
 
 // The eight shift values of the stored password form.
 std::array<int, 8> Shifts()
@@ -71,7 +75,7 @@ void CFtpSetList::Load(const platform::SettingsStore& store, const QString& sect
 {
     m_sets.clear();
     m_selected = store.ReadInt(section, QStringLiteral("SetNo"), 0);
-    const int count = store.ReadInt(section, QStringLiteral("Count"), 0);
+    const int count = std::min(store.ReadInt(section, QStringLiteral("Count"), 0), kMaxSets);
     for (int i = 0; i < count; ++i)
         m_sets.push_back(ReadSet(store, section, QString::number(i)));
     if (m_sets.empty()) {
@@ -128,9 +132,13 @@ int CFtpSetList::ChooseForDocument(const QString& documentPath)
     const qsizetype slash = documentPath.lastIndexOf(u'/');
     if (slash < 0)
         return m_selected;
-    const QString folder = documentPath.left(slash).toLower();
+    const QString folder = documentPath.left(slash).toLower() + u'/';
     for (int i = 0; i < Count(); ++i) {
-        if (folder.startsWith(m_sets[i].localFolder.toLower()))
+        // Whole folder names only: "/site1" does not hold "/site10".
+        QString local = m_sets[i].localFolder.toLower();
+        if (!local.endsWith(u'/'))
+            local += u'/';
+        if (m_sets[i].localFolder.isEmpty() || folder.startsWith(local))
             return i;
     }
     return m_selected;

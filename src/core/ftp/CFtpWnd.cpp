@@ -59,19 +59,55 @@ void CFtpWnd::Start()
 bool CFtpWnd::Net(const std::function<bool(CNorvaneFtp&, TaskContext&)>& step)
 {
     CNorvaneFtp& client = m_client;
-    return m_runner.Run(kTitle, [&client, &step](TaskContext& context) {
+    bool alive = true;
+    const bool ok = m_runner.Run(kTitle, [&client, &step, &alive](TaskContext& context) {
         client.SetCancelFlag(&context.CancelFlag());
         client.SetProgress([&context](qint64 done, qint64 total) { context.SetProgress(done, total); });
         const bool ok = step(client, context);
         client.SetProgress({});
         client.SetCancelFlag(nullptr);
+        alive = client.IsConnected();
         return ok;
     });
+    m_connected = alive;
+    return ok;
+}
+
+bool CFtpWnd::Online()
+{
+    if (m_connected)
+        return true;
+    m_serverRows.clear();
+    m_serverFocus = -1;
+    if (m_ui.Ask(Msg(ftpmsg::ConnectionLost), Ui::Buttons::YesNo) != Ui::Answer::Yes)
+        return false;
+    return Reconnect();
+}
+
+bool CFtpWnd::Reconnect()
+{
+    const QString folder = m_serverFolder;
+    BusyScope busy(m_ui);
+    const bool ok = Net([&folder](CNorvaneFtp& client, TaskContext& context) {
+        context.SetText(QStringLiteral("接続中"), client.Host());
+        if (!client.Connect())
+            return false;
+        // Back where the user was; a folder that has gone leaves the session
+        // in the site's own folder.
+        if (!folder.isEmpty())
+            client.ChangeDir(folder);
+        return true;
+    });
+    if (!ok) {
+        m_connected = false;
+        m_ui.Message(Msg(ftpmsg::ConnectFailed));
+    }
+    return ok;
 }
 
 bool CFtpWnd::RefillServer(const QString& focus)
 {
-    if (!m_connected)
+    if (!Online())
         return false;
     std::vector<CFtpEntry> entries;
     QString folder;
@@ -85,11 +121,12 @@ bool CFtpWnd::RefillServer(const QString& focus)
         return true;
     });
     if (!ok) {
-        Net([](CNorvaneFtp& client, TaskContext&) {
-            client.Disconnect();
-            return true;
-        });
-        m_connected = false;
+        m_serverRows.clear();
+        m_serverFocus = -1;
+        // A lost connection is offered again; a listing the server refused
+        // or that was beyond reason leaves the session as it was.
+        if (!m_connected)
+            return Online() && RefillServer(focus);
         m_ui.Message(Msg(ftpmsg::ListFailed));
         return false;
     }
@@ -183,7 +220,7 @@ std::vector<int> CFtpWnd::RowsOrFocus(const std::vector<int>& rows, int focused,
 
 void CFtpWnd::OpenServerRow(int row)
 {
-    if (row < 0 || row >= int(m_serverRows.size()) || !m_serverRows[row].isFolder)
+    if (row < 0 || row >= int(m_serverRows.size()) || !m_serverRows[row].isFolder || !Online())
         return;
     const QString name = m_serverRows[row].name;
     if (name == u"..") {
@@ -261,7 +298,7 @@ void CFtpWnd::UploadPaths(const QStringList& localPaths)
 
 void CFtpWnd::UploadFiles(const std::vector<Transfer>& candidates)
 {
-    if (candidates.empty() || !m_connected)
+    if (candidates.empty() || !Online())
         return;
     std::vector<Transfer> files;
     bool stop = false;
@@ -279,14 +316,19 @@ void CFtpWnd::UploadFiles(const std::vector<Transfer>& candidates)
     const QString folder = m_serverFolder;
     const bool ascii = m_ascii;
     const bool ok = Net([&](CNorvaneFtp& client, TaskContext& context) {
-        for (const Transfer& t : files) {
+        for (size_t i = 0; i < files.size(); ++i) {
+            const Transfer& t = files[i];
             if (context.Cancelled())
                 return true;
+            context.SetItem(int(i) + 1, int(files.size()));
             context.SetText(t.localPath, folder);
             context.SetProgress(0, QFileInfo(t.localPath).size());
             if (!client.PutFile(t.localPath, ascii)) {
                 if (context.Cancelled()) {
-                    // A cancelled upload leaves no half file on the server.
+                    // A cancelled upload leaves no half file on the server;
+                    // the flag is cleared first, or the clean-up would be
+                    // cancelled too and take the connection with it.
+                    client.SetCancelFlag(nullptr);
                     client.DeleteFile(t.name);
                     return true;
                 }
@@ -302,7 +344,9 @@ void CFtpWnd::UploadFiles(const std::vector<Transfer>& candidates)
 
 void CFtpWnd::Download(const std::vector<int>& serverRows)
 {
-    std::vector<QString> names;
+    if (!Online())
+        return;
+    std::vector<std::pair<QString, qint64>> files;  // name and listed size
     bool folderShown = false;
     bool stop = false;
     const QString folder = m_local.Folder().isEmpty() ? QStringLiteral("/") : m_local.Folder();
@@ -319,17 +363,25 @@ void CFtpWnd::Download(const std::vector<int>& serverRows)
         if (stop)
             return;
         if (go)
-            names.push_back(e.name);
+            files.emplace_back(e.name, e.size);
     }
-    if (names.empty() || !m_connected)
+    if (files.empty())
         return;
     const bool ascii = m_ascii;
     const bool ok = Net([&](CNorvaneFtp& client, TaskContext& context) {
-        for (const QString& name : names) {
+        for (size_t i = 0; i < files.size(); ++i) {
+            const auto& [name, size] = files[i];
             if (context.Cancelled())
                 return true;
+            context.SetItem(int(i) + 1, int(files.size()));
             context.SetText(folder, name);
-            context.SetProgress(0, -1);
+            // The listing's size stands in for the one the transfer does not
+            // know.
+            const qint64 listed = size > 0 ? size : -1;
+            context.SetProgress(0, listed);
+            client.SetProgress([&context, listed](qint64 done, qint64 total) {
+                context.SetProgress(done, total >= 0 ? total : listed);
+            });
             if (!client.GetFile(name, folder, ascii))
                 return context.Cancelled();
         }
@@ -337,12 +389,14 @@ void CFtpWnd::Download(const std::vector<int>& serverRows)
     });
     if (!ok)
         m_ui.Message(Msg(ftpmsg::TransferFailed));
-    m_local.Refill(names.front());
+    m_local.Refill(files.front().first);
 }
 
 void CFtpWnd::Delete(const std::vector<int>& rows)
 {
     if (m_active == Side::Server) {
+        if (!Online())
+            return;
         const std::vector<int> chosen = RowsOrFocus(rows, m_serverFocus, int(m_serverRows.size()));
         if (chosen.empty()
             || m_ui.Ask(QStringLiteral("サーバのファイルを削除しますか？"), Ui::Buttons::OkCancel) != Ui::Answer::Ok)
@@ -389,6 +443,8 @@ void CFtpWnd::Delete(const std::vector<int>& rows)
 void CFtpWnd::Create()
 {
     if (m_active == Side::Server) {
+        if (!Online())
+            return;
         const auto name = m_ui.Input(kTitle, QStringLiteral("サーバに作成するディレクトリ名："));
         if (!name)
             return;
@@ -406,6 +462,8 @@ void CFtpWnd::Create()
 void CFtpWnd::Move()
 {
     if (m_active == Side::Server) {
+        if (!Online())
+            return;
         const auto folder = m_ui.Input(kTitle, QStringLiteral("サーバ：移動するディレクトリ名："), m_serverFolder);
         if (!folder)
             return;
@@ -426,7 +484,7 @@ void CFtpWnd::Move()
 void CFtpWnd::Rename()
 {
     if (m_active == Side::Server) {
-        if (m_serverFocus < 0 || m_serverFocus >= int(m_serverRows.size()))
+        if (!Online() || m_serverFocus < 0 || m_serverFocus >= int(m_serverRows.size()))
             return;
         const QString old = m_serverRows[m_serverFocus].name;
         const auto name = m_ui.Input(kTitle, QStringLiteral("新しいファイル名を入力してください"), old);
@@ -455,6 +513,8 @@ void CFtpWnd::Up()
         m_local.Up();
         return;
     }
+    if (!Online())
+        return;
     QString folder = m_serverFolder;
     while (folder.size() > 1 && folder.endsWith(u'/'))
         folder.chop(1);
@@ -469,20 +529,27 @@ void CFtpWnd::BuildModeForm(FormModel& form, int owner, int group, int others)
     const QString rows[3] = {QStringLiteral("所有者"), QStringLiteral("グループ"), QStringLiteral("ユーザ")};
     const QString bits[3] = {QStringLiteral("読込"), QStringLiteral("書込"), QStringLiteral("実行")};
     const int digits[3] = {owner, group, others};
+    // A table cell shows no caption of its own: the rows' captions are texts
+    // in front of their digits, and the boxes' captions head their columns
+    // once, on one line each, which a narrow screen has room for.
+    for (int b = 0; b < 3; ++b) {
+        FormField& heading = form.Add(FieldKind::Label, QString());
+        heading.text = bits[b];
+        heading.gridRow = 0;
+        heading.gridColumn = 2 + b;
+    }
     for (int r = 0; r < 3; ++r) {
-        // A table cell shows no caption of its own: the row's caption is a
-        // text in front of its digit.
         FormField& caption = form.Add(FieldKind::Label, QString());
         caption.text = rows[r];
-        caption.gridRow = r;
+        caption.gridRow = r + 1;
         caption.gridColumn = 0;
         FormField& digit = form.AddNumber(rows[r], std::clamp(digits[r], 0, 7), 0, 7, QStringLiteral("mode%1").arg(r));
-        digit.gridRow = r;
+        digit.gridRow = r + 1;
         digit.gridColumn = 1;
         digit.rangeMessage = QStringLiteral("0から7までの数字を入力してください");
         for (int b = 0; b < 3; ++b) {
-            FormField& box = form.AddFlag(bits[b], (digits[r] >> (2 - b)) & 1, QStringLiteral("mode%1%2").arg(r).arg(b));
-            box.gridRow = r;
+            FormField& box = form.AddFlag(QString(), (digits[r] >> (2 - b)) & 1, QStringLiteral("mode%1%2").arg(r).arg(b));
+            box.gridRow = r + 1;
             box.gridColumn = 2 + b;
         }
     }
@@ -517,7 +584,8 @@ QString CFtpWnd::ModeDigitsText(const FormModel& form)
 
 void CFtpWnd::Attributes()
 {
-    if (m_active != Side::Server || m_serverFocus < 0 || m_serverFocus >= int(m_serverRows.size()))
+    if (m_active != Side::Server || !Online() || m_serverFocus < 0
+        || m_serverFocus >= int(m_serverRows.size()))
         return;
     const CFtpEntry entry = m_serverRows[m_serverFocus];
     if (entry.mode.isEmpty()) {

@@ -81,9 +81,13 @@ public:
     bool AttributesEnabled() const { return m_active == Side::Server; }
 
     // Refills the server list; `focus` names the row to focus. False (after
-    // the message) when the listing failed: the client is then disconnected.
+    // the message) when the listing failed or the connection is gone.
     bool RefillServer(const QString& focus = QString());
+    // False once the connection was found lost (and not made again): the
+    // server rows are then empty and every server step offers to reconnect.
     bool Connected() const { return m_connected; }
+    // Logs in again and returns to the server folder shown last.
+    bool Reconnect();
 
     // The permissions form: three digits and nine boxes kept in step.
     static void BuildModeForm(FormModel& form, int owner, int group, int others);
@@ -96,6 +100,9 @@ private:
     };
 
     bool Net(const std::function<bool(CNorvaneFtp&, TaskContext&)>& step);
+    // True when connected, else after the user chose to reconnect and it
+    // worked.
+    bool Online();
     void SortServer();
     std::vector<int> RowsOrFocus(const std::vector<int>& rows, int focused, int count) const;
     // Asks before a newer file is overwritten; false to skip it. `stop` is

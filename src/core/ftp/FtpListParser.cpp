@@ -45,14 +45,51 @@ bool MakeTime(int year, int month, int day, int hour, int minute, QDateTime& tim
     const QDate date(year, month, day);
     if (!date.isValid() || hour < 0 || hour > 23 || minute < 0 || minute > 59)
         return false;
-    time = QDateTime(date, QTime(hour, minute), Qt::LocalTime);
+    const QTime clock(hour, minute);
+    time = QDateTime(date, clock, Qt::LocalTime);
+    if (time.isValid())
+        return true;
+    // A time the local clock skipped when it was put forward: the server's
+    // clock (or zone) had it, so it is kept, moved on by the skipped span as
+    // the local clock reads it.
+    const QDateTime dayBefore(date.addDays(-1), clock, Qt::LocalTime);
+    if (!dayBefore.isValid())
+        return false;
+    const qint64 asUtc = QDateTime(date, clock, Qt::UTC).toSecsSinceEpoch();
+    time = QDateTime::fromSecsSinceEpoch(asUtc - dayBefore.offsetFromUtc(), Qt::LocalTime);
     return time.isValid();
 }
 
-bool ParseUnixLine(const QString& line, int currentYear, CFtpEntry& entry)
+// The next run of non-blanks from `pos`, which is left on the blank after it.
+bool NextColumn(QStringView line, qsizetype& pos, QStringView& column)
 {
-    const QStringList cols = SplitFtpFields(line, QStringLiteral(" "));
-    if (cols.size() != 9 || cols[8] == u".")
+    while (pos < line.size() && line[pos] == u' ')
+        ++pos;
+    const qsizetype start = pos;
+    while (pos < line.size() && line[pos] != u' ')
+        ++pos;
+    column = line.mid(start, pos - start);
+    return !column.isEmpty();
+}
+
+// Mode, links, owner, group, size, month, day, year or time, then the name:
+// all after the one blank behind the date, so a name keeps its blanks.
+bool ParseUnixLine(QStringView line, const QDateTime& now, CFtpEntry& entry)
+{
+    QStringView cols[8];
+    qsizetype pos = 0;
+    for (QStringView& column : cols) {
+        if (!NextColumn(line, pos, column))
+            return false;
+    }
+    QString name = line.mid(pos + 1).toString();
+    const QChar type = cols[0][0];
+    if (type == u'l') {
+        const qsizetype arrow = name.indexOf(QStringLiteral(" -> "));
+        if (arrow >= 0)
+            name.truncate(arrow);
+    }
+    if (name.isEmpty() || name == u".")
         return false;
     int month = 0;
     for (int m = 0; m < 12; ++m) {
@@ -62,33 +99,46 @@ bool ParseUnixLine(const QString& line, int currentYear, CFtpEntry& entry)
     if (month == 0)
         return false;
     const int day = SmallInt(cols[6]);
-    int year = currentYear;
-    int hour = 0;
-    int minute = 0;
-    const QString& yearOrTime = cols[7];
+    const QStringView yearOrTime = cols[7];
     const qsizetype colon = yearOrTime.indexOf(u':');
     if (colon < 0) {
-        year = SmallInt(yearOrTime);
+        if (!MakeTime(SmallInt(yearOrTime), month, day, 0, 0, entry.time))
+            return false;
     } else {
-        hour = SmallInt(QStringView(yearOrTime).left(colon));
-        minute = SmallInt(QStringView(yearOrTime).mid(colon + 1));  // "12:" gives 0
+        const int hour = SmallInt(yearOrTime.left(colon));
+        const int minute = SmallInt(yearOrTime.mid(colon + 1));  // "12:" gives 0
+        // A listing gives the time instead of the year for the last half
+        // year: a date ahead of today (beyond a day of clock and zone
+        // difference) is last year's.
+        const int year = now.date().year();
+        if (!MakeTime(year, month, day, hour, minute, entry.time) || entry.time > now.addDays(1)) {
+            if (!MakeTime(year - 1, month, day, hour, minute, entry.time))
+                return false;
+        }
     }
-    if (!MakeTime(year, month, day, hour, minute, entry.time))
-        return false;
-    entry.name = cols[8];
-    entry.mode = cols[0];
+    entry.name = name;
+    entry.mode = cols[0].toString();
     entry.size = LeadingInt(cols[4]);
-    // The link count decides, as the listing's type letter is not relied on.
-    entry.isFolder = LeadingInt(cols[1]) != 1;
+    entry.isFolder = type == u'd';
     return true;
 }
 
-bool ParseDosLine(const QString& line, CFtpEntry& entry)
+// Date, 12-hour time, "<DIR>" or size, then the name: the rest of the line
+// after the blanks that follow the size column.
+bool ParseDosLine(QStringView line, CFtpEntry& entry)
 {
-    const QStringList cols = SplitFtpFields(line, QStringLiteral(" "));
-    if (cols.size() != 4 || cols[3] == u".")
+    QStringView cols[3];
+    qsizetype pos = 0;
+    for (QStringView& column : cols) {
+        if (!NextColumn(line, pos, column))
+            return false;
+    }
+    while (pos < line.size() && line[pos] == u' ')
+        ++pos;
+    const QString name = line.mid(pos).toString();
+    if (name.isEmpty() || name == u".")
         return false;
-    const QStringList date = cols[0].split(u'-');
+    const QList<QStringView> date = cols[0].split(u'-');
     if (date.size() != 3)
         return false;
     int year = SmallInt(date[2]);
@@ -97,23 +147,23 @@ bool ParseDosLine(const QString& line, CFtpEntry& entry)
         year += 2000;
     else if (year >= 70 && year < 100)
         year += 1900;
-    const QString& clock = cols[1];
+    const QStringView clock = cols[1];
     const qsizetype colon = clock.indexOf(u':');
     if (colon < 0)
         return false;
-    const QString rest = clock.mid(colon + 1);
+    const QStringView rest = clock.mid(colon + 1);
     if (rest.size() != 4)
         return false;
-    int hour = SmallInt(QStringView(clock).left(colon));
-    const int minute = SmallInt(QStringView(rest).left(2));
-    const bool pm = QStringView(rest).mid(2) == u"PM";
+    int hour = SmallInt(clock.left(colon));
+    const int minute = SmallInt(rest.left(2));
+    const bool pm = rest.mid(2) == u"PM";
     if (pm && hour >= 1 && hour <= 11)
         hour += 12;
     else if (!pm && hour == 12)
         hour = 0;
     if (!MakeTime(year, SmallInt(date[0]), SmallInt(date[1]), hour, minute, entry.time))
         return false;
-    entry.name = cols[3];
+    entry.name = name;
     entry.mode.clear();
     entry.isFolder = cols[2] == u"<DIR>";
     entry.size = entry.isFolder ? 0 : LeadingInt(cols[2]);
@@ -143,7 +193,7 @@ QStringList SplitFtpFields(const QString& text, const QString& delimiters)
     return fields;
 }
 
-std::vector<CFtpEntry> ParseFtpListing(const QString& text, int currentYear)
+std::vector<CFtpEntry> ParseFtpListing(const QString& text, const QDateTime& now)
 {
     std::vector<CFtpEntry> entries;
     if (text.isEmpty())
@@ -151,7 +201,7 @@ std::vector<CFtpEntry> ParseFtpListing(const QString& text, int currentYear)
     const bool dos = text[0] >= u'0' && text[0] <= u'9';
     for (const QString& line : SplitFtpFields(text, QStringLiteral("\r\n"))) {
         CFtpEntry entry;
-        if (dos ? ParseDosLine(line, entry) : ParseUnixLine(line, currentYear, entry))
+        if (dos ? ParseDosLine(line, entry) : ParseUnixLine(line, now, entry))
             entries.push_back(std::move(entry));
     }
     return entries;
@@ -159,5 +209,5 @@ std::vector<CFtpEntry> ParseFtpListing(const QString& text, int currentYear)
 
 std::vector<CFtpEntry> ParseFtpListing(const QString& text)
 {
-    return ParseFtpListing(text, QDate::currentDate().year());
+    return ParseFtpListing(text, QDateTime::currentDateTime());
 }

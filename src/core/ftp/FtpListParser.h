@@ -2,6 +2,7 @@
 
 #include "core/ftp/CFtpEntry.h"
 
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 
@@ -9,14 +10,15 @@
 
 // The server listing ("LIST -L") turned into entries. A text whose first
 // character is a digit is read in DOS style (date, 12-hour time, "<DIR>" or
-// size, name), any other in UNIX style (nine columns). Lines that do not fit,
-// and lines whose date or time is impossible, are skipped.
+// size, name), any other in UNIX style (eight columns, then the name). In
+// both the name is the rest of the line, blanks and all. Lines that do not
+// fit, and lines whose date or time is impossible, are skipped.
 
 // Splits at runs of the delimiters: a run at the start gives one empty first
 // field, a run at the end gives no empty last field.
 QStringList SplitFtpFields(const QString& text, const QString& delimiters);
 
-// currentYear dates UNIX lines that show a time instead of a year.
-std::vector<CFtpEntry> ParseFtpListing(const QString& text, int currentYear);
-// The same with the current local year.
+// `now` dates UNIX lines that show a time instead of a year.
+std::vector<CFtpEntry> ParseFtpListing(const QString& text, const QDateTime& now);
+// The same at the current local time.
 std::vector<CFtpEntry> ParseFtpListing(const QString& text);

@@ -4,6 +4,7 @@
 namespace ftpmsg {
 inline constexpr const char16_t* ConnectFailed = u"接続できませんでした";
 inline constexpr const char16_t* ListFailed = u"ファイル一覧取得エラー";
+inline constexpr const char16_t* ConnectionLost = u"サーバとの接続が切れました。再接続しますか？";
 inline constexpr const char16_t* FolderNotCopied = u"ディレクトリはコピーできません";
 inline constexpr const char16_t* FolderNotTransferred = u"ディレクトリは転送できません";
 inline constexpr const char16_t* TransferFailed = u"エラーが発生しました";

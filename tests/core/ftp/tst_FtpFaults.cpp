@@ -82,10 +82,14 @@ private Q_SLOTS:
             << "list" << false << true << "LIST";
         QTest::newRow("LIST refused")
             << (kLogin + list + QStringList{"<450 No files"} + kInStep) << "list" << false << true << "";
-        QTest::newRow("download complete")
-            << (kLogin + get + QStringList{"<150 go", u"DATA*%1"_qs.arg(kDataSize),
-                                           "<226 done"} + kInStep)
+        QTest::newRow("download complete, as large as announced")
+            << (kLogin + get + QStringList{u"<150 Opening BINARY mode data connection for f.bin (%1 bytes)"_qs.arg(kDataSize),
+                                           u"DATA*%1"_qs.arg(kDataSize), "<226 done"} + kInStep)
             << "get" << true << true << "";
+        QTest::newRow("download shorter than announced, though the server says done")
+            << (kLogin + get + QStringList{u"<150 Opening BINARY mode data connection for f.bin (%1 bytes)"_qs.arg(kDataSize),
+                                           u"DATA*%1"_qs.arg(kDataSize - 1), "<226 done"} + kInStep)
+            << "get" << false << true << "";
         QTest::newRow("download: connection dropped in mid-transfer")
             << (kLogin + get + QStringList{"<150 go", u"CUT*%1"_qs.arg(kDataSize / 2)})
             << "get" << false << false << "";
@@ -115,6 +119,21 @@ private Q_SLOTS:
             << "rename" << true << true << "";
         QTest::newRow("name holding CR LF: nothing sent")
             << (kLogin + kInStep) << "inject" << false << true << "DELE";
+        QTest::newRow("endless reply: cut at its line cap")
+            << QStringList{"FLOOD:0:220-Welcome, and more|"} << "connect" << false << false << "USER";
+        QTest::newRow("endless line: cut at its size cap")
+            << QStringList{"FLOOD:0:220-xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx"} << "connect" << false
+            << false << "USER";
+        QTest::newRow("reply that trickles: one time-out for the whole of it")
+            << QStringList{"FLOOD:100:220-still greeting|"} << "connect" << false << false << "USER";
+        QTest::newRow("endless listing: cut at its line cap")
+            << (kLogin + list + QStringList{"<150 go", "DATA~" + kListLine} + kAborted + kInStep)
+            << "list" << false << true << "";
+        QTest::newRow("endless listing line: cut at its size cap")
+            << (kLogin + list + QStringList{"<150 go", "DATA~xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx"} + kAborted + kInStep)
+            << "list" << false << true << "";
+        QTest::newRow("QUIT never answered: not waited for long")
+            << (kLogin + QStringList{">QUIT", "HANG"}) << "quit" << true << false << "";
         QTest::newRow("reply 421: the server closes the connection")
             << (kLogin + QStringList{">RNFR old.htm", "<421 Timeout"}) << "rename" << false << false << "RNTO";
     }
@@ -135,10 +154,15 @@ private Q_SLOTS:
 
         FakeFtpServer server(script);
         bool result = false;
+        QElapsedTimer clock;
+        clock.start();
         {
             CNorvaneFtp ftp;
             ftp.Set(u"127.0.0.1:%1"_qs.arg(server.Port()), u"u"_qs, u"p"_qs, QString(), true);
-            ftp.SetTimeoutSeconds(script.contains("HANG") ? 1 : 20);
+            // Rows about time-outs get a short one; the others get room for a
+            // busy machine.
+            const bool waits = operation == u"connect" && (script.contains("HANG") || script[0].startsWith(u"FLOOD"));
+            ftp.SetTimeoutSeconds(waits ? 1 : 20);
             result = ftp.Connect();
             if (operation != u"connect") {
                 QVERIFY(result);
@@ -155,6 +179,9 @@ private Q_SLOTS:
                     result = ftp.PutFile(uploadPath, false);
                 } else if (operation == u"rename") {
                     result = ftp.Rename(u"old.htm"_qs, u"new.htm"_qs);
+                } else if (operation == u"quit") {
+                    ftp.Disconnect();
+                    result = clock.elapsed() < 10000;
                 } else {  // a name holding a second command
                     result = ftp.DeleteFile(u"a.htm\r\nDELE index.htm"_qs);
                 }
@@ -165,6 +192,9 @@ private Q_SLOTS:
             else
                 QVERIFY(!ftp.IsConnected());
         }
+        // Nothing waits for the 20 s time-out, and nothing runs on with a
+        // server that never stops.
+        QVERIFY2(clock.elapsed() < 19000, qPrintable(QString::number(clock.elapsed())));
         if (operation == u"put" && succeeds)
             QCOMPARE(server.Received(), upload);
         for (const QString& command : server.Commands())

@@ -6,9 +6,17 @@
 #include <QRandomGenerator>
 #include <QTest>
 
+#include <ctime>
+
 namespace {
 
-constexpr int kYear = 2026;
+// Noon on 8 December 2026 in a zone that puts its clocks forward (at 02:00
+// on 29 March 2026).
+const char* const kZone = "Europe/Berlin";
+QDateTime Now()
+{
+    return QDateTime(QDate(2026, 12, 8), QTime(12, 0), Qt::LocalTime);
+}
 
 // One entry as "d|- SIZE yyyy/MM/dd HH:mm MODE NAME", MODE "-" when empty.
 QString Describe(const CFtpEntry& e)
@@ -22,7 +30,7 @@ QString Describe(const CFtpEntry& e)
 QStringList DescribeAll(const QString& listing)
 {
     QStringList lines;
-    for (const CFtpEntry& e : ParseFtpListing(listing, kYear))
+    for (const CFtpEntry& e : ParseFtpListing(listing, Now()))
         lines.append(Describe(e));
     return lines;
 }
@@ -31,7 +39,24 @@ QStringList DescribeAll(const QString& listing)
 
 class TestFtpListParser : public QObject {
     Q_OBJECT
+    QByteArray m_zone;
+
 private Q_SLOTS:
+    void initTestCase()
+    {
+        m_zone = qgetenv("TZ");
+        qputenv("TZ", kZone);
+        tzset();
+    }
+    void cleanupTestCase()
+    {
+        if (m_zone.isNull())
+            qunsetenv("TZ");
+        else
+            qputenv("TZ", m_zone);
+        tzset();
+    }
+
     void split_data()
     {
         QTest::addColumn<QString>("text");
@@ -59,19 +84,28 @@ private Q_SLOTS:
         QTest::newRow("UNIX file with a year: midnight")
             << "-rw-r--r--   1 web  web     1234 Dec 31  2006 index.html\r\n"
             << QStringList{"- 1234 2006/12/31 00:00 -rw-r--r-- index.html"};
-        QTest::newRow("link count decides, not the type letter")
+        QTest::newRow("type from the mode, not the link count")
             << "drwxr-xr-x 1 a b 0 Jan 1 2001 d1\r\n-rw-r--r-- 2 a b 9 Jan 1 2001 f2\r\n"
-            << QStringList{"- 0 2001/01/01 00:00 drwxr-xr-x d1", "d 9 2001/01/01 00:00 -rw-r--r-- f2"};
+            << QStringList{"d 0 2001/01/01 00:00 drwxr-xr-x d1", "- 9 2001/01/01 00:00 -rw-r--r-- f2"};
         QTest::newRow("month in lower case skipped")
             << "-rw-r--r-- 1 a b 9 jan 1 2001 f\r\n" << QStringList{};
-        QTest::newRow("name with a space skipped (10 columns)")
-            << "-rw-r--r-- 1 a b 9 Jan 1 2001 my page.htm\r\n" << QStringList{};
-        QTest::newRow("total line, symlink and . skipped; .. kept")
-            << "total 12\nlrwxrwxrwx 1 a b 4 Jan 1 2001 l -> x\n"
+        QTest::newRow("name is the rest after the one blank behind the date")
+            << "-rw-r--r-- 1 a b 9 Jan  1  2001 my  page.htm \r\n-rw-r--r-- 1 a b 9 Mar  5 14:07  lead\r\n"
+            << QStringList{"- 9 2001/01/01 00:00 -rw-r--r-- my  page.htm ",
+                           "- 9 2026/03/05 14:07 -rw-r--r--  lead"};
+        QTest::newRow("total line and . skipped; .. kept; a link under its own name")
+            << "total 12\nlrwxrwxrwx 1 a b 4 Jan 1 2001 my link -> x -> y\n"
                "drwxr-xr-x 3 a b 0 Jan 1 2001 .\ndrwxr-xr-x 3 a b 0 Jan 1 2001 ..\n"
-            << QStringList{"d 0 2001/01/01 00:00 drwxr-xr-x .."};
-        QTest::newRow("line beginning with a blank skipped")
-            << "x\n -rw-r--r-- 1 a b 9 Jan 1 2001 f\n" << QStringList{};
+            << QStringList{"- 4 2001/01/01 00:00 lrwxrwxrwx my link", "d 0 2001/01/01 00:00 drwxr-xr-x .."};
+        QTest::newRow("line beginning with a blank read as any other")
+            << "x\n -rw-r--r-- 1 a b 9 Jan 1 2001 f\n" << QStringList{"- 9 2001/01/01 00:00 -rw-r--r-- f"};
+        QTest::newRow("time in the skipped hour moved forward")
+            << "-rw-r--r-- 1 a b 1 Mar 29 02:30 gap\n-rw-r--r-- 1 a b 1 Mar 29 01:59 before\n"
+            << QStringList{"- 1 2026/03/29 03:30 -rw-r--r-- gap", "- 1 2026/03/29 01:59 -rw-r--r-- before"};
+        QTest::newRow("time of day more than a day ahead is last year's")
+            << "-rw-r--r-- 1 a b 1 Dec 9 11:59 a\n-rw-r--r-- 1 a b 1 Dec 9 12:01 b\n"
+               "-rw-r--r-- 1 a b 1 Feb 29 10:00 c\n"
+            << QStringList{"- 1 2026/12/09 11:59 -rw-r--r-- a", "- 1 2025/12/09 12:01 -rw-r--r-- b"};
         QTest::newRow("size beyond 32 bits kept")
             << "-rw-r--r-- 1 a b 3221225472 Jan 1 2001 big.iso\n"
             << QStringList{"- 3221225472 2001/01/01 00:00 -rw-r--r-- big.iso"};
@@ -84,9 +118,10 @@ private Q_SLOTS:
         QTest::newRow("DOS folder in the afternoon")
             << "03-05-07  02:07PM       <DIR>          images\r\n"
             << QStringList{"d 0 2007/03/05 14:07 - images"};
-        QTest::newRow("DOS 12:30PM stays 12, 12:15AM is 0, year 99 is 1999")
-            << "03-05-99 12:30PM 512 a.htm\r\n03-05-07 12:15AM 10 b.htm\r\n"
-            << QStringList{"- 512 1999/03/05 12:30 - a.htm", "- 10 2007/03/05 00:15 - b.htm"};
+        QTest::newRow("DOS 12:30PM stays 12, 12:15AM is 0, 11PM is 23; years 69 and 70")
+            << "03-05-69 12:30PM 512 a.htm\r\n03-05-70 12:15AM 10 b.htm\r\n03-05-07 11:59PM 1 c\r\n"
+            << QStringList{"- 512 2069/03/05 12:30 - a.htm", "- 10 1970/03/05 00:15 - b.htm",
+                           "- 1 2007/03/05 23:59 - c"};
         QTest::newRow("DOS one hour digit accepted, 24-hour time skipped")
             << "03-05-07 2:07PM 1 a\r\n03-05-07 14:07 1 b\r\n"
             << QStringList{"- 1 2007/03/05 14:07 - a"};
@@ -95,8 +130,9 @@ private Q_SLOTS:
         QTest::newRow("DOS impossible month or day skipped")
             << "20-05-07 02:07PM 1 a\r\n03-32-07 01:07PM 1 b\r\n03-05-07 02:07AM 7 c\r\n"
             << QStringList{"- 7 2007/03/05 02:07 - c"};
-        QTest::newRow("DOS name with a space skipped")
-            << "03-05-07 02:07PM 1 my page.htm\r\n" << QStringList{};
+        QTest::newRow("DOS name is the rest after the blanks behind the size")
+            << "03-05-07 02:07PM     1 my  page.htm \r\n03-05-07 02:07PM <DIR>   新しい フォルダ\r\n"
+            << QStringList{"- 1 2007/03/05 14:07 - my  page.htm ", "d 0 2007/03/05 14:07 - 新しい フォルダ"};
         QTest::newRow("first character decides the style for the whole text")
             << " \r\n03-05-07 02:07PM 1 a\r\n-rw-r--r-- 1 a b 9 Jan 1 2001 f\r\n"
             << QStringList{"- 9 2001/01/01 00:00 -rw-r--r-- f"};
@@ -135,7 +171,7 @@ private Q_SLOTS:
                 default: if (at < text.size()) text.remove(at, 1); break;
                 }
             }
-            for (const CFtpEntry& entry : ParseFtpListing(text, kYear)) {
+            for (const CFtpEntry& entry : ParseFtpListing(text, Now())) {
                 QVERIFY(entry.time.isValid());
                 QVERIFY(!entry.name.isEmpty());
                 ++accepted;

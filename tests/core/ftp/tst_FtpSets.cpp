@@ -47,6 +47,24 @@ private Q_SLOTS:
         QVERIFY(list.At(0).ascii);
     }
 
+    // A "Count" that no list of sets can have is bounded.
+    void countBounded_data()
+    {
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<int>("loaded");
+        QTest::newRow("negative: the default set") << -5 << 1;
+        QTest::newRow("as stored") << 3 << 3;
+        QTest::newRow("two thousand million: a thousand") << 2000000000 << 1000;
+    }
+    void countBounded()
+    {
+        QFETCH(int, stored);
+        QFETCH(int, loaded);
+        TestEditor t;
+        t.Settings().WriteInt(kFtp, u"Count"_qs, stored);
+        QCOMPARE(Loaded(t.Settings()).Count(), loaded);
+    }
+
     void passwordsStoredScrambled_data()
     {
         QTest::addColumn<QString>("password");
@@ -107,6 +125,9 @@ private Q_SLOTS:
         QTest::newRow("first matching local folder, any case") << "/home/me/Docs/Site1/index.htm" << 2 << 0;
         QTest::newRow("second set matches the parent folder") << "/home/me/docs/other/a.htm" << 2 << 1;
         QTest::newRow("no match: the selected set") << "/tmp/a.htm" << 2 << 2;
+        QTest::newRow("whole folder names only") << "/home/me/docs/site10/a.htm" << 2 << 1;
+        QTest::newRow("the local folder itself") << "/var/www/a.htm" << 0 << 2;
+        QTest::newRow("a name that only begins like it") << "/var/www2/a.htm" << 0 << 0;
         QTest::newRow("no folder in the path") << "a.htm" << 1 << 1;
         QTest::newRow("empty path") << "" << 1 << 1;
         QTest::newRow("selected index out of range becomes 0") << "/tmp/a.htm" << 7 << 0;

@@ -64,6 +64,8 @@ private Q_SLOTS:
     void uploadDocument_data();
     void uploadDocument();
     void cancelUpload();
+    void cancelledCopyKeepsTheSession();
+    void lostConnectionOffersReconnect();
     void openWindow();
 };
 
@@ -397,6 +399,71 @@ void FtpWindowTest::cancelUpload()
     QCOMPARE(t.Ui().Texts("message"), QStringList{"ftpを終了しました"});
     QVERIFY(ReadBytes(path).size() > 4 * 1024 * 1024);
     QTRY_VERIFY(!QFileInfo::exists(server.WritableLocal() + QStringLiteral("/big.htm")));
+}
+
+// Cancel during a copy in the window: the half file is removed and the
+// same session answers the next button.
+void FtpWindowTest::cancelledCopyKeepsTheSession()
+{
+    auto runner = std::make_unique<InlineTaskRunner>();
+    bool cancelled = false;
+    runner->onProgress = [&cancelled](TaskContext& context, qint64 done, qint64) {
+        if (done > 0 && !cancelled) {
+            cancelled = true;
+            context.Cancel();
+        }
+    };
+    FtpWindowFixture fx;
+    START_FTP_WINDOW(fx, std::move(runner));
+    Touch(fx.LocalPath("big.bin"), QByteArray(32 << 20, 'b'));
+    fx.wnd->Local().Refill();
+    fx.wnd->Upload({fx.wnd->Local().FindRow("big.bin")});
+    QVERIFY(cancelled);
+    QVERIFY(fx.wnd->Connected());
+    QVERIFY(!QFileInfo::exists(fx.ServerPath("big.bin")));
+    fx.ui.QueueInput(QStringLiteral("after"));
+    fx.wnd->SetActiveSide(CFtpWnd::Side::Server);
+    fx.wnd->Create();
+    QVERIFY(QFileInfo(fx.ServerPath("after")).isDir());
+    QVERIFY(fx.wnd->FindServerRow("after") >= 0);
+    QCOMPARE(fx.ui.Texts("message"), QStringList{});
+    QCOMPARE(fx.ui.Texts("question"), QStringList{});
+}
+
+// The server drops the connection between two buttons: the window says so,
+// logs in again on the user's yes and returns to the folder it showed.
+void FtpWindowTest::lostConnectionOffersReconnect()
+{
+    const QStringList login = {"<220 Ready", ">USER u", "<331 Password required", ">PASS p", "<230 Logged in"};
+    auto list = [](const QString& name) {
+        return QStringList{">TYPE A", "<200 ok", "PASV 127,0,0,1", ">LIST -L", "<150 go",
+                           "DATA:-rw-r--r-- 1 web web 5 Mar  5 14:07 " + name + "\r\n", "<226 done"};
+    };
+    FakeFtpServer server(login + QStringList{">PWD", "<257 \"/www\""} + list("a.htm") + QStringList{"ACCEPT"}
+                         + login
+                         + QStringList{">PWD", "<257 \"/\"", ">CWD /www", "<250 ok", ">PWD", "<257 \"/www\""}
+                         + list("b.htm"));
+    QTemporaryDir dir;
+    platform::SettingsStore settings(dir.filePath("kelvo.ini"));
+    InlineTaskRunner runner;
+    ScriptedUi ui;
+    CNorvaneFtp client;
+    client.Set(QStringLiteral("127.0.0.1:%1").arg(server.Port()), "u", "p", QString(), true);
+    QVERIFY(client.Connect());
+    CFtpWnd wnd(ui, settings, runner, client);
+    QVERIFY(wnd.RefillServer());
+    QVERIFY(wnd.FindServerRow("a.htm") >= 0);
+
+    ui.QueueInput(QStringLiteral("docs"));
+    ui.QueueAnswer(Ui::Answer::Yes);
+    wnd.SetActiveSide(CFtpWnd::Side::Server);
+    wnd.Create();
+    QCOMPARE(ui.Texts("question"), QStringList{"サーバとの接続が切れました。再接続しますか？"});
+    QCOMPARE(ui.Texts("message"), QStringList{});
+    QVERIFY(wnd.Connected());
+    QCOMPARE(wnd.ServerFolderText(), QStringLiteral("/www"));
+    QVERIFY(wnd.FindServerRow("b.htm") >= 0);
+    QCOMPARE(server.Problem(), QString());
 }
 
 void FtpWindowTest::openWindow()
