@@ -1,9 +1,10 @@
-// A large style sheet parsed into rules and written back, as the style list
-// and "kelvo-tool css" do: a 5 MB sheet of rules with comments, selectors
-// of every kind, shorthands and long values. The target is under a second
-// for parse and write together; the peer figure is a plain copy of the text
-// through one QString append per rule-sized piece (what any writer costs at
-// least).
+// A large style sheet read into rules and written back, as the style list
+// (unchanged rules as they stood) and "kelvo-tool css" (every rule in the
+// block form) do: a 5 MB sheet of rules with comments, selectors of every
+// kind, media queries, strings, data URIs, shorthands and long values. The
+// target is under 0.5 s for reading and writing together, each way; the
+// peer figure is a plain copy of the text through one QString append per
+// rule-sized piece (what any writer costs at least).
 //
 // usage: style_bench [--mb N] [--runs N]
 
@@ -28,6 +29,10 @@ QString MakeSheet(qsizetype bytes)
                                "\tbackground: #ffeecc url(img/back.gif) no-repeat fixed;\r\n"
                                "\tborder: solid #000000 1px;margin: 1px 2px 3px;\r\n"
                                "\tcolor: red; cursor: pointer;\r\n}\r\n");
+        text += QStringLiteral("@media screen and (max-width: 600px) {\r\n"
+                               "  .c%1::before { content: \"a;b}\" !important; background: "
+                               "url(data:image/png;base64,iVBORw0KGgo=) }\r\n}\r\n")
+                    .arg(i);
     }
     text += QStringLiteral("-->");
     return text;
@@ -49,6 +54,7 @@ int main(int argc, char** argv)
     }
     const QString text = MakeSheet(qsizetype(mb) * 1024 * 1024 / 2);  // UTF-16: 2 bytes a character
     double best = 1e9;
+    double bestBlock = 1e9;
     double bestCopy = 1e9;
     qsizetype written = 0;
     size_t rules = 0;
@@ -61,6 +67,16 @@ int main(int argc, char** argv)
         best = std::min(best, timer.nsecsElapsed() / 1e6);
         written = out.size();
         rules = sheet.rules.size();
+        if (out != text) {
+            std::printf("FAILED: the unchanged sheet was not written back as it was\n");
+            return 1;
+        }
+
+        timer.restart();
+        CStyleSheet blocks;
+        blocks.ParseSheet(text);
+        const QString blockText = blocks.ToBlockText();
+        bestBlock = std::min(bestBlock, timer.nsecsElapsed() / 1e6);
 
         timer.restart();
         QString copy;
@@ -70,10 +86,11 @@ int main(int argc, char** argv)
     }
     std::printf("style sheet: %d MB, %zu rules, %lld characters written\n", mb, rules,
                 static_cast<long long>(written));
-    std::printf("parse and write: %.1f ms (best of %d)\n", best, runs);
+    std::printf("read and write back (style list): %.1f ms (best of %d)\n", best, runs);
+    std::printf("read and write in block form (kelvo-tool css): %.1f ms\n", bestBlock);
     std::printf("peer, plain copy in pieces: %.1f ms\n", bestCopy);
-    const double targetMs = 1000.0 * mb / 5;
-    if (best > targetMs) {
+    const double targetMs = 500.0 * mb / 5;
+    if (std::max(best, bestBlock) > targetMs) {
         std::printf("FAILED: over the target of %.0f ms\n", targetMs);
         return 1;
     }

@@ -419,7 +419,8 @@ int Exec(const QStringList& args, QTextStream& out, QTextStream& err)
 }
 
 // css: the file as the editor reads it, parsed as a style sheet and written
-// back as the style list writes one, in the file's own code and line end.
+// back with every rule in the block form, in the file's own code, line end
+// and byte-order mark.
 int Css(const QStringList& args, QTextStream& out, QTextStream& err)
 {
     if (args.size() != 1 || (args[0].startsWith(u'-') && args[0].size() > 1))
@@ -436,8 +437,8 @@ int Css(const QStringList& args, QTextStream& out, QTextStream& err)
     }
     CStyleSheet sheet;
     sheet.ParseSheet(editor.Buffer().GetText());
-    const QByteArray bytes = EncodeDocument(sheet.ToText(), editor.Doc().GetCodeKind(),
-                                            editor.Doc().GetLineEndKind());
+    const QByteArray bytes = EncodeDocument(sheet.ToBlockText(), editor.Doc().GetCodeKind(),
+                                            editor.Doc().GetLineEndKind(), &editor.Doc().GetForms());
     out.flush();
     if (QIODevice* device = out.device())
         device->write(bytes);

@@ -56,6 +56,8 @@ public:
     CodeKind GetCodeKind() const { return m_code; }
     void SetCodeKind(CodeKind kind) { m_code = kind; }
     LineEndKind GetLineEndKind() const { return m_lineEnd; }
+    // What the file held beyond its text (byte-order mark, escape style).
+    const FileForms& GetForms() const { return m_forms; }
     void SetLineEndKind(LineEndKind kind) { m_lineEnd = kind; }
     bool AutoConvert() const { return m_autoCode; }
 

@@ -1,5 +1,7 @@
 #include "core/style/CStyleDeclList.h"
 
+#include "core/style/CssReader.h"
+
 QString TrimBlanks(const QString& text)
 {
     qsizetype start = 0;
@@ -14,9 +16,15 @@ QString TrimBlanks(const QString& text)
 int CStyleDeclList::Find(const QString& name) const
 {
     for (int i = 0; i < Count(); ++i)
-        if (m_decls[i].name.compare(name, Qt::CaseInsensitive) == 0)
+        if (!m_decls[i].IsKept() && m_decls[i].name.compare(name, Qt::CaseInsensitive) == 0)
             return i;
     return -1;
+}
+
+bool CStyleDeclList::IsImportant(const QString& name) const
+{
+    const int i = Find(name);
+    return i >= 0 && m_decls[i].important;
 }
 
 QString CStyleDeclList::Get(const QString& name) const
@@ -36,7 +44,7 @@ void CStyleDeclList::Set(const QString& name, const QString& text)
     if (i >= 0)
         m_decls[i].value = TrimBlanks(text);
     else
-        m_decls.push_back({name, TrimBlanks(text)});
+        m_decls.push_back({name, TrimBlanks(text), false, {}});
 }
 
 void CStyleDeclList::GetNumber(const QString& name, const StyleKeywords& keywords,
@@ -64,67 +72,51 @@ int CStyleDeclList::KeywordIndex(const QString& name, const QStringList& list) c
     return i < 0 ? 0 : i;
 }
 
-void CStyleDeclList::Parse(const QString& source)
+void CStyleDeclList::Parse(const QString& text)
 {
-    m_decls.clear();
-    const QString text = source.trimmed();
-    enum class State { Name, Colon, Value, Gap };
-    State state = State::Name;
-    qsizetype nameStart = 0;
-    qsizetype valueStart = 0;
-    QString name;
-    const qsizetype n = text.size();
-    auto store = [this, &name](const QString& value) {
-        CStyleDecl d{name, TrimBlanks(value)};
-        if (!d.IsEmpty())
-            m_decls.push_back(std::move(d));
-    };
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = text[i];
-        switch (state) {
-        case State::Gap:
-            if (c == u' ' || c == u';')
-                break;
-            nameStart = i;
-            state = State::Name;
-            [[fallthrough]];
-        case State::Name:
-            if (c == u':') {
-                name = TrimBlanks(text.mid(nameStart, i - nameStart));
-                state = State::Colon;
-            }
-            break;
-        case State::Colon:
-            if (c == u' ')
-                break;
-            valueStart = i;
-            state = State::Value;
-            [[fallthrough]];
-        case State::Value:
-            if (c == u';') {
-                store(text.mid(valueStart, i - valueStart));
-                state = State::Gap;
-            } else if (i == n - 1) {
-                store(text.mid(valueStart));
-                state = State::Gap;
-            }
-            break;
-        }
-    }
-    // "name:" at the very end of the text.
-    if (state == State::Colon)
-        store(QString());
+    const CssReader reader(text);
+    Assign(reader, reader.ReadContents(0, static_cast<int>(reader.Tokens().size())));
 }
 
-QString CStyleDeclList::ToText(const QString& prefix, const QString& suffix) const
+void CStyleDeclList::Assign(const CssReader& reader, const std::vector<CssItem>& items)
+{
+    m_decls.clear();
+    m_decls.reserve(items.size());
+    for (const CssItem& item : items) {
+        CStyleDecl d;
+        if (item.kind == CssItem::Kind::Declaration) {
+            d.name = reader.Slice(item.start, item.nameEnd).toString();
+            d.value = reader.Slice(item.valueStart, item.valueEnd).toString();
+            d.important = item.important;
+        } else {
+            d.kept = reader.Slice(item.start, item.end).toString();
+        }
+        m_decls.push_back(std::move(d));
+    }
+}
+
+QString CStyleDeclList::ToText(const QString& prefix, const QString& suffix, bool close) const
 {
     QString out;
     for (const CStyleDecl& d : m_decls) {
         out += prefix;
-        out += d.name;
-        out += u": ";
-        out += d.value;
-        out += u';';
+        if (d.IsKept()) {
+            const QString text = close ? d.kept + CssClosers(d.kept) : d.kept;
+            out += text;
+            // Text that is no declaration ends where a ";" or its block
+            // ended it; without one it would take in what follows.
+            if (!text.startsWith(u"/*") && !text.endsWith(u';') && !text.endsWith(u'}'))
+                out += u';';
+        } else {
+            out += d.name;
+            out += u": ";
+            out += d.value;
+            if (close)
+                out += CssClosers(d.value);
+            if (d.important)
+                out += QStringLiteral(" !important");
+            out += u';';
+        }
         out += suffix;
     }
     return out;

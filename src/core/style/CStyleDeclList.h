@@ -8,6 +8,9 @@
 
 #include <vector>
 
+class CssReader;
+struct CssItem;
+
 // The declarations of a rule or of a STYLE attribute, in the order they are
 // written. Properties are found by name without regard to case and the
 // first match wins; a changed declaration keeps its place and a new one is
@@ -33,22 +36,35 @@ public:
     QString GetUrl(const QString& name) const { return ReadStyleUrl(Get(name)); }
     // url('path'); an empty path removes the property.
     void SetUrl(const QString& name, const QString& path);
+    // Whether the declaration with this name carries "!important".
+    bool IsImportant(const QString& name) const;
     // The index of the first of the list's entries equal to the value (case
     // ignored); 0 when the value is empty or matches none, so entry 0 also
     // stands for "not specified".
     int KeywordIndex(const QString& name, const QStringList& list) const;
 
-    // Replaces the list by the declarations of the text ("a: b; c: d").
-    // Text without a colon gives no declaration.
+    // Replaces the list by the declarations of the text ("a: b; c: d"),
+    // read as a browser reads a block's contents: ";" inside strings,
+    // url() and brackets ends nothing. Comments, nested rules and text
+    // that is no declaration become kept entries.
     void Parse(const QString& text);
+    // The same from items a reader found.
+    void Assign(const CssReader& reader, const std::vector<CssItem>& items);
     // "name: value;" one after the other; with prefix and suffix around each
-    // (TAB and CR LF in a multi-line block).
-    QString ToText(const QString& prefix = QString(), const QString& suffix = QString()) const;
+    // (TAB and CR LF in a multi-line block). Kept entries are written as
+    // they were; with `close`, what the text left open at its end (a
+    // comment, a string, brackets) is closed, so that text written after
+    // it is not swallowed.
+    QString ToText(const QString& prefix = QString(), const QString& suffix = QString(),
+                   bool close = false) const;
 
     const std::vector<CStyleDecl>& Items() const { return m_decls; }
     int Count() const { return static_cast<int>(m_decls.size()); }
     bool IsEmpty() const { return m_decls.empty(); }
     void Append(const CStyleDecl& decl) { m_decls.push_back(decl); }
+    void Insert(int index, const CStyleDecl& decl) { m_decls.insert(m_decls.begin() + index, decl); }
+    void RemoveAt(int index) { m_decls.erase(m_decls.begin() + index); }
+    CStyleDecl& At(int index) { return m_decls[index]; }
     void Clear() { m_decls.clear(); }
 
     friend bool operator==(const CStyleDeclList&, const CStyleDeclList&) = default;

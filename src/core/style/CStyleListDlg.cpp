@@ -47,7 +47,8 @@ void CStyleListDlg::Add(FormModel& form, Ui& ui)
 void CStyleListDlg::Edit(FormModel& form, Ui& ui)
 {
     const int i = form[kList].index;
-    if (i < 0 || i >= static_cast<int>(sheet.rules.size()))
+    // @media, @import and the like hold rules or nothing the pages show.
+    if (i < 0 || i >= static_cast<int>(sheet.rules.size()) || !sheet.rules[i].IsEditable())
         return;
     CStyleDlg style(m_app);
     style.rule = sheet.rules[i];

@@ -7,26 +7,66 @@
 
 #include <vector>
 
-// One CSS rule: selectors, declarations, and the comment that stood in front
-// of it (with the blanks and line breaks up to the rule), which is written
-// back in front of it. The STYLE attribute of a tag is a rule without
-// selectors.
+class CssReader;
+struct CssItem;
+
+// One CSS rule: selectors (or the prelude of an at-rule such as
+// "@media screen and (max-width: 600px)"), declarations, and the text that
+// stood in front of it in the sheet (comments, blanks, "<!--"). The STYLE
+// attribute of a tag is a rule without selectors.
+//
+// A rule read from text remembers that text: as long as the user changes
+// neither its selectors nor its declarations, it is written back exactly
+// as it stood (WriteBack). A changed rule is written in the block form.
 class CStyleRule {
 public:
     std::vector<CStyleSelector> selectors;
     CStyleDeclList declarations;
     QString comment;
 
-    // Line breaks are dropped first. Without "{" nothing is parsed; without
-    // "}" after it only the selectors are. Gives false in both cases.
+    // The first rule of the text, read as a browser reads it. Gives false,
+    // with nothing read, when the text holds no rule (no "{" after the
+    // selectors).
     bool ParseRule(const QString& text);
+    // Declarations of a STYLE attribute, remembered as they stand.
+    void ParseInline(const QString& text);
+    // The rule an item of a sheet stands for.
+    void Read(const CssReader& reader, const CssItem& item);
     // Splits at every "," (a trailing one gives no extra selector) and each
-    // piece at every blank.
+    // piece at every blank. The prelude of an at-rule ("@...") stays one
+    // text.
     void ParseSelectors(const QString& text);
     QString SelectorsText() const;
     // inline: the declarations only ("a: b;c: d;"); otherwise the block, on
     // one line or with one TAB-indented declaration per line.
     QString ToText(bool inlineStyle, bool multiLine) const;
 
+    // Whether the selectors or declarations differ from the text the rule
+    // was read from; always true for a rule that was not read.
+    bool Changed() const;
+    // The text as read when unchanged, else ToText(inlineStyle, true).
+    QString WriteBack(bool inlineStyle = false) const;
+    // An at-rule ended by ";" (@import, @charset): no block to edit.
+    bool IsStatement() const { return m_statement; }
+    // A rule whose block holds declarations the style pages can edit: a
+    // style rule, @font-face, @page and the like, not @media or @import.
+    bool IsEditable() const;
+
     friend bool operator==(const CStyleRule&, const CStyleRule&) = default;
+
+private:
+    void Remember(const QString& source);
+
+    // The selectors text as read (on one line) and the selectors it gave:
+    // while `selectors` still equals those, the text is written as read.
+    QString m_selectorText;
+    std::vector<CStyleSelector> m_selectorParts;
+    bool m_statement = false;
+    // The text ended inside the block: what it left open is closed when
+    // the block form is written.
+    bool m_open = false;
+    bool m_read = false;
+    QString m_source;
+    QString m_readSelectors;
+    CStyleDeclList m_readDeclarations;
 };

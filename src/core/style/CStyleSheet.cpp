@@ -1,63 +1,24 @@
 #include "core/style/CStyleSheet.h"
 
+#include "core/style/CssReader.h"
+
 void CStyleSheet::ParseSheet(const QString& text)
 {
     rules.clear();
-    trailing.clear();
-    enum class State { Before, Comment, After, Rule };
-    State state = State::Before;
-    qsizetype commentStart = -1;
-    qsizetype ruleStart = 0;
-    qsizetype lastEnd = 0;
-    const qsizetype n = text.size();
-    auto opensComment = [&](qsizetype i) {
-        return text[i] == u'/' && i + 1 < n && text[i + 1] == u'*';
-    };
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = text[i];
-        switch (state) {
-        case State::Before:
-        case State::After:
-            if (c.isSpace())
-                break;
-            if (opensComment(i)) {
-                // A comment right after another one belongs to the same rule.
-                if (state == State::Before)
-                    commentStart = i;
-                state = State::Comment;
-                ++i;
-                break;
-            }
-            ruleStart = i;
-            state = State::Rule;
-            [[fallthrough]];
-        case State::Rule:
-            if (c == u'}') {
-                CStyleRule rule;
-                if (rule.ParseRule(text.mid(ruleStart, i - ruleStart + 1))) {
-                    if (commentStart >= 0)
-                        rule.comment = text.mid(commentStart, ruleStart - commentStart);
-                    rules.push_back(std::move(rule));
-                    lastEnd = i + 1;
-                    commentStart = -1;
-                    state = State::Before;
-                } else {
-                    if (commentStart < 0)
-                        commentStart = ruleStart;
-                    state = State::After;
-                }
-            }
-            break;
-        case State::Comment:
-            if (c == u'*' && i + 1 < n && text[i + 1] == u'/') {
-                state = State::After;
-                ++i;
-            }
-            break;
-        }
+    const CssReader reader(text);
+    const std::vector<CssItem> items = reader.ReadSheet();
+    rules.reserve(items.size());
+    int previous = 0;
+    for (const CssItem& item : items) {
+        CStyleRule rule;
+        rule.comment = text.mid(previous, item.start - previous);
+        rule.Read(reader, item);
+        rules.push_back(std::move(rule));
+        previous = item.end;
     }
-    trailing = text.mid(lastEnd);
-    if (trailing.startsWith(QStringLiteral("\r\n")))
+    trailing = text.mid(previous);
+    m_trailingBreak = !rules.empty() && trailing.startsWith(QStringLiteral("\r\n"));
+    if (m_trailingBreak)
         trailing.remove(0, 2);
 }
 
@@ -65,7 +26,26 @@ QString CStyleSheet::ToText() const
 {
     QString out;
     for (const CStyleRule& rule : rules) {
+        // A new rule starts a line of its own.
+        if (rule.comment.isEmpty() && !out.isEmpty() && !out.endsWith(u'\n') && rule.Changed())
+            out += QStringLiteral("\r\n");
         out += rule.comment;
+        out += rule.WriteBack();
+    }
+    if (m_trailingBreak)
+        out += QStringLiteral("\r\n");
+    out += trailing;
+    return out;
+}
+
+QString CStyleSheet::ToBlockText() const
+{
+    QString out;
+    for (const CStyleRule& rule : rules) {
+        qsizetype blank = 0;
+        while (blank < rule.comment.size() && rule.comment[blank].isSpace())
+            ++blank;
+        out += QStringView(rule.comment).mid(blank);
         out += rule.ToText(false, true);
         out += QStringLiteral("\r\n");
     }

@@ -7,18 +7,31 @@
 #include <vector>
 
 // The text of a STYLE area (or of a .css file) as rules, each carrying the
-// comment in front of it, and the text after the last rule. Writing gives
-// every rule as a multi-line block.
+// text in front of it (comments, blanks, "<!--"), and the text after the
+// last rule.
 class CStyleSheet {
 public:
     std::vector<CStyleRule> rules;
     QString trailing;
 
-    // One pass over the text; never fails. Text that is no rule (a "}"
-    // without "{" before it) is kept as comment text of the next rule, or in
-    // the trailing text, so that writing the sheet back loses nothing of it.
+    // Reads the text as a browser does (rules, at-rules with or without a
+    // block); never fails. Text that is no rule stays in front of the next
+    // rule or in the trailing text, so writing the sheet back loses
+    // nothing of it.
     void ParseSheet(const QString& text);
+    // The sheet with every unchanged rule exactly as it was read, changed
+    // and new ones in the block form: an unchanged sheet gives its text
+    // back.
     QString ToText() const;
+    // Every rule in the block form, each after its comment (blanks in
+    // front of the comment left out) and followed by CR LF; then the
+    // trailing text.
+    QString ToBlockText() const;
 
     friend bool operator==(const CStyleSheet&, const CStyleSheet&) = default;
+
+private:
+    // The CR LF that stood right after the last rule; `trailing` begins
+    // after it.
+    bool m_trailingBreak = false;
 };

@@ -9,7 +9,9 @@ struct Unit {
     const char16_t* code;
 };
 
-constexpr std::array<Unit, 9> kUnits{{
+// The nine units of old pages first (their indexes are what callers keep),
+// then the units of today's sheets.
+constexpr std::array<Unit, 15> kUnits{{
     {u"ピクセル", u"px"},
     {u"ポイント", u"pt"},
     {u"インチ", u"in"},
@@ -19,6 +21,12 @@ constexpr std::array<Unit, 9> kUnits{{
     {u"文字", u"em"},
     {u"X高", u"ex"},
     {u"パイカ", u"pc"},
+    {u"ルート文字", u"rem"},
+    {u"画面幅%", u"vw"},
+    {u"画面高%", u"vh"},
+    {u"画面短辺%", u"vmin"},
+    {u"画面長辺%", u"vmax"},
+    {u"数字幅", u"ch"},
 }};
 
 } // namespace

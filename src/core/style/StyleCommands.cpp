@@ -12,6 +12,7 @@
 #include "core/style/CStyleDlg.h"
 #include "core/style/CStyleListDlg.h"
 #include "core/style/CStyleSelectorDlg.h"
+#include "core/style/CssReader.h"
 #include "core/style/StyleCommandIds.h"
 #include "core/links/RelativePath.h"
 #include "core/tags/CTagObj.h"
@@ -68,12 +69,13 @@ std::optional<CStyleRule> RuleFromSelectorDialog(CKelvoApp& app)
     return selector.rule;
 }
 
+// A rule the user confirmed without a change stays as it was written.
 void EditRuleAndReplace(CKelvoApp& app, CStyleRule rule)
 {
     CStyleDlg dlg(&app);
     dlg.rule = std::move(rule);
     dlg.documentPath = app.Doc().GetPathName();
-    if (dlg.DoModal(app.GetUi()))
+    if (dlg.DoModal(app.GetUi()) && dlg.rule.Changed())
         app.View().InsertTagText(dlg.rule.ToText(false, true), true);
 }
 
@@ -99,8 +101,21 @@ void OnEditRule(CKelvoApp& app)
         return;
     }
     CStyleRule rule;
-    if (!rule.ParseRule(selection))
-        rule = CStyleRule();
+    if (!rule.ParseRule(selection)) {
+        EditRuleAndReplace(app, CStyleRule());
+        return;
+    }
+    // The rule alone is replaced: text selected around it stays.
+    EditBuffer& buffer = app.View().Buffer();
+    int start = 0, end = 0;
+    buffer.GetSel(start, end);
+    const CssReader reader(selection);
+    for (const CssItem& item : reader.ReadSheet()) {
+        if (item.bodyStart < 0)
+            continue;
+        buffer.SetSel(start + item.start, start + item.end);
+        break;
+    }
     EditRuleAndReplace(app, rule);
 }
 
@@ -177,30 +192,23 @@ void OnStyleList(CKelvoApp& app)
     const bool css = IsCssDocument(documentPath);
     std::optional<StyleElement> element;
     QString source;
-    bool commented = false;
     if (css) {
         source = text;
     } else {
         element = FindStyleElement(text);
-        if (element) {
+        // The area is read as it stands, "<!--" and "-->" included (a
+        // browser skips them between rules), so that rules nobody changed
+        // come back byte for byte.
+        if (element)
             source = text.mid(element->bodyStart, element->bodyEnd - element->bodyStart);
-            commented = source.contains(QStringLiteral("<!--"));
-            source.remove(QStringLiteral("<!--"));
-            source.remove(QStringLiteral("-->"));
-            const auto edge = [](QChar c) { return c == u'\r' || c == u'\n' || c == u'\t'; };
-            qsizetype a = 0, b = source.size();
-            while (a < b && edge(source[a]))
-                ++a;
-            while (b > a && edge(source[b - 1]))
-                --b;
-            source = source.mid(a, b - a);
-        }
     }
     CStyleListDlg dlg(&app, documentPath);
     dlg.sheet.ParseSheet(source);
     if (!dlg.DoModal(app.GetUi()))
         return;
     const QString sheet = dlg.sheet.ToText();
+    if ((css || element) && sheet == source)
+        return;
     if (css) {
         buffer.SetSel(0, buffer.GetTextLength());
         view.InsertTagText(sheet, false);
@@ -210,9 +218,7 @@ void OnStyleList(CKelvoApp& app)
     }
     if (element) {
         buffer.SetSel(element->bodyStart, element->bodyEnd);
-        buffer.ReplaceSel(commented ? QStringLiteral("\r\n<!--\r\n") + sheet
-                                          + QStringLiteral("\r\n-->")
-                                    : sheet);
+        buffer.ReplaceSel(sheet);
         return;
     }
     // No STYLE element yet: a new one goes at the end of the HEAD, or at the
@@ -234,10 +240,10 @@ bool EditInlineStyle(CKelvoApp& app, QString& declarationText, const QString& do
     CStyleDlg dlg(&app);
     dlg.inlineStyle = true;
     dlg.documentPath = documentPath;
-    dlg.rule.declarations.Parse(declarationText);
+    dlg.rule.ParseInline(declarationText);
     if (!dlg.DoModal(app.GetUi()))
         return false;
-    declarationText = dlg.rule.ToText(true, false);
+    declarationText = dlg.rule.WriteBack(true);
     return true;
 }
 

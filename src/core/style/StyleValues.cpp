@@ -52,6 +52,91 @@ QStringList StyleTokenize(const QString& value)
     return tokens;
 }
 
+std::vector<StyleToken> StyleValueTokens(const QString& value)
+{
+    std::vector<StyleToken> tokens;
+    const qsizetype n = value.size();
+    auto blank = [](QChar c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n' || c == u'\f'; };
+    qsizetype i = 0;
+    while (i < n) {
+        if (blank(value[i])) {
+            ++i;
+            continue;
+        }
+        if (value[i] == u',') {
+            tokens.push_back({i, i + 1});
+            ++i;
+            continue;
+        }
+        const qsizetype start = i;
+        int depth = 0;
+        while (i < n && (depth > 0 || (!blank(value[i]) && value[i] != u','))) {
+            const QChar c = value[i];
+            if (c == u'"' || c == u'\'') {
+                ++i;
+                while (i < n && value[i] != c) {
+                    if (value[i] == u'\\')
+                        ++i;
+                    ++i;
+                }
+            } else if (c == u'(' || c == u'[') {
+                ++depth;
+            } else if ((c == u')' || c == u']') && depth > 0) {
+                --depth;
+            }
+            ++i;
+        }
+        tokens.push_back({start, std::min(i, n)});
+    }
+    return tokens;
+}
+
+QString EditStyleToken(const QString& value, const std::function<bool(QStringView)>& matches,
+                       const QString& replacement, bool* found, bool add)
+{
+    for (const StyleToken& t : StyleValueTokens(value)) {
+        if (!matches(t.Text(value)))
+            continue;
+        if (found)
+            *found = true;
+        QString out = value;
+        if (!replacement.isEmpty()) {
+            out.replace(t.start, t.end - t.start, replacement);
+            return out;
+        }
+        qsizetype a = t.start, b = t.end;
+        while (b < out.size() && IsBlank(out[b]))
+            ++b;
+        if (b == out.size())
+            while (a > 0 && IsBlank(out[a - 1]))
+                --a;
+        out.remove(a, b - a);
+        return out;
+    }
+    if (found)
+        *found = false;
+    if (replacement.isEmpty() || !add)
+        return value;
+    return value.isEmpty() ? replacement : value + u' ' + replacement;
+}
+
+bool IsStyleNumber(QStringView text)
+{
+    qsizetype i = 0;
+    if (i < text.size() && (text[i] == u'+' || text[i] == u'-'))
+        ++i;
+    bool digits = false, point = false;
+    for (; i < text.size(); ++i) {
+        if (text[i] >= u'0' && text[i] <= u'9')
+            digits = true;
+        else if (text[i] == u'.' && !point)
+            point = true;
+        else
+            return false;
+    }
+    return digits;
+}
+
 int StyleFourSides(const QStringList& t, std::array<QString, 4>& sides)
 {
     switch (t.size()) {
@@ -91,11 +176,15 @@ void ReadStyleNumber(const QString& value, const StyleKeywords& keywords, QStrin
     number = value.left(i);
     const QString rest = value.mid(i);
     unit = rest.isEmpty() ? -1 : CStyleUnits::Find(rest);
+    if (!IsStyleNumber(number) || (!rest.isEmpty() && unit < 0)) {
+        number = value;
+        unit = -1;
+    }
 }
 
 QString StyleNumberText(const QString& number, int unit)
 {
-    if (number.isEmpty() || unit < 0)
+    if (unit < 0 || !IsStyleNumber(number))
         return number;
     return number + CStyleUnits::Code(unit);
 }
@@ -174,9 +263,29 @@ QString ReadStyleUrl(const QString& value)
 
 QString ReadShorthandUrl(const QString& token)
 {
-    QString rest = token.mid(4);
-    rest.remove(u')');
-    return rest;
+    return ReadStyleUrl(token);
+}
+
+QString StyleUrlText(const QString& path, bool quoted)
+{
+    bool needs = quoted;
+    for (QChar c : path)
+        if (c.isSpace() || c == u'(' || c == u')' || c == u'"' || c == u'\'' || c == u'\\'
+            || c.unicode() < 0x20)
+            needs = true;
+    if (!needs)
+        return QStringLiteral("url(") + path + u')';
+    const QChar quote = quoted && !path.contains(u'\'') ? u'\'' : u'"';
+    QString escaped;
+    for (QChar c : path) {
+        if (c == quote || c == u'\\')
+            escaped += u'\\';
+        if (c == u'\n' || c == u'\r')
+            escaped += c == u'\n' ? QStringLiteral("\\a ") : QStringLiteral("\\d ");
+        else
+            escaped += c;
+    }
+    return QStringLiteral("url(") + quote + escaped + quote + u')';
 }
 
 QString StyleFontFamilyList(const QString& family)

@@ -2,11 +2,49 @@
 
 #include "core/edit/CKelvoView.h"
 #include "core/edit/EditBuffer.h"
+#include "core/style/CStyleRule.h"
+#include "core/style/CssReader.h"
+
+namespace {
+
+bool IsCssPath(const QString& documentPath)
+{
+    const qsizetype dot = documentPath.lastIndexOf(u'.');
+    return dot >= 0 && documentPath.mid(dot + 1).compare(u"css", Qt::CaseInsensitive) == 0;
+}
+
+// The STYLE element text around a position: after the ">" of the last
+// "<STYLE" start tag before it, up to the next "</STYLE" (or the end).
+// Without a start tag before the position: the whole text up to "</STYLE".
+void SheetAround(const QString& text, int position, int& from, int& to)
+{
+    from = 0;
+    qsizetype open = position;
+    for (;;) {
+        open = open > 0 ? text.lastIndexOf(QStringLiteral("<style"), open - 1, Qt::CaseInsensitive) : -1;
+        if (open < 0)
+            break;
+        const qsizetype after = open + 6;
+        if (after < text.size() && (text[after] == u'>' || text[after].isSpace())) {
+            const qsizetype gt = text.indexOf(u'>', after);
+            if (gt >= 0 && gt < position)
+                from = static_cast<int>(gt + 1);
+            break;
+        }
+    }
+    const qsizetype close = text.indexOf(QStringLiteral("</style"), position, Qt::CaseInsensitive);
+    to = close >= 0 ? static_cast<int>(close) : static_cast<int>(text.size());
+}
+
+// How deep rules are looked for inside rules: deeper text is hostile, not
+// a sheet anybody edits.
+constexpr int kMaxDepth = 64;
+
+} // namespace
 
 bool InStyleSheet(CKelvoView& view, const QString& documentPath)
 {
-    const qsizetype dot = documentPath.lastIndexOf(u'.');
-    if (dot >= 0 && documentPath.mid(dot + 1).compare(u"css", Qt::CaseInsensitive) == 0)
+    if (IsCssPath(documentPath))
         return true;
     EditBuffer& buffer = view.Buffer();
     int position = 0, selEnd = 0;
@@ -14,71 +52,59 @@ bool InStyleSheet(CKelvoView& view, const QString& documentPath)
     const QString text = buffer.GetText();
     // Documents write their tags in either case; "<style>" is as much a
     // style element as "<STYLE>".
-    const qsizetype open = text.indexOf(QStringLiteral("<STYLE"), 0, Qt::CaseInsensitive);
+    const qsizetype open =
+        position > 0 ? text.lastIndexOf(QStringLiteral("<STYLE"), position - 1, Qt::CaseInsensitive) : -1;
     if (open < 0)
         return false;
     const qsizetype openEnd = text.indexOf(u'>', open);
-    if (openEnd < 0)
+    if (openEnd < 0 || openEnd >= position)
         return false;
     const qsizetype close = text.indexOf(QStringLiteral("</STYLE"), openEnd, Qt::CaseInsensitive);
-    if (close < 0)
-        return false;
-    return position > openEnd && position < close;
+    return close >= position;
+}
+
+bool FindStyleRuleInSheet(QStringView sheet, int position, int& start, int& end)
+{
+    const CssReader reader(sheet.toString());
+    std::vector<CssItem> items = reader.ReadSheet();
+    bool found = false;
+    for (int depth = 0; depth < kMaxDepth; ++depth) {
+        const CssItem* holder = nullptr;
+        for (const CssItem& item : items) {
+            if (item.kind != CssItem::Kind::QualifiedRule && item.kind != CssItem::Kind::AtRule)
+                continue;
+            // A rule the text ends in holds the end as well.
+            if (position >= item.start && (position < item.end || (!item.closed && position == item.end))) {
+                holder = &item;
+                break;
+            }
+        }
+        if (!holder)
+            break;
+        CStyleRule rule;
+        rule.Read(reader, *holder);
+        if (rule.IsEditable()) {
+            start = holder->start;
+            end = holder->end;
+            found = true;
+        }
+        if (holder->bodyStart < 0 || position < holder->bodyStart)
+            break;
+        items = reader.ReadBody(*holder);
+    }
+    return found;
 }
 
 bool FindStyleRule(const QString& text, int position, int& start, int& end)
 {
-    const int n = static_cast<int>(text.size());
-    if (position < 0 || position > n)
+    if (position < 0 || position > text.size())
         return false;
-    bool brace = false;
-
-    int ruleEnd = position;
-    for (int i = position; i < n; ++i) {
-        const QChar c = text.at(i);
-        const QChar next = i + 1 < n ? text.at(i + 1) : QChar();
-        if (c == u'{') {
-            brace = true;
-        } else if (c == u'}') {
-            ruleEnd = i + 1;
-            break;
-        } else if (c == u'<') {
-            ruleEnd = i;
-            break;
-        } else if (c == u'>' || (c == u'*' && next == u'/') || (c == u'/' && next == u'*')) {
-            return false;
-        }
-    }
-
-    int ruleStart = -1;
-    for (int i = position - 1; i >= 0 && ruleStart < 0; --i) {
-        const QChar c = text.at(i);
-        const QChar before = i > 0 ? text.at(i - 1) : QChar();
-        if (c == u'{') {
-            brace = true;
-        } else if (c == u'}' || c == u'>'
-                   || (c == u'-' && i >= 3 && text.mid(i - 3, 4) == u"<!--")) {
-            if (!brace)
-                return false;
-            ruleStart = i + 1;
-        } else if (c == u'/') {
-            // "*/" ends a comment before the rule; any other slash is taken
-            // for a text that is a style sheet from its very start.
-            ruleStart = before == u'*' ? i + 1 : 0;
-        } else if ((c == u'*' && before == u'/') || c == u'<') {
-            return false;
-        }
-    }
-    if (ruleStart < 0) {
-        if (!brace)
-            return false;
-        ruleStart = 0;
-    }
-    if (ruleEnd - ruleStart > 2)
-        while (ruleStart < ruleEnd && (text.at(ruleStart) == u'\r' || text.at(ruleStart) == u'\n'))
-            ++ruleStart;
-    start = ruleStart;
-    end = ruleEnd;
+    int from = 0, to = 0;
+    SheetAround(text, position, from, to);
+    if (!FindStyleRuleInSheet(QStringView(text).mid(from, to - from), position - from, start, end))
+        return false;
+    start += from;
+    end += from;
     return true;
 }
 
@@ -89,8 +115,11 @@ bool SelectStyleRuleAtCaret(CKelvoView& view, const QString& documentPath)
     EditBuffer& buffer = view.Buffer();
     int position = 0, selEnd = 0;
     buffer.GetSel(position, selEnd);
+    const QString text = buffer.GetText();
     int start = 0, end = 0;
-    if (!FindStyleRule(buffer.GetText(), position, start, end))
+    const bool found = IsCssPath(documentPath) ? FindStyleRuleInSheet(text, position, start, end)
+                                               : FindStyleRule(text, position, start, end);
+    if (!found)
         return false;
     buffer.SetSel(start, end);
     buffer.ScrollCaret();

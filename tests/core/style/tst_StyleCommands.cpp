@@ -113,7 +113,7 @@ private Q_SLOTS:
             << "P {\r\n\tborder-left-width: thick;\r\n}";
         QTest::newRow("side dialog cancelled")
             << cmd::StyleRuleEdit << "P{}" << 0 << 3 << QStringList{"cancel", "ok", "yes"}
-            << QStringList{"border-left=", "枠線の太さ=太い"} << "P {\r\n}";
+            << QStringList{"border-left=", "枠線の太さ=太い"} << "P{}";
 
         QTest::newRow("new rule through the selector dialog")
             << cmd::StyleRuleNew << "" << 0 << 0 << QStringList{"ok", "ok", "yes"}
@@ -144,17 +144,20 @@ private Q_SLOTS:
 
         QTest::newRow("style list round trip with comment markers")
             << cmd::StyleList << "<STYLE><!-- P {color: red} --></STYLE>" << 0 << 0
-            << QStringList{"ok"} << QStringList{}
-            << "<STYLE>\r\n<!--\r\nP {\r\n\tcolor: red;\r\n}\r\n \r\n--></STYLE>";
+            << QStringList{"ok"} << QStringList{} << "<STYLE><!-- P {color: red} --></STYLE>";
+        QTest::newRow("style list edit inside the comment markers")
+            << cmd::StyleList << "<STYLE><!-- P {color: red} --></STYLE>" << 0 << 0
+            << QStringList{"ok", "yes", "ok"} << QStringList{"list=0", "edit=", "color=blue"}
+            << "<STYLE><!-- P {\r\n\tcolor: blue;\r\n} --></STYLE>";
         QTest::newRow("style list without comment markers")
             << cmd::StyleList << "<style>\r\nP{a:b}\r\n</style>" << 0 << 0 << QStringList{"ok"}
-            << QStringList{} << "<style>P {\r\n\ta: b;\r\n}\r\n</style>";
+            << QStringList{} << "<style>\r\nP{a:b}\r\n</style>";
         QTest::newRow("style list delete asks and removes")
             << cmd::StyleList << "<STYLE>A{}B{}</STYLE>" << 0 << 0 << QStringList{"ok", "ok"}
-            << QStringList{"list=0", "delete="} << "<STYLE>B {\r\n}\r\n</STYLE>";
+            << QStringList{"list=0", "delete="} << "<STYLE>B{}</STYLE>";
         QTest::newRow("style list move down")
             << cmd::StyleList << "<STYLE>A{}B{}</STYLE>" << 0 << 0 << QStringList{"ok"}
-            << QStringList{"list=0", "down="} << "<STYLE>B {\r\n}\r\nA {\r\n}\r\n</STYLE>";
+            << QStringList{"list=0", "down="} << "<STYLE>B{}A{}</STYLE>";
         QTest::newRow("style list cancelled")
             << cmd::StyleList << "<STYLE>A{}</STYLE>" << 0 << 0 << QStringList{"ok", "cancel"}
             << QStringList{"list=0", "delete="} << "<STYLE>A{}</STYLE>";
@@ -162,7 +165,7 @@ private Q_SLOTS:
             << cmd::StyleList << kHead << 50 << 50 << QStringList{"ok", "ok", "yes", "ok"}
             << QStringList{"add=", "element=P", "color=0000ff"}
             << "<HTML><HEAD><TITLE>t</TITLE><STYLE>\r\n<!--\r\nP {\r\n\tcolor: #0000ff;\r\n}"
-               "\r\n\r\n-->\r\n</STYLE>\r\n</HEAD><BODY>x</BODY></HTML>";
+               "\r\n-->\r\n</STYLE>\r\n</HEAD><BODY>x</BODY></HTML>";
         QTest::newRow("style list without HEAD inserts at the caret")
             << cmd::StyleList << "abc" << 1 << 2 << QStringList{"ok"} << QStringList{}
             << "a<STYLE>\r\n<!--\r\n\r\n-->\r\n</STYLE>\r\nbc";
@@ -243,12 +246,12 @@ private Q_SLOTS:
     void styleListInCssDocument()
     {
         TestEditor t;
-        const QString path = t.MakeFile(u"site.CSS"_qs, "/* c */\r\nA{x:y}\r\n");
+        const QString path = t.MakeFile(u"site.CSS"_qs, "/* c */\r\nA{x:y}\r\n@media print{B{}}\r\n");
         QVERIFY(t.App().OpenDocumentFile(path));
         t.Buffer().SetSel(5, 5);
-        t.Ui().QueueAnswer(Ui::Answer::Ok);
+        Script(t, {"ok", "yes", "ok"}, {"list=0", "edit=", "text-align=中央"});
         QVERIFY(t.Run(cmd::StyleList));
-        QCOMPARE(t.Text(), u"/* c */\r\nA {\r\n\tx: y;\r\n}\r\n"_qs);
+        QCOMPARE(t.Text(), u"/* c */\r\nA {\r\n\tx: y;\r\n\ttext-align: center;\r\n}\r\n@media print{B{}}\r\n"_qs);
         QCOMPARE(t.Selection(), QString());
         int s = -1, e = -1;
         t.Buffer().GetSel(s, e);
@@ -298,25 +301,38 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("caret");
+        QTest::addColumn<QStringList>("fields");
         QTest::addColumn<bool>("taken");
         QTest::addColumn<QString>("expected");
         const QString sheet = u"<STYLE>\r\nH1 { color: red }\r\nP{a:b}\r\n</STYLE>"_qs;
         QTest::newRow("rule rewritten")
-            << sheet << 12 << true
+            << sheet << 12 << QStringList{"text-align=右寄せ"} << true
             << "<STYLE>\r\nH1 {\r\n\tcolor: red;\r\n\ttext-align: right;\r\n}\r\nP{a:b}"
                "\r\n</STYLE>";
-        QTest::newRow("outside the STYLE element") << sheet + "<P>" << int(sheet.size()) + 1
-                                                   << false << sheet + "<P>";
+        QTest::newRow("outside the STYLE element")
+            << sheet + "<P>" << int(sheet.size()) + 1 << QStringList{"text-align=右寄せ"} << false
+            << sheet + "<P>";
+        const QString slashes =
+            u"<style>\r\nA { background: url(img/a.png) } /* b/c */\r\n@media (max-width: 600px) {\r\n"
+            " .x::before { content: \"}/\" ; color: red }\r\n}\r\n</style>"_qs;
+        QTest::newRow("OK without a change after slashes leaves the text")
+            << slashes << int(slashes.indexOf(u"color")) << QStringList{} << true << slashes;
+        QTest::newRow("rule inside @media rewritten alone")
+            << slashes << int(slashes.indexOf(u"color")) << QStringList{"text-align=右寄せ"} << true
+            << QString(slashes).replace(
+                   u".x::before { content: \"}/\" ; color: red }"_qs,
+                   u".x::before {\r\n\tcontent: \"}/\";\r\n\tcolor: red;\r\n\ttext-align: right;\r\n}"_qs);
     }
     void ruleAtCaretHook()
     {
         QFETCH(QString, text);
         QFETCH(int, caret);
+        QFETCH(QStringList, fields);
         QFETCH(bool, taken);
         QFETCH(QString, expected);
         TestEditor t;
         t.SetText(text, caret, caret);
-        Script(t, {"ok", "yes"}, {"text-align=右寄せ"});
+        Script(t, {"ok", "yes"}, fields);
         QVERIFY(t.App().StyleHooks().editRuleAtCaret);
         QCOMPARE(t.App().StyleHooks().editRuleAtCaret(), taken);
         QCOMPARE(t.Text(), expected);

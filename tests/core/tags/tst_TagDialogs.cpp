@@ -395,8 +395,18 @@ private Q_SLOTS:
         QTest::newRow("text without braces") << "ab|c" << "";
         QTest::newRow("inside a tag") << "<A HR|EF=x>" << "";
         QTest::newRow("rule cut off by a tag") << "P { m|: 0 </STYLE>" << "P { m: 0 ";
-        QTest::newRow("a slash starts at the beginning") << "x/y\r\nP { |m: 0 }"
+        QTest::newRow("slash before the rule is part of its selectors") << "x/y\r\nP { |m: 0 }"
                                                          << "x/y\r\nP { m: 0 }";
+        QTest::newRow("url() path, comment and string before the rule")
+            << "A { b: url(a/b.png) } /* c/d */ Q::after { content: \"}/*\" }\r\nP { |m: 0 }"
+            << "P { m: 0 }";
+        QTest::newRow("string holding a brace inside the rule")
+            << "P { content: \"}\"; |m: 0 }" << "P { content: \"}\"; m: 0 }";
+        QTest::newRow("rule inside @media") << "@media (max-width: 600px) {\r\n .a { |m: 0 }\r\n}"
+                                            << ".a { m: 0 }";
+        QTest::newRow("@media prelude is no rule") << "@media (max|-width: 600px) { .a { m: 0 } }" << "";
+        QTest::newRow("STYLE element around the position")
+            << "<style>A{}</style><P>x</P><style>\r\nB { |m: 0 }\r\n</style>" << "B { m: 0 }";
     }
     void styleRule()
     {
