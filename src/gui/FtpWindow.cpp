@@ -161,8 +161,8 @@ public:
     }
 
     // The short columns take what their texts need and the name the rest;
-    // on a screen too narrow for that the name keeps room for a few
-    // characters and the list scrolls sideways.
+    // where that is too little for the names, they keep up to half the
+    // list and the list scrolls sideways to the other columns.
     void FitColumns()
     {
         const int room = viewport()->width();
@@ -171,7 +171,8 @@ public:
             resizeColumnToContents(c);
             others += columnWidth(c);
         }
-        setColumnWidth(0, std::max(room - others, 8 * fontMetrics().averageCharWidth()));
+        const int names = std::min(sizeHintForColumn(0), room / 2);
+        setColumnWidth(0, std::max({room - others, names, 4 * fontMetrics().averageCharWidth()}));
     }
 
     // Select-all takes the files and folders, never the way up.
@@ -274,8 +275,6 @@ FtpWindow::FtpWindow(CFtpWnd& model, QWidget* parent) : QDialog(parent), m_model
     };
     m_serverBox = side(m_serverFolder, m_server);
     m_localBox = side(m_localFolder, m_local);
-    QWidget* serverBox = m_serverBox;
-    QWidget* localBox = m_localBox;
 
     auto* layout = new QVBoxLayout(this);
     if (portrait) {
@@ -289,16 +288,16 @@ FtpWindow::FtpWindow(CFtpWnd& model, QWidget* parent) : QDialog(parent), m_model
         switches->addWidget(m_showLocal);
         layout->addLayout(switches);
         m_stack = new QStackedWidget(this);
-        m_stack->addWidget(serverBox);
-        m_stack->addWidget(localBox);
+        m_stack->addWidget(m_serverBox);
+        m_stack->addWidget(m_localBox);
         layout->addWidget(m_stack, 1);
         connect(m_showServer, &QPushButton::clicked, this, [this] { ShowServerSide(true); });
         connect(m_showLocal, &QPushButton::clicked, this, [this] { ShowServerSide(false); });
         ShowServerSide(true);
     } else {
         auto* lists = new QHBoxLayout;
-        lists->addWidget(localBox, 1);
-        lists->addWidget(serverBox, 1);
+        lists->addWidget(m_localBox, 1);
+        lists->addWidget(m_serverBox, 1);
         layout->addLayout(lists, 1);
     }
     layout->addLayout(buttons);

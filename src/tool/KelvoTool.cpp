@@ -38,7 +38,7 @@ const char* const kUsageText =
     "       kelvo-tool keys FILE\n"
     "       kelvo-tool css FILE\n"
     "       kelvo-tool image-size FILE...\n"
-    "       kelvo-tool links FILE\n"
+    "       kelvo-tool links [--root DIR] [--config DIR] FILE|FOLDER...\n"
     KELVO_FTP_USAGE
     "code names: ShiftJis Jis Euc Utf8 Ascii Unknown; line ends: None CrLf Lf Cr Unknown\n";
 

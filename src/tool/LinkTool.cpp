@@ -3,10 +3,16 @@
 #include "core/doc/DocumentCodec.h"
 #include "core/doc/DocumentFile.h"
 #include "core/links/ImageSize.h"
+#include "core/links/LinkCommands.h"
 #include "core/links/PageLinks.h"
+#include "platform/SettingsStore.h"
 
 #include <QFile>
+#include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
+
+#include <memory>
 
 namespace {
 
@@ -41,21 +47,78 @@ int ImageSizeCommand(const QStringList& files, QTextStream& out, QTextStream& er
     return status;
 }
 
+namespace {
+
+// The pages of a folder and its subfolders, in name order.
+QStringList PagesUnder(const QString& folder)
+{
+    static const QStringList kPatterns = {QStringLiteral("*.htm"), QStringLiteral("*.html"),
+                                          QStringLiteral("*.shtml"), QStringLiteral("*.php")};
+    QStringList pages;
+    QDirIterator it(folder, kPatterns, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        pages.append(it.next());
+    pages.sort();
+    return pages;
+}
+
+} // namespace
+
 int LinksCommand(const QStringList& args, QTextStream& out, QTextStream& err)
 {
-    if (args.size() != 1) {
-        err << "kelvo-tool: links needs one file\n";
+    QString root;
+    QString config;
+    QStringList inputs;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& a = args.at(i);
+        if ((a == u"--root" || a == u"--config") && i + 1 < args.size())
+            (a == u"--root" ? root : config) = args.at(++i);
+        else if (a.startsWith(u"--")) {
+            err << "kelvo-tool: links: unknown option " << a << '\n';
+            return kUsage;
+        } else
+            inputs.append(a);
+    }
+    if (inputs.isEmpty()) {
+        err << "kelvo-tool: links needs a file or a folder\n";
         return kUsage;
     }
-    const QString path = QFileInfo(args.at(0)).absoluteFilePath();
-    platform::FileRead file = platform::ReadRegularFile(path, kMaxDocumentSize);
-    if (file.error != platform::FileError::None) {
-        err << "kelvo-tool: cannot read " << args.at(0) << '\n';
-        return kFailed;
+    QStringList pages;
+    for (const QString& input : inputs)
+        pages += QFileInfo(input).isDir() ? PagesUnder(input) : QStringList{input};
+    const bool single = inputs.size() == 1 && pages.size() == 1 && !QFileInfo(inputs.at(0)).isDir();
+    if (!root.isEmpty())
+        root = QFileInfo(root).absoluteFilePath();
+    std::unique_ptr<platform::SettingsStore> store;
+    if (!config.isEmpty())
+        store = std::make_unique<platform::SettingsStore>(
+            QDir(config).filePath(QStringLiteral("kelvo.ini")));
+
+    int status = kOk;
+    int skipped = 0;
+    for (const QString& page : pages) {
+        const QString path = QFileInfo(page).absoluteFilePath();
+        platform::FileRead file = platform::ReadRegularFile(path, kMaxDocumentSize);
+        if (file.error != platform::FileError::None) {
+            err << "kelvo-tool: cannot read " << page << '\n';
+            status = kFailed;
+            continue;
+        }
+        const QString text = DecodeDocument(std::move(file.bytes), true).text;
+        const QString siteRoot = !root.isEmpty() ? root
+                                 : store       ? SiteRootFor(*store, path)
+                                               : QString();
+        const PageLinkCheck check = CheckPageLinks(text, path, siteRoot);
+        for (const QString& target : check.missing) {
+            if (!single)
+                out << page << ": ";
+            out << "missing: " << target << '\n';
+        }
+        if (!check.missing.isEmpty())
+            status = kFailed;
+        skipped += check.skipped;
     }
-    const QString text = DecodeDocument(std::move(file.bytes), true).text;
-    const QStringList missing = MissingLinkTargets(text, path);
-    for (const QString& target : missing)
-        out << "missing: " << target << '\n';
-    return missing.isEmpty() ? kOk : kFailed;
+    if (skipped > 0)
+        out << "skipped=" << skipped << '\n';
+    return status;
 }

@@ -8,6 +8,11 @@
 // be read or holds no image it knows. Status 1 when any failed.
 int ImageSizeCommand(const QStringList& files, QTextStream& out, QTextStream& err);
 
-// kelvo-tool links FILE: the link check of the editor on FILE, one
-// "missing: TARGET" line per missing target. Status 1 when any is missing.
+// kelvo-tool links [--root DIR] [--config DIR] FILE...: the link check of
+// the editor. One FILE gives one "missing: TARGET" line per missing target;
+// several, or a folder (walked for .htm, .html, .shtml and .php pages),
+// "FILE: missing: TARGET" lines. Root-relative links start from --root,
+// else from the local folder of the FTP site set (in the settings of
+// --config) that holds the page; without either they are counted in a last
+// "skipped=N" line. Status 1 when any target is missing.
 int LinksCommand(const QStringList& args, QTextStream& out, QTextStream& err);

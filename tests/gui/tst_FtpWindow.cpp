@@ -277,7 +277,9 @@ private Q_SLOTS:
         QTest::newRow("landscape") << false << QSize(1280, 800) << "ftp-landscape";
         QTest::newRow("portrait") << true << QSize(360, 640) << "ftp-portrait";
     }
-    // Both layouts fit their screen with every button inside it.
+    // Each layout fits its screen with every button and the list's scroll
+    // bar inside it; the names are shown whole and take the room the other
+    // columns leave, so that a wide list never scrolls sideways.
     void layouts()
     {
         QFETCH(bool, portrait);
@@ -288,6 +290,8 @@ private Q_SLOTS:
         FtpWindowFixture& fx = s.fx;
         WriteBytes(fx.ServerPath(QStringLiteral("index.html")), "<HTML></HTML>");
         WriteBytes(fx.ServerPath(QStringLiteral("写真.jpg")), QByteArray(12345, 'j'));
+        for (int i = 0; i < 20; ++i)
+            WriteBytes(fx.ServerPath(QStringLiteral("page%1.htm").arg(i, 2, 10, QChar(u'0'))), "<P>");
         QDir().mkpath(fx.ServerPath(QStringLiteral("css")));
         WriteBytes(fx.LocalPath(QStringLiteral("top.htm")), "<P>");
         fx.wnd->Local().Refill();
@@ -297,34 +301,51 @@ private Q_SLOTS:
         window.resize(size);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QVERIFY(window.width() <= size.width());
+        QVERIFY2(window.width() <= size.width() && window.height() <= size.height(),
+                 qPrintable(QStringLiteral("%1x%2").arg(window.width()).arg(window.height())));
         const QRect inside = window.rect();
-        for (QPushButton* b : window.findChildren<QPushButton*>()) {
-            if (b->isVisible())
-                QVERIFY2(inside.contains(QRect(b->mapTo(&window, QPoint(0, 0)), b->size())),
-                         qPrintable(b->text()));
+        QTreeWidget* list = window.ServerList();
+        QList<QWidget*> parts = {list->verticalScrollBar()};
+        for (QPushButton* b : window.findChildren<QPushButton*>())
+            parts << b;
+        for (QWidget* part : parts) {
+            if (part->isVisible())
+                QVERIFY2(inside.contains(QRect(part->mapTo(&window, QPoint(0, 0)), part->size())),
+                         qPrintable(part->objectName()));
         }
-        QCOMPARE(window.ServerList()->topLevelItemCount(), 3);
-        // Every column of the server list is in view: none is cut off at
-        // the right edge.
-        QCOMPARE(window.ServerList()->horizontalScrollBar()->maximum(), 0);
+        QCOMPARE(list->topLevelItemCount(), 23);
+        int columns = 0;
+        for (int c = 0; c < list->columnCount(); ++c)
+            columns += list->columnWidth(c);
+        if (!portrait) {
+            QCOMPARE(columns, list->viewport()->width());
+            QCOMPARE(list->horizontalScrollBar()->maximum(), 0);
+        }
+        int widest = 0;
+        for (int r = 0; r < list->topLevelItemCount(); ++r)
+            widest = std::max(widest, list->sizeHintForIndex(list->model()->index(r, 0)).width());
+        QVERIFY2(list->columnWidth(0) >= widest, qPrintable(QString::number(list->columnWidth(0))));
         Save(window.grab().toImage(), name);
     }
 
     // The keys of a file manager work in the server list: Enter opens a
-    // folder, Backspace goes up, Delete asks before deleting, F2 renames.
+    // folder, Backspace goes up, Delete asks before deleting, F2 renames,
+    // Ctrl+A selects every row but the way up.
     void keys_data()
     {
         QTest::addColumn<QString>("focus");
         QTest::addColumn<int>("key");
         QTest::addColumn<QString>("folder");   // server folder afterwards
         QTest::addColumn<QString>("asked");    // the question or prompt shown
-        QTest::newRow("Enter on a folder") << "css" << int(Qt::Key_Return) << "/css" << "";
-        QTest::newRow("Backspace goes up") << "" << int(Qt::Key_Backspace) << "/" << "";
+        QTest::addColumn<QStringList>("selected");  // afterwards, where it matters
+        QTest::newRow("Enter on a folder") << "css" << int(Qt::Key_Return) << "/css" << "" << QStringList{};
+        QTest::newRow("Backspace goes up") << "" << int(Qt::Key_Backspace) << "/" << "" << QStringList{};
         QTest::newRow("Delete asks first") << "index.html" << int(Qt::Key_Delete) << "/css"
-                                           << "サーバのファイルを削除しますか？";
+                                           << "サーバのファイルを削除しますか？" << QStringList{};
         QTest::newRow("F2 renames") << "index.html" << int(Qt::Key_F2) << "/css"
-                                    << "新しいファイル名を入力してください";
+                                    << "新しいファイル名を入力してください" << QStringList{};
+        QTest::newRow("Ctrl+A leaves out [..]") << "" << int(Qt::ControlModifier | Qt::Key_A) << "/css" << ""
+                                                << QStringList{"a.css", "index.html"};
     }
     void keys()
     {
@@ -332,12 +353,14 @@ private Q_SLOTS:
         QFETCH(int, key);
         QFETCH(QString, folder);
         QFETCH(QString, asked);
+        QFETCH(QStringList, selected);
         Session s;
         START_FTP_WINDOW(s, false);
         FtpWindowFixture& fx = s.fx;
         QDir().mkpath(fx.ServerPath(QStringLiteral("css")));
         WriteBytes(fx.ServerPath(QStringLiteral("index.html")), "<HTML></HTML>");
         WriteBytes(fx.ServerPath(QStringLiteral("css/index.html")), "<HTML></HTML>");
+        WriteBytes(fx.ServerPath(QStringLiteral("css/a.css")), "P {}");
         // Start inside "css" unless the row to act on is that folder.
         QVERIFY(fx.wnd->RefillServer());
         if (focus != u"css")
@@ -350,10 +373,18 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         window.activateWindow();
         window.ServerList()->setFocus();
-        QTest::keyClick(window.ServerList(), Qt::Key(key));
+        const QKeyCombination combination = QKeyCombination::fromCombined(key);
+        QTest::keyClick(window.ServerList(), combination.key(), combination.keyboardModifiers());
         QTRY_COMPARE(fx.wnd->ServerFolderText(), folder);
         const QStringList shown = fx.ui.Texts(QStringLiteral("question")) + fx.ui.Texts(QStringLiteral("input"));
         QCOMPARE(shown, asked.isEmpty() ? QStringList{} : QStringList{asked});
+        if (!selected.isEmpty()) {
+            QStringList names;
+            for (QTreeWidgetItem* item : window.ServerList()->selectedItems())
+                names << item->data(0, Qt::UserRole).toString();
+            names.sort();
+            QCOMPARE(names, selected);
+        }
         // Nothing was answered: the file is still there.
         QVERIFY(QFileInfo::exists(fx.ServerPath(QStringLiteral("css/index.html"))));
     }

@@ -123,11 +123,13 @@ private Q_SLOTS:
         WriteBytes(file, platform::UnicodeToCp932(
                              QStringLiteral("03-05-07  02:07PM       <DIR>          画像\r\n"
                                             "03-05-07  10:15AM              3221225472 大きい.iso\r\n"
+                                            "03-05-07  10:15AM                       5 my page.htm\r\n"
                                             "13-05-07  10:15AM              1 bad-month\r\n")));
         const ToolResult r = RunTool({"ftp-parse", file});
         QCOMPARE(r.status, 0);
         QCOMPARE(r.Lines(), (QStringList{u"d 0 2007/03/05 14:07 - 画像"_qs,
-                                         u"- 3221225472 2007/03/05 10:15 - 大きい.iso"_qs}));
+                                         u"- 3221225472 2007/03/05 10:15 - 大きい.iso"_qs,
+                                         u"- 5 2007/03/05 10:15 - my page.htm"_qs}));
     }
 };
 

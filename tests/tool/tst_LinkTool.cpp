@@ -3,6 +3,7 @@
 #include "ToolRunner.h"
 
 #include <QDir>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -59,6 +60,69 @@ private Q_SLOTS:
         const ToolResult r = RunTool({"links", QDir::current().relativeFilePath(file)});
         QCOMPARE(r.status, status);
         QCOMPARE(r.Lines(), lines);
+    }
+
+    // Several pages: one line per missing target, named by its page; a
+    // folder is walked for pages; root-relative links need a root.
+    void linksOfManyPages_data()
+    {
+        QTest::addColumn<QStringList>("args");  // "@" stands for the site folder
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QStringList>("lines");
+
+        QTest::newRow("two files, root-relative links skipped")
+            << QStringList{"@/a.html", "@/sub/b.htm"} << 1
+            << QStringList{"@/sub/b.htm: missing: none.gif", "skipped=2"};
+        QTest::newRow("folder walked, links from the root")
+            << QStringList{"--root", "@", "@"} << 1
+            << QStringList{"@/a.html: missing: /none.css", "@/sub/b.htm: missing: none.gif"};
+        QTest::newRow("one file keeps the short form, skipped counted")
+            << QStringList{"@/a.html"} << 0 << QStringList{"skipped=2"};
+        QTest::newRow("site folder from the FTP site set of the settings")
+            << QStringList{"--config", "@/cfg", "@/a.html"} << 1
+            << QStringList{"missing: /none.css"};
+    }
+    void linksOfManyPages()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, status);
+        QFETCH(QStringList, lines);
+        QTemporaryDir dir;
+        const QString site = dir.path();
+        QDir(site).mkpath("sub");
+        QDir(site).mkpath("cfg");
+        WriteBytes(site + "/a.html", "<link href=\"/site.css\"><link href='/none.css'>");
+        WriteBytes(site + "/site.css", "p {}");
+        WriteBytes(site + "/sub/b.htm", "<img src=none.gif><a href=../a.html>");
+        WriteBytes(site + "/sub/notes.txt", "<img src=skipped.gif>");
+        WriteBytes(site + "/cfg/kelvo.ini", ("[System]\nRootDir=" + site + "\n").toUtf8());
+        for (QString& a : args)
+            a.replace(u'@', site);
+        for (QString& l : lines)
+            l.replace(u'@', site);
+        const ToolResult r = RunTool(QStringList{"links"} + args);
+        QCOMPARE(r.Lines(), lines);
+        QCOMPARE(r.status, status);
+    }
+
+    // An independent HTML5 parser (html5lib) reads the pages of a realistic
+    // site; the missing targets it finds are the ones the tool reports.
+    void linksAgreeWithHtml5lib()
+    {
+        const QString site = QStringLiteral(KELVO_TEST_DATA_DIR "/linksite");
+        QProcess oracle;
+        oracle.start(QStringLiteral("/usr/bin/python3"),
+                     {QStringLiteral(KELVO_TEST_SUPPORT_DIR "/link_oracle.py"), site});
+        QVERIFY(oracle.waitForFinished(120000));
+        QCOMPARE(oracle.exitCode(), 0);
+        QStringList expected = QString::fromUtf8(oracle.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+        QVERIFY2(expected.size() > 10, qPrintable(oracle.readAllStandardError()));
+        const ToolResult r = RunTool({"links", "--root", site, site});
+        QStringList actual = r.Lines();
+        expected.sort();
+        actual.sort();
+        QCOMPARE(actual, expected);
+        QCOMPARE(r.status, 1);
     }
 
     void linksFailures()

@@ -90,6 +90,10 @@ private Q_SLOTS:
         QTest::newRow("nested rule")
             << "nesting.css" << "box-shadow" << QStringList{"cursor=リンク"} << QStringList{}
             << QStringList{".card > &:hover | cursor: pointer"};
+        QTest::newRow("bold into a font shorthand")
+            << "handwritten.css" << "color: #333" << QStringList{"bold=1"}
+            << QStringList{"body | font: .875em/1.5 Meiryo,\"ヒラギノ角ゴ Pro W3\",sans-serif"}
+            << QStringList{"body | font: bold .875em/1.5 Meiryo,\"ヒラギノ角ゴ Pro W3\",sans-serif"};
         QTest::newRow("@font-face")
             << "framework.css" << "font-display" << QStringList{"font-family=Noto Serif JP"}
             << QStringList{"@font-face | font-family: \"Noto Sans JP\""}

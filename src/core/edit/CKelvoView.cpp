@@ -9,6 +9,7 @@
 #include "core/doc/CKelvoDoc.h"
 #include "core/custom/VirtualKeys.h"
 #include "core/edit/EditBuffer.h"
+#include "core/tags/HtmlScanner.h"
 #include "core/tags/TagCase.h"
 
 #include <algorithm>
@@ -337,7 +338,10 @@ void CKelvoView::RememberTagsOf(const QString& text)
     QString t = text;
     if (m_app.TagLower())
         ConvertTagCase(t, true);
-    const qsizetype firstClose = t.indexOf(u'>');
+    // The first tag ends at its own ">", not at one inside a quoted value.
+    const std::optional<HtmlToken> first = HtmlScanner::ReadAt(t, 0);
+    const qsizetype firstClose =
+        first && first->closed ? first->end - 1 : t.indexOf(u'>');
     m_lastStartTag = firstClose >= 0 ? t.left(firstClose + 1) : QString();
     const qsizetype lastClose = t.lastIndexOf(u'>');
     if (firstClose == lastClose) {

@@ -15,6 +15,7 @@ const QString kHost = QStringLiteral("Host");
 const QString kUser = QStringLiteral("User");
 const QString kPass = QStringLiteral("Pass");
 const QString kFolder = QStringLiteral("Dir");
+const QString kLocalFolder = QStringLiteral("LocalDir");
 const QString kAscii = QStringLiteral("Text");
 const QString kNew = QStringLiteral("NewSet");
 const QString kDelete = QStringLiteral("DeleteSet");
@@ -71,6 +72,19 @@ void CFtpSetForm::AddTo(FormModel& form, const QString& page)
         onPage(form.AddText(QStringLiteral("ディレクトリ(&D):"), QString(), kFolder));
         onPage(form.AddFlag(QStringLiteral("ASCIIモード(&A)"), true, kAscii));
     }
+    if (m_kind == Kind::Page) {
+        // The folder whose pages belong to the site: the connect dialog
+        // picks the set by it, and root-relative links start there.
+        FormField& local =
+            onPage(form.Add(FieldKind::File, QStringLiteral("ローカルフォルダ(&L):"), kLocalFolder));
+        local.browse = [this](FormModel& f) {
+            FormField* folder = f.Find(kLocalFolder);
+            if (!folder)
+                return;
+            if (const std::optional<QString> chosen = m_ui.ChooseFolder(folder->text))
+                folder->text = *chosen;
+        };
+    }
     onPage(form.Add(FieldKind::Button, QStringLiteral("新規設定(&N)"), kNew)).action =
         [this](FormModel& f) { NewSet(f); };
     onPage(form.Add(FieldKind::Button, QStringLiteral("削除(&R)"), kDelete)).action =
@@ -92,8 +106,10 @@ void CFtpSetForm::StoreFields(const FormModel& form)
     text(kHost, set.host);
     text(kUser, set.user);
     text(kPass, set.password);
-    if (m_kind == Kind::Page)
+    if (m_kind == Kind::Page) {
         text(kFolder, set.remoteFolder);
+        text(kLocalFolder, set.localFolder);
+    }
     else if (m_kind == Kind::Upload)
         text(kFolder, set.uploadFolder);
     if (const FormField* f = form.Find(kAscii))
@@ -116,6 +132,7 @@ void CFtpSetForm::ShowSet(FormModel& form) const
     text(kUser, set.user);
     text(kPass, set.password);
     text(kFolder, m_kind == Kind::Upload ? set.uploadFolder : set.remoteFolder);
+    text(kLocalFolder, set.localFolder);
     if (FormField* f = form.Find(kAscii))
         f->checked = set.ascii;
 }

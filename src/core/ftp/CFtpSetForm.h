@@ -23,7 +23,7 @@ class CFtpSetForm {
 public:
     enum class Kind {
         Page,     // FTP page of the settings sheet: host, user, password,
-                  // remote folder, ASCII
+                  // remote folder, ASCII, local folder
         Connect,  // connect dialog of the FTP window: host, user, password
         Upload,   // upload dialog: host, user, password, upload folder, ASCII
     };

@@ -2,18 +2,27 @@
 
 #include "core/app/Ui.h"
 #include "core/links/RelativePath.h"
+#include "core/tags/CTagObj.h"
+#include "core/tags/HtmlScanner.h"
 
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
 #include <QIODevice>
+#include <QRegularExpression>
 
+#include <algorithm>
+#include <climits>
 #include <limits>
 
 namespace {
 
-// Enough for the size fields of every header format read here.
+// Enough for the size fields of the fixed-layout formats read here.
 constexpr int kHeaderPeek = 32;
+// An icon directory of 64 images; the start of an AVIF or SVG file, where
+// their sizes are written.
+constexpr int kIcoPeek = 6 + 64 * 16;
+constexpr int kBoxPeek = 64 * 1024;
 
 quint32 Le16(const QByteArray& b, int at)
 {
@@ -86,6 +95,132 @@ std::optional<QSize> WebpSize(const QByteArray& head)
     return std::nullopt;
 }
 
+std::optional<QSize> BmpSize(const QByteArray& head)
+{
+    if (head.size() < 26)
+        return std::nullopt;
+    // The old OS/2 header holds 16-bit sizes; every later one 32-bit signed
+    // ones, a negative height meaning rows stored top down.
+    if (Le32(head, 14) == 12)
+        return Size(Le16(head, 18), Le16(head, 20));
+    const qint32 width = qint32(Le32(head, 18));
+    const qint32 height = qint32(Le32(head, 22));
+    if (width < 0 || height == std::numeric_limits<qint32>::min())
+        return std::nullopt;
+    return Size(quint32(width), quint32(height < 0 ? -height : height));
+}
+
+// The largest image of the icon; a size byte of 0 stands for 256.
+std::optional<QSize> IcoSize(const QByteArray& head)
+{
+    if (head.size() < 6)
+        return std::nullopt;
+    const quint32 count = Le16(head, 4);
+    if (count == 0)
+        return std::nullopt;
+    std::optional<QSize> largest;
+    for (quint32 i = 0; i < count; ++i) {
+        const int entry = 6 + int(i) * 16;
+        if (entry + 16 > head.size())
+            break;
+        const int w = quint8(head[entry]) == 0 ? 256 : quint8(head[entry]);
+        const int h = quint8(head[entry + 1]) == 0 ? 256 : quint8(head[entry + 1]);
+        if (!largest || w * h > largest->width() * largest->height())
+            largest = QSize(w, h);
+    }
+    return largest;
+}
+
+// The size of an SVG drawing: its width and height when both are plain
+// numbers (or pixels), else the last two numbers of its viewBox.
+std::optional<QSize> SvgSize(const QByteArray& head)
+{
+    const QString text = QString::fromUtf8(head);
+    HtmlScanner scanner(text);
+    HtmlToken token;
+    while (scanner.Next(token)) {
+        if (token.kind != HtmlToken::Kind::StartTag)
+            continue;
+        if (token.Name(text) != u"svg" || !token.closed)
+            return std::nullopt;
+        CTagObj svg;
+        svg.Parse(text.mid(token.start, token.end - token.start));
+        static const QRegularExpression pixels(QStringLiteral("^\\s*(\\d+(?:\\.\\d+)?)\\s*(px)?\\s*$"));
+        const QRegularExpressionMatch w = pixels.match(svg.GetAttr(QStringLiteral("width")));
+        const QRegularExpressionMatch h = pixels.match(svg.GetAttr(QStringLiteral("height")));
+        if (w.hasMatch() && h.hasMatch())
+            return Size(quint32(qRound(w.captured(1).toDouble())),
+                        quint32(qRound(h.captured(1).toDouble())));
+        static const QRegularExpression separators(QStringLiteral("[\\s,]+"));
+        const QStringList box =
+            svg.GetAttr(QStringLiteral("viewBox")).trimmed().split(separators, Qt::SkipEmptyParts);
+        bool okW = false, okH = false;
+        const double bw = box.value(2).toDouble(&okW);
+        const double bh = box.value(3).toDouble(&okH);
+        if (box.size() != 4 || !okW || !okH || bw < 0 || bh < 0 || bw > 1e9 || bh > 1e9)
+            return std::nullopt;
+        return Size(quint32(qRound(bw)), quint32(qRound(bh)));
+    }
+    return std::nullopt;
+}
+
+bool LooksLikeSvg(const QByteArray& head)
+{
+    QByteArray t = head;
+    if (t.startsWith("\xEF\xBB\xBF"))
+        t.remove(0, 3);
+    t = t.trimmed();
+    return t.startsWith("<?xml") || t.startsWith("<svg") || t.startsWith("<!--")
+           || t.startsWith("<!DOCTYPE svg");
+}
+
+// An AVIF image: the boxes of an ISO media file, the size in the "ispe"
+// property of meta/iprp/ipco (the largest one, as thumbnails and alpha
+// planes have their own), turned by a quarter when an "irot" says so.
+void WalkBoxes(const QByteArray& data, qsizetype from, qsizetype to, int depth, QSize& largest,
+               bool& turned)
+{
+    while (from + 8 <= to && depth < 8) {
+        quint64 size = Be32(data, int(from));
+        const QByteArray type = data.mid(from + 4, 4);
+        qsizetype header = 8;
+        if (size == 1) {
+            if (from + 16 > to)
+                return;
+            size = quint64(Be32(data, int(from + 8))) << 32 | Be32(data, int(from + 12));
+            header = 16;
+        } else if (size == 0) {
+            size = quint64(to - from);
+        }
+        if (size < quint64(header) || size > quint64(to - from))
+            return;
+        const qsizetype end = from + qsizetype(size);
+        if (type == "meta")
+            WalkBoxes(data, from + header + 4, end, depth + 1, largest, turned);
+        else if (type == "iprp" || type == "ipco")
+            WalkBoxes(data, from + header, end, depth + 1, largest, turned);
+        else if (type == "ispe" && end - from >= header + 12) {
+            const QSize s(int(std::min<quint32>(Be32(data, int(from + header + 4)), INT_MAX)),
+                          int(std::min<quint32>(Be32(data, int(from + header + 8)), INT_MAX)));
+            if (qint64(s.width()) * s.height() > qint64(largest.width()) * largest.height())
+                largest = s;
+        } else if (type == "irot" && end - from > header) {
+            turned = (quint8(data[from + header]) & 1) != 0;
+        }
+        from = end;
+    }
+}
+
+std::optional<QSize> AvifSize(const QByteArray& head)
+{
+    QSize largest(0, 0);
+    bool turned = false;
+    WalkBoxes(head, 0, head.size(), 0, largest, turned);
+    if (largest.isEmpty())
+        return std::nullopt;
+    return turned ? largest.transposed() : largest;
+}
+
 bool IsStartOfFrame(quint8 code)
 {
     // C4 (Huffman tables), C8 (reserved) and CC (arithmetic conditioning)
@@ -100,10 +235,42 @@ bool IsStandalone(quint8 code)
     return code == 0x00 || code == 0x01 || (code >= 0xD0 && code <= 0xD8);
 }
 
+// The EXIF orientation (1-8) of an APP1 segment's data; 0 when it has
+// none. The offsets of the TIFF structure are checked against the data, so
+// a mutated segment gives 0.
+int ExifOrientation(const QByteArray& data)
+{
+    if (!data.startsWith(QByteArray("Exif\0\0", 6)) || data.size() < 14)
+        return 0;
+    const QByteArray tiff = data.mid(6);
+    const bool little = tiff.startsWith("II");
+    if (!little && !tiff.startsWith("MM"))
+        return 0;
+    auto u16 = [&](qsizetype at) { return little ? Le16(tiff, int(at)) : Be16(tiff, int(at)); };
+    auto u32 = [&](qsizetype at) { return little ? Le32(tiff, int(at)) : Be32(tiff, int(at)); };
+    const quint32 ifd = u32(4);
+    if (ifd > quint32(tiff.size()) || tiff.size() - ifd < 2)
+        return 0;
+    const quint32 count = u16(ifd);
+    for (quint32 i = 0; i < count; ++i) {
+        const qsizetype entry = qsizetype(ifd) + 2 + qsizetype(i) * 12;
+        if (entry + 12 > tiff.size())
+            return 0;
+        if (u16(entry) == 0x0112 && u16(entry + 2) == 3) {
+            const quint32 value = u16(entry + 8);
+            return value >= 1 && value <= 8 ? int(value) : 0;
+        }
+    }
+    return 0;
+}
+
 // Every step reads at least one byte or fails, so the loop ends with the
-// data however the segment lengths lie.
+// data however the segment lengths lie. Orientations 5 to 8 turn the image
+// by a quarter, and browsers show it turned: width and height swap.
 std::optional<QSize> JpegSize(QIODevice& device)
 {
+    constexpr quint8 kApp1 = 0xE1;
+    int orientation = 0;
     auto readByte = [&device](quint8& byte) {
         char c = 0;
         if (!device.getChar(&c))
@@ -140,7 +307,16 @@ std::optional<QSize> JpegSize(QIODevice& device)
             const QByteArray frame = device.read(5);
             if (frame.size() < 5)
                 return std::nullopt;
+            if (orientation >= 5)
+                return Size(Be16(frame, 1), Be16(frame, 3));
             return Size(Be16(frame, 3), Be16(frame, 1));
+        }
+        if (code == kApp1 && orientation == 0) {
+            const QByteArray data = device.read(length - 2);
+            if (data.size() != qsizetype(length - 2))
+                return std::nullopt;
+            orientation = ExifOrientation(data);
+            continue;
         }
         if (device.skip(length - 2) != qint64(length - 2))
             return std::nullopt;
@@ -158,6 +334,17 @@ std::optional<QSize> ReadImageSize(QIODevice& device)
         return PngSize(head);
     if (head.startsWith("RIFF") && head.mid(8, 4) == "WEBP")
         return WebpSize(head);
+    if (head.startsWith("BM"))
+        return BmpSize(head);
+    if (head.startsWith(QByteArray("\0\0\1\0", 4)))
+        return IcoSize(device.peek(kIcoPeek));
+    if (head.mid(4, 4) == "ftyp") {
+        const QByteArray brands = head.mid(8, 4);
+        if (brands == "avif" || brands == "avis")
+            return AvifSize(device.peek(kBoxPeek));
+    }
+    if (LooksLikeSvg(head))
+        return SvgSize(device.peek(kBoxPeek));
     if (head.startsWith("\xFF\xD8")) {
         if (device.skip(2) != 2)
             return std::nullopt;
@@ -172,6 +359,16 @@ std::optional<QSize> ReadImageSizeOfFile(const QString& filePath)
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
     return ReadImageSize(file);
+}
+
+const QStringList& ImageFileTypes()
+{
+    static const QStringList types = {QStringLiteral("GIF"),  QStringLiteral("JPG"),
+                                      QStringLiteral("JPEG"), QStringLiteral("PNG"),
+                                      QStringLiteral("WEBP"), QStringLiteral("SVG"),
+                                      QStringLiteral("BMP"),  QStringLiteral("ICO"),
+                                      QStringLiteral("AVIF")};
+    return types;
 }
 
 QString ImageTypeErrorText()
@@ -191,9 +388,7 @@ std::optional<QSize> ReadImageSize(Ui& ui, const QString& reference,
     const qsizetype dot = fileName.lastIndexOf(u'.');
     if (dot < 0)
         return std::nullopt;
-    static const QStringList kTypes = {QStringLiteral("GIF"), QStringLiteral("JPG"),
-                                       QStringLiteral("JPEG"), QStringLiteral("PNG"),
-                                       QStringLiteral("WEBP")};
+    static const QStringList kTypes = ImageFileTypes();
     if (!kTypes.contains(fileName.mid(dot + 1).toUpper())) {
         ui.Message(ImageTypeErrorText());
         return std::nullopt;

@@ -10,14 +10,17 @@
 #include "core/edit/EditBuffer.h"
 #include "core/links/LinkCommandIds.h"
 #include "core/links/PageLinks.h"
+#include "core/ftp/CFtpSetList.h"
 #include "core/links/RelativePath.h"
 #include "core/tags/CTagObj.h"
+#include "core/tags/HtmlScanner.h"
 #include "core/tags/TagView.h"
 #include "platform/Folders.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <QSet>
 
 #include <algorithm>
 #include <memory>
@@ -52,20 +55,11 @@ bool IsOpenableAddress(const QString& link)
 // BACKGROUND; empty when the position is in no tag.
 QString LinkOfTagAt(const QString& text, int position)
 {
-    const qsizetype open = position > 0 ? text.lastIndexOf(u'<', position - 1) : -1;
-    const qsizetype before = position > 0 ? text.lastIndexOf(u'>', position - 1) : -1;
-    if (open < 0 || before > open)
+    const std::optional<HtmlToken> token = HtmlScanner::TagAt(text, position);
+    if (!token)
         return QString();
-    const qsizetype close = text.indexOf(u'>', open);
-    if (close < 0)
-        return QString();
-    QString tagText = text.mid(open, close - open + 1);
-    for (QChar& c : tagText) {
-        if (c == u'\t' || c == u'\r' || c == u'\n')
-            c = u' ';
-    }
     CTagObj tag;
-    tag.Parse(tagText);
+    tag.Parse(text.mid(token->start, token->end - token->start));
     for (const char16_t* attr : {u"HREF", u"SRC", u"BACKGROUND"}) {
         const QString value = tag.GetAttr(QString::fromUtf16(attr)).trimmed();
         if (!value.isEmpty())
@@ -80,6 +74,20 @@ QString Number(qint64 n)
 }
 
 } // namespace
+
+QString SiteRootFor(const platform::SettingsStore& store, const QString& documentPath)
+{
+    if (documentPath.isEmpty())
+        return QString();
+    CFtpSetList sets;
+    sets.Load(store);
+    const QString folder = sets.At(sets.ChooseForDocument(documentPath)).localFolder;
+    // The chosen set may be the selected one, which need not hold the page.
+    const QString prefix = folder.endsWith(u'/') ? folder : folder + u'/';
+    if (folder.isEmpty() || !documentPath.startsWith(prefix, Qt::CaseInsensitive))
+        return QString();
+    return folder;
+}
 
 LinkCommands::LinkCommands(CKelvoApp& app) : m_app(app) {}
 
@@ -149,7 +157,8 @@ void LinkCommands::OpenLink(const QString& link)
         ui.Message(kSaveFirst);
         return;
     }
-    const std::optional<QString> path = LinkTargetPath(document, link);
+    const std::optional<QString> path =
+        LinkTargetPath(document, link, SiteRootFor(m_app.Settings(), document));
     if (!path) {
         ui.Message(RelativePathErrorText());
         return;
@@ -188,7 +197,9 @@ void LinkCommands::OnLinkCheck()
     QStringList missing;
     {
         BusyScope busy(ui);
-        missing = MissingLinkTargets(m_app.View().Buffer().GetText(), document);
+        missing = CheckPageLinks(m_app.View().Buffer().GetText(), document,
+                                 SiteRootFor(m_app.Settings(), document))
+                      .missing;
     }
     if (missing.isEmpty()) {
         ui.Message(QStringLiteral("内部リンクは全てＯＫです"), Ui::Icon::Information);
@@ -234,15 +245,26 @@ void LinkCommands::OnSizeInfo()
     info.bodyBytes = EncodeDocument(text, doc.GetCodeKind(), doc.GetLineEndKind()).size();
     QStringList sources;
     CollectAttrValues(text, QStringLiteral("IMG"), QStringLiteral("SRC"), sources);
+    const QString document = doc.GetPathName();
+    const QString root = SiteRootFor(m_app.Settings(), document);
+    const QString base = PageBase(text);
+    // An image counts once however its path is written ("img/a.jpg",
+    // "./img/a.jpg"); one that is not there adds no bytes.
+    QSet<QString> counted;
     for (const QString& source : sources) {
-        if (IsSchemeLink(source)) {
+        const LinkTarget target = ResolveLink(document, source, root, base);
+        if (target.kind == LinkTarget::Kind::External) {
             ++info.externalCount;
             continue;
         }
+        const QString key = target.kind == LinkTarget::Kind::File ? target.path : source;
+        if (counted.contains(key))
+            continue;
+        counted.insert(key);
         ++info.internalCount;
-        const std::optional<QString> path = LinkTargetPath(doc.GetPathName(), source);
-        const QFileInfo file(path.value_or(QString()));
-        if (path && file.isFile() && file.isReadable())
+        const QFileInfo file(target.path);
+        if (target.kind == LinkTarget::Kind::File && !document.isEmpty() && file.isFile()
+            && file.isReadable())
             info.internalBytes += file.size();
     }
     FormModel form = SizeInfoForm(info);
@@ -271,8 +293,17 @@ void LinkCommands::OnInsertFile()
     const qsizetype zero = bytes.indexOf('\0');
     if (zero >= 0)
         bytes.truncate(zero);
-    // Read as a document is read: by its own code, with CR LF line ends.
-    const QString text = DecodeDocument(std::move(bytes), m_app.Doc().AutoConvert()).text;
+    // The file's own code is detected whatever the page's setting says: its
+    // bytes are copied as text, never as bytes of another code.
+    DecodedDocument decoded = DecodeDocument(std::move(bytes), true);
+    if (decoded.undecodable > 0) {
+        // Kept as raw bytes, they would be written into the page's code
+        // unchanged and break it (a Shift-JIS byte in a UTF-8 page).
+        ui.Message(QStringLiteral("文字として読めないバイトが %1 個あるため、挿入しません")
+                       .arg(decoded.undecodable));
+        return;
+    }
+    const QString text = std::move(decoded.text);
     EditBuffer& buffer = m_app.View().Buffer();
     buffer.ReplaceSel(text);
     buffer.ScrollCaret();

@@ -7,9 +7,20 @@
 
 class CKelvoApp;
 
+namespace platform {
+class SettingsStore;
+}
+
+// The local folder of the site the document belongs to, which root-relative
+// links ("/css/a.css") start from: the local folder of the FTP site set
+// chosen for the document, when the document lies inside it; empty when no
+// set names a folder that holds it.
+QString SiteRootFor(const platform::SettingsStore& store, const QString& documentPath);
+
 // The commands that look at the links of the page and at their targets
 // (identifiers in LinkCommandIds.h), and file insertion. Links are resolved
-// against the folder of the document file (LinkTargetPath).
+// as browsers resolve them (ResolveLink), root-relative ones against
+// SiteRootFor.
 class LinkCommands {
 public:
     explicit LinkCommands(CKelvoApp& app);

@@ -1,54 +1,38 @@
 #include "core/links/PageLinks.h"
 
 #include "core/links/RelativePath.h"
-#include "core/tags/CTagObj.h"
+#include "core/tags/CharRefs.h"
+#include "core/tags/HtmlScanner.h"
 
 #include <QFileInfo>
 #include <QSet>
 
 namespace {
 
-bool IsNameChar(QChar c)
-{
-    const char16_t u = c.unicode();
-    return (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z') || (u >= u'0' && u <= u'9');
-}
-
-// Calls visit(name, tag) for every start tag of the text, tag being the
-// text from "<" to ">" with every blank, tab and line break made a blank
-// (the tag model splits at blanks only).
+// Calls visit(token) for every start tag of the text that has its ">".
 template <typename Visit>
 void ForEachStartTag(const QString& text, Visit visit)
 {
-    const qsizetype n = text.size();
-    qsizetype i = 0;
-    while ((i = text.indexOf(u'<', i)) >= 0) {
-        if (QStringView(text).mid(i, 4) == u"<!--") {
-            const qsizetype end = text.indexOf(QStringLiteral("-->"), i + 4);
-            if (end < 0)
-                return;
-            i = end + 3;
+    HtmlScanner scanner(text);
+    HtmlToken token;
+    while (scanner.Next(token))
+        if (token.kind == HtmlToken::Kind::StartTag && token.closed)
+            visit(token);
+}
+
+// The decoded value of the tag's first attribute of that name; nullopt
+// when it has none (the first one counts, as in browsers).
+std::optional<QString> AttrValue(const QString& text, const HtmlToken& tag, QStringView name)
+{
+    for (const HtmlAttrRange& a : tag.attrs) {
+        if (QStringView(text).mid(a.start, a.nameEnd - a.start).compare(name, Qt::CaseInsensitive)
+            != 0)
             continue;
-        }
-        qsizetype p = i + 1;
-        while (p < n && IsNameChar(text.at(p)))
-            ++p;
-        if (p == i + 1 || p == n
-            || !(text.at(p).isSpace() || text.at(p) == u'>' || text.at(p) == u'/')) {
-            i = p;
-            continue;
-        }
-        const qsizetype close = text.indexOf(u'>', p);
-        if (close < 0)
-            return;
-        QString tag = text.mid(i, close - i + 1);
-        for (QChar& c : tag) {
-            if (c == u'\t' || c == u'\r' || c == u'\n')
-                c = u' ';
-        }
-        visit(QStringView(text).mid(i + 1, p - i - 1), tag);
-        i = close + 1;
+        if (!a.HasValue())
+            return QString();
+        return DecodeAttrCharRefs(QStringView(text).mid(a.valueStart, a.valueEnd - a.valueStart));
     }
+    return std::nullopt;
 }
 
 struct LinkAttr {
@@ -57,11 +41,52 @@ struct LinkAttr {
 };
 
 constexpr LinkAttr kLinkAttrs[] = {
-    {u"A", u"HREF"},          {u"LINK", u"HREF"},      {u"IMG", u"SRC"},
-    {u"SCRIPT", u"SRC"},      {u"FRAME", u"SRC"},      {u"IFRAME", u"SRC"},
-    {u"EMBED", u"SRC"},       {u"INPUT", u"SRC"},      {u"BODY", u"BACKGROUND"},
+    {u"A", u"HREF"},           {u"AREA", u"HREF"},     {u"LINK", u"HREF"},
+    {u"IMG", u"SRC"},          {u"SCRIPT", u"SRC"},    {u"FRAME", u"SRC"},
+    {u"IFRAME", u"SRC"},       {u"EMBED", u"SRC"},     {u"INPUT", u"SRC"},
+    {u"SOURCE", u"SRC"},       {u"AUDIO", u"SRC"},     {u"VIDEO", u"SRC"},
+    {u"TRACK", u"SRC"},        {u"VIDEO", u"POSTER"},  {u"BODY", u"BACKGROUND"},
     {u"TABLE", u"BACKGROUND"}, {u"TD", u"BACKGROUND"}, {u"TH", u"BACKGROUND"},
 };
+
+constexpr const char16_t* kSrcsetTags[] = {u"IMG", u"SOURCE"};
+
+// The URLs of a srcset value: candidates are separated by commas, each a
+// URL and descriptors ("1x", "300w") after blanks; a URL may itself hold
+// commas, only trailing ones end it.
+QStringList SrcsetUrls(const QString& value)
+{
+    QStringList urls;
+    const qsizetype n = value.size();
+    qsizetype i = 0;
+    while (i < n) {
+        while (i < n && (HtmlScanner::IsBlank(value[i]) || value[i] == u','))
+            ++i;
+        const qsizetype start = i;
+        while (i < n && !HtmlScanner::IsBlank(value[i]))
+            ++i;
+        QString url = value.mid(start, i - start);
+        const bool endsCandidate = url.endsWith(u',');
+        while (url.endsWith(u','))
+            url.chop(1);
+        if (!url.isEmpty())
+            urls.append(url);
+        if (endsCandidate)
+            continue;
+        // Descriptors run to the next comma outside parentheses.
+        int depth = 0;
+        for (; i < n; ++i) {
+            const QChar c = value[i];
+            if (c == u'(')
+                ++depth;
+            else if (c == u')' && depth > 0)
+                --depth;
+            else if (c == u',' && depth == 0)
+                break;
+        }
+    }
+    return urls;
+}
 
 void AppendDistinct(QStringList& list, QSet<QString>& seen, const QString& value)
 {
@@ -77,12 +102,9 @@ void CollectAttrValues(const QString& text, const QString& tagName, const QStrin
                        QStringList& list)
 {
     QSet<QString> seen(list.begin(), list.end());
-    ForEachStartTag(text, [&](QStringView name, const QString& tagText) {
-        if (name.compare(tagName, Qt::CaseInsensitive) != 0)
-            return;
-        CTagObj tag;
-        tag.Parse(tagText);
-        AppendDistinct(list, seen, tag.GetAttr(attrName));
+    ForEachStartTag(text, [&](const HtmlToken& tag) {
+        if (tag.Name(text).compare(tagName, Qt::CaseInsensitive) == 0)
+            AppendDistinct(list, seen, AttrValue(text, tag, attrName).value_or(QString()));
     });
 }
 
@@ -90,61 +112,87 @@ QStringList PageLinks(const QString& text)
 {
     QStringList links;
     QSet<QString> seen;
-    ForEachStartTag(text, [&](QStringView name, const QString& tagText) {
-        CTagObj tag;
-        bool parsed = false;
+    ForEachStartTag(text, [&](const HtmlToken& tag) {
+        const QStringView name = tag.Name(text);
         for (const LinkAttr& link : kLinkAttrs) {
-            if (name.compare(QStringView(link.tag), Qt::CaseInsensitive) != 0)
+            if (name.compare(QStringView(link.tag), Qt::CaseInsensitive) == 0)
+                AppendDistinct(links, seen,
+                               AttrValue(text, tag, link.attr).value_or(QString()).trimmed());
+        }
+        for (const char16_t* srcsetTag : kSrcsetTags) {
+            if (name.compare(QStringView(srcsetTag), Qt::CaseInsensitive) != 0)
                 continue;
-            if (!parsed) {
-                tag.Parse(tagText);
-                parsed = true;
-            }
-            AppendDistinct(links, seen, tag.GetAttr(QString::fromUtf16(link.attr)).trimmed());
+            if (const std::optional<QString> srcset = AttrValue(text, tag, u"SRCSET"))
+                for (const QString& url : SrcsetUrls(*srcset))
+                    AppendDistinct(links, seen, url);
         }
     });
     return links;
 }
 
-QStringList MissingLinkTargets(const QString& text, const QString& documentPath)
+QString PageBase(const QString& text)
 {
-    QStringList missing;
-    for (const QString& link : PageLinks(text)) {
-        if (IsSchemeLink(link))
+    QString base;
+    HtmlScanner scanner(text);
+    HtmlToken token;
+    while (scanner.Next(token)) {
+        if (token.kind != HtmlToken::Kind::StartTag || !token.closed
+            || token.Name(text).compare(u"BASE", Qt::CaseInsensitive) != 0)
             continue;
-        const std::optional<QString> path = LinkTargetPath(documentPath, link);
-        // A folder counts as there: a server answers for it with its index
-        // page.
-        const QFileInfo info(path.value_or(QString()));
-        if (!path || !info.exists() || !(info.isDir() || info.isReadable()))
-            missing.append(link);
+        if (const std::optional<QString> href = AttrValue(text, token, u"HREF"))
+            return href->trimmed();
     }
-    return missing;
+    return base;
+}
+
+PageLinkCheck CheckPageLinks(const QString& text, const QString& documentPath,
+                             const QString& siteRoot)
+{
+    PageLinkCheck check;
+    const QString base = PageBase(text);
+    for (const QString& link : PageLinks(text)) {
+        const LinkTarget target = ResolveLink(documentPath, link, siteRoot, base);
+        switch (target.kind) {
+        case LinkTarget::Kind::External:
+            break;
+        case LinkTarget::Kind::NoSiteRoot:
+            ++check.skipped;
+            break;
+        case LinkTarget::Kind::AboveRoot:
+            check.missing.append(link);
+            break;
+        case LinkTarget::Kind::File: {
+            // A folder counts as there: a server answers for it with its
+            // index page.
+            const QFileInfo info(target.path);
+            if (!info.exists() || !(info.isDir() || info.isReadable()))
+                check.missing.append(link);
+            break;
+        }
+        }
+    }
+    return check;
 }
 
 QString MakeAnchorLinkList(const QString& text)
 {
-    static const QString kAnchor = QStringLiteral("<A NAME=\"");
-    static const QString kNameEnd = QStringLiteral("\">");
     static const QString kEndTag = QStringLiteral("</A>");
     QString result;
     qsizetype pos = 0;
-    for (;;) {
-        const qsizetype anchor = text.indexOf(kAnchor, pos, Qt::CaseInsensitive);
-        if (anchor < 0)
-            break;
-        const qsizetype nameStart = anchor + kAnchor.size();
-        const qsizetype nameEnd = text.indexOf(kNameEnd, nameStart);
-        if (nameEnd < 0)
-            break;
-        pos = nameEnd + kNameEnd.size();
-        const qsizetype end = text.indexOf(kEndTag, pos, Qt::CaseInsensitive);
+    HtmlScanner scanner(text);
+    HtmlToken token;
+    while (scanner.Next(token)) {
+        if (token.start < pos || token.kind != HtmlToken::Kind::StartTag || !token.closed
+            || token.Name(text).compare(u"A", Qt::CaseInsensitive) != 0)
+            continue;
+        const QString name = AttrValue(text, token, u"NAME").value_or(QString());
+        if (name.isEmpty())
+            continue;
+        const qsizetype end = text.indexOf(kEndTag, token.end, Qt::CaseInsensitive);
         if (end < 0)
             break;
-        result += QStringLiteral("<A HREF=\"#");
-        result += QStringView(text).mid(nameStart, nameEnd - nameStart);
-        result += kNameEnd;
-        result += QStringView(text).mid(pos, end - pos);
+        result += QStringLiteral("<A HREF=") + QuoteAttrValue(u'#' + name) + u'>';
+        result += QStringView(text).mid(token.end, end - token.end);
         result += QStringLiteral("</A><BR>\r\n");
         pos = end + kEndTag.size();
     }

@@ -4,9 +4,10 @@
 #include <QStringList>
 
 // What the link commands read from the text of a page. Start tags are read
-// with the tag model (CTagObj), so any quoting, letter case and spacing
-// (blanks, tabs, line breaks) between the attributes counts; comments
-// ("<!-- -->") are passed over, as a browser does.
+// with HtmlScanner, as browsers read them: any quoting, letter case and
+// blanks between the attributes count, character references in values are
+// decoded, and comments, scripts, style sheets and server code hold no
+// links.
 
 // Appends to the list every non-empty value of the attribute over all start
 // tags of that name, in the order of first appearance and without
@@ -14,19 +15,36 @@
 void CollectAttrValues(const QString& text, const QString& tagName, const QString& attrName,
                        QStringList& list);
 
-// Every link of the page a reader follows or a browser loads: HREF of A and
-// LINK; SRC of IMG, SCRIPT, FRAME, IFRAME, EMBED and INPUT; BACKGROUND of
-// BODY, TABLE, TD and TH. In order of first appearance, without duplicates.
+// Every link of the page a reader follows or a browser loads: HREF of A,
+// AREA and LINK; SRC of IMG, SCRIPT, FRAME, IFRAME, EMBED, INPUT, SOURCE,
+// AUDIO, VIDEO and TRACK; every candidate of SRCSET (IMG, SOURCE); POSTER
+// of VIDEO; BACKGROUND of BODY, TABLE, TD and TH. In order of first
+// appearance, without duplicates.
 QStringList PageLinks(const QString& text);
 
-// The links of the page whose file is not there: every local link (see
-// LinkTargetPath) whose file or folder does not exist or cannot be read,
-// and every link that climbs above the root. Scheme links are not looked at.
-// In order of first appearance, without duplicates.
-QStringList MissingLinkTargets(const QString& text, const QString& documentPath);
+// The HREF of the page's first <BASE HREF>, which every relative link of
+// the page starts from; empty when there is none.
+QString PageBase(const QString& text);
+
+// What the link check finds on one page.
+struct PageLinkCheck {
+    // Every local link whose file or folder does not exist or cannot be
+    // read, and every link that climbs above the root; in order of first
+    // appearance, without duplicates.
+    QStringList missing;
+    // Root-relative links ("/css/a.css") not checked: no site root known.
+    int skipped = 0;
+};
+
+// Checks the links of the page at documentPath (see ResolveLink). Scheme
+// links and network paths ("//host/a.gif") are not looked at.
+PageLinkCheck CheckPageLinks(const QString& text, const QString& documentPath,
+                             const QString& siteRoot = QString());
 
 // A list of links to the named anchors of the page: one line
 // <A HREF="#name">text</A><BR> and CR LF for every <A NAME="name">text</A>
-// (letter case of the tags ignored). An anchor without its "</A>" ends the
-// list; empty when the page has no such anchors.
+// (letter case of the tags ignored). Only the name goes into the new link:
+// the anchor's other attributes (an ID above all) would be doubled. An
+// anchor without its "</A>" ends the list; empty when the page has no
+// such anchors.
 QString MakeAnchorLinkList(const QString& text);

@@ -131,9 +131,18 @@ QString RelativePathErrorText()
 
 QString ReferenceForPickedFile(const QString& documentPath, const QString& pickedPath)
 {
-    if (documentPath.isEmpty())
-        return pickedPath.mid(pickedPath.lastIndexOf(u'/') + 1);
-    return MakeRelativePath(documentPath, pickedPath);
+    const QString reference = documentPath.isEmpty()
+                                  ? pickedPath.mid(pickedPath.lastIndexOf(u'/') + 1)
+                                  : MakeRelativePath(documentPath, pickedPath);
+    QString out;
+    out.reserve(reference.size());
+    for (const QChar c : reference) {
+        if (c == u'%' || c == u'#' || c == u'?' || c == u' ')
+            out += QStringLiteral("%%1").arg(c.unicode(), 2, 16, QLatin1Char('0')).toUpper();
+        else
+            out += c;
+    }
+    return out;
 }
 
 bool IsSchemeLink(const QString& link)
@@ -154,16 +163,52 @@ bool IsSchemeLink(const QString& link)
     return false;
 }
 
-std::optional<QString> LinkTargetPath(const QString& documentPath, const QString& link)
+LinkTarget ResolveLink(const QString& documentPath, const QString& link,
+                       const QString& siteRoot, const QString& base)
 {
-    if (documentPath.isEmpty() || IsSchemeLink(link))
-        return std::nullopt;
+    using Kind = LinkTarget::Kind;
     QString path = link.trimmed();
+    path.replace(u'\\', u'/');
+    if (IsSchemeLink(path) || path.startsWith(QStringLiteral("//")))
+        return {Kind::External, QString()};
+    QString from = documentPath;
+    if (!base.isEmpty()) {
+        const LinkTarget baseTarget = ResolveLink(documentPath, base, siteRoot);
+        if (baseTarget.kind != Kind::File)
+            return baseTarget;
+        // The base's last "/" ends the folder its links start from
+        // ("sub/" resolves to ".../sub/").
+        from = baseTarget.path;
+    }
     const auto cut = std::find_if(path.cbegin(), path.cend(),
                                   [](QChar c) { return c == u'#' || c == u'?'; });
     path.truncate(cut - path.cbegin());
     if (path.isEmpty())
-        return documentPath;
+        return {Kind::File, documentPath};
     path = DecodePercentEscapes(path);
-    return ResolveRelativePath(documentPath, path);
+    if (path.startsWith(u'/')) {
+        if (siteRoot.isEmpty())
+            return {Kind::NoSiteRoot, QString()};
+        QString root = siteRoot;
+        root.replace(u'\\', u'/');
+        if (!root.endsWith(u'/'))
+            root += u'/';
+        from = root;
+        path.remove(0, 1);
+    }
+    const std::optional<QString> resolved = ResolveRelativePath(from, path);
+    if (!resolved)
+        return {Kind::AboveRoot, QString()};
+    return {Kind::File, *resolved};
+}
+
+std::optional<QString> LinkTargetPath(const QString& documentPath, const QString& link,
+                                      const QString& siteRoot)
+{
+    if (documentPath.isEmpty())
+        return std::nullopt;
+    const LinkTarget target = ResolveLink(documentPath, link, siteRoot);
+    if (target.kind != LinkTarget::Kind::File)
+        return std::nullopt;
+    return target.path;
 }

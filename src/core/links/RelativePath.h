@@ -36,17 +36,37 @@ QString RelativePathErrorText();
 
 // What a file field holds after the user picked a file with its browse
 // button: the link text from the document to the file, or the bare file
-// name while the document has no path.
+// name while the document has no path. "%", "#", "?" and blanks of the
+// names are written as %XX escapes, so that browsers (and LinkTargetPath)
+// find the file instead of reading a fragment or a query.
 QString ReferenceForPickedFile(const QString& documentPath, const QString& pickedPath);
 
 // True for a link with a URL scheme ("http:", "mailto:", "javascript:",
 // "data:" ...): it names no file beside the document.
 bool IsSchemeLink(const QString& link);
 
-// The file a local link of the document names, as browsers read it: the
-// "#fragment" and "?query" parts are dropped, %XX escapes decoded, and the
-// rest resolved against the document's folder (ResolveRelativePath). A
-// link that is only a fragment or query names the document itself.
-// nullopt for a scheme link, without a document path, or when the link
-// climbs above the root.
-std::optional<QString> LinkTargetPath(const QString& documentPath, const QString& link);
+// What a link of a page names, read as browsers read it.
+struct LinkTarget {
+    enum class Kind {
+        File,        // a local file or folder: path
+        External,    // a scheme link or a network path ("//host/a.gif")
+        NoSiteRoot,  // root-relative ("/css/a.css") while no site root is known
+        AboveRoot,   // climbs above the root of the file system
+    };
+    Kind kind = Kind::File;
+    QString path;
+};
+
+// The file a link of the page at documentPath names: "\" is read as "/",
+// the "#fragment" and "?query" parts are dropped and %XX escapes decoded; a
+// link that is only a fragment or query names the page itself. A relative
+// link resolves against the base (the page's <BASE HREF>, itself resolved
+// like a link) or else the page's folder; a root-relative link against
+// siteRoot, the local folder of the site, never against the page's folder.
+LinkTarget ResolveLink(const QString& documentPath, const QString& link,
+                       const QString& siteRoot = QString(), const QString& base = QString());
+
+// The path of ResolveLink for a file link; nullopt for every other kind and
+// without a document path.
+std::optional<QString> LinkTargetPath(const QString& documentPath, const QString& link,
+                                      const QString& siteRoot = QString());

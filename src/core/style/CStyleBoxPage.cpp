@@ -107,12 +107,16 @@ void CStyleBoxPage::Read(const CStyleDeclList& d)
     all = Side();
     sides = {};
     ReadBorderTokens(d.Get(QStringLiteral("border")), all, false);
+    // "border: none" is a style the list does not offer; it shows as it is.
+    for (const QString& t : StyleTokenize(d.Get(QStringLiteral("border"))))
+        if (all.style == 0 && (t.compare(u"none", Qt::CaseInsensitive) == 0 || t.compare(u"hidden", Qt::CaseInsensitive) == 0))
+            all.style = ReadValueList(QStringLiteral("border-style"), t, Styles());
     for (int i = 0; i < 4; ++i)
         ReadBorderTokens(d.Get(Prop(SideNames()[i], -1)), sides[i], true);
 
     const QStringList styles = StyleTokenize(d.Get(QStringLiteral("border-style")));
     if (styles.size() == 1) {
-        all.style = StyleChoiceIndex(Styles(), styles[0]);
+        all.style = ReadValueList(QStringLiteral("border-style"), styles[0], Styles());
     } else {
         std::array<QString, 4> v;
         if (StyleFourSides(styles, v) > 1 && styles.size() <= 4)
@@ -155,8 +159,7 @@ void CStyleBoxPage::Write(CStyleDeclList& d) const
         for (const QString& side : SideNames())
             d.Remove(Prop(side, part));
     }
-    const QString allParts[3] = {PartText(all, StylePart), PartText(all, ColorPart),
-                                 PartText(all, WidthPart)};
+    const QString allParts[3] = {AllText(StylePart), AllText(ColorPart), AllText(WidthPart)};
     if (!allParts[0].isEmpty() && !allParts[1].isEmpty() && !allParts[2].isEmpty()) {
         d.Set(QStringLiteral("border"), allParts[0] + u' ' + allParts[1] + u' ' + allParts[2]);
     } else {
@@ -190,6 +193,99 @@ void CStyleBoxPage::Write(CStyleDeclList& d) const
         for (int part = 0; part < 3; ++part)
             if (!written[i][part] && !text[i][part].isEmpty())
                 d.Set(Prop(SideNames()[i], part), text[i][part]);
+}
+
+QString CStyleBoxPage::AllText(int part) const
+{
+    return part == StylePart ? ValueListText(QStringLiteral("border-style"), Styles(), all.style)
+                             : PartText(all, part);
+}
+
+namespace {
+
+bool IsPartToken(int part, QStringView token)
+{
+    const QString t = token.toString();
+    switch (part) {
+    case StylePart:
+        return StyleListIndex(CStyleBoxPage::Styles(), t) >= 0
+               || StyleListIndex({"none", "hidden"}, t) >= 0;
+    case ColorPart:
+        return IsStyleColorToken(t);
+    default:
+        for (const StyleKeyword& k : CStyleBoxPage::WidthKeywords())
+            if (t.compare(k.value, Qt::CaseInsensitive) == 0)
+                return true;
+        return !t.isEmpty() && (StartsWithDigit(t) || t.startsWith(u'.'));
+    }
+}
+
+} // namespace
+
+void CStyleBoxPage::Update(CStyleDeclList& d, const QStringList& changed) const
+{
+    if (changed.isEmpty())
+        return;
+    if (!d.HasGroup(QStringLiteral("border"))) {
+        Write(d);
+        return;
+    }
+    const QString border = QStringLiteral("border");
+    for (int part = 0; part < 3; ++part) {
+        if (!changed.contains(Prop(QString(), part)))
+            continue;
+        const QString text = AllText(part);
+        const int at = d.Effective({border, Prop(QString(), part)});
+        if (at >= 0 && d.Items()[at].name.compare(border, Qt::CaseInsensitive) == 0) {
+            WriteStylePart(d, Prop(QString(), part), {border},
+                           [part](QStringView t) { return IsPartToken(part, t); }, text, text);
+        } else if (at >= 0 || text.isEmpty()) {
+            d.SetEffective(Prop(QString(), part), text);
+        } else {
+            // A new all-sides declaration goes before the sides' own, which
+            // it would otherwise override.
+            int before = d.Count();
+            for (int k = 0; k < d.Count() && before == d.Count(); ++k)
+                for (const QString& side : SideNames())
+                    if (d.Items()[k].name.startsWith(Prop(side, -1), Qt::CaseInsensitive))
+                        before = k;
+            d.Insert(before, {Prop(QString(), part), text, false, {}});
+        }
+    }
+    // The sides' values follow the form's fields, four each.
+    for (int i = 0; i < 4; ++i) {
+        for (int part = 0; part < 3; ++part) {
+            const QString extra = QStringLiteral("extra%1");
+            if (!changed.contains(extra.arg(i * 4 + part))
+                && !(part == WidthPart && changed.contains(extra.arg(i * 4 + 3))))
+                continue;
+            const QString side = SideNames()[i];
+            const QString longhand = Prop(side, part);
+            const QString text = PartText(sides[i], part);
+            const int at =
+                d.Effective({longhand, Prop(side, -1), Prop(QString(), part), border});
+            const QString name = at >= 0 ? d.Items()[at].name.toLower() : QString();
+            if (at < 0 || name == longhand) {
+                d.SetEffective(longhand, text);
+            } else if (name == Prop(side, -1)) {
+                WriteStylePart(d, longhand, {name},
+                               [part](QStringView t) { return IsPartToken(part, t); }, text, text);
+            } else if (name == Prop(QString(), part)) {
+                std::array<QString, 4> values;
+                const int count = StyleFourSides(StyleTokenize(d.Items()[at].value), values);
+                if (count >= 1 && count <= 4 && !text.isEmpty()) {
+                    values[i] = text;
+                    d.At(at).value = QStringList(values.begin(), values.end()).join(u' ');
+                } else if (!text.isEmpty()) {
+                    d.Append({longhand, text, false, {}});
+                }
+            } else if (!text.isEmpty()) {
+                // "border" sets every side; the side's longhand after it
+                // sets this one.
+                d.Append({longhand, text, false, {}});
+            }
+        }
+    }
 }
 
 namespace {

@@ -28,6 +28,7 @@ public:
 
     void Read(const CStyleDeclList& decls) override;
     void Write(CStyleDeclList& decls) const override;
+    void Update(CStyleDeclList& decls, const QStringList& changed) const override;
     void AddFields(FormModel& form, const StylePageContext& context) override;
     void StoreFields(const FormModel& form) override;
 
@@ -36,6 +37,12 @@ public:
     static Side SideFromForm(const FormModel& form);
 
 protected:
-    // The four sides are edited in their own dialogs, outside the form.
+    // The four sides are edited in their own dialogs, outside the form:
+    // their style, colour, width and unit follow the form's fields.
     QStringList FieldValues(const FormModel& form) const override;
+
+private:
+    // A part (style, colour, width) of the all-sides fields or of a side
+    // as written.
+    QString AllText(int part) const;
 };

@@ -22,18 +22,45 @@ const QStringList& CStyleColorPage::Verticals()
 
 void CStyleColorPage::Read(const CStyleDeclList& d)
 {
-    color = d.GetColor(QStringLiteral("color"));
+    color = ReadStyleColor(d.Value(QStringLiteral("color")));
     background.clear();
     image.clear();
     repeat = horizontal = vertical = 0;
     fixed = false;
-    if (!d.Has(QStringLiteral("background"))) {
-        background = d.Get(QStringLiteral("background-color"));
-        image = d.GetUrl(QStringLiteral("background-image"));
-        fixed = d.Get(QStringLiteral("background-attachment")).compare(u"fixed", Qt::CaseInsensitive)
-                == 0;
-        repeat = StyleChoiceIndex(Repeats(), d.Get(QStringLiteral("background-repeat")));
-        const QStringList t = StyleTokenize(d.Get(QStringLiteral("background-position")));
+    const int shorthand = d.Effective({QStringLiteral("background")});
+    if (shorthand >= 0) {
+        // "center" is in both position lists: the first one is horizontal.
+        for (const QString& t : StyleTokenize(d.Items()[shorthand].value)) {
+            if (t.compare(u"fixed", Qt::CaseInsensitive) == 0)
+                fixed = true;
+            else if (StyleChoiceIndex(Repeats(), t) > 0)
+                repeat = StyleChoiceIndex(Repeats(), t);
+            else if (StyleChoiceIndex(Horizontals(), t) > 0 && horizontal == 0)
+                horizontal = StyleChoiceIndex(Horizontals(), t);
+            else if (StyleChoiceIndex(Verticals(), t) > 0 && vertical == 0)
+                vertical = StyleChoiceIndex(Verticals(), t);
+            else if (IsStyleColorToken(t))
+                background = ReadStyleColor(t);
+            else if (t.startsWith(QStringLiteral("url("), Qt::CaseInsensitive))
+                image = ReadShorthandUrl(t);
+        }
+    }
+    // Longhands after the shorthand override it.
+    auto later = [&](const char* name) {
+        return d.Effective({QString::fromLatin1(name)}) > shorthand;
+    };
+    if (later("background-color"))
+        background = d.Value(QStringLiteral("background-color"));
+    if (later("background-image"))
+        image = ReadStyleUrl(d.Value(QStringLiteral("background-image")));
+    if (later("background-attachment"))
+        fixed = d.Value(QStringLiteral("background-attachment")).compare(u"fixed", Qt::CaseInsensitive) == 0;
+    if (later("background-repeat"))
+        repeat = ReadValueList(QStringLiteral("background-repeat"),
+                               d.Value(QStringLiteral("background-repeat")), Repeats());
+    if (later("background-position")) {
+        horizontal = vertical = 0;
+        const QStringList t = StyleTokenize(d.Value(QStringLiteral("background-position")));
         if (t.size() == 1) {
             horizontal = StyleChoiceIndex(Horizontals(), t[0]);
             vertical = StyleChoiceIndex(Verticals(), t[0]);
@@ -41,23 +68,17 @@ void CStyleColorPage::Read(const CStyleDeclList& d)
             horizontal = StyleChoiceIndex(Horizontals(), t[0]);
             vertical = StyleChoiceIndex(Verticals(), t[1]);
         }
-        return;
     }
-    // "center" is in both position lists: the first one is horizontal.
-    for (const QString& t : StyleTokenize(d.Get(QStringLiteral("background")))) {
-        if (t.compare(u"fixed", Qt::CaseInsensitive) == 0)
-            fixed = true;
-        else if (StyleChoiceIndex(Repeats(), t) > 0)
-            repeat = StyleChoiceIndex(Repeats(), t);
-        else if (StyleChoiceIndex(Horizontals(), t) > 0 && horizontal == 0)
-            horizontal = StyleChoiceIndex(Horizontals(), t);
-        else if (StyleChoiceIndex(Verticals(), t) > 0 && vertical == 0)
-            vertical = StyleChoiceIndex(Verticals(), t);
-        else if (IsStyleColorToken(t))
-            background = ReadStyleColor(t);
-        else if (t.startsWith(QStringLiteral("url(")))
-            image = ReadShorthandUrl(t);
-    }
+}
+
+QString CStyleColorPage::PositionText() const
+{
+    QStringList parts;
+    if (horizontal > 0)
+        parts << StyleChoiceValue(Horizontals(), horizontal);
+    if (vertical > 0)
+        parts << StyleChoiceValue(Verticals(), vertical);
+    return parts.join(u' ');
 }
 
 void CStyleColorPage::Write(CStyleDeclList& d) const
@@ -71,16 +92,87 @@ void CStyleColorPage::Write(CStyleDeclList& d) const
     if (!back.isEmpty())
         parts << back;
     if (!image.isEmpty())
-        parts << QStringLiteral("url(") + image + u')';
+        parts << StyleUrlText(image, false);
     if (repeat > 0)
-        parts << StyleChoiceValue(Repeats(), repeat);
+        parts << ValueListText(QStringLiteral("background-repeat"), Repeats(), repeat);
     if (fixed)
         parts << QStringLiteral("fixed");
-    if (horizontal > 0)
-        parts << StyleChoiceValue(Horizontals(), horizontal);
-    if (vertical > 0)
-        parts << StyleChoiceValue(Verticals(), vertical);
+    if (!PositionText().isEmpty())
+        parts << PositionText();
     d.Set(QStringLiteral("background"), parts.join(u' '));
+}
+
+void CStyleColorPage::Update(CStyleDeclList& d, const QStringList& changed) const
+{
+    if (changed.contains(QStringLiteral("color")))
+        d.SetEffective(QStringLiteral("color"), StyleColorText(color));
+    const QStringList fields{"background-color", "background-image", "background-repeat",
+                             "background-attachment", "background-position-x",
+                             "background-position-y"};
+    bool any = false;
+    for (const QString& f : fields)
+        any = any || changed.contains(f);
+    if (!any)
+        return;
+    if (!d.HasGroup(QStringLiteral("background"))) {
+        CStyleDeclList group;
+        Write(group);
+        d.SetEffective(QStringLiteral("background"), group.Get(QStringLiteral("background")));
+        return;
+    }
+    const QStringList shorthand{QStringLiteral("background")};
+    if (changed.contains(fields[0])) {
+        const QString t = StyleColorText(background);
+        WriteStylePart(d, fields[0], shorthand, [](QStringView token) { return IsStyleColorToken(token.toString()); }, t, t);
+    }
+    if (changed.contains(fields[1]))
+        WriteStylePart(
+            d, fields[1], shorthand,
+            [](QStringView token) { return token.startsWith(u"url(", Qt::CaseInsensitive); },
+            image.isEmpty() ? QString() : StyleUrlText(image, false),
+            image.isEmpty() ? QString() : StyleUrlText(image, true));
+    if (changed.contains(fields[2])) {
+        const QString t = ValueListText(fields[2], Repeats(), repeat);
+        WriteStylePart(
+            d, fields[2], shorthand,
+            [](QStringView token) {
+                return StyleListIndex({"repeat", "repeat-x", "repeat-y", "no-repeat", "space", "round"},
+                                      token.toString()) >= 0;
+            },
+            t, t);
+    }
+    if (changed.contains(fields[3])) {
+        const QString t = fixed ? QStringLiteral("fixed") : QString();
+        WriteStylePart(
+            d, QStringLiteral("background-attachment"), shorthand,
+            [](QStringView token) { return token.compare(u"fixed", Qt::CaseInsensitive) == 0; }, t, t);
+    }
+    if (changed.contains(fields[4]) || changed.contains(fields[5])) {
+        const QString kPosition = QStringLiteral("background-position");
+        const int at = d.Effective({kPosition, QStringLiteral("background")});
+        if (at < 0 || d.Items()[at].name.compare(kPosition, Qt::CaseInsensitive) == 0) {
+            d.SetEffective(kPosition, PositionText());
+        } else if (!PositionText().isEmpty()) {
+            // A position is two tokens (or more) of the shorthand: the
+            // longhand after it sets it whole.
+            while (d.Find(kPosition) >= 0)
+                d.Remove(kPosition);
+            d.Append({kPosition, PositionText(), false, {}});
+        } else {
+            auto isPosition = [](QStringView token) {
+                return StyleListIndex(Horizontals(), token.toString()) >= 0
+                       || StyleListIndex(Verticals(), token.toString()) >= 0;
+            };
+            QString value = d.Items()[at].value;
+            bool found = true;
+            while (found)
+                value = EditStyleToken(value, isPosition, QString(), &found, false);
+            if (value.trimmed().isEmpty())
+                d.RemoveAt(at);
+            else
+                d.At(at).value = value;
+        }
+    }
 }
 
 void CStyleColorPage::AddFields(FormModel& form, const StylePageContext& context)

@@ -22,6 +22,11 @@ public:
 
     void Read(const CStyleDeclList& decls) override;
     void Write(CStyleDeclList& decls) const override;
+    void Update(CStyleDeclList& decls, const QStringList& changed) const override;
     void AddFields(FormModel& form, const StylePageContext& context) override;
     void StoreFields(const FormModel& form) override;
+
+private:
+    // "left top", "center", ""...: the position fields as written.
+    QString PositionText() const;
 };

@@ -21,6 +21,49 @@ int CStyleDeclList::Find(const QString& name) const
     return -1;
 }
 
+int CStyleDeclList::Effective(const QStringList& names) const
+{
+    int found = -1;
+    for (int i = 0; i < Count(); ++i) {
+        const CStyleDecl& d = m_decls[i];
+        if (d.IsKept() || StyleListIndex(names, d.name) < 0)
+            continue;
+        if (found < 0 || d.important || !m_decls[found].important)
+            found = i;
+    }
+    return found;
+}
+
+QString CStyleDeclList::Value(const QString& name) const
+{
+    const int i = Effective({name});
+    return i >= 0 ? m_decls[i].value : QString();
+}
+
+void CStyleDeclList::SetEffective(const QString& name, const QString& text)
+{
+    const QString value = TrimBlanks(text);
+    if (value.isEmpty() || value == u"\"\"") {
+        while (Find(name) >= 0)
+            Remove(name);
+        return;
+    }
+    const int i = Effective({name});
+    if (i >= 0)
+        m_decls[i].value = value;
+    else
+        m_decls.push_back({name, value, false, {}});
+}
+
+bool CStyleDeclList::HasGroup(const QString& prefix) const
+{
+    for (const CStyleDecl& d : m_decls)
+        if (!d.IsKept() && d.name.startsWith(prefix, Qt::CaseInsensitive)
+            && (d.name.size() == prefix.size() || d.name[prefix.size()] == u'-'))
+            return true;
+    return false;
+}
+
 bool CStyleDeclList::IsImportant(const QString& name) const
 {
     const int i = Find(name);
@@ -60,7 +103,7 @@ void CStyleDeclList::SetNumber(const QString& name, const QString& number, int u
 
 void CStyleDeclList::SetUrl(const QString& name, const QString& path)
 {
-    Set(name, path.isEmpty() ? QString() : QStringLiteral("url('") + path + QStringLiteral("')"));
+    Set(name, path.isEmpty() ? QString() : StyleUrlText(path, true));
 }
 
 int CStyleDeclList::KeywordIndex(const QString& name, const QStringList& list) const

@@ -36,6 +36,20 @@ public:
     QString GetUrl(const QString& name) const { return ReadStyleUrl(Get(name)); }
     // url('path'); an empty path removes the property.
     void SetUrl(const QString& name, const QString& path);
+    // The declaration that takes effect among those with any of the names
+    // (a shorthand and its longhands): the last one marked "!important",
+    // else the last one. -1 when there is none.
+    int Effective(const QStringList& names) const;
+    // The value that takes effect for the name; "" when absent.
+    QString Value(const QString& name) const;
+    // Sets the declaration that takes effect, in its place and keeping its
+    // "!important"; appends one when there is none; an empty text removes
+    // every declaration of the name.
+    void SetEffective(const QString& name, const QString& text);
+    // Whether a declaration's name is the prefix or begins with it and "-"
+    // ("background" for background-size): a shorthand of the group would
+    // reset it.
+    bool HasGroup(const QString& prefix) const;
     // Whether the declaration with this name carries "!important".
     bool IsImportant(const QString& name) const;
     // The index of the first of the list's entries equal to the value (case

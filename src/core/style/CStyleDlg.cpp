@@ -14,6 +14,7 @@ void CStyleDlg::Start()
     target = inlineStyle ? QStringLiteral("インライン") : rule.SelectorsText();
     for (CStylePage* page : m_groups) {
         page->initialised = false;
+        page->ClearOthers();
         page->Read(rule.declarations);
     }
 }
@@ -51,7 +52,7 @@ void CStyleDlg::Apply(const FormModel& form)
         if (!page->initialised || !page->Changed(form))
             continue;
         page->StoreFields(form);
-        page->Write(rule.declarations);
+        page->Update(rule.declarations, page->ChangedFields(form));
     }
     if (!inlineStyle) {
         if (const FormField* t = form.Find(QStringLiteral("target")))

@@ -24,6 +24,13 @@ public:
 
     void Read(const CStyleDeclList& decls) override;
     void Write(CStyleDeclList& decls) const override;
+    void Update(CStyleDeclList& decls, const QStringList& changed) const override;
     void AddFields(FormModel& form, const StylePageContext& context) override;
     void StoreFields(const FormModel& form) override;
+
+private:
+    QString SizeText() const;
+    // The fields as longhands (font-style, font-weight, font-size,
+    // line-height, font-family), those given.
+    std::vector<CStyleDecl> Longhands() const;
 };

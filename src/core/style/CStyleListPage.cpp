@@ -28,21 +28,29 @@ void CStyleListPage::Read(const CStyleDeclList& d)
 {
     type = position = 0;
     image.clear();
-    if (!d.Has(QStringLiteral("list-style"))) {
-        type = StyleChoiceIndex(Types(), d.Get(QStringLiteral("list-style-type")));
-        position = StyleChoiceIndex(Positions(), d.Get(QStringLiteral("list-style-position")));
-        image = d.GetUrl(QStringLiteral("list-style-image"));
-    } else {
-        for (const QString& t : StyleTokenize(d.Get(QStringLiteral("list-style")))) {
-            if (StyleChoiceIndex(Types(), t) > 0)
-                type = StyleChoiceIndex(Types(), t);
-            else if (StyleChoiceIndex(Positions(), t) > 0)
+    const QString kType = QStringLiteral("list-style-type");
+    const QString kPosition = QStringLiteral("list-style-position");
+    const QString kImage = QStringLiteral("list-style-image");
+    const int shorthand = d.Effective({QStringLiteral("list-style")});
+    if (shorthand >= 0) {
+        for (const QString& t : StyleTokenize(d.Items()[shorthand].value)) {
+            if (StyleChoiceIndex(Positions(), t) > 0)
                 position = StyleChoiceIndex(Positions(), t);
-            else if (t.startsWith(QStringLiteral("url(")))
+            else if (t.startsWith(QStringLiteral("url("), Qt::CaseInsensitive))
                 image = ReadShorthandUrl(t);
+            else if (type == 0 || StyleChoiceIndex(Types(), t) > 0)
+                type = ReadValueList(kType, t, Types());
         }
     }
-    cursor = d.KeywordIndex(QStringLiteral("cursor"), Cursors());
+    // Longhands after the shorthand override it.
+    auto later = [&](const QString& name) { return d.Effective({name}) > shorthand; };
+    if (later(kType))
+        type = ReadValueList(kType, d.Value(kType), Types());
+    if (later(kPosition))
+        position = ReadValueList(kPosition, d.Value(kPosition), Positions());
+    if (later(kImage))
+        image = ReadStyleUrl(d.Value(kImage));
+    cursor = ReadKeywordList(QStringLiteral("cursor"), d.Value(QStringLiteral("cursor")), Cursors());
 }
 
 void CStyleListPage::Write(CStyleDeclList& d) const
@@ -52,13 +60,55 @@ void CStyleListPage::Write(CStyleDeclList& d) const
         d.Remove(QString::fromLatin1(name));
     QStringList parts;
     if (type > 0)
-        parts << StyleChoiceValue(Types(), type);
+        parts << ValueListText(QStringLiteral("list-style-type"), Types(), type);
     if (position > 0)
-        parts << StyleChoiceValue(Positions(), position);
+        parts << ValueListText(QStringLiteral("list-style-position"), Positions(), position);
     if (!image.isEmpty())
-        parts << QStringLiteral("url(") + image + u')';
+        parts << StyleUrlText(image, false);
     d.Set(QStringLiteral("list-style"), parts.join(u' '));
-    d.Set(QStringLiteral("cursor"), cursor > 0 ? Cursors().value(cursor) : QString());
+    d.Set(QStringLiteral("cursor"), KeywordListText(QStringLiteral("cursor"), Cursors(), cursor));
+}
+
+void CStyleListPage::Update(CStyleDeclList& d, const QStringList& changed) const
+{
+    const QString kType = QStringLiteral("list-style-type");
+    const QString kPosition = QStringLiteral("list-style-position");
+    const QString kImage = QStringLiteral("list-style-image");
+    const bool marker = changed.contains(kType) || changed.contains(kPosition) || changed.contains(kImage);
+    if (marker && !d.HasGroup(QStringLiteral("list-style"))) {
+        CStyleDeclList group;
+        Write(group);
+        d.SetEffective(QStringLiteral("list-style"), group.Get(QStringLiteral("list-style")));
+    } else if (marker) {
+        const QStringList shorthand{QStringLiteral("list-style")};
+        const QString oldType = ValueListText(kType, Types(), static_cast<int>(Types().size()) + 1);
+        if (changed.contains(kType)) {
+            const QString t = ValueListText(kType, Types(), type);
+            WriteStylePart(
+                d, kType, shorthand,
+                [&](QStringView token) {
+                    return StyleListIndex(Types(), token.toString()) >= 0
+                           || token.compare(oldType, Qt::CaseInsensitive) == 0;
+                },
+                t, t);
+        }
+        if (changed.contains(kPosition)) {
+            const QString t = ValueListText(kPosition, Positions(), position);
+            WriteStylePart(
+                d, kPosition, shorthand,
+                [](QStringView token) { return StyleListIndex(Positions(), token.toString()) >= 0; },
+                t, t);
+        }
+        if (changed.contains(kImage))
+            WriteStylePart(
+                d, kImage, shorthand,
+                [](QStringView token) { return token.startsWith(u"url(", Qt::CaseInsensitive); },
+                image.isEmpty() ? QString() : StyleUrlText(image, false),
+                image.isEmpty() ? QString() : StyleUrlText(image, true));
+    }
+    if (changed.contains(QStringLiteral("cursor")))
+        d.SetEffective(QStringLiteral("cursor"),
+                       KeywordListText(QStringLiteral("cursor"), Cursors(), cursor));
 }
 
 void CStyleListPage::AddFields(FormModel& form, const StylePageContext& context)

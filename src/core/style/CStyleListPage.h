@@ -18,6 +18,7 @@ public:
 
     void Read(const CStyleDeclList& decls) override;
     void Write(CStyleDeclList& decls) const override;
+    void Update(CStyleDeclList& decls, const QStringList& changed) const override;
     void AddFields(FormModel& form, const StylePageContext& context) override;
     void StoreFields(const FormModel& form) override;
 };

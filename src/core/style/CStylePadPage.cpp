@@ -12,19 +12,30 @@ QString Longhand(const QString& shorthand, int side)
     return shorthand + u'-' + kSides[side];
 }
 
-// The shorthand, when present, wins over the longhands.
+// A side as the shorthand writes it: a plain number without a unit is in
+// pixels.
+QString SideText(const QString& number, int unit)
+{
+    if (unit < 0 && IsStyleNumber(number))
+        return number + QStringLiteral("px");
+    return StyleNumberText(number, unit);
+}
+
+// The shorthand gives all four sides; a longhand after it overrides its
+// side.
 void ReadBox(const CStyleDeclList& d, const QString& shorthand, CStylePadPage::Box& box)
 {
     box = CStylePadPage::Box();
-    if (d.Has(shorthand)) {
+    const int at = d.Effective({shorthand});
+    if (at >= 0) {
         std::array<QString, 4> values;
-        if (StyleFourSides(StyleTokenize(d.Get(shorthand)), values) <= 4)
+        if (StyleFourSides(StyleTokenize(d.Items()[at].value), values) <= 4)
             for (int i = 0; i < 4; ++i)
                 ReadStyleNumber(values[i], {}, box.numbers[i], box.units[i]);
-        return;
     }
     for (int i = 0; i < 4; ++i)
-        d.GetNumber(Longhand(shorthand, i), {}, box.numbers[i], box.units[i]);
+        if (d.Effective({Longhand(shorthand, i)}) > at)
+            ReadStyleNumber(d.Value(Longhand(shorthand, i)), {}, box.numbers[i], box.units[i]);
 }
 
 void WriteBox(CStyleDeclList& d, const QString& shorthand, const CStylePadPage::Box& box)
@@ -38,14 +49,58 @@ void WriteBox(CStyleDeclList& d, const QString& shorthand, const CStylePadPage::
     if (full) {
         QStringList parts;
         for (int i = 0; i < 4; ++i)
-            parts << box.numbers[i]
-                         + (box.units[i] >= 0 ? CStyleUnits::Code(box.units[i])
-                                              : QStringLiteral("px"));
+            parts << SideText(box.numbers[i], box.units[i]);
         d.Set(shorthand, parts.join(u' '));
         return;
     }
     for (int i : {3, 0, 1, 2})
         d.SetNumber(Longhand(shorthand, i), box.numbers[i], box.units[i]);
+}
+
+// The sides the user changed, each where it takes effect: its longhand, or
+// its place in the shorthand (written out with all four values). A side
+// left empty cannot stay in the shorthand: the shorthand's other sides
+// become longhands in its place.
+void UpdateBox(CStyleDeclList& d, const QString& shorthand, const CStylePadPage::Box& box,
+               const QStringList& changed)
+{
+    bool any = false;
+    for (int i = 0; i < 4; ++i)
+        any = any || changed.contains(Longhand(shorthand, i));
+    if (!any)
+        return;
+    if (!d.HasGroup(shorthand)) {
+        WriteBox(d, shorthand, box);
+        return;
+    }
+    for (int i = 0; i < 4; ++i) {
+        if (!changed.contains(Longhand(shorthand, i)))
+            continue;
+        const QString text = StyleNumberText(box.numbers[i], box.units[i]);
+        const int at = d.Effective({Longhand(shorthand, i), shorthand});
+        std::array<QString, 4> sides;
+        const int count = at >= 0 && d.Items()[at].name.compare(shorthand, Qt::CaseInsensitive) == 0
+                              ? StyleFourSides(StyleTokenize(d.Items()[at].value), sides)
+                              : 0;
+        if (count < 1 || count > 4) {
+            if (at >= 0 && count == 0)
+                d.SetEffective(Longhand(shorthand, i), text);
+            else if (!text.isEmpty())
+                d.Append({Longhand(shorthand, i), text, false, {}});
+            continue;
+        }
+        if (!text.isEmpty()) {
+            sides[i] = SideText(box.numbers[i], box.units[i]);
+            d.At(at).value = QStringList(sides.begin(), sides.end()).join(u' ');
+            continue;
+        }
+        const bool important = d.Items()[at].important;
+        d.RemoveAt(at);
+        int insert = at;
+        for (int j = 0; j < 4; ++j)
+            if (j != i)
+                d.Insert(insert++, {Longhand(shorthand, j), sides[j], important, {}});
+    }
 }
 
 } // namespace
@@ -54,7 +109,7 @@ CStylePadPage::CStylePadPage() : CStylePage(QStringLiteral("間隔")) {}
 
 void CStylePadPage::Read(const CStyleDeclList& d)
 {
-    d.GetNumber(QStringLiteral("letter-spacing"), {}, letterSpacing, letterSpacingUnit);
+    ReadStyleNumber(d.Value(QStringLiteral("letter-spacing")), {}, letterSpacing, letterSpacingUnit);
     ReadBox(d, QStringLiteral("padding"), padding);
     ReadBox(d, QStringLiteral("margin"), margin);
 }
@@ -65,6 +120,15 @@ void CStylePadPage::Write(CStyleDeclList& d) const
     d.SetNumber(QStringLiteral("letter-spacing"), letterSpacing, letterSpacingUnit);
     WriteBox(d, QStringLiteral("padding"), padding);
     WriteBox(d, QStringLiteral("margin"), margin);
+}
+
+void CStylePadPage::Update(CStyleDeclList& d, const QStringList& changed) const
+{
+    if (changed.contains(QStringLiteral("letter-spacing")))
+        d.SetEffective(QStringLiteral("letter-spacing"),
+                       StyleNumberText(letterSpacing, letterSpacingUnit));
+    UpdateBox(d, QStringLiteral("padding"), padding, changed);
+    UpdateBox(d, QStringLiteral("margin"), margin, changed);
 }
 
 void CStylePadPage::AddFields(FormModel& form, const StylePageContext&)

@@ -20,8 +20,10 @@ FormField& CStylePage::AddChoice(FormModel& form, const QString& label, const QS
 {
     FormField& f = Add(form, FieldKind::Choice, label, name);
     f.choices = items;
-    f.index = index >= 0 && index < items.size() ? index : 0;
-    f.text = items.value(f.index);
+    if (m_others.contains(name))
+        f.choices.append(m_others.value(name));
+    f.index = index >= 0 && index < f.choices.size() ? index : 0;
+    f.text = f.choices.value(f.index);
     return f;
 }
 
@@ -94,6 +96,84 @@ void CStylePage::RememberShown(const FormModel& form, qsizetype first)
 bool CStylePage::Changed(const FormModel& form) const
 {
     return FieldValues(form) != m_shown;
+}
+
+QStringList CStylePage::ChangedFields(const FormModel& form) const
+{
+    const QStringList now = FieldValues(form);
+    QStringList changed;
+    for (qsizetype i = 0; i < now.size() && i < m_shown.size(); ++i) {
+        if (now[i] == m_shown[i])
+            continue;
+        QString name = i < m_fieldNames.size() ? m_fieldNames[i] : QStringLiteral("extra%1").arg(i - m_fieldNames.size());
+        if (name.endsWith(u"-unit"))
+            name.chop(5);
+        if (!changed.contains(name))
+            changed.append(name);
+    }
+    return changed;
+}
+
+int CStylePage::ReadKeywordList(const QString& field, const QString& value, const QStringList& list)
+{
+    if (value.isEmpty())
+        return 0;
+    const int i = StyleListIndex(list, value);
+    if (i >= 0)
+        return i;
+    m_others.insert(field, value);
+    return static_cast<int>(list.size());
+}
+
+QString CStylePage::KeywordListText(const QString& field, const QStringList& list, int index) const
+{
+    if (index <= 0)
+        return QString();
+    return index < list.size() ? list[index] : m_others.value(field);
+}
+
+int CStylePage::ReadValueList(const QString& field, const QString& value, const QStringList& values)
+{
+    if (value.isEmpty())
+        return 0;
+    const int i = StyleListIndex(values, value);
+    if (i >= 0)
+        return i + 1;
+    m_others.insert(field, value);
+    return static_cast<int>(values.size()) + 1;
+}
+
+QString CStylePage::ValueListText(const QString& field, const QStringList& values, int index) const
+{
+    if (index <= 0)
+        return QString();
+    return index <= values.size() ? values[index - 1] : m_others.value(field);
+}
+
+void WriteStylePart(CStyleDeclList& d, const QString& longhand, const QStringList& shorthands,
+                    const std::function<bool(QStringView)>& isToken, const QString& token,
+                    const QString& longhandValue)
+{
+    const int at = d.Effective(QStringList{longhand} + shorthands);
+    if (at >= 0 && StyleListIndex(shorthands, d.Items()[at].name) >= 0) {
+        bool found = false;
+        const QString value = EditStyleToken(d.Items()[at].value, isToken, token, &found, false);
+        if (found) {
+            if (value.trimmed().isEmpty())
+                d.RemoveAt(at);
+            else
+                d.At(at).value = value;
+            return;
+        }
+        // The shorthand resets the part; a longhand after it sets it alone.
+        if (longhandValue.isEmpty())
+            return;
+        while (d.Find(longhand) >= 0)
+            d.Remove(longhand);
+        d.Append({longhand, longhandValue, false, {}});
+        return;
+    }
+    d.SetEffective(longhand, longhandValue);
 }
 
 QStringList CStylePage::FieldValues(const FormModel& form) const

@@ -3,6 +3,7 @@
 #include "core/app/FormModel.h"
 #include "core/style/CStyleDeclList.h"
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -31,8 +32,19 @@ public:
 
     const QString& Caption() const { return m_caption; }
 
+    // Read takes the values that take effect (a longhand after its
+    // shorthand wins, "!important" wins); a keyword outside a choice list
+    // becomes an extra choice showing it.
     virtual void Read(const CStyleDeclList& decls) = 0;
+    // The whole group in its canonical form: shorthands where all their
+    // parts are given.
     virtual void Write(CStyleDeclList& decls) const = 0;
+    // What the user changed (field names, a unit counting as its number):
+    // each written where it takes effect, in its place, in its longhand or
+    // as its token of the shorthand, with its "!important"; everything else
+    // of the rule stays as it was. A shorthand is only created for a group
+    // the rule has nothing of (it would reset the others).
+    virtual void Update(CStyleDeclList& decls, const QStringList& changed) const = 0;
     virtual void AddFields(FormModel& form, const StylePageContext& context) = 0;
     virtual void StoreFields(const FormModel& form) = 0;
 
@@ -45,6 +57,11 @@ public:
     // writes nothing, so what its fields cannot show stays in the rule.
     void RememberShown(const FormModel& form, qsizetype first);
     bool Changed(const FormModel& form) const;
+    // Forgets the values the choice lists did not hold, before a new Read.
+    void ClearOthers() { m_others.clear(); }
+    // The names of the fields whose values differ from what they showed
+    // (a unit field "x-unit" as "x").
+    QStringList ChangedFields(const FormModel& form) const;
 
 protected:
     // The values of the page's fields in the form; a page that keeps
@@ -52,8 +69,18 @@ protected:
     virtual QStringList FieldValues(const FormModel& form) const;
 
     FormField& Add(FormModel& form, FieldKind kind, const QString& label, const QString& name);
+    // A value a choice list does not hold is added to its items as it is.
     FormField& AddChoice(FormModel& form, const QString& label, const QString& name,
                          const QStringList& items, int index);
+    // Choice fields over keyword lists whose entry 0 stands for "not
+    // specified" (KeywordList) or over values after a "not specified" item
+    // (ValueList). A value in neither is kept for the field and read as the
+    // index after the list; the text of that index is the value again.
+    int ReadKeywordList(const QString& field, const QString& value, const QStringList& list);
+    QString KeywordListText(const QString& field, const QStringList& list, int index) const;
+    int ReadValueList(const QString& field, const QString& value, const QStringList& values);
+    QString ValueListText(const QString& field, const QStringList& values, int index) const;
+
     // A caption, the number field and its unit combo on one row of a grid
     // (unit fields are named name + "-unit").
     void AddNumber(FormModel& form, int row, const QString& label, const QString& name,
@@ -73,6 +100,7 @@ protected:
 
 private:
     QString m_caption;
+    QHash<QString, QString> m_others;
     QStringList m_fieldNames;
     QStringList m_shown;
 };
@@ -89,3 +117,12 @@ QString StyleImageFieldText(const QString& chosenPath, const QString& documentPa
 // Asks for an image file; nullopt on cancel.
 std::optional<QString> ChooseStyleImage(Ui& ui, const QString& current,
                                         const QString& documentPath);
+
+// The value for one part of a group that a longhand and shorthands set,
+// written where it takes effect: into the longhand when that wins; as the
+// shorthand's token when the shorthand wins and holds one (`isToken`),
+// replaced by `token` or removed for an empty one; otherwise as the
+// longhand after everything else (it then overrides just that part).
+void WriteStylePart(CStyleDeclList& decls, const QString& longhand, const QStringList& shorthands,
+                    const std::function<bool(QStringView)>& isToken, const QString& token,
+                    const QString& longhandValue);

@@ -4,13 +4,14 @@ CStylePositionPage::CStylePositionPage() : CStylePage(QStringLiteral("位置")) 
 
 const QStringList& CStylePositionPage::Positions()
 {
-    static const QStringList l{"static", "relative", "absolute", "inherit"};
+    static const QStringList l{"static", "relative", "absolute", "inherit", "sticky"};
     return l;
 }
 
 const QStringList& CStylePositionPage::Displays()
 {
-    static const QStringList l{"", "block", "inline", "list-item", "none"};
+    static const QStringList l{"",     "block", "inline",      "list-item",   "none",
+                               "flex", "grid",  "inline-flex", "inline-block"};
     return l;
 }
 
@@ -22,33 +23,51 @@ const QStringList& CStylePositionPage::Properties()
 
 void CStylePositionPage::Read(const CStyleDeclList& d)
 {
-    position = d.KeywordIndex(QStringLiteral("position"), Positions());
-    display = d.KeywordIndex(QStringLiteral("display"), Displays());
+    position = ReadKeywordList(QStringLiteral("position"), d.Value(QStringLiteral("position")),
+                               Positions());
+    display = ReadKeywordList(QStringLiteral("display"), d.Value(QStringLiteral("display")),
+                              Displays());
     for (int i = 0; i < 6; ++i)
-        d.GetNumber(Properties()[i], {}, numbers[i], units[i]);
+        ReadStyleNumber(d.Value(Properties()[i]), {}, numbers[i], units[i]);
+}
+
+QString CStylePositionPage::Text(const QString& property) const
+{
+    if (property == u"position")
+        return KeywordListText(property, Positions(), position);
+    if (property == u"display")
+        return KeywordListText(property, Displays(), display);
+    const int i = static_cast<int>(Properties().indexOf(property));
+    return StyleNumberText(numbers[i], units[i]);
 }
 
 void CStylePositionPage::Write(CStyleDeclList& d) const
 {
-    d.Remove(QStringLiteral("position"));
-    d.Remove(QStringLiteral("display"));
-    for (const QString& p : Properties())
+    const QStringList all = QStringList{"position", "display"} + Properties();
+    for (const QString& p : all)
         d.Remove(p);
-    d.Set(QStringLiteral("position"), position > 0 ? Positions().value(position) : QString());
-    d.Set(QStringLiteral("display"), Displays().value(display));
-    for (int i = 0; i < 6; ++i)
-        d.SetNumber(Properties()[i], numbers[i], units[i]);
+    for (const QString& p : all)
+        d.Set(p, Text(p));
+}
+
+void CStylePositionPage::Update(CStyleDeclList& d, const QStringList& changed) const
+{
+    for (const QString& p : QStringList{"position", "display"} + Properties())
+        if (changed.contains(p))
+            d.SetEffective(p, Text(p));
 }
 
 void CStylePositionPage::AddFields(FormModel& form, const StylePageContext&)
 {
     AddChoice(form, QStringLiteral("表示(&D):"), QStringLiteral("display"),
               {QStringLiteral("指定無し"), QStringLiteral("ブロック"), QStringLiteral("インライン"),
-               QStringLiteral("リストアイテム"), QStringLiteral("表示しない")},
+               QStringLiteral("リストアイテム"), QStringLiteral("表示しない"),
+               QStringLiteral("フレックス"), QStringLiteral("グリッド"),
+               QStringLiteral("インラインフレックス"), QStringLiteral("インラインブロック")},
               display);
     AddChoice(form, QStringLiteral("位置指定(&P):"), QStringLiteral("position"),
               {QStringLiteral("本来位置"), QStringLiteral("相対位置"), QStringLiteral("絶対位置"),
-               QStringLiteral("継承")},
+               QStringLiteral("継承"), QStringLiteral("スクロール追従")},
               position);
     const QString labels[6] = {QStringLiteral("上:"), QStringLiteral("下:"),
                                QStringLiteral("左:"), QStringLiteral("右:"),
@@ -66,7 +85,7 @@ void CStylePositionPage::StoreFields(const FormModel& form)
     position = Index(form, QStringLiteral("position"));
     display = Index(form, QStringLiteral("display"));
     for (int i = 0; i < 6; ++i) {
-        numbers[i] = Text(form, Properties()[i]).trimmed();
+        numbers[i] = CStylePage::Text(form, Properties()[i]).trimmed();
         units[i] = Unit(form, Properties()[i]);
     }
 }

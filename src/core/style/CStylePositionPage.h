@@ -21,6 +21,10 @@ public:
 
     void Read(const CStyleDeclList& decls) override;
     void Write(CStyleDeclList& decls) const override;
+    void Update(CStyleDeclList& decls, const QStringList& changed) const override;
     void AddFields(FormModel& form, const StylePageContext& context) override;
     void StoreFields(const FormModel& form) override;
+
+private:
+    QString Text(const QString& property) const;
 };

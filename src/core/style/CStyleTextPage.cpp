@@ -4,7 +4,7 @@ CStyleTextPage::CStyleTextPage() : CStylePage(QStringLiteral("テキスト")) {}
 
 const QStringList& CStyleTextPage::Aligns()
 {
-    static const QStringList l{"left", "center", "right"};
+    static const QStringList l{"left", "center", "right", "justify"};
     return l;
 }
 
@@ -29,31 +29,57 @@ const QStringList& CStyleTextPage::Clears()
 
 void CStyleTextPage::Read(const CStyleDeclList& d)
 {
-    d.GetNumber(QStringLiteral("text-indent"), {}, indent, indentUnit);
-    align = d.KeywordIndex(QStringLiteral("text-align"), Aligns());
-    verticalAlign = d.KeywordIndex(QStringLiteral("vertical-align"), VerticalAligns());
-    floating = d.KeywordIndex(QStringLiteral("float"), Floats());
-    clear = d.KeywordIndex(QStringLiteral("clear"), Clears());
+    ReadStyleNumber(d.Value(QStringLiteral("text-indent")), {}, indent, indentUnit);
+    auto read = [&](const char* name, const QStringList& list) {
+        const QString property = QString::fromLatin1(name);
+        return ReadKeywordList(property, d.Value(property), list);
+    };
+    align = read("text-align", Aligns());
+    verticalAlign = read("vertical-align", VerticalAligns());
+    floating = read("float", Floats());
+    clear = read("clear", Clears());
+}
+
+QString CStyleTextPage::Text(const QString& property) const
+{
+    if (property == u"text-indent")
+        return StyleNumberText(indent, indentUnit);
+    if (property == u"text-align")
+        return KeywordListText(property, Aligns(), align);
+    if (property == u"vertical-align")
+        return KeywordListText(property, VerticalAligns(), verticalAlign);
+    if (property == u"float")
+        return KeywordListText(property, Floats(), floating);
+    return KeywordListText(property, Clears(), clear);
 }
 
 void CStyleTextPage::Write(CStyleDeclList& d) const
 {
-    for (const char* name : {"text-indent", "text-align", "vertical-align", "float", "clear"})
-        d.Remove(QString::fromLatin1(name));
-    d.SetNumber(QStringLiteral("text-indent"), indent, indentUnit);
-    auto choice = [&d](const char* name, const QStringList& list, int index) {
-        d.Set(QString::fromLatin1(name), index > 0 ? list.value(index) : QString());
-    };
-    choice("text-align", Aligns(), align);
-    choice("vertical-align", VerticalAligns(), verticalAlign);
-    choice("float", Floats(), floating);
-    choice("clear", Clears(), clear);
+    for (const QString& name : Properties())
+        d.Remove(name);
+    for (const QString& name : Properties())
+        d.Set(name, Text(name));
+}
+
+void CStyleTextPage::Update(CStyleDeclList& d, const QStringList& changed) const
+{
+    for (const QString& name : Properties())
+        if (changed.contains(name))
+            d.SetEffective(name, Text(name));
+}
+
+const QStringList& CStyleTextPage::Properties()
+{
+    static const QStringList l{"text-indent", "text-align", "vertical-align", "float", "clear"};
+    return l;
 }
 
 void CStyleTextPage::AddFields(FormModel& form, const StylePageContext&)
 {
     AddChoice(form, QStringLiteral("行揃え-横(&A):"), QStringLiteral("text-align"),
-              {QStringLiteral("左寄せ"), QStringLiteral("中央"), QStringLiteral("右寄せ")}, align);
+              {QStringLiteral("左寄せ"), QStringLiteral("中央"), QStringLiteral("右寄せ"),
+               QStringLiteral("両端揃え")},
+              align);
     AddChoice(form, QStringLiteral("行揃え-縦(&V):"), QStringLiteral("vertical-align"),
               {QStringLiteral("ベースライン"), QStringLiteral("上付け"), QStringLiteral("下付け"),
                QStringLiteral("上端"), QStringLiteral("中央"), QStringLiteral("下端"),
@@ -73,7 +99,7 @@ void CStyleTextPage::AddFields(FormModel& form, const StylePageContext&)
 
 void CStyleTextPage::StoreFields(const FormModel& form)
 {
-    indent = Text(form, QStringLiteral("text-indent")).trimmed();
+    indent = CStylePage::Text(form, QStringLiteral("text-indent")).trimmed();
     indentUnit = Unit(form, QStringLiteral("text-indent"));
     align = Index(form, QStringLiteral("text-align"));
     verticalAlign = Index(form, QStringLiteral("vertical-align"));

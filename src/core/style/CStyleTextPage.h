@@ -19,9 +19,16 @@ public:
     static const QStringList& VerticalAligns();
     static const QStringList& Floats();
     static const QStringList& Clears();
+    // The page's properties, each one field.
+    static const QStringList& Properties();
 
     void Read(const CStyleDeclList& decls) override;
     void Write(CStyleDeclList& decls) const override;
+    void Update(CStyleDeclList& decls, const QStringList& changed) const override;
     void AddFields(FormModel& form, const StylePageContext& context) override;
     void StoreFields(const FormModel& form) override;
+
+private:
+    // What the page writes for a property.
+    QString Text(const QString& property) const;
 };

@@ -268,6 +268,12 @@ QString ReadShorthandUrl(const QString& token)
 
 QString StyleUrlText(const QString& path, bool quoted)
 {
+    // A field may hold what is no path: "none", a gradient, url() itself.
+    const qsizetype paren = path.indexOf(u'(');
+    if (path.compare(u"none", Qt::CaseInsensitive) == 0
+        || (paren > 0 && !path.left(paren).contains(u'/') && !path.left(paren).contains(u'.')
+            && path.endsWith(u')')))
+        return path;
     bool needs = quoted;
     for (QChar c : path)
         if (c.isSpace() || c == u'(' || c == u')' || c == u'"' || c == u'\'' || c == u'\\'

@@ -82,7 +82,8 @@ QString ReadStyleUrl(const QString& value);
 QString ReadShorthandUrl(const QString& token);
 // url(path): in quotation marks when `quoted` or when the path needs them
 // (blanks, brackets, quotation marks, backslashes), with the marks inside
-// escaped, so that "img/my photo.png" stays one image.
+// escaped, so that "img/my photo.png" stays one image. "none" and a
+// function ("linear-gradient(...)", "url(...)") are written as they are.
 QString StyleUrlText(const QString& path, bool quoted);
 
 // Names with a blank get single quotation marks unless they have them.

@@ -236,9 +236,7 @@ bool CTagAttrDlg::EditAttr(Ui& ui, CTagAttr& attr) const
     if (ui.RunForm(form) != Ui::Answer::Ok)
         return false;
     attr.name = form[kNameField].text.trimmed();
-    // The start tag writes the value in double quotes; one inside it would
-    // end the value early, the entity keeps it part of the value.
+    // The start tag chooses the quotes, so the value is kept as typed.
     attr.value = form[kValueField].text;
-    attr.value.replace(u'"', QStringLiteral("&quot;"));
     return true;
 }

@@ -1,6 +1,8 @@
 #include "core/tags/CTagObj.h"
 
 #include "core/edit/EditBuffer.h"
+#include "core/tags/CharRefs.h"
+#include "core/tags/HtmlScanner.h"
 
 #include <algorithm>
 
@@ -22,6 +24,15 @@ QString TrimChar(const QString& text, QChar c)
     return text.mid(first, last - first);
 }
 
+// An attribute a command adds: it has no source text of its own.
+CTagAttr MadeAttr(const QString& name, const QString& value)
+{
+    CTagAttr a;
+    a.name = name;
+    a.value = value;
+    return a;
+}
+
 } // namespace
 
 QString TrimAttrQuotes(const QString& value, bool apostrophes)
@@ -32,9 +43,11 @@ QString TrimAttrQuotes(const QString& value, bool apostrophes)
 
 QString CTagAttr::GetText() const
 {
+    if (IsUnchangedSource())
+        return source;
     if (value.isEmpty())
         return name;
-    return name + QStringLiteral("=\"") + value + u'"';
+    return name + u'=' + QuoteAttrValue(value);
 }
 
 void CTagObj::Parse(const QString& text)
@@ -42,167 +55,44 @@ void CTagObj::Parse(const QString& text)
     m_name.clear();
     m_attrs.clear();
     m_selfClosing = false;
+    m_tail.clear();
 
-    const qsizetype open = text.indexOf(u'<');
-    if (open < 0)
-        return;
-    const qsizetype close = text.indexOf(u'>', open + 1);
-    if (close < 0)
-        return;
-    QString body = text.mid(open + 1, close - open - 1);
-    if (body.isEmpty())
-        return;
-    if (body.endsWith(u'/')) {
-        m_selfClosing = true;
-        body.chop(1);
-    }
-    // Server-side code ("<% name %>") has a name and nothing else.
-    if (body.size() > 2 && body.startsWith(u'%') && body.endsWith(u'%')) {
-        m_name = body.mid(1, body.size() - 2).trimmed();
-        return;
-    }
-    const qsizetype blank = body.indexOf(u' ');
-    if (blank < 0) {
-        m_name = body;
-        return;
-    }
-    m_name = body.left(blank);
-    qsizetype first = blank + 1;
-    while (first < body.size() && body.at(first).isSpace())
-        ++first;
-    ParseAttributes(body.mid(first));
-}
-
-void CTagObj::StoreParsed(const QString& name, const QString& value)
-{
-    if (name.isEmpty() && value.isEmpty())
-        return;
-    m_attrs.push_back(CTagAttr{name, value});
-}
-
-// A four-state scanner. It is deliberately forgiving: every input, however
-// broken (unterminated quotes, names without values, values without names),
-// yields attributes, and whatever is still pending at the end of the text is
-// stored, so the last attribute is never dropped.
-void CTagObj::ParseAttributes(const QString& text)
-{
-    enum class State { Name, AfterName, Value, AfterValue };
-    State state = State::Name;
-    const qsizetype n = text.size();
-    qsizetype tokenStart = 0;
-    bool seenEquals = false;
-    bool doubleQuoted = false;
-    bool singleQuoted = false;
-    // The name waiting for its value (AfterName), and whether the Name state
-    // still holds an unstored name starting at tokenStart.
-    QString pendingName;
-    bool hasPending = false;
-    bool nameOpen = true;
-
-    auto storeValue = [&](qsizetype end) {
-        const QString value = TrimAttrQuotes(text.mid(tokenStart, end - tokenStart), true);
-        StoreParsed(pendingName, value);
-        hasPending = false;
-        seenEquals = false;
-        doubleQuoted = false;
-        singleQuoted = false;
-    };
-
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = text.at(i);
-        switch (state) {
-        case State::Name:
-            if (c == u' ' || c == u'=' || c == u'>' || (c == u'/' && i >= 2)) {
-                const QString name = text.mid(tokenStart, i - tokenStart);
-                nameOpen = false;
-                if (c == u'>' || c == u'/') {
-                    StoreParsed(name, QString());
-                    hasPending = false;
-                } else {
-                    pendingName = name;
-                    hasPending = true;
-                }
-                if (c == u'=')
-                    seenEquals = true;
-                state = State::AfterName;
-                if (c == u'>')
-                    return;
-            } else if (i == n - 1) {
-                StoreParsed(text.mid(tokenStart, i - tokenStart + 1), QString());
-                nameOpen = false;
-            }
-            break;
-        case State::AfterName:
-            if (c == u' ')
-                break;
-            if (c == u'=') {
-                seenEquals = true;
-                break;
-            }
-            if (c == u'>') {
-                if (hasPending)
-                    StoreParsed(pendingName, QString());
-                return;
-            }
-            if (seenEquals) {
-                doubleQuoted = c == u'"';
-                singleQuoted = c == u'\'';
-                tokenStart = i;
-                state = State::Value;
-            } else {
-                if (hasPending)
-                    StoreParsed(pendingName, QString());
-                hasPending = false;
-                tokenStart = i;
-                nameOpen = true;
-                state = State::Name;
-            }
-            break;
-        case State::Value: {
-            bool closingQuote = false;
-            bool ends = false;
-            if (c == u'>')
-                ends = true;
-            else if (doubleQuoted)
-                ends = closingQuote = c == u'"';
-            else if (singleQuoted)
-                ends = closingQuote = c == u'\'';
-            else
-                ends = c == u' ';
-            if (ends) {
-                storeValue(closingQuote ? i + 1 : i);
-                state = State::AfterValue;
-                if (c == u'>')
-                    return;
-            }
-            break;
+    HtmlScanner scanner(text);
+    HtmlToken token;
+    while (scanner.Next(token)) {
+        if (token.kind == HtmlToken::Kind::Comment || token.kind == HtmlToken::Kind::Declaration)
+            continue;
+        if (!token.closed)
+            return;
+        if (token.kind == HtmlToken::Kind::ServerCode) {
+            // Server code ("<% name %>") has a name and nothing else.
+            if (text.at(token.start + 1) == u'%')
+                m_name = text.mid(token.start + 2, token.end - token.start - 4).trimmed();
+            return;
         }
-        case State::AfterValue:
-            if (c == u' ' || c == u'\t')
-                break;
-            if (c == u'>')
-                return;
-            tokenStart = i;
-            nameOpen = true;
-            state = State::Name;
-            break;
+        if (token.kind == HtmlToken::Kind::EndTag) {
+            m_name = u'/' + token.Name(text).toString();
+            return;
         }
-    }
-
-    switch (state) {
-    case State::Name:
-        if (nameOpen && tokenStart < n)
-            StoreParsed(text.mid(tokenStart), QString());
-        break;
-    case State::AfterName:
-        if (hasPending)
-            StoreParsed(pendingName, QString());
-        break;
-    case State::Value:
-        storeValue(n);
-        break;
-    case State::AfterValue:
-        break;
+        m_name = token.Name(text).toString();
+        qsizetype previousEnd = token.nameEnd;
+        for (const HtmlAttrRange& range : token.attrs) {
+            CTagAttr a;
+            a.name = text.mid(range.start, range.nameEnd - range.start);
+            if (range.HasValue())
+                a.value = DecodeAttrCharRefs(
+                    QStringView(text).mid(range.valueStart, range.valueEnd - range.valueStart));
+            a.lead = text.mid(previousEnd, range.start - previousEnd);
+            a.source = text.mid(range.start, range.end - range.start);
+            a.sourceName = a.name;
+            a.sourceValue = a.value;
+            previousEnd = range.end;
+            m_attrs.push_back(std::move(a));
+        }
+        m_selfClosing = token.selfClosing;
+        m_tail = text.mid(previousEnd, token.end - previousEnd);
+        m_tailSelfClosing = m_selfClosing;
+        return;
     }
 }
 
@@ -210,10 +100,15 @@ QString CTagObj::GetStartTag() const
 {
     QString out = u'<' + m_name;
     for (const CTagAttr& a : m_attrs) {
-        out += u' ';
+        // An attribute read straight after a quote ('B="x"C') keeps its
+        // empty lead; one a command made gets a blank.
+        out += a.source.isEmpty() && a.lead.isEmpty() ? QStringLiteral(" ") : a.lead;
         out += a.GetText();
     }
-    out += m_selfClosing ? QStringLiteral(" />") : QStringLiteral(">");
+    if (!m_tail.isEmpty() && m_tailSelfClosing == m_selfClosing)
+        out += m_tail;
+    else
+        out += m_selfClosing ? QStringLiteral(" />") : QStringLiteral(">");
     return out;
 }
 
@@ -269,17 +164,22 @@ void CTagObj::RemoveAttr(const QString& name)
 void CTagObj::SetAttr(const QString& name, const QString& value)
 {
     CTagAttr* existing = FindAttr(name);
-    // Emptiness is judged after the quotes are gone, so that no command can
-    // turn an attribute with a value into a valueless one by accident.
-    const QString trimmed = TrimAttrQuotes(value, existing != nullptr);
-    if (trimmed.isEmpty()) {
-        RemoveAttr(name);
+    // A value is kept exactly as given, quotes and all: "'90s poster" is an
+    // alternative text, not a quoted one. Only a pair of quotes and nothing
+    // else still means "no value".
+    const bool empty = value.isEmpty() || value == u"\"\"" || value == u"''";
+    if (empty) {
+        // An attribute that is there without a value (ALT="", a bare
+        // BORDER) is what an empty field shows: leaving the field alone
+        // must not remove it.
+        if (existing && !existing->value.isEmpty())
+            RemoveAttr(name);
         return;
     }
     if (existing)
-        existing->value = trimmed;
+        existing->value = value;
     else
-        m_attrs.push_back(CTagAttr{name, trimmed});
+        m_attrs.push_back(MadeAttr(name, value));
 }
 
 void CTagObj::SetFlagAttr(const QString& name, bool on)
@@ -287,7 +187,7 @@ void CTagObj::SetFlagAttr(const QString& name, bool on)
     if (!on)
         RemoveAttr(name);
     else if (!HasAttr(name))
-        m_attrs.push_back(CTagAttr{name, QString()});
+        m_attrs.push_back(MadeAttr(name, QString()));
 }
 
 void CTagObj::SetIntAttr(const QString& name, int number, bool keepZero)

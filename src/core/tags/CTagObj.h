@@ -8,7 +8,7 @@
 #include <vector>
 
 // One start tag as the tag commands see it: a name, the attributes in the
-// order they are written, the text a wrapping insertion puts between start
+// order they are written (read with HtmlScanner, as browsers read them), the text a wrapping insertion puts between start
 // and end tag, and whether it closes itself ("<BR />"). Attribute names are
 // matched without regard to case everywhere; the name and the attribute
 // names are written back with the case they were read or given in.
@@ -21,7 +21,10 @@ public:
     explicit CTagObj(const QString& name) : m_name(name) {}
 
     // Replaces name, attributes and self-closing flag by the first tag found
-    // in the text; the inner text stays as it was.
+    // in the text (an end tag gives "/" + name); the inner text stays as it
+    // was. A tag the text ends in before its ">" is none. GetStartTag gives
+    // the parsed tag back byte for byte until something is changed, and then
+    // still every attribute that was not.
     void Parse(const QString& text);
 
     QString GetStartTag() const;
@@ -35,8 +38,9 @@ public:
     // none (or it has no value).
     QString GetAttr(const QString& name) const;
     bool HasAttr(const QString& name) const;
-    // An empty value (or one that is nothing but quotes) removes the
-    // attribute; an existing attribute keeps its place, a new one is
+    // The value is taken as it is given. An empty value (or a bare pair of
+    // quotes) removes the attribute, unless it is there without a value
+    // already; an existing attribute keeps its place, a new one is
     // appended.
     void SetAttr(const QString& name, const QString& value);
     // A valueless attribute such as NOSHADE: on adds it unless an attribute
@@ -76,14 +80,15 @@ public:
 private:
     CTagAttr* FindAttr(const QString& name);
     const CTagAttr* FindAttr(const QString& name) const;
-    void ParseAttributes(const QString& text);
-    // Keeps a scanned attribute unless it has neither name nor value.
-    void StoreParsed(const QString& name, const QString& value);
 
     QString m_name;
     std::vector<CTagAttr> m_attrs;
     QString m_innerText;
     bool m_selfClosing = false;
+    // What followed the last attribute in the page ("\r\n\t/>"), written
+    // back while the self-closing flag stays as it was read.
+    QString m_tail;
+    bool m_tailSelfClosing = false;
 };
 
 // The quote rule for attribute values: all leading and trailing apostrophes

@@ -4,7 +4,9 @@
 #include "core/app/Ui.h"
 #include "core/edit/CKelvoView.h"
 #include "core/edit/EditBuffer.h"
+#include "core/links/PageLinks.h"
 #include "core/tags/CTagObj.h"
+#include "core/tags/HtmlScanner.h"
 #include "core/tags/TagDialogCommandIds.h"
 #include "core/tags/TagDialogs.h"
 #include "core/tags/TagView.h"
@@ -91,18 +93,9 @@ void OnBackground(CKelvoApp& app)
     // The selected BODY tag is edited whatever the tag-edit flag says;
     // with the flag on, so is the document's own BODY tag.
     if (!TagView::IsSelectedStartTag(tags.GetSelectionText(), name) && app.View().TagEditing()) {
-        const QString text = buffer.GetText();
-        for (qsizetype at = text.indexOf(QStringLiteral("<BODY"), 0, Qt::CaseInsensitive); at >= 0;
-             at = text.indexOf(QStringLiteral("<BODY"), at + 1, Qt::CaseInsensitive)) {
-            const QChar after = at + 5 < text.size() ? text.at(at + 5) : QChar();
-            if (after != u'>' && !after.isSpace())
-                continue;
-            const qsizetype close = text.indexOf(u'>', at);
-            if (close < 0)
-                break;
-            buffer.SetSel(static_cast<int>(at), static_cast<int>(close + 1));
+        if (const std::optional<HtmlToken> body = HtmlScanner::FindStartTag(buffer.GetText(), name)) {
+            buffer.SetSel(static_cast<int>(body->start), static_cast<int>(body->end));
             moved = true;
-            break;
         }
     }
     if (!Run(app, dlg, name, true, true) && moved)
@@ -143,16 +136,17 @@ void OnHeading(CKelvoApp& app)
 void OnFont(CKelvoApp& app)
 {
     const QString text = app.View().Buffer().GetText();
-    const qsizetype at = text.indexOf(QStringLiteral("<BASEFONT"), 0, Qt::CaseInsensitive);
+    const std::optional<HtmlToken> baseFontTag =
+        HtmlScanner::FindStartTag(text, QStringLiteral("BASEFONT"));
     int base = 3;
-    if (at >= 0) {
+    if (baseFontTag) {
         CTagObj baseFont;
-        baseFont.Parse(text.mid(at, text.indexOf(u'>', at) + 1 - at));
+        baseFont.Parse(text.mid(baseFontTag->start, baseFontTag->end - baseFontTag->start));
         const int size = TagFieldSet::LeadingInt(baseFont.GetAttr(QStringLiteral("SIZE")));
         if (size >= 1 && size <= 7)
             base = size;
     }
-    CFontDlg dlg(app, base, at >= 0);
+    CFontDlg dlg(app, base, baseFontTag.has_value());
     Run(app, dlg, QStringLiteral("FONT"), true, false);
 }
 
@@ -169,22 +163,9 @@ void OnForm(CKelvoApp& app)
 void OnAnchorLink(CKelvoApp& app, TagDialogState& state)
 {
     // The keywords of the document: the NAME of every A tag.
-    const QString text = app.View().Buffer().GetText();
     QStringList keywords;
-    for (qsizetype at = text.indexOf(QStringLiteral("<A"), 0, Qt::CaseInsensitive); at >= 0;
-         at = text.indexOf(QStringLiteral("<A"), at + 2, Qt::CaseInsensitive)) {
-        const QChar after = at + 2 < text.size() ? text.at(at + 2) : QChar();
-        if (!after.isSpace())
-            continue;
-        const qsizetype close = text.indexOf(u'>', at);
-        if (close < 0)
-            break;
-        CTagObj tag;
-        tag.Parse(text.mid(at, close + 1 - at));
-        const QString name = tag.GetAttr(QStringLiteral("NAME"));
-        if (!name.isEmpty() && !keywords.contains(name))
-            keywords.append(name);
-    }
+    CollectAttrValues(app.View().Buffer().GetText(), QStringLiteral("A"), QStringLiteral("NAME"),
+                      keywords);
     CAnchorLinkDlg dlg(app, keywords);
     if (RunAlwaysNew(app, dlg, QStringLiteral("A"), false,
                      TagView(app.View()).GetSelectionText()))

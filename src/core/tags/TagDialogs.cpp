@@ -108,7 +108,7 @@ void CTableDlg::LoadFields(FormModel& form)
     CStyledTagDlg::LoadFields(form);
     // A bare BORDER draws a one-pixel frame.
     if (Tag().HasAttr(QStringLiteral("BORDER")) && Tag().GetAttr(QStringLiteral("BORDER")).isEmpty())
-        form[QStringLiteral("BORDER")].text = QStringLiteral("1");
+        Fields().LoadShown(form, QStringLiteral("BORDER"), QStringLiteral("1"));
 }
 
 CRowDlg::CRowDlg(CKelvoApp& app) : CStyledTagDlg(app, S(u"ﾃｰﾌﾞﾙの列"))
@@ -513,13 +513,20 @@ void CSingleValueDlg::LoadFields(FormModel& form)
 CImageDlg::CImageDlg(CKelvoApp& app) : CStyledTagDlg(app, S(u"イメージの挿入"))
 {
     TagFieldSet& f = Fields();
+    QStringList patterns;
+    for (const QString& type : ImageFileTypes())
+        patterns.append(QStringLiteral("*.") + type);
+    const QString all = patterns.join(u';');
     TagFieldSet::Field& src =
         f.File(S(u"ﾌｧｲﾙ(&N):"), kSrc,
-               Spec{S(kImageTitle), QStringLiteral("GIF"), QStringLiteral("*.GIF;*.JPG"),
-                    S(u"GIF JPEGﾌｧｲﾙ(*.GIF;*.JPG)|*.GIF;*.JPG|全てのﾌｧｲﾙ(*.*)|*.*||")});
-    src.afterBrowse = [this](FormModel& form) {
+               Spec{S(kImageTitle), QStringLiteral("GIF"), all,
+                    S(u"画像ﾌｧｲﾙ(") + all + QStringLiteral(")|") + all
+                        + S(u"|全てのﾌｧｲﾙ(*.*)|*.*||")});
+    // The size comes from the file picked, whatever its name makes of the
+    // link (a "#" in it is written "%23").
+    src.afterBrowse = [this](FormModel& form, const QString& picked) {
         if (!DocumentPath().isEmpty())
-            InsertSize(form);
+            ShowSize(form, ReadImageSize(App().GetUi(), picked, QString()));
     };
     f.Text(S(u"ﾃｷｽﾄ表示(&A):"), QStringLiteral("ALT"));
     f.Choice(S(u"ﾃｷｽﾄ位置(&T)"), kAlign, ImageAlign(), ImageAlignValues());
@@ -541,8 +548,11 @@ CImageDlg::CImageDlg(CKelvoApp& app) : CStyledTagDlg(app, S(u"イメージの挿
 
 void CImageDlg::InsertSize(FormModel& form)
 {
-    const std::optional<QSize> size =
-        ReadImageSize(App().GetUi(), form[kSrc].text, DocumentPath());
+    ShowSize(form, ReadImageSize(App().GetUi(), form[kSrc].text, DocumentPath()));
+}
+
+void CImageDlg::ShowSize(FormModel& form, const std::optional<QSize>& size)
+{
     if (!size)
         return;
     form[kWidth].text = QString::number(size->width());

@@ -2,9 +2,11 @@
 
 #include "core/tags/CStyledTagDlg.h"
 
+#include <QSize>
 #include <QStringList>
 
 #include <array>
+#include <optional>
 
 // The tag attribute dialogs, one class per element (or per family of INPUT
 // tags). Each declares its fields in the order their attributes are
@@ -163,6 +165,8 @@ public:
     explicit CImageDlg(CKelvoApp& app);
     // Fills WIDTH and HEIGHT from the header of the image in the SRC field.
     void InsertSize(FormModel& form);
+    // Fills width and height; nullopt leaves them.
+    static void ShowSize(FormModel& form, const std::optional<QSize>& size);
 };
 
 class CLinkDlg : public CStyledTagDlg {

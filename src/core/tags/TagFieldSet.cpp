@@ -28,6 +28,14 @@ bool KeptRaw(const TagFieldSet::Field& f, const FormField& field)
     return f.loadedRaw && field.text == f.loaded;
 }
 
+bool LeftAsLoaded(const TagFieldSet::Field& f, const FormModel& form)
+{
+    const FormField& field = form.fields[f.index];
+    if (field.text != f.loaded || field.checked != f.loadedChecked || field.index != f.loadedIndex)
+        return false;
+    return f.checkIndex < 0 || form.fields[f.checkIndex].checked == f.loadedCheck;
+}
+
 } // namespace
 
 TagFieldSet::Field& TagFieldSet::Add(Kind kind, const QString& label, const QString& attr)
@@ -158,12 +166,14 @@ void TagFieldSet::Build(FormModel& form, Ui& ui, const QString& documentPath)
                 d.filter = spec.filter;
                 d.fileMustExist = true;
                 d.hideReadOnly = true;
+                if (!documentPath.isEmpty())
+                    d.initialFolder = documentPath.left(documentPath.lastIndexOf(u'/') + 1);
                 const std::optional<QString> picked = ui.ChooseFile(d);
                 if (!picked)
                     return;
                 shown.fields[index].text = ReferenceForPickedFile(documentPath, *picked);
                 if (after)
-                    after(shown);
+                    after(shown, *picked);
             };
             break;
         }
@@ -266,6 +276,19 @@ void TagFieldSet::Load(FormModel& form, const CTagObj& tag)
             break;
         }
         f.loaded = field.text;
+        f.loadedIndex = field.index;
+        f.loadedChecked = field.checked;
+        f.loadedCheck = f.checkIndex >= 0 && form.fields[f.checkIndex].checked;
+    }
+}
+
+void TagFieldSet::LoadShown(FormModel& form, const QString& attr, const QString& text)
+{
+    for (Field& f : m_fields) {
+        if (f.kind != Kind::Custom && f.attr.compare(attr, Qt::CaseInsensitive) == 0) {
+            form.fields[f.index].text = text;
+            f.loaded = text;
+        }
     }
 }
 
@@ -277,6 +300,8 @@ void TagFieldSet::Store(const FormModel& form, CTagObj& tag) const
                 f.store(form, tag);
             continue;
         }
+        if (LeftAsLoaded(f, form))
+            continue;
         const FormField& field = form.fields[f.index];
         switch (f.kind) {
         case Kind::Text:

@@ -24,15 +24,17 @@ class Ui;
 //   matched without regard to case.
 // - Color: RRGGBB in the field; "#RRGGBB", "RRGGBB" and the sixteen HTML
 //   colour names are understood, and "#RRGGBB" is written.
-// - File: a link text; the browse button picks a file and makes it relative
-//   to the document.
+// - File: a link text; the browse button picks a file (starting in the
+//   document's folder) and makes it relative to the document.
 // - Target: a frame name, or one of the four keywords shown in Japanese.
 // - Percent: a Number with a "%" check box beside it.
 // - CheckedNumber: a Number that a check box switches on (BORDER="0" is
 //   written when checked, nothing when not).
 // - Custom: a member's own field with its own three steps.
 //
-// A value a field cannot show as its kind wants it (a colour name in a
+// A field the user left as it was loaded writes nothing: its attribute
+// stays in the page exactly as it was written. A value a field cannot show
+// as its kind wants it (a colour name in a
 // colour field, "auto" in a number field, a choice the list does not have)
 // is shown as it is written and written back unchanged when the user leaves
 // the field alone, so that opening and confirming a dialog never loses an
@@ -59,8 +61,8 @@ public:
         QString flagValue;
         QString secondLabel;  // Percent, CheckedNumber: the check box
         FileSpec file;
-        // File: runs after a file was picked.
-        std::function<void(FormModel&)> afterBrowse;
+        // File: runs after a file was picked, with the picked file's path.
+        std::function<void(FormModel&, const QString&)> afterBrowse;
         // Custom.
         std::function<void(FormModel&)> build;
         std::function<void(FormModel&, const CTagObj&)> load;
@@ -71,6 +73,9 @@ public:
         int checkIndex = -1;
         QString loaded;
         bool loadedRaw = false;
+        bool loadedChecked = false;  // the field's own box
+        bool loadedCheck = false;    // the check box beside it
+        int loadedIndex = -1;
     };
 
     Field& Text(const QString& label, const QString& attr);
@@ -94,6 +99,10 @@ public:
     void Build(FormModel& form, Ui& ui, const QString& documentPath);
     void Load(FormModel& form, const CTagObj& tag);
     void Store(const FormModel& form, CTagObj& tag) const;
+    // Shows a loaded attribute another way than its kind would (a bare
+    // BORDER as "1"); the field still counts as unchanged while it shows
+    // that text.
+    void LoadShown(FormModel& form, const QString& attr, const QString& text);
     // The first field the user has filled with what its kind cannot take;
     // empty when every field may be written.
     QString Validate(const FormModel& form) const;

@@ -23,17 +23,28 @@ void Enclose(CKelvoView& view, const QString& prefix, const QString& suffix)
 
 // A fixed start tag written the way generated tags are written (values in
 // double quotes).
+CTagObj NormalisedTag(const QString& tagText)
+{
+    CTagObj parsed;
+    parsed.Parse(tagText);
+    CTagObj tag(parsed.Name());
+    for (const CTagAttr& a : parsed.Attrs()) {
+        if (a.value.isEmpty())
+            tag.SetFlagAttr(a.name, true);
+        else
+            tag.SetAttr(a.name, a.value);
+    }
+    return tag;
+}
+
 QString Normalised(const QString& tagText)
 {
-    CTagObj tag;
-    tag.Parse(tagText);
-    return tag.GetStartTag();
+    return NormalisedTag(tagText).GetStartTag();
 }
 
 void AlignedBlock(CKelvoView& view, const QString& startTag)
 {
-    CTagObj tag;
-    tag.Parse(startTag);
+    CTagObj tag = NormalisedTag(startTag);
     tag.SetInnerText(TagView(view).GetSelectionText());
     view.InsertTagText(tag.GetElement(true) + kCrLf, true);
 }

@@ -2,26 +2,38 @@
 
 #include "core/edit/EditBuffer.h"
 #include "core/edit/TextReplace.h"
+#include "core/tags/HtmlScanner.h"
 
 std::optional<OutermostElement> FindOutermostElement(const QString& text)
 {
-    const qsizetype open = text.indexOf(u'<');
-    const qsizetype close = text.indexOf(u'>');
-    if (open < 0 || close < 0 || close < open)
-        return std::nullopt;
-    QString name = text.mid(open + 1, close - open - 1);
-    const qsizetype blank = name.indexOf(u' ');
-    if (blank >= 0)
-        name.truncate(blank);
-    if (name.isEmpty())
-        return std::nullopt;
-    // Searched after the start tag: an end tag can only close what was
-    // opened before it.
-    const QString endText = QStringLiteral("</") + name + u'>';
-    const qsizetype endTag = text.indexOf(endText, close + 1);
-    if (endTag < 0)
-        return std::nullopt;
-    return OutermostElement{name, open, close + 1, endTag, endTag + endText.size()};
+    HtmlScanner scanner(text);
+    HtmlToken token;
+    std::optional<HtmlToken> start;
+    int depth = 0;
+    while (scanner.Next(token)) {
+        if (!token.IsTag() || !token.closed)
+            continue;
+        if (!start) {
+            if (token.kind != HtmlToken::Kind::StartTag)
+                return std::nullopt;
+            start = token;
+            depth = 1;
+            continue;
+        }
+        // Elements of the same name inside it are counted, so the end tag
+        // found is the one that closes the first start tag. Names compare
+        // with their case, as written.
+        if (token.Name(text) != start->Name(text))
+            continue;
+        if (token.kind == HtmlToken::Kind::StartTag) {
+            if (!token.selfClosing)
+                ++depth;
+        } else if (--depth == 0) {
+            return OutermostElement{start->Name(text).toString(), start->start, start->end,
+                                    token.start, token.end};
+        }
+    }
+    return std::nullopt;
 }
 
 QString StripTags(const QString& text)
@@ -29,37 +41,35 @@ QString StripTags(const QString& text)
     QString out;
     out.reserve(text.size());
     qsizetype pos = 0;
-    for (;;) {
-        const qsizetype open = text.indexOf(u'<', pos);
-        const qsizetype close = open < 0 ? -1 : text.indexOf(u'>', open + 1);
-        if (close < 0) {
-            out += QStringView(text).mid(pos);
-            return out;
-        }
-        out += QStringView(text).mid(pos, open - pos);
-        pos = close + 1;
+    HtmlScanner scanner(text);
+    HtmlToken token;
+    while (scanner.Next(token)) {
+        if (!token.closed)
+            break;
+        // Server code is the page's program, not markup to strip.
+        if (token.kind == HtmlToken::Kind::ServerCode)
+            continue;
+        out += QStringView(text).mid(pos, token.start - pos);
+        pos = token.end;
     }
+    out += QStringView(text).mid(pos);
+    return out;
 }
 
 CapturedTags CaptureTags(const QString& text)
 {
     CapturedTags tags;
     bool inEnd = false;
-    bool inTag = false;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c == u'<') {
-            // A tag that does not follow another tag directly comes after
-            // the text: from here on the tags close what the start opened.
-            if (i > 0 && text[i - 1] != u'>')
-                inEnd = true;
-            inTag = true;
-        } else if (c == u'>') {
-            inTag = false;
-        } else if (!inTag) {
-            continue;
-        }
-        (inEnd ? tags.end : tags.start) += c;
+    qsizetype pos = 0;
+    HtmlScanner scanner(text);
+    HtmlToken token;
+    while (scanner.Next(token)) {
+        // A tag that does not follow another tag directly comes after the
+        // text: from here on the tags close what the start opened.
+        if (token.start != pos)
+            inEnd = true;
+        (inEnd ? tags.end : tags.start) += QStringView(text).mid(token.start, token.end - token.start);
+        pos = token.end;
     }
     return tags;
 }

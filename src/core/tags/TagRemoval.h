@@ -7,8 +7,9 @@
 // Text algorithms of the tag removal, capture and conversion commands; they
 // work on plain strings so that each can be tested alone.
 
-// The outermost element of a text: the first start tag and the first end
-// tag of the same name (exact case) after it.
+// The outermost element of a text: the first start tag and the end tag of
+// the same name (exact case) that closes it, nested elements of that name
+// counted. Tags are read with HtmlScanner.
 struct OutermostElement {
     QString name;
     qsizetype startTag = 0;      // at the start tag's "<"
@@ -20,8 +21,8 @@ struct OutermostElement {
 // matches.
 std::optional<OutermostElement> FindOutermostElement(const QString& text);
 
-// The text without every run from a "<" up to and including the next ">".
-// A "<" without a ">" after it stays, with all that follows it.
+// The text without its tags, comments and declarations; server code, the
+// contents of scripts and style sheets, and a "<" that starts no tag stay.
 QString StripTags(const QString& text);
 
 // The tags around a selection: the tags before the first text between tags

@@ -5,6 +5,8 @@
 #include "core/edit/EditBuffer.h"
 #include "core/tags/CTagDlg.h"
 #include "core/tags/CTagObj.h"
+#include "core/tags/HtmlScanner.h"
+#include "core/tags/TagCase.h"
 
 #include <algorithm>
 
@@ -21,56 +23,20 @@ QString TagView::GetSelectionText() const
 
 bool TagView::IsSelectedStartTag(const QString& selection, const QString& name)
 {
-    const qsizetype n = name.size();
-    // "<", the name and at least the ">" after it.
-    if (selection.size() < n + 2)
-        return false;
-    if (!selection.startsWith(u'<') || !selection.endsWith(u'>'))
-        return false;
-    if (QStringView(selection).mid(1, n).compare(name, Qt::CaseInsensitive) != 0)
-        return false;
-    const QChar after = selection.at(n + 1);
-    if (after != u' ' && after != u'>')
-        return false;
-    return selection.indexOf(u'>') == selection.size() - 1;
+    const std::optional<HtmlToken> tag = HtmlScanner::ReadAt(selection, 0);
+    return tag && tag->kind == HtmlToken::Kind::StartTag && tag->closed
+           && tag->end == selection.size()
+           && tag->Name(selection).compare(name, Qt::CaseInsensitive) == 0;
 }
 
 bool TagView::SelectTagAtCaret()
 {
     int caret = 0, selEnd = 0;
     m_buffer.GetSel(caret, selEnd);
-    const QString text = m_buffer.GetText();
-    const qsizetype n = text.size();
-    if (caret < 0 || caret >= n)
+    const std::optional<HtmlToken> tag = HtmlScanner::TagAt(m_buffer.GetText(), caret);
+    if (!tag)
         return false;
-
-    // The character at the caret belongs to both scans, so a caret right
-    // before "<" or right before ">" still counts as inside the tag.
-    qsizetype open = -1;
-    for (qsizetype i = caret; i >= 0; --i) {
-        const QChar c = text.at(i);
-        if (c == u'<') {
-            open = i;
-            break;
-        }
-        if (c == u'>' && i != caret)
-            return false;
-    }
-    if (open < 0)
-        return false;
-    qsizetype close = -1;
-    for (qsizetype i = caret; i < n; ++i) {
-        const QChar c = text.at(i);
-        if (c == u'>') {
-            close = i;
-            break;
-        }
-        if (c == u'<' && i != caret)
-            return false;
-    }
-    if (close < 0)
-        return false;
-    m_buffer.SetSel(static_cast<int>(open), static_cast<int>(close + 1));
+    m_buffer.SetSel(static_cast<int>(tag->start), static_cast<int>(tag->end));
     m_buffer.ScrollCaret();
     return true;
 }
@@ -119,38 +85,24 @@ int TagView::FindNoCase(const QString& text, const QString& pattern)
 
 QString TagView::GetTagName(const QString& tagText)
 {
-    const qsizetype open = tagText.indexOf(u'<');
-    if (open < 0)
-        return QString();
-    const qsizetype close = tagText.indexOf(u'>', open + 1);
-    if (close < 0)
-        return QString();
-    const QString inner = tagText.mid(open + 1, close - open - 1);
-    const qsizetype blank = inner.indexOf(u' ');
-    return blank < 0 ? inner : inner.left(blank);
+    HtmlScanner scanner(tagText);
+    HtmlToken token;
+    while (scanner.Next(token)) {
+        if (!token.IsTag())
+            continue;
+        if (!token.closed)
+            return QString();
+        const QString name = token.Name(tagText).toString();
+        return token.kind == HtmlToken::Kind::EndTag ? u'/' + name : name;
+    }
+    return QString();
 }
 
 QString TagView::ProbeAttr(const QString& tagText, const QString& attrName)
 {
-    const qsizetype match = tagText.indexOf(u' ' + attrName, 0, Qt::CaseInsensitive);
-    if (match < 0)
-        return QString();
-    const qsizetype n = tagText.size();
-    qsizetype pos = match + 1 + attrName.size();
-    while (pos < n && (tagText.at(pos) == u' ' || tagText.at(pos) == u'='))
-        ++pos;
-    if (pos < n && tagText.at(pos) == u'"')
-        ++pos;
-    const QString rest = tagText.mid(pos);
-    qsizetype end = rest.indexOf(u'"');
-    if (end < 0)
-        end = rest.indexOf(u' ');
-    if (end < 0)
-        end = rest.indexOf(u'>');
-    QString value = end < 0 ? rest : rest.left(end);
-    if (value.startsWith(u'"'))
-        value = value.size() >= 2 ? value.mid(1, value.size() - 2) : QString();
-    return value;
+    CTagObj tag;
+    tag.Parse(tagText);
+    return tag.GetAttr(attrName);
 }
 
 void TagView::CollectStyleClasses(const QString& tagName, QStringList& classes) const
@@ -218,20 +170,40 @@ bool TagView::RunTagDialog(CTagDlg& dialog, const QString& name, bool wrap, bool
 
     const CTagObj& tag = dialog.Tag();
     if (existing || !wrap) {
-        m_view.InsertTagText(tag.GetStartTag(), true);
-        if (tag.Name() != before.Name()) {
-            int start = 0, end = 0;
-            m_buffer.GetSel(start, end);
-            const QString oldEnd = before.GetEndTag();
-            const int found = FindTextFrom(end, oldEnd);
-            if (found >= 0) {
-                m_buffer.SetSel(found, found + static_cast<int>(oldEnd.size()));
-                // The end tag is not a new tag to repeat: the re-insert
-                // command keeps the start tag just written.
-                m_view.InsertTagText(tag.GetEndTag(), false);
-                m_buffer.SetSel(start, end);
-            }
+        const QString startTag = tag.GetStartTag();
+        // Nothing changed: the page stays as it is, byte for byte.
+        if (existing && startTag == selection)
+            return true;
+        int start = 0, end = 0;
+        m_buffer.GetSel(start, end);
+        const QString text = m_buffer.GetText();
+        const std::optional<HtmlToken> oldStart =
+            existing ? HtmlScanner::ReadAt(text, start) : std::nullopt;
+        const std::optional<HtmlToken> oldEnd =
+            oldStart && tag.Name() != before.Name() ? HtmlScanner::MatchingEndTag(text, *oldStart)
+                                                    : std::nullopt;
+        if (!oldEnd) {
+            m_view.InsertTagText(startTag, true);
+            return true;
         }
+        // A renamed element takes its own end tag along, nested elements of
+        // the same name counted, in one edit (one undo step).
+        QString newStart = startTag;
+        QString newEnd = tag.GetEndTag();
+        if (m_view.App().TagLower()) {
+            ConvertTagCase(newStart, true);
+            ConvertTagCase(newEnd, true);
+        }
+        m_buffer.SetSel(start, static_cast<int>(oldEnd->end));
+        m_buffer.ReplaceSel(newStart + text.mid(end, oldEnd->start - end) + newEnd);
+        m_view.RememberTagsOf(startTag);
+        // Where InsertTagText of the start tag alone would leave it.
+        const int after = start + static_cast<int>(newStart.size());
+        const bool keepSelected = m_view.App().GetProfileInt(
+                                      settings::System, QStringLiteral("TagSelectContinue"), 0)
+                                  != 0;
+        m_buffer.SetSel(keepSelected ? start : after, after);
+        m_buffer.ScrollCaret();
     } else {
         m_view.InsertTagText(tag.GetElement(lineBreaks), true);
     }

@@ -20,12 +20,14 @@ public:
 
     // The selected text; empty for a bare caret.
     QString GetSelectionText() const;
-    // True when the text is exactly one start tag named name (any case):
-    // "<name>" or "<name ...>", with no other ">" inside.
+    // True when the text is exactly one start tag named name (any case),
+    // read as browsers read it (a quoted value may hold ">").
     static bool IsSelectedStartTag(const QString& selection, const QString& name);
     // Selects the tag the caret is in (from its "<" to just after its ">")
     // and gives true; false, with nothing changed, when the caret is not in
-    // a tag. Only the selection start counts.
+    // a tag. Only the selection start counts. The whole text is read from
+    // the top, so a "<" inside a comment, a script or a quoted value is no
+    // tag.
     bool SelectTagAtCaret();
     // The first "<" + name in the text (exact case) and the position just
     // after the next ">".
@@ -36,11 +38,9 @@ public:
     int FindTextFrom(int position, const QString& text) const;
     static int FindNoCase(const QString& text, const QString& pattern);
     // The name of the first tag in the text, "/" + name for an end tag;
-    // empty when there is no "<" ... ">".
+    // empty when the text holds no whole tag.
     static QString GetTagName(const QString& tagText);
-    // The value of one attribute read straight from raw tag text, for tags
-    // too broken or too special to parse. A plain text search: "SRC" also
-    // finds "SRCSET".
+    // The (decoded) value of one attribute of the first tag in the text.
     static QString ProbeAttr(const QString& tagText, const QString& attrName);
     // The classes the document's STYLE block defines for the tag or for all
     // tags, one rule per line ("P.note {" or ".note {").
@@ -54,7 +54,9 @@ public:
     void InsertSimpleTag(const QString& name, bool trailingBreak);
     // Edits the selected start tag named name through the dialog, or creates
     // a new one. A new tag gets the selection as its inner text when wrap is
-    // set. A renamed tag takes its end tag along. Gives true on OK.
+    // set. An edited tag that comes back unchanged is not written at all; a
+    // renamed one takes its own end tag along (nested elements of the same
+    // name counted) in the same edit. Gives true on OK.
     bool RunTagDialog(CTagDlg& dialog, const QString& name, bool wrap, bool lineBreaks,
                       bool withClasses);
 

@@ -223,6 +223,21 @@ private Q_SLOTS:
             QCOMPARE(saved.At(1).host, u"edited"_qs);
     }
 
+    // The settings page edits the set's local folder, where its pages lie
+    // (root-relative links start there), with a folder chooser.
+    void pageEditsTheLocalFolder()
+    {
+        TestEditor t;
+        t.Ui().QueueInput(u"/home/me/site"_qs);
+        CFtpPage page(t.Ui(), t.Settings());
+        page.Open();
+        FormModel model;
+        page.AddTo(model);
+        QVERIFY(model.SetFromText(u"LocalDir"_qs, u"..."_qs));
+        page.Ok(model);
+        QCOMPARE(Loaded(t.Settings()).At(0).localFolder, u"/home/me/site"_qs);
+    }
+
     void lastSetIsNotDeleted()
     {
         TestEditor t;

@@ -32,17 +32,22 @@ QString Show(const std::optional<QSize>& size)
                 : u"none"_qs;
 }
 
-// A JPEG with an EXIF block holding a thumbnail of another size ahead of
-// the image's own frame header, as cameras write them: the thumbnail's
-// frame header must not be taken for the image's.
-QByteArray WithExifThumbnail(const QByteArray& jpeg, const QByteArray& thumbnail)
+// A JPEG with an EXIF block holding the TIFF data right after its start.
+QByteArray WithExif(const QByteArray& jpeg, const QByteArray& tiff)
 {
-    QByteArray tiff = Hex("49492a0008000000") + thumbnail;
     QByteArray app1 = QByteArray("Exif", 4) + QByteArray(2, '\0') + tiff;
     const int length = app1.size() + 2;
     QByteArray segment = Hex("ffe1");
     segment.append(char(length >> 8)).append(char(length & 0xFF));
     return jpeg.left(2) + segment + app1 + jpeg.mid(2);
+}
+
+// A JPEG with an EXIF block holding a thumbnail of another size ahead of
+// the image's own frame header, as cameras write them: the thumbnail's
+// frame header must not be taken for the image's.
+QByteArray WithExifThumbnail(const QByteArray& jpeg, const QByteArray& thumbnail)
+{
+    return WithExif(jpeg, Hex("49492a0008000000") + thumbnail);
 }
 
 } // namespace
@@ -96,6 +101,12 @@ private Q_SLOTS:
         QTest::newRow("extended webp with alpha")
             << "x.webp" << QStringList{"-alpha", "set", "-channel", "A", "-evaluate", "set", "50%"}
             << "1x12003";
+        QTest::newRow("bmp") << "a.bmp" << QStringList() << "301x257";
+        QTest::newRow("old bmp header") << "o.bmp" << QStringList{"-define", "bmp:format=bmp2"}
+                                        << "77x3";
+        QTest::newRow("icon, its largest image")
+            << "a.ico" << QStringList{"-define", "icon:auto-resize=16,48,32"} << "48x48";
+        QTest::newRow("avif") << "a.avif" << QStringList() << "301x257";
     }
     void encodedFiles()
     {
@@ -104,6 +115,32 @@ private Q_SLOTS:
         QFETCH(QString, size);
         const QString path = Make(name, size, options);
         QCOMPARE(Show(ReadImageSizeOfFile(path)), size);
+    }
+
+    // EXIF orientations 5 to 8 turn the picture by a quarter: browsers show
+    // it with width and height swapped.
+    void exifOrientation_data()
+    {
+        QTest::addColumn<QByteArray>("tiff");
+        QTest::addColumn<QString>("size");
+        QTest::newRow("6, little-endian")
+            << Hex("49492a00080000000100120103000100000006000000" "00000000") << "80x120";
+        QTest::newRow("8, big-endian")
+            << Hex("4d4d002a000000080001011200030000000100080000" "00000000") << "80x120";
+        QTest::newRow("5, the first turned one")
+            << Hex("49492a00080000000100120103000100000005000000" "00000000") << "80x120";
+        QTest::newRow("4, upside down only")
+            << Hex("49492a00080000000100120103000100000004000000" "00000000") << "120x80";
+        QTest::newRow("entries past the data") << Hex("49492a0008000000ff00") << "120x80";
+        QTest::newRow("directory past the data") << Hex("49492a00ffff0000") << "120x80";
+    }
+    void exifOrientation()
+    {
+        QFETCH(QByteArray, tiff);
+        QFETCH(QString, size);
+        const QByteArray image = ReadBytes(Make(u"o.jpg"_qs, u"120x80"_qs, {}));
+        QVERIFY(!image.isEmpty());
+        QCOMPARE(Show(SizeOf(WithExif(image, tiff))), size);
     }
 
     void exifJpeg()
@@ -148,6 +185,17 @@ private Q_SLOTS:
             << Hex("89504e470d0a1a0a0000000d494844528000000000000008") << "none";
         QTest::newRow("lossy webp without its start code")
             << QByteArray("RIFF\x30\0\0\0WEBPVP8 \x20\0\0\0", 20) + Hex("5003009d012b25001500") << "none";
+        QTest::newRow("bmp stored top down") << QByteArray("BM") + QByteArray(12, '\0')
+                                                    + Hex("280000000300000002ffffff") << "3x254";
+        QTest::newRow("svg width and height in pixels")
+            << QByteArray("<?xml version=\"1.0\"?>\n<!-- <svg width='1'> -->\n"
+                          "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"120\" height='80px'>")
+            << "120x80";
+        QTest::newRow("svg sized by its viewBox")
+            << QByteArray("<svg viewBox=\"0,0 300.4 150\" width=\"100%\">") << "300x150";
+        QTest::newRow("svg in relative units only") << QByteArray("<svg width=\"10em\" height=\"5em\">")
+                                                    << "none";
+        QTest::newRow("avif boxes cut short") << Hex("0000001c667479706176696600000000") << "none";
         QTest::newRow("empty") << QByteArray() << "none";
         QTest::newRow("text") << QByteArray("<html>") << "none";
     }
@@ -163,7 +211,7 @@ private Q_SLOTS:
     void truncatedAndMutated()
     {
         QList<QByteArray> samples;
-        for (const char* type : {"gif", "jpg", "png", "webp"})
+        for (const char* type : {"gif", "jpg", "png", "webp", "bmp", "ico", "avif"})
             samples << ReadBytes(Make(u"f."_qs + QLatin1String(type), u"40x30"_qs, {}));
         const QByteArray thumb = ReadBytes(Make(u"ft.jpg"_qs, u"4x3"_qs, {}));
         samples << WithExifThumbnail(samples.at(1), thumb);
@@ -205,7 +253,7 @@ private Q_SLOTS:
         QTest::newRow("type in any case") << true << "img/D.Jpg" << "13x5" << "";
         QTest::newRow("jpeg spelled out") << true << "img/d.jpeg" << "13x5" << "";
         QTest::newRow("escaped name") << true << "img/my%20d.png" << "3x4" << "";
-        QTest::newRow("other type") << true << "img/d.bmp" << "unchanged" << ImageTypeErrorText();
+        QTest::newRow("other type") << true << "img/d.tif" << "unchanged" << ImageTypeErrorText();
         QTest::newRow("no dot") << true << "img/d" << "unchanged" << "";
         QTest::newRow("missing file") << true << "img/none.gif" << "unchanged" << notFound;
         QTest::newRow("not an image inside") << true << "img/text.jpg" << "0x0" << "";

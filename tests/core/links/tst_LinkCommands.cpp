@@ -53,13 +53,23 @@ private Q_SLOTS:
         QTest::newRow("every element that links")
             << "<LINK HREF=s.css><BODY BACKGROUND=bg.gif><TABLE BACKGROUND=t.gif>"
                "<TR><TH BACKGROUND=th.gif><TD BACKGROUND=td.gif><IMG SRC=i.gif>"
-               "<SCRIPT SRC=s.js></SCRIPT><FRAME SRC=f.htm><IFRAME SRC=if.htm>"
+               "<SCRIPT SRC=s.js></SCRIPT><FRAME SRC=f.htm><IFRAME SRC=if.htm></IFRAME>"
                "<EMBED SRC=e.swf><INPUT TYPE=image SRC=in.gif>"
             << "s.css|bg.gif|t.gif|th.gif|td.gif|i.gif|s.js|f.htm|if.htm|e.swf|in.gif";
         QTest::newRow("other elements and attributes do not link")
             << "<DIV HREF=d.htm><A NAME=top><IMG ALT=x.gif><P BACKGROUND=p.gif>" << "";
-        QTest::newRow("SRCSET is not SRC") << "<IMG SRCSET=\"big.gif 2x\" SRC=\"a.gif\">"
-                                           << "a.gif";
+        QTest::newRow("every candidate of SRCSET")
+            << "<IMG SRCSET=\"big.gif 2x,huge.gif   3x , a,b.gif 100w\" SRC=\"a.gif\">"
+               "<SOURCE SRCSET='w.webp'>"
+            << "a.gif|big.gif|huge.gif|a,b.gif|w.webp";
+        QTest::newRow("references decoded, quotes holding >")
+            << "<A TITLE=\"a > b\" HREF=\"Q&amp;A.html\"><A HREF='x&#46;htm'>" << "Q&A.html|x.htm";
+        QTest::newRow("a link attribute on the line after another")
+            << "<IMG ALT=\"x\"\r\n     SRC=\"a.gif\"\r\n     WIDTH=10>" << "a.gif";
+        QTest::newRow("script, style, textarea and server code hold no links")
+            << "<SCRIPT>d.write('<A HREF=s.htm>')</SCRIPT><STYLE>/* <A HREF=c.htm> */</STYLE>"
+               "<TEXTAREA><A HREF=t.htm></TEXTAREA><?php echo '<A HREF=p.htm>' ?><A HREF=real.htm>"
+            << "real.htm";
         QTest::newRow("each link once, in order") << "<A HREF=b><A HREF=a><IMG SRC=b>" << "b|a";
         QTest::newRow("commented out") << "<!-- <A HREF=old.htm> --><A HREF=new.htm>" << "new.htm";
         QTest::newRow("unclosed comment ends the page") << "<A HREF=a><!-- <A HREF=b>" << "a";
@@ -93,6 +103,12 @@ private Q_SLOTS:
         QTest::newRow("missing page and image, each once")
             << true << "<A HREF=\"none.htm\"><IMG SRC='img/none.gif'><A  HREF=none.htm><A HREF=\"b.htm\">"
             << "" << "none.htm|img/none.gif";
+        QTest::newRow("network path, base, backslashes")
+            << true << "<BASE HREF=\"pages/\"><A HREF=\"//example.com/none.htm\"><A HREF=\"c.htm\">"
+               "<A HREF=\"..\\b.htm\">"
+            << ok << "";
+        QTest::newRow("root-relative without a site folder is not checked")
+            << true << "<A HREF=\"/none.htm\">" << ok << "";
         QTest::newRow("letter case of a file name counts") << true << "<A HREF=\"B.HTM\">" << ""
                                                            << "B.HTM";
         QTest::newRow("above the root is missing")
@@ -116,6 +132,19 @@ private Q_SLOTS:
         QCOMPARE(Records(t.Ui()), messages);
         const FormModel* form = t.Ui().LastForm();
         QCOMPARE(form ? form->Find(u"missing"_qs)->choices.join(u'|') : QString(), missing);
+    }
+
+    // The local folder of the page's FTP site set is where root-relative
+    // links start.
+    void linkCheckFromTheSiteFolder()
+    {
+        TestEditor t;
+        MakeSite(t);
+        t.App().WriteProfileString(u"System"_qs, u"RootDir"_qs, t.Path(QString()));
+        t.SetText(u"<A HREF=\"/b.htm\"><A HREF=\"/pages/none.htm\"><IMG SRC=/img/a.gif>"_qs);
+        QVERIFY(t.Run(cmd::LinkCheck));
+        QVERIFY(t.Ui().LastForm());
+        QCOMPARE(t.Ui().LastForm()->Find(u"missing"_qs)->choices, QStringList{u"/pages/none.htm"_qs});
     }
 
     void openLinks_data()
@@ -213,6 +242,9 @@ private Q_SLOTS:
         QTest::newRow("an anchor without its end tag ends the list")
             << "<A NAME=\"one\">First</A><A NAME=\"two\">Second"
             << "<A HREF=\"#one\">First</A><BR>\r\n" << "";
+        QTest::newRow("only the name goes into the link")
+            << "<A ID=\"one\" NAME='one' CLASS=x>First</A>" << "<A HREF=\"#one\">First</A><BR>\r\n"
+            << "";
         QTest::newRow("no anchors") << "<A HREF=\"x\">y</A>" << "" << "<A NAME= >が一つもありません";
         QTest::newRow("only an unfinished anchor") << "<A NAME=\"one\">First" << ""
                                                    << "<A NAME= >が一つもありません";
@@ -238,7 +270,8 @@ private Q_SLOTS:
         // Two characters of two bytes each in Shift-JIS, and CR LF.
         const QString text = QStringLiteral(
             "<IMG SRC=\"img/a.gif\"><IMG SRC='img/a.gif'><IMG SRC=\"img/none.gif\">"
-            "<IMG SRC=\"http://example.com/x.gif\"><IMG SRC=\"HTTPS://example.com/y.gif\">\r\n日本");
+            "<IMG SRC=\"http://example.com/x.gif\"><IMG SRC=\"HTTPS://example.com/y.gif\">"
+            "<IMG SRC=\"./img/a.gif\"><IMG SRC=\"//example.com/z.gif\">\r\n日本");
         t.SetText(text);
         QVERIFY(t.Run(cmd::SizeInfo));
         const FormModel* form = t.Ui().LastForm();
@@ -248,8 +281,8 @@ private Q_SLOTS:
         QCOMPARE(value("bodySize"), QString::number(body));
         QCOMPARE(value("internalCount"), u"2"_qs);
         QCOMPARE(value("internalSize"), u"1,000"_qs);
-        QCOMPARE(value("externalCount"), u"2"_qs);
-        QCOMPARE(value("totalCount"), u"4"_qs);
+        QCOMPARE(value("externalCount"), u"3"_qs);
+        QCOMPARE(value("totalCount"), u"5"_qs);
         QCOMPARE(value("totalSize"), QLocale(QLocale::Japanese).toString(body + 1000));
     }
 
@@ -285,7 +318,11 @@ private Q_SLOTS:
         t.Ui().QueueInput(t.Path(u"none.htm"_qs));
         QVERIFY(t.Run(cmd::InsertFile));  // chooser answered with a file gone since
         QVERIFY(t.Run(cmd::InsertFile));  // chooser cancelled
-        QCOMPARE(t.Ui().Texts(u"message"_qs), QStringList{u"ファイルが開けません"_qs});
+        // Bytes no code reads are never copied raw into the page.
+        t.Ui().QueueInput(t.MakeFile(u"broken.htm"_qs, QByteArray("\x82\xA0\xFF\xFF\x80\x80")));
+        QVERIFY(t.Run(cmd::InsertFile));
+        QCOMPARE(t.Ui().Texts(u"message"_qs).join(u'|'),
+                 u"ファイルが開けません|文字として読めないバイトが 4 個あるため、挿入しません"_qs);
         QCOMPARE(t.Text(), u"keep"_qs);
     }
 };

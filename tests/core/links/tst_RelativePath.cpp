@@ -89,6 +89,8 @@ private Q_SLOTS:
         QTest::newRow("data") << "data:image/gif;base64,R0lG" << "-";
         QTest::newRow("colon after a slash is a file") << "a/b:c.htm" << "/d/site/a/b:c.htm";
         QTest::newRow("blanks around the link") << " a.htm " << "/d/site/a.htm";
+        QTest::newRow("escape at the very end") << "a%20" << "/d/site/a ";
+        QTest::newRow("escape cut short at the end") << "a%2" << "/d/site/a%2";
     }
     void linkTarget()
     {
@@ -98,20 +100,63 @@ private Q_SLOTS:
         QCOMPARE(target.value_or(u"-"_qs), path);
     }
 
+    // Links as browsers resolve them, in a page /d/site/sub/page.htm of the
+    // site /d/site: "ext" for a link to elsewhere, "noroot" for one that
+    // needs the site root, "-" above the root.
+    void resolveLink_data()
+    {
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<QString>("root");
+        QTest::addColumn<QString>("base");
+        QTest::addColumn<QString>("result");
+
+        QTest::newRow("network path") << "//cdn.example.com/a.js" << "/d/site" << "" << "ext";
+        QTest::newRow("root-relative against the site root")
+            << "/css/a.css" << "/d/site" << "" << "/d/site/css/a.css";
+        QTest::newRow("root-relative without a root") << "/css/a.css" << "" << "" << "noroot";
+        QTest::newRow("backslashes read as slashes") << "..\\img\\a.gif" << "" << ""
+                                                     << "/d/site/img/a.gif";
+        QTest::newRow("base folder") << "a.htm" << "" << "../other/" << "/d/site/other/a.htm";
+        QTest::newRow("base page names its folder") << "a.htm" << "" << "../x/index.htm"
+                                                    << "/d/site/x/a.htm";
+        QTest::newRow("root-relative base") << "a.htm" << "/d/site" << "/doc/" << "/d/site/doc/a.htm";
+        QTest::newRow("base elsewhere makes every link elsewhere")
+            << "a.htm" << "" << "http://example.com/" << "ext";
+        QTest::newRow("fragment stays on the page whatever the base") << "#top" << "" << "../x/"
+                                                                      << "/d/site/sub/page.htm";
+    }
+    void resolveLink()
+    {
+        QFETCH(QString, link);
+        QFETCH(QString, root);
+        QFETCH(QString, base);
+        QFETCH(QString, result);
+        const LinkTarget target = ResolveLink(u"/d/site/sub/page.htm"_qs, link, root, base);
+        const QString kinds[] = {target.path, u"ext"_qs, u"noroot"_qs, u"-"_qs};
+        QCOMPARE(kinds[int(target.kind)], result);
+    }
+
     void pickedFile_data()
     {
         QTest::addColumn<QString>("document");
+        QTest::addColumn<QString>("picked");
         QTest::addColumn<QString>("reference");
 
-        QTest::newRow("saved document gets a relative link") << "/d/site/index.htm"
-                                                             << "img/a.gif";
-        QTest::newRow("unsaved document gets the bare name") << "" << "a.gif";
+        QTest::newRow("saved document gets a relative link")
+            << "/d/site/index.htm" << "/d/site/img/a.gif" << "img/a.gif";
+        QTest::newRow("unsaved document gets the bare name") << "" << "/d/site/img/a.gif" << "a.gif";
+        QTest::newRow("#, %, ? and blanks escaped")
+            << "/d/site/index.htm" << "/d/site/my img/photo#1 100%?.jpg"
+            << "my%20img/photo%231%20100%25%3F.jpg";
     }
     void pickedFile()
     {
         QFETCH(QString, document);
+        QFETCH(QString, picked);
         QFETCH(QString, reference);
-        QCOMPARE(ReferenceForPickedFile(document, u"/d/site/img/a.gif"_qs), reference);
+        QCOMPARE(ReferenceForPickedFile(document, picked), reference);
+        if (!document.isEmpty())
+            QCOMPARE(LinkTargetPath(document, reference).value_or(QString()), picked);
     }
 };
 

@@ -86,7 +86,7 @@ private Q_SLOTS:
         Edit("renaming onto another row merges the two", {"全属性=", "属性=ALT", "編集=", "名前=SRC"}, {},
             "<IMG SRC=\"old\">");
         Edit("a double quote in a value stays inside it", {"全属性=", "属性=ALT", "編集=", "内容=say \"hi\""}, {},
-            "<IMG SRC=\"a.gif\" ALT=\"say &quot;hi&quot;\">");
+            "<IMG SRC=\"a.gif\" ALT='say \"hi\"'>");
         Edit("an empty name is refused, then the box is given up", {"全属性=", "追加=", "名前= ", "内容=1"}, {"ok"},
             kImg);
         Edit("a name that would break the tag is refused", {"全属性=", "追加=", "名前=A=B"}, {"ok"}, kImg);

@@ -47,7 +47,8 @@ QByteArray Gif()
 // test's folder, "gif=NAME" makes an image there, "input=TEXT" queues a
 // chooser's answer (a leading "@" stands for the folder), "answer=cancel" or
 // "answer=ok" queues a dialog answer, "setting=SECTION/KEY=VALUE",
-// "style" puts in a style editor that writes "color: red", "notagedit"
+// "style" puts in a style editor that writes "color: red" ("style=TEXT":
+// that text), "notagedit"
 // switches tag editing off.
 void Prepare(TestEditor& t, const QStringList& setup)
 {
@@ -70,9 +71,9 @@ void Prepare(TestEditor& t, const QStringList& setup)
             t.App().WriteProfileString(value.section(u'/', 0, 0),
                                        value.section(u'/', 1).section(u'=', 0, 0),
                                        value.section(u'=', 1));
-        else if (step == u"style")
-            t.App().StyleHooks().editInlineStyle = [](QString& text, const QString&) {
-                text = QStringLiteral("color: red");
+        else if (step == u"style" || step.startsWith(u"style="))
+            t.App().StyleHooks().editInlineStyle = [value](QString& text, const QString&) {
+                text = value.isEmpty() ? QStringLiteral("color: red") : value;
                 return true;
             };
         else if (step == u"notagedit")
@@ -126,15 +127,17 @@ private Q_SLOTS:
         // Tables.
         Cmd("new table wraps with line breaks", Table, "[x]", {"BORDER=1"},
             "<TABLE BORDER=\"1\">\r\nx\r\n</TABLE>[]");
-        Cmd("bare BORDER shows as 1 and is written with its value", Table, "[<TABLE BORDER>]", {},
-            "<TABLE BORDER=\"1\">[]");
+        Cmd("bare BORDER shows as 1, left alone it stays bare", Table, "[<TABLE BORDER>]", {},
+            "[<TABLE BORDER>]");
+        Cmd("bare BORDER is written with its value once changed", Table, "[<TABLE BORDER>]",
+            {"BORDER=2"}, "<TABLE BORDER=\"2\">[]");
         Cmd("new attributes come in the written order, old ones keep their place", Table,
             "[<TABLE WIDTH=50 ID=t>]", {"RULES=全て", "背景色=#ffffff", "配置=中央寄せ", "BORDER=2"},
-            "<TABLE WIDTH=\"50\" ID=\"t\" BORDER=\"2\" ALIGN=\"center\" BGCOLOR=\"#FFFFFF\" RULES=\"all\">[]");
+            "<TABLE WIDTH=50 ID=t BORDER=\"2\" ALIGN=\"center\" BGCOLOR=\"#FFFFFF\" RULES=\"all\">[]");
         Cmd("cancel leaves text and selection", Table, "a[<TABLE BORDER=3>]b", {"BORDER=1"},
             "a[<TABLE BORDER=3>]b", {"answer=cancel"});
         Cmd("choice matched without case, colour name kept when left alone", Cell,
-            "[<td align=center bgcolor=red>]", {}, "<td align=\"center\" bgcolor=\"red\">[]");
+            "[<td align=center bgcolor=red>]", {}, "[<td align=center bgcolor=red>]");
         Cmd("colour name typed is written as hex", Cell, "[<TD BGCOLOR=red>]", {"BGCOLOR=navy"},
             "<TD BGCOLOR=\"#000080\">[]");
         Cmd("colour without # is written with it", Row, "[x]", {"BGCOLOR=00ff00"},
@@ -147,11 +150,13 @@ private Q_SLOTS:
             {"ROWSPAN=1", "COLSPAN=2", "WIDTH=50", "％指定=1", "NOWRAP=1"},
             "<TD COLSPAN=\"2\" NOWRAP WIDTH=\"50%\">x</TD>[]");
         Cmd("percent width kept, unknown align kept", HeaderCell, "[<TH WIDTH=80% ALIGN=justify>]", {},
-            "<TH WIDTH=\"80%\" ALIGN=\"justify\">[]");
+            "[<TH WIDTH=80% ALIGN=justify>]");
+        Cmd("a listed choice replaces an unlisted value", Cell, "[<TD ALIGN=\"justify\">]",
+            {"ALIGN=左寄せ"}, "<TD ALIGN=\"left\">[]");
         Cmd("number that is none refuses OK", Cell, "[x]", {"ROWSPAN=two"}, "[x]", {},
             {QString::fromUtf16(kInvalidNumberMessage)});
         Cmd("number the dialog cannot read is kept when left alone", Cell, "[<TD ROWSPAN=auto>]", {},
-            "<TD ROWSPAN=\"auto\">[]");
+            "[<TD ROWSPAN=auto>]");
         Cmd("caption", Caption, "[x]", {"ALIGN=表の下"}, "<CAPTION ALIGN=\"bottom\">x</CAPTION>[]");
 
         // Page.
@@ -169,28 +174,32 @@ private Q_SLOTS:
             "<META HTTP-EQUIV=\"REFRESH\" CONTENT=\"5;URL=next.htm\">[]");
         Cmd("refresh edited keeps its page", Refresh,
             "[<META HTTP-EQUIV=REFRESH CONTENT=\"3; URL='a.htm'\">]", {"SECONDS=7"},
-            "<META HTTP-EQUIV=\"REFRESH\" CONTENT=\"7;URL=a.htm\">[]");
+            "<META HTTP-EQUIV=REFRESH CONTENT=\"7;URL=a.htm\">[]");
         Cmd("heading level change takes the end tag along", Heading, "x[<H2 ALIGN=left>]t</H2>y</H2>",
-            {"LEVEL=H3"}, "x<H3 ALIGN=\"left\">[]t</H3>y</H2>");
+            {"LEVEL=H3"}, "x<H3 ALIGN=left>[]t</H3>y</H2>");
         Cmd("heading in lower case stays lower case", Heading, "[<h4>]t</h4>", {"LEVEL=1"}, "<h2>[]t</h2>");
         Cmd("new heading wraps and ends the line", Heading, "[t]", {"LEVEL=H2"}, "<H2>t</H2>\r\n[]");
         Cmd("a selected heading with its text is wrapped, not cut", Heading, "[<H2>t</H2>]", {},
             "<H1><H2>t</H2></H1>\r\n[]");
         Cmd("font relative to the base font", Font, "<BASEFONT SIZE=4>[x]", {"SIZE=5"},
             "<BASEFONT SIZE=4><FONT SIZE=\"+1\">x</FONT>[]");
+        Cmd("font relative to the largest base font", Font, "<BASEFONT SIZE=7>[x]", {"SIZE=5"},
+            "<BASEFONT SIZE=7><FONT SIZE=\"-2\">x</FONT>[]");
+        Cmd("font relative to the smallest base font", Font, "<BASEFONT SIZE=1>[x]", {"SIZE=2"},
+            "<BASEFONT SIZE=1><FONT SIZE=\"+1\">x</FONT>[]");
         Cmd("relative font size made absolute", Font, "[<FONT SIZE=+2>]", {"RELATIVE=0"},
             "<FONT SIZE=\"5\">[]");
         Cmd("relative size equal to the base is dropped", Font, "[<FONT SIZE=+2 COLOR=#ff0000>]", {"SIZE=3"},
-            "<FONT COLOR=\"#FF0000\">[]");
+            "<FONT COLOR=#ff0000>[]");
         Cmd("font size the list cannot show is kept", Font, "[<FONT SIZE=12 FACE=x>]", {"FACE=y"},
-            "<FONT SIZE=\"12\" FACE=\"y\">[]");
+            "<FONT SIZE=12 FACE=\"y\">[]");
 
         // Forms.
         Cmd("new form from the remembered action", Form, "[x]", {"METHOD=POST", "TARGET=新規ウィンドウ"},
             "<FORM METHOD=\"POST\" ACTION=\"cgi/post.cgi\" TARGET=\"_blank\">\r\nx\r\n</FORM>[]",
             {"setting=Form/Url=cgi/post.cgi"});
         Cmd("existing form keeps its own action", Form, "[<FORM ACTION=a.cgi>]", {},
-            "<FORM ACTION=\"a.cgi\">[]", {"setting=Form/Url=other.cgi"});
+            "[<FORM ACTION=a.cgi>]", {"setting=Form/Url=other.cgi"});
         Cmd("password box", TextBox, "a[]", {"種類=パスワード", "NAME=pw", "SIZE=8"},
             "a<INPUT TYPE=\"password\" NAME=\"pw\" SIZE=\"8\">[]");
         Cmd("text area without a name refuses OK", TextArea, "[x]", {"ROWS=3"}, "[x]", {},
@@ -216,14 +225,17 @@ private Q_SLOTS:
             {"SRC=...", "ALT=x", "外枠指定する=1", "BORDER=0"},
             "<IMG SRC=\"pic.gif\" ALT=\"x\" BORDER=\"0\" WIDTH=\"16\" HEIGHT=\"32\">[]",
             {"doc=index.htm", "gif=pic.gif", "input=@pic.gif"});
+        Cmd("image whose name holds # is linked escaped, its size read", Image, "[]", {"SRC=..."},
+            "<IMG SRC=\"photo%231.gif\" WIDTH=\"16\" HEIGHT=\"32\">[]",
+            {"doc=index.htm", "gif=photo#1.gif", "input=@photo#1.gif"});
         Cmd("image border unchecked removes it", Image, "[<IMG SRC=a.gif BORDER=2>]", {"外枠指定する=0"},
-            "<IMG SRC=\"a.gif\">[]");
+            "<IMG SRC=a.gif>[]");
         Cmd("image size of a file that is no image", Image, "[<IMG SRC=a.txt>]", {"サイズ挿入=1"},
-            "<IMG SRC=\"a.txt\">[]", {"doc=index.htm"}, {ImageTypeErrorText()});
+            "[<IMG SRC=a.txt>]", {"doc=index.htm"}, {ImageTypeErrorText()});
         Cmd("file picked without a document path gives its name", Link, "[x]", {"HREF=...", "TARGET=全領域"},
             "<A HREF=\"page.htm\" TARGET=\"_top\">x</A>[]", {"input=/tmp/some/where/page.htm"});
         Cmd("frame name target kept", Link, "[<A HREF=a.htm TARGET=main>]", {},
-            "<A HREF=\"a.htm\" TARGET=\"main\">[]");
+            "[<A HREF=a.htm TARGET=main>]");
         Cmd("link to a keyword of the document", AnchorLink, "<A NAME=\"top\">t</A>[x]", {"HREF=#top"},
             "<A NAME=\"top\">t</A><A HREF=\"#top\">x</A>[]");
         Cmd("link target window", LinkTarget, "[]", {"TARGET=同じウィンドウ"}, "<BASE TARGET=\"_self\">[]");
@@ -234,7 +246,7 @@ private Q_SLOTS:
         // Multimedia, frames, objects.
         Cmd("marquee writes the amount under its real name", Marquee, "[<MARQUEE SCROLLMOUNT=3 LOOP=-1>]",
             {"BEHAVIOR=スライド", "SCROLLAMOUNT=5"},
-            "<MARQUEE SCROLLAMOUNT=\"5\" LOOP=\"-1\" BEHAVIOR=\"SLIDE\">[]");
+            "<MARQUEE SCROLLAMOUNT=\"5\" LOOP=-1 BEHAVIOR=\"SLIDE\">[]");
         Cmd("endless background music", Bgm, "[]", {"SRC=a.wav", "無限に繰り返す=1"},
             "<BGSOUND SRC=\"a.wav\" LOOP=\"INFINITE\">[]");
         Cmd("video clip", Video, "[]", {"DYNSRC=a.avi", "START=FILEOPEN", "CONTROLS=1"},
@@ -253,16 +265,18 @@ private Q_SLOTS:
         Cmd("script type written with the language", Script, "[<SCRIPT>]", {"LANGUAGE=VBScript", "TYPE=1"},
             "<SCRIPT LANGUAGE=\"VBScript\" TYPE=\"text/vbscript\">[]");
         Cmd("script language the list lacks is kept", Script, "[<SCRIPT LANGUAGE=JavaScript1.2 SRC=a.js>]",
-            {}, "<SCRIPT LANGUAGE=\"JavaScript1.2\" SRC=\"a.js\">[]");
+            {}, "[<SCRIPT LANGUAGE=JavaScript1.2 SRC=a.js>]");
         Cmd("plug-in", Plugin, "[x]", {"SRC=a.mid"}, "<EMBED SRC=\"a.mid\">\r\nx\r\n</EMBED>[]");
 
         // Class and style.
         Cmd("class offered and style written by the style editor", Table, "[x]", {"CLASS=wide", "STYLE=1"},
             "<TABLE CLASS=\"wide\" STYLE=\"color: red\">\r\nx\r\n</TABLE>[]", {"style"});
+        Cmd("a style holding double quotes is written in apostrophes", Table, "[<TABLE ID=t>]",
+            {"STYLE=1"}, "<TABLE ID=t STYLE='font-family: \"A B\"'>[]", {"style=font-family: \"A B\""});
         Cmd("style button without a style editor does nothing", Table, "[<TABLE STYLE=\"margin: 0\">]",
-            {"STYLE=1"}, "<TABLE STYLE=\"margin: 0\">[]");
+            {"STYLE=1"}, "[<TABLE STYLE=\"margin: 0\">]");
         Cmd("edit command on the selected tag", EditTag, "[<IMG SRC=a.gif>]", {"ALT=x"},
-            "<IMG SRC=\"a.gif\" ALT=\"x\">[]");
+            "<IMG SRC=a.gif ALT=\"x\">[]");
         Cmd("edit command with a bare caret takes the tag there", EditTag, "<TD WIDTH=1[]0>", {"WIDTH=20"},
             "<TD WIDTH=\"20\">[]");
     }
@@ -319,7 +333,7 @@ private Q_SLOTS:
             {"TEXT=000000"});
         Click("emphasis without a style editor does nothing", "<EM>x</EM>", 1, "", "[<EM>]x</EM>");
         Click("emphasis with a style editor keeps its other attributes", "<LI VALUE=3>x", 1, "タグの修正",
-            "<LI VALUE=\"3\" STYLE=\"color: red\">[]x", {"style"}, {"STYLE=1"}, {"タグ名=LI"});
+            "<LI VALUE=3 STYLE=\"color: red\">[]x", {"style"}, {"STYLE=1"}, {"タグ名=LI"});
         Click("block goes to the block style command", "<DIV>x</DIV>", 1, "属性", "<DIV CLASS=\"c\">[]x</DIV>",
             {}, {"CLASS=c"});
         Click("style rule goes to the style editor", style, 13, "",
@@ -332,8 +346,8 @@ private Q_SLOTS:
             {"rule", "doc=a.CSS"});
         Click("inside a comment is no rule", "/* A { x } */", 3, "", "/* [A] { x } */",
             {"rule", "doc=a.css"});
-        Click("unterminated quote", "<IMG SRC=\"a.gif ALT=x>", 4, "イメージの挿入",
-            "<IMG SRC=\"a.gif ALT=x\" ALT=\"y\">[]", {}, {"ALT=y"});
+        Click("a quote never closed makes no tag", "<IMG SRC=\"a.gif ALT=x>", 5, "",
+            "<IMG [SRC]=\"a.gif ALT=x>");
         Click("tag never closed", "<IMG SRC=a.gif", 5, "", "<IMG [SRC]=a.gif");
         Click("offset past the end", "ab", 9, "", "ab[]");
     }
@@ -377,6 +391,57 @@ private Q_SLOTS:
         QCOMPARE(Marked(t), expected);
         const QString selected = expected.section(u'[', 1).section(u']', 0, 0);
         QCOMPARE(ruleEdits, setup.contains(QStringLiteral("rule")) && selected.contains(u'{') ? 1 : 0);
+    }
+
+    // OK in the dialog a double-click opens, without a change: the page
+    // stays byte for byte as real pages write their tags.
+    void unchangedOk_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("form");
+        QTest::newRow("image over lines, both quotes, empty ALT")
+            << "<img\r\n\tsrc=\"img/a.gif\"\r\n\talt=''\r\n\ttitle='say \"hi\" > bye'\r\n\twidth=10>"
+            << "イメージの挿入";
+        QTest::newRow("link with references and > in a title")
+            << "<a href=\"Q&amp;A.html?x=1&amp;y=2\" title='a > b' target=_blank>x</a>" << "リンク";
+        QTest::newRow("table with a bare border") << "<TABLE BORDER width=100%>" << "ﾃｰﾌﾞﾙ領域の設定";
+        QTest::newRow("cell with names the lists hold in other case")
+            << "<td align=center valign=TOP bgcolor=red nowrap>" << "ﾃｰﾌﾞﾙのﾃﾞｰﾀ";
+        QTest::newRow("font") << "<font size=+1 color=#ff0000 face='MS P Gothic'>" << "FONT";
+        QTest::newRow("body") << "<body bgcolor=\"#FFFFFF\" text=#000000 background=\"img/bg.gif\">"
+                              << "背景色の設定";
+        QTest::newRow("rule") << "<hr size=2 noshade width=50%>" << "さまざまな線";
+        QTest::newRow("heading") << "<h2 class='title' align=center>t</h2>" << "見出し";
+        QTest::newRow("text box") << "<INPUT type=text name=q value=\"a &quot;b&quot;\" size=20>"
+                                  << "ﾃｷｽﾄの入力";
+        QTest::newRow("check box") << "<input type=checkbox name=c value=1 checked>" << "選択ボタン";
+        QTest::newRow("form") << "<form action=\"cgi-bin/a.cgi?x=1&amp;y=2\" method=post>"
+                              << "Form";
+        QTest::newRow("base") << "<base href=\"../\" target=_top>" << "リンク先ウィンドウ";
+    }
+    void unchangedOk()
+    {
+        QFETCH(QString, page);
+        QFETCH(QString, form);
+        TestEditor t;
+        t.App().StyleHooks() = StyleEditHooks{};
+        t.SetText(page, 0, 0);
+        DoubleClickAt(t.App(), 2);
+        QCOMPARE(t.Ui().Texts(QStringLiteral("form")), QStringList{form});
+        QCOMPARE(t.Text(), page);
+        QVERIFY(!t.Buffer().IsModified());
+    }
+
+    void headingChangeIsOneUndoStep()
+    {
+        TestEditor t;
+        const QString page = QStringLiteral("<H2 ID=a>x<H2>y</H2>z</H2>w</H2>");
+        t.SetText(page, 0, 9);
+        t.Ui().QueueField(QStringLiteral("LEVEL"), QStringLiteral("H3"));
+        QVERIFY(t.Run(Heading));
+        QCOMPARE(t.Text(), QStringLiteral("<H3 ID=a>x<H2>y</H2>z</H3>w</H2>"));
+        t.Buffer().Undo();
+        QCOMPARE(t.Text(), page);
     }
 
     // The rule around a position, as the style editor gets it selected:
@@ -429,7 +494,7 @@ private Q_SLOTS:
             many += QStringLiteral(" a%1=\"%1\"").arg(i);
         many += u'>';
         QTest::newRow("10,000 attributes") << many;
-        QTest::newRow("quotes never closed") << "<TD ALIGN=\"left WIDTH='5>";
+        QTest::newRow("quotes holding the other quote and >") << "<TD ALIGN=\"left WIDTH='5>\">";
         QTest::newRow("only equals signs") << "<TD = == ===>";
         QTest::newRow("colour of junk") << "<TD BGCOLOR=\"#GGGGGG\" WIDTH=\"%\">";
     }

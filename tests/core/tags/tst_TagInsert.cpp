@@ -195,6 +195,15 @@ private Q_SLOTS:
         QCOMPARE(t.View().LastEndTag(), QString());
     }
 
+    // The remembered start tag ends at the tag's own ">".
+    void rememberedTagWithGreaterThanInQuotes()
+    {
+        TestEditor t;
+        t.View().InsertTagText(QStringLiteral("<A TITLE=\"a > b\">x</A>"), true);
+        QCOMPARE(t.View().LastStartTag(), QStringLiteral("<A TITLE=\"a > b\">"));
+        QCOMPARE(t.View().LastEndTag(), QStringLiteral("</A>"));
+    }
+
     void ssiExec_data()
     {
         QTest::addColumn<bool>("answer");

@@ -24,17 +24,20 @@ private Q_SLOTS:
         QTest::newRow("nested, attributes") << "<B CLASS=x>bold <I>it</I></B>" << "B" << "bold <I>it</I>";
         QTest::newRow("end tag case differs") << "<b>x</B>" << "" << "";
         QTest::newRow("text around the element") << "pre<P>x</P>post" << "P" << "x";
-        QTest::newRow("first end tag wins") << "<B>a</B>b</B>" << "B" << "a";
+        QTest::newRow("the closing end tag wins") << "<B>a</B>b</B>" << "B" << "a";
         QTest::newRow("no tag") << "plain" << "" << "";
         QTest::newRow("close before open") << "a>b<c" << "" << "";
         QTest::newRow("empty name") << "<>x</>" << "" << "";
         QTest::newRow("blank right after <") << "< B>x</ B>" << "" << "";
         QTest::newRow("only a start tag") << "<B>x" << "" << "";
         QTest::newRow("empty content") << "<B></B>" << "B" << "";
-        // The start tag ends at the first ">", even inside quotes; the end
-        // tag is looked for only after it.
-        QTest::newRow("end tag text inside the start tag")
-            << "<A TITLE=\"</A>\">x</A>" << "A" << "\">x";
+        QTest::newRow("end tag text inside the start tag's quotes")
+            << "<A TITLE=\"</A>\">x</A>" << "A" << "x";
+        QTest::newRow("nested elements of the same name")
+            << "<DIV>a<DIV>b</DIV>c</DIV>" << "DIV" << "a<DIV>b</DIV>c";
+        QTest::newRow("end tag inside a comment or script")
+            << "<DIV><!-- </DIV> --><SCRIPT>'</DIV>'</SCRIPT></DIV>" << "DIV"
+            << "<!-- </DIV> --><SCRIPT>'</DIV>'</SCRIPT>";
     }
     void outermost()
     {
@@ -104,6 +107,9 @@ private Q_SLOTS:
         QTest::newRow("unclosed tag after a tag") << "x<a>y<b" << "xy<b";
         QTest::newRow("< inside a tag") << "<a<b>c" << "c";
         QTest::newRow("comment") << "a<!-- x -->b" << "ab";
+        QTest::newRow("> inside quotes") << "a<A TITLE=\"x > y\">b</A>" << "ab";
+        QTest::newRow("script text and server code kept")
+            << "<SCRIPT>if (a<b) c()</SCRIPT><?php x() ?>" << "if (a<b) c()<?php x() ?>";
         QTest::newRow("line breaks kept") << "<P>\r\nx\r\n</P>" << "\r\nx\r\n";
     }
     void strip()
@@ -197,7 +203,7 @@ private Q_SLOTS:
         QTest::newRow("upper") << cmd::TagsToUpperCase << "<a href=\"x.htm\">x</a>"
                                << "<A HREF=\"x.htm\">x</A>" << "全タグを大文字にします" << 0;
         QTest::newRow("lower") << cmd::TagsToLowerCase << "<A HREF=\"X.HTM\" BORDER=A>X<!-- Y --></A>"
-                               << "<a href=\"X.HTM\" border=a>X<!-- Y --></a>" << "全タグを小文字にします"
+                               << "<a href=\"X.HTM\" border=A>X<!-- Y --></a>" << "全タグを小文字にします"
                                << 1;
     }
     void allTagsCase()

@@ -78,6 +78,13 @@ private Q_SLOTS:
         QTest::newRow("at the very first <") << "<P>" << 0 << "<P>";
         QTest::newRow("on the last >") << "<P>" << 2 << "<P>";
         QTest::newRow("between two tags") << "<A><B>" << 3 << "<B>";
+        QTest::newRow("> inside a quoted value")
+            << "<A TITLE=\"a > b\" HREF=x>" << 16 << "<A TITLE=\"a > b\" HREF=x>";
+        QTest::newRow("tag written in a comment") << "<!-- <B> -->" << 6 << "";
+        QTest::newRow("tag written in a script") << "<SCRIPT>s='<B>'</SCRIPT>" << 12 << "";
+        QTest::newRow("the script's end tag") << "<SCRIPT>s='<B>'</SCRIPT>" << 17 << "</SCRIPT>";
+        QTest::newRow("server code") << "<?php if ($a) ?>" << 3 << "";
+        QTest::newRow("< that starts no tag") << "a < b >" << 4 << "";
     }
     void selectTagAtCaret()
     {
@@ -112,7 +119,8 @@ private Q_SLOTS:
         QTest::newRow("other case") << "<table border=1>" << "TABLE" << true;
         QTest::newRow("whole element") << "<B>text</B>" << "B" << false;
         QTest::newRow("longer name") << "<BR>" << "B" << false;
-        QTest::newRow("tab after name") << "<B\tX>" << "B" << false;
+        QTest::newRow("tab after name") << "<B\tX>" << "B" << true;
+        QTest::newRow("> inside quotes") << "<B TITLE='>'>" << "B" << true;
         QTest::newRow("end tag") << "</B>" << "B" << false;
         QTest::newRow("no >") << "<B" << "B" << false;
         QTest::newRow("text after tag") << "<B>x" << "B" << false;
@@ -212,7 +220,8 @@ private Q_SLOTS:
         QTest::newRow("start tag") << "<IMG SRC=a>" << "IMG";
         QTest::newRow("end tag") << "</B>" << "/B";
         QTest::newRow("text around") << "x <td>y" << "td";
-        QTest::newRow("tab kept") << "<A\tB>" << "A\tB";
+        QTest::newRow("tab ends the name") << "<A\tB>" << "A";
+        QTest::newRow("comment before the tag") << "<!-- <X> --><B>" << "B";
         QTest::newRow("no >") << "<IMG" << "";
         QTest::newRow("no <") << "IMG>" << "";
         QTest::newRow("> before <") << "a>b<c" << "";
@@ -235,9 +244,10 @@ private Q_SLOTS:
         QTest::newRow("unquoted") << "<IMG SRC=a.gif ALT=x>" << "SRC" << "a.gif";
         QTest::newRow("unquoted last") << "<IMG SRC=a.gif>" << "SRC" << "a.gif";
         QTest::newRow("blanks around =") << "<IMG SRC = a.gif>" << "SRC" << "a.gif";
-        QTest::newRow("no tag end") << "<IMG SRC=a.gif" << "SRC" << "a.gif";
+        QTest::newRow("no tag end") << "<IMG SRC=a.gif" << "SRC" << "";
         QTest::newRow("missing") << "<IMG SRC=a>" << "ALT" << "";
-        QTest::newRow("longer name matches") << "<IMG SRCSET=b>" << "SRC" << "SET=b";
+        QTest::newRow("longer name does not match") << "<IMG SRCSET=b>" << "SRC" << "";
+        QTest::newRow("reference decoded") << "<A NAME='Q&amp;A'>" << "NAME" << "Q&A";
         QTest::newRow("name at the very end") << "<IMG SRC" << "SRC" << "";
         QTest::newRow("empty text") << "" << "SRC" << "";
         QTest::newRow("original case of the value") << "<a href=Index.HTM>" << "HREF"
@@ -312,7 +322,7 @@ private Q_SLOTS:
             << "<IMG ALT=\"t\">";
         QTest::newRow("existing tag is edited in place")
             << "<IMG ALT=old SRC=a>x" << 0 << 19 << "IMG" << true << true
-            << QStringList{"ALT=new"} << "<IMG ALT=\"new\" SRC=\"a\">x";
+            << QStringList{"ALT=new"} << "<IMG ALT=\"new\" SRC=a>x";
         QTest::newRow("existing tag in other case")
             << "<img alt=old>" << 0 << 13 << "IMG" << true << false << QStringList{"ALT="}
             << "<img>";

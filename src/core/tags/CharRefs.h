@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+// Character references in attribute values, read as browsers read them:
+// "&#233;", "&#xE9;" and the named references of HTML 4 (with "&apos;"),
+// each with its ";". A name browsers also accept without ";" ("&copy")
+// counts without it too, unless a letter, digit or "=" follows (so a query
+// "?a=1&copy=2" keeps its text). A name outside that set is left as written.
+QString DecodeAttrCharRefs(QStringView raw);
+
+// The value as it is written into a tag, with its quotes: in double quotes,
+// in apostrophes when it holds a double quote, and in double quotes with
+// "&quot;" when it holds both. An "&" that would be read as the start of a
+// reference is written "&amp;", so DecodeAttrCharRefs of the text between
+// the quotes always gives the value back; every other "&" stays as typed.
+QString QuoteAttrValue(const QString& value);

@@ -1,0 +1,251 @@
+#include "core/tags/HtmlScanner.h"
+
+namespace {
+
+bool IsAsciiLetter(QChar c)
+{
+    const char16_t u = c.unicode();
+    return (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z');
+}
+
+// The end of a token that runs to a closing mark: after the mark, or the
+// end of the text (unclosed) when there is none.
+void RunTo(QStringView text, HtmlToken& token, qsizetype from, QStringView mark)
+{
+    const qsizetype at = text.indexOf(mark, from);
+    token.closed = at >= 0;
+    token.end = at >= 0 ? at + mark.size() : text.size();
+}
+
+qsizetype SkipBlanks(QStringView s, qsizetype i)
+{
+    while (i < s.size() && HtmlScanner::IsBlank(s[i]))
+        ++i;
+    return i;
+}
+
+// The attributes and the end of the tag whose name ends at i. A quoted
+// value runs to its own quote whatever it holds; a tag the text ends in
+// stays unclosed (browsers drop it).
+void ReadAttributes(QStringView s, HtmlToken& token, qsizetype i)
+{
+    const qsizetype n = s.size();
+    token.end = n;
+    for (;;) {
+        i = SkipBlanks(s, i);
+        if (i >= n)
+            return;
+        if (s[i] == u'>') {
+            token.end = i + 1;
+            token.closed = true;
+            return;
+        }
+        if (s[i] == u'/') {
+            if (i + 1 < n && s[i + 1] == u'>') {
+                token.selfClosing = true;
+                token.end = i + 2;
+                token.closed = true;
+                return;
+            }
+            ++i;
+            continue;
+        }
+        HtmlAttrRange a;
+        a.start = i++;  // an "=" here is the first letter of a name
+        while (i < n && !HtmlScanner::IsBlank(s[i]) && s[i] != u'/' && s[i] != u'>' && s[i] != u'=')
+            ++i;
+        a.nameEnd = a.end = i;
+        qsizetype j = SkipBlanks(s, i);
+        if (j < n && s[j] == u'=') {
+            j = SkipBlanks(s, j + 1);
+            if (j >= n)
+                return;
+            const QChar c = s[j];
+            if (c == u'"' || c == u'\'') {
+                const qsizetype close = s.indexOf(c, j + 1);
+                if (close < 0)
+                    return;
+                a.quote = c.unicode();
+                a.valueStart = j + 1;
+                a.valueEnd = close;
+                a.end = i = close + 1;
+            } else {
+                a.valueStart = j;
+                while (j < n && !HtmlScanner::IsBlank(s[j]) && s[j] != u'>')
+                    ++j;
+                a.valueEnd = a.end = i = j;
+            }
+        }
+        token.attrs.push_back(a);
+    }
+}
+
+} // namespace
+
+bool HtmlScanner::IsRawTextElement(QStringView name)
+{
+    static const char16_t* const kNames[] = {u"script", u"style",   u"textarea", u"title",
+                                             u"xmp",    u"iframe",  u"noembed",  u"noframes",
+                                             u"plaintext"};
+    for (const char16_t* raw : kNames)
+        if (name.compare(QStringView(raw), Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
+std::optional<HtmlToken> HtmlScanner::ReadAt(QStringView s, qsizetype pos)
+{
+    const qsizetype n = s.size();
+    if (pos < 0 || pos + 1 >= n || s[pos] != u'<')
+        return std::nullopt;
+    HtmlToken token;
+    token.start = pos;
+    const QStringView rest = s.mid(pos);
+    const QChar c = s[pos + 1];
+    if (rest.startsWith(u"<!--")) {
+        token.kind = HtmlToken::Kind::Comment;
+        // "<!-->" and "<!--->" are whole comments.
+        if (rest.startsWith(u"<!-->") || rest.startsWith(u"<!--->")) {
+            token.closed = true;
+            token.end = pos + (rest.at(4) == u'>' ? 5 : 6);
+            return token;
+        }
+        const qsizetype close = s.indexOf(u"--", pos + 4);
+        for (qsizetype at = close; at >= 0; at = s.indexOf(u"--", at + 1)) {
+            const QStringView tail = s.mid(at + 2);
+            if (tail.startsWith(u'>') || tail.startsWith(u"!>")) {
+                token.closed = true;
+                token.end = at + (tail.startsWith(u'>') ? 3 : 4);
+                return token;
+            }
+        }
+        token.end = n;
+        return token;
+    }
+    if (rest.startsWith(u"<![CDATA[")) {
+        token.kind = HtmlToken::Kind::Declaration;
+        RunTo(s, token, pos + 9, u"]]>");
+        return token;
+    }
+    if (c == u'!') {
+        token.kind = HtmlToken::Kind::Declaration;
+        RunTo(s, token, pos + 2, u">");
+        return token;
+    }
+    if (c == u'?' || c == u'%') {
+        token.kind = HtmlToken::Kind::ServerCode;
+        RunTo(s, token, pos + 2, c == u'?' ? QStringView(u"?>") : QStringView(u"%>"));
+        return token;
+    }
+    const bool endTag = c == u'/';
+    const qsizetype nameStart = endTag ? pos + 2 : pos + 1;
+    if (nameStart >= n)
+        return std::nullopt;
+    if (!IsAsciiLetter(s[nameStart])) {
+        if (!endTag)
+            return std::nullopt;
+        // "</>" vanishes and "</3" runs to ">" as a comment, as browsers
+        // read them.
+        token.kind = HtmlToken::Kind::Comment;
+        RunTo(s, token, nameStart, u">");
+        return token;
+    }
+    token.kind = endTag ? HtmlToken::Kind::EndTag : HtmlToken::Kind::StartTag;
+    qsizetype i = nameStart;
+    while (i < n && !IsBlank(s[i]) && s[i] != u'/' && s[i] != u'>')
+        ++i;
+    token.nameStart = nameStart;
+    token.nameEnd = i;
+    ReadAttributes(s, token, i);
+    if (endTag)
+        token.attrs.clear();
+    return token;
+}
+
+bool HtmlScanner::Next(HtmlToken& token)
+{
+    const qsizetype n = m_text.size();
+    while (m_pos < n) {
+        const qsizetype open = m_text.indexOf(u'<', m_pos);
+        if (open < 0)
+            break;
+        std::optional<HtmlToken> read = ReadAt(m_text, open);
+        if (!read) {
+            m_pos = open + 1;
+            continue;
+        }
+        token = std::move(*read);
+        m_pos = token.end;
+        if (token.kind == HtmlToken::Kind::StartTag && token.closed) {
+            const QStringView name = token.Name(m_text);
+            if (IsRawTextElement(name)) {
+                if (name.compare(u"plaintext", Qt::CaseInsensitive) == 0) {
+                    m_pos = n;
+                    return true;
+                }
+                // The contents end at the first "</name" that a blank,
+                // "/" or ">" ends.
+                for (qsizetype at = m_text.indexOf(u"</", m_pos); at >= 0;
+                     at = m_text.indexOf(u"</", at + 2)) {
+                    const qsizetype after = at + 2 + name.size();
+                    if (after > n)
+                        break;
+                    if (m_text.mid(at + 2, name.size()).compare(name, Qt::CaseInsensitive) == 0
+                        && (after == n || IsBlank(m_text[after]) || m_text[after] == u'/'
+                            || m_text[after] == u'>')) {
+                        m_pos = at;
+                        return true;
+                    }
+                }
+                m_pos = n;
+            }
+        }
+        return true;
+    }
+    m_pos = n;
+    return false;
+}
+
+std::optional<HtmlToken> HtmlScanner::TagAt(QStringView text, qsizetype offset)
+{
+    HtmlScanner scanner(text);
+    HtmlToken token;
+    while (scanner.Next(token)) {
+        if (token.start > offset)
+            break;
+        if (offset < token.end)
+            return token.IsTag() && token.closed ? std::optional(token) : std::nullopt;
+    }
+    return std::nullopt;
+}
+
+std::optional<HtmlToken> HtmlScanner::MatchingEndTag(QStringView text, const HtmlToken& startTag)
+{
+    const QStringView name = startTag.Name(text);
+    HtmlScanner scanner(text, startTag.start);
+    HtmlToken token;
+    int depth = 0;
+    while (scanner.Next(token)) {
+        if (!token.IsTag() || !token.closed
+            || token.Name(text).compare(name, Qt::CaseInsensitive) != 0)
+            continue;
+        if (token.kind == HtmlToken::Kind::StartTag) {
+            if (!token.selfClosing)
+                ++depth;
+        } else if (--depth == 0) {
+            return token;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<HtmlToken> HtmlScanner::FindStartTag(QStringView text, QStringView name)
+{
+    HtmlScanner scanner(text);
+    HtmlToken token;
+    while (scanner.Next(token))
+        if (token.kind == HtmlToken::Kind::StartTag && token.closed
+            && token.Name(text).compare(name, Qt::CaseInsensitive) == 0)
+            return token;
+    return std::nullopt;
+}
