@@ -29,9 +29,10 @@ QString MakeSheet(qsizetype bytes)
                                "\tbackground: #ffeecc url(img/back.gif) no-repeat fixed;\r\n"
                                "\tborder: solid #000000 1px;margin: 1px 2px 3px;\r\n"
                                "\tcolor: red; cursor: pointer;\r\n}\r\n");
-        text += QStringLiteral("@media screen and (max-width: 600px) {\r\n"
-                               "  .c%1::before { content: \"a;b}\" !important; background: "
-                               "url(data:image/png;base64,iVBORw0KGgo=) }\r\n}\r\n")
+        text += QStringLiteral(
+                    "@media screen and (max-width: 600px) {\r\n"
+                    "  .c%1::before { content: \"a;b}\" !important; background: "
+                    "url(data:image/png;base64,iVBORw0KGgo=) }\r\n}\r\n")
                     .arg(i);
     }
     text += QStringLiteral("-->");

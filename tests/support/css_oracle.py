@@ -28,6 +28,11 @@ def norm(nodes):
             out.append('[' + norm(n.content) + ']')
         elif n.type == '{} block':
             out.append('{' + norm(n.content) + '}')
+        elif n.type == 'string':
+            # By value: an unterminated string means the same as one closed.
+            out.append('"' + n.value.replace('\\', '\\\\').replace('"', '\\"').replace('\n', '\\a ') + '"')
+        elif n.type == 'url':
+            out.append('url(' + n.value + ')')
         elif n.type == 'function':
             out.append(tinycss2.serialize([tinycss2.ast.IdentToken(0, 0, n.name)]) + '(' + norm(n.arguments) + ')')
         else:

@@ -157,17 +157,22 @@ void LinkCommands::OpenLink(const QString& link)
         ui.Message(kSaveFirst);
         return;
     }
-    const std::optional<QString> path =
-        LinkTargetPath(document, link, SiteRootFor(m_app.Settings(), document));
-    if (!path) {
+    // Resolved as the link check resolves it: the page's BASE, the site's
+    // root for a root-relative link.
+    const LinkTarget target = ResolveLink(document, link, SiteRootFor(m_app.Settings(), document),
+                                          PageBase(m_app.View().Buffer().GetText()));
+    // A network path or a base on another host names no file here.
+    if (target.kind == LinkTarget::Kind::External)
+        return;
+    if (target.kind != LinkTarget::Kind::File) {
         ui.Message(RelativePathErrorText());
         return;
     }
-    if (QFileInfo::exists(*path) && !IsEditorFile(*path)) {
-        ui.OpenExternal(*path);
+    if (QFileInfo::exists(target.path) && !IsEditorFile(target.path)) {
+        ui.OpenExternal(target.path);
         return;
     }
-    m_app.OpenDocumentFile(*path);
+    m_app.OpenDocumentFile(target.path);
 }
 
 void LinkCommands::OnLinkBrowser()

@@ -109,7 +109,9 @@ void CStyleBoxPage::Read(const CStyleDeclList& d)
     ReadBorderTokens(d.Get(QStringLiteral("border")), all, false);
     // "border: none" is a style the list does not offer; it shows as it is.
     for (const QString& t : StyleTokenize(d.Get(QStringLiteral("border"))))
-        if (all.style == 0 && (t.compare(u"none", Qt::CaseInsensitive) == 0 || t.compare(u"hidden", Qt::CaseInsensitive) == 0))
+        if (all.style == 0
+            && (t.compare(u"none", Qt::CaseInsensitive) == 0
+                || t.compare(u"hidden", Qt::CaseInsensitive) == 0))
             all.style = ReadValueList(QStringLiteral("border-style"), t, Styles());
     for (int i = 0; i < 4; ++i)
         ReadBorderTokens(d.Get(Prop(SideNames()[i], -1)), sides[i], true);
@@ -207,16 +209,16 @@ bool IsPartToken(int part, QStringView token)
 {
     const QString t = token.toString();
     switch (part) {
-    case StylePart:
-        return StyleListIndex(CStyleBoxPage::Styles(), t) >= 0
-               || StyleListIndex({"none", "hidden"}, t) >= 0;
-    case ColorPart:
-        return IsStyleColorToken(t);
-    default:
-        for (const StyleKeyword& k : CStyleBoxPage::WidthKeywords())
-            if (t.compare(k.value, Qt::CaseInsensitive) == 0)
-                return true;
-        return !t.isEmpty() && (StartsWithDigit(t) || t.startsWith(u'.'));
+        case StylePart:
+            return StyleListIndex(CStyleBoxPage::Styles(), t) >= 0
+                   || StyleListIndex({"none", "hidden"}, t) >= 0;
+        case ColorPart:
+            return IsStyleColorToken(t);
+        default:
+            for (const StyleKeyword& k : CStyleBoxPage::WidthKeywords())
+                if (t.compare(k.value, Qt::CaseInsensitive) == 0)
+                    return true;
+            return !t.isEmpty() && (StartsWithDigit(t) || t.startsWith(u'.'));
     }
 }
 
@@ -237,8 +239,9 @@ void CStyleBoxPage::Update(CStyleDeclList& d, const QStringList& changed) const
         const QString text = AllText(part);
         const int at = d.Effective({border, Prop(QString(), part)});
         if (at >= 0 && d.Items()[at].name.compare(border, Qt::CaseInsensitive) == 0) {
-            WriteStylePart(d, Prop(QString(), part), {border},
-                           [part](QStringView t) { return IsPartToken(part, t); }, text, text);
+            WriteStylePart(
+                d, Prop(QString(), part), {border},
+                [part](QStringView t) { return IsPartToken(part, t); }, text, text);
         } else if (at >= 0 || text.isEmpty()) {
             d.SetEffective(Prop(QString(), part), text);
         } else {
@@ -262,14 +265,14 @@ void CStyleBoxPage::Update(CStyleDeclList& d, const QStringList& changed) const
             const QString side = SideNames()[i];
             const QString longhand = Prop(side, part);
             const QString text = PartText(sides[i], part);
-            const int at =
-                d.Effective({longhand, Prop(side, -1), Prop(QString(), part), border});
+            const int at = d.Effective({longhand, Prop(side, -1), Prop(QString(), part), border});
             const QString name = at >= 0 ? d.Items()[at].name.toLower() : QString();
             if (at < 0 || name == longhand) {
                 d.SetEffective(longhand, text);
             } else if (name == Prop(side, -1)) {
-                WriteStylePart(d, longhand, {name},
-                               [part](QStringView t) { return IsPartToken(part, t); }, text, text);
+                WriteStylePart(
+                    d, longhand, {name}, [part](QStringView t) { return IsPartToken(part, t); },
+                    text, text);
             } else if (name == Prop(QString(), part)) {
                 std::array<QString, 4> values;
                 const int count = StyleFourSides(StyleTokenize(d.Items()[at].value), values);

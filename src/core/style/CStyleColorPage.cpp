@@ -54,7 +54,9 @@ void CStyleColorPage::Read(const CStyleDeclList& d)
     if (later("background-image"))
         image = ReadStyleUrl(d.Value(QStringLiteral("background-image")));
     if (later("background-attachment"))
-        fixed = d.Value(QStringLiteral("background-attachment")).compare(u"fixed", Qt::CaseInsensitive) == 0;
+        fixed =
+            d.Value(QStringLiteral("background-attachment")).compare(u"fixed", Qt::CaseInsensitive)
+            == 0;
     if (later("background-repeat"))
         repeat = ReadValueList(QStringLiteral("background-repeat"),
                                d.Value(QStringLiteral("background-repeat")), Repeats());
@@ -106,9 +108,9 @@ void CStyleColorPage::Update(CStyleDeclList& d, const QStringList& changed) cons
 {
     if (changed.contains(QStringLiteral("color")))
         d.SetEffective(QStringLiteral("color"), StyleColorText(color));
-    const QStringList fields{"background-color", "background-image", "background-repeat",
-                             "background-attachment", "background-position-x",
-                             "background-position-y"};
+    const QStringList fields{"background-color",      "background-image",
+                             "background-repeat",     "background-attachment",
+                             "background-position-x", "background-position-y"};
     bool any = false;
     for (const QString& f : fields)
         any = any || changed.contains(f);
@@ -123,7 +125,9 @@ void CStyleColorPage::Update(CStyleDeclList& d, const QStringList& changed) cons
     const QStringList shorthand{QStringLiteral("background")};
     if (changed.contains(fields[0])) {
         const QString t = StyleColorText(background);
-        WriteStylePart(d, fields[0], shorthand, [](QStringView token) { return IsStyleColorToken(token.toString()); }, t, t);
+        WriteStylePart(
+            d, fields[0], shorthand,
+            [](QStringView token) { return IsStyleColorToken(token.toString()); }, t, t);
     }
     if (changed.contains(fields[1]))
         WriteStylePart(
@@ -136,8 +140,10 @@ void CStyleColorPage::Update(CStyleDeclList& d, const QStringList& changed) cons
         WriteStylePart(
             d, fields[2], shorthand,
             [](QStringView token) {
-                return StyleListIndex({"repeat", "repeat-x", "repeat-y", "no-repeat", "space", "round"},
-                                      token.toString()) >= 0;
+                return StyleListIndex(
+                           {"repeat", "repeat-x", "repeat-y", "no-repeat", "space", "round"},
+                           token.toString())
+                       >= 0;
             },
             t, t);
     }
@@ -145,7 +151,8 @@ void CStyleColorPage::Update(CStyleDeclList& d, const QStringList& changed) cons
         const QString t = fixed ? QStringLiteral("fixed") : QString();
         WriteStylePart(
             d, QStringLiteral("background-attachment"), shorthand,
-            [](QStringView token) { return token.compare(u"fixed", Qt::CaseInsensitive) == 0; }, t, t);
+            [](QStringView token) { return token.compare(u"fixed", Qt::CaseInsensitive) == 0; }, t,
+            t);
     }
     if (changed.contains(fields[4]) || changed.contains(fields[5])) {
         const QString kPosition = QStringLiteral("background-position");

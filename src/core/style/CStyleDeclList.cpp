@@ -138,13 +138,13 @@ void CStyleDeclList::Assign(const CssReader& reader, const std::vector<CssItem>&
     }
 }
 
-QString CStyleDeclList::ToText(const QString& prefix, const QString& suffix, bool close) const
+QString CStyleDeclList::ToText(const QString& prefix, const QString& suffix) const
 {
     QString out;
     for (const CStyleDecl& d : m_decls) {
         out += prefix;
         if (d.IsKept()) {
-            const QString text = close ? d.kept + CssClosers(d.kept) : d.kept;
+            const QString text = d.kept + CssClosers(d.kept);
             out += text;
             // Text that is no declaration ends where a ";" or its block
             // ended it; without one it would take in what follows.
@@ -154,8 +154,7 @@ QString CStyleDeclList::ToText(const QString& prefix, const QString& suffix, boo
             out += d.name;
             out += u": ";
             out += d.value;
-            if (close)
-                out += CssClosers(d.value);
+            out += CssClosers(d.value);
             if (d.important)
                 out += QStringLiteral(" !important");
             out += u';';

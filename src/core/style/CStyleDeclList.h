@@ -66,17 +66,19 @@ public:
     void Assign(const CssReader& reader, const std::vector<CssItem>& items);
     // "name: value;" one after the other; with prefix and suffix around each
     // (TAB and CR LF in a multi-line block). Kept entries are written as
-    // they were; with `close`, what the text left open at its end (a
-    // comment, a string, brackets) is closed, so that text written after
-    // it is not swallowed.
-    QString ToText(const QString& prefix = QString(), const QString& suffix = QString(),
-                   bool close = false) const;
+    // they were. What a value or entry left open at the end of the text it
+    // came from (a comment, a string, brackets) is closed, so that the ";"
+    // and what follows are not swallowed.
+    QString ToText(const QString& prefix = QString(), const QString& suffix = QString()) const;
 
     const std::vector<CStyleDecl>& Items() const { return m_decls; }
     int Count() const { return static_cast<int>(m_decls.size()); }
     bool IsEmpty() const { return m_decls.empty(); }
     void Append(const CStyleDecl& decl) { m_decls.push_back(decl); }
-    void Insert(int index, const CStyleDecl& decl) { m_decls.insert(m_decls.begin() + index, decl); }
+    void Insert(int index, const CStyleDecl& decl)
+    {
+        m_decls.insert(m_decls.begin() + index, decl);
+    }
     void RemoveAt(int index) { m_decls.erase(m_decls.begin() + index); }
     CStyleDecl& At(int index) { return m_decls[index]; }
     void Clear() { m_decls.clear(); }

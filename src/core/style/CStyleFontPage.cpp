@@ -56,19 +56,21 @@ struct FontParts {
     qsizetype italicStart = -1, italicEnd = -1;
     qsizetype boldStart = -1, boldEnd = -1;
     qsizetype sizeStart = -1, sizeEnd = -1;
-    qsizetype heightStart = -1, heightEnd = -1;  // from the "/"
+    qsizetype heightStart = -1, heightEnd = -1; // from the "/"
     qsizetype familyStart = -1;
 };
 
 bool IsSizeToken(QStringView t)
 {
     if (CStyleFontPage::SizeKeywords().contains(t.toString(), Qt::CaseInsensitive)
-        || t.compare(u"smaller", Qt::CaseInsensitive) == 0 || t.compare(u"larger", Qt::CaseInsensitive) == 0)
+        || t.compare(u"smaller", Qt::CaseInsensitive) == 0
+        || t.compare(u"larger", Qt::CaseInsensitive) == 0)
         return true;
     qsizetype i = 0;
     if (i < t.size() && (t[i] == u'+' || t[i] == u'-'))
         ++i;
-    if (i < t.size() && (IsAsciiDigit(t[i]) || (t[i] == u'.' && i + 1 < t.size() && IsAsciiDigit(t[i + 1]))))
+    if (i < t.size()
+        && (IsAsciiDigit(t[i]) || (t[i] == u'.' && i + 1 < t.size() && IsAsciiDigit(t[i + 1]))))
         return true;
     for (const char16_t* f : {u"calc(", u"clamp(", u"min(", u"max("})
         if (t.startsWith(QStringView(f), Qt::CaseInsensitive))
@@ -81,8 +83,8 @@ bool IsBoldToken(QStringView t)
 {
     bool numeric = false;
     const int w = t.toString().toInt(&numeric);
-    return t.compare(u"bold", Qt::CaseInsensitive) == 0 || t.compare(u"bolder", Qt::CaseInsensitive) == 0
-           || (numeric && w > 699);
+    return t.compare(u"bold", Qt::CaseInsensitive) == 0
+           || t.compare(u"bolder", Qt::CaseInsensitive) == 0 || (numeric && w > 699);
 }
 
 FontParts ParseFont(const QString& value)
@@ -91,7 +93,8 @@ FontParts ParseFont(const QString& value)
     const std::vector<StyleToken> tokens = StyleValueTokens(value);
     for (size_t i = 0; i < tokens.size(); ++i) {
         const QStringView t = tokens[i].Text(value);
-        if (t.compare(u"italic", Qt::CaseInsensitive) == 0 || t.compare(u"oblique", Qt::CaseInsensitive) == 0) {
+        if (t.compare(u"italic", Qt::CaseInsensitive) == 0
+            || t.compare(u"oblique", Qt::CaseInsensitive) == 0) {
             p.italicStart = tokens[i].start;
             p.italicEnd = tokens[i].end;
             continue;
@@ -194,7 +197,8 @@ void CStyleFontPage::Read(const CStyleDeclList& d)
 
 QString CStyleFontPage::SizeText() const
 {
-    return SizeKeywords().contains(size, Qt::CaseInsensitive) ? size : StyleNumberText(size, sizeUnit);
+    return SizeKeywords().contains(size, Qt::CaseInsensitive) ? size
+                                                              : StyleNumberText(size, sizeUnit);
 }
 
 std::vector<CStyleDecl> CStyleFontPage::Longhands() const

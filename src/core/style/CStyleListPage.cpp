@@ -50,7 +50,8 @@ void CStyleListPage::Read(const CStyleDeclList& d)
         position = ReadValueList(kPosition, d.Value(kPosition), Positions());
     if (later(kImage))
         image = ReadStyleUrl(d.Value(kImage));
-    cursor = ReadKeywordList(QStringLiteral("cursor"), d.Value(QStringLiteral("cursor")), Cursors());
+    cursor =
+        ReadKeywordList(QStringLiteral("cursor"), d.Value(QStringLiteral("cursor")), Cursors());
 }
 
 void CStyleListPage::Write(CStyleDeclList& d) const
@@ -74,7 +75,8 @@ void CStyleListPage::Update(CStyleDeclList& d, const QStringList& changed) const
     const QString kType = QStringLiteral("list-style-type");
     const QString kPosition = QStringLiteral("list-style-position");
     const QString kImage = QStringLiteral("list-style-image");
-    const bool marker = changed.contains(kType) || changed.contains(kPosition) || changed.contains(kImage);
+    const bool marker =
+        changed.contains(kType) || changed.contains(kPosition) || changed.contains(kImage);
     if (marker && !d.HasGroup(QStringLiteral("list-style"))) {
         CStyleDeclList group;
         Write(group);
@@ -96,7 +98,9 @@ void CStyleListPage::Update(CStyleDeclList& d, const QStringList& changed) const
             const QString t = ValueListText(kPosition, Positions(), position);
             WriteStylePart(
                 d, kPosition, shorthand,
-                [](QStringView token) { return StyleListIndex(Positions(), token.toString()) >= 0; },
+                [](QStringView token) {
+                    return StyleListIndex(Positions(), token.toString()) >= 0;
+                },
                 t, t);
         }
         if (changed.contains(kImage))

@@ -61,7 +61,9 @@ void WriteBox(CStyleDeclList& d, const QString& shorthand, const CStylePadPage::
 // its place in the shorthand (written out with all four values). A side
 // left empty cannot stay in the shorthand: the shorthand's other sides
 // become longhands in its place.
-void UpdateBox(CStyleDeclList& d, const QString& shorthand, const CStylePadPage::Box& box,
+void UpdateBox(CStyleDeclList& d,
+               const QString& shorthand,
+               const CStylePadPage::Box& box,
                const QStringList& changed)
 {
     bool any = false;
@@ -109,7 +111,8 @@ CStylePadPage::CStylePadPage() : CStylePage(QStringLiteral("間隔")) {}
 
 void CStylePadPage::Read(const CStyleDeclList& d)
 {
-    ReadStyleNumber(d.Value(QStringLiteral("letter-spacing")), {}, letterSpacing, letterSpacingUnit);
+    ReadStyleNumber(d.Value(QStringLiteral("letter-spacing")), {}, letterSpacing,
+                    letterSpacingUnit);
     ReadBox(d, QStringLiteral("padding"), padding);
     ReadBox(d, QStringLiteral("margin"), margin);
 }

@@ -105,7 +105,9 @@ QStringList CStylePage::ChangedFields(const FormModel& form) const
     for (qsizetype i = 0; i < now.size() && i < m_shown.size(); ++i) {
         if (now[i] == m_shown[i])
             continue;
-        QString name = i < m_fieldNames.size() ? m_fieldNames[i] : QStringLiteral("extra%1").arg(i - m_fieldNames.size());
+        QString name = i < m_fieldNames.size()
+                           ? m_fieldNames[i]
+                           : QStringLiteral("extra%1").arg(i - m_fieldNames.size());
         if (name.endsWith(u"-unit"))
             name.chop(5);
         if (!changed.contains(name))
@@ -150,8 +152,11 @@ QString CStylePage::ValueListText(const QString& field, const QStringList& value
     return index <= values.size() ? values[index - 1] : m_others.value(field);
 }
 
-void WriteStylePart(CStyleDeclList& d, const QString& longhand, const QStringList& shorthands,
-                    const std::function<bool(QStringView)>& isToken, const QString& token,
+void WriteStylePart(CStyleDeclList& d,
+                    const QString& longhand,
+                    const QStringList& shorthands,
+                    const std::function<bool(QStringView)>& isToken,
+                    const QString& token,
                     const QString& longhandValue)
 {
     const int at = d.Effective(QStringList{longhand} + shorthands);

@@ -60,7 +60,8 @@ public:
     // Forgets the values the choice lists did not hold, before a new Read.
     void ClearOthers() { m_others.clear(); }
     // The names of the fields whose values differ from what they showed
-    // (a unit field "x-unit" as "x").
+    // (a unit field "x-unit" as "x"); values a page keeps outside the form
+    // (FieldValues' additions) are named "extra0", "extra1", ...
     QStringList ChangedFields(const FormModel& form) const;
 
 protected:
@@ -123,6 +124,9 @@ std::optional<QString> ChooseStyleImage(Ui& ui, const QString& current,
 // shorthand's token when the shorthand wins and holds one (`isToken`),
 // replaced by `token` or removed for an empty one; otherwise as the
 // longhand after everything else (it then overrides just that part).
-void WriteStylePart(CStyleDeclList& decls, const QString& longhand, const QStringList& shorthands,
-                    const std::function<bool(QStringView)>& isToken, const QString& token,
+void WriteStylePart(CStyleDeclList& decls,
+                    const QString& longhand,
+                    const QStringList& shorthands,
+                    const std::function<bool(QStringView)>& isToken,
+                    const QString& token,
                     const QString& longhandValue);

@@ -25,8 +25,8 @@ void CStylePositionPage::Read(const CStyleDeclList& d)
 {
     position = ReadKeywordList(QStringLiteral("position"), d.Value(QStringLiteral("position")),
                                Positions());
-    display = ReadKeywordList(QStringLiteral("display"), d.Value(QStringLiteral("display")),
-                              Displays());
+    display =
+        ReadKeywordList(QStringLiteral("display"), d.Value(QStringLiteral("display")), Displays());
     for (int i = 0; i < 6; ++i)
         ReadStyleNumber(d.Value(Properties()[i]), {}, numbers[i], units[i]);
 }

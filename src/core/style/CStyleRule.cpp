@@ -4,13 +4,17 @@
 
 #include <QStringList>
 
-bool CStyleRule::ParseRule(const QString& text)
+bool CStyleRule::ParseRule(const QString& text, int* start, int* end)
 {
     const CssReader reader(text);
     for (const CssItem& item : reader.ReadSheet()) {
         if (item.bodyStart < 0)
             continue;
         Read(reader, item);
+        if (start)
+            *start = item.start;
+        if (end)
+            *end = item.end;
         return true;
     }
     return false;
@@ -22,7 +26,7 @@ void CStyleRule::ParseInline(const QString& text)
     m_selectorText.clear();
     m_selectorParts.clear();
     declarations.Parse(text);
-    m_statement = m_open = false;
+    m_statement = false;
     Remember(text);
 }
 
@@ -30,7 +34,6 @@ void CStyleRule::Read(const CssReader& reader, const CssItem& item)
 {
     ParseSelectors(reader.PreludeText(item));
     m_statement = item.bodyStart < 0;
-    m_open = !m_statement && !item.closed;
     declarations.Assign(reader, reader.ReadBody(item));
     Remember(reader.Slice(item.start, item.end).toString());
 }
@@ -80,9 +83,9 @@ QString CStyleRule::ToText(bool inlineStyle, bool multiLine) const
     if (m_statement)
         return SelectorsText() + CssClosers(SelectorsText()) + u';';
     if (!multiLine)
-        return SelectorsText() + QStringLiteral(" {") + declarations.ToText({}, {}, m_open) + u'}';
+        return SelectorsText() + QStringLiteral(" {") + declarations.ToText() + u'}';
     return SelectorsText() + QStringLiteral(" {\r\n")
-           + declarations.ToText(QStringLiteral("\t"), QStringLiteral("\r\n"), m_open) + u'}';
+           + declarations.ToText(QStringLiteral("\t"), QStringLiteral("\r\n")) + u'}';
 }
 
 bool CStyleRule::Changed() const
@@ -102,9 +105,13 @@ bool CStyleRule::IsEditable() const
     const QString text = SelectorsText();
     if (!text.startsWith(u'@'))
         return true;
-    static const QStringList withDeclarations{"@font-face", "@page", "@counter-style",
-                                              "@property", "@font-palette-values", "@viewport",
-                                              "@-ms-viewport"};
-    const QString keyword = text.section(u' ', 0, 0).section(u'{', 0, 0);
+    static const QStringList withDeclarations{
+        "@font-face",           "@page",     "@counter-style", "@property",
+        "@font-palette-values", "@viewport", "@-ms-viewport"};
+    qsizetype end = 1;
+    while (end < text.size()
+           && (text[end].isLetterOrNumber() || text[end] == u'-' || text[end] == u'_'))
+        ++end;
+    const QString keyword = text.left(end);
     return withDeclarations.contains(keyword, Qt::CaseInsensitive);
 }

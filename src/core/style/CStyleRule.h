@@ -24,10 +24,11 @@ public:
     CStyleDeclList declarations;
     QString comment;
 
-    // The first rule of the text, read as a browser reads it. Gives false,
-    // with nothing read, when the text holds no rule (no "{" after the
+    // The first rule of the text, read as a browser reads it, and where it
+    // stands in the text ([*start, *end) when given). Gives false, with
+    // nothing read, when the text holds no rule (no "{" after the
     // selectors).
-    bool ParseRule(const QString& text);
+    bool ParseRule(const QString& text, int* start = nullptr, int* end = nullptr);
     // Declarations of a STYLE attribute, remembered as they stand.
     void ParseInline(const QString& text);
     // The rule an item of a sheet stands for.
@@ -62,9 +63,6 @@ private:
     QString m_selectorText;
     std::vector<CStyleSelector> m_selectorParts;
     bool m_statement = false;
-    // The text ended inside the block: what it left open is closed when
-    // the block form is written.
-    bool m_open = false;
     bool m_read = false;
     QString m_source;
     QString m_readSelectors;

@@ -12,18 +12,18 @@ bool IsBlank(K k)
 bool Opens(K k, K& closer)
 {
     switch (k) {
-    case K::OpenParen:
-    case K::Function:
-        closer = K::CloseParen;
-        return true;
-    case K::OpenSquare:
-        closer = K::CloseSquare;
-        return true;
-    case K::OpenCurly:
-        closer = K::CloseCurly;
-        return true;
-    default:
-        return false;
+        case K::OpenParen:
+        case K::Function:
+            closer = K::CloseParen;
+            return true;
+        case K::OpenSquare:
+            closer = K::CloseSquare;
+            return true;
+        case K::OpenCurly:
+            closer = K::CloseCurly;
+            return true;
+        default:
+            return false;
     }
 }
 
@@ -42,12 +42,17 @@ int CssReader::StartOf(int token) const
                                                      : static_cast<int>(m_text.size());
 }
 
-// The end of the last token in [first, last) that is no blank or comment.
+// The end of the last token in [first, last) that is no blank or comment
+// (with the line break after a string that a line break cut: it ends it).
 int CssReader::EndOf(int first, int last) const
 {
-    for (int k = last - 1; k >= first; --k)
-        if (!IsBlank(m_tokens[k].kind))
-            return m_tokens[k].end;
+    for (int k = last - 1; k >= first; --k) {
+        if (IsBlank(m_tokens[k].kind))
+            continue;
+        if (m_tokens[k].kind == K::BadString && k + 1 < last)
+            return m_tokens[k + 1].end;
+        return m_tokens[k].end;
+    }
     return StartOf(first);
 }
 
@@ -143,6 +148,8 @@ bool CssReader::ReadDeclaration(int first, int last, CssItem& item, int& next) c
     int b = valueLast;
     while (b > a && m_tokens[b - 1].kind == K::Whitespace)
         --b;
+    if (b > a && b < valueLast && m_tokens[b - 1].kind == K::BadString)
+        ++b;
     // "!" and "important" at the end, blanks and comments allowed between.
     bool important = false;
     {
@@ -150,11 +157,13 @@ bool CssReader::ReadDeclaration(int first, int last, CssItem& item, int& next) c
         while (t >= a && IsBlank(m_tokens[t].kind))
             --t;
         if (t >= a && m_tokens[t].kind == K::Ident
-            && Slice(m_tokens[t].start, m_tokens[t].end).compare(u"important", Qt::CaseInsensitive) == 0) {
+            && Slice(m_tokens[t].start, m_tokens[t].end).compare(u"important", Qt::CaseInsensitive)
+                   == 0) {
             int bang = t - 1;
             while (bang >= a && IsBlank(m_tokens[bang].kind))
                 --bang;
-            if (bang >= a && m_tokens[bang].kind == K::Delim && m_text[m_tokens[bang].start] == u'!') {
+            if (bang >= a && m_tokens[bang].kind == K::Delim
+                && m_text[m_tokens[bang].start] == u'!') {
                 important = true;
                 b = bang;
                 while (b > a && m_tokens[b - 1].kind == K::Whitespace)
@@ -236,11 +245,15 @@ QString CssReader::PreludeText(const CssItem& rule) const
         ++a;
     while (b > a && m_tokens[b - 1].kind == K::Whitespace)
         --b;
+    if (b > a && b < rule.preludeLast && m_tokens[b - 1].kind == K::BadString)
+        ++b;
     QString out;
     for (int k = a; k < b; ++k) {
         const CssToken& t = m_tokens[k];
         const QStringView piece = Slice(t.start, t.end);
-        if (t.kind != K::Whitespace) {
+        // The line break after a string that a line break cut is what ends
+        // it: it stays.
+        if (t.kind != K::Whitespace || m_tokens[k - 1].kind == K::BadString) {
             out += piece;
             continue;
         }
@@ -272,6 +285,15 @@ QString CssClosers(QStringView text)
     QString out;
     const CssToken& last = tokens.back();
     const QStringView piece = text.mid(last.start, last.end - last.start);
+    // A string a line break cut ends only at a line break.
+    if (last.kind == K::BadString)
+        return QStringLiteral("\n");
+    // A backslash at the very end escapes nothing; followed by the ";" it
+    // would escape that.
+    qsizetype backslashes = 0;
+    while (backslashes < text.size() && text[text.size() - 1 - backslashes] == u'\\')
+        ++backslashes;
+    const bool danglingEscape = backslashes % 2 == 1 && last.kind != K::Comment;
     if (last.kind == K::Comment && (piece.size() < 4 || !piece.endsWith(u"*/")))
         out += QStringLiteral("*/");
     if (last.kind == K::String) {
@@ -284,9 +306,13 @@ QString CssClosers(QStringView text)
                 closed = true;
         }
         if (!closed)
-            out += quote;
+            out += danglingEscape ? QStringLiteral("\n") + quote : QString(quote);
+    } else if (danglingEscape) {
+        // It stood before a line break (where it is a "\\" of its own),
+        // or at the end of the sheet.
+        out += u'\n';
     }
-    if (last.kind == K::Url && !piece.endsWith(u')'))
+    if ((last.kind == K::Url || last.kind == K::BadUrl) && !piece.endsWith(u')'))
         out += u')';
     std::vector<K> stack;
     for (const CssToken& t : tokens) {

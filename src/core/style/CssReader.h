@@ -11,11 +11,11 @@
 // it, with its ranges in the text (character offsets, end exclusive).
 struct CssItem {
     enum class Kind : unsigned char {
-        QualifiedRule,  // selectors and a {} block
-        AtRule,         // "@name prelude" and a {} block or ";"
-        Declaration,    // "name: value [!important]"
-        Comment,        // a comment between the declarations of a block
-        Other,          // text of a block that is neither (dropped by browsers)
+        QualifiedRule, // selectors and a {} block
+        AtRule,        // "@name prelude" and a {} block or ";"
+        Declaration,   // "name: value [!important]"
+        Comment,       // a comment between the declarations of a block
+        Other,         // text of a block that is neither (dropped by browsers)
     };
     Kind kind = Kind::Other;
     // The whole item, with the ";" or "}" that ends it.
@@ -53,7 +53,10 @@ public:
     explicit CssReader(const QString& text);
 
     const QString& Text() const { return m_text; }
-    QStringView Slice(int start, int end) const { return QStringView(m_text).mid(start, end - start); }
+    QStringView Slice(int start, int end) const
+    {
+        return QStringView(m_text).mid(start, end - start);
+    }
     const std::vector<CssToken>& Tokens() const { return m_tokens; }
 
     // The rules and at-rules of a style sheet. Blanks, comments and the
@@ -65,7 +68,8 @@ public:
     std::vector<CssItem> ReadContents(int firstToken, int lastToken) const;
     std::vector<CssItem> ReadBody(const CssItem& rule) const
     {
-        return rule.bodyStart < 0 ? std::vector<CssItem>() : ReadContents(rule.bodyFirst, rule.bodyLast);
+        return rule.bodyStart < 0 ? std::vector<CssItem>()
+                                  : ReadContents(rule.bodyFirst, rule.bodyLast);
     }
 
     // The selectors or at-rule prelude of a rule as one line: blanks at
@@ -92,7 +96,8 @@ private:
 };
 
 // What closes the text: "*/" for a comment, a quotation mark for a string,
-// ")" "]" "}" for brackets left open at its end; empty when nothing is
-// open. Text that ran to the end of a sheet is closed by the end; written
-// with more text after it, it needs these.
+// ")" "]" "}" for brackets left open at its end, a line break after a
+// string a line break cut; empty when nothing is open. Text that ran to the
+// end of a sheet is closed by the end; written with more text after it, it
+// needs these.
 QString CssClosers(QStringView text);

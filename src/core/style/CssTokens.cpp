@@ -58,7 +58,10 @@ private:
     char16_t At(int i) const { return i < m_n ? m_text[i].unicode() : char16_t(0xFFFF); }
     bool InText(int i) const { return i < m_n; }
 
-    bool ValidEscape(int i) const { return InText(i + 1) && At(i) == u'\\' && !IsNewline(At(i + 1)); }
+    bool ValidEscape(int i) const
+    {
+        return InText(i + 1) && At(i) == u'\\' && !IsNewline(At(i + 1));
+    }
 
     bool StartsIdent(int i) const
     {
@@ -66,7 +69,8 @@ private:
             return false;
         const char16_t c = At(i);
         if (c == u'-') {
-            return InText(i + 1) && (IsNameStart(At(i + 1)) || At(i + 1) == u'-' || ValidEscape(i + 1));
+            return InText(i + 1)
+                   && (IsNameStart(At(i + 1)) || At(i + 1) == u'-' || ValidEscape(i + 1));
         }
         if (IsNameStart(c))
             return true;
@@ -216,7 +220,9 @@ private:
         ConsumeName();
         if (At(m_i) != u'(' || !InText(m_i))
             return CssTokenKind::Ident;
-        const bool url = m_i - start == 3 && QStringView(m_text).mid(start, 3).compare(u"url", Qt::CaseInsensitive) == 0;
+        const bool url =
+            m_i - start == 3
+            && QStringView(m_text).mid(start, 3).compare(u"url", Qt::CaseInsensitive) == 0;
         ++m_i;
         if (!url)
             return CssTokenKind::Function;
@@ -275,82 +281,82 @@ private:
             return CssTokenKind::Whitespace;
         }
         switch (c) {
-        case u'"':
-        case u'\'':
-            return ConsumeString(c);
-        case u'#':
-            ++m_i;
-            if (InText(m_i) && (IsNameChar(At(m_i)) || ValidEscape(m_i))) {
-                ConsumeName();
-                return CssTokenKind::Hash;
-            }
-            return CssTokenKind::Delim;
-        case u'(':
-            ++m_i;
-            return CssTokenKind::OpenParen;
-        case u')':
-            ++m_i;
-            return CssTokenKind::CloseParen;
-        case u'[':
-            ++m_i;
-            return CssTokenKind::OpenSquare;
-        case u']':
-            ++m_i;
-            return CssTokenKind::CloseSquare;
-        case u'{':
-            ++m_i;
-            return CssTokenKind::OpenCurly;
-        case u'}':
-            ++m_i;
-            return CssTokenKind::CloseCurly;
-        case u',':
-            ++m_i;
-            return CssTokenKind::Comma;
-        case u':':
-            ++m_i;
-            return CssTokenKind::Colon;
-        case u';':
-            ++m_i;
-            return CssTokenKind::Semicolon;
-        case u'+':
-        case u'.':
-            if (StartsNumber(m_i))
-                return ConsumeNumeric();
-            ++m_i;
-            return CssTokenKind::Delim;
-        case u'-':
-            if (StartsNumber(m_i))
-                return ConsumeNumeric();
-            if (At(m_i + 1) == u'-' && At(m_i + 2) == u'>' && InText(m_i + 2)) {
-                m_i += 3;
-                return CssTokenKind::Cdc;
-            }
-            if (StartsIdent(m_i))
-                return ConsumeIdentLike();
-            ++m_i;
-            return CssTokenKind::Delim;
-        case u'<':
-            if (QStringView(m_text).mid(m_i, 4) == u"<!--") {
-                m_i += 4;
-                return CssTokenKind::Cdo;
-            }
-            ++m_i;
-            return CssTokenKind::Delim;
-        case u'@':
-            if (StartsIdent(m_i + 1)) {
+            case u'"':
+            case u'\'':
+                return ConsumeString(c);
+            case u'#':
                 ++m_i;
-                ConsumeName();
-                return CssTokenKind::AtKeyword;
-            }
-            ++m_i;
-            return CssTokenKind::Delim;
-        case u'\\':
-            if (ValidEscape(m_i))
-                return ConsumeIdentLike();
-            ++m_i;
-            return CssTokenKind::Delim;
-        default:
-            break;
+                if (InText(m_i) && (IsNameChar(At(m_i)) || ValidEscape(m_i))) {
+                    ConsumeName();
+                    return CssTokenKind::Hash;
+                }
+                return CssTokenKind::Delim;
+            case u'(':
+                ++m_i;
+                return CssTokenKind::OpenParen;
+            case u')':
+                ++m_i;
+                return CssTokenKind::CloseParen;
+            case u'[':
+                ++m_i;
+                return CssTokenKind::OpenSquare;
+            case u']':
+                ++m_i;
+                return CssTokenKind::CloseSquare;
+            case u'{':
+                ++m_i;
+                return CssTokenKind::OpenCurly;
+            case u'}':
+                ++m_i;
+                return CssTokenKind::CloseCurly;
+            case u',':
+                ++m_i;
+                return CssTokenKind::Comma;
+            case u':':
+                ++m_i;
+                return CssTokenKind::Colon;
+            case u';':
+                ++m_i;
+                return CssTokenKind::Semicolon;
+            case u'+':
+            case u'.':
+                if (StartsNumber(m_i))
+                    return ConsumeNumeric();
+                ++m_i;
+                return CssTokenKind::Delim;
+            case u'-':
+                if (StartsNumber(m_i))
+                    return ConsumeNumeric();
+                if (At(m_i + 1) == u'-' && At(m_i + 2) == u'>' && InText(m_i + 2)) {
+                    m_i += 3;
+                    return CssTokenKind::Cdc;
+                }
+                if (StartsIdent(m_i))
+                    return ConsumeIdentLike();
+                ++m_i;
+                return CssTokenKind::Delim;
+            case u'<':
+                if (QStringView(m_text).mid(m_i, 4) == u"<!--") {
+                    m_i += 4;
+                    return CssTokenKind::Cdo;
+                }
+                ++m_i;
+                return CssTokenKind::Delim;
+            case u'@':
+                if (StartsIdent(m_i + 1)) {
+                    ++m_i;
+                    ConsumeName();
+                    return CssTokenKind::AtKeyword;
+                }
+                ++m_i;
+                return CssTokenKind::Delim;
+            case u'\\':
+                if (ValidEscape(m_i))
+                    return ConsumeIdentLike();
+                ++m_i;
+                return CssTokenKind::Delim;
+            default:
+                break;
         }
         if (IsDigit(c))
             return ConsumeNumeric();

@@ -12,19 +12,19 @@ enum class CssTokenKind : unsigned char {
     Whitespace,
     Comment,
     Ident,
-    Function,   // "name(": the "(" is part of the token
+    Function, // "name(": the "(" is part of the token
     AtKeyword,
     Hash,
     String,
-    BadString,  // a string cut by a line break
-    Url,        // url(...) without quotation marks, ")" included
+    BadString, // a string cut by a line break
+    Url,       // url(...) without quotation marks, ")" included
     BadUrl,
     Number,
     Percentage,
     Dimension,
     Delim,
-    Cdo,        // "<!--"
-    Cdc,        // "-->"
+    Cdo, // "<!--"
+    Cdc, // "-->"
     Colon,
     Semicolon,
     Comma,

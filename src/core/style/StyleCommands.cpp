@@ -12,7 +12,6 @@
 #include "core/style/CStyleDlg.h"
 #include "core/style/CStyleListDlg.h"
 #include "core/style/CStyleSelectorDlg.h"
-#include "core/style/CssReader.h"
 #include "core/style/StyleCommandIds.h"
 #include "core/links/RelativePath.h"
 #include "core/tags/CTagObj.h"
@@ -101,7 +100,8 @@ void OnEditRule(CKelvoApp& app)
         return;
     }
     CStyleRule rule;
-    if (!rule.ParseRule(selection)) {
+    int ruleStart = 0, ruleEnd = 0;
+    if (!rule.ParseRule(selection, &ruleStart, &ruleEnd)) {
         EditRuleAndReplace(app, CStyleRule());
         return;
     }
@@ -109,13 +109,7 @@ void OnEditRule(CKelvoApp& app)
     EditBuffer& buffer = app.View().Buffer();
     int start = 0, end = 0;
     buffer.GetSel(start, end);
-    const CssReader reader(selection);
-    for (const CssItem& item : reader.ReadSheet()) {
-        if (item.bodyStart < 0)
-            continue;
-        buffer.SetSel(start + item.start, start + item.end);
-        break;
-    }
+    buffer.SetSel(start + ruleStart, start + ruleEnd);
     EditRuleAndReplace(app, rule);
 }
 

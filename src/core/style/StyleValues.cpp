@@ -56,7 +56,9 @@ std::vector<StyleToken> StyleValueTokens(const QString& value)
 {
     std::vector<StyleToken> tokens;
     const qsizetype n = value.size();
-    auto blank = [](QChar c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n' || c == u'\f'; };
+    auto blank = [](QChar c) {
+        return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n' || c == u'\f';
+    };
     qsizetype i = 0;
     while (i < n) {
         if (blank(value[i])) {
@@ -91,8 +93,11 @@ std::vector<StyleToken> StyleValueTokens(const QString& value)
     return tokens;
 }
 
-QString EditStyleToken(const QString& value, const std::function<bool(QStringView)>& matches,
-                       const QString& replacement, bool* found, bool add)
+QString EditStyleToken(const QString& value,
+                       const std::function<bool(QStringView)>& matches,
+                       const QString& replacement,
+                       bool* found,
+                       bool add)
 {
     for (const StyleToken& t : StyleValueTokens(value)) {
         if (!matches(t.Text(value)))
@@ -246,7 +251,9 @@ bool IsStyleColorToken(const QString& token)
 
 QString ReadStyleUrl(const QString& value)
 {
-    if (!value.startsWith(QStringLiteral("url")))
+    // More than one url() token ("url(a), url(b)", "url(a) no-repeat") is
+    // no single path: shown and kept as written.
+    if (!value.startsWith(QStringLiteral("url")) || StyleValueTokens(value).size() != 1)
         return value;
     QString v = value.mid(3);
     qsizetype start = 0;

@@ -33,7 +33,10 @@ QStringList StyleTokenize(const QString& value);
 struct StyleToken {
     qsizetype start = 0;
     qsizetype end = 0;
-    QStringView Text(const QString& value) const { return QStringView(value).mid(start, end - start); }
+    QStringView Text(const QString& value) const
+    {
+        return QStringView(value).mid(start, end - start);
+    }
 };
 std::vector<StyleToken> StyleValueTokens(const QString& value);
 // The value with the first token that `matches` replaced by `replacement`
@@ -41,8 +44,11 @@ std::vector<StyleToken> StyleValueTokens(const QString& value);
 // `replacement` added at the end when no token matches (unless `add` is
 // false). `found` tells
 // whether one matched.
-QString EditStyleToken(const QString& value, const std::function<bool(QStringView)>& matches,
-                       const QString& replacement, bool* found = nullptr, bool add = true);
+QString EditStyleToken(const QString& value,
+                       const std::function<bool(QStringView)>& matches,
+                       const QString& replacement,
+                       bool* found = nullptr,
+                       bool add = true);
 
 // A plain number: digits with an optional sign and point ("-.5", "12").
 bool IsStyleNumber(QStringView text);

@@ -73,6 +73,9 @@ public:
     const QString& InnerText() const { return m_innerText; }
     void SetInnerText(const QString& text) { m_innerText = text; }
     bool IsSelfClosing() const { return m_selfClosing; }
+    // True for a tag read by Parse from a page (or a template), false for
+    // one a command built.
+    bool IsParsed() const { return !m_tail.isEmpty(); }
     void SetSelfClosing(bool selfClosing) { m_selfClosing = selfClosing; }
 
     friend bool operator==(const CTagObj&, const CTagObj&) = default;

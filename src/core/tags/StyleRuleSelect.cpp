@@ -21,7 +21,8 @@ void SheetAround(const QString& text, int position, int& from, int& to)
     from = 0;
     qsizetype open = position;
     for (;;) {
-        open = open > 0 ? text.lastIndexOf(QStringLiteral("<style"), open - 1, Qt::CaseInsensitive) : -1;
+        open = open > 0 ? text.lastIndexOf(QStringLiteral("<style"), open - 1, Qt::CaseInsensitive)
+                        : -1;
         if (open < 0)
             break;
         const qsizetype after = open + 6;
@@ -53,7 +54,8 @@ bool InStyleSheet(CKelvoView& view, const QString& documentPath)
     // Documents write their tags in either case; "<style>" is as much a
     // style element as "<STYLE>".
     const qsizetype open =
-        position > 0 ? text.lastIndexOf(QStringLiteral("<STYLE"), position - 1, Qt::CaseInsensitive) : -1;
+        position > 0 ? text.lastIndexOf(QStringLiteral("<STYLE"), position - 1, Qt::CaseInsensitive)
+                     : -1;
     if (open < 0)
         return false;
     const qsizetype openEnd = text.indexOf(u'>', open);
@@ -74,7 +76,8 @@ bool FindStyleRuleInSheet(QStringView sheet, int position, int& start, int& end)
             if (item.kind != CssItem::Kind::QualifiedRule && item.kind != CssItem::Kind::AtRule)
                 continue;
             // A rule the text ends in holds the end as well.
-            if (position >= item.start && (position < item.end || (!item.closed && position == item.end))) {
+            if (position >= item.start
+                && (position < item.end || (!item.closed && position == item.end))) {
                 holder = &item;
                 break;
             }

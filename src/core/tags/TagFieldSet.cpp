@@ -28,8 +28,19 @@ bool KeptRaw(const TagFieldSet::Field& f, const FormField& field)
     return f.loadedRaw && field.text == f.loaded;
 }
 
+std::vector<std::tuple<QString, bool, int>> States(const FormModel& form, int first, int end)
+{
+    std::vector<std::tuple<QString, bool, int>> states;
+    for (int i = first; i < end; ++i)
+        states.emplace_back(form.fields[i].text, form.fields[i].checked, form.fields[i].index);
+    return states;
+}
+
 bool LeftAsLoaded(const TagFieldSet::Field& f, const FormModel& form)
 {
+    if (f.kind == TagFieldSet::Kind::Custom)
+        return !f.loadedStates.empty()
+               && States(form, f.firstIndex, f.endIndex) == f.loadedStates;
     const FormField& field = form.fields[f.index];
     if (field.text != f.loaded || field.checked != f.loadedChecked || field.index != f.loadedIndex)
         return false;
@@ -196,8 +207,10 @@ void TagFieldSet::Build(FormModel& form, Ui& ui, const QString& documentPath)
             break;
         }
         case Kind::Custom:
+            f.firstIndex = static_cast<int>(form.fields.size());
             if (f.build)
                 f.build(form);
+            f.endIndex = static_cast<int>(form.fields.size());
             break;
         }
     }
@@ -210,6 +223,11 @@ void TagFieldSet::Load(FormModel& form, const CTagObj& tag)
         if (f.kind == Kind::Custom) {
             if (f.load)
                 f.load(form, tag);
+            // A new tag's custom fields write their defaults ("JavaScript"
+            // for a new script) even when left alone.
+            f.loadedStates.clear();
+            if (tag.IsParsed())
+                f.loadedStates = States(form, f.firstIndex, f.endIndex);
             continue;
         }
         FormField& field = form.fields[f.index];
@@ -295,13 +313,13 @@ void TagFieldSet::LoadShown(FormModel& form, const QString& attr, const QString&
 void TagFieldSet::Store(const FormModel& form, CTagObj& tag) const
 {
     for (const Field& f : m_fields) {
+        if (LeftAsLoaded(f, form))
+            continue;
         if (f.kind == Kind::Custom) {
             if (f.store)
                 f.store(form, tag);
             continue;
         }
-        if (LeftAsLoaded(f, form))
-            continue;
         const FormField& field = form.fields[f.index];
         switch (f.kind) {
         case Kind::Text:

@@ -7,6 +7,8 @@
 
 #include <deque>
 #include <functional>
+#include <tuple>
+#include <vector>
 
 class CTagObj;
 class Ui;
@@ -76,6 +78,11 @@ public:
         bool loadedChecked = false;  // the field's own box
         bool loadedCheck = false;    // the check box beside it
         int loadedIndex = -1;
+        // Custom: the form fields its build added, and their text, box
+        // and entry as loaded.
+        int firstIndex = -1;
+        int endIndex = -1;
+        std::vector<std::tuple<QString, bool, int>> loadedStates;
     };
 
     Field& Text(const QString& label, const QString& attr);

@@ -182,6 +182,9 @@ private Q_SLOTS:
                                              << 3 << "" << "b.htm" << "";
         QTest::newRow("caret in an image tag") << true << target << "<IMG\r\nSRC=doc.pdf>" << 2
                                                << 2 << "" << "" << "open:doc.pdf";
+        QTest::newRow("caret in a link under the page's BASE")
+            << true << target << "<BASE HREF=\"pages/\"><A HREF=\"c.htm\">x</A>" << 23 << 23 << ""
+            << "pages/c.htm" << "";
         QTest::newRow("caret outside any tag") << true << target << "<A HREF=b.htm>xyz</A>" << 16
                                                << 16 << "" << "" << "";
         QTest::newRow("selection, unsaved page") << false << target << "b.htm" << 0 << 5 << ""

@@ -45,6 +45,12 @@ private Q_SLOTS:
         QTest::newRow("!important apart from the value, comments kept")
             << "color: red!IMPORTANT; /* color: blue; */ margin: 0 /* x */ ! important"
             << "color: red !important;/* color: blue; */margin: 0 /* x */ !important;";
+        QTest::newRow("escapes: a quotation mark in a string, ) in url(), ; in a name")
+            << "content: \"a\\\";b\"; x: url(a\\)b.png); a\\;b: c"
+            << "content: \"a\\\";b\";x: url(a\\)b.png);a\\;b: c;";
+        QTest::newRow("a bad url() runs to its bracket, a line break ends a string")
+            << "a: url(a b;c.png); d: 'x\ny; e: f"
+            << "a: url(a b;c.png);d: 'x\ny;e: f;";
         QTest::newRow("custom property with a block, nested rule")
             << "--x: {a:b}; a:hover { color: red } b: c"
             << "--x: {a:b};a:hover { color: red }b: c;";

@@ -172,6 +172,9 @@ private Q_SLOTS:
             "<BODY>\r\n<BODY BGCOLOR=\"#000000\">\r\nx\r\n</BODY>[]", {"notagedit"});
         Cmd("refresh new", Refresh, "[]", {"更新までの秒数=5", "URL=next.htm"},
             "<META HTTP-EQUIV=\"REFRESH\" CONTENT=\"5;URL=next.htm\">[]");
+        Cmd("refresh left alone keeps its content as written", Refresh,
+            "[<META HTTP-EQUIV=REFRESH CONTENT=\"3; URL='a.htm'\">]", {},
+            "[<META HTTP-EQUIV=REFRESH CONTENT=\"3; URL='a.htm'\">]");
         Cmd("refresh edited keeps its page", Refresh,
             "[<META HTTP-EQUIV=REFRESH CONTENT=\"3; URL='a.htm'\">]", {"SECONDS=7"},
             "<META HTTP-EQUIV=REFRESH CONTENT=\"7;URL=a.htm\">[]");
