@@ -2,9 +2,9 @@
 
 #include "core/custom/MenuKeyNames.h"
 #include "core/custom/VirtualKeys.h"
+#include "platform/FileAccess.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -229,13 +229,10 @@ namespace {
 
 std::optional<QByteArray> ReadKeyFileBytes(const QString& path)
 {
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly) || file.size() > kMaxFileSize)
+    platform::FileRead file = platform::ReadRegularFile(path, kMaxFileSize);
+    if (file.error != platform::FileError::None)
         return std::nullopt;
-    const QByteArray bytes = file.read(kMaxFileSize);
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return bytes;
+    return std::move(file.bytes);
 }
 
 } // namespace

@@ -1,9 +1,8 @@
 #include "core/custom/TemplateText.h"
 
 #include "core/doc/DocumentCodec.h"
+#include "platform/FileAccess.h"
 
-#include <QFile>
-#include <QFileInfo>
 
 namespace {
 
@@ -15,14 +14,10 @@ constexpr qint64 kMaxTemplateSize = 64 * 1024 * 1024;
 
 std::optional<TemplateContent> ReadTemplateFile(const QString& path, bool autoConvert)
 {
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)
-        || file.size() > kMaxTemplateSize)
+    platform::FileRead file = platform::ReadRegularFile(path, kMaxTemplateSize);
+    if (file.error != platform::FileError::None)
         return std::nullopt;
-    QByteArray bytes = file.read(kMaxTemplateSize);
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    DecodedDocument decoded = DecodeDocument(std::move(bytes), autoConvert);
+    DecodedDocument decoded = DecodeDocument(std::move(file.bytes), autoConvert);
     TemplateContent content{std::move(decoded.text), decoded.declared};
     // A file with mixed line ends keeps its odd ones as lone CR or LF in a
     // document's text; inserted text has no file to go back to, so every

@@ -11,7 +11,6 @@
 #include "core/edit/EditBuffer.h"
 #include "platform/Cp932.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -68,24 +67,21 @@ bool CKelvoDoc::OnOpenDocument(const QString& path)
 
 bool CKelvoDoc::Load(const QString& path, std::optional<CodeKind> code)
 {
-    QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
-        m_app.GetUi().Message(QStringLiteral("ファイルが見つかりません"));
+    platform::FileRead file = platform::ReadRegularFile(path, kMaxDocumentSize);
+    if (file.error != platform::FileError::None) {
+        m_app.GetUi().Message(ReadFailureMessage(file.error, path));
         return false;
     }
-    QByteArray bytes = ReadWholeFile(file);
-    const bool readFailed = file.error() != QFileDevice::NoError;
-    file.close();
-    if (readFailed) {
-        m_app.GetUi().Message(QStringLiteral("ファイルが見つかりません"));
-        return false;
-    }
+    QByteArray bytes = std::move(file.bytes);
     qsizetype first = -1;
     {
         BusyScope busy(m_app.GetUi());
         DecodedDocument decoded = code ? DecodeDocumentAs(std::move(bytes), *code, m_autoCode)
                                        : DecodeDocument(std::move(bytes), m_autoCode);
         m_code = decoded.code;
+        m_readCode = decoded.code;
+        // JIS as read is 7-bit text, which its encoder writes unchanged.
+        m_readUnconverted = !m_autoCode && (m_code == CodeKind::Euc || m_code == CodeKind::Utf8);
         m_lineEnd = decoded.lineEnd;
         m_forms = std::move(decoded.forms);
         m_undecodable = decoded.undecodable;
@@ -188,7 +184,10 @@ bool CKelvoDoc::ConfirmEncodable(QStringView text, CodeKind& code, bool* referen
 bool CKelvoDoc::OnSaveDocument(const QString& path)
 {
     QString text = m_buffer.GetText();
-    if (!m_referencesAccepted) {
+    // Read without conversion, the text is the file's bytes as device code
+    // page text, and goes back as such while the code is the one read.
+    const bool raw = m_readUnconverted && m_code == m_readCode;
+    if (!m_referencesAccepted && !raw) {
         CodeKind code = m_code;
         if (!ConfirmEncodable(text, code))
             return false;
@@ -197,11 +196,12 @@ bool CKelvoDoc::OnSaveDocument(const QString& path)
     QByteArray bytes;
     {
         BusyScope busy(m_app.GetUi());
-        bytes = EncodeDocument(text, m_code, m_lineEnd, &m_forms);
+        bytes = EncodeDocument(text, raw ? CodeKind::ShiftJis : m_code, m_lineEnd, &m_forms);
         text.clear();
     }
-    if (!WriteDocumentFile(path, bytes)) {
-        m_app.GetUi().Message(QStringLiteral("保存ファイルが開けません - ") + path);
+    const platform::FileError error = platform::WriteFileSafely(path, bytes);
+    if (error != platform::FileError::None) {
+        m_app.GetUi().Message(SaveFailureMessage(error, path));
         return false;
     }
     m_buffer.SetModified(false);
@@ -232,6 +232,7 @@ bool CKelvoDoc::OnNewDocument()
     m_buffer.SetText(QString());
     m_code = FillFromTemplate();
     m_lineEnd = LineEndKind::CrLf;
+    m_readUnconverted = false;
     m_forms = FileForms();
     m_undecodable = 0;
     m_declared.reset();

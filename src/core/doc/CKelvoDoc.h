@@ -96,6 +96,10 @@ private:
     LineEndKind m_lineEnd = LineEndKind::CrLf;
     CodeKind m_code = CodeKind::ShiftJis;
     bool m_autoCode = true;
+    // An EUC or UTF-8 file read without conversion ("AutoCode" 0), and the
+    // code it was read in.
+    bool m_readUnconverted = false;
+    CodeKind m_readCode = CodeKind::ShiftJis;
     FileForms m_forms;
     qsizetype m_undecodable = 0;
     std::optional<CodeKind> m_declared;

@@ -16,7 +16,7 @@
 #include "core/links/RelativePath.h"
 #include "core/tags/CTagObj.h"
 #include "core/tags/StyleEditHooks.h"
-#include "core/tags/StyleRuleSelect.h"
+#include "core/style/StyleRuleSelect.h"
 #include "core/tags/TagView.h"
 
 #include <QFileInfo>

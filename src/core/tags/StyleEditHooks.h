@@ -29,7 +29,7 @@
 //   editor on it, and gives true (also when that editor is cancelled: the
 //   double-click has been taken). Gives false, with the text and selection
 //   untouched, when the caret is in no rule; the dispatch then goes on to the
-//   tag at the caret. SelectStyleRuleAtCaret (core/tags/StyleRuleSelect.h)
+//   tag at the caret. SelectStyleRuleAtCaret (core/style/StyleRuleSelect.h)
 //   decides and selects the rule; a hook is typically
 //       return SelectStyleRuleAtCaret(view, docPath) && RunRuleEditor();
 //

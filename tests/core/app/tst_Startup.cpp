@@ -172,8 +172,9 @@ private Q_SLOTS:
         const QString folder = t.Path(QStringLiteral("adir"));
         QVERIFY(QDir().mkpath(folder));
         QVERIFY(!t.App().InitInstance(Landscape(folder)));
-        // Only the load's own message.
-        QCOMPARE(t.Ui().Texts(QStringLiteral("message")), QStringList{QStringLiteral("ファイルが見つかりません")});
+        // Only the load's own message, which names a folder as one.
+        QCOMPARE(t.Ui().Texts(QStringLiteral("message")),
+                 QStringList{QStringLiteral("フォルダーは開けません - ") + folder});
     }
 
     // A command-line file that does not exist: the message with its path and

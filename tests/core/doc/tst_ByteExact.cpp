@@ -114,6 +114,27 @@ private Q_SLOTS:
                  QByteArray("\x81\xe0\x87\x90\xed\x40\xfa\x5c\x87\x90\xfa\x5c"));
     }
 
+    // What input methods type for 〜 and − is written where JIS X 0208 has
+    // them (as iconv and nkf write them); read back, they are CP932's forms.
+    void jisFormsOfCp932Characters_data()
+    {
+        QTest::addColumn<CodeKind>("code");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("jis") << CodeKind::Jis << QByteArray("\x1b$B!A!]\x1b(B");
+        QTest::newRow("euc") << CodeKind::Euc << QByteArray("\xa1\xc1\xa1\xdd");
+        QTest::newRow("shift-jis") << CodeKind::ShiftJis << QByteArray("\x81\x60\x81\x7c");
+    }
+    void jisFormsOfCp932Characters()
+    {
+        QFETCH(CodeKind, code);
+        QFETCH(QByteArray, bytes);
+        const QString typed = QStringLiteral("\u301C\u2212");
+        QVERIFY(FindUnencodable(typed, code).empty());
+        QCOMPARE(EncodeDocument(typed, code, LineEndKind::CrLf), bytes);
+        QCOMPARE(DecodeDocumentAs(bytes, code, true).text, QStringLiteral("\uFF5E\uFF0D"));
+        QCOMPARE(EncodeDocument(QStringLiteral("\uFF5E\uFF0D"), code, LineEndKind::CrLf), bytes);
+    }
+
     void openReportsUndecodableBytesOnce()
     {
         TestEditor t;

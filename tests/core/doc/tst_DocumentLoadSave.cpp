@@ -12,6 +12,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <unistd.h>
 
 Q_DECLARE_METATYPE(CodeKind)
 Q_DECLARE_METATYPE(LineEndKind)
@@ -143,6 +144,33 @@ private Q_SLOTS:
         QCOMPARE(ReadBytes(t.Path("out.html")), QByteArray("\x1b$B0!\x1b(B\x1b$B0!\x1b(B\r\n"));
     }
 
+    // Read without conversion, EUC and UTF-8 pages are device code page
+    // text, and an edit leaves their other bytes as they were.
+    void autoCodeOffKeepsTheBytes_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<CodeKind>("code");
+        QTest::newRow("utf-8") << QByteArray("<P>\xe6\x97\xa5\xe6\x9c\xac\xc2\xa9</P>\n") << CodeKind::Utf8;
+        QTest::newRow("utf-8 with bom") << QByteArray("\xef\xbb\xbf<P>\xe6\x97\xa5</P>\n") << CodeKind::Utf8;
+        QTest::newRow("euc") << QByteArray("<P>\xc6\xfc\xcb\xdc\x8e\xb1</P>\n") << CodeKind::Euc;
+    }
+    void autoCodeOffKeepsTheBytes()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(CodeKind, code);
+        TestEditor t;
+        t.Settings().WriteInt("System", "AutoCode", 0);
+        const QString path = t.MakeFile("p.html", file);
+        QVERIFY(t.App().OpenDocumentFile(path));
+        QCOMPARE(t.Doc().GetCodeKind(), code);
+        QVERIFY(t.Doc().OnSaveDocument(path));
+        QCOMPARE(ReadBytes(path), file);
+        t.Buffer().SetSel(0, 0);
+        t.Buffer().ReplaceSel(QStringLiteral("x"));
+        QVERIFY(t.Doc().OnSaveDocument(path));
+        QCOMPARE(ReadBytes(path), "x" + file);
+    }
+
     // The mark is not part of the text, and the file keeps it.
     void bomIsKeptOutOfTheText()
     {
@@ -242,15 +270,27 @@ private Q_SLOTS:
         QVERIFY(saved == file);
     }
 
-    // A save that fails half way leaves the old file as it was.
+    // A save that fails half way leaves the old file as it was, on each way
+    // a file is written: replaced, in place (a second name), or new.
+    void failedSaveKeepsTheOriginal_data()
+    {
+        QTest::addColumn<QString>("setup");
+        QTest::newRow("replaced") << "single";
+        QTest::newRow("in place, hard link") << "hard";
+        QTest::newRow("new file") << "new";
+    }
     void failedSaveKeepsTheOriginal()
     {
+        QFETCH(QString, setup);
         TestEditor t;
         const QByteArray original("old contents\r\n");
-        const QString path = t.MakeFile("keep.html", original);
-        QVERIFY(t.App().OpenDocumentFile(path));
+        const QString path = setup == u"new" ? t.Path("keep.html") : t.MakeFile("keep.html", original);
+        if (setup == u"hard")
+            QVERIFY(::link(QFile::encodeName(path).constData(),
+                           QFile::encodeName(t.Path("keep.html.link")).constData()) == 0);
         t.Buffer().SetText(QString(200000, u'x'), true);
         QVERIFY(t.Doc().IsModified());
+        const QStringList before = QDir(t.Path("")).entryList(QDir::Files | QDir::Hidden);
 
         // Writes beyond 64 KiB fail as on a full disk.
         struct rlimit old {};
@@ -264,11 +304,12 @@ private Q_SLOTS:
         std::signal(SIGXFSZ, oldHandler);
 
         QVERIFY(!saved);
-        QCOMPARE(ReadBytes(path), original);
-        QCOMPARE(t.Ui().Texts("message").last(), QStringLiteral("保存ファイルが開けません - ") + path);
+        QCOMPARE(ReadBytes(path), setup == u"new" ? QByteArray() : original);
+        QCOMPARE(t.Ui().Texts("message").last(),
+                 QStringLiteral("保存できませんでした（元のファイルはそのままです） - ") + path);
         QVERIFY(t.Doc().IsModified());
         // No temporary file is left behind.
-        QCOMPARE(QDir(t.Path("")).entryList({"keep.html*"}, QDir::Files).size(), 1);
+        QCOMPARE(QDir(t.Path("")).entryList(QDir::Files | QDir::Hidden), before);
     }
 
     void saveToMissingFolderIsReported()

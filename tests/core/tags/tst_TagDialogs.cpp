@@ -6,7 +6,7 @@
 #include "core/edit/CKelvoView.h"
 #include "core/links/ImageSize.h"
 #include "core/tags/CTagObj.h"
-#include "core/tags/StyleRuleSelect.h"
+#include "core/style/StyleRuleSelect.h"
 #include "core/tags/TagFieldSet.h"
 #include "core/tags/TagDialogCommandIds.h"
 #include "core/tags/TagDialogCommands.h"

@@ -1,4 +1,4 @@
-#include "core/tags/StyleRuleSelect.h"
+#include "core/style/StyleRuleSelect.h"
 
 #include "core/edit/CKelvoView.h"
 #include "core/edit/EditBuffer.h"
