@@ -17,7 +17,7 @@ struct TemplateContent {
 
 // nullopt when the file cannot be read. With autoConvert off the bytes are
 // read as Shift-JIS, as documents are then.
-std::optional<TemplateContent> ReadTemplateFile(const QString& path, bool autoConvert);
+std::optional<TemplateContent> ReadTemplateFile(const QString& path, bool autoConvert = true);
 
 // Where the caret goes in a new document made from a template: on the first
 // empty line (two characters after the first CR LF CR LF), else at 0.
