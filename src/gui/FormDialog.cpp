@@ -4,7 +4,6 @@
 #include "gui/DialogRoom.h"
 
 #include "gui/EditTextMapping.h"
-#include "gui/JapaneseBreaks.h"
 #include "gui/LineEndTextEdit.h"
 
 #include <QCheckBox>
@@ -56,7 +55,7 @@ constexpr int kTinyComboCharacters = 3;
 class FlagCaption : public QLabel {
 public:
     FlagCaption(const QString& text, QCheckBox* box, QWidget* parent)
-        : QLabel(WithJapaneseBreaks(text), parent), m_box(box)
+        : QLabel(text, parent), m_box(box)
     {
         setWordWrap(true);
         setBuddy(box);
@@ -650,7 +649,7 @@ void FormDialog::ShowField(int index)
     if (b.check) {
         const QSignalBlocker block(b.check);
         if (b.flagCaption)
-            b.flagCaption->setText(WithJapaneseBreaks(f.label));
+            b.flagCaption->setText(f.label);
         else
             b.check->setText(f.label);
         b.check->setChecked(f.checked);
