@@ -148,7 +148,6 @@ private Q_SLOTS:
         QTest::newRow("keys") << cmd::KeyCustomize;
         QTest::newRow("settings") << cmd::GeneralSettings;
         QTest::newRow("font") << cmd::FontSettings;
-        QTest::newRow("open") << cmd::FileOpen;
     }
     void dialogsFitTheScreen()
     {
