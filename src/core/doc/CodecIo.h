@@ -59,6 +59,13 @@ public:
         for (qsizetype i = 0; i < count; ++i)
             *m_p++ = EscapeByte(from[i]);
     }
+    // A 7-bit control character; the file's line end byte becomes CR LF.
+    void PutControl(unsigned char b)
+    {
+        if (b == m_newline)
+            *m_p++ = u'\r';
+        *m_p++ = b == m_newline ? u'\n' : b;
+    }
     // Copies 7-bit bytes up to the first other one; gives where it stopped.
     const unsigned char* PutAscii(const unsigned char* p, const unsigned char* end)
     {

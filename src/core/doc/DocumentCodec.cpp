@@ -244,15 +244,7 @@ DecodedDocument Decode(QByteArray bytes, CodeKind code, LineEndKind lineEnd, boo
     if (bytes.isEmpty())
         return doc;
     const Family family = autoConvert ? FamilyOf(code) : Family::Cp932;
-    // The decoders write a file's LF or CR line ends as CR LF as they go;
-    // JIS, with its shift states, takes bytes that already have them.
-    if (family == Family::Jis) {
-        if (lineEnd == LineEndKind::Lf)
-            bytes = LfToCrLf(bytes);
-        else if (lineEnd == LineEndKind::Cr)
-            bytes = CrToCrLf(bytes);
-        lineEnd = LineEndKind::CrLf;
-    }
+    // The decoders write a file's LF or CR line ends as CR LF as they go.
     DecodeResult r;
     switch (family) {
     case Family::Cp932:
@@ -267,6 +259,10 @@ DecodedDocument Decode(QByteArray bytes, CodeKind code, LineEndKind lineEnd, boo
     case Family::Jis:
         r = codec::DecodeJis(bytes, lineEnd, &doc.forms);
         doc.forms.DropCanonical(platform::EucJpTables().encode);
+        doc.forms.original = bytes;
+        doc.forms.originalLineEnd = lineEnd;
+        doc.forms.textDigest = qHash(QStringView(r.text));
+        doc.forms.textLength = r.text.size();
         break;
     case Family::Utf8:
         r = codec::DecodeUtf8(bytes, lineEnd, &doc.forms);
@@ -314,6 +310,8 @@ QByteArray EncodeDocument(QStringView text, CodeKind code, LineEndKind lineEnd,
     case Family::Utf8:
         return codec::EncodeUtf8(text, forms, lineEnd);
     case Family::Jis:
+        if (f && f->Unchanged(text, lineEnd))
+            return f->original;
         bytes = codec::EncodeJis(text, f);
         break;
     }

@@ -1,5 +1,10 @@
 #include "core/doc/CodecIo.h"
 
+// JIS (ISO-2022-JP): 7-bit text in which escape sequences and SO/SI switch
+// between ASCII, JIS X 0208 kanji, JIS X 0212 and half-width katakana. The
+// mode runs on across line ends; control characters (line ends, tabs,
+// blanks) are themselves in every mode and leave it as it is.
+
 namespace codec {
 
 namespace {
@@ -10,95 +15,13 @@ constexpr unsigned char kSi = 0x0F;
 
 enum class Jis { Ascii, Kanji, Supplement, Kana, KanaShifted };
 
-// The JIS encoder, one character at a time. The decoder runs it alongside
-// so that it knows which bytes the encoder would write at each point.
-class JisWriter {
-public:
-    explicit JisWriter(const FileForms& forms) : m_forms(&forms) {}
-    Jis mode = Jis::Ascii;
+bool IsControl(unsigned char b)
+{
+    return b < 0x21 || b == 0x7F;
+}
 
-    // Appends the bytes for one character given as its class: 7-bit
-    // character, kana byte (0x21..0x5F), two-byte JIS X 0208 or JIS X 0212
-    // code, or a kept byte (no mode change).
-    template <typename Out>
-    void Ascii(Out& out, unsigned char c)
-    {
-        ToAscii(out);
-        out(c);
-    }
-    template <typename Out>
-    void Kanji(Out& out, unsigned code, bool supplement)
-    {
-        const Jis target = supplement ? Jis::Supplement : Jis::Kanji;
-        if (mode == Jis::KanaShifted) {
-            out(kSi);
-            mode = Jis::Ascii;
-        }
-        if (mode != target) {
-            out(kEsc);
-            out('$');
-            if (supplement) {
-                out('(');
-                out('D');
-            } else {
-                out(static_cast<unsigned char>(m_forms->kanjiFinal));
-            }
-            mode = target;
-        }
-        out(static_cast<unsigned char>((code >> 8) & 0x7F));
-        out(static_cast<unsigned char>(code & 0x7F));
-    }
-    template <typename Out>
-    void Kana(Out& out, unsigned char b)
-    {
-        if (m_forms->kanaShift) {
-            if (mode != Jis::KanaShifted) {
-                out(kSo);
-                mode = Jis::KanaShifted;
-            }
-        } else if (mode != Jis::Kana) {
-            if (mode == Jis::KanaShifted)
-                out(kSi);
-            out(kEsc);
-            out('(');
-            out('I');
-            mode = Jis::Kana;
-        }
-        out(b);
-    }
-    template <typename Out>
-    void ToAscii(Out& out)
-    {
-        if (mode == Jis::KanaShifted) {
-            out(kSi);
-        } else if (mode != Jis::Ascii) {
-            out(kEsc);
-            out('(');
-            out(static_cast<unsigned char>(m_forms->asciiFinal));
-        }
-        mode = Jis::Ascii;
-    }
-
-private:
-    const FileForms* m_forms;
-};
-
-// Compares what the encoder would write with the file's bytes.
-struct Matcher {
-    const unsigned char* at;
-    const unsigned char* end;
-    bool ok = true;
-    void operator()(unsigned char b)
-    {
-        if (ok && at < end && *at == b)
-            ++at;
-        else
-            ok = false;
-    }
-};
-
-// An escape sequence (or SO/SI) at p: its length and the mode it selects; 0
-// when there is none.
+// An escape sequence (or SO/SI) at p: its length and the mode it selects;
+// 0 when there is none.
 int JisEscape(const unsigned char* p, const unsigned char* end, Jis& mode)
 {
     if (*p == kSo) {
@@ -132,7 +55,7 @@ int JisEscape(const unsigned char* p, const unsigned char* end, Jis& mode)
 }
 
 // The escape style of a JIS file: its first kanji and ASCII escapes, and
-// whether it shifts kana with SO.
+// whether it shifts kana with SO. Edited text is written in it.
 void ScanJisStyle(QByteArrayView bytes, FileForms& forms)
 {
     const char* p = bytes.data();
@@ -140,8 +63,7 @@ void ScanJisStyle(QByteArrayView bytes, FileForms& forms)
     bool kanji = false, ascii = false, kana = false;
     while (p < end && !(kanji && ascii && kana)) {
         const char* esc = static_cast<const char*>(memchr(p, kEsc, end - p));
-        const char* so = kana ? nullptr : static_cast<const char*>(memchr(p, kSo, (esc ? esc : end) - p));
-        if (so) {
+        if (!kana && memchr(p, kSo, (esc ? esc : end) - p)) {
             forms.kanaShift = true;
             kana = true;
         }
@@ -163,147 +85,181 @@ void ScanJisStyle(QByteArrayView bytes, FileForms& forms)
     }
 }
 
+// The encoder. Its mode is always the mode a decoder of its output is in,
+// so no character of the text can be read in another mode than the one it
+// was written in.
+class JisWriter {
+public:
+    JisWriter(ByteWriter& out, const FileForms& style) : m_out(out), m_style(style) {}
+
+    void Ascii(unsigned char c)
+    {
+        ToAscii();
+        // After a kept ESC, a "$", "(" or "&" could complete an escape
+        // sequence; a redundant ESC ( B in between keeps it apart.
+        if (m_afterEsc && (c == '$' || c == '(' || c == '&'))
+            Designate(Jis::Ascii);
+        m_afterEsc = false;
+        m_out.Put(c);
+    }
+    void Kanji(uint32_t code)
+    {
+        const Jis target = code > 0xFFFF ? Jis::Supplement : Jis::Kanji;
+        if (m_mode == Jis::KanaShifted) {
+            m_out.Put(kSi);
+            m_mode = Jis::Ascii;
+        }
+        if (m_mode != target)
+            Designate(target);
+        m_afterEsc = false;
+        m_out.Put(static_cast<unsigned char>((code >> 8) & 0x7F));
+        m_out.Put(static_cast<unsigned char>(code & 0x7F));
+    }
+    void Kana(unsigned char b)
+    {
+        const Jis target = m_style.kanaShift ? Jis::KanaShifted : Jis::Kana;
+        if (m_mode != target) {
+            if (m_mode == Jis::KanaShifted)
+                m_out.Put(kSi);
+            Designate(target);
+        }
+        m_afterEsc = false;
+        m_out.Put(b);
+    }
+    // A byte of the file that was no character, written as it was. Bytes
+    // above 0x7F are one byte in every mode; a 7-bit byte is written in
+    // ASCII mode, where nothing pairs it with the next one. SO and SI,
+    // which no decoder keeps, would shift the reader and are left out.
+    void Kept(unsigned char b)
+    {
+        if (b >= 0x80) {
+            m_afterEsc = false;
+            m_out.Put(b);
+        } else if (b == kEsc) {
+            ToAscii();
+            m_out.Put(b);
+            m_afterEsc = true;
+        } else if (b != kSo && b != kSi) {
+            Ascii(b);
+        }
+    }
+    void ToAscii()
+    {
+        if (m_mode == Jis::KanaShifted) {
+            m_out.Put(kSi);
+            m_mode = Jis::Ascii;
+        } else if (m_mode != Jis::Ascii) {
+            Designate(Jis::Ascii);
+        }
+    }
+
+private:
+    void Designate(Jis mode)
+    {
+        switch (mode) {
+        case Jis::Ascii:
+            Escape('(', m_style.asciiFinal);
+            break;
+        case Jis::Kanji:
+            Escape('$', m_style.kanjiFinal);
+            break;
+        case Jis::Supplement:
+            Escape('$', '(');
+            m_out.Put('D');
+            break;
+        case Jis::Kana:
+            Escape('(', 'I');
+            break;
+        case Jis::KanaShifted:
+            m_out.Put(kSo);
+            break;
+        }
+        m_mode = mode;
+    }
+    void Escape(char a, char b)
+    {
+        m_out.Put(kEsc);
+        m_out.Put(static_cast<unsigned char>(a));
+        m_out.Put(static_cast<unsigned char>(b));
+    }
+
+    ByteWriter& m_out;
+    const FileForms& m_style;
+    Jis m_mode = Jis::Ascii;
+    bool m_afterEsc = false;
+};
 
 } // namespace
 
-DecodeResult DecodeJis(QByteArrayView bytes, LineEndKind, FileForms* formsOut)
+DecodeResult DecodeJis(QByteArrayView bytes, LineEndKind lineEnd, FileForms* formsOut)
 {
     FileForms local;
     FileForms& forms = formsOut ? *formsOut : local;
     forms.eucFamily = true;
     ScanJisStyle(bytes, forms);
     const MultiByteTables& t = platform::EucJpTables();
-    TextWriter w(bytes, LineEndKind::CrLf);
+    TextWriter w(bytes, lineEnd);
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
     const auto* const end = p + bytes.size();
-    Jis real = Jis::Ascii;  // what the bytes mean
-    JisWriter enc(forms);   // what the encoder would have written
-    // One character in the file's mode at q: its text, the bytes it takes,
-    // and how the encoder writes it.
-    struct Char {
-        char16_t ch = 0;
-        int length = 1;
-        bool kept = false;  // a byte kept as it is
-        uint32_t code = 0;  // EUC form of a JIS X 0208/0212 character
-    };
-    auto parse = [&](const unsigned char* q, Jis mode) {
-        Char c;
-        const unsigned char b = *q;
+    Jis mode = Jis::Ascii;
+    while (p < end) {
+        const unsigned char b = *p;
+        if (b == kEsc || b == kSo || b == kSi) {
+            if (const int n = JisEscape(p, end, mode)) {
+                p += n;
+                continue;
+            }
+            w.PutEscaped(p, 1);
+            ++p;
+            continue;
+        }
         switch (mode) {
-        case Jis::Ascii:
-            if (b < 0x80) {
-                c.ch = b;
-                return c;
+        case Jis::Ascii: {
+            const unsigned char* stop = p;
+            while (stop < end && *stop < 0x80 && *stop != kEsc && *stop != kSo && *stop != kSi)
+                ++stop;
+            if (stop > p) {
+                w.PutAscii(p, stop);
+                p = stop;
+            } else {
+                w.PutEscaped(p, 1);
+                ++p;
             }
             break;
+        }
         case Jis::Kanji:
         case Jis::Supplement:
-            if (end - q >= 2 && InRange(b, 0x21, 0x7E) && InRange(q[1], 0x21, 0x7E)) {
-                const unsigned code = ((b | 0x80u) << 8) | (q[1] | 0x80u);
+            if (IsControl(b)) {
+                w.PutControl(b);
+                ++p;
+            } else if (b < 0x80 && end - p >= 2 && InRange(p[1], 0x21, 0x7E)) {
+                const unsigned code = ((b | 0x80u) << 8) | (p[1] | 0x80u);
                 const char16_t ch = mode == Jis::Kanji ? t.pair[code] : t.triple[code];
-                if (ch != kNone) {
-                    c.ch = ch;
-                    c.length = 2;
-                    c.code = mode == Jis::Kanji ? code : (0x8F0000 | code);
-                    return c;
+                if (ch == kNone) {
+                    w.PutEscaped(p, 2);
+                } else {
+                    w.Put(ch);
+                    if (t.alternative[ch])
+                        forms.NoteForm(ch, mode == Jis::Kanji ? code : (0x8F0000 | code));
                 }
+                p += 2;
+            } else {
+                w.PutEscaped(p, 1);
+                ++p;
             }
             break;
         case Jis::Kana:
         case Jis::KanaShifted:
-            if (InRange(b, 0x21, 0x5F)) {
-                c.ch = static_cast<char16_t>(0xFF61 + (b - 0x21));
-                return c;
-            }
+            if (IsControl(b))
+                w.PutControl(b);
+            else if (InRange(b, 0x21, 0x5F))
+                w.Put(static_cast<char16_t>(0xFF61 + (b - 0x21)));
+            else
+                w.PutEscaped(p, 1);
+            ++p;
             break;
         }
-        c.kept = true;
-        c.ch = EscapeByte(b);
-        return c;
-    };
-    auto writeChar = [&](auto& out, const Char& c) {
-        if (c.kept)
-            out(static_cast<unsigned char>(c.ch & 0xFF));
-        else if (c.code)
-            enc.Kanji(out, c.code, c.code > 0xFFFF);
-        else if (c.ch >= 0xFF61)
-            enc.Kana(out, static_cast<unsigned char>(c.ch - 0xFF61 + 0x21));
-        else
-            enc.Ascii(out, static_cast<unsigned char>(c.ch));
-    };
-    while (p < end) {
-        // The usual case: no escape here and the encoder in the file's mode.
-        if (real == enc.mode && *p != kEsc && *p != kSo && *p != kSi) {
-            if (real == Jis::Ascii && *p < 0x80) {
-                const unsigned char* stop = p;
-                while (stop < end && *stop < 0x80 && *stop != kEsc && *stop != kSo && *stop != kSi)
-                    ++stop;
-                for (; p < stop; ++p)
-                    w.Put(*p);
-                continue;
-            }
-            const Char c = parse(p, real);
-            if (c.kept)
-                w.PutEscaped(p, 1);
-            else
-                w.Put(c.ch);
-            if (!c.kept && c.code && t.alternative[c.ch])
-                forms.NoteForm(c.ch, c.code);
-            p += c.length;
-            continue;
-        }
-        // Escapes here, or a mode the encoder is not in: take the character
-        // only when the encoder writes exactly these bytes for it.
-        Jis mode = real;
-        const unsigned char* q = p;
-        int first = 0;
-        while (q < end) {
-            const int n = JisEscape(q, end, mode);
-            if (n == 0)
-                break;
-            if (q == p)
-                first = n;
-            q += n;
-        }
-        JisWriter trial = enc;
-        Matcher match{p, end};
-        Char c;
-        if (q < end) {
-            c = parse(q, mode);
-            JisWriter saved = enc;
-            writeChar(match, c);
-            trial = enc;
-            enc = saved;
-        } else {
-            trial.ToAscii(match);
-        }
-        const unsigned char* const charEnd = q < end ? q + c.length : end;
-        if (match.ok && match.at == charEnd) {
-            if (q < end) {
-                if (c.kept)
-                    w.PutEscaped(q, 1);
-                else
-                    w.Put(c.ch);
-                if (!c.kept && c.code && t.alternative[c.ch])
-                    forms.NoteForm(c.ch, c.code);
-            }
-            enc = trial;
-            real = mode;
-            p = charEnd;
-            continue;
-        }
-        if (first > 0) {
-            // An escape the encoder would not write here is kept as bytes.
-            w.PutEscaped(p, first);
-            JisEscape(p, end, real);
-            p += first;
-            continue;
-        }
-        w.PutEscaped(p, 1);
-        ++p;
     }
-    // A file that ends outside ASCII mode is written back so.
-    forms.closeAtEnd = enc.mode == Jis::Ascii;
     DecodeResult r;
     r.text = w.Take(r.escaped, r.first);
     return r;
@@ -321,27 +277,28 @@ bool JisEncodable(char32_t ch)
 QByteArray EncodeJis(QStringView text, const FileForms* forms)
 {
     const FileForms defaults;
-    JisWriter enc(forms ? *forms : defaults);
     const MultiByteTables& t = platform::EucJpTables();
     ByteWriter w(text.size() * 2 + 16);
+    JisWriter enc(w, forms ? *forms : defaults);
     FileForms::Cursor cursor(forms);
     const char16_t* p = text.utf16();
     const char16_t* const end = p + text.size();
     while (p < end) {
-        w.Reserve(16);
+        // The longest a character takes: SI, a designation and two bytes,
+        // or a numeric reference.
+        w.Reserve(24);
         if (*p < 0x80) {
-            enc.Ascii(w, static_cast<unsigned char>(*p++));
+            enc.Ascii(static_cast<unsigned char>(*p++));
             continue;
         }
         const TextChar c = NextChar(p, end);
         if (c.kept) {
-            w.Put(static_cast<unsigned char>(c.ch & 0xFF));
+            enc.Kept(static_cast<unsigned char>(c.ch & 0xFF));
             continue;
         }
         if (!JisEncodable(c.ch)) {
-            const QByteArray r = NumericReference(c.ch).toLatin1();
-            for (char b : r)
-                enc.Ascii(w, static_cast<unsigned char>(b));
+            for (QChar r : NumericReference(c.ch))
+                enc.Ascii(static_cast<unsigned char>(r.unicode()));
             continue;
         }
         uint32_t code = t.encode[c.ch];
@@ -350,13 +307,12 @@ QByteArray EncodeJis(QStringView text, const FileForms* forms)
                 code = form;
         }
         if ((code >> 8) == 0x8E)
-            enc.Kana(w, static_cast<unsigned char>((code & 0xFF) - 0x80));
+            enc.Kana(static_cast<unsigned char>((code & 0xFF) - 0x80));
         else
-            enc.Kanji(w, code & 0xFFFF, code > 0xFFFF);
+            enc.Kanji(code);
     }
     w.Reserve(4);
-    if (!forms || forms->closeAtEnd)
-        enc.ToAscii(w);
+    enc.ToAscii();
     return w.Take();
 }
 
