@@ -44,7 +44,7 @@ private Q_SLOTS:
         QTest::newRow("tab and CR LF") << "Tool" << "Name01" << "\ta\r\nb\t";
         QTest::newRow("key with blank and Japanese") << "日本 語" << "キー 1" << "v";
         QTest::newRow("file name bytes that are not UTF-8")
-            << "Recent File List" << "File1" << QString(u"/d/" + QString(QChar(0xDC95)) + u"\\.html");
+            << "Recent File List" << "File1" << (QStringLiteral("/d/") + QChar(0xDC95) + QStringLiteral("\\.html"));
     }
     void valuesRoundTrip()
     {

@@ -68,7 +68,7 @@ private Q_SLOTS:
         QTest::newRow("kanji into an ESC $ @ run")
             << QByteArray("<P>\x1b$@0!0\"\x1b(J</P>\r\n") << 4 << QStringLiteral("字");
         QTest::newRow("kanji after a line end in kanji mode")
-            << QByteArray("\x1b$B0!\n0!\x1b(B\n") << 2 << QStringLiteral("字");
+            << QByteArray("\x1b$B0!\n0!\x1b(B\n") << 3 << QStringLiteral("字");
         QTest::newRow("ascii into a kanji run") << QByteArray("\x1b$B0!0\"\x1b(B") << 1
                                                 << QStringLiteral("x");
         QTest::newRow("kana into a kanji run") << QByteArray("\x1b$B0!0\"\x1b(B") << 1
