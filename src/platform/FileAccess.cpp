@@ -370,6 +370,18 @@ QString DisplayPath(const QString& path)
     return parts.join(u'/');
 }
 
+bool PathExists(const QString& path)
+{
+    struct stat st {};
+    return ::stat(EncodePath(path).constData(), &st) == 0;
+}
+
+bool IsRegularFile(const QString& path)
+{
+    struct stat st {};
+    return ::stat(EncodePath(path).constData(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
 FileRead ReadRegularFile(const QString& path, qint64 limit)
 {
     FileRead r;

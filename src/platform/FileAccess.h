@@ -17,6 +17,10 @@ QString DecodePath(QByteArrayView native);
 // as CP932 text.
 QString DisplayPath(const QString& path);
 
+// Whether anything, or a regular file, is at the path (links followed).
+bool PathExists(const QString& path);
+bool IsRegularFile(const QString& path);
+
 enum class FileError {
     None,
     Missing,       // no such file

@@ -72,6 +72,11 @@ int Detect(const QStringList& files, QTextStream& out, QTextStream& err)
             status = kFileError;
             continue;
         }
+        if (HasUtf16Bom(file.bytes)) {
+            Fail(err, kFileError, QStringLiteral("%1: UTF-16 is not supported").arg(path));
+            status = kFileError;
+            continue;
+        }
         const DecodedDocument doc = DecodeDocument(std::move(file.bytes), true);
         out << path << ": " << CodeKindName(doc.code) << ' ' << LineEndKindName(doc.lineEnd);
         if (doc.undecodable > 0)

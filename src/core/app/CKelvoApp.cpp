@@ -6,6 +6,7 @@
 #include "core/custom/RegisteredLists.h"
 #include "core/doc/CKelvoDoc.h"
 #include "core/edit/CKelvoView.h"
+#include "platform/FileAccess.h"
 #include "platform/Folders.h"
 #include "platform/SettingsStore.h"
 
@@ -156,7 +157,7 @@ bool CKelvoApp::InitInstance(const StartupOptions& options)
     LoadTagTables();
 
     if (!options.file.isEmpty()) {
-        if (!QFileInfo::exists(options.file))
+        if (!platform::PathExists(options.file))
             return OfferNewDocumentAt(options.file);
         return OpenDocumentFile(options.file);
     }
@@ -166,12 +167,10 @@ bool CKelvoApp::InitInstance(const StartupOptions& options)
     const QString last = GetProfileString(settings::System, QStringLiteral("IniFile"), QString());
     if (last.isEmpty())
         return NewDocument();
-    QFile probe(last);
-    if (!QFileInfo(last).isFile() || !probe.open(QIODevice::ReadOnly)) {
+    if (!platform::IsRegularFile(last)) {
         m_ui.Message(QStringLiteral("前回開いたファイルが見つかりません"));
         return NewDocument();
     }
-    probe.close();
     // The file was there a moment ago; should it fail to load after all,
     // the program still starts, with a new document after the load's
     // message.
@@ -193,7 +192,7 @@ bool CKelvoApp::OfferNewDocumentAt(const QString& path)
 {
     const QString absolute = QFileInfo(path).absoluteFilePath();
     const QString question =
-        QStringLiteral("ファイルが見つかりません\n%1\n\n新しく作成しますか？").arg(absolute);
+        QStringLiteral("ファイルが見つかりません\n%1\n\n新しく作成しますか？").arg(platform::DisplayPath(absolute));
     if (m_ui.Ask(question, Ui::Buttons::YesNo, Ui::Icon::Question) != Ui::Answer::Yes)
         return false;
     if (!NewDocument())

@@ -3,6 +3,8 @@
 #include "core/app/CKelvoApp.h"
 #include "core/app/MenuData.h"
 
+#include "platform/FileAccess.h"
+
 #include <QFileInfo>
 
 namespace {
@@ -88,5 +90,6 @@ QString RecentFileList::Caption(int index, int maxChars) const
 {
     if (index < 0 || index >= m_files.size())
         return QString();
-    return QStringLiteral("&%1 %2").arg(index + 1).arg(EscapeMnemonic(Abbreviate(m_files[index], maxChars)));
+    return QStringLiteral("&%1 %2").arg(index + 1).arg(
+        EscapeMnemonic(Abbreviate(platform::DisplayPath(m_files[index]), maxChars)));
 }

@@ -5,6 +5,7 @@
 #include "core/app/FormModel.h"
 #include "core/app/Ui.h"
 #include "core/custom/TemplateText.h"
+#include "core/doc/CodeDetect.h"
 #include "core/doc/DocumentCodec.h"
 #include "core/doc/DocumentFile.h"
 #include "core/edit/CKelvoView.h"
@@ -38,8 +39,9 @@ QString CKelvoDoc::UntitledTitle()
 
 QString CKelvoDoc::WindowTitleFor(const QString& title)
 {
-    const qsizetype dot = title.lastIndexOf(u'.');
-    return (dot >= 0 ? title.left(dot) : title) + QStringLiteral(" - Kelvopad");
+    const QString shown = platform::DisplayPath(title);
+    const qsizetype dot = shown.lastIndexOf(u'.');
+    return (dot >= 0 ? shown.left(dot) : shown) + QStringLiteral(" - Kelvopad");
 }
 
 bool CKelvoDoc::IsModified() const
@@ -73,6 +75,10 @@ bool CKelvoDoc::Load(const QString& path, std::optional<CodeKind> code)
         return false;
     }
     QByteArray bytes = std::move(file.bytes);
+    if (!code && HasUtf16Bom(bytes)) {
+        m_app.GetUi().Message(QStringLiteral("UTF-16 のファイルは読み込めません - ") + platform::DisplayPath(path));
+        return false;
+    }
     qsizetype first = -1;
     {
         BusyScope busy(m_app.GetUi());

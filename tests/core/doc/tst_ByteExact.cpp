@@ -251,14 +251,14 @@ private Q_SLOTS:
     void reopenInDeclaredCode()
     {
         TestEditor t;
-        // EUC bytes that the byte rules cannot tell from Shift-JIS.
-        const QByteArray page("<meta charset=\"euc-jp\">\r\n\xb0\xa1\xb0\xa2");
+        // EUC kana that, as bytes, are likelier Shift-JIS kanji.
+        const QByteArray page("<meta charset=\"euc-jp\">\r\n\x8e\xb1\x8e\xb2");
         QVERIFY(t.App().OpenDocumentFile(t.MakeFile("e.html", page)));
-        QCOMPARE(t.Doc().GetCodeKind(), CodeKind::Unknown);
+        QCOMPARE(t.Doc().GetCodeKind(), CodeKind::ShiftJis);
         QCOMPARE(t.Doc().DisagreeingDeclaredCode(), std::optional<CodeKind>(CodeKind::Euc));
         QVERIFY(t.Run(cmd::ReopenDeclaredCode));
         QCOMPARE(t.Doc().GetCodeKind(), CodeKind::Euc);
-        QCOMPARE(t.Text(), QStringLiteral("<meta charset=\"euc-jp\">\r\n亜唖"));
+        QCOMPARE(t.Text(), QStringLiteral("<meta charset=\"euc-jp\">\r\nｱｲ"));
         QVERIFY(!t.Doc().DisagreeingDeclaredCode());
         QVERIFY(!t.App().Commands().IsEnabled(cmd::ReopenDeclaredCode));
     }

@@ -4,6 +4,7 @@
 #include "core/custom/CKeycustTable.h"
 #include "core/custom/TemplateText.h"
 #include "core/doc/TextFileReader.h"
+#include "platform/FileAccess.h"
 
 #include <QDir>
 #include <QFile>
@@ -190,6 +191,31 @@ private Q_SLOTS:
         QVERIFY(t.Doc().OnSaveDocument(path));
         QCOMPARE(ReadBytes(path), QByteArray("new"));
         QCOMPARE(Attributes(path), before);
+    }
+
+    // A name in CP932 bytes (from a Windows archive) is opened, saved and
+    // remembered by its bytes, and shown as the CP932 text it is.
+    void nameThatIsNotUtf8()
+    {
+        TestEditor t;
+        const QByteArray native = QFile::encodeName(t.Path("")) + "/\x95\x5c\x8e\xa6.html";
+        const int fd = ::open(native.constData(), O_WRONLY | O_CREAT, 0644);
+        QVERIFY(fd >= 0);
+        QCOMPARE(::write(fd, "<P>", 3), ssize_t(3));
+        ::close(fd);
+        const QString path = platform::DecodePath(native);
+        QCOMPARE(platform::EncodePath(path), native);
+        QVERIFY(t.App().OpenDocumentFile(path));
+        QCOMPARE(t.Text(), QStringLiteral("<P>"));
+        QCOMPARE(t.Ui().WindowTitle(), QStringLiteral("表示 - Kelvopad"));
+        t.SetText(QStringLiteral("new"));
+        QVERIFY(t.Doc().OnSaveDocument(path));
+        QCOMPARE(platform::ReadRegularFile(path, 100).bytes, QByteArray("new"));
+        // The recent-file list keeps the bytes through the settings file.
+        t.App().RecentFiles().Save(t.App());
+        t.App().RecentFiles().Load(t.App());
+        QCOMPARE(t.App().RecentFiles().Files().value(0), path);
+        QVERIFY(t.App().RecentFiles().Caption(0, 200).endsWith(QStringLiteral("/表示.html")));
     }
 };
 
