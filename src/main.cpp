@@ -1,6 +1,7 @@
 #include "gui/DesktopProgram.h"
 #include "gui/QtTranslation.h"
 #include "gui/QtUi.h"
+#include "platform/FileAccess.h"
 #include "platform/SettingsStore.h"
 
 #include <QApplication>
@@ -57,7 +58,12 @@ int main(int argc, char** argv)
 
     QCommandLineParser parser;
     SetUpParser(parser);
-    parser.process(qapp);
+    // A file name that is not UTF-8 keeps its bytes (Qt's own decoding
+    // would replace them).
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(platform::DecodePath(QByteArrayView(argv[i])));
+    parser.process(arguments);
 
     QtUi ui;
     platform::SettingsStore settings;

@@ -86,16 +86,23 @@ CMainFrame::~CMainFrame() = default;
 void CMainFrame::Attach(CKelvoApp& app)
 {
     m_app = &app;
-    m_edit->setLineWrapMode(app.View().WordWrap() ? QPlainTextEdit::WidgetWidth
-                                                  : QPlainTextEdit::NoWrap);
+    m_edit->Buffer().SetWordWrap(app.View().WordWrap());
     // Japanese text has no spaces to break at.
     m_edit->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     m_edit->SetKeyHandler([this](QKeyEvent& event) { return RouteKey(event); });
     m_edit->SetDoubleClickHandler([this] { return OnTagDoubleClick(*m_app); });
     m_edit->SetShortcutHandler([this](QKeyEvent& event) {
+        // The user's own keys come first, before the program's accelerators,
+        // a menu's mnemonic or a standard key of the edit widget.
+        const int code = VirtualKeyOf(event);
+        const Qt::KeyboardModifiers m = event.modifiers();
+        if (code
+            && m_app->View().TakesKey(code, m & Qt::AltModifier, m & Qt::ShiftModifier,
+                                      m & Qt::ControlModifier))
+            return EditWidget::ShortcutChoice::TakeKey;
+        // Then the accelerators, before the editor's own keys, as the
+        // menu's keys do.
         const QKeySequence pressed(event.keyCombination());
-        // Accelerators come before the editor's own keys and the key
-        // assignments, as the menu's keys do.
         for (auto it = m_actions.begin(); it != m_actions.end(); ++it)
             for (const QKeySequence& s : it->second->shortcuts())
                 if (s == pressed) {
@@ -104,14 +111,6 @@ void CMainFrame::Attach(CKelvoApp& app)
                     if (enabled)
                         return EditWidget::ShortcutChoice::LetShortcutRun;
                 }
-        // An assigned key reaches the view even when it is a menu's
-        // mnemonic or a standard key of the edit widget.
-        const int code = VirtualKeyFromQt(event.key(), event.modifiers());
-        const Qt::KeyboardModifiers m = event.modifiers();
-        if (code
-            && m_app->View().TakesKey(code, m & Qt::AltModifier, m & Qt::ShiftModifier,
-                                      m & Qt::ControlModifier))
-            return EditWidget::ShortcutChoice::TakeKey;
         return EditWidget::ShortcutChoice::Default;
     });
     UpdateStatus();
@@ -176,6 +175,7 @@ void CMainFrame::BuildMenus(MenuLayout layout)
     m_placeholders.clear();
     qDeleteAll(m_shortcutActions);
     m_shortcutActions.clear();
+    m_accelerators.clear();
 
     for (const MenuItem& top : MainMenu(layout)) {
         QMenu* menu = menuBar()->addMenu(top.caption);
@@ -220,10 +220,37 @@ void CMainFrame::AddAccelerators()
             addAction(action);
             m_shortcutActions.append(action);
         }
-        QList<QKeySequence> all = action->shortcuts();
-        all.append(keys);
-        action->setShortcuts(all);
+        m_accelerators.emplace_back(keys, action);
     }
+    ApplyAccelerators();
+}
+
+bool CMainFrame::UserHasKey(const QKeySequence& keys) const
+{
+    if (!m_app || keys.isEmpty())
+        return false;
+    const QKeyCombination c = keys[0];
+    const Qt::KeyboardModifiers m = c.keyboardModifiers();
+    const int code = VirtualKeyFromQt(c.key(), m);
+    return code
+           && m_app->KeyTable().Lookup(code, m & Qt::AltModifier, m & Qt::ShiftModifier,
+                                       m & Qt::ControlModifier)
+                  != 0;
+}
+
+void CMainFrame::ApplyAccelerators()
+{
+    // An accelerator whose key the user gave another command is left out,
+    // so that neither the shortcut nor the menu caption claims the key.
+    std::map<QAction*, QList<QKeySequence>> keys;
+    for (const auto& [sequence, action] : m_accelerators) {
+        QList<QKeySequence>& list = keys[action];
+        if (!UserHasKey(sequence))
+            list.append(sequence);
+    }
+    for (const auto& [action, list] : keys)
+        if (action->shortcuts() != list)
+            action->setShortcuts(list);
 }
 
 QIcon CMainFrame::ToolIcon(const ToolbarButton& button)
@@ -297,6 +324,7 @@ void CMainFrame::PrepareMenu(QMenu* menu)
         if (p.menu == menu)
             FillPlaceholder(p);
     // The key dialog may have changed the keys since the menu was shown.
+    ApplyAccelerators();
     ShowKeyNames(menu);
     for (QAction* action : menu->actions()) {
         const int id = CommandOf(action);
@@ -337,6 +365,7 @@ void CMainFrame::UpdateCommandStates()
 {
     if (!m_app)
         return;
+    ApplyAccelerators();
     QList<QAction*> live = m_shortcutActions;
     if (m_toolBar)
         live += m_toolBar->actions();
@@ -431,7 +460,7 @@ bool CMainFrame::RouteKey(const QKeyEvent& event)
 {
     if (!m_app)
         return false;
-    const int code = VirtualKeyFromQt(event.key(), event.modifiers());
+    const int code = VirtualKeyOf(event);
     if (!code)
         return false;
     const Qt::KeyboardModifiers m = event.modifiers();

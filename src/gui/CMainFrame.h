@@ -2,6 +2,7 @@
 
 #include "core/app/MenuData.h"
 
+#include <QKeySequence>
 #include <QMainWindow>
 
 #include <functional>
@@ -89,6 +90,10 @@ private:
     void FillPlaceholder(Placeholder& placeholder);
     void BuildToolBar();
     void AddAccelerators();
+    // The accelerators' keys on their actions, less the keys the user has
+    // assigned.
+    void ApplyAccelerators();
+    bool UserHasKey(const QKeySequence& keys) const;
     void RunCommand(int id);
     void ScheduleUpdate();
     void UpdateStatus();
@@ -101,6 +106,7 @@ private:
     std::multimap<int, QAction*> m_actions;
     std::vector<Placeholder> m_placeholders;
     QList<QAction*> m_shortcutActions;  // accelerators without a menu item
+    std::vector<std::pair<QKeySequence, QAction*>> m_accelerators;
     QLabel* m_position = nullptr;
     QLabel* m_code = nullptr;
     QLabel* m_undecodable = nullptr;

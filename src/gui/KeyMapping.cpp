@@ -2,6 +2,9 @@
 
 #include "core/custom/VirtualKeys.h"
 
+#include <QGuiApplication>
+#include <QKeyEvent>
+
 namespace {
 
 int KeypadKey(int qtKey)
@@ -25,7 +28,27 @@ int KeypadKey(int qtKey)
     }
 }
 
+// X key codes (evdev codes + 8) of the digit row, "1" to "9" then "0"; X
+// and Wayland under Linux both report these.
+constexpr quint32 kXKeycodeDigit1 = 10;
+constexpr quint32 kXKeycodeDigit0 = 19;
+
+bool ReportsXKeycodes()
+{
+    const QString platform = QGuiApplication::platformName();
+    return platform == QLatin1String("xcb") || platform.startsWith(QLatin1String("wayland"));
+}
+
 } // namespace
+
+int VirtualKeyOf(const QKeyEvent& event)
+{
+    const quint32 scan = event.nativeScanCode();
+    if (!(event.modifiers() & Qt::KeypadModifier) && scan >= kXKeycodeDigit1
+        && scan <= kXKeycodeDigit0 && ReportsXKeycodes())
+        return scan == kXKeycodeDigit0 ? vk::Key0 : vk::Key0 + 1 + int(scan - kXKeycodeDigit1);
+    return VirtualKeyFromQt(event.key(), event.modifiers());
+}
 
 int VirtualKeyFromQt(int qtKey, Qt::KeyboardModifiers modifiers)
 {

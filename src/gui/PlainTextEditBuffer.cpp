@@ -615,6 +615,12 @@ void PlainTextEditBuffer::SetTabWidth(int characters)
     m_edit.setTabStopDistance(halfWidth * m_tabWidth);
 }
 
+void PlainTextEditBuffer::SetWordWrap(bool wrap)
+{
+    m_edit.setLineWrapMode(wrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+    m_edit.ensureCursorVisible();
+}
+
 void PlainTextEditBuffer::SetMargins(int pixels)
 {
     m_margins = std::max(pixels, 0);

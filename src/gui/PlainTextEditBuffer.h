@@ -60,6 +60,7 @@ public:
 
     void SetTabWidth(int characters) override;
     void SetMargins(int pixels) override;
+    void SetWordWrap(bool wrap) override;
     void SetEditFont(const EditFont& font) override;
     int TabWidth() const { return m_tabWidth; }
     int Margins() const { return m_margins; }

@@ -22,10 +22,10 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QMessageBox>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QStyle>
 #include <QUrl>
 
 namespace {
@@ -123,11 +123,20 @@ void QtUi::FitToScreen(QWidget& dialog)
             name->setPlaceholderText(WithoutMnemonic(QStringLiteral("ファイル名(&N)")));
         if (QLayout* layout = dialog.layout())
             layout->setContentsMargins(kNarrowMargin, kNarrowMargin, kNarrowMargin, kNarrowMargin);
+        // Buttons as wide as their captions (Qt's least width is wider), the
+        // caption as shown: "開く(O)", its mnemonic underlined.
         if (auto* box = dialog.findChild<QWidget*>(QStringLiteral("buttonBox")))
-            for (QPushButton* button : box->findChildren<QPushButton*>())
-                button->setMaximumWidth(
-                    button->fontMetrics().horizontalAdvance(WithoutMnemonic(button->text()))
-                    + 4 * kNarrowMargin);
+            for (QPushButton* button : box->findChildren<QPushButton*>()) {
+                QString shown = button->text();
+                shown.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+                shown.remove(u'&');
+                shown.replace(u'\x01', u'&');
+                const QStyle* style = button->style();
+                const int padding = 2 * style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button)
+                                    + 2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button)
+                                    + kNarrowMargin;
+                button->setMaximumWidth(button->fontMetrics().horizontalAdvance(shown) + padding);
+            }
         for (const char* name : {"lookInCombo", "fileTypeCombo"})
             if (auto* combo = dialog.findChild<QComboBox*>(QString::fromLatin1(name))) {
                 combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -167,7 +176,10 @@ void QtUi::SetUpFileDialog(QFileDialog& dialog, const FileDialog& d)
     // already does.
     if (!d.initialName.isEmpty() && !d.initialName.contains(u'*') && !d.initialName.contains(u'?'))
         dialog.selectFile(d.initialName);
-    if (!d.defaultExtension.isEmpty())
+    // Qt adds the default extension to every name typed into an open
+    // dialog, so "README" would look for "README.html"; there the name is
+    // taken as typed first (ChooseFile).
+    if (d.save && !d.defaultExtension.isEmpty())
         dialog.setDefaultSuffix(d.defaultExtension);
     // The program asks about overwriting itself, in its own words.
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
@@ -208,6 +220,8 @@ std::optional<QString> QtUi::ChooseFile(const FileDialog& d)
         if (path.isEmpty())
             return std::nullopt;
         if (d.save)
+            path = WithDefaultExtension(path, d.defaultExtension);
+        else if (!QFileInfo::exists(path))
             path = WithDefaultExtension(path, d.defaultExtension);
         if (d.save && d.overwritePrompt && QFileInfo::exists(path)
             && Ask(OverwriteQuestion(path), Buttons::YesNo, Icon::Warning) != Answer::Yes)
@@ -267,12 +281,11 @@ QString QtUi::AboutText()
 
 void QtUi::ShowAbout()
 {
-    QMessageBox box(m_window);
-    box.setWindowTitle(AboutTitle());
-    box.setText(AboutText());
-    box.setIconPixmap(QGuiApplication::windowIcon().pixmap(48, 48));
-    box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
-    box.exec();
+    // The program's own box, which fits its screen and keeps words whole.
+    Question q = QuestionBox::MessageQuestion(AboutText(), Icon::None);
+    q.title = AboutTitle();
+    QuestionBox box(q, m_window);
+    box.Run();
 }
 
 void QtUi::SetWindowTitle(const QString& title)

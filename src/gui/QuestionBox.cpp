@@ -1,6 +1,7 @@
 #include "gui/QuestionBox.h"
 
 #include "gui/DialogRoom.h"
+#include "gui/JapaneseBreaks.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -69,8 +70,11 @@ QuestionBox::QuestionBox(const Ui::Question& question, QWidget* parent)
     const QFontMetrics metrics(m_text->font());
     for (const QString& line : question.text.split(u'\n'))
         natural = std::max(natural, metrics.horizontalAdvance(line) + 1);
-    m_text->setMinimumWidth(
-        std::max(1, std::min(natural, widest - m_textMargins.left() - m_textMargins.right())));
+    const int textRoom = widest - m_textMargins.left() - m_textMargins.right();
+    m_text->setMinimumWidth(std::max(1, std::min(natural, textRoom)));
+    // A text that wraps breaks between phrases, not inside a word.
+    if (natural > textRoom)
+        m_text->setText(WithJapaneseBreaks(question.text));
 
     for (const Ui::Button& b : question.buttons) {
         auto* button = new QPushButton(b.caption, this);

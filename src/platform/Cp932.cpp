@@ -149,6 +149,31 @@ void InvertTables(MultiByteTables& t, const char* iconvName,
         iconv_close(enc);
 }
 
+// JIS X 0208 characters that CP932 reads as other code points than JIS
+// does. Input methods on this desktop type the JIS ones (〜 and − above
+// all); they are written in the one place JIS X 0208 has for them, as
+// iconv writes them, and read back in CP932's form.
+struct JisForm {
+    char16_t ch;
+    uint16_t euc;
+    uint16_t sjis;
+};
+constexpr JisForm kJisForms[] = {
+    {0x301C, 0xA1C1, 0x8160},  // WAVE DASH, 1-33
+    {0x2016, 0xA1C2, 0x8161},  // DOUBLE VERTICAL LINE, 1-34
+    {0x2212, 0xA1DD, 0x817C},  // MINUS SIGN, 1-61
+    {0x00A2, 0xA1F1, 0x8191},  // CENT SIGN, 1-81
+    {0x00A3, 0xA1F2, 0x8192},  // POUND SIGN, 1-82
+    {0x00AC, 0xA2CC, 0x81CA},  // NOT SIGN, 2-44
+};
+
+void AddJisForms(MultiByteTables& t, bool euc)
+{
+    for (const JisForm& f : kJisForms)
+        if (t.encode[f.ch] == 0)
+            t.encode[f.ch] = euc ? f.euc : f.sjis;
+}
+
 MultiByteTables* BuildCp932Tables()
 {
     auto* t = new MultiByteTables;
@@ -168,6 +193,7 @@ MultiByteTables* BuildCp932Tables()
         forms.emplace_back(code, c);
     }
     InvertTables(*t, "CP932", forms);
+    AddJisForms(*t, false);
     return t;
 }
 
@@ -225,6 +251,7 @@ MultiByteTables* BuildEucTables()
     if (haveIconv)
         iconv_close(dec);
     InvertTables(*t, "EUC-JP-MS", forms);
+    AddJisForms(*t, true);
     return t;
 }
 

@@ -29,7 +29,9 @@ bool Cp932RoundTrips(char32_t ch);
 
 // Lossless tables of a multi-byte code for documents. Every mapping in them
 // goes both ways: a character is encodable only when its bytes decode back
-// to it (a one-way "best fit" mapping is no mapping). Where a code holds a
+// to it (a one-way "best fit" mapping is no mapping), except for the few
+// JIS X 0208 characters that CP932 reads as other code points (WAVE DASH,
+// MINUS SIGN and the like): they are written where JIS X 0208 has them. Where a code holds a
 // character twice, `encode` gives the form the code's converter writes and
 // `alternative` marks the character, so that a document can remember which
 // form its file used.

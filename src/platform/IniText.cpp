@@ -101,6 +101,24 @@ std::optional<QString> Unquote(QStringView s)
     return std::nullopt;
 }
 
+// A surrogate that is no half of a pair: it stands for a byte of a file
+// name that is not UTF-8, and UTF-8 cannot hold it as it is.
+bool IsLoneSurrogate(const QString& value, qsizetype i)
+{
+    const QChar c = value[i];
+    if (c.isHighSurrogate())
+        return i + 1 >= value.size() || !value[i + 1].isLowSurrogate();
+    if (c.isLowSurrogate())
+        return i == 0 || !value[i - 1].isHighSurrogate();
+    return false;
+}
+
+bool IsEscaped(const QString& value, qsizetype i)
+{
+    const char16_t c = value[i].unicode();
+    return c < 0x20 || c == 0x7F || IsLoneSurrogate(value, i);
+}
+
 bool NeedsQuotes(const QString& value)
 {
     if (value.isEmpty())
@@ -108,8 +126,8 @@ bool NeedsQuotes(const QString& value)
     if (value.front() == u'"' || value.front() == u' ' || value.front() == u'\t'
         || value.back() == u' ' || value.back() == u'\t')
         return true;
-    for (QChar c : value)
-        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+    for (qsizetype i = 0; i < value.size(); ++i)
+        if (IsEscaped(value, i))
             return true;
     return false;
 }
@@ -156,7 +174,8 @@ QString IniValueText(const QString& value)
     if (!NeedsQuotes(v))
         return v;
     QString out = QStringLiteral("\"");
-    for (QChar c : v) {
+    for (qsizetype i = 0; i < v.size(); ++i) {
+        const QChar c = v[i];
         switch (c.unicode()) {
         case u'\\': out += QStringLiteral("\\\\"); break;
         case u'"': out += QStringLiteral("\\\""); break;
@@ -164,7 +183,7 @@ QString IniValueText(const QString& value)
         case u'\r': out += QStringLiteral("\\r"); break;
         case u'\t': out += QStringLiteral("\\t"); break;
         default:
-            if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            if (IsEscaped(v, i))
                 out += QStringLiteral("\\x%1").arg(c.unicode(), 4, 16, QChar(u'0'));
             else
                 out += c;

@@ -11,6 +11,7 @@
 #include "core/doc/CKelvoDoc.h"
 #include "core/doc/CodeDetect.h"
 #include "core/doc/DocumentCodec.h"
+#include "core/doc/DocumentFile.h"
 #include "core/style/CStyleSheet.h"
 #include "core/tags/TagDialogCommands.h"
 #include "platform/SettingsStore.h"
@@ -65,13 +66,18 @@ int Detect(const QStringList& files, QTextStream& out, QTextStream& err)
         return Fail(err, kUsage, QStringLiteral("detect needs at least one file"));
     int status = kOk;
     for (const QString& path : files) {
-        QFile f(path);
-        if (!f.open(QIODevice::ReadOnly)) {
+        platform::FileRead file = platform::ReadRegularFile(path, kMaxDocumentSize);
+        if (file.error != platform::FileError::None) {
             Fail(err, kFileError, QStringLiteral("cannot read %1").arg(path));
             status = kFileError;
             continue;
         }
-        const DecodedDocument doc = DecodeDocument(f.readAll(), true);
+        if (HasUtf16Bom(file.bytes)) {
+            Fail(err, kFileError, QStringLiteral("%1: UTF-16 is not supported").arg(path));
+            status = kFileError;
+            continue;
+        }
+        const DecodedDocument doc = DecodeDocument(std::move(file.bytes), true);
         out << path << ": " << CodeKindName(doc.code) << ' ' << LineEndKindName(doc.lineEnd);
         if (doc.undecodable > 0)
             out << " undecodable=" << doc.undecodable;
@@ -351,6 +357,7 @@ int Exec(const QStringList& args, QTextStream& out, QTextStream& err)
     // of recent files.
     editor.App().LoadSettings(CKelvoApp::RecentFileCountFor(MenuLayout::Landscape));
     editor.App().LoadTagTables();
+    editor.App().LoadUsersKeyFile();
     int status = kOk;
     size_t printed = 0;
     size_t processes = 0;

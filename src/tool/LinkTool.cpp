@@ -1,6 +1,7 @@
 #include "tool/LinkTool.h"
 
 #include "core/doc/DocumentCodec.h"
+#include "core/doc/DocumentFile.h"
 #include "core/links/ImageSize.h"
 #include "core/links/LinkCommands.h"
 #include "core/links/PageLinks.h"
@@ -97,13 +98,13 @@ int LinksCommand(const QStringList& args, QTextStream& out, QTextStream& err)
     int skipped = 0;
     for (const QString& page : pages) {
         const QString path = QFileInfo(page).absoluteFilePath();
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly)) {
+        platform::FileRead file = platform::ReadRegularFile(path, kMaxDocumentSize);
+        if (file.error != platform::FileError::None) {
             err << "kelvo-tool: cannot read " << page << '\n';
             status = kFailed;
             continue;
         }
-        const QString text = DecodeDocument(file.readAll(), true).text;
+        const QString text = DecodeDocument(std::move(file.bytes), true).text;
         const QString siteRoot = !root.isEmpty() ? root
                                  : store       ? SiteRootFor(*store, path)
                                                : QString();

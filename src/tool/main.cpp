@@ -1,5 +1,7 @@
 #include "tool/KelvoTool.h"
 
+#include "platform/FileAccess.h"
+
 #include <QCoreApplication>
 
 int main(int argc, char** argv)
@@ -8,7 +10,11 @@ int main(int argc, char** argv)
     QCoreApplication::setApplicationName(QStringLiteral("kelvo-tool"));
     QTextStream out(stdout);
     QTextStream err(stderr);
-    const int status = RunKelvoTool(QCoreApplication::arguments().mid(1), out, err);
+    // File names keep their bytes, also when they are not UTF-8.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(platform::DecodePath(QByteArrayView(argv[i])));
+    const int status = RunKelvoTool(arguments, out, err);
     out.flush();
     err.flush();
     return status;

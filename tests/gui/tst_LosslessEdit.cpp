@@ -67,7 +67,8 @@ private Q_SLOTS:
     void statusBarMarks()
     {
         GuiEditor g;
-        const QByteArray page("<meta charset=\"euc-jp\">\r\n\xb0\xa1\xb0\xa2\x80\r\n");
+        // EUC kana that, as bytes, are likelier Shift-JIS kanji.
+        const QByteArray page("<meta charset=\"euc-jp\">\r\n\x8e\xb1\x8e\xb2\x80\r\n");
         QVERIFY(g.App().OpenDocumentFile(g.MakeFile("e.html", page)));
         g.Frame().UpdateCommandStates();
         auto* mark = g.Frame().findChild<QLabel*>(QStringLiteral("undecodable"));

@@ -6,6 +6,7 @@
 #include "gui/CFolderDlg.h"
 #include "gui/EditWidget.h"
 #include "gui/FormDialog.h"
+#include "gui/JapaneseBreaks.h"
 #include "gui/QtUi.h"
 #include "gui/QuestionBox.h"
 
@@ -17,7 +18,9 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QPushButton>
+#include <QSet>
 #include <QTest>
+#include <QTextLayout>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -373,6 +376,87 @@ private Q_SLOTS:
         QVERIFY(driver.Done());
         QCOMPARE(mode, QFileDialog::ExistingFile);
         QCOMPARE(title, QStringLiteral("開く"));
+    }
+
+    // A name typed into an open dialog is the file of that name when there
+    // is one; the default extension only completes a name that has no file.
+    void openChooserTakesTheTypedName_data()
+    {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<bool>("mustExist");
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("a file without extension")
+            << QStringList{"README"} << true << "README";
+        QTest::newRow("beside one with the extension")
+            << QStringList{"README", "README.html"} << true << "README";
+        QTest::newRow("completed when only that file exists")
+            << QStringList{"README.html"} << false << "README.html";
+    }
+    void openChooserTakesTheTypedName()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(bool, mustExist);
+        QFETCH(QString, chosen);
+        QTemporaryDir dir;
+        for (const QString& name : files)
+            WriteBytes(dir.filePath(name), "x");
+        QtUi ui;
+        Ui::FileDialog d;
+        d.title = QStringLiteral("開く");
+        d.defaultExtension = QStringLiteral("html");
+        d.initialFolder = dir.path();
+        d.fileMustExist = mustExist;
+        ModalDriver driver{[&](QWidget* w) {
+            auto* f = qobject_cast<QFileDialog*>(w);
+            f->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(QStringLiteral("README"));
+            static_cast<QDialog*>(f)->accept();
+        }};
+        const std::optional<QString> path = ui.ChooseFile(d);
+        QVERIFY(driver.Done());
+        QCOMPARE(path.value_or(QString()), dir.filePath(chosen));
+    }
+
+    // Japanese that wraps breaks between phrases: at every width that holds
+    // the widest phrase, each line ends where a phrase does.
+    void japaneseWrapsBetweenPhrases_data()
+    {
+        QTest::addColumn<QString>("phrases");
+        QTest::newRow("check box") << "大文字と|小文字の|区別をする";
+        QTest::newRow("negative") << "タグ挿入後、|選択解除しない";
+        QTest::newRow("polite") << "文字として|読めない|バイトが |3 |個あります";
+        QTest::newRow("katakana and particles") << "この|変更は|次に|ファイルを|開いたときから|有効です";
+    }
+    void japaneseWrapsBetweenPhrases()
+    {
+        QFETCH(QString, phrases);
+        // Where a line may end: the ends of the phrases, and those only.
+        QString text;
+        QSet<int> ends;
+        int widest = 0;
+        const QFontMetrics metrics(QApplication::font());
+        for (const QString& phrase : phrases.split(u'|')) {
+            text += phrase;
+            ends.insert(int(text.size()));
+            widest = std::max(widest, metrics.horizontalAdvance(phrase));
+        }
+        const QString shown = WithJapaneseBreaks(text);
+        QCOMPARE(QString(shown).remove(QChar(0x2060)), text);
+        for (int width = widest + 1; width < metrics.horizontalAdvance(text); width += 3) {
+            QTextLayout layout(shown, QApplication::font());
+            QTextOption option;
+            option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+            layout.setTextOption(option);
+            layout.beginLayout();
+            for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+                line.setLineWidth(width);
+                const int end = int(QStringView(shown).first(line.textStart() + line.textLength())
+                                        .count(QChar(0x2060)));
+                const int at = line.textStart() + line.textLength() - end;
+                QVERIFY2(ends.contains(at), qPrintable(QStringLiteral("%1 px: %2|%3").arg(width)
+                                                           .arg(text.left(at), text.mid(at))));
+            }
+            layout.endLayout();
+        }
     }
 
     void colorChooserGivesRrggbb()

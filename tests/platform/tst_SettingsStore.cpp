@@ -43,6 +43,8 @@ private Q_SLOTS:
         QTest::newRow("doubled at sign") << "Find" << "str05" << "@@x";
         QTest::newRow("tab and CR LF") << "Tool" << "Name01" << "\ta\r\nb\t";
         QTest::newRow("key with blank and Japanese") << "日本 語" << "キー 1" << "v";
+        QTest::newRow("file name bytes that are not UTF-8")
+            << "Recent File List" << "File1" << (QStringLiteral("/d/") + QChar(0xDC95) + QStringLiteral("\\.html"));
     }
     void valuesRoundTrip()
     {

@@ -6,6 +6,7 @@
 #include "core/custom/RegisteredLists.h"
 #include "core/doc/CKelvoDoc.h"
 #include "core/edit/CKelvoView.h"
+#include "platform/FileAccess.h"
 #include "platform/Folders.h"
 #include "platform/SettingsStore.h"
 
@@ -105,6 +106,9 @@ void CKelvoApp::LoadSettings(int recentFileCount)
     m_tagLower = GetProfileInt(settings::System, QStringLiteral("TagLower"), 0) != 0;
     m_recent.SetSize(recentFileCount);
     m_recent.Load(*this);
+    // Only a list read from the settings is written back, or an editor that
+    // never read it would wipe it.
+    m_recent.SetChangeHandler([this] { m_recent.Save(*this); });
 }
 
 void CKelvoApp::LoadTagTables()
@@ -134,16 +138,26 @@ bool CKelvoApp::LoadKeyFile(const QString& path)
     return true;
 }
 
+void CKelvoApp::LoadUsersKeyFile()
+{
+    // The file is the table's even when it cannot be read yet, so that the
+    // first assignments a new user saves go there.
+    const QString path =
+        GetProfileString(settings::System, QStringLiteral("Keycust"), DefaultKeyFilePath());
+    m_keys.SetFileName(path);
+    // Without a readable key file no key is assigned and typing is as usual.
+    LoadKeyFile(path);
+}
+
 bool CKelvoApp::InitInstance(const StartupOptions& options)
 {
     m_layout = LayoutForScreen(options.screenWidth, options.screenHeight);
-    // Without a readable key file no key is assigned and typing is as usual.
-    LoadKeyFile(GetProfileString(settings::System, QStringLiteral("Keycust"), DefaultKeyFilePath()));
+    LoadUsersKeyFile();
     LoadSettings(RecentFileCountFor(m_layout));
     LoadTagTables();
 
     if (!options.file.isEmpty()) {
-        if (!QFileInfo::exists(options.file))
+        if (!platform::PathExists(options.file))
             return OfferNewDocumentAt(options.file);
         return OpenDocumentFile(options.file);
     }
@@ -153,12 +167,10 @@ bool CKelvoApp::InitInstance(const StartupOptions& options)
     const QString last = GetProfileString(settings::System, QStringLiteral("IniFile"), QString());
     if (last.isEmpty())
         return NewDocument();
-    QFile probe(last);
-    if (!QFileInfo(last).isFile() || !probe.open(QIODevice::ReadOnly)) {
+    if (!platform::IsRegularFile(last)) {
         m_ui.Message(QStringLiteral("前回開いたファイルが見つかりません"));
         return NewDocument();
     }
-    probe.close();
     // The file was there a moment ago; should it fail to load after all,
     // the program still starts, with a new document after the load's
     // message.
@@ -180,7 +192,7 @@ bool CKelvoApp::OfferNewDocumentAt(const QString& path)
 {
     const QString absolute = QFileInfo(path).absoluteFilePath();
     const QString question =
-        QStringLiteral("ファイルが見つかりません\n%1\n\n新しく作成しますか？").arg(absolute);
+        QStringLiteral("ファイルが見つかりません\n%1\n\n新しく作成しますか？").arg(platform::DisplayPath(absolute));
     if (m_ui.Ask(question, Ui::Buttons::YesNo, Ui::Icon::Question) != Ui::Answer::Yes)
         return false;
     if (!NewDocument())

@@ -131,6 +131,10 @@ public:
     // table's file name in any case); on success the path is remembered in
     // "System"/"Keycust" and the menus show the new keys.
     bool LoadKeyFile(const QString& path);
+    // The key file the settings name ("System"/"Keycust", else the default
+    // one) becomes the table's, loaded when it can be read: what the editor
+    // does at start-up.
+    void LoadUsersKeyFile();
     // The key file used when the settings name none.
     static QString DefaultKeyFilePath();
 

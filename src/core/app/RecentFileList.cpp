@@ -3,6 +3,8 @@
 #include "core/app/CKelvoApp.h"
 #include "core/app/MenuData.h"
 
+#include "platform/FileAccess.h"
+
 #include <QFileInfo>
 
 namespace {
@@ -18,26 +20,42 @@ void RecentFileList::SetSize(int size)
         m_files.removeLast();
 }
 
+void RecentFileList::SetFiles(QStringList files)
+{
+    while (files.size() > m_size)
+        files.removeLast();
+    if (files == m_files)
+        return;
+    m_files = std::move(files);
+    if (m_changed)
+        m_changed();
+}
+
 void RecentFileList::Add(const QString& path)
 {
     if (path.isEmpty())
         return;
     const QString abs = QFileInfo(path).absoluteFilePath();
-    m_files.removeAll(abs);
-    m_files.prepend(abs);
-    while (m_files.size() > m_size)
-        m_files.removeLast();
+    QStringList files = m_files;
+    files.removeAll(abs);
+    files.prepend(abs);
+    SetFiles(std::move(files));
 }
 
 void RecentFileList::Remove(int index)
 {
-    if (index >= 0 && index < m_files.size())
-        m_files.removeAt(index);
+    if (index < 0 || index >= m_files.size())
+        return;
+    QStringList files = m_files;
+    files.removeAt(index);
+    SetFiles(std::move(files));
 }
 
 void RecentFileList::RemovePath(const QString& path)
 {
-    m_files.removeAll(path);
+    QStringList files = m_files;
+    files.removeAll(path);
+    SetFiles(std::move(files));
 }
 
 void RecentFileList::Load(const CKelvoApp& app)
@@ -72,5 +90,6 @@ QString RecentFileList::Caption(int index, int maxChars) const
 {
     if (index < 0 || index >= m_files.size())
         return QString();
-    return QStringLiteral("&%1 %2").arg(index + 1).arg(EscapeMnemonic(Abbreviate(m_files[index], maxChars)));
+    return QStringLiteral("&%1 %2").arg(index + 1).arg(
+        EscapeMnemonic(Abbreviate(platform::DisplayPath(m_files[index]), maxChars)));
 }

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class CKelvoApp;
 
 // The recent-file list: most recent first, at most Size() entries, kept in
@@ -14,6 +16,10 @@ public:
     int Size() const { return m_size; }
     void SetSize(int size);
     const QStringList& Files() const { return m_files; }
+
+    // Called after every change of the entries, so the list can be kept
+    // at once: a program that does not end in order loses nothing.
+    void SetChangeHandler(std::function<void()> handler) { m_changed = std::move(handler); }
 
     // Moves the path to the top (adding it when new).
     void Add(const QString& path);
@@ -31,6 +37,9 @@ public:
     static QString Abbreviate(const QString& path, int maxChars);
 
 private:
+    void SetFiles(QStringList files);
+
     int m_size;
     QStringList m_files;
+    std::function<void()> m_changed;
 };

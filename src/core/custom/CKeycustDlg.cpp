@@ -44,6 +44,13 @@ void CKeycustDlg::Run()
 {
     if (m_app.GetUi().RunForm(m_form) != Ui::Answer::Ok)
         return;
+    const QString file = m_app.KeyTable().FileName();
+    if (CKeycustTable::HoldsOtherData(file)) {
+        const QString text =
+            QStringLiteral("%1 はキー定義ファイルではありません。\n上書きしますか？").arg(file);
+        if (m_app.GetUi().Ask(text, Ui::Buttons::OkCancel, Ui::Icon::Warning) != Ui::Answer::Ok)
+            return;
+    }
     if (!m_app.KeyTable().Save())
         m_app.GetUi().Message(QStringLiteral("保存できません"));
 }

@@ -2,8 +2,10 @@
 
 #include "core/custom/MenuKeyNames.h"
 #include "core/custom/VirtualKeys.h"
+#include "platform/FileAccess.h"
 
-#include <QFile>
+#include <QDir>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace {
@@ -205,6 +207,13 @@ bool CKeycustTable::Save(const QString& path)
         m_fileName = path;
     if (m_fileName.isEmpty())
         return false;
+    const QFileInfo info(m_fileName);
+    // A device or pipe of that name would be replaced by a regular file.
+    if (info.exists() && !info.isFile())
+        return false;
+    // A new user's data folder does not exist until something is kept in it.
+    if (!QDir().mkpath(info.absolutePath()))
+        return false;
     QSaveFile file(m_fileName);
     if (!file.open(QIODevice::WriteOnly))
         return false;
@@ -216,20 +225,36 @@ bool CKeycustTable::Save(const QString& path)
     return file.commit();
 }
 
+namespace {
+
+std::optional<QByteArray> ReadKeyFileBytes(const QString& path)
+{
+    platform::FileRead file = platform::ReadRegularFile(path, kMaxFileSize);
+    if (file.error != platform::FileError::None)
+        return std::nullopt;
+    return std::move(file.bytes);
+}
+
+} // namespace
+
 bool CKeycustTable::Load(const QString& path)
 {
-    m_fileName = path;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxFileSize)
-        return false;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return false;
-    std::optional<std::vector<CKeycust>> keys = ParseKeyFile(bytes);
+    const std::optional<QByteArray> bytes = ReadKeyFileBytes(path);
+    std::optional<std::vector<CKeycust>> keys = bytes ? ParseKeyFile(*bytes) : std::nullopt;
     if (!keys)
         return false;
     m_keys = std::move(*keys);
+    m_fileName = path;
     return true;
+}
+
+bool CKeycustTable::HoldsOtherData(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.isFile() || info.size() == 0)
+        return false;
+    const std::optional<QByteArray> bytes = ReadKeyFileBytes(path);
+    return !bytes || !ParseKeyFile(*bytes);
 }
 
 const std::vector<CKeycustTable::KeyName>& CKeycustTable::KeyNames()

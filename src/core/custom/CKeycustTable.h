@@ -51,12 +51,17 @@ public:
 
     // Writes the table to the path (which becomes the file name first, even
     // when it cannot be written), or to the current file name when the path
-    // is empty. Complete or not at all.
+    // is empty; the folder is made when missing. Complete or not at all;
+    // never in place of something that is not a regular file.
     bool Save(const QString& path = QString());
-    // Reads the file at the path, which becomes the file name first. A file
-    // that cannot be opened or is damaged leaves the assignments as they
-    // were and gives false.
+    // Reads the key file at the path, which then becomes the file name. A
+    // file that cannot be read or is no key file leaves the assignments and
+    // the file name as they were and gives false, so that a later save does
+    // not write over what the user chose by mistake.
     bool Load(const QString& path);
+    // The path names a file that saving would destroy: one that is no key
+    // file. (Save refuses anything but a regular file on its own.)
+    static bool HoldsOtherData(const QString& path);
 
     // The names of the keys a combination can be made of, in the dialog's
     // order: F1..F12, "@" and A..Z, the editing keys, the keypad operators,

@@ -74,12 +74,12 @@ void OnHtmlComponent(CKelvoApp& app)
     const std::optional<QString> path = CNamedFileDlg(app, CNamedFileDlg::Kind::Components).Run();
     if (!path)
         return;
-    const std::optional<QString> text = ReadTemplateFile(*path);
-    if (!text) {
+    const std::optional<TemplateContent> content = ReadTemplateFile(*path, app.Doc().AutoConvert());
+    if (!content) {
         app.GetUi().Message(QStringLiteral("ファイルが見つかりません"));
         return;
     }
-    app.View().InsertTagText(*text, false);
+    app.View().InsertTagText(content->text, false);
 }
 
 std::optional<CNamedFileList::Entry> RegistrationEntry(QString line, const QString& baseFolder)

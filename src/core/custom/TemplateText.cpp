@@ -1,11 +1,8 @@
 #include "core/custom/TemplateText.h"
 
-#include "core/doc/CodeDetect.h"
 #include "core/doc/DocumentCodec.h"
-#include "platform/Cp932.h"
+#include "platform/FileAccess.h"
 
-#include <QFile>
-#include <QFileInfo>
 
 namespace {
 
@@ -15,21 +12,21 @@ constexpr qint64 kMaxTemplateSize = 64 * 1024 * 1024;
 
 } // namespace
 
-std::optional<QString> ReadTemplateFile(const QString& path)
+std::optional<TemplateContent> ReadTemplateFile(const QString& path, bool autoConvert)
 {
-    QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly) || file.size() > kMaxTemplateSize)
+    platform::FileRead file = platform::ReadRegularFile(path, kMaxTemplateSize);
+    if (file.error != platform::FileError::None)
         return std::nullopt;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    QString text = ScanUtf8(bytes).valid ? Utf8ToText(bytes) : platform::Cp932ToUnicode(bytes);
-    // Files made on this desktop end their lines in LF; the editor's text
-    // holds CR LF, and a lone LF would stay in the document as one.
+    DecodedDocument decoded = DecodeDocument(std::move(file.bytes), autoConvert);
+    TemplateContent content{std::move(decoded.text), decoded.declared};
+    // A file with mixed line ends keeps its odd ones as lone CR or LF in a
+    // document's text; inserted text has no file to go back to, so every
+    // line end becomes the editor's own.
+    QString& text = content.text;
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(u'\r', u'\n');
     text.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
-    return text;
+    return content;
 }
 
 int TemplateCaret(const QString& text)

@@ -1,14 +1,23 @@
 #pragma once
 
+#include "core/doc/CodeKinds.h"
+
 #include <QString>
 
 #include <optional>
 
-// The text of a template or component file as it enters the editor: UTF-8
-// when the whole file is well-formed UTF-8, else the device code page, with
-// every line end made CR LF as the editor holds them. nullopt when the file
-// cannot be read.
-std::optional<QString> ReadTemplateFile(const QString& path);
+// A template or component file as it enters the editor.
+struct TemplateContent {
+    // Decoded as a document is (its code detected, every line end CR LF).
+    QString text;
+    // The code the file's page declares (<meta charset>), when one of ours:
+    // a document made from it is saved in that code.
+    std::optional<CodeKind> declared;
+};
+
+// nullopt when the file cannot be read. With autoConvert off the bytes are
+// read as Shift-JIS, as documents are then.
+std::optional<TemplateContent> ReadTemplateFile(const QString& path, bool autoConvert = true);
 
 // Where the caret goes in a new document made from a template: on the first
 // empty line (two characters after the first CR LF CR LF), else at 0.

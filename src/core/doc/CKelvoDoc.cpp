@@ -5,13 +5,13 @@
 #include "core/app/FormModel.h"
 #include "core/app/Ui.h"
 #include "core/custom/TemplateText.h"
+#include "core/doc/CodeDetect.h"
 #include "core/doc/DocumentCodec.h"
 #include "core/doc/DocumentFile.h"
 #include "core/edit/CKelvoView.h"
 #include "core/edit/EditBuffer.h"
 #include "platform/Cp932.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -39,8 +39,9 @@ QString CKelvoDoc::UntitledTitle()
 
 QString CKelvoDoc::WindowTitleFor(const QString& title)
 {
-    const qsizetype dot = title.lastIndexOf(u'.');
-    return (dot >= 0 ? title.left(dot) : title) + QStringLiteral(" - Kelvopad");
+    const QString shown = platform::DisplayPath(title);
+    const qsizetype dot = shown.lastIndexOf(u'.');
+    return (dot >= 0 ? shown.left(dot) : shown) + QStringLiteral(" - Kelvopad");
 }
 
 bool CKelvoDoc::IsModified() const
@@ -68,16 +69,14 @@ bool CKelvoDoc::OnOpenDocument(const QString& path)
 
 bool CKelvoDoc::Load(const QString& path, std::optional<CodeKind> code)
 {
-    QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
-        m_app.GetUi().Message(QStringLiteral("ファイルが見つかりません"));
+    platform::FileRead file = platform::ReadRegularFile(path, kMaxDocumentSize);
+    if (file.error != platform::FileError::None) {
+        m_app.GetUi().Message(ReadFailureMessage(file.error, path));
         return false;
     }
-    QByteArray bytes = ReadWholeFile(file);
-    const bool readFailed = file.error() != QFileDevice::NoError;
-    file.close();
-    if (readFailed) {
-        m_app.GetUi().Message(QStringLiteral("ファイルが見つかりません"));
+    QByteArray bytes = std::move(file.bytes);
+    if (!code && HasUtf16Bom(bytes)) {
+        m_app.GetUi().Message(QStringLiteral("UTF-16 のファイルは読み込めません - ") + platform::DisplayPath(path));
         return false;
     }
     qsizetype first = -1;
@@ -86,6 +85,9 @@ bool CKelvoDoc::Load(const QString& path, std::optional<CodeKind> code)
         DecodedDocument decoded = code ? DecodeDocumentAs(std::move(bytes), *code, m_autoCode)
                                        : DecodeDocument(std::move(bytes), m_autoCode);
         m_code = decoded.code;
+        m_readCode = decoded.code;
+        // JIS as read is 7-bit text, which its encoder writes unchanged.
+        m_readUnconverted = !m_autoCode && (m_code == CodeKind::Euc || m_code == CodeKind::Utf8);
         m_lineEnd = decoded.lineEnd;
         m_forms = std::move(decoded.forms);
         m_undecodable = decoded.undecodable;
@@ -188,7 +190,10 @@ bool CKelvoDoc::ConfirmEncodable(QStringView text, CodeKind& code, bool* referen
 bool CKelvoDoc::OnSaveDocument(const QString& path)
 {
     QString text = m_buffer.GetText();
-    if (!m_referencesAccepted) {
+    // Read without conversion, the text is the file's bytes as device code
+    // page text, and goes back as such while the code is the one read.
+    const bool raw = m_readUnconverted && m_code == m_readCode;
+    if (!m_referencesAccepted && !raw) {
         CodeKind code = m_code;
         if (!ConfirmEncodable(text, code))
             return false;
@@ -197,29 +202,33 @@ bool CKelvoDoc::OnSaveDocument(const QString& path)
     QByteArray bytes;
     {
         BusyScope busy(m_app.GetUi());
-        bytes = EncodeDocument(text, m_code, m_lineEnd, &m_forms);
+        bytes = EncodeDocument(text, raw ? CodeKind::ShiftJis : m_code, m_lineEnd, &m_forms);
         text.clear();
     }
-    if (!WriteDocumentFile(path, bytes)) {
-        m_app.GetUi().Message(QStringLiteral("保存ファイルが開けません - ") + path);
+    const platform::FileError error = platform::WriteFileSafely(path, bytes);
+    if (error != platform::FileError::None) {
+        m_app.GetUi().Message(SaveFailureMessage(error, path));
         return false;
     }
     m_buffer.SetModified(false);
     return true;
 }
 
-void CKelvoDoc::FillFromTemplate()
+CodeKind CKelvoDoc::FillFromTemplate()
 {
-    if (const std::optional<QString> text = ReadTemplateFile(m_app.InitialTemplatePath())) {
-        m_buffer.SetText(*text);
-        const int caret = TemplateCaret(*text);
+    if (const std::optional<TemplateContent> content =
+            ReadTemplateFile(m_app.InitialTemplatePath(), m_autoCode)) {
+        m_buffer.SetText(content->text);
+        const int caret = TemplateCaret(content->text);
         m_buffer.SetSel(caret, caret);
         m_buffer.ScrollCaret();
-        return;
+        // A page that names its code is saved in it.
+        return content->declared.value_or(CodeKind::ShiftJis);
     }
     m_app.View().InsertTagText(kFallbackTemplate, false);
     m_buffer.SetSel(kFallbackCaret, kFallbackCaret);
     m_buffer.ScrollCaret();
+    return CodeKind::ShiftJis;
 }
 
 bool CKelvoDoc::OnNewDocument()
@@ -227,9 +236,9 @@ bool CKelvoDoc::OnNewDocument()
     m_path.clear();
     m_title = UntitledTitle();
     m_buffer.SetText(QString());
-    FillFromTemplate();
-    m_code = CodeKind::ShiftJis;
+    m_code = FillFromTemplate();
     m_lineEnd = LineEndKind::CrLf;
+    m_readUnconverted = false;
     m_forms = FileForms();
     m_undecodable = 0;
     m_declared.reset();

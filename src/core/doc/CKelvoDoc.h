@@ -87,14 +87,19 @@ private:
     std::optional<QString> AskSavePath();
     // Reads the file into the buffer; a given code overrides detection.
     bool Load(const QString& path, std::optional<CodeKind> code);
-    // Fills the buffer with the initial template, or the fallback text.
-    void FillFromTemplate();
+    // Fills the buffer with the initial template, or the fallback text;
+    // gives the code the new document is to be saved in.
+    CodeKind FillFromTemplate();
 
     CKelvoApp& m_app;
     EditBuffer& m_buffer;
     LineEndKind m_lineEnd = LineEndKind::CrLf;
     CodeKind m_code = CodeKind::ShiftJis;
     bool m_autoCode = true;
+    // An EUC or UTF-8 file read without conversion ("AutoCode" 0), and the
+    // code it was read in.
+    bool m_readUnconverted = false;
+    CodeKind m_readCode = CodeKind::ShiftJis;
     FileForms m_forms;
     qsizetype m_undecodable = 0;
     std::optional<CodeKind> m_declared;

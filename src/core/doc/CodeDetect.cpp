@@ -37,10 +37,15 @@ CodeKind DetectCodeKind(ByteReader& file)
         if (b < 0)
             break;
         if (b == kEsc) {
-            if (file.Next() == 0x24) {
+            // ESC $ B, ESC $ @, ESC $ ( D (kanji) and ESC ( I (katakana)
+            // are JIS; ESC ( B and ESC ( J alone could be any 7-bit text.
+            const int a = file.Next();
+            if (a == '$') {
                 const int c = file.Next();
-                if (c == 0x42 || c == 0x40)
+                if (c == 'B' || c == '@' || (c == '(' && file.Next() == 'D'))
                     result = CodeKind::Jis;
+            } else if (a == '(' && file.Next() == 'I') {
+                result = CodeKind::Jis;
             }
         } else if (b == 0x8F) {
             // EUC's three-byte characters (JIS X 0212, IBM extensions) start
@@ -201,26 +206,103 @@ Utf8Count CountUtf8(QByteArrayView bytes)
     return count;
 }
 
+bool HasUtf16Bom(QByteArrayView bytes)
+{
+    return bytes.startsWith(QByteArrayView("\xFF\xFE", 2)) || bytes.startsWith(QByteArrayView("\xFE\xFF", 2));
+}
+
+namespace {
+
+// How unlikely the bytes are as text of one code, in the manner of nkf:
+// half-width katakana, level-2 kanji and vendor rows cost, and bytes that
+// are no character rule the code out (-1).
+constexpr int kLevel2 = 1;
+constexpr int kKana = 2;
+constexpr int kVendor = 4;
+constexpr int kMissing = 16;
+
+int SjisCost(QByteArrayView bytes)
+{
+    const platform::MultiByteTables& t = platform::Cp932Tables();
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    const auto* const end = p + bytes.size();
+    int cost = 0;
+    while (p < end) {
+        const unsigned b = *p++;
+        if (b < 0x80)
+            continue;
+        if (InRange(b, 0xA1, 0xDF)) {
+            cost += kKana;
+            continue;
+        }
+        if (p == end)
+            return -1;
+        const unsigned code = (b << 8) | *p++;
+        if (t.pair[code] == platform::MultiByteTables::kNone)
+            cost += kMissing;
+        else if (b == 0x87 || b >= 0xED)
+            cost += kVendor;
+        else if (code >= 0x989F)
+            cost += kLevel2;
+    }
+    return cost;
+}
+
+int EucCost(QByteArrayView bytes)
+{
+    const platform::MultiByteTables& t = platform::EucJpTables();
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    const auto* const end = p + bytes.size();
+    int cost = 0;
+    while (p < end) {
+        const unsigned b = *p++;
+        if (b < 0x80)
+            continue;
+        if (p == end)
+            return -1;
+        const unsigned code = (b << 8) | *p++;
+        if (b == 0x8E)
+            cost += kKana;
+        else if (t.pair[code] == platform::MultiByteTables::kNone)
+            cost += kMissing;
+        else if (b == 0xAD || b >= 0xF9)
+            cost += kVendor;
+        else if (b >= 0xD0)
+            cost += kLevel2;
+    }
+    return cost;
+}
+
+// Only bytes that fit both codes: the likelier reading, or Unknown when
+// neither is.
+CodeKind ChooseEucOrSjis(QByteArrayView bytes)
+{
+    const int sjis = SjisCost(bytes);
+    const int euc = EucCost(bytes);
+    if (euc >= 0 && (sjis < 0 || euc < sjis))
+        return CodeKind::Euc;
+    if (sjis >= 0 && (euc < 0 || sjis < euc))
+        return CodeKind::ShiftJis;
+    return CodeKind::Unknown;
+}
+
+} // namespace
+
 CodeKind DetectDocumentCode(QByteArrayView bytes)
 {
-    const bool hasBom = bytes.startsWith(QByteArrayView("\xEF\xBB\xBF", 3));
-    if (hasBom && ScanUtf8(bytes).valid)
+    // A byte-order mark is written on purpose; a stray byte later is the
+    // page's fault, not a sign of another code.
+    if (bytes.startsWith(QByteArrayView("\xEF\xBB\xBF", 3)))
         return CodeKind::Utf8;
     ByteReader reader(bytes);
     const CodeKind kind = DetectCodeKind(reader);
     if (kind == CodeKind::Ascii || kind == CodeKind::Jis)
         return kind;
-    const Utf8Scan scan = ScanUtf8(bytes);
-    if (kind == CodeKind::ShiftJis && scan.valid)
+    // Well-formed multi-byte sequences are all but never EUC or Shift-JIS
+    // text, also when they hold no Japanese (é, ©); a few stray bytes (a
+    // Latin-1 sign pasted in) do not make a UTF-8 page another code.
+    const Utf8Count count = CountUtf8(bytes);
+    if (count.sequences > 0 && count.invalid * kStrayShare <= count.sequences)
         return CodeKind::Utf8;
-    if ((kind == CodeKind::Euc || kind == CodeKind::Unknown) && scan.valid && scan.hasLongSequence)
-        return CodeKind::Utf8;
-    if (!scan.valid) {
-        // A few stray bytes (a Latin-1 sign pasted in) in a page of
-        // well-formed UTF-8.
-        const Utf8Count count = CountUtf8(bytes);
-        if (count.invalid > 0 && count.invalid * kStrayShare <= count.sequences)
-            return CodeKind::Utf8;
-    }
-    return kind;
+    return kind == CodeKind::Unknown ? ChooseEucOrSjis(bytes) : kind;
 }

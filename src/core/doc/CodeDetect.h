@@ -54,12 +54,13 @@ inline constexpr qsizetype kStrayShare = 16;
 LineEndKind DetectLineEnd(ByteReader& file);
 
 // The code kind the editor loads a file with: the byte rules above, then
-//  - ShiftJis that passes the UTF-8 test (without its byte-order mark
-//    shortcut: a mark followed by invalid bytes is no proof) is Utf8;
-//  - a byte-order mark followed by valid UTF-8 is Utf8;
-//  - well-formed UTF-8 but for a few stray bytes (kStrayShare) is Utf8;
-//  - Euc or Unknown that is valid UTF-8 with a sequence of three or more
-//    bytes is Utf8 (real EUC-JP text practically never passes; Japanese
-//    UTF-8 pages are often taken for EUC by the byte rules alone).
-// Text whose only high bytes form two-byte sequences stays Unknown.
+//  - a UTF-8 byte-order mark decides, whatever follows it;
+//  - well-formed UTF-8 with a multi-byte sequence is Utf8, and so is
+//    well-formed UTF-8 but for a few stray bytes (kStrayShare);
+//  - bytes that fit both EUC and Shift-JIS are read as the code in which
+//    they are the likelier text (fewer half-width katakana, level-2 kanji
+//    and vendor characters, as nkf weighs them), Unknown when that ties.
 CodeKind DetectDocumentCode(QByteArrayView bytes);
+
+// UTF-16, which the editor does not read, starts with FF FE or FE FF.
+bool HasUtf16Bom(QByteArrayView bytes);

@@ -18,9 +18,8 @@ QByteArray TextToUtf8(QStringView text);
 // Bytes that do not decode travel through the text as lone low surrogates
 // U+DC00 + byte, and are written back as that byte in every code. Decoders
 // of Shift-JIS, EUC-JP and UTF-8 only make U+DC80..U+DCFF (a 7-bit byte
-// always decodes); the JIS decoder also keeps 7-bit bytes this way where
-// they are not JIS (an escape sequence the encoder would not write, a
-// broken pair).
+// always decodes); the JIS decoder also keeps an ESC that starts no escape
+// sequence and the 7-bit bytes of a broken kanji pair this way.
 inline bool IsEscapedByte(char16_t c)
 {
     return c >= 0xDC00 && c <= 0xDCFF;

@@ -1,5 +1,7 @@
 #include "core/doc/FileForms.h"
 
+#include <QHash>
+
 void FileForms::NoteForm(char16_t ch, uint32_t code)
 {
     std::vector<Run>& runs = m_runs[ch];
@@ -37,4 +39,10 @@ uint32_t FileForms::Cursor::Next(char16_t ch)
         at.used = 0;
     }
     return code;
+}
+
+bool FileForms::Unchanged(QStringView text, LineEndKind lineEnd) const
+{
+    return !original.isNull() && lineEnd == originalLineEnd && text.size() == textLength
+           && qHash(text) == textDigest;
 }

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "core/doc/CodeKinds.h"
+
+#include <QByteArray>
+#include <QStringView>
 #include <QtGlobal>
 
 #include <cstdint>
@@ -20,8 +24,16 @@ public:
     char kanjiFinal = 'B';
     char asciiFinal = 'B';
     bool kanaShift = true;
-    // False when the file ends without returning to ASCII.
-    bool closeAtEnd = true;
+    // A JIS file's own bytes (with its line ends) and what its text was:
+    // an escape the encoder would not write (a redundant one, kanji mode
+    // running across a line end) is no part of the text, so while the
+    // text is unchanged these bytes are written back; once it changes, all
+    // of it is written in the style above.
+    QByteArray original;
+    LineEndKind originalLineEnd = LineEndKind::CrLf;
+    size_t textDigest = 0;
+    qsizetype textLength = -1;
+    bool Unchanged(QStringView text, LineEndKind lineEnd) const;
     // The alternatives below are EUC bytes (JIS shares them) or Shift-JIS
     // bytes; they apply to the codes of that family only.
     bool eucFamily = false;

@@ -3,10 +3,13 @@
 #include "core/doc/CodeDetect.h"
 #include "core/doc/DocumentCodec.h"
 #include "platform/Cp932.h"
+#include "platform/FileAccess.h"
 
 namespace {
 
 constexpr char16_t kEndOfFile = 0x1A;
+// Tables and lists of a few hundred kilobytes; far more is no such file.
+constexpr qint64 kMaxTextFile = 64 * 1024 * 1024;
 
 } // namespace
 
@@ -15,9 +18,14 @@ bool TextFileReader::Open(const QString& path, const QString& mode)
     Close();
     m_write = mode.startsWith(u'w');
     m_text = !mode.contains(u'b');
+    if (!m_write) {
+        platform::FileRead file = platform::ReadRegularFile(path, kMaxTextFile);
+        m_open = file.error == platform::FileError::None;
+        m_bytes = std::move(file.bytes);
+        return m_open;
+    }
     m_file.setFileName(path);
-    m_open = m_file.open(m_write ? QIODevice::WriteOnly | QIODevice::Truncate
-                                 : QIODevice::ReadOnly);
+    m_open = m_file.open(QIODevice::WriteOnly | QIODevice::Truncate);
     return m_open;
 }
 
@@ -28,13 +36,15 @@ void TextFileReader::Close()
     m_open = false;
     m_loaded = false;
     m_content.clear();
+    m_bytes.clear();
     m_pos = 0;
 }
 
 void TextFileReader::Load()
 {
     m_loaded = true;
-    const QByteArray bytes = m_file.readAll();
+    const QByteArray bytes = std::move(m_bytes);
+    m_bytes = QByteArray();
     // A UTF-8 byte-order mark is dropped with the decoding, so that the
     // first entry of a table file matches its name.
     if (ScanUtf8(bytes).valid)

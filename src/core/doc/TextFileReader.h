@@ -27,7 +27,8 @@ public:
 private:
     void Load();
 
-    QFile m_file;
+    QFile m_file;     // for writing
+    QByteArray m_bytes;  // read at Open, decoded at the first line
     bool m_open = false;
     bool m_write = false;
     bool m_text = true;

@@ -257,10 +257,12 @@ void CKelvoView::OnFontSettings()
 
 void CKelvoView::OnWordWrap()
 {
+    // Takes effect at once; the setting, not the window's state, decides,
+    // so that a value written elsewhere meanwhile is what is toggled.
     const bool wrap = m_app.GetProfileInt(settings::System, QStringLiteral("Wrap"), 1) != 0;
     m_app.WriteProfileInt(settings::System, QStringLiteral("Wrap"), wrap ? 0 : 1);
-    m_app.GetUi().Message(QStringLiteral("この変更は次にファイルを開いたときから有効です"),
-                          Ui::Icon::Information);
+    m_wrap = !wrap;
+    m_buffer.SetWordWrap(m_wrap);
 }
 
 void CKelvoView::OnTagEditing()

@@ -99,6 +99,8 @@ public:
     virtual void SetTabWidth(int characters) = 0;
     virtual void SetMargins(int pixels) = 0;
     virtual void SetEditFont(const EditFont& font) = 0;
+    // Long lines wrap at the window's edge, or scroll sideways.
+    virtual void SetWordWrap(bool wrap) = 0;
 
     // Turns screen updates off while many edits are made in a row; the
     // calls nest.

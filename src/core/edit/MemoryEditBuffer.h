@@ -42,6 +42,8 @@ public:
 
     void SetTabWidth(int characters) override { m_tabWidth = characters; }
     void SetMargins(int pixels) override { m_margins = pixels; }
+    void SetWordWrap(bool wrap) override { m_wordWrap = wrap; }
+    bool WordWrap() const { return m_wordWrap; }
     void SetEditFont(const EditFont& font) override { m_font = font; }
     int TabWidth() const { return m_tabWidth; }
     int Margins() const { return m_margins; }
@@ -79,6 +81,7 @@ private:
     QString m_clipboard;
     int m_tabWidth = 8;
     int m_margins = 0;
+    bool m_wordWrap = true;
     EditFont m_font;
     std::vector<UndoStep> m_undo;
 

@@ -5,6 +5,7 @@
 #include "core/app/Ui.h"
 #include "core/doc/CKelvoDoc.h"
 #include "core/doc/DocumentCodec.h"
+#include "core/doc/DocumentFile.h"
 #include "core/edit/CKelvoView.h"
 #include "core/edit/EditBuffer.h"
 #include "core/links/LinkCommandIds.h"
@@ -287,12 +288,12 @@ void LinkCommands::OnInsertFile()
     const std::optional<QString> path = ui.ChooseFile(dialog);
     if (!path)
         return;
-    QFile file(*path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    platform::FileRead file = platform::ReadRegularFile(*path, kMaxDocumentSize);
+    if (file.error != platform::FileError::None) {
         ui.Message(QStringLiteral("ファイルが開けません"));
         return;
     }
-    QByteArray bytes = file.readAll();
+    QByteArray bytes = std::move(file.bytes);
     // Text ends at the first zero byte.
     const qsizetype zero = bytes.indexOf('\0');
     if (zero >= 0)

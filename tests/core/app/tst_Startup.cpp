@@ -172,8 +172,9 @@ private Q_SLOTS:
         const QString folder = t.Path(QStringLiteral("adir"));
         QVERIFY(QDir().mkpath(folder));
         QVERIFY(!t.App().InitInstance(Landscape(folder)));
-        // Only the load's own message.
-        QCOMPARE(t.Ui().Texts(QStringLiteral("message")), QStringList{QStringLiteral("ファイルが見つかりません")});
+        // Only the load's own message, which names a folder as one.
+        QCOMPARE(t.Ui().Texts(QStringLiteral("message")),
+                 QStringList{QStringLiteral("フォルダーは開けません - ") + folder});
     }
 
     // A command-line file that does not exist: the message with its path and
@@ -256,7 +257,9 @@ private Q_SLOTS:
         QCOMPARE(t.Ui().Texts(QStringLiteral("message")), QStringList{QStringLiteral("ファイルが見つかりません")});
     }
 
-    void recentListIsSavedAtExit()
+    // The list is kept as soon as it changes: a program that is killed
+    // still leaves it.
+    void recentListIsSavedWhenItChanges()
     {
         TestEditor t;
         t.Settings().WriteString(QStringLiteral("Recent File List"), QStringLiteral("File5"),
@@ -264,13 +267,18 @@ private Q_SLOTS:
         const QString a = t.MakeFile(QStringLiteral("a.htm"), "A\r\n");
         QVERIFY(t.App().InitInstance(StartupOptions{240, 320, QString()}));
         QVERIFY(t.App().OpenDocumentFile(a));
-        t.App().ExitInstance();
         const QString section = QStringLiteral("Recent File List");
         QCOMPARE(t.Settings().ReadString(section, QStringLiteral("File1"), QString()), a);
         QCOMPARE(t.Settings().ReadString(section, QStringLiteral("File2"), QString()),
                  QStringLiteral("/stale.htm"));
         QVERIFY(!t.Settings().HasKey(section, QStringLiteral("File5")));
         QVERIFY(!t.Settings().HasKey(section, QStringLiteral("File3")));
+
+        QVERIFY(QFile::remove(a));
+        QVERIFY(t.Run(cmd::FileMru1));
+        QCOMPARE(t.Settings().ReadString(section, QStringLiteral("File1"), QString()),
+                 QStringLiteral("/stale.htm"));
+        QVERIFY(!t.Settings().HasKey(section, QStringLiteral("File2")));
     }
 
     void registeredToolMenu_data()

@@ -5,7 +5,10 @@
 #include "core/custom/CustomCommandIds.h"
 #include "core/custom/VirtualKeys.h"
 
+#include <QFileInfo>
 #include <QTest>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -169,9 +172,84 @@ private Q_SLOTS:
     void okReportsAFailedSave()
     {
         TestEditor t;
-        t.App().KeyTable().SetFileName(t.Path(u"no/such/folder/k.key"_qs));
+        // A folder cannot be made where a file is.
+        t.App().KeyTable().SetFileName(t.MakeFile(u"file.txt"_qs, "x") + u"/k.key"_qs);
         QVERIFY(t.Run(cmd::KeyCustomize));
         QCOMPARE(t.Ui().Texts(u"message"_qs), QStringList{u"保存できません"_qs});
+    }
+
+    // OK writes the table to the key file: into a folder made for it when a
+    // new user has none yet, and never over something that is no key file
+    // unless the user says so. A file that failed to load is not the key
+    // file afterwards.
+    void okWritesOnlyAKeyFile_data()
+    {
+        QTest::addColumn<QString>("keyFile");
+        QTest::addColumn<QByteArray>("before");  // null: no file there
+        QTest::addColumn<bool>("fifo");
+        QTest::addColumn<QString>("loaded");     // a file 読込 is given first
+        QTest::addColumn<int>("answer");         // to a question, -1 for none
+        QTest::addColumn<QStringList>("shown");
+        QTest::addColumn<bool>("written");
+        const QByteArray page("<P>page</P>\n");
+        const QString question = u"%1 はキー定義ファイルではありません。\n上書きしますか？"_qs;
+        QTest::newRow("a new user's folder is made")
+            << "new/data/kelvo.key" << QByteArray() << false << "" << -1 << QStringList() << true;
+        QTest::newRow("a failed load leaves the key file as it was")
+            << "kelvo.key" << QByteArray() << false << "page.html" << -1
+            << QStringList{u"読み込めません"_qs} << true;
+        QTest::newRow("a page as key file: asked, kept")
+            << "page.html" << page << false << "" << int(Ui::Answer::Cancel)
+            << QStringList{question} << false;
+        QTest::newRow("a page as key file: asked, written")
+            << "page.html" << page << false << "" << int(Ui::Answer::Ok) << QStringList{question}
+            << true;
+        QTest::newRow("an empty file holds nothing")
+            << "empty.key" << QByteArray("") << false << "" << -1 << QStringList() << true;
+        QTest::newRow("a pipe is never replaced")
+            << "pipe" << QByteArray() << true << "" << -1 << QStringList{u"保存できません"_qs} << false;
+    }
+    void okWritesOnlyAKeyFile()
+    {
+        QFETCH(QString, keyFile);
+        QFETCH(QByteArray, before);
+        QFETCH(bool, fifo);
+        QFETCH(QString, loaded);
+        QFETCH(int, answer);
+        QFETCH(QStringList, shown);
+        QFETCH(bool, written);
+        TestEditor t;
+        const QString path = t.Path(keyFile);
+        if (!before.isNull())
+            t.MakeFile(keyFile, before);
+        if (fifo)
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        const QByteArray page("<HTML>not keys</HTML>\n");
+        const QString loadedPath = loaded.isEmpty() ? QString() : t.MakeFile(loaded, page);
+        t.App().KeyTable().SetFileName(path);
+        t.App().KeyTable().Assign({vk::F2, false, false, false}, cmd::FileOpen);
+        QList<std::pair<QString, QString>> fields;
+        if (!loaded.isEmpty()) {
+            t.Ui().QueueInput(loadedPath);
+            fields.append({u"読込"_qs, QString()});
+        }
+        t.Ui().QueueAnswer(Ui::Answer::Ok);  // the dialog
+        if (answer >= 0)
+            t.Ui().QueueAnswer(Ui::Answer(answer));
+        RunKeyDialog(t, fields);
+
+        QStringList expected;
+        for (const QString& text : shown)
+            expected.append(text.contains(u"%1"_qs) ? text.arg(path) : text);
+        QStringList texts = t.Ui().Texts(u"message"_qs) + t.Ui().Texts(u"question"_qs);
+        QCOMPARE(texts, expected);
+        QCOMPARE(t.App().KeyTable().FileName(), path);
+        if (!loadedPath.isEmpty())
+            QCOMPARE(ReadBytes(loadedPath), page);
+        QCOMPARE(QFileInfo(path).isFile(), !fifo);
+        if (!fifo)
+            QCOMPARE(ReadBytes(path),
+                     written ? KeyFileBytes(t.App().KeyTable().Assignments()) : before);
     }
 
     // Start-up reads "System"/"Keycust" (a missing file leaves no key bound

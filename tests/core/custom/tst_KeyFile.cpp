@@ -108,8 +108,8 @@ private Q_SLOTS:
         QTest::newRow("reference to another class") << QByteArray(kTwoKeys).replace(26, 2, "\x02\x80");
         QTest::newRow("second new-class tag") << QByteArray(kTwoKeys).replace(26, 2, "\xff\xff");
     }
-    // Refused, and the table and its file keep what they had... except the
-    // name, which is the chosen file's.
+    // Refused, and the table keeps its assignments and its file name: a
+    // later save must not write over what was chosen by mistake.
     void damaged()
     {
         QFETCH(QByteArray, bytes);
@@ -117,11 +117,12 @@ private Q_SLOTS:
         TestEditor t;
         CKeycustTable table;
         table.Assign({vk::F2, false, false, false}, 57601);
+        table.SetFileName(t.Path(QStringLiteral("kelvo.key")));
         const std::vector<CKeycust> before = table.Assignments();
         const QString path = t.MakeFile(QStringLiteral("bad.key"), bytes);
         QVERIFY(!table.Load(path));
         QVERIFY(table.Assignments() == before);
-        QCOMPARE(table.FileName(), path);
+        QCOMPARE(table.FileName(), t.Path(QStringLiteral("kelvo.key")));
     }
 
     // Every cut of a valid file is refused although the bytes after the cut

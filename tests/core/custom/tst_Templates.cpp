@@ -4,9 +4,12 @@
 #include "core/custom/CNamedFileDlg.h"
 #include "core/custom/CustomCommandIds.h"
 #include "core/custom/CustomCommands.h"
+#include "core/doc/CodeKinds.h"
 
 #include <QDir>
 #include <QTest>
+
+Q_DECLARE_METATYPE(CodeKind)
 
 namespace {
 
@@ -51,19 +54,32 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("caret");
+        QTest::addColumn<CodeKind>("code");  // the new document is saved in
+        const auto sjis = CodeKind::ShiftJis;
         QTest::newRow("caret at the start of the blank line")
             << QByteArray("<HTML>\r\n<HEAD></HEAD>\r\n\r\n<BODY>") << "<HTML>\r\n<HEAD></HEAD>\r\n\r\n<BODY>"
-            << 23;
-        QTest::newRow("LF line ends become CR LF") << QByteArray("<P>\n\n</P>\n") << "<P>\r\n\r\n</P>\r\n" << 5;
-        QTest::newRow("Shift-JIS") << QByteArray("\x82\xa0\r\n") << "あ\r\n" << 0;
-        QTest::newRow("UTF-8") << QByteArray("\xe3\x81\x82\r\n\r\n") << "あ\r\n\r\n" << 3;
-        QTest::newRow("missing file: the fallback") << QByteArray() << "<HTML>\r\n\r\n</HTML>\r\n" << 8;
+            << 23 << sjis;
+        QTest::newRow("LF line ends become CR LF") << QByteArray("<P>\n\n</P>\n") << "<P>\r\n\r\n</P>\r\n" << 5 << sjis;
+        QTest::newRow("mixed line ends all become CR LF")
+            << QByteArray("a\r\nb\nc\rd") << "a\r\nb\r\nc\r\nd" << 0 << sjis;
+        QTest::newRow("Shift-JIS") << QByteArray("\x82\xa0\r\n") << "あ\r\n" << 0 << sjis;
+        QTest::newRow("UTF-8") << QByteArray("\xe3\x81\x82\r\n\r\n") << "あ\r\n\r\n" << 3 << sjis;
+        QTest::newRow("EUC-JP") << QByteArray("\xb4\xc1\xbb\xfa\r\n") << "漢字\r\n" << 0 << sjis;
+        QTest::newRow("JIS") << QByteArray("\x1b$B4A;z\x1b(B\r\n") << "漢字\r\n" << 0 << sjis;
+        QTest::newRow("UTF-8 that says so makes a UTF-8 page")
+            << QByteArray("<meta charset=\"UTF-8\">\n\n\xe3\x81\x82") << "<meta charset=\"UTF-8\">\r\n\r\nあ"
+            << 24 << CodeKind::Utf8;
+        QTest::newRow("EUC-JP that says so makes an EUC-JP page")
+            << QByteArray("<meta charset=\"EUC-JP\">\xb4\xc1\xbb\xfa") << "<meta charset=\"EUC-JP\">漢字" << 0
+            << CodeKind::Euc;
+        QTest::newRow("missing file: the fallback") << QByteArray() << "<HTML>\r\n\r\n</HTML>\r\n" << 8 << sjis;
     }
     void newFromTemplate()
     {
         QFETCH(QByteArray, file);
         QFETCH(QString, text);
         QFETCH(int, caret);
+        QFETCH(CodeKind, code);
         TestEditor t;
         const QString path = file.isEmpty() ? t.Path("gone.htm") : t.MakeFile("t.htm", file);
         WriteList(t, "Template", {{"一", t.Path("other.htm")}, {"二", path}});
@@ -72,6 +88,7 @@ private Q_SLOTS:
         QVERIFY(t.Run(cmd::HtmlTemplate));
         QCOMPARE(t.Text(), text);
         QCOMPARE(Caret(t), caret);
+        QCOMPARE(t.Doc().GetCodeKind(), code);
         QVERIFY(!t.Doc().IsModified());
         QCOMPARE(t.App().InitialTemplatePath(), initial);
     }
@@ -95,6 +112,8 @@ private Q_SLOTS:
         QTest::newRow("inserted over the selection") << QByteArray("<HR>\n") << false
                                                      << "a<HR>\r\nc" << QStringList{};
         QTest::newRow("through the tag case") << QByteArray("<HR>") << true << "a<hr>c" << QStringList{};
+        QTest::newRow("EUC-JP") << QByteArray("\xb4\xc1\xbb\xfa") << false << "a漢字c" << QStringList{};
+        QTest::newRow("JIS") << QByteArray("\x1b$B4A;z\x1b(B") << false << "a漢字c" << QStringList{};
         QTest::newRow("missing file") << QByteArray() << false << "abc"
                                       << QStringList{"ファイルが見つかりません"};
     }

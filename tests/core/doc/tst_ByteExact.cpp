@@ -114,6 +114,27 @@ private Q_SLOTS:
                  QByteArray("\x81\xe0\x87\x90\xed\x40\xfa\x5c\x87\x90\xfa\x5c"));
     }
 
+    // What input methods type for 〜 and − is written where JIS X 0208 has
+    // them (as iconv and nkf write them); read back, they are CP932's forms.
+    void jisFormsOfCp932Characters_data()
+    {
+        QTest::addColumn<CodeKind>("code");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("jis") << CodeKind::Jis << QByteArray("\x1b$B!A!]\x1b(B");
+        QTest::newRow("euc") << CodeKind::Euc << QByteArray("\xa1\xc1\xa1\xdd");
+        QTest::newRow("shift-jis") << CodeKind::ShiftJis << QByteArray("\x81\x60\x81\x7c");
+    }
+    void jisFormsOfCp932Characters()
+    {
+        QFETCH(CodeKind, code);
+        QFETCH(QByteArray, bytes);
+        const QString typed = QStringLiteral("\u301C\u2212");
+        QVERIFY(FindUnencodable(typed, code).empty());
+        QCOMPARE(EncodeDocument(typed, code, LineEndKind::CrLf), bytes);
+        QCOMPARE(DecodeDocumentAs(bytes, code, true).text, QStringLiteral("\uFF5E\uFF0D"));
+        QCOMPARE(EncodeDocument(QStringLiteral("\uFF5E\uFF0D"), code, LineEndKind::CrLf), bytes);
+    }
+
     void openReportsUndecodableBytesOnce()
     {
         TestEditor t;
@@ -230,14 +251,14 @@ private Q_SLOTS:
     void reopenInDeclaredCode()
     {
         TestEditor t;
-        // EUC bytes that the byte rules cannot tell from Shift-JIS.
-        const QByteArray page("<meta charset=\"euc-jp\">\r\n\xb0\xa1\xb0\xa2");
+        // EUC kana that, as bytes, are likelier Shift-JIS kanji.
+        const QByteArray page("<meta charset=\"euc-jp\">\r\n\x8e\xb1\x8e\xb2");
         QVERIFY(t.App().OpenDocumentFile(t.MakeFile("e.html", page)));
-        QCOMPARE(t.Doc().GetCodeKind(), CodeKind::Unknown);
+        QCOMPARE(t.Doc().GetCodeKind(), CodeKind::ShiftJis);
         QCOMPARE(t.Doc().DisagreeingDeclaredCode(), std::optional<CodeKind>(CodeKind::Euc));
         QVERIFY(t.Run(cmd::ReopenDeclaredCode));
         QCOMPARE(t.Doc().GetCodeKind(), CodeKind::Euc);
-        QCOMPARE(t.Text(), QStringLiteral("<meta charset=\"euc-jp\">\r\n亜唖"));
+        QCOMPARE(t.Text(), QStringLiteral("<meta charset=\"euc-jp\">\r\nｱｲ"));
         QVERIFY(!t.Doc().DisagreeingDeclaredCode());
         QVERIFY(!t.App().Commands().IsEnabled(cmd::ReopenDeclaredCode));
     }

@@ -12,6 +12,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <unistd.h>
 
 Q_DECLARE_METATYPE(CodeKind)
 Q_DECLARE_METATYPE(LineEndKind)
@@ -81,9 +82,9 @@ private Q_SLOTS:
         QTest::newRow("utf-8 outside the device code page")
             << QByteArray("\xf0\x9f\x98\x80 \xc3\xa9 \xf0\xa0\xae\xb7 \xe4\xba\x9c\n")
             << QStringLiteral("😀 é 𠮷 亜\r\n") << CodeKind::Utf8 << LineEndKind::Lf;
-        QTest::newRow("kana pairs only: unknown, read as device code page")
-            << QByteArray("\xb1\xb2") << QStringLiteral("ｱｲ") << CodeKind::Unknown
-            << LineEndKind::None;
+        QTest::newRow("as likely euc as sjis: unknown, read as device code page")
+            << QByteArray("\x8e\xb1\x8e\xb1\xb1\xb2") << platform::Cp932ToUnicode("\x8e\xb1\x8e\xb1\xb1\xb2")
+            << CodeKind::Unknown << LineEndKind::None;
     }
     // Loading gives the text and kinds; saving gives the same bytes back.
     void edgeCases()
@@ -141,6 +142,33 @@ private Q_SLOTS:
         t.Buffer().ReplaceSel(QStringLiteral("亜"));
         QVERIFY(t.Doc().OnSaveDocument(t.Path("out.html")));
         QCOMPARE(ReadBytes(t.Path("out.html")), QByteArray("\x1b$B0!\x1b(B\x1b$B0!\x1b(B\r\n"));
+    }
+
+    // Read without conversion, EUC and UTF-8 pages are device code page
+    // text, and an edit leaves their other bytes as they were.
+    void autoCodeOffKeepsTheBytes_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<CodeKind>("code");
+        QTest::newRow("utf-8") << QByteArray("<P>\xe6\x97\xa5\xe6\x9c\xac\xc2\xa9</P>\n") << CodeKind::Utf8;
+        QTest::newRow("utf-8 with bom") << QByteArray("\xef\xbb\xbf<P>\xe6\x97\xa5</P>\n") << CodeKind::Utf8;
+        QTest::newRow("euc") << QByteArray("<P>\xc6\xfc\xcb\xdc\x8e\xb1</P>\n") << CodeKind::Euc;
+    }
+    void autoCodeOffKeepsTheBytes()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(CodeKind, code);
+        TestEditor t;
+        t.Settings().WriteInt("System", "AutoCode", 0);
+        const QString path = t.MakeFile("p.html", file);
+        QVERIFY(t.App().OpenDocumentFile(path));
+        QCOMPARE(t.Doc().GetCodeKind(), code);
+        QVERIFY(t.Doc().OnSaveDocument(path));
+        QCOMPARE(ReadBytes(path), file);
+        t.Buffer().SetSel(0, 0);
+        t.Buffer().ReplaceSel(QStringLiteral("x"));
+        QVERIFY(t.Doc().OnSaveDocument(path));
+        QCOMPARE(ReadBytes(path), "x" + file);
     }
 
     // The mark is not part of the text, and the file keeps it.
@@ -225,7 +253,7 @@ private Q_SLOTS:
             break;
         default:
             // Only pairs of half-width-katakana-like bytes: no byte decides.
-            crlf = "<P>\xb1\xb2\xb3\xb4\r\n\xdf\xde</P>";
+            crlf = "<P>\x8e\xb1\x8e\xb1\xb1\xb2\r\n\x8e\xb1\x8e\xb1\xb1\xb2</P>";
             expected = platform::Cp932ToUnicode(crlf);
             break;
         }
@@ -242,15 +270,27 @@ private Q_SLOTS:
         QVERIFY(saved == file);
     }
 
-    // A save that fails half way leaves the old file as it was.
+    // A save that fails half way leaves the old file as it was, on each way
+    // a file is written: replaced, in place (a second name), or new.
+    void failedSaveKeepsTheOriginal_data()
+    {
+        QTest::addColumn<QString>("setup");
+        QTest::newRow("replaced") << "single";
+        QTest::newRow("in place, hard link") << "hard";
+        QTest::newRow("new file") << "new";
+    }
     void failedSaveKeepsTheOriginal()
     {
+        QFETCH(QString, setup);
         TestEditor t;
         const QByteArray original("old contents\r\n");
-        const QString path = t.MakeFile("keep.html", original);
-        QVERIFY(t.App().OpenDocumentFile(path));
+        const QString path = setup == u"new" ? t.Path("keep.html") : t.MakeFile("keep.html", original);
+        if (setup == u"hard")
+            QVERIFY(::link(QFile::encodeName(path).constData(),
+                           QFile::encodeName(t.Path("keep.html.link")).constData()) == 0);
         t.Buffer().SetText(QString(200000, u'x'), true);
         QVERIFY(t.Doc().IsModified());
+        const QStringList before = QDir(t.Path("")).entryList(QDir::Files | QDir::Hidden);
 
         // Writes beyond 64 KiB fail as on a full disk.
         struct rlimit old {};
@@ -264,11 +304,12 @@ private Q_SLOTS:
         std::signal(SIGXFSZ, oldHandler);
 
         QVERIFY(!saved);
-        QCOMPARE(ReadBytes(path), original);
-        QCOMPARE(t.Ui().Texts("message").last(), QStringLiteral("保存ファイルが開けません - ") + path);
+        QCOMPARE(ReadBytes(path), setup == u"new" ? QByteArray() : original);
+        QCOMPARE(t.Ui().Texts("message").last(),
+                 QStringLiteral("保存できませんでした（元のファイルはそのままです） - ") + path);
         QVERIFY(t.Doc().IsModified());
         // No temporary file is left behind.
-        QCOMPARE(QDir(t.Path("")).entryList({"keep.html*"}, QDir::Files).size(), 1);
+        QCOMPARE(QDir(t.Path("")).entryList(QDir::Files | QDir::Hidden), before);
     }
 
     void saveToMissingFolderIsReported()

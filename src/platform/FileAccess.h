@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+namespace platform {
+
+// File names are bytes to the system and text to the program. A name that
+// is not UTF-8 (CP932 names from a Windows archive) keeps each byte that is
+// not part of a UTF-8 sequence as U+DC00 + byte in the text, so that the
+// text gives the same bytes back: every file operation of the program goes
+// through EncodePath.
+QByteArray EncodePath(const QString& path);
+QString DecodePath(QByteArrayView native);
+// The path as it is shown: a name that is not UTF-8 but is CP932 is shown
+// as CP932 text.
+QString DisplayPath(const QString& path);
+
+// Whether anything, or a regular file, is at the path (links followed).
+bool PathExists(const QString& path);
+bool IsRegularFile(const QString& path);
+
+enum class FileError {
+    None,
+    Missing,       // no such file
+    Unreadable,    // it is there, but reading it is not allowed
+    Folder,
+    NotRegular,    // a FIFO, device or socket: never read, never replaced
+    TooLarge,
+    NoReader,      // a FIFO that nobody reads
+    CannotCreate,  // no permission to write the file or its folder
+    WriteFailed,   // disk full, size limit, I/O error: the old file stays
+};
+
+struct FileRead {
+    QByteArray bytes;
+    FileError error = FileError::None;
+};
+
+// All of a regular file, at most `limit` bytes. Anything else (a folder,
+// a FIFO that would block forever, a device that never ends) is refused
+// without being read.
+FileRead ReadRegularFile(const QString& path, qint64 limit);
+
+// Writes the bytes as the file's new content, never losing the old one: a
+// symbolic link stays a link (its target is written); a regular file is
+// replaced by a complete, synced copy that has its owner, mode, extended
+// attributes and ACLs, or, where a new file cannot take its place (several
+// hard links, an owner the saver cannot give back, a folder it cannot
+// write), written in place after its space is reserved and with its old
+// content restored should writing fail. A FIFO or device is written into;
+// a folder or socket is refused.
+FileError WriteFileSafely(const QString& path, QByteArrayView bytes);
+
+} // namespace platform

@@ -1,0 +1,223 @@
+#include "TestFiles.h"
+#include "TestRegistry.h"
+
+#include "core/custom/CKeycustTable.h"
+#include "core/custom/TemplateText.h"
+#include "core/doc/TextFileReader.h"
+#include "platform/FileAccess.h"
+
+#include <QDir>
+#include <QFile>
+#include <QMap>
+#include <QProcess>
+#include <QTest>
+
+#include <fcntl.h>
+#include <sys/fsuid.h>
+#include <sys/stat.h>
+#include <sys/xattr.h>
+#include <unistd.h>
+
+namespace {
+
+// File access as an ordinary user for the scope, also when the tests run
+// as root (whose file permissions would otherwise always allow).
+class AsOrdinaryUser {
+public:
+    AsOrdinaryUser() : m_root(geteuid() == 0)
+    {
+        if (m_root)
+            setfsuid(65534);
+    }
+    ~AsOrdinaryUser()
+    {
+        if (m_root)
+            setfsuid(0);
+    }
+
+private:
+    bool m_root;
+};
+
+// A file of each kind that is not a readable regular file.
+QString MakeSpecial(TestEditor& t, const QString& kind)
+{
+    const QString path = t.Path(kind);
+    const QByteArray native = QFile::encodeName(path);
+    if (kind == u"missing")
+        return path;
+    if (kind == u"unreadable") {
+        t.MakeFile(kind, "secret");
+        ::chmod(native.constData(), 0);
+    } else if (kind == u"folder") {
+        QDir().mkdir(path);
+    } else if (kind == u"fifo") {
+        ::mkfifo(native.constData(), 0644);
+    } else if (kind == u"device") {
+        return QStringLiteral("/dev/zero");
+    } else if (kind == u"huge") {
+        // Sparse: it takes no disk space.
+        t.MakeFile(kind, "");
+        [[maybe_unused]] const int r = ::truncate(native.constData(), (qint64(1) << 30) + 1);
+    }
+    return path;
+}
+
+QMap<QByteArray, QByteArray> Attributes(const QString& path)
+{
+    QMap<QByteArray, QByteArray> out;
+    const QByteArray native = QFile::encodeName(path);
+    char names[4096];
+    const ssize_t size = ::listxattr(native.constData(), names, sizeof names);
+    for (const char* n = names; size > 0 && n < names + size; n += strlen(n) + 1) {
+        char value[4096];
+        const ssize_t length = ::getxattr(native.constData(), n, value, sizeof value);
+        out.insert(n, QByteArray(value, int(std::max<ssize_t>(length, 0))));
+    }
+    return out;
+}
+
+} // namespace
+
+class TestDocumentFiles : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    // A file that cannot be opened is named by why; a FIFO or device is
+    // never read (it would block or never end), and the document shown
+    // stays.
+    void openRefused_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("message");  // %1: the path
+        QTest::newRow("missing") << "missing" << "ファイルが見つかりません";
+        QTest::newRow("no read permission") << "unreadable" << "ファイルを読み込めません - %1";
+        QTest::newRow("folder") << "folder" << "フォルダーは開けません - %1";
+        QTest::newRow("fifo") << "fifo" << "通常のファイルではないので開けません - %1";
+        QTest::newRow("device") << "device" << "通常のファイルではないので開けません - %1";
+        QTest::newRow("past the size limit") << "huge" << "ファイルが大きすぎて開けません - %1";
+    }
+    void openRefused()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, message);
+        TestEditor t;
+        QVERIFY(t.App().OpenDocumentFile(t.MakeFile("keep.html", "keep")));
+        const QString path = MakeSpecial(t, kind);
+        // The test's folder is private; the ordinary user may look into it.
+        ::chmod(QFile::encodeName(t.Path("")).constData(), 0755);
+        bool opened;
+        {
+            AsOrdinaryUser user;
+            opened = t.App().OpenDocumentFile(path);
+        }
+        QVERIFY(!opened);
+        QCOMPARE(t.Ui().Texts("message"), QStringList{QString(message).replace("%1", path)});
+        QCOMPARE(t.Text(), QStringLiteral("keep"));
+        QCOMPARE(t.Doc().GetPathName(), t.Path("keep.html"));
+    }
+
+    // The program's own files (template, key file, tables) read through the
+    // same door: a FIFO or an endless device gives nothing, at once.
+    void programFilesRefuseSpecialFiles_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("fifo") << "fifo";
+        QTest::newRow("device") << "device";
+    }
+    void programFilesRefuseSpecialFiles()
+    {
+        QFETCH(QString, kind);
+        TestEditor t;
+        const QString path = MakeSpecial(t, kind);
+        QVERIFY(!ReadTemplateFile(path));
+        CKeycustTable keys;
+        QVERIFY(!keys.Load(path));
+        TextFileReader reader;
+        QVERIFY(!reader.Open(path, QStringLiteral("rt")));
+    }
+
+    // Saving onto what is not a regular file: a FIFO or device is written
+    // into and stays what it is; a folder is refused; nothing waits for a
+    // reader that is not there.
+    void saveTargets_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("message");  // empty: saved
+        QTest::newRow("fifo with a reader") << "fifo" << "";
+        QTest::newRow("fifo nobody reads") << "lonely fifo"
+                                           << "読み出す相手のいないパイプには書き込めません - %1";
+        QTest::newRow("device") << "/dev/null" << "";
+        QTest::newRow("folder") << "folder" << "フォルダーには保存できません - %1";
+    }
+    void saveTargets()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, message);
+        TestEditor t;
+        QString path = kind;
+        if (!kind.startsWith(u'/'))
+            path = MakeSpecial(t, kind == u"lonely fifo" ? QStringLiteral("fifo") : kind);
+        int reader = -1;
+        if (kind == u"fifo")
+            reader = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK);
+        struct stat before {};
+        QCOMPARE(::stat(QFile::encodeName(path).constData(), &before), 0);
+        t.SetText(QStringLiteral("<P>text</P>"));
+        QCOMPARE(t.Doc().OnSaveDocument(path), message.isEmpty());
+        QCOMPARE(t.Ui().Texts("message"), message.isEmpty() ? QStringList() : QStringList{message.arg(path)});
+        if (reader >= 0) {
+            char got[64] = {};
+            QCOMPARE(::read(reader, got, sizeof got), ssize_t(11));
+            QCOMPARE(QByteArray(got), QByteArray("<P>text</P>"));
+            ::close(reader);
+        }
+        struct stat after {};
+        QCOMPARE(::stat(QFile::encodeName(path).constData(), &after), 0);
+        QCOMPARE(after.st_mode, before.st_mode);
+        QCOMPARE(after.st_ino, before.st_ino);
+    }
+
+    // The replacement file has the old one's extended attributes and ACL.
+    void saveKeepsAttributes()
+    {
+        TestEditor t;
+        const QString path = t.MakeFile("a.html", "old");
+        const QByteArray native = QFile::encodeName(path);
+        QCOMPARE(::setxattr(native.constData(), "user.origin", "site", 4, 0), 0);
+        QCOMPARE(QProcess::execute("setfacl", {"-m", "u:nobody:rw", path}), 0);
+        const auto before = Attributes(path);
+        QVERIFY(before.contains("system.posix_acl_access"));
+        t.SetText(QStringLiteral("new"));
+        QVERIFY(t.Doc().OnSaveDocument(path));
+        QCOMPARE(ReadBytes(path), QByteArray("new"));
+        QCOMPARE(Attributes(path), before);
+    }
+
+    // A name in CP932 bytes (from a Windows archive) is opened, saved and
+    // remembered by its bytes, and shown as the CP932 text it is.
+    void nameThatIsNotUtf8()
+    {
+        TestEditor t;
+        const QByteArray native = QFile::encodeName(t.Path("")) + "/\x95\x5c\x8e\xa6.html";
+        const int fd = ::open(native.constData(), O_WRONLY | O_CREAT, 0644);
+        QVERIFY(fd >= 0);
+        QCOMPARE(::write(fd, "<P>", 3), ssize_t(3));
+        ::close(fd);
+        const QString path = platform::DecodePath(native);
+        QCOMPARE(platform::EncodePath(path), native);
+        QVERIFY(t.App().OpenDocumentFile(path));
+        QCOMPARE(t.Text(), QStringLiteral("<P>"));
+        QCOMPARE(t.Ui().WindowTitle(), QStringLiteral("表示 - Kelvopad"));
+        t.SetText(QStringLiteral("new"));
+        QVERIFY(t.Doc().OnSaveDocument(path));
+        QCOMPARE(platform::ReadRegularFile(path, 100).bytes, QByteArray("new"));
+        // The recent-file list keeps the bytes through the settings file.
+        t.App().RecentFiles().Save(t.App());
+        t.App().RecentFiles().Load(t.App());
+        QCOMPARE(t.App().RecentFiles().Files().value(0), path);
+        QVERIFY(t.App().RecentFiles().Caption(0, 200).endsWith(QStringLiteral("/表示.html")));
+    }
+};
+
+KELVO_TEST(TestDocumentFiles, "DocumentFiles");
+#include "tst_DocumentFiles.moc"
