@@ -4,6 +4,7 @@
 #include "gui/DialogRoom.h"
 
 #include "gui/EditTextMapping.h"
+#include "gui/JapaneseBreaks.h"
 #include "gui/LineEndTextEdit.h"
 
 #include <QCheckBox>
@@ -437,7 +438,7 @@ FormDialog::Binding FormDialog::MakeEditor(int index, QWidget* parent)
             auto* h = new QHBoxLayout(box);
             h->setContentsMargins(0, 0, 0, 0);
             b.check = new QCheckBox(box);
-            b.flagCaption = new FlagCaption(f.label, b.check, box);
+            b.flagCaption = new FlagCaption(WithJapaneseBreaks(f.label), b.check, box);
             h->addWidget(b.check, 0, Qt::AlignTop);
             h->addWidget(b.flagCaption, 1);
             b.row = box;
@@ -649,7 +650,7 @@ void FormDialog::ShowField(int index)
     if (b.check) {
         const QSignalBlocker block(b.check);
         if (b.flagCaption)
-            b.flagCaption->setText(f.label);
+            b.flagCaption->setText(WithJapaneseBreaks(f.label));
         else
             b.check->setText(f.label);
         b.check->setChecked(f.checked);

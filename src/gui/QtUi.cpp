@@ -155,6 +155,7 @@ QString QtUi::WithoutMnemonic(const QString& label)
     text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
     text.remove(u'&');
     text.replace(u'\x01', u'&');
+    text.remove(QChar(0x2060));  // the joiners that keep a wrapped phrase whole
     return text;
 }
 

@@ -16,6 +16,7 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QWindow>
@@ -71,8 +72,13 @@ QStringList Misfits(QWidget& dialog)
         const bool allFit = std::all_of(lines.begin(), lines.end(), [&](const QString& line) {
             return m.horizontalAdvance(line) < std::min(room, label->width());
         });
-        if (allFit && label->heightForWidth(label->width()) >= (lines.size() + 1) * m.lineSpacing())
+        const bool wrapped = label->heightForWidth(label->width()) >= (lines.size() + 1) * m.lineSpacing();
+        if (allFit && wrapped)
             problems << QStringLiteral("wraps: ") + label->text();
+        // Qt alone breaks Japanese between any two characters ("区別をす|る").
+        static const QRegularExpression kana(QStringLiteral("[\\x{3041}-\\x{309F}]"));
+        if (wrapped && label->text().contains(kana) && !label->text().contains(QChar(0x2060)))
+            problems << QStringLiteral("wraps inside a phrase: ") + label->text();
     }
     return problems;
 }
