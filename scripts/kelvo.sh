@@ -21,7 +21,7 @@ packages=(
   fonts-noto-cjk fonts-dejavu-core xdg-utils
   python3 python3-pyftpdlib python3-html5lib python3-tinycss2 vsftpd
   imagemagick xvfb openbox xdotool
-  acl nkf
+  acl nkf poppler-utils
 )
 
 as_root() {

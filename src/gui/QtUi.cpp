@@ -9,6 +9,8 @@
 #include "gui/FontFamilies.h"
 #include "gui/FormDialog.h"
 #include "gui/QuestionBox.h"
+#include "gui/SourcePrinter.h"
+#include "platform/DesktopOpener.h"
 
 #include <QColorDialog>
 #include <QComboBox>
@@ -313,7 +315,27 @@ QUrl QtUi::ExternalUrl(const QString& pathOrUrl)
 
 void QtUi::OpenExternal(const QString& pathOrUrl)
 {
-    QDesktopServices::openUrl(ExternalUrl(pathOrUrl));
+    const QUrl url = ExternalUrl(pathOrUrl);
+    const QString shown = url.isLocalFile() ? url.toLocalFile() : pathOrUrl;
+    // The opener tells by its exit status whether it found a program; Qt's
+    // own call only tells whether it could start the opener.
+    const std::weak_ptr<int> alive = m_alive;
+    const bool started = platform::StartDesktopOpener(
+        url.isLocalFile() ? url.toLocalFile() : url.toString(), [this, alive, shown](bool ok) {
+            if (!ok && !alive.expired())
+                Message(OpenExternalFailedMessage(shown), Icon::Warning);
+        });
+    if (!started && !QDesktopServices::openUrl(url))
+        Message(OpenExternalFailedMessage(shown), Icon::Warning);
+}
+
+void QtUi::PrintText(const PrintJob& job, bool preview)
+{
+    const SourcePrinter printer(job);
+    if (preview)
+        printer.Preview(m_window);
+    else if (!printer.PrintWithDialog(m_window))
+        Message(QStringLiteral("印刷できませんでした - ") + job.name, Icon::Warning);
 }
 
 void QtUi::StartProcess(const QString& program, const QStringList& arguments,

@@ -3,6 +3,8 @@
 #include "core/app/Ui.h"
 
 #include <QPointer>
+
+#include <memory>
 #include <QWidget>
 
 class QFileDialog;
@@ -39,6 +41,7 @@ public:
     void EndBusy() override;
     std::unique_ptr<TaskRunner> MakeTaskRunner() override;
     void RunFtpWindow(CFtpWnd& window) override;
+    void PrintText(const PrintJob& job, bool preview) override;
 
     QString WindowTitle() const { return m_title; }
 
@@ -78,5 +81,8 @@ public:
 
 private:
     QPointer<QWidget> m_window;
+    // Lets work that ends later (the desktop's opener) see whether this Ui
+    // still exists.
+    std::shared_ptr<int> m_alive = std::make_shared<int>(0);
     QString m_title;
 };

@@ -291,8 +291,11 @@ QString CKelvoApp::HelpFilePath()
 void CKelvoApp::OnHelp()
 {
     const QString path = HelpFilePath();
-    if (QFileInfo(path).isFile())
-        m_ui.OpenExternal(path);
+    if (!QFileInfo(path).isFile()) {
+        m_ui.Message(QStringLiteral("ヘルプファイルが見つかりません - help/index.html"));
+        return;
+    }
+    m_ui.OpenExternal(path);
 }
 
 std::vector<MenuItem> CKelvoApp::RecentFileMenu() const

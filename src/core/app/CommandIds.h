@@ -23,6 +23,8 @@ inline constexpr int EditSelectAll = 57642;
 inline constexpr int EditUndo = 57643;
 inline constexpr int AppAbout = 57664;
 inline constexpr int AppExit = 57665;
+inline constexpr int FilePrint = 57607;
+inline constexpr int FilePrintPreview = 57609;
 inline constexpr int Help = 57670;
 inline constexpr int NextPane = 57680;
 inline constexpr int PrevPane = 57681;
@@ -32,5 +34,10 @@ inline constexpr int CharCode = 32940;
 // Reopens the document in the code its page declares. Reached from the
 // status bar only, so it lies outside both menu ranges.
 inline constexpr int ReopenDeclaredCode = 34100;
+
+// Commands added to the menus later lie from 34200 on, outside the
+// original ranges too.
+inline constexpr int FindInFiles = 34200;
+inline constexpr int ReplaceInFiles = 34201;
 
 } // namespace cmd

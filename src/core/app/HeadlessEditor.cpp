@@ -2,9 +2,11 @@
 
 #include "core/custom/CustomCommands.h"
 #include "core/edit/FindCommands.h"
+#include "core/edit/PrintCommands.h"
 #include "core/edit/SettingsSheet.h"
 #include "core/style/StyleCommands.h"
 #include "core/links/LinkCommands.h"
+#include "core/search/FindInFilesCommands.h"
 #include "core/ftp/FtpWindowCommands.h"
 #include "core/tables/TableCommands.h"
 #include "core/tags/TagConvertCommands.h"
@@ -35,4 +37,6 @@ void RegisterAllCommands(CKelvoApp& app)
     RegisterCustomCommands(app);
     RegisterLinkCommands(app);
     RegisterTagDialogCommands(app);
+    RegisterFindInFilesCommands(app);
+    RegisterPrintCommands(app);
 }

@@ -149,6 +149,12 @@ QStringList ScriptedUi::FontFamilies() const
             QStringLiteral("Noto Sans CJK JP"), QStringLiteral("ＭＳ Ｐゴシック")};
 }
 
+void ScriptedUi::PrintText(const PrintJob& job, bool preview)
+{
+    m_records.push_back({preview ? QStringLiteral("printpreview") : QStringLiteral("print"), job.name});
+    m_lastPrintJob = job;
+}
+
 void ScriptedUi::ShowAbout()
 {
     m_records.push_back({QStringLiteral("about"), QString()});

@@ -24,7 +24,8 @@ public:
     struct Record {
         QString kind;  // "message", "question", "input", "file", "folder",
                        // "color", "form", "title", "open", "about",
-                       // "exit", "error", "status", "ftpwindow"
+                       // "exit", "error", "status", "ftpwindow",
+                       // "print", "printpreview"
         QString text;
     };
 
@@ -79,6 +80,10 @@ public:
     // Records "ftpwindow" and runs ftpWindowScript on the window, if set.
     void RunFtpWindow(CFtpWnd& window) override;
     std::function<void(CFtpWnd&)> ftpWindowScript;
+    // Records "print" or "printpreview" with the job's name; the last job
+    // is kept whole.
+    void PrintText(const PrintJob& job, bool preview) override;
+    const PrintJob& LastPrintJob() const { return m_lastPrintJob; }
 
     // The last file dialog asked for (tests check its title and filter).
     const FileDialog& LastFileDialog() const { return m_lastFileDialog; }
@@ -94,4 +99,5 @@ private:
     std::vector<Process> m_processes;
     QString m_title;
     FileDialog m_lastFileDialog;
+    PrintJob m_lastPrintJob;
 };

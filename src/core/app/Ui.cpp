@@ -1,6 +1,7 @@
 #include "core/app/Ui.h"
 
 #include "core/app/TaskRunner.h"
+#include "platform/FileAccess.h"
 
 std::unique_ptr<TaskRunner> Ui::MakeTaskRunner()
 {
@@ -45,4 +46,12 @@ std::vector<std::pair<QString, QString>> Ui::ParseFilter(const QString& filter)
         out.emplace_back(parts[i].trimmed(), parts[i + 1].trimmed());
     }
     return out;
+}
+
+QString OpenExternalFailedMessage(const QString& pathOrUrl)
+{
+    return QStringLiteral("表示するためのブラウザなどのプログラムを起動できませんでした。\n"
+                          "ブラウザがインストールされ、既定のブラウザとして設定されているか"
+                          "確認してください。\n表示できなかったもの: %1")
+        .arg(platform::DisplayPath(pathOrUrl));
 }

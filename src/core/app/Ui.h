@@ -54,6 +54,17 @@ public:
         bool noChangeDir = false;
     };
 
+    // A source text to print: the name shown in each page's header and the
+    // editor's font.
+    struct PrintJob {
+        QString name;
+        QString text;  // CR LF line ends
+        QString fontFamily;
+        int pointSize = 10;
+        int weight = 400;
+        bool italic = false;
+    };
+
     virtual ~Ui() = default;
 
     // A message box with OK.
@@ -86,7 +97,9 @@ public:
     // after it has asked about unsaved changes); the window's close handling
     // then calls CKelvoApp::CanCloseMainWindow and CKelvoApp::ExitInstance.
     virtual void CloseMainWindow() = 0;
-    // Opens a file or URL with the desktop's associated program.
+    // Opens a file or URL with the desktop's associated program. When no
+    // program can show it, the user is told (OpenExternalFailedMessage), at
+    // once or when the desktop's opener has given up.
     virtual void OpenExternal(const QString& pathOrUrl) = 0;
     // Starts a program with its arguments, each passed as it is (no shell
     // reads them), in the working folder; does not wait for it.
@@ -101,10 +114,17 @@ public:
     // Shows the FTP window modally until the user closes it. The base shows
     // nothing (a window without a user has nothing to do).
     virtual void RunFtpWindow(CFtpWnd& window) {}
+    // Prints the text after the print dialog, or shows its print preview.
+    // The base prints nothing.
+    virtual void PrintText(const PrintJob& job, bool preview) {}
 
     // Splits a filter in "Name |*.a;*.b|...||" form into (name, patterns).
     static std::vector<std::pair<QString, QString>> ParseFilter(const QString& filter);
 };
+
+// What the user is told when no program could be started to show a file or
+// address (no browser installed, no program associated with the file).
+QString OpenExternalFailedMessage(const QString& pathOrUrl);
 
 // Keeps the busy cursor for a scope.
 class BusyScope {

@@ -397,8 +397,9 @@ private Q_SLOTS:
         EnvScope env("KELVO_DATA_DIR", data.path().toLocal8Bit());
         TestEditor t;
         QVERIFY(t.Run(cmd::Help));
-        // Without the page nothing happens.
+        // Without the page nothing opens, and the user is told why.
         QVERIFY(t.Ui().Texts(QStringLiteral("open")).isEmpty());
+        QCOMPARE(t.Ui().Texts(QStringLiteral("message")).size(), 1);
         QVERIFY(QDir(data.path()).mkpath(QStringLiteral("help")));
         QVERIFY(WriteBytes(data.filePath(QStringLiteral("help/index.html")), "<html></html>"));
         QVERIFY(t.Run(cmd::Help));
