@@ -58,6 +58,10 @@ int SourcePrinter::Print(QPrinter& printer) const
     document.setDefaultTextOption(option);
     QString text = m_job.text;
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    // The last line's end starts no line of its own: printed, it would be
+    // an empty line, and now and then a page with nothing on it.
+    if (text.endsWith(u'\n'))
+        text.chop(1);
     document.setPlainText(text);
     // A page height makes the layout move a line that would cross a page's
     // end to the next page.

@@ -54,7 +54,9 @@ QString PdfText(const QString& path)
     p.start(QStringLiteral("pdftotext"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), path,
                                           QStringLiteral("-")});
     p.waitForFinished(60000);
-    return QString::fromUtf8(p.readAllStandardOutput());
+    // The CJK font maps some kanji to their radicals' look-alikes
+    // (U+2F92 for 見); NFKC gives the kanji back.
+    return QString::fromUtf8(p.readAllStandardOutput()).normalized(QString::NormalizationForm_KC);
 }
 
 // The most lines of Lines() that fit on one page.
