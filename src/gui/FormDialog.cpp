@@ -101,6 +101,8 @@ public:
 
 // A list of several columns: rows of cells with a header, sized like
 // FieldList.
+constexpr int kLastColumnChars = 40;
+
 class FieldTable : public QTreeWidget {
 public:
     using QTreeWidget::QTreeWidget;
@@ -109,7 +111,13 @@ public:
         const int count = topLevelItemCount();
         const int rows = std::clamp(count, kListMinimumRows, kListMaximumRows);
         const int rowHeight = count > 0 ? sizeHintForRow(0) : fontMetrics().height();
-        return QSize(QTreeWidget::sizeHint().width(),
+        // The columns as they were set, the last one room for a line of
+        // text (a result or a change shown in a list of several columns).
+        int width = 2 * frameWidth();
+        for (int c = 0; c + 1 < columnCount(); ++c)
+            width += columnWidth(c);
+        width += fontMetrics().averageCharWidth() * kLastColumnChars;
+        return QSize(std::max(QTreeWidget::sizeHint().width(), width),
                      rows * rowHeight + header()->sizeHint().height() + 2 * frameWidth());
     }
 };
@@ -466,9 +474,11 @@ FormDialog::Binding FormDialog::MakeEditor(int index, QWidget* parent)
             b.table->setAllColumnsShowFocus(true);
             b.table->setSelectionMode(QAbstractItemView::SingleSelection);
             b.table->setSelectionBehavior(QAbstractItemView::SelectRows);
-            // Columns as wide as a short name; the last takes the rest.
+            // Columns as wide as a short name unless the form says; the last
+            // takes the rest.
             for (int c = 0; c + 1 < b.table->columnCount(); ++c)
-                b.table->setColumnWidth(c, b.table->fontMetrics().averageCharWidth() * 14);
+                b.table->setColumnWidth(c, b.table->fontMetrics().averageCharWidth()
+                                               * f.columnChars.value(c, 14));
             SetRows(b.table, f.choices);
             connect(b.table, &QTreeWidget::currentItemChanged, this, changed);
             connect(b.table, &QTreeWidget::itemDoubleClicked, this, [this, index, gen] {
@@ -677,7 +687,8 @@ void FormDialog::ShowField(int index)
     if (b.button)
         b.button->setText(f.label);
     if (b.staticText) {
-        const QString shown = b.label ? f.text : (f.text.isEmpty() ? f.label : f.text);
+        const QString shown =
+            WithJapaneseBreaks(b.label ? f.text : (f.text.isEmpty() ? f.label : f.text));
         if (b.staticText->text() != shown)
             b.staticText->setText(shown);
     }

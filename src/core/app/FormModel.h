@@ -41,6 +41,9 @@ struct FormField {
     // List: captions of the columns of a list of several columns; each entry
     // then holds its cells separated by tabs.
     QStringList columns;
+    // List of several columns: the widths of the columns before the last, in
+    // characters; a column without one is as wide as a short name.
+    QList<int> columnChars;
     int minimum = 0;       // Number range
     int maximum = INT_MAX;
     QString rangeMessage;  // shown when a Number is invalid; a default is used when empty

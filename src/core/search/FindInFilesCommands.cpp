@@ -40,6 +40,9 @@ const QString kFolderKey = QStringLiteral("FindFolder");
 const QString kDefaultPatterns =
     QStringLiteral("*.html;*.htm;*.shtml;*.css;*.js;*.php;*.txt;*.xml;*.svg");
 
+// The before and after columns of the preview show this much of a line.
+constexpr int kExcerptChars = 36;
+
 // More rows make a list nobody reads, and a slow one.
 constexpr int kMaxRows = 20000;
 
@@ -203,6 +206,7 @@ FormModel FindInFilesCommands::ResultForm(const FolderSearchOptions& options,
     form.Add(FieldKind::Label, summary, QStringLiteral("Summary"));
     FormField& list = form.Add(FieldKind::List, QString(), kListField);
     list.columns = {QStringLiteral("ファイル"), QStringLiteral("行"), QStringLiteral("内容")};
+    list.columnChars = {24, 6};
     for (size_t i = 0; i < rows.size() && i < size_t(kMaxRows); ++i) {
         const Row& r = rows[i];
         const QString file = ShownPath(options.folder, r.file->path);
@@ -243,6 +247,7 @@ FormModel FindInFilesCommands::PreviewForm(const FolderSearchOptions& options,
     FormField& list = form.Add(FieldKind::List, QString(), kListField);
     list.columns = {QStringLiteral("ファイル"), QStringLiteral("行"), QStringLiteral("置換前"),
                     QStringLiteral("置換後")};
+    list.columnChars = {20, 6, kExcerptChars};
     for (size_t i = 0; i < rows.size() && i < size_t(kMaxRows); ++i) {
         const Row& r = rows[i];
         const QString file = ShownPath(options.folder, r.file->path);
@@ -252,8 +257,10 @@ FormModel FindInFilesCommands::PreviewForm(const FolderSearchOptions& options,
         }
         const LineMatcher::Hit& first = r.line->hits.front();
         list.choices.append(file + u'\t' + QString::number(r.line->line + 1) + u'\t'
-                            + LineExcerpt(r.line->text, first.start, first.length) + u'\t'
-                            + LineExcerpt(r.line->replaced, first.start, first.replacement.size()));
+                            + LineExcerpt(r.line->text, first.start, first.length, kExcerptChars)
+                            + u'\t'
+                            + LineExcerpt(r.line->replaced, first.start, first.replacement.size(),
+                                          kExcerptChars));
     }
     list.index = list.choices.isEmpty() ? -1 : 0;
     list.text = list.choices.value(0);
