@@ -9,6 +9,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QScreen>
 #include <QTextDocument>
 
 #include <algorithm>
@@ -117,6 +118,9 @@ void SourcePrinter::Preview(QWidget* parent) const
     dialog.setWindowTitle(QStringLiteral("印刷プレビュー - ") + m_job.name);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [this](QPrinter* p) { Print(*p); });
+    // A page is read here, so the preview takes most of the screen.
+    if (const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
+        dialog.resize(screen->availableGeometry().size() * 0.9);
     QtUi::FitToScreen(dialog);
     dialog.exec();
 }
