@@ -687,8 +687,7 @@ void FormDialog::ShowField(int index)
     if (b.button)
         b.button->setText(f.label);
     if (b.staticText) {
-        const QString shown =
-            WithJapaneseBreaks(b.label ? f.text : (f.text.isEmpty() ? f.label : f.text));
+        const QString shown = b.label ? f.text : (f.text.isEmpty() ? f.label : f.text);
         if (b.staticText->text() != shown)
             b.staticText->setText(shown);
     }
