@@ -3387,6 +3387,11 @@ They can be written as numeric character references (like %1), or the file can b
     </message>
     <message>
       <location filename="../src/core/ftp/CFtpSetForm.cpp" />
+      <source>自動</source>
+      <translation>Auto</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/CFtpSetForm.cpp" />
       <source>設定(&amp;E):</source>
       <translation>S&amp;ite:</translation>
     </message>
@@ -3394,6 +3399,11 @@ They can be written as numeric character references (like %1), or the file can b
       <location filename="../src/core/ftp/CFtpSetForm.cpp" />
       <source>サーバ(&amp;H):</source>
       <translation>&amp;Server:</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/CFtpSetForm.cpp" />
+      <source>プロトコル(&amp;O):</source>
+      <translation>Pr&amp;otocol:</translation>
     </message>
     <message>
       <location filename="../src/core/ftp/CFtpSetForm.cpp" />
@@ -3414,6 +3424,11 @@ They can be written as numeric character references (like %1), or the file can b
       <location filename="../src/core/ftp/CFtpSetForm.cpp" />
       <source>ASCIIモード(&amp;A)</source>
       <translation>&amp;ASCII mode</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/CFtpSetForm.cpp" />
+      <source>文字コード(&amp;J):</source>
+      <translation>File name &amp;code:</translation>
     </message>
     <message>
       <location filename="../src/core/ftp/CFtpSetForm.cpp" />
@@ -3621,6 +3636,21 @@ Overwrite it?</translation>
       <location filename="../src/core/ftp/FtpMessages.h" />
       <source>ftpを終了しました</source>
       <translation>FTP finished</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/FtpMessages.h" />
+      <source>サーバに接続できませんでした</source>
+      <translation>Could not connect to the server</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/FtpMessages.h" />
+      <source>サーバとの接続が切れました</source>
+      <translation>The connection to the server was lost</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/FtpMessages.h" />
+      <source>「%1」には、サーバの文字コード（%2）で表せない文字があります。名前を変えてください</source>
+      <translation>"%1" has characters that the server's character code (%2) cannot hold. Change the name</translation>
     </message>
     <message>
       <location filename="../src/core/ftp/FtpMessages.h" />
@@ -5551,11 +5581,6 @@ Overwrite it?</translation>
       <location filename="../src/core/tags/TagObjectDialogs.cpp" />
       <source>スクロールバー(&amp;S):</source>
       <translation>&amp;Scroll bars:</translation>
-    </message>
-    <message>
-      <location filename="../src/core/tags/TagObjectDialogs.cpp" />
-      <source>自動</source>
-      <translation>Auto</translation>
     </message>
     <message>
       <location filename="../src/core/tags/TagObjectDialogs.cpp" />
