@@ -5850,5 +5850,9 @@ Saves Shift-JIS, JIS, EUC and UTF-8 documents in the character code and line end
       <source>全てのﾌｧｲﾙ</source>
       <translation>All files</translation>
     </message>
+    <message>
+      <source>help/index.html</source>
+      <translation>help/index.en.html</translation>
+    </message>
   </context>
 </TS>

@@ -199,6 +199,8 @@ private Q_SLOTS:
         for (MenuLayout layout : {MenuLayout::Landscape, MenuLayout::Portrait})
             walk(MainMenu(layout));
         QVERIFY(ui.shown.size() > 300);
+        // The manual in English too.
+        QVERIFY(CKelvoApp::HelpFilePath().endsWith(QStringLiteral("help/index.en.html")));
 
         // A text kept in Japanese on purpose (a font's name) is translated
         // to itself.
