@@ -502,7 +502,7 @@ Create it?</translation>
     <message>
       <location filename="../src/core/app/MenuData.cpp" />
       <source>SSI(&amp;V)</source>
-      <translation>SSI(&amp;V)</translation>
+      <translation>SS&amp;I</translation>
     </message>
     <message>
       <location filename="../src/core/app/MenuData.cpp" />
@@ -727,7 +727,7 @@ Create it?</translation>
     <message>
       <location filename="../src/core/app/MenuData.cpp" />
       <source>&lt; &gt;の&amp;&amp;lt; &amp;&amp;gt変換(&amp;L)</source>
-      <translation>&lt; &gt; to &amp;&amp;lt; &amp;&amp;gt(&amp;L)</translation>
+      <translation>&lt; &gt; to &amp;&amp;lt; &amp;&amp;gt (&amp;L)</translation>
     </message>
     <message>
       <location filename="../src/core/app/MenuData.cpp" />
