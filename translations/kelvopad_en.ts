@@ -40,6 +40,11 @@ Create it?</translation>
       <translation>HTML files(*.htm*) |*.htm;*.html;*.shtml|Perl files(*.pl) |*.pl|CGI files(*.cgi) |*.cgi|Text files(*.txt) |*.txt|Style sheets(*.css) |*.css|All files(*.*) |*.*||</translation>
     </message>
     <message>
+      <location filename="../src/core/app/CKelvoApp.cpp" />
+      <source>ヘルプファイルが見つかりません - help/index.html</source>
+      <translation>The help file cannot be found - help/index.html</translation>
+    </message>
+    <message>
       <location filename="../src/core/app/FormModel.cpp" />
       <source>[\(（]&amp;.[\)）]</source>
       <translation>[\(（]&amp;.[\)）]</translation>
@@ -83,6 +88,16 @@ Create it?</translation>
       <location filename="../src/core/app/MenuData.cpp" />
       <source>文字コード(&amp;C)...</source>
       <translation>Character &amp;Code...</translation>
+    </message>
+    <message>
+      <location filename="../src/core/app/MenuData.cpp" />
+      <source>印刷(&amp;P)...</source>
+      <translation>&amp;Print...</translation>
+    </message>
+    <message>
+      <location filename="../src/core/app/MenuData.cpp" />
+      <source>印刷プレビュー(&amp;V)</source>
+      <translation>Print Pre&amp;view</translation>
     </message>
     <message>
       <location filename="../src/core/app/MenuData.cpp" />
@@ -148,6 +163,16 @@ Create it?</translation>
       <location filename="../src/core/app/MenuData.cpp" />
       <source>文字列の置換(&amp;R)...</source>
       <translation>&amp;Replace...</translation>
+    </message>
+    <message>
+      <location filename="../src/core/app/MenuData.cpp" />
+      <source>ファイル内の検索(&amp;I)...</source>
+      <translation>F&amp;ind in Files...</translation>
+    </message>
+    <message>
+      <location filename="../src/core/app/MenuData.cpp" />
+      <source>ファイル内の置換(&amp;J)...</source>
+      <translation>Replace in Fi&amp;les...</translation>
     </message>
     <message>
       <location filename="../src/core/app/MenuData.cpp" />
@@ -977,6 +1002,20 @@ Exit</translation>
     </message>
     <message>
       <location filename="../src/core/app/MenuData.cpp" />
+      <source>作業中のﾌｧｲﾙのｿｰｽを印刷します
+印刷</source>
+      <translation>Prints the source of the current file
+Print</translation>
+    </message>
+    <message>
+      <location filename="../src/core/app/MenuData.cpp" />
+      <source>印刷したときのﾍﾟｰｼﾞを表示します
+印刷ﾌﾟﾚﾋﾞｭｰ</source>
+      <translation>Shows the pages as they will be printed
+Print Preview</translation>
+    </message>
+    <message>
+      <location filename="../src/core/app/MenuData.cpp" />
       <source>直前の操作を元に戻す
 元に戻す</source>
       <translation>Undo the last action
@@ -1023,6 +1062,20 @@ Find</translation>
 次を検索</source>
       <translation>Find the same text forwards
 Find Next</translation>
+    </message>
+    <message>
+      <location filename="../src/core/app/MenuData.cpp" />
+      <source>フォルダー内のファイルから文字列を検索
+ファイル内の検索</source>
+      <translation>Searches the files of a folder for a string
+Find in Files</translation>
+    </message>
+    <message>
+      <location filename="../src/core/app/MenuData.cpp" />
+      <source>フォルダー内のファイルの文字列を置換
+ファイル内の置換</source>
+      <translation>Replaces a string in the files of a folder
+Replace in Files</translation>
     </message>
     <message>
       <location filename="../src/core/app/MenuData.cpp" />
@@ -2017,6 +2070,15 @@ Registered Tool</translation>
       <location filename="../src/core/app/Ui.cpp" />
       <source>いいえ(&amp;N)</source>
       <translation>&amp;No</translation>
+    </message>
+    <message>
+      <location filename="../src/core/app/Ui.cpp" />
+      <source>表示するためのブラウザなどのプログラムを起動できませんでした。
+ブラウザがインストールされ、既定のブラウザとして設定されているか確認してください。
+表示できなかったもの: %1</source>
+      <translation>No browser or other program could be started to show it.
+Please check that a browser is installed and set as the default browser.
+Not shown: %1</translation>
     </message>
     <message>
       <location filename="../src/core/custom/CKeycustDlg.cpp" />
@@ -3753,6 +3815,249 @@ Overwrite it?</translation>
       <translation>The relative path is wrong</translation>
     </message>
     <message>
+      <location filename="../src/core/search/FindInFilesCommands.cpp" />
+      <source>（対象外: %1）</source>
+      <translation>(skipped: %1)</translation>
+    </message>
+    <message>
+      <location filename="../src/core/search/FindInFilesCommands.cpp" />
+      <source>
+ほか %1 個</source>
+      <translation>
+and %1 more</translation>
+    </message>
+    <message>
+      <location filename="../src/core/search/FindInFilesCommands.cpp" />
+      <source>ファイル内の置換</source>
+      <translation>Replace in Files</translation>
+    </message>
+    <message>
+      <location filename="../src/core/search/FindInFilesCommands.cpp" />
+      <source>ファイル内の検索</source>
+      <translation>Find in Files</translation>
+    </message>
+    <message>
+      <location filename="../src/core/search/FindInFilesCommands.cpp" />
+      <source>ファイル名(&amp;N):</source>
+      <translation>File &amp;name:</translation>
+    </message>
+    <message>
+      <location filename="../src/core/search/FindInFilesCommands.cpp" />
+      <source>フォルダー(&amp;D):</source>
+      <translation>Fol&amp;der:</translation>
+    </message>
+    <message>
+      <location filename="../src/core/search/FindInFilesCommands.cpp" />
+      <source>サブフォルダーも検索する(&amp;S)</source>
+      <translation>Search &amp;subfolders</translation>
+    </message>
+    <message>
+      <location filename="../src/core/search/FindInFilesCommands.cpp" />
+      <source>大文字と小文字の区別をする(&amp;C)</source>
+      <translation>Match &amp;case</translation>
+    </message>
+    <message>
+      <location filename="../src/core/search/FindInFilesCommands.cpp" />
+      <source>正規表現を使う(&amp;E)</source>
+      <translation>Regular &amp;expression</translation>
+    </message>
+    <message>
+      <location filename="../src/core/search/FindInFilesCommands.cpp" />
+      <source>フォルダーが見つかりません - </source>
+      <translation>The folder cannot be found - </translation>
+    </message>
+    <message>
+      <location filename="../src/core/search/FindInFilesCommands.cpp" />
+      <source>ファイル内の検索結果</source>
+      <translation>Find in Files Results</translation>
+    </message>
+    <message>
+      <location filename="../src/core/search/FindInFilesCommands.cpp" />
+      <source>%1 個のファイルを検索し、%2 箇所見つかりました。</source>
+      <translation>%1 files searched, %2 matches found. </translation>
+    </message>
+    <message>
+      <location filename="../src/core/search/FindInFilesCommands.cpp" />
+      <source>対象外のファイルが %1 個あります。</source>
+      <translation>%1 files were skipped. </translation>
+    </message>
+    <message>
+      <location filename="../src/core/search/FindInFilesCommands.cpp" />
+      <source>検索は途中で中止しました。</source>
+      <translation>The search was cancelled. </translation>
+    </message>
+    <message>
+      <location filename="../src/core/search/FindInFilesCommands.cpp" />
+      <source>最初の %1 行だけを表示します。</source>
+      <translation>Only the first %1 rows are shown.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/search/FindInFilesCommands.cpp" />
+      <source>ファイル</source>
+      <translation>File</translation>
+    </message>
+    <message>
+      <location filename="../src/core/search/FindInFilesCommands.cpp" />
+      <source>内容</source>
+      <translation>Value</translation>
+    </message>
+    <message>
+      <location filename="../src/core/search/FindInFilesCommands.cpp" />
+      <source>置換の確認</source>
+      <translation>Confirm Replacement</translation>
+    </message>
+    <message>
+      <location filename="../src/core/search/FindInFilesCommands.cpp" />
+      <source>置換する</source>
+      <translation>Replace</translation>
+    </message>
+    <message>
+      <location filename="../src/core/search/FindInFilesCommands.cpp" />
+      <source>%1 個のファイルの %2 箇所を次のように置換します。</source>
+      <translation>%2 matches in %1 files will be replaced as follows. </translation>
+    </message>
+    <message>
+      <location filename="../src/core/search/FindInFilesCommands.cpp" />
+      <source>対象外のファイル %1 個は変更しません。</source>
+      <translation>%1 skipped files stay unchanged. </translation>
+    </message>
+    <message>
+      <location filename="../src/core/search/FindInFilesCommands.cpp" />
+      <source>検索を中止したので、それまでに見つかった分だけを置換します。</source>
+      <translation>The search was cancelled: only the matches found until then are replaced. </translation>
+    </message>
+    <message>
+      <location filename="../src/core/search/FindInFilesCommands.cpp" />
+      <source>一覧には最初の %1 行だけを表示します。</source>
+      <translation>The list shows only the first %1 rows.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/search/FindInFilesCommands.cpp" />
+      <source>置換前</source>
+      <translation>Before</translation>
+    </message>
+    <message>
+      <location filename="../src/core/search/FindInFilesCommands.cpp" />
+      <source>置換後</source>
+      <translation>After</translation>
+    </message>
+    <message>
+      <location filename="../src/core/search/FindInFilesCommands.cpp" />
+      <source>検索しています... (%1 / %2)</source>
+      <translation>Searching... (%1 / %2)</translation>
+    </message>
+    <message>
+      <location filename="../src/core/search/FindInFilesCommands.cpp" />
+      <source>置換しています... (%1 / %2)</source>
+      <translation>Replacing... (%1 / %2)</translation>
+    </message>
+    <message>
+      <location filename="../src/core/search/FindInFilesCommands.cpp" />
+      <source>編集中の文書に保存していない変更があります</source>
+      <translation>The open document has unsaved changes</translation>
+    </message>
+    <message>
+      <location filename="../src/core/search/FindInFilesCommands.cpp" />
+      <source>検索を中止しました</source>
+      <translation>The search was cancelled</translation>
+    </message>
+    <message>
+      <location filename="../src/core/search/FindInFilesCommands.cpp" />
+      <source>このファイルは検索の対象外です（%1） - %2</source>
+      <translation>This file was skipped (%1) - %2</translation>
+    </message>
+    <message>
+      <location filename="../src/core/search/FindInFilesCommands.cpp" />
+      <source>
+対象外のファイル:</source>
+      <translation>
+Skipped files:</translation>
+    </message>
+    <message>
+      <location filename="../src/core/search/FindInFilesCommands.cpp" />
+      <source>%1 個のファイルの %2 箇所を置換しました。</source>
+      <translation>%2 matches in %1 files were replaced.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/search/FindInFilesCommands.cpp" />
+      <source>
+途中で中止したので、残りのファイルは変更していません。</source>
+      <translation>
+Cancelled: the remaining files were not changed.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/search/FindInFilesCommands.cpp" />
+      <source>
+置換しなかったファイル:</source>
+      <translation>
+Files not changed:</translation>
+    </message>
+    <message>
+      <location filename="../src/core/search/FolderSearch.cpp" />
+      <source>通常のファイルではありません</source>
+      <translation>Not a regular file</translation>
+    </message>
+    <message>
+      <location filename="../src/core/search/FolderSearch.cpp" />
+      <source>ファイルが大きすぎます（32 MB まで）</source>
+      <translation>The file is too large (32 MB at most)</translation>
+    </message>
+    <message>
+      <location filename="../src/core/search/FolderSearch.cpp" />
+      <source>検索語を入力してください</source>
+      <translation>Please enter the text to find</translation>
+    </message>
+    <message>
+      <location filename="../src/core/search/FolderSearch.cpp" />
+      <source>置換語に改行は使えません</source>
+      <translation>The replacement cannot contain a line break</translation>
+    </message>
+    <message>
+      <location filename="../src/core/search/FolderSearch.cpp" />
+      <source>正規表現が正しくありません（%1 文字目: %2）</source>
+      <translation>The regular expression is not valid (character %1: %2)</translation>
+    </message>
+    <message>
+      <location filename="../src/core/search/FolderSearch.cpp" />
+      <source>UTF-16 のファイルは扱えません</source>
+      <translation>UTF-16 files are not handled</translation>
+    </message>
+    <message>
+      <location filename="../src/core/search/FolderSearch.cpp" />
+      <source>文字コードを判定できません</source>
+      <translation>The character code cannot be determined</translation>
+    </message>
+    <message>
+      <location filename="../src/core/search/FolderSearch.cpp" />
+      <source>文字として読めないバイトがあります</source>
+      <translation>It holds bytes that are no characters</translation>
+    </message>
+    <message>
+      <location filename="../src/core/search/FolderSearch.cpp" />
+      <source>置換語に、このファイルの文字コードで表せない文字があります</source>
+      <translation>The replacement holds characters this file's character code cannot hold</translation>
+    </message>
+    <message>
+      <location filename="../src/core/search/FolderSearch.cpp" />
+      <source>元のバイトのまま書き戻せません</source>
+      <translation>It cannot be written back byte for byte</translation>
+    </message>
+    <message>
+      <location filename="../src/core/search/FolderSearch.cpp" />
+      <source>置換しない部分を元のバイトのまま保てません</source>
+      <translation>The parts not replaced cannot keep their bytes</translation>
+    </message>
+    <message>
+      <location filename="../src/core/search/FolderSearch.cpp" />
+      <source>検索の後で変更されています</source>
+      <translation>It was changed after the search</translation>
+    </message>
+    <message>
+      <location filename="../src/core/search/FolderSearch.cpp" />
+      <source>書き込めませんでした（元のファイルはそのままです）</source>
+      <translation>It could not be written (the file is unchanged)</translation>
+    </message>
+    <message>
       <location filename="../src/core/style/CBlockStyleDlg.cpp" />
       <source>属性</source>
       <translation>Attributes</translation>
@@ -4751,11 +5056,6 @@ Overwrite it?</translation>
       <location filename="../src/core/tags/CTagAttrDlg.cpp" />
       <source>名前</source>
       <translation>Name</translation>
-    </message>
-    <message>
-      <location filename="../src/core/tags/CTagAttrDlg.cpp" />
-      <source>内容</source>
-      <translation>Value</translation>
     </message>
     <message>
       <location filename="../src/core/tags/CTagAttrDlg.cpp" />
@@ -5786,11 +6086,6 @@ Overwrite it?</translation>
     </message>
     <message>
       <location filename="../src/gui/QtUi.cpp" />
-      <source>ファイル名(&amp;N):</source>
-      <translation>File &amp;name:</translation>
-    </message>
-    <message>
-      <location filename="../src/gui/QtUi.cpp" />
       <source>ファイルの種類(&amp;T):</source>
       <translation>Files of &amp;type:</translation>
     </message>
@@ -5821,6 +6116,21 @@ HTML ソースエディタ
 
 HTML source editor
 Saves Shift-JIS, JIS, EUC and UTF-8 documents in the character code and line end they were read in.</translation>
+    </message>
+    <message>
+      <location filename="../src/gui/QtUi.cpp" />
+      <source>印刷できませんでした - </source>
+      <translation>Printing failed - </translation>
+    </message>
+    <message>
+      <location filename="../src/gui/SourcePrinter.cpp" />
+      <source>印刷</source>
+      <translation>Print</translation>
+    </message>
+    <message>
+      <location filename="../src/gui/SourcePrinter.cpp" />
+      <source>印刷プレビュー - </source>
+      <translation>Print Preview - </translation>
     </message>
     <message>
       <location filename="../src/gui/ThreadedTaskRunner.cpp" />

@@ -341,7 +341,7 @@ void QtUi::PrintText(const PrintJob& job, bool preview)
     if (preview)
         printer.Preview(m_window);
     else if (!printer.PrintWithDialog(m_window))
-        Message(QStringLiteral("印刷できませんでした - ") + job.name, Icon::Warning);
+        Message(UiText(QStringLiteral("印刷できませんでした - ")) + job.name, Icon::Warning);
 }
 
 void QtUi::StartProcess(const QString& program, const QStringList& arguments,

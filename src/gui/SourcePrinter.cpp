@@ -1,5 +1,6 @@
 #include "gui/SourcePrinter.h"
 
+#include "core/app/UiText.h"
 #include "gui/QtUi.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -101,7 +102,7 @@ bool SourcePrinter::PrintWithDialog(QWidget* parent) const
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(m_job.name);
     QPrintDialog dialog(&printer, parent);
-    dialog.setWindowTitle(QStringLiteral("印刷"));
+    dialog.setWindowTitle(UiText(QStringLiteral("印刷")));
     if (dialog.exec() != QDialog::Accepted)
         return true;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
@@ -115,7 +116,7 @@ void SourcePrinter::Preview(QWidget* parent) const
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(m_job.name);
     QPrintPreviewDialog dialog(&printer, parent);
-    dialog.setWindowTitle(QStringLiteral("印刷プレビュー - ") + m_job.name);
+    dialog.setWindowTitle(UiText(QStringLiteral("印刷プレビュー - ")) + m_job.name);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [this](QPrinter* p) { Print(*p); });
     // A page is read here, so the preview takes most of the screen.

@@ -1,6 +1,7 @@
 #include "core/app/Ui.h"
 
 #include "core/app/TaskRunner.h"
+#include "core/app/UiText.h"
 #include "platform/FileAccess.h"
 
 std::unique_ptr<TaskRunner> Ui::MakeTaskRunner()
@@ -50,8 +51,8 @@ std::vector<std::pair<QString, QString>> Ui::ParseFilter(const QString& filter)
 
 QString OpenExternalFailedMessage(const QString& pathOrUrl)
 {
-    return QStringLiteral("表示するためのブラウザなどのプログラムを起動できませんでした。\n"
-                          "ブラウザがインストールされ、既定のブラウザとして設定されているか"
-                          "確認してください。\n表示できなかったもの: %1")
+    return UiText(QStringLiteral("表示するためのブラウザなどのプログラムを起動できませんでした。\n"
+                                 "ブラウザがインストールされ、既定のブラウザとして設定されているか"
+                                 "確認してください。\n表示できなかったもの: %1"))
         .arg(platform::DisplayPath(pathOrUrl));
 }

@@ -6,6 +6,7 @@
 #include "core/app/FormModel.h"
 #include "core/app/TaskRunner.h"
 #include "core/app/Ui.h"
+#include "core/app/UiText.h"
 #include "core/doc/CKelvoDoc.h"
 #include "core/edit/CKelvoView.h"
 #include "core/edit/EditBuffer.h"
@@ -80,7 +81,7 @@ QString ShownPath(const QString& folder, const QString& path)
 
 QString SkippedCell(const FileOutcome& f)
 {
-    return QStringLiteral("（対象外: %1）").arg(f.skipped);
+    return UiText(QStringLiteral("（対象外: %1）")).arg(UiText(f.skipped));
 }
 
 bool SameFile(const QString& a, const QString& b)
@@ -96,9 +97,9 @@ QString SkippedList(const std::vector<FileOutcome>& skipped, const QString& fold
     constexpr int kShown = 10;
     QString text;
     for (size_t i = 0; i < skipped.size() && i < kShown; ++i)
-        text += QStringLiteral("\n%1: %2").arg(ShownPath(folder, skipped[i].path), skipped[i].skipped);
+        text += QStringLiteral("\n%1: %2").arg(ShownPath(folder, skipped[i].path), UiText(skipped[i].skipped));
     if (skipped.size() > kShown)
-        text += QStringLiteral("\nほか %1 個").arg(skipped.size() - kShown);
+        text += UiText(QStringLiteral("\nほか %1 個")).arg(skipped.size() - kShown);
     return text;
 }
 
@@ -155,7 +156,7 @@ FormModel FindInFilesCommands::SearchForm(bool replacing) const
         if (!problem.isEmpty())
             return problem;
         if (!QFileInfo(Field(f, kFolderField).text).isDir())
-            return QStringLiteral("フォルダーが見つかりません - ") + Field(f, kFolderField).text;
+            return UiText(QStringLiteral("フォルダーが見つかりません - ")) + Field(f, kFolderField).text;
         return QString();
     };
     return form;
@@ -194,15 +195,15 @@ FormModel FindInFilesCommands::ResultForm(const FolderSearchOptions& options,
     form.okCaption = QStringLiteral("開く");
     form.cancelCaption = QStringLiteral("閉じる");
     const std::vector<Row> rows = Rows(result);
-    QString summary = QStringLiteral("%1 個のファイルを検索し、%2 箇所見つかりました。")
+    QString summary = UiText(QStringLiteral("%1 個のファイルを検索し、%2 箇所見つかりました。"))
                           .arg(result.filesSearched)
                           .arg(result.HitCount());
     if (result.SkippedCount() > 0)
-        summary += QStringLiteral("対象外のファイルが %1 個あります。").arg(result.SkippedCount());
+        summary += UiText(QStringLiteral("対象外のファイルが %1 個あります。")).arg(result.SkippedCount());
     if (result.cancelled)
-        summary += QStringLiteral("検索は途中で中止しました。");
+        summary += UiText(QStringLiteral("検索は途中で中止しました。"));
     if (rows.size() > size_t(kMaxRows))
-        summary += QStringLiteral("最初の %1 行だけを表示します。").arg(kMaxRows);
+        summary += UiText(QStringLiteral("最初の %1 行だけを表示します。")).arg(kMaxRows);
     form.Add(FieldKind::Label, summary, QStringLiteral("Summary"));
     FormField& list = form.Add(FieldKind::List, QString(), kListField);
     list.columns = {QStringLiteral("ファイル"), QStringLiteral("行"), QStringLiteral("内容")};
@@ -234,15 +235,15 @@ FormModel FindInFilesCommands::PreviewForm(const FolderSearchOptions& options,
     int files = 0;
     for (const FileOutcome& f : plan.files)
         files += f.skipped.isEmpty() && f.hitCount > 0;
-    QString summary = QStringLiteral("%1 個のファイルの %2 箇所を次のように置換します。")
+    QString summary = UiText(QStringLiteral("%1 個のファイルの %2 箇所を次のように置換します。"))
                           .arg(files)
                           .arg(plan.HitCount());
     if (plan.SkippedCount() > 0)
-        summary += QStringLiteral("対象外のファイル %1 個は変更しません。").arg(plan.SkippedCount());
+        summary += UiText(QStringLiteral("対象外のファイル %1 個は変更しません。")).arg(plan.SkippedCount());
     if (plan.cancelled)
-        summary += QStringLiteral("検索を中止したので、それまでに見つかった分だけを置換します。");
+        summary += UiText(QStringLiteral("検索を中止したので、それまでに見つかった分だけを置換します。"));
     if (rows.size() > size_t(kMaxRows))
-        summary += QStringLiteral("一覧には最初の %1 行だけを表示します。").arg(kMaxRows);
+        summary += UiText(QStringLiteral("一覧には最初の %1 行だけを表示します。")).arg(kMaxRows);
     form.Add(FieldKind::Label, summary, QStringLiteral("Summary"));
     FormField& list = form.Add(FieldKind::List, QString(), kListField);
     list.columns = {QStringLiteral("ファイル"), QStringLiteral("行"), QStringLiteral("置換前"),
@@ -276,7 +277,7 @@ FolderSearchResult FindInFilesCommands::RunSearch(const FolderSearchOptions& opt
         result = SearchFolder(
             options,
             [&](int done, int total, const QString& path) {
-                context.SetText(QStringLiteral("検索しています... (%1 / %2)").arg(done + 1).arg(total),
+                context.SetText(UiText(QStringLiteral("検索しています... (%1 / %2)")).arg(done + 1).arg(total),
                                 ShownPath(folder, path));
                 context.SetProgress(done, total);
                 return !context.Cancelled();
@@ -300,7 +301,7 @@ ReplaceApplied FindInFilesCommands::RunApply(const FolderSearchOptions& options,
         applied = ApplyReplacements(
             options, plan.files,
             [&](int done, int total, const QString& path) {
-                context.SetText(QStringLiteral("置換しています... (%1 / %2)").arg(done + 1).arg(total),
+                context.SetText(UiText(QStringLiteral("置換しています... (%1 / %2)")).arg(done + 1).arg(total),
                                 ShownPath(options.folder, path));
                 context.SetProgress(done, total);
                 return !context.Cancelled();
@@ -347,8 +348,8 @@ void FindInFilesCommands::OnFindInFiles()
     const FolderSearchOptions options = TakeOptions(form);
     const FolderSearchResult result = RunSearch(options, false);
     if (result.files.empty()) {
-        ui.Message(result.cancelled ? QStringLiteral("検索を中止しました")
-                                    : QStringLiteral("見つかりません"),
+        ui.Message(result.cancelled ? UiText(QStringLiteral("検索を中止しました"))
+                                    : UiText(QStringLiteral("見つかりません")),
                    Ui::Icon::Information);
         return;
     }
@@ -361,8 +362,8 @@ void FindInFilesCommands::OnFindInFiles()
         return;
     const Row& row = rows[size_t(index)];
     if (!row.line) {
-        ui.Message(QStringLiteral("このファイルは検索の対象外です（%1） - %2")
-                       .arg(row.file->skipped, platform::DisplayPath(row.file->path)));
+        ui.Message(UiText(QStringLiteral("このファイルは検索の対象外です（%1） - %2"))
+                       .arg(UiText(row.file->skipped), platform::DisplayPath(row.file->path)));
         return;
     }
     OpenAt(*row.file, *row.line);
@@ -377,14 +378,14 @@ void FindInFilesCommands::OnReplaceInFiles()
     const FolderSearchOptions options = TakeOptions(form);
     const FolderSearchResult plan = RunSearch(options, true);
     if (plan.HitCount() == 0) {
-        QString text = plan.cancelled ? QStringLiteral("検索を中止しました")
-                                      : QStringLiteral("見つかりません");
+        QString text = plan.cancelled ? UiText(QStringLiteral("検索を中止しました"))
+                                      : UiText(QStringLiteral("見つかりません"));
         std::vector<FileOutcome> skipped;
         for (const FileOutcome& f : plan.files)
             if (!f.skipped.isEmpty())
                 skipped.push_back(f);
         if (!skipped.empty())
-            text += QStringLiteral("\n対象外のファイル:") + SkippedList(skipped, options.folder);
+            text += UiText(QStringLiteral("\n対象外のファイル:")) + SkippedList(skipped, options.folder);
         ui.Message(text, Ui::Icon::Information);
         return;
     }
@@ -407,13 +408,13 @@ void FindInFilesCommands::OnReplaceInFiles()
             buffer.ScrollCaret();
         }
     }
-    QString text = QStringLiteral("%1 個のファイルの %2 箇所を置換しました。")
+    QString text = UiText(QStringLiteral("%1 個のファイルの %2 箇所を置換しました。"))
                        .arg(applied.filesChanged)
                        .arg(applied.hitsReplaced);
     if (applied.cancelled)
-        text += QStringLiteral("\n途中で中止したので、残りのファイルは変更していません。");
+        text += UiText(QStringLiteral("\n途中で中止したので、残りのファイルは変更していません。"));
     if (!applied.skipped.empty())
-        text += QStringLiteral("\n置換しなかったファイル:") + SkippedList(applied.skipped, options.folder);
+        text += UiText(QStringLiteral("\n置換しなかったファイル:")) + SkippedList(applied.skipped, options.folder);
     ui.Message(text, applied.skipped.empty() ? Ui::Icon::Information : Ui::Icon::Warning);
 }
 

@@ -1,5 +1,6 @@
 #include "core/search/FolderSearch.h"
 
+#include "core/app/UiText.h"
 #include "core/doc/CodeDetect.h"
 #include "core/doc/DocumentCodec.h"
 #include "platform/FileAccess.h"
@@ -22,7 +23,8 @@ QString SkipReadError(platform::FileError error)
     case platform::FileError::Folder:
         return QStringLiteral("通常のファイルではありません");
     case platform::FileError::TooLarge:
-        return QStringLiteral("ファイルが大きすぎます（%1 MB まで）").arg(kMaxSearchFileSize >> 20);
+        static_assert(kMaxSearchFileSize == qint64(32) << 20, "the reason names the size");
+        return QStringLiteral("ファイルが大きすぎます（32 MB まで）");
     default:
         return QStringLiteral("読み込めません");
     }
@@ -110,7 +112,7 @@ LineMatcher::LineMatcher(const FolderSearchOptions& options) : m_options(options
         flags |= QRegularExpression::CaseInsensitiveOption;
     m_expression = QRegularExpression(options.find, flags);
     if (!m_expression.isValid())
-        m_error = QStringLiteral("正規表現が正しくありません（%1 文字目: %2）")
+        m_error = UiText(QStringLiteral("正規表現が正しくありません（%1 文字目: %2）"))
                       .arg(m_expression.patternErrorOffset() + 1)
                       .arg(m_expression.errorString());
 }
@@ -202,8 +204,7 @@ FileOutcome SearchFileBytes(const QString& path, const QByteArray& bytes,
 
     const CodeKind code = WriteCode(decoded);
     if (!FindUnencodable(inserted, code, 1).empty()) {
-        out.skipped = QStringLiteral("置換語にこのファイルの文字コード（%1）で表せない文字があります")
-                          .arg(CodeKindName(code));
+        out.skipped = QStringLiteral("置換語に、このファイルの文字コードで表せない文字があります");
         return out;
     }
     if (EncodeDocument(text, code, decoded.lineEnd, &decoded.forms) != bytes) {
