@@ -5,6 +5,7 @@
 #include <QBuffer>
 #include <QDeadlineTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QHostAddress>
 #include <QRegularExpression>
 #include <QSaveFile>
@@ -406,24 +407,43 @@ bool CFtpControl::ParsePassiveReply()
     return m_passivePort > 0;
 }
 
+bool CFtpControl::ParseExtendedPassiveReply()
+{
+    // "229 Entering Extended Passive Mode (|||6446|)": the delimiter is the
+    // first character inside the parentheses.
+    static const QRegularExpression port(QStringLiteral("\\((.)\\1\\1(\\d{1,5})\\1\\)"));
+    const QRegularExpressionMatch match = port.match(m_replyText);
+    if (!match.hasMatch())
+        return false;
+    m_passivePort = match.captured(2).toInt();
+    m_passiveHost = m_control->peerAddress().toString();
+    return m_passivePort > 0 && m_passivePort < 65536;
+}
+
 bool CFtpControl::PrepareData()
 {
     if (!m_control || !m_connected)
         return false;
+    const bool v6 = m_control->peerAddress().protocol() == QAbstractSocket::IPv6Protocol
+        && !m_control->peerAddress().toIPv4Address();
+    const bool extended = m_extended || v6;
+    if (!SendCommand(QStringLiteral("TYPE ") + m_type))
+        return false;
+    ReadReply();
+    if (!m_connected)
+        return false;
     if (m_passive) {
-        if (!SendCommand(QStringLiteral("TYPE ") + m_type))
-            return false;
-        ReadReply();
-        if (!m_connected)
-            return false;
+        if (extended)
+            return Command(QStringLiteral("EPSV"), 229) && ParseExtendedPassiveReply();
         return Command(QStringLiteral("PASV"), 227) && ParsePassiveReply();
     }
     QHostAddress local = m_control->localAddress();
     bool isV4 = false;
     const quint32 v4 = local.toIPv4Address(&isV4);
-    if (!isV4)
+    if (isV4)
+        local = QHostAddress(v4);
+    else if (!extended)
         return false;
-    local = QHostAddress(v4);
     // Listening only where the server reaches us, not on every interface.
     m_listen = std::make_unique<QTcpServer>();
     if (!m_listen->listen(local, 0)) {
@@ -431,18 +451,17 @@ bool CFtpControl::PrepareData()
         return false;
     }
     const int port = m_listen->serverPort();
-    if (!SendCommand(QStringLiteral("TYPE ") + m_type)) {
-        m_listen.reset();
-        return false;
+    bool ok = false;
+    if (extended) {
+        ok = Command(QStringLiteral("EPRT |%1|%2|%3|").arg(isV4 ? 1 : 2).arg(local.toString()).arg(port), 200);
+    } else {
+        QString address = local.toString();
+        address.replace(u'.', u',');
+        ok = Command(QStringLiteral("PORT %1,%2,%3").arg(address).arg(port / 256).arg(port % 256), 200);
     }
-    ReadReply();
-    QString address = local.toString();
-    address.replace(u'.', u',');
-    if (!Command(QStringLiteral("PORT %1,%2,%3").arg(address).arg(port / 256).arg(port % 256), 200)) {
+    if (!ok)
         m_listen.reset();
-        return false;
-    }
-    return true;
+    return ok;
 }
 
 bool CFtpControl::ConnectData()
@@ -516,11 +535,15 @@ void CFtpControl::AbortTransfer()
     m_replyText = text;
 }
 
-bool CFtpControl::StartTransfer(const QString& command)
+bool CFtpControl::StartTransfer(const QString& command, qint64 offset)
 {
     m_cancelled = false;
     m_announced = -1;
     if (!PrepareData()) {
+        CloseData();
+        return false;
+    }
+    if (offset > 0 && !Command(QStringLiteral("REST %1").arg(offset), 350)) {
         CloseData();
         return false;
     }
@@ -665,11 +688,11 @@ bool CFtpControl::FinishTransfer(bool moved)
     return m_replyCode == 226 || m_replyCode == 250;
 }
 
-bool CFtpControl::List(QString& listing)
+bool CFtpControl::List(QString& listing, const QString& command)
 {
     m_listing.clear();
     listing.clear();
-    if (!StartTransfer(QStringLiteral("LIST -L")))
+    if (!StartTransfer(command))
         return false;
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -683,44 +706,64 @@ bool CFtpControl::List(QString& listing)
     return ok;
 }
 
-bool CFtpControl::Retrieve(const QString& remotePath, const QString& localPath)
+bool CFtpControl::Retrieve(const QString& remotePath, const QString& localPath, qint64 offset)
 {
     m_cancelled = false;
     if (!m_control || !m_connected || remotePath.isEmpty())
         return false;
+    const bool ascii = m_type == u"A";
+    const bool existed = QFileInfo::exists(localPath);
     // The download lands under its real name only when it is complete: a
-    // failure never leaves a piece of it there nor spoils a good copy.
-    QSaveFile file(localPath);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (!StartTransfer(QStringLiteral("RETR ") + remotePath))
+    // failure never leaves a piece of it there nor spoils a good copy. A
+    // resumed one goes on where the piece ends.
+    std::unique_ptr<QFileDevice> file;
+    if (offset > 0) {
+        auto append = std::make_unique<QFile>(localPath);
+        if (ascii || append->size() != offset || !append->open(QIODevice::WriteOnly | QIODevice::Append))
+            return false;
+        file = std::move(append);
+    } else {
+        auto save = std::make_unique<QSaveFile>(localPath);
+        if (!save->open(QIODevice::WriteOnly))
+            return false;
+        file = std::move(save);
+    }
+    if (!StartTransfer(QStringLiteral("RETR ") + remotePath, offset))
         return false;
     qint64 moved = 0;
     LineEndWriter lineEnds;
     ReceiveLimits limits;
-    if (m_type == u"A")
+    if (ascii)
         limits.lineEnds = &lineEnds;
     const qint64 announced = m_announced;
-    const bool received = ReceiveInto(file, moved, limits);
-    if (!FinishTransfer(received))
+    const bool received = ReceiveInto(*file, moved, limits);
+    const bool finished = FinishTransfer(received);
+    auto* save = dynamic_cast<QSaveFile*>(file.get());
+    if (!finished) {
+        // A piece of a binary file that was not here before spoils nothing
+        // and lets the next download go on from it; a cancel wants nothing.
+        if (save && !m_cancelled && !existed && !ascii && moved > 0)
+            save->commit();
         return false;
+    }
     // A connection that ends early looks like the end of the file; the size
     // the server announced tells them apart (ASCII only adds CRs on the way).
-    if (announced >= 0 && moved < announced)
+    // A resumed download is measured by its caller, who knows the whole.
+    if (offset == 0 && announced >= 0 && moved < announced)
         return false;
-    return file.commit();
+    return save ? save->commit() : file->flush();
 }
 
-bool CFtpControl::Store(const QString& localPath, const QString& remotePath)
+bool CFtpControl::Store(const QString& localPath, const QString& remotePath, qint64 offset)
 {
     m_cancelled = false;
     if (!m_control || !m_connected || remotePath.isEmpty())
         return false;
     QFile file(localPath);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly) || offset < 0 || offset > file.size() || !file.seek(offset))
         return false;
-    if (!StartTransfer(QStringLiteral("STOR ") + remotePath))
+    if (!StartTransfer(QStringLiteral("STOR ") + remotePath, offset))
         return false;
     qint64 moved = 0;
-    return FinishTransfer(SendFrom(file, file.size(), moved));
+    return FinishTransfer(SendFrom(file, file.size() - offset, moved));
 }

@@ -75,21 +75,30 @@ public:
     void SetBinary() { m_type = QStringLiteral("I"); }
     QString TransferType() const { return m_type; }
 
-    // TYPE, then PORT with a listening socket (active) or PASV (passive).
+    // Extended passive and active commands (RFC 2428), for servers that
+    // offer them; an IPv6 connection uses them whatever this says.
+    void SetExtended(bool extended) { m_extended = extended; }
+
+    // TYPE, then PORT/EPRT with a listening socket (active) or PASV/EPSV
+    // (passive).
     bool PrepareData();
     // Passive: connects the data socket to the server's address with the
     // port of the 227 reply. Active: nothing (the server connects to us).
     bool ConnectData();
 
-    // "LIST -L"; the listing is decoded from the code of names. A listing beyond a
-    // sane size or line count fails.
-    bool List(QString& listing);
+    // The listing of a command ("LIST -L", "MLSD"), decoded from the code of
+    // names. A listing beyond a sane size or line count fails.
+    bool List(QString& listing, const QString& command = QStringLiteral("LIST -L"));
     // Downloads into localPath through a temporary file: a failed or
     // cancelled download leaves an existing file as it was, and so does one
-    // shorter than the size the server announced. In ASCII mode lines end
-    // in LF.
-    bool Retrieve(const QString& remotePath, const QString& localPath);
-    bool Store(const QString& localPath, const QString& remotePath);
+    // shorter than the size the server announced. A failed one where no
+    // file was keeps what arrived (binary only), for a later resume. With an
+    // offset (REST), the local file of that size is appended to. In ASCII
+    // mode lines end in LF.
+    bool Retrieve(const QString& remotePath, const QString& localPath, qint64 offset = 0);
+    // With an offset, the server's file of that size is continued (REST)
+    // from that byte of the local one.
+    bool Store(const QString& localPath, const QString& remotePath, qint64 offset = 0);
 
     int GetReplyCode() const { return m_replyCode; }
     QString GetReplyText() const { return m_replyText; }
@@ -113,7 +122,8 @@ private:
     bool SendBytes(QTcpSocket& socket, const QByteArray& bytes);
     bool ReadLine(QByteArray& line, const QDeadlineTimer& deadline);
     bool ParsePassiveReply();
-    bool StartTransfer(const QString& command);
+    bool StartTransfer(const QString& command, qint64 offset = 0);
+    bool ParseExtendedPassiveReply();
     bool FinishTransfer(bool moved);
     bool ReceiveInto(QIODevice& sink, qint64& moved, const ReceiveLimits& limits);
     bool SendFrom(QIODevice& source, qint64 total, qint64& moved);
@@ -133,6 +143,7 @@ private:
     std::unique_ptr<QTcpServer> m_listen;
     std::unique_ptr<QTcpSocket> m_data;
     bool m_passive = true;
+    bool m_extended = false;
     int m_passivePort = 0;
     QString m_passiveHost;
 
