@@ -165,15 +165,21 @@ void FtpWindowTest::copies_data()
     QTest::newRow("a folder among the files is skipped once")
         << true << QStringList{"a.htm", "sub", "c.htm"} << QString() << QStringList{}
         << QStringList{"a.htm", "c.htm"} << QStringList{"ディレクトリはコピーできません"};
-    QTest::newRow("newer file on the server: no keeps it")
-        << true << QStringList{"new.htm", "a.htm"} << QString() << QStringList{"no"}
+    QTest::newRow("newer file on the server: skipped")
+        << true << QStringList{"new.htm", "a.htm"} << QString() << QStringList{"スキップ"}
         << QStringList{"a.htm"} << QStringList{};
     QTest::newRow("newer file on the server: cancel copies nothing")
         << true << QStringList{"a.htm", "new.htm"} << QString() << QStringList{"cancel"}
         << QStringList{} << QStringList{};
-    QTest::newRow("newer file on the server: yes overwrites")
-        << true << QStringList{"new.htm"} << QString() << QStringList{"yes"}
+    QTest::newRow("newer file on the server: overwritten")
+        << true << QStringList{"new.htm"} << QString() << QStringList{"上書き"}
         << QStringList{"new.htm"} << QStringList{};
+    QTest::newRow("shorter file on the server: continued")
+        << true << QStringList{"part.bin"} << QString() << QStringList{"続きから"}
+        << QStringList{"part.bin"} << QStringList{};
+    QTest::newRow("shorter local files: continued, the answer kept for the rest")
+        << false << QStringList{"part.bin", "s3.bin"} << QString() << QStringList{"続きから+"}
+        << QStringList{"part.bin", "s3.bin"} << QStringList{};
     QTest::newRow("two files down") << false << QStringList{"s1.txt", "s2.txt"} << QString()
                                     << QStringList{} << QStringList{"s1.txt", "s2.txt"} << QStringList{};
     QTest::newRow("a server folder is not downloaded")
@@ -209,14 +215,29 @@ void FtpWindowTest::copies()
     Touch(fx.ServerPath("s1.txt"), "one");
     Touch(fx.ServerPath("s2.txt"), "two");
     QDir().mkpath(fx.ServerPath("pub"));
+    // Shorter copies of part.bin and s3.bin on the other side, as an
+    // interrupted transfer leaves them.
+    Touch(upload ? fx.LocalPath("part.bin") : fx.ServerPath("part.bin"), "0123456789");
+    Touch(upload ? fx.ServerPath("part.bin") : fx.LocalPath("part.bin"), "0123");
+    Touch(fx.ServerPath("s3.bin"), "abcdefgh");
+    Touch(fx.LocalPath("s3.bin"), "abc");
     fx.wnd->Local().Refill();
     QVERIFY(fx.wnd->RefillServer());
 
     std::vector<int> rows;
     for (const QString& name : chosen)
         rows.push_back(upload ? fx.wnd->Local().FindRow(name) : fx.wnd->FindServerRow(name));
-    for (const QString& a : answers)
-        fx.ui.QueueAnswer(a == u"yes" ? Ui::Answer::Yes : a == u"no" ? Ui::Answer::No : Ui::Answer::Cancel);
+    for (QString a : answers) {
+        if (a == u"cancel") {
+            fx.ui.QueueAnswer(Ui::Answer::Cancel);
+            continue;
+        }
+        if (a.endsWith(u'+')) {
+            a.chop(1);
+            fx.ui.QueueField(QStringLiteral("ForRest"), QStringLiteral("1"));
+        }
+        fx.ui.QueueField(QStringLiteral("処理"), a);
+    }
     if (!vanish.isEmpty())
         QFile::remove(upload ? fx.LocalPath(vanish) : fx.ServerPath(vanish));
     const QStringList before = QDir(upload ? fx.server.WritableLocal() : fx.LocalPath(QString())).entryList(QDir::Files);
@@ -227,7 +248,7 @@ void FtpWindowTest::copies()
         fx.wnd->Download(rows);
 
     QCOMPARE(fx.ui.Texts("message"), messages);
-    QCOMPARE(fx.ui.Texts("question").size(), answers.size());
+    QCOMPARE(fx.ui.Texts("form").size(), answers.size());
     for (const QString& name : chosen) {
         const QString from = upload ? fx.LocalPath(name) : fx.ServerPath(name);
         const QString to = upload ? fx.ServerPath(name) : fx.LocalPath(name);
