@@ -8,9 +8,11 @@
 #include <QFileInfo>
 #include <QHostAddress>
 #include <QRegularExpression>
+#include <QCryptographicHash>
 #include <QSaveFile>
+#include <QSslConfiguration>
+#include <QSslSocket>
 #include <QTcpServer>
-#include <QTcpSocket>
 
 #include <algorithm>
 
@@ -60,6 +62,58 @@ qint64 AnnouncedSize(const QString& reply)
     bool ok = false;
     const qint64 value = match.hasMatch() ? match.captured(1).toLongLong(&ok) : -1;
     return ok ? value : -1;
+}
+
+// Incoming data connections of active mode as TLS-capable sockets: with
+// FTPS the client encrypts them as it does passive ones.
+class SslServer : public QTcpServer {
+protected:
+    void incomingConnection(qintptr descriptor) override
+    {
+        auto* socket = new QSslSocket(this);
+        if (socket->setSocketDescriptor(descriptor))
+            addPendingConnection(socket);
+        else
+            delete socket;
+    }
+};
+
+// Why a certificate did not verify, in the user's words.
+QString ReasonOf(const QSslError& error)
+{
+    switch (error.error()) {
+    case QSslError::SelfSignedCertificate:
+    case QSslError::SelfSignedCertificateInChain:
+        return QStringLiteral("自己署名の証明書です");
+    case QSslError::HostNameMismatch:
+        return QStringLiteral("証明書の名前が接続先のサーバ名と一致しません");
+    case QSslError::CertificateExpired:
+        return QStringLiteral("証明書の有効期限が切れています");
+    case QSslError::CertificateNotYetValid:
+        return QStringLiteral("証明書の有効期間がまだ始まっていません");
+    case QSslError::CertificateRevoked:
+        return QStringLiteral("証明書は失効しています");
+    case QSslError::UnableToGetLocalIssuerCertificate:
+    case QSslError::UnableToGetIssuerCertificate:
+    case QSslError::UnableToVerifyFirstCertificate:
+    case QSslError::CertificateUntrusted:
+        return QStringLiteral("信頼された認証局が発行した証明書ではありません");
+    default:
+        return error.errorString();
+    }
+}
+
+// What a socket still holds to send: with TLS, the plain bytes not yet
+// encrypted and the encrypted ones not yet sent.
+qint64 Unsent(QTcpSocket& socket)
+{
+    auto* ssl = qobject_cast<QSslSocket*>(&socket);
+    return socket.bytesToWrite() + (ssl ? ssl->encryptedBytesToWrite() : 0);
+}
+
+QString Names(const QStringList& parts)
+{
+    return parts.isEmpty() ? QStringLiteral("（なし）") : parts.join(QStringLiteral(", "));
 }
 
 } // namespace
@@ -116,7 +170,9 @@ bool CFtpControl::Open(const QString& host, int port, bool passive)
     m_passive = passive;
     m_connected = false;
     m_pending.clear();
-    m_control = std::make_unique<QTcpSocket>();
+    m_tls = false;
+    m_identity = RemotePeerIdentity();
+    m_control = std::make_unique<QSslSocket>();
     m_control->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     m_control->connectToHost(host, quint16(port));
     QDeadlineTimer deadline(m_timeoutMs);
@@ -151,7 +207,7 @@ bool CFtpControl::SendBytes(QTcpSocket& socket, const QByteArray& bytes)
     if (socket.write(bytes) != bytes.size())
         return false;
     QDeadlineTimer deadline(m_timeoutMs);
-    while (socket.bytesToWrite() > 0) {
+    while (Unsent(socket) > 0) {
         if (socket.state() != QAbstractSocket::ConnectedState || deadline.hasExpired())
             return false;
         if (socket.waitForBytesWritten(kSliceMs))
@@ -445,7 +501,7 @@ bool CFtpControl::PrepareData()
     else if (!extended)
         return false;
     // Listening only where the server reaches us, not on every interface.
-    m_listen = std::make_unique<QTcpServer>();
+    m_listen = std::make_unique<SslServer>();
     if (!m_listen->listen(local, 0)) {
         m_listen.reset();
         return false;
@@ -471,7 +527,7 @@ bool CFtpControl::ConnectData()
     // The announced host is not used: a server behind NAT announces an
     // address nobody can reach, and a hostile one could point the data
     // connection at a third machine.
-    m_data = std::make_unique<QTcpSocket>();
+    m_data = std::make_unique<QSslSocket>();
     m_data->connectToHost(m_control->peerAddress(), quint16(m_passivePort));
     QDeadlineTimer deadline(m_timeoutMs);
     while (m_data->state() != QAbstractSocket::ConnectedState) {
@@ -563,8 +619,13 @@ bool CFtpControl::StartTransfer(const QString& command, qint64 offset)
         return false;
     }
     m_announced = AnnouncedSize(m_replyText);
-    if (m_passive)
-        return true;
+    if (m_passive) {
+        if (SecureData())
+            return true;
+        m_cancelled = Cancelled();
+        AbortTransfer();
+        return false;
+    }
     QDeadlineTimer deadline(m_timeoutMs);
     while (!m_data) {
         if (Cancelled() || deadline.hasExpired()) {
@@ -585,7 +646,116 @@ bool CFtpControl::StartTransfer(const QString& command, qint64 offset)
             m_data = std::move(socket);
     }
     m_listen->close();
+    if (SecureData())
+        return true;
+    m_cancelled = Cancelled();
+    AbortTransfer();
+    return false;
+}
+
+QString CFtpControl::Fingerprint(const QSslCertificate& certificate)
+{
+    return QStringLiteral("SHA256:")
+        + QString::fromLatin1(certificate.digest(QCryptographicHash::Sha256)
+                                  .toBase64(QByteArray::OmitTrailingEquals));
+}
+
+bool CFtpControl::StartTls(const QString& peerName, const QString& trustedFingerprint)
+{
+    if (!Command(QStringLiteral("AUTH TLS"), 234))
+        return false;
+    auto* ssl = static_cast<QSslSocket*>(m_control.get());
+    QSslConfiguration config = QSslConfiguration::defaultConfiguration();
+    config.setPeerVerifyMode(QSslSocket::VerifyPeer);
+    // The data connections resume this session.
+    config.setSslOption(QSsl::SslOptionDisableSessionPersistence, false);
+    // TLS 1.2: in 1.3 the server sends session tickets after the handshake,
+    // which an upload's data connection never reads; closing it with them
+    // unread resets it, and the server discards the upload.
+    config.setProtocol(QSsl::TlsV1_2);
+    ssl->setSslConfiguration(config);
+    ssl->setPeerVerifyName(peerName);
+    m_identity = RemotePeerIdentity();
+    bool judged = false;
+    const QMetaObject::Connection judge = QObject::connect(
+        ssl, &QSslSocket::sslErrors, ssl, [&](const QList<QSslError>& errors) {
+            judged = true;
+            const QSslCertificate peer = ssl->peerCertificate();
+            m_identity.fingerprint = Fingerprint(peer);
+            QStringList why;
+            for (const QSslError& e : errors) {
+                if (!why.contains(ReasonOf(e)))
+                    why.append(ReasonOf(e));
+            }
+            m_identity.details = QStringLiteral("発行先：%1\n発行者：%2\nSHA-256：%3\n理由：%4")
+                                     .arg(Names(peer.subjectInfo(QSslCertificate::CommonName)),
+                                          Names(peer.issuerInfo(QSslCertificate::CommonName)),
+                                          m_identity.fingerprint, why.join(QStringLiteral("。")));
+            if (trustedFingerprint.isEmpty()) {
+                m_identity.verdict = RemotePeerIdentity::Verdict::Unknown;
+            } else if (trustedFingerprint == m_identity.fingerprint) {
+                m_identity.verdict = RemotePeerIdentity::Verdict::Trusted;
+                ssl->ignoreSslErrors(errors);
+            } else {
+                m_identity.verdict = RemotePeerIdentity::Verdict::Changed;
+            }
+        });
+    ssl->startClientEncryption();
+    QDeadlineTimer deadline(m_timeoutMs);
+    while (!ssl->isEncrypted()) {
+        if (Cancelled() || deadline.hasExpired() || ssl->state() != QAbstractSocket::ConnectedState) {
+            QObject::disconnect(judge);
+            Drop();
+            return false;
+        }
+        ssl->waitForEncrypted(kSliceMs);
+    }
+    QObject::disconnect(judge);
+    if (!judged) {
+        m_identity.verdict = RemotePeerIdentity::Verdict::Verified;
+        m_identity.fingerprint = Fingerprint(ssl->peerCertificate());
+    }
+    m_tls = true;
     return true;
+}
+
+bool CFtpControl::ProtectData()
+{
+    return Command(QStringLiteral("PBSZ 0"), 200) && Command(QStringLiteral("PROT P"), 200);
+}
+
+bool CFtpControl::SecureData()
+{
+    m_spill.clear();
+    m_peerClosed = false;
+    if (!m_tls)
+        return true;
+    auto* control = static_cast<QSslSocket*>(m_control.get());
+    auto* data = static_cast<QSslSocket*>(m_data.get());
+    QSslConfiguration config = control->sslConfiguration();
+    config.setSessionTicket(control->sslConfiguration().sessionTicket());
+    // The certificate was judged on the control connection; the data one
+    // must show the very same.
+    config.setPeerVerifyMode(QSslSocket::VerifyNone);
+    data->setSslConfiguration(config);
+    data->setPeerVerifyName(control->peerVerifyName());
+    // A server may send its last bytes and its close_notify together and
+    // then wait for ours (vsftpd does). The socket reports the closure as
+    // an error and drops what it had not handed out: take every byte as
+    // it is decrypted, and the close_notify as the end of the data.
+    QObject::connect(data, &QSslSocket::readyRead, data, [this, data] { m_spill += data->readAll(); });
+    QObject::connect(data, &QSslSocket::errorOccurred, data, [this](QAbstractSocket::SocketError e) {
+        if (e == QAbstractSocket::RemoteHostClosedError)
+            m_peerClosed = true;
+    });
+    data->startClientEncryption();
+    QDeadlineTimer deadline(m_timeoutMs);
+    while (!data->isEncrypted()) {
+        if (Cancelled() || deadline.hasExpired() || data->state() != QAbstractSocket::ConnectedState)
+            return false;
+        data->waitForEncrypted(kSliceMs);
+    }
+    return data->peerCertificate() == control->peerCertificate();
 }
 
 bool CFtpControl::ReceiveInto(QIODevice& sink, qint64& moved, const ReceiveLimits& limits)
@@ -598,8 +768,15 @@ bool CFtpControl::ReceiveInto(QIODevice& sink, qint64& moved, const ReceiveLimit
             m_cancelled = true;
             return false;
         }
-        if (m_data->bytesAvailable() > 0) {
-            const qint64 got = m_data->read(block.data(), block.size());
+        if (!m_spill.isEmpty() || m_data->bytesAvailable() > 0) {
+            qint64 got = 0;
+            if (!m_spill.isEmpty()) {
+                got = std::min<qint64>(m_spill.size(), block.size());
+                memcpy(block.data(), m_spill.constData(), size_t(got));
+                m_spill.remove(0, got);
+            } else {
+                got = m_data->read(block.data(), block.size());
+            }
             if (got < 0)
                 return false;
             const bool written = limits.lineEnds ? limits.lineEnds->Write(sink, block.constData(), got)
@@ -617,8 +794,9 @@ bool CFtpControl::ReceiveInto(QIODevice& sink, qint64& moved, const ReceiveLimit
             idle.setRemainingTime(m_timeoutMs);
             continue;
         }
-        if (m_data->state() != QAbstractSocket::ConnectedState)
-            return !limits.lineEnds || limits.lineEnds->Finish(sink);  // the server closed: all sent
+        // The server closed: all was sent.
+        if (m_peerClosed || m_data->state() != QAbstractSocket::ConnectedState)
+            return !limits.lineEnds || limits.lineEnds->Finish(sink);
         if (idle.hasExpired())
             return false;
         m_data->waitForReadyRead(kSliceMs);
@@ -652,14 +830,14 @@ bool CFtpControl::SendFrom(QIODevice& source, qint64 total, qint64& moved)
             }
             continue;
         }
-        if (atEnd && m_data->bytesToWrite() == 0)
+        if (atEnd && Unsent(*m_data) == 0)
             break;
-        const qint64 before = m_data->bytesToWrite();
+        const qint64 before = Unsent(*m_data);
         // Hand the kernel all it takes at once; wait only when it takes
         // nothing.
         if (!m_data->flush())
             m_data->waitForBytesWritten(kSliceMs);
-        if (m_data->bytesToWrite() < before) {
+        if (Unsent(*m_data) < before) {
             idle.setRemainingTime(m_timeoutMs);
             moved = handed - m_data->bytesToWrite();
             if (m_progress)
@@ -672,8 +850,9 @@ bool CFtpControl::SendFrom(QIODevice& source, qint64 total, qint64& moved)
     if (m_progress)
         m_progress(moved, total);
     m_data->disconnectFromHost();
-    if (m_data->state() != QAbstractSocket::UnconnectedState)
-        m_data->waitForDisconnected(m_timeoutMs);
+    QDeadlineTimer closing(m_timeoutMs);
+    while (m_data->state() != QAbstractSocket::UnconnectedState && !closing.hasExpired())
+        m_data->waitForDisconnected(kSliceMs);
     return true;
 }
 

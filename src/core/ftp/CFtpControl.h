@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/ftp/FtpTransfer.h"
+#include "core/ftp/RemoteSession.h"
 
 #include <QByteArray>
 #include <QString>
@@ -9,6 +10,8 @@
 
 class QDeadlineTimer;
 class QIODevice;
+class QSslCertificate;
+class QSslError;
 class QTcpServer;
 class QTcpSocket;
 
@@ -52,6 +55,21 @@ public:
     // Connects and reads the greeting; true on 220.
     bool Open(const QString& host, int port, bool passive);
     bool IsConnected() const { return m_connected; }
+    // AUTH TLS, then the control connection is encrypted and every data
+    // connection will be, resuming the control's TLS session (servers
+    // require that: it shows the data comes from the same client). The
+    // server's certificate is checked against the system's trust store and
+    // the name it was reached by; one that does not verify is accepted only
+    // when its fingerprint is the trusted one. PeerIdentity tells what was
+    // found.
+    bool StartTls(const QString& peerName, const QString& trustedFingerprint);
+    bool Tls() const { return m_tls; }
+    // PBSZ 0 and PROT P: the server encrypts data connections too.
+    bool ProtectData();
+    RemotePeerIdentity PeerIdentity() const { return m_identity; }
+    // "SHA256:<base64 without padding>" of a certificate.
+    static QString Fingerprint(const QSslCertificate& certificate);
+
     // USER, then PASS when the server asks for it (331); a 230 to USER means
     // logged in without a password, which is then not sent.
     bool Login(const QString& user, const QString& password);
@@ -85,6 +103,9 @@ public:
     // Passive: connects the data socket to the server's address with the
     // port of the 227 reply. Active: nothing (the server connects to us).
     bool ConnectData();
+    // Encrypts the data connection when the control one is (after the
+    // server's 150), and checks that its certificate is the control's.
+    bool SecureData();
 
     // The listing of a command ("LIST -L", "MLSD"), decoded from the code of
     // names. A listing beyond a sane size or line count fails.
@@ -144,6 +165,10 @@ private:
     std::unique_ptr<QTcpSocket> m_data;
     bool m_passive = true;
     bool m_extended = false;
+    bool m_tls = false;
+    QByteArray m_spill;         // data decrypted but not yet used
+    bool m_peerClosed = false;  // the server's close_notify came on the data connection
+    RemotePeerIdentity m_identity;
     int m_passivePort = 0;
     QString m_passiveHost;
 

@@ -72,6 +72,22 @@ bool FtpSession::Open(const RemoteEndpoint& endpoint)
             m_error = Msg(ftpmsg::NoConnection);
         return false;
     }
+    const bool tls = m_protocol == RemoteProtocol::Ftps;
+    if (tls && !m_control->StartTls(endpoint.host, endpoint.trustedFingerprint)) {
+        m_identity = m_control->PeerIdentity();
+        Done(false);
+        if (m_identity.verdict == RemotePeerIdentity::Verdict::Unknown
+            || m_identity.verdict == RemotePeerIdentity::Verdict::Changed) {
+            // Nothing, not even the user name, went to a server not trusted.
+            m_refused = true;
+            m_error = Msg(m_identity.verdict == RemotePeerIdentity::Verdict::Unknown
+                              ? ftpmsg::CertificateUnknown
+                              : ftpmsg::CertificateChanged)
+                          .arg(m_identity.details);
+        }
+        return false;
+    }
+    m_identity = m_control->PeerIdentity();
     if (!m_control->Login(endpoint.user, endpoint.password))
         return Done(false);
     ReadFeatures();
@@ -86,6 +102,8 @@ bool FtpSession::Open(const RemoteEndpoint& endpoint)
             m_control->ReadReply();
     }
     m_control->SetUtf8Names(utf8);
+    if (tls && !m_control->ProtectData())
+        return Done(false);
     return Done(m_control->IsConnected());
 }
 
