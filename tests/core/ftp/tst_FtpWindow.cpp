@@ -7,6 +7,8 @@
 #include "core/app/FormModel.h"
 #include "core/app/TaskRunner.h"
 #include "core/ftp/CFileList.h"
+#include "core/ftp/CFtpControl.h"
+#include "core/ftp/CFtpSetList.h"
 #include "core/ftp/CFtpWnd.h"
 #include "core/ftp/CNorvaneFtp.h"
 #include "core/ftp/FtpWindowCommands.h"
@@ -14,6 +16,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSslCertificate>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -64,6 +67,7 @@ private Q_SLOTS:
     void uploadDocument_data();
     void uploadDocument();
     void cancelUpload();
+    void uploadOverTls();
     void cancelledCopyKeepsTheSession();
     void lostConnectionOffersReconnect();
     void openWindow();
@@ -420,6 +424,62 @@ void FtpWindowTest::cancelUpload()
     QCOMPARE(t.Ui().Texts("message"), QStringList{"ftpを終了しました"});
     QVERIFY(ReadBytes(path).size() > 4 * 1024 * 1024);
     QTRY_VERIFY(!QFileInfo::exists(server.WritableLocal() + QStringLiteral("/big.htm")));
+}
+
+// The one-step upload to an FTPS site whose certificate does not verify:
+// the user sees it and trusts it once or always; a site that later shows
+// another certificate is refused with a warning.
+void FtpWindowTest::uploadOverTls()
+{
+    if (FtpWindowFixture::ServerMissing())
+        QSKIP("pyftpdlib is not installed here");
+    QTemporaryDir dir;
+    TestEditor t;
+    const QString path = t.MakeFile(QStringLiteral("page.htm"), "<P>暗号</P>\r\n");
+    QVERIFY(t.App().OpenDocumentFile(path));
+    const QString site = CFtpSetList::kDefaultName;
+    struct Step {
+        const char* certificate;
+        Ui::Answer answer;  // to the question about the certificate; Ok: none is asked
+        bool arrives;
+        bool saved;  // the site keeps the fingerprint
+    };
+    const Step steps[] = {
+        {"first", Ui::Answer::Cancel, false, false},
+        {"first", Ui::Answer::Yes, true, false},
+        {"first", Ui::Answer::All, true, true},
+        {"first", Ui::Answer::Ok, true, true},
+        {"second", Ui::Answer::Ok, false, true},
+    };
+    for (const Step& step : steps) {
+        const QString certificate = QFile::exists(dir.filePath(step.certificate + u".pem"_qs))
+            ? dir.filePath(step.certificate + u".pem"_qs)
+            : MakeTestCertificate(dir.path(), QString::fromLatin1(step.certificate));
+        FtpTestServer server(FtpTestServer::Kind::Pyftpdlib);
+        server.SetCertificate(certificate);
+        QCOMPARE(server.Start(), QString());
+        t.Ui().QueueField(QStringLiteral("サーバ"), server.Host());
+        t.Ui().QueueField(QStringLiteral("ユーザ"), server.User());
+        t.Ui().QueueField(QStringLiteral("パスワード"), server.Password());
+        t.Ui().QueueField(QStringLiteral("プロトコル"), QStringLiteral("FTPS"));
+        t.Ui().QueueField(QStringLiteral("ASCIIモード"), QStringLiteral("0"));
+        t.Ui().QueueAnswer(Ui::Answer::Ok);  // the upload dialog
+        if (step.answer != Ui::Answer::Ok)
+            t.Ui().QueueAnswer(step.answer);
+        const qsizetype before = t.Ui().Texts("question").size();
+        QVERIFY(t.Run(cmd::FtpUpload));
+        const QString fingerprint = CFtpControl::Fingerprint(QSslCertificate::fromPath(certificate).value(0));
+        const QStringList questions = t.Ui().Texts("question").mid(before);
+        QCOMPARE(questions.size(), step.answer == Ui::Answer::Ok ? 0 : 1);
+        if (!questions.isEmpty())
+            QVERIFY2(questions.front().contains(fingerprint), qPrintable(questions.front()));
+        QCOMPARE(QFileInfo::exists(server.WritableLocal() + QStringLiteral("/page.htm")), step.arrives);
+        CFtpSetList sets;
+        sets.Load(t.Settings());
+        QCOMPARE(sets.At(sets.IndexOf(site)).trustedFingerprint.isEmpty(), !step.saved);
+        if (QLatin1String(step.certificate) == "second")
+            QVERIFY(t.Ui().Texts("message").last().startsWith(u"警告：サーバの証明書が"));
+    }
 }
 
 // Cancel during a copy in the window: the half file is removed and the
