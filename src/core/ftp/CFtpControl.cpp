@@ -1,5 +1,6 @@
 #include "core/ftp/CFtpControl.h"
 
+#include "core/app/UiText.h"
 #include "platform/Cp932.h"
 
 #include <QBuffer>
@@ -84,20 +85,20 @@ QString ReasonOf(const QSslError& error)
     switch (error.error()) {
     case QSslError::SelfSignedCertificate:
     case QSslError::SelfSignedCertificateInChain:
-        return QStringLiteral("自己署名の証明書です");
+        return UiText(QStringLiteral("自己署名の証明書です"));
     case QSslError::HostNameMismatch:
-        return QStringLiteral("証明書の名前が接続先のサーバ名と一致しません");
+        return UiText(QStringLiteral("証明書の名前が接続先のサーバ名と一致しません"));
     case QSslError::CertificateExpired:
-        return QStringLiteral("証明書の有効期限が切れています");
+        return UiText(QStringLiteral("証明書の有効期限が切れています"));
     case QSslError::CertificateNotYetValid:
-        return QStringLiteral("証明書の有効期間がまだ始まっていません");
+        return UiText(QStringLiteral("証明書の有効期間がまだ始まっていません"));
     case QSslError::CertificateRevoked:
-        return QStringLiteral("証明書は失効しています");
+        return UiText(QStringLiteral("証明書は失効しています"));
     case QSslError::UnableToGetLocalIssuerCertificate:
     case QSslError::UnableToGetIssuerCertificate:
     case QSslError::UnableToVerifyFirstCertificate:
     case QSslError::CertificateUntrusted:
-        return QStringLiteral("信頼された認証局が発行した証明書ではありません");
+        return UiText(QStringLiteral("信頼された認証局が発行した証明書ではありません"));
     default:
         return error.errorString();
     }
@@ -687,7 +688,7 @@ bool CFtpControl::StartTls(const QString& peerName, const QString& trustedFinger
                 if (!why.contains(ReasonOf(e)))
                     why.append(ReasonOf(e));
             }
-            m_identity.details = QStringLiteral("発行先：%1\n発行者：%2\nSHA-256：%3\n理由：%4")
+            m_identity.details = UiText(QStringLiteral("発行先：%1\n発行者：%2\nSHA-256：%3\n理由：%4"))
                                      .arg(Names(peer.subjectInfo(QSslCertificate::CommonName)),
                                           Names(peer.issuerInfo(QSslCertificate::CommonName)),
                                           m_identity.fingerprint, why.join(QStringLiteral("。")));

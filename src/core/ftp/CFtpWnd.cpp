@@ -1,5 +1,7 @@
 #include "core/ftp/CFtpWnd.h"
 
+#include "core/app/UiText.h"
+
 #include "core/app/FormModel.h"
 #include "core/app/TaskRunner.h"
 #include "core/app/Ui.h"
@@ -259,12 +261,12 @@ CFtpWnd::Existing CFtpWnd::ConfirmOverwrite(const QString& name, const FileState
         return Existing::Overwrite;
     if (m_forRest && (resumable || *m_forRest != Existing::Resume))
         return *m_forRest;
-    const QString where = toServer ? QStringLiteral("サーバ") : QStringLiteral("ローカル");
-    const QString other = toServer ? QStringLiteral("ローカル") : QStringLiteral("サーバ");
+    const QString where = UiText(toServer ? QStringLiteral("サーバ") : QStringLiteral("ローカル"));
+    const QString other = UiText(toServer ? QStringLiteral("ローカル") : QStringLiteral("サーバ"));
     const QString text = resumable
-        ? QStringLiteral("%1の %2 は途中までしかありません。\n%1：%3 バイト\n%4：%5 バイト")
+        ? UiText(QStringLiteral("%1の %2 は途中までしかありません。\n%1：%3 バイト\n%4：%5 バイト"))
               .arg(where, name, QString::number(target.size), other, QString::number(source.size))
-        : QStringLiteral("%1の %2 の方が新しいファイルです。\n%1：%3\n%4：%5")
+        : UiText(QStringLiteral("%1の %2 の方が新しいファイルです。\n%1：%3\n%4：%5"))
               .arg(where, name, TimeText(target.time), other, TimeText(source.time));
     FormModel form;
     form.title = kTitle;

@@ -1,5 +1,7 @@
 #include "core/ftp/FtpSession.h"
 
+#include "core/app/UiText.h"
+
 #include "core/ftp/CFtpControl.h"
 #include "core/ftp/FtpListParser.h"
 #include "core/ftp/FtpMessages.h"
@@ -80,9 +82,9 @@ bool FtpSession::Open(const RemoteEndpoint& endpoint)
             || m_identity.verdict == RemotePeerIdentity::Verdict::Changed) {
             // Nothing, not even the user name, went to a server not trusted.
             m_refused = true;
-            m_error = Msg(m_identity.verdict == RemotePeerIdentity::Verdict::Unknown
-                              ? ftpmsg::CertificateUnknown
-                              : ftpmsg::CertificateChanged)
+            m_error = UiText(Msg(m_identity.verdict == RemotePeerIdentity::Verdict::Unknown
+                                     ? ftpmsg::CertificateUnknown
+                                     : ftpmsg::CertificateChanged))
                           .arg(m_identity.details);
         }
         return false;
@@ -146,7 +148,7 @@ bool FtpSession::CanName(const QString& name)
     if (!m_control || m_control->CanSend(name))
         return true;
     m_refused = true;
-    m_error = Msg(ftpmsg::NameNotInCode)
+    m_error = UiText(Msg(ftpmsg::NameNotInCode))
                   .arg(name, m_control->Utf8Names() ? QStringLiteral("UTF-8") : QStringLiteral("Shift-JIS"));
     return false;
 }

@@ -4,6 +4,7 @@
 #include "core/app/CommandTable.h"
 #include "core/app/TaskRunner.h"
 #include "core/app/Ui.h"
+#include "core/app/UiText.h"
 #include "core/doc/CKelvoDoc.h"
 #include "core/ftp/CFtpSetList.h"
 #include "core/ftp/CFtpWnd.h"
@@ -92,8 +93,8 @@ bool ConnectSite(CKelvoApp& app, RunnerClient& session, CFtpSet site, const QStr
         Ui::Question question;
         question.title = QStringLiteral("ftp");
         question.icon = Ui::Icon::Warning;
-        question.text = QStringLiteral("サーバの証明書を確認できません。\n%1\n\n"
-                                       "この接続先が確かにそのサーバであると分かっているときだけ、信頼してください。")
+        question.text = UiText(QStringLiteral("サーバの証明書を確認できません。\n%1\n\n"
+                                              "この接続先が確かにそのサーバであると分かっているときだけ、信頼してください。"))
                             .arg(peer.details);
         question.buttons = {{Ui::Answer::Yes, QStringLiteral("今回だけ信頼(&O)")},
                             {Ui::Answer::All, QStringLiteral("常に信頼(&A)")},
