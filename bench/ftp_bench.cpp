@@ -201,7 +201,9 @@ int main(int argc, char** argv)
     QFile::setPermissions(dir.path(), QFile::Permissions(0x7755));
     QFile::setPermissions(vroot, QFile::Permissions(0x7755));
     QFile::setPermissions(vroot + QStringLiteral("/pub"), QFile::Permissions(0x7777));
-    QFile::copy(big, vroot + QStringLiteral("/pub/big.bin"));
+    // Anonymous uploads cannot replace a file of root's: the download has a
+    // name of its own.
+    QFile::copy(big, vroot + QStringLiteral("/pub/down.bin"));
     const int tlsPort = FreePort();
     const QString config = dir.filePath(QStringLiteral("vsftpd.conf"));
     {
@@ -238,14 +240,15 @@ int main(int argc, char** argv)
             return ftp.Connect() && work(ftp);
         };
         const double target = tls ? kFtpsTarget : kFtpTarget;
+        const QString remoteBig = tls ? QStringLiteral("down.bin") : QStringLiteral("big.bin");
         const double upOurs = Best(runs, [&] { return session([&](CNorvaneFtp& f) { return f.PutFile(big, false); }); });
         const double upCurl = Best(runs, [&] { return Curl(curlTls + QStringList{"-T", big, siteUrl + QStringLiteral("curl.bin")}); });
         rows.push_back({tls ? "upload FTPS" : "upload FTP", upOurs, upCurl, double(mb), "MB/s", target});
         const double downOurs = Best(runs, [&] {
-            return session([&](CNorvaneFtp& f) { return f.GetFile(QStringLiteral("big.bin"), local + QStringLiteral("/ours"), false); });
+            return session([&](CNorvaneFtp& f) { return f.GetFile(remoteBig, local + QStringLiteral("/ours"), false); });
         });
         const double downCurl = Best(runs, [&] {
-            return Curl(curlTls + QStringList{"-o", local + QStringLiteral("/curl/big.bin"), siteUrl + QStringLiteral("big.bin")});
+            return Curl(curlTls + QStringList{"-o", local + QStringLiteral("/curl/big.bin"), siteUrl + remoteBig});
         });
         rows.push_back({tls ? "download FTPS" : "download FTP", downOurs, downCurl, double(mb), "MB/s", target});
     }
@@ -303,7 +306,8 @@ int main(int argc, char** argv)
         std::printf("listing gave %zu entries, not 1000\n", listed);
         met = false;
     }
-    const bool same = QFile(local + QStringLiteral("/ours/big.bin")).size() == QFile(big).size();
+    const bool same = QFile(local + QStringLiteral("/ours/big.bin")).size() == QFile(big).size()
+        && QFile(local + QStringLiteral("/ours/down.bin")).size() == QFile(big).size();
     if (!same) {
         std::printf("the downloaded file differs in size\n");
         met = false;
