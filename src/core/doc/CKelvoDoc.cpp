@@ -235,21 +235,21 @@ void CKelvoDoc::CheckDiskChange()
     const QScopedValueRollback<bool> busy(m_checkingDisk, true);
     Ui& ui = m_app.GetUi();
     if (state == DiskState::Deleted) {
-        ui.Message(QStringLiteral("「%1」は、ほかのプログラムによって削除されたか、名前が変わりました。\n"
-                                  "保存すると、このファイルを作り直します。")
+        ui.Message(UiText(QStringLiteral("「%1」は、ほかのプログラムによって削除されたか、名前が変わりました。\n"
+                                  "保存すると、このファイルを作り直します。"))
                        .arg(ShownFileName()),
                    Ui::Icon::Warning);
         m_buffer.SetModified(true);
         return;
     }
     if (IsModified()) {
-        ui.Message(QStringLiteral("「%1」は、ほかのプログラムによって変更されました。\n"
-                                  "このまま保存すると、その変更は失われます。")
+        ui.Message(UiText(QStringLiteral("「%1」は、ほかのプログラムによって変更されました。\n"
+                                  "このまま保存すると、その変更は失われます。"))
                        .arg(ShownFileName()),
                    Ui::Icon::Warning);
         return;
     }
-    if (ui.Ask(QStringLiteral("「%1」は、ほかのプログラムによって変更されました。\n読み込み直しますか？")
+    if (ui.Ask(UiText(QStringLiteral("「%1」は、ほかのプログラムによって変更されました。\n読み込み直しますか？"))
                    .arg(ShownFileName()),
                Ui::Buttons::YesNo)
         == Ui::Answer::Yes)
@@ -283,8 +283,8 @@ bool CKelvoDoc::OfferRecovery()
         }
         Ui::Question q;
         q.title = QStringLiteral("編集の復元");
-        q.text = QStringLiteral("前回、保存されないまま終わった編集があります。\nファイル: %1\n時刻: %2\n\n復元しますか？")
-                     .arg(entry->path.isEmpty() ? UntitledTitle() : platform::DisplayPath(entry->path),
+        q.text = UiText(QStringLiteral("前回、保存されないまま終わった編集があります。\nファイル: %1\n時刻: %2\n\n復元しますか？"))
+                     .arg(entry->path.isEmpty() ? UiText(UntitledTitle()) : platform::DisplayPath(entry->path),
                           entry->time.toLocalTime().toString(QStringLiteral("yyyy/MM/dd HH:mm:ss")));
         q.icon = Ui::Icon::Question;
         q.buttons = {{Ui::Answer::Yes, QStringLiteral("復元する(&R)")},
@@ -327,8 +327,8 @@ void CKelvoDoc::Restore(const JournalEntry& entry)
         m_buffer.SetText(entry.text);
         if (!entry.path.isEmpty())
             m_app.GetUi().Message(
-                QStringLiteral("「%1」は、この編集の後で変更されたか、なくなっています。\n"
-                               "復元した内容は、新しい文書として開きます。")
+                UiText(QStringLiteral("「%1」は、この編集の後で変更されたか、なくなっています。\n"
+                               "復元した内容は、新しい文書として開きます。"))
                     .arg(platform::DisplayPath(QFileInfo(entry.path).fileName())),
                 Ui::Icon::Information);
     }
@@ -342,8 +342,8 @@ bool CKelvoDoc::ConfirmOverwriteChanged(const QString& path)
     if (QFileInfo(path).absoluteFilePath() != m_stampPath || CompareWithDisk() != DiskState::Changed)
         return true;
     const QScopedValueRollback<bool> busy(m_checkingDisk, true);
-    return m_app.GetUi().Ask(QStringLiteral("「%1」は、読み込んだ後でほかのプログラムによって変更されています。\n"
-                                            "上書きすると、その変更は失われます。上書きしますか？")
+    return m_app.GetUi().Ask(UiText(QStringLiteral("「%1」は、読み込んだ後でほかのプログラムによって変更されています。\n"
+                                            "上書きすると、その変更は失われます。上書きしますか？"))
                                  .arg(platform::DisplayPath(QFileInfo(path).fileName())),
                              Ui::Buttons::YesNo, Ui::Icon::Warning)
            == Ui::Answer::Yes;
