@@ -22,6 +22,7 @@ packages=(
   python3 python3-pyftpdlib python3-html5lib python3-tinycss2 vsftpd
   imagemagick xvfb openbox xdotool
   acl nkf
+  libssh-dev openssh-server openssh-client qtkeychain-qt6-dev
 )
 
 as_root() {
