@@ -6,6 +6,7 @@
 #include "core/style/StyleCommands.h"
 #include "core/links/LinkCommands.h"
 #include "core/ftp/FtpWindowCommands.h"
+#include "core/ftp/SitePublish.h"
 #include "core/tables/TableCommands.h"
 #include "core/tags/TagConvertCommands.h"
 #include "core/tags/TagDialogCommands.h"
@@ -28,6 +29,7 @@ void RegisterAllCommands(CKelvoApp& app)
     RegisterFindCommands(app);
     RegisterSettingsCommands(app);
     RegisterFtpWindowCommands(app);
+    RegisterSitePublishCommand(app);
     RegisterTableCommands(app);
     RegisterTagConvertCommands(app);
     RegisterTagInsertCommands(app);

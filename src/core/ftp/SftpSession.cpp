@@ -217,7 +217,7 @@ bool SftpSession::CheckHostKey(const RemoteEndpoint& endpoint)
     if (endpoint.trustedFingerprint.isEmpty()) {
         m_identity.verdict = Verdict::Unknown;
         m_identity.details = what + QStringLiteral("\nknown_hostsにない鍵です。");
-        return Fail(QStringLiteral("サーバのホスト鍵を確認できません"));
+        return Fail(QStringLiteral("サーバのホスト鍵を確認できません: ") + m_identity.fingerprint);
     }
     if (endpoint.trustedFingerprint == m_identity.fingerprint) {
         m_identity.verdict = Verdict::Trusted;
