@@ -29,7 +29,6 @@ void RegisterAllCommands(CKelvoApp& app)
     RegisterFindCommands(app);
     RegisterSettingsCommands(app);
     RegisterFtpWindowCommands(app);
-    RegisterSitePublishCommand(app);
     RegisterTableCommands(app);
     RegisterTagConvertCommands(app);
     RegisterTagInsertCommands(app);
