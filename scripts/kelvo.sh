@@ -23,6 +23,7 @@ packages=(
   imagemagick xvfb openbox xdotool
   acl nkf
   libssh-dev openssh-server openssh-client qtkeychain-qt6-dev
+  desktop-file-utils appstream man-db lintian file
 )
 
 as_root() {
