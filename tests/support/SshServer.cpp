@@ -8,7 +8,10 @@
 #include <QTcpSocket>
 #include <QThread>
 
+#include <QDirIterator>
+
 #include <pwd.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -34,7 +37,11 @@ bool BannerArrives(int port)
     if (!probe.waitForConnected(500))
         return false;
     probe.waitForReadyRead(3000);
-    return probe.readAll().startsWith("SSH-2.0");
+    const bool answered = probe.readAll().startsWith("SSH-2.0");
+    // A client that names itself and leaves is not worth a line in the log.
+    probe.write("SSH-2.0-probe\r\n");
+    probe.waitForBytesWritten(1000);
+    return answered;
 }
 
 } // namespace
@@ -85,6 +92,30 @@ QString SshTestServer::KnownHostsLine() const
 QString SshTestServer::WrongKnownHostsLine() const
 {
     return QStringLiteral("[127.0.0.1]:%1 %2\n").arg(m_port).arg(ReadPublic(StrangerKey()));
+}
+
+void SshTestServer::Freeze(bool frozen)
+{
+    // The listener's descendants, found through their parents in /proc.
+    QList<qint64> parents{m_process.processId()};
+    for (int depth = 0; depth < 4; ++depth) {
+        QList<qint64> found;
+        QDirIterator it(QStringLiteral("/proc"), QDir::Dirs | QDir::NoDotAndDotDot);
+        while (it.hasNext()) {
+            const QString dir = it.next();
+            QFile stat(dir + QStringLiteral("/stat"));
+            if (!stat.open(QIODevice::ReadOnly))
+                continue;
+            // "pid (name) state ppid ...": the name may hold blanks.
+            const QByteArray text = stat.readAll();
+            const QList<QByteArray> rest = text.mid(text.lastIndexOf(')') + 2).split(' ');
+            if (rest.size() > 1 && parents.contains(rest[1].toLongLong()))
+                found.append(QFileInfo(dir).fileName().toLongLong());
+        }
+        for (qint64 pid : found)
+            kill(pid_t(pid), frozen ? SIGSTOP : SIGCONT);
+        parents = found;
+    }
 }
 
 QString SshTestServer::Start()

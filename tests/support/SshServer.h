@@ -28,6 +28,9 @@ public:
     // known_hosts lines for this server with its own key and with another.
     QString KnownHostsLine() const;
     QString WrongKnownHostsLine() const;
+    // Stops (or lets go on) every process sshd started for a connection:
+    // the server falls silent without closing anything.
+    void Freeze(bool frozen);
     // "SHA256:..." of the host key as ssh-keygen prints it.
     QString Fingerprint() const { return m_fingerprint; }
 

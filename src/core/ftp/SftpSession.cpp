@@ -10,11 +10,17 @@
 #include <libssh/sftp.h>
 
 #include <fcntl.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/time.h>
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
 #include <deque>
+#include <mutex>
+#include <thread>
 
 namespace {
 
@@ -87,7 +93,82 @@ struct FileCloser {
 };
 using RemoteFile = std::unique_ptr<sftp_file_struct, FileCloser>;
 
+qint64 NowMs()
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
 } // namespace
+
+class SftpSession::Watch {
+public:
+    Watch(int socket, int timeoutMs) : m_socket(socket), m_timeoutMs(timeoutMs), m_thread([this] { Run(); }) {}
+    ~Watch()
+    {
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_stop = true;
+        }
+        m_wake.notify_all();
+        m_thread.join();
+    }
+    void SetTimeout(int ms) { m_timeoutMs = ms; }
+    void Touch() { m_lastMs = NowMs(); }
+    void Enter()
+    {
+        Touch();
+        ++m_busy;
+    }
+    void Leave() { --m_busy; }
+    bool Fired() const { return m_fired; }
+
+private:
+    void Run()
+    {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        while (!m_stop) {
+            m_wake.wait_for(lock, std::chrono::milliseconds(200));
+            if (m_busy > 0 && !m_fired && NowMs() - m_lastMs > m_timeoutMs) {
+                // Shut down, not closed: the descriptor stays libssh's, and
+                // its wait wakes up to an ended connection.
+                m_fired = true;
+                ::shutdown(m_socket, SHUT_RDWR);
+            }
+        }
+    }
+
+    const int m_socket;
+    std::atomic<int> m_timeoutMs;
+    std::atomic<qint64> m_lastMs{0};
+    std::atomic<int> m_busy{0};
+    std::atomic<bool> m_fired{false};
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    bool m_stop = false;
+    std::thread m_thread;
+};
+
+// Marks a call that waits for the server.
+class SftpSession::Busy {
+public:
+    explicit Busy(Watch* watch) : m_watch(watch)
+    {
+        if (m_watch)
+            m_watch->Enter();
+    }
+    ~Busy()
+    {
+        if (m_watch)
+            m_watch->Leave();
+    }
+    Busy(const Busy&) = delete;
+    Busy& operator=(const Busy&) = delete;
+
+private:
+    Watch* m_watch;
+};
 
 SftpSession::SftpSession(const QString& sshFolder)
     : m_sshFolder(sshFolder.isEmpty() ? DefaultSshFolder() : sshFolder)
@@ -97,6 +178,18 @@ SftpSession::SftpSession(const QString& sshFolder)
 SftpSession::~SftpSession()
 {
     Close();
+}
+
+void SftpSession::SetTimeout(int milliseconds)
+{
+    m_timeoutMs = milliseconds > 0 ? milliseconds : kFtpDefaultTimeoutSeconds * 1000;
+    if (m_watch)
+        m_watch->SetTimeout(m_timeoutMs);
+}
+
+bool SftpSession::IsConnected() const
+{
+    return m_sftp && ssh_is_connected(m_ssh);
 }
 
 QString SftpSession::DefaultSshFolder()
@@ -114,6 +207,8 @@ bool SftpSession::FailSftp()
 {
     if (!m_sftp)
         return Fail(QStringLiteral("サーバに接続していません"));
+    if (m_watch && m_watch->Fired())
+        return Fail(QStringLiteral("サーバから応答がないため接続を切りました"));
     // A session error (time-out, dropped connection) says more than the
     // SFTP status it leaves behind.
     if (ssh_get_error_code(m_ssh) != SSH_NO_ERROR && !ssh_is_connected(m_ssh))
@@ -170,6 +265,8 @@ bool SftpSession::Open(const RemoteEndpoint& endpoint)
         Close();
         return Fail(QStringLiteral("接続できませんでした: ") + why);
     }
+    m_watch = std::make_unique<Watch>(ssh_get_fd(m_ssh), m_timeoutMs);
+    const Busy busy(m_watch.get());
     if (!CheckHostKey(endpoint) || !Authenticate(endpoint) || !Start()) {
         const QString why = m_error;
         Close();
@@ -300,21 +397,26 @@ bool SftpSession::Start()
 void SftpSession::Close()
 {
     if (m_sftp) {
+        const Busy busy(m_watch.get());
         sftp_free(m_sftp);
         m_sftp = nullptr;
     }
     if (m_ssh) {
-        if (ssh_is_connected(m_ssh))
+        if (ssh_is_connected(m_ssh)) {
+            const Busy busy(m_watch.get());
             ssh_disconnect(m_ssh);
+        }
         ssh_free(m_ssh);
         m_ssh = nullptr;
     }
+    m_watch.reset();
     m_folder.clear();
 }
 
 bool SftpSession::ChangeFolder(const QString& folder)
 {
     m_error.clear();
+    const Busy busy(m_watch.get());
     if (!m_sftp)
         return FailSftp();
     char* resolved = sftp_canonicalize_path(m_sftp, Path(folder).constData());
@@ -334,6 +436,7 @@ bool SftpSession::ChangeFolder(const QString& folder)
 bool SftpSession::List(std::vector<CFtpEntry>& entries)
 {
     m_error.clear();
+    const Busy busy(m_watch.get());
     entries.clear();
     if (!m_sftp)
         return FailSftp();
@@ -378,24 +481,28 @@ bool SftpSession::List(std::vector<CFtpEntry>& entries)
 bool SftpSession::MakeFolder(const QString& path)
 {
     m_error.clear();
+    const Busy busy(m_watch.get());
     return (m_sftp && sftp_mkdir(m_sftp, Path(path).constData(), 0755) == SSH_OK) || FailSftp();
 }
 
 bool SftpSession::RemoveFolder(const QString& path)
 {
     m_error.clear();
+    const Busy busy(m_watch.get());
     return (m_sftp && sftp_rmdir(m_sftp, Path(path).constData()) == SSH_OK) || FailSftp();
 }
 
 bool SftpSession::RemoveFile(const QString& path)
 {
     m_error.clear();
+    const Busy busy(m_watch.get());
     return (m_sftp && sftp_unlink(m_sftp, Path(path).constData()) == SSH_OK) || FailSftp();
 }
 
 bool SftpSession::Rename(const QString& from, const QString& to)
 {
     m_error.clear();
+    const Busy busy(m_watch.get());
     return (m_sftp && sftp_rename(m_sftp, Path(from).constData(), Path(to).constData()) == SSH_OK)
         || FailSftp();
 }
@@ -403,6 +510,7 @@ bool SftpSession::Rename(const QString& from, const QString& to)
 bool SftpSession::ChangeMode(const QString& path, int mode)
 {
     m_error.clear();
+    const Busy busy(m_watch.get());
     return (m_sftp && sftp_chmod(m_sftp, Path(path).constData(), mode_t(mode & 07777)) == SSH_OK)
         || FailSftp();
 }
@@ -410,6 +518,7 @@ bool SftpSession::ChangeMode(const QString& path, int mode)
 qint64 SftpSession::RemoteSize(const QString& path)
 {
     m_error.clear();
+    const Busy busy(m_watch.get());
     if (!m_sftp)
         return -1;
     Attributes a(sftp_stat(m_sftp, Path(path).constData()));
@@ -425,6 +534,7 @@ qint64 SftpSession::RemoteSize(const QString& path)
 bool SftpSession::SetRemoteTime(const QString& path, const QDateTime& time)
 {
     m_error.clear();
+    const Busy busy(m_watch.get());
     if (!m_sftp || !time.isValid())
         return FailSftp();
     timeval times[2] = {};
@@ -480,6 +590,7 @@ bool SftpSession::ReceiveInto(sftp_file file, QIODevice& sink, qint64 offset, qi
             continue;
         }
         done += got;
+        m_watch->Touch();
         if (uint32_t(got) < r.length) {
             // A short answer before the end: the requests behind it are for
             // the wrong places. They are drained, and reading goes on right
@@ -505,6 +616,7 @@ bool SftpSession::ReceiveInto(sftp_file file, QIODevice& sink, qint64 offset, qi
 bool SftpSession::Retrieve(const QString& remotePath, const QString& localPath, bool, qint64 offset)
 {
     m_error.clear();
+    const Busy busy(m_watch.get());
     m_cancelled = false;
     if (!m_sftp)
         return FailSftp();
@@ -566,6 +678,7 @@ bool SftpSession::SendFrom(QIODevice& source, sftp_file file, qint64 offset, qin
             if (n <= 0)
                 return FailSftp();
             written += n;
+            m_watch->Touch();
         }
         done += got;
         if (m_progress)
@@ -576,6 +689,7 @@ bool SftpSession::SendFrom(QIODevice& source, sftp_file file, qint64 offset, qin
 bool SftpSession::Store(const QString& localPath, const QString& remotePath, bool, qint64 offset)
 {
     m_error.clear();
+    const Busy busy(m_watch.get());
     m_cancelled = false;
     if (!m_sftp)
         return FailSftp();

@@ -2,6 +2,8 @@
 
 #include "core/ftp/RemoteSession.h"
 
+#include <memory>
+
 struct ssh_session_struct;
 struct sftp_session_struct;
 struct sftp_file_struct;
@@ -14,6 +16,10 @@ struct sftp_file_struct;
 // the SSH folder, the password, keyboard-interactive answered with the
 // password. The password also unlocks an encrypted key file.
 //
+// libssh's SFTP calls wait for an answer for ever, whatever its time-out: a
+// watch thread shuts the connection down when a call has seen nothing from
+// the server for the time-out, and the call then fails.
+//
 // SFTP has no text mode: files move as they are, whatever `ascii` says, and
 // names are UTF-8 (bytes that are not keep their value through the
 // U+DC00 + byte form of platform::DecodePath).
@@ -25,13 +31,13 @@ public:
     SftpSession(const SftpSession&) = delete;
     SftpSession& operator=(const SftpSession&) = delete;
 
-    void SetTimeout(int milliseconds) override { m_timeoutMs = milliseconds; }
+    void SetTimeout(int milliseconds) override;
     void SetProgress(FtpProgress progress) override { m_progress = std::move(progress); }
     void SetCancelFlag(const FtpCancelFlag* cancel) override { m_cancel = cancel; }
 
     bool Open(const RemoteEndpoint& endpoint) override;
     void Close() override;
-    bool IsConnected() const override { return m_sftp != nullptr; }
+    bool IsConnected() const override;
     RemotePeerIdentity PeerIdentity() const override { return m_identity; }
 
     QString CurrentFolder() override { return m_folder; }
@@ -54,6 +60,9 @@ public:
     static QString DefaultSshFolder();
 
 private:
+    class Watch;
+    class Busy;
+
     bool CheckHostKey(const RemoteEndpoint& endpoint);
     bool Authenticate(const RemoteEndpoint& endpoint);
     bool Start();
@@ -65,6 +74,7 @@ private:
     bool SendFrom(class QIODevice& source, sftp_file_struct* file, qint64 offset, qint64 total);
 
     QString m_sshFolder;
+    std::unique_ptr<Watch> m_watch;
     ssh_session_struct* m_ssh = nullptr;
     sftp_session_struct* m_sftp = nullptr;
     QString m_folder;

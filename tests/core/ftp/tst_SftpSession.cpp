@@ -257,6 +257,24 @@ private Q_SLOTS:
         QCOMPARE(ReadFile(upload ? remote : local), content);
     }
 
+    // A server that falls silent ends the call at the time-out; nothing
+    // waits for ever.
+    void silentServerTimesOut()
+    {
+        NEED_SERVER();
+        std::unique_ptr<SftpSession> s = Connected();
+        QVERIFY(s->IsConnected());
+        s->SetTimeout(1500);
+        s->Close();
+        QVERIFY(s->Open(Endpoint()));
+        m_server->Freeze(true);
+        std::vector<CFtpEntry> entries;
+        const bool listed = s->List(entries);
+        m_server->Freeze(false);
+        QVERIFY(!listed);
+        QVERIFY(!s->ErrorText().isEmpty());
+    }
+
     // A cancelled download leaves the earlier local copy as it was, and the
     // session goes on working.
     void cancelKeepsLocalFile()
