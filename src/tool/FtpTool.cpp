@@ -1,10 +1,10 @@
 #include "tool/FtpTool.h"
 
-#include "core/ftp/CFtpControl.h"
 #include "core/ftp/CFtpSetList.h"
 #include "core/ftp/CNorvaneFtp.h"
 #include "core/ftp/FtpListParser.h"
 #include "core/ftp/FtpMessages.h"
+#include "core/ftp/SiteMirror.h"
 #include "platform/Cp932.h"
 #include "platform/SettingsStore.h"
 
@@ -26,9 +26,9 @@ int Usage(QTextStream& err, const QString& text)
     return kUsage;
 }
 
-int Message(QTextStream& out, const char16_t* text)
+int Message(QTextStream& out, const QString& text)
 {
-    out << "message: " << QString::fromUtf16(text) << '\n';
+    out << "message: " << text << '\n';
     return kFailed;
 }
 
@@ -59,6 +59,10 @@ struct Options {
     std::optional<bool> ascii;
     bool active = false;
     std::optional<int> timeout;
+    std::optional<RemoteProtocol> protocol;
+    std::optional<RemoteNameCode> nameCode;
+    QString trust;
+    std::optional<QString> keyFile;
     QStringList operation;
 };
 
@@ -111,6 +115,20 @@ int RunFtpTool(const QStringList& args, QTextStream& out, QTextStream& err)
             if (!ok || seconds <= 0)
                 return Usage(err, QStringLiteral("--timeout needs a number of seconds"));
             o.timeout = seconds;
+        } else if (a == u"--protocol") {
+            RemoteProtocol protocol;
+            if (!ParseRemoteProtocol(v, protocol))
+                return Usage(err, QStringLiteral("--protocol is ftp, ftps or sftp"));
+            o.protocol = protocol;
+        } else if (a == u"--encoding") {
+            RemoteNameCode code;
+            if (!ParseRemoteNameCode(v, code))
+                return Usage(err, QStringLiteral("--encoding is auto, utf8 or sjis"));
+            o.nameCode = code;
+        } else if (a == u"--trust") {
+            o.trust = v;
+        } else if (a == u"--key") {
+            o.keyFile = QFileInfo(v).absoluteFilePath();
         } else if (a == u"--site") {
             o.site = v;
         } else if (a == u"--config") {
@@ -125,9 +143,22 @@ int RunFtpTool(const QStringList& args, QTextStream& out, QTextStream& err)
     const QString op = o.operation[0];
     static const QMap<QString, int> arity = {
         {"ls", 0}, {"pwd", 0}, {"put", 1}, {"get", 2}, {"mkdir", 1},
-        {"rmdir", 1}, {"rm", 1}, {"mv", 2}, {"chmod", 2}};
+        {"rmdir", 1}, {"rm", 1}, {"mv", 2}, {"chmod", 2}, {"mirror", 1}};
     if (!arity.contains(op))
         return Usage(err, QStringLiteral("unknown ftp operation: %1").arg(op));
+    bool removeGone = false, dryRun = false;
+    if (op == u"mirror") {
+        // mirror LOCALDIR [--delete] [--dry-run]
+        for (const QString& flag : o.operation.mid(2)) {
+            if (flag == u"--delete")
+                removeGone = true;
+            else if (flag == u"--dry-run")
+                dryRun = true;
+            else
+                return Usage(err, QStringLiteral("unknown mirror option: %1").arg(flag));
+        }
+        o.operation = o.operation.mid(0, 2);
+    }
     if (o.operation.size() != arity[op] + 1)
         return Usage(err, QStringLiteral("ftp %1 takes %2 argument(s)").arg(op).arg(arity[op]));
     int mode[3] = {0, 0, 0};
@@ -139,6 +170,7 @@ int RunFtpTool(const QStringList& args, QTextStream& out, QTextStream& err)
     bool passive = !o.active;
     bool ascii = asciiFlag;
     int timeout = o.timeout.value_or(kFtpDefaultTimeoutSeconds);
+    CFtpSet site;
     if (!o.site.isEmpty()) {
         std::unique_ptr<platform::SettingsStore> store =
             o.config.isEmpty() ? std::make_unique<platform::SettingsStore>()
@@ -151,36 +183,43 @@ int RunFtpTool(const QStringList& args, QTextStream& out, QTextStream& err)
             err << "kelvo-tool: no saved site named " << o.site << '\n';
             return kUsage;
         }
-        const CFtpSet& set = sets.At(index);
-        if (!hostGiven)
-            o.host = set.host;
-        if (!userGiven)
-            o.user = set.user;
-        if (!o.passwordGiven)
-            o.passwordGiven = set.password;
+        site = sets.At(index);
         if (!o.rootGiven)
-            o.rootGiven = set.remoteFolder;
+            o.rootGiven = site.remoteFolder;
         if (!asciiFlag)
-            ascii = set.ascii;
+            ascii = site.ascii;
         if (!o.active)
             passive = CFtpSetList::PassiveSetting(*store);
         if (!o.timeout)
             timeout = CFtpSetList::TimeoutSetting(*store);
     }
-    if (o.host.isEmpty())
+    if (hostGiven)
+        site.host = o.host;
+    if (userGiven)
+        site.user = o.user;
+    if (o.passwordGiven)
+        site.password = *o.passwordGiven;
+    site.protocol = o.protocol.value_or(site.protocol);
+    site.nameCode = o.nameCode.value_or(site.nameCode);
+    site.keyFile = o.keyFile.value_or(site.keyFile);
+    if (site.host.isEmpty())
         return Usage(err, QStringLiteral("ftp needs --host or --site"));
 
     CNorvaneFtp ftp;
-    ftp.Set(o.host, o.user, o.passwordGiven.value_or(QString()), o.rootGiven.value_or(QString()), passive);
+    // A mirror makes its server folder when it is missing: it is not
+    // changed to at login.
+    const QString root = o.rootGiven.value_or(QString());
+    ftp.Set(site, op == u"mirror" ? QString() : root, passive);
+    ftp.TrustOnce(o.trust);
     ftp.SetTimeoutSeconds(timeout);
     if (!ftp.Connect())
-        return Message(out, ftpmsg::ConnectFailed);
+        return Message(out, ftp.FailureText(ftpmsg::ConnectFailed));
 
     const QStringList& a = o.operation;
     bool done = false;
     if (op == u"ls") {
         if (!ftp.GetList())
-            return Message(out, ftpmsg::ListFailed);
+            return Message(out, ftp.FailureText(ftpmsg::ListFailed));
         PrintEntries(ftp.Entries(), out);
         done = true;
     } else if (op == u"pwd") {
@@ -199,12 +238,26 @@ int RunFtpTool(const QStringList& args, QTextStream& out, QTextStream& err)
     } else if (op == u"mv") {
         done = ftp.Rename(a[1], a[2]);
     } else if (op == u"chmod") {
-        // SITE CHMOD succeeds when sent; the tool also wants the server's yes.
-        done = ftp.ChangeMode(a[1], mode[0], mode[1], mode[2])
-            && ftp.Control()->GetReplyCode() / 100 == 2;
+        done = ftp.ChangeMode(a[1], mode[0], mode[1], mode[2]);
+    } else if (op == u"mirror") {
+        SiteMirror mirror(*ftp.Session());
+        MirrorPlan plan;
+        if (!mirror.Plan(a[1], root, removeGone, plan)) {
+            ftp.Disconnect();
+            return Message(out, mirror.ErrorText());
+        }
+        done = dryRun || mirror.Apply(plan);
+        const size_t shown = dryRun ? plan.actions.size() : size_t(mirror.Done());
+        for (size_t n = 0; n < shown; ++n)
+            out << plan.actions[n].Line() << '\n';
+        if (!done) {
+            ftp.Disconnect();
+            return Message(out, mirror.ErrorText());
+        }
     }
+    const QString failure = ftp.FailureText(ftpmsg::TransferFailed);
     ftp.Disconnect();
-    return done ? kOk : Message(out, ftpmsg::TransferFailed);
+    return done ? kOk : Message(out, failure);
 }
 
 int RunFtpParseTool(const QStringList& args, QTextStream& out, QTextStream& err)

@@ -29,6 +29,7 @@ void RegisterAllCommands(CKelvoApp& app)
     RegisterFindCommands(app);
     RegisterSettingsCommands(app);
     RegisterFtpWindowCommands(app);
+    RegisterSitePublishCommand(app);
     RegisterTableCommands(app);
     RegisterTagConvertCommands(app);
     RegisterTagInsertCommands(app);

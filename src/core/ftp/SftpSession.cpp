@@ -200,6 +200,20 @@ QString SftpSession::DefaultSshFolder()
 bool SftpSession::Fail(const QString& text)
 {
     m_error = text;
+    m_refused = false;
+    return false;
+}
+
+void SftpSession::ClearError()
+{
+    m_error.clear();
+    m_refused = false;
+}
+
+bool SftpSession::Refuse(const QString& text)
+{
+    m_error = text;
+    m_refused = true;
     return false;
 }
 
@@ -236,7 +250,7 @@ QByteArray SftpSession::Path(const QString& path) const
 bool SftpSession::Open(const RemoteEndpoint& endpoint)
 {
     Close();
-    m_error.clear();
+    ClearError();
     m_identity = RemotePeerIdentity();
     m_ssh = ssh_new();
     if (!m_ssh)
@@ -269,8 +283,10 @@ bool SftpSession::Open(const RemoteEndpoint& endpoint)
     const Busy busy(m_watch.get());
     if (!CheckHostKey(endpoint) || !Authenticate(endpoint) || !Start()) {
         const QString why = m_error;
+        const bool refused = m_refused;
         Close();
         m_error = why;
+        m_refused = refused;
         return false;
     }
     return true;
@@ -307,14 +323,14 @@ bool SftpSession::CheckHostKey(const RemoteEndpoint& endpoint)
         m_identity.verdict = Verdict::Changed;
         m_identity.details =
             what + QStringLiteral("\nknown_hostsに記録されている鍵と違います。なりすましのおそれがあります。");
-        return Fail(QStringLiteral("サーバのホスト鍵が変わっています。接続を中止しました"));
+        return Refuse(QStringLiteral("サーバのホスト鍵が変わっています。接続を中止しました"));
     default:
         break;
     }
     if (endpoint.trustedFingerprint.isEmpty()) {
         m_identity.verdict = Verdict::Unknown;
         m_identity.details = what + QStringLiteral("\nknown_hostsにない鍵です。");
-        return Fail(QStringLiteral("サーバのホスト鍵を確認できません: ") + m_identity.fingerprint);
+        return Refuse(QStringLiteral("サーバのホスト鍵を確認できません: ") + m_identity.fingerprint);
     }
     if (endpoint.trustedFingerprint == m_identity.fingerprint) {
         m_identity.verdict = Verdict::Trusted;
@@ -324,7 +340,7 @@ bool SftpSession::CheckHostKey(const RemoteEndpoint& endpoint)
     m_identity.verdict = Verdict::Changed;
     m_identity.details = what + QStringLiteral("\n信頼した鍵 %1 と違います。なりすましのおそれがあります。")
                                     .arg(endpoint.trustedFingerprint);
-    return Fail(QStringLiteral("サーバのホスト鍵が変わっています。接続を中止しました"));
+    return Refuse(QStringLiteral("サーバのホスト鍵が変わっています。接続を中止しました"));
 }
 
 bool SftpSession::Authenticate(const RemoteEndpoint& endpoint)
@@ -342,7 +358,7 @@ bool SftpSession::Authenticate(const RemoteEndpoint& endpoint)
         ssh_key key = nullptr;
         if (ssh_pki_import_privkey_file(QFile::encodeName(endpoint.keyFile).constData(), passphrase,
                                         nullptr, nullptr, &key) != SSH_OK)
-            return Fail(QStringLiteral("鍵ファイルを読めませんでした: ") + endpoint.keyFile);
+            return Refuse(QStringLiteral("鍵ファイルを読めませんでした: ") + endpoint.keyFile);
         result = ssh_userauth_publickey(m_ssh, nullptr, key);
         ssh_key_free(key);
         if (result == SSH_AUTH_SUCCESS)
@@ -415,7 +431,7 @@ void SftpSession::Close()
 
 bool SftpSession::ChangeFolder(const QString& folder)
 {
-    m_error.clear();
+    ClearError();
     const Busy busy(m_watch.get());
     if (!m_sftp)
         return FailSftp();
@@ -435,7 +451,7 @@ bool SftpSession::ChangeFolder(const QString& folder)
 
 bool SftpSession::List(std::vector<CFtpEntry>& entries)
 {
-    m_error.clear();
+    ClearError();
     const Busy busy(m_watch.get());
     entries.clear();
     if (!m_sftp)
@@ -480,28 +496,28 @@ bool SftpSession::List(std::vector<CFtpEntry>& entries)
 
 bool SftpSession::MakeFolder(const QString& path)
 {
-    m_error.clear();
+    ClearError();
     const Busy busy(m_watch.get());
     return (m_sftp && sftp_mkdir(m_sftp, Path(path).constData(), 0755) == SSH_OK) || FailSftp();
 }
 
 bool SftpSession::RemoveFolder(const QString& path)
 {
-    m_error.clear();
+    ClearError();
     const Busy busy(m_watch.get());
     return (m_sftp && sftp_rmdir(m_sftp, Path(path).constData()) == SSH_OK) || FailSftp();
 }
 
 bool SftpSession::RemoveFile(const QString& path)
 {
-    m_error.clear();
+    ClearError();
     const Busy busy(m_watch.get());
     return (m_sftp && sftp_unlink(m_sftp, Path(path).constData()) == SSH_OK) || FailSftp();
 }
 
 bool SftpSession::Rename(const QString& from, const QString& to)
 {
-    m_error.clear();
+    ClearError();
     const Busy busy(m_watch.get());
     return (m_sftp && sftp_rename(m_sftp, Path(from).constData(), Path(to).constData()) == SSH_OK)
         || FailSftp();
@@ -509,7 +525,7 @@ bool SftpSession::Rename(const QString& from, const QString& to)
 
 bool SftpSession::ChangeMode(const QString& path, int mode)
 {
-    m_error.clear();
+    ClearError();
     const Busy busy(m_watch.get());
     return (m_sftp && sftp_chmod(m_sftp, Path(path).constData(), mode_t(mode & 07777)) == SSH_OK)
         || FailSftp();
@@ -517,7 +533,7 @@ bool SftpSession::ChangeMode(const QString& path, int mode)
 
 qint64 SftpSession::RemoteSize(const QString& path)
 {
-    m_error.clear();
+    ClearError();
     const Busy busy(m_watch.get());
     if (!m_sftp)
         return -1;
@@ -533,7 +549,7 @@ qint64 SftpSession::RemoteSize(const QString& path)
 
 bool SftpSession::SetRemoteTime(const QString& path, const QDateTime& time)
 {
-    m_error.clear();
+    ClearError();
     const Busy busy(m_watch.get());
     if (!m_sftp || !time.isValid())
         return FailSftp();
@@ -615,7 +631,7 @@ bool SftpSession::ReceiveInto(sftp_file file, QIODevice& sink, qint64 offset, qi
 
 bool SftpSession::Retrieve(const QString& remotePath, const QString& localPath, bool, qint64 offset)
 {
-    m_error.clear();
+    ClearError();
     const Busy busy(m_watch.get());
     m_cancelled = false;
     if (!m_sftp)
@@ -688,7 +704,7 @@ bool SftpSession::SendFrom(QIODevice& source, sftp_file file, qint64 offset, qin
 
 bool SftpSession::Store(const QString& localPath, const QString& remotePath, bool, qint64 offset)
 {
-    m_error.clear();
+    ClearError();
     const Busy busy(m_watch.get());
     m_cancelled = false;
     if (!m_sftp)

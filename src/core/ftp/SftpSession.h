@@ -56,6 +56,8 @@ public:
     bool SetRemoteTime(const QString& path, const QDateTime& time) override;
     bool WasCancelled() const override { return m_cancelled; }
     QString ErrorText() const override { return m_error; }
+    // The host key was not trusted, or the key file could not be read.
+    bool Refused() const override { return m_refused; }
 
     static QString DefaultSshFolder();
 
@@ -68,6 +70,8 @@ private:
     bool Start();
     QByteArray Path(const QString& path) const;
     bool Fail(const QString& text);
+    bool Refuse(const QString& text);
+    void ClearError();
     bool FailSftp();
     bool Cancelled();
     bool ReceiveInto(sftp_file_struct* file, class QIODevice& sink, qint64 offset, qint64 total);
@@ -84,4 +88,5 @@ private:
     FtpProgress m_progress;
     const FtpCancelFlag* m_cancel = nullptr;
     bool m_cancelled = false;
+    bool m_refused = false;
 };

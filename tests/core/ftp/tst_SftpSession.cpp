@@ -141,6 +141,7 @@ private Q_SLOTS:
         QCOMPARE(opened, verdict == Verdict::Verified || verdict == Verdict::Trusted);
         QCOMPARE(session.IsConnected(), opened);
         QCOMPARE(session.ErrorText().isEmpty(), opened);
+        QCOMPARE(session.Refused(), !opened);  // the user's message, not a general one
     }
 
     // The key file, else the keys of the SSH folder; a key the server does
