@@ -1,5 +1,7 @@
 #include "core/ftp/CFtpWnd.h"
 
+#include "core/app/UiText.h"
+
 #include "core/app/FormModel.h"
 #include "core/app/TaskRunner.h"
 #include "core/app/Ui.h"
@@ -255,9 +257,9 @@ bool CFtpWnd::ConfirmOverwrite(const QString& name, const QDateTime& target, con
     if (!NewerByMinute(target, source))
         return true;
     const QString text = toServer
-        ? QStringLiteral("サーバの %1 の方が新しいファイルです。\nサーバ：%2\nローカル：%3\n上書きしますか？")
+        ? UiText(QStringLiteral("サーバの %1 の方が新しいファイルです。\nサーバ：%2\nローカル：%3\n上書きしますか？"))
               .arg(name, TimeText(target), TimeText(source))
-        : QStringLiteral("ローカルの %1 の方が新しいファイルです。\nローカル：%2\nサーバ：%3\n上書きしますか？")
+        : UiText(QStringLiteral("ローカルの %1 の方が新しいファイルです。\nローカル：%2\nサーバ：%3\n上書きしますか？"))
               .arg(name, TimeText(target), TimeText(source));
     switch (m_ui.Ask(text, Ui::Buttons::YesNoCancel)) {
     case Ui::Answer::Yes:

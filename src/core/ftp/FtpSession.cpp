@@ -1,5 +1,7 @@
 #include "core/ftp/FtpSession.h"
 
+#include "core/app/UiText.h"
+
 #include "core/ftp/CFtpControl.h"
 #include "core/ftp/FtpListParser.h"
 #include "core/ftp/FtpMessages.h"
@@ -117,7 +119,7 @@ bool FtpSession::CanName(const QString& name)
     if (!m_control || m_control->CanSend(name))
         return true;
     m_refused = true;
-    m_error = Msg(ftpmsg::NameNotInCode)
+    m_error = UiText(Msg(ftpmsg::NameNotInCode))
                   .arg(name, m_control->Utf8Names() ? QStringLiteral("UTF-8") : QStringLiteral("Shift-JIS"));
     return false;
 }
