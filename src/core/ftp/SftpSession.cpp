@@ -1,5 +1,6 @@
 #include "core/ftp/SftpSession.h"
 
+#include "core/app/UiText.h"
 #include "platform/FileAccess.h"
 
 #include <QDir>
@@ -226,7 +227,7 @@ bool SftpSession::FailSftp()
     // A session error (time-out, dropped connection) says more than the
     // SFTP status it leaves behind.
     if (ssh_get_error_code(m_ssh) != SSH_NO_ERROR && !ssh_is_connected(m_ssh))
-        return Fail(QStringLiteral("サーバとの接続が切れました: ") + Text(ssh_get_error(m_ssh)));
+        return Fail(UiText(QStringLiteral("サーバとの接続が切れました: %1")).arg(Text(ssh_get_error(m_ssh))));
     return Fail(StatusText(sftp_get_error(m_sftp)));
 }
 
@@ -277,7 +278,7 @@ bool SftpSession::Open(const RemoteEndpoint& endpoint)
     if (ssh_connect(m_ssh) != SSH_OK) {
         const QString why = Text(ssh_get_error(m_ssh));
         Close();
-        return Fail(QStringLiteral("接続できませんでした: ") + why);
+        return Fail(UiText(QStringLiteral("接続できませんでした: %1")).arg(why));
     }
     m_watch = std::make_unique<Watch>(ssh_get_fd(m_ssh), m_timeoutMs);
     const Busy busy(m_watch.get());
@@ -310,7 +311,7 @@ bool SftpSession::CheckHostKey(const RemoteEndpoint& endpoint)
     ssh_string_free_char(fingerprint);
 
     using Verdict = RemotePeerIdentity::Verdict;
-    const QString what = QStringLiteral("ホスト鍵 (%1) %2").arg(type, m_identity.fingerprint);
+    const QString what = UiText(QStringLiteral("ホスト鍵 (%1) %2")).arg(type, m_identity.fingerprint);
     switch (ssh_session_is_known_server(m_ssh)) {
     case SSH_KNOWN_HOSTS_OK:
         m_identity.verdict = Verdict::Verified;
@@ -322,15 +323,15 @@ bool SftpSession::CheckHostKey(const RemoteEndpoint& endpoint)
         // key that differs from the recorded one is what an attacker shows.
         m_identity.verdict = Verdict::Changed;
         m_identity.details =
-            what + QStringLiteral("\nknown_hostsに記録されている鍵と違います。なりすましのおそれがあります。");
+            what + u'\n' + UiText(QStringLiteral("known_hostsに記録されている鍵と違います。なりすましのおそれがあります。"));
         return Refuse(QStringLiteral("サーバのホスト鍵が変わっています。接続を中止しました"));
     default:
         break;
     }
     if (endpoint.trustedFingerprint.isEmpty()) {
         m_identity.verdict = Verdict::Unknown;
-        m_identity.details = what + QStringLiteral("\nknown_hostsにない鍵です。");
-        return Refuse(QStringLiteral("サーバのホスト鍵を確認できません: ") + m_identity.fingerprint);
+        m_identity.details = what + u'\n' + UiText(QStringLiteral("known_hostsにない鍵です。"));
+        return Refuse(UiText(QStringLiteral("サーバのホスト鍵を確認できません: %1")).arg(m_identity.fingerprint));
     }
     if (endpoint.trustedFingerprint == m_identity.fingerprint) {
         m_identity.verdict = Verdict::Trusted;
@@ -338,7 +339,7 @@ bool SftpSession::CheckHostKey(const RemoteEndpoint& endpoint)
         return true;
     }
     m_identity.verdict = Verdict::Changed;
-    m_identity.details = what + QStringLiteral("\n信頼した鍵 %1 と違います。なりすましのおそれがあります。")
+    m_identity.details = what + u'\n' + UiText(QStringLiteral("信頼した鍵 %1 と違います。なりすましのおそれがあります。"))
                                     .arg(endpoint.trustedFingerprint);
     return Refuse(QStringLiteral("サーバのホスト鍵が変わっています。接続を中止しました"));
 }
@@ -349,7 +350,7 @@ bool SftpSession::Authenticate(const RemoteEndpoint& endpoint)
     if (result == SSH_AUTH_SUCCESS)
         return true;
     if (result == SSH_AUTH_ERROR)
-        return Fail(QStringLiteral("ログインできませんでした: ") + Text(ssh_get_error(m_ssh)));
+        return Fail(UiText(QStringLiteral("ログインできませんでした: %1")).arg(Text(ssh_get_error(m_ssh))));
     const int methods = ssh_userauth_list(m_ssh, nullptr);
     const QByteArray password = endpoint.password.toUtf8();
     const char* passphrase = password.isEmpty() ? nullptr : password.constData();
@@ -358,7 +359,7 @@ bool SftpSession::Authenticate(const RemoteEndpoint& endpoint)
         ssh_key key = nullptr;
         if (ssh_pki_import_privkey_file(QFile::encodeName(endpoint.keyFile).constData(), passphrase,
                                         nullptr, nullptr, &key) != SSH_OK)
-            return Refuse(QStringLiteral("鍵ファイルを読めませんでした: ") + endpoint.keyFile);
+            return Refuse(UiText(QStringLiteral("鍵ファイルを読めませんでした: %1")).arg(endpoint.keyFile));
         result = ssh_userauth_publickey(m_ssh, nullptr, key);
         ssh_key_free(key);
         if (result == SSH_AUTH_SUCCESS)
@@ -369,7 +370,7 @@ bool SftpSession::Authenticate(const RemoteEndpoint& endpoint)
             return true;
     }
     if (result == SSH_AUTH_ERROR && !ssh_is_connected(m_ssh))
-        return Fail(QStringLiteral("ログインできませんでした: ") + Text(ssh_get_error(m_ssh)));
+        return Fail(UiText(QStringLiteral("ログインできませんでした: %1")).arg(Text(ssh_get_error(m_ssh))));
     if (!password.isEmpty() && (methods & SSH_AUTH_METHOD_PASSWORD)) {
         result = ssh_userauth_password(m_ssh, nullptr, password.constData());
         if (result == SSH_AUTH_SUCCESS)
@@ -402,7 +403,7 @@ bool SftpSession::Start()
             sftp_free(m_sftp);
             m_sftp = nullptr;
         }
-        return Fail(QStringLiteral("サーバがSFTPを受け付けませんでした: ") + Text(ssh_get_error(m_ssh)));
+        return Fail(UiText(QStringLiteral("サーバがSFTPを受け付けませんでした: %1")).arg(Text(ssh_get_error(m_ssh))));
     }
     char* home = sftp_canonicalize_path(m_sftp, ".");
     m_folder = home ? platform::DecodePath(home) : QStringLiteral("/");

@@ -1,5 +1,6 @@
 #include "core/ftp/SiteMirror.h"
 
+#include "core/app/UiText.h"
 #include "core/ftp/RemoteSession.h"
 
 #include <QDir>
@@ -74,7 +75,7 @@ bool SiteMirror::Plan(const QString& localRoot, const QString& remoteRoot, bool 
     m_cancelled = false;
     plan = MirrorPlan();
     if (!QFileInfo(localRoot).isDir())
-        return Fail(QStringLiteral("ローカルフォルダがありません: ") + localRoot);
+        return Fail(UiText(QStringLiteral("ローカルフォルダがありません: %1")).arg(localRoot));
     plan.localRoot = m_localRoot = QDir::cleanPath(localRoot);
     const QString start = m_session.CurrentFolder();
     bool exists = true;
@@ -116,7 +117,7 @@ bool SiteMirror::Compare(const QString& relative, bool remoteExists, bool remove
         if (info.isDir()) {
             if (onServer && !folderOnServer) {
                 if (!removeGone)
-                    return Fail(QStringLiteral("サーバでは同じ名前がファイルです: ") + path);
+                    return Fail(UiText(QStringLiteral("サーバでは同じ名前がファイルです: %1")).arg(path));
                 plan.actions.push_back({Kind::Remove, path, 0, {}});
             }
             if (!folderOnServer)
@@ -126,7 +127,7 @@ bool SiteMirror::Compare(const QString& relative, bool remoteExists, bool remove
         } else if (info.isFile()) {
             if (folderOnServer) {
                 if (!removeGone)
-                    return Fail(QStringLiteral("サーバでは同じ名前がフォルダです: ") + path);
+                    return Fail(UiText(QStringLiteral("サーバでは同じ名前がフォルダです: %1")).arg(path));
                 if (!PlanRemoval(path, plan))
                     return false;
             }
@@ -157,7 +158,7 @@ bool SiteMirror::ListFolder(const QString& relative, std::map<QString, CFtpEntry
 {
     std::vector<CFtpEntry> listed;
     if (!m_session.ChangeFolder(Join(m_remoteRoot, relative)) || !m_session.List(listed))
-        return Fail(QStringLiteral("サーバのフォルダを読めませんでした: %1\n%2")
+        return Fail(UiText(QStringLiteral("サーバのフォルダを読めませんでした: %1\n%2"))
                         .arg(Join(m_remoteRoot, relative), m_session.ErrorText()));
     for (CFtpEntry& e : listed)
         entries.emplace(e.name, std::move(e));

@@ -1,5 +1,6 @@
 #include "core/ftp/SitePublish.h"
 
+#include "core/app/UiText.h"
 #include "core/app/CKelvoApp.h"
 #include "core/app/CommandTable.h"
 #include "core/app/FormModel.h"
@@ -31,8 +32,7 @@ std::optional<PublishChoice> AskFolders(Ui& ui, const CFtpSet& site)
     FormModel form;
     form.title = QStringLiteral("サイトの公開");
     form.okCaption = QStringLiteral("比較");
-    form.Add(FieldKind::Label, QString()).text =
-        QStringLiteral("%1 (%2) のサーバに、ローカルフォルダの内容を反映します。").arg(site.name, site.host);
+    form.Add(FieldKind::Label, QStringLiteral("サーバ:")).text = site.host;
     FormField& local = form.Add(FieldKind::File, QStringLiteral("ローカルフォルダ(&L):"), kLocal);
     local.text = site.localFolder;
     local.browse = [&ui](FormModel& f) {
@@ -53,7 +53,7 @@ bool ConfirmPlan(Ui& ui, const MirrorPlan& plan)
     form.title = QStringLiteral("サイトの公開");
     form.okCaption = QStringLiteral("公開");
     form.Add(FieldKind::Label, QString()).text =
-        QStringLiteral("%1 への次の %2 件の処理を行います。よろしいですか？")
+        UiText(QStringLiteral("%1 への次の %2 件の処理を行います。よろしいですか？"))
             .arg(plan.remoteRoot)
             .arg(plan.actions.size());
     FormField& list = form.Add(FieldKind::List, QString(), QStringLiteral("Actions"));
@@ -140,12 +140,12 @@ void OnSitePublish(CKelvoApp& app)
     });
     finish();
     if (applied)
-        ui.Message(QStringLiteral("公開しました (%1 件)").arg(done), Ui::Icon::Information);
+        ui.Message(UiText(QStringLiteral("公開しました (%1 件)")).arg(done), Ui::Icon::Information);
     else if (cancelled)
-        ui.Message(QStringLiteral("公開を中止しました (%1 件済み)。もう一度実行すると続きから公開します").arg(done),
+        ui.Message(UiText(QStringLiteral("公開を中止しました (%1 件済み)。もう一度実行すると続きから公開します")).arg(done),
                    Ui::Icon::Information);
     else
-        ui.Message(QStringLiteral("公開できませんでした (%1 件済み)\n%2").arg(done).arg(failure));
+        ui.Message(UiText(QStringLiteral("公開できませんでした (%1 件済み)\n%2")).arg(done).arg(failure));
 }
 
 } // namespace

@@ -1,8 +1,13 @@
+#include "FtpServers.h"
 #include "SshServer.h"
+#include "TestFiles.h"
 #include "TestRegistry.h"
 
+#include "core/app/ScriptedUi.h"
+#include "core/ftp/CFtpSetList.h"
 #include "core/ftp/SftpSession.h"
 #include "core/ftp/SiteMirror.h"
+#include "core/ftp/SitePublish.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -65,10 +70,31 @@ class TestSiteMirror : public QObject {
     Q_OBJECT
 
     std::unique_ptr<SshTestServer> m_sshd;
+    std::unique_ptr<FtpTestServer> m_ftpd;
     QTemporaryDir m_home;
 
-    std::unique_ptr<RemoteSession> Connect()
+    // The server's folder on this machine, or empty when it is not running.
+    QString ServerRoot(bool sftp) const
     {
+        if (sftp)
+            return m_sshd ? m_sshd->Root() : QString();
+        return m_ftpd ? m_ftpd->Root() : QString();
+    }
+
+    std::unique_ptr<RemoteSession> Connect(bool sftp)
+    {
+        if (!sftp) {
+            auto session = MakeRemoteSession(RemoteProtocol::Ftp);
+            session->SetTimeout(20000);
+            RemoteEndpoint e;
+            e.host = QStringLiteral("127.0.0.1");
+            e.port = m_ftpd->Port();
+            e.user = m_ftpd->User();
+            e.password = m_ftpd->Password();
+            if (!session->Open(e))
+                qWarning("%s", qPrintable(session->ErrorText()));
+            return session;
+        }
         const QString ssh = m_home.filePath(QStringLiteral(".ssh"));
         QDir().mkpath(ssh);
         auto session = std::make_unique<SftpSession>(ssh);
@@ -96,31 +122,43 @@ private Q_SLOTS:
             m_sshd = std::move(server);
         else
             qWarning("sshd: %s", qPrintable(problem));
+        if (FtpTestServer::Missing(FtpTestServer::Kind::Pyftpdlib) && !InCi())
+            return;
+        auto ftpd = std::make_unique<FtpTestServer>(FtpTestServer::Kind::Pyftpdlib);
+        const QString ftpProblem = ftpd->Start();
+        if (ftpProblem.isEmpty())
+            m_ftpd = std::move(ftpd);
+        else
+            qWarning("pyftpdlib: %s", qPrintable(ftpProblem));
     }
 
     void publish_data()
     {
+        QTest::addColumn<bool>("sftp");
         QTest::addColumn<bool>("removeGone");
         QTest::addColumn<QStringList>("expected");
         const QStringList sends = {
             "put .htaccess", "put index.htm", "mkdir 画像", "put 画像/空.gif", "put 画像/表紙.png",
         };
-        QTest::newRow("keeping server files") << false << sends;
-        QTest::newRow("removing server files")
-            << true
-            << sends + QStringList{"rm 古い/中.htm", "rm 古い/奥/下.htm", "rm 古い/奥/", "rm 古い/", "rm 古い.htm"};
+        const QStringList removals = {"rm 古い/中.htm", "rm 古い/奥/下.htm", "rm 古い/奥/", "rm 古い/", "rm 古い.htm"};
+        for (const bool sftp : {true, false}) {
+            const char* server = sftp ? "sftp" : "ftp";
+            QTest::addRow("%s, keeping server files", server) << sftp << false << sends;
+            QTest::addRow("%s, removing server files", server) << sftp << true << sends + removals;
+        }
     }
     void publish()
     {
-        if (!m_sshd) {
-            if (InCi())
-                QFAIL("sshd could not be started");
-            QSKIP("sshd is not installed here");
-        }
+        QFETCH(bool, sftp);
         QFETCH(bool, removeGone);
         QFETCH(QStringList, expected);
+        if (ServerRoot(sftp).isEmpty()) {
+            if (InCi())
+                QFAIL("the server could not be started");
+            QSKIP("the server is not installed here");
+        }
         QTemporaryDir local;
-        const QString site = m_sshd->Root() + QStringLiteral("/site");
+        const QString site = ServerRoot(sftp) + QStringLiteral("/site");
         QDir(site).removeRecursively();
         // The server has an older page of the same size, the same style
         // sheet, and what the site no longer has.
@@ -135,7 +173,7 @@ private Q_SLOTS:
         QVERIFY(WriteFile(site + "/古い/中.htm", "gone"));
         QVERIFY(WriteFile(site + "/古い/奥/下.htm", "gone"));
 
-        std::unique_ptr<RemoteSession> session = Connect();
+        std::unique_ptr<RemoteSession> session = Connect(sftp);
         QVERIFY(session->IsConnected());
         SiteMirror mirror(*session);
         MirrorPlan plan;
@@ -168,7 +206,7 @@ private Q_SLOTS:
         QTemporaryDir local;
         for (int i = 0; i < 5; ++i)
             QVERIFY(WriteFile(local.filePath(QStringLiteral("p%1.htm").arg(i)), QByteArray(1000, 'a' + i)));
-        std::unique_ptr<RemoteSession> session = Connect();
+        std::unique_ptr<RemoteSession> session = Connect(true);
         SiteMirror mirror(*session);
         const QString target = m_sshd->Root() + QStringLiteral("/新規/site");
         QDir().mkpath(m_sshd->Root() + QStringLiteral("/新規"));
@@ -191,6 +229,56 @@ private Q_SLOTS:
         QCOMPARE(Lines(plan), (QStringList{"put p2.htm", "put p3.htm", "put p4.htm"}));
         QVERIFY2(mirror.Apply(plan), qPrintable(mirror.ErrorText()));
         QCOMPARE(Tree(target), Tree(local.path()));
+    }
+
+    // The command on the site of the document: the plan is shown, and only
+    // a confirmed plan runs.
+    void publishCommand_data()
+    {
+        QTest::addColumn<bool>("confirm");
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("confirmed") << true << QStringList{"公開しました (4 件)", "サーバはすでにローカルフォルダと同じです"};
+        QTest::newRow("not confirmed") << false << QStringList{};
+    }
+    void publishCommand()
+    {
+        if (!m_ftpd)
+            QSKIP("pyftpdlib is not running");
+        QFETCH(bool, confirm);
+        QFETCH(QStringList, messages);
+        TestEditor t;
+        const QString local = t.Path(QStringLiteral("www"));
+        const QString page = local + QStringLiteral("/下/ページ.htm");
+        QVERIFY(WriteFile(local + QStringLiteral("/index.htm"), "<P>top</P>"));
+        QVERIFY(WriteFile(page, "<P>下</P>"));
+        CFtpSetList sites;
+        sites.Load(t.Settings());
+        CFtpSet site;
+        site.name = QStringLiteral("公開先");
+        site.host = m_ftpd->Host();
+        site.user = m_ftpd->User();
+        site.password = m_ftpd->Password();
+        site.localFolder = local;
+        site.remoteFolder = QStringLiteral("pub");
+        sites.Add(site);
+        sites.Save(t.Settings());
+        QVERIFY(t.App().OpenDocumentFile(page));
+        const QString server = m_ftpd->Root() + QStringLiteral("/pub");
+        QDir(server).removeRecursively();
+
+        if (!confirm) {
+            t.Ui().QueueAnswer(Ui::Answer::Ok);  // the folders
+            t.Ui().QueueAnswer(Ui::Answer::Cancel);  // the plan
+        }
+        QVERIFY(t.Run(cmd::SitePublish));
+        const FormModel* shown = t.Ui().LastForm();
+        QVERIFY(shown);
+        QCOMPARE(shown->Find(QStringLiteral("Actions"))->choices,
+                 (QStringList{"mkdir .", "put index.htm", "mkdir 下", "put 下/ページ.htm"}));
+        if (confirm)
+            QVERIFY(t.Run(cmd::SitePublish));
+        QCOMPARE(t.Ui().Texts("message"), messages);
+        QCOMPARE(Tree(server), confirm ? Tree(local) : (std::map<QString, QByteArray>{}));
     }
 };
 
