@@ -253,14 +253,12 @@ private Q_SLOTS:
         QVERIFY(WriteFile(page, "<P>下</P>"));
         CFtpSetList sites;
         sites.Load(t.Settings());
-        CFtpSet site;
-        site.name = QStringLiteral("公開先");
+        CFtpSet& site = sites.At(0);
         site.host = m_ftpd->Host();
         site.user = m_ftpd->User();
         site.password = m_ftpd->Password();
         site.localFolder = local;
         site.remoteFolder = QStringLiteral("pub");
-        sites.Add(site);
         sites.Save(t.Settings());
         QVERIFY(t.App().OpenDocumentFile(page));
         const QString server = m_ftpd->Root() + QStringLiteral("/pub");
@@ -272,7 +270,7 @@ private Q_SLOTS:
         }
         QVERIFY(t.Run(cmd::SitePublish));
         const FormModel* shown = t.Ui().LastForm();
-        QVERIFY(shown);
+        QVERIFY2(shown && shown->Find(QStringLiteral("Actions")), qPrintable(t.Ui().Texts("message").join(u'\n')));
         QCOMPARE(shown->Find(QStringLiteral("Actions"))->choices,
                  (QStringList{"mkdir .", "put index.htm", "mkdir 下", "put 下/ページ.htm"}));
         if (confirm)
