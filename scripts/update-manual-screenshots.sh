@@ -7,6 +7,7 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${BUILD_DIR:-$here/build}"
 cmake --build "$build" --target tst_gui
 QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" -R '^tst_gui\.ManualShots$' --output-on-failure
-mkdir -p "$here/data/help/screenshots"
+mkdir -p "$here/data/help/screenshots/en"
 cp "$build"/screenshots/manual/*.png "$here/data/help/screenshots/"
-echo "updated: $(ls "$here/data/help/screenshots" | tr '\n' ' ')"
+cp "$build"/screenshots/manual/en/*.png "$here/data/help/screenshots/en/"
+echo "updated: $(cd "$here/data/help/screenshots" && ls *.png en/*.png | tr '\n' ' ')"

@@ -32,6 +32,8 @@ ESCAPES = {"n": "\n", "t": "\t", "\\": "\\", '"': '"', "'": "'", "r": "\r", "0":
 # Texts put together at run time from pieces of the literals: the name of a
 # file chooser's filter is shown without its patterns.
 DERIVED = ["画像ﾌｧｲﾙ", "全てのﾌｧｲﾙ"]
+# Files that the interface's language chooses, translated as texts are.
+LOCALIZED_FILES = ["help/index.html"]
 
 
 def unescape(text):
@@ -89,7 +91,7 @@ def source_texts():
                 if (JAPANESE.search(text) or MNEMONIC.search(text)) and text not in seen:
                     seen.add(text)
                     texts.append((text, os.path.relpath(path, ROOT)))
-    for text in DERIVED:
+    for text in DERIVED + LOCALIZED_FILES:
         if text not in seen:
             seen.add(text)
             texts.append((text, ""))

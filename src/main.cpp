@@ -1,7 +1,7 @@
+#include "core/app/UiText.h"
 #include "gui/DesktopProgram.h"
 #include "gui/QtTranslation.h"
 #include "gui/QtUi.h"
-#include "core/app/UiText.h"
 #include "platform/FileAccess.h"
 #include "platform/SettingsStore.h"
 

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTranslator>
 
 // The pictures of the user manual, taken of the desktop program as a user
 // sees it; scripts/update-manual-screenshots.sh copies them next to the
@@ -18,11 +19,13 @@
 namespace {
 
 // Saves the first form a command shows under the name the next shot is
-// due to have, and cancels it.
+// due to have, and cancels it. The pictures go to the folder of the
+// manual's language.
 class ShootingUi : public ScriptedUi {
 public:
     void Expect(const QString& name) { m_name = name; }
     QWidget* window = nullptr;
+    static inline QString language;  // "" for Japanese, "en" for English
 
     Answer RunForm(FormModel& form) override
     {
@@ -38,7 +41,8 @@ public:
 
     static QString Folder()
     {
-        const QString dir = ScreenshotFolder() + QStringLiteral("/manual");
+        const QString dir = ScreenshotFolder() + QStringLiteral("/manual")
+                            + (language.isEmpty() ? QString() : u'/' + language);
         QDir().mkpath(dir);
         return dir;
     }
@@ -59,15 +63,19 @@ const QString kPage = QStringLiteral(
     "<UL>\r\n<LI><A HREF=\"about.htm\">自己紹介</A>\r\n<LI><A HREF=\"diary.htm\">日記</A>\r\n</UL>\r\n"
     "</BODY>\r\n</HTML>\r\n");
 
-// The images the manual shows ("screenshots/NAME.png").
-QStringList ManualImages()
+// The images a manual shows ("screenshots/NAME.png" or, for the English
+// one, "screenshots/en/NAME.png"), without the folder of its language.
+QStringList ManualImages(const QString& language)
 {
-    QFile file(QStringLiteral(KELVO_TEST_DATA_DIR "/../../data/help/index.html"));
+    QFile file(QStringLiteral(KELVO_TEST_DATA_DIR "/../../data/help/index%1.html")
+                   .arg(language.isEmpty() ? QString() : u'.' + language));
     if (!file.open(QIODevice::ReadOnly))
         return {};
     const QString html = QString::fromUtf8(file.readAll());
     QStringList names;
-    const QRegularExpression src(QStringLiteral("src=\"screenshots/([^\"]+)\\.png\""));
+    const QRegularExpression src(
+        QStringLiteral("src=\"screenshots/%1([^\"/]+)\\.png\"")
+            .arg(language.isEmpty() ? QString() : language + u'/'));
     for (auto it = src.globalMatch(html); it.hasNext();)
         names.append(it.next().captured(1));
     return names;
@@ -78,8 +86,22 @@ QStringList ManualImages()
 class TestManualShots : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void pictures_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("Japanese") << "";
+        QTest::newRow("English") << "en";
+    }
     void pictures()
     {
+        QFETCH(QString, language);
+        QTranslator english;
+        if (!language.isEmpty()) {
+            QVERIFY(english.load(QStringLiteral(KELVO_BUILD_DIR "/src/translations/kelvopad_en.qm")));
+            QCoreApplication::installTranslator(&english);
+        }
+        const auto remove = qScopeGuard([&] { QCoreApplication::removeTranslator(&english); });
+        ShootingUi::language = language;
         QDir(ShootingUi::Folder()).removeRecursively();
         BasicGuiEditor<ShootingUi> g;
         g.Frame().resize(800, 560);
@@ -103,7 +125,7 @@ private Q_SLOTS:
             QVERIFY(g.App().Commands().Run(id));
         }
 
-        const QStringList wanted = ManualImages();
+        const QStringList wanted = ManualImages(language);
         QVERIFY(!wanted.isEmpty());
         for (const QString& name : wanted) {
             const QImage shot(ShootingUi::Folder() + u'/' + name + QStringLiteral(".png"));

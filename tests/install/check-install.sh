@@ -22,6 +22,7 @@ for f in bin/kelvopad bin/kelvo-tool \
          share/kelvopad/HTMLELEMENT.TXT share/kelvopad/HTMLTAG.TXT share/kelvopad/STYLEELEMENT.TXT \
          share/kelvopad/inittemp.htm share/kelvopad/templates/templates.txt \
          share/kelvopad/components/components.txt share/kelvopad/help/index.html \
+         share/kelvopad/help/index.en.html share/kelvopad/translations/kelvopad_en.qm \
          share/applications/$app.desktop share/metainfo/$app.metainfo.xml \
          share/icons/hicolor/scalable/apps/kelvopad.svg \
          share/man/man1/kelvopad.1.gz share/man/man1/kelvo-tool.1.gz \
@@ -34,7 +35,7 @@ for size in 16 24 32 48 64 128 256; do
     || fail "icon $size is missing or of another size"
 done
 # Every image the manual shows is installed beside it.
-for img in $(grep -o 'src="[^"]*"' "$prefix/share/kelvopad/help/index.html" | sed 's/src="//; s/"$//'); do
+for img in $(cat "$prefix"/share/kelvopad/help/index*.html | grep -o 'src="[^"]*"' | sed 's/src="//; s/"$//' | sort -u); do
   [ -s "$prefix/share/kelvopad/help/$img" ] || fail "the manual's image $img is not installed"
 done
 

@@ -287,7 +287,8 @@ void CKelvoApp::OnAppAbout()
 
 QString CKelvoApp::HelpFilePath()
 {
-    return platform::Folders::FindProgramFile(QStringLiteral("help/index.html"));
+    // The manual in the interface's language: its file name is translated.
+    return platform::Folders::FindProgramFile(UiText(QStringLiteral("help/index.html")));
 }
 
 void CKelvoApp::OnHelp()

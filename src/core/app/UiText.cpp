@@ -6,6 +6,5 @@ QString UiText(const QString& japanese)
 {
     if (japanese.isEmpty())
         return japanese;
-    const QString translated = QCoreApplication::translate(kUiTextContext, japanese.toUtf8().constData());
-    return translated;
+    return QCoreApplication::translate(kUiTextContext, japanese.toUtf8().constData());
 }

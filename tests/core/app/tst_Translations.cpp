@@ -127,7 +127,9 @@ private Q_SLOTS:
                      QStringLiteral("--check")});
         QVERIFY(check.waitForFinished(60000));
         QVERIFY2(check.exitCode() == 0,
-                 qPrintable(QStringLiteral("texts without an English translation:\n")
+                 qPrintable(QStringLiteral("texts without an English translation (run "
+                                           "scripts/update-translations.py, then translate them in "
+                                           "translations/kelvopad_en.ts):\n")
                             + QString::fromUtf8(check.readAllStandardOutput())));
     }
 
@@ -199,6 +201,8 @@ private Q_SLOTS:
         for (MenuLayout layout : {MenuLayout::Landscape, MenuLayout::Portrait})
             walk(MainMenu(layout));
         QVERIFY(ui.shown.size() > 300);
+        // The manual in English too.
+        QVERIFY(CKelvoApp::HelpFilePath().endsWith(QStringLiteral("help/index.en.html")));
 
         // A text kept in Japanese on purpose (a font's name) is translated
         // to itself.
@@ -207,7 +211,10 @@ private Q_SLOTS:
             if (HasJapanese(UiText(text))
                 && english.translate(kUiTextContext, text.toUtf8().constData()) != text)
                 japanese.append(text);
-        QVERIFY2(japanese.isEmpty(), qPrintable(japanese.join(u'\n')));
+        QVERIFY2(japanese.isEmpty(),
+                 qPrintable(QStringLiteral("Japanese shown in English (a text completed with values "
+                                           "needs UiText() before .arg(); see core/app/UiText.h):\n")
+                            + japanese.join(u'\n')));
     }
 };
 KELVO_TEST(TestTranslations, "Translations");
