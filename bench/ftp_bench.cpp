@@ -1,6 +1,7 @@
 // FTP transfer and listing speed of the client next to curl, against the
-// same local pyftpdlib servers in the same run: a large upload and download
-// (binary, passive) over FTP and over FTPS (explicit TLS, curl --ssl-reqd),
+// same local servers in the same run: a large upload and download (binary,
+// passive) over FTP (pyftpdlib) and over FTPS (vsftpd, explicit TLS, curl
+// --ssl-reqd),
 // and the listing of a folder of 1,000 files. Each figure is the best of
 // several runs; the targets are curl's speed over FTP, 0.8 times it over
 // FTPS and 0.9 times it for listings.
@@ -33,21 +34,15 @@ constexpr double kListTarget = 0.9;
 constexpr double kFtpTarget = 1.0;
 constexpr double kFtpsTarget = 0.8;
 
-// pyftpdlib with TLS required on control and data connections.
-const char* const kTlsServer = R"(
-import sys
-from pyftpdlib.authorizers import DummyAuthorizer
-from pyftpdlib.handlers import TLS_FTPHandler
-from pyftpdlib.servers import FTPServer
-root, port, cert = sys.argv[1], int(sys.argv[2]), sys.argv[3]
-auth = DummyAuthorizer()
-auth.add_user("bench", "bench", root, perm="elradfmwMT")
-TLS_FTPHandler.authorizer = auth
-TLS_FTPHandler.certfile = cert
-TLS_FTPHandler.tls_control_required = True
-TLS_FTPHandler.tls_data_required = True
-FTPServer(("127.0.0.1", port), TLS_FTPHandler).serve_forever()
-)";
+// vsftpd with TLS required on control and data connections (and the data
+// sessions resuming the control's, its default), anonymous, uploads to pub.
+const char* const kVsftpdConfig =
+    "listen=YES\nlisten_ipv6=NO\nlisten_address=127.0.0.1\nlisten_port=%1\nbackground=NO\n"
+    "seccomp_sandbox=NO\nanonymous_enable=YES\nno_anon_password=YES\nlocal_enable=NO\n"
+    "write_enable=YES\nanon_upload_enable=YES\nanon_other_write_enable=YES\nanon_umask=022\n"
+    "anon_root=%2\nallow_writeable_chroot=YES\nsecure_chroot_dir=%3\npasv_enable=YES\n"
+    "check_shell=NO\nxferlog_enable=NO\nssl_enable=YES\nallow_anon_ssl=YES\n"
+    "force_anon_logins_ssl=YES\nforce_anon_data_ssl=YES\nrsa_cert_file=%4\nrsa_private_key_file=%4\n";
 const QString kUser = QStringLiteral("bench");
 const QString kPassword = QStringLiteral("bench");
 
@@ -189,14 +184,9 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "ftp_bench: pyftpdlib did not start\n");
         return 1;
     }
-    // The FTPS server: the same folder, a certificate made for the run.
+    // The FTPS server: vsftpd (curl and pyftpdlib's TLS do not get on), a
+    // certificate made for the run.
     const QString cert = dir.filePath(QStringLiteral("cert.pem"));
-    const QString script = dir.filePath(QStringLiteral("tls.py"));
-    {
-        QFile f(script);
-        f.open(QIODevice::WriteOnly);
-        f.write(kTlsServer);
-    }
     if (QProcess::execute(QStringLiteral("/bin/sh"),
                           {"-c", "openssl req -x509 -newkey rsa:2048 -nodes -days 1 -subj /CN=127.0.0.1 "
                                  "-keyout \"$1\" -out \"$1.crt\" 2>/dev/null && cat \"$1.crt\" >> \"$1\"",
@@ -205,11 +195,28 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "ftp_bench: openssl could not make a certificate\n");
         return 1;
     }
+    const QString vroot = dir.filePath(QStringLiteral("vroot"));
+    QDir().mkpath(vroot + QStringLiteral("/pub"));
+    QDir().mkpath(dir.filePath(QStringLiteral("empty")));
+    QFile::setPermissions(dir.path(), QFile::Permissions(0x7755));
+    QFile::setPermissions(vroot, QFile::Permissions(0x7755));
+    QFile::setPermissions(vroot + QStringLiteral("/pub"), QFile::Permissions(0x7777));
+    // Anonymous uploads cannot replace a file of root's: the download has a
+    // name of its own.
+    QFile::copy(big, vroot + QStringLiteral("/pub/down.bin"));
     const int tlsPort = FreePort();
+    const QString config = dir.filePath(QStringLiteral("vsftpd.conf"));
+    {
+        QFile f(config);
+        f.open(QIODevice::WriteOnly);
+        f.write(QString::fromLatin1(kVsftpdConfig)
+                    .arg(tlsPort)
+                    .arg(vroot, dir.filePath(QStringLiteral("empty")), cert)
+                    .toUtf8());
+    }
     QProcess tlsServer;
-    if (!StartServer(tlsServer, QStringLiteral("/usr/bin/python3"),
-                     {"-W", "ignore", script, root, QString::number(tlsPort), cert}, tlsPort)) {
-        std::fprintf(stderr, "ftp_bench: pyftpdlib with TLS did not start\n");
+    if (!StartServer(tlsServer, QStringLiteral("/usr/sbin/vsftpd"), {config}, tlsPort)) {
+        std::fprintf(stderr, "ftp_bench: vsftpd did not start (it needs root)\n");
         return 1;
     }
     const QString fingerprint = CFtpControl::Fingerprint(QSslCertificate::fromPath(cert).value(0));
@@ -220,26 +227,28 @@ int main(int argc, char** argv)
     for (const bool tls : {false, true}) {
         CFtpSet site;
         site.host = tls ? QStringLiteral("127.0.0.1:%1").arg(tlsPort) : host;
-        site.user = kUser;
-        site.password = kPassword;
+        site.user = tls ? QStringLiteral("anonymous") : kUser;
+        site.password = tls ? QString() : kPassword;
         site.protocol = tls ? RemoteProtocol::Ftps : RemoteProtocol::Ftp;
         site.trustedFingerprint = tls ? fingerprint : QString();
-        const QString siteUrl = QStringLiteral("ftp://%1/").arg(site.host);
-        const QStringList curlTls = tls ? QStringList{"--ssl-reqd", "--insecure"} : QStringList{};
+        const QString siteUrl = QStringLiteral("ftp://%1/%2").arg(site.host, tls ? QStringLiteral("pub/") : QString());
+        const QStringList curlTls =
+            tls ? QStringList{"--ssl-reqd", "--insecure", "--user", "anonymous:"} : QStringList{};
         auto session = [&](const std::function<bool(CNorvaneFtp&)>& work) {
             CNorvaneFtp ftp;
-            ftp.Set(site, QString(), true);
+            ftp.Set(site, tls ? QStringLiteral("/pub") : QString(), true);
             return ftp.Connect() && work(ftp);
         };
         const double target = tls ? kFtpsTarget : kFtpTarget;
+        const QString remoteBig = tls ? QStringLiteral("down.bin") : QStringLiteral("big.bin");
         const double upOurs = Best(runs, [&] { return session([&](CNorvaneFtp& f) { return f.PutFile(big, false); }); });
         const double upCurl = Best(runs, [&] { return Curl(curlTls + QStringList{"-T", big, siteUrl + QStringLiteral("curl.bin")}); });
         rows.push_back({tls ? "upload FTPS" : "upload FTP", upOurs, upCurl, double(mb), "MB/s", target});
         const double downOurs = Best(runs, [&] {
-            return session([&](CNorvaneFtp& f) { return f.GetFile(QStringLiteral("big.bin"), local + QStringLiteral("/ours"), false); });
+            return session([&](CNorvaneFtp& f) { return f.GetFile(remoteBig, local + QStringLiteral("/ours"), false); });
         });
         const double downCurl = Best(runs, [&] {
-            return Curl(curlTls + QStringList{"-o", local + QStringLiteral("/curl/big.bin"), siteUrl + QStringLiteral("big.bin")});
+            return Curl(curlTls + QStringList{"-o", local + QStringLiteral("/curl/big.bin"), siteUrl + remoteBig});
         });
         rows.push_back({tls ? "download FTPS" : "download FTP", downOurs, downCurl, double(mb), "MB/s", target});
     }
@@ -297,7 +306,8 @@ int main(int argc, char** argv)
         std::printf("listing gave %zu entries, not 1000\n", listed);
         met = false;
     }
-    const bool same = QFile(local + QStringLiteral("/ours/big.bin")).size() == QFile(big).size();
+    const bool same = QFile(local + QStringLiteral("/ours/big.bin")).size() == QFile(big).size()
+        && QFile(local + QStringLiteral("/ours/down.bin")).size() == QFile(big).size();
     if (!same) {
         std::printf("the downloaded file differs in size\n");
         met = false;

@@ -3431,11 +3431,11 @@ They can be written as numeric character references (like %1), or the file can b
       <location filename="../src/core/ftp/CFtpControl.cpp" />
       <source>発行先：%1
 発行者：%2
-SHA-256：%3
+指紋：%3
 理由：%4</source>
       <translation>Issued to: %1
 Issued by: %2
-SHA-256: %3
+Fingerprint: %3
 Reason: %4</translation>
     </message>
     <message>
@@ -3792,14 +3792,10 @@ Reason: %4</translation>
     </message>
     <message>
       <location filename="../src/core/ftp/FtpWindowCommands.cpp" />
-      <source>サーバの証明書を確認できません。
-%1
-
-この接続先が確かにそのサーバであると分かっているときだけ、信頼してください。</source>
-      <translation>The server certificate cannot be verified.
-%1
-
-Trust it only if you know that this really is that server.</translation>
+      <source>サーバの証明書を確認できません。確かにそのサーバと分かっているときだけ信頼してください。
+%1</source>
+      <translation>The server certificate cannot be verified. Trust it only if you know that this really is that server.
+%1</translation>
     </message>
     <message>
       <location filename="../src/core/ftp/FtpWindowCommands.cpp" />
@@ -6191,6 +6187,26 @@ Saves Shift-JIS, JIS, EUC and UTF-8 documents in the character code and line end
     <message>
       <source>help/index.html</source>
       <translation>help/index.en.html</translation>
+    </message>
+    <message>
+      <source>発行先：%1
+発行者：%2
+SHA-256：%3
+理由：%4</source>
+      <translation type="vanished">Issued to: %1
+Issued by: %2
+SHA-256: %3
+Reason: %4</translation>
+    </message>
+    <message>
+      <source>サーバの証明書を確認できません。
+%1
+
+この接続先が確かにそのサーバであると分かっているときだけ、信頼してください。</source>
+      <translation type="vanished">The server certificate cannot be verified.
+%1
+
+Trust it only if you know that this really is that server.</translation>
     </message>
     <message>
       <source>サーバの %1 の方が新しいファイルです。

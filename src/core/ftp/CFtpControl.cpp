@@ -688,7 +688,7 @@ bool CFtpControl::StartTls(const QString& peerName, const QString& trustedFinger
                 if (!why.contains(ReasonOf(e)))
                     why.append(ReasonOf(e));
             }
-            m_identity.details = UiText(QStringLiteral("発行先：%1\n発行者：%2\nSHA-256：%3\n理由：%4"))
+            m_identity.details = UiText(QStringLiteral("発行先：%1\n発行者：%2\n指紋：%3\n理由：%4"))
                                      .arg(Names(peer.subjectInfo(QSslCertificate::CommonName)),
                                           Names(peer.issuerInfo(QSslCertificate::CommonName)),
                                           m_identity.fingerprint, why.join(QStringLiteral("。")));

@@ -93,8 +93,7 @@ bool ConnectSite(CKelvoApp& app, RunnerClient& session, CFtpSet site, const QStr
         Ui::Question question;
         question.title = QStringLiteral("ftp");
         question.icon = Ui::Icon::Warning;
-        question.text = UiText(QStringLiteral("サーバの証明書を確認できません。\n%1\n\n"
-                                              "この接続先が確かにそのサーバであると分かっているときだけ、信頼してください。"))
+        question.text = UiText(QStringLiteral("サーバの証明書を確認できません。確かにそのサーバと分かっているときだけ信頼してください。\n%1"))
                             .arg(peer.details);
         question.buttons = {{Ui::Answer::Yes, QStringLiteral("今回だけ信頼(&O)")},
                             {Ui::Answer::All, QStringLiteral("常に信頼(&A)")},
