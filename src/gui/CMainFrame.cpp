@@ -8,6 +8,7 @@
 #include "core/doc/CKelvoDoc.h"
 #include "core/edit/CKelvoView.h"
 #include "core/tags/TagDialogCommands.h"
+#include "gui/DocumentWatch.h"
 #include "gui/EditWidget.h"
 #include "gui/KeyMapping.h"
 
@@ -81,6 +82,7 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
     connect(m_edit, &QPlainTextEdit::selectionChanged, this, &CMainFrame::ScheduleUpdate);
     connect(m_edit, &QPlainTextEdit::modificationChanged, this, &CMainFrame::ScheduleUpdate);
     connect(m_edit, &EditWidget::FilesDropped, this, &CMainFrame::OpenDroppedFiles);
+    m_watch = new DocumentWatch(*this, *m_edit);
 }
 
 CMainFrame::~CMainFrame() = default;
@@ -92,6 +94,7 @@ void CMainFrame::Attach(CKelvoApp& app)
     // Japanese text has no spaces to break at.
     m_edit->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     m_edit->SetKeyHandler([this](QKeyEvent& event) { return RouteKey(event); });
+    m_watch->Attach(app.Doc());
     m_edit->SetDoubleClickHandler([this] { return OnTagDoubleClick(*m_app); });
     m_edit->SetShortcutHandler([this](QKeyEvent& event) {
         // The user's own keys come first, before the program's accelerators,
@@ -377,6 +380,8 @@ void CMainFrame::UpdateCommandStates()
     for (QAction* action : std::as_const(live))
         if (const int id = CommandOf(action))
             action->setEnabled(m_app->Commands().IsEnabled(id));
+    // After an open or a save under another name.
+    m_watch->Follow();
     UpdateStatus();
 }
 

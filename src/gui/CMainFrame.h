@@ -10,6 +10,7 @@
 #include <vector>
 
 class CKelvoApp;
+class DocumentWatch;
 class EditWidget;
 class QLabel;
 class QToolButton;
@@ -112,4 +113,5 @@ private:
     QLabel* m_undecodable = nullptr;
     QToolButton* m_reopen = nullptr;
     QTimer* m_updateTimer = nullptr;
+    DocumentWatch* m_watch = nullptr;
 };
