@@ -22,6 +22,7 @@ packages=(
   python3 python3-pyftpdlib python3-openssl python3-html5lib python3-tinycss2 vsftpd openssl curl
   imagemagick xvfb openbox xdotool
   acl nkf poppler-utils
+  libssh-dev openssh-server openssh-client qtkeychain-qt6-dev
   desktop-file-utils appstream man-db lintian file
 )
 

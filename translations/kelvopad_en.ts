@@ -856,6 +856,11 @@ Create it?</translation>
     </message>
     <message>
       <location filename="../src/core/app/MenuData.cpp" />
+      <source>サイトの公開(&amp;W)...</source>
+      <translation>P&amp;ublish Site...</translation>
+    </message>
+    <message>
+      <location filename="../src/core/app/MenuData.cpp" />
       <source>ftp転送(&amp;F)...</source>
       <translation>&amp;FTP Upload...</translation>
     </message>
@@ -1923,6 +1928,13 @@ FTP</translation>
 ftp転送</source>
       <translation>Upload the file over FTP
 FTP Upload</translation>
+    </message>
+    <message>
+      <location filename="../src/core/app/MenuData.cpp" />
+      <source>ｻｲﾄのﾌｫﾙﾀﾞをｻｰﾊﾞｰに反映します
+ｻｲﾄの公開</source>
+      <translation>Make the server folder a copy of the site folder
+Publish Site</translation>
     </message>
     <message>
       <location filename="../src/core/app/MenuData.cpp" />
@@ -3593,6 +3605,11 @@ Reason: %4</translation>
     </message>
     <message>
       <location filename="../src/core/ftp/CFtpSetForm.cpp" />
+      <source>パスワードは暗号化されずに設定ファイルに保存されます</source>
+      <translation>The password is stored in the settings file without encryption</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/CFtpSetForm.cpp" />
       <source>ディレクトリ(&amp;D):</source>
       <translation>&amp;Directory:</translation>
     </message>
@@ -3610,6 +3627,16 @@ Reason: %4</translation>
       <location filename="../src/core/ftp/CFtpSetForm.cpp" />
       <source>ローカルフォルダ(&amp;L):</source>
       <translation>&amp;Local folder:</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/CFtpSetForm.cpp" />
+      <source>鍵ファイル(&amp;K):</source>
+      <translation>&amp;Key file:</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/CFtpSetForm.cpp" />
+      <source>鍵ファイル</source>
+      <translation>Key File</translation>
     </message>
     <message>
       <location filename="../src/core/ftp/CFtpSetForm.cpp" />
@@ -3909,6 +3936,215 @@ Reason: %4</translation>
       <location filename="../src/core/ftp/FtpWindowCommands.cpp" />
       <source>常に信頼(&amp;A)</source>
       <translation>Trust &amp;always</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/SftpSession.cpp" />
+      <source>ファイルまたはフォルダが見つかりません</source>
+      <translation>No such file or folder</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/SftpSession.cpp" />
+      <source>サーバに許可されていません</source>
+      <translation>The server does not allow it</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/SftpSession.cpp" />
+      <source>同じ名前がすでにあります</source>
+      <translation>The name is already taken</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/SftpSession.cpp" />
+      <source>このサーバではできない操作です</source>
+      <translation>This server does not offer that operation</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/SftpSession.cpp" />
+      <source>サーバで処理できませんでした</source>
+      <translation>The server could not do it</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/SftpSession.cpp" />
+      <source>サーバに接続していません</source>
+      <translation>Not connected to a server</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/SftpSession.cpp" />
+      <source>サーバから応答がないため接続を切りました</source>
+      <translation>The server did not answer; the connection was closed</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/SftpSession.cpp" />
+      <source>サーバとの接続が切れました: %1</source>
+      <translation>The connection to the server was lost: %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/SftpSession.cpp" />
+      <source>接続できませんでした: %1</source>
+      <translation>Could not connect: %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/SftpSession.cpp" />
+      <source>サーバのホスト鍵を読めませんでした</source>
+      <translation>Could not read the server's host key</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/SftpSession.cpp" />
+      <source>ホスト鍵 (%1) %2</source>
+      <translation>Host key (%1) %2</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/SftpSession.cpp" />
+      <source>known_hostsに記録されている鍵と違います。なりすましのおそれがあります。</source>
+      <translation>It differs from the key recorded in known_hosts. Someone may be impersonating the server.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/SftpSession.cpp" />
+      <source>サーバのホスト鍵が変わっています。接続を中止しました</source>
+      <translation>The server's host key has changed. The connection was stopped</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/SftpSession.cpp" />
+      <source>known_hostsにない鍵です。</source>
+      <translation>The key is not in known_hosts.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/SftpSession.cpp" />
+      <source>サーバのホスト鍵を確認できません: %1</source>
+      <translation>The server's host key cannot be verified: %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/SftpSession.cpp" />
+      <source>信頼した鍵 %1 と違います。なりすましのおそれがあります。</source>
+      <translation>It differs from the trusted key %1. Someone may be impersonating the server.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/SftpSession.cpp" />
+      <source>ログインできませんでした: %1</source>
+      <translation>Could not log in: %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/SftpSession.cpp" />
+      <source>鍵ファイルを読めませんでした: %1</source>
+      <translation>Could not read the key file: %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/SftpSession.cpp" />
+      <source>ログインできませんでした。ユーザ名、パスワードまたは鍵を確かめてください</source>
+      <translation>Could not log in. Check the user name, the password or the key</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/SftpSession.cpp" />
+      <source>サーバがSFTPを受け付けませんでした: %1</source>
+      <translation>The server did not accept SFTP: %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/SftpSession.cpp" />
+      <source>フォルダではありません</source>
+      <translation>It is not a folder</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/SftpSession.cpp" />
+      <source>ファイルを書き込めませんでした</source>
+      <translation>Could not write the file</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/SftpSession.cpp" />
+      <source>途中までのファイルを続きから書けません</source>
+      <translation>Cannot continue the partly downloaded file</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/SftpSession.cpp" />
+      <source>ファイルを読めませんでした</source>
+      <translation>Could not read the file</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/SftpSession.cpp" />
+      <source>続きから送る位置がファイルの外です</source>
+      <translation>The point to continue from lies beyond the end of the file</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/SiteMirror.cpp" />
+      <source>ローカルフォルダがありません: %1</source>
+      <translation>The local folder does not exist: %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/SiteMirror.cpp" />
+      <source>サーバでは同じ名前がファイルです: %1</source>
+      <translation>On the server this name is a file: %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/SiteMirror.cpp" />
+      <source>サーバでは同じ名前がフォルダです: %1</source>
+      <translation>On the server this name is a folder: %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/SiteMirror.cpp" />
+      <source>サーバのフォルダを読めませんでした: %1
+%2</source>
+      <translation>Could not read the server folder: %1
+%2</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/SitePublish.cpp" />
+      <source>サイトの公開</source>
+      <translation>Publish Site</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/SitePublish.cpp" />
+      <source>比較</source>
+      <translation>Compare</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/SitePublish.cpp" />
+      <source>サーバ:</source>
+      <translation>Server:</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/SitePublish.cpp" />
+      <source>サーバのフォルダ(&amp;D):</source>
+      <translation>Server &amp;folder:</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/SitePublish.cpp" />
+      <source>ローカルにないサーバのファイルを削除する(&amp;R)</source>
+      <translation>&amp;Remove server files the local folder lacks</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/SitePublish.cpp" />
+      <source>公開</source>
+      <translation>Publish</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/SitePublish.cpp" />
+      <source>%1 への次の %2 件の処理を行います。よろしいですか？</source>
+      <translation>The following %2 steps will be done on %1. Go ahead?</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/SitePublish.cpp" />
+      <source>比較中</source>
+      <translation>Comparing</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/SitePublish.cpp" />
+      <source>サーバはすでにローカルフォルダと同じです</source>
+      <translation>The server already matches the local folder</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/SitePublish.cpp" />
+      <source>公開しました (%1 件)</source>
+      <translation>Published (%1 steps)</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/SitePublish.cpp" />
+      <source>公開を中止しました (%1 件済み)。もう一度実行すると続きから公開します</source>
+      <translation>Publishing stopped (%1 steps done). Run it again to continue</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/SitePublish.cpp" />
+      <source>公開できませんでした (%1 件済み)
+%2</source>
+      <translation>Could not publish (%1 steps done)
+%2</translation>
     </message>
     <message>
       <location filename="../src/core/links/ImageSize.cpp" />

@@ -4,6 +4,7 @@
 #include "core/ftp/CNorvaneFtp.h"
 #include "core/ftp/FtpListParser.h"
 #include "core/ftp/FtpMessages.h"
+#include "core/ftp/SiteMirror.h"
 #include "platform/Cp932.h"
 #include "platform/SettingsStore.h"
 
@@ -61,6 +62,7 @@ struct Options {
     std::optional<RemoteProtocol> protocol;
     std::optional<RemoteNameCode> nameCode;
     QString trust;
+    std::optional<QString> keyFile;
     QStringList operation;
 };
 
@@ -125,6 +127,8 @@ int RunFtpTool(const QStringList& args, QTextStream& out, QTextStream& err)
             o.nameCode = code;
         } else if (a == u"--trust") {
             o.trust = v;
+        } else if (a == u"--key") {
+            o.keyFile = QFileInfo(v).absoluteFilePath();
         } else if (a == u"--site") {
             o.site = v;
         } else if (a == u"--config") {
@@ -139,9 +143,22 @@ int RunFtpTool(const QStringList& args, QTextStream& out, QTextStream& err)
     const QString op = o.operation[0];
     static const QMap<QString, int> arity = {
         {"ls", 0}, {"pwd", 0}, {"put", 1}, {"get", 2}, {"mkdir", 1},
-        {"rmdir", 1}, {"rm", 1}, {"mv", 2}, {"chmod", 2}};
+        {"rmdir", 1}, {"rm", 1}, {"mv", 2}, {"chmod", 2}, {"mirror", 1}};
     if (!arity.contains(op))
         return Usage(err, QStringLiteral("unknown ftp operation: %1").arg(op));
+    bool removeGone = false, dryRun = false;
+    if (op == u"mirror") {
+        // mirror LOCALDIR [--delete] [--dry-run]
+        for (const QString& flag : o.operation.mid(2)) {
+            if (flag == u"--delete")
+                removeGone = true;
+            else if (flag == u"--dry-run")
+                dryRun = true;
+            else
+                return Usage(err, QStringLiteral("unknown mirror option: %1").arg(flag));
+        }
+        o.operation = o.operation.mid(0, 2);
+    }
     if (o.operation.size() != arity[op] + 1)
         return Usage(err, QStringLiteral("ftp %1 takes %2 argument(s)").arg(op).arg(arity[op]));
     int mode[3] = {0, 0, 0};
@@ -184,11 +201,15 @@ int RunFtpTool(const QStringList& args, QTextStream& out, QTextStream& err)
         site.password = *o.passwordGiven;
     site.protocol = o.protocol.value_or(site.protocol);
     site.nameCode = o.nameCode.value_or(site.nameCode);
+    site.keyFile = o.keyFile.value_or(site.keyFile);
     if (site.host.isEmpty())
         return Usage(err, QStringLiteral("ftp needs --host or --site"));
 
     CNorvaneFtp ftp;
-    ftp.Set(site, o.rootGiven.value_or(QString()), passive);
+    // A mirror makes its server folder when it is missing: it is not
+    // changed to at login.
+    const QString root = o.rootGiven.value_or(QString());
+    ftp.Set(site, op == u"mirror" ? QString() : root, passive);
     ftp.TrustOnce(o.trust);
     ftp.SetTimeoutSeconds(timeout);
     if (!ftp.Connect()) {
@@ -226,6 +247,21 @@ int RunFtpTool(const QStringList& args, QTextStream& out, QTextStream& err)
         done = ftp.Rename(a[1], a[2]);
     } else if (op == u"chmod") {
         done = ftp.ChangeMode(a[1], mode[0], mode[1], mode[2]);
+    } else if (op == u"mirror") {
+        SiteMirror mirror(*ftp.Session());
+        MirrorPlan plan;
+        if (!mirror.Plan(a[1], root, removeGone, plan)) {
+            ftp.Disconnect();
+            return Message(out, mirror.ErrorText());
+        }
+        done = dryRun || mirror.Apply(plan);
+        const size_t shown = dryRun ? plan.actions.size() : size_t(mirror.Done());
+        for (size_t n = 0; n < shown; ++n)
+            out << plan.actions[n].Line() << '\n';
+        if (!done) {
+            ftp.Disconnect();
+            return Message(out, mirror.ErrorText());
+        }
     }
     const QString failure = ftp.FailureText(ftpmsg::TransferFailed);
     ftp.Disconnect();

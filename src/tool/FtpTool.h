@@ -14,7 +14,8 @@ int RunFtpParseTool(const QStringList& args, QTextStream& out, QTextStream& err)
     "       kelvo-tool ftp [--site NAME [--config DIR]] [--host HOST[:PORT]] [--user U]\n"         \
     "                      [--password P | --password-file F] [--active] [--ascii] [--root DIR]\n" \
     "                      [--timeout SECONDS] [--protocol ftp|ftps|sftp]\n"                    \
-    "                      [--encoding auto|utf8|sjis] [--trust SHA256:FINGERPRINT]\n"           \
+    "                      [--encoding auto|utf8|sjis] [--trust SHA256:FINGERPRINT] [--key FILE]\n" \
     "                      ls | pwd | put LOCAL | get NAME LOCALDIR\n"         \
     "                      | mkdir NAME | rmdir NAME | rm NAME | mv OLD NEW | chmod NAME MODE\n"   \
+    "                      | mirror LOCALDIR [--delete] [--dry-run]\n"                           \
     "       kelvo-tool ftp-parse FILE\n"

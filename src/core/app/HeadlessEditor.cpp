@@ -8,6 +8,7 @@
 #include "core/links/LinkCommands.h"
 #include "core/search/FindInFilesCommands.h"
 #include "core/ftp/FtpWindowCommands.h"
+#include "core/ftp/SitePublish.h"
 #include "core/tables/TableCommands.h"
 #include "core/tags/TagConvertCommands.h"
 #include "core/tags/TagDialogCommands.h"
@@ -30,6 +31,7 @@ void RegisterAllCommands(CKelvoApp& app)
     RegisterFindCommands(app);
     RegisterSettingsCommands(app);
     RegisterFtpWindowCommands(app);
+    RegisterSitePublishCommand(app);
     RegisterTableCommands(app);
     RegisterTagConvertCommands(app);
     RegisterTagInsertCommands(app);

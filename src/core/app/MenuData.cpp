@@ -301,12 +301,14 @@ MenuItem ToolsMenu(MenuLayout layout)
         }),
     };
     if (layout == MenuLayout::Portrait) {
+        items.push_back(Cmd(u"サイトの公開(&W)...", 33090));
         items.push_back(Cmd(u"ftp転送(&F)...", 32963));
         items.push_back(Cmd(u"ftp(&V)...", 32980));
     } else {
         items.push_back(Sub(u"FTP(&F)", {
             Cmd(u"ftp(&V)...", 32980),
             Cmd(u"ftp転送(&F)...", 32963),
+            Cmd(u"サイトの公開(&W)...", 33090),
         }));
     }
     MenuItem m = Sub(u"ﾂｰﾙ(&T)", {});
@@ -499,6 +501,7 @@ const std::map<int, const char16_t*>& Prompts()
         {cmd::RegisteredToolEdit, u"登録ﾂｰﾙを編集します\n登録ﾂｰﾙの編集"},
         {32980, u"ftpでｻｰﾊﾞｰのﾌｧｲﾙを管理します\nftp"},
         {32963, u"ftpによりファイルを転送します\nftp転送"},
+        {33090, u"ｻｲﾄのﾌｫﾙﾀﾞをｻｰﾊﾞｰに反映します\nｻｲﾄの公開"},
         // View
         {32990, u"ﾌｧｲﾙのｻｲｽﾞ情報を表示します\nｻｲｽﾞ情報"},
         {cmd::FontSettings, u"表示ﾌｫﾝﾄを設定します\nﾌｫﾝﾄの設定"},

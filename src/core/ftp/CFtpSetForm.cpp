@@ -3,7 +3,11 @@
 #include "core/app/FormModel.h"
 #include "core/app/Ui.h"
 #include "core/ftp/FtpMessages.h"
+#include "core/ftp/SftpSession.h"
+#include "platform/SecretStore.h"
 #include "platform/SettingsStore.h"
+
+#include <QFileInfo>
 
 #include <climits>
 
@@ -18,6 +22,8 @@ const QString kUser = QStringLiteral("User");
 const QString kPass = QStringLiteral("Pass");
 const QString kFolder = QStringLiteral("Dir");
 const QString kLocalFolder = QStringLiteral("LocalDir");
+const QString kKeyFile = QStringLiteral("KeyFile");
+const QString kPassNote = QStringLiteral("PassNote");
 const QString kAscii = QStringLiteral("Text");
 const QString kNew = QStringLiteral("NewSet");
 const QString kDelete = QStringLiteral("DeleteSet");
@@ -75,6 +81,10 @@ void CFtpSetForm::AddTo(FormModel& form, const QString& page)
     onPage(form.AddChoice(QStringLiteral("プロトコル(&O):"), kProtocols, 0, kProtocol));
     onPage(form.AddText(QStringLiteral("ユーザ(&U):"), QString(), kUser));
     onPage(form.AddText(QStringLiteral("パスワード(&P):"), QString(), kPass)).secret = true;
+    if (!platform::Secrets().Available()) {
+        onPage(form.Add(FieldKind::Label, QString(), kPassNote)).text =
+            QStringLiteral("パスワードは暗号化されずに設定ファイルに保存されます");
+    }
     if (m_kind != Kind::Connect) {
         onPage(form.AddText(QStringLiteral("ディレクトリ(&D):"), QString(), kFolder));
         onPage(form.AddFlag(QStringLiteral("ASCIIモード(&A)"), true, kAscii));
@@ -91,6 +101,20 @@ void CFtpSetForm::AddTo(FormModel& form, const QString& page)
                 return;
             if (const std::optional<QString> chosen = m_ui.ChooseFolder(folder->text))
                 folder->text = *chosen;
+        };
+        // SFTP logs in with this key; empty tries the agent and ~/.ssh.
+        FormField& key = onPage(form.Add(FieldKind::File, QStringLiteral("鍵ファイル(&K):"), kKeyFile));
+        key.browse = [this](FormModel& f) {
+            FormField* file = f.Find(kKeyFile);
+            if (!file)
+                return;
+            Ui::FileDialog dialog;
+            dialog.title = QStringLiteral("鍵ファイル");
+            dialog.initialFolder = file->text.isEmpty() ? SftpSession::DefaultSshFolder()
+                                                        : QFileInfo(file->text).path();
+            dialog.fileMustExist = true;
+            if (const std::optional<QString> chosen = m_ui.ChooseFile(dialog))
+                file->text = *chosen;
         };
     }
     onPage(form.Add(FieldKind::Button, QStringLiteral("新規設定(&N)"), kNew)).action =
@@ -117,6 +141,7 @@ void CFtpSetForm::StoreFields(const FormModel& form)
     if (m_kind == Kind::Page) {
         text(kFolder, set.remoteFolder);
         text(kLocalFolder, set.localFolder);
+        text(kKeyFile, set.keyFile);
     }
     else if (m_kind == Kind::Upload)
         text(kFolder, set.uploadFolder);
@@ -145,6 +170,7 @@ void CFtpSetForm::ShowSet(FormModel& form) const
     text(kPass, set.password);
     text(kFolder, m_kind == Kind::Upload ? set.uploadFolder : set.remoteFolder);
     text(kLocalFolder, set.localFolder);
+    text(kKeyFile, set.keyFile);
     if (FormField* f = form.Find(kAscii))
         f->checked = set.ascii;
     auto choose = [&form](const QString& name, int index) {

@@ -1,5 +1,6 @@
 #include "core/ftp/CFtpSetList.h"
 
+#include "platform/SecretStore.h"
 #include "platform/SettingsStore.h"
 
 #include <algorithm>
@@ -44,14 +45,27 @@ QString Shift(const QString& text, int direction)
     return result;
 }
 
-CFtpSet ReadSet(const platform::SettingsStore& store, const QString& section, const QString& suffix)
+QString SecretKey(const CFtpSet& set)
+{
+    return QStringLiteral("ftp/%1@%2").arg(set.user, set.host);
+}
+
+CFtpSet ReadSet(const platform::SettingsStore& store, platform::SecretStore& secrets,
+                const QString& section, const QString& suffix)
 {
     CFtpSet set;
     set.name = store.ReadString(section, QStringLiteral("Name") + suffix, QString());
     set.host = store.ReadString(section, QStringLiteral("Host") + suffix, QString());
     set.user = store.ReadString(section, QStringLiteral("User") + suffix, QString());
-    set.password = CFtpSetList::Unscramble(
-        store.ReadString(section, QStringLiteral("Pass") + suffix, QString()));
+    if (store.ReadInt(section, QStringLiteral("PassKept") + suffix, 0) != 0) {
+        const std::optional<QString> kept = secrets.Read(SecretKey(set));
+        set.password = kept.value_or(QString());
+        set.passwordKept = !kept;
+    } else {
+        set.password = CFtpSetList::Unscramble(
+            store.ReadString(section, QStringLiteral("Pass") + suffix, QString()));
+    }
+    set.keyFile = store.ReadString(section, QStringLiteral("KeyFile") + suffix, QString());
     set.ascii = store.ReadInt(section, QStringLiteral("Text") + suffix, 1) != 0;
     set.localFolder = store.ReadString(section, QStringLiteral("LocalDir") + suffix, QString());
     set.remoteFolder = store.ReadString(section, QStringLiteral("RemoteDir") + suffix, QString());
@@ -79,20 +93,32 @@ QString CFtpSetList::Unscramble(const QString& stored)
 
 void CFtpSetList::Load(const platform::SettingsStore& store, const QString& section)
 {
+    Load(store, platform::Secrets(), section);
+}
+
+void CFtpSetList::Save(platform::SettingsStore& store, const QString& section) const
+{
+    Save(store, platform::Secrets(), section);
+}
+
+void CFtpSetList::Load(const platform::SettingsStore& store, platform::SecretStore& secrets,
+                       const QString& section)
+{
     m_sets.clear();
     m_selected = store.ReadInt(section, QStringLiteral("SetNo"), 0);
     const int count = std::min(store.ReadInt(section, QStringLiteral("Count"), 0), kMaxSets);
     for (int i = 0; i < count; ++i)
-        m_sets.push_back(ReadSet(store, section, QString::number(i)));
+        m_sets.push_back(ReadSet(store, secrets, section, QString::number(i)));
     if (m_sets.empty()) {
-        CFtpSet set = ReadSet(store, section, QString());
+        CFtpSet set = ReadSet(store, secrets, section, QString());
         set.name = kDefaultName;
         set.localFolder = store.ReadString(kSystem, QStringLiteral("RootDir"), QString());
         m_sets.push_back(set);
     }
 }
 
-void CFtpSetList::Save(platform::SettingsStore& store, const QString& section) const
+void CFtpSetList::Save(platform::SettingsStore& store, platform::SecretStore& secrets,
+                       const QString& section) const
 {
     store.WriteInt(section, QStringLiteral("SetNo"), m_selected);
     store.WriteInt(section, QStringLiteral("Count"), Count());
@@ -102,7 +128,14 @@ void CFtpSetList::Save(platform::SettingsStore& store, const QString& section) c
         store.WriteString(section, QStringLiteral("Name") + n, set.name);
         store.WriteString(section, QStringLiteral("Host") + n, set.host);
         store.WriteString(section, QStringLiteral("User") + n, set.user);
-        store.WriteString(section, QStringLiteral("Pass") + n, Scramble(set.password));
+        // A password the service could not give back stays there; one the
+        // service cannot take is scrambled into the file as before.
+        const bool kept = set.password.isEmpty()
+            ? set.passwordKept
+            : secrets.Available() && secrets.Write(SecretKey(set), set.password);
+        store.WriteString(section, QStringLiteral("Pass") + n, kept ? QString() : Scramble(set.password));
+        store.WriteInt(section, QStringLiteral("PassKept") + n, kept ? 1 : 0);
+        store.WriteString(section, QStringLiteral("KeyFile") + n, set.keyFile);
         store.WriteInt(section, QStringLiteral("Text") + n, set.ascii ? 1 : 0);
         store.WriteString(section, QStringLiteral("LocalDir") + n, set.localFolder);
         store.WriteString(section, QStringLiteral("RemoteDir") + n, set.remoteFolder);

@@ -8,11 +8,14 @@
 #include <vector>
 
 namespace platform {
+class SecretStore;
 class SettingsStore;
 }
 
 // The named FTP site settings, kept in the section "ftp", with the selected
-// index. Loading never leaves the list empty.
+// index. Loading never leaves the list empty. Passwords go to the secret
+// service when one answers, under the user and host; otherwise they are
+// scrambled in the settings file.
 class CFtpSetList {
 public:
     static const QString kSection;      // "ftp"
@@ -20,6 +23,10 @@ public:
 
     void Load(const platform::SettingsStore& store, const QString& section = kSection);
     void Save(platform::SettingsStore& store, const QString& section = kSection) const;
+    void Load(const platform::SettingsStore& store, platform::SecretStore& secrets,
+              const QString& section = kSection);
+    void Save(platform::SettingsStore& store, platform::SecretStore& secrets,
+              const QString& section = kSection) const;
     int Add(const CFtpSet& set);
     void RemoveAt(int index);
 

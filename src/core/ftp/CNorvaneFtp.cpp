@@ -41,6 +41,7 @@ void CNorvaneFtp::Set(const CFtpSet& site, const QString& rootFolder, bool passi
     m_endpoint.passive = passive;
     m_endpoint.nameCode = site.nameCode;
     m_endpoint.trustedFingerprint = site.trustedFingerprint;
+    m_endpoint.keyFile = site.keyFile;
 }
 
 void CNorvaneFtp::SetTimeoutSeconds(int seconds)

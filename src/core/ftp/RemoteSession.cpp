@@ -1,6 +1,7 @@
 #include "core/ftp/RemoteSession.h"
 
 #include "core/ftp/FtpSession.h"
+#include "core/ftp/SftpSession.h"
 
 #include <array>
 
@@ -42,7 +43,7 @@ std::unique_ptr<RemoteSession> MakeRemoteSession(RemoteProtocol protocol)
     case RemoteProtocol::Ftps:
         return std::make_unique<FtpSession>(protocol);
     case RemoteProtocol::Sftp:
-        break;
+        return std::make_unique<SftpSession>();
     }
     return nullptr;
 }

@@ -5,8 +5,10 @@
 #include "core/ftp/CFtpSetForm.h"
 #include "core/ftp/CFtpSetList.h"
 #include "core/ftp/CNorvaneFtp.h"
+#include "platform/SecretStore.h"
 
 #include <QFileInfo>
+#include <map>
 #include <QTest>
 
 namespace {
@@ -28,6 +30,26 @@ CFtpSetList Loaded(platform::SettingsStore& settings)
     list.Load(settings);
     return list;
 }
+
+// A secret service in memory that can be switched off.
+class MemorySecrets : public platform::SecretStore {
+public:
+    bool running = true;
+    std::map<QString, QString> secrets;
+    bool Available() override { return running; }
+    std::optional<QString> Read(const QString& key) override
+    {
+        if (!running || !secrets.count(key))
+            return std::nullopt;
+        return secrets[key];
+    }
+    bool Write(const QString& key, const QString& secret) override
+    {
+        if (running)
+            secrets[key] = secret;
+        return running;
+    }
+};
 
 } // namespace
 
@@ -95,6 +117,43 @@ private Q_SLOTS:
         // The file that holds it is its owner's alone.
         QCOMPARE(QFileInfo(t.Settings().FilePath()).permissions() & 0x0777,
                  QFile::Permissions(QFile::ReadUser | QFile::WriteUser));
+    }
+
+    // With a secret service the file keeps no password; a password the
+    // service cannot give back for a while is not lost by saving meanwhile.
+    void passwordsInSecretService_data()
+    {
+        QTest::addColumn<bool>("atSave");
+        QTest::addColumn<bool>("atLoad");
+        QTest::addColumn<QString>("inFile");
+        QTest::addColumn<QString>("loaded");
+        QTest::newRow("service both times") << true << true << "" << "pa55";
+        QTest::newRow("service gone at load") << true << false << "" << "";
+        QTest::newRow("service only at load") << false << true << CFtpSetList::Scramble("pa55") << "pa55";
+    }
+    void passwordsInSecretService()
+    {
+        QFETCH(bool, atSave);
+        QFETCH(bool, atLoad);
+        QFETCH(QString, inFile);
+        QFETCH(QString, loaded);
+        TestEditor t;
+        MemorySecrets secrets;
+        CFtpSetList list;
+        list.Load(t.Settings(), secrets);
+        list.At(0).user = u"web"_qs;
+        list.At(0).host = u"example.jp"_qs;
+        list.At(0).password = u"pa55"_qs;
+        secrets.running = atSave;
+        list.Save(t.Settings(), secrets);
+        QCOMPARE(t.Settings().ReadString(kFtp, u"Pass0"_qs, u"?"_qs), inFile);
+        secrets.running = atLoad;
+        list.Load(t.Settings(), secrets);
+        QCOMPARE(list.At(0).password, loaded);
+        list.Save(t.Settings(), secrets);
+        secrets.running = true;
+        list.Load(t.Settings(), secrets);
+        QCOMPARE(list.At(0).password, u"pa55"_qs);
     }
 
     void saveAndLoadKeepEverySet()

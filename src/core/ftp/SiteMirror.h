@@ -1,0 +1,83 @@
+#pragma once
+
+#include "core/ftp/FtpTransfer.h"
+
+#include <QDateTime>
+#include <QString>
+
+#include <functional>
+#include <map>
+#include <vector>
+
+class RemoteSession;
+
+// One step of publishing a local folder to a server folder.
+struct MirrorAction {
+    enum class Kind { MakeFolder, Put, Remove, RemoveFolder };
+    Kind kind = Kind::Put;
+    // Relative to both roots, "/"-separated; a folder to remove ends in "/";
+    // empty for the server root itself, shown as ".".
+    QString path;
+    qint64 size = 0;     // Put: the local file's size
+    QDateTime time;      // Put: the local file's modification time
+
+    // "put PATH", "mkdir PATH", "rm PATH" (a folder as "rm PATH/").
+    QString Line() const;
+    bool operator==(const MirrorAction&) const = default;
+};
+
+// What publishing would do, in the order it does it: folders before what
+// they hold, removals of files before their folders.
+struct MirrorPlan {
+    QString localRoot;
+    QString remoteRoot;  // absolute, as the server names it
+    std::vector<MirrorAction> actions;
+    qint64 TotalBytes() const;
+};
+
+// Makes a server folder the copy of a local one over any RemoteSession: a
+// file is sent when the server has none, one of another size, or an older
+// one; what the server has that the folder does not is removed only when
+// asked. Files move as they are (no text mode), so that the sizes compare,
+// and each sent file takes its local time on the server where it can, so
+// that the next run finds nothing to do. A run stopped half-way is resumed
+// by running again.
+class SiteMirror {
+public:
+    // Called before each action and after each block: bytes of the whole
+    // plan done and in all.
+    using Progress = std::function<void(const MirrorAction& action, qint64 done, qint64 total)>;
+
+    explicit SiteMirror(RemoteSession& session);
+
+    void SetCancelFlag(const FtpCancelFlag* cancel) { m_cancel = cancel; }
+    void SetProgress(Progress progress) { m_progress = std::move(progress); }
+
+    // Compares the folders (remoteRoot empty or relative: from the current
+    // folder, where the session is left).
+    bool Plan(const QString& localRoot, const QString& remoteRoot, bool removeGone, MirrorPlan& plan);
+    // Runs the plan; stops at the first failure or when cancelled.
+    bool Apply(const MirrorPlan& plan);
+
+    // Why Plan or Apply failed, for the user; empty when cancelled.
+    QString ErrorText() const { return m_error; }
+    bool WasCancelled() const { return m_cancelled; }
+    // The actions Apply completed.
+    int Done() const { return m_done; }
+
+private:
+    bool Compare(const QString& relative, bool remoteExists, bool removeGone, MirrorPlan& plan);
+    bool ListFolder(const QString& relative, std::map<QString, struct CFtpEntry>& entries);
+    bool PlanRemoval(const QString& relative, MirrorPlan& plan);
+    bool Fail(const QString& text);
+    bool Cancelled();
+
+    RemoteSession& m_session;
+    const FtpCancelFlag* m_cancel = nullptr;
+    Progress m_progress;
+    QString m_error;
+    QString m_localRoot;
+    QString m_remoteRoot;
+    bool m_cancelled = false;
+    int m_done = 0;
+};

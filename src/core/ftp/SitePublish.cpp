@@ -1,0 +1,156 @@
+#include "core/ftp/SitePublish.h"
+
+#include "core/app/UiText.h"
+#include "core/app/CKelvoApp.h"
+#include "core/app/CommandTable.h"
+#include "core/app/FormModel.h"
+#include "core/app/TaskRunner.h"
+#include "core/app/Ui.h"
+#include "core/doc/CKelvoDoc.h"
+#include "core/ftp/CFtpSetList.h"
+#include "core/ftp/CNorvaneFtp.h"
+#include "core/ftp/FtpMessages.h"
+#include "core/ftp/SiteMirror.h"
+
+#include <memory>
+
+namespace {
+
+const QString kLocal = QStringLiteral("Local");
+const QString kRemote = QStringLiteral("Remote");
+const QString kRemoveGone = QStringLiteral("RemoveGone");
+
+struct PublishChoice {
+    QString local;
+    QString remote;
+    bool removeGone = false;
+};
+
+// The folders of the site, confirmed or changed by the user.
+std::optional<PublishChoice> AskFolders(Ui& ui, const CFtpSet& site)
+{
+    FormModel form;
+    form.title = QStringLiteral("サイトの公開");
+    form.okCaption = QStringLiteral("比較");
+    form.Add(FieldKind::Label, QStringLiteral("サーバ:")).text = site.host;
+    FormField& local = form.Add(FieldKind::File, QStringLiteral("ローカルフォルダ(&L):"), kLocal);
+    local.text = site.localFolder;
+    local.browse = [&ui](FormModel& f) {
+        if (const std::optional<QString> chosen = ui.ChooseFolder(f[kLocal].text))
+            f[kLocal].text = *chosen;
+    };
+    form.AddText(QStringLiteral("サーバのフォルダ(&D):"), site.remoteFolder, kRemote);
+    form.AddFlag(QStringLiteral("ローカルにないサーバのファイルを削除する(&R)"), false, kRemoveGone);
+    if (ui.RunForm(form) != Ui::Answer::Ok)
+        return std::nullopt;
+    return PublishChoice{form[kLocal].text, form[kRemote].text, form[kRemoveGone].checked};
+}
+
+// Shows what publishing will do; true when the user goes on.
+bool ConfirmPlan(Ui& ui, const MirrorPlan& plan)
+{
+    FormModel form;
+    form.title = QStringLiteral("サイトの公開");
+    form.okCaption = QStringLiteral("公開");
+    form.Add(FieldKind::Label, QString()).text =
+        UiText(QStringLiteral("%1 への次の %2 件の処理を行います。よろしいですか？"))
+            .arg(plan.remoteRoot)
+            .arg(plan.actions.size());
+    FormField& list = form.Add(FieldKind::List, QString(), QStringLiteral("Actions"));
+    for (const MirrorAction& a : plan.actions)
+        list.choices.append(a.Line());
+    return ui.RunForm(form) == Ui::Answer::Ok;
+}
+
+void OnSitePublish(CKelvoApp& app)
+{
+    Ui& ui = app.GetUi();
+    CKelvoDoc& doc = app.Doc();
+    if (doc.IsModified() && !doc.GetPathName().isEmpty()
+        && ui.Ask(QStringLiteral("ファイルを保存しますか？"), Ui::Buttons::YesNo) == Ui::Answer::Yes) {
+        if (!doc.DoSave(doc.GetPathName()))
+            return;
+    }
+    CFtpSetList sites;
+    sites.Load(app.Settings());
+    const CFtpSet site = sites.At(sites.ChooseForDocument(doc.GetPathName()));
+    const std::optional<PublishChoice> choice = AskFolders(ui, site);
+    if (!choice)
+        return;
+
+    auto runner = ui.MakeTaskRunner();
+    std::unique_ptr<CNorvaneFtp> client;
+    MirrorPlan plan;
+    QString failure;
+    const bool planned = runner->Run(QStringLiteral("ftp"), [&](TaskContext& context) {
+        context.SetText(QStringLiteral("接続中"), site.host);
+        client = std::make_unique<CNorvaneFtp>();
+        client->Set(site, QString(), CFtpSetList::PassiveSetting(app.Settings()));
+        client->SetTimeoutSeconds(CFtpSetList::TimeoutSetting(app.Settings()));
+        client->SetCancelFlag(&context.CancelFlag());
+        if (!client->Connect()) {
+            failure = client->FailureText(ftpmsg::ConnectFailed);
+            return false;
+        }
+        context.SetText(QStringLiteral("比較中"), choice->local);
+        SiteMirror mirror(*client->Session());
+        mirror.SetCancelFlag(&context.CancelFlag());
+        if (!mirror.Plan(choice->local, choice->remote, choice->removeGone, plan)) {
+            failure = mirror.ErrorText();
+            return false;
+        }
+        return true;
+    });
+    // The client is ended on the runner's thread, where its sockets live.
+    auto finish = [&] {
+        runner->Run(QStringLiteral("ftp"), [&client](TaskContext&) {
+            client.reset();
+            return true;
+        });
+    };
+    if (!planned) {
+        if (!failure.isEmpty())
+            ui.Message(failure);
+        finish();
+        return;
+    }
+    if (plan.actions.empty()) {
+        ui.Message(QStringLiteral("サーバはすでにローカルフォルダと同じです"), Ui::Icon::Information);
+        finish();
+        return;
+    }
+    if (!ConfirmPlan(ui, plan)) {
+        finish();
+        return;
+    }
+    bool cancelled = false;
+    int done = 0;
+    const bool applied = runner->Run(QStringLiteral("ftp"), [&](TaskContext& context) {
+        SiteMirror mirror(*client->Session());
+        mirror.SetCancelFlag(&context.CancelFlag());
+        mirror.SetProgress([&](const MirrorAction& action, qint64 bytes, qint64 total) {
+            context.SetText(action.Line(), site.host + plan.remoteRoot);
+            context.SetProgress(bytes, total);
+        });
+        const bool ok = mirror.Apply(plan);
+        cancelled = mirror.WasCancelled();
+        done = mirror.Done();
+        failure = mirror.ErrorText();
+        return ok;
+    });
+    finish();
+    if (applied)
+        ui.Message(UiText(QStringLiteral("公開しました (%1 件)")).arg(done), Ui::Icon::Information);
+    else if (cancelled)
+        ui.Message(UiText(QStringLiteral("公開を中止しました (%1 件済み)。もう一度実行すると続きから公開します")).arg(done),
+                   Ui::Icon::Information);
+    else
+        ui.Message(UiText(QStringLiteral("公開できませんでした (%1 件済み)\n%2")).arg(done).arg(failure));
+}
+
+} // namespace
+
+void RegisterSitePublishCommand(CKelvoApp& app)
+{
+    app.Commands().Register(cmd::SitePublish, [&app] { OnSitePublish(app); });
+}
