@@ -37,7 +37,7 @@ inline constexpr int ReopenDeclaredCode = 34100;
 
 // Commands added to the menus later lie from 34200 on, outside the
 // original ranges too.
-inline constexpr int FindInFiles = 34200;
-inline constexpr int ReplaceInFiles = 34201;
+inline constexpr int FindInFiles = 34220;
+inline constexpr int ReplaceInFiles = 34221;
 
 } // namespace cmd
