@@ -44,6 +44,26 @@ QString CKelvoDoc::WindowTitleFor(const QString& title)
     return (dot >= 0 ? shown.left(dot) : shown) + QStringLiteral(" - Kelvopad");
 }
 
+QString CKelvoDoc::MarkedWindowTitle(const QString& caption, bool modified, bool readOnly)
+{
+    QString title = caption;
+    if (readOnly) {
+        const qsizetype dash = title.lastIndexOf(QStringLiteral(" - "));
+        title.insert(dash < 0 ? title.size() : dash, QStringLiteral(" (読み取り専用)"));
+    }
+    return modified ? u'*' + title : title;
+}
+
+bool CKelvoDoc::IsReadOnlyFile() const
+{
+    if (m_path.isEmpty())
+        return false;
+    const QFileInfo info(m_path);
+    if (info.exists())
+        return !info.isWritable();
+    return !QFileInfo(info.absolutePath()).isWritable();
+}
+
 bool CKelvoDoc::IsModified() const
 {
     return m_buffer.IsModified();

@@ -82,6 +82,13 @@ public:
     // its last "." and " - Kelvopad".
     static QString WindowTitleFor(const QString& title);
     static QString UntitledTitle();
+    // The caption with the document's state: "*" in front while it has
+    // unsaved changes, "(読み取り専用)" after the name when its file cannot
+    // be written.
+    static QString MarkedWindowTitle(const QString& caption, bool modified, bool readOnly);
+    // The file cannot be written (or, not there yet, cannot be made in its
+    // folder); false for a document never saved.
+    bool IsReadOnlyFile() const;
 
 private:
     std::optional<QString> AskSavePath();

@@ -684,6 +684,9 @@ private:
 
 SyntaxLanguage SyntaxForPath(const QString& path)
 {
+    // A new document starts from the HTML template.
+    if (path.isEmpty())
+        return SyntaxLanguage::Html;
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix == u"css")
         return SyntaxLanguage::Css;
@@ -697,9 +700,8 @@ SyntaxLanguage SyntaxForPath(const QString& path)
 int ClassifyLine(SyntaxLanguage language, QStringView line, int state,
                  std::vector<SyntaxRange>& out)
 {
-    const bool capped = line.size() > kSyntaxMaxLineChars;
-    if (capped)
-        line = line.left(kSyntaxMaxLineChars);
+    if (line.size() > kSyntaxMaxLineChars)
+        return kSyntaxStartState;
     Output output(out);
     int end = kSyntaxStartState;
     switch (language) {
@@ -715,5 +717,5 @@ int ClassifyLine(SyntaxLanguage language, QStringView line, int state,
         end = ClassifyScript(line, 0, line.size(), state, output);
         break;
     }
-    return capped ? kSyntaxStartState : end;
+    return end;
 }

@@ -20,7 +20,7 @@ enum class SyntaxLanguage { None, Html, Css, Script };
 
 // By the file name's extension: .css is CSS, .js/.mjs/.cjs/.json script,
 // .txt and a name without one plain text; everything else (.html, .shtml,
-// .php, .cgi, ...) is read as HTML.
+// .php, .cgi, ...) and a document not saved yet is read as HTML.
 SyntaxLanguage SyntaxForPath(const QString& path);
 
 enum class SyntaxKind : unsigned char {
@@ -50,9 +50,10 @@ struct SyntaxRange {
 // The state before the first line.
 inline constexpr int kSyntaxStartState = 0;
 
-// A line longer than this is coloured up to here only and the next line
-// starts afresh: the work on one line stays far below a screen refresh
-// however long the line (a minified page is one line of megabytes).
+// A line longer than this is left uncoloured and the next line starts
+// afresh: the work on one line stays far below a screen refresh however long
+// the line, and Qt lays out and draws a line of megabytes (a minified page)
+// markedly slower with colours than without.
 inline constexpr int kSyntaxMaxLineChars = 20000;
 
 // Appends the runs of one line (without its line end) to `out` and returns
