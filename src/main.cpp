@@ -1,3 +1,4 @@
+#include "core/app/UiText.h"
 #include "gui/DesktopProgram.h"
 #include "gui/QtTranslation.h"
 #include "gui/QtUi.h"
@@ -12,10 +13,10 @@ namespace {
 
 void SetUpParser(QCommandLineParser& parser)
 {
-    parser.setApplicationDescription(QStringLiteral("HTML ソースエディタ"));
+    parser.setApplicationDescription(UiText(QStringLiteral("HTML ソースエディタ")));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("開くファイル"),
+    parser.addPositionalArgument(QStringLiteral("file"), UiText(QStringLiteral("開くファイル")),
                                  QStringLiteral("[file]"));
 }
 
@@ -44,6 +45,7 @@ int main(int argc, char** argv)
     if (OnlyPrints(argc, argv)) {
         QCoreApplication core(argc, argv);
         SetNames();
+        InstallTranslations(UserUiLanguage());
         QCommandLineParser parser;
         SetUpParser(parser);
         parser.process(core);
@@ -54,7 +56,7 @@ int main(int argc, char** argv)
     SetNames();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/kelvopad-48.png")));
 
-    InstallQtJapaneseTranslation();
+    InstallTranslations(UserUiLanguage());
 
     QCommandLineParser parser;
     SetUpParser(parser);

@@ -1,5 +1,7 @@
 #include "gui/CFolderDlg.h"
 
+#include "core/app/UiText.h"
+
 #include "core/app/Ui.h"
 
 #include <QDialogButtonBox>
@@ -29,18 +31,18 @@ QStringList SubFolders(const QString& path)
 CFolderDlg::CFolderDlg(const QString& initial, Ui& ui, QWidget* parent)
     : QDialog(parent), m_ui(ui)
 {
-    setWindowTitle(QStringLiteral("フォルダの指定"));
+    setWindowTitle(UiText(QStringLiteral("フォルダの指定")));
     m_tree = new QTreeWidget(this);
     m_tree->setHeaderHidden(true);
     m_tree->setColumnCount(1);
     m_tree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_tree->header()->setStretchLastSection(false);
 
-    m_create = new QPushButton(QStringLiteral("フォルダ作成(&F)..."), this);
+    m_create = new QPushButton(UiText(QStringLiteral("フォルダ作成(&F)...")), this);
     m_create->setAutoDefault(false);
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(QStringLiteral("キャンセル"), QDialogButtonBox::RejectRole);
+    buttons->addButton(UiText(QStringLiteral("キャンセル")), QDialogButtonBox::RejectRole);
     ok->setDefault(true);
 
     auto* layout = new QVBoxLayout(this);
@@ -144,7 +146,7 @@ bool CFolderDlg::CreateFolder()
     if (!parent)
         return false;
     const std::optional<QString> name =
-        m_ui.Input(windowTitle(), QStringLiteral("フォルダ名を入力してください"));
+        m_ui.Input(windowTitle(), UiText(QStringLiteral("フォルダ名を入力してください")));
     if (!name || name->isEmpty())
         return false;
     const QString path = PathOf(parent);
@@ -152,7 +154,7 @@ bool CFolderDlg::CreateFolder()
     // selected one, or nowhere.
     const bool validName = !name->contains(u'/') && *name != u"." && *name != u"..";
     if (!validName || !QDir(path).mkdir(*name)) {
-        m_ui.Message(QStringLiteral("フォルダを作成できませんでした\n")
+        m_ui.Message(UiText(QStringLiteral("フォルダを作成できませんでした\n"))
                      + QDir(path).filePath(*name));
         return false;
     }

@@ -1,5 +1,7 @@
 #include "gui/CMainFrame.h"
 
+#include "core/app/UiText.h"
+
 #include "core/app/CKelvoApp.h"
 #include "core/app/CommandIds.h"
 #include "core/app/ShellCommandIds.h"
@@ -275,7 +277,7 @@ QIcon CMainFrame::ToolIcon(const ToolbarButton& button)
 void CMainFrame::BuildToolBar()
 {
     if (!m_toolBar) {
-        m_toolBar = addToolBar(QStringLiteral("ツールバー"));
+        m_toolBar = addToolBar(UiText(QStringLiteral("ツールバー")));
         m_toolBar->setObjectName(QStringLiteral("toolbar"));
         m_toolBar->setMovable(false);
         m_toolBar->setIconSize(QSize(16, 16));
@@ -409,7 +411,7 @@ void CMainFrame::RunCommand(int id)
 QString CMainFrame::PositionText() const
 {
     const QTextCursor c = m_edit->textCursor();
-    return QStringLiteral("%1 行  %2 桁")
+    return UiText(QStringLiteral("%1 行  %2 桁"))
         .arg(c.blockNumber() + 1)
         .arg(c.position() - c.block().position() + 1);
 }
@@ -420,19 +422,19 @@ QString CMainFrame::CodeText() const
         return QString();
     const QStringList codes = CodeKindCaptions();
     const QStringList lineEnds = LineEndKindCaptions();
-    const QString code = codes.value(static_cast<int>(m_app->Doc().GetCodeKind()));
+    const QString code = UiText(codes.value(static_cast<int>(m_app->Doc().GetCodeKind())));
     // A file that holds no line end has no kind to show.
     const LineEndKind end = m_app->Doc().GetLineEndKind();
     if (end == LineEndKind::None)
         return code;
-    return QStringLiteral("%1  %2").arg(code, lineEnds.value(static_cast<int>(end)));
+    return QStringLiteral("%1  %2").arg(code, UiText(lineEnds.value(static_cast<int>(end))));
 }
 
 QString CMainFrame::UndecodableText() const
 {
     if (!m_app || m_app->Doc().UndecodableCount() == 0)
         return QString();
-    return QStringLiteral("読めない %1").arg(m_app->Doc().UndecodableCount());
+    return UiText(QStringLiteral("読めない %1")).arg(m_app->Doc().UndecodableCount());
 }
 
 QString CMainFrame::ReopenText() const
@@ -442,7 +444,8 @@ QString CMainFrame::ReopenText() const
     const std::optional<CodeKind> declared = m_app->Doc().DisagreeingDeclaredCode();
     if (!declared || !m_app->Commands().IsEnabled(cmd::ReopenDeclaredCode))
         return QString();
-    return QStringLiteral("%1で開く").arg(CodeKindCaptions().value(static_cast<int>(*declared)));
+    return UiText(QStringLiteral("%1で開く"))
+        .arg(UiText(CodeKindCaptions().value(static_cast<int>(*declared))));
 }
 
 void CMainFrame::UpdateStatus()
@@ -455,14 +458,14 @@ void CMainFrame::UpdateStatus()
     m_undecodable->setToolTip(
         undecodable.isEmpty()
             ? QString()
-            : QStringLiteral("文字として読めないバイトが %1 個あります。保存するときは元のバイトのまま書き戻します。")
+            : UiText(QStringLiteral("文字として読めないバイトが %1 個あります。保存するときは元のバイトのまま書き戻します。"))
                   .arg(m_app->Doc().UndecodableCount()));
     m_undecodable->setVisible(!undecodable.isEmpty());
     const QString reopen = ReopenText();
     m_reopen->setText(reopen);
     m_reopen->setToolTip(reopen.isEmpty()
                              ? QString()
-                             : QStringLiteral("ページが宣言する文字コードで開き直します"));
+                             : UiText(QStringLiteral("ページが宣言する文字コードで開き直します")));
     m_reopen->setVisible(!reopen.isEmpty());
     ScheduleUpdate();
 }

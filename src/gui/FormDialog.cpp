@@ -1,6 +1,8 @@
 #include "gui/FormDialog.h"
 #include "gui/QtUi.h"
 
+#include "core/app/UiText.h"
+
 #include "gui/DialogRoom.h"
 
 #include "gui/EditTextMapping.h"
@@ -175,6 +177,22 @@ int ComboCharacters(const FormField& f)
     return std::clamp(longest, kTinyComboCharacters, kComboMinimumCharacters);
 }
 
+// The entries as shown: a fixed list's entries are captions, translated
+// (the model keeps its own and is read by index); an editable list's are
+// values the user may take over, and a table's rows are data.
+QStringList ShownChoices(const FormField& f)
+{
+    const bool captions = f.kind == FieldKind::Choice
+                          || (f.kind == FieldKind::List && f.columns.isEmpty());
+    if (!captions)
+        return f.choices;
+    QStringList shown;
+    shown.reserve(f.choices.size());
+    for (const QString& entry : f.choices)
+        shown.append(UiText(entry));
+    return shown;
+}
+
 void SetItems(QComboBox* combo, const QStringList& items)
 {
     QStringList current;
@@ -202,7 +220,7 @@ void SetItems(QListWidget* list, const QStringList& items)
 FormDialog::FormDialog(FormModel& form, Ui& ui, QWidget* parent)
     : QDialog(parent), m_form(form), m_ui(ui)
 {
-    setWindowTitle(form.title);
+    setWindowTitle(UiText(form.title));
     const int room = DialogRoom(*this).width();
     m_narrow = room < kNarrowScreenWidth;
     m_comboCharacters = room < kTinyScreenWidth ? kTinyComboCharacters
@@ -212,15 +230,15 @@ FormDialog::FormDialog(FormModel& form, Ui& ui, QWidget* parent)
 
     auto* buttons = new QDialogButtonBox(this);
     if (form.hasBack) {
-        m_back = buttons->addButton(form.backCaption.isEmpty() ? QStringLiteral("< 戻る")
-                                                               : form.backCaption,
+        m_back = buttons->addButton(UiText(form.backCaption.isEmpty() ? QStringLiteral("< 戻る")
+                                                                      : form.backCaption),
                                     QDialogButtonBox::ActionRole);
         connect(m_back, &QPushButton::clicked, this, [this] { done(kBackResult); });
     }
-    m_ok = buttons->addButton(form.okCaption.isEmpty() ? QStringLiteral("OK") : form.okCaption,
+    m_ok = buttons->addButton(UiText(form.okCaption.isEmpty() ? QStringLiteral("OK") : form.okCaption),
                               QDialogButtonBox::AcceptRole);
-    m_cancel = buttons->addButton(form.cancelCaption.isEmpty() ? QStringLiteral("キャンセル")
-                                                               : form.cancelCaption,
+    m_cancel = buttons->addButton(UiText(form.cancelCaption.isEmpty() ? QStringLiteral("キャンセル")
+                                                                      : form.cancelCaption),
                                   QDialogButtonBox::RejectRole);
     m_cancel->setVisible(form.hasCancel);
     m_ok->setDefault(true);
@@ -259,7 +277,7 @@ void FormDialog::Build()
         m_tabs = new QTabWidget(m_content);
         m_tabs->setUsesScrollButtons(true);
         for (const QString& page : pages)
-            m_tabs->addTab(BuildPage(page), page.isEmpty() ? m_form.title : page);
+            m_tabs->addTab(BuildPage(page), UiText(page.isEmpty() ? m_form.title : page));
         const int gen = m_generation;
         connect(m_tabs, &QTabWidget::currentChanged, this, [this, gen](int tab) {
             if (gen == m_generation)
@@ -394,7 +412,7 @@ FormDialog::Binding FormDialog::MakeEditor(int index, QWidget* parent)
         b.combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         b.combo->setIconSize(QSize(0, 0));  // entries are text only: no room kept for icons
         b.combo->setMinimumContentsLength(std::min(ComboCharacters(f), m_comboCharacters));
-        b.combo->addItems(f.choices);
+        b.combo->addItems(ShownChoices(f));
         if (editable) {
             b.combo->setInsertPolicy(QComboBox::NoInsert);
             connect(b.combo, &QComboBox::editTextChanged, this, changed);
@@ -438,12 +456,12 @@ FormDialog::Binding FormDialog::MakeEditor(int index, QWidget* parent)
             auto* h = new QHBoxLayout(box);
             h->setContentsMargins(0, 0, 0, 0);
             b.check = new QCheckBox(box);
-            b.flagCaption = new FlagCaption(WithJapaneseBreaks(f.label), b.check, box);
+            b.flagCaption = new FlagCaption(WithJapaneseBreaks(UiText(f.label)), b.check, box);
             h->addWidget(b.check, 0, Qt::AlignTop);
             h->addWidget(b.flagCaption, 1);
             b.row = box;
         } else {
-            b.check = new QCheckBox(f.label, parent);
+            b.check = new QCheckBox(UiText(f.label), parent);
             b.row = b.check;
         }
         connect(b.check, &QCheckBox::toggled, this, changed);
@@ -460,7 +478,10 @@ FormDialog::Binding FormDialog::MakeEditor(int index, QWidget* parent)
         if (!f.columns.isEmpty()) {
             b.table = new FieldTable(parent);
             b.table->setColumnCount(static_cast<int>(f.columns.size()));
-            b.table->setHeaderLabels(f.columns);
+            QStringList headers;
+            for (const QString& column : f.columns)
+                headers.append(UiText(column));
+            b.table->setHeaderLabels(headers);
             b.table->setRootIsDecorated(false);
             b.table->setUniformRowHeights(true);
             b.table->setAllColumnsShowFocus(true);
@@ -480,7 +501,7 @@ FormDialog::Binding FormDialog::MakeEditor(int index, QWidget* parent)
         }
         b.list = new FieldList(parent);
         b.list->setSelectionMode(QAbstractItemView::SingleSelection);
-        b.list->addItems(f.choices);
+        b.list->addItems(ShownChoices(f));
         connect(b.list, &QListWidget::currentRowChanged, this, changed);
         connect(b.list, &QListWidget::itemDoubleClicked, this, [this, index, gen] {
             if (gen == m_generation)
@@ -501,7 +522,7 @@ FormDialog::Binding FormDialog::MakeEditor(int index, QWidget* parent)
         b.row = b.staticText;
         break;
     case FieldKind::Button:
-        b.button = new QPushButton(f.label, parent);
+        b.button = new QPushButton(UiText(f.label), parent);
         b.button->setAutoDefault(false);
         connect(b.button, &QPushButton::clicked, this, [this, index, gen] {
             if (gen == m_generation)
@@ -523,7 +544,7 @@ FormDialog::Binding FormDialog::MakeEditor(int index, QWidget* parent)
         h->setContentsMargins(0, 0, 0, 0);
         b.row->setParent(box);
         h->addWidget(b.row, 1);
-        h->addWidget(new QLabel(f.suffix, box));
+        h->addWidget(new QLabel(UiText(f.suffix), box));
         b.row = box;
     }
     return b;
@@ -541,7 +562,7 @@ void FormDialog::AddField(int index, QFormLayout* form, QGridLayout* grid)
         ownCaption || f.label.isEmpty()
         || (f.kind == FieldKind::Label && (f.text.isEmpty() || f.label.isEmpty()));
     if (!spanning) {
-        b.label = new QLabel(f.label, parent);
+        b.label = new QLabel(UiText(f.label), parent);
         QWidget* buddy = b.line ? static_cast<QWidget*>(b.line)
                          : b.combo ? static_cast<QWidget*>(b.combo)
                          : b.list  ? static_cast<QWidget*>(b.list)
@@ -626,7 +647,8 @@ void FormDialog::ShowField(int index)
     const FormField& f = m_form.fields[index];
     Binding& b = m_bindings[index];
     if (b.label) {
-        const QString caption = b.label->buddy() ? f.label : QtUi::WithoutMnemonic(f.label);
+        const QString label = UiText(f.label);
+        const QString caption = b.label->buddy() ? label : QtUi::WithoutMnemonic(label);
         if (b.label->text() != caption)
             b.label->setText(caption);
     }
@@ -639,7 +661,7 @@ void FormDialog::ShowField(int index)
         b.browse->setIcon(Swatch(f.text, b.browse->fontMetrics().height()));
     if (b.combo) {
         const QSignalBlocker block(b.combo);
-        SetItems(b.combo, f.choices);
+        SetItems(b.combo, ShownChoices(f));
         if (b.combo->isEditable()) {
             if (b.combo->currentText() != f.text)
                 b.combo->setEditText(f.text);
@@ -650,14 +672,14 @@ void FormDialog::ShowField(int index)
     if (b.check) {
         const QSignalBlocker block(b.check);
         if (b.flagCaption)
-            b.flagCaption->setText(WithJapaneseBreaks(f.label));
+            b.flagCaption->setText(WithJapaneseBreaks(UiText(f.label)));
         else
-            b.check->setText(f.label);
+            b.check->setText(UiText(f.label));
         b.check->setChecked(f.checked);
     }
     if (b.list) {
         const QSignalBlocker block(b.list);
-        SetItems(b.list, f.choices);
+        SetItems(b.list, ShownChoices(f));
         b.list->setCurrentRow(f.index >= 0 && f.index < f.choices.size() ? f.index : -1);
     }
     if (b.table) {
@@ -675,9 +697,9 @@ void FormDialog::ShowField(int index)
             b.multi->setPlainText(edittext::ToDocument(f.text));
     }
     if (b.button)
-        b.button->setText(f.label);
+        b.button->setText(UiText(f.label));
     if (b.staticText) {
-        const QString shown = b.label ? f.text : (f.text.isEmpty() ? f.label : f.text);
+        const QString shown = UiText(b.label ? f.text : (f.text.isEmpty() ? f.label : f.text));
         if (b.staticText->text() != shown)
             b.staticText->setText(shown);
     }
@@ -799,7 +821,9 @@ void FormDialog::ChooseFile(int index)
         return RunBrowse(index);
     const FormField& f = m_form.fields[index];
     Ui::FileDialog d;
-    d.title = f.Key();
+    FormField caption;  // the chooser is titled as the field is labelled
+    caption.label = UiText(f.label);
+    d.title = caption.Key();
     d.filter = f.fileFilter;
     d.fileMustExist = true;
     d.hideReadOnly = true;

@@ -1,5 +1,7 @@
 #include "gui/FtpWindow.h"
 
+#include "core/app/UiText.h"
+
 #include "core/ftp/CFtpWnd.h"
 
 #include <QCheckBox>
@@ -150,8 +152,8 @@ public:
         setDropIndicatorShown(false);
         setDragDropMode(QAbstractItemView::DragOnly);
         setDefaultDropAction(Qt::CopyAction);
-        const QStringList columns = {QStringLiteral("名前"), QStringLiteral("日付"), QStringLiteral("サイズ"),
-                                     server ? QStringLiteral("属性") : QStringLiteral("種類")};
+        const QStringList columns = {UiText(QStringLiteral("名前")), UiText(QStringLiteral("日付")), UiText(QStringLiteral("サイズ")),
+                                     server ? UiText(QStringLiteral("属性")) : UiText(QStringLiteral("種類"))};
         setHeaderLabels(columns);
         headerItem()->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
         header()->setSectionsClickable(true);
@@ -245,12 +247,12 @@ FtpWindow::FtpWindow(CFtpWnd& model, QWidget* parent) : QDialog(parent), m_model
     };
     QPushButton* upload = button(portrait ? QStringLiteral("↑") : QStringLiteral("→"), QStringLiteral("upload"));
     QPushButton* download = button(portrait ? QStringLiteral("↓") : QStringLiteral("←"), QStringLiteral("download"));
-    QPushButton* remove = button(QStringLiteral("削除"), QStringLiteral("delete"));
-    QPushButton* rename = button(QStringLiteral("変更"), QStringLiteral("rename"));
-    QPushButton* create = button(QStringLiteral("作成"), QStringLiteral("create"));
-    QPushButton* move = button(QStringLiteral("移動"), QStringLiteral("move"));
-    QPushButton* up = button(QStringLiteral("上へ"), QStringLiteral("up"));
-    m_attributes = button(QStringLiteral("属性"), QStringLiteral("attributes"));
+    QPushButton* remove = button(UiText(QStringLiteral("削除")), QStringLiteral("delete"));
+    QPushButton* rename = button(UiText(QStringLiteral("変更")), QStringLiteral("rename"));
+    QPushButton* create = button(UiText(QStringLiteral("作成")), QStringLiteral("create"));
+    QPushButton* move = button(UiText(QStringLiteral("移動")), QStringLiteral("move"));
+    QPushButton* up = button(UiText(QStringLiteral("上へ")), QStringLiteral("up"));
+    m_attributes = button(UiText(QStringLiteral("属性")), QStringLiteral("attributes"));
     m_ascii = new QCheckBox(QStringLiteral("ASCII"), this);
     m_ascii->setObjectName(QStringLiteral("ascii"));
     m_ascii->setChecked(model.Ascii());
@@ -279,8 +281,8 @@ FtpWindow::FtpWindow(CFtpWnd& model, QWidget* parent) : QDialog(parent), m_model
     auto* layout = new QVBoxLayout(this);
     if (portrait) {
         // One list at a time: a narrow screen has no room for two.
-        m_showServer = button(QStringLiteral("サーバ"), QStringLiteral("showServer"));
-        m_showLocal = button(QStringLiteral("ローカル"), QStringLiteral("showLocal"));
+        m_showServer = button(UiText(QStringLiteral("サーバ")), QStringLiteral("showServer"));
+        m_showLocal = button(UiText(QStringLiteral("ローカル")), QStringLiteral("showLocal"));
         for (QPushButton* b : {m_showServer, m_showLocal})
             b->setCheckable(true);
         auto* switches = new QHBoxLayout;
@@ -482,7 +484,7 @@ void FtpWindow::FillServer()
              m_model.ServerFocusedRow(), m_model.ServerSortColumn(), m_model.ServerSortDescending());
     // A lost connection shows where the folder would be.
     m_serverFolder->setText(m_model.Connected() ? m_model.ServerFolderText()
-                                                : QStringLiteral("（接続が切れています）"));
+                                                : UiText(QStringLiteral("（接続が切れています）")));
 }
 
 void FtpWindow::FillLocal()

@@ -1,5 +1,7 @@
 #include "gui/QtUi.h"
 
+#include "core/app/UiText.h"
+
 #include "core/ftp/CFtpWnd.h"
 #include "gui/FtpWindow.h"
 #include "gui/ThreadedTaskRunner.h"
@@ -77,11 +79,11 @@ std::optional<QString> QtUi::Input(const QString& title, const QString& prompt,
 {
     const ArrowWhileAsking arrow;
     QInputDialog dialog(m_window);
-    dialog.setWindowTitle(title.isEmpty() ? QuestionBox::DefaultTitle() : title);
-    dialog.setLabelText(prompt);
+    dialog.setWindowTitle(title.isEmpty() ? QuestionBox::DefaultTitle() : UiText(title));
+    dialog.setLabelText(UiText(prompt));
     dialog.setTextValue(initial);
     dialog.setOkButtonText(QStringLiteral("OK"));
-    dialog.setCancelButtonText(QStringLiteral("キャンセル"));
+    dialog.setCancelButtonText(UiText(QStringLiteral("キャンセル")));
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.textValue();
@@ -93,7 +95,9 @@ QStringList QtUi::NameFilters(const QString& filter)
     // ("HTMLﾌｧｲﾙ(*.htm*)"); Qt's dialog adds the real ones itself.
     static const QRegularExpression shownPatterns(QStringLiteral("\\([^()]*\\*[^()]*\\)\\s*$"));
     QStringList filters;
-    for (const auto& [name, patterns] : ParseFilter(filter)) {
+    // A filter is translated whole, as it is written; a name that was put
+    // together from pieces is translated by itself.
+    for (const auto& [name, patterns] : ParseFilter(UiText(filter))) {
         QStringList list = patterns.split(u';', Qt::SkipEmptyParts);
         for (QString& p : list) {
             p = p.trimmed();
@@ -103,7 +107,7 @@ QStringList QtUi::NameFilters(const QString& filter)
         }
         QString shown = name;
         shown.remove(shownPatterns);
-        filters.append(QStringLiteral("%1 (%2)").arg(shown.trimmed(), list.join(u' ')));
+        filters.append(QStringLiteral("%1 (%2)").arg(UiText(shown.trimmed()), list.join(u' ')));
     }
     return filters;
 }
@@ -121,7 +125,7 @@ void QtUi::FitToScreen(QWidget& dialog)
             if (QWidget* w = dialog.findChild<QWidget*>(QString::fromLatin1(name)))
                 w->hide();
         if (auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
-            name->setPlaceholderText(WithoutMnemonic(QStringLiteral("ファイル名(&N)")));
+            name->setPlaceholderText(WithoutMnemonic(UiText(QStringLiteral("ファイル名(&N)"))));
         if (QLayout* layout = dialog.layout())
             layout->setContentsMargins(kNarrowMargin, kNarrowMargin, kNarrowMargin, kNarrowMargin);
         // Buttons as wide as their captions (Qt's least width is wider), the
@@ -162,7 +166,7 @@ QString QtUi::WithoutMnemonic(const QString& label)
 
 void QtUi::SetUpFileDialog(QFileDialog& dialog, const FileDialog& d)
 {
-    dialog.setWindowTitle(d.title);
+    dialog.setWindowTitle(UiText(d.title));
     dialog.setAcceptMode(d.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(!d.save && d.fileMustExist ? QFileDialog::ExistingFile
                                                   : QFileDialog::AnyFile);
@@ -186,13 +190,15 @@ void QtUi::SetUpFileDialog(QFileDialog& dialog, const FileDialog& d)
     // The program asks about overwriting itself, in its own words.
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     dialog.setLabelText(QFileDialog::Accept,
-                        d.save ? QStringLiteral("保存(&S)") : QStringLiteral("開く(&O)"));
-    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("キャンセル"));
+                        UiText(d.save ? QStringLiteral("保存(&S)") : QStringLiteral("開く(&O)")));
+    dialog.setLabelText(QFileDialog::Reject, UiText(QStringLiteral("キャンセル")));
     // The dialog's labels show a mnemonic as it is written.
-    dialog.setLabelText(QFileDialog::FileName, WithoutMnemonic(QStringLiteral("ファイル名(&N):")));
+    dialog.setLabelText(QFileDialog::FileName,
+                        WithoutMnemonic(UiText(QStringLiteral("ファイル名(&N):"))));
     dialog.setLabelText(QFileDialog::FileType,
-                        WithoutMnemonic(QStringLiteral("ファイルの種類(&T):")));
-    dialog.setLabelText(QFileDialog::LookIn, WithoutMnemonic(QStringLiteral("ファイルの場所(&I):")));
+                        WithoutMnemonic(UiText(QStringLiteral("ファイルの種類(&T):"))));
+    dialog.setLabelText(QFileDialog::LookIn,
+                        WithoutMnemonic(UiText(QStringLiteral("ファイルの場所(&I):"))));
 }
 
 QString QtUi::WithDefaultExtension(const QString& path, const QString& extension)
@@ -207,7 +213,7 @@ QString QtUi::WithDefaultExtension(const QString& path, const QString& extension
 
 QString QtUi::OverwriteQuestion(const QString& path)
 {
-    return QStringLiteral("%1 は既に存在します。\n上書きしますか？").arg(QFileInfo(path).fileName());
+    return UiText(QStringLiteral("%1 は既に存在します。\n上書きしますか？")).arg(QFileInfo(path).fileName());
 }
 
 std::optional<QString> QtUi::ChooseFile(const FileDialog& d)
@@ -244,7 +250,7 @@ std::optional<QString> QtUi::ChooseColor(const QString& initial)
 {
     const QColor start(u'#' + initial.trimmed());
     const QColor chosen = QColorDialog::getColor(start.isValid() ? start : QColor(Qt::white),
-                                                 m_window, QStringLiteral("色の設定"));
+                                                 m_window, UiText(QStringLiteral("色の設定")));
     if (!chosen.isValid())
         return std::nullopt;
     return QString::asprintf("%02X%02X%02X", chosen.red(), chosen.green(), chosen.blue());
@@ -274,10 +280,10 @@ QString QtUi::AboutTitle()
 
 QString QtUi::AboutText()
 {
-    return QStringLiteral("Kelvopad バージョン %1\n\n"
-                          "HTML ソースエディタ\n"
-                          "シフトJIS・JIS・EUC・UTF-8 の文書を、読み込んだときの"
-                          "文字コードと改行コードのまま保存します。")
+    return UiText(QStringLiteral("Kelvopad バージョン %1\n\n"
+                                 "HTML ソースエディタ\n"
+                                 "シフトJIS・JIS・EUC・UTF-8 の文書を、読み込んだときの"
+                                 "文字コードと改行コードのまま保存します。"))
         .arg(QStringLiteral(KELVO_VERSION));
 }
 

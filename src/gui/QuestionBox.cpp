@@ -3,6 +3,8 @@
 #include "gui/DialogRoom.h"
 #include "gui/JapaneseBreaks.h"
 
+#include "core/app/UiText.h"
+
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -33,11 +35,22 @@ QStyle::StandardPixmap PixmapFor(Ui::Icon icon)
     return QStyle::SP_CustomBase;
 }
 
+// The box shows the question in the interface's language.
+Ui::Question Translated(Ui::Question question)
+{
+    question.text = UiText(question.text);
+    question.title = UiText(question.title);
+    for (Ui::Button& b : question.buttons)
+        b.caption = UiText(b.caption);
+    return question;
+}
+
 } // namespace
 
-QuestionBox::QuestionBox(const Ui::Question& question, QWidget* parent)
-    : QDialog(parent), m_answer(question.escape), m_escape(question.escape)
+QuestionBox::QuestionBox(const Ui::Question& asked, QWidget* parent)
+    : QDialog(parent), m_answer(asked.escape), m_escape(asked.escape)
 {
+    const Ui::Question question = Translated(asked);
     setWindowTitle(question.title.isEmpty() ? DefaultTitle() : question.title);
     const QSize room = DialogRoom(*this);
     const bool narrow = room.width() < kNarrowScreenWidth;

@@ -1,5 +1,7 @@
 #include "gui/ThreadedTaskRunner.h"
 
+#include "core/app/UiText.h"
+
 #include "gui/DialogRoom.h"
 #include "gui/QtUi.h"
 
@@ -72,7 +74,7 @@ QString ByteText(qint64 bytes)
         return locale.toString(bytes / (1024 * 1024)) + QStringLiteral(" MB");
     if (bytes >= 10 * 1024)
         return locale.toString(bytes / 1024) + QStringLiteral(" KB");
-    return locale.toString(bytes) + QStringLiteral(" バイト");
+    return locale.toString(bytes) + UiText(QStringLiteral(" バイト"));
 }
 
 class ProgressWindow : public QDialog {
@@ -80,7 +82,7 @@ public:
     ProgressWindow(QWidget* parent, const QString& title, SharedContext& context)
         : QDialog(parent), m_context(context)
     {
-        setWindowTitle(title);
+        setWindowTitle(UiText(title));
         setModal(true);
         auto* layout = new QVBoxLayout(this);
         m_line1 = new QLabel(this);
@@ -98,7 +100,7 @@ public:
         m_rate = new QLabel(this);
         layout->addWidget(m_rate);
         auto* buttons = new QDialogButtonBox(this);
-        QPushButton* cancel = buttons->addButton(QStringLiteral("キャンセル"), QDialogButtonBox::RejectRole);
+        QPushButton* cancel = buttons->addButton(UiText(QStringLiteral("キャンセル")), QDialogButtonBox::RejectRole);
         cancel->setObjectName(QStringLiteral("cancel"));
         connect(cancel, &QPushButton::clicked, this, [this] { PressCancel(); });
         layout->addWidget(buttons);
@@ -108,14 +110,15 @@ public:
     void PressCancel()
     {
         m_context.Cancel();
-        m_rate->setText(QStringLiteral("中止しています..."));
+        m_rate->setText(UiText(QStringLiteral("中止しています...")));
     }
 
     void Update()
     {
         const SharedContext::State state = m_context.Read();
-        ShowLine(m_line1, state.line1);
-        ShowLine(m_line2, state.line2);
+        // The lines are a step's caption or the names of what it moves.
+        ShowLine(m_line1, UiText(state.line1));
+        ShowLine(m_line2, UiText(state.line2));
         if (m_context.Cancelled())
             return;
         if (state.total > 0) {
@@ -128,13 +131,13 @@ public:
         // both.
         QStringList lines;
         if (state.count > 1)
-            lines << QStringLiteral("%1 / %2 ファイル").arg(state.number).arg(state.count);
+            lines << UiText(QStringLiteral("%1 / %2 ファイル")).arg(state.number).arg(state.count);
         if (state.done >= 0) {
             const qint64 ms = std::max<qint64>(1, m_clock.elapsed());
             QString bytes = ByteText(state.done);
             if (state.total > 0)
                 bytes += QStringLiteral(" / ") + ByteText(state.total);
-            lines << bytes + QStringLiteral("  ") + ByteText(state.done * 1000 / ms) + QStringLiteral("/秒");
+            lines << bytes + QStringLiteral("  ") + ByteText(state.done * 1000 / ms) + UiText(QStringLiteral("/秒"));
         }
         if (!lines.isEmpty())
             m_rate->setText(lines.join(u'\n'));

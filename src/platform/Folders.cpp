@@ -51,9 +51,14 @@ QString Folders::Share()
     return WithSlash(QStringLiteral(KELVO_SHARE_DIR));
 }
 
+QString Folders::ShareBesideProgram()
+{
+    return WithSlash(QDir::cleanPath(Program() + QStringLiteral(KELVO_SHARE_FROM_BIN)));
+}
+
 QString Folders::FindProgramFile(const QString& name)
 {
-    for (const QString& dir : {UserData(), Program(), Share()}) {
+    for (const QString& dir : {UserData(), Program(), ShareBesideProgram(), Share()}) {
         const QString path = dir + name;
         if (QFileInfo::exists(path))
             return path;

@@ -1,6 +1,5 @@
 #include "tool/FtpTool.h"
 
-#include "core/ftp/CFtpControl.h"
 #include "core/ftp/CFtpSetList.h"
 #include "core/ftp/CNorvaneFtp.h"
 #include "core/ftp/FtpListParser.h"
@@ -26,9 +25,9 @@ int Usage(QTextStream& err, const QString& text)
     return kUsage;
 }
 
-int Message(QTextStream& out, const char16_t* text)
+int Message(QTextStream& out, const QString& text)
 {
-    out << "message: " << QString::fromUtf16(text) << '\n';
+    out << "message: " << text << '\n';
     return kFailed;
 }
 
@@ -59,6 +58,9 @@ struct Options {
     std::optional<bool> ascii;
     bool active = false;
     std::optional<int> timeout;
+    std::optional<RemoteProtocol> protocol;
+    std::optional<RemoteNameCode> nameCode;
+    QString trust;
     QStringList operation;
 };
 
@@ -111,6 +113,18 @@ int RunFtpTool(const QStringList& args, QTextStream& out, QTextStream& err)
             if (!ok || seconds <= 0)
                 return Usage(err, QStringLiteral("--timeout needs a number of seconds"));
             o.timeout = seconds;
+        } else if (a == u"--protocol") {
+            RemoteProtocol protocol;
+            if (!ParseRemoteProtocol(v, protocol))
+                return Usage(err, QStringLiteral("--protocol is ftp, ftps or sftp"));
+            o.protocol = protocol;
+        } else if (a == u"--encoding") {
+            RemoteNameCode code;
+            if (!ParseRemoteNameCode(v, code))
+                return Usage(err, QStringLiteral("--encoding is auto, utf8 or sjis"));
+            o.nameCode = code;
+        } else if (a == u"--trust") {
+            o.trust = v;
         } else if (a == u"--site") {
             o.site = v;
         } else if (a == u"--config") {
@@ -139,6 +153,7 @@ int RunFtpTool(const QStringList& args, QTextStream& out, QTextStream& err)
     bool passive = !o.active;
     bool ascii = asciiFlag;
     int timeout = o.timeout.value_or(kFtpDefaultTimeoutSeconds);
+    CFtpSet site;
     if (!o.site.isEmpty()) {
         std::unique_ptr<platform::SettingsStore> store =
             o.config.isEmpty() ? std::make_unique<platform::SettingsStore>()
@@ -151,36 +166,39 @@ int RunFtpTool(const QStringList& args, QTextStream& out, QTextStream& err)
             err << "kelvo-tool: no saved site named " << o.site << '\n';
             return kUsage;
         }
-        const CFtpSet& set = sets.At(index);
-        if (!hostGiven)
-            o.host = set.host;
-        if (!userGiven)
-            o.user = set.user;
-        if (!o.passwordGiven)
-            o.passwordGiven = set.password;
+        site = sets.At(index);
         if (!o.rootGiven)
-            o.rootGiven = set.remoteFolder;
+            o.rootGiven = site.remoteFolder;
         if (!asciiFlag)
-            ascii = set.ascii;
+            ascii = site.ascii;
         if (!o.active)
             passive = CFtpSetList::PassiveSetting(*store);
         if (!o.timeout)
             timeout = CFtpSetList::TimeoutSetting(*store);
     }
-    if (o.host.isEmpty())
+    if (hostGiven)
+        site.host = o.host;
+    if (userGiven)
+        site.user = o.user;
+    if (o.passwordGiven)
+        site.password = *o.passwordGiven;
+    site.protocol = o.protocol.value_or(site.protocol);
+    site.nameCode = o.nameCode.value_or(site.nameCode);
+    if (site.host.isEmpty())
         return Usage(err, QStringLiteral("ftp needs --host or --site"));
 
     CNorvaneFtp ftp;
-    ftp.Set(o.host, o.user, o.passwordGiven.value_or(QString()), o.rootGiven.value_or(QString()), passive);
+    ftp.Set(site, o.rootGiven.value_or(QString()), passive);
+    ftp.TrustOnce(o.trust);
     ftp.SetTimeoutSeconds(timeout);
     if (!ftp.Connect())
-        return Message(out, ftpmsg::ConnectFailed);
+        return Message(out, ftp.FailureText(ftpmsg::ConnectFailed));
 
     const QStringList& a = o.operation;
     bool done = false;
     if (op == u"ls") {
         if (!ftp.GetList())
-            return Message(out, ftpmsg::ListFailed);
+            return Message(out, ftp.FailureText(ftpmsg::ListFailed));
         PrintEntries(ftp.Entries(), out);
         done = true;
     } else if (op == u"pwd") {
@@ -199,12 +217,11 @@ int RunFtpTool(const QStringList& args, QTextStream& out, QTextStream& err)
     } else if (op == u"mv") {
         done = ftp.Rename(a[1], a[2]);
     } else if (op == u"chmod") {
-        // SITE CHMOD succeeds when sent; the tool also wants the server's yes.
-        done = ftp.ChangeMode(a[1], mode[0], mode[1], mode[2])
-            && ftp.Control()->GetReplyCode() / 100 == 2;
+        done = ftp.ChangeMode(a[1], mode[0], mode[1], mode[2]);
     }
+    const QString failure = ftp.FailureText(ftpmsg::TransferFailed);
     ftp.Disconnect();
-    return done ? kOk : Message(out, ftpmsg::TransferFailed);
+    return done ? kOk : Message(out, failure);
 }
 
 int RunFtpParseTool(const QStringList& args, QTextStream& out, QTextStream& err)

@@ -13,6 +13,8 @@ int RunFtpParseTool(const QStringList& args, QTextStream& out, QTextStream& err)
 #define KELVO_FTP_USAGE                                                                          \
     "       kelvo-tool ftp [--site NAME [--config DIR]] [--host HOST[:PORT]] [--user U]\n"         \
     "                      [--password P | --password-file F] [--active] [--ascii] [--root DIR]\n" \
-    "                      [--timeout SECONDS] ls | pwd | put LOCAL | get NAME LOCALDIR\n"         \
+    "                      [--timeout SECONDS] [--protocol ftp|ftps|sftp]\n"                    \
+    "                      [--encoding auto|utf8|sjis] [--trust SHA256:FINGERPRINT]\n"           \
+    "                      ls | pwd | put LOCAL | get NAME LOCALDIR\n"         \
     "                      | mkdir NAME | rmdir NAME | rm NAME | mv OLD NEW | chmod NAME MODE\n"   \
     "       kelvo-tool ftp-parse FILE\n"

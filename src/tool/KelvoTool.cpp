@@ -42,6 +42,64 @@ const char* const kUsageText =
     KELVO_FTP_USAGE
     "code names: ShiftJis Jis Euc Utf8 Ascii Unknown; line ends: None CrLf Lf Cr Unknown\n";
 
+// --help prints the usage and then what each command and option does; a
+// usage error prints only the usage.
+const char* const kHelpText =
+    "\n"
+    "Commands:\n"
+    "  detect FILE...        print FILE: CODE LINEEND for each file, as the editor detects\n"
+    "                        them, with undecodable=N when some bytes are no character\n"
+    "  convert IN OUT        load IN as the editor does and save it to OUT\n"
+    "    --code NAME         save in this character code (names below, any letter case)\n"
+    "    --eol NAME          save with this line end\n"
+    "    --ncr               write characters the code cannot hold as &#x...; instead of\n"
+    "                        refusing (exit status 1 and a message: line)\n"
+    "  exec FILE             open FILE in the editor without a window, run the commands,\n"
+    "                        save through the normal save path; options act in order:\n"
+    "    --command ID        run the command with this identifier (repeatable)\n"
+    "    --select START:END  select by character offsets (a line end counts as two)\n"
+    "    --answer ANSWER     answer the next question or dialog: yes no ok cancel all back\n"
+    "    --input TEXT        text for the next input box or file chooser\n"
+    "    --field NAME=VALUE  fill a field of the next dialog that has it, by its label or\n"
+    "                        attribute name; ... presses a field's browse button\n"
+    "    --setting SECTION/KEY=VALUE  write a setting (before the first --command: in\n"
+    "                        place when the editor starts)\n"
+    "    --dblclick OFFSET   double-click at a character offset (counts as a command)\n"
+    "    --config DIR        keep the settings in DIR (default: a fresh temporary folder)\n"
+    "    -o OUT              save to OUT instead of FILE\n"
+    "                        messages print as message: TEXT, questions as question: TEXT,\n"
+    "                        a registered tool as process: and argument: lines\n"
+    "  keys FILE             list the assignments of a key file: KEY COMMAND-ID\n"
+    "  css FILE              write the style sheet back with one declaration per line\n"
+    "  image-size FILE...    print FILE: WIDTH HEIGHT of GIF, JPEG, PNG, WebP, BMP, ICO,\n"
+    "                        AVIF and SVG files\n"
+    "  links FILE|FOLDER...  print the link targets that are missing\n"
+    "    --root DIR          where root-relative links (/css/a.css) start\n"
+    "    --config DIR        the settings whose FTP sites give the local root folders\n"
+    "  ftp OPERATION         connect to an FTP server, run one operation, disconnect\n"
+    "    --site NAME         take host, user, password, root folder and ASCII mode from a\n"
+    "                        site saved in the editor's settings (in --config DIR)\n"
+    "    --host HOST[:PORT]  the server (the protocol's port unless given; [::1]:2121)\n"
+    "    --user U            the user name\n"
+    "    --password P        the password\n"
+    "    --password-file F   read the password from the first line of F\n"
+    "    --active            active mode (default: passive)\n"
+    "    --ascii             move files in ASCII mode (default: binary)\n"
+    "    --root DIR          change to DIR after login\n"
+    "    --timeout SECONDS   give up on a silent server (default 30)\n"
+    "    --protocol P        ftp, ftps (FTP over TLS) or sftp (default: ftp, or the site's)\n"
+    "    --encoding E        the server's code of names: auto (ask the server), utf8, sjis\n"
+    "    --trust SHA256:FP   accept the certificate or host key of this fingerprint,\n"
+    "                        although it does not verify\n"
+    "                        operations: ls pwd put get mkdir rmdir rm mv chmod\n"
+    "  ftp-parse FILE        print the entries of a saved server listing, as ls does\n"
+    "  --help, -h, help      print this help\n"
+    "  --version             print the version\n"
+    "\n"
+    "Exit status: 0 done; 1 failed (a file could not be read or written, a character\n"
+    "the code cannot hold, a link target missing, an FTP operation failed); 2 bad\n"
+    "arguments. See kelvo-tool(1).\n";
+
 int Fail(QTextStream& err, int status, const QString& text)
 {
     err << "kelvo-tool: " << text << '\n';
@@ -462,7 +520,7 @@ int RunKelvoTool(const QStringList& args, QTextStream& out, QTextStream& err)
     const QString command = args[0];
     const QStringList rest = args.mid(1);
     if (command == u"--help" || command == u"-h" || command == u"help") {
-        out << kUsageText;
+        out << kUsageText << kHelpText;
         return kOk;
     }
     if (command == u"--version") {

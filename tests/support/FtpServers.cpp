@@ -34,7 +34,10 @@ class Handler(FTPHandler):
     abstracted_fs = Cp932FS
     def decode(self, data):
         return data.decode("cp932", "replace")
+    # Nor does it offer UTF-8 names or MLSD, as such servers do not.
+    proto_cmds = {k: v for k, v in FTPHandler.proto_cmds.items() if k not in ("MLSD", "MLST")}
     def push(self, s):
+        s = s.replace(" UTF8\r\n", "")
         asynchat.async_chat.push(self, s.encode("cp932", "replace"))
     def ftp_STOR(self, file, mode="w"):
         # The one client waits meanwhile: the whole server stands still.

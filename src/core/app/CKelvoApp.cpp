@@ -1,5 +1,7 @@
 #include "core/app/CKelvoApp.h"
 
+#include "core/app/UiText.h"
+
 #include "core/app/CommandIds.h"
 #include "core/app/ShellCommandIds.h"
 #include "core/app/Ui.h"
@@ -192,7 +194,7 @@ bool CKelvoApp::OfferNewDocumentAt(const QString& path)
 {
     const QString absolute = QFileInfo(path).absoluteFilePath();
     const QString question =
-        QStringLiteral("ファイルが見つかりません\n%1\n\n新しく作成しますか？").arg(platform::DisplayPath(absolute));
+        UiText(QStringLiteral("ファイルが見つかりません\n%1\n\n新しく作成しますか？")).arg(platform::DisplayPath(absolute));
     if (m_ui.Ask(question, Ui::Buttons::YesNo, Ui::Icon::Question) != Ui::Answer::Yes)
         return false;
     if (!NewDocument())
@@ -285,7 +287,8 @@ void CKelvoApp::OnAppAbout()
 
 QString CKelvoApp::HelpFilePath()
 {
-    return platform::Folders::FindProgramFile(QStringLiteral("help/index.html"));
+    // The manual in the interface's language: its file name is translated.
+    return platform::Folders::FindProgramFile(UiText(QStringLiteral("help/index.html")));
 }
 
 void CKelvoApp::OnHelp()

@@ -2,6 +2,7 @@
 
 #include "core/app/CommandIds.h"
 #include "core/app/ShellCommandIds.h"
+#include "core/app/UiText.h"
 
 #include <functional>
 #include <map>
@@ -26,7 +27,7 @@ namespace {
 
 MenuItem Cmd(const char16_t* caption, int id, const char* shortcut = "")
 {
-    return MenuItem::Command(QString::fromUtf16(caption), id, QString::fromLatin1(shortcut));
+    return MenuItem::Command(UiText(QString::fromUtf16(caption)), id, QString::fromLatin1(shortcut));
 }
 
 MenuItem Sep()
@@ -40,7 +41,7 @@ MenuItem Sub(const char16_t* caption, std::vector<MenuItem> children)
 {
     MenuItem m;
     m.kind = MenuItem::Kind::Submenu;
-    m.caption = QString::fromUtf16(caption);
+    m.caption = UiText(QString::fromUtf16(caption));
     m.children = std::move(children);
     return m;
 }
@@ -599,7 +600,9 @@ std::vector<ToolbarButton> ToolbarButtons()
     };
 }
 
-QString CommandPrompt(int id)
+namespace {
+
+QString UntranslatedPrompt(int id)
 {
     if (id >= cmd::FileMru1 && id <= cmd::FileMruLast)
         return QStringLiteral("このﾌｧｲﾙを開く\n最近使ったﾌｧｲﾙ");
@@ -611,6 +614,13 @@ QString CommandPrompt(int id)
     const auto& prompts = Prompts();
     const auto it = prompts.find(id);
     return it == prompts.end() ? QString() : QString::fromUtf16(it->second);
+}
+
+} // namespace
+
+QString CommandPrompt(int id)
+{
+    return UiText(UntranslatedPrompt(id));
 }
 
 QString CommandShortName(int id)

@@ -1,5 +1,7 @@
 #include "core/custom/CKeycustDlg.h"
 
+#include "core/app/UiText.h"
+
 #include "core/app/CKelvoApp.h"
 #include "core/custom/KeyCommandList.h"
 
@@ -47,7 +49,7 @@ void CKeycustDlg::Run()
     const QString file = m_app.KeyTable().FileName();
     if (CKeycustTable::HoldsOtherData(file)) {
         const QString text =
-            QStringLiteral("%1 はキー定義ファイルではありません。\n上書きしますか？").arg(file);
+            UiText(QStringLiteral("%1 はキー定義ファイルではありません。\n上書きしますか？")).arg(file);
         if (m_app.GetUi().Ask(text, Ui::Buttons::OkCancel, Ui::Icon::Warning) != Ui::Answer::Ok)
             return;
     }

@@ -1,5 +1,7 @@
 #include "core/custom/CNamedFileDlg.h"
 
+#include "core/app/UiText.h"
+
 #include "core/app/CKelvoApp.h"
 #include "core/app/Ui.h"
 
@@ -77,5 +79,5 @@ void CNamedFileDlg::BrowseFile(FormModel& entry)
 
 QString CNamedFileDlg::DeleteQuestion(const QStringList& row) const
 {
-    return QStringLiteral("%1を削除しますか？").arg(row.value(0));
+    return UiText(QStringLiteral("%1を削除しますか？")).arg(row.value(0));
 }

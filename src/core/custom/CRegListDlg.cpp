@@ -1,5 +1,7 @@
 #include "core/custom/CRegListDlg.h"
 
+#include "core/app/UiText.h"
+
 #include "core/app/CKelvoApp.h"
 #include "core/app/Ui.h"
 #include "core/custom/CRegTagList.h"
@@ -135,7 +137,7 @@ void CRegListDlg::BrowseTool(FormModel& entry)
 
 QString CRegListDlg::DeleteQuestion(const QStringList& row) const
 {
-    return DisplayText(row) + QStringLiteral("を削除しますか？");
+    return UiText(QStringLiteral("%1を削除しますか？")).arg(DisplayText(row));
 }
 
 bool CRegListDlg::WithHeader() const

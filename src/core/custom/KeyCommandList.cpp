@@ -1,5 +1,7 @@
 #include "core/custom/KeyCommandList.h"
 
+#include "core/app/UiText.h"
+
 #include "core/app/ShellCommandIds.h"
 
 namespace {
@@ -169,9 +171,9 @@ const std::vector<KeyCommand>& KeyCommandList()
             v.push_back({QString::fromUtf16(e.label), e.id});
         // The first ten registered tags and tools, by their menu position.
         for (int i = 0; i < 10; ++i)
-            v.push_back({QStringLiteral("登録タグ%1").arg(i + 1), cmd::RegisteredTagFirst + i});
+            v.push_back({UiText(QStringLiteral("登録タグ%1")).arg(i + 1), cmd::RegisteredTagFirst + i});
         for (int i = 0; i < 10; ++i)
-            v.push_back({QStringLiteral("登録ツール%1").arg(i + 1), cmd::RegisteredToolFirst + i});
+            v.push_back({UiText(QStringLiteral("登録ツール%1")).arg(i + 1), cmd::RegisteredToolFirst + i});
         return v;
     }();
     return list;

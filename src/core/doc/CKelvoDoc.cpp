@@ -1,5 +1,7 @@
 #include "core/doc/CKelvoDoc.h"
 
+#include "core/app/UiText.h"
+
 #include "core/app/CKelvoApp.h"
 #include "core/app/CommandIds.h"
 #include "core/app/FormModel.h"
@@ -39,7 +41,7 @@ QString CKelvoDoc::UntitledTitle()
 
 QString CKelvoDoc::WindowTitleFor(const QString& title)
 {
-    const QString shown = platform::DisplayPath(title);
+    const QString shown = title == UntitledTitle() ? UiText(title) : platform::DisplayPath(title);
     const qsizetype dot = shown.lastIndexOf(u'.');
     return (dot >= 0 ? shown.left(dot) : shown) + QStringLiteral(" - Kelvopad");
 }
@@ -96,7 +98,7 @@ bool CKelvoDoc::Load(const QString& path, std::optional<CodeKind> code)
     }
     QByteArray bytes = std::move(file.bytes);
     if (!code && HasUtf16Bom(bytes)) {
-        m_app.GetUi().Message(QStringLiteral("UTF-16 のファイルは読み込めません - ") + platform::DisplayPath(path));
+        m_app.GetUi().Message(UiText(QStringLiteral("UTF-16 のファイルは読み込めません - ")) + platform::DisplayPath(path));
         return false;
     }
     qsizetype first = -1;
@@ -124,8 +126,8 @@ bool CKelvoDoc::Load(const QString& path, std::optional<CodeKind> code)
         const int offset = static_cast<int>(first);
         const int line = m_buffer.LineFromChar(offset);
         m_app.GetUi().Message(
-            QStringLiteral("文字として読めないバイトが %1 個あります（最初は %2 行 %3 桁目）。\n"
-                           "保存するときは、元のバイトのまま書き戻します。")
+            UiText(QStringLiteral("文字として読めないバイトが %1 個あります（最初は %2 行 %3 桁目）。\n"
+                                  "保存するときは、元のバイトのまま書き戻します。"))
                 .arg(m_undecodable)
                 .arg(line + 1)
                 .arg(offset - m_buffer.LineIndex(line) + 1),
@@ -156,8 +158,8 @@ QString CKelvoDoc::UnencodableText(QStringView text, CodeKind code)
     const std::vector<Unencodable> found = FindUnencodable(text, code, kListed, &total);
     if (found.empty())
         return QString();
-    QString out = QStringLiteral("%1 では書けない文字が %2 個あります。\n")
-                      .arg(CodeKindCaptions().value(static_cast<int>(code)))
+    QString out = UiText(QStringLiteral("%1 では書けない文字が %2 個あります。\n"))
+                      .arg(UiText(CodeKindCaptions().value(static_cast<int>(code))))
                       .arg(total);
     // Line and column of each, counted in one pass.
     qsizetype line = 0, lineStart = 0, at = 0;
@@ -168,15 +170,15 @@ QString CKelvoDoc::UnencodableText(QStringView text, CodeKind code)
                 lineStart = at + 2;
             }
         }
-        out += QStringLiteral("  %1 行 %2 桁目: %3 (U+%4)\n")
+        out += UiText(QStringLiteral("  %1 行 %2 桁目: %3 (U+%4)\n"))
                    .arg(line + 1)
                    .arg(u.offset - lineStart + 1)
                    .arg(QString::fromUcs4(&u.ch, 1))
                    .arg(QString::number(static_cast<uint>(u.ch), 16).toUpper().rightJustified(4, u'0'));
     }
     if (total > kListed)
-        out += QStringLiteral("  ほか %1 個\n").arg(total - kListed);
-    out += QStringLiteral("\n数値文字参照（%1 の形）で書くか、UTF-8 で保存できます。")
+        out += UiText(QStringLiteral("  ほか %1 個\n")).arg(total - kListed);
+    out += UiText(QStringLiteral("\n数値文字参照（%1 の形）で書くか、UTF-8 で保存できます。"))
                .arg(NumericReference(found.front().ch));
     return out;
 }

@@ -1,5 +1,7 @@
 #include "core/doc/DocumentFile.h"
 
+#include "core/app/UiText.h"
+
 using platform::FileError;
 
 QString ReadFailureMessage(FileError error, const QString& path)
@@ -11,14 +13,14 @@ QString ReadFailureMessage(FileError error, const QString& path)
     case FileError::Missing:
         return QStringLiteral("ファイルが見つかりません");
     case FileError::Folder:
-        return QStringLiteral("フォルダーは開けません - ") + shown;
+        return UiText(QStringLiteral("フォルダーは開けません - ")) + shown;
     case FileError::NotRegular:
     case FileError::NoReader:
-        return QStringLiteral("通常のファイルではないので開けません - ") + shown;
+        return UiText(QStringLiteral("通常のファイルではないので開けません - ")) + shown;
     case FileError::TooLarge:
-        return QStringLiteral("ファイルが大きすぎて開けません - ") + shown;
+        return UiText(QStringLiteral("ファイルが大きすぎて開けません - ")) + shown;
     default:
-        return QStringLiteral("ファイルを読み込めません - ") + shown;
+        return UiText(QStringLiteral("ファイルを読み込めません - ")) + shown;
     }
 }
 
@@ -29,14 +31,14 @@ QString SaveFailureMessage(FileError error, const QString& path)
     case FileError::None:
         return QString();
     case FileError::Folder:
-        return QStringLiteral("フォルダーには保存できません - ") + shown;
+        return UiText(QStringLiteral("フォルダーには保存できません - ")) + shown;
     case FileError::NotRegular:
-        return QStringLiteral("通常のファイルではないので保存できません - ") + shown;
+        return UiText(QStringLiteral("通常のファイルではないので保存できません - ")) + shown;
     case FileError::NoReader:
-        return QStringLiteral("読み出す相手のいないパイプには書き込めません - ") + shown;
+        return UiText(QStringLiteral("読み出す相手のいないパイプには書き込めません - ")) + shown;
     case FileError::WriteFailed:
-        return QStringLiteral("保存できませんでした（元のファイルはそのままです） - ") + shown;
+        return UiText(QStringLiteral("保存できませんでした（元のファイルはそのままです） - ")) + shown;
     default:
-        return QStringLiteral("保存ファイルが開けません - ") + shown;
+        return UiText(QStringLiteral("保存ファイルが開けません - ")) + shown;
     }
 }

@@ -1,5 +1,7 @@
 #include "core/edit/CKelvoView.h"
 
+#include "core/app/UiText.h"
+
 #include "core/app/CKelvoApp.h"
 #include "core/app/CommandIds.h"
 #include "core/app/CommandTable.h"
@@ -285,7 +287,7 @@ FormModel CKelvoView::FontForm() const
         sizes.text = sizes.choices[sizes.index];
     sizes.action = [](FormModel& f) { CopyChoiceTo(f, kSizeList, kSizeField); };
     FormField& size = form.AddNumber(QString(), m_font.pointSize, 1, kMaxFontSize, kSizeField);
-    size.rangeMessage = QStringLiteral("サイズには1から%1までの整数を入力してください。").arg(kMaxFontSize);
+    size.rangeMessage = UiText(QStringLiteral("サイズには1から%1までの整数を入力してください。")).arg(kMaxFontSize);
 
     form.AddFlag(kBold, m_font.weight >= kBoldThreshold);
     form.AddFlag(kItalic, m_font.italic);

@@ -1,5 +1,7 @@
 #include "core/edit/FindCommands.h"
 
+#include "core/app/UiText.h"
+
 #include "core/app/CKelvoApp.h"
 #include "core/app/CommandIds.h"
 #include "core/app/FormModel.h"
@@ -269,7 +271,7 @@ void FindCommands::OnEditReplace()
         case Ui::Answer::No:
             break;
         case Ui::Answer::All:
-            ui.Message(QStringLiteral("%1個 置換しました").arg(ReplaceAll(replacement)));
+            ui.Message(UiText(QStringLiteral("%1個 置換しました")).arg(ReplaceAll(replacement)));
             return;
         default:
             return;

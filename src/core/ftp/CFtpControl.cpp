@@ -159,8 +159,24 @@ bool CFtpControl::SendBytes(QTcpSocket& socket, const QByteArray& bytes)
     return true;
 }
 
+QByteArray CFtpControl::Encode(const QString& text) const
+{
+    return m_utf8 ? text.toUtf8() : platform::UnicodeToCp932(text);
+}
+
+QString CFtpControl::Decode(QByteArrayView bytes) const
+{
+    return m_utf8 ? QString::fromUtf8(bytes) : platform::Cp932ToUnicode(bytes);
+}
+
+bool CFtpControl::CanSend(const QString& text) const
+{
+    return Decode(Encode(text)) == text;
+}
+
 bool CFtpControl::SendCommand(const QString& line)
 {
+    m_unsendable = false;
     if (!m_control || !m_connected)
         return false;
     QString text = line;
@@ -172,11 +188,12 @@ bool CFtpControl::SendCommand(const QString& line)
     // argument reach the server as a command of its own.
     if (text.contains(u'\r') || text.contains(u'\n'))
         return false;
-    const QByteArray bytes = platform::UnicodeToCp932(text);
-    // A name CP932 cannot hold would reach the server with "?" in its place
-    // and act on another file.
-    if (platform::Cp932ToUnicode(bytes) != text)
+    // A name the code cannot hold would reach the server with "?" in its
+    // place and act on another file.
+    m_unsendable = !CanSend(text);
+    if (m_unsendable)
         return false;
+    const QByteArray bytes = Encode(text);
     if (!SendBytes(*m_control, bytes + kCrLf)) {
         Drop();
         return false;
@@ -245,7 +262,7 @@ QString CFtpControl::ReadReply()
         }
     }
     m_replyCode = ReplyCodeOf(first);
-    m_replyText = platform::Cp932ToUnicode(reply);
+    m_replyText = Decode(reply);
     if (m_replyCode == 421)  // the server is closing the connection
         Drop();
     return m_replyText;
@@ -661,7 +678,7 @@ bool CFtpControl::List(QString& listing)
     const bool ok = FinishTransfer(ReceiveInto(buffer, moved, {kMaxListingBytes, kMaxListingLines}));
     if (!ok)
         bytes.clear();
-    m_listing = platform::Cp932ToUnicode(bytes);
+    m_listing = Decode(bytes);
     listing = m_listing;
     return ok;
 }

@@ -21,9 +21,11 @@ class QTcpSocket;
 //
 // Operations give true on success. A reply that is not the accepted one
 // fails the operation and stays readable through GetReplyCode/GetReplyText.
-// Texts go to the server in CP932 and replies are read back from it. An
-// argument holding CR or LF is refused before anything is sent: it would end
-// the command line and let a second command be smuggled in.
+// Commands, replies and listings are in the server's code of names: CP932
+// (Shift-JIS) unless SetUtf8Names says UTF-8. A command whose text that code
+// cannot hold is refused before anything is sent (NameUnsendable tells), and
+// so is an argument holding CR or LF: it would end the command line and let
+// a second command be smuggled in.
 class CFtpControl {
 public:
     // The reply code left when no complete reply could be read (connection
@@ -39,6 +41,13 @@ public:
     int Timeout() const { return m_timeoutMs; }
     void SetProgress(FtpProgress progress) { m_progress = std::move(progress); }
     void SetCancelFlag(const FtpCancelFlag* cancel) { m_cancel = cancel; }
+    void SetUtf8Names(bool utf8) { m_utf8 = utf8; }
+    bool Utf8Names() const { return m_utf8; }
+    // True when the text reaches the server unchanged in the code of names.
+    bool CanSend(const QString& text) const;
+    // True when the last command was refused because its text does not fit
+    // the code of names.
+    bool NameUnsendable() const { return m_unsendable; }
 
     // Connects and reads the greeting; true on 220.
     bool Open(const QString& host, int port, bool passive);
@@ -72,7 +81,7 @@ public:
     // port of the 227 reply. Active: nothing (the server connects to us).
     bool ConnectData();
 
-    // "LIST -L"; the listing is decoded from CP932. A listing beyond a
+    // "LIST -L"; the listing is decoded from the code of names. A listing beyond a
     // sane size or line count fails.
     bool List(QString& listing);
     // Downloads into localPath through a temporary file: a failed or
@@ -112,6 +121,8 @@ private:
     void CloseData();
     void Drop();
     bool Cancelled() const;
+    QByteArray Encode(const QString& text) const;
+    QString Decode(QByteArrayView bytes) const;
 
     QString m_replyText;
     QString m_listing;
@@ -130,5 +141,7 @@ private:
     FtpProgress m_progress;
     const FtpCancelFlag* m_cancel = nullptr;
     bool m_cancelled = false;
+    bool m_utf8 = false;
+    bool m_unsendable = false;
     qint64 m_announced = -1;  // the size the last 150 reply gave, or -1
 };

@@ -12,6 +12,8 @@ namespace {
 // Field names.
 const QString kSetName = QStringLiteral("SetName");
 const QString kHost = QStringLiteral("Host");
+const QString kProtocol = QStringLiteral("Protocol");
+const QString kNameCode = QStringLiteral("NameCode");
 const QString kUser = QStringLiteral("User");
 const QString kPass = QStringLiteral("Pass");
 const QString kFolder = QStringLiteral("Dir");
@@ -23,6 +25,10 @@ const QString kRename = QStringLiteral("RenameSet");
 const QString kPasv = QStringLiteral("ftppasv");
 const QString kTimeout = QStringLiteral("ftptimeout");
 const QString kSystem = QStringLiteral("System");
+
+// The choices in the order of the enumerations.
+const QStringList kProtocols = {QStringLiteral("FTP"), QStringLiteral("FTPS"), QStringLiteral("SFTP")};
+const QStringList kNameCodes = {QStringLiteral("自動"), QStringLiteral("UTF-8"), QStringLiteral("Shift-JIS")};
 
 QStringList Names(const CFtpSetList& list)
 {
@@ -66,6 +72,7 @@ void CFtpSetForm::AddTo(FormModel& form, const QString& page)
         ShowSet(f);
     };
     onPage(form.AddText(QStringLiteral("サーバ(&H):"), QString(), kHost));
+    onPage(form.AddChoice(QStringLiteral("プロトコル(&O):"), kProtocols, 0, kProtocol));
     onPage(form.AddText(QStringLiteral("ユーザ(&U):"), QString(), kUser));
     onPage(form.AddText(QStringLiteral("パスワード(&P):"), QString(), kPass)).secret = true;
     if (m_kind != Kind::Connect) {
@@ -73,6 +80,7 @@ void CFtpSetForm::AddTo(FormModel& form, const QString& page)
         onPage(form.AddFlag(QStringLiteral("ASCIIモード(&A)"), true, kAscii));
     }
     if (m_kind == Kind::Page) {
+        onPage(form.AddChoice(QStringLiteral("文字コード(&J):"), kNameCodes, 0, kNameCode));
         // The folder whose pages belong to the site: the connect dialog
         // picks the set by it, and root-relative links start there.
         FormField& local =
@@ -114,6 +122,10 @@ void CFtpSetForm::StoreFields(const FormModel& form)
         text(kFolder, set.uploadFolder);
     if (const FormField* f = form.Find(kAscii))
         set.ascii = f->checked;
+    if (const FormField* f = form.Find(kProtocol); f && f->index >= 0 && f->index < kProtocols.size())
+        set.protocol = RemoteProtocol(f->index);
+    if (const FormField* f = form.Find(kNameCode); f && f->index >= 0 && f->index < kNameCodes.size())
+        set.nameCode = RemoteNameCode(f->index);
 }
 
 void CFtpSetForm::ShowSet(FormModel& form) const
@@ -135,6 +147,14 @@ void CFtpSetForm::ShowSet(FormModel& form) const
     text(kLocalFolder, set.localFolder);
     if (FormField* f = form.Find(kAscii))
         f->checked = set.ascii;
+    auto choose = [&form](const QString& name, int index) {
+        if (FormField* f = form.Find(name)) {
+            f->index = index;
+            f->text = f->choices.value(index);
+        }
+    };
+    choose(kProtocol, int(set.protocol));
+    choose(kNameCode, int(set.nameCode));
 }
 
 void CFtpSetForm::NewSet(FormModel& form)

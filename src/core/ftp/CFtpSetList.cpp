@@ -56,6 +56,12 @@ CFtpSet ReadSet(const platform::SettingsStore& store, const QString& section, co
     set.localFolder = store.ReadString(section, QStringLiteral("LocalDir") + suffix, QString());
     set.remoteFolder = store.ReadString(section, QStringLiteral("RemoteDir") + suffix, QString());
     set.uploadFolder = store.ReadString(section, QStringLiteral("BeforeDir") + suffix, QString());
+    // Sites saved before these settings existed are plain FTP, names asked.
+    ParseRemoteProtocol(store.ReadString(section, QStringLiteral("Protocol") + suffix, QString()),
+                        set.protocol);
+    ParseRemoteNameCode(store.ReadString(section, QStringLiteral("NameCode") + suffix, QString()),
+                        set.nameCode);
+    set.trustedFingerprint = store.ReadString(section, QStringLiteral("Trust") + suffix, QString());
     return set;
 }
 
@@ -101,6 +107,9 @@ void CFtpSetList::Save(platform::SettingsStore& store, const QString& section) c
         store.WriteString(section, QStringLiteral("LocalDir") + n, set.localFolder);
         store.WriteString(section, QStringLiteral("RemoteDir") + n, set.remoteFolder);
         store.WriteString(section, QStringLiteral("BeforeDir") + n, set.uploadFolder);
+        store.WriteString(section, QStringLiteral("Protocol") + n, RemoteProtocolName(set.protocol));
+        store.WriteString(section, QStringLiteral("NameCode") + n, RemoteNameCodeName(set.nameCode));
+        store.WriteString(section, QStringLiteral("Trust") + n, set.trustedFingerprint);
     }
 }
 

@@ -1,5 +1,7 @@
 #include "core/ftp/CFtpWnd.h"
 
+#include "core/app/UiText.h"
+
 #include "core/app/FormModel.h"
 #include "core/app/TaskRunner.h"
 #include "core/app/Ui.h"
@@ -60,16 +62,24 @@ bool CFtpWnd::Net(const std::function<bool(CNorvaneFtp&, TaskContext&)>& step)
 {
     CNorvaneFtp& client = m_client;
     bool alive = true;
-    const bool ok = m_runner.Run(kTitle, [&client, &step, &alive](TaskContext& context) {
+    QString refusal;
+    const bool ok = m_runner.Run(kTitle, [&client, &step, &alive, &refusal](TaskContext& context) {
         client.SetCancelFlag(&context.CancelFlag());
         client.SetProgress([&context](qint64 done, qint64 total) { context.SetProgress(done, total); });
         const bool ok = step(client, context);
         client.SetProgress({});
         client.SetCancelFlag(nullptr);
         alive = client.IsConnected();
+        if (!ok)
+            refusal = client.FailureText(u"");
         return ok;
     });
     m_connected = alive;
+    // A step this side refused (a name the server's code cannot hold) says
+    // why, whatever the step was; the callers' general message would not.
+    m_refused = !refusal.isEmpty();
+    if (m_refused)
+        m_ui.Message(refusal);
     return ok;
 }
 
@@ -247,9 +257,9 @@ bool CFtpWnd::ConfirmOverwrite(const QString& name, const QDateTime& target, con
     if (!NewerByMinute(target, source))
         return true;
     const QString text = toServer
-        ? QStringLiteral("サーバの %1 の方が新しいファイルです。\nサーバ：%2\nローカル：%3\n上書きしますか？")
+        ? UiText(QStringLiteral("サーバの %1 の方が新しいファイルです。\nサーバ：%2\nローカル：%3\n上書きしますか？"))
               .arg(name, TimeText(target), TimeText(source))
-        : QStringLiteral("ローカルの %1 の方が新しいファイルです。\nローカル：%2\nサーバ：%3\n上書きしますか？")
+        : UiText(QStringLiteral("ローカルの %1 の方が新しいファイルです。\nローカル：%2\nサーバ：%3\n上書きしますか？"))
               .arg(name, TimeText(target), TimeText(source));
     switch (m_ui.Ask(text, Ui::Buttons::YesNoCancel)) {
     case Ui::Answer::Yes:
@@ -337,7 +347,7 @@ void CFtpWnd::UploadFiles(const std::vector<Transfer>& candidates)
         }
         return true;
     });
-    if (!ok)
+    if (!ok && !m_refused)
         m_ui.Message(Msg(ftpmsg::TransferFailed));
     RefillServer(files.front().name);
 }
@@ -387,7 +397,7 @@ void CFtpWnd::Download(const std::vector<int>& serverRows)
         }
         return true;
     });
-    if (!ok)
+    if (!ok && !m_refused)
         m_ui.Message(Msg(ftpmsg::TransferFailed));
     m_local.Refill(files.front().first);
 }
@@ -411,10 +421,10 @@ void CFtpWnd::Delete(const std::vector<int>& rows)
                 if (context.Cancelled())
                     break;
                 context.SetText(client.CurrentFolder(), e.name);
-                if (e.isFolder)
-                    client.RemoveDir(e.name);
-                else
-                    client.DeleteFile(e.name);
+                const bool removed = e.isFolder ? client.RemoveDir(e.name) : client.DeleteFile(e.name);
+                // A refusal is told; the server's own shows in the listing.
+                if (!removed && !client.FailureText(u"").isEmpty())
+                    return false;
             }
             return true;
         });

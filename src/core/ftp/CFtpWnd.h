@@ -125,5 +125,6 @@ private:
     bool m_portrait = false;
     bool m_ascii = false;
     bool m_connected = true;
+    bool m_refused = false;  // the last network step was refused, and said so
     Side m_active = Side::Server;
 };

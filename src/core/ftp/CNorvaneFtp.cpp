@@ -1,13 +1,9 @@
 #include "core/ftp/CNorvaneFtp.h"
 
-#include "core/ftp/CFtpControl.h"
-#include "core/ftp/FtpListParser.h"
 
 #include <QLocale>
 
 namespace {
-
-constexpr int kFtpPort = 21;
 
 QString JoinRemote(const QString& folder, const QString& name)
 {
@@ -26,11 +22,25 @@ CNorvaneFtp::~CNorvaneFtp()
 void CNorvaneFtp::Set(const QString& host, const QString& user, const QString& password,
                       const QString& rootFolder, bool passive)
 {
-    m_host = host;
-    m_user = user;
-    m_password = password;
+    CFtpSet site;
+    site.host = host;
+    site.user = user;
+    site.password = password;
+    Set(site, rootFolder, passive);
+}
+
+void CNorvaneFtp::Set(const CFtpSet& site, const QString& rootFolder, bool passive)
+{
+    m_host = site.host;
     m_rootFolder = rootFolder;
-    m_passive = passive;
+    m_endpoint = RemoteEndpoint();
+    m_endpoint.protocol = site.protocol;
+    SplitHostPort(site.host, m_endpoint.host, m_endpoint.port, DefaultRemotePort(site.protocol));
+    m_endpoint.user = site.user;
+    m_endpoint.password = site.password;
+    m_endpoint.passive = passive;
+    m_endpoint.nameCode = site.nameCode;
+    m_endpoint.trustedFingerprint = site.trustedFingerprint;
 }
 
 void CNorvaneFtp::SetTimeoutSeconds(int seconds)
@@ -53,76 +63,85 @@ void CNorvaneFtp::SetCancelFlag(const FtpCancelFlag* cancel)
 
 void CNorvaneFtp::ApplyHooks()
 {
-    if (!m_control)
+    if (!m_session)
         return;
-    m_control->SetTimeout(m_timeoutSeconds * 1000);
-    m_control->SetProgress(m_progress);
-    m_control->SetCancelFlag(m_cancel);
+    m_session->SetTimeout(m_timeoutSeconds * 1000);
+    m_session->SetProgress(m_progress);
+    m_session->SetCancelFlag(m_cancel);
 }
 
-void CNorvaneFtp::SplitHostPort(const QString& text, QString& host, int& port)
+void CNorvaneFtp::SplitHostPort(const QString& text, QString& host, int& port, int defaultPort)
 {
     host = text.trimmed();
-    port = kFtpPort;
-    // One colon only: an IPv6 address keeps its colons.
-    const qsizetype colon = host.lastIndexOf(u':');
-    if (colon < 0 || host.indexOf(u':') != colon)
-        return;
+    port = defaultPort;
+    QString portText;
+    if (host.startsWith(u'[')) {
+        const qsizetype close = host.indexOf(u']');
+        if (close < 0)
+            return;
+        if (host.mid(close + 1).startsWith(u':'))
+            portText = host.mid(close + 2);
+        host = host.mid(1, close - 1);
+    } else {
+        // One colon only: an IPv6 address keeps its colons.
+        const qsizetype colon = host.lastIndexOf(u':');
+        if (colon < 0 || host.indexOf(u':') != colon)
+            return;
+        portText = host.mid(colon + 1);
+        host.truncate(colon);
+    }
     bool ok = false;
-    const int value = host.mid(colon + 1).toInt(&ok);
-    host.truncate(colon);
+    const int value = portText.toInt(&ok);
     if (ok && value > 0 && value < 65536)
         port = value;
 }
 
 bool CNorvaneFtp::Connect()
 {
-    m_control = std::make_unique<CFtpControl>();
+    m_session = MakeRemoteSession(m_endpoint.protocol);
+    if (!m_session)
+        return false;
     ApplyHooks();
-    QString host;
-    int port = kFtpPort;
-    SplitHostPort(m_host, host, port);
-    if (host.isEmpty() || !m_control->Open(host, port, m_passive))
+    RemoteEndpoint endpoint = m_endpoint;
+    if (!m_trustOnce.isEmpty())
+        endpoint.trustedFingerprint = m_trustOnce;
+    if (endpoint.host.isEmpty() || !m_session->Open(endpoint))
         return false;
-    if (!m_control->Login(m_user, m_password))
+    if (!m_rootFolder.isEmpty() && !m_session->ChangeFolder(m_rootFolder))
         return false;
-    if (!m_rootFolder.isEmpty() && !m_control->Cwd(m_rootFolder))
-        return false;
-    m_currentFolder = m_control->Pwd();
-    return m_control->IsConnected();
+    m_currentFolder = m_session->CurrentFolder();
+    return m_session->IsConnected();
 }
 
 void CNorvaneFtp::Disconnect()
 {
-    if (m_control) {
-        m_control->Quit();
-        m_control.reset();
+    if (m_session) {
+        m_session->Close();
+        m_session.reset();
     }
     m_entries.clear();
 }
 
 bool CNorvaneFtp::IsConnected() const
 {
-    return m_control && m_control->IsConnected();
+    return m_session && m_session->IsConnected();
+}
+
+QString CNorvaneFtp::FailureText(const char16_t* general) const
+{
+    return m_session && m_session->Refused() ? m_session->ErrorText() : QString::fromUtf16(general);
 }
 
 bool CNorvaneFtp::GetList()
 {
-    if (!m_control)
-        return false;
-    m_control->SetAscii();
-    QString listing;
-    if (!m_control->List(listing))
-        return false;
-    m_entries = ParseFtpListing(listing);
-    return true;
+    return m_session && m_session->List(m_entries);
 }
 
 bool CNorvaneFtp::ChangeDir(const QString& name)
 {
-    if (!m_control || !m_control->Cwd(name))
+    if (!m_session || !m_session->ChangeFolder(name))
         return false;
-    m_currentFolder = m_control->Pwd();
+    m_currentFolder = m_session->CurrentFolder();
     return true;
 }
 
@@ -133,22 +152,22 @@ bool CNorvaneFtp::ChangeDirUp()
 
 bool CNorvaneFtp::MakeDir(const QString& name)
 {
-    return m_control && m_control->Mkd(name);
+    return m_session && m_session->MakeFolder(name);
 }
 
 bool CNorvaneFtp::RemoveDir(const QString& name)
 {
-    return m_control && m_control->Rmd(name);
+    return m_session && m_session->RemoveFolder(name);
 }
 
 bool CNorvaneFtp::DeleteFile(const QString& name)
 {
-    return m_control && m_control->Dele(name);
+    return m_session && m_session->RemoveFile(name);
 }
 
 bool CNorvaneFtp::Rename(const QString& oldName, const QString& newName)
 {
-    return m_control && m_control->Rename(oldName, newName);
+    return m_session && m_session->Rename(oldName, newName);
 }
 
 QString CNorvaneFtp::RemotePath(const QString& name) const
@@ -158,33 +177,29 @@ QString CNorvaneFtp::RemotePath(const QString& name) const
 
 bool CNorvaneFtp::PutFile(const QString& localPath, bool ascii)
 {
-    if (!m_control)
+    if (!m_session)
         return false;
     const QString name = localPath.mid(localPath.lastIndexOf(u'/') + 1);
     if (name.isEmpty())
         return false;
-    ascii ? m_control->SetAscii() : m_control->SetBinary();
-    return m_control->Store(localPath, RemotePath(name));
+    return m_session->Store(localPath, RemotePath(name), ascii, 0);
 }
 
 bool CNorvaneFtp::GetFile(const QString& name, const QString& localFolder, bool ascii)
 {
-    if (!m_control || name.isEmpty())
+    if (!m_session || name.isEmpty())
         return false;
     // A server's name must not climb out of the chosen local folder.
     if (name.contains(u'/') || name == u".." || name == u".")
         return false;
     const QString localPath = localFolder.endsWith(u'/') ? localFolder + name
                                                          : localFolder + u'/' + name;
-    ascii ? m_control->SetAscii() : m_control->SetBinary();
-    return m_control->Retrieve(RemotePath(name), localPath);
+    return m_session->Retrieve(RemotePath(name), localPath, ascii, 0);
 }
 
 bool CNorvaneFtp::ChangeMode(const QString& name, int owner, int group, int others)
 {
-    if (!m_control)
-        return false;
-    return m_control->SiteChmod(name, QStringLiteral("%1%2%3").arg(owner).arg(group).arg(others));
+    return m_session && m_session->ChangeMode(name, owner * 64 + group * 8 + others);
 }
 
 QString CNorvaneFtp::GetSizeText(const CFtpEntry& entry)

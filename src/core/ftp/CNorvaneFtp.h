@@ -1,18 +1,18 @@
 #pragma once
 
 #include "core/ftp/CFtpEntry.h"
+#include "core/ftp/CFtpSet.h"
 #include "core/ftp/FtpTransfer.h"
+#include "core/ftp/RemoteSession.h"
 
 #include <QString>
 
 #include <memory>
 #include <vector>
 
-class CFtpControl;
-
-// One FTP client: the site's fields, the control connection while
-// connected, the server's current folder and the parsed listing of it.
-// Synchronous like CFtpControl, and bound to the thread that calls Connect.
+// One client of a site: its fields, the session while connected (FTP, FTPS
+// or SFTP), the server's current folder and the listing of it. Synchronous
+// like RemoteSession, and bound to the thread that calls Connect.
 class CNorvaneFtp {
 public:
     CNorvaneFtp();
@@ -25,6 +25,11 @@ public:
     // folder.
     void Set(const QString& host, const QString& user, const QString& password,
              const QString& rootFolder, bool passive);
+    // The site's server, login, protocol, code of names and trusted identity.
+    void Set(const CFtpSet& site, const QString& rootFolder, bool passive);
+    // Trusts this identity for the next Connect only ("SHA256:..."), on top
+    // of the one the site keeps.
+    void TrustOnce(const QString& fingerprint) { m_trustOnce = fingerprint; }
     void SetTimeoutSeconds(int seconds);
     void SetProgress(FtpProgress progress);
     void SetCancelFlag(const FtpCancelFlag* cancel);
@@ -50,8 +55,12 @@ public:
     bool PutFile(const QString& localPath, bool ascii);
     // Downloads the file of the current folder into the local folder.
     bool GetFile(const QString& name, const QString& localFolder, bool ascii);
-    // SITE CHMOD with the three digits; true when the command was sent.
+    // The permissions as three digits; true when the server took them.
     bool ChangeMode(const QString& name, int owner, int group, int others);
+
+    // Why the last step failed: the session's message when it refused the
+    // step itself, else the caller's general one.
+    QString FailureText(const char16_t* general) const;
 
     // "1,234,567"; empty for a folder.
     static QString GetSizeText(const CFtpEntry& entry);
@@ -62,30 +71,32 @@ public:
     // 0..7 for class 0 owner, 1 group, 2 others; 0 without a mode text.
     static int GetModeDigit(const CFtpEntry& entry, int cls);
 
-    // "HOST:PORT" split; the port is 21 when none is given or it is invalid.
-    static void SplitHostPort(const QString& text, QString& host, int& port);
+    // "HOST:PORT" split; the port is the default when none is given or it is
+    // invalid. An IPv6 address with a port is written in brackets,
+    // "[::1]:2121"; one without brackets has no port.
+    static void SplitHostPort(const QString& text, QString& host, int& port, int defaultPort = 21);
 
     const std::vector<CFtpEntry>& Entries() const { return m_entries; }
     QString CurrentFolder() const { return m_currentFolder; }
     QString Host() const { return m_host; }
-    QString User() const { return m_user; }
+    QString User() const { return m_endpoint.user; }
+    RemoteProtocol Protocol() const { return m_endpoint.protocol; }
     QString RootFolder() const { return m_rootFolder; }
-    bool Passive() const { return m_passive; }
-    // The control connection; null before Connect and after Disconnect.
-    CFtpControl* Control() { return m_control.get(); }
+    bool Passive() const { return m_endpoint.passive; }
+    // The session; null before Connect and after Disconnect.
+    RemoteSession* Session() { return m_session.get(); }
 
 private:
     QString RemotePath(const QString& name) const;
     void ApplyHooks();
 
-    std::unique_ptr<CFtpControl> m_control;
+    std::unique_ptr<RemoteSession> m_session;
+    RemoteEndpoint m_endpoint;
+    QString m_trustOnce;
     std::vector<CFtpEntry> m_entries;
     QString m_currentFolder;
-    QString m_host;
-    QString m_user;
-    QString m_password;
+    QString m_host;  // as the site gives it, "HOST:PORT"
     QString m_rootFolder;
-    bool m_passive = true;
 
     int m_timeoutSeconds = kFtpDefaultTimeoutSeconds;
     FtpProgress m_progress;

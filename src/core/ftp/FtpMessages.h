@@ -13,6 +13,12 @@ inline constexpr const char16_t* SaveFirst = u"ファイルを保存してくだ
 inline constexpr const char16_t* UploadConnectFailed = u"エラー：ftp接続に失敗しました";
 inline constexpr const char16_t* UploadFailed = u"エラー：ftp転送に失敗しました";
 inline constexpr const char16_t* UploadDone = u"ftpを終了しました";
+// Why a session failed, when the server gave no reply of its own.
+inline constexpr const char16_t* NoConnection = u"サーバに接続できませんでした";
+inline constexpr const char16_t* Disconnected = u"サーバとの接続が切れました";
+// %1 the name, %2 the code ("UTF-8", "Shift-JIS").
+inline constexpr const char16_t* NameNotInCode =
+    u"「%1」には、サーバの文字コード（%2）で表せない文字があります。名前を変えてください";
 // Site sets.
 inline constexpr const char16_t* NewSetPrompt = u"新しい設定名を入力してください";
 inline constexpr const char16_t* LastSetNotDeleted =

@@ -74,7 +74,7 @@ void OnFtpWindow(CKelvoApp& app)
     RunnerClient session(*runner);
     const bool connected = session.Connect(
         [&](CNorvaneFtp& client) {
-            client.Set(site->host, site->user, site->password, site->remoteFolder, passive);
+            client.Set(*site, site->remoteFolder, passive);
         },
         QStringLiteral("接続中"), site->host, CFtpSetList::TimeoutSetting(app.Settings()));
     if (!connected) {
@@ -120,7 +120,7 @@ void OnFtpUpload(CKelvoApp& app)
     runner->SetShowDelay(0);
     RunnerClient session(*runner);
     if (!session.Connect(
-            [&](CNorvaneFtp& client) { client.Set(site.host, site.user, site.password, folder, passive); },
+            [&](CNorvaneFtp& client) { client.Set(site, folder, passive); },
             QStringLiteral("接続中"), site.host, CFtpSetList::TimeoutSetting(app.Settings()))) {
         ui.Message(Msg(ftpmsg::UploadConnectFailed));
         return;

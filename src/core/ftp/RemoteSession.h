@@ -96,6 +96,21 @@ public:
     // Why the last call failed, for the user; the server's own reply text
     // when it gave one.
     virtual QString ErrorText() const = 0;
+    // True when the last call failed because this side refused it before
+    // the server could act (a name the server's code cannot hold, a peer
+    // identity not trusted): its ErrorText says what the user must change,
+    // and callers show it instead of their general message.
+    virtual bool Refused() const { return false; }
 };
 
 std::unique_ptr<RemoteSession> MakeRemoteSession(RemoteProtocol protocol);
+
+// The names of protocols and name codes in settings and on the command line:
+// "ftp", "ftps", "sftp" and "auto", "utf8", "sjis". Parsing is strict (a
+// wrong name is an error, not the default); case does not matter.
+QString RemoteProtocolName(RemoteProtocol protocol);
+bool ParseRemoteProtocol(const QString& text, RemoteProtocol& protocol);
+QString RemoteNameCodeName(RemoteNameCode code);
+bool ParseRemoteNameCode(const QString& text, RemoteNameCode& code);
+// The protocol's own port: 21 for FTP and FTPS, 22 for SFTP.
+int DefaultRemotePort(RemoteProtocol protocol);

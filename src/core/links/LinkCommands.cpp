@@ -1,5 +1,7 @@
 #include "core/links/LinkCommands.h"
 
+#include "core/app/UiText.h"
+
 #include "core/app/CKelvoApp.h"
 #include "core/app/CommandTable.h"
 #include "core/app/Ui.h"
@@ -304,7 +306,7 @@ void LinkCommands::OnInsertFile()
     if (decoded.undecodable > 0) {
         // Kept as raw bytes, they would be written into the page's code
         // unchanged and break it (a Shift-JIS byte in a UTF-8 page).
-        ui.Message(QStringLiteral("文字として読めないバイトが %1 個あるため、挿入しません")
+        ui.Message(UiText(QStringLiteral("文字として読めないバイトが %1 個あるため、挿入しません"))
                        .arg(decoded.undecodable));
         return;
     }

@@ -1,5 +1,7 @@
 #include "core/style/CStyleListDlg.h"
 
+#include "core/app/UiText.h"
+
 #include "core/app/FormModel.h"
 #include "core/app/Ui.h"
 #include "core/style/CStyleDlg.h"
@@ -63,7 +65,7 @@ void CStyleListDlg::Delete(FormModel& form, Ui& ui)
     const int i = form[kList].index;
     if (i < 0 || i >= static_cast<int>(sheet.rules.size()))
         return;
-    if (ui.Ask(sheet.rules[i].SelectorsText() + QStringLiteral(" を削除しますか？"),
+    if (ui.Ask(UiText(QStringLiteral("%1 を削除しますか？")).arg(sheet.rules[i].SelectorsText()),
                Ui::Buttons::OkCancel)
         != Ui::Answer::Ok)
         return;

@@ -1,5 +1,7 @@
 #include "core/style/CStylePage.h"
 
+#include "core/app/UiText.h"
+
 #include "core/app/Ui.h"
 #include "core/links/RelativePath.h"
 #include "core/style/CStyleUnits.h"
@@ -36,7 +38,7 @@ void CStylePage::AddNumber(FormModel& form, int row, const QString& label, const
     // number by its label and never reach the caption.
     FormField& caption = Add(form, FieldKind::Label, QString(), QString());
     FormField named;
-    named.label = label;
+    named.label = UiText(label);  // the caption shows the label as it is shown
     caption.text = named.Key() + u':';
     caption.gridRow = row;
     caption.gridColumn = 0;

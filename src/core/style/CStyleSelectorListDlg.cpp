@@ -1,5 +1,7 @@
 #include "core/style/CStyleSelectorListDlg.h"
 
+#include "core/app/UiText.h"
+
 #include "core/app/FormModel.h"
 #include "core/app/Ui.h"
 #include "core/style/CStyleSelectorDlg.h"
@@ -102,7 +104,7 @@ void CStyleSelectorListDlg::Delete(FormModel& form, Ui& ui)
     if (i < 0 || i >= Count())
         return;
     const QString text = Entries()[i];
-    if (ui.Ask(QStringLiteral("%1を削除しますか？").arg(text), Ui::Buttons::OkCancel)
+    if (ui.Ask(UiText(QStringLiteral("%1を削除しますか？")).arg(text), Ui::Buttons::OkCancel)
         != Ui::Answer::Ok)
         return;
     if (m_mode == Multiple)

@@ -1,5 +1,7 @@
 #include "core/tables/TableWizard.h"
 
+#include "core/app/UiText.h"
+
 #include "core/app/Ui.h"
 
 namespace {
@@ -23,7 +25,7 @@ FormModel TableWizard::SizePage() const
     page.okCaption = QStringLiteral("次へ >>");
     page.cancelCaption = kCancel;
     page.Add(FieldKind::Label, QStringLiteral("テーブルを作成します。行列数を指定してください。"));
-    const QString range = QStringLiteral("1 から %1 までの整数を入力してください。").arg(kMaxCount);
+    const QString range = UiText(QStringLiteral("1 から %1 までの整数を入力してください。")).arg(kMaxCount);
     page.AddNumber(QStringLiteral("行数(&L)"), m_rows, 1, kMaxCount, kRowsName).rangeMessage = range;
     page.AddNumber(QStringLiteral("列数(&C)"), m_columns, 1, kMaxCount, kColumnsName).rangeMessage =
         range;

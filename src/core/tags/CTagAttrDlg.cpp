@@ -1,5 +1,7 @@
 #include "core/tags/CTagAttrDlg.h"
 
+#include "core/app/UiText.h"
+
 #include "core/app/Ui.h"
 #include "core/tags/CTagTables.h"
 
@@ -166,7 +168,7 @@ bool CTagAttrDlg::Delete(Ui& ui)
     if (m_sel < 0)
         return false;
     auto& attrs = m_tag.Attrs();
-    const QString question = QStringLiteral("%1を削除しますか？").arg(attrs[m_sel].name);
+    const QString question = UiText(QStringLiteral("%1を削除しますか？")).arg(attrs[m_sel].name);
     if (ui.Ask(question, Ui::Buttons::OkCancel) != Ui::Answer::Ok)
         return false;
     attrs.erase(attrs.begin() + m_sel);

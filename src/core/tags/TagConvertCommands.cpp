@@ -1,5 +1,7 @@
 #include "core/tags/TagConvertCommands.h"
 
+#include "core/app/UiText.h"
+
 #include "core/app/CKelvoApp.h"
 #include "core/app/CommandTable.h"
 #include "core/app/Ui.h"
@@ -31,7 +33,7 @@ void TagConvertCommands::OnRemoveOutermost()
         ui.Message(kNoValidTag);
         return;
     }
-    if (ui.Ask(QStringLiteral("タグ  %1 を削除します。よろしいですか？").arg(element->name),
+    if (ui.Ask(UiText(QStringLiteral("タグ  %1 を削除します。よろしいですか？")).arg(element->name),
                Ui::Buttons::OkCancel, Ui::Icon::Question)
         != Ui::Answer::Ok)
         return;

@@ -1,5 +1,7 @@
 #include "core/tags/TagDialogs.h"
 
+#include "core/app/UiText.h"
+
 #include "core/app/CKelvoApp.h"
 #include "core/app/Ui.h"
 #include "core/doc/CKelvoDoc.h"
@@ -181,7 +183,7 @@ QString CBackgroundDlg::PreviewHtml(const FormModel& form)
         colors[i] = u'#' + (hex.isEmpty() ? QLatin1String(kPreviewColors[i].fallback) : hex);
     }
     auto span = [](const QString& color, const char16_t* text, bool link) {
-        const QString t = link ? QStringLiteral("<u>%1</u>").arg(S(text)) : S(text);
+        const QString t = link ? QStringLiteral("<u>%1</u>").arg(UiText(S(text))) : UiText(S(text));
         return QStringLiteral("<span style=\"color:%1\">%2</span>").arg(color, t);
     };
     return QStringLiteral("<table cellpadding=\"6\" bgcolor=\"%1\"><tr><td>%2 %3<br>%4 %5"
@@ -388,11 +390,11 @@ QStringList CFontDlg::SizeEntries(int baseSize, bool relative)
     for (int size = 1; size <= 7; ++size) {
         QString entry = relative ? QString::asprintf("%+d", size - baseSize) : QString::number(size);
         if (size == 1)
-            entry += S(u"（最小)");
+            entry += UiText(S(u"（最小)"));
         else if (size == 3)
-            entry += S(u"（普通)");
+            entry += UiText(S(u"（普通)"));
         else if (size == 7)
-            entry += S(u"（最大)");
+            entry += UiText(S(u"（最大)"));
         entries.append(entry);
     }
     return entries;

@@ -3,8 +3,12 @@
 standard library). The shapes are given on a 24-unit grid and rendered with
 4x4 supersampling, so every size comes out smooth.
 
+The program icon is also written at the sizes a desktop's launcher uses and
+as SVG, from the same shapes, into the desktop folder of the source tree.
+
 Run from this folder: python3 make_icons.py
 """
+import os
 import math
 import struct
 import zlib
@@ -157,6 +161,40 @@ ICONS = {
 }
 
 SIZES = {"kelvopad": (16, 24, 32, 48, 64)}
+DESKTOP = os.path.join("..", "..", "..", "desktop")
+DESKTOP_SIZES = (128, 256)
+
+
+def rgb(color):
+    return "#%02x%02x%02x" % color[:3]
+
+
+def svg(shapes):
+    """The shapes as an SVG document on the same 24-unit grid; lines have
+    round ends, as the renderer's distance test draws them."""
+    out = ['<svg xmlns="http://www.w3.org/2000/svg" width="24" height="24" viewBox="0 0 24 24">']
+    for shape in shapes:
+        kind = shape[0]
+        if kind == "poly":
+            pts = " ".join("%g,%g" % p for p in shape[1])
+            out.append('  <polygon points="%s" fill="%s"/>' % (pts, rgb(shape[2])))
+        elif kind == "rect":
+            _, x0, y0, w, h, c = shape
+            out.append('  <rect x="%g" y="%g" width="%g" height="%g" fill="%s"/>' % (x0, y0, w, h, rgb(c)))
+        elif kind == "circle":
+            _, cx, cy, r, c = shape
+            out.append('  <circle cx="%g" cy="%g" r="%g" fill="%s"/>' % (cx, cy, r, rgb(c)))
+        elif kind == "ring":
+            _, cx, cy, r, w, c = shape
+            out.append('  <circle cx="%g" cy="%g" r="%g" fill="none" stroke="%s" stroke-width="%g"/>'
+                       % (cx, cy, r, rgb(c), w))
+        elif kind == "line":
+            _, a, b, w, c = shape
+            out.append('  <line x1="%g" y1="%g" x2="%g" y2="%g" stroke="%s" stroke-width="%g" '
+                       'stroke-linecap="round"/>' % (a[0], a[1], b[0], b[1], rgb(c), w))
+    out.append("</svg>")
+    return "\n".join(out) + "\n"
+
 
 if __name__ == "__main__":
     files = []
@@ -170,3 +208,7 @@ if __name__ == "__main__":
         for path in files:
             f.write("    <file>%s</file>\n" % path)
         f.write("  </qresource>\n</RCC>\n")
+    for size in DESKTOP_SIZES:
+        write_png(os.path.join(DESKTOP, "kelvopad-%d.png" % size), render(ICONS["kelvopad"], size), size)
+    with open(os.path.join(DESKTOP, "kelvopad.svg"), "w") as f:
+        f.write(svg(ICONS["kelvopad"]))

@@ -2,7 +2,6 @@
 #include "TestFiles.h"
 #include "TestRegistry.h"
 
-#include "core/ftp/CFtpControl.h"
 #include "core/ftp/CNorvaneFtp.h"
 #include "platform/Cp932.h"
 
@@ -152,7 +151,6 @@ private Q_SLOTS:
 
         if (kind == Kind::Pyftpdlib) {
             QVERIFY(ftp.ChangeMode(file, 6, 0, 0));
-            QCOMPARE(ftp.Control()->GetReplyCode(), 200);
             QCOMPARE(QFileInfo(onServer).permissions() & 0x0777, QFile::Permissions(0x0600));
         }
 
@@ -190,7 +188,6 @@ private Q_SLOTS:
         const QString upload = m_local.filePath(name);
         QVERIFY(WriteBytes(upload, text));
         QVERIFY(ftp.PutFile(upload, true));
-        QCOMPARE(ftp.Control()->TransferType(), u"A"_qs);
 
         // vsftpd keeps the name's CP932 bytes as the file name and the text
         // unchanged; pyftpdlib decodes the name (and writes it in the file
@@ -237,10 +234,10 @@ private Q_SLOTS:
         ftp.SetProgress([&cancel](qint64, qint64) { cancel = true; });
         const bool done = upload ? ftp.PutFile(source, false) : ftp.GetFile(name, target, false);
         QVERIFY(!done);
-        QVERIFY(ftp.Control()->WasCancelled());
+        QVERIFY(ftp.Session()->WasCancelled());
         QVERIFY(QDir(target).entryList(QDir::Files).isEmpty());
         cancel = false;
-        QCOMPARE(ftp.Control()->Pwd(), server.WritableFolder());
+        QCOMPARE(ftp.Session()->CurrentFolder(), server.WritableFolder());
         QFile::remove(server.WritableLocal() + u'/' + name);
     }
 };

@@ -2,7 +2,6 @@
 #include "TestFiles.h"
 #include "TestRegistry.h"
 
-#include "core/ftp/CFtpControl.h"
 #include "core/ftp/CNorvaneFtp.h"
 
 #include <QElapsedTimer>
@@ -18,7 +17,7 @@ namespace {
 
 const QStringList kLogin = {
     "<220 Ready", ">USER u", "<331 Password required", ">PASS p", "<230 Logged in",
-    ">PWD", "<257 \"/www\" is the current directory"};
+    ">FEAT", "<502 Not implemented", ">PWD", "<257 \"/www\" is the current directory"};
 // Ends a script where the client must still be in step with the server.
 const QStringList kInStep = {">PWD", "<257 \"/after\" is the current directory"};
 const QStringList kAborted = {">ABOR", "<226 ABOR successful", ">NOOP", "<200 NOOP ok"};
@@ -52,7 +51,7 @@ private Q_SLOTS:
         QTest::newRow("greeting other than 220")
             << QStringList{"<421 Too many users"} << "connect" << false << false << "USER";
         QTest::newRow("USER answered 230: logged in, no password sent")
-            << (QStringList{"<220 Ready", ">USER u", "<230 No password needed", ">PWD",
+            << (QStringList{"<220 Ready", ">USER u", "<230 No password needed", ">FEAT", "<502 No", ">PWD",
                             "<257 \"/\""} + kInStep)
             << "connect" << true << true << "PASS";
         QTest::newRow("password refused")
@@ -60,8 +59,8 @@ private Q_SLOTS:
                    + kInStep
             << "connect" << false << true << "";
         QTest::newRow("PWD without quotes: empty folder, uploads go to /")
-            << (QStringList{"<220 Ready", ">USER u", "<331 Password", ">PASS p", "<230 ok", ">PWD",
-                            "<257 /home/web is current", ">TYPE I", "<200 ok", "PASV 127,0,0,1",
+            << (QStringList{"<220 Ready", ">USER u", "<331 Password", ">PASS p", "<230 ok", ">FEAT", "<502 No",
+                            ">PWD", "<257 /home/web is current", ">TYPE I", "<200 ok", "PASV 127,0,0,1",
                             ">STOR /up.bin", "<150 go", "RECV", "<226 done"} + kInStep)
             << "put" << true << true << "";
         QTest::newRow("LIST answered 125 like 150")
@@ -188,7 +187,7 @@ private Q_SLOTS:
             }
             QCOMPARE(result, succeeds);
             if (inStepAfter)
-                QCOMPARE(ftp.Control()->Pwd(), u"/after"_qs);
+                QCOMPARE(ftp.Session()->CurrentFolder(), u"/after"_qs);
             else
                 QVERIFY(!ftp.IsConnected());
         }
@@ -233,12 +232,12 @@ private Q_SLOTS:
         const qint64 elapsed = clock.elapsed();
         canceller.join();
         QVERIFY(!result);
-        QVERIFY(ftp.Control()->WasCancelled());
+        QVERIFY(ftp.Session()->WasCancelled());
         QVERIFY(seen > 0);
         QVERIFY2(elapsed < 30000, "returned on the cancel, not on a time-out");
         QVERIFY(QDir(local.path()).entryList(QDir::Files).isEmpty());
         cancel = false;
-        QCOMPARE(ftp.Control()->Pwd(), u"/after"_qs);
+        QCOMPARE(ftp.Session()->CurrentFolder(), u"/after"_qs);
     }
 };
 

@@ -106,6 +106,9 @@ private Q_SLOTS:
         site.ascii = false;
         site.remoteFolder = u"/www"_qs;
         site.uploadFolder = u"htdocs"_qs;
+        site.protocol = RemoteProtocol::Ftps;
+        site.nameCode = RemoteNameCode::ShiftJis;
+        site.trustedFingerprint = u"SHA256:abc+/="_qs;
         list.Add(site);
         list.SetSelected(1);
         list.Save(t.Settings());
@@ -224,7 +227,8 @@ private Q_SLOTS:
     }
 
     // The settings page edits the set's local folder, where its pages lie
-    // (root-relative links start there), with a folder chooser.
+    // (root-relative links start there), with a folder chooser, and how the
+    // server is reached.
     void pageEditsTheLocalFolder()
     {
         TestEditor t;
@@ -234,8 +238,15 @@ private Q_SLOTS:
         FormModel model;
         page.AddTo(model);
         QVERIFY(model.SetFromText(u"LocalDir"_qs, u"..."_qs));
+        QCOMPARE(model[u"プロトコル"_qs].text, u"FTP"_qs);
+        QCOMPARE(model[u"文字コード"_qs].text, u"自動"_qs);
+        QVERIFY(model.SetFromText(u"プロトコル"_qs, u"FTPS"_qs));
+        QVERIFY(model.SetFromText(u"文字コード"_qs, u"Shift-JIS"_qs));
         page.Ok(model);
-        QCOMPARE(Loaded(t.Settings()).At(0).localFolder, u"/home/me/site"_qs);
+        const CFtpSet saved = Loaded(t.Settings()).At(0);
+        QCOMPARE(saved.localFolder, u"/home/me/site"_qs);
+        QCOMPARE(saved.protocol, RemoteProtocol::Ftps);
+        QCOMPARE(saved.nameCode, RemoteNameCode::ShiftJis);
     }
 
     void lastSetIsNotDeleted()
@@ -291,6 +302,8 @@ private Q_SLOTS:
         QTest::newRow("host and port") << "127.0.0.1:2121" << "127.0.0.1" << 2121;
         QTest::newRow("invalid port keeps 21") << "ftp.example:99999" << "ftp.example" << 21;
         QTest::newRow("IPv6 address untouched") << "::1" << "::1" << 21;
+        QTest::newRow("IPv6 in brackets with a port") << "[::1]:2121" << "::1" << 2121;
+        QTest::newRow("IPv6 in brackets without one") << " [fe80::1] " << "fe80::1" << 21;
     }
     void hostAndPort()
     {

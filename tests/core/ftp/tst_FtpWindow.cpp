@@ -298,7 +298,7 @@ void FtpWindowTest::attributes()
 
     // A DOS-style listing has no mode texts: 属性 is refused.
     FakeFtpServer dos({"<220 Ready", ">USER u", "<331 Password required", ">PASS p", "<230 Logged in",
-                       ">PWD", "<257 \"/www\" is the current directory", ">TYPE A", "<200 Type set",
+                       ">FEAT", "<502 No", ">PWD", "<257 \"/www\" is the current directory", ">TYPE A", "<200 Type set",
                        "PASV 127,0,0,1", ">LIST -L", "<150 ok",
                        "DATA:03-05-07  02:07PM                 5 a.htm\r\n", "<226 done"});
     CNorvaneFtp client;
@@ -434,7 +434,8 @@ void FtpWindowTest::cancelledCopyKeepsTheSession()
 // logs in again on the user's yes and returns to the folder it showed.
 void FtpWindowTest::lostConnectionOffersReconnect()
 {
-    const QStringList login = {"<220 Ready", ">USER u", "<331 Password required", ">PASS p", "<230 Logged in"};
+    const QStringList login = {"<220 Ready", ">USER u", "<331 Password required", ">PASS p", "<230 Logged in",
+                               ">FEAT", "<502 No"};
     auto list = [](const QString& name) {
         return QStringList{">TYPE A", "<200 ok", "PASV 127,0,0,1", ">LIST -L", "<150 go",
                            "DATA:-rw-r--r-- 1 web web 5 Mar  5 14:07 " + name + "\r\n", "<226 done"};

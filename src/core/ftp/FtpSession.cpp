@@ -1,0 +1,235 @@
+#include "core/ftp/FtpSession.h"
+
+#include "core/app/UiText.h"
+
+#include "core/ftp/CFtpControl.h"
+#include "core/ftp/FtpListParser.h"
+#include "core/ftp/FtpMessages.h"
+
+namespace {
+
+QString Msg(const char16_t* text)
+{
+    return QString::fromUtf16(text);
+}
+
+} // namespace
+
+FtpSession::FtpSession(RemoteProtocol protocol) : m_protocol(protocol) {}
+
+FtpSession::~FtpSession() = default;
+
+void FtpSession::SetTimeout(int milliseconds)
+{
+    m_timeoutMs = milliseconds;
+    if (m_control)
+        m_control->SetTimeout(milliseconds);
+}
+
+void FtpSession::SetProgress(FtpProgress progress)
+{
+    m_progress = std::move(progress);
+    if (m_control)
+        m_control->SetProgress(m_progress);
+}
+
+void FtpSession::SetCancelFlag(const FtpCancelFlag* cancel)
+{
+    m_cancel = cancel;
+    if (m_control)
+        m_control->SetCancelFlag(cancel);
+}
+
+bool FtpSession::Done(bool ok)
+{
+    m_refused = false;
+    if (ok) {
+        m_error.clear();
+        return true;
+    }
+    if (!m_control || !m_control->IsConnected())
+        m_error = Msg(ftpmsg::Disconnected);
+    else if (m_control->GetReplyCode() >= 400)
+        m_error = m_control->GetReplyText().trimmed();
+    else
+        m_error = Msg(ftpmsg::TransferFailed);
+    return false;
+}
+
+bool FtpSession::Open(const RemoteEndpoint& endpoint)
+{
+    m_identity = RemotePeerIdentity();
+    m_features.clear();
+    m_control = std::make_unique<CFtpControl>();
+    m_control->SetTimeout(m_timeoutMs);
+    m_control->SetProgress(m_progress);
+    m_control->SetCancelFlag(m_cancel);
+    const int port = endpoint.port > 0 ? endpoint.port : DefaultRemotePort(m_protocol);
+    if (endpoint.host.isEmpty() || !m_control->Open(endpoint.host, port, endpoint.passive)) {
+        Done(false);
+        if (m_control->GetReplyCode() < 400)
+            m_error = Msg(ftpmsg::NoConnection);
+        return false;
+    }
+    if (!m_control->Login(endpoint.user, endpoint.password))
+        return Done(false);
+    ReadFeatures();
+    // A server that lists UTF8 takes and gives names in UTF-8 (RFC 2640);
+    // OPTS UTF8 ON switches on those that wait to be asked, and a refusal
+    // of it changes nothing.
+    bool utf8 = endpoint.nameCode == RemoteNameCode::Utf8;
+    if (endpoint.nameCode == RemoteNameCode::Auto && HasFeature(QStringLiteral("UTF8"))) {
+        utf8 = true;
+        if (m_control->SendCommand(QStringLiteral("OPTS UTF8 ON")))
+            m_control->ReadReply();
+    }
+    m_control->SetUtf8Names(utf8);
+    return Done(m_control->IsConnected());
+}
+
+void FtpSession::ReadFeatures()
+{
+    if (!m_control->SendCommand(QStringLiteral("FEAT")))
+        return;
+    const QString reply = m_control->ReadReply();
+    if (m_control->GetReplyCode() != 211)
+        return;
+    // "211-Features:", then one feature a line with a space in front.
+    for (const QString& line : reply.split(QStringLiteral("\r\n"))) {
+        if (line.startsWith(u' '))
+            m_features.append(line.trimmed().section(u' ', 0, 0).toUpper());
+    }
+}
+
+void FtpSession::Close()
+{
+    if (m_control) {
+        m_control->Quit();
+        m_control.reset();
+    }
+}
+
+bool FtpSession::IsConnected() const
+{
+    return m_control && m_control->IsConnected();
+}
+
+bool FtpSession::CanName(const QString& name)
+{
+    if (!m_control || m_control->CanSend(name))
+        return true;
+    m_refused = true;
+    m_error = UiText(Msg(ftpmsg::NameNotInCode))
+                  .arg(name, m_control->Utf8Names() ? QStringLiteral("UTF-8") : QStringLiteral("Shift-JIS"));
+    return false;
+}
+
+QString FtpSession::CurrentFolder()
+{
+    if (!m_control)
+        return QString();
+    const QString folder = m_control->Pwd();
+    Done(!folder.isEmpty());
+    return folder;
+}
+
+bool FtpSession::ChangeFolder(const QString& folder)
+{
+    return CanName(folder) && Done(m_control && m_control->Cwd(folder));
+}
+
+bool FtpSession::List(std::vector<CFtpEntry>& entries)
+{
+    entries.clear();
+    if (!m_control)
+        return Done(false);
+    m_control->SetAscii();
+    QString listing;
+    if (!m_control->List(listing))
+        return Done(false);
+    for (CFtpEntry& e : ParseFtpListing(listing)) {
+        if (e.name != u"." && e.name != u"..")
+            entries.push_back(std::move(e));
+    }
+    return Done(true);
+}
+
+bool FtpSession::MakeFolder(const QString& path)
+{
+    return CanName(path) && Done(m_control && m_control->Mkd(path));
+}
+
+bool FtpSession::RemoveFolder(const QString& path)
+{
+    return CanName(path) && Done(m_control && m_control->Rmd(path));
+}
+
+bool FtpSession::RemoveFile(const QString& path)
+{
+    return CanName(path) && Done(m_control && m_control->Dele(path));
+}
+
+bool FtpSession::Rename(const QString& from, const QString& to)
+{
+    return CanName(from) && CanName(to) && Done(m_control && m_control->Rename(from, to));
+}
+
+bool FtpSession::ChangeMode(const QString& path, int mode)
+{
+    if (!CanName(path) || !m_control)
+        return false;
+    const bool sent = m_control->SiteChmod(path, QString::number(mode & 0777, 8).rightJustified(3, u'0'));
+    return Done(sent && m_control->GetReplyCode() / 100 == 2);
+}
+
+qint64 FtpSession::RemoteSize(const QString& path)
+{
+    if (!CanName(path) || !m_control)
+        return -1;
+    // SIZE counts the bytes of the binary type; some servers refuse it in
+    // the ASCII one.
+    m_control->SetBinary();
+    if (!m_control->SendCommand(QStringLiteral("TYPE I")))
+        return -1;
+    m_control->ReadReply();
+    if (!m_control->SendCommand(QStringLiteral("SIZE ") + path))
+        return -1;
+    const QString reply = m_control->ReadReply();
+    bool ok = false;
+    const qint64 size = reply.mid(4).trimmed().toLongLong(&ok);
+    return Done(m_control->GetReplyCode() == 213 && ok) ? size : -1;
+}
+
+bool FtpSession::Retrieve(const QString& remotePath, const QString& localPath, bool ascii,
+                          qint64 offset)
+{
+    if (!CanName(remotePath) || !m_control || offset != 0)
+        return Done(false);
+    ascii ? m_control->SetAscii() : m_control->SetBinary();
+    return Done(m_control->Retrieve(remotePath, localPath));
+}
+
+bool FtpSession::Store(const QString& localPath, const QString& remotePath, bool ascii,
+                       qint64 offset)
+{
+    if (!CanName(remotePath) || !m_control || offset != 0)
+        return Done(false);
+    ascii ? m_control->SetAscii() : m_control->SetBinary();
+    return Done(m_control->Store(localPath, remotePath));
+}
+
+bool FtpSession::SetRemoteTime(const QString& path, const QDateTime& time)
+{
+    if (!HasFeature(QStringLiteral("MFMT")) || !CanName(path) || !m_control || !time.isValid())
+        return false;
+    const QString stamp = time.toUTC().toString(QStringLiteral("yyyyMMddHHmmss"));
+    if (!m_control->SendCommand(QStringLiteral("MFMT %1 %2").arg(stamp, path)))
+        return Done(false);
+    m_control->ReadReply();
+    return Done(m_control->GetReplyCode() == 213);
+}
+
+bool FtpSession::WasCancelled() const
+{
+    return m_control && m_control->WasCancelled();
+}
