@@ -67,9 +67,9 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
     m_reopen->setObjectName(QStringLiteral("reopenDeclared"));
     m_reopen->setAutoRaise(true);
     m_reopen->hide();
-    m_readOnly = new QLabel(QStringLiteral("読み取り専用"), this);
+    m_readOnly = new QLabel(UiText(QStringLiteral("読み取り専用")), this);
     m_readOnly->setObjectName(QStringLiteral("readOnly"));
-    m_readOnly->setToolTip(QStringLiteral("このファイルには書き込めません"));
+    m_readOnly->setToolTip(UiText(QStringLiteral("このファイルには書き込めません")));
     m_readOnly->hide();
     connect(m_reopen, &QToolButton::clicked, this, [this] { RunCommand(cmd::ReopenDeclaredCode); });
     statusBar()->addPermanentWidget(m_readOnly);
@@ -480,8 +480,9 @@ void CMainFrame::UpdateTitle()
 {
     m_shownReadOnly = m_app && m_app->Doc().IsReadOnlyFile();
     m_readOnly->setVisible(m_shownReadOnly);
-    setWindowTitle(CKelvoDoc::MarkedWindowTitle(m_caption, m_edit->document()->isModified(),
-                                               m_shownReadOnly));
+    setWindowTitle(CKelvoDoc::MarkedWindowTitle(
+        m_caption, m_edit->document()->isModified(),
+        m_shownReadOnly ? UiText(CKelvoDoc::ReadOnlyMark()) : QString()));
 }
 
 // ---- keys ------------------------------------------------------------------

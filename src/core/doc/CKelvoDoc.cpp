@@ -46,13 +46,12 @@ QString CKelvoDoc::WindowTitleFor(const QString& title)
     return (dot >= 0 ? shown.left(dot) : shown) + QStringLiteral(" - Kelvopad");
 }
 
-QString CKelvoDoc::MarkedWindowTitle(const QString& caption, bool modified, bool readOnly)
+QString CKelvoDoc::MarkedWindowTitle(const QString& caption, bool modified,
+                                     const QString& readOnlyMark)
 {
     QString title = caption;
-    if (readOnly) {
-        const qsizetype dash = title.lastIndexOf(QStringLiteral(" - "));
-        title.insert(dash < 0 ? title.size() : dash, QStringLiteral(" (読み取り専用)"));
-    }
+    const qsizetype dash = title.lastIndexOf(QStringLiteral(" - "));
+    title.insert(dash < 0 ? title.size() : dash, readOnlyMark);
     return modified ? u'*' + title : title;
 }
 
