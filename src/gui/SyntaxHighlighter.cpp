@@ -172,10 +172,16 @@ int SyntaxHighlighter::ColourBlock(QTextBlock& block, int stateBefore)
         formats.append({r.start, r.length, m_formats[size_t(r.kind)]});
     QTextLayout* layout = block.layout();
     if (!(formats.isEmpty() && layout->formats().isEmpty())) {
+        // A block never laid out is laid out, with its colours, when it is
+        // first shown; only one on screen (or shown before) is laid out
+        // again now.
+        const bool laidOut = layout->lineCount() > 0;
         layout->setFormats(formats);
-        m_ownChange = true;
-        m_edit.document()->markContentsDirty(block.position(), block.length());
-        m_ownChange = false;
+        if (laidOut) {
+            m_ownChange = true;
+            m_edit.document()->markContentsDirty(block.position(), block.length());
+            m_ownChange = false;
+        }
     }
     block.setUserState(end);
     return end;
