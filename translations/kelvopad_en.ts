@@ -3180,11 +3180,6 @@ Overwrite it?</translation>
     </message>
     <message>
       <location filename="../src/core/doc/CKelvoDoc.cpp" />
-      <source> (読み取り専用)</source>
-      <translation> (read-only)</translation>
-    </message>
-    <message>
-      <location filename="../src/core/doc/CKelvoDoc.cpp" />
       <source>UTF-16 のファイルは読み込めません - </source>
       <translation>UTF-16 files cannot be read - </translation>
     </message>
@@ -3247,6 +3242,11 @@ They can be written as numeric character references (like %1), or the file can b
       <location filename="../src/core/doc/CKelvoDoc.cpp" />
       <source>HTMLﾌｧｲﾙ(*.html) |*.html|HTMﾌｧｲﾙ(*.htm) |*.htm|SHTMLﾌｧｲﾙ(*.shtml) |*.shtml|Perlﾌｧｲﾙ(*.pl) |*.pl|CGIﾌｧｲﾙ(*.cgi) |*.cgi|Textﾌｧｲﾙ(*.txt) |*.txt|ｽﾀｲﾙｼｰﾄ(*.css) |*.css|全てのﾌｧｲﾙ(*.*) |*.*||</source>
       <translation>HTML files(*.html) |*.html|HTM files(*.htm) |*.htm|SHTML files(*.shtml) |*.shtml|Perl files(*.pl) |*.pl|CGI files(*.cgi) |*.cgi|Text files(*.txt) |*.txt|Style sheets(*.css) |*.css|All files(*.*) |*.*||</translation>
+    </message>
+    <message>
+      <location filename="../src/core/doc/CKelvoDoc.h" />
+      <source> (読み取り専用)</source>
+      <translation> (read-only)</translation>
     </message>
     <message>
       <location filename="../src/core/doc/CodeKinds.cpp" />
@@ -3504,6 +3504,52 @@ They can be written as numeric character references (like %1), or the file can b
       <translation>Replaced %1</translation>
     </message>
     <message>
+      <location filename="../src/core/ftp/CFtpControl.cpp" />
+      <source>自己署名の証明書です</source>
+      <translation>The certificate is self-signed</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/CFtpControl.cpp" />
+      <source>証明書の名前が接続先のサーバ名と一致しません</source>
+      <translation>The name in the certificate does not match the server name</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/CFtpControl.cpp" />
+      <source>証明書の有効期限が切れています</source>
+      <translation>The certificate has expired</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/CFtpControl.cpp" />
+      <source>証明書の有効期間がまだ始まっていません</source>
+      <translation>The certificate is not yet valid</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/CFtpControl.cpp" />
+      <source>証明書は失効しています</source>
+      <translation>The certificate has been revoked</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/CFtpControl.cpp" />
+      <source>信頼された認証局が発行した証明書ではありません</source>
+      <translation>The certificate was not issued by a trusted certificate authority</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/CFtpControl.cpp" />
+      <source>発行先：%1
+発行者：%2
+指紋：%3
+理由：%4</source>
+      <translation>Issued to: %1
+Issued by: %2
+Fingerprint: %3
+Reason: %4</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/CFtpControl.cpp" />
+      <source>。</source>
+      <translation>. </translation>
+    </message>
+    <message>
       <location filename="../src/core/ftp/CFtpSetForm.cpp" />
       <source>自動</source>
       <translation>Auto</translation>
@@ -3610,25 +3656,56 @@ They can be written as numeric character references (like %1), or the file can b
     </message>
     <message>
       <location filename="../src/core/ftp/CFtpWnd.cpp" />
-      <source>サーバの %1 の方が新しいファイルです。
-サーバ：%2
-ローカル：%3
-上書きしますか？</source>
-      <translation>The server's %1 is newer.
-Server: %2
-Local: %3
-Overwrite it?</translation>
+      <source>サーバ</source>
+      <translation>Server</translation>
     </message>
     <message>
       <location filename="../src/core/ftp/CFtpWnd.cpp" />
-      <source>ローカルの %1 の方が新しいファイルです。
-ローカル：%2
-サーバ：%3
-上書きしますか？</source>
-      <translation>The local %1 is newer.
-Local: %2
-Server: %3
-Overwrite it?</translation>
+      <source>ローカル</source>
+      <translation>Local</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/CFtpWnd.cpp" />
+      <source>%1の %2 は途中までしかありません。
+%1：%3 バイト
+%4：%5 バイト</source>
+      <translation>%2 on the %1 side is incomplete.
+%1: %3 bytes
+%4: %5 bytes</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/CFtpWnd.cpp" />
+      <source>%1の %2 の方が新しいファイルです。
+%1：%3
+%4：%5</source>
+      <translation>%2 on the %1 side is the newer file.
+%1: %3
+%4: %5</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/CFtpWnd.cpp" />
+      <source>上書き</source>
+      <translation>Overwrite</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/CFtpWnd.cpp" />
+      <source>続きから</source>
+      <translation>Resume</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/CFtpWnd.cpp" />
+      <source>スキップ</source>
+      <translation>Skip</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/CFtpWnd.cpp" />
+      <source>処理(&amp;S):</source>
+      <translation>&amp;Action:</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/CFtpWnd.cpp" />
+      <source>残りのファイルも同じにする(&amp;A)</source>
+      <translation>Do the s&amp;ame for the remaining files</translation>
     </message>
     <message>
       <location filename="../src/core/ftp/CFtpWnd.cpp" />
@@ -3772,6 +3849,20 @@ Overwrite it?</translation>
     </message>
     <message>
       <location filename="../src/core/ftp/FtpMessages.h" />
+      <source>サーバの証明書を確認できません。
+%1</source>
+      <translation>The server certificate cannot be verified.
+%1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/FtpMessages.h" />
+      <source>警告：サーバの証明書が、信頼した証明書から変わっています。なりすましのおそれがあるため接続しません。
+%1</source>
+      <translation>Warning: the server certificate has changed from the one you trusted. The server may be an impostor, so the connection was not made.
+%1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/FtpMessages.h" />
       <source>新しい設定名を入力してください</source>
       <translation>Enter the name of the new site</translation>
     </message>
@@ -3789,6 +3880,23 @@ Overwrite it?</translation>
       <location filename="../src/core/ftp/FtpMessages.h" />
       <source>名前を入力してください</source>
       <translation>Enter a name</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/FtpWindowCommands.cpp" />
+      <source>サーバの証明書を確認できません。確かにそのサーバと分かっているときだけ信頼してください。
+%1</source>
+      <translation>The server certificate cannot be verified. Trust it only if you know that this really is that server.
+%1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/FtpWindowCommands.cpp" />
+      <source>今回だけ信頼(&amp;O)</source>
+      <translation>Trust &amp;once</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/FtpWindowCommands.cpp" />
+      <source>常に信頼(&amp;A)</source>
+      <translation>Trust &amp;always</translation>
     </message>
     <message>
       <location filename="../src/core/links/ImageSize.cpp" />
@@ -5889,16 +5997,6 @@ Overwrite it?</translation>
     </message>
     <message>
       <location filename="../src/gui/FtpWindow.cpp" />
-      <source>サーバ</source>
-      <translation>Server</translation>
-    </message>
-    <message>
-      <location filename="../src/gui/FtpWindow.cpp" />
-      <source>ローカル</source>
-      <translation>Local</translation>
-    </message>
-    <message>
-      <location filename="../src/gui/FtpWindow.cpp" />
       <source>（接続が切れています）</source>
       <translation>(disconnected)</translation>
     </message>
@@ -5985,6 +6083,46 @@ Saves Shift-JIS, JIS, EUC and UTF-8 documents in the character code and line end
     <message>
       <source>アンドゥ(&amp;U)</source>
       <translation type="vanished">&amp;Undo</translation>
+    </message>
+    <message>
+      <source>発行先：%1
+発行者：%2
+SHA-256：%3
+理由：%4</source>
+      <translation type="vanished">Issued to: %1
+Issued by: %2
+SHA-256: %3
+Reason: %4</translation>
+    </message>
+    <message>
+      <source>サーバの証明書を確認できません。
+%1
+
+この接続先が確かにそのサーバであると分かっているときだけ、信頼してください。</source>
+      <translation type="vanished">The server certificate cannot be verified.
+%1
+
+Trust it only if you know that this really is that server.</translation>
+    </message>
+    <message>
+      <source>サーバの %1 の方が新しいファイルです。
+サーバ：%2
+ローカル：%3
+上書きしますか？</source>
+      <translation type="vanished">The server's %1 is newer.
+Server: %2
+Local: %3
+Overwrite it?</translation>
+    </message>
+    <message>
+      <source>ローカルの %1 の方が新しいファイルです。
+ローカル：%2
+サーバ：%3
+上書きしますか？</source>
+      <translation type="vanished">The local %1 is newer.
+Local: %2
+Server: %3
+Overwrite it?</translation>
     </message>
   </context>
 </TS>

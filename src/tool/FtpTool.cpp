@@ -191,8 +191,16 @@ int RunFtpTool(const QStringList& args, QTextStream& out, QTextStream& err)
     ftp.Set(site, o.rootGiven.value_or(QString()), passive);
     ftp.TrustOnce(o.trust);
     ftp.SetTimeoutSeconds(timeout);
-    if (!ftp.Connect())
-        return Message(out, ftp.FailureText(ftpmsg::ConnectFailed));
+    if (!ftp.Connect()) {
+        // A certificate or host key not trusted: the fingerprint to pass
+        // with --trust once the user has checked it.
+        const RemotePeerIdentity peer = ftp.Session() ? ftp.Session()->PeerIdentity() : RemotePeerIdentity();
+        if (peer.verdict == RemotePeerIdentity::Verdict::Unknown) {
+            err << peer.details << '\n';
+            return Message(out, peer.fingerprint);
+        }
+        return Message(out, ftp.FailureText(ftpmsg::ConnectFailed).section(u'\n', 0, 0));
+    }
 
     const QStringList& a = o.operation;
     bool done = false;

@@ -3,12 +3,14 @@
 #include "TestRegistry.h"
 #include "ToolRunner.h"
 
+#include "core/ftp/CFtpControl.h"
 #include "core/ftp/CFtpSetList.h"
 #include "platform/Cp932.h"
 #include "platform/SettingsStore.h"
 
 #include <QDir>
 #include <QRegularExpression>
+#include <QSslCertificate>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -130,6 +132,49 @@ private Q_SLOTS:
         QCOMPARE(r.Lines(), (QStringList{u"d 0 2007/03/05 14:07 - 画像"_qs,
                                          u"- 3221225472 2007/03/05 10:15 - 大きい.iso"_qs,
                                          u"- 5 2007/03/05 10:15 - my page.htm"_qs}));
+    }
+    // FTPS from a script: an unknown certificate gives its fingerprint, a
+    // wrong --trust is refused, the right one lists the folder; UTF-8 names
+    // come through --encoding auto.
+    void ftps_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("line");  // the first line of the output, FP the fingerprint
+        QTest::newRow("unknown certificate") << QStringList{"ls"} << 1 << "message: FP";
+        QTest::newRow("wrong fingerprint")
+            << QStringList{"--trust", "SHA256:d3Jvbmc", "ls"} << 1
+            << "message: 警告：サーバの証明書が、信頼した証明書から変わっています。なりすましのおそれがあるため接続しません。";
+        QTest::newRow("trusted") << QStringList{"--trust", "FP", "ls"} << 0 << "- 1 DATE -rw-r--r-- 한글.txt";
+        QTest::newRow("Shift-JIS cannot name it")
+            << QStringList{"--trust", "FP", "--encoding", "sjis", "rm", "한글.txt"} << 1
+            << "message: 「한글.txt」には、サーバの文字コード（Shift-JIS）で表せない文字があります。名前を変えてください";
+        QTest::newRow("unknown protocol") << QStringList{"--protocol", "ftpes", "ls"} << 2 << "";
+    }
+    void ftps()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, status);
+        QFETCH(QString, line);
+        QTemporaryDir dir;
+        const QString certificate = MakeTestCertificate(dir.path(), u"cert"_qs);
+        QVERIFY(!certificate.isEmpty());
+        FtpTestServer server(FtpTestServer::Kind::Pyftpdlib);
+        server.SetUtf8Names(true);
+        server.SetCertificate(certificate);
+        QVERIFY2(server.Start().isEmpty(), "pyftpdlib with TLS");
+        QVERIFY(WriteBytes(server.Root() + u"/한글.txt"_qs, "x"));
+        const QString fingerprint = CFtpControl::Fingerprint(QSslCertificate::fromPath(certificate).value(0));
+        args.replaceInStrings(u"FP"_qs, fingerprint);
+        const ToolResult r = RunTool(QStringList{"ftp", "--protocol", "ftps", "--host", server.Host(), "--user",
+                                                 server.User(), "--password", server.Password(), "--timeout", "20"}
+                                     + args);
+        QCOMPARE(r.status, status);
+        if (line.isEmpty())
+            return;
+        QString first = r.Lines().value(0);
+        first.replace(QRegularExpression(u"\\d{4}/\\d\\d/\\d\\d \\d\\d:\\d\\d"_qs), u"DATE"_qs);
+        QCOMPARE(first, QString(line).replace(u"FP"_qs, fingerprint));
     }
 };
 

@@ -1,15 +1,19 @@
 #include "core/ftp/CFtpControl.h"
 
+#include "core/app/UiText.h"
 #include "platform/Cp932.h"
 
 #include <QBuffer>
 #include <QDeadlineTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QHostAddress>
 #include <QRegularExpression>
+#include <QCryptographicHash>
 #include <QSaveFile>
+#include <QSslConfiguration>
+#include <QSslSocket>
 #include <QTcpServer>
-#include <QTcpSocket>
 
 #include <algorithm>
 
@@ -59,6 +63,58 @@ qint64 AnnouncedSize(const QString& reply)
     bool ok = false;
     const qint64 value = match.hasMatch() ? match.captured(1).toLongLong(&ok) : -1;
     return ok ? value : -1;
+}
+
+// Incoming data connections of active mode as TLS-capable sockets: with
+// FTPS the client encrypts them as it does passive ones.
+class SslServer : public QTcpServer {
+protected:
+    void incomingConnection(qintptr descriptor) override
+    {
+        auto* socket = new QSslSocket(this);
+        if (socket->setSocketDescriptor(descriptor))
+            addPendingConnection(socket);
+        else
+            delete socket;
+    }
+};
+
+// Why a certificate did not verify, in the user's words.
+QString ReasonOf(const QSslError& error)
+{
+    switch (error.error()) {
+    case QSslError::SelfSignedCertificate:
+    case QSslError::SelfSignedCertificateInChain:
+        return UiText(QStringLiteral("自己署名の証明書です"));
+    case QSslError::HostNameMismatch:
+        return UiText(QStringLiteral("証明書の名前が接続先のサーバ名と一致しません"));
+    case QSslError::CertificateExpired:
+        return UiText(QStringLiteral("証明書の有効期限が切れています"));
+    case QSslError::CertificateNotYetValid:
+        return UiText(QStringLiteral("証明書の有効期間がまだ始まっていません"));
+    case QSslError::CertificateRevoked:
+        return UiText(QStringLiteral("証明書は失効しています"));
+    case QSslError::UnableToGetLocalIssuerCertificate:
+    case QSslError::UnableToGetIssuerCertificate:
+    case QSslError::UnableToVerifyFirstCertificate:
+    case QSslError::CertificateUntrusted:
+        return UiText(QStringLiteral("信頼された認証局が発行した証明書ではありません"));
+    default:
+        return error.errorString();
+    }
+}
+
+// What a socket still holds to send: with TLS, the plain bytes not yet
+// encrypted and the encrypted ones not yet sent.
+qint64 Unsent(QTcpSocket& socket)
+{
+    auto* ssl = qobject_cast<QSslSocket*>(&socket);
+    return socket.bytesToWrite() + (ssl ? ssl->encryptedBytesToWrite() : 0);
+}
+
+QString Names(const QStringList& parts)
+{
+    return parts.isEmpty() ? QStringLiteral("（なし）") : parts.join(QStringLiteral(", "));
 }
 
 } // namespace
@@ -115,7 +171,9 @@ bool CFtpControl::Open(const QString& host, int port, bool passive)
     m_passive = passive;
     m_connected = false;
     m_pending.clear();
-    m_control = std::make_unique<QTcpSocket>();
+    m_tls = false;
+    m_identity = RemotePeerIdentity();
+    m_control = std::make_unique<QSslSocket>();
     m_control->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     m_control->connectToHost(host, quint16(port));
     QDeadlineTimer deadline(m_timeoutMs);
@@ -150,7 +208,7 @@ bool CFtpControl::SendBytes(QTcpSocket& socket, const QByteArray& bytes)
     if (socket.write(bytes) != bytes.size())
         return false;
     QDeadlineTimer deadline(m_timeoutMs);
-    while (socket.bytesToWrite() > 0) {
+    while (Unsent(socket) > 0) {
         if (socket.state() != QAbstractSocket::ConnectedState || deadline.hasExpired())
             return false;
         if (socket.waitForBytesWritten(kSliceMs))
@@ -406,43 +464,61 @@ bool CFtpControl::ParsePassiveReply()
     return m_passivePort > 0;
 }
 
+bool CFtpControl::ParseExtendedPassiveReply()
+{
+    // "229 Entering Extended Passive Mode (|||6446|)": the delimiter is the
+    // first character inside the parentheses.
+    static const QRegularExpression port(QStringLiteral("\\((.)\\1\\1(\\d{1,5})\\1\\)"));
+    const QRegularExpressionMatch match = port.match(m_replyText);
+    if (!match.hasMatch())
+        return false;
+    m_passivePort = match.captured(2).toInt();
+    m_passiveHost = m_control->peerAddress().toString();
+    return m_passivePort > 0 && m_passivePort < 65536;
+}
+
 bool CFtpControl::PrepareData()
 {
     if (!m_control || !m_connected)
         return false;
+    const bool v6 = m_control->peerAddress().protocol() == QAbstractSocket::IPv6Protocol
+        && !m_control->peerAddress().toIPv4Address();
+    const bool extended = m_extended || v6;
+    if (!SendCommand(QStringLiteral("TYPE ") + m_type))
+        return false;
+    ReadReply();
+    if (!m_connected)
+        return false;
     if (m_passive) {
-        if (!SendCommand(QStringLiteral("TYPE ") + m_type))
-            return false;
-        ReadReply();
-        if (!m_connected)
-            return false;
+        if (extended)
+            return Command(QStringLiteral("EPSV"), 229) && ParseExtendedPassiveReply();
         return Command(QStringLiteral("PASV"), 227) && ParsePassiveReply();
     }
     QHostAddress local = m_control->localAddress();
     bool isV4 = false;
     const quint32 v4 = local.toIPv4Address(&isV4);
-    if (!isV4)
+    if (isV4)
+        local = QHostAddress(v4);
+    else if (!extended)
         return false;
-    local = QHostAddress(v4);
     // Listening only where the server reaches us, not on every interface.
-    m_listen = std::make_unique<QTcpServer>();
+    m_listen = std::make_unique<SslServer>();
     if (!m_listen->listen(local, 0)) {
         m_listen.reset();
         return false;
     }
     const int port = m_listen->serverPort();
-    if (!SendCommand(QStringLiteral("TYPE ") + m_type)) {
-        m_listen.reset();
-        return false;
+    bool ok = false;
+    if (extended) {
+        ok = Command(QStringLiteral("EPRT |%1|%2|%3|").arg(isV4 ? 1 : 2).arg(local.toString()).arg(port), 200);
+    } else {
+        QString address = local.toString();
+        address.replace(u'.', u',');
+        ok = Command(QStringLiteral("PORT %1,%2,%3").arg(address).arg(port / 256).arg(port % 256), 200);
     }
-    ReadReply();
-    QString address = local.toString();
-    address.replace(u'.', u',');
-    if (!Command(QStringLiteral("PORT %1,%2,%3").arg(address).arg(port / 256).arg(port % 256), 200)) {
+    if (!ok)
         m_listen.reset();
-        return false;
-    }
-    return true;
+    return ok;
 }
 
 bool CFtpControl::ConnectData()
@@ -452,7 +528,7 @@ bool CFtpControl::ConnectData()
     // The announced host is not used: a server behind NAT announces an
     // address nobody can reach, and a hostile one could point the data
     // connection at a third machine.
-    m_data = std::make_unique<QTcpSocket>();
+    m_data = std::make_unique<QSslSocket>();
     m_data->connectToHost(m_control->peerAddress(), quint16(m_passivePort));
     QDeadlineTimer deadline(m_timeoutMs);
     while (m_data->state() != QAbstractSocket::ConnectedState) {
@@ -516,11 +592,15 @@ void CFtpControl::AbortTransfer()
     m_replyText = text;
 }
 
-bool CFtpControl::StartTransfer(const QString& command)
+bool CFtpControl::StartTransfer(const QString& command, qint64 offset)
 {
     m_cancelled = false;
     m_announced = -1;
     if (!PrepareData()) {
+        CloseData();
+        return false;
+    }
+    if (offset > 0 && !Command(QStringLiteral("REST %1").arg(offset), 350)) {
         CloseData();
         return false;
     }
@@ -540,8 +620,13 @@ bool CFtpControl::StartTransfer(const QString& command)
         return false;
     }
     m_announced = AnnouncedSize(m_replyText);
-    if (m_passive)
-        return true;
+    if (m_passive) {
+        if (SecureData())
+            return true;
+        m_cancelled = Cancelled();
+        AbortTransfer();
+        return false;
+    }
     QDeadlineTimer deadline(m_timeoutMs);
     while (!m_data) {
         if (Cancelled() || deadline.hasExpired()) {
@@ -562,7 +647,116 @@ bool CFtpControl::StartTransfer(const QString& command)
             m_data = std::move(socket);
     }
     m_listen->close();
+    if (SecureData())
+        return true;
+    m_cancelled = Cancelled();
+    AbortTransfer();
+    return false;
+}
+
+QString CFtpControl::Fingerprint(const QSslCertificate& certificate)
+{
+    return QStringLiteral("SHA256:")
+        + QString::fromLatin1(certificate.digest(QCryptographicHash::Sha256)
+                                  .toBase64(QByteArray::OmitTrailingEquals));
+}
+
+bool CFtpControl::StartTls(const QString& peerName, const QString& trustedFingerprint)
+{
+    if (!Command(QStringLiteral("AUTH TLS"), 234))
+        return false;
+    auto* ssl = static_cast<QSslSocket*>(m_control.get());
+    QSslConfiguration config = QSslConfiguration::defaultConfiguration();
+    config.setPeerVerifyMode(QSslSocket::VerifyPeer);
+    // The data connections resume this session.
+    config.setSslOption(QSsl::SslOptionDisableSessionPersistence, false);
+    // TLS 1.2: in 1.3 the server sends session tickets after the handshake,
+    // which an upload's data connection never reads; closing it with them
+    // unread resets it, and the server discards the upload.
+    config.setProtocol(QSsl::TlsV1_2);
+    ssl->setSslConfiguration(config);
+    ssl->setPeerVerifyName(peerName);
+    m_identity = RemotePeerIdentity();
+    bool judged = false;
+    const QMetaObject::Connection judge = QObject::connect(
+        ssl, &QSslSocket::sslErrors, ssl, [&](const QList<QSslError>& errors) {
+            judged = true;
+            const QSslCertificate peer = ssl->peerCertificate();
+            m_identity.fingerprint = Fingerprint(peer);
+            QStringList why;
+            for (const QSslError& e : errors) {
+                if (!why.contains(ReasonOf(e)))
+                    why.append(ReasonOf(e));
+            }
+            m_identity.details = UiText(QStringLiteral("発行先：%1\n発行者：%2\n指紋：%3\n理由：%4"))
+                                     .arg(Names(peer.subjectInfo(QSslCertificate::CommonName)),
+                                          Names(peer.issuerInfo(QSslCertificate::CommonName)),
+                                          m_identity.fingerprint, why.join(QStringLiteral("。")));
+            if (trustedFingerprint.isEmpty()) {
+                m_identity.verdict = RemotePeerIdentity::Verdict::Unknown;
+            } else if (trustedFingerprint == m_identity.fingerprint) {
+                m_identity.verdict = RemotePeerIdentity::Verdict::Trusted;
+                ssl->ignoreSslErrors(errors);
+            } else {
+                m_identity.verdict = RemotePeerIdentity::Verdict::Changed;
+            }
+        });
+    ssl->startClientEncryption();
+    QDeadlineTimer deadline(m_timeoutMs);
+    while (!ssl->isEncrypted()) {
+        if (Cancelled() || deadline.hasExpired() || ssl->state() != QAbstractSocket::ConnectedState) {
+            QObject::disconnect(judge);
+            Drop();
+            return false;
+        }
+        ssl->waitForEncrypted(kSliceMs);
+    }
+    QObject::disconnect(judge);
+    if (!judged) {
+        m_identity.verdict = RemotePeerIdentity::Verdict::Verified;
+        m_identity.fingerprint = Fingerprint(ssl->peerCertificate());
+    }
+    m_tls = true;
     return true;
+}
+
+bool CFtpControl::ProtectData()
+{
+    return Command(QStringLiteral("PBSZ 0"), 200) && Command(QStringLiteral("PROT P"), 200);
+}
+
+bool CFtpControl::SecureData()
+{
+    m_spill.clear();
+    m_peerClosed = false;
+    if (!m_tls)
+        return true;
+    auto* control = static_cast<QSslSocket*>(m_control.get());
+    auto* data = static_cast<QSslSocket*>(m_data.get());
+    QSslConfiguration config = control->sslConfiguration();
+    config.setSessionTicket(control->sslConfiguration().sessionTicket());
+    // The certificate was judged on the control connection; the data one
+    // must show the very same.
+    config.setPeerVerifyMode(QSslSocket::VerifyNone);
+    data->setSslConfiguration(config);
+    data->setPeerVerifyName(control->peerVerifyName());
+    // A server may send its last bytes and its close_notify together and
+    // then wait for ours (vsftpd does). The socket reports the closure as
+    // an error and drops what it had not handed out: take every byte as
+    // it is decrypted, and the close_notify as the end of the data.
+    QObject::connect(data, &QSslSocket::readyRead, data, [this, data] { m_spill += data->readAll(); });
+    QObject::connect(data, &QSslSocket::errorOccurred, data, [this](QAbstractSocket::SocketError e) {
+        if (e == QAbstractSocket::RemoteHostClosedError)
+            m_peerClosed = true;
+    });
+    data->startClientEncryption();
+    QDeadlineTimer deadline(m_timeoutMs);
+    while (!data->isEncrypted()) {
+        if (Cancelled() || deadline.hasExpired() || data->state() != QAbstractSocket::ConnectedState)
+            return false;
+        data->waitForEncrypted(kSliceMs);
+    }
+    return data->peerCertificate() == control->peerCertificate();
 }
 
 bool CFtpControl::ReceiveInto(QIODevice& sink, qint64& moved, const ReceiveLimits& limits)
@@ -575,8 +769,15 @@ bool CFtpControl::ReceiveInto(QIODevice& sink, qint64& moved, const ReceiveLimit
             m_cancelled = true;
             return false;
         }
-        if (m_data->bytesAvailable() > 0) {
-            const qint64 got = m_data->read(block.data(), block.size());
+        if (!m_spill.isEmpty() || m_data->bytesAvailable() > 0) {
+            qint64 got = 0;
+            if (!m_spill.isEmpty()) {
+                got = std::min<qint64>(m_spill.size(), block.size());
+                memcpy(block.data(), m_spill.constData(), size_t(got));
+                m_spill.remove(0, got);
+            } else {
+                got = m_data->read(block.data(), block.size());
+            }
             if (got < 0)
                 return false;
             const bool written = limits.lineEnds ? limits.lineEnds->Write(sink, block.constData(), got)
@@ -594,8 +795,9 @@ bool CFtpControl::ReceiveInto(QIODevice& sink, qint64& moved, const ReceiveLimit
             idle.setRemainingTime(m_timeoutMs);
             continue;
         }
-        if (m_data->state() != QAbstractSocket::ConnectedState)
-            return !limits.lineEnds || limits.lineEnds->Finish(sink);  // the server closed: all sent
+        // The server closed: all was sent.
+        if (m_peerClosed || m_data->state() != QAbstractSocket::ConnectedState)
+            return !limits.lineEnds || limits.lineEnds->Finish(sink);
         if (idle.hasExpired())
             return false;
         m_data->waitForReadyRead(kSliceMs);
@@ -629,14 +831,14 @@ bool CFtpControl::SendFrom(QIODevice& source, qint64 total, qint64& moved)
             }
             continue;
         }
-        if (atEnd && m_data->bytesToWrite() == 0)
+        if (atEnd && Unsent(*m_data) == 0)
             break;
-        const qint64 before = m_data->bytesToWrite();
+        const qint64 before = Unsent(*m_data);
         // Hand the kernel all it takes at once; wait only when it takes
         // nothing.
         if (!m_data->flush())
             m_data->waitForBytesWritten(kSliceMs);
-        if (m_data->bytesToWrite() < before) {
+        if (Unsent(*m_data) < before) {
             idle.setRemainingTime(m_timeoutMs);
             moved = handed - m_data->bytesToWrite();
             if (m_progress)
@@ -649,8 +851,9 @@ bool CFtpControl::SendFrom(QIODevice& source, qint64 total, qint64& moved)
     if (m_progress)
         m_progress(moved, total);
     m_data->disconnectFromHost();
-    if (m_data->state() != QAbstractSocket::UnconnectedState)
-        m_data->waitForDisconnected(m_timeoutMs);
+    QDeadlineTimer closing(m_timeoutMs);
+    while (m_data->state() != QAbstractSocket::UnconnectedState && !closing.hasExpired())
+        m_data->waitForDisconnected(kSliceMs);
     return true;
 }
 
@@ -665,11 +868,11 @@ bool CFtpControl::FinishTransfer(bool moved)
     return m_replyCode == 226 || m_replyCode == 250;
 }
 
-bool CFtpControl::List(QString& listing)
+bool CFtpControl::List(QString& listing, const QString& command)
 {
     m_listing.clear();
     listing.clear();
-    if (!StartTransfer(QStringLiteral("LIST -L")))
+    if (!StartTransfer(command))
         return false;
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -683,44 +886,64 @@ bool CFtpControl::List(QString& listing)
     return ok;
 }
 
-bool CFtpControl::Retrieve(const QString& remotePath, const QString& localPath)
+bool CFtpControl::Retrieve(const QString& remotePath, const QString& localPath, qint64 offset)
 {
     m_cancelled = false;
     if (!m_control || !m_connected || remotePath.isEmpty())
         return false;
+    const bool ascii = m_type == u"A";
+    const bool existed = QFileInfo::exists(localPath);
     // The download lands under its real name only when it is complete: a
-    // failure never leaves a piece of it there nor spoils a good copy.
-    QSaveFile file(localPath);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (!StartTransfer(QStringLiteral("RETR ") + remotePath))
+    // failure never leaves a piece of it there nor spoils a good copy. A
+    // resumed one goes on where the piece ends.
+    std::unique_ptr<QFileDevice> file;
+    if (offset > 0) {
+        auto append = std::make_unique<QFile>(localPath);
+        if (ascii || append->size() != offset || !append->open(QIODevice::WriteOnly | QIODevice::Append))
+            return false;
+        file = std::move(append);
+    } else {
+        auto save = std::make_unique<QSaveFile>(localPath);
+        if (!save->open(QIODevice::WriteOnly))
+            return false;
+        file = std::move(save);
+    }
+    if (!StartTransfer(QStringLiteral("RETR ") + remotePath, offset))
         return false;
     qint64 moved = 0;
     LineEndWriter lineEnds;
     ReceiveLimits limits;
-    if (m_type == u"A")
+    if (ascii)
         limits.lineEnds = &lineEnds;
     const qint64 announced = m_announced;
-    const bool received = ReceiveInto(file, moved, limits);
-    if (!FinishTransfer(received))
+    const bool received = ReceiveInto(*file, moved, limits);
+    const bool finished = FinishTransfer(received);
+    auto* save = dynamic_cast<QSaveFile*>(file.get());
+    if (!finished) {
+        // A piece of a binary file that was not here before spoils nothing
+        // and lets the next download go on from it; a cancel wants nothing.
+        if (save && !m_cancelled && !existed && !ascii && moved > 0)
+            save->commit();
         return false;
+    }
     // A connection that ends early looks like the end of the file; the size
     // the server announced tells them apart (ASCII only adds CRs on the way).
-    if (announced >= 0 && moved < announced)
+    // A resumed download is measured by its caller, who knows the whole.
+    if (offset == 0 && announced >= 0 && moved < announced)
         return false;
-    return file.commit();
+    return save ? save->commit() : file->flush();
 }
 
-bool CFtpControl::Store(const QString& localPath, const QString& remotePath)
+bool CFtpControl::Store(const QString& localPath, const QString& remotePath, qint64 offset)
 {
     m_cancelled = false;
     if (!m_control || !m_connected || remotePath.isEmpty())
         return false;
     QFile file(localPath);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly) || offset < 0 || offset > file.size() || !file.seek(offset))
         return false;
-    if (!StartTransfer(QStringLiteral("STOR ") + remotePath))
+    if (!StartTransfer(QStringLiteral("STOR ") + remotePath, offset))
         return false;
     qint64 moved = 0;
-    return FinishTransfer(SendFrom(file, file.size(), moved));
+    return FinishTransfer(SendFrom(file, file.size() - offset, moved));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/ftp/FtpTransfer.h"
+#include "core/ftp/RemoteSession.h"
 
 #include <QByteArray>
 #include <QString>
@@ -9,6 +10,8 @@
 
 class QDeadlineTimer;
 class QIODevice;
+class QSslCertificate;
+class QSslError;
 class QTcpServer;
 class QTcpSocket;
 
@@ -52,6 +55,21 @@ public:
     // Connects and reads the greeting; true on 220.
     bool Open(const QString& host, int port, bool passive);
     bool IsConnected() const { return m_connected; }
+    // AUTH TLS, then the control connection is encrypted and every data
+    // connection will be, resuming the control's TLS session (servers
+    // require that: it shows the data comes from the same client). The
+    // server's certificate is checked against the system's trust store and
+    // the name it was reached by; one that does not verify is accepted only
+    // when its fingerprint is the trusted one. PeerIdentity tells what was
+    // found.
+    bool StartTls(const QString& peerName, const QString& trustedFingerprint);
+    bool Tls() const { return m_tls; }
+    // PBSZ 0 and PROT P: the server encrypts data connections too.
+    bool ProtectData();
+    RemotePeerIdentity PeerIdentity() const { return m_identity; }
+    // "SHA256:<base64 without padding>" of a certificate.
+    static QString Fingerprint(const QSslCertificate& certificate);
+
     // USER, then PASS when the server asks for it (331); a 230 to USER means
     // logged in without a password, which is then not sent.
     bool Login(const QString& user, const QString& password);
@@ -75,21 +93,33 @@ public:
     void SetBinary() { m_type = QStringLiteral("I"); }
     QString TransferType() const { return m_type; }
 
-    // TYPE, then PORT with a listening socket (active) or PASV (passive).
+    // Extended passive and active commands (RFC 2428), for servers that
+    // offer them; an IPv6 connection uses them whatever this says.
+    void SetExtended(bool extended) { m_extended = extended; }
+
+    // TYPE, then PORT/EPRT with a listening socket (active) or PASV/EPSV
+    // (passive).
     bool PrepareData();
     // Passive: connects the data socket to the server's address with the
     // port of the 227 reply. Active: nothing (the server connects to us).
     bool ConnectData();
+    // Encrypts the data connection when the control one is (after the
+    // server's 150), and checks that its certificate is the control's.
+    bool SecureData();
 
-    // "LIST -L"; the listing is decoded from the code of names. A listing beyond a
-    // sane size or line count fails.
-    bool List(QString& listing);
+    // The listing of a command ("LIST -L", "MLSD"), decoded from the code of
+    // names. A listing beyond a sane size or line count fails.
+    bool List(QString& listing, const QString& command = QStringLiteral("LIST -L"));
     // Downloads into localPath through a temporary file: a failed or
     // cancelled download leaves an existing file as it was, and so does one
-    // shorter than the size the server announced. In ASCII mode lines end
-    // in LF.
-    bool Retrieve(const QString& remotePath, const QString& localPath);
-    bool Store(const QString& localPath, const QString& remotePath);
+    // shorter than the size the server announced. A failed one where no
+    // file was keeps what arrived (binary only), for a later resume. With an
+    // offset (REST), the local file of that size is appended to. In ASCII
+    // mode lines end in LF.
+    bool Retrieve(const QString& remotePath, const QString& localPath, qint64 offset = 0);
+    // With an offset, the server's file of that size is continued (REST)
+    // from that byte of the local one.
+    bool Store(const QString& localPath, const QString& remotePath, qint64 offset = 0);
 
     int GetReplyCode() const { return m_replyCode; }
     QString GetReplyText() const { return m_replyText; }
@@ -113,7 +143,8 @@ private:
     bool SendBytes(QTcpSocket& socket, const QByteArray& bytes);
     bool ReadLine(QByteArray& line, const QDeadlineTimer& deadline);
     bool ParsePassiveReply();
-    bool StartTransfer(const QString& command);
+    bool StartTransfer(const QString& command, qint64 offset = 0);
+    bool ParseExtendedPassiveReply();
     bool FinishTransfer(bool moved);
     bool ReceiveInto(QIODevice& sink, qint64& moved, const ReceiveLimits& limits);
     bool SendFrom(QIODevice& source, qint64 total, qint64& moved);
@@ -133,6 +164,11 @@ private:
     std::unique_ptr<QTcpServer> m_listen;
     std::unique_ptr<QTcpSocket> m_data;
     bool m_passive = true;
+    bool m_extended = false;
+    bool m_tls = false;
+    QByteArray m_spill;         // data decrypted but not yet used
+    bool m_peerClosed = false;  // the server's close_notify came on the data connection
+    RemotePeerIdentity m_identity;
     int m_passivePort = 0;
     QString m_passiveHost;
 

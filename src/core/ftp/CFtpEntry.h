@@ -6,7 +6,8 @@
 // One file or folder of a server listing.
 struct CFtpEntry {
     QString name;
-    // Local time built from the listing's calendar fields (minute precision).
+    // Local time built from the listing's calendar fields (minute precision),
+    // or UTC to the second from a machine listing (MLSD).
     QDateTime time;
     // 64-bit so that files beyond 2 GiB keep their size; 0 for DOS folders.
     qint64 size = 0;

@@ -251,25 +251,40 @@ void CFtpWnd::OpenLocalRow(int row)
     m_local.OpenRow(row);
 }
 
-bool CFtpWnd::ConfirmOverwrite(const QString& name, const QDateTime& target, const QDateTime& source,
-                               bool toServer, bool& stop)
+CFtpWnd::Existing CFtpWnd::ConfirmOverwrite(const QString& name, const FileState& target,
+                                            const FileState& source, bool toServer)
 {
-    if (!NewerByMinute(target, source))
-        return true;
-    const QString text = toServer
-        ? UiText(QStringLiteral("サーバの %1 の方が新しいファイルです。\nサーバ：%2\nローカル：%3\n上書きしますか？"))
-              .arg(name, TimeText(target), TimeText(source))
-        : UiText(QStringLiteral("ローカルの %1 の方が新しいファイルです。\nローカル：%2\nサーバ：%3\n上書きしますか？"))
-              .arg(name, TimeText(target), TimeText(source));
-    switch (m_ui.Ask(text, Ui::Buttons::YesNoCancel)) {
-    case Ui::Answer::Yes:
-        return true;
-    case Ui::Answer::No:
-        return false;
-    default:
-        stop = true;
-        return false;
-    }
+    // A shorter copy is what an interrupted transfer leaves; ASCII copies
+    // differ in size anyway and cannot be continued byte for byte.
+    const bool resumable = !m_ascii && target.size > 0 && source.size > target.size;
+    if (!resumable && !NewerByMinute(target.time, source.time))
+        return Existing::Overwrite;
+    if (m_forRest && (resumable || *m_forRest != Existing::Resume))
+        return *m_forRest;
+    const QString where = UiText(toServer ? QStringLiteral("サーバ") : QStringLiteral("ローカル"));
+    const QString other = UiText(toServer ? QStringLiteral("ローカル") : QStringLiteral("サーバ"));
+    const QString text = resumable
+        ? UiText(QStringLiteral("%1の %2 は途中までしかありません。\n%1：%3 バイト\n%4：%5 バイト"))
+              .arg(where, name, QString::number(target.size), other, QString::number(source.size))
+        : UiText(QStringLiteral("%1の %2 の方が新しいファイルです。\n%1：%3\n%4：%5"))
+              .arg(where, name, TimeText(target.time), other, TimeText(source.time));
+    FormModel form;
+    form.title = kTitle;
+    form.Add(FieldKind::Label, QString()).text = text;
+    const QStringList choices = resumable
+        ? QStringList{QStringLiteral("上書き"), QStringLiteral("続きから"), QStringLiteral("スキップ")}
+        : QStringList{QStringLiteral("上書き"), QStringLiteral("スキップ")};
+    form.AddChoice(QStringLiteral("処理(&S):"), choices, resumable ? 1 : 0, QStringLiteral("Existing"));
+    form.AddFlag(QStringLiteral("残りのファイルも同じにする(&A)"), false, QStringLiteral("ForRest"));
+    if (m_ui.RunForm(form) != Ui::Answer::Ok)
+        return Existing::Stop;
+    const QString chosen = form[QStringLiteral("Existing")].choices.value(form[QStringLiteral("Existing")].index);
+    const Existing answer = chosen == u"続きから" ? Existing::Resume
+        : chosen == u"スキップ"                  ? Existing::Skip
+                                                 : Existing::Overwrite;
+    if (form[QStringLiteral("ForRest")].checked)
+        m_forRest = answer;
+    return answer;
 }
 
 void CFtpWnd::Upload(const std::vector<int>& localRows)
@@ -311,14 +326,19 @@ void CFtpWnd::UploadFiles(const std::vector<Transfer>& candidates)
     if (candidates.empty() || !Online())
         return;
     std::vector<Transfer> files;
-    bool stop = false;
-    for (const Transfer& t : candidates) {
+    m_forRest.reset();
+    for (Transfer t : candidates) {
         const int row = FindServerRow(t.name);
-        const bool go = row < 0 || m_serverRows[row].isFolder
-            || ConfirmOverwrite(t.name, m_serverRows[row].time, QFileInfo(t.localPath).lastModified(), true, stop);
-        if (stop)
+        const QFileInfo local(t.localPath);
+        const Existing what = row < 0 || m_serverRows[row].isFolder
+            ? Existing::Overwrite
+            : ConfirmOverwrite(t.name, {m_serverRows[row].time, m_serverRows[row].size},
+                               {local.lastModified(), local.size()}, true);
+        if (what == Existing::Stop)
             return;
-        if (go)
+        if (what == Existing::Resume)
+            t.offset = m_serverRows[row].size;
+        if (what != Existing::Skip)
             files.push_back(t);
     }
     if (files.empty())
@@ -333,8 +353,9 @@ void CFtpWnd::UploadFiles(const std::vector<Transfer>& candidates)
             context.SetItem(int(i) + 1, int(files.size()));
             context.SetText(t.localPath, folder);
             context.SetProgress(0, QFileInfo(t.localPath).size());
-            if (!client.PutFile(t.localPath, ascii)) {
-                if (context.Cancelled()) {
+            if (!client.PutFile(t.localPath, ascii, t.offset)) {
+                // A cancelled resume keeps the piece it continued.
+                if (context.Cancelled() && t.offset == 0) {
                     // A cancelled upload leaves no half file on the server;
                     // the flag is cleared first, or the clean-up would be
                     // cancelled too and take the connection with it.
@@ -356,9 +377,14 @@ void CFtpWnd::Download(const std::vector<int>& serverRows)
 {
     if (!Online())
         return;
-    std::vector<std::pair<QString, qint64>> files;  // name and listed size
+    struct Download {
+        QString name;
+        qint64 size;  // as listed
+        qint64 offset;
+    };
+    std::vector<Download> files;
     bool folderShown = false;
-    bool stop = false;
+    m_forRest.reset();
     const QString folder = m_local.Folder().isEmpty() ? QStringLiteral("/") : m_local.Folder();
     for (int r : RowsOrFocus(serverRows, m_serverFocus, int(m_serverRows.size()))) {
         const CFtpEntry& e = m_serverRows[r];
@@ -369,18 +395,20 @@ void CFtpWnd::Download(const std::vector<int>& serverRows)
             continue;
         }
         const QFileInfo local(m_local.PathOf(e.name));
-        const bool go = !local.exists() || ConfirmOverwrite(e.name, local.lastModified(), e.time, false, stop);
-        if (stop)
+        const Existing what = !local.exists()
+            ? Existing::Overwrite
+            : ConfirmOverwrite(e.name, {local.lastModified(), local.size()}, {e.time, e.size}, false);
+        if (what == Existing::Stop)
             return;
-        if (go)
-            files.emplace_back(e.name, e.size);
+        if (what != Existing::Skip)
+            files.push_back({e.name, e.size, what == Existing::Resume ? local.size() : 0});
     }
     if (files.empty())
         return;
     const bool ascii = m_ascii;
     const bool ok = Net([&](CNorvaneFtp& client, TaskContext& context) {
         for (size_t i = 0; i < files.size(); ++i) {
-            const auto& [name, size] = files[i];
+            const auto& [name, size, offset] = files[i];
             if (context.Cancelled())
                 return true;
             context.SetItem(int(i) + 1, int(files.size()));
@@ -392,14 +420,14 @@ void CFtpWnd::Download(const std::vector<int>& serverRows)
             client.SetProgress([&context, listed](qint64 done, qint64 total) {
                 context.SetProgress(done, total >= 0 ? total : listed);
             });
-            if (!client.GetFile(name, folder, ascii))
+            if (!client.GetFile(name, folder, ascii, offset))
                 return context.Cancelled();
         }
         return true;
     });
     if (!ok && !m_refused)
         m_ui.Message(Msg(ftpmsg::TransferFailed));
-    m_local.Refill(files.front().first);
+    m_local.Refill(files.front().name);
 }
 
 void CFtpWnd::Delete(const std::vector<int>& rows)

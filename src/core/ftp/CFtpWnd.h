@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class CNorvaneFtp;
@@ -97,6 +98,7 @@ private:
     struct Transfer {
         QString localPath;
         QString name;
+        qint64 offset = 0;  // resumed from here
     };
 
     bool Net(const std::function<bool(CNorvaneFtp&, TaskContext&)>& step);
@@ -105,10 +107,16 @@ private:
     bool Online();
     void SortServer();
     std::vector<int> RowsOrFocus(const std::vector<int>& rows, int focused, int count) const;
-    // Asks before a newer file is overwritten; false to skip it. `stop` is
-    // set when the user cancels the whole copy.
-    bool ConfirmOverwrite(const QString& name, const QDateTime& target, const QDateTime& source,
-                          bool toServer, bool& stop);
+    // What a copy does with a file that is already there.
+    enum class Existing { Overwrite, Resume, Skip, Stop };
+    struct FileState {
+        QDateTime time;
+        qint64 size = -1;
+    };
+    // Asks before a newer file is overwritten, and offers to go on with one
+    // that is shorter than its source (an interrupted copy). An answer "for
+    // the rest" holds until the next copy.
+    Existing ConfirmOverwrite(const QString& name, const FileState& target, const FileState& source, bool toServer);
     void UploadFiles(const std::vector<Transfer>& files);
 
     Ui& m_ui;
@@ -126,5 +134,6 @@ private:
     bool m_ascii = false;
     bool m_connected = true;
     bool m_refused = false;  // the last network step was refused, and said so
+    std::optional<Existing> m_forRest;  // the overwrite answer for the rest of a copy
     Side m_active = Side::Server;
 };

@@ -175,17 +175,17 @@ QString CNorvaneFtp::RemotePath(const QString& name) const
     return JoinRemote(m_currentFolder, name);
 }
 
-bool CNorvaneFtp::PutFile(const QString& localPath, bool ascii)
+bool CNorvaneFtp::PutFile(const QString& localPath, bool ascii, qint64 offset)
 {
     if (!m_session)
         return false;
     const QString name = localPath.mid(localPath.lastIndexOf(u'/') + 1);
     if (name.isEmpty())
         return false;
-    return m_session->Store(localPath, RemotePath(name), ascii, 0);
+    return m_session->Store(localPath, RemotePath(name), ascii, offset);
 }
 
-bool CNorvaneFtp::GetFile(const QString& name, const QString& localFolder, bool ascii)
+bool CNorvaneFtp::GetFile(const QString& name, const QString& localFolder, bool ascii, qint64 offset)
 {
     if (!m_session || name.isEmpty())
         return false;
@@ -194,7 +194,12 @@ bool CNorvaneFtp::GetFile(const QString& name, const QString& localFolder, bool 
         return false;
     const QString localPath = localFolder.endsWith(u'/') ? localFolder + name
                                                          : localFolder + u'/' + name;
-    return m_session->Retrieve(RemotePath(name), localPath, ascii, 0);
+    return m_session->Retrieve(RemotePath(name), localPath, ascii, offset);
+}
+
+qint64 CNorvaneFtp::RemoteSize(const QString& name)
+{
+    return m_session ? m_session->RemoteSize(RemotePath(name)) : -1;
 }
 
 bool CNorvaneFtp::ChangeMode(const QString& name, int owner, int group, int others)
@@ -215,7 +220,7 @@ QString CNorvaneFtp::GetSizeText(const CFtpEntry& entry)
 
 QString CNorvaneFtp::GetDateText(const CFtpEntry& entry)
 {
-    return entry.time.toString(QStringLiteral("yyyy/MM/dd HH:mm"));
+    return entry.time.toLocalTime().toString(QStringLiteral("yyyy/MM/dd HH:mm"));
 }
 
 QString CNorvaneFtp::GetExtension(const QString& fileName)

@@ -51,10 +51,14 @@ public:
     bool RemoveDir(const QString& name);
     bool DeleteFile(const QString& name);
     bool Rename(const QString& oldName, const QString& newName);
-    // Uploads the local file into the current folder under its own name.
-    bool PutFile(const QString& localPath, bool ascii);
-    // Downloads the file of the current folder into the local folder.
-    bool GetFile(const QString& name, const QString& localFolder, bool ascii);
+    // Uploads the local file into the current folder under its own name;
+    // with an offset, continues the server's file of that size.
+    bool PutFile(const QString& localPath, bool ascii, qint64 offset = 0);
+    // Downloads the file of the current folder into the local folder; with
+    // an offset, continues the local file of that size.
+    bool GetFile(const QString& name, const QString& localFolder, bool ascii, qint64 offset = 0);
+    // The size of a file of the current folder, or -1.
+    qint64 RemoteSize(const QString& name);
     // The permissions as three digits; true when the server took them.
     bool ChangeMode(const QString& name, int owner, int group, int others);
 

@@ -211,3 +211,64 @@ std::vector<CFtpEntry> ParseFtpListing(const QString& text)
 {
     return ParseFtpListing(text, QDateTime::currentDateTime());
 }
+
+QDateTime ParseFtpTimeValue(const QString& text)
+{
+    const QString digits = text.section(u'.', 0, 0).trimmed();
+    if (digits.size() != 14)
+        return QDateTime();
+    const QDate date = QDate::fromString(digits.left(8), QStringLiteral("yyyyMMdd"));
+    const QTime time = QTime::fromString(digits.mid(8), QStringLiteral("HHmmss"));
+    if (!date.isValid() || !time.isValid())
+        return QDateTime();
+    return QDateTime(date, time, Qt::UTC);
+}
+
+std::vector<CFtpEntry> ParseMlsdListing(const QString& text)
+{
+    std::vector<CFtpEntry> entries;
+    for (QString line : text.split(u'\n')) {
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+        // The facts end at the first space; the name is all that follows,
+        // blanks and semicolons included.
+        const qsizetype space = line.indexOf(u' ');
+        if (space < 0 || space + 1 >= line.size())
+            continue;
+        CFtpEntry entry;
+        entry.name = line.mid(space + 1);
+        QString type;
+        int unixMode = -1;
+        for (const QString& fact : line.left(space).split(u';', Qt::SkipEmptyParts)) {
+            const QString key = fact.section(u'=', 0, 0).toLower();
+            const QString value = fact.section(u'=', 1);
+            if (key == u"type") {
+                type = value.toLower();
+            } else if (key == u"size") {
+                entry.size = value.toLongLong();
+            } else if (key == u"modify") {
+                entry.time = ParseFtpTimeValue(value);
+            } else if (key == u"unix.mode") {
+                // Octal, "0644"; some servers write Python's "0o644".
+                bool ok = false;
+                unixMode = QString(value).remove(QStringLiteral("0o")).toInt(&ok, 8);
+                if (!ok)
+                    unixMode = -1;
+            }
+        }
+        if (type == u"cdir" || type == u"pdir" || type.isEmpty())
+            continue;
+        entry.isFolder = type == u"dir";
+        if (entry.isFolder)
+            entry.size = 0;
+        if (unixMode >= 0) {
+            QString mode = QString(entry.isFolder ? u'd' : type.contains(u"symlink") ? u'l' : u'-');
+            const char16_t* letters = u"rwx";
+            for (int bit = 8; bit >= 0; --bit)
+                mode += (unixMode >> bit) & 1 ? QChar(letters[(8 - bit) % 3]) : QChar(u'-');
+            entry.mode = mode;
+        }
+        entries.push_back(entry);
+    }
+    return entries;
+}

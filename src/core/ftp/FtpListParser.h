@@ -22,3 +22,11 @@ QStringList SplitFtpFields(const QString& text, const QString& delimiters);
 std::vector<CFtpEntry> ParseFtpListing(const QString& text, const QDateTime& now);
 // The same at the current local time.
 std::vector<CFtpEntry> ParseFtpListing(const QString& text);
+
+// A machine listing (MLSD, RFC 3659): "fact=value;...; name" a line. Types,
+// sizes and times (UTC, to the second) are exact; "cdir" and "pdir" lines
+// and lines without a type are left out. UNIX.mode gives the mode text.
+std::vector<CFtpEntry> ParseMlsdListing(const QString& text);
+// The time of a "modify" fact or an MDTM reply, "YYYYMMDDHHMMSS[.sss]" UTC;
+// invalid when the text is no such time.
+QDateTime ParseFtpTimeValue(const QString& text);

@@ -19,6 +19,11 @@ inline constexpr const char16_t* Disconnected = u"サーバとの接続が切れ
 // %1 the name, %2 the code ("UTF-8", "Shift-JIS").
 inline constexpr const char16_t* NameNotInCode =
     u"「%1」には、サーバの文字コード（%2）で表せない文字があります。名前を変えてください";
+// %1 the certificate: subject, issuer, fingerprint and why it did not verify.
+inline constexpr const char16_t* CertificateUnknown =
+    u"サーバの証明書を確認できません。\n%1";
+inline constexpr const char16_t* CertificateChanged =
+    u"警告：サーバの証明書が、信頼した証明書から変わっています。なりすましのおそれがあるため接続しません。\n%1";
 // Site sets.
 inline constexpr const char16_t* NewSetPrompt = u"新しい設定名を入力してください";
 inline constexpr const char16_t* LastSetNotDeleted =

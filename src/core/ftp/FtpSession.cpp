@@ -6,6 +6,9 @@
 #include "core/ftp/FtpListParser.h"
 #include "core/ftp/FtpMessages.h"
 
+#include <QFile>
+#include <QFileInfo>
+
 namespace {
 
 QString Msg(const char16_t* text)
@@ -71,9 +74,26 @@ bool FtpSession::Open(const RemoteEndpoint& endpoint)
             m_error = Msg(ftpmsg::NoConnection);
         return false;
     }
+    const bool tls = m_protocol == RemoteProtocol::Ftps;
+    if (tls && !m_control->StartTls(endpoint.host, endpoint.trustedFingerprint)) {
+        m_identity = m_control->PeerIdentity();
+        Done(false);
+        if (m_identity.verdict == RemotePeerIdentity::Verdict::Unknown
+            || m_identity.verdict == RemotePeerIdentity::Verdict::Changed) {
+            // Nothing, not even the user name, went to a server not trusted.
+            m_refused = true;
+            m_error = UiText(Msg(m_identity.verdict == RemotePeerIdentity::Verdict::Unknown
+                                     ? ftpmsg::CertificateUnknown
+                                     : ftpmsg::CertificateChanged))
+                          .arg(m_identity.details);
+        }
+        return false;
+    }
+    m_identity = m_control->PeerIdentity();
     if (!m_control->Login(endpoint.user, endpoint.password))
         return Done(false);
     ReadFeatures();
+    m_control->SetExtended(HasFeature(QStringLiteral("EPSV")));
     // A server that lists UTF8 takes and gives names in UTF-8 (RFC 2640);
     // OPTS UTF8 ON switches on those that wait to be asked, and a refusal
     // of it changes nothing.
@@ -84,6 +104,8 @@ bool FtpSession::Open(const RemoteEndpoint& endpoint)
             m_control->ReadReply();
     }
     m_control->SetUtf8Names(utf8);
+    if (tls && !m_control->ProtectData())
+        return Done(false);
     return Done(m_control->IsConnected());
 }
 
@@ -99,6 +121,13 @@ void FtpSession::ReadFeatures()
         if (line.startsWith(u' '))
             m_features.append(line.trimmed().section(u' ', 0, 0).toUpper());
     }
+    // "MLST type*;size*;modify*;unix.mode;": the starred facts are sent. The
+    // permissions are what the attributes dialog edits; ask for them.
+    const qsizetype mlst = reply.indexOf(QStringLiteral(" MLST "), 0, Qt::CaseInsensitive);
+    const QString facts = mlst < 0 ? QString() : reply.mid(mlst + 6).section(QStringLiteral("\r\n"), 0, 0);
+    if (facts.contains(QStringLiteral("unix.mode;"), Qt::CaseInsensitive)
+        && m_control->SendCommand(QStringLiteral("OPTS MLST type;size;modify;UNIX.mode;")))
+        m_control->ReadReply();
 }
 
 void FtpSession::Close()
@@ -145,6 +174,15 @@ bool FtpSession::List(std::vector<CFtpEntry>& entries)
         return Done(false);
     m_control->SetAscii();
     QString listing;
+    if (HasFeature(QStringLiteral("MLST"))) {
+        if (m_control->List(listing, QStringLiteral("MLSD"))) {
+            entries = ParseMlsdListing(listing);
+            return Done(true);
+        }
+        // A server that lists MLST but refuses MLSD still has LIST.
+        if (!m_control->IsConnected() || m_control->GetReplyCode() / 100 != 5)
+            return Done(false);
+    }
     if (!m_control->List(listing))
         return Done(false);
     for (CFtpEntry& e : ParseFtpListing(listing)) {
@@ -203,19 +241,56 @@ qint64 FtpSession::RemoteSize(const QString& path)
 bool FtpSession::Retrieve(const QString& remotePath, const QString& localPath, bool ascii,
                           qint64 offset)
 {
-    if (!CanName(remotePath) || !m_control || offset != 0)
+    if (!CanName(remotePath) || !m_control)
         return Done(false);
+    // A resumed download is whole only when it has the server's size.
+    const qint64 whole = offset > 0 ? RemoteSize(remotePath) : -1;
     ascii ? m_control->SetAscii() : m_control->SetBinary();
-    return Done(m_control->Retrieve(remotePath, localPath));
+    const bool ok = Resumed(offset, [&] { return m_control->Retrieve(remotePath, localPath, offset); });
+    if (!ok)
+        return Done(false);
+    if (whole >= 0 && QFileInfo(localPath).size() != whole) {
+        m_error = Msg(ftpmsg::TransferFailed);
+        return false;
+    }
+    // The copy keeps the server's time, so that a later comparison of the
+    // two sees them equal.
+    if (HasFeature(QStringLiteral("MDTM")) && m_control->SendCommand(QStringLiteral("MDTM ") + remotePath)) {
+        const QString reply = m_control->ReadReply();
+        const QDateTime time = ParseFtpTimeValue(reply.mid(4).trimmed());
+        if (m_control->GetReplyCode() == 213 && time.isValid()) {
+            QFile file(localPath);
+            if (file.open(QIODevice::ReadWrite))
+                file.setFileTime(time, QFileDevice::FileModificationTime);
+        }
+    }
+    return Done(m_control->IsConnected());
 }
 
 bool FtpSession::Store(const QString& localPath, const QString& remotePath, bool ascii,
                        qint64 offset)
 {
-    if (!CanName(remotePath) || !m_control || offset != 0)
+    if (!CanName(remotePath) || !m_control)
         return Done(false);
     ascii ? m_control->SetAscii() : m_control->SetBinary();
-    return Done(m_control->Store(localPath, remotePath));
+    if (!Resumed(offset, [&] { return m_control->Store(localPath, remotePath, offset); }))
+        return Done(false);
+    SetRemoteTime(remotePath, QFileInfo(localPath).lastModified());
+    return Done(m_control->IsConnected());
+}
+
+bool FtpSession::Resumed(qint64 offset, const std::function<bool()>& transfer)
+{
+    // Progress counts the whole file, the part already there included.
+    if (offset > 0 && m_progress) {
+        FtpProgress progress = m_progress;
+        m_control->SetProgress([progress, offset](qint64 done, qint64 total) {
+            progress(offset + done, total >= 0 ? offset + total : -1);
+        });
+    }
+    const bool ok = transfer();
+    m_control->SetProgress(m_progress);
+    return ok;
 }
 
 bool FtpSession::SetRemoteTime(const QString& path, const QDateTime& time)

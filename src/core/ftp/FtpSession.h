@@ -4,6 +4,7 @@
 
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 class CFtpControl;
@@ -58,6 +59,8 @@ private:
     void ReadFeatures();
     // False, with the message, when the name does not fit the server's code.
     bool CanName(const QString& name);
+    // Runs a transfer that starts at offset, its progress counted from 0.
+    bool Resumed(qint64 offset, const std::function<bool()>& transfer);
 
     RemoteProtocol m_protocol;
     std::unique_ptr<CFtpControl> m_control;

@@ -179,6 +179,33 @@ private Q_SLOTS:
         }
         QVERIFY(accepted > 0);
     }
+    // Machine listings: exact sizes and UTC times; the name is all after
+    // the first space; lines that are no entry are left out.
+    void machineListing_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("entry");  // as Describe gives it (local time, UTC+1); empty: left out
+        QTest::newRow("file with mode")
+            << "type=file;size=3221225472;modify=20261208235959;UNIX.mode=0644; 大きい.iso"
+            << "- 3221225472 2026/12/09 00:59 -rw-r--r-- 大きい.iso";
+        QTest::newRow("name with blanks and semicolons, Python's octal, fractions of a second")
+            << "modify=20070305140700.123;unix.mode=0o755;type=dir;size=4096; a b;c"
+            << "d 0 2007/03/05 15:07 drwxr-xr-x a b;c";
+        QTest::newRow("no mode") << "Type=File;Size=5; x.htm" << "- 5  - x.htm";
+        QTest::newRow("current folder") << "type=cdir;modify=20070305140700; ." << "";
+        QTest::newRow("parent folder") << "type=pdir;modify=20070305140700; .." << "";
+        QTest::newRow("no type") << "size=5; x.htm" << "";
+        QTest::newRow("no name") << "type=file;size=5;" << "";
+    }
+    void machineListing()
+    {
+        QFETCH(QString, line);
+        QFETCH(QString, entry);
+        QStringList got;
+        for (const CFtpEntry& e : ParseMlsdListing(line + u"\r\n"_qs))
+            got.append(Describe(e));
+        QCOMPARE(got, entry.isEmpty() ? QStringList() : QStringList{entry});
+    }
 };
 
 KELVO_TEST(TestFtpListParser, "FtpListParser");

@@ -7,6 +7,8 @@
 #include "core/app/FormModel.h"
 #include "core/app/TaskRunner.h"
 #include "core/ftp/CFileList.h"
+#include "core/ftp/CFtpControl.h"
+#include "core/ftp/CFtpSetList.h"
 #include "core/ftp/CFtpWnd.h"
 #include "core/ftp/CNorvaneFtp.h"
 #include "core/ftp/FtpWindowCommands.h"
@@ -14,6 +16,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSslCertificate>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -64,6 +67,7 @@ private Q_SLOTS:
     void uploadDocument_data();
     void uploadDocument();
     void cancelUpload();
+    void uploadOverTls();
     void cancelledCopyKeepsTheSession();
     void lostConnectionOffersReconnect();
     void openWindow();
@@ -165,15 +169,21 @@ void FtpWindowTest::copies_data()
     QTest::newRow("a folder among the files is skipped once")
         << true << QStringList{"a.htm", "sub", "c.htm"} << QString() << QStringList{}
         << QStringList{"a.htm", "c.htm"} << QStringList{"ディレクトリはコピーできません"};
-    QTest::newRow("newer file on the server: no keeps it")
-        << true << QStringList{"new.htm", "a.htm"} << QString() << QStringList{"no"}
+    QTest::newRow("newer file on the server: skipped")
+        << true << QStringList{"new.htm", "a.htm"} << QString() << QStringList{"スキップ"}
         << QStringList{"a.htm"} << QStringList{};
     QTest::newRow("newer file on the server: cancel copies nothing")
         << true << QStringList{"a.htm", "new.htm"} << QString() << QStringList{"cancel"}
         << QStringList{} << QStringList{};
-    QTest::newRow("newer file on the server: yes overwrites")
-        << true << QStringList{"new.htm"} << QString() << QStringList{"yes"}
+    QTest::newRow("newer file on the server: overwritten")
+        << true << QStringList{"new.htm"} << QString() << QStringList{"上書き"}
         << QStringList{"new.htm"} << QStringList{};
+    QTest::newRow("shorter file on the server: continued")
+        << true << QStringList{"part.bin"} << QString() << QStringList{"続きから"}
+        << QStringList{"part.bin"} << QStringList{};
+    QTest::newRow("shorter local files: continued, the answer kept for the rest")
+        << false << QStringList{"part.bin", "s3.bin"} << QString() << QStringList{"続きから+"}
+        << QStringList{"part.bin", "s3.bin"} << QStringList{};
     QTest::newRow("two files down") << false << QStringList{"s1.txt", "s2.txt"} << QString()
                                     << QStringList{} << QStringList{"s1.txt", "s2.txt"} << QStringList{};
     QTest::newRow("a server folder is not downloaded")
@@ -209,14 +219,29 @@ void FtpWindowTest::copies()
     Touch(fx.ServerPath("s1.txt"), "one");
     Touch(fx.ServerPath("s2.txt"), "two");
     QDir().mkpath(fx.ServerPath("pub"));
+    // Shorter copies of part.bin and s3.bin on the other side, as an
+    // interrupted transfer leaves them.
+    Touch(upload ? fx.LocalPath("part.bin") : fx.ServerPath("part.bin"), "0123456789");
+    Touch(upload ? fx.ServerPath("part.bin") : fx.LocalPath("part.bin"), "0123");
+    Touch(fx.ServerPath("s3.bin"), "abcdefgh");
+    Touch(fx.LocalPath("s3.bin"), "abc");
     fx.wnd->Local().Refill();
     QVERIFY(fx.wnd->RefillServer());
 
     std::vector<int> rows;
     for (const QString& name : chosen)
         rows.push_back(upload ? fx.wnd->Local().FindRow(name) : fx.wnd->FindServerRow(name));
-    for (const QString& a : answers)
-        fx.ui.QueueAnswer(a == u"yes" ? Ui::Answer::Yes : a == u"no" ? Ui::Answer::No : Ui::Answer::Cancel);
+    for (QString a : answers) {
+        if (a == u"cancel") {
+            fx.ui.QueueAnswer(Ui::Answer::Cancel);
+            continue;
+        }
+        if (a.endsWith(u'+')) {
+            a.chop(1);
+            fx.ui.QueueField(QStringLiteral("ForRest"), QStringLiteral("1"));
+        }
+        fx.ui.QueueField(QStringLiteral("処理"), a);
+    }
     if (!vanish.isEmpty())
         QFile::remove(upload ? fx.LocalPath(vanish) : fx.ServerPath(vanish));
     const QStringList before = QDir(upload ? fx.server.WritableLocal() : fx.LocalPath(QString())).entryList(QDir::Files);
@@ -227,7 +252,7 @@ void FtpWindowTest::copies()
         fx.wnd->Download(rows);
 
     QCOMPARE(fx.ui.Texts("message"), messages);
-    QCOMPARE(fx.ui.Texts("question").size(), answers.size());
+    QCOMPARE(fx.ui.Texts("form").size(), answers.size());
     for (const QString& name : chosen) {
         const QString from = upload ? fx.LocalPath(name) : fx.ServerPath(name);
         const QString to = upload ? fx.ServerPath(name) : fx.LocalPath(name);
@@ -399,6 +424,62 @@ void FtpWindowTest::cancelUpload()
     QCOMPARE(t.Ui().Texts("message"), QStringList{"ftpを終了しました"});
     QVERIFY(ReadBytes(path).size() > 4 * 1024 * 1024);
     QTRY_VERIFY(!QFileInfo::exists(server.WritableLocal() + QStringLiteral("/big.htm")));
+}
+
+// The one-step upload to an FTPS site whose certificate does not verify:
+// the user sees it and trusts it once or always; a site that later shows
+// another certificate is refused with a warning.
+void FtpWindowTest::uploadOverTls()
+{
+    if (FtpWindowFixture::ServerMissing())
+        QSKIP("pyftpdlib is not installed here");
+    QTemporaryDir dir;
+    TestEditor t;
+    const QString path = t.MakeFile(QStringLiteral("page.htm"), "<P>暗号</P>\r\n");
+    QVERIFY(t.App().OpenDocumentFile(path));
+    const QString site = CFtpSetList::kDefaultName;
+    struct Step {
+        const char* certificate;
+        Ui::Answer answer;  // to the question about the certificate; Ok: none is asked
+        bool arrives;
+        bool saved;  // the site keeps the fingerprint
+    };
+    const Step steps[] = {
+        {"first", Ui::Answer::Cancel, false, false},
+        {"first", Ui::Answer::Yes, true, false},
+        {"first", Ui::Answer::All, true, true},
+        {"first", Ui::Answer::Ok, true, true},
+        {"second", Ui::Answer::Ok, false, true},
+    };
+    for (const Step& step : steps) {
+        const QString certificate = QFile::exists(dir.filePath(step.certificate + u".pem"_qs))
+            ? dir.filePath(step.certificate + u".pem"_qs)
+            : MakeTestCertificate(dir.path(), QString::fromLatin1(step.certificate));
+        FtpTestServer server(FtpTestServer::Kind::Pyftpdlib);
+        server.SetCertificate(certificate);
+        QCOMPARE(server.Start(), QString());
+        t.Ui().QueueField(QStringLiteral("サーバ"), server.Host());
+        t.Ui().QueueField(QStringLiteral("ユーザ"), server.User());
+        t.Ui().QueueField(QStringLiteral("パスワード"), server.Password());
+        t.Ui().QueueField(QStringLiteral("プロトコル"), QStringLiteral("FTPS"));
+        t.Ui().QueueField(QStringLiteral("ASCIIモード"), QStringLiteral("0"));
+        t.Ui().QueueAnswer(Ui::Answer::Ok);  // the upload dialog
+        if (step.answer != Ui::Answer::Ok)
+            t.Ui().QueueAnswer(step.answer);
+        const qsizetype before = t.Ui().Texts("question").size();
+        QVERIFY(t.Run(cmd::FtpUpload));
+        const QString fingerprint = CFtpControl::Fingerprint(QSslCertificate::fromPath(certificate).value(0));
+        const QStringList questions = t.Ui().Texts("question").mid(before);
+        QCOMPARE(questions.size(), step.answer == Ui::Answer::Ok ? 0 : 1);
+        if (!questions.isEmpty())
+            QVERIFY2(questions.front().contains(fingerprint), qPrintable(questions.front()));
+        QCOMPARE(QFileInfo::exists(server.WritableLocal() + QStringLiteral("/page.htm")), step.arrives);
+        CFtpSetList sets;
+        sets.Load(t.Settings());
+        QCOMPARE(sets.At(sets.IndexOf(site)).trustedFingerprint.isEmpty(), !step.saved);
+        if (QLatin1String(step.certificate) == "second")
+            QVERIFY(t.Ui().Texts("message").last().startsWith(u"警告：サーバの証明書が"));
+    }
 }
 
 // Cancel during a copy in the window: the half file is removed and the
