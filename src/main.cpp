@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QScreen>
+#include <QTimer>
 
 namespace {
 
@@ -83,5 +84,7 @@ int main(int argc, char** argv)
         return 1;
     frame.RestoreWindowSize();
     frame.show();
+    // What a crashed or killed run had not saved, over the window.
+    QTimer::singleShot(0, &frame, [&program] { program.Doc().OfferRecovery(); });
     return qapp.exec();
 }

@@ -3235,6 +3235,74 @@ They can be written as numeric character references (like %1), or the file can b
     </message>
     <message>
       <location filename="../src/core/doc/CKelvoDoc.cpp" />
+      <source>「%1」は、ほかのプログラムによって削除されたか、名前が変わりました。
+保存すると、このファイルを作り直します。</source>
+      <translation>"%1" was deleted or renamed by another program.
+Saving will create the file again.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/doc/CKelvoDoc.cpp" />
+      <source>「%1」は、ほかのプログラムによって変更されました。
+このまま保存すると、その変更は失われます。</source>
+      <translation>"%1" was changed by another program.
+If you save now, those changes will be lost.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/doc/CKelvoDoc.cpp" />
+      <source>「%1」は、ほかのプログラムによって変更されました。
+読み込み直しますか？</source>
+      <translation>"%1" was changed by another program.
+Do you want to reload it?</translation>
+    </message>
+    <message>
+      <location filename="../src/core/doc/CKelvoDoc.cpp" />
+      <source>編集の復元</source>
+      <translation>Recover Edits</translation>
+    </message>
+    <message>
+      <location filename="../src/core/doc/CKelvoDoc.cpp" />
+      <source>前回、保存されないまま終わった編集があります。
+ファイル: %1
+時刻: %2
+
+復元しますか？</source>
+      <translation>The last session ended with edits that were not saved.
+File: %1
+Time: %2
+
+Do you want to recover them?</translation>
+    </message>
+    <message>
+      <location filename="../src/core/doc/CKelvoDoc.cpp" />
+      <source>復元する(&amp;R)</source>
+      <translation>&amp;Recover</translation>
+    </message>
+    <message>
+      <location filename="../src/core/doc/CKelvoDoc.cpp" />
+      <source>破棄する(&amp;D)</source>
+      <translation>&amp;Discard</translation>
+    </message>
+    <message>
+      <location filename="../src/core/doc/CKelvoDoc.cpp" />
+      <source>あとで(&amp;L)</source>
+      <translation>&amp;Later</translation>
+    </message>
+    <message>
+      <location filename="../src/core/doc/CKelvoDoc.cpp" />
+      <source>「%1」は、この編集の後で変更されたか、なくなっています。
+復元した内容は、新しい文書として開きます。</source>
+      <translation>"%1" has changed or is gone since these edits.
+The recovered text opens as a new document.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/doc/CKelvoDoc.cpp" />
+      <source>「%1」は、読み込んだ後でほかのプログラムによって変更されています。
+上書きすると、その変更は失われます。上書きしますか？</source>
+      <translation>"%1" was changed by another program after it was opened.
+Overwriting it loses those changes. Overwrite it?</translation>
+    </message>
+    <message>
+      <location filename="../src/core/doc/CKelvoDoc.cpp" />
       <source>ファイルを閉じます。保存しますか？</source>
       <translation>The file will be closed. Save it?</translation>
     </message>

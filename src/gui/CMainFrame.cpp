@@ -8,6 +8,7 @@
 #include "core/doc/CKelvoDoc.h"
 #include "core/edit/CKelvoView.h"
 #include "core/tags/TagDialogCommands.h"
+#include "gui/DocumentWatch.h"
 #include "gui/EditWidget.h"
 #include "gui/KeyMapping.h"
 
@@ -89,6 +90,7 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
     connect(m_edit, &EditWidget::ZoomRequested, this,
             [this](int steps) { RunCommand(steps > 0 ? cmd::ZoomIn : cmd::ZoomOut); });
     connect(m_edit, &EditWidget::FilesDropped, this, &CMainFrame::OpenDroppedFiles);
+    m_watch = new DocumentWatch(*this, *m_edit);
 }
 
 CMainFrame::~CMainFrame() = default;
@@ -100,6 +102,7 @@ void CMainFrame::Attach(CKelvoApp& app)
     // Japanese text has no spaces to break at.
     m_edit->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     m_edit->SetKeyHandler([this](QKeyEvent& event) { return RouteKey(event); });
+    m_watch->Attach(app.Doc());
     m_edit->SetDoubleClickHandler([this] { return OnTagDoubleClick(*m_app); });
     m_edit->SetShortcutHandler([this](QKeyEvent& event) {
         // The user's own keys come first, before the program's accelerators,
@@ -390,6 +393,8 @@ void CMainFrame::UpdateCommandStates()
             action->setEnabled(m_app->Commands().IsEnabled(id));
     if (m_app->Doc().IsReadOnlyFile() != m_shownReadOnly)
         UpdateTitle();
+    // After an open or a save under another name.
+    m_watch->Follow();
     UpdateStatus();
 }
 

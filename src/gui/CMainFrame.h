@@ -10,6 +10,7 @@
 #include <vector>
 
 class CKelvoApp;
+class DocumentWatch;
 class EditWidget;
 class QLabel;
 class QToolButton;
@@ -119,4 +120,5 @@ private:
     QString m_caption;
     bool m_shownReadOnly = false;
     QTimer* m_updateTimer = nullptr;
+    DocumentWatch* m_watch = nullptr;
 };

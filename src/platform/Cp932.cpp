@@ -174,6 +174,20 @@ void AddJisForms(MultiByteTables& t, bool euc)
             t.encode[f.ch] = euc ? f.euc : f.sjis;
 }
 
+void PackEncoding(MultiByteTables& t)
+{
+    for (uint32_t ch = 0; ch < 0x10000; ++ch) {
+        const uint32_t code = t.encode[ch];
+        if (code == 0 || t.alternative[ch] || (ch >= 0xD800 && ch <= 0xDFFF))
+            continue;
+        const uint32_t length = code > 0xFFFF ? 3 : code > 0xFF ? 2 : 1;
+        uint32_t bytes = 0;
+        for (uint32_t i = 0; i < length; ++i)
+            bytes |= ((code >> (8 * (length - 1 - i))) & 0xFF) << (8 * i);
+        t.packed[ch] = bytes | (length << 24);
+    }
+}
+
 MultiByteTables* BuildCp932Tables()
 {
     auto* t = new MultiByteTables;
@@ -194,6 +208,7 @@ MultiByteTables* BuildCp932Tables()
     }
     InvertTables(*t, "CP932", forms);
     AddJisForms(*t, false);
+    PackEncoding(*t);
     return t;
 }
 
@@ -252,6 +267,7 @@ MultiByteTables* BuildEucTables()
         iconv_close(dec);
     InvertTables(*t, "EUC-JP-MS", forms);
     AddJisForms(*t, true);
+    PackEncoding(*t);
     return t;
 }
 

@@ -48,6 +48,11 @@ struct MultiByteTables {
     // cannot hold it. 7-bit characters are their own bytes in both codes.
     std::vector<uint32_t> encode = std::vector<uint32_t>(65536, 0);
     std::vector<uint8_t> alternative = std::vector<uint8_t>(65536, 0);
+    // The same for the encoders' fast path: the bytes in file order from
+    // the lowest byte up and their count in the highest byte; 0 also for
+    // characters with an alternative form and for surrogates, which take
+    // the slow path.
+    std::vector<uint32_t> packed = std::vector<uint32_t>(65536, 0);
 };
 
 // CP932 as glibc defines it, user-defined area (F040..F9FC, U+E000..U+E757)

@@ -370,6 +370,41 @@ QString DisplayPath(const QString& path)
     return parts.join(u'/');
 }
 
+quint64 ContentDigest(QByteArrayView bytes)
+{
+    // Four independent lanes of multiply-and-fold over 32-byte blocks, so
+    // that a large file costs little more than reading it from memory.
+    constexpr quint64 kPrime = 0x9E3779B97F4A7C15ULL;
+    constexpr quint64 kMix = 0xFF51AFD7ED558CCDULL;
+    quint64 lanes[4] = {kPrime, kPrime ^ 1, kPrime ^ 2, kPrime ^ 3};
+    const char* p = bytes.data();
+    const char* const end = p + bytes.size();
+    for (; end - p >= 32; p += 32)
+        for (int i = 0; i < 4; ++i) {
+            quint64 w;
+            memcpy(&w, p + 8 * i, 8);
+            lanes[i] = (lanes[i] ^ w) * kMix;
+            lanes[i] ^= lanes[i] >> 29;
+        }
+    quint64 h = static_cast<quint64>(bytes.size()) * kPrime;
+    for (quint64 lane : lanes)
+        h = (h ^ lane) * kMix;
+    for (; p < end; ++p)
+        h = (h ^ static_cast<unsigned char>(*p)) * kPrime;
+    return h ^ (h >> 32);
+}
+
+FileStamp StatFile(const QString& path)
+{
+    FileStamp stamp;
+    struct stat st {};
+    if (::stat(EncodePath(path).constData(), &st) == 0) {
+        stamp.size = st.st_size;
+        stamp.mtimeNs = qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    }
+    return stamp;
+}
+
 bool PathExists(const QString& path)
 {
     struct stat st {};
@@ -411,6 +446,7 @@ FileRead ReadRegularFile(const QString& path, qint64 limit)
         r.error = FileError::TooLarge;
         return r;
     }
+    r.mtimeNs = qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
     // One buffer of the file's size; a file that grows meanwhile is read
     // on up to the limit.
     qint64 capacity = std::max<qint64>(st.st_size, 0) + 1;

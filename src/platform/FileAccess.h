@@ -33,9 +33,33 @@ enum class FileError {
     WriteFailed,   // disk full, size limit, I/O error: the old file stays
 };
 
+// A file as it was read or written: its size and modification time, and
+// a digest of its bytes, so that a change made by another program can be
+// told from a file that was only touched. size < 0: no file.
+struct FileStamp {
+    qint64 size = -1;
+    qint64 mtimeNs = 0;
+    quint64 digest = 0;
+    bool Exists() const { return size >= 0; }
+    // The same size and time: nothing to read to know it is unchanged.
+    bool SameTimes(const FileStamp& other) const
+    {
+        return size == other.size && mtimeNs == other.mtimeNs;
+    }
+};
+
+// A fast 64-bit digest of bytes (not cryptographic: it tells a changed
+// file from an unchanged one).
+quint64 ContentDigest(QByteArrayView bytes);
+// The size and time of the file at the path now (links followed), without
+// a digest; size -1 when there is no file.
+FileStamp StatFile(const QString& path);
+
 struct FileRead {
     QByteArray bytes;
     FileError error = FileError::None;
+    // The file's modification time when it was opened.
+    qint64 mtimeNs = 0;
 };
 
 // All of a regular file, at most `limit` bytes. Anything else (a folder,

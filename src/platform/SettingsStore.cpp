@@ -76,10 +76,12 @@ QString SettingsStore::DefaultPath()
 
 SettingsStore::SettingsStore() : SettingsStore(DefaultPath()) {}
 
-SettingsStore::SettingsStore(const QString& iniPath)
-    : m_settings(std::make_unique<QSettings>(iniPath, SettingsFormat()))
+SettingsStore::SettingsStore(const QString& iniPath, Persistence persistence)
+    : m_settings(std::make_unique<QSettings>(iniPath, SettingsFormat())), m_persistence(persistence)
 {
     QDir().mkpath(QFileInfo(iniPath).absolutePath());
+    if (persistence == Persistence::Scratch)
+        m_settings->setAtomicSyncRequired(false);
 }
 
 SettingsStore::~SettingsStore() = default;
@@ -149,6 +151,8 @@ bool SettingsStore::HasKey(const QString& section, const QString& key) const
 
 bool SettingsStore::Flush()
 {
+    if (m_persistence == Persistence::Scratch)
+        return m_settings->status() == QSettings::NoError;
     m_settings->sync();
     // The file holds the FTP passwords: only its owner may read it. Later
     // writes replace the file with one that keeps these permissions.

@@ -17,8 +17,11 @@ class SettingsStore {
 public:
     // Opens the store in the default location (see above).
     SettingsStore();
+    // How writes reach the disk: at once, or (a batch run's throwaway store
+    // in a temporary folder) when the store is closed, without syncing.
+    enum class Persistence { Durable, Scratch };
     // Opens the store kept in the given file.
-    explicit SettingsStore(const QString& iniPath);
+    explicit SettingsStore(const QString& iniPath, Persistence persistence = Persistence::Durable);
     ~SettingsStore();
     SettingsStore(const SettingsStore&) = delete;
     SettingsStore& operator=(const SettingsStore&) = delete;
@@ -42,6 +45,7 @@ private:
     bool Flush();
 
     std::unique_ptr<QSettings> m_settings;
+    Persistence m_persistence;
 };
 
 } // namespace platform

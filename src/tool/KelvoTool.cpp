@@ -174,14 +174,19 @@ struct ToolSettings {
     bool Open(const QString& dir)
     {
         QString folder = dir;
+        using Persistence = platform::SettingsStore::Persistence;
+        Persistence persistence = Persistence::Durable;
         if (folder.isEmpty()) {
             temp.emplace();
             if (!temp->isValid())
                 return false;
             folder = temp->path();
+            // Thrown away at the end of the run: nothing to sync.
+            persistence = Persistence::Scratch;
         }
         QDir().mkpath(folder);
-        store = std::make_unique<platform::SettingsStore>(QDir(folder).filePath(QStringLiteral("kelvo.ini")));
+        store = std::make_unique<platform::SettingsStore>(QDir(folder).filePath(QStringLiteral("kelvo.ini")),
+                                                          persistence);
         return true;
     }
 };
@@ -231,20 +236,18 @@ int Convert(const QStringList& args, QTextStream& out, QTextStream& err)
         if (eol)
             editor.Doc().SetLineEndKind(*eol);
         // Characters the code cannot hold are written as references only
-        // when asked for; otherwise nothing is written.
-        const QString unencodable =
-            CKelvoDoc::UnencodableText(editor.Buffer().GetText(), editor.Doc().GetCodeKind());
-        if (!unencodable.isEmpty() && !references) {
+        // when asked for; otherwise nothing is written. The save asks only
+        // when there are such characters.
+        ui.QueueAnswer(references ? Ui::Answer::Yes : Ui::Answer::Cancel);
+        const bool saved = editor.Doc().OnSaveDocument(files[1]);
+        const QStringList questions = ui.Texts(QStringLiteral("question"));
+        const bool refused = !references && !questions.isEmpty();
+        if (!saved)
             status = kFileError;
-        } else {
-            ui.QueueAnswer(Ui::Answer::Yes);
-            if (!editor.Doc().OnSaveDocument(files[1]))
-                status = kFileError;
-        }
         for (const QString& m : ui.Texts(QStringLiteral("message")))
             err << "message: " << OneLine(m) << '\n';
-        if (status == kFileError && !unencodable.isEmpty() && !references)
-            err << "message: " << OneLine(unencodable) << '\n';
+        if (refused)
+            err << "message: " << OneLine(questions.front()) << '\n';
         return status;
     }
     for (const QString& m : ui.Texts(QStringLiteral("message")))

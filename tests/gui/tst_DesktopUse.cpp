@@ -10,6 +10,9 @@
 #include "core/tags/TagCommandIds.h"
 
 #include "GuiEditor.h"
+#include "TestFiles.h"
+#include "core/doc/RecoveryJournal.h"
+#include "gui/QuestionBox.h"
 
 #include <QAction>
 #include <QAbstractButton>
@@ -19,7 +22,11 @@
 #include <QRegularExpression>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QDir>
+#include <QScopeGuard>
 #include <QWindow>
+
+#include <csignal>
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -43,12 +50,11 @@ QStringList Misfits(QWidget& dialog)
 {
     QStringList problems;
     const QRect screen = dialog.screen()->geometry();
-    if (!screen.contains(dialog.frameGeometry()))
-        problems << QStringLiteral("frame %1,%2 %3x%4")
-                        .arg(dialog.frameGeometry().x())
-                        .arg(dialog.frameGeometry().y())
-                        .arg(dialog.frameGeometry().width())
-                        .arg(dialog.frameGeometry().height());
+    // The window system's frame, as the window manager has put it around
+    // the window (the widget's own idea of it can lag behind).
+    const QRect frame = dialog.windowHandle()->frameGeometry();
+    if (!screen.contains(frame))
+        problems << QStringLiteral("frame %1,%2 %3x%4").arg(frame.x()).arg(frame.y()).arg(frame.width()).arg(frame.height());
     auto scrolled = [](const QWidget* w) {
         for (const QWidget* p = w->parentWidget(); p; p = p->parentWidget())
             if (qobject_cast<const QScrollArea*>(p))
@@ -162,11 +168,14 @@ private Q_SLOTS:
         QVERIFY(s.Start());
         QStringList problems;
         StepScript script;
-        script.Add(QStringLiteral("a dialog"),
+        // Placed: shown, in front, and framed by the window manager (until
+        // then its frame is the bare window and its place Qt's guess).
+        script.Add(QStringLiteral("a dialog the window manager has placed"),
                    [] {
                        QWidget* w = QApplication::activeModalWidget();
                        return w && w->isActiveWindow() && w->windowHandle()
-                              && w->windowHandle()->isExposed();
+                              && w->windowHandle()->isExposed()
+                              && !w->windowHandle()->frameMargins().isNull();
                    },
                    [&] {
                        QWidget* w = QApplication::activeModalWidget();
@@ -185,6 +194,101 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(script.Ended(), 2 * StepScript::kGiveUpMs);
         QVERIFY2(script.Finished(), qPrintable(script.Waiting()));
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
+    }
+
+    // Another program writes the open file: the watcher notices, the
+    // program asks, and Enter reads the file again.
+    void fileChangedBehindTheEditor()
+    {
+        DesktopSession s;
+        QVERIFY(s.Start());
+        const QString path = s.Path(QStringLiteral("page.html"));
+        auto write = [&](const QByteArray& bytes) {
+            QFile f(path);
+            return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+        };
+        QVERIFY(write("mine"));
+        QVERIFY(s.App().OpenDocumentFile(path));
+        QString asked;
+        StepScript script;
+        script.Add(QStringLiteral("the question"),
+                   [] {
+                       auto* box = qobject_cast<QuestionBox*>(QApplication::activeModalWidget());
+                       return box && box->isActiveWindow();
+                   },
+                   [&] {
+                       auto* box = qobject_cast<QuestionBox*>(QApplication::activeModalWidget());
+                       asked = box->TextLabel()->text().remove(QChar(0x2060));
+                       QVERIFY(XKeys({QStringLiteral("Return")}));
+                   });
+        script.Add(QStringLiteral("the file read again"),
+                   [&] { return s.Buffer().GetText() == QStringLiteral("theirs!"); }, [] {});
+        script.Start();
+        QVERIFY(write("theirs!"));
+        QTRY_VERIFY_WITH_TIMEOUT(script.Ended(), 2 * StepScript::kGiveUpMs);
+        QVERIFY2(script.Finished(), qPrintable(script.Waiting()));
+        QCOMPARE(asked, QStringLiteral("「page.html」は、ほかのプログラムによって変更されました。\n読み込み直しますか？"));
+        QVERIFY(!s.App().Doc().IsModified());
+    }
+
+    // The program killed while a change is unsaved: the next start offers
+    // the text back, into its file while the file is as it was loaded,
+    // else as a new document. A running program's journal is never offered.
+    void recoveryAfterKill_data()
+    {
+        QTest::addColumn<bool>("changedMeanwhile");
+        QTest::newRow("file as loaded") << false;
+        QTest::newRow("file changed meanwhile") << true;
+    }
+    void recoveryAfterKill()
+    {
+        QFETCH(bool, changedMeanwhile);
+        QTemporaryDir home;
+        const QString page = home.filePath(QStringLiteral("page.html"));
+        QVERIFY(WriteBytes(page, "mine"));
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("KELVO_DATA_DIR"), home.filePath(QStringLiteral("data")));
+        env.insert(QStringLiteral("KELVO_CONFIG_DIR"), home.filePath(QStringLiteral("config")));
+        const QByteArray oldData = qgetenv("KELVO_DATA_DIR");
+        qputenv("KELVO_DATA_DIR", QFile::encodeName(home.filePath(QStringLiteral("data"))));
+        auto restore = qScopeGuard([&] { qputenv("KELVO_DATA_DIR", oldData); });
+
+        QProcess editor;
+        editor.setProcessEnvironment(env);
+        editor.start(QStringLiteral(KELVO_BUILD_DIR "/src/kelvopad"), {page});
+        QVERIFY(editor.waitForStarted());
+        QCOMPARE(QProcess::execute(QStringLiteral("xdotool"),
+                                   {QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--pid"),
+                                    QString::number(editor.processId()), QStringLiteral("--name"),
+                                    QStringLiteral("page - Kelvopad"), QStringLiteral("windowactivate"),
+                                    QStringLiteral("--sync")}),
+                 0);
+        QVERIFY(XType(QStringLiteral("abc")));
+        auto journaled = [] {
+            const QStringList files = QDir(RecoveryJournal::Folder()).entryList({QStringLiteral("*.journal")});
+            const std::optional<JournalEntry> entry =
+                files.size() == 1 ? RecoveryJournal::Read(RecoveryJournal::Folder() + files[0]) : std::nullopt;
+            return entry && entry->text == QStringLiteral("abcmine");
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(journaled(), 2 * StepScript::kGiveUpMs);
+        QVERIFY(RecoveryJournal::Orphans().isEmpty());
+        QCOMPARE(::kill(pid_t(editor.processId()), SIGKILL), 0);
+        QVERIFY(editor.waitForFinished());
+        if (changedMeanwhile)
+            QVERIFY(WriteBytes(page, "theirs"));
+
+        {
+            TestEditor next;
+            next.Ui().QueueAnswer(Ui::Answer::Yes);
+            QVERIFY(next.Doc().OfferRecovery());
+            QCOMPARE(next.Text(), QStringLiteral("abcmine"));
+            QVERIFY(next.Doc().IsModified());
+            QCOMPARE(next.Doc().GetPathName(), changedMeanwhile ? QString() : page);
+            QCOMPARE(next.Ui().Texts("message").size(), changedMeanwhile ? 1 : 0);
+            QVERIFY(next.Ui().Texts("question").value(0).contains(page));
+        }
+        QCOMPARE(ReadBytes(page), changedMeanwhile ? QByteArray("theirs") : QByteArray("mine"));
+        QVERIFY(QDir(RecoveryJournal::Folder()).entryList({QStringLiteral("*.journal")}).isEmpty());
     }
 
     // A key the user gave a command runs it, whatever the program's own use

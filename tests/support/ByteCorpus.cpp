@@ -128,13 +128,13 @@ QByteArray StrayLineEnds(LineEndKind kind)
     }
 }
 
-// Lines of 0 to 17 ASCII characters, so that line ends fall on every
-// place of the words the codecs copy at a time.
+// Lines of 0 to 33 ASCII characters, so that line ends fall on every
+// place of the first two blocks the codecs copy at a time.
 QByteArray AsciiRuns()
 {
     QByteArray out;
-    for (int n = 0; n < 18; ++n)
-        out += QByteArray(n, 'a' + n) + "\r\n";
+    for (int n = 0; n < 34; ++n)
+        out += QByteArray(n, 'a' + n % 26) + "\r\n";
     return out;
 }
 

@@ -14,7 +14,9 @@
 #include "core/edit/EditBuffer.h"
 #include "platform/Cp932.h"
 
+#include <QDateTime>
 #include <QFileInfo>
+#include <QScopedValueRollback>
 
 namespace {
 
@@ -96,6 +98,10 @@ bool CKelvoDoc::Load(const QString& path, std::optional<CodeKind> code)
         return false;
     }
     QByteArray bytes = std::move(file.bytes);
+    platform::FileStamp stamp;
+    stamp.size = bytes.size();
+    stamp.mtimeNs = file.mtimeNs;
+    stamp.digest = platform::ContentDigest(bytes);
     if (!code && HasUtf16Bom(bytes)) {
         m_app.GetUi().Message(UiText(QStringLiteral("UTF-16 のファイルは読み込めません - ")) + platform::DisplayPath(path));
         return false;
@@ -119,8 +125,10 @@ bool CKelvoDoc::Load(const QString& path, std::optional<CodeKind> code)
         decoded.text.clear();
         m_buffer.SetModified(false);
     }
-    m_app.WriteProfileString(settings::System, QStringLiteral("IniFile"),
-                             QFileInfo(path).absoluteFilePath());
+    m_stamp = m_reported = stamp;
+    m_stampPath = QFileInfo(path).absoluteFilePath();
+    m_journal.Remove();
+    m_app.WriteProfileString(settings::System, QStringLiteral("IniFile"), m_stampPath);
     if (m_undecodable > 0) {
         const int offset = static_cast<int>(first);
         const int line = m_buffer.LineFromChar(offset);
@@ -208,30 +216,196 @@ bool CKelvoDoc::ConfirmEncodable(QStringView text, CodeKind& code, bool* referen
     }
 }
 
+QString CKelvoDoc::ShownFileName() const
+{
+    return platform::DisplayPath(QFileInfo(m_path).fileName());
+}
+
+CKelvoDoc::DiskState CKelvoDoc::CompareWithDisk()
+{
+    if (m_path.isEmpty() || m_stampPath != m_path || !m_stamp.Exists())
+        return DiskState::Same;
+    const platform::FileStamp now = platform::StatFile(m_path);
+    if (!now.Exists())
+        return DiskState::Deleted;
+    if (now.SameTimes(m_stamp))
+        return DiskState::Same;
+    // Touched is not changed: the bytes decide.
+    const platform::FileRead file = platform::ReadRegularFile(m_path, kMaxDocumentSize);
+    if (file.error != platform::FileError::None || file.bytes.size() != m_stamp.size
+        || platform::ContentDigest(file.bytes) != m_stamp.digest)
+        return DiskState::Changed;
+    m_stamp.mtimeNs = now.mtimeNs;
+    return DiskState::Same;
+}
+
+void CKelvoDoc::CheckDiskChange()
+{
+    if (m_checkingDisk || m_path.isEmpty() || m_stampPath != m_path)
+        return;
+    const platform::FileStamp now = platform::StatFile(m_path);
+    if (now.SameTimes(m_reported))
+        return;
+    m_reported = now;
+    const DiskState state = CompareWithDisk();
+    if (state == DiskState::Same)
+        return;
+    // The questions below let events run; a second check waits for them.
+    const QScopedValueRollback<bool> busy(m_checkingDisk, true);
+    Ui& ui = m_app.GetUi();
+    if (state == DiskState::Deleted) {
+        ui.Message(UiText(QStringLiteral("「%1」は、ほかのプログラムによって削除されたか、名前が変わりました。\n"
+                                  "保存すると、このファイルを作り直します。"))
+                       .arg(ShownFileName()),
+                   Ui::Icon::Warning);
+        m_buffer.SetModified(true);
+        return;
+    }
+    if (IsModified()) {
+        ui.Message(UiText(QStringLiteral("「%1」は、ほかのプログラムによって変更されました。\n"
+                                  "このまま保存すると、その変更は失われます。"))
+                       .arg(ShownFileName()),
+                   Ui::Icon::Warning);
+        return;
+    }
+    if (ui.Ask(UiText(QStringLiteral("「%1」は、ほかのプログラムによって変更されました。\n読み込み直しますか？"))
+                   .arg(ShownFileName()),
+               Ui::Buttons::YesNo)
+        == Ui::Answer::Yes)
+        Load(m_path, std::nullopt);
+}
+
+void CKelvoDoc::WriteJournal()
+{
+    if (!IsModified()) {
+        m_journal.Remove();
+        return;
+    }
+    JournalEntry entry;
+    entry.path = m_path;
+    entry.code = m_code;
+    entry.lineEnd = m_lineEnd;
+    entry.time = QDateTime::currentDateTime();
+    if (!m_path.isEmpty() && m_stampPath == m_path)
+        entry.original = m_stamp;
+    entry.text = m_buffer.GetText();
+    m_journal.Write(entry);
+}
+
+bool CKelvoDoc::OfferRecovery()
+{
+    for (const QString& file : RecoveryJournal::Orphans()) {
+        const std::optional<JournalEntry> entry = RecoveryJournal::Read(file);
+        if (!entry) {
+            RecoveryJournal::Discard(file);
+            continue;
+        }
+        Ui::Question q;
+        q.title = QStringLiteral("編集の復元");
+        q.text = UiText(QStringLiteral("前回、保存されないまま終わった編集があります。\nファイル: %1\n時刻: %2\n\n復元しますか？"))
+                     .arg(entry->path.isEmpty() ? UiText(UntitledTitle()) : platform::DisplayPath(entry->path),
+                          entry->time.toLocalTime().toString(QStringLiteral("yyyy/MM/dd HH:mm:ss")));
+        q.icon = Ui::Icon::Question;
+        q.buttons = {{Ui::Answer::Yes, QStringLiteral("復元する(&R)")},
+                     {Ui::Answer::No, QStringLiteral("破棄する(&D)")},
+                     {Ui::Answer::Cancel, QStringLiteral("あとで(&L)")}};
+        q.escape = Ui::Answer::Cancel;
+        switch (m_app.GetUi().Ask(q)) {
+        case Ui::Answer::Yes:
+            if (!SaveModified())
+                return false;
+            Restore(*entry);
+            RecoveryJournal::Discard(file);
+            WriteJournal();
+            return true;
+        case Ui::Answer::No:
+            RecoveryJournal::Discard(file);
+            break;
+        default:
+            break;
+        }
+    }
+    return false;
+}
+
+void CKelvoDoc::Restore(const JournalEntry& entry)
+{
+    // The text is applied to its file only while the file is the one it
+    // was made from.
+    bool sameFile = false;
+    if (!entry.path.isEmpty() && entry.original.Exists()) {
+        const platform::FileRead file = platform::ReadRegularFile(entry.path, kMaxDocumentSize);
+        sameFile = file.error == platform::FileError::None && file.bytes.size() == entry.original.size
+                   && platform::ContentDigest(file.bytes) == entry.original.digest;
+    }
+    if (sameFile && m_app.OpenDocumentFile(entry.path)) {
+        // Undo goes back to the file as it is.
+        m_buffer.SetText(entry.text, true);
+    } else {
+        m_app.NewDocument();
+        m_buffer.SetText(entry.text);
+        if (!entry.path.isEmpty())
+            m_app.GetUi().Message(
+                UiText(QStringLiteral("「%1」は、この編集の後で変更されたか、なくなっています。\n"
+                               "復元した内容は、新しい文書として開きます。"))
+                    .arg(platform::DisplayPath(QFileInfo(entry.path).fileName())),
+                Ui::Icon::Information);
+    }
+    m_code = entry.code;
+    m_lineEnd = entry.lineEnd;
+    m_buffer.SetModified(true);
+}
+
+bool CKelvoDoc::ConfirmOverwriteChanged(const QString& path)
+{
+    if (QFileInfo(path).absoluteFilePath() != m_stampPath || CompareWithDisk() != DiskState::Changed)
+        return true;
+    const QScopedValueRollback<bool> busy(m_checkingDisk, true);
+    return m_app.GetUi().Ask(UiText(QStringLiteral("「%1」は、読み込んだ後でほかのプログラムによって変更されています。\n"
+                                            "上書きすると、その変更は失われます。上書きしますか？"))
+                                 .arg(platform::DisplayPath(QFileInfo(path).fileName())),
+                             Ui::Buttons::YesNo, Ui::Icon::Warning)
+           == Ui::Answer::Yes;
+}
+
 bool CKelvoDoc::OnSaveDocument(const QString& path)
 {
+    if (!ConfirmOverwriteChanged(path))
+        return false;
     QString text = m_buffer.GetText();
     // Read without conversion, the text is the file's bytes as device code
     // page text, and goes back as such while the code is the one read.
     const bool raw = m_readUnconverted && m_code == m_readCode;
-    if (!m_referencesAccepted && !raw) {
+    QByteArray bytes;
+    qsizetype references = 0;
+    {
+        BusyScope busy(m_app.GetUi());
+        bytes = EncodeDocument(text, raw ? CodeKind::ShiftJis : m_code, m_lineEnd, &m_forms,
+                               &references);
+    }
+    // The encoder counts what the code cannot hold, so that the common
+    // case costs no pass of its own; only then is the user asked.
+    if (references > 0 && !m_referencesAccepted && !raw) {
+        bytes.clear();
         CodeKind code = m_code;
         if (!ConfirmEncodable(text, code))
             return false;
         m_code = code;
-    }
-    QByteArray bytes;
-    {
         BusyScope busy(m_app.GetUi());
-        bytes = EncodeDocument(text, raw ? CodeKind::ShiftJis : m_code, m_lineEnd, &m_forms);
-        text.clear();
+        bytes = EncodeDocument(text, m_code, m_lineEnd, &m_forms);
     }
+    text.clear();
     const platform::FileError error = platform::WriteFileSafely(path, bytes);
     if (error != platform::FileError::None) {
         m_app.GetUi().Message(SaveFailureMessage(error, path));
         return false;
     }
+    m_stamp = platform::StatFile(path);
+    m_stamp.digest = platform::ContentDigest(bytes);
+    m_stampPath = QFileInfo(path).absoluteFilePath();
+    m_reported = m_stamp;
     m_buffer.SetModified(false);
+    m_journal.Remove();
     return true;
 }
 
@@ -265,6 +439,7 @@ bool CKelvoDoc::OnNewDocument()
     m_declared.reset();
     m_referencesAccepted = false;
     m_buffer.SetModified(false);
+    m_journal.Remove();
     return true;
 }
 

@@ -2,6 +2,8 @@
 
 #include "core/doc/CodeKinds.h"
 #include "core/doc/FileForms.h"
+#include "core/doc/RecoveryJournal.h"
+#include "platform/FileAccess.h"
 
 #include <QString>
 
@@ -76,6 +78,25 @@ public:
     // when it can hold them all.
     static QString UnencodableText(QStringView text, CodeKind code);
 
+    // The file on disk against the one loaded or last saved.
+    enum class DiskState { Same, Changed, Deleted };
+    DiskState CompareWithDisk();
+    // For when another program may have changed the file (the watcher saw
+    // it, the window came back to the front): an unchanged document offers
+    // to read the file again, a changed one is warned; a file that is gone
+    // is reported and the text counts as unsaved. Each change of the file
+    // is reported once.
+    void CheckDiskChange();
+
+    // Journals the text while it has unsaved changes (the window calls it a
+    // few seconds after a change); without them, there is no journal.
+    void WriteJournal();
+    // At start: offers back what an editor that was killed or crashed had
+    // not saved. A text whose file is as it was loaded goes back into that
+    // file's document; one whose file changed or went since is opened as a
+    // new document. True when one was restored.
+    bool OfferRecovery();
+
     void RegisterCommands(CommandTable& commands);
 
     // The caption of the main window for a document title: the title up to
@@ -93,6 +114,11 @@ public:
 
 private:
     std::optional<QString> AskSavePath();
+    // Saving over the document's file that another program changed since
+    // it was loaded or saved asks first; false to cancel.
+    bool ConfirmOverwriteChanged(const QString& path);
+    QString ShownFileName() const;
+    void Restore(const JournalEntry& entry);
     // Reads the file into the buffer; a given code overrides detection.
     bool Load(const QString& path, std::optional<CodeKind> code);
     // Fills the buffer with the initial template, or the fallback text;
@@ -115,4 +141,11 @@ private:
     bool m_referencesAccepted = false;
     QString m_path;
     QString m_title;
+    // The file as it was loaded or last saved (the path it was read from or
+    // written to), and as the user last heard of it.
+    platform::FileStamp m_stamp;
+    QString m_stampPath;
+    platform::FileStamp m_reported;
+    bool m_checkingDisk = false;
+    RecoveryJournal m_journal;
 };

@@ -174,9 +174,12 @@ Utf8Count CountUtf8(QByteArrayView bytes)
     const auto* const end = p + bytes.size();
     auto cont = [](unsigned b, unsigned lo = 0x80, unsigned hi = 0xBF) { return b >= lo && b <= hi; };
     while (p < end) {
-        p = SkipAsciiWords(p, end);
-        if (p == end)
-            break;
+        // Word-wise through 7-bit text only; Japanese text comes in runs.
+        if (*p < 0x80) {
+            p = SkipAsciiWords(p, end);
+            if (p == end)
+                break;
+        }
         const unsigned b = *p;
         const qsizetype left = end - p;
         int n = 0;

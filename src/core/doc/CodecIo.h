@@ -16,6 +16,10 @@
 #include <algorithm>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace codec {
 
 using platform::MultiByteTables;
@@ -37,6 +41,33 @@ inline bool InRange(unsigned b, unsigned lo, unsigned hi)
     return b - lo <= hi - lo;
 }
 
+// How often a byte occurs: eight bytes a step, each lane counting in its
+// own byte of an accumulator that is summed before it can overflow.
+inline qsizetype CountByte(QByteArrayView bytes, char byte)
+{
+    constexpr quint64 kOnes = 0x0101010101010101ULL;
+    constexpr quint64 kLows = 0x7F7F7F7F7F7F7F7FULL;
+    const quint64 pattern = kOnes * static_cast<unsigned char>(byte);
+    const char* p = bytes.data();
+    const char* const end = p + bytes.size();
+    qsizetype count = 0;
+    while (end - p >= 8) {
+        quint64 lanes = 0;
+        for (int i = 0; i < 255 && end - p >= 8; ++i, p += 8) {
+            quint64 w;
+            memcpy(&w, p, 8);
+            const quint64 v = w ^ pattern;  // a zero byte where the byte is
+            lanes += (~(((v & kLows) + kLows) | v) >> 7) & kOnes;
+        }
+        constexpr quint64 kEvenBytes = 0x00FF00FF00FF00FFULL;
+        const quint64 pairs = (lanes & kEvenBytes) + ((lanes >> 8) & kEvenBytes);
+        count += static_cast<qsizetype>((pairs * 0x0001000100010001ULL) >> 48);
+    }
+    for (; p < end; ++p)
+        count += *p == byte;
+    return count;
+}
+
 // UTF-16 output written through a pointer into a string sized for the
 // worst case and cut to length at the end. A file's own line end byte (LF
 // or CR) is written as CR LF, the text's line end, as it is copied.
@@ -44,13 +75,16 @@ class TextWriter {
 public:
     TextWriter(QByteArrayView bytes, LineEndKind lineEnd)
         : m_newline(lineEnd == LineEndKind::Lf ? '\n' : lineEnd == LineEndKind::Cr ? '\r' : -1),
-          m_out(bytes.size() + (m_newline < 0 ? 0 : bytes.count(static_cast<char>(m_newline))),
+          m_out(bytes.size() + (m_newline < 0 ? 0 : CountByte(bytes, static_cast<char>(m_newline))),
                 Qt::Uninitialized)
     {
         m_start = m_p = reinterpret_cast<char16_t*>(m_out.data());
         platform::AdviseLargeBuffer(m_start, m_out.size() * 2);
     }
     void Put(char16_t c) { *m_p++ = c; }
+    // The output position, for loops that keep it in a local.
+    char16_t* At() const { return m_p; }
+    void MoveTo(char16_t* at) { m_p = at; }
     void PutEscaped(const unsigned char* from, qsizetype count)
     {
         if (m_first < 0)
@@ -69,36 +103,60 @@ public:
     // Copies 7-bit bytes up to the first other one; gives where it stopped.
     const unsigned char* PutAscii(const unsigned char* p, const unsigned char* end)
     {
+#if defined(__SSE2__)
+        // Sixteen bytes a step, widened and stored whole before it is known
+        // how many of them count: no byte gives more than one character
+        // except a newline, whose second one the buffer was sized for, so
+        // the output never runs past the room the input has left.
+        const __m128i zero = _mm_setzero_si128();
+        const __m128i newline = _mm_set1_epi8(static_cast<char>(m_newline < 0 ? 0x80 : m_newline));
+        while (end - p >= 16) {
+            const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(m_p), _mm_unpacklo_epi8(v, zero));
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(m_p + 8), _mm_unpackhi_epi8(v, zero));
+            const unsigned stops = static_cast<unsigned>(
+                _mm_movemask_epi8(v) | _mm_movemask_epi8(_mm_cmpeq_epi8(v, newline)));
+            if (stops == 0) {
+                p += 16;
+                m_p += 16;
+                continue;
+            }
+            const int run = __builtin_ctz(stops);
+            p += run;
+            m_p += run;
+            if (*p >= 0x80)
+                return p;
+            *m_p++ = u'\r';
+            *m_p++ = u'\n';
+            ++p;
+        }
+#else
         constexpr quint64 kOnes = 0x0101010101010101ULL;
         constexpr quint64 kHighs = 0x8080808080808080ULL;
         const quint64 newlines = m_newline < 0 ? 0 : kOnes * static_cast<quint64>(m_newline);
-        for (;;) {
-            while (end - p >= 8) {
-                quint64 w;
-                memcpy(&w, p, 8);
-                if (w & kHighs)
+        while (end - p >= 8) {
+            quint64 w;
+            memcpy(&w, p, 8);
+            if (w & kHighs)
+                break;
+            if (m_newline >= 0) {
+                const quint64 v = w ^ newlines;  // a zero byte where a newline is
+                if ((v - kOnes) & ~v & kHighs)
                     break;
-                if (m_newline >= 0) {
-                    const quint64 v = w ^ newlines;  // a zero byte where a newline is
-                    if ((v - kOnes) & ~v & kHighs)
-                        break;
-                }
-                for (int i = 0; i < 8; ++i)
-                    m_p[i] = p[i];
-                m_p += 8;
-                p += 8;
             }
-            // Byte by byte through the word that stopped the run.
-            const unsigned char* const stop = end - p > 8 ? p + 8 : end;
-            while (p < stop && *p < 0x80) {
-                if (*p == m_newline)
-                    *m_p++ = u'\r';
-                *m_p++ = *p == m_newline ? u'\n' : *p;
-                ++p;
-            }
-            if (p == end || *p >= 0x80)
-                return p;
+            for (int i = 0; i < 8; ++i)
+                m_p[i] = p[i];
+            m_p += 8;
+            p += 8;
         }
+#endif
+        while (p < end && *p < 0x80) {
+            if (*p == m_newline)
+                *m_p++ = u'\r';
+            *m_p++ = *p == m_newline ? u'\n' : *p;
+            ++p;
+        }
+        return p;
     }
     QString Take(qsizetype& escaped, qsizetype& first)
     {
@@ -146,6 +204,11 @@ public:
         m_p = reinterpret_cast<unsigned char*>(m_out.data()) + used;
         m_end = reinterpret_cast<unsigned char*>(m_out.data()) + m_out.size();
     }
+    // The output position and its room, for loops that keep the position
+    // in a local (a byte store may alias anything, the member included).
+    unsigned char* At() const { return m_p; }
+    unsigned char* Limit() const { return m_end; }
+    void MoveTo(unsigned char* at) { m_p = at; }
     void operator()(unsigned char b) { *m_p++ = b; }
     void Put(unsigned char b) { *m_p++ = b; }
     // Copies 7-bit characters up to the first other one.
@@ -153,41 +216,64 @@ public:
     {
         const qsizetype n = end - p;
         Reserve(n);
+#if defined(__SSE2__)
+        // Sixteen characters a step, narrowed and stored whole before it is
+        // known how many of them count (there is room for one byte each).
+        // A lane above 7 bits is marked by its own test: the narrowing
+        // saturates as signed, so it cannot tell.
+        const __m128i cr = _mm_set1_epi8(m_newline ? '\r' : static_cast<char>(0x80));
+        const __m128i high = _mm_set1_epi16(static_cast<short>(0xFF80));
+        const __m128i zero = _mm_setzero_si128();
+        while (end - p >= 16) {
+            const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+            const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 8));
+            const __m128i v = _mm_packus_epi16(a, b);
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(m_p), v);
+            const __m128i ascii = _mm_packs_epi16(_mm_cmpeq_epi16(_mm_and_si128(a, high), zero),
+                                                  _mm_cmpeq_epi16(_mm_and_si128(b, high), zero));
+            const unsigned stops = static_cast<unsigned>(
+                (~_mm_movemask_epi8(ascii) & 0xFFFF) | _mm_movemask_epi8(_mm_cmpeq_epi8(v, cr)));
+            if (stops == 0) {
+                p += 16;
+                m_p += 16;
+                continue;
+            }
+            const int run = __builtin_ctz(stops);
+            p += run;
+            m_p += run;
+            if (*p >= 0x80)
+                return p;
+            PutCr(p, end);
+        }
+#else
         constexpr quint64 kOnes = 0x0001000100010001ULL;
         constexpr quint64 kNonAscii = 0xFF80FF80FF80FF80ULL;
         constexpr quint64 kCrs = 0x000D000D000D000DULL;
-        for (;;) {
-            // Four characters at a time while they are 7-bit (and, when line
-            // ends are rewritten, none is a CR).
-            while (end - p >= 4) {
-                quint64 w;
-                memcpy(&w, p, 8);
-                if (w & kNonAscii)
+        // Four characters at a time while they are 7-bit (and, when line
+        // ends are rewritten, none is a CR).
+        while (end - p >= 4) {
+            quint64 w;
+            memcpy(&w, p, 8);
+            if (w & kNonAscii)
+                break;
+            if (m_newline) {
+                const quint64 v = w ^ kCrs;  // a zero lane where a CR is
+                if ((v - kOnes) & ~v & 0x8000800080008000ULL)
                     break;
-                if (m_newline) {
-                    const quint64 v = w ^ kCrs;  // a zero lane where a CR is
-                    if ((v - kOnes) & ~v & 0x8000800080008000ULL)
-                        break;
-                }
-                m_p[0] = static_cast<unsigned char>(p[0]);
-                m_p[1] = static_cast<unsigned char>(p[1]);
-                m_p[2] = static_cast<unsigned char>(p[2]);
-                m_p[3] = static_cast<unsigned char>(p[3]);
-                m_p += 4;
-                p += 4;
             }
-            const char16_t* const stop = end - p > 4 ? p + 4 : end;
-            while (p < stop && *p < 0x80) {
-                if (m_newline && *p == u'\r' && p + 1 < end && p[1] == u'\n') {
-                    *m_p++ = static_cast<unsigned char>(m_newline);
-                    p += 2;
-                    continue;
-                }
-                *m_p++ = static_cast<unsigned char>(*p++);
-            }
-            if (p == end || *p >= 0x80)
-                return p;
+            for (int i = 0; i < 4; ++i)
+                m_p[i] = static_cast<unsigned char>(p[i]);
+            m_p += 4;
+            p += 4;
         }
+#endif
+        while (p < end && *p < 0x80) {
+            if (m_newline && *p == u'\r')
+                PutCr(p, end);
+            else
+                *m_p++ = static_cast<unsigned char>(*p++);
+        }
+        return p;
     }
     void PutCode(uint32_t code)
     {
@@ -199,22 +285,39 @@ public:
     }
     void PutReference(char32_t ch)
     {
+        ++m_references;
         Reserve(16);
         const QByteArray r = NumericReference(ch).toLatin1();
         for (char c : r)
             *m_p++ = static_cast<unsigned char>(c);
     }
-    QByteArray Take()
+    // *references: the characters written as numeric references.
+    QByteArray Take(qsizetype* references = nullptr)
     {
+        if (references)
+            *references = m_references;
         m_out.truncate(m_p - reinterpret_cast<unsigned char*>(m_out.data()));
         return std::move(m_out);
     }
 
 private:
+    // A CR at p: with its LF, the file's line end; alone, itself.
+    void PutCr(const char16_t*& p, const char16_t* end)
+    {
+        if (p + 1 < end && p[1] == u'\n') {
+            *m_p++ = static_cast<unsigned char>(m_newline);
+            p += 2;
+        } else {
+            *m_p++ = '\r';
+            ++p;
+        }
+    }
+
     QByteArray m_out;
     const char m_newline;  // what CR LF becomes, or 0 to keep it
     unsigned char* m_p;
     unsigned char* m_end;
+    qsizetype m_references = 0;
 };
 
 // A character at p: a code point, a kept byte (escaped) or a lone
@@ -239,11 +342,13 @@ DecodeResult DecodeEuc(QByteArrayView bytes, LineEndKind lineEnd, FileForms* for
 DecodeResult DecodeUtf8(QByteArrayView bytes, LineEndKind lineEnd, FileForms* forms);
 DecodeResult DecodeJis(QByteArrayView bytes, LineEndKind lineEnd, FileForms* forms);
 // Shift-JIS and EUC-JP: table driven, line ends written as they go.
+// Each encoder counts the characters it wrote as numeric references.
 QByteArray EncodeMultiByte(QStringView text, const MultiByteTables& t, const FileForms* forms,
-                           LineEndKind lineEnd);
-QByteArray EncodeUtf8(QStringView text, const FileForms* forms, LineEndKind lineEnd);
+                           LineEndKind lineEnd, qsizetype* references);
+QByteArray EncodeUtf8(QStringView text, const FileForms* forms, LineEndKind lineEnd,
+                      qsizetype* references);
 // JIS with CR LF line ends (the caller rewrites them).
-QByteArray EncodeJis(QStringView text, const FileForms* forms);
+QByteArray EncodeJis(QStringView text, const FileForms* forms, qsizetype* references);
 bool JisEncodable(char32_t ch);
 
 } // namespace codec

@@ -23,7 +23,7 @@ QByteArray TextToUtf8(QStringView text)
 
 QByteArray LfToCrLf(QByteArrayView bytes)
 {
-    const qsizetype lfs = bytes.count('\n');
+    const qsizetype lfs = codec::CountByte(bytes, '\n');
     QByteArray out(bytes.size() + lfs, Qt::Uninitialized);
     platform::AdviseLargeBuffer(out.data(), out.size());
     char* d = out.data();
@@ -47,7 +47,7 @@ QByteArray LfToCrLf(QByteArrayView bytes)
 // each CR LF back into CR, so the bytes come back exactly.
 QByteArray CrToCrLf(QByteArrayView bytes)
 {
-    const qsizetype crs = bytes.count('\r');
+    const qsizetype crs = codec::CountByte(bytes, '\r');
     QByteArray out(bytes.size() + crs, Qt::Uninitialized);
     platform::AdviseLargeBuffer(out.data(), out.size());
     char* d = out.data();
@@ -129,7 +129,20 @@ Family FamilyOf(CodeKind code)
     }
 }
 
-bool Encodable(Family family, char32_t ch)
+// The encoding table of a table-driven family, looked up once per text.
+const uint32_t* EncodeTable(Family family)
+{
+    switch (family) {
+    case Family::Cp932:
+        return platform::Cp932Tables().encode.data();
+    case Family::Euc:
+        return platform::EucJpTables().encode.data();
+    default:
+        return nullptr;
+    }
+}
+
+bool Encodable(Family family, const uint32_t* table, char32_t ch)
 {
     if (ch < 0x80)
         return true;
@@ -137,9 +150,8 @@ bool Encodable(Family family, char32_t ch)
     case Family::Utf8:
         return ch < 0xD800 || ch > 0xDFFF;
     case Family::Cp932:
-        return ch <= 0xFFFF && platform::Cp932Tables().encode[ch] != 0;
     case Family::Euc:
-        return ch <= 0xFFFF && platform::EucJpTables().encode[ch] != 0;
+        return ch <= 0xFFFF && table[ch] != 0;
     case Family::Jis:
         return codec::JisEncodable(ch);
     }
@@ -210,6 +222,7 @@ std::vector<Unencodable> FindUnencodable(QStringView text, CodeKind code, qsizet
     std::vector<Unencodable> found;
     qsizetype count = 0;
     const Family family = FamilyOf(code);
+    const uint32_t* const table = EncodeTable(family);
     const char16_t* const start = text.utf16();
     const char16_t* p = start;
     const char16_t* const end = p + text.size();
@@ -220,7 +233,7 @@ std::vector<Unencodable> FindUnencodable(QStringView text, CodeKind code, qsizet
         }
         const qsizetype at = p - start;
         const TextChar c = NextChar(p, end);
-        if (c.kept || Encodable(family, c.ch))
+        if (c.kept || Encodable(family, table, c.ch))
             continue;
         ++count;
         if (static_cast<qsizetype>(found.size()) < limit)
@@ -293,7 +306,7 @@ DecodedDocument DecodeDocumentAs(QByteArray bytes, CodeKind code, bool autoConve
 }
 
 QByteArray EncodeDocument(QStringView text, CodeKind code, LineEndKind lineEnd,
-                          const FileForms* forms)
+                          const FileForms* forms, qsizetype* references)
 {
     const Family family = FamilyOf(code);
     // Forms read in another family of codes mean other bytes.
@@ -302,17 +315,19 @@ QByteArray EncodeDocument(QStringView text, CodeKind code, LineEndKind lineEnd,
     // The encoders write the file's line ends as they go, except JIS,
     // whose shift states have their own writer.
     QByteArray bytes;
+    if (references)
+        *references = 0;
     switch (family) {
     case Family::Cp932:
-        return codec::EncodeMultiByte(text, platform::Cp932Tables(), f, lineEnd);
+        return codec::EncodeMultiByte(text, platform::Cp932Tables(), f, lineEnd, references);
     case Family::Euc:
-        return codec::EncodeMultiByte(text, platform::EucJpTables(), f, lineEnd);
+        return codec::EncodeMultiByte(text, platform::EucJpTables(), f, lineEnd, references);
     case Family::Utf8:
-        return codec::EncodeUtf8(text, forms, lineEnd);
+        return codec::EncodeUtf8(text, forms, lineEnd, references);
     case Family::Jis:
         if (f && f->Unchanged(text, lineEnd))
             return f->original;
-        bytes = codec::EncodeJis(text, f);
+        bytes = codec::EncodeJis(text, f, references);
         break;
     }
     if (lineEnd == LineEndKind::Lf)

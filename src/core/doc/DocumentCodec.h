@@ -62,9 +62,10 @@ QString NumericReference(char32_t ch);
 // The bytes to write for the text (CR LF line ends) in the given code and
 // line end. With the forms of the file it was read from, an unchanged text
 // gives the file's bytes again. A character the code cannot hold is written
-// as a numeric character reference; callers ask the user first.
+// as a numeric character reference, counted in *references; callers ask
+// the user first (or when the count shows there were such characters).
 QByteArray EncodeDocument(QStringView text, CodeKind code, LineEndKind lineEnd,
-                          const FileForms* forms = nullptr);
+                          const FileForms* forms = nullptr, qsizetype* references = nullptr);
 
 // The code a page declares in its first bytes (<meta charset=...>,
 // <meta http-equiv content="...; charset=...">, <?xml ... encoding=...?>),

@@ -274,11 +274,12 @@ bool JisEncodable(char32_t ch)
     return code != 0 && (code > 0xFFFF || code >= 0xA1A1 || (code >> 8) == 0x8E);
 }
 
-QByteArray EncodeJis(QStringView text, const FileForms* forms)
+QByteArray EncodeJis(QStringView text, const FileForms* forms, qsizetype* references)
 {
     const FileForms defaults;
     const MultiByteTables& t = platform::EucJpTables();
     ByteWriter w(text.size() * 2 + 16);
+    qsizetype written = 0;
     JisWriter enc(w, forms ? *forms : defaults);
     FileForms::Cursor cursor(forms);
     const char16_t* p = text.utf16();
@@ -297,6 +298,7 @@ QByteArray EncodeJis(QStringView text, const FileForms* forms)
             continue;
         }
         if (!JisEncodable(c.ch)) {
+            ++written;
             for (QChar r : NumericReference(c.ch))
                 enc.Ascii(static_cast<unsigned char>(r.unicode()));
             continue;
@@ -313,6 +315,8 @@ QByteArray EncodeJis(QStringView text, const FileForms* forms)
     }
     w.Reserve(4);
     enc.ToAscii();
+    if (references)
+        *references = written;
     return w.Take();
 }
 

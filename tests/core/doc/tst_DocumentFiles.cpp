@@ -217,6 +217,91 @@ private Q_SLOTS:
         QCOMPARE(t.App().RecentFiles().Files().value(0), path);
         QVERIFY(t.App().RecentFiles().Caption(0, 200).endsWith(QStringLiteral("/表示.html")));
     }
+
+    // Another program changes or deletes the open file: an unchanged
+    // document offers to read it again, a changed one is warned, a deleted
+    // one counts as unsaved; a file only touched is no change, and each
+    // change is reported once.
+    void changedOnDisk_data()
+    {
+        QTest::addColumn<bool>("modified");
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("asked");  // question or message, "" for none
+        QTest::addColumn<QString>("text");    // the buffer afterwards
+
+        const QString reload = "「page.html」は、ほかのプログラムによって変更されました。\n読み込み直しますか？";
+        const QString warned = "「page.html」は、ほかのプログラムによって変更されました。\n"
+                               "このまま保存すると、その変更は失われます。";
+        const QString gone = "「page.html」は、ほかのプログラムによって削除されたか、名前が変わりました。\n"
+                             "保存すると、このファイルを作り直します。";
+        const int yes = int(Ui::Answer::Yes), no = int(Ui::Answer::No);
+        QTest::newRow("unchanged text, reloaded") << false << "rewrite" << yes << reload << "theirs!";
+        QTest::newRow("unchanged text, kept") << false << "rewrite" << no << reload << "mine";
+        QTest::newRow("changed text is warned") << true << "rewrite" << yes << warned << "mine+";
+        QTest::newRow("only touched") << false << "touch" << yes << "" << "mine";
+        QTest::newRow("deleted") << false << "delete" << yes << gone << "mine";
+        QTest::newRow("deleted with changes") << true << "delete" << yes << gone << "mine+";
+    }
+    void changedOnDisk()
+    {
+        QFETCH(bool, modified);
+        QFETCH(QString, change);
+        QFETCH(int, answer);
+        QFETCH(QString, asked);
+        QFETCH(QString, text);
+        TestEditor t;
+        const QString path = t.MakeFile("page.html", "mine");
+        QVERIFY(t.App().OpenDocumentFile(path));
+        if (modified) {
+            t.Buffer().SetSel(4, 4);
+            t.Buffer().ReplaceSel(QStringLiteral("+"));
+        }
+        // A time of its own, so that the change is seen however coarse the
+        // file system's clock.
+        const QByteArray native = QFile::encodeName(path);
+        const struct timespec later[2] = {{0, UTIME_OMIT}, {2000000000, 0}};
+        if (change == u"rewrite")
+            QVERIFY(WriteBytes(path, "theirs!"));
+        if (change == u"delete")
+            QVERIFY(QFile::remove(path));
+        else
+            QCOMPARE(::utimensat(AT_FDCWD, native.constData(), later, 0), 0);
+        t.Ui().QueueAnswer(Ui::Answer(answer));
+        t.Doc().CheckDiskChange();
+        t.Doc().CheckDiskChange();
+        const QStringList told = t.Ui().Texts("question") + t.Ui().Texts("message");
+        QCOMPARE(told, asked.isEmpty() ? QStringList() : QStringList{asked});
+        QCOMPARE(t.Text(), text);
+        QCOMPARE(t.Doc().IsModified(), modified || change == u"delete");
+    }
+
+    // Saving over the file another program changed since it was read asks
+    // first; no keeps their text, and a save after one's own save asks
+    // nothing.
+    void saveOverChangedFile_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QByteArray>("file");
+        QTest::newRow("overwrite") << int(Ui::Answer::Yes) << QByteArray("mine+");
+        QTest::newRow("keep theirs") << int(Ui::Answer::No) << QByteArray("theirs!");
+    }
+    void saveOverChangedFile()
+    {
+        QFETCH(int, answer);
+        QFETCH(QByteArray, file);
+        TestEditor t;
+        const QString path = t.MakeFile("page.html", "mine");
+        QVERIFY(t.App().OpenDocumentFile(path));
+        t.Buffer().SetSel(4, 4);
+        t.Buffer().ReplaceSel(QStringLiteral("+"));
+        QVERIFY(t.Doc().OnSaveDocument(path));
+        QVERIFY(WriteBytes(path, "theirs!"));
+        t.Ui().QueueAnswer(Ui::Answer(answer));
+        QCOMPARE(t.Doc().OnSaveDocument(path), answer == int(Ui::Answer::Yes));
+        QCOMPARE(t.Ui().Texts("question").size(), 1);
+        QCOMPARE(ReadBytes(path), file);
+    }
 };
 
 KELVO_TEST(TestDocumentFiles, "DocumentFiles");
