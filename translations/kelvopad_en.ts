@@ -121,8 +121,13 @@ Create it?</translation>
     </message>
     <message>
       <location filename="../src/core/app/MenuData.cpp" />
-      <source>アンドゥ(&amp;U)</source>
+      <source>元に戻す(&amp;U)</source>
       <translation>&amp;Undo</translation>
+    </message>
+    <message>
+      <location filename="../src/core/app/MenuData.cpp" />
+      <source>やり直し(&amp;R)</source>
+      <translation>&amp;Redo</translation>
     </message>
     <message>
       <location filename="../src/core/app/MenuData.cpp" />
@@ -906,6 +911,51 @@ Create it?</translation>
     </message>
     <message>
       <location filename="../src/core/app/MenuData.cpp" />
+      <source>色分け表示(&amp;C)</source>
+      <translation>Syntax &amp;Colouring</translation>
+    </message>
+    <message>
+      <location filename="../src/core/app/MenuData.cpp" />
+      <source>行番号(&amp;L)</source>
+      <translation>&amp;Line Numbers</translation>
+    </message>
+    <message>
+      <location filename="../src/core/app/MenuData.cpp" />
+      <source>現在行の強調(&amp;U)</source>
+      <translation>Highlight C&amp;urrent Line</translation>
+    </message>
+    <message>
+      <location filename="../src/core/app/MenuData.cpp" />
+      <source>対応タグの強調(&amp;T)</source>
+      <translation>Highlight Matching &amp;Tag</translation>
+    </message>
+    <message>
+      <location filename="../src/core/app/MenuData.cpp" />
+      <source>検索語の強調(&amp;S)</source>
+      <translation>Highlight &amp;Search Matches</translation>
+    </message>
+    <message>
+      <location filename="../src/core/app/MenuData.cpp" />
+      <source>ズーム(&amp;Z)</source>
+      <translation>&amp;Zoom</translation>
+    </message>
+    <message>
+      <location filename="../src/core/app/MenuData.cpp" />
+      <source>拡大(&amp;I)</source>
+      <translation>Zoom &amp;In</translation>
+    </message>
+    <message>
+      <location filename="../src/core/app/MenuData.cpp" />
+      <source>縮小(&amp;D)</source>
+      <translation>Zoom &amp;Out</translation>
+    </message>
+    <message>
+      <location filename="../src/core/app/MenuData.cpp" />
+      <source>元のサイズ(&amp;R)</source>
+      <translation>&amp;Reset Zoom</translation>
+    </message>
+    <message>
+      <location filename="../src/core/app/MenuData.cpp" />
       <source>テンプレート設定(&amp;R)</source>
       <translation>&amp;Templates</translation>
     </message>
@@ -1025,6 +1075,13 @@ Print Preview</translation>
 元に戻す</source>
       <translation>Undo the last action
 Undo</translation>
+    </message>
+    <message>
+      <location filename="../src/core/app/MenuData.cpp" />
+      <source>元に戻した操作をやり直す
+やり直し</source>
+      <translation>Redo the action undone last
+Redo</translation>
     </message>
     <message>
       <location filename="../src/core/app/MenuData.cpp" />
@@ -1970,6 +2027,62 @@ Word Wrap</translation>
 ﾀｸﾞ編集機能</source>
       <translation>Switch tag editing by double-click
 Tag Editing</translation>
+    </message>
+    <message>
+      <location filename="../src/core/app/MenuData.cpp" />
+      <source>ﾀｸﾞや属性を色分けして表示するかどうかを切り替えます
+色分け表示</source>
+      <translation>Show tags and attributes in colour or not
+Syntax Colouring</translation>
+    </message>
+    <message>
+      <location filename="../src/core/app/MenuData.cpp" />
+      <source>行番号を表示するかどうかを切り替えます
+行番号</source>
+      <translation>Show line numbers or not
+Line Numbers</translation>
+    </message>
+    <message>
+      <location filename="../src/core/app/MenuData.cpp" />
+      <source>ｶｰｿﾙのある行を強調するかどうかを切り替えます
+現在行の強調</source>
+      <translation>Highlight the line of the cursor or not
+Highlight Current Line</translation>
+    </message>
+    <message>
+      <location filename="../src/core/app/MenuData.cpp" />
+      <source>ｶｰｿﾙ位置のﾀｸﾞと対になるﾀｸﾞを強調するかどうかを切り替えます
+対応タグの強調</source>
+      <translation>Highlight the tag that pairs with the tag at the cursor or not
+Highlight Matching Tag</translation>
+    </message>
+    <message>
+      <location filename="../src/core/app/MenuData.cpp" />
+      <source>最後に検索した文字列を強調するかどうかを切り替えます
+検索語の強調</source>
+      <translation>Highlight the text searched last or not
+Highlight Search Matches</translation>
+    </message>
+    <message>
+      <location filename="../src/core/app/MenuData.cpp" />
+      <source>文字を大きく表示します
+拡大</source>
+      <translation>Show the text larger
+Zoom In</translation>
+    </message>
+    <message>
+      <location filename="../src/core/app/MenuData.cpp" />
+      <source>文字を小さく表示します
+縮小</source>
+      <translation>Show the text smaller
+Zoom Out</translation>
+    </message>
+    <message>
+      <location filename="../src/core/app/MenuData.cpp" />
+      <source>文字を元の大きさで表示します
+元のサイズ</source>
+      <translation>Show the text at its own size
+Reset Zoom</translation>
     </message>
     <message>
       <location filename="../src/core/app/MenuData.cpp" />
@@ -3271,6 +3384,11 @@ Overwriting it loses those changes. Overwrite it?</translation>
       <location filename="../src/core/doc/CKelvoDoc.cpp" />
       <source>HTMLﾌｧｲﾙ(*.html) |*.html|HTMﾌｧｲﾙ(*.htm) |*.htm|SHTMLﾌｧｲﾙ(*.shtml) |*.shtml|Perlﾌｧｲﾙ(*.pl) |*.pl|CGIﾌｧｲﾙ(*.cgi) |*.cgi|Textﾌｧｲﾙ(*.txt) |*.txt|ｽﾀｲﾙｼｰﾄ(*.css) |*.css|全てのﾌｧｲﾙ(*.*) |*.*||</source>
       <translation>HTML files(*.html) |*.html|HTM files(*.htm) |*.htm|SHTML files(*.shtml) |*.shtml|Perl files(*.pl) |*.pl|CGI files(*.cgi) |*.cgi|Text files(*.txt) |*.txt|Style sheets(*.css) |*.css|All files(*.*) |*.*||</translation>
+    </message>
+    <message>
+      <location filename="../src/core/doc/CKelvoDoc.h" />
+      <source> (読み取り専用)</source>
+      <translation> (read-only)</translation>
     </message>
     <message>
       <location filename="../src/core/doc/CodeKinds.cpp" />
@@ -6413,6 +6531,16 @@ Files not changed:</translation>
     </message>
     <message>
       <location filename="../src/gui/CMainFrame.cpp" />
+      <source>読み取り専用</source>
+      <translation>Read-only</translation>
+    </message>
+    <message>
+      <location filename="../src/gui/CMainFrame.cpp" />
+      <source>このファイルには書き込めません</source>
+      <translation>This file cannot be written</translation>
+    </message>
+    <message>
+      <location filename="../src/gui/CMainFrame.cpp" />
       <source>ツールバー</source>
       <translation>Toolbar</translation>
     </message>
@@ -6565,6 +6693,10 @@ Saves Shift-JIS, JIS, EUC and UTF-8 documents in the character code and line end
     <message>
       <source>help/index.html</source>
       <translation>help/index.en.html</translation>
+    </message>
+    <message>
+      <source>アンドゥ(&amp;U)</source>
+      <translation type="vanished">&amp;Undo</translation>
     </message>
     <message>
       <source>発行先：%1

@@ -68,7 +68,12 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
     m_reopen->setObjectName(QStringLiteral("reopenDeclared"));
     m_reopen->setAutoRaise(true);
     m_reopen->hide();
+    m_readOnly = new QLabel(UiText(QStringLiteral("読み取り専用")), this);
+    m_readOnly->setObjectName(QStringLiteral("readOnly"));
+    m_readOnly->setToolTip(UiText(QStringLiteral("このファイルには書き込めません")));
+    m_readOnly->hide();
     connect(m_reopen, &QToolButton::clicked, this, [this] { RunCommand(cmd::ReopenDeclaredCode); });
+    statusBar()->addPermanentWidget(m_readOnly);
     statusBar()->addPermanentWidget(m_undecodable);
     statusBar()->addPermanentWidget(m_reopen);
     statusBar()->addPermanentWidget(m_position);
@@ -81,6 +86,9 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
     connect(m_edit, &QPlainTextEdit::cursorPositionChanged, this, &CMainFrame::UpdateStatus);
     connect(m_edit, &QPlainTextEdit::selectionChanged, this, &CMainFrame::ScheduleUpdate);
     connect(m_edit, &QPlainTextEdit::modificationChanged, this, &CMainFrame::ScheduleUpdate);
+    connect(m_edit, &QPlainTextEdit::modificationChanged, this, &CMainFrame::UpdateTitle);
+    connect(m_edit, &EditWidget::ZoomRequested, this,
+            [this](int steps) { RunCommand(steps > 0 ? cmd::ZoomIn : cmd::ZoomOut); });
     connect(m_edit, &EditWidget::FilesDropped, this, &CMainFrame::OpenDroppedFiles);
     m_watch = new DocumentWatch(*this, *m_edit);
 }
@@ -339,6 +347,9 @@ void CMainFrame::PrepareMenu(QMenu* menu)
             std::any_of(m_placeholders.begin(), m_placeholders.end(),
                         [action](const Placeholder& p) { return p.marker == action; });
         action->setEnabled(!isMarker && m_app->Commands().IsEnabled(id));
+        const std::optional<bool> on = m_app->Commands().IsOn(id);
+        action->setCheckable(on.has_value());
+        action->setChecked(on.value_or(false));
     }
 }
 
@@ -380,6 +391,8 @@ void CMainFrame::UpdateCommandStates()
     for (QAction* action : std::as_const(live))
         if (const int id = CommandOf(action))
             action->setEnabled(m_app->Commands().IsEnabled(id));
+    if (m_app->Doc().IsReadOnlyFile() != m_shownReadOnly)
+        UpdateTitle();
     // After an open or a save under another name.
     m_watch->Follow();
     UpdateStatus();
@@ -460,6 +473,21 @@ void CMainFrame::UpdateStatus()
                              : UiText(QStringLiteral("ページが宣言する文字コードで開き直します")));
     m_reopen->setVisible(!reopen.isEmpty());
     ScheduleUpdate();
+}
+
+void CMainFrame::SetDocumentCaption(const QString& caption)
+{
+    m_caption = caption;
+    UpdateTitle();
+}
+
+void CMainFrame::UpdateTitle()
+{
+    m_shownReadOnly = m_app && m_app->Doc().IsReadOnlyFile();
+    m_readOnly->setVisible(m_shownReadOnly);
+    setWindowTitle(CKelvoDoc::MarkedWindowTitle(
+        m_caption, m_edit->document()->isModified(),
+        m_shownReadOnly ? UiText(CKelvoDoc::ReadOnlyMark()) : QString()));
 }
 
 // ---- keys ------------------------------------------------------------------

@@ -66,6 +66,9 @@ public:
     // A key pressed in the editor: true when the view's key assignments
     // took it (the edit widget must not see it).
     bool RouteKey(const QKeyEvent& event);
+    // The window title for the document; the frame adds "*" while there are
+    // unsaved changes and the read-only mark.
+    void SetDocumentCaption(const QString& caption);
     // Opens the first of the dropped files as the document.
     void OpenDroppedFiles(const QStringList& paths);
 
@@ -98,6 +101,7 @@ private:
     void RunCommand(int id);
     void ScheduleUpdate();
     void UpdateStatus();
+    void UpdateTitle();
     void SaveWindowSize();
     static QIcon ToolIcon(const ToolbarButton& button);
 
@@ -112,6 +116,9 @@ private:
     QLabel* m_code = nullptr;
     QLabel* m_undecodable = nullptr;
     QToolButton* m_reopen = nullptr;
+    QLabel* m_readOnly = nullptr;
+    QString m_caption;
+    bool m_shownReadOnly = false;
     QTimer* m_updateTimer = nullptr;
     DocumentWatch* m_watch = nullptr;
 };

@@ -1,10 +1,53 @@
 #include "gui/EditWidget.h"
 
+#include "core/highlight/EditorMarks.h"
+#include "gui/EditTextMapping.h"
+#include "gui/SyntaxHighlighter.h"
+
 #include <QDragEnterEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTimer>
 #include <QDropEvent>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QUrl>
+
+namespace {
+
+// How far from the caret the tag marks look for the partner tag, in each
+// direction: the work after a caret move stays small in a page of any size.
+constexpr int kTagWindow = 65536;
+// How many blocks back the tag marks look for one that starts outside any
+// markup, so that the reading starts where the page's own reading is.
+constexpr int kTagStartSearch = 2000;
+// Matches of the search marked at most on one screen.
+constexpr size_t kMaxSearchMarks = 2000;
+// The pause after typing or scrolling before the marks follow.
+constexpr int kMarksDelayMs = 80;
+
+class LineNumberMargin : public QWidget {
+public:
+    explicit LineNumberMargin(EditWidget& edit) : QWidget(&edit), m_edit(edit)
+    {
+        setObjectName(QStringLiteral("lineNumbers"));
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override { m_edit.PaintLineNumbers(event); }
+
+private:
+    EditWidget& m_edit;
+};
+
+QColor Between(const QColor& a, const QColor& b, qreal t)
+{
+    return QColor::fromRgbF(a.redF() * (1 - t) + b.redF() * t, a.greenF() * (1 - t) + b.greenF() * t,
+                            a.blueF() * (1 - t) + b.blueF() * t);
+}
+
+} // namespace
 
 EditWidget::EditWidget(QWidget* parent) : LineEndTextEdit(parent), m_buffer(*this)
 {
@@ -12,7 +55,221 @@ EditWidget::EditWidget(QWidget* parent) : LineEndTextEdit(parent), m_buffer(*thi
     // background, not the window's.
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Base);
-    m_buffer.SetMarginSetter([this](int pixels) { setViewportMargins(pixels, 0, pixels, 0); });
+    m_highlighter = new SyntaxHighlighter(*this);
+    m_lineNumbers = new LineNumberMargin(*this);
+    m_marksTimer = new QTimer(this);
+    m_marksTimer->setSingleShot(true);
+    m_marksTimer->setInterval(kMarksDelayMs);
+    connect(m_marksTimer, &QTimer::timeout, this, &EditWidget::UpdateMarksNow);
+    m_buffer.SetMarginSetter([this](int pixels) {
+        m_textMargin = pixels;
+        UpdateMargins();
+    });
+    m_buffer.SetDisplaySetter([this](const EditDisplay& display) { ApplyDisplay(display); });
+    connect(this, &QPlainTextEdit::blockCountChanged, this, &EditWidget::UpdateMargins);
+    connect(this, &QPlainTextEdit::updateRequest, this, [this](const QRect& rect, int dy) {
+        if (dy)
+            m_lineNumbers->scroll(0, dy);
+        else
+            m_lineNumbers->update(0, rect.y(), m_lineNumbers->width(), rect.height());
+    });
+    // What is on screen changed.
+    for (QScrollBar* bar : {verticalScrollBar(), horizontalScrollBar()})
+        connect(bar, &QScrollBar::valueChanged, m_marksTimer, qOverload<>(&QTimer::start));
+    connect(this, &QPlainTextEdit::cursorPositionChanged, this, [this] {
+        UpdateCurrentLine();
+        m_marksTimer->start();
+    });
+    connect(document(), &QTextDocument::contentsChange, m_marksTimer,
+            qOverload<>(&QTimer::start));
+    ApplyDisplay(m_buffer.Display());
+}
+
+// ---- display ---------------------------------------------------------------
+
+void EditWidget::ApplyDisplay(const EditDisplay& display)
+{
+    m_display = display;
+    m_highlighter->SetLanguage(display.language, display.highlight);
+    m_lineNumbers->setVisible(display.lineNumbers);
+    UpdateMargins();
+    UpdateCurrentLine();
+    UpdateMarksNow();
+}
+
+int EditWidget::LineNumberWidth() const
+{
+    if (!m_display.lineNumbers)
+        return 0;
+    int digits = 1;
+    for (int n = std::max(1, blockCount()); n >= 10; n /= 10)
+        ++digits;
+    return fontMetrics().horizontalAdvance(u'9') * std::max(digits, 3) + 12;
+}
+
+void EditWidget::UpdateMargins()
+{
+    const int numbers = LineNumberWidth();
+    setViewportMargins(numbers + m_textMargin, 0, m_textMargin, 0);
+    const QRect r = contentsRect();
+    m_lineNumbers->setGeometry(r.left(), r.top(), numbers, r.height());
+}
+
+void EditWidget::resizeEvent(QResizeEvent* event)
+{
+    LineEndTextEdit::resizeEvent(event);
+    UpdateMargins();
+    m_marksTimer->start();
+}
+
+void EditWidget::changeEvent(QEvent* event)
+{
+    LineEndTextEdit::changeEvent(event);
+    if (!m_highlighter)
+        return;  // still being made
+    if (event->type() == QEvent::PaletteChange) {
+        m_highlighter->UpdateColours();
+        UpdateCurrentLine();
+        UpdateMarksNow();
+    } else if (event->type() == QEvent::FontChange) {
+        UpdateMargins();
+    }
+}
+
+void EditWidget::wheelEvent(QWheelEvent* event)
+{
+    if (event->modifiers() & Qt::ControlModifier) {
+        const int dy = event->angleDelta().y();
+        if (dy)
+            Q_EMIT ZoomRequested(dy > 0 ? 1 : -1);
+        event->accept();
+        return;
+    }
+    LineEndTextEdit::wheelEvent(event);
+}
+
+void EditWidget::PaintLineNumbers(QPaintEvent* event)
+{
+    QPainter painter(m_lineNumbers);
+    const QPalette& pal = palette();
+    painter.fillRect(event->rect(), Between(pal.color(QPalette::Base), pal.color(QPalette::Text), 0.06));
+    const QColor number = Between(pal.color(QPalette::Text), pal.color(QPalette::Base), 0.5);
+    const int caretBlock = textCursor().blockNumber();
+    painter.setFont(font());
+    QTextBlock block = firstVisibleBlock();
+    int top = qRound(blockBoundingGeometry(block).translated(contentOffset()).top());
+    const int right = m_lineNumbers->width() - 6;
+    const int lineHeight = fontMetrics().height();
+    while (block.isValid() && top <= event->rect().bottom()) {
+        const int bottom = top + qRound(blockBoundingRect(block).height());
+        if (block.isVisible() && bottom >= event->rect().top()) {
+            painter.setPen(block.blockNumber() == caretBlock ? pal.color(QPalette::Text) : number);
+            painter.drawText(0, top, right, lineHeight, Qt::AlignRight | Qt::AlignVCenter,
+                             QString::number(block.blockNumber() + 1));
+        }
+        block = block.next();
+        top = bottom;
+    }
+}
+
+// ---- marks -----------------------------------------------------------------
+
+QString EditWidget::TextBetween(int from, int to) const
+{
+    QTextCursor c(document());
+    c.setPosition(from);
+    c.setPosition(to, QTextCursor::KeepAnchor);
+    QString text = c.selectedText();
+    text.replace(QChar(edittext::kBlockBreak), u'\n');
+    return text;
+}
+
+void EditWidget::UpdateCurrentLine()
+{
+    m_lineMark.clear();
+    if (m_display.currentLine && !textCursor().hasSelection()) {
+        QTextEdit::ExtraSelection line;
+        line.format.setBackground(
+            Between(palette().color(QPalette::Base), palette().color(QPalette::Highlight), 0.12));
+        line.format.setProperty(QTextFormat::FullWidthSelection, true);
+        line.cursor = textCursor();
+        m_lineMark.append(line);
+    }
+    ShowMarks();
+}
+
+void EditWidget::UpdateMarksNow()
+{
+    m_marksTimer->stop();
+    UpdateTagMarks();
+    UpdateSearchMarks();
+    ShowMarks();
+}
+
+void EditWidget::UpdateTagMarks()
+{
+    m_tagMarks.clear();
+    if (!m_display.tagMatch || m_display.language != SyntaxLanguage::Html)
+        return;
+    const int caret = textCursor().position();
+    // Start the reading at a block that begins outside any markup when the
+    // colouring knows one.
+    QTextBlock start = document()->findBlock(std::max(0, caret - kTagWindow));
+    for (int i = 0; i < kTagStartSearch && start.previous().isValid()
+                    && m_highlighter->StateBefore(start) != kSyntaxStartState;
+         ++i)
+        start = start.previous();
+    const int from = std::max(start.position(), caret - kTagWindow);
+    const int to = std::min(document()->characterCount() - 1, caret + kTagWindow);
+    const QString text = TextBetween(from, to);
+    const std::optional<TagPairRanges> pair = MatchingTagAt(text, caret - from);
+    if (!pair)
+        return;
+    QTextCharFormat format;
+    format.setBackground(
+        Between(palette().color(QPalette::Base), palette().color(QPalette::Highlight), 0.3));
+    for (const auto& [a, b] : {std::pair(pair->tagStart, pair->tagEnd),
+                               std::pair(pair->partnerStart, pair->partnerEnd)}) {
+        QTextEdit::ExtraSelection mark;
+        mark.format = format;
+        mark.cursor = QTextCursor(document());
+        mark.cursor.setPosition(from + int(a));
+        mark.cursor.setPosition(from + int(b), QTextCursor::KeepAnchor);
+        m_tagMarks.append(mark);
+    }
+}
+
+void EditWidget::UpdateSearchMarks()
+{
+    m_searchMarks.clear();
+    if (!m_display.searchMatches || m_display.searchText.isEmpty())
+        return;
+    const QString what = edittext::ToDocument(m_display.searchText);
+    // What is on screen, and a match's length to each side for the ones
+    // cut by the edges.
+    const QRect r = viewport()->rect();
+    const int from = std::max(0, cursorForPosition(r.topLeft()).position() - int(what.size()));
+    const int to = std::min(document()->characterCount() - 1,
+                            cursorForPosition(r.bottomRight()).position() + int(what.size()));
+    const QString text = TextBetween(from, to);
+    QTextCharFormat format;
+    // A yellow marker on a light ground, a darker one on a dark ground.
+    const bool dark = palette().color(QPalette::Base).lightness() < 128;
+    format.setBackground(dark ? QColor(0x80, 0x6a, 0x00) : QColor(0xff, 0xe0, 0x66));
+    format.setForeground(palette().color(QPalette::Text));
+    for (qsizetype at : FindAllMatches(text, what, m_display.matchCase, kMaxSearchMarks)) {
+        QTextEdit::ExtraSelection mark;
+        mark.format = format;
+        mark.cursor = QTextCursor(document());
+        mark.cursor.setPosition(from + int(at));
+        mark.cursor.setPosition(from + int(at + what.size()), QTextCursor::KeepAnchor);
+        m_searchMarks.append(mark);
+    }
+}
+
+void EditWidget::ShowMarks()
+{
+    setExtraSelections(m_lineMark + m_searchMarks + m_tagMarks);
 }
 
 QStringList EditWidget::LocalFiles(const QMimeData* data)

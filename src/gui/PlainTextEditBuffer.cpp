@@ -543,6 +543,16 @@ void PlainTextEditBuffer::Undo()
     m_edit.undo();
 }
 
+bool PlainTextEditBuffer::CanRedo() const
+{
+    return Doc().isRedoAvailable();
+}
+
+void PlainTextEditBuffer::Redo()
+{
+    m_edit.redo();
+}
+
 bool PlainTextEditBuffer::IsModified() const
 {
     return Doc().isModified();
@@ -630,13 +640,32 @@ void PlainTextEditBuffer::SetMargins(int pixels)
 
 void PlainTextEditBuffer::SetEditFont(const EditFont& font)
 {
-    QFont f(InstalledFontFamily(font.face));
-    f.setPointSize(font.pointSize > 0 ? font.pointSize : 10);
-    f.setWeight(static_cast<QFont::Weight>(std::clamp(font.weight, 1, 1000)));
-    f.setItalic(font.italic);
-    f.setUnderline(font.underline);
+    m_font = font;
+    ApplyFont();
+}
+
+void PlainTextEditBuffer::ApplyFont()
+{
+    // The smallest size a zoom leaves readable.
+    constexpr int kMinZoomedPoints = 4;
+    const int points = m_font.pointSize > 0 ? m_font.pointSize : 10;
+    QFont f(InstalledFontFamily(m_font.face));
+    f.setPointSize(std::max(points + m_display.zoom, std::min(points, kMinZoomedPoints)));
+    f.setWeight(static_cast<QFont::Weight>(std::clamp(m_font.weight, 1, 1000)));
+    f.setItalic(m_font.italic);
+    f.setUnderline(m_font.underline);
     m_edit.setFont(f);
     SetTabWidth(m_tabWidth);
+}
+
+void PlainTextEditBuffer::SetDisplay(const EditDisplay& display)
+{
+    const bool zoomChanged = display.zoom != m_display.zoom;
+    m_display = display;
+    if (zoomChanged)
+        ApplyFont();
+    if (m_setDisplay)
+        m_setDisplay(m_display);
 }
 
 void PlainTextEditBuffer::BeginBulkEdit()

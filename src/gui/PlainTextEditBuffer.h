@@ -47,6 +47,8 @@ public:
 
     bool CanUndo() const override;
     void Undo() override;
+    bool CanRedo() const override;
+    void Redo() override;
 
     bool IsModified() const override;
     void SetModified(bool modified) override;
@@ -62,6 +64,12 @@ public:
     void SetMargins(int pixels) override;
     void SetWordWrap(bool wrap) override;
     void SetEditFont(const EditFont& font) override;
+    // The zoom is applied here, to the font; the rest goes to the display
+    // setter.
+    void SetDisplay(const EditDisplay& display) override;
+    const EditDisplay& Display() const { return m_display; }
+    using DisplaySetter = std::function<void(const EditDisplay&)>;
+    void SetDisplaySetter(DisplaySetter setter) { m_setDisplay = std::move(setter); }
     int TabWidth() const { return m_tabWidth; }
     int Margins() const { return m_margins; }
     // How the widget puts a margin left and right of the text. The
@@ -129,5 +137,9 @@ private:
     int m_tabWidth = 8;
     int m_margins = 0;
     MarginSetter m_setMargins;
+    EditFont m_font;
+    EditDisplay m_display;
+    DisplaySetter m_setDisplay;
+    void ApplyFont();
     int m_bulkDepth = 0;
 };

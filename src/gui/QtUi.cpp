@@ -7,6 +7,7 @@
 #include "gui/ThreadedTaskRunner.h"
 
 #include "gui/CFolderDlg.h"
+#include "gui/CMainFrame.h"
 #include "gui/DialogRoom.h"
 #include "gui/FontFamilies.h"
 #include "gui/FormDialog.h"
@@ -56,8 +57,8 @@ QtUi::ArrowWhileAsking::~ArrowWhileAsking()
 void QtUi::SetMainWindow(QWidget* window)
 {
     m_window = window;
-    if (m_window && !m_title.isEmpty())
-        m_window->setWindowTitle(m_title);
+    if (!m_title.isEmpty())
+        SetWindowTitle(m_title);
 }
 
 void QtUi::Message(const QString& text, Icon icon)
@@ -300,7 +301,10 @@ void QtUi::ShowAbout()
 void QtUi::SetWindowTitle(const QString& title)
 {
     m_title = title;
-    if (m_window)
+    // The main window adds the marks of the document's state.
+    if (auto* frame = qobject_cast<CMainFrame*>(m_window.data()))
+        frame->SetDocumentCaption(title);
+    else if (m_window)
         m_window->setWindowTitle(title);
 }
 

@@ -643,7 +643,10 @@ private Q_SLOTS:
         w.Buffer().SetEditFont(font);
         QVERIFY(!w.Buffer().IsModified());
         QVERIFY(!w.Buffer().CanUndo());
-        QCOMPARE(w.viewport()->geometry().left() - w.contentsRect().left(), 20);
+        // Left of the margin, the line numbers.
+        QCOMPARE(w.viewport()->geometry().left() - w.contentsRect().left(),
+                 20 + w.LineNumberWidth());
+        QCOMPARE(w.contentsRect().right() - w.viewport()->geometry().right(), 20);
         QVERIFY(w.font().bold());
         QCOMPARE(w.font().pointSize(), 14);
     }

@@ -21,6 +21,7 @@ inline constexpr int EditRepeat = 57640;  // find next
 inline constexpr int EditReplace = 57641;
 inline constexpr int EditSelectAll = 57642;
 inline constexpr int EditUndo = 57643;
+inline constexpr int EditRedo = 57644;
 inline constexpr int AppAbout = 57664;
 inline constexpr int AppExit = 57665;
 inline constexpr int FilePrint = 57607;

@@ -10,6 +10,19 @@ void CommandTable::Unregister(int id)
     m_entries.erase(id);
 }
 
+void CommandTable::SetToggle(int id, Predicate isOn)
+{
+    m_toggles[id] = std::move(isOn);
+}
+
+std::optional<bool> CommandTable::IsOn(int id) const
+{
+    const auto it = m_toggles.find(id);
+    if (it == m_toggles.end() || !it->second)
+        return std::nullopt;
+    return it->second();
+}
+
 bool CommandTable::Has(int id) const
 {
     return m_entries.count(id) != 0;

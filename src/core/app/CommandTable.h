@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <vector>
 
 // Identifier to handler. Menus, the toolbar, accelerators, key assignments,
@@ -16,6 +17,12 @@ public:
     void Register(int id, Handler handler, Predicate enabled = {});
     void Unregister(int id);
 
+    // A command that turns something on and off: the menu shows its item
+    // checked while the predicate says it is on.
+    void SetToggle(int id, Predicate isOn);
+    // Whether a toggle is on; nullopt for a command that is no toggle.
+    std::optional<bool> IsOn(int id) const;
+
     bool Has(int id) const;
     // Registered and, when it has a predicate, enabled now.
     bool IsEnabled(int id) const;
@@ -29,4 +36,5 @@ private:
         Predicate enabled;
     };
     std::map<int, Entry> m_entries;
+    std::map<int, Predicate> m_toggles;
 };

@@ -71,7 +71,8 @@ MenuItem FileMenu(const char16_t* caption)
 MenuItem EditMenu()
 {
     return Sub(u"編集(&E)", {
-        Cmd(u"アンドゥ(&U)", cmd::EditUndo, "Ctrl+Z"),
+        Cmd(u"元に戻す(&U)", cmd::EditUndo, "Ctrl+Z"),
+        Cmd(u"やり直し(&R)", cmd::EditRedo, "Ctrl+Y"),
         Sep(),
         Cmd(u"切り取り(&T)", cmd::EditCut, "Ctrl+X"),
         Cmd(u"コピー(&C)", cmd::EditCopy, "Ctrl+C"),
@@ -330,6 +331,17 @@ MenuItem ViewMenu(MenuLayout layout)
     if (!portrait)
         items.push_back(Cmd(u"タグ編集機能(&E)", cmd::TagEditing));
     items.push_back(Sep());
+    items.push_back(Cmd(u"色分け表示(&C)", cmd::ToggleHighlight));
+    items.push_back(Cmd(u"行番号(&L)", cmd::ToggleLineNumbers));
+    items.push_back(Cmd(u"現在行の強調(&U)", cmd::ToggleCurrentLine));
+    items.push_back(Cmd(u"対応タグの強調(&T)", cmd::ToggleTagMatch));
+    items.push_back(Cmd(u"検索語の強調(&S)", cmd::ToggleSearchMarks));
+    items.push_back(Sub(u"ズーム(&Z)", {
+        Cmd(u"拡大(&I)", cmd::ZoomIn, "Ctrl++"),
+        Cmd(u"縮小(&D)", cmd::ZoomOut, "Ctrl+-"),
+        Cmd(u"元のサイズ(&R)", cmd::ZoomReset, "Ctrl+0"),
+    }));
+    items.push_back(Sep());
     items.push_back(Sub(u"テンプレート設定(&R)", {
         Cmd(u"初期ﾃﾝﾌﾟﾚｰﾄの設定(&M)...", 32903),
         Cmd(u"ｺﾝﾎﾟｰﾈﾝﾄの一括登録(&C)...", 32934),
@@ -363,6 +375,7 @@ const std::map<int, const char16_t*>& Prompts()
         {cmd::FilePrintPreview, u"印刷したときのﾍﾟｰｼﾞを表示します\n印刷ﾌﾟﾚﾋﾞｭｰ"},
         // Edit
         {cmd::EditUndo, u"直前の操作を元に戻す\n元に戻す"},
+        {cmd::EditRedo, u"元に戻した操作をやり直す\nやり直し"},
         {cmd::EditCut, u"選択範囲を切り取ってｸﾘｯﾌﾟﾎﾞｰﾄﾞに保存\n切り取り"},
         {cmd::EditCopy, u"選択範囲をｺﾋﾟｰしてｸﾘｯﾌﾟﾎﾞｰﾄﾞに保存\nｺﾋﾟｰ"},
         {cmd::EditPaste, u"ｸﾘｯﾌﾟﾎﾞｰﾄﾞの内容を挿入\n貼り付け"},
@@ -508,6 +521,14 @@ const std::map<int, const char16_t*>& Prompts()
         {cmd::GeneralSettings, u"動作を設定します\n各種設定"},
         {cmd::WordWrap, u"長い行を折り返すかどうかを切り替えます\n折り返し"},
         {cmd::TagEditing, u"ﾀﾞﾌﾞﾙｸﾘｯｸによるﾀｸﾞ編集機能を切り替えます\nﾀｸﾞ編集機能"},
+        {cmd::ToggleHighlight, u"ﾀｸﾞや属性を色分けして表示するかどうかを切り替えます\n色分け表示"},
+        {cmd::ToggleLineNumbers, u"行番号を表示するかどうかを切り替えます\n行番号"},
+        {cmd::ToggleCurrentLine, u"ｶｰｿﾙのある行を強調するかどうかを切り替えます\n現在行の強調"},
+        {cmd::ToggleTagMatch, u"ｶｰｿﾙ位置のﾀｸﾞと対になるﾀｸﾞを強調するかどうかを切り替えます\n対応タグの強調"},
+        {cmd::ToggleSearchMarks, u"最後に検索した文字列を強調するかどうかを切り替えます\n検索語の強調"},
+        {cmd::ZoomIn, u"文字を大きく表示します\n拡大"},
+        {cmd::ZoomOut, u"文字を小さく表示します\n縮小"},
+        {cmd::ZoomReset, u"文字を元の大きさで表示します\n元のサイズ"},
         {32903, u"新しいﾌｧｲﾙの初期ﾃﾝﾌﾟﾚｰﾄを設定します\n初期ﾃﾝﾌﾟﾚｰﾄの設定"},
         {32934, u"ｺﾝﾎﾟｰﾈﾝﾄを一括登録します\nｺﾝﾎﾟｰﾈﾝﾄの一括登録"},
         {32935, u"ﾃﾝﾌﾟﾚｰﾄを一括登録します\nﾃﾝﾌﾟﾚｰﾄの一括登録"},
@@ -562,6 +583,12 @@ std::vector<Accelerator> Accelerators()
         {QStringLiteral("Shift+F3"), cmd::FindPrevious},
         {QStringLiteral("Ctrl+H"), cmd::EditReplace},
         {QStringLiteral("Ctrl+G"), cmd::GoToLine},
+        {QStringLiteral("Ctrl+Y"), cmd::EditRedo},
+        {QStringLiteral("Ctrl+Shift+Z"), cmd::EditRedo},
+        {QStringLiteral("Ctrl++"), cmd::ZoomIn},
+        {QStringLiteral("Ctrl+="), cmd::ZoomIn},
+        {QStringLiteral("Ctrl+-"), cmd::ZoomOut},
+        {QStringLiteral("Ctrl+0"), cmd::ZoomReset},
     };
 }
 

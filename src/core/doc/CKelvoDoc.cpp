@@ -48,6 +48,25 @@ QString CKelvoDoc::WindowTitleFor(const QString& title)
     return (dot >= 0 ? shown.left(dot) : shown) + QStringLiteral(" - Kelvopad");
 }
 
+QString CKelvoDoc::MarkedWindowTitle(const QString& caption, bool modified,
+                                     const QString& readOnlyMark)
+{
+    QString title = caption;
+    const qsizetype dash = title.lastIndexOf(QStringLiteral(" - "));
+    title.insert(dash < 0 ? title.size() : dash, readOnlyMark);
+    return modified ? u'*' + title : title;
+}
+
+bool CKelvoDoc::IsReadOnlyFile() const
+{
+    if (m_path.isEmpty())
+        return false;
+    const QFileInfo info(m_path);
+    if (info.exists())
+        return !info.isWritable();
+    return !QFileInfo(info.absolutePath()).isWritable();
+}
+
 bool CKelvoDoc::IsModified() const
 {
     return m_buffer.IsModified();

@@ -103,6 +103,14 @@ public:
     // its last "." and " - Kelvopad".
     static QString WindowTitleFor(const QString& title);
     static QString UntitledTitle();
+    // The caption with the document's state: "*" in front while it has
+    // unsaved changes, the read-only mark (empty for none) after the name.
+    static QString MarkedWindowTitle(const QString& caption, bool modified,
+                                     const QString& readOnlyMark);
+    static QString ReadOnlyMark() { return QStringLiteral(" (読み取り専用)"); }
+    // The file cannot be written (or, not there yet, cannot be made in its
+    // folder); false for a document never saved.
+    bool IsReadOnlyFile() const;
 
 private:
     std::optional<QString> AskSavePath();

@@ -20,6 +20,14 @@ namespace {
 
 const QString kTagEdit = QStringLiteral("TagEdit");
 
+// The display's settings, "View" section.
+const QString kHighlightKey = QStringLiteral("Highlight");
+const QString kLineNumbersKey = QStringLiteral("LineNumbers");
+const QString kCurrentLineKey = QStringLiteral("CurrentLine");
+const QString kTagMatchKey = QStringLiteral("TagMatch");
+const QString kSearchMarksKey = QStringLiteral("SearchMarks");
+const QString kZoomKey = QStringLiteral("Zoom");
+
 constexpr int kDefaultTabWidth = 8;
 constexpr int kDefaultMargin = 5;
 constexpr int kDefaultPointSize = 10;
@@ -83,6 +91,18 @@ CKelvoView::CKelvoView(CKelvoApp& app, EditBuffer& buffer) : m_app(app), m_buffe
 
     m_textColor = ReadColor(m_app, QStringLiteral("TextColor"), 0);
     m_backColor = ReadColor(m_app, QStringLiteral("BackColor"), 0xFFFFFF);
+
+    const auto flag = [this](const QString& key) {
+        return m_app.GetProfileInt(settings::View, key, 1) != 0;
+    };
+    m_display.highlight = flag(kHighlightKey);
+    m_display.lineNumbers = flag(kLineNumbersKey);
+    m_display.currentLine = flag(kCurrentLineKey);
+    m_display.tagMatch = flag(kTagMatchKey);
+    m_display.searchMatches = flag(kSearchMarksKey);
+    m_display.zoom = std::clamp(m_app.GetProfileInt(settings::View, kZoomKey, 0),
+                                EditDisplay::kZoomMin, EditDisplay::kZoomMax);
+    m_buffer.SetDisplay(m_display);
 }
 
 CKelvoView::~CKelvoView()
@@ -101,6 +121,8 @@ void CKelvoView::RegisterCommands(CommandTable& commands)
     const auto selection = [this] { return HasSelection(); };
     commands.Register(cmd::EditUndo, [this] { m_buffer.Undo(); },
                       [this] { return m_buffer.CanUndo(); });
+    commands.Register(cmd::EditRedo, [this] { m_buffer.Redo(); },
+                      [this] { return m_buffer.CanRedo(); });
     commands.Register(cmd::EditCut, [this] { m_buffer.Cut(); }, selection);
     commands.Register(cmd::EditCopy, [this] { m_buffer.Copy(); }, selection);
     commands.Register(cmd::EditPaste, [this] { m_buffer.Paste(); });
@@ -109,6 +131,58 @@ void CKelvoView::RegisterCommands(CommandTable& commands)
         m_buffer.SetSel(0, m_buffer.GetTextLength());
         m_buffer.ScrollCaret();
     });
+    commands.SetToggle(cmd::WordWrap, [this] { return m_wrap; });
+    commands.SetToggle(cmd::TagEditing, [this] { return m_tagEdit; });
+    RegisterDisplayCommands(commands);
+}
+
+void CKelvoView::RegisterDisplayCommands(CommandTable& commands)
+{
+    const std::pair<int, std::pair<bool EditDisplay::*, QString>> toggles[] = {
+        {cmd::ToggleHighlight, {&EditDisplay::highlight, kHighlightKey}},
+        {cmd::ToggleLineNumbers, {&EditDisplay::lineNumbers, kLineNumbersKey}},
+        {cmd::ToggleCurrentLine, {&EditDisplay::currentLine, kCurrentLineKey}},
+        {cmd::ToggleTagMatch, {&EditDisplay::tagMatch, kTagMatchKey}},
+        {cmd::ToggleSearchMarks, {&EditDisplay::searchMatches, kSearchMarksKey}},
+    };
+    for (const auto& [id, toggle] : toggles) {
+        const auto [flag, key] = toggle;
+        commands.Register(id, [this, flag, key] { ToggleDisplay(flag, key); });
+        commands.SetToggle(id, [this, flag] { return m_display.*flag; });
+    }
+    commands.Register(cmd::ZoomIn, [this] { SetZoom(m_display.zoom + 1); },
+                      [this] { return m_display.zoom < EditDisplay::kZoomMax; });
+    commands.Register(cmd::ZoomOut, [this] { SetZoom(m_display.zoom - 1); },
+                      [this] { return m_display.zoom > EditDisplay::kZoomMin; });
+    commands.Register(cmd::ZoomReset, [this] { SetZoom(0); });
+}
+
+void CKelvoView::ToggleDisplay(bool EditDisplay::*flag, const QString& key)
+{
+    m_display.*flag = !(m_display.*flag);
+    m_app.WriteProfileInt(settings::View, key, m_display.*flag ? 1 : 0);
+    m_buffer.SetDisplay(m_display);
+}
+
+void CKelvoView::SetZoom(int zoom)
+{
+    m_display.zoom = std::clamp(zoom, EditDisplay::kZoomMin, EditDisplay::kZoomMax);
+    m_app.WriteProfileInt(settings::View, kZoomKey, m_display.zoom);
+    m_buffer.SetDisplay(m_display);
+}
+
+void CKelvoView::SetSearchText(const QString& text)
+{
+    m_searchText = text;
+    m_display.searchText = text;
+    m_buffer.SetDisplay(m_display);
+}
+
+void CKelvoView::SetMatchCase(bool matchCase)
+{
+    m_matchCase = matchCase;
+    m_display.matchCase = matchCase;
+    m_buffer.SetDisplay(m_display);
 }
 
 bool CKelvoView::HasSelection() const
@@ -121,6 +195,8 @@ bool CKelvoView::HasSelection() const
 void CKelvoView::OnInitialUpdate()
 {
     ApplyTabStops();
+    m_display.language = SyntaxForPath(m_app.Doc().GetPathName());
+    m_buffer.SetDisplay(m_display);
     m_app.GetUi().SetWindowTitle(CKelvoDoc::WindowTitleFor(m_app.Doc().GetTitle()));
 }
 

@@ -60,9 +60,13 @@ public:
 
     // What find next and find previous look for.
     QString SearchText() const { return m_searchText; }
-    void SetSearchText(const QString& text) { m_searchText = text; }
+    void SetSearchText(const QString& text);
     bool MatchCase() const { return m_matchCase; }
-    void SetMatchCase(bool matchCase) { m_matchCase = matchCase; }
+    void SetMatchCase(bool matchCase);
+
+    // Colouring, line numbers, marks and zoom, read from the settings when
+    // the view is made; the language follows the document's file name.
+    const EditDisplay& Display() const { return m_display; }
 
     // Keyboard routing through the application's key-assignment table. Key
     // codes are those of core/custom/VirtualKeys.h.
@@ -117,6 +121,10 @@ private:
     void ReplaceWithTagText(const std::function<void()>& replace);
     bool RunAssignedCommand(int vk, bool alt, bool shift, bool ctrl);
     bool HasSelection() const;
+    void RegisterDisplayCommands(CommandTable& commands);
+    // Turns one of the display's flags over and remembers it.
+    void ToggleDisplay(bool EditDisplay::*flag, const QString& key);
+    void SetZoom(int zoom);
 
     CKelvoApp& m_app;
     EditBuffer& m_buffer;
@@ -131,4 +139,5 @@ private:
     bool m_matchCase = false;
     QString m_lastStartTag;
     QString m_lastEndTag;
+    EditDisplay m_display;
 };

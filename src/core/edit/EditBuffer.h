@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/edit/EditDisplay.h"
+
 #include <QString>
 
 #include <functional>
@@ -86,6 +88,9 @@ public:
     virtual bool CanUndo() const = 0;
     // Undoes the last edit (a ReplaceSel or an undoable SetText).
     virtual void Undo() = 0;
+    // Makes the last undone edit again; a new edit forgets what was undone.
+    virtual bool CanRedo() const = 0;
+    virtual void Redo() = 0;
 
     virtual bool IsModified() const = 0;
     virtual void SetModified(bool modified) = 0;
@@ -101,6 +106,7 @@ public:
     virtual void SetEditFont(const EditFont& font) = 0;
     // Long lines wrap at the window's edge, or scroll sideways.
     virtual void SetWordWrap(bool wrap) = 0;
+    virtual void SetDisplay(const EditDisplay& display) = 0;
 
     // Turns screen updates off while many edits are made in a row; the
     // calls nest.

@@ -49,6 +49,7 @@ void MemoryEditBuffer::ReplaceSel(const QString& text)
     // inside the line end they now make.
     m_selStart = m_selEnd = m_caret = Clamp(step.start + static_cast<int>(text.size()));
     m_undo.push_back(std::move(step));
+    m_redo.clear();
     m_modified = true;
 }
 
@@ -60,6 +61,7 @@ void MemoryEditBuffer::SetText(const QString& text, bool undoable)
     } else {
         m_undo.clear();
     }
+    m_redo.clear();
     m_text = text;
     Invalidate(0);
     m_selStart = m_selEnd = m_caret = 0;
@@ -68,6 +70,7 @@ void MemoryEditBuffer::SetText(const QString& text, bool undoable)
 void MemoryEditBuffer::TakeText(QString&& text)
 {
     m_undo.clear();
+    m_redo.clear();
     m_text = std::move(text);
     Invalidate(0);
     m_selStart = m_selEnd = m_caret = 0;
@@ -77,13 +80,27 @@ void MemoryEditBuffer::Undo()
 {
     if (m_undo.empty())
         return;
-    const UndoStep step = std::move(m_undo.back());
+    UndoStep step = std::move(m_undo.back());
     m_undo.pop_back();
     m_text.replace(step.start, step.inserted.size(), step.removed);
     Invalidate(step.start);
     m_selStart = step.selStart;
     m_selEnd = m_caret = step.selEnd;
     m_modified = true;
+    m_redo.push_back(std::move(step));
+}
+
+void MemoryEditBuffer::Redo()
+{
+    if (m_redo.empty())
+        return;
+    UndoStep step = std::move(m_redo.back());
+    m_redo.pop_back();
+    m_text.replace(step.start, step.removed.size(), step.inserted);
+    Invalidate(step.start);
+    m_selStart = m_selEnd = m_caret = Clamp(step.start + static_cast<int>(step.inserted.size()));
+    m_modified = true;
+    m_undo.push_back(std::move(step));
 }
 
 void MemoryEditBuffer::Invalidate(int fromOffset)

@@ -29,6 +29,8 @@ public:
 
     bool CanUndo() const override { return !m_undo.empty(); }
     void Undo() override;
+    bool CanRedo() const override { return !m_redo.empty(); }
+    void Redo() override;
 
     bool IsModified() const override { return m_modified; }
     void SetModified(bool modified) override { m_modified = modified; }
@@ -44,6 +46,8 @@ public:
     void SetMargins(int pixels) override { m_margins = pixels; }
     void SetWordWrap(bool wrap) override { m_wordWrap = wrap; }
     bool WordWrap() const { return m_wordWrap; }
+    void SetDisplay(const EditDisplay& display) override { m_display = display; }
+    const EditDisplay& Display() const { return m_display; }
     void SetEditFont(const EditFont& font) override { m_font = font; }
     int TabWidth() const { return m_tabWidth; }
     int Margins() const { return m_margins; }
@@ -84,6 +88,8 @@ private:
     bool m_wordWrap = true;
     EditFont m_font;
     std::vector<UndoStep> m_undo;
+    std::vector<UndoStep> m_redo;
+    EditDisplay m_display;
 
     // Start offsets of lines, valid for a prefix of the text: m_lineStarts
     // holds every line start up to m_scanned (scanning resumes there).

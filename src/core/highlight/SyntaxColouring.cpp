@@ -1,0 +1,721 @@
+#include "core/highlight/SyntaxColouring.h"
+
+#include "core/style/CssTokens.h"
+#include "core/tags/HtmlScanner.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+// ---- state ------------------------------------------------------------------
+//
+// One int carries everything a line leaves open: where in the HTML the line
+// ended (bits 0-2), inside a tag which part (bits 3-5), the raw-text element
+// a start tag opens or the line is inside (bits 6-9), whether the tag is an
+// end tag (bit 10) and whether the value being read is a STYLE attribute's
+// (bit 11); bits 12-19 are the CSS or script reader's own state. A CSS or
+// script file uses the last field only.
+
+enum class Mode { Text, Tag, Comment, Bogus, Cdata, ServerQ, ServerP, Raw };
+enum class Part { Between, AfterName, AfterEquals, InDouble, InSingle };
+
+struct State {
+    Mode mode = Mode::Text;
+    Part part = Part::Between;
+    int element = 0;  // 1 + index in kRawElements, 0 for none
+    bool endTag = false;
+    bool styleAttr = false;
+    int inner = 0;
+
+    int Pack() const
+    {
+        return int(mode) | int(part) << 3 | element << 6 | int(endTag) << 10 | int(styleAttr) << 11
+               | inner << 12;
+    }
+    static State Unpack(int v)
+    {
+        State s;
+        s.mode = Mode(v & 7);
+        s.part = Part(v >> 3 & 7);
+        s.element = v >> 6 & 15;
+        s.endTag = v >> 10 & 1;
+        s.styleAttr = v >> 11 & 1;
+        s.inner = v >> 12 & 255;
+        return s;
+    }
+};
+
+// The raw-text elements of HtmlScanner::IsRawTextElement, numbered for the
+// state.
+constexpr std::array<const char16_t*, 9> kRawElements = {
+    u"script", u"style", u"textarea", u"title", u"xmp", u"iframe", u"noembed", u"noframes",
+    u"plaintext"};
+constexpr int kScript = 1;
+constexpr int kStyle = 2;
+constexpr int kTextarea = 3;
+constexpr int kTitle = 4;
+constexpr int kPlaintext = 9;
+
+int RawElementOf(QStringView name)
+{
+    for (size_t i = 0; i < kRawElements.size(); ++i)
+        if (name.compare(QStringView(kRawElements[i]), Qt::CaseInsensitive) == 0)
+            return int(i) + 1;
+    return 0;
+}
+
+bool IsLetter(QChar c)
+{
+    const char16_t u = c.unicode();
+    return (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z');
+}
+
+bool IsDigit(char16_t c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+bool IsHexDigit(char16_t c)
+{
+    return IsDigit(c) || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
+}
+
+class Output {
+public:
+    explicit Output(std::vector<SyntaxRange>& out, int shift = 0) : m_out(out), m_shift(shift) {}
+    void Add(qsizetype start, qsizetype end, SyntaxKind kind)
+    {
+        if (end <= start)
+            return;
+        const int s = int(start) + m_shift;
+        // Adjacent runs of one kind become one.
+        if (!m_out.empty() && m_out.back().kind == kind
+            && m_out.back().start + m_out.back().length == s) {
+            m_out.back().length += int(end - start);
+            return;
+        }
+        m_out.push_back({s, int(end - start), kind});
+    }
+
+private:
+    std::vector<SyntaxRange>& m_out;
+    int m_shift;
+};
+
+// ---- character references ---------------------------------------------------
+
+// The length of the reference at s[i] ("&"), 0 when none starts there: a
+// name needs its ";", a number may do without.
+qsizetype RefLength(QStringView s, qsizetype i)
+{
+    const qsizetype n = s.size();
+    qsizetype j = i + 1;
+    if (j < n && s[j] == u'#') {
+        ++j;
+        const bool hex = j < n && (s[j] == u'x' || s[j] == u'X');
+        if (hex)
+            ++j;
+        const qsizetype digits = j;
+        while (j < n && (hex ? IsHexDigit(s[j].unicode()) : IsDigit(s[j].unicode())))
+            ++j;
+        if (j == digits)
+            return 0;
+        return (j < n && s[j] == u';' ? j + 1 : j) - i;
+    }
+    if (j >= n || !IsLetter(s[j]))
+        return 0;
+    while (j < n && (IsLetter(s[j]) || IsDigit(s[j].unicode())))
+        ++j;
+    return j < n && s[j] == u';' ? j + 1 - i : 0;
+}
+
+// Text with its references coloured, the rest as `kind` (or uncoloured when
+// plain).
+void TextWithRefs(QStringView s, qsizetype from, qsizetype to, Output& out, bool coloured,
+                  SyntaxKind kind)
+{
+    qsizetype run = from;
+    for (qsizetype i = s.indexOf(u'&', from); i >= 0 && i < to; i = s.indexOf(u'&', i + 1)) {
+        const qsizetype len = RefLength(s.left(to), i);
+        if (!len)
+            continue;
+        if (coloured)
+            out.Add(run, i, kind);
+        out.Add(i, i + len, SyntaxKind::CharRef);
+        run = i + len;
+        i = run - 1;
+    }
+    if (coloured)
+        out.Add(run, to, kind);
+}
+
+// ---- CSS --------------------------------------------------------------------
+//
+// Inner state: bits 0-1 what runs on into the next line (a comment, or a
+// string whose line ends in "\"), bits 2-4 the depth of {} (at most 7),
+// bit 5 inside a declaration's value.
+
+enum class CssCarry { None, Comment, Double, Single };
+
+struct CssState {
+    CssCarry carry = CssCarry::None;
+    int depth = 0;
+    bool inValue = false;
+
+    int Pack() const { return int(carry) | std::min(depth, 7) << 2 | int(inValue) << 5; }
+    static CssState Unpack(int v) { return {CssCarry(v & 3), v >> 2 & 7, bool(v >> 5 & 1)}; }
+};
+
+// The end of a string's rest from `from` (after its closing quote), or -1
+// when the line ends first; *continued tells whether a "\" at the end
+// carries it into the next line.
+qsizetype StringEnd(QStringView s, qsizetype from, QChar quote, bool* continued)
+{
+    *continued = false;
+    for (qsizetype i = from; i < s.size(); ++i) {
+        if (s[i] == u'\\') {
+            if (i + 1 == s.size()) {
+                *continued = true;
+                return -1;
+            }
+            ++i;
+        } else if (s[i] == quote) {
+            return i + 1;
+        }
+    }
+    return -1;
+}
+
+int ClassifyCss(QStringView s, qsizetype from, qsizetype to, int inner, Output& out)
+{
+    CssState st = CssState::Unpack(inner);
+    qsizetype i = from;
+    if (st.carry == CssCarry::Comment) {
+        const qsizetype close = s.mid(0, to).indexOf(u"*/", i);
+        const qsizetype end = close < 0 ? to : close + 2;
+        out.Add(i, end, SyntaxKind::Comment);
+        if (close < 0)
+            return st.Pack();
+        i = end;
+    } else if (st.carry != CssCarry::None) {
+        bool continued = false;
+        const qsizetype end = StringEnd(s.mid(0, to), i, st.carry == CssCarry::Double ? u'"' : u'\'',
+                                        &continued);
+        out.Add(i, end < 0 ? to : end, SyntaxKind::String);
+        if (end < 0) {
+            if (!continued)
+                st.carry = CssCarry::None;
+            return st.Pack();
+        }
+        i = end;
+    }
+    st.carry = CssCarry::None;
+
+    const QStringView text = s.mid(i, to - i);
+    const std::vector<CssToken> tokens = TokenizeCss(text);
+    auto nextSignificant = [&](size_t k) {
+        for (++k; k < tokens.size(); ++k)
+            if (tokens[k].kind != CssTokenKind::Whitespace && tokens[k].kind != CssTokenKind::Comment)
+                return tokens[k].kind;
+        return CssTokenKind::Whitespace;
+    };
+    for (size_t k = 0; k < tokens.size(); ++k) {
+        const CssToken& t = tokens[k];
+        const qsizetype a = i + t.start;
+        const qsizetype b = i + t.end;
+        switch (t.kind) {
+        case CssTokenKind::Comment:
+            out.Add(a, b, SyntaxKind::Comment);
+            if (b - a < 4 || !text.mid(t.start, t.end - t.start).endsWith(u"*/"))
+                st.carry = CssCarry::Comment;
+            break;
+        case CssTokenKind::String:
+        case CssTokenKind::BadString: {
+            out.Add(a, b, SyntaxKind::String);
+            bool continued = false;
+            if (t.kind == CssTokenKind::String
+                && StringEnd(text.mid(0, t.end), t.start + 1, text[t.start], &continued) < 0
+                && continued)
+                st.carry = text[t.start] == u'"' ? CssCarry::Double : CssCarry::Single;
+            break;
+        }
+        case CssTokenKind::Url:
+        case CssTokenKind::BadUrl:
+            out.Add(a, b, SyntaxKind::String);
+            break;
+        case CssTokenKind::AtKeyword:
+            out.Add(a, b, SyntaxKind::Keyword);
+            break;
+        case CssTokenKind::Number:
+        case CssTokenKind::Percentage:
+        case CssTokenKind::Dimension:
+            out.Add(a, b, SyntaxKind::Number);
+            break;
+        case CssTokenKind::Hash:
+            out.Add(a, b, st.inValue ? SyntaxKind::Number : SyntaxKind::Selector);
+            break;
+        case CssTokenKind::Ident:
+            if (st.inValue)
+                out.Add(a, b, SyntaxKind::Value);
+            else if (st.depth > 0 && nextSignificant(k) == CssTokenKind::Colon)
+                out.Add(a, b, SyntaxKind::Property);
+            else
+                out.Add(a, b, SyntaxKind::Selector);
+            break;
+        case CssTokenKind::Function:
+            out.Add(a, b, st.inValue ? SyntaxKind::Value : SyntaxKind::Selector);
+            break;
+        case CssTokenKind::Delim:
+            // "!important"
+            if (text[t.start] == u'!' && k + 1 < tokens.size()
+                && tokens[k + 1].kind == CssTokenKind::Ident) {
+                out.Add(a, i + tokens[k + 1].end, SyntaxKind::Keyword);
+                ++k;
+            } else if (!st.inValue && st.depth == 0) {
+                out.Add(a, b, SyntaxKind::Selector);  // ".", "#", "*", ">", "+"
+            }
+            break;
+        case CssTokenKind::Colon:
+            if (st.depth > 0 && !st.inValue)
+                st.inValue = true;
+            else if (!st.inValue)
+                out.Add(a, b, SyntaxKind::Selector);  // a:hover
+            break;
+        case CssTokenKind::Semicolon:
+            st.inValue = false;
+            break;
+        case CssTokenKind::OpenCurly:
+            ++st.depth;
+            st.inValue = false;
+            break;
+        case CssTokenKind::CloseCurly:
+            st.depth = std::max(st.depth - 1, 0);
+            st.inValue = false;
+            break;
+        default:
+            break;
+        }
+    }
+    return st.Pack();
+}
+
+// ---- script -----------------------------------------------------------------
+//
+// Inner state: what runs on into the next line.
+
+enum class JsCarry { None, Comment, Template, Double, Single };
+
+bool IsJsIdentStart(QChar c)
+{
+    return IsLetter(c) || c == u'_' || c == u'$' || c.unicode() >= 0x80;
+}
+
+bool IsJsKeyword(QStringView w)
+{
+    static const char16_t* const kWords[] = {
+        u"async",  u"await",    u"break",    u"case",       u"catch",  u"class",  u"const",
+        u"continue", u"debugger", u"default", u"delete",    u"do",     u"else",   u"export",
+        u"extends", u"false",   u"finally",  u"for",        u"function", u"if",   u"import",
+        u"in",     u"instanceof", u"let",    u"new",        u"null",   u"of",     u"return",
+        u"static", u"super",    u"switch",   u"this",       u"throw",  u"true",   u"try",
+        u"typeof", u"undefined", u"var",     u"void",       u"while",  u"with",   u"yield"};
+    for (const char16_t* k : kWords)
+        if (w == QStringView(k))
+            return true;
+    return false;
+}
+
+int ClassifyScript(QStringView s, qsizetype from, qsizetype to, int inner, Output& out)
+{
+    const QStringView line = s.left(to);
+    qsizetype i = from;
+    JsCarry carry = JsCarry(inner);
+    // Whether a "/" here starts a regular expression: after an operator or
+    // a keyword, not after a value.
+    bool regexAllowed = true;
+    auto runString = [&](qsizetype start, qsizetype bodyFrom, QChar quote) -> JsCarry {
+        if (quote == u'`') {
+            const qsizetype close = line.indexOf(u'`', bodyFrom);
+            // "\`" does not end it.
+            qsizetype at = close;
+            while (at > 0 && line[at - 1] == u'\\')
+                at = line.indexOf(u'`', at + 1);
+            out.Add(start, at < 0 ? to : at + 1, SyntaxKind::String);
+            i = at < 0 ? to : at + 1;
+            return at < 0 ? JsCarry::Template : JsCarry::None;
+        }
+        bool continued = false;
+        const qsizetype end = StringEnd(line, bodyFrom, quote, &continued);
+        out.Add(start, end < 0 ? to : end, SyntaxKind::String);
+        i = end < 0 ? to : end;
+        if (end >= 0 || !continued)
+            return JsCarry::None;
+        return quote == u'"' ? JsCarry::Double : JsCarry::Single;
+    };
+    switch (carry) {
+    case JsCarry::Comment: {
+        const qsizetype close = line.indexOf(u"*/", i);
+        out.Add(i, close < 0 ? to : close + 2, SyntaxKind::Comment);
+        if (close < 0)
+            return int(JsCarry::Comment);
+        i = close + 2;
+        break;
+    }
+    case JsCarry::Template:
+    case JsCarry::Double:
+    case JsCarry::Single: {
+        const QChar quote = carry == JsCarry::Template ? u'`' : carry == JsCarry::Double ? u'"' : u'\'';
+        carry = runString(i, i, quote);
+        if (carry != JsCarry::None)
+            return int(carry);
+        regexAllowed = false;
+        break;
+    }
+    case JsCarry::None:
+        break;
+    }
+    while (i < to) {
+        const QChar c = line[i];
+        if (c == u'/' && i + 1 < to && line[i + 1] == u'/') {
+            out.Add(i, to, SyntaxKind::Comment);
+            return int(JsCarry::None);
+        }
+        if (c == u'/' && i + 1 < to && line[i + 1] == u'*') {
+            const qsizetype close = line.indexOf(u"*/", i + 2);
+            out.Add(i, close < 0 ? to : close + 2, SyntaxKind::Comment);
+            if (close < 0)
+                return int(JsCarry::Comment);
+            i = close + 2;
+            continue;
+        }
+        if (c == u'"' || c == u'\'' || c == u'`') {
+            carry = runString(i, i + 1, c);
+            if (carry != JsCarry::None)
+                return int(carry);
+            regexAllowed = false;
+            continue;
+        }
+        if (c == u'/' && regexAllowed) {
+            // Up to the "/" that is neither escaped nor inside [...]; a line
+            // without one holds a division after all.
+            bool inClass = false;
+            qsizetype j = i + 1;
+            for (; j < to; ++j) {
+                if (line[j] == u'\\')
+                    ++j;
+                else if (line[j] == u'[')
+                    inClass = true;
+                else if (line[j] == u']')
+                    inClass = false;
+                else if (line[j] == u'/' && !inClass)
+                    break;
+            }
+            if (j < to) {
+                ++j;
+                while (j < to && IsLetter(line[j]))
+                    ++j;
+                out.Add(i, j, SyntaxKind::String);
+                i = j;
+                regexAllowed = false;
+                continue;
+            }
+        }
+        if (IsDigit(c.unicode()) || (c == u'.' && i + 1 < to && IsDigit(line[i + 1].unicode()))) {
+            qsizetype j = i + 1;
+            while (j < to && (line[j].isLetterOrNumber() || line[j] == u'.' || line[j] == u'_'))
+                ++j;
+            out.Add(i, j, SyntaxKind::Number);
+            i = j;
+            regexAllowed = false;
+            continue;
+        }
+        if (IsJsIdentStart(c)) {
+            qsizetype j = i + 1;
+            while (j < to && (IsJsIdentStart(line[j]) || IsDigit(line[j].unicode())))
+                ++j;
+            const QStringView word = line.mid(i, j - i);
+            const bool keyword = IsJsKeyword(word);
+            if (keyword)
+                out.Add(i, j, SyntaxKind::Keyword);
+            // "return /re/" but "x / 2" and "this / 2".
+            regexAllowed = keyword && word != u"this" && word != u"true" && word != u"false"
+                           && word != u"null" && word != u"undefined" && word != u"super";
+            i = j;
+            continue;
+        }
+        if (!HtmlScanner::IsBlank(c))
+            regexAllowed = !(c == u')' || c == u']' || c == u'}');
+        ++i;
+    }
+    return int(JsCarry::None);
+}
+
+// ---- HTML -------------------------------------------------------------------
+
+class HtmlLine {
+public:
+    HtmlLine(QStringView s, State st, Output& out) : m_s(s), m_n(s.size()), m_st(st), m_out(out) {}
+
+    int Run()
+    {
+        qsizetype i = 0;
+        while (i < m_n) {
+            switch (m_st.mode) {
+            case Mode::Text:
+                i = Text(i);
+                break;
+            case Mode::Tag:
+                i = Tag(i);
+                break;
+            case Mode::Comment:
+                i = RunTo(i, SyntaxKind::Comment, {u"-->", u"--!>"});
+                break;
+            case Mode::Bogus:
+                i = RunTo(i, SyntaxKind::Comment, {u">"});
+                break;
+            case Mode::Cdata:
+                i = RunTo(i, SyntaxKind::Declaration, {u"]]>"});
+                break;
+            case Mode::ServerQ:
+                i = RunTo(i, SyntaxKind::Declaration, {u"?>"});
+                break;
+            case Mode::ServerP:
+                i = RunTo(i, SyntaxKind::Declaration, {u"%>"});
+                break;
+            case Mode::Raw:
+                i = Raw(i);
+                break;
+            }
+        }
+        return m_st.Pack();
+    }
+
+private:
+    // A comment, declaration or server code from i to its closing mark.
+    qsizetype RunTo(qsizetype i, SyntaxKind kind, std::initializer_list<const char16_t*> marks)
+    {
+        qsizetype end = -1;
+        for (const char16_t* mark : marks) {
+            const qsizetype at = m_s.indexOf(QStringView(mark), i);
+            if (at >= 0 && (end < 0 || at + qsizetype(std::char_traits<char16_t>::length(mark)) < end))
+                end = at + qsizetype(std::char_traits<char16_t>::length(mark));
+        }
+        m_out.Add(i, end < 0 ? m_n : end, kind);
+        if (end < 0)
+            return m_n;
+        m_st.mode = Mode::Text;
+        return end;
+    }
+
+    qsizetype Text(qsizetype i)
+    {
+        const qsizetype open = m_s.indexOf(u'<', i);
+        const qsizetype textEnd = open < 0 ? m_n : open;
+        TextWithRefs(m_s, i, textEnd, m_out, false, SyntaxKind::Tag);
+        if (open < 0)
+            return m_n;
+        const bool endTag = open + 1 < m_n && m_s[open + 1] == u'/';
+        const qsizetype nameStart = open + (endTag ? 2 : 1);
+        if (nameStart < m_n && IsLetter(m_s[nameStart])) {
+            qsizetype j = nameStart;
+            while (j < m_n && !HtmlScanner::IsBlank(m_s[j]) && m_s[j] != u'/' && m_s[j] != u'>')
+                ++j;
+            m_out.Add(open, j, SyntaxKind::Tag);
+            m_st.mode = Mode::Tag;
+            m_st.part = Part::Between;
+            m_st.endTag = endTag;
+            m_st.styleAttr = false;
+            m_st.element = endTag ? 0 : RawElementOf(m_s.mid(nameStart, j - nameStart));
+            return j;
+        }
+        const std::optional<HtmlToken> token = HtmlScanner::ReadAt(m_s, open);
+        if (!token)
+            return open + 1;
+        const bool comment = token->kind == HtmlToken::Kind::Comment;
+        m_out.Add(open, token->end, comment ? SyntaxKind::Comment : SyntaxKind::Declaration);
+        if (!token->closed) {
+            const QStringView rest = m_s.mid(open);
+            if (comment)
+                m_st.mode = rest.startsWith(u"<!--") ? Mode::Comment : Mode::Bogus;
+            else if (token->kind == HtmlToken::Kind::ServerCode)
+                m_st.mode = rest.startsWith(u"<?") ? Mode::ServerQ : Mode::ServerP;
+            else
+                m_st.mode = rest.startsWith(u"<![CDATA[") ? Mode::Cdata : Mode::Bogus;
+        }
+        return token->end;
+    }
+
+    // Inside a tag, after its name: the attributes as HtmlScanner reads
+    // them, and the ">" or "/>" that ends it.
+    qsizetype Tag(qsizetype i)
+    {
+        auto skipBlanks = [&](qsizetype k) {
+            while (k < m_n && HtmlScanner::IsBlank(m_s[k]))
+                ++k;
+            return k;
+        };
+        switch (m_st.part) {
+        case Part::Between: {
+            i = skipBlanks(i);
+            if (i >= m_n)
+                return m_n;
+            if (m_s[i] == u'>' || (m_s[i] == u'/' && i + 1 < m_n && m_s[i + 1] == u'>')) {
+                const qsizetype end = i + (m_s[i] == u'>' ? 1 : 2);
+                m_out.Add(i, end, SyntaxKind::Tag);
+                m_st.mode = m_st.element ? Mode::Raw : Mode::Text;
+                m_st.part = Part::Between;
+                m_st.inner = 0;
+                return end;
+            }
+            if (m_s[i] == u'/')
+                return i + 1;
+            const qsizetype start = i++;  // an "=" here is the first letter of a name
+            while (i < m_n && !HtmlScanner::IsBlank(m_s[i]) && m_s[i] != u'/' && m_s[i] != u'>'
+                   && m_s[i] != u'=')
+                ++i;
+            m_out.Add(start, i, SyntaxKind::AttrName);
+            m_st.styleAttr = m_s.mid(start, i - start).compare(u"style", Qt::CaseInsensitive) == 0;
+            m_st.part = Part::AfterName;
+            return i;
+        }
+        case Part::AfterName: {
+            const qsizetype j = skipBlanks(i);
+            if (j >= m_n)
+                return m_n;
+            if (m_s[j] != u'=') {
+                m_st.part = Part::Between;
+                return j;
+            }
+            m_st.part = Part::AfterEquals;
+            return j + 1;
+        }
+        case Part::AfterEquals: {
+            const qsizetype j = skipBlanks(i);
+            if (j >= m_n)
+                return m_n;
+            const QChar c = m_s[j];
+            if (c == u'"' || c == u'\'') {
+                m_out.Add(j, j + 1, SyntaxKind::AttrValue);
+                m_st.part = c == u'"' ? Part::InDouble : Part::InSingle;
+                return j + 1;
+            }
+            qsizetype k = j;
+            while (k < m_n && !HtmlScanner::IsBlank(m_s[k]) && m_s[k] != u'>')
+                ++k;
+            Value(j, k);
+            m_st.part = Part::Between;
+            return k;
+        }
+        case Part::InDouble:
+        case Part::InSingle: {
+            const qsizetype close = m_s.indexOf(m_st.part == Part::InDouble ? u'"' : u'\'', i);
+            Value(i, close < 0 ? m_n : close);
+            if (close < 0)
+                return m_n;
+            m_out.Add(close, close + 1, SyntaxKind::AttrValue);
+            m_st.part = Part::Between;
+            return close + 1;
+        }
+        }
+        return m_n;
+    }
+
+    void Value(qsizetype from, qsizetype to)
+    {
+        if (m_st.styleAttr && !m_st.endTag) {
+            // The declarations of one rule.
+            ClassifyCss(m_s, from, to, CssState{CssCarry::None, 1, false}.Pack(), m_out);
+            return;
+        }
+        TextWithRefs(m_s, from, to, m_out, true, SyntaxKind::AttrValue);
+    }
+
+    // The contents of a raw-text element up to its end tag: "</name" that a
+    // blank, "/", ">" or the line end ends.
+    qsizetype Raw(qsizetype i)
+    {
+        const QStringView name(kRawElements[size_t(m_st.element - 1)]);
+        qsizetype end = m_n;
+        if (m_st.element != kPlaintext) {
+            for (qsizetype at = m_s.indexOf(u"</", i); at >= 0; at = m_s.indexOf(u"</", at + 2)) {
+                const qsizetype after = at + 2 + name.size();
+                if (after > m_n)
+                    break;
+                if (m_s.mid(at + 2, name.size()).compare(name, Qt::CaseInsensitive) == 0
+                    && (after == m_n || HtmlScanner::IsBlank(m_s[after]) || m_s[after] == u'/'
+                        || m_s[after] == u'>')) {
+                    end = at;
+                    break;
+                }
+            }
+        }
+        switch (m_st.element) {
+        case kScript:
+            m_st.inner = ClassifyScript(m_s, i, end, m_st.inner, m_out);
+            break;
+        case kStyle:
+            m_st.inner = ClassifyCss(m_s, i, end, m_st.inner, m_out);
+            break;
+        case kTextarea:
+        case kTitle:
+            TextWithRefs(m_s, i, end, m_out, false, SyntaxKind::Tag);
+            break;
+        default:
+            break;
+        }
+        if (end < m_n) {
+            m_st.mode = Mode::Text;
+            m_st.element = 0;
+            m_st.inner = 0;
+        }
+        return end;
+    }
+
+    QStringView m_s;
+    qsizetype m_n;
+    State m_st;
+    Output& m_out;
+};
+
+} // namespace
+
+SyntaxLanguage SyntaxForPath(const QString& path)
+{
+    // A new document starts from the HTML template.
+    if (path.isEmpty())
+        return SyntaxLanguage::Html;
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == u"css")
+        return SyntaxLanguage::Css;
+    if (suffix == u"js" || suffix == u"mjs" || suffix == u"cjs" || suffix == u"json")
+        return SyntaxLanguage::Script;
+    if (suffix.isEmpty() || suffix == u"txt")
+        return SyntaxLanguage::None;
+    return SyntaxLanguage::Html;
+}
+
+int ClassifyLine(SyntaxLanguage language, QStringView line, int state,
+                 std::vector<SyntaxRange>& out)
+{
+    if (line.size() > kSyntaxMaxLineChars)
+        return kSyntaxStartState;
+    Output output(out);
+    int end = kSyntaxStartState;
+    switch (language) {
+    case SyntaxLanguage::None:
+        break;
+    case SyntaxLanguage::Html:
+        end = HtmlLine(line, State::Unpack(state), output).Run();
+        break;
+    case SyntaxLanguage::Css:
+        end = ClassifyCss(line, 0, line.size(), state, output);
+        break;
+    case SyntaxLanguage::Script:
+        end = ClassifyScript(line, 0, line.size(), state, output);
+        break;
+    }
+    return end;
+}

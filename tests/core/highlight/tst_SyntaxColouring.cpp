@@ -1,0 +1,167 @@
+#include "TestRegistry.h"
+
+#include "core/highlight/SyntaxColouring.h"
+#include "core/tags/HtmlScanner.h"
+
+#include <QTest>
+
+namespace {
+
+char KindLetter(SyntaxKind kind)
+{
+    return "tavcrdspunqk"[int(kind)];
+}
+
+// The lines with every run written as "[letter:text]".
+QString Render(SyntaxLanguage language, const QString& text)
+{
+    QStringList shown;
+    int state = kSyntaxStartState;
+    for (const QString& line : text.split(u'\n')) {
+        std::vector<SyntaxRange> ranges;
+        state = ClassifyLine(language, line, state, ranges);
+        QString out;
+        int at = 0;
+        for (const SyntaxRange& r : ranges) {
+            out += line.mid(at, r.start - at);
+            out += QStringLiteral("[%1:%2]").arg(QChar(KindLetter(r.kind)), line.mid(r.start, r.length));
+            at = r.start + r.length;
+        }
+        shown.append(out + line.mid(at));
+    }
+    return shown.join(u'\n');
+}
+
+} // namespace
+
+class TestSyntaxColouring : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    // t tag, a attribute, v value, c comment, r reference, d declaration,
+    // s selector, p property, u CSS value, n number, q string, k keyword.
+    void lines_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("shown");
+        const int html = int(SyntaxLanguage::Html);
+        QTest::newRow("tag, attributes, references in text and values")
+            << html << QStringLiteral("<P class=note title='a&amp;b'>x &lt; &#38; &#x26 &foo y</P>")
+            << QStringLiteral("[t:<P] [a:class]=[v:note] [a:title]=[v:'a][r:&amp;][v:b'][t:>]"
+                              "x [r:&lt;] [r:&#38;] [r:&#x26] &foo y[t:</P>]");
+        QTest::newRow("a quoted value holds > and runs over lines")
+            << html << QStringLiteral("<a href=\"x>y\n z\" \nid\n=\nq>t")
+            << QStringLiteral("[t:<a] [a:href]=[v:\"x>y]\n[v: z\"] \n[a:id]\n=\n[v:q][t:>]t");
+        QTest::newRow("no tag without a letter after <")
+            << html << QStringLiteral("a < b <3 <br/>")
+            << QStringLiteral("a < b <3 [t:<br/>]");
+        QTest::newRow("comment over lines, <!--> and --!>")
+            << html << QStringLiteral("<!-- a <b>\n-- c --!><i><!-->x")
+            << QStringLiteral("[c:<!-- a <b>]\n[c:-- c --!>][t:<i>][c:<!-->]x");
+        QTest::newRow("doctype, CDATA and server code over lines")
+            << html << QStringLiteral("<!DOCTYPE html><![CDATA[ a\n]]><? php\n?>x<% y %>")
+            << QStringLiteral("[d:<!DOCTYPE html><![CDATA[ a]\n[d:]]><? php]\n[d:?>]x[d:<% y %>]");
+        QTest::newRow("style element: selectors, properties, values, comments")
+            << html
+            << QStringLiteral("<style>p.a:hover, #b { color: #fff; margin:0 auto !important }\n"
+                              "/* x\n*/ @media print { a { b: url(c) } }</style>d")
+            << QStringLiteral("[t:<style>][s:p.a:hover], [s:#b] { [p:color]: [n:#fff]; "
+                              "[p:margin]:[n:0] [u:auto] [k:!important] }\n"
+                              "[c:/* x]\n[c:*/] [k:@media] [s:print] { [s:a] { [p:b]: [q:url(c)] } }"
+                              "[t:</style>]d");
+        QTest::newRow("script: keywords, strings, numbers, comments, regex; ends at </script")
+            << html
+            << QStringLiteral("<script>var s = \"</b>\"; if (x / 2) return /a\\/[/]b/g; // c\n"
+                              "/* d\n*/ t = `e\n${f}` + 0x1F;</script ><b>")
+            << QStringLiteral("[t:<script>][k:var] s = [q:\"</b>\"]; [k:if] (x / [n:2]) "
+                              "[k:return] [q:/a\\/[/]b/g]; [c:// c]\n"
+                              "[c:/* d]\n[c:*/] t = [q:`e]\n[q:${f}`] + [n:0x1F];[t:</script] [t:><b>]");
+        QTest::newRow("style attribute as declarations; title keeps references")
+            << html << QStringLiteral("<td style=\"width: 50%; x\"><title>&amp;<b></title>")
+            << QStringLiteral("[t:<td] [a:style]=[v:\"][p:width]: [n:50%]; [s:x][v:\"][t:><title>]"
+                              "[r:&amp;]<b>[t:</title>]");
+        QTest::newRow("css file: a string continued by a backslash")
+            << int(SyntaxLanguage::Css) << QStringLiteral("a::before { content: \"x\\\ny\" }")
+            << QStringLiteral("[s:a::before] { [p:content]: [q:\"x\\]\n[q:y\"] }");
+        QTest::newRow("script file: division after a value, template over lines")
+            << int(SyntaxLanguage::Script) << QStringLiteral("a = b / c / d; f(`x\ny`) // z")
+            << QStringLiteral("a = b / c / d; f([q:`x]\n[q:y`]) [c:// z]");
+    }
+
+    void lines()
+    {
+        QFETCH(int, language);
+        QFETCH(QString, text);
+        QFETCH(QString, shown);
+        QCOMPARE(Render(SyntaxLanguage(language), text), shown);
+    }
+
+    // Line by line with the carried state, every attribute and comment the
+    // tag reader finds in the whole page is coloured as such.
+    void agreesWithTheTagReader()
+    {
+        const QString page = QStringLiteral(
+            "<!DOCTYPE html>\n<html lang=ja>\n<head>\n<title>見出し &amp; x</title>\n"
+            "<style>\nbody { margin: 0 }\n</style>\n<script>\nif (a < b) c = '<p class=x>';\n"
+            "</script>\n</head>\n<body class = \"top\"\n  data-x='1\n2' hidden>\n<!-- <p id=no>\n-->"
+            "<p id=yes title=\"a>b\">本文&nbsp;</p>\n<textarea><b id=raw></textarea>\n</body></html>");
+        std::vector<SyntaxRange> all;
+        int state = kSyntaxStartState;
+        int offset = 0;
+        for (const QString& line : page.split(u'\n')) {
+            std::vector<SyntaxRange> ranges;
+            state = ClassifyLine(SyntaxLanguage::Html, line, state, ranges);
+            for (SyntaxRange r : ranges) {
+                r.start += offset;
+                all.push_back(r);
+            }
+            offset += int(line.size()) + 1;
+        }
+        auto kindAt = [&](qsizetype at) -> int {
+            for (const SyntaxRange& r : all)
+                if (at >= r.start && at < r.start + r.length)
+                    return int(r.kind);
+            return -1;
+        };
+        HtmlScanner scanner(page);
+        HtmlToken token;
+        int tags = 0;
+        while (scanner.Next(token)) {
+            if (token.kind == HtmlToken::Kind::Comment) {
+                QCOMPARE(kindAt(token.start), int(SyntaxKind::Comment));
+                QCOMPARE(kindAt(token.end - 1), int(SyntaxKind::Comment));
+                continue;
+            }
+            if (!token.IsTag())
+                continue;
+            ++tags;
+            QCOMPARE(kindAt(token.start), int(SyntaxKind::Tag));
+            QCOMPARE(kindAt(token.end - 1), int(SyntaxKind::Tag));
+            for (const HtmlAttrRange& a : token.attrs) {
+                QCOMPARE(kindAt(a.start), int(SyntaxKind::AttrName));
+                if (a.HasValue())
+                    QCOMPARE(kindAt(a.valueEnd - 1), int(SyntaxKind::AttrValue));
+            }
+        }
+        QCOMPARE(tags, 16);
+        // Text the reader passes over is no markup.
+        QCOMPARE(kindAt(page.indexOf(u"id=no")), int(SyntaxKind::Comment));
+        QCOMPARE(kindAt(page.indexOf(u"id=raw")), -1);
+    }
+
+    void longLineIsPlainAndTheNextStartsAfresh()
+    {
+        const QString line = QStringLiteral("<!--") + QString(kSyntaxMaxLineChars, u'x');
+        std::vector<SyntaxRange> ranges;
+        QCOMPARE(ClassifyLine(SyntaxLanguage::Html, line, kSyntaxStartState, ranges),
+                 kSyntaxStartState);
+        QVERIFY(ranges.empty());
+        // One character less is coloured, and the comment runs on.
+        QVERIFY(ClassifyLine(SyntaxLanguage::Html, line.left(kSyntaxMaxLineChars),
+                             kSyntaxStartState, ranges)
+                != kSyntaxStartState);
+        QCOMPARE(ranges.size(), size_t(1));
+    }
+};
+KELVO_TEST(TestSyntaxColouring, "SyntaxColouring");
+#include "tst_SyntaxColouring.moc"
