@@ -11,6 +11,8 @@
 #include "core/ftp/CFtpControl.h"
 #include "core/ftp/CNorvaneFtp.h"
 
+#include "BenchRuns.h"
+
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -61,20 +63,6 @@ bool Greets(int port)
         return false;
     probe.waitForReadyRead(2000);
     return probe.readAll().startsWith("220");
-}
-
-// Best time of the runs, in seconds; negative when a run failed.
-double Best(int runs, const std::function<bool()>& step)
-{
-    double best = 1e9;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer clock;
-        clock.start();
-        if (!step())
-            return -1;
-        best = std::min(best, clock.nsecsElapsed() / 1e9);
-    }
-    return best;
 }
 
 bool Curl(const QStringList& args)
@@ -135,13 +123,7 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     int mb = 200;
     int runs = 3;
-    const QStringList args = app.arguments();
-    for (int i = 1; i + 1 < args.size(); ++i) {
-        if (args[i] == u"--mb")
-            mb = args[i + 1].toInt();
-        else if (args[i] == u"--runs")
-            runs = args[i + 1].toInt();
-    }
+    ReadSizeAndRuns(app.arguments(), mb, runs);
     if (mb <= 0 || runs <= 0) {
         std::fprintf(stderr, "usage: ftp_bench [--mb N] [--runs N]\n");
         return 2;

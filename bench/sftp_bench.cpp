@@ -9,6 +9,8 @@
 
 #include "core/ftp/SftpSession.h"
 
+#include "BenchRuns.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -25,19 +27,6 @@ namespace {
 
 constexpr double kTarget = 0.8;
 
-double Best(int runs, const std::function<bool()>& step)
-{
-    double best = 1e9;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer clock;
-        clock.start();
-        if (!step())
-            return -1;
-        best = std::min(best, clock.nsecsElapsed() / 1e9);
-    }
-    return best;
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -45,13 +34,7 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     int mb = 200;
     int runs = 3;
-    const QStringList args = app.arguments();
-    for (int i = 1; i + 1 < args.size(); ++i) {
-        if (args[i] == u"--mb")
-            mb = args[i + 1].toInt();
-        else if (args[i] == u"--runs")
-            runs = args[i + 1].toInt();
-    }
+    ReadSizeAndRuns(app.arguments(), mb, runs);
     if (mb <= 0 || runs <= 0 || SshTestServer::Missing() || !QFile::exists(QStringLiteral("/usr/bin/sftp"))) {
         std::fprintf(stderr, "usage: sftp_bench [--mb N] [--runs N] (needs sshd and sftp)\n");
         return 2;
