@@ -89,8 +89,11 @@ QuestionBox::QuestionBox(const Ui::Question& asked, QWidget* parent)
     if (natural > textRoom)
         m_text->setText(WithJapaneseBreaks(question.text));
 
+    QPushButton* preferred = nullptr;
     for (const Ui::Button& b : question.buttons) {
         auto* button = new QPushButton(b.caption, this);
+        if (!preferred && question.preferred == b.answer)
+            preferred = button;
         const Ui::Answer answer = b.answer;
         connect(button, &QPushButton::clicked, this, [this, answer] {
             m_answer = answer;
@@ -110,9 +113,11 @@ QuestionBox::QuestionBox(const Ui::Question& asked, QWidget* parent)
     rows->setColumnStretch(0, 1);
     for (int i = 0; i < m_buttons.size(); ++i)
         rows->addWidget(m_buttons[i], i / columns, 1 + i % columns);
-    if (!m_buttons.isEmpty()) {
-        m_buttons.first()->setDefault(true);
-        m_buttons.first()->setFocus();
+    if (!preferred && !m_buttons.isEmpty())
+        preferred = m_buttons.first();
+    if (preferred) {
+        preferred->setDefault(true);
+        preferred->setFocus();
     }
 
     layout->addLayout(top, 1);

@@ -149,19 +149,25 @@ private Q_SLOTS:
     // The buttons stay in the order given, whatever the platform's habits.
     void questionButtonsInOrder_data()
     {
-        QTest::addColumn<int>("press");
+        QTest::addColumn<int>("press");  // a button, -1 Escape, -2 Enter
+        QTest::addColumn<std::optional<Ui::Answer>>("preferred");
         QTest::addColumn<Ui::Answer>("answer");
-        QTest::newRow("yes") << 0 << Ui::Answer::Yes;
-        QTest::newRow("all") << 2 << Ui::Answer::All;
-        QTest::newRow("escape") << -1 << Ui::Answer::Cancel;
+        const std::optional<Ui::Answer> first;
+        QTest::newRow("yes") << 0 << first << Ui::Answer::Yes;
+        QTest::newRow("all") << 2 << first << Ui::Answer::All;
+        QTest::newRow("escape") << -1 << first << Ui::Answer::Cancel;
+        QTest::newRow("enter") << -2 << first << Ui::Answer::Yes;
+        QTest::newRow("enter, no preferred") << -2 << std::optional(Ui::Answer::No) << Ui::Answer::No;
     }
     void questionButtonsInOrder()
     {
         QFETCH(int, press);
+        QFETCH(std::optional<Ui::Answer>, preferred);
         QFETCH(Ui::Answer, answer);
         QtUi ui;
         Ui::Question q;
         q.text = QStringLiteral("置換しますか？");
+        q.preferred = preferred;
         q.buttons = {{Ui::Answer::Yes, QStringLiteral("はい")},
                      {Ui::Answer::No, QStringLiteral("いいえ")},
                      {Ui::Answer::All, QStringLiteral("全て")},
@@ -175,7 +181,7 @@ private Q_SLOTS:
             if (press >= 0)
                 Click(w, press);
             else
-                QTest::keyClick(w, Qt::Key_Escape);
+                QTest::keyClick(w, press == -1 ? Qt::Key_Escape : Qt::Key_Return);
         }};
         QCOMPARE(ui.Ask(q), answer);
         QVERIFY(driver.Done());

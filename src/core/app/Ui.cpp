@@ -9,11 +9,12 @@ std::unique_ptr<TaskRunner> Ui::MakeTaskRunner()
     return std::make_unique<InlineTaskRunner>();
 }
 
-Ui::Answer Ui::Ask(const QString& text, Buttons buttons, Icon icon)
+Ui::Answer Ui::Ask(const QString& text, Buttons buttons, Icon icon, std::optional<Answer> preferred)
 {
     Question q;
     q.text = text;
     q.icon = icon;
+    q.preferred = preferred;
     switch (buttons) {
     case Buttons::Ok:
         q.buttons = {{Answer::Ok, QStringLiteral("OK")}};

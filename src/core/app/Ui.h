@@ -36,6 +36,9 @@ public:
         Icon icon = Icon::Question;
         std::vector<Button> buttons;  // in display order
         Answer escape = Answer::Cancel;  // what closing the box means
+        // The button Enter presses; the first when unset. A question whose
+        // first answer loses data names the safe one here.
+        std::optional<Answer> preferred;
         Placement placement = Placement::Centre;
     };
 
@@ -70,7 +73,8 @@ public:
     // A message box with OK.
     virtual void Message(const QString& text, Icon icon = Icon::Warning) = 0;
     virtual Answer Ask(const Question& question) = 0;
-    Answer Ask(const QString& text, Buttons buttons, Icon icon = Icon::Question);
+    Answer Ask(const QString& text, Buttons buttons, Icon icon = Icon::Question,
+               std::optional<Answer> preferred = std::nullopt);
 
     // The one-line input box; nullopt on cancel.
     virtual std::optional<QString> Input(const QString& title, const QString& prompt,

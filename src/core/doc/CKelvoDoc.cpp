@@ -364,7 +364,7 @@ bool CKelvoDoc::ConfirmOverwriteChanged(const QString& path)
     return m_app.GetUi().Ask(UiText(QStringLiteral("「%1」は、読み込んだ後でほかのプログラムによって変更されています。\n"
                                             "上書きすると、その変更は失われます。上書きしますか？"))
                                  .arg(platform::DisplayPath(QFileInfo(path).fileName())),
-                             Ui::Buttons::YesNo, Ui::Icon::Warning)
+                             Ui::Buttons::YesNo, Ui::Icon::Warning, Ui::Answer::No)
            == Ui::Answer::Yes;
 }
 
