@@ -181,6 +181,21 @@ Create it?</translation>
     </message>
     <message>
       <location filename="../src/core/app/MenuData.cpp" />
+      <source>検索結果の一覧(&amp;L)...</source>
+      <translation>Search Resul&amp;ts...</translation>
+    </message>
+    <message>
+      <location filename="../src/core/app/MenuData.cpp" />
+      <source>次の検索結果(&amp;X)</source>
+      <translation>Ne&amp;xt Search Result</translation>
+    </message>
+    <message>
+      <location filename="../src/core/app/MenuData.cpp" />
+      <source>前の検索結果(&amp;V)</source>
+      <translation>Pre&amp;vious Search Result</translation>
+    </message>
+    <message>
+      <location filename="../src/core/app/MenuData.cpp" />
       <source>指定行へ移動(&amp;L)...</source>
       <translation>Go to &amp;Line...</translation>
     </message>
@@ -1138,6 +1153,27 @@ Find in Files</translation>
 ファイル内の置換</source>
       <translation>Replaces a string in the files of a folder
 Replace in Files</translation>
+    </message>
+    <message>
+      <location filename="../src/core/app/MenuData.cpp" />
+      <source>ファイル内の検索結果の一覧をもう一度表示
+検索結果の一覧</source>
+      <translation>Show the list of the last find in files again
+Search Results</translation>
+    </message>
+    <message>
+      <location filename="../src/core/app/MenuData.cpp" />
+      <source>ファイル内の検索結果の次の行を開く
+次の検索結果</source>
+      <translation>Open the next line of the find-in-files results
+Next Search Result</translation>
+    </message>
+    <message>
+      <location filename="../src/core/app/MenuData.cpp" />
+      <source>ファイル内の検索結果の前の行を開く
+前の検索結果</source>
+      <translation>Open the previous line of the find-in-files results
+Previous Search Result</translation>
     </message>
     <message>
       <location filename="../src/core/app/MenuData.cpp" />

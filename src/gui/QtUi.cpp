@@ -234,7 +234,7 @@ std::optional<QString> QtUi::ChooseFile(const FileDialog& d)
         else if (!QFileInfo::exists(path))
             path = WithDefaultExtension(path, d.defaultExtension);
         if (d.save && d.overwritePrompt && QFileInfo::exists(path)
-            && Ask(OverwriteQuestion(path), Buttons::YesNo, Icon::Warning) != Answer::Yes)
+            && Ask(OverwriteQuestion(path), Buttons::YesNo, Icon::Warning, Answer::No) != Answer::Yes)
             continue;
         return path;
     }
