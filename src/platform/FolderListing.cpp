@@ -8,10 +8,12 @@
 
 namespace platform {
 
-std::vector<FolderEntry> ListFolder(const QString& path)
+std::vector<FolderEntry> ListFolder(const QString& path, bool* readable)
 {
     std::vector<FolderEntry> entries;
     DIR* dir = ::opendir(EncodePath(path).constData());
+    if (readable)
+        *readable = dir != nullptr;
     if (!dir)
         return entries;
     const int fd = ::dirfd(dir);
@@ -41,6 +43,12 @@ std::vector<FolderEntry> ListFolder(const QString& path)
     }
     ::closedir(dir);
     return entries;
+}
+
+bool IsFolder(const QString& path)
+{
+    struct stat st {};
+    return ::stat(EncodePath(path).constData(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
 } // namespace platform
