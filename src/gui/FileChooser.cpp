@@ -5,6 +5,7 @@
 #include "gui/QtUi.h"
 #include "gui/QuestionBox.h"
 #include "platform/FileAccess.h"
+#include "platform/FolderListing.h"
 
 #include <QAbstractListModel>
 #include <QComboBox>
@@ -290,7 +291,9 @@ void FileChooser::Confirm()
         if (typed == u"~" || typed.startsWith(QStringLiteral("~/")))
             typed = QDir::homePath() + typed.mid(1);
         const QString folder = QDir(m_model.Folder()).absoluteFilePath(typed);
-        if (GoTo(folder))
+        if (!platform::IsFolder(folder))
+            Say(UiText(QStringLiteral("フォルダーが見つかりません - ")) + platform::DisplayPath(folder));
+        else if (GoTo(folder))
             m_name->setFocus();
         return;
     }

@@ -17,6 +17,47 @@ bool HasWildcard(const QString& text)
     return text.contains(u'*') || text.contains(u'?');
 }
 
+bool IsDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+// Names in the order a reader expects: letter case ignored, and numbers by
+// their value, so that page2 comes before page10.
+int CompareNames(QStringView a, QStringView b)
+{
+    qsizetype i = 0, j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (IsDigit(a[i]) && IsDigit(b[j])) {
+            while (i < a.size() && a[i] == u'0')
+                ++i;
+            while (j < b.size() && b[j] == u'0')
+                ++j;
+            qsizetype endA = i, endB = j;
+            while (endA < a.size() && IsDigit(a[endA]))
+                ++endA;
+            while (endB < b.size() && IsDigit(b[endB]))
+                ++endB;
+            // Without leading zeros, the longer number is the greater.
+            if (endA - i != endB - j)
+                return endA - i < endB - j ? -1 : 1;
+            if (const int c = a.sliced(i, endA - i).compare(b.sliced(j, endB - j)))
+                return c;
+            i = endA;
+            j = endB;
+            continue;
+        }
+        const char32_t x = QChar::toCaseFolded(a[i].unicode());
+        const char32_t y = QChar::toCaseFolded(b[j].unicode());
+        if (x != y)
+            return x < y ? -1 : 1;
+        ++i;
+        ++j;
+    }
+    const qsizetype restA = a.size() - i, restB = b.size() - j;
+    return restA == restB ? 0 : (restA < restB ? -1 : 1);
+}
+
 std::vector<FileChooserModel::Entry> ReadEntries(const QString& folder, bool* readable)
 {
     std::vector<platform::FolderEntry> listed = platform::ListFolder(folder, readable);
@@ -37,7 +78,7 @@ std::vector<FileChooserModel::Entry> ReadEntries(const QString& folder, bool* re
     std::sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) {
         if (a.folder != b.folder)
             return a.folder;
-        if (const int c = a.shown.compare(b.shown, Qt::CaseInsensitive))
+        if (const int c = CompareNames(a.shown, b.shown))
             return c < 0;
         return a.name < b.name;
     });
@@ -132,13 +173,16 @@ void FileChooserModel::SetTypeIndex(int index)
 void FileChooserModel::SetPatterns(const QString& patterns)
 {
     m_patterns.clear();
+    m_suffixes.clear();
     for (const QString& p : SplitPatterns(patterns)) {
         if (p == u"*") {
             m_patterns.clear();
+            m_suffixes.clear();
             break;
         }
         // Letter case ignored: pages from Windows are often "INDEX.HTM".
         m_patterns.append(QRegularExpression::fromWildcard(p, Qt::CaseInsensitive));
+        m_suffixes.append(p.startsWith(u'*') && !HasWildcard(p.mid(1)) ? p.mid(1) : QString());
     }
     Rebuild();
 }
@@ -149,12 +193,24 @@ void FileChooserModel::Rebuild()
     for (const Entry& e : m_entries) {
         if (!m_showHidden && e.name.startsWith(u'.'))
             continue;
-        if (!e.folder && !m_patterns.isEmpty()
-            && std::none_of(m_patterns.cbegin(), m_patterns.cend(),
-                            [&](const QRegularExpression& re) { return re.match(e.shown).hasMatch(); }))
+        if (!e.folder && !m_patterns.isEmpty() && !MatchesType(e.shown))
             continue;
         m_visible.push_back(e);
     }
+}
+
+bool FileChooserModel::MatchesType(const QString& name) const
+{
+    for (qsizetype i = 0; i < m_patterns.size(); ++i) {
+        // "*.html" is only an ending, which is quicker told than by the
+        // expression (a folder of many thousands is filtered at every key).
+        const bool match = m_suffixes[i].isEmpty()
+                               ? m_patterns[i].match(name).hasMatch()
+                               : name.endsWith(m_suffixes[i], Qt::CaseInsensitive);
+        if (match)
+            return true;
+    }
+    return false;
 }
 
 bool FileChooserModel::SetTypedName(const QString& text)

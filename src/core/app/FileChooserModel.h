@@ -92,6 +92,7 @@ public:
 
 private:
     void Rebuild();
+    bool MatchesType(const QString& name) const;
     // The entry of `name` in `folder` (listing it unless it is the folder
     // shown): the very name first, else one shown as that name.
     std::optional<Entry> Find(const QString& folder, const QString& name) const;
@@ -104,5 +105,6 @@ private:
     std::vector<Entry> m_entries;  // sorted
     std::vector<Entry> m_visible;
     QList<QRegularExpression> m_patterns;  // empty: every file
+    QStringList m_suffixes;  // of each pattern that is "*" and an ending, else empty
     bool m_showHidden = false;
 };

@@ -31,6 +31,7 @@ public:
                                        QByteArray("LICENSE"), QByteArray("notes.html"),
                                        QByteArray("PAGE.HTM"), QByteArray(".hidden.html"),
                                        QByteArray("style.css"), kShownCp932, kNeither,
+                                       QByteArray("p10.html"), QByteArray("p2.html"),
                                        QByteArray("sub/inner.html")}) {
             if (name.contains('/'))
                 ::mkdir(Native(name.left(name.indexOf('/'))).constData(), 0755);
@@ -81,7 +82,7 @@ class TestFileChooserModel : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     // What the list shows: folders first, then the files of the type by
-    // name, letter case ignored in both; CP932 names as their text, other
+    // name, letter case ignored and numbers by value; CP932 names as their text, other
     // bytes as escapes; dot names only while the typed name starts with ".".
     void listing_data()
     {
@@ -91,12 +92,12 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("shown");
         const QStringList folders{"sub/", "資料/"};
         QTest::newRow("pages, any letter case")
-            << 0 << "" << "" << folders + QStringList{"notes.html", "PAGE.HTM", "README.html", "表示.html"};
+            << 0 << "" << "" << folders + QStringList{"notes.html", "p2.html", "p10.html", "PAGE.HTM", "README.html", "表示.html"};
         QTest::newRow("every file")
-            << 2 << "" << "" << folders + QStringList{"\\xFF\\xFE.txt", "LICENSE", "notes.html", "PAGE.HTM", "README",
+            << 2 << "" << "" << folders + QStringList{"\\xFF\\xFE.txt", "LICENSE", "notes.html", "p2.html", "p10.html", "PAGE.HTM", "README",
                                                      "README.html", "style.css", "表示.html"};
         QTest::newRow("a dot shows hidden names")
-            << 0 << "" << "." << folders + QStringList{".hidden.html", "notes.html", "PAGE.HTM", "README.html", "表示.html"};
+            << 0 << "" << "." << folders + QStringList{".hidden.html", "notes.html", "p2.html", "p10.html", "PAGE.HTM", "README.html", "表示.html"};
         QTest::newRow("typed patterns")
             << 0 << "*.css *.TXT" << "" << folders + QStringList{"\\xFF\\xFE.txt", "style.css"};
     }
