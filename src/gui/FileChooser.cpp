@@ -215,13 +215,11 @@ bool FileChooser::GoTo(const QString& folder)
 void FileChooser::GoUp()
 {
     const QString from = m_model.Folder();
-    if (from == u"/")
-        return;
-    const qsizetype slash = from.lastIndexOf(u'/');
-    if (!GoTo(slash <= 0 ? QStringLiteral("/") : from.left(slash)))
+    const QString parent = m_model.ParentFolder();
+    if (parent.isEmpty() || !GoTo(parent))
         return;
     // The folder just left is where one goes on from.
-    const QString name = from.mid(slash + 1);
+    const QString name = from.mid(from.lastIndexOf(u'/') + 1);
     const std::vector<FileChooserModel::Entry>& visible = m_model.Visible();
     for (size_t i = 0; i < visible.size(); ++i)
         if (visible[i].name == name)
@@ -237,9 +235,13 @@ int FileChooser::CurrentRow() const
 void FileChooser::SelectRow(int row)
 {
     m_selecting = true;
-    const QModelIndex index = m_entries->index(row, 0);
-    m_list->setCurrentIndex(index);
-    m_list->scrollTo(index);
+    if (row < 0) {
+        m_list->selectionModel()->clear();
+    } else {
+        const QModelIndex index = m_entries->index(row, 0);
+        m_list->setCurrentIndex(index);
+        m_list->scrollTo(index);
+    }
     m_selecting = false;
 }
 
@@ -268,9 +270,9 @@ void FileChooser::NameEdited(const QString& text)
                        && m_name->cursorPosition() == text.size();
     m_typed = text;
     const int row = m_model.FirstStartingWith(text);
+    SelectRow(row);
     if (row < 0)
         return;
-    SelectRow(row);
     // An open chooser completes a name as it is typed; the added part is
     // selected, so typing on replaces it. A save would keep a name the
     // user did not mean.

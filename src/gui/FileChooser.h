@@ -56,7 +56,8 @@ private:
     void NameEdited(const QString& text);
     void CurrentChanged();
     int CurrentRow() const;
-    // Makes the row current without taking its name into the field.
+    // Makes the row current (none for -1) without taking its name into the
+    // field.
     void SelectRow(int row);
     void Say(const QString& text);
 

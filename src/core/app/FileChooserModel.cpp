@@ -131,7 +131,8 @@ QString FileChooserModel::WithDefaultExtension(const QString& path, const QStrin
 
 bool FileChooserModel::SetFolder(const QString& path)
 {
-    const QString folder = QDir::cleanPath(path);
+    const QString folder =
+        QDir::cleanPath(path.startsWith(u'/') ? path : QDir::currentPath() + u'/' + path);
     bool readable = false;
     std::vector<Entry> entries = ReadEntries(folder, &readable);
     if (!readable)
@@ -142,17 +143,12 @@ bool FileChooserModel::SetFolder(const QString& path)
     return true;
 }
 
-bool FileChooserModel::Up()
+QString FileChooserModel::ParentFolder() const
 {
     if (m_folder == u"/")
-        return false;
+        return QString();
     const qsizetype slash = m_folder.lastIndexOf(u'/');
-    return SetFolder(slash <= 0 ? QStringLiteral("/") : m_folder.left(slash));
-}
-
-void FileChooserModel::Refresh()
-{
-    SetFolder(m_folder);
+    return slash <= 0 ? QStringLiteral("/") : m_folder.left(slash);
 }
 
 QStringList FileChooserModel::TypeNames() const
@@ -165,7 +161,6 @@ QStringList FileChooserModel::TypeNames() const
 
 void FileChooserModel::SetTypeIndex(int index)
 {
-    m_typeIndex = index;
     SetPatterns(index >= 0 && index < int(m_types.size()) ? m_types[index].second.join(u';')
                                                            : QString());
 }
@@ -342,6 +337,6 @@ std::optional<QString> FileChooserModel::CreateFolder(const QString& name)
     const QString path = Join(m_folder, name);
     if (::mkdir(platform::EncodePath(path).constData(), 0777) != 0)
         return std::nullopt;
-    Refresh();
+    SetFolder(m_folder);
     return path;
 }

@@ -49,15 +49,12 @@ public:
     // Lists another folder; false (and the folder unchanged) when it
     // cannot be read.
     bool SetFolder(const QString& path);
-    // The parent of the folder; false at "/" or when it cannot be read.
-    bool Up();
-    // Reads the folder again.
-    void Refresh();
+    // The folder above the one shown; empty at "/".
+    QString ParentFolder() const;
 
     // The file types of the filter, as shown ("HTMLﾌｧｲﾙ (*.htm *.html)");
     // empty when the dialog has no filter.
     QStringList TypeNames() const;
-    int TypeIndex() const { return m_typeIndex; }
     void SetTypeIndex(int index);
     // Lists by typed patterns ("*.txt;*.csv" or "*.txt *.csv") until a
     // type is chosen again.
@@ -100,7 +97,6 @@ private:
 
     Ui::FileDialog m_dialog;
     std::vector<std::pair<QString, QStringList>> m_types;  // shown name, patterns
-    int m_typeIndex = 0;
     QString m_folder;
     std::vector<Entry> m_entries;  // sorted
     std::vector<Entry> m_visible;

@@ -236,8 +236,10 @@ private Q_SLOTS:
         const std::optional<QString> made = m.CreateFolder(QStringLiteral("新しいフォルダ"));
         QCOMPARE(made.value_or(QString()), f.Path() + QStringLiteral("/新しいフォルダ"));
         QVERIFY(Shown(m).contains(QStringLiteral("新しいフォルダ/")));
-        QVERIFY(m.Up());
+        QVERIFY(m.SetFolder(m.ParentFolder()));
         QCOMPARE(m.Folder(), QFileInfo(f.Path()).path());
+        QVERIFY(m.SetFolder(QStringLiteral("/")));
+        QCOMPARE(m.ParentFolder(), QString());
     }
 };
 
