@@ -591,6 +591,40 @@ private Q_SLOTS:
         }
     }
 
+    // The tag pair and the search matches are found and marked the same
+    // whether the line is one block or cut into many.
+    void marksAcrossSoftBreaks_data()
+    {
+        QTest::addColumn<int>("softLimit");
+        QTest::newRow("one block") << PlainTextEditBuffer::kDefaultSoftBreakLimit;
+        QTest::newRow("cut every 5") << 5;
+        QTest::newRow("cut every 2") << 2;
+    }
+    void marksAcrossSoftBreaks()
+    {
+        QFETCH(int, softLimit);
+        EditWidget w;
+        w.resize(400, 300);
+        w.show();
+        PlainTextEditBuffer& b = w.Buffer();
+        b.SetSoftBreakLimit(softLimit);
+        b.SetText(QStringLiteral("<p><div class=\"a\">x</div> class</p>\r\nclass"));
+        EditDisplay display;
+        display.searchText = QStringLiteral("CLASS");
+        b.SetDisplay(display);
+        b.SetSel(5, 5);  // in "<div"
+        w.UpdateMarksNow();
+        auto texts = [](const QList<QTextEdit::ExtraSelection>& marks) {
+            QStringList out;
+            for (const QTextEdit::ExtraSelection& m : marks)
+                out << m.cursor.selectedText().remove(QChar(edittext::kBlockBreak));
+            return out;
+        };
+        QCOMPARE(texts(w.TagMarks()), (QStringList{"<div class=\"a\">", "</div>"}));
+        QCOMPARE(texts(w.SearchMarks()), (QStringList{"class", "class", "class"}));
+        QCOMPARE(w.SearchMarks().at(2).cursor.blockNumber(), w.document()->blockCount() - 1);
+    }
+
     // A stand-in character that really is in the text travels as a pair
     // (escape and stand-in); Delete and Backspace take the pair whole, so
     // that what is left neither turns into a line end nor into the escape.
