@@ -194,9 +194,9 @@ void PlainTextEditBuffer::UpdateSoftBreaks(int position, int removed, int added)
 {
     if (m_skipSoftUpdate)
         return;
-    // The breaks in the changed range (and the one just before it, whose
-    // block may have changed its format) are found again below; the rest
-    // move with the text.
+    // The breaks in the changed range, and the one just before it (the
+    // block after it is where the change starts), are found again below;
+    // the rest move with the text.
     const auto lo = std::lower_bound(m_soft.begin(), m_soft.end(), position - 1);
     const auto hi = std::lower_bound(lo, m_soft.end(), position + removed);
     const auto at = m_soft.erase(lo, hi);
@@ -369,7 +369,6 @@ QString PlainTextEditBuffer::EditorTextBetween(int from, int to) const
     const std::vector<int> soft = SoftBreaksIn(from, to);
     return edittext::FromDocument(soft.empty() ? raw : WithoutPositions(raw, soft, from));
 }
-
 
 // ---- line ends split by widget edits ----------------------------------------
 
