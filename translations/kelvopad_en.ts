@@ -6570,6 +6570,38 @@ Files not changed:</translation>
       <translation>Reopen in the character code the page declares</translation>
     </message>
     <message>
+      <location filename="../src/gui/FileChooser.cpp" />
+      <source>上のフォルダへ (Alt+↑)</source>
+      <translation>Up one folder (Alt+↑)</translation>
+    </message>
+    <message>
+      <location filename="../src/gui/FileChooser.cpp" />
+      <source>ファイルの場所(&amp;I):</source>
+      <translation>Look &amp;in:</translation>
+    </message>
+    <message>
+      <location filename="../src/gui/FileChooser.cpp" />
+      <source>ファイルの種類(&amp;T):</source>
+      <translation>Files of &amp;type:</translation>
+    </message>
+    <message>
+      <location filename="../src/gui/FileChooser.cpp" />
+      <source>%1 は既に存在します。
+上書きしますか？</source>
+      <translation>%1 already exists.
+Overwrite it?</translation>
+    </message>
+    <message>
+      <location filename="../src/gui/FileChooser.cpp" />
+      <source>フォルダーを開けません - </source>
+      <translation>The folder cannot be read - </translation>
+    </message>
+    <message>
+      <location filename="../src/gui/FileChooser.cpp" />
+      <source>ファイルが見つかりません - </source>
+      <translation>The file cannot be found - </translation>
+    </message>
+    <message>
       <location filename="../src/gui/FormDialog.cpp" />
       <source>&lt; 戻る</source>
       <translation>&lt; Back</translation>
@@ -6606,30 +6638,8 @@ Files not changed:</translation>
     </message>
     <message>
       <location filename="../src/gui/QtUi.cpp" />
-      <source>ファイル名(&amp;N)</source>
-      <translation>File &amp;name</translation>
-    </message>
-    <message>
-      <location filename="../src/gui/QtUi.cpp" />
       <source>[\(（]&amp;[^&amp;][\)）]</source>
       <translation>[\(（]&amp;[^&amp;][\)）]</translation>
-    </message>
-    <message>
-      <location filename="../src/gui/QtUi.cpp" />
-      <source>ファイルの種類(&amp;T):</source>
-      <translation>Files of &amp;type:</translation>
-    </message>
-    <message>
-      <location filename="../src/gui/QtUi.cpp" />
-      <source>ファイルの場所(&amp;I):</source>
-      <translation>Look &amp;in:</translation>
-    </message>
-    <message>
-      <location filename="../src/gui/QtUi.cpp" />
-      <source>%1 は既に存在します。
-上書きしますか？</source>
-      <translation>%1 already exists.
-Overwrite it?</translation>
     </message>
     <message>
       <location filename="../src/gui/QtUi.cpp" />
@@ -6693,6 +6703,10 @@ Saves Shift-JIS, JIS, EUC and UTF-8 documents in the character code and line end
     <message>
       <source>help/index.html</source>
       <translation>help/index.en.html</translation>
+    </message>
+    <message>
+      <source>ファイル名(&amp;N)</source>
+      <translation type="vanished">File &amp;name</translation>
     </message>
     <message>
       <source>アンドゥ(&amp;U)</source>
