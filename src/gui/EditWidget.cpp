@@ -351,6 +351,15 @@ void EditWidget::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
+    const bool wordDeleting = event->matches(QKeySequence::DeleteStartOfWord)
+                              || event->matches(QKeySequence::DeleteEndOfWord);
+    const bool deleting = backspace || event->matches(QKeySequence::Delete);
+    const bool edits = !event->text().isEmpty() || deleting || wordDeleting
+                       || event->matches(QKeySequence::Cut);
+    if (edits && !isReadOnly() && m_buffer.KeyMayReshape(deleting, wordDeleting)) {
+        m_buffer.WidgetEdit([this, event] { LineEndTextEdit::keyPressEvent(event); });
+        return;
+    }
     LineEndTextEdit::keyPressEvent(event);
 }
 

@@ -240,15 +240,8 @@ std::vector<qsizetype> PlainTextEditBuffer::SoftCuts(QStringView line) const
     return cuts;
 }
 
-void PlainTextEditBuffer::NormaliseBlocks(QTextCursor& c, int from, int to, bool joinPrevious)
+void PlainTextEditBuffer::NormaliseBlocks(QTextCursor& c, int from, int to)
 {
-    bool open = !joinPrevious;
-    auto edit = [&] {
-        if (!open) {
-            c.joinPreviousEditBlock();
-            open = true;
-        }
-    };
     const int last = Doc().characterCount() - 1;
     from = std::clamp(from, 0, last);
     to = std::clamp(to, from, last);
@@ -269,7 +262,6 @@ void PlainTextEditBuffer::NormaliseBlocks(QTextCursor& c, int from, int to, bool
                                     && GoodCut(Doc().characterAt(n.position() - 2),
                                                Doc().characterAt(n.position()));
                 if (!serves) {
-                    edit();
                     c.setPosition(n.position() - 1);
                     c.setPosition(n.position(), QTextCursor::KeepAnchor);
                     c.removeSelectedText();
@@ -292,7 +284,6 @@ void PlainTextEditBuffer::NormaliseBlocks(QTextCursor& c, int from, int to, bool
         const QString raw = b.text();
         const std::vector<qsizetype> cuts = SoftCuts(raw);
         const QTextBlockFormat format = b.blockFormat();
-        edit();
         // From the end, so that the earlier cut positions stay.
         for (auto it = cuts.rbegin(); it != cuts.rend(); ++it) {
             c.setPosition(start + int(*it));
@@ -303,24 +294,31 @@ void PlainTextEditBuffer::NormaliseBlocks(QTextCursor& c, int from, int to, bool
         to += int(cuts.size());
         b = Doc().findBlock(start + int(raw.size() + cuts.size())).next();
     }
-    if (joinPrevious && open)
-        c.endEditBlock();
 }
 
-void PlainTextEditBuffer::NormaliseAfterWidgetEdit()
+bool PlainTextEditBuffer::KeyMayReshape(bool deleting, bool wordDeleting) const
 {
-    m_normaliseScheduled = false;
-    const int from = m_normaliseFrom;
-    const int to = m_normaliseTo;
-    m_normaliseFrom = m_normaliseTo = -1;
-    // After an undo the blocks are as they were; an edit now would also
-    // throw the redo steps away.
-    if (Doc().isRedoAvailable())
-        return;
-    m_ownEdit = true;
+    const QTextCursor c = m_edit.textCursor();
+    const QTextBlock block = c.block();
+    if (block.length() - 1 >= m_softLimit)
+        return true;
+    if (m_soft.empty())
+        return false;
+    if (c.hasSelection() || wordDeleting)
+        return true;
+    return deleting && (block.length() <= 2 || c.atBlockStart() || c.atBlockEnd());
+}
+
+void PlainTextEditBuffer::WidgetEdit(const std::function<void()>& edit)
+{
     QTextCursor c(&Doc());
-    NormaliseBlocks(c, from, to, true);
+    c.beginEditBlock();
+    edit();
+    const int p = m_edit.textCursor().position();
+    m_ownEdit = true;
+    NormaliseBlocks(c, p, p);
     m_ownEdit = false;
+    c.endEditBlock();
 }
 
 void PlainTextEditBuffer::StepOverSoftBreak(bool forward, bool keepAnchor)
@@ -385,15 +383,6 @@ void PlainTextEditBuffer::NoteWidgetEdit(int position, int added)
         if (SplitLineEndAt(p)) {
             m_splitCandidates.push_back(p);
             found = true;
-        }
-    }
-    // A block typed past the limit, or an edit next to soft breaks.
-    if (m_mayHoldSoft || Doc().findBlock(position).length() > m_softLimit) {
-        m_normaliseFrom = m_normaliseFrom < 0 ? position : std::min(m_normaliseFrom, position);
-        m_normaliseTo = std::max(m_normaliseTo, position + added);
-        if (!m_normaliseScheduled) {
-            m_normaliseScheduled = true;
-            QTimer::singleShot(0, &m_context, [this] { NormaliseAfterWidgetEdit(); });
         }
     }
     // The document is in the middle of telling its widget about the edit;
@@ -651,7 +640,7 @@ void PlainTextEditBuffer::ReplaceSel(const QString& text)
     c.beginEditBlock();
     c.removeSelectedText();
     InsertDocumentText(c, docText);
-    NormaliseBlocks(c, from, c.position(), false);
+    NormaliseBlocks(c, from, c.position());
     c.endEditBlock();
     m_ownEdit = false;
     Doc().setModified(true);
@@ -708,7 +697,7 @@ void PlainTextEditBuffer::ReplaceSelPieces(const PieceSource& next)
         InsertDocumentText(c, edittext::ToDocument(QStringLiteral("\r")));
         ++inserted;
     }
-    NormaliseBlocks(c, from, c.position(), false);
+    NormaliseBlocks(c, from, c.position());
     c.endEditBlock();
     m_ownEdit = false;
     Doc().setModified(true);
@@ -838,7 +827,7 @@ void PlainTextEditBuffer::SetText(const QString& text, bool undoable)
         c.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
         c.beginEditBlock();
         InsertDocumentText(c, docText);
-        NormaliseBlocks(c, 0, c.position(), false);
+        NormaliseBlocks(c, 0, c.position());
         c.endEditBlock();
         Doc().setModified(true);
     } else {
@@ -851,6 +840,9 @@ void PlainTextEditBuffer::SetText(const QString& text, bool undoable)
         m_mayHoldSoft = !soft.empty();
         // setPlainText clears the undo history and keeps no undo record of
         // the old text, which is what makes loading a large file fast.
+        // Until the marks are set the new text has no soft breaks; a status
+        // line read during the load finds it so.
+        m_soft.clear();
         m_skipSoftUpdate = true;
         m_edit.setPlainText(docText);
         if (!soft.empty()) {

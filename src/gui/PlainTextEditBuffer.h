@@ -121,6 +121,14 @@ public:
     void StepOverSoftBreak(bool forward, bool keepAnchor);
     // True while the document holds soft breaks.
     bool HasSoftBreaks() const { return !m_soft.empty(); }
+    // Whether a key the widget handles may leave a block past the limit or
+    // a soft break that no longer serves (deleting: a key that deletes a
+    // character; wordDeleting: one that deletes a word).
+    bool KeyMayReshape(bool deleting, bool wordDeleting) const;
+    // Runs such a key's edit and puts the blocks around the caret in order,
+    // as one undo step: a cut made afterwards would be a step of its own
+    // that changes nothing the user sees.
+    void WidgetEdit(const std::function<void()>& edit);
 
     // Offset conversions (public for the window's status line).
     int ToOffset(int position) const;
@@ -164,13 +172,11 @@ private:
     // Brings m_soft up to date after a change of the document.
     void UpdateSoftBreaks(int position, int removed, int added);
     // Removes the soft breaks that no longer serve around [from, to] and
-    // splits the blocks there that grew past the limit: inside the caller's
-    // edit block, or joined to the last one.
-    void NormaliseBlocks(QTextCursor& c, int from, int to, bool joinPrevious);
+    // splits the blocks there that grew past the limit, inside the caller's
+    // edit block.
+    void NormaliseBlocks(QTextCursor& c, int from, int to);
     // Inserts document text at the cursor, its block breaks line ends.
     static void InsertDocumentText(QTextCursor& c, const QString& text);
-    // After widget edits: the same, joined to the edit that made the need.
-    void NormaliseAfterWidgetEdit();
     // Where a line's text of that length is cut, as indices into it.
     std::vector<qsizetype> SoftCuts(QStringView line) const;
     // Document text with its long lines cut; the positions of the cuts
@@ -205,8 +211,4 @@ private:
     // undo bring one back.
     bool m_mayHoldSoft = false;
     bool m_skipSoftUpdate = false;
-    // Range left by widget edits for NormaliseAfterWidgetEdit.
-    int m_normaliseFrom = -1;
-    int m_normaliseTo = -1;
-    bool m_normaliseScheduled = false;
 };
