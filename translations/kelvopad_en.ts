@@ -4165,17 +4165,21 @@ Reason: %4</translation>
     </message>
     <message>
       <location filename="../src/core/ftp/SiteConnect.cpp" />
-      <source>サーバのホスト鍵を確認できません。確かにそのサーバと分かっているときだけ信頼してください。
-%1</source>
-      <translation>The server's host key cannot be verified. Trust it only if you know that this really is that server.
-%1</translation>
+      <source>サーバのホスト鍵を確認できません。
+%1
+確かにそのサーバと分かっているときだけ信頼してください。</source>
+      <translation>The server's host key cannot be verified.
+%1
+Trust it only if you know that this really is that server.</translation>
     </message>
     <message>
       <location filename="../src/core/ftp/SiteConnect.cpp" />
-      <source>サーバの証明書を確認できません。確かにそのサーバと分かっているときだけ信頼してください。
-%1</source>
-      <translation>The server certificate cannot be verified. Trust it only if you know that this really is that server.
-%1</translation>
+      <source>サーバの証明書を確認できません。
+%1
+確かにそのサーバと分かっているときだけ信頼してください。</source>
+      <translation>The server certificate cannot be verified.
+%1
+Trust it only if you know that this really is that server.</translation>
     </message>
     <message>
       <location filename="../src/core/ftp/SiteConnect.cpp" />
@@ -4241,8 +4245,10 @@ Reason: %4</translation>
     </message>
     <message>
       <location filename="../src/core/ftp/SitePublish.cpp" />
-      <source>%1 への次の %2 件の処理を行います。よろしいですか？</source>
-      <translation>The following %2 steps will be done on %1. Go ahead?</translation>
+      <source>%1 への次の %2 件の処理を行います。
+よろしいですか？</source>
+      <translation>The following %2 steps will be done on %1.
+Go ahead?</translation>
     </message>
     <message>
       <location filename="../src/core/ftp/SitePublish.cpp" />
@@ -6705,6 +6711,22 @@ Saves Shift-JIS, JIS, EUC and UTF-8 documents in the character code and line end
     <message>
       <source>help/index.html</source>
       <translation>help/index.en.html</translation>
+    </message>
+    <message>
+      <source>サーバのホスト鍵を確認できません。確かにそのサーバと分かっているときだけ信頼してください。
+%1</source>
+      <translation type="vanished">The server's host key cannot be verified. Trust it only if you know that this really is that server.
+%1</translation>
+    </message>
+    <message>
+      <source>サーバの証明書を確認できません。確かにそのサーバと分かっているときだけ信頼してください。
+%1</source>
+      <translation type="vanished">The server certificate cannot be verified. Trust it only if you know that this really is that server.
+%1</translation>
+    </message>
+    <message>
+      <source>%1 への次の %2 件の処理を行います。よろしいですか？</source>
+      <translation type="vanished">The following %2 steps will be done on %1. Go ahead?</translation>
     </message>
     <message>
       <source>アンドゥ(&amp;U)</source>

@@ -55,10 +55,11 @@ bool ConnectSite(CKelvoApp& app, RunnerClient& session, CFtpSet site, const QStr
             return false;
         }
         // What cannot be verified is a host key over SSH, a certificate
-        // over TLS; the details name it either way.
+        // over TLS. The fingerprint comes before the advice, so that a
+        // small screen that cuts the question off still shows it.
         const QString text = site.protocol == RemoteProtocol::Sftp
-            ? QStringLiteral("サーバのホスト鍵を確認できません。確かにそのサーバと分かっているときだけ信頼してください。\n%1")
-            : QStringLiteral("サーバの証明書を確認できません。確かにそのサーバと分かっているときだけ信頼してください。\n%1");
+            ? QStringLiteral("サーバのホスト鍵を確認できません。\n%1\n確かにそのサーバと分かっているときだけ信頼してください。")
+            : QStringLiteral("サーバの証明書を確認できません。\n%1\n確かにそのサーバと分かっているときだけ信頼してください。");
         Ui::Question question;
         question.title = QStringLiteral("ftp");
         question.icon = Ui::Icon::Warning;
