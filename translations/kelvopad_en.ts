@@ -4245,9 +4245,11 @@ Trust it only if you know that this really is that server.</translation>
     </message>
     <message>
       <location filename="../src/core/ftp/SitePublish.cpp" />
-      <source>%1 への次の %2 件の処理を行います。
+      <source>公開先：%1
+次の %2 件の処理を行います。
 よろしいですか？</source>
-      <translation>The following %2 steps will be done on %1.
+      <translation>Publishing to: %1
+The following %2 steps will be done.
 Go ahead?</translation>
     </message>
     <message>

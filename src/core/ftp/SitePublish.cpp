@@ -54,7 +54,7 @@ bool ConfirmPlan(Ui& ui, const MirrorPlan& plan)
     form.title = QStringLiteral("サイトの公開");
     form.okCaption = QStringLiteral("公開");
     form.Add(FieldKind::Label, QString()).text =
-        UiText(QStringLiteral("%1 への次の %2 件の処理を行います。\nよろしいですか？"))
+        UiText(QStringLiteral("公開先：%1\n次の %2 件の処理を行います。\nよろしいですか？"))
             .arg(plan.remoteRoot)
             .arg(plan.actions.size());
     FormField& list = form.Add(FieldKind::List, QString(), QStringLiteral("Actions"));
