@@ -6590,6 +6590,38 @@ Files not changed:</translation>
       <translation>Reopen in the character code the page declares</translation>
     </message>
     <message>
+      <location filename="../src/gui/FileChooser.cpp" />
+      <source>上のフォルダへ (Alt+↑)</source>
+      <translation>Up one folder (Alt+↑)</translation>
+    </message>
+    <message>
+      <location filename="../src/gui/FileChooser.cpp" />
+      <source>ファイルの場所(&amp;I):</source>
+      <translation>Look &amp;in:</translation>
+    </message>
+    <message>
+      <location filename="../src/gui/FileChooser.cpp" />
+      <source>ファイルの種類(&amp;T):</source>
+      <translation>Files of &amp;type:</translation>
+    </message>
+    <message>
+      <location filename="../src/gui/FileChooser.cpp" />
+      <source>%1 は既に存在します。
+上書きしますか？</source>
+      <translation>%1 already exists.
+Overwrite it?</translation>
+    </message>
+    <message>
+      <location filename="../src/gui/FileChooser.cpp" />
+      <source>フォルダーを開けません - </source>
+      <translation>The folder cannot be read - </translation>
+    </message>
+    <message>
+      <location filename="../src/gui/FileChooser.cpp" />
+      <source>ファイルが見つかりません - </source>
+      <translation>The file cannot be found - </translation>
+    </message>
+    <message>
       <location filename="../src/gui/FormDialog.cpp" />
       <source>&lt; 戻る</source>
       <translation>&lt; Back</translation>
@@ -6626,30 +6658,8 @@ Files not changed:</translation>
     </message>
     <message>
       <location filename="../src/gui/QtUi.cpp" />
-      <source>ファイル名(&amp;N)</source>
-      <translation>File &amp;name</translation>
-    </message>
-    <message>
-      <location filename="../src/gui/QtUi.cpp" />
       <source>[\(（]&amp;[^&amp;][\)）]</source>
       <translation>[\(（]&amp;[^&amp;][\)）]</translation>
-    </message>
-    <message>
-      <location filename="../src/gui/QtUi.cpp" />
-      <source>ファイルの種類(&amp;T):</source>
-      <translation>Files of &amp;type:</translation>
-    </message>
-    <message>
-      <location filename="../src/gui/QtUi.cpp" />
-      <source>ファイルの場所(&amp;I):</source>
-      <translation>Look &amp;in:</translation>
-    </message>
-    <message>
-      <location filename="../src/gui/QtUi.cpp" />
-      <source>%1 は既に存在します。
-上書きしますか？</source>
-      <translation>%1 already exists.
-Overwrite it?</translation>
     </message>
     <message>
       <location filename="../src/gui/QtUi.cpp" />
@@ -6729,6 +6739,10 @@ Saves Shift-JIS, JIS, EUC and UTF-8 documents in the character code and line end
     <message>
       <source>%1 への次の %2 件の処理を行います。よろしいですか？</source>
       <translation type="vanished">The following %2 steps will be done on %1. Go ahead?</translation>
+    </message>
+    <message>
+      <source>ファイル名(&amp;N)</source>
+      <translation type="vanished">File &amp;name</translation>
     </message>
     <message>
       <source>アンドゥ(&amp;U)</source>

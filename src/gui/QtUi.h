@@ -7,8 +7,6 @@
 #include <memory>
 #include <QWidget>
 
-class QFileDialog;
-
 // The Ui of the desktop program: every question, message and chooser as a
 // real dialog over the main window.
 class QtUi : public Ui {
@@ -45,20 +43,16 @@ public:
 
     QString WindowTitle() const { return m_title; }
 
-    // A filter in "Name |*.a;*.b|...||" form as file-dialog name filters
-    // ("Name (*.a *.b)").
-    static QStringList NameFilters(const QString& filter);
     // A caption without its mnemonic ("(&T)" or "&"), for Qt's labels that
     // would show it as written.
     static QString WithoutMnemonic(const QString& label);
-    // The file chooser as the program shows it.
-    static void SetUpFileDialog(QFileDialog& dialog, const FileDialog& d);
     // Keeps a dialog inside its screen: no larger than the screen's free
     // area, less the window frame.
     static void FitToScreen(QWidget& dialog);
-    // The path with ".ext" appended when its file name has no extension.
-    static QString WithDefaultExtension(const QString& path, const QString& extension);
-    static QString OverwriteQuestion(const QString& path);
+    // The one-line input box over a window; nullopt on cancel.
+    static std::optional<QString> AskText(QWidget* parent, const QString& title,
+                                          const QString& prompt,
+                                          const QString& initial = QString());
     // The texts of the version box.
     static QString AboutTitle();
     static QString AboutText();

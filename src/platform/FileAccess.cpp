@@ -364,8 +364,15 @@ QString DisplayPath(const QString& path)
     QStringList parts = path.split(u'/');
     for (QString& part : parts) {
         QString shown;
-        if (StrictCp932(EncodePath(part), shown))
+        if (StrictCp932(EncodePath(part), shown)) {
             part = shown;
+            continue;
+        }
+        // Neither UTF-8 nor CP932: each stray byte as an escape, which a
+        // font can show (a lone surrogate it cannot).
+        for (qsizetype i = part.size() - 1; i >= 0; --i)
+            if (IsKeptByte(part.at(i).unicode()))
+                part.replace(i, 1, QString::asprintf("\\x%02X", part.at(i).unicode() & 0xFF));
     }
     return parts.join(u'/');
 }

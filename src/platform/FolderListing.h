@@ -18,8 +18,12 @@ struct FolderEntry {
 };
 
 // The entries of a folder without "." and "..", in no particular order;
-// empty when it cannot be read. Names that are not UTF-8 survive the trip
-// to text and back (see EncodePath), which QDir's listing would not.
-std::vector<FolderEntry> ListFolder(const QString& path);
+// empty when it cannot be read, which `readable` (when given) tells apart
+// from an empty folder. Names that are not UTF-8 survive the trip to text
+// and back (see EncodePath), which QDir's listing would not.
+std::vector<FolderEntry> ListFolder(const QString& path, bool* readable = nullptr);
+
+// Whether a folder, or a link to one, is at the path.
+bool IsFolder(const QString& path);
 
 } // namespace platform

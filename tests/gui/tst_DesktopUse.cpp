@@ -12,7 +12,13 @@
 #include "GuiEditor.h"
 #include "TestFiles.h"
 #include "core/doc/RecoveryJournal.h"
+#include "gui/FileChooser.h"
 #include "gui/QuestionBox.h"
+#include "platform/FileAccess.h"
+
+#include <QLineEdit>
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <QAction>
 #include <QAbstractButton>
@@ -154,6 +160,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("command");
         QTest::newRow("about") << cmd::AppAbout;
+        QTest::newRow("open") << cmd::FileOpen;
         QTest::newRow("find") << cmd::EditFind;
         QTest::newRow("replace") << cmd::EditReplace;
         QTest::newRow("go to line") << cmd::GoToLine;
@@ -194,6 +201,47 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(script.Ended(), 2 * StepScript::kGiveUpMs);
         QVERIFY2(script.Finished(), qPrintable(script.Waiting()));
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
+    }
+
+    // A page whose name is CP932 bytes (from a Windows archive) is listed by
+    // its Japanese name and opened from the keyboard: the focus starts in
+    // the name field, the arrows pick the entry, Enter opens it.
+    void openNameThatIsNotUtf8()
+    {
+        QTemporaryDir dir;
+        const QByteArray native = QFile::encodeName(dir.path()) + "/\x95\x5c\x8e\xa6.html";  // 表示.html
+        QVERIFY(WriteBytes(dir.filePath(QStringLiteral("a.html")), "a"));
+        {
+            QFile f;
+            const int fd = ::open(native.constData(), O_WRONLY | O_CREAT, 0644);
+            QVERIFY(fd >= 0);
+            QVERIFY(f.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle));
+            QCOMPARE(f.write("<P>\x95\x5c\x8e\xa6</P>"), qint64(11));
+        }
+        auto removeIt = qScopeGuard([&] { ::unlink(native.constData()); });
+        DesktopSession s;
+        QVERIFY(s.Start());
+        s.App().WriteProfileString(QStringLiteral("System"), QStringLiteral("InitDir"), dir.path());
+        bool nameFieldFocused = false;
+        QString listed;
+        StepScript script;
+        script.Add(QStringLiteral("the open chooser"),
+                   [] { return ActiveDialog(QStringLiteral("開く")) != nullptr; },
+                   [&] {
+                       auto* chooser = qobject_cast<FileChooser*>(ActiveDialog(QStringLiteral("開く")));
+                       nameFieldFocused = chooser->NameField()->hasFocus();
+                       for (const FileChooserModel::Entry& e : chooser->Model().Visible())
+                           listed += e.shown + u' ';
+                       QVERIFY(XKeys({QStringLiteral("Down"), QStringLiteral("Down"), QStringLiteral("Return")}));
+                   });
+        script.Add(QStringLiteral("the page loaded"),
+                   [&] { return s.Buffer().GetText() == QStringLiteral("<P>表示</P>"); }, [] {});
+        script.Start();
+        QVERIFY(XKeys({QStringLiteral("ctrl+o")}));
+        QTRY_VERIFY_WITH_TIMEOUT(script.Ended(), 2 * StepScript::kGiveUpMs);
+        QVERIFY2(script.Finished(), qPrintable(script.Waiting() + u' ' + listed));
+        QVERIFY(nameFieldFocused);
+        QCOMPARE(platform::EncodePath(s.App().Doc().GetPathName()), native);
     }
 
     // Another program writes the open file: the watcher notices, the

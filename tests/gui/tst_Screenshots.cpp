@@ -10,12 +10,12 @@
 #include "core/tags/CTagAttrDlg.h"
 #include "core/tags/CTagTables.h"
 #include "gui/CFolderDlg.h"
+#include "gui/FileChooser.h"
 #include "gui/FormDialog.h"
 #include "gui/QtUi.h"
 #include "gui/QuestionBox.h"
 
 #include <QDir>
-#include <QFileDialog>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -101,9 +101,7 @@ public:
     std::optional<QString> ChooseFile(const FileDialog& d) override
     {
         {
-            QFileDialog dialog(m_window);
-            QtUi::SetUpFileDialog(dialog, d);
-            QtUi::FitToScreen(dialog);
+            FileChooser dialog(d, m_window);
             Save(dialog, QStringLiteral("-file"));
         }
         return ScriptedUi::ChooseFile(d);
