@@ -77,17 +77,17 @@ FileChooser::FileChooser(const Ui::FileDialog& dialog, QWidget* parent)
     const bool narrow = room.width() < kNarrowScreenWidth;
 
     m_folderField = new QLineEdit(this);
-    m_up = new QToolButton(this);
-    m_up->setText(UiText(QStringLiteral("上へ")));
-    m_up->setToolTip(UiText(QStringLiteral("上のフォルダへ (Alt+↑)")));
-    m_up->setIcon(style()->standardIcon(QStyle::SP_FileDialogToParent));
-    m_up->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    m_create = new QToolButton(this);
-    const QString create = UiText(QStringLiteral("フォルダ作成(&F)..."));
-    m_create->setText(create);
-    m_create->setToolTip(QtUi::WithoutMnemonic(create));
-    m_create->setIcon(style()->standardIcon(QStyle::SP_FileDialogNewFolder));
-    m_create->setToolButtonStyle(narrow ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextBesideIcon);
+    auto* up = new QToolButton(this);
+    up->setText(UiText(QStringLiteral("上へ")));
+    up->setToolTip(UiText(QStringLiteral("上のフォルダへ (Alt+↑)")));
+    up->setIcon(style()->standardIcon(QStyle::SP_FileDialogToParent));
+    up->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    auto* create = new QToolButton(this);
+    const QString createCaption = UiText(QStringLiteral("フォルダ作成(&F)..."));
+    create->setText(createCaption);
+    create->setToolTip(QtUi::WithoutMnemonic(createCaption));
+    create->setIcon(style()->standardIcon(QStyle::SP_FileDialogNewFolder));
+    create->setToolButtonStyle(narrow ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextBesideIcon);
 
     m_entries = new EntryListModel(m_model, this);
     m_list = new QTreeView(this);
@@ -104,18 +104,18 @@ FileChooser::FileChooser(const Ui::FileDialog& dialog, QWidget* parent)
     m_list->header()->setStretchLastSection(true);
 
     m_name = new QLineEdit(this);
-    m_types = new QComboBox(this);
-    m_types->addItems(m_model.TypeNames());
-    m_types->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    m_types->setMinimumContentsLength(kComboCharacters);
-    m_types->setVisible(m_types->count() > 0);
+    auto* types = new QComboBox(this);
+    types->addItems(m_model.TypeNames());
+    types->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    types->setMinimumContentsLength(kComboCharacters);
+    types->setVisible(types->count() > 0);
 
     auto* buttons = new QDialogButtonBox(this);
-    m_accept = buttons->addButton(
+    QPushButton* acceptButton = buttons->addButton(
         UiText(dialog.save ? QStringLiteral("保存(&S)") : QStringLiteral("開く(&O)")),
         QDialogButtonBox::AcceptRole);
     buttons->addButton(UiText(QStringLiteral("キャンセル")), QDialogButtonBox::RejectRole);
-    m_accept->setDefault(true);
+    acceptButton->setDefault(true);
 
     auto* grid = new QGridLayout(this);
     auto caption = [&](const QString& text, QWidget* buddy, int row) {
@@ -128,16 +128,16 @@ FileChooser::FileChooser(const Ui::FileDialog& dialog, QWidget* parent)
     };
     auto* folderRow = new QHBoxLayout;
     folderRow->addWidget(m_folderField, 1);
-    folderRow->addWidget(m_up);
-    folderRow->addWidget(m_create);
+    folderRow->addWidget(up);
+    folderRow->addWidget(create);
     caption(QStringLiteral("ファイルの場所(&I):"), m_folderField, 0);
     grid->addLayout(folderRow, 0, 1);
     grid->addWidget(m_list, 1, 0, 1, 2);
     caption(QStringLiteral("ファイル名(&N):"), m_name, 2);
     grid->addWidget(m_name, 2, 1);
-    if (m_types->count() > 0) {
-        caption(QStringLiteral("ファイルの種類(&T):"), m_types, 3);
-        grid->addWidget(m_types, 3, 1);
+    if (types->count() > 0) {
+        caption(QStringLiteral("ファイルの種類(&T):"), types, 3);
+        grid->addWidget(types, 3, 1);
     }
     grid->addWidget(buttons, 4, 0, 1, 2);
     grid->setRowStretch(1, 1);
@@ -151,12 +151,12 @@ FileChooser::FileChooser(const Ui::FileDialog& dialog, QWidget* parent)
 
     connect(buttons, &QDialogButtonBox::accepted, this, &FileChooser::Confirm);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(m_up, &QToolButton::clicked, this, &FileChooser::GoUp);
-    connect(m_create, &QToolButton::clicked, this, &FileChooser::CreateFolder);
+    connect(up, &QToolButton::clicked, this, &FileChooser::GoUp);
+    connect(create, &QToolButton::clicked, this, &FileChooser::CreateFolder);
     connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Up), this), &QShortcut::activated, this,
             &FileChooser::GoUp);
     connect(m_name, &QLineEdit::textEdited, this, &FileChooser::NameEdited);
-    connect(m_types, &QComboBox::currentIndexChanged, this, [this](int index) {
+    connect(types, &QComboBox::currentIndexChanged, this, [this](int index) {
         m_model.SetTypeIndex(index);
         m_entries->Reset();
     });

@@ -4,11 +4,7 @@
 
 #include <QDialog>
 
-class QComboBox;
-class QLabel;
 class QLineEdit;
-class QPushButton;
-class QToolButton;
 class QTreeView;
 class EntryListModel;
 
@@ -31,10 +27,6 @@ public:
 
     const FileChooserModel& Model() const { return m_model; }
     QLineEdit* NameField() const { return m_name; }
-    QLineEdit* FolderField() const { return m_folderField; }
-    QTreeView* List() const { return m_list; }
-    QComboBox* Types() const { return m_types; }
-    QPushButton* AcceptButton() const { return m_accept; }
 
     // Shows another folder; says so and stays when it cannot be read.
     bool GoTo(const QString& folder);
@@ -64,12 +56,8 @@ private:
     FileChooserModel m_model;
     EntryListModel* m_entries = nullptr;
     QLineEdit* m_folderField = nullptr;
-    QToolButton* m_up = nullptr;
-    QToolButton* m_create = nullptr;
     QTreeView* m_list = nullptr;
     QLineEdit* m_name = nullptr;
-    QComboBox* m_types = nullptr;
-    QPushButton* m_accept = nullptr;
     QString m_path;
     // The name a save goes back to after a folder was typed into the field.
     QString m_fileName;

@@ -9,8 +9,8 @@ UiLanguage UiLanguageOf(const QLocale& locale);
 // The language of the user's locale (LANGUAGE, LC_ALL, LC_MESSAGES, LANG).
 UiLanguage UserUiLanguage();
 
-// Loads the program's translation for the language and Qt's own (file
-// chooser, colour chooser, the command-line help), so that Qt's dialogs
+// Loads the program's translation for the language and Qt's own (colour
+// chooser, print dialogs, the command-line help), so that Qt's dialogs
 // speak the program's language whatever the locale. False when a file is
 // missing: the program's translation from the data files, Qt's Japanese
 // from qt6-translations-l10n. Installs once per application.
