@@ -4075,23 +4075,6 @@ Reason: %4</translation>
       <translation>Enter a name</translation>
     </message>
     <message>
-      <location filename="../src/core/ftp/FtpWindowCommands.cpp" />
-      <source>サーバの証明書を確認できません。確かにそのサーバと分かっているときだけ信頼してください。
-%1</source>
-      <translation>The server certificate cannot be verified. Trust it only if you know that this really is that server.
-%1</translation>
-    </message>
-    <message>
-      <location filename="../src/core/ftp/FtpWindowCommands.cpp" />
-      <source>今回だけ信頼(&amp;O)</source>
-      <translation>Trust &amp;once</translation>
-    </message>
-    <message>
-      <location filename="../src/core/ftp/FtpWindowCommands.cpp" />
-      <source>常に信頼(&amp;A)</source>
-      <translation>Trust &amp;always</translation>
-    </message>
-    <message>
       <location filename="../src/core/ftp/SftpSession.cpp" />
       <source>ファイルまたはフォルダが見つかりません</source>
       <translation>No such file or folder</translation>
@@ -4217,6 +4200,34 @@ Reason: %4</translation>
       <translation>The point to continue from lies beyond the end of the file</translation>
     </message>
     <message>
+      <location filename="../src/core/ftp/SiteConnect.cpp" />
+      <source>サーバのホスト鍵を確認できません。
+%1
+確かにそのサーバと分かっているときだけ信頼してください。</source>
+      <translation>The server's host key cannot be verified.
+%1
+Trust it only if you know that this really is that server.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/SiteConnect.cpp" />
+      <source>サーバの証明書を確認できません。
+%1
+確かにそのサーバと分かっているときだけ信頼してください。</source>
+      <translation>The server certificate cannot be verified.
+%1
+Trust it only if you know that this really is that server.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/SiteConnect.cpp" />
+      <source>今回だけ信頼(&amp;O)</source>
+      <translation>Trust &amp;once</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/SiteConnect.cpp" />
+      <source>常に信頼(&amp;A)</source>
+      <translation>Trust &amp;always</translation>
+    </message>
+    <message>
       <location filename="../src/core/ftp/SiteMirror.cpp" />
       <source>ローカルフォルダがありません: %1</source>
       <translation>The local folder does not exist: %1</translation>
@@ -4270,8 +4281,17 @@ Reason: %4</translation>
     </message>
     <message>
       <location filename="../src/core/ftp/SitePublish.cpp" />
-      <source>%1 への次の %2 件の処理を行います。よろしいですか？</source>
-      <translation>The following %2 steps will be done on %1. Go ahead?</translation>
+      <source>公開先：%1
+次の %2 件の処理を行います。
+よろしいですか？</source>
+      <translation>Publishing to: %1
+The following %2 steps will be done.
+Go ahead?</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/SitePublish.cpp" />
+      <source>%1 (続きから)</source>
+      <translation>%1 (continued)</translation>
     </message>
     <message>
       <location filename="../src/core/ftp/SitePublish.cpp" />
@@ -6739,6 +6759,22 @@ Saves Shift-JIS, JIS, EUC and UTF-8 documents in the character code and line end
     <message>
       <source>help/index.html</source>
       <translation>help/index.en.html</translation>
+    </message>
+    <message>
+      <source>サーバのホスト鍵を確認できません。確かにそのサーバと分かっているときだけ信頼してください。
+%1</source>
+      <translation type="vanished">The server's host key cannot be verified. Trust it only if you know that this really is that server.
+%1</translation>
+    </message>
+    <message>
+      <source>サーバの証明書を確認できません。確かにそのサーバと分かっているときだけ信頼してください。
+%1</source>
+      <translation type="vanished">The server certificate cannot be verified. Trust it only if you know that this really is that server.
+%1</translation>
+    </message>
+    <message>
+      <source>%1 への次の %2 件の処理を行います。よろしいですか？</source>
+      <translation type="vanished">The following %2 steps will be done on %1. Go ahead?</translation>
     </message>
     <message>
       <source>ファイル名(&amp;N)</source>
