@@ -182,6 +182,9 @@ bool OneLongLine(const QTemporaryDir& dir, double megabytes)
             return false;
         Settle();
         EditWidget& edit = program.desktop.Frame().Edit();
+        // Keys in a coloured page: each recolours its block.
+        while (!edit.Highlighter().Done())
+            QApplication::processEvents();
         edit.setFocus();
         edit.Buffer().SetSel(int(page.size() / 2), int(page.size() / 2));
         edit.Buffer().ScrollCaret();
