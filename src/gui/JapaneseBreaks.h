@@ -13,8 +13,9 @@ class QFontMetrics;
 QString WithJapaneseBreaks(const QString& text);
 
 // Text for a label that may wrap, where a run of Latin characters without a
-// blank is wider than the line (a fingerprint, a path, an address): Qt would
-// let it run out of the label. Such a run may break after its separators
-// (":", "/", "." and the like), and where a piece is still too wide, at the
-// line's end. Narrower runs and Japanese text are left as they are.
+// blank is wider than the line (a fingerprint, a path, an address): Qt
+// breaks it at whatever character meets the line's end ("7D:A2:C|7"), which
+// makes a fingerprint hard to compare. Such a run breaks after its
+// separators (":", "/", "." and the like), and only where a piece is still
+// too wide, inside it. Narrower runs and Japanese text are left as they are.
 QString WithBreaksInLongWords(const QString& text, const QFontMetrics& metrics, int width);

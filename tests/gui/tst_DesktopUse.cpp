@@ -255,7 +255,9 @@ private Q_SLOTS:
                        const QScrollBar* bar = box->TextArea()->verticalScrollBar();
                        const QLabel* label = box->TextLabel();
                        const QWidget* view = box->TextArea()->viewport();
+                       // The fingerprint's longest piece fits the line too.
                        return bar->value() == bar->maximum()
+                              && label->minimumSizeHint().width() <= view->width()
                               && label->height() >= label->heightForWidth(label->width())
                               && label->mapTo(view, QPoint(0, label->height())).y() <= view->height();
                    },
