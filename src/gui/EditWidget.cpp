@@ -10,6 +10,7 @@
 #include <QTextBlock>
 #include <QTimer>
 #include <QDropEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QUrl>
@@ -361,6 +362,17 @@ void EditWidget::keyPressEvent(QKeyEvent* event)
         return;
     }
     LineEndTextEdit::keyPressEvent(event);
+}
+
+// Japanese arrives from the input method as committed text, not as keys:
+// it may grow a cut line past the limit the same way.
+void EditWidget::inputMethodEvent(QInputMethodEvent* event)
+{
+    if (!event->commitString().isEmpty() && !isReadOnly() && m_buffer.KeyMayReshape(false, false)) {
+        m_buffer.WidgetEdit([this, event] { LineEndTextEdit::inputMethodEvent(event); });
+        return;
+    }
+    LineEndTextEdit::inputMethodEvent(event);
 }
 
 bool EditWidget::StepsOverSoftBreak(QKeyEvent& event, bool backspace)

@@ -551,6 +551,8 @@ private Q_SLOTS:
             QTest::newRow(row("Shift+Left")) << p << int(Qt::Key_Left) << shift << same << 2 << 3;
             QTest::newRow(row("Enter")) << p << int(Qt::Key_Return) << 0 << "abc\r\ndefgh" << 5 << 5;
             QTest::newRow(row("letter")) << p << int(Qt::Key_X) << 0 << "abcxdefgh" << 4 << 4;
+            // key 0: text committed by an input method
+            QTest::newRow(row("input method")) << p << 0 << 0 << "abc漢字defgh" << 5 << 5;
         }
         QTest::newRow("Enter inside a continuing block")
             << 5 << int(Qt::Key_Return) << 0 << "abcd\r\nefgh" << 6 << 6;
@@ -576,7 +578,13 @@ private Q_SLOTS:
         QTextCursor c = w.textCursor();
         c.setPosition(position);
         w.setTextCursor(c);
-        QTest::keyClick(&w, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        if (key) {
+            QTest::keyClick(&w, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        } else {
+            QInputMethodEvent commit;
+            commit.setCommitString(QStringLiteral("漢字"));
+            QApplication::sendEvent(&w, &commit);
+        }
         QCOMPARE(Visible(b.GetText()), Visible(expected));
         QCOMPARE(b.GetLineCount(), int(expected.count(QStringLiteral("\r\n"))) + 1);
         int s = 0, e = 0;
