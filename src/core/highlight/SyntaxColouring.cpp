@@ -16,27 +16,29 @@ namespace {
 // One int carries everything a line leaves open: where in the HTML the line
 // ended (bits 0-2), inside a tag which part (bits 3-5), the element a tag
 // names when its end matters (bits 6-9), whether the tag is an end tag
-// (bit 10) and whether the value being read is a STYLE attribute's
-// (bit 11); bits 12-27 are the CSS or script reader's own state, and bit 28
-// tells that the line is inside SVG or MathML. A CSS or script file uses the
-// reader's field only.
+// (bit 10), whose value is being read (bits 11-12: STYLE, or a SCRIPT's
+// TYPE), whether the line is inside SVG or MathML (bit 13) and whether a
+// SCRIPT holds data rather than script (bit 14); bits 15-30 are the CSS or
+// script reader's own state. A CSS or script file uses that field only.
 
 enum class Mode { Text, Tag, Comment, Bogus, Cdata, ServerQ, ServerP, Raw };
 enum class Part { Between, AfterName, AfterEquals, InDouble, InSingle };
+enum class Attr { Other, Style, Type };
 
 struct State {
     Mode mode = Mode::Text;
     Part part = Part::Between;
     int element = 0;  // 1 + index in kElements, 0 for none
     bool endTag = false;
-    bool styleAttr = false;
-    int inner = 0;
+    Attr attr = Attr::Other;
     bool foreign = false;
+    bool dataScript = false;
+    int inner = 0;
 
     int Pack() const
     {
-        return int(mode) | int(part) << 3 | element << 6 | int(endTag) << 10 | int(styleAttr) << 11
-               | inner << 12 | int(foreign) << 28;
+        return int(mode) | int(part) << 3 | element << 6 | int(endTag) << 10 | int(attr) << 11
+               | int(foreign) << 13 | int(dataScript) << 14 | inner << 15;
     }
     static State Unpack(int v)
     {
@@ -45,9 +47,10 @@ struct State {
         s.part = Part(v >> 3 & 7);
         s.element = v >> 6 & 15;
         s.endTag = v >> 10 & 1;
-        s.styleAttr = v >> 11 & 1;
-        s.inner = v >> 12 & 0xFFFF;
-        s.foreign = v >> 28 & 1;
+        s.attr = Attr(v >> 11 & 3);
+        s.foreign = v >> 13 & 1;
+        s.dataScript = v >> 14 & 1;
+        s.inner = v >> 15 & 0xFFFF;
         return s;
     }
 };
@@ -332,6 +335,12 @@ int ClassifyCss(QStringView s, qsizetype from, qsizetype to, int inner, Output& 
             nestedSelector = false;
             break;
         }
+        case CssTokenKind::OpenSquare:
+        case CssTokenKind::CloseSquare:
+        case CssTokenKind::CloseParen:
+            if (selector)
+                out.Add(a, b, SyntaxKind::Selector);  // [href], :not(...)
+            break;
         case CssTokenKind::CloseCurly:
             st.depth = std::max(st.depth - 1, 0);
             st.inValue = false;
@@ -642,7 +651,8 @@ private:
             m_st.mode = Mode::Tag;
             m_st.part = Part::Between;
             m_st.endTag = endTag;
-            m_st.styleAttr = false;
+            m_st.attr = Attr::Other;
+            m_st.dataScript = false;
             m_st.element = ElementOf(m_s.mid(nameStart, j - nameStart));
             return j;
         }
@@ -686,12 +696,19 @@ private:
             }
             if (m_s[i] == u'/')
                 return i + 1;
+            if (const qsizetype end = ServerCodeEnd(i); end > i) {
+                m_out.Add(i, end, SyntaxKind::Declaration);
+                return end;
+            }
             const qsizetype start = i++;  // an "=" here is the first letter of a name
             while (i < m_n && !HtmlScanner::IsBlank(m_s[i]) && m_s[i] != u'/' && m_s[i] != u'>'
                    && m_s[i] != u'=')
                 ++i;
             m_out.Add(start, i, SyntaxKind::AttrName);
-            m_st.styleAttr = m_s.mid(start, i - start).compare(u"style", Qt::CaseInsensitive) == 0;
+            const QStringView name = m_s.mid(start, i - start);
+            m_st.attr = name.compare(u"style", Qt::CaseInsensitive) == 0  ? Attr::Style
+                        : name.compare(u"type", Qt::CaseInsensitive) == 0 ? Attr::Type
+                                                                           : Attr::Other;
             m_st.part = Part::AfterName;
             return i;
         }
@@ -716,16 +733,33 @@ private:
                 m_st.part = c == u'"' ? Part::InDouble : Part::InSingle;
                 return j + 1;
             }
+            m_st.part = Part::Between;
+            if (const qsizetype end = ServerCodeEnd(j); end > j) {
+                m_out.Add(j, end, SyntaxKind::Declaration);
+                return end;
+            }
             qsizetype k = j;
             while (k < m_n && !HtmlScanner::IsBlank(m_s[k]) && m_s[k] != u'>')
                 ++k;
             Value(j, k);
-            m_st.part = Part::Between;
             return k;
         }
         case Part::InDouble:
         case Part::InSingle: {
-            const qsizetype close = m_s.indexOf(m_st.part == Part::InDouble ? u'"' : u'\'', i);
+            // Server code in the value may hold the quote: href="<?= "x" ?>".
+            const QChar quote = m_st.part == Part::InDouble ? u'"' : u'\'';
+            qsizetype close = m_s.indexOf(quote, i);
+            for (qsizetype code = i; (code = m_s.indexOf(u'<', code)) >= 0 && (close < 0 || code < close);) {
+                const qsizetype end = ServerCodeEnd(code);
+                if (end <= code) {
+                    ++code;
+                    continue;
+                }
+                Value(i, code);
+                m_out.Add(code, end, SyntaxKind::Declaration);
+                i = code = end;
+                close = m_s.indexOf(quote, i);
+            }
             Value(i, close < 0 ? m_n : close);
             if (close < 0)
                 return m_n;
@@ -744,6 +778,8 @@ private:
     void TagEnded(bool selfClosing)
     {
         const int element = m_st.element;
+        const bool dataScript = m_st.dataScript;
+        m_st.dataScript = false;
         m_st.mode = Mode::Text;
         m_st.part = Part::Between;
         m_st.element = 0;
@@ -759,11 +795,37 @@ private:
             return;
         m_st.mode = Mode::Raw;
         m_st.element = element;
+        m_st.dataScript = dataScript;
+    }
+
+    // The end of "<?...?>" or "<%...%>" at i when it ends on this line (in
+    // a tag, where it is read as a whole), else i.
+    qsizetype ServerCodeEnd(qsizetype i) const
+    {
+        if (i + 1 >= m_n || m_s[i] != u'<' || (m_s[i + 1] != u'?' && m_s[i + 1] != u'%'))
+            return i;
+        const qsizetype close = m_s.indexOf(m_s[i + 1] == u'?' ? u"?>" : u"%>", i + 2);
+        return close < 0 ? i : close + 2;
+    }
+
+    // Whether a SCRIPT of this TYPE holds script (or JSON, which reads as
+    // script) rather than a template or other data.
+    static bool HoldsScript(QStringView type)
+    {
+        type = type.trimmed();
+        return type.isEmpty() || type.compare(u"module", Qt::CaseInsensitive) == 0
+               || type.contains(u"javascript", Qt::CaseInsensitive)
+               || type.contains(u"ecmascript", Qt::CaseInsensitive)
+               || type.contains(u"json", Qt::CaseInsensitive)
+               || type.compare(u"importmap", Qt::CaseInsensitive) == 0
+               || type.compare(u"speculationrules", Qt::CaseInsensitive) == 0;
     }
 
     void Value(qsizetype from, qsizetype to)
     {
-        if (m_st.styleAttr && !m_st.endTag) {
+        if (m_st.attr == Attr::Type && m_st.element == kScript && !m_st.endTag)
+            m_st.dataScript = !HoldsScript(m_s.mid(from, to - from));
+        if (m_st.attr == Attr::Style && !m_st.endTag) {
             // The declarations of one rule.
             ClassifyCss(m_s, from, to, CssState{CssCarry::None, 1, false}.Pack(), m_out);
             return;
@@ -781,7 +843,10 @@ private:
                                           escape);
         switch (m_st.element) {
         case kScript:
-            m_st.inner = ClassifyScript(m_s, i, end, m_st.inner & 0x7FF, m_out) | escape << 11;
+            // A template's contents stay plain: they are neither script nor
+            // markup until a script makes them so.
+            m_st.inner = (m_st.dataScript ? 0 : ClassifyScript(m_s, i, end, m_st.inner & 0x7FF, m_out))
+                         | escape << 11;
             break;
         case kStyle:
             m_st.inner = ClassifyCss(m_s, i, end, m_st.inner, m_out);
@@ -797,6 +862,7 @@ private:
             m_st.mode = Mode::Text;
             m_st.element = 0;
             m_st.inner = 0;
+            m_st.dataScript = false;
         }
         return end;
     }

@@ -107,6 +107,13 @@ private Q_SLOTS:
                               "</ul>`; x = 1 / 2;")
             << QStringLiteral("h = [q:`<ul class=\"${]cls[q:}\">]\n[q:${]items.map(i => [q:`<li>${]i.n"
                               "[q:}</li>`]).join([q:\"\"])[q:}]\n[q:</ul>`]; x = [n:1] / [n:2];");
+        QTest::newRow("server code in a tag and its values; a template script stays plain")
+            << html
+            << QStringLiteral("<input <?php checked($a > 1); ?> value=\"<?= \"x\" ?>\" title=<% t %>>"
+                              "<script type=text/x-template>\n<b class=\"c\">'</b>\n</script>x")
+            << QStringLiteral("[t:<input] [d:<?php checked($a > 1); ?>] [a:value]=[v:\"][d:<?= \"x\" ?>]"
+                              "[v:\"] [a:title]=[d:<% t %>][t:><script] [a:type]=[v:text/x-template][t:>]\n"
+                              "<b class=\"c\">'</b>\n[t:</script>]x");
         QTest::newRow("style attribute as declarations; title keeps references")
             << html << QStringLiteral("<td style=\"width: 50%; x\"><title>&amp;<b></title>")
             << QStringLiteral("[t:<td] [a:style]=[v:\"][p:width]: [n:50%]; [s:x][v:\"][t:><title>]"
