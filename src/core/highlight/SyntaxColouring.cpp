@@ -570,6 +570,13 @@ int ClassifyScript(QStringView s, qsizetype from, qsizetype to, int inner, Outpu
             i = j;
             continue;
         }
+        if ((c == u'+' || c == u'-') && i + 1 < to && line[i + 1] == c) {
+            // "i++ / 2": a value ends in "++"; before a name it is the
+            // name that decides.
+            regexAllowed = false;
+            i += 2;
+            continue;
+        }
         if (!HtmlScanner::IsBlank(c))
             regexAllowed = !(c == u')' || c == u']' || c == u'}');
         ++i;
