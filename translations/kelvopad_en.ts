@@ -181,6 +181,21 @@ Create it?</translation>
     </message>
     <message>
       <location filename="../src/core/app/MenuData.cpp" />
+      <source>検索結果の一覧(&amp;L)...</source>
+      <translation>Search Resul&amp;ts...</translation>
+    </message>
+    <message>
+      <location filename="../src/core/app/MenuData.cpp" />
+      <source>次の検索結果(&amp;X)</source>
+      <translation>Ne&amp;xt Search Result</translation>
+    </message>
+    <message>
+      <location filename="../src/core/app/MenuData.cpp" />
+      <source>前の検索結果(&amp;V)</source>
+      <translation>Pre&amp;vious Search Result</translation>
+    </message>
+    <message>
+      <location filename="../src/core/app/MenuData.cpp" />
       <source>指定行へ移動(&amp;L)...</source>
       <translation>Go to &amp;Line...</translation>
     </message>
@@ -1138,6 +1153,27 @@ Find in Files</translation>
 ファイル内の置換</source>
       <translation>Replaces a string in the files of a folder
 Replace in Files</translation>
+    </message>
+    <message>
+      <location filename="../src/core/app/MenuData.cpp" />
+      <source>ファイル内の検索結果の一覧をもう一度表示
+検索結果の一覧</source>
+      <translation>Show the list of the last find in files again
+Search Results</translation>
+    </message>
+    <message>
+      <location filename="../src/core/app/MenuData.cpp" />
+      <source>ファイル内の検索結果の次の行を開く
+次の検索結果</source>
+      <translation>Open the next line of the find-in-files results
+Next Search Result</translation>
+    </message>
+    <message>
+      <location filename="../src/core/app/MenuData.cpp" />
+      <source>ファイル内の検索結果の前の行を開く
+前の検索結果</source>
+      <translation>Open the previous line of the find-in-files results
+Previous Search Result</translation>
     </message>
     <message>
       <location filename="../src/core/app/MenuData.cpp" />
@@ -4046,23 +4082,6 @@ Reason: %4</translation>
       <translation>Enter a name</translation>
     </message>
     <message>
-      <location filename="../src/core/ftp/FtpWindowCommands.cpp" />
-      <source>サーバの証明書を確認できません。確かにそのサーバと分かっているときだけ信頼してください。
-%1</source>
-      <translation>The server certificate cannot be verified. Trust it only if you know that this really is that server.
-%1</translation>
-    </message>
-    <message>
-      <location filename="../src/core/ftp/FtpWindowCommands.cpp" />
-      <source>今回だけ信頼(&amp;O)</source>
-      <translation>Trust &amp;once</translation>
-    </message>
-    <message>
-      <location filename="../src/core/ftp/FtpWindowCommands.cpp" />
-      <source>常に信頼(&amp;A)</source>
-      <translation>Trust &amp;always</translation>
-    </message>
-    <message>
       <location filename="../src/core/ftp/SftpSession.cpp" />
       <source>ファイルまたはフォルダが見つかりません</source>
       <translation>No such file or folder</translation>
@@ -4188,6 +4207,34 @@ Reason: %4</translation>
       <translation>The point to continue from lies beyond the end of the file</translation>
     </message>
     <message>
+      <location filename="../src/core/ftp/SiteConnect.cpp" />
+      <source>サーバのホスト鍵を確認できません。
+%1
+確かにそのサーバと分かっているときだけ信頼してください。</source>
+      <translation>The server's host key cannot be verified.
+%1
+Trust it only if you know that this really is that server.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/SiteConnect.cpp" />
+      <source>サーバの証明書を確認できません。
+%1
+確かにそのサーバと分かっているときだけ信頼してください。</source>
+      <translation>The server certificate cannot be verified.
+%1
+Trust it only if you know that this really is that server.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/SiteConnect.cpp" />
+      <source>今回だけ信頼(&amp;O)</source>
+      <translation>Trust &amp;once</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/SiteConnect.cpp" />
+      <source>常に信頼(&amp;A)</source>
+      <translation>Trust &amp;always</translation>
+    </message>
+    <message>
       <location filename="../src/core/ftp/SiteMirror.cpp" />
       <source>ローカルフォルダがありません: %1</source>
       <translation>The local folder does not exist: %1</translation>
@@ -4241,8 +4288,17 @@ Reason: %4</translation>
     </message>
     <message>
       <location filename="../src/core/ftp/SitePublish.cpp" />
-      <source>%1 への次の %2 件の処理を行います。よろしいですか？</source>
-      <translation>The following %2 steps will be done on %1. Go ahead?</translation>
+      <source>公開先：%1
+次の %2 件の処理を行います。
+よろしいですか？</source>
+      <translation>Publishing to: %1
+The following %2 steps will be done.
+Go ahead?</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/SitePublish.cpp" />
+      <source>%1 (続きから)</source>
+      <translation>%1 (continued)</translation>
     </message>
     <message>
       <location filename="../src/core/ftp/SitePublish.cpp" />
@@ -6710,6 +6766,22 @@ Saves Shift-JIS, JIS, EUC and UTF-8 documents in the character code and line end
     <message>
       <source>help/index.html</source>
       <translation>help/index.en.html</translation>
+    </message>
+    <message>
+      <source>サーバのホスト鍵を確認できません。確かにそのサーバと分かっているときだけ信頼してください。
+%1</source>
+      <translation type="vanished">The server's host key cannot be verified. Trust it only if you know that this really is that server.
+%1</translation>
+    </message>
+    <message>
+      <source>サーバの証明書を確認できません。確かにそのサーバと分かっているときだけ信頼してください。
+%1</source>
+      <translation type="vanished">The server certificate cannot be verified. Trust it only if you know that this really is that server.
+%1</translation>
+    </message>
+    <message>
+      <source>%1 への次の %2 件の処理を行います。よろしいですか？</source>
+      <translation type="vanished">The following %2 steps will be done on %1. Go ahead?</translation>
     </message>
     <message>
       <source>ファイル名(&amp;N)</source>

@@ -415,10 +415,10 @@ void CMainFrame::RunCommand(int id)
 
 QString CMainFrame::PositionText() const
 {
-    const QTextCursor c = m_edit->textCursor();
-    return UiText(QStringLiteral("%1 行  %2 桁"))
-        .arg(c.blockNumber() + 1)
-        .arg(c.position() - c.block().position() + 1);
+    const PlainTextEditBuffer& buffer = m_edit->Buffer();
+    const int offset = buffer.ToOffset(m_edit->textCursor().position());
+    const int line = buffer.LineFromChar(offset);
+    return UiText(QStringLiteral("%1 行  %2 桁")).arg(line + 1).arg(offset - buffer.LineIndex(line) + 1);
 }
 
 QString CMainFrame::CodeText() const

@@ -14,6 +14,8 @@
 #include <QMimeData>
 #include <QUrl>
 
+#include <algorithm>
+
 namespace {
 
 // How far from the caret the tag marks look for the partner tag, in each
@@ -102,7 +104,7 @@ int EditWidget::LineNumberWidth() const
     if (!m_display.lineNumbers)
         return 0;
     int digits = 1;
-    for (int n = std::max(1, blockCount()); n >= 10; n /= 10)
+    for (int n = std::max(1, m_buffer.GetLineCount()); n >= 10; n /= 10)
         ++digits;
     return fontMetrics().horizontalAdvance(u'9') * std::max(digits, 3) + 12;
 }
@@ -154,34 +156,61 @@ void EditWidget::PaintLineNumbers(QPaintEvent* event)
     const QPalette& pal = palette();
     painter.fillRect(event->rect(), Between(pal.color(QPalette::Base), pal.color(QPalette::Text), 0.06));
     const QColor number = Between(pal.color(QPalette::Text), pal.color(QPalette::Base), 0.5);
-    const int caretBlock = textCursor().blockNumber();
+    const int caretLine = m_buffer.LineOfBlock(textCursor().block());
     painter.setFont(font());
     QTextBlock block = firstVisibleBlock();
+    int line = m_buffer.LineOfBlock(block);
     int top = qRound(blockBoundingGeometry(block).translated(contentOffset()).top());
     const int right = m_lineNumbers->width() - 6;
     const int lineHeight = fontMetrics().height();
     while (block.isValid() && top <= event->rect().bottom()) {
         const int bottom = top + qRound(blockBoundingRect(block).height());
-        if (block.isVisible() && bottom >= event->rect().top()) {
-            painter.setPen(block.blockNumber() == caretBlock ? pal.color(QPalette::Text) : number);
+        // The blocks that continue a long line get no number of their own.
+        if (block.isVisible() && bottom >= event->rect().top()
+            && !PlainTextEditBuffer::IsContinuation(block)) {
+            painter.setPen(line == caretLine ? pal.color(QPalette::Text) : number);
             painter.drawText(0, top, right, lineHeight, Qt::AlignRight | Qt::AlignVCenter,
-                             QString::number(block.blockNumber() + 1));
+                             QString::number(line + 1));
         }
         block = block.next();
+        if (block.isValid() && !PlainTextEditBuffer::IsContinuation(block))
+            ++line;
         top = bottom;
     }
 }
 
 // ---- marks -----------------------------------------------------------------
 
-QString EditWidget::TextBetween(int from, int to) const
+QString EditWidget::TextBetween(int from, int to, std::vector<int>& soft) const
 {
     QTextCursor c(document());
     c.setPosition(from);
     c.setPosition(to, QTextCursor::KeepAnchor);
     QString text = c.selectedText();
+    // The soft breaks are no characters of the text: a tag or a match may
+    // run across one.
+    soft = m_buffer.SoftBreaksIn(from, to);
+    if (!soft.empty()) {
+        QString joined;
+        joined.reserve(text.size());
+        qsizetype at = 0;
+        for (int& p : soft) {
+            const qsizetype i = p - from;
+            joined.append(QStringView(text).mid(at, i - at));
+            at = i + 1;
+            p = int(joined.size());  // now: the index in the text it was before
+        }
+        joined.append(QStringView(text).mid(at));
+        text = std::move(joined);
+    }
     text.replace(QChar(edittext::kBlockBreak), u'\n');
     return text;
+}
+
+int EditWidget::PositionIn(int from, const std::vector<int>& soft, qsizetype index)
+{
+    return from + int(index)
+           + int(std::upper_bound(soft.begin(), soft.end(), int(index)) - soft.begin());
 }
 
 void EditWidget::UpdateCurrentLine()
@@ -221,8 +250,10 @@ void EditWidget::UpdateTagMarks()
         start = start.previous();
     const int from = std::max(start.position(), caret - kTagWindow);
     const int to = std::min(document()->characterCount() - 1, caret + kTagWindow);
-    const QString text = TextBetween(from, to);
-    const std::optional<TagPairRanges> pair = MatchingTagAt(text, caret - from);
+    std::vector<int> soft;
+    const QString text = TextBetween(from, to, soft);
+    const int softBeforeCaret = int(m_buffer.SoftBreaksIn(from, caret).size());
+    const std::optional<TagPairRanges> pair = MatchingTagAt(text, caret - from - softBeforeCaret);
     if (!pair)
         return;
     QTextCharFormat format;
@@ -233,8 +264,8 @@ void EditWidget::UpdateTagMarks()
         QTextEdit::ExtraSelection mark;
         mark.format = format;
         mark.cursor = QTextCursor(document());
-        mark.cursor.setPosition(from + int(a));
-        mark.cursor.setPosition(from + int(b), QTextCursor::KeepAnchor);
+        mark.cursor.setPosition(PositionIn(from, soft, a));
+        mark.cursor.setPosition(PositionIn(from, soft, b), QTextCursor::KeepAnchor);
         m_tagMarks.append(mark);
     }
 }
@@ -251,7 +282,8 @@ void EditWidget::UpdateSearchMarks()
     const int from = std::max(0, cursorForPosition(r.topLeft()).position() - int(what.size()));
     const int to = std::min(document()->characterCount() - 1,
                             cursorForPosition(r.bottomRight()).position() + int(what.size()));
-    const QString text = TextBetween(from, to);
+    std::vector<int> soft;
+    const QString text = TextBetween(from, to, soft);
     QTextCharFormat format;
     // A yellow marker on a light ground, a darker one on a dark ground.
     const bool dark = palette().color(QPalette::Base).lightness() < 128;
@@ -261,8 +293,8 @@ void EditWidget::UpdateSearchMarks()
         QTextEdit::ExtraSelection mark;
         mark.format = format;
         mark.cursor = QTextCursor(document());
-        mark.cursor.setPosition(from + int(at));
-        mark.cursor.setPosition(from + int(at + what.size()), QTextCursor::KeepAnchor);
+        mark.cursor.setPosition(PositionIn(from, soft, at));
+        mark.cursor.setPosition(PositionIn(from, soft, at + what.size()), QTextCursor::KeepAnchor);
         m_searchMarks.append(mark);
     }
 }
@@ -311,13 +343,59 @@ void EditWidget::keyPressEvent(QKeyEvent* event)
     // Shift, as the widget takes it).
     const bool backspace =
         event->key() == Qt::Key_Backspace && !(event->modifiers() & ~Qt::ShiftModifier);
+    if (StepsOverSoftBreak(*event, backspace))
+        return;
     if ((backspace || event->matches(QKeySequence::Delete)) && !isReadOnly()
         && m_buffer.DeleteEscapedPair(!backspace)) {
         ensureCursorVisible();
         event->accept();
         return;
     }
+    const bool wordDeleting = event->matches(QKeySequence::DeleteStartOfWord)
+                              || event->matches(QKeySequence::DeleteEndOfWord);
+    const bool deleting = backspace || event->matches(QKeySequence::Delete);
+    const bool edits = !event->text().isEmpty() || deleting || wordDeleting
+                       || event->matches(QKeySequence::Cut);
+    if (edits && !isReadOnly() && m_buffer.KeyMayReshape(deleting, wordDeleting)) {
+        m_buffer.WidgetEdit([this, event] { LineEndTextEdit::keyPressEvent(event); });
+        return;
+    }
     LineEndTextEdit::keyPressEvent(event);
+}
+
+bool EditWidget::StepsOverSoftBreak(QKeyEvent& event, bool backspace)
+{
+    using K = QKeySequence;
+    // The widget would give the new line end the format of the character
+    // before it, which may carry the soft break mark.
+    if ((event.matches(K::InsertParagraphSeparator) || event.matches(K::InsertLineSeparator))
+        && !isReadOnly()) {
+        m_buffer.ReplaceSel(QStringLiteral("\r\n"));
+        ensureCursorVisible();
+        event.accept();
+        return true;
+    }
+    if (!m_buffer.HasSoftBreaks())
+        return false;
+    static const K::StandardKey kForward[] = {K::MoveToNextChar, K::MoveToNextWord, K::Delete,
+                                              K::DeleteEndOfWord};
+    static const K::StandardKey kBackward[] = {K::MoveToPreviousChar, K::MoveToPreviousWord,
+                                               K::DeleteStartOfWord};
+    static const K::StandardKey kSelectForward[] = {K::SelectNextChar, K::SelectNextWord};
+    static const K::StandardKey kSelectBackward[] = {K::SelectPreviousChar, K::SelectPreviousWord};
+    auto any = [&event](const auto& keys) {
+        return std::any_of(std::begin(keys), std::end(keys),
+                           [&event](K::StandardKey k) { return event.matches(k); });
+    };
+    if (any(kForward))
+        m_buffer.StepOverSoftBreak(true, false);
+    else if (backspace || any(kBackward))
+        m_buffer.StepOverSoftBreak(false, false);
+    else if (any(kSelectForward))
+        m_buffer.StepOverSoftBreak(true, true);
+    else if (any(kSelectBackward))
+        m_buffer.StepOverSoftBreak(false, true);
+    return false;
 }
 
 void EditWidget::mouseDoubleClickEvent(QMouseEvent* event)

@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <vector>
 
 class SyntaxHighlighter;
 class QTimer;
@@ -87,9 +88,14 @@ private:
     void UpdateTagMarks();
     void UpdateSearchMarks();
     void ShowMarks();
-    // Text of the document between two positions, block breaks as "\n",
-    // so that an index in it is a document position less `from`.
-    QString TextBetween(int from, int to) const;
+    // Text of the document between two positions, block breaks as "\n"
+    // and soft breaks left out; `soft` gets the indices in it where soft
+    // breaks were, for PositionIn.
+    QString TextBetween(int from, int to, std::vector<int>& soft) const;
+    // The document position of an index in such a text.
+    static int PositionIn(int from, const std::vector<int>& soft, qsizetype index);
+    // Keys next to a soft break: true when the key was handled here.
+    bool StepsOverSoftBreak(QKeyEvent& event, bool backspace);
 
     PlainTextEditBuffer m_buffer;
     KeyHandler m_keyHandler;

@@ -349,6 +349,7 @@ void FileChooser::Choose(const FileChooserModel::Choice& choice, bool fromList)
         q.buttons = {{Ui::Answer::Yes, QStringLiteral("はい(&Y)")},
                      {Ui::Answer::No, QStringLiteral("いいえ(&N)")}};
         q.escape = Ui::Answer::No;
+        q.preferred = Ui::Answer::No;
         if (QuestionBox(q, this).Run() != Ui::Answer::Yes)
             return;
     }

@@ -32,6 +32,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTextDocument>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -965,6 +966,16 @@ void FormDialog::showEvent(QShowEvent* event)
     if (!m_focusPlaced) {
         m_focusPlaced = true;
         FocusFirstField();
+        // A list opened on a row far down shows that row, once the list
+        // has its size.
+        QTimer::singleShot(0, this, [this] {
+            for (const Binding& b : m_bindings) {
+                if (b.list && b.list->currentItem())
+                    b.list->scrollToItem(b.list->currentItem());
+                if (b.table && b.table->currentItem())
+                    b.table->scrollToItem(b.table->currentItem());
+            }
+        });
     }
     QDialog::showEvent(event);
 }

@@ -25,6 +25,44 @@ namespace {
 // The program's own clipboard format: the editor text as UTF-16, exactly.
 const QString kMimeType = QStringLiteral("application/x-kelvopad-text");
 
+// The property of a soft break, in the character format of the block
+// separator. A separator's own format goes with it alone: merged blocks
+// would pass a block format on to the wrong one.
+constexpr int kContinuesLine = QTextFormat::UserProperty + 0x4b01;
+
+QTextCharFormat SoftBreakFormat()
+{
+    QTextCharFormat format;
+    format.setProperty(kContinuesLine, true);
+    return format;
+}
+
+// A cut between these two characters would part what is one editor
+// character, or one escape, or bring a CR and an LF together.
+bool GoodCut(QChar before, QChar after)
+{
+    if (before == QChar(edittext::kEscape))
+        return false;
+    if (before.isHighSurrogate() && after.isLowSurrogate())
+        return false;
+    return !(before == QChar(edittext::kLoneCr) && after == QChar(edittext::kLoneLf));
+}
+
+// Removes the characters at the given ascending positions (less `base`).
+QString WithoutPositions(QStringView text, const std::vector<int>& positions, int base)
+{
+    QString out;
+    out.reserve(text.size());
+    qsizetype at = 0;
+    for (int p : positions) {
+        const qsizetype i = p - base;
+        out.append(text.mid(at, i - at));
+        at = i + 1;
+    }
+    out.append(text.mid(at));
+    return out;
+}
+
 // Editor characters in the first `rel` positions of a block's raw text. A
 // position between an escape and the character it escapes counts as the
 // pair's start.
@@ -112,9 +150,222 @@ PlainTextEditBuffer::PlainTextEditBuffer(QPlainTextEdit& edit) : m_edit(edit)
 {
     QObject::connect(&Doc(), &QTextDocument::contentsChange, &m_context,
                      [this](int position, int removed, int added) {
+                         UpdateSoftBreaks(position, removed, added);
                          if (!m_ownEdit)
                              NoteWidgetEdit(position, added);
                      });
+}
+
+// ---- soft breaks -------------------------------------------------------------
+
+bool PlainTextEditBuffer::IsContinuation(const QTextBlock& block)
+{
+    // A block's char format is that of the separator before it.
+    return block.isValid() && block.position() > 0
+           && block.charFormat().boolProperty(kContinuesLine);
+}
+
+int PlainTextEditBuffer::SoftBefore(int position) const
+{
+    return int(std::lower_bound(m_soft.begin(), m_soft.end(), position) - m_soft.begin());
+}
+
+std::vector<int> PlainTextEditBuffer::SoftBreaksIn(int from, int to) const
+{
+    return std::vector<int>(std::lower_bound(m_soft.begin(), m_soft.end(), from),
+                            std::lower_bound(m_soft.begin(), m_soft.end(), to));
+}
+
+int PlainTextEditBuffer::LeftOfSoft(int position) const
+{
+    while (position > 0 && std::binary_search(m_soft.begin(), m_soft.end(), position - 1))
+        --position;
+    return position;
+}
+
+int PlainTextEditBuffer::RightOfSoft(int position) const
+{
+    while (std::binary_search(m_soft.begin(), m_soft.end(), position))
+        ++position;
+    return position;
+}
+
+void PlainTextEditBuffer::UpdateSoftBreaks(int position, int removed, int added)
+{
+    if (m_skipSoftUpdate)
+        return;
+    // The breaks in the changed range, and the one just before it (the
+    // block after it is where the change starts), are found again below;
+    // the rest move with the text.
+    const auto lo = std::lower_bound(m_soft.begin(), m_soft.end(), position - 1);
+    const auto hi = std::lower_bound(lo, m_soft.end(), position + removed);
+    const auto at = m_soft.erase(lo, hi);
+    const qsizetype index = at - m_soft.begin();
+    for (auto it = at; it != m_soft.end(); ++it)
+        *it += added - removed;
+    if (!m_mayHoldSoft)
+        return;
+    std::vector<int> found;
+    const int end = std::min(position + added, Doc().characterCount() - 1);
+    for (QTextBlock b = Doc().findBlock(std::max(position, 0)); b.isValid() && b.position() <= end;
+         b = b.next())
+        if (b.position() >= position && IsContinuation(b))
+            found.push_back(b.position() - 1);
+    m_soft.insert(m_soft.begin() + index, found.begin(), found.end());
+}
+
+std::vector<qsizetype> PlainTextEditBuffer::SoftCuts(QStringView line) const
+{
+    std::vector<qsizetype> cuts;
+    qsizetype start = 0;
+    while (line.size() - start > m_softLimit) {
+        // After a tag or a blank in the last quarter before the limit, so
+        // that a tag is rarely cut; else at the limit.
+        qsizetype cut = start + m_softLimit;
+        const qsizetype low = start + std::max(m_softLimit * 3 / 4, 1);
+        for (qsizetype i = cut; i > low; --i) {
+            const QChar c = line[i - 1];
+            if (c == u'>' || c == u' ' || c == u'\t') {
+                cut = i;
+                break;
+            }
+        }
+        while (cut > start + 1 && !GoodCut(line[cut - 1], line[cut]))
+            --cut;
+        if (!GoodCut(line[cut - 1], line[cut]))
+            break;  // nowhere to cut: the rest stays one block
+        cuts.push_back(cut);
+        start = cut;
+    }
+    return cuts;
+}
+
+void PlainTextEditBuffer::NormaliseBlocks(QTextCursor& c, int from, int to)
+{
+    const int last = Doc().characterCount() - 1;
+    from = std::clamp(from, 0, last);
+    to = std::clamp(to, from, last);
+    // Soft breaks next to an empty block (a stray row), between two blocks
+    // short enough to be one, or that would part an editor character.
+    if (m_mayHoldSoft) {
+        QTextBlock b = Doc().findBlock(from);
+        if (b.previous().isValid())
+            b = b.previous();
+        while (b.isValid()) {
+            const QTextBlock n = b.next();
+            if (!n.isValid())
+                break;
+            if (IsContinuation(n)) {
+                const int lb = b.length() - 1;
+                const int ln = n.length() - 1;
+                const bool serves = lb > 0 && ln > 0 && lb + ln > m_softLimit / 2
+                                    && GoodCut(Doc().characterAt(n.position() - 2),
+                                               Doc().characterAt(n.position()));
+                if (!serves) {
+                    c.setPosition(n.position() - 1);
+                    c.setPosition(n.position(), QTextCursor::KeepAnchor);
+                    c.removeSelectedText();
+                    --to;
+                    continue;  // b now holds n's text
+                }
+            }
+            if (b.position() > to)
+                break;
+            b = n;
+        }
+    }
+    // Blocks that grew past the limit.
+    for (QTextBlock b = Doc().findBlock(from); b.isValid() && b.position() <= to;) {
+        if (b.length() - 1 <= m_softLimit) {
+            b = b.next();
+            continue;
+        }
+        const int start = b.position();
+        const QString raw = b.text();
+        const std::vector<qsizetype> cuts = SoftCuts(raw);
+        const QTextBlockFormat format = b.blockFormat();
+        // From the end, so that the earlier cut positions stay.
+        for (auto it = cuts.rbegin(); it != cuts.rend(); ++it) {
+            c.setPosition(start + int(*it));
+            c.insertBlock(format, SoftBreakFormat());
+        }
+        if (!cuts.empty())
+            m_mayHoldSoft = true;
+        to += int(cuts.size());
+        b = Doc().findBlock(start + int(raw.size() + cuts.size())).next();
+    }
+}
+
+bool PlainTextEditBuffer::KeyMayReshape(bool deleting, bool wordDeleting) const
+{
+    const QTextCursor c = m_edit.textCursor();
+    const QTextBlock block = c.block();
+    if (block.length() - 1 >= m_softLimit)
+        return true;
+    if (m_soft.empty())
+        return false;
+    if (c.hasSelection() || wordDeleting)
+        return true;
+    return deleting && (block.length() <= 2 || c.atBlockStart() || c.atBlockEnd());
+}
+
+void PlainTextEditBuffer::WidgetEdit(const std::function<void()>& edit)
+{
+    QTextCursor c(&Doc());
+    c.beginEditBlock();
+    edit();
+    const int p = m_edit.textCursor().position();
+    m_ownEdit = true;
+    NormaliseBlocks(c, p, p);
+    m_ownEdit = false;
+    c.endEditBlock();
+}
+
+void PlainTextEditBuffer::StepOverSoftBreak(bool forward, bool keepAnchor)
+{
+    QTextCursor c = m_edit.textCursor();
+    if (c.hasSelection() && !keepAnchor)
+        return;
+    const int p = c.position();
+    const int q = forward ? RightOfSoft(p) : LeftOfSoft(p);
+    if (q == p)
+        return;
+    c.setPosition(q, keepAnchor ? QTextCursor::KeepAnchor : QTextCursor::MoveAnchor);
+    m_edit.setTextCursor(c);
+}
+
+int PlainTextEditBuffer::LineOfBlock(const QTextBlock& block) const
+{
+    return block.blockNumber() - SoftBefore(block.position());
+}
+
+QTextBlock PlainTextEditBuffer::LineStartBlock(int line) const
+{
+    if (m_soft.empty())
+        return Doc().findBlockByNumber(line);
+    if (line < 0 || line >= GetLineCount())
+        return QTextBlock();
+    // The first block whose line is the one asked for.
+    int lo = line;
+    int hi = line + int(m_soft.size());
+    while (lo < hi) {
+        const int mid = lo + (hi - lo) / 2;
+        if (LineOfBlock(Doc().findBlockByNumber(mid)) >= line)
+            hi = mid;
+        else
+            lo = mid + 1;
+    }
+    return Doc().findBlockByNumber(lo);
+}
+
+QString PlainTextEditBuffer::EditorTextBetween(int from, int to) const
+{
+    QTextCursor c(&Doc());
+    c.setPosition(from);
+    c.setPosition(to, QTextCursor::KeepAnchor);
+    const QString raw = c.selectedText();
+    const std::vector<int> soft = SoftBreaksIn(from, to);
+    return edittext::FromDocument(soft.empty() ? raw : WithoutPositions(raw, soft, from));
 }
 
 // ---- line ends split by widget edits ----------------------------------------
@@ -155,10 +406,10 @@ void PlainTextEditBuffer::JoinSplitLineEnds()
             continue;
         // Part of the edit that split it: one undo takes back both.
         QTextCursor c(&Doc());
-        c.setPosition(p - 1);
-        c.setPosition(p + 1, QTextCursor::KeepAnchor);
+        c.setPosition(LeftOfSoft(p) - 1);
+        c.setPosition(RightOfSoft(p) + 1, QTextCursor::KeepAnchor);
         c.joinPreviousEditBlock();
-        c.insertText(QStringLiteral("\n"));
+        InsertDocumentText(c, QStringLiteral("\n"));
         c.endEditBlock();
     }
     m_ownEdit = false;
@@ -174,10 +425,10 @@ QTextDocument& PlainTextEditBuffer::Doc() const
 int PlainTextEditBuffer::BlockOffset(const QTextBlock& block) const
 {
     if (!m_mayHoldEscapes)
-        return block.position() + block.blockNumber();
+        return block.position() + block.blockNumber() - 2 * SoftBefore(block.position());
     int offset = 0;
     for (QTextBlock b = Doc().begin(); b.isValid() && b != block; b = b.next())
-        offset += BlockLength(b) + 2;
+        offset += BlockLength(b) + (IsContinuation(b.next()) ? 0 : 2);
     return offset;
 }
 
@@ -190,9 +441,10 @@ int PlainTextEditBuffer::BlockLength(const QTextBlock& block) const
 
 int PlainTextEditBuffer::GetTextLength() const
 {
+    const int soft = 2 * int(m_soft.size());
     if (!m_mayHoldEscapes)
-        return Doc().characterCount() - 1 + Doc().blockCount() - 1;
-    return edittext::EditorLength(Doc().toRawText());
+        return Doc().characterCount() - 1 + Doc().blockCount() - 1 - soft;
+    return edittext::EditorLength(Doc().toRawText()) - soft;
 }
 
 QTextBlock PlainTextEditBuffer::BlockOfOffset(int offset) const
@@ -203,7 +455,7 @@ QTextBlock PlainTextEditBuffer::BlockOfOffset(int offset) const
         int hi = Doc().blockCount() - 1;
         while (lo < hi) {
             const int mid = lo + (hi - lo + 1) / 2;
-            if (Doc().findBlockByNumber(mid).position() + mid <= offset)
+            if (BlockOffset(Doc().findBlockByNumber(mid)) <= offset)
                 lo = mid;
             else
                 hi = mid - 1;
@@ -213,7 +465,7 @@ QTextBlock PlainTextEditBuffer::BlockOfOffset(int offset) const
     int start = 0;
     QTextBlock b = Doc().begin();
     for (;;) {
-        const int next = start + BlockLength(b) + 2;
+        const int next = start + BlockLength(b) + (IsContinuation(b.next()) ? 0 : 2);
         if (!b.next().isValid() || next > offset)
             return b;
         start = next;
@@ -227,7 +479,7 @@ int PlainTextEditBuffer::ToOffset(int position) const
     if (!block.isValid())
         return GetTextLength();
     if (!m_mayHoldEscapes)
-        return position + block.blockNumber();
+        return position + block.blockNumber() - 2 * SoftBefore(position);
     return BlockOffset(block) + PrefixLength(block.text(), position - block.position());
 }
 
@@ -261,8 +513,11 @@ char16_t PlainTextEditBuffer::CharBefore(int position) const
     if (position <= 0)
         return 0;
     const QTextBlock block = Doc().findBlock(position);
-    if (position == block.position())
+    if (position == block.position()) {
+        if (std::binary_search(m_soft.begin(), m_soft.end(), position - 1))
+            return CharBefore(position - 1);
         return u'\n';
+    }
     if (!m_mayHoldEscapes)
         return edittext::FromStandIn(Doc().characterAt(position - 1).unicode());
     const QString raw = block.text();
@@ -276,14 +531,43 @@ char16_t PlainTextEditBuffer::CharAt(int position) const
     const QTextBlock block = Doc().findBlock(position);
     if (!block.isValid())
         return 0;
-    if (position == block.position() + block.length() - 1)
+    if (position == block.position() + block.length() - 1) {
+        if (std::binary_search(m_soft.begin(), m_soft.end(), position))
+            return CharAt(position + 1);
         return block.next().isValid() ? u'\r' : char16_t(0);
+    }
     if (!m_mayHoldEscapes)
         return edittext::FromStandIn(Doc().characterAt(position).unicode());
     const QString raw = block.text();
     const int rel = PrefixLength(raw, position - block.position());
     const QString text = edittext::FromDocument(raw);
     return rel < text.size() ? text[rel].unicode() : char16_t(0);
+}
+
+QString PlainTextEditBuffer::WithSoftBreaks(const QString& docText, std::vector<int>& soft) const
+{
+    QString out;
+    qsizetype copied = 0;
+    for (qsizetype start = 0; start <= docText.size();) {
+        qsizetype end = docText.indexOf(u'\n', start);
+        if (end < 0)
+            end = docText.size();
+        if (end - start > m_softLimit) {
+            for (qsizetype cut : SoftCuts(QStringView(docText).mid(start, end - start))) {
+                if (out.isEmpty())
+                    out.reserve(docText.size() + docText.size() / m_softLimit + 1);
+                out.append(QStringView(docText).mid(copied, start + cut - copied));
+                soft.push_back(int(out.size()));
+                out.append(u'\n');
+                copied = start + cut;
+            }
+        }
+        start = end + 1;
+    }
+    if (soft.empty())
+        return docText;
+    out.append(QStringView(docText).mid(copied));
+    return out;
 }
 
 // ---- selection and editing -------------------------------------------------
@@ -310,12 +594,21 @@ void PlainTextEditBuffer::SetSel(int start, int end)
     m_edit.setTextCursor(c);
 }
 
+void PlainTextEditBuffer::InsertDocumentText(QTextCursor& c, const QString& text)
+{
+    // QTextCursor would give the text, its separators included, the format
+    // of the character before it, which may be a soft break.
+    c.insertText(text, QTextCharFormat());
+}
+
 void PlainTextEditBuffer::ReplaceSel(const QString& text)
 {
     int start = 0, end = 0;
     GetSel(start, end);
-    int from = ToPosition(start);
-    int to = ToPosition(end);
+    // The soft breaks at the ends go with the replaced text: the neighbours
+    // below are then the characters in the blocks.
+    int from = LeftOfSoft(ToPosition(start));
+    int to = RightOfSoft(ToPosition(end));
 
     // A lone CR before the selection and an LF after the new text (or a CR
     // at the end of the new text and a lone LF after the selection) become a
@@ -345,7 +638,9 @@ void PlainTextEditBuffer::ReplaceSel(const QString& text)
     c.setPosition(from);
     c.setPosition(to, QTextCursor::KeepAnchor);
     c.beginEditBlock();
-    c.insertText(docText);
+    c.removeSelectedText();
+    InsertDocumentText(c, docText);
+    NormaliseBlocks(c, from, c.position());
     c.endEditBlock();
     m_ownEdit = false;
     Doc().setModified(true);
@@ -359,8 +654,8 @@ void PlainTextEditBuffer::ReplaceSelPieces(const PieceSource& next)
 {
     int start = 0, end = 0;
     GetSel(start, end);
-    const int from = ToPosition(start);
-    const int to = ToPosition(end);
+    const int from = LeftOfSoft(ToPosition(start));
+    const int to = RightOfSoft(ToPosition(end));
     // A lone CR before the selection or a lone LF after it may join the
     // text's first or last character into a line end, which ReplaceSel
     // decides on the whole text.
@@ -393,15 +688,16 @@ void PlainTextEditBuffer::ReplaceSelPieces(const PieceSource& next)
         if (heldCr)
             text.chop(1);
         bool escaped = false;
-        c.insertText(edittext::ToDocument(text, &escaped));
+        InsertDocumentText(c, edittext::ToDocument(text, &escaped));
         m_mayHoldEscapes = m_mayHoldEscapes || escaped;
         inserted += text.size();
     }
     if (heldCr) {
         // A lone CR at the very end.
-        c.insertText(edittext::ToDocument(QStringLiteral("\r")));
+        InsertDocumentText(c, edittext::ToDocument(QStringLiteral("\r")));
         ++inserted;
     }
+    NormaliseBlocks(c, from, c.position());
     c.endEditBlock();
     m_ownEdit = false;
     Doc().setModified(true);
@@ -449,7 +745,7 @@ void PlainTextEditBuffer::ScrollCaret()
 
 int PlainTextEditBuffer::GetLineCount() const
 {
-    return Doc().blockCount();
+    return Doc().blockCount() - int(m_soft.size());
 }
 
 int PlainTextEditBuffer::LineIndex(int line) const
@@ -458,7 +754,7 @@ int PlainTextEditBuffer::LineIndex(int line) const
         line = LineFromChar(-1);
     if (line < 0)
         return -1;
-    const QTextBlock block = Doc().findBlockByNumber(line);
+    const QTextBlock block = LineStartBlock(line);
     return block.isValid() ? BlockOffset(block) : -1;
 }
 
@@ -468,19 +764,24 @@ int PlainTextEditBuffer::LineFromChar(int offset) const
         int end = 0;
         GetSel(offset, end);
     }
-    return BlockOfOffset(std::max(offset, 0)).blockNumber();
+    return LineOfBlock(BlockOfOffset(std::max(offset, 0)));
+}
+
+int PlainTextEditBuffer::LineEndOffset(int line) const
+{
+    return line + 1 < GetLineCount() ? LineIndex(line + 1) - 2 : GetTextLength();
 }
 
 int PlainTextEditBuffer::LineLength(int offset) const
 {
-    if (offset != -1)
-        return BlockLength(BlockOfOffset(std::max(offset, 0)));
+    if (offset != -1) {
+        const int line = LineFromChar(offset);
+        return LineEndOffset(line) - LineIndex(line);
+    }
     int start = 0, end = 0;
     GetSel(start, end);
-    const QTextBlock first = BlockOfOffset(start);
-    const QTextBlock last = BlockOfOffset(end);
-    const int before = start - BlockOffset(first);
-    const int after = BlockOffset(last) + BlockLength(last) - end;
+    const int before = start - LineIndex(LineFromChar(start));
+    const int after = LineEndOffset(LineFromChar(end)) - end;
     return before + std::max(after, 0);
 }
 
@@ -490,41 +791,73 @@ QString PlainTextEditBuffer::GetLine(int line) const
         line = LineFromChar(-1);
     if (line < 0)
         return QString();
-    const QTextBlock block = Doc().findBlockByNumber(line);
-    return block.isValid() ? edittext::FromDocument(block.text()) : QString();
+    QTextBlock block = LineStartBlock(line);
+    if (!block.isValid())
+        return QString();
+    const int from = block.position();
+    while (IsContinuation(block.next()))
+        block = block.next();
+    if (from == block.position())
+        return edittext::FromDocument(block.text());
+    return EditorTextBetween(from, block.position() + block.length() - 1);
 }
 
 // ---- whole text ------------------------------------------------------------
 
 QString PlainTextEditBuffer::GetText() const
 {
-    return edittext::FromDocument(Doc().toRawText());
+    const QString raw = Doc().toRawText();
+    return edittext::FromDocument(m_soft.empty() ? raw : WithoutPositions(raw, m_soft, 0));
 }
 
 QString PlainTextEditBuffer::SelectedText() const
 {
-    return edittext::FromDocument(m_edit.textCursor().selectedText());
+    const QTextCursor c = m_edit.textCursor();
+    return EditorTextBetween(c.selectionStart(), c.selectionEnd());
 }
 
 void PlainTextEditBuffer::SetText(const QString& text, bool undoable)
 {
     bool escaped = false;
-    const QString docText = edittext::ToDocument(text, &escaped);
+    QString docText = edittext::ToDocument(text, &escaped);
     m_ownEdit = true;
     if (undoable) {
         m_mayHoldEscapes = m_mayHoldEscapes || escaped;
         QTextCursor c(&Doc());
         c.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
         c.beginEditBlock();
-        c.insertText(docText);
+        InsertDocumentText(c, docText);
+        NormaliseBlocks(c, 0, c.position());
         c.endEditBlock();
         Doc().setModified(true);
     } else {
         const bool modified = Doc().isModified();
         m_mayHoldEscapes = escaped;
+        // The long lines are cut before the widget sees them: it would lay
+        // a whole line out first.
+        std::vector<int> soft;
+        docText = WithSoftBreaks(docText, soft);
+        m_mayHoldSoft = !soft.empty();
         // setPlainText clears the undo history and keeps no undo record of
         // the old text, which is what makes loading a large file fast.
+        // Until the marks are set the new text has no soft breaks; a status
+        // line read during the load finds it so.
+        m_soft.clear();
+        m_skipSoftUpdate = true;
         m_edit.setPlainText(docText);
+        if (!soft.empty()) {
+            Doc().setUndoRedoEnabled(false);
+            QTextCursor c(&Doc());
+            c.beginEditBlock();
+            for (int p : soft) {
+                c.setPosition(p + 1);
+                c.setBlockCharFormat(SoftBreakFormat());
+            }
+            c.endEditBlock();
+            Doc().setUndoRedoEnabled(true);
+        }
+        m_skipSoftUpdate = false;
+        m_soft = std::move(soft);
         Doc().setModified(modified);
     }
     m_ownEdit = false;

@@ -6,11 +6,13 @@
 #include <QString>
 #include <QTextBlock>
 
+#include <algorithm>
 #include <functional>
 #include <vector>
 
 class QMimeData;
 class QPlainTextEdit;
+class QTextCursor;
 class QTextDocument;
 
 // The edit buffer over a QPlainTextEdit.
@@ -23,6 +25,16 @@ class QTextDocument;
 // document the conversions count them block by block; only a program can
 // put such a character into the text, so that slow path is never taken for
 // text a user loads, types or pastes.
+//
+// A line longer than the soft break limit is held as several blocks: Qt lays
+// out and shapes a whole block on every edit and every caret move, which in
+// a minified page of megabytes costs a second a key. The separator of such
+// a "soft" break carries a property in its character format; the break
+// counts as no editor character, so the text, the line numbers and every
+// offset read back are the editor's own. The property travels with the
+// separator through Qt's undo and redo. The document positions of the soft breaks are kept sorted in
+// m_soft, brought up to date on every change of the document, so that an
+// offset conversion stays a block look-up and a binary search.
 class PlainTextEditBuffer : public EditBuffer {
 public:
     explicit PlainTextEditBuffer(QPlainTextEdit& edit);
@@ -93,6 +105,31 @@ public:
     // other case, which the widget handles itself.
     bool DeleteEscapedPair(bool forward);
 
+    // The longest block a line is held in; the default, or smaller in tests
+    // so that short texts are split. Applies to text loaded or edited later.
+    static constexpr int kDefaultSoftBreakLimit = 4000;
+    void SetSoftBreakLimit(int characters) { m_softLimit = std::max(characters, 2); }
+    // True when the block continues the line of the block before it.
+    static bool IsContinuation(const QTextBlock& block);
+    // The editor line a block belongs to.
+    int LineOfBlock(const QTextBlock& block) const;
+    // Document positions of the soft breaks in [from, to).
+    std::vector<int> SoftBreaksIn(int from, int to) const;
+    // Before a key moves the caret or deletes next to it: a caret on a soft
+    // break steps over it in the key's direction, so that the key acts on
+    // an editor character.
+    void StepOverSoftBreak(bool forward, bool keepAnchor);
+    // True while the document holds soft breaks.
+    bool HasSoftBreaks() const { return !m_soft.empty(); }
+    // Whether a key the widget handles may leave a block past the limit or
+    // a soft break that no longer serves (deleting: a key that deletes a
+    // character; wordDeleting: one that deletes a word).
+    bool KeyMayReshape(bool deleting, bool wordDeleting) const;
+    // Runs such a key's edit and puts the blocks around the caret in order,
+    // as one undo step: a cut made afterwards would be a step of its own
+    // that changes nothing the user sees.
+    void WidgetEdit(const std::function<void()>& edit);
+
     // Offset conversions (public for the window's status line).
     int ToOffset(int position) const;
     int ToPosition(int offset) const;
@@ -123,6 +160,31 @@ private:
     void NoteWidgetEdit(int position, int added);
     void JoinSplitLineEnds();
 
+    // Soft breaks before a document position.
+    int SoftBefore(int position) const;
+    // The same place in the text on the near or far side of soft breaks.
+    int LeftOfSoft(int position) const;
+    int RightOfSoft(int position) const;
+    // The first block of an editor line.
+    QTextBlock LineStartBlock(int line) const;
+    // The document text of [from, to) without its soft breaks, as editor text.
+    QString EditorTextBetween(int from, int to) const;
+    // Brings m_soft up to date after a change of the document.
+    void UpdateSoftBreaks(int position, int removed, int added);
+    // Removes the soft breaks that no longer serve around [from, to] and
+    // splits the blocks there that grew past the limit, inside the caller's
+    // edit block.
+    void NormaliseBlocks(QTextCursor& c, int from, int to);
+    // Inserts document text at the cursor, its block breaks line ends.
+    static void InsertDocumentText(QTextCursor& c, const QString& text);
+    // Where a line's text of that length is cut, as indices into it.
+    std::vector<qsizetype> SoftCuts(QStringView line) const;
+    // Document text with its long lines cut; the positions of the cuts
+    // (block breaks in the result) go to `soft`.
+    QString WithSoftBreaks(const QString& docText, std::vector<int>& soft) const;
+    // Editor offset of the end of a line's text.
+    int LineEndOffset(int line) const;
+
     QPlainTextEdit& m_edit;
     // Receives the document's signals; goes with the buffer.
     QObject m_context;
@@ -142,4 +204,11 @@ private:
     DisplaySetter m_setDisplay;
     void ApplyFont();
     int m_bulkDepth = 0;
+    int m_softLimit = kDefaultSoftBreakLimit;
+    // Document positions of the soft break characters, ascending.
+    std::vector<int> m_soft;
+    // Set once a soft break has entered the document: only then can an
+    // undo bring one back.
+    bool m_mayHoldSoft = false;
+    bool m_skipSoftUpdate = false;
 };

@@ -7,9 +7,12 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -70,11 +73,21 @@ QuestionBox::QuestionBox(const Ui::Question& asked, QWidget* parent)
         top->addWidget(icon);
         m_textMargins.setLeft(m_textMargins.left() + size + spacing);
     }
-    m_text = new QLabel(question.text, this);
+    m_text = new QLabel;
     m_text->setTextFormat(Qt::PlainText);
     m_text->setWordWrap(true);
+    m_text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_text->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    top->addWidget(m_text, 1);
+    m_area = new QScrollArea(this);
+    m_area->setFrameShape(QFrame::NoFrame);
+    m_area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_area->setFocusPolicy(Qt::NoFocus);
+    m_area->setWidgetResizable(true);
+    m_area->setWidget(m_text);
+    // The text lies on the box, as a label's would.
+    m_area->viewport()->setAutoFillBackground(false);
+    m_text->setAutoFillBackground(false);
+    top->addWidget(m_area, 1);
 
     // The text is laid out at its own width up to a sensible part of the
     // screen, and wraps only beyond it.
@@ -84,10 +97,14 @@ QuestionBox::QuestionBox(const Ui::Question& asked, QWidget* parent)
     for (const QString& line : question.text.split(u'\n'))
         natural = std::max(natural, metrics.horizontalAdvance(line) + 1);
     const int textRoom = widest - m_textMargins.left() - m_textMargins.right();
-    m_text->setMinimumWidth(std::max(1, std::min(natural, textRoom)));
-    // A text that wraps breaks between phrases, not inside a word.
-    if (natural > textRoom)
-        m_text->setText(WithJapaneseBreaks(question.text));
+    m_textWidth = std::max(1, std::min(natural, textRoom));
+    // A text that wraps breaks between phrases, not inside a word; a word
+    // wider than the line (with room for a scroll bar) breaks after its
+    // separators.
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_area);
+    m_text->setText(natural > textRoom ? WithJapaneseBreaks(WithBreaksInLongWords(
+                                             question.text, metrics, std::max(1, textRoom - bar)))
+                                       : question.text);
 
     QPushButton* preferred = nullptr;
     for (const Ui::Button& b : question.buttons) {
@@ -122,7 +139,40 @@ QuestionBox::QuestionBox(const Ui::Question& asked, QWidget* parent)
 
     layout->addLayout(top, 1);
     layout->addLayout(rows);
+    m_buttonRows = rows;
     setMaximumWidth(room.width());
+    setMaximumHeight(room.height());
+    FitText(m_textWidth, room.height());
+}
+
+void QuestionBox::FitText(int width, int boxHeight)
+{
+    const QMargins margins = layout()->contentsMargins();
+    const int spacing = std::max(layout()->spacing(), 0);
+    // At least two lines show, however small the screen.
+    const int room = std::max(boxHeight - margins.top() - margins.bottom() - spacing
+                                  - m_buttonRows->sizeHint().height(),
+                              2 * m_text->fontMetrics().height());
+    int height = m_text->heightForWidth(width);
+    int labelWidth = width;
+    if (height > room) {
+        labelWidth = std::max(1, width - style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_area));
+        height = room;
+    }
+    m_text->setMinimumWidth(labelWidth);
+    m_area->setMinimumWidth(width);
+    m_area->setFixedHeight(height);
+}
+
+void QuestionBox::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_PageDown || event->key() == Qt::Key_PageUp) {
+        m_area->verticalScrollBar()->triggerAction(event->key() == Qt::Key_PageDown
+                                                       ? QAbstractSlider::SliderPageStepAdd
+                                                       : QAbstractSlider::SliderPageStepSub);
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 Ui::Question QuestionBox::MessageQuestion(const QString& text, Ui::Icon icon)
@@ -152,8 +202,8 @@ void QuestionBox::PlaceOver(QWidget* window)
     if (!window)
         return;
     const int width = window->width();
-    m_text->setMinimumWidth(std::max(
-        1, std::min(m_text->minimumWidth(), width - m_textMargins.left() - m_textMargins.right())));
+    FitText(std::max(1, std::min(m_textWidth, width - m_textMargins.left() - m_textMargins.right())),
+            DialogRoom(*this).height());
     setMinimumWidth(width);
     setMaximumWidth(width);
     adjustSize();

@@ -171,8 +171,10 @@ int RunFtpTool(const QStringList& args, QTextStream& out, QTextStream& err)
     bool ascii = asciiFlag;
     int timeout = o.timeout.value_or(kFtpDefaultTimeoutSeconds);
     CFtpSet site;
+    // The saved sites' store; a mirror keeps in it what it left unfinished.
+    std::unique_ptr<platform::SettingsStore> store;
     if (!o.site.isEmpty()) {
-        std::unique_ptr<platform::SettingsStore> store =
+        store =
             o.config.isEmpty() ? std::make_unique<platform::SettingsStore>()
                                : std::make_unique<platform::SettingsStore>(
                                      QDir(o.config).filePath(QStringLiteral("kelvo.ini")));
@@ -250,11 +252,15 @@ int RunFtpTool(const QStringList& args, QTextStream& out, QTextStream& err)
     } else if (op == u"mirror") {
         SiteMirror mirror(*ftp.Session());
         MirrorPlan plan;
+        if (store)
+            mirror.SetInterruption(LoadMirrorInterruption(*store, site));
         if (!mirror.Plan(a[1], root, removeGone, plan)) {
             ftp.Disconnect();
             return Message(out, mirror.ErrorText());
         }
         done = dryRun || mirror.Apply(plan);
+        if (store && !dryRun)
+            SaveMirrorInterruption(*store, site, mirror.Interruption());
         const size_t shown = dryRun ? plan.actions.size() : size_t(mirror.Done());
         for (size_t n = 0; n < shown; ++n)
             out << plan.actions[n].Line() << '\n';

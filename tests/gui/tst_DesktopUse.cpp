@@ -84,7 +84,9 @@ QStringList Misfits(QWidget& dialog)
         const bool allFit = std::all_of(lines.begin(), lines.end(), [&](const QString& line) {
             return m.horizontalAdvance(line) < std::min(room, label->width());
         });
-        const bool wrapped = label->heightForWidth(label->width()) >= (lines.size() + 1) * m.lineSpacing();
+        // Against the text's own height unwrapped: a line of Japanese in a
+        // fallback font is taller than the label font's line spacing.
+        const bool wrapped = label->heightForWidth(label->width()) > label->heightForWidth(QWIDGETSIZE_MAX);
         if (allFit && wrapped)
             problems << QStringLiteral("wraps: ") + label->text();
         // Qt alone breaks Japanese between any two characters ("区別をす|る").
@@ -201,6 +203,79 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(script.Ended(), 2 * StepScript::kGiveUpMs);
         QVERIFY2(script.Finished(), qPrintable(script.Waiting()));
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
+    }
+
+    // A question longer than the screen: its buttons stay on the screen,
+    // Page Down brings the last line into view, Enter presses the preferred
+    // button and Escape gives the escape answer.
+    void longQuestionStaysReadable_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<int>("answer");
+        QTest::newRow("Enter") << "Return" << int(Ui::Answer::No);
+        QTest::newRow("Escape") << "Escape" << int(Ui::Answer::Cancel);
+    }
+    void longQuestionStaysReadable()
+    {
+        QFETCH(QString, key);
+        QFETCH(int, answer);
+        DesktopSession s;
+        QVERIFY(s.Start());
+        QString fingerprint = QStringLiteral("SHA256:");
+        for (int i = 0; i < 32; ++i)
+            fingerprint += QStringLiteral("%1:").arg((i * 37 + 11) % 256, 2, 16, QChar(u'0')).toUpper();
+        fingerprint.chop(1);
+        Ui::Question q;
+        q.icon = Ui::Icon::Warning;
+        q.text = QStringLiteral("サーバの証明書を確認できません。確かにそのサーバと分かっているときだけ信頼してください。\n"
+                                "発行先：www.example.test\n発行者：Example Test Authority\n指紋：%1\n"
+                                "理由：証明書の発行者を信頼できません。証明書の名前がホスト名と一致しません。\n"
+                                "最後の行です。")
+                     .arg(fingerprint);
+        q.buttons = {{Ui::Answer::Yes, QStringLiteral("今回だけ信頼(&O)")},
+                     {Ui::Answer::No, QStringLiteral("常に信頼(&A)")},
+                     {Ui::Answer::Cancel, QStringLiteral("キャンセル")}};
+        q.preferred = Ui::Answer::No;
+        QStringList problems;
+        QuestionBox* box = nullptr;
+        StepScript script;
+        script.Add(QStringLiteral("the question placed"),
+                   [&] {
+                       box = qobject_cast<QuestionBox*>(QApplication::activeModalWidget());
+                       return box && box->isActiveWindow() && box->windowHandle()->isExposed()
+                              && !box->windowHandle()->frameMargins().isNull();
+                   },
+                   [&] {
+                       problems = Misfits(*box);
+                       QVERIFY(XKeys({QStringLiteral("Next"), QStringLiteral("Next"), QStringLiteral("Next"),
+                                      QStringLiteral("Next"), QStringLiteral("Next")}));
+                   });
+        script.Add(QStringLiteral("the last line in view"),
+                   [&] {
+                       const QScrollBar* bar = box->TextArea()->verticalScrollBar();
+                       const QLabel* label = box->TextLabel();
+                       const QWidget* view = box->TextArea()->viewport();
+                       // The fingerprint's longest piece fits the line too.
+                       return bar->value() == bar->maximum()
+                              && label->minimumSizeHint().width() <= view->width()
+                              && label->height() >= label->heightForWidth(label->width())
+                              && label->mapTo(view, QPoint(0, label->height())).y() <= view->height();
+                   },
+                   [&] {
+                       const QSize size = box->screen()->size();
+                       box->screen()->grabWindow(0).save(QStringLiteral("%1/x-%2x%3-long-question.png")
+                                                             .arg(ScreenshotFolder())
+                                                             .arg(size.width())
+                                                             .arg(size.height()));
+                       QVERIFY(XKeys({key}));
+                   });
+        script.Start();
+        std::optional<Ui::Answer> given;
+        QTimer::singleShot(0, &s.Frame(), [&] { given = s.App().GetUi().Ask(q); });
+        QTRY_VERIFY_WITH_TIMEOUT(script.Ended() && given, 2 * StepScript::kGiveUpMs);
+        QVERIFY2(script.Finished(), qPrintable(script.Waiting()));
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
+        QCOMPARE(int(*given), answer);
     }
 
     // A page whose name is CP932 bytes (from a Windows archive) is listed by

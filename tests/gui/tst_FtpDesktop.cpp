@@ -8,12 +8,15 @@
 #include "core/app/CommandIds.h"
 #include "core/ftp/CFtpSetList.h"
 #include "core/ftp/FtpWindowCommands.h"
+#include "core/ftp/SitePublish.h"
 #include "gui/FtpWindow.h"
 #include "gui/ThreadedTaskRunner.h"
 
 #include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
@@ -147,6 +150,82 @@ private Q_SLOTS:
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
         QCOMPARE(selected.size(), rows - 1);
         QVERIFY(!selected.contains(QStringLiteral("..")));
+    }
+
+    // Publishing from its command with the keyboard alone: the folders and
+    // the plan stay on the screen with the focus in them, on the local
+    // folder first, and Return goes on at each step.
+    void publishOnTheScreen()
+    {
+        if (FtpWindowFixture::ServerMissing())
+            QSKIP("pyftpdlib is not installed here");
+        FtpTestServer server(FtpTestServer::Kind::Pyftpdlib);
+        QCOMPARE(server.Start(), QString());
+        QTemporaryDir local;
+        QDir().mkpath(local.filePath(QStringLiteral("画像")));
+        QVERIFY(WriteBytes(local.filePath(QStringLiteral("index.htm")), "<P>top</P>"));
+        QVERIFY(WriteBytes(local.filePath(QStringLiteral("画像/表紙.png")), QByteArray(1000, 'p')));
+
+        DesktopSession s;
+        {
+            CFtpSetList sets;
+            sets.Load(s.Settings());
+            CFtpSet& site = sets.At(0);
+            site.host = server.Host();
+            site.user = server.User();
+            site.password = server.Password();
+            site.localFolder = local.path();
+            site.remoteFolder = QStringLiteral("site");
+            sets.Save(s.Settings());
+        }
+        QVERIFY(s.Start());
+        const QRect room = QGuiApplication::primaryScreen()->geometry();
+        const QString name = QStringLiteral("publish-%1x%2").arg(room.width()).arg(room.height());
+        const QString title = QStringLiteral("サイトの公開");
+        QStringList problems;
+        auto onScreen = [&](const QString& what) {
+            QWidget* dialog = QApplication::activeModalWidget();
+            if (!room.contains(dialog->frameGeometry()))
+                problems << what + QStringLiteral(" reaches off the screen");
+            Picture(name + u'-' + what);
+        };
+        auto plan = [&]() -> QListWidget* {
+            QWidget* dialog = ActiveDialog(title);
+            return dialog ? dialog->findChild<QListWidget*>() : nullptr;
+        };
+        StepScript script;
+        script.Add(QStringLiteral("the folders"), [&] { return ActiveDialog(title) && !plan(); }, [&] {
+            auto* field = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+            if (!field || field->text() != local.path())
+                problems << QStringLiteral("the focus is not on the local folder");
+            onScreen(QStringLiteral("folders"));
+            QVERIFY(XKeys({QStringLiteral("Return")}));
+        });
+        script.Add(QStringLiteral("the plan"), [&] { return plan() != nullptr; }, [&] {
+            if (plan()->count() != 4)
+                problems << QStringLiteral("the plan has %1 rows").arg(plan()->count());
+            onScreen(QStringLiteral("plan"));
+            QVERIFY(XKeys({QStringLiteral("Return")}));
+        });
+        script.Add(QStringLiteral("the message"), [] {
+            QWidget* box = QApplication::activeModalWidget();
+            if (!box || !box->isActiveWindow())
+                return false;
+            for (QLabel* label : box->findChildren<QLabel*>())
+                if (label->text().startsWith(QStringLiteral("公開しました")))
+                    return true;
+            return false;
+        }, [&] {
+            onScreen(QStringLiteral("done"));
+            QVERIFY(XKeys({QStringLiteral("Return")}));
+        });
+        script.Add(QStringLiteral("the message to close"), [] { return !QApplication::activeModalWidget(); }, [] {});
+        script.Start();
+        QVERIFY(s.App().Commands().Run(cmd::SitePublish));
+        QTRY_VERIFY_WITH_TIMEOUT(script.Ended(), 2 * StepScript::kGiveUpMs);
+        QVERIFY2(script.Finished(), qPrintable(script.Waiting()));
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
+        QCOMPARE(ReadBytes(server.WritableLocal() + QStringLiteral("/site/画像/表紙.png")), QByteArray(1000, 'p'));
     }
 
     // A copy of several files shows, within the screen, which file of how

@@ -7,8 +7,10 @@
 #include "core/doc/CKelvoDoc.h"
 #include "gui/CMainFrame.h"
 #include "gui/PlainTextEditBuffer.h"
+#include "platform/Cp932.h"
 
 #include <QLabel>
+#include <QTextBlock>
 #include <QTest>
 #include <QToolButton>
 
@@ -60,6 +62,79 @@ private Q_SLOTS:
         QCOMPARE(b.GetText(), text);
         QVERIFY(g.Doc().OnSaveDocument(g.Path("out.html")));
         QCOMPARE(ReadBytes(g.Path("out.html")), file);
+    }
+
+    // A minified page, one line of 2 MB held in many blocks, comes back
+    // byte for byte: unchanged, and after typing, deleting and pasting at
+    // and across the places where the line is cut, all undone and redone.
+    void longLineSavedExactly_data()
+    {
+        QTest::addColumn<bool>("shiftJis");
+        QTest::addColumn<bool>("edit");
+        QTest::newRow("UTF-8, unchanged") << false << false;
+        QTest::newRow("UTF-8, edited") << false << true;
+        QTest::newRow("Shift-JIS, edited") << true << true;
+    }
+    void longLineSavedExactly()
+    {
+        QFETCH(bool, shiftJis);
+        QFETCH(bool, edit);
+        QString page = QStringLiteral("<html><head><meta charset=\"%1\"></head><body>")
+                           .arg(shiftJis ? u"shift_jis"_qs : u"utf-8"_qs);
+        for (int i = 0; page.size() < 2'000'000; ++i)
+            page += QStringLiteral("<a href=\"/p/%1.html\">項目%1 &amp; 説明</a>").arg(i);
+        page += QStringLiteral("</body></html>");
+        auto encode = [shiftJis](const QString& text) {
+            return shiftJis ? platform::UnicodeToCp932(text) : text.toUtf8();
+        };
+        GuiEditor g;
+        QVERIFY(g.App().OpenDocumentFile(g.MakeFile("one.html", encode(page))));
+        EditWidget& w = g.Edit();
+        PlainTextEditBuffer& b = w.Buffer();
+        QVERIFY(w.document()->blockCount() > 100);
+        QCOMPARE(b.GetLineCount(), 1);
+        QCOMPARE(b.GetTextLength(), int(page.size()));
+        QString expected = page;
+        if (edit) {
+            // The editor offset where block n starts, and the caret there.
+            auto seam = [&](int n, bool before) {
+                const int p = w.document()->findBlockByNumber(n).position() - (before ? 1 : 0);
+                QTextCursor c = w.textCursor();
+                c.setPosition(p);
+                w.setTextCursor(c);
+                return b.ToOffset(p);
+            };
+            int o = seam(7, false);
+            QTest::keyClicks(&w, QStringLiteral("ab"));
+            QTest::keyClick(&w, Qt::Key_Backspace);
+            expected.insert(o, u'a');
+            QCOMPARE(b.GetText(), expected);
+            o = seam(30, true);
+            QTest::keyClick(&w, Qt::Key_Delete);
+            expected.remove(o, 1);
+            QCOMPARE(b.GetText(), expected);
+            o = seam(60, false);
+            b.SetSel(o - 3, o + 3);
+            b.ReplaceSel(QString());
+            expected.remove(o - 3, 6);
+            QCOMPARE(b.GetText(), expected);
+            const QString pasted = QStringLiteral("<b>長い</b>").repeated(3000);
+            o = seam(200, true) - 10;
+            b.SetSel(o, o);
+            b.ReplaceSel(pasted);
+            expected.insert(o, pasted);
+            QCOMPARE(b.GetText(), expected);
+            QCOMPARE(b.GetLineCount(), 1);
+            while (b.CanUndo())
+                b.Undo();
+            QCOMPARE(b.GetText(), page);
+            while (b.CanRedo())
+                b.Redo();
+            QCOMPARE(b.GetText(), expected);
+            QCOMPARE(b.GetLineCount(), 1);
+        }
+        QVERIFY(g.Doc().OnSaveDocument(g.Path("out.html")));
+        QVERIFY(ReadBytes(g.Path("out.html")) == encode(expected));
     }
 
     // The status bar marks a file with undecodable bytes and offers to

@@ -12,6 +12,7 @@
 #include <QMimeData>
 #include <QRandomGenerator>
 #include <QTest>
+#include <QTextBlock>
 
 #include <memory>
 
@@ -209,16 +210,23 @@ private Q_SLOTS:
     {
         QTest::addColumn<bool>("standIns");
         QTest::addColumn<quint32>("seed");
-        QTest::newRow("file text 1") << false << 1u;
-        QTest::newRow("file text 2") << false << 77u;
-        QTest::newRow("with stand-ins and split surrogates") << true << 5u;
+        QTest::addColumn<int>("softLimit");  // lines longer are held in several blocks
+        const int none = PlainTextEditBuffer::kDefaultSoftBreakLimit;
+        QTest::newRow("file text 1") << false << 1u << none;
+        QTest::newRow("file text 2") << false << 77u << none;
+        QTest::newRow("with stand-ins and split surrogates") << true << 5u << none;
+        QTest::newRow("long lines, file text") << false << 3u << 3;
+        QTest::newRow("long lines, file text 2") << false << 41u << 8;
+        QTest::newRow("long lines, stand-ins and split surrogates") << true << 9u << 4;
     }
     void agreesWithMemoryBuffer()
     {
         QFETCH(bool, standIns);
         QFETCH(quint32, seed);
+        QFETCH(int, softLimit);
         EditWidget w;
         PlainTextEditBuffer& gui = w.Buffer();
+        gui.SetSoftBreakLimit(softLimit);
         MemoryEditBuffer mem;
         QStringList pieces = kPlainPieces;
         if (standIns)
@@ -252,6 +260,11 @@ private Q_SLOTS:
                 op = QStringLiteral("Undo");
                 gui.Undo();
                 mem.Undo();
+                // Half the time taken back and done again.
+                if (a.Random().bounded(2) == 0) {
+                    gui.Redo();
+                    gui.Undo();
+                }
                 // Where the caret goes after an undo, and whether the text
                 // counts as changed, is the widget's own business; both
                 // restart from the same state.
@@ -510,6 +523,114 @@ private Q_SLOTS:
         QTest::keyClicks(&w, QStringLiteral("c"));
         QCOMPARE(w.Buffer().GetText(), QStringLiteral("ab\r\nc"));
         QCOMPARE(w.Buffer().GetLineCount(), 2);
+    }
+
+    // Keys next to a break that splits a long line act on the editor's
+    // characters, from either side of it. "abc|def|gh" with breaks at
+    // document positions 3 and 7.
+    void keysAtSoftBreaks_data()
+    {
+        QTest::addColumn<int>("position");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<int>("selStart");
+        QTest::addColumn<int>("selEnd");
+        const int shift = Qt::ShiftModifier;
+        const int ctrl = Qt::ControlModifier;
+        const QString same = QStringLiteral("abcdefgh");
+        for (int p : {3, 4}) {
+            const QString side = p == 3 ? QStringLiteral(", before the break")
+                                        : QStringLiteral(", after the break");
+            auto row = [&](const char* name) { return qPrintable(name + side); };
+            QTest::newRow(row("Backspace")) << p << int(Qt::Key_Backspace) << 0 << "abdefgh" << 2 << 2;
+            QTest::newRow(row("Delete")) << p << int(Qt::Key_Delete) << 0 << "abcefgh" << 3 << 3;
+            QTest::newRow(row("Right")) << p << int(Qt::Key_Right) << 0 << same << 4 << 4;
+            QTest::newRow(row("Left")) << p << int(Qt::Key_Left) << 0 << same << 2 << 2;
+            QTest::newRow(row("Shift+Right")) << p << int(Qt::Key_Right) << shift << same << 3 << 4;
+            QTest::newRow(row("Shift+Left")) << p << int(Qt::Key_Left) << shift << same << 2 << 3;
+            QTest::newRow(row("Enter")) << p << int(Qt::Key_Return) << 0 << "abc\r\ndefgh" << 5 << 5;
+            QTest::newRow(row("letter")) << p << int(Qt::Key_X) << 0 << "abcxdefgh" << 4 << 4;
+        }
+        QTest::newRow("Enter inside a continuing block")
+            << 5 << int(Qt::Key_Return) << 0 << "abcd\r\nefgh" << 6 << 6;
+        QTest::newRow("Ctrl+End") << 0 << int(Qt::Key_End) << ctrl << same << 8 << 8;
+        QTest::newRow("Backspace in the last block")
+            << 9 << int(Qt::Key_Backspace) << 0 << "abcdefh" << 6 << 6;
+    }
+    void keysAtSoftBreaks()
+    {
+        QFETCH(int, position);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, expected);
+        QFETCH(int, selStart);
+        QFETCH(int, selEnd);
+        EditWidget w;
+        w.show();
+        PlainTextEditBuffer& b = w.Buffer();
+        b.SetSoftBreakLimit(3);
+        const QString text = QStringLiteral("abcdefgh");
+        b.SetText(text);
+        QCOMPARE(w.blockCount(), 3);
+        QTextCursor c = w.textCursor();
+        c.setPosition(position);
+        w.setTextCursor(c);
+        QTest::keyClick(&w, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(Visible(b.GetText()), Visible(expected));
+        QCOMPARE(b.GetLineCount(), int(expected.count(QStringLiteral("\r\n"))) + 1);
+        int s = 0, e = 0;
+        b.GetSel(s, e);
+        QCOMPARE(QPair(s, e), QPair(selStart, selEnd));
+        // A block the key made longer than the limit is cut once the key is
+        // done; the lines read back whole.
+        auto longest = [&w] {
+            int n = 0;
+            for (QTextBlock block = w.document()->begin(); block.isValid(); block = block.next())
+                n = std::max(n, block.length() - 1);
+            return n;
+        };
+        QTRY_VERIFY(longest() <= 3);
+        QCOMPARE(b.GetLine(b.GetLineCount() - 1), expected.mid(expected.lastIndexOf(u'\n') + 1));
+        if (expected != text) {
+            w.undo();
+            QCOMPARE(b.GetText(), text);
+            QCOMPARE(b.GetLineCount(), 1);
+        }
+    }
+
+    // The tag pair and the search matches are found and marked the same
+    // whether the line is one block or cut into many.
+    void marksAcrossSoftBreaks_data()
+    {
+        QTest::addColumn<int>("softLimit");
+        QTest::newRow("one block") << PlainTextEditBuffer::kDefaultSoftBreakLimit;
+        QTest::newRow("cut every 5") << 5;
+        QTest::newRow("cut every 2") << 2;
+    }
+    void marksAcrossSoftBreaks()
+    {
+        QFETCH(int, softLimit);
+        EditWidget w;
+        w.resize(400, 300);
+        w.show();
+        PlainTextEditBuffer& b = w.Buffer();
+        b.SetSoftBreakLimit(softLimit);
+        b.SetText(QStringLiteral("<p><div class=\"a\">x</div> class</p>\r\nclass"));
+        EditDisplay display;
+        display.searchText = QStringLiteral("CLASS");
+        b.SetDisplay(display);
+        b.SetSel(5, 5);  // in "<div"
+        w.UpdateMarksNow();
+        auto texts = [](const QList<QTextEdit::ExtraSelection>& marks) {
+            QStringList out;
+            for (const QTextEdit::ExtraSelection& m : marks)
+                out << m.cursor.selectedText().remove(QChar(edittext::kBlockBreak));
+            return out;
+        };
+        QCOMPARE(texts(w.TagMarks()), (QStringList{"<div class=\"a\">", "</div>"}));
+        QCOMPARE(texts(w.SearchMarks()), (QStringList{"class", "class", "class"}));
+        QCOMPARE(w.SearchMarks().at(2).cursor.blockNumber(), w.document()->blockCount() - 1);
     }
 
     // A stand-in character that really is in the text travels as a pair

@@ -368,8 +368,9 @@ private Q_SLOTS:
         QCOMPARE(path.value_or(QString()), dir.filePath(chosen));
     }
 
-    // Japanese that wraps breaks between phrases: at every width that holds
-    // the widest phrase, each line ends where a phrase does.
+    // Japanese that wraps breaks between phrases, and a fingerprint wider
+    // than the line after its separators: at every width that holds the
+    // widest phrase, each line ends where a phrase does.
     void japaneseWrapsBetweenPhrases_data()
     {
         QTest::addColumn<QString>("phrases");
@@ -377,6 +378,7 @@ private Q_SLOTS:
         QTest::newRow("negative") << "タグ挿入後、|選択解除しない";
         QTest::newRow("polite") << "文字として|読めない|バイトが |3 |個あります";
         QTest::newRow("katakana and particles") << "この|変更は|次に|ファイルを|開いたときから|有効です";
+        QTest::newRow("fingerprint") << "指紋：|SHA256:|0B:|30:|55:|7A:|9F:|C4:|E9:|0E:|33:|58:|7D:|A2";
     }
     void japaneseWrapsBetweenPhrases()
     {
@@ -391,9 +393,10 @@ private Q_SLOTS:
             ends.insert(int(text.size()));
             widest = std::max(widest, metrics.horizontalAdvance(phrase));
         }
-        const QString shown = WithJapaneseBreaks(text);
-        QCOMPARE(QString(shown).remove(QChar(0x2060)), text);
+        const QRegularExpression invisible(QStringLiteral("[\\x{2060}\\x{200B}]"));
         for (int width = widest + 1; width < metrics.horizontalAdvance(text); width += 3) {
+            const QString shown = WithJapaneseBreaks(WithBreaksInLongWords(text, metrics, width));
+            QCOMPARE(QString(shown).remove(invisible), text);
             QTextLayout layout(shown, QApplication::font());
             QTextOption option;
             option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
@@ -401,8 +404,8 @@ private Q_SLOTS:
             layout.beginLayout();
             for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
                 line.setLineWidth(width);
-                const int end = int(QStringView(shown).first(line.textStart() + line.textLength())
-                                        .count(QChar(0x2060)));
+                const int end = int(QString(shown).first(line.textStart() + line.textLength())
+                                        .count(invisible));
                 const int at = line.textStart() + line.textLength() - end;
                 QVERIFY2(ends.contains(at), qPrintable(QStringLiteral("%1 px: %2|%3").arg(width)
                                                            .arg(text.left(at), text.mid(at))));

@@ -40,5 +40,8 @@ inline constexpr int ReopenDeclaredCode = 34100;
 // original ranges too.
 inline constexpr int FindInFiles = 34220;
 inline constexpr int ReplaceInFiles = 34221;
+inline constexpr int FindInFilesResults = 34222;
+inline constexpr int NextFindResult = 34223;
+inline constexpr int PreviousFindResult = 34224;
 
 } // namespace cmd

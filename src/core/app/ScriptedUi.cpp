@@ -44,8 +44,11 @@ Ui::Answer ScriptedUi::Ask(const Question& question)
     RunOnce(whileShown);
     if (m_answers.empty())
         return question.escape;
-    const Answer a = m_answers.front();
+    const std::optional<Answer> queued = m_answers.front();
     m_answers.pop_front();
+    if (!queued && question.buttons.empty())
+        return question.escape;
+    const Answer a = queued.value_or(question.preferred.value_or(question.buttons.front().answer));
     for (const Button& b : question.buttons)
         if (b.answer == a)
             return a;
@@ -116,7 +119,7 @@ Ui::Answer ScriptedUi::RunForm(FormModel& form)
     Answer result = Answer::Ok;
     for (;;) {
         if (!m_answers.empty()) {
-            result = m_answers.front();
+            result = m_answers.front().value_or(Answer::Ok);
             m_answers.pop_front();
         } else {
             result = Answer::Ok;

@@ -15,7 +15,8 @@
 //
 // Questions and forms take the next answer of the answer queue. When it is
 // empty a question gets its escape answer (so nothing goes on unasked) and a
-// form is confirmed. Input boxes and file and folder choosers take the next
+// form is confirmed. Enter in the queue presses the question's preferred
+// button (the first when it names none) and confirms a form. Input boxes and file and folder choosers take the next
 // text of the input queue; when it is empty they are cancelled. Before a form
 // is shown, every pending field value whose name the form knows is applied,
 // in the order given.
@@ -30,6 +31,7 @@ public:
     };
 
     void QueueAnswer(Answer a) { m_answers.push_back(a); }
+    void QueueEnter() { m_answers.push_back(std::nullopt); }
     void QueueInput(const QString& text) { m_inputs.push_back(text); }
     void QueueField(const QString& name, const QString& value)
     {
@@ -95,7 +97,7 @@ public:
 private:
     std::optional<QString> NextInput();
 
-    std::deque<Answer> m_answers;
+    std::deque<std::optional<Answer>> m_answers;  // nullopt: Enter
     std::deque<QString> m_inputs;
     std::deque<std::pair<QString, QString>> m_fields;
     std::vector<Record> m_records;

@@ -50,7 +50,8 @@ void CKeycustDlg::Run()
     if (CKeycustTable::HoldsOtherData(file)) {
         const QString text =
             UiText(QStringLiteral("%1 はキー定義ファイルではありません。\n上書きしますか？")).arg(file);
-        if (m_app.GetUi().Ask(text, Ui::Buttons::OkCancel, Ui::Icon::Warning) != Ui::Answer::Ok)
+        if (m_app.GetUi().Ask(text, Ui::Buttons::OkCancel, Ui::Icon::Warning, Ui::Answer::Cancel)
+            != Ui::Answer::Ok)
             return;
     }
     if (!m_app.KeyTable().Save())

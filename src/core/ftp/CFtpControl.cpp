@@ -2,6 +2,7 @@
 
 #include "core/app/UiText.h"
 #include "platform/Cp932.h"
+#include "platform/Writeback.h"
 
 #include <QBuffer>
 #include <QDeadlineTimer>
@@ -764,6 +765,7 @@ bool CFtpControl::ReceiveInto(QIODevice& sink, qint64& moved, const ReceiveLimit
     QByteArray block(kFtpBlockSize, Qt::Uninitialized);
     QDeadlineTimer idle(m_timeoutMs);
     qint64 lines = 0;
+    platform::WritebackPacer writeback(sink);
     for (;;) {
         if (Cancelled()) {
             m_cancelled = true;
@@ -784,6 +786,7 @@ bool CFtpControl::ReceiveInto(QIODevice& sink, qint64& moved, const ReceiveLimit
                                                  : sink.write(block.constData(), got) == got;
             if (!written)
                 return false;
+            writeback.Wrote(got);
             moved += got;
             if (limits.maxLines >= 0)
                 lines += std::count(block.constData(), block.constData() + got, '\n');

@@ -202,7 +202,9 @@ void CFtpSetForm::DeleteSet(FormModel& form)
         m_ui.Message(QString::fromUtf16(ftpmsg::LastSetNotDeleted));
         return;
     }
-    if (m_ui.Ask(QString::fromUtf16(ftpmsg::DeleteSetQuestion), Ui::Buttons::OkCancel) != Ui::Answer::Ok)
+    if (m_ui.Ask(QString::fromUtf16(ftpmsg::DeleteSetQuestion), Ui::Buttons::OkCancel,
+                 Ui::Icon::Question, Ui::Answer::Cancel)
+        != Ui::Answer::Ok)
         return;
     m_list.RemoveAt(m_shown);
     if (m_shown >= m_list.Count())

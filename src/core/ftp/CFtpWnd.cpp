@@ -274,7 +274,10 @@ CFtpWnd::Existing CFtpWnd::ConfirmOverwrite(const QString& name, const FileState
     const QStringList choices = resumable
         ? QStringList{QStringLiteral("上書き"), QStringLiteral("続きから"), QStringLiteral("スキップ")}
         : QStringList{QStringLiteral("上書き"), QStringLiteral("スキップ")};
-    form.AddChoice(QStringLiteral("処理(&S):"), choices, resumable ? 1 : 0, QStringLiteral("Existing"));
+    // Enter continues a shorter copy and keeps a newer one (the second
+    // choice of either list): a reflex never puts an older file over a
+    // newer one.
+    form.AddChoice(QStringLiteral("処理(&S):"), choices, 1, QStringLiteral("Existing"));
     form.AddFlag(QStringLiteral("残りのファイルも同じにする(&A)"), false, QStringLiteral("ForRest"));
     if (m_ui.RunForm(form) != Ui::Answer::Ok)
         return Existing::Stop;
@@ -437,7 +440,9 @@ void CFtpWnd::Delete(const std::vector<int>& rows)
             return;
         const std::vector<int> chosen = RowsOrFocus(rows, m_serverFocus, int(m_serverRows.size()));
         if (chosen.empty()
-            || m_ui.Ask(QStringLiteral("サーバのファイルを削除しますか？"), Ui::Buttons::OkCancel) != Ui::Answer::Ok)
+            || m_ui.Ask(QStringLiteral("サーバのファイルを削除しますか？"), Ui::Buttons::OkCancel,
+                        Ui::Icon::Question, Ui::Answer::Cancel)
+                   != Ui::Answer::Ok)
             return;
         std::vector<CFtpEntry> entries;
         for (int r : chosen) {
@@ -461,7 +466,9 @@ void CFtpWnd::Delete(const std::vector<int>& rows)
     }
     const std::vector<int> chosen = RowsOrFocus(rows, m_local.FocusedRow(), int(m_local.Rows().size()));
     if (chosen.empty()
-        || m_ui.Ask(QStringLiteral("ローカルのファイルを削除しますか？"), Ui::Buttons::OkCancel) != Ui::Answer::Ok)
+        || m_ui.Ask(QStringLiteral("ローカルのファイルを削除しますか？"), Ui::Buttons::OkCancel,
+                    Ui::Icon::Question, Ui::Answer::Cancel)
+               != Ui::Answer::Ok)
         return;
     for (int r : chosen) {
         const CFileObj& obj = m_local.Rows()[r];

@@ -2,6 +2,7 @@
 
 #include "core/app/UiText.h"
 #include "platform/FileAccess.h"
+#include "platform/Writeback.h"
 
 #include <QDir>
 #include <QFile>
@@ -573,6 +574,7 @@ bool SftpSession::ReceiveInto(sftp_file file, QIODevice& sink, qint64 offset, qi
     qint64 done = offset;  // bytes in the sink
     bool atEnd = false;
     bool ok = true;
+    platform::WritebackPacer writeback(sink);
     // Asks ahead as far as the file goes, plus one block that finds the end
     // of a file that grew since it was measured.
     auto request = [&]() {
@@ -606,6 +608,7 @@ bool SftpSession::ReceiveInto(sftp_file file, QIODevice& sink, qint64 offset, qi
             ok = false;
             continue;
         }
+        writeback.Wrote(got);
         done += got;
         m_watch->Touch();
         if (uint32_t(got) < r.length) {

@@ -1,11 +1,14 @@
 #include "core/ftp/SiteMirror.h"
 
 #include "core/app/UiText.h"
+#include "core/ftp/CFtpSet.h"
 #include "core/ftp/RemoteSession.h"
+#include "platform/SettingsStore.h"
 
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <map>
 
 namespace {
@@ -133,7 +136,8 @@ bool SiteMirror::Compare(const QString& relative, bool remoteExists, bool remove
             }
             const CFtpEntry* server = onServer && !folderOnServer ? &there->second : nullptr;
             if (!server || server->size != info.size() || Newer(info.lastModified(), server->time))
-                plan.actions.push_back({Kind::Put, path, info.size(), info.lastModified()});
+                plan.actions.push_back({Kind::Put, path, info.size(), info.lastModified(),
+                                        server ? ResumeOffset(path, info, server->size) : 0});
         }
         if (onServer)
             remote.erase(there);
@@ -150,6 +154,21 @@ bool SiteMirror::Compare(const QString& relative, bool remoteExists, bool remove
         }
     }
     return true;
+}
+
+// Where an upload the last run left unfinished can go on: only the file it
+// was sending, still of the same size and time here, and a server copy no
+// longer than what was sent. Anything else (the file changed since, the
+// server's copy is another one) is sent whole.
+qint64 SiteMirror::ResumeOffset(const QString& relative, const QFileInfo& local, qint64 serverSize) const
+{
+    if (!m_earlier || m_earlier->remotePath != Join(m_remoteRoot, relative))
+        return 0;
+    if (m_earlier->size != local.size() || m_earlier->time != local.lastModified())
+        return 0;
+    if (serverSize <= 0 || serverSize >= local.size() || serverSize > m_earlier->sent)
+        return 0;
+    return serverSize;
 }
 
 // The server's entries by name, so that plans come out in the same order
@@ -188,6 +207,7 @@ bool SiteMirror::Apply(const MirrorPlan& plan)
     m_error.clear();
     m_cancelled = false;
     m_done = 0;
+    m_interruption.reset();
     const qint64 total = plan.TotalBytes();
     qint64 done = 0;
     m_session.SetCancelFlag(m_cancel);
@@ -205,19 +225,28 @@ bool SiteMirror::Apply(const MirrorPlan& plan)
         case Kind::MakeFolder:
             ok = m_session.MakeFolder(action.path.isEmpty() ? plan.remoteRoot : remote);
             break;
-        case Kind::Put:
+        case Kind::Put: {
+            // Progress counts the whole file, the part already there included.
+            qint64 sent = action.offset;
             m_session.SetProgress([&](qint64 moved, qint64) {
+                sent = std::max(sent, moved);
                 if (m_progress)
                     m_progress(action, done + moved, total);
             });
-            ok = m_session.Store(Join(plan.localRoot, action.path), remote, false, 0);
+            ok = m_session.Store(Join(plan.localRoot, action.path), remote, false, action.offset);
             m_session.SetProgress({});
+            // Once bytes went, the server's copy was cut to what this run
+            // sent: the next run may continue it. Before that the server may
+            // still hold an older file, which must be sent over whole.
+            if (!ok && sent > 0)
+                m_interruption = MirrorInterruption{remote, action.size, action.time, sent};
             // A server that cannot set times keeps the time of the upload,
             // which is newer than the file's: the next run is quiet as well.
             if (ok)
                 m_session.SetRemoteTime(remote, action.time);
             done += action.size;
             break;
+        }
         case Kind::Remove:
             ok = m_session.RemoveFile(remote);
             break;
@@ -237,4 +266,49 @@ bool SiteMirror::Apply(const MirrorPlan& plan)
     }
     m_session.SetCancelFlag(nullptr);
     return ok;
+}
+
+namespace {
+
+const QString kResumeSection = QStringLiteral("PublishResume");
+
+// The server and login the record belongs to, whatever the site is called.
+QString ServerKey(const CFtpSet& site)
+{
+    return QStringLiteral("%1://%2@%3").arg(RemoteProtocolName(site.protocol), site.user, site.host);
+}
+
+} // namespace
+
+std::optional<MirrorInterruption> LoadMirrorInterruption(const platform::SettingsStore& settings,
+                                                         const CFtpSet& site)
+{
+    if (settings.ReadString(kResumeSection, QStringLiteral("Server"), QString()) != ServerKey(site))
+        return std::nullopt;
+    MirrorInterruption record;
+    bool sizeOk = false, sentOk = false, timeOk = false;
+    record.remotePath = settings.ReadString(kResumeSection, QStringLiteral("Path"), QString());
+    record.size = settings.ReadString(kResumeSection, QStringLiteral("Size"), QString()).toLongLong(&sizeOk);
+    record.sent = settings.ReadString(kResumeSection, QStringLiteral("Sent"), QString()).toLongLong(&sentOk);
+    const qint64 ms = settings.ReadString(kResumeSection, QStringLiteral("Time"), QString()).toLongLong(&timeOk);
+    if (!sizeOk || !sentOk || !timeOk || record.remotePath.isEmpty())
+        return std::nullopt;
+    record.time = QDateTime::fromMSecsSinceEpoch(ms);
+    return record;
+}
+
+void SaveMirrorInterruption(platform::SettingsStore& settings, const CFtpSet& site,
+                            const std::optional<MirrorInterruption>& interruption)
+{
+    if (!interruption) {
+        if (settings.ReadString(kResumeSection, QStringLiteral("Server"), QString()) == ServerKey(site))
+            settings.RemoveSection(kResumeSection);
+        return;
+    }
+    settings.WriteString(kResumeSection, QStringLiteral("Server"), ServerKey(site));
+    settings.WriteString(kResumeSection, QStringLiteral("Path"), interruption->remotePath);
+    settings.WriteString(kResumeSection, QStringLiteral("Size"), QString::number(interruption->size));
+    settings.WriteString(kResumeSection, QStringLiteral("Sent"), QString::number(interruption->sent));
+    settings.WriteString(kResumeSection, QStringLiteral("Time"),
+                         QString::number(interruption->time.toMSecsSinceEpoch()));
 }

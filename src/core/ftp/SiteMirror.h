@@ -7,9 +7,25 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <vector>
 
 class RemoteSession;
+struct CFtpSet;
+namespace platform {
+class SettingsStore;
+}
+
+// An upload a run left unfinished: the server's file holds the first bytes
+// of the local file as it then was, and nothing else. Only when the local
+// file is still that size and time may the next run continue it.
+struct MirrorInterruption {
+    QString remotePath;  // absolute, as Apply named it
+    qint64 size = 0;     // the local file's size and time at the run
+    QDateTime time;
+    qint64 sent = 0;     // bytes handed to the server at most
+    bool operator==(const MirrorInterruption&) const = default;
+};
 
 // One step of publishing a local folder to a server folder.
 struct MirrorAction {
@@ -20,6 +36,7 @@ struct MirrorAction {
     QString path;
     qint64 size = 0;     // Put: the local file's size
     QDateTime time;      // Put: the local file's modification time
+    qint64 offset = 0;   // Put: bytes already on the server, continued from
 
     // "put PATH", "mkdir PATH", "rm PATH" (a folder as "rm PATH/").
     QString Line() const;
@@ -41,7 +58,8 @@ struct MirrorPlan {
 // asked. Files move as they are (no text mode), so that the sizes compare,
 // and each sent file takes its local time on the server where it can, so
 // that the next run finds nothing to do. A run stopped half-way is resumed
-// by running again.
+// by running again; given the interruption the stopped run left, the file
+// it was sending is continued where the server's copy ends.
 class SiteMirror {
 public:
     // Called before each action and after each block: bytes of the whole
@@ -53,6 +71,8 @@ public:
     void SetCancelFlag(const FtpCancelFlag* cancel) { m_cancel = cancel; }
     void SetProgress(Progress progress) { m_progress = std::move(progress); }
 
+    // The unfinished upload of an earlier run, for Plan.
+    void SetInterruption(std::optional<MirrorInterruption> earlier) { m_earlier = std::move(earlier); }
     // Compares the folders (remoteRoot empty or relative: from the current
     // folder, where the session is left).
     bool Plan(const QString& localRoot, const QString& remoteRoot, bool removeGone, MirrorPlan& plan);
@@ -64,11 +84,14 @@ public:
     bool WasCancelled() const { return m_cancelled; }
     // The actions Apply completed.
     int Done() const { return m_done; }
+    // The upload Apply left unfinished, if it stopped during one.
+    std::optional<MirrorInterruption> Interruption() const { return m_interruption; }
 
 private:
     bool Compare(const QString& relative, bool remoteExists, bool removeGone, MirrorPlan& plan);
     bool ListFolder(const QString& relative, std::map<QString, struct CFtpEntry>& entries);
     bool PlanRemoval(const QString& relative, MirrorPlan& plan);
+    qint64 ResumeOffset(const QString& relative, const class QFileInfo& local, qint64 serverSize) const;
     bool Fail(const QString& text);
     bool Cancelled();
 
@@ -80,4 +103,14 @@ private:
     QString m_remoteRoot;
     bool m_cancelled = false;
     int m_done = 0;
+    std::optional<MirrorInterruption> m_earlier;
+    std::optional<MirrorInterruption> m_interruption;
 };
+
+// The last unfinished upload to a site's server, kept in the settings
+// between runs. Saving records what a run left (nothing: it finished),
+// replacing what an earlier run to the same server left.
+std::optional<MirrorInterruption> LoadMirrorInterruption(const platform::SettingsStore& settings,
+                                                         const CFtpSet& site);
+void SaveMirrorInterruption(platform::SettingsStore& settings, const CFtpSet& site,
+                            const std::optional<MirrorInterruption>& interruption);

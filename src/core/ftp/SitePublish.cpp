@@ -10,6 +10,7 @@
 #include "core/ftp/CFtpSetList.h"
 #include "core/ftp/CNorvaneFtp.h"
 #include "core/ftp/FtpMessages.h"
+#include "core/ftp/SiteConnect.h"
 #include "core/ftp/SiteMirror.h"
 
 #include <memory>
@@ -53,12 +54,12 @@ bool ConfirmPlan(Ui& ui, const MirrorPlan& plan)
     form.title = QStringLiteral("サイトの公開");
     form.okCaption = QStringLiteral("公開");
     form.Add(FieldKind::Label, QString()).text =
-        UiText(QStringLiteral("%1 への次の %2 件の処理を行います。よろしいですか？"))
+        UiText(QStringLiteral("公開先：%1\n次の %2 件の処理を行います。\nよろしいですか？"))
             .arg(plan.remoteRoot)
             .arg(plan.actions.size());
     FormField& list = form.Add(FieldKind::List, QString(), QStringLiteral("Actions"));
     for (const MirrorAction& a : plan.actions)
-        list.choices.append(a.Line());
+        list.choices.append(a.offset > 0 ? UiText(QStringLiteral("%1 (続きから)")).arg(a.Line()) : a.Line());
     return ui.RunForm(form) == Ui::Answer::Ok;
 }
 
@@ -79,54 +80,39 @@ void OnSitePublish(CKelvoApp& app)
         return;
 
     auto runner = ui.MakeTaskRunner();
-    std::unique_ptr<CNorvaneFtp> client;
+    RunnerClient session(*runner);
+    if (!ConnectSite(app, session, site, QString(), ftpmsg::ConnectFailed))
+        return;
     MirrorPlan plan;
     QString failure;
+    const std::optional<MirrorInterruption> earlier = LoadMirrorInterruption(app.Settings(), site);
     const bool planned = runner->Run(QStringLiteral("ftp"), [&](TaskContext& context) {
-        context.SetText(QStringLiteral("接続中"), site.host);
-        client = std::make_unique<CNorvaneFtp>();
-        client->Set(site, QString(), CFtpSetList::PassiveSetting(app.Settings()));
-        client->SetTimeoutSeconds(CFtpSetList::TimeoutSetting(app.Settings()));
-        client->SetCancelFlag(&context.CancelFlag());
-        if (!client->Connect()) {
-            failure = client->FailureText(ftpmsg::ConnectFailed);
-            return false;
-        }
         context.SetText(QStringLiteral("比較中"), choice->local);
-        SiteMirror mirror(*client->Session());
+        SiteMirror mirror(*session.Client().Session());
         mirror.SetCancelFlag(&context.CancelFlag());
+        mirror.SetInterruption(earlier);
         if (!mirror.Plan(choice->local, choice->remote, choice->removeGone, plan)) {
             failure = mirror.ErrorText();
             return false;
         }
         return true;
     });
-    // The client is ended on the runner's thread, where its sockets live.
-    auto finish = [&] {
-        runner->Run(QStringLiteral("ftp"), [&client](TaskContext&) {
-            client.reset();
-            return true;
-        });
-    };
     if (!planned) {
         if (!failure.isEmpty())
             ui.Message(failure);
-        finish();
         return;
     }
     if (plan.actions.empty()) {
         ui.Message(QStringLiteral("サーバはすでにローカルフォルダと同じです"), Ui::Icon::Information);
-        finish();
         return;
     }
-    if (!ConfirmPlan(ui, plan)) {
-        finish();
+    if (!ConfirmPlan(ui, plan))
         return;
-    }
     bool cancelled = false;
     int done = 0;
+    std::optional<MirrorInterruption> interruption;
     const bool applied = runner->Run(QStringLiteral("ftp"), [&](TaskContext& context) {
-        SiteMirror mirror(*client->Session());
+        SiteMirror mirror(*session.Client().Session());
         mirror.SetCancelFlag(&context.CancelFlag());
         mirror.SetProgress([&](const MirrorAction& action, qint64 bytes, qint64 total) {
             context.SetText(action.Line(), site.host + plan.remoteRoot);
@@ -136,9 +122,10 @@ void OnSitePublish(CKelvoApp& app)
         cancelled = mirror.WasCancelled();
         done = mirror.Done();
         failure = mirror.ErrorText();
+        interruption = mirror.Interruption();
         return ok;
     });
-    finish();
+    SaveMirrorInterruption(app.Settings(), site, interruption);
     if (applied)
         ui.Message(UiText(QStringLiteral("公開しました (%1 件)")).arg(done), Ui::Icon::Information);
     else if (cancelled)

@@ -17,6 +17,9 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+#include <memory>
+
 namespace {
 
 const QString kSearchField = QStringLiteral("Search");
@@ -346,27 +349,79 @@ void FindInFilesCommands::OnFindInFiles()
     if (ui.RunForm(form) != Ui::Answer::Ok)
         return;
     const FolderSearchOptions options = TakeOptions(form);
-    const FolderSearchResult result = RunSearch(options, false);
-    if (result.files.empty()) {
-        ui.Message(result.cancelled ? UiText(QStringLiteral("検索を中止しました"))
+    // A new search replaces the last results, also when it finds nothing:
+    // stepping on through an older search's hits would mislead.
+    m_lastOptions = options;
+    m_last = RunSearch(options, false);
+    m_lastRow = -1;
+    if (m_last.files.empty()) {
+        ui.Message(m_last.cancelled ? UiText(QStringLiteral("検索を中止しました"))
                                     : UiText(QStringLiteral("見つかりません")),
                    Ui::Icon::Information);
         return;
     }
-    FormModel list = ResultForm(options, result);
-    if (ui.RunForm(list) != Ui::Answer::Ok)
+    ShowResults(0);
+}
+
+void FindInFilesCommands::ShowResults(int row)
+{
+    FormModel list = ResultForm(m_lastOptions, m_last);
+    FormField& rows = list[kListField];
+    if (row >= 0 && row < rows.choices.size()) {
+        rows.index = row;
+        rows.text = rows.choices.value(row);
+    }
+    if (m_app.GetUi().RunForm(list) != Ui::Answer::Ok)
         return;
-    const std::vector<Row> rows = Rows(result);
-    const int index = list[kListField].index;
-    if (index < 0 || index >= int(rows.size()))
+    const int index = rows.index;
+    const std::vector<Row> all = Rows(m_last);
+    if (index < 0 || index >= int(all.size()))
         return;
-    const Row& row = rows[size_t(index)];
-    if (!row.line) {
-        ui.Message(UiText(QStringLiteral("このファイルは検索の対象外です（%1） - %2"))
-                       .arg(UiText(row.file->skipped), platform::DisplayPath(row.file->path)));
+    const Row& picked = all[size_t(index)];
+    if (!picked.line) {
+        m_app.GetUi().Message(UiText(QStringLiteral("このファイルは検索の対象外です（%1） - %2"))
+                                  .arg(UiText(picked.file->skipped), platform::DisplayPath(picked.file->path)));
         return;
     }
-    OpenAt(*row.file, *row.line);
+    OpenRow(index);
+}
+
+bool FindInFilesCommands::OpenRow(int row)
+{
+    const std::vector<Row> all = Rows(m_last);
+    if (row < 0 || row >= int(all.size()) || !all[size_t(row)].line)
+        return false;
+    if (!OpenAt(*all[size_t(row)].file, *all[size_t(row)].line))
+        return false;
+    m_lastRow = row;
+    return true;
+}
+
+void FindInFilesCommands::OnShowResults()
+{
+    if (HasResults())
+        ShowResults(std::max(m_lastRow, 0));
+}
+
+void FindInFilesCommands::Step(int direction)
+{
+    // Skipped files come after every line with hits.
+    const std::vector<Row> all = Rows(m_last);
+    const int lines = int(std::count_if(all.begin(), all.end(), [](const Row& r) { return r.line; }));
+    if (lines == 0)
+        return;
+    const int from = m_lastRow < 0 || m_lastRow >= lines ? (direction > 0 ? -1 : lines) : m_lastRow;
+    OpenRow((from + direction + lines) % lines);
+}
+
+void FindInFilesCommands::OnNextResult()
+{
+    Step(1);
+}
+
+void FindInFilesCommands::OnPreviousResult()
+{
+    Step(-1);
 }
 
 void FindInFilesCommands::OnReplaceInFiles()
@@ -420,7 +475,14 @@ void FindInFilesCommands::OnReplaceInFiles()
 
 void RegisterFindInFilesCommands(CKelvoApp& app)
 {
+    auto group = std::make_shared<FindInFilesCommands>(app);
     CommandTable& commands = app.Commands();
-    commands.Register(cmd::FindInFiles, [&app] { FindInFilesCommands(app).OnFindInFiles(); });
-    commands.Register(cmd::ReplaceInFiles, [&app] { FindInFilesCommands(app).OnReplaceInFiles(); });
+    commands.Register(cmd::FindInFiles, [group] { group->OnFindInFiles(); });
+    commands.Register(cmd::ReplaceInFiles, [group] { group->OnReplaceInFiles(); });
+    commands.Register(cmd::FindInFilesResults, [group] { group->OnShowResults(); },
+                      [group] { return group->HasResults(); });
+    commands.Register(cmd::NextFindResult, [group] { group->OnNextResult(); },
+                      [group] { return group->HasHits(); });
+    commands.Register(cmd::PreviousFindResult, [group] { group->OnPreviousResult(); },
+                      [group] { return group->HasHits(); });
 }

@@ -12,7 +12,8 @@ class FormModel;
 // Find and replace across the files of a folder: the dialog, the search as
 // long work with progress and Cancel, the result list that opens a file at
 // its line, and the replacement's preview of every change before anything
-// is written.
+// is written. The last search's results stay for the session: the list can
+// be shown again, and the next and previous hit opened without it.
 class FindInFilesCommands {
 public:
     explicit FindInFilesCommands(CKelvoApp& app);
@@ -37,8 +38,24 @@ public:
 
     void OnFindInFiles();
     void OnReplaceInFiles();
+    // The last results' list again, on the row opened last.
+    void OnShowResults();
+    // Opens the line after (before) the one opened last, round to the
+    // first (last) from the end; skipped files are passed over.
+    void OnNextResult();
+    void OnPreviousResult();
+    // Whether there are results to show, and lines to step through.
+    bool HasResults() const { return !m_last.files.empty(); }
+    bool HasHits() const { return m_last.HitCount() > 0; }
 
 private:
+    // Shows the result list of the last search on the row given and opens
+    // the row the user picks.
+    void ShowResults(int row);
+    // Opens a row of the last results; false when it is a skipped file or
+    // the file could not be opened.
+    bool OpenRow(int row);
+    void Step(int direction);
     // Runs the search as long work; nullopt when it could not start.
     FolderSearchResult RunSearch(const FolderSearchOptions& options, bool replacing);
     ReplaceApplied RunApply(const FolderSearchOptions& options, const FolderSearchResult& plan);
@@ -46,6 +63,9 @@ private:
     QString OpenDocumentIn(const FolderSearchResult& plan) const;
 
     CKelvoApp& m_app;
+    FolderSearchOptions m_lastOptions;
+    FolderSearchResult m_last;
+    int m_lastRow = -1;  // the row opened last, -1 before any
 };
 
 void RegisterFindInFilesCommands(CKelvoApp& app);

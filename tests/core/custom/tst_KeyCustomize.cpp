@@ -188,7 +188,7 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("before");  // null: no file there
         QTest::addColumn<bool>("fifo");
         QTest::addColumn<QString>("loaded");     // a file 読込 is given first
-        QTest::addColumn<int>("answer");         // to a question, -1 for none
+        QTest::addColumn<int>("answer");         // to a question, -1 for none, -2 Enter
         QTest::addColumn<QStringList>("shown");
         QTest::addColumn<bool>("written");
         const QByteArray page("<P>page</P>\n");
@@ -201,6 +201,8 @@ private Q_SLOTS:
         QTest::newRow("a page as key file: asked, kept")
             << "page.html" << page << false << "" << int(Ui::Answer::Cancel)
             << QStringList{question} << false;
+        QTest::newRow("a page as key file: Enter keeps it")
+            << "page.html" << page << false << "" << -2 << QStringList{question} << false;
         QTest::newRow("a page as key file: asked, written")
             << "page.html" << page << false << "" << int(Ui::Answer::Ok) << QStringList{question}
             << true;
@@ -234,7 +236,9 @@ private Q_SLOTS:
             fields.append({u"読込"_qs, QString()});
         }
         t.Ui().QueueAnswer(Ui::Answer::Ok);  // the dialog
-        if (answer >= 0)
+        if (answer == -2)
+            t.Ui().QueueEnter();
+        else if (answer >= 0)
             t.Ui().QueueAnswer(Ui::Answer(answer));
         RunKeyDialog(t, fields);
 

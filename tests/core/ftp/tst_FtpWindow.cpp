@@ -63,6 +63,8 @@ private Q_SLOTS:
     void copies_data();
     void copies();
     void serverFolders();
+    void enterKeepsFiles_data();
+    void enterKeepsFiles();
     void attributes();
     void uploadDocument_data();
     void uploadDocument();
@@ -302,6 +304,51 @@ void FtpWindowTest::serverFolders()
     fx.wnd->Create();
     QVERIFY(QFileInfo(fx.LocalPath("img")).isDir());
     QCOMPARE(fx.ui.Texts("input").last(), QStringLiteral("ローカルに作成するディレクトリ名："));
+}
+
+// Enter pressed by reflex on a question before something that cannot be
+// undone keeps every file as it was.
+void FtpWindowTest::enterKeepsFiles_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<bool>("serverNewer");  // else the local copy is
+    QTest::newRow("deleting a server file") << "delete server" << false;
+    QTest::newRow("deleting a local file") << "delete local" << false;
+    QTest::newRow("uploading over a newer server file") << "upload" << true;
+    QTest::newRow("downloading over a newer local file") << "download" << false;
+}
+
+void FtpWindowTest::enterKeepsFiles()
+{
+    QFETCH(QString, action);
+    QFETCH(bool, serverNewer);
+    FtpWindowFixture fx;
+    START_FTP_WINDOW(fx, std::make_unique<InlineTaskRunner>());
+    // Of one size: a shorter copy would be continued, not replaced.
+    Touch(fx.LocalPath("page.htm"), "local!");
+    Touch(fx.ServerPath("page.htm"), "server");
+    {
+        QFile f(serverNewer ? fx.ServerPath("page.htm") : fx.LocalPath("page.htm"));
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        f.setFileTime(QDateTime::currentDateTime().addDays(1), QFileDevice::FileModificationTime);
+    }
+    fx.wnd->Local().Refill();
+    QVERIFY(fx.wnd->RefillServer());
+    const int local = fx.wnd->Local().FindRow("page.htm");
+    const int server = fx.wnd->FindServerRow("page.htm");
+    fx.ui.QueueEnter();
+    if (action == u"upload") {
+        fx.wnd->Upload({local});
+    } else if (action == u"download") {
+        fx.wnd->Download({server});
+    } else {
+        const bool onServer = action.endsWith(u"server");
+        fx.wnd->SetActiveSide(onServer ? CFtpWnd::Side::Server : CFtpWnd::Side::Local);
+        fx.wnd->Delete({onServer ? server : local});
+    }
+    QCOMPARE(int(fx.ui.Texts("question").size() + fx.ui.Texts("form").size()), 1);
+    QCOMPARE(ReadBytes(fx.LocalPath("page.htm")), QByteArray("local!"));
+    QCOMPARE(ReadBytes(fx.ServerPath("page.htm")), QByteArray("server"));
 }
 
 void FtpWindowTest::attributes()

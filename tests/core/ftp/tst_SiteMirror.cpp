@@ -4,14 +4,17 @@
 #include "TestRegistry.h"
 
 #include "core/app/ScriptedUi.h"
+#include "core/ftp/CFtpControl.h"
 #include "core/ftp/CFtpSetList.h"
 #include "core/ftp/SftpSession.h"
 #include "core/ftp/SiteMirror.h"
 #include "core/ftp/SitePublish.h"
+#include "platform/SettingsStore.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QSslCertificate>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -72,6 +75,7 @@ class TestSiteMirror : public QObject {
     std::unique_ptr<SshTestServer> m_sshd;
     std::unique_ptr<FtpTestServer> m_ftpd;
     QTemporaryDir m_home;
+    QByteArray m_savedHome;
 
     // The server's folder on this machine, or empty when it is not running.
     QString ServerRoot(bool sftp) const
@@ -114,6 +118,12 @@ class TestSiteMirror : public QObject {
 private Q_SLOTS:
     void initTestCase()
     {
+        // The host key is looked up in the home's .ssh: one of our own,
+        // where the server's key is unknown.
+        m_savedHome = qgetenv("HOME");
+        QDir().mkpath(m_home.filePath(QStringLiteral(".ssh")));
+        qputenv("HOME", QFile::encodeName(m_home.path()));
+        qunsetenv("SSH_AUTH_SOCK");
         if (SshTestServer::Missing() && !InCi())
             return;
         auto server = std::make_unique<SshTestServer>();
@@ -131,6 +141,8 @@ private Q_SLOTS:
         else
             qWarning("pyftpdlib: %s", qPrintable(ftpProblem));
     }
+
+    void cleanupTestCase() { qputenv("HOME", m_savedHome); }
 
     void publish_data()
     {
@@ -231,6 +243,91 @@ private Q_SLOTS:
         QCOMPARE(Tree(target), Tree(local.path()));
     }
 
+    // A run stopped during a file: the next one continues that file where
+    // the server's copy ends, but only while the local file and the
+    // server's copy are the ones the stopped run left.
+    void resumeStoppedFile_data()
+    {
+        QTest::addColumn<bool>("sftp");
+        QTest::addColumn<QString>("change");  // between the two runs
+        QTest::addColumn<bool>("resumes");
+        for (const bool sftp : {true, false}) {
+            const char* server = sftp ? "sftp" : "ftp";
+            QTest::addRow("%s, nothing", server) << sftp << "" << true;
+            QTest::addRow("%s, local file rewritten", server) << sftp << "local" << false;
+            QTest::addRow("%s, server copy replaced", server) << sftp << "server" << false;
+            QTest::addRow("%s, another server's record", server) << sftp << "record" << false;
+        }
+    }
+    void resumeStoppedFile()
+    {
+        QFETCH(bool, sftp);
+        QFETCH(QString, change);
+        QFETCH(bool, resumes);
+        if (ServerRoot(sftp).isEmpty())
+            QSKIP("the server is not running");
+        QTemporaryDir local;
+        const QString file = local.filePath(QStringLiteral("動画.bin"));
+        QByteArray bytes(8 << 20, Qt::Uninitialized);
+        for (qsizetype i = 0; i < bytes.size(); ++i)
+            bytes[i] = char((i * 7 + i / 4093) & 0xff);
+        QVERIFY(WriteFile(file, bytes));
+        const QString site = ServerRoot(sftp) + QStringLiteral("/resume");
+        QDir(site).removeRecursively();
+        QDir().mkpath(site);
+        const QString copy = site + QStringLiteral("/動画.bin");
+
+        std::unique_ptr<RemoteSession> session = Connect(sftp);
+        SiteMirror mirror(*session);
+        MirrorPlan plan;
+        QVERIFY(mirror.Plan(local.path(), QStringLiteral("resume"), false, plan));
+        FtpCancelFlag cancel{false};
+        mirror.SetCancelFlag(&cancel);
+        // Stopped once the server has written some of it: what is still in
+        // the sockets is lost on the way, as when a line drops.
+        mirror.SetProgress([&](const MirrorAction&, qint64, qint64) {
+            if (QFileInfo(copy).size() > 0)
+                cancel = true;
+        });
+        QVERIFY(!mirror.Apply(plan));
+        QVERIFY(mirror.WasCancelled());
+        session.reset();  // the server closes the file
+        QVERIFY(mirror.Interruption().has_value());
+        QTRY_VERIFY(QFileInfo(copy).size() > 0);
+        const qint64 left = QFileInfo(copy).size();
+        QVERIFY(left < bytes.size());
+        QCOMPARE(ReadBytes(copy), bytes.left(left));
+
+        // The record goes through the settings, as between two runs.
+        QTemporaryDir dir;
+        platform::SettingsStore settings(dir.filePath(QStringLiteral("kelvo.ini")));
+        CFtpSet server;
+        server.host = QStringLiteral("127.0.0.1");
+        server.user = QStringLiteral("web");
+        server.protocol = sftp ? RemoteProtocol::Sftp : RemoteProtocol::Ftp;
+        CFtpSet other = server;
+        other.user = QStringLiteral("other");
+        SaveMirrorInterruption(settings, change == u"record" ? other : server, mirror.Interruption());
+        if (change == u"local") {
+            bytes[0] = 'X';
+            QVERIFY(WriteFile(file, bytes));
+        } else if (change == u"server") {
+            QVERIFY(WriteFile(copy, QByteArray(bytes.size() - 1, 'S')));
+        }
+
+        session = Connect(sftp);
+        SiteMirror again(*session);
+        again.SetInterruption(LoadMirrorInterruption(settings, server));
+        QVERIFY(again.Plan(local.path(), QStringLiteral("resume"), false, plan));
+        QCOMPARE(Lines(plan), QStringList{"put 動画.bin"});
+        QCOMPARE(plan.actions[0].offset, resumes ? left : 0);
+        QVERIFY2(again.Apply(plan), qPrintable(again.ErrorText()));
+        session.reset();
+        QCOMPARE(ReadBytes(copy), bytes);
+        SaveMirrorInterruption(settings, server, again.Interruption());
+        QVERIFY(!LoadMirrorInterruption(settings, server).has_value());
+    }
+
     // The command on the site of the document: the plan is shown, and only
     // a confirmed plan runs.
     void publishCommand_data()
@@ -277,6 +374,82 @@ private Q_SLOTS:
             QVERIFY(t.Run(cmd::SitePublish));
         QCOMPARE(t.Ui().Texts("message"), messages);
         QCOMPARE(Tree(server), confirm ? Tree(local) : (std::map<QString, QByteArray>{}));
+    }
+
+    // A first publication to a server whose host key or certificate does
+    // not verify: the user sees it and trusts it once, always, or not.
+    void publishToUnknownServer_data()
+    {
+        QTest::addColumn<bool>("sftp");
+        QTest::addColumn<int>("answer");
+        QTest::newRow("sftp, refused") << true << int(Ui::Answer::Cancel);
+        QTest::newRow("sftp, once") << true << int(Ui::Answer::Yes);
+        QTest::newRow("sftp, always") << true << int(Ui::Answer::All);
+        QTest::newRow("ftps, always") << false << int(Ui::Answer::All);
+    }
+    void publishToUnknownServer()
+    {
+        QFETCH(bool, sftp);
+        QFETCH(int, answer);
+        TestEditor t;
+        CFtpSetList sites;
+        sites.Load(t.Settings());
+        CFtpSet& site = sites.At(0);
+        std::unique_ptr<FtpTestServer> ftps;
+        QString fingerprint;
+        QString server;
+        if (sftp) {
+            if (!m_sshd)
+                QSKIP("sshd is not running");
+            site.protocol = RemoteProtocol::Sftp;
+            site.host = QStringLiteral("%1:%2").arg(m_sshd->Host()).arg(m_sshd->Port());
+            site.user = m_sshd->User();
+            site.keyFile = m_sshd->ClientKey();
+            site.remoteFolder = m_sshd->Root() + QStringLiteral("/unknown");
+            fingerprint = m_sshd->Fingerprint();
+            server = site.remoteFolder;
+        } else {
+            if (!m_ftpd)
+                QSKIP("pyftpdlib is not running");
+            const QString certificate = MakeTestCertificate(t.Path(QString()), QStringLiteral("own"));
+            ftps = std::make_unique<FtpTestServer>(FtpTestServer::Kind::Pyftpdlib);
+            ftps->SetCertificate(certificate);
+            QCOMPARE(ftps->Start(), QString());
+            site.protocol = RemoteProtocol::Ftps;
+            site.host = ftps->Host();
+            site.user = ftps->User();
+            site.password = ftps->Password();
+            site.remoteFolder = QStringLiteral("unknown");
+            fingerprint = CFtpControl::Fingerprint(QSslCertificate::fromPath(certificate).value(0));
+            server = ftps->Root() + QStringLiteral("/unknown");
+        }
+        QDir(server).removeRecursively();
+        const QString local = t.Path(QStringLiteral("www"));
+        QVERIFY(WriteFile(local + QStringLiteral("/index.htm"), "<P>top</P>"));
+        site.localFolder = local;
+        sites.Save(t.Settings());
+        QVERIFY(t.App().OpenDocumentFile(local + QStringLiteral("/index.htm")));
+
+        t.Ui().QueueAnswer(Ui::Answer::Ok);  // the folders
+        t.Ui().QueueAnswer(Ui::Answer(answer));
+        QVERIFY(t.Run(cmd::SitePublish));
+        const QStringList questions = t.Ui().Texts("question");
+        QCOMPARE(questions.size(), 1);
+        QVERIFY2(questions[0].contains(fingerprint), qPrintable(questions[0]));
+        QVERIFY(questions[0].startsWith(sftp ? u"サーバのホスト鍵を確認できません" : u"サーバの証明書を確認できません"));
+        const bool trusted = Ui::Answer(answer) != Ui::Answer::Cancel;
+        QCOMPARE(t.Ui().Texts("message"), trusted ? QStringList{"公開しました (2 件)"} : QStringList{});
+        QCOMPARE(Tree(server), trusted ? Tree(local) : (std::map<QString, QByteArray>{}));
+        sites.Load(t.Settings());
+        QCOMPARE(sites.At(0).trustedFingerprint, Ui::Answer(answer) == Ui::Answer::All ? fingerprint : QString());
+
+        // Trusted always: the next run asks nothing.
+        if (Ui::Answer(answer) == Ui::Answer::All) {
+            t.Ui().ClearRecords();
+            QVERIFY(t.Run(cmd::SitePublish));
+            QCOMPARE(t.Ui().Texts("question"), QStringList{});
+            QCOMPARE(t.Ui().Texts("message"), QStringList{"サーバはすでにローカルフォルダと同じです"});
+        }
     }
 };
 

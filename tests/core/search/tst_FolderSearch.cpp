@@ -236,6 +236,80 @@ private Q_SLOTS:
         QVERIFY(!t.Doc().IsModified());
         QCOMPARE(t.Ui().Texts(u"message"_qs).last(), u"2 個のファイルの 4 箇所を置換しました。"_qs);
     }
+
+    // The last results stay for the session: the list comes back on the row
+    // opened last, and the next and previous lines open without it, round
+    // the ends and past a skipped file. A search without hits leaves
+    // nothing to step through.
+    void resultsStayForTheSession_data()
+    {
+        // Steps: "find TEXT" (its list opens the first row), "next", "prev",
+        // "list" (closed unused), "pick N" (row N of the list). Expected
+        // after each: file:line of the open document, the row the list
+        // showed, or "-" when the command was disabled. Rows: a.html 1 and
+        // 2, b.html 2, then the skipped pipe.html.
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QStringList>("expected");
+        const QString a1 = u"a.html:1"_qs, a2 = u"a.html:2"_qs, b2 = u"b.html:2"_qs;
+        QTest::newRow("forward round the end")
+            << QStringList{u"find x"_qs, u"next"_qs, u"next"_qs, u"next"_qs}
+            << QStringList{a1, a2, b2, a1};
+        QTest::newRow("back round the start, past the skipped file")
+            << QStringList{u"find x"_qs, u"prev"_qs, u"prev"_qs} << QStringList{a1, b2, a2};
+        QTest::newRow("list on the row opened last")
+            << QStringList{u"find x"_qs, u"next"_qs, u"next"_qs, u"list"_qs, u"next"_qs}
+            << QStringList{a1, a2, b2, u"2"_qs, a1};
+        QTest::newRow("stepping on from a picked row")
+            << QStringList{u"find x"_qs, u"pick 2"_qs, u"prev"_qs} << QStringList{a1, b2, a2};
+        QTest::newRow("picking a skipped file keeps the place")
+            << QStringList{u"find x"_qs, u"next"_qs, u"pick 3"_qs, u"next"_qs, u"list"_qs}
+            << QStringList{a1, a2, a2, b2, u"2"_qs};
+        // The skipped file is all the new search lists.
+        QTest::newRow("a search without hits ends the last results")
+            << QStringList{u"find x"_qs, u"find zzz"_qs, u"next"_qs, u"prev"_qs, u"list"_qs}
+            << QStringList{a1, a1, u"-"_qs, u"-"_qs, u"0"_qs};
+        QTest::newRow("before any search")
+            << QStringList{u"next"_qs, u"prev"_qs, u"list"_qs} << QStringList{u"-"_qs, u"-"_qs, u"-"_qs};
+    }
+    void resultsStayForTheSession()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QStringList, expected);
+        TestEditor t;
+        t.MakeFile(u"a.html"_qs, "<p>x</p>\n<p>x</p>\n");
+        t.MakeFile(u"b.html"_qs, "<p>y</p>\n<p>x</p>\n");
+        QCOMPARE(::mkfifo(QFile::encodeName(t.Path(u"pipe.html"_qs)).constData(), 0644), 0);
+        const auto where = [&t] {
+            int start = 0, end = 0;
+            t.Buffer().GetSel(start, end);
+            return QFileInfo(t.Doc().GetPathName()).fileName() + u':'
+                   + QString::number(t.Buffer().LineFromChar(start) + 1);
+        };
+        QStringList got;
+        for (const QString& step : steps) {
+            const QString argument = step.section(u' ', 1);
+            bool ran = false;
+            if (step.startsWith(u"find")) {
+                t.Ui().QueueField(u"Search"_qs, argument);
+                t.Ui().QueueField(u"Folder"_qs, t.Path(u"."_qs));
+                ran = t.Run(cmd::FindInFiles);
+            } else if (step == u"list") {
+                t.Ui().QueueAnswer(Ui::Answer::Cancel);
+                ran = t.Run(cmd::FindInFilesResults);
+                if (ran) {
+                    got << QString::number(t.Ui().LastForm()->Find(u"Results"_qs)->index);
+                    continue;
+                }
+            } else if (step.startsWith(u"pick")) {
+                t.Ui().QueueField(u"Results"_qs, argument);
+                ran = t.Run(cmd::FindInFilesResults);
+            } else {
+                ran = t.Run(step == u"next" ? cmd::NextFindResult : cmd::PreviousFindResult);
+            }
+            got << (ran ? where() : u"-"_qs);
+        }
+        QCOMPARE(got, expected);
+    }
 };
 
 KELVO_TEST(TestFolderSearch, "FolderSearch");
