@@ -94,7 +94,8 @@ private:
     QString TextBetween(int from, int to, std::vector<int>& soft) const;
     // The document position of an index in such a text.
     static int PositionIn(int from, const std::vector<int>& soft, qsizetype index);
-    // Keys next to a soft break: true when the key was handled here.
+    // Enter, and keys next to a soft break: true when the key was handled
+    // here (Enter); other keys find the caret stepped over the break.
     bool StepsOverSoftBreak(QKeyEvent& event, bool backspace);
 
     PlainTextEditBuffer m_buffer;

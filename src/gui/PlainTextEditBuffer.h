@@ -32,9 +32,10 @@ class QTextDocument;
 // a "soft" break carries a property in its character format; the break
 // counts as no editor character, so the text, the line numbers and every
 // offset read back are the editor's own. The property travels with the
-// separator through Qt's undo and redo. The document positions of the soft breaks are kept sorted in
-// m_soft, brought up to date on every change of the document, so that an
-// offset conversion stays a block look-up and a binary search.
+// separator through Qt's undo and redo. The document positions of the soft
+// breaks are kept sorted in m_soft, brought up to date on every change of
+// the document, so that an offset conversion stays a block look-up and a
+// binary search.
 class PlainTextEditBuffer : public EditBuffer {
 public:
     explicit PlainTextEditBuffer(QPlainTextEdit& edit);
@@ -177,7 +178,7 @@ private:
     void NormaliseBlocks(QTextCursor& c, int from, int to);
     // Inserts document text at the cursor, its block breaks line ends.
     static void InsertDocumentText(QTextCursor& c, const QString& text);
-    // Where a line's text of that length is cut, as indices into it.
+    // Where a line's text is cut, as indices into it.
     std::vector<qsizetype> SoftCuts(QStringView line) const;
     // Document text with its long lines cut; the positions of the cuts
     // (block breaks in the result) go to `soft`.
@@ -210,5 +211,6 @@ private:
     // Set once a soft break has entered the document: only then can an
     // undo bring one back.
     bool m_mayHoldSoft = false;
+    // While a load sets m_soft itself.
     bool m_skipSoftUpdate = false;
 };

@@ -67,6 +67,8 @@ bool ConnectSite(CKelvoApp& app, RunnerClient& session, CFtpSet site, const QStr
         question.buttons = {{Ui::Answer::Yes, QStringLiteral("今回だけ信頼(&O)")},
                             {Ui::Answer::All, QStringLiteral("常に信頼(&A)")},
                             {Ui::Answer::Cancel, QStringLiteral("キャンセル")}};
+        // Enter pressed by reflex must not trust a server nobody looked at.
+        question.preferred = Ui::Answer::Cancel;
         const Ui::Answer answer = ui.Ask(question);
         if (answer == Ui::Answer::All) {
             site.trustedFingerprint = peer.fingerprint;

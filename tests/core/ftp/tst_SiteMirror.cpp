@@ -383,6 +383,7 @@ private Q_SLOTS:
         QTest::addColumn<bool>("sftp");
         QTest::addColumn<int>("answer");
         QTest::newRow("sftp, refused") << true << int(Ui::Answer::Cancel);
+        QTest::newRow("sftp, Enter refuses") << true << -1;
         QTest::newRow("sftp, once") << true << int(Ui::Answer::Yes);
         QTest::newRow("sftp, always") << true << int(Ui::Answer::All);
         QTest::newRow("ftps, always") << false << int(Ui::Answer::All);
@@ -391,6 +392,9 @@ private Q_SLOTS:
     {
         QFETCH(bool, sftp);
         QFETCH(int, answer);
+        const bool enter = answer < 0;
+        if (enter)
+            answer = int(Ui::Answer::Cancel);
         TestEditor t;
         CFtpSetList sites;
         sites.Load(t.Settings());
@@ -431,7 +435,10 @@ private Q_SLOTS:
         QVERIFY(t.App().OpenDocumentFile(local + QStringLiteral("/index.htm")));
 
         t.Ui().QueueAnswer(Ui::Answer::Ok);  // the folders
-        t.Ui().QueueAnswer(Ui::Answer(answer));
+        if (enter)
+            t.Ui().QueueEnter();
+        else
+            t.Ui().QueueAnswer(Ui::Answer(answer));
         QVERIFY(t.Run(cmd::SitePublish));
         const QStringList questions = t.Ui().Texts("question");
         QCOMPARE(questions.size(), 1);
