@@ -46,7 +46,8 @@ void DocumentWatch::Follow()
     if (!m_doc)
         return;
     const QString path = m_doc->GetPathName();
-    const bool watching = !m_path.isEmpty() && m_watcher.files().contains(m_path);
+    // Called after every command: a poll already running is not put off.
+    const bool watching = !m_path.isEmpty() && (m_poll.isActive() || m_watcher.files().contains(m_path));
     if (path == m_path && (watching || path.isEmpty() || !platform::PathExists(path)))
         return;
     if (!m_watcher.files().isEmpty())
