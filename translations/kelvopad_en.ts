@@ -3366,6 +3366,13 @@ Do you want to reload it?</translation>
     </message>
     <message>
       <location filename="../src/core/doc/CKelvoDoc.cpp" />
+      <source>復元用の控えを「%1」に書き込めません。
+このまま編集できますが、異常終了したときは保存していない編集を復元できません。</source>
+      <translation>The recovery copy cannot be written to "%1".
+You can go on editing, but if the program ends abnormally, unsaved edits cannot be recovered.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/doc/CKelvoDoc.cpp" />
       <source>編集の復元</source>
       <translation>Recover Edits</translation>
     </message>

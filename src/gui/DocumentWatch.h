@@ -20,6 +20,13 @@ public:
 
     // From the first edit to the journal.
     static constexpr int kJournalDelayMs = 3000;
+    // How long the file must stay as it is after a reported change before
+    // it is looked at: a save in several steps (emptied, then written, or
+    // removed and made again) is seen when it is done, and asked about once.
+    static constexpr int kSettleMs = 300;
+    // How often a file the watcher cannot follow (a name that is not
+    // UTF-8) is looked at.
+    static constexpr int kPollMs = 2000;
 
     void Attach(CKelvoDoc& doc);
     // Watches the document's file as it is now (after an open, a save under
@@ -38,5 +45,7 @@ private:
     QFileSystemWatcher m_watcher;
     QString m_path;
     bool m_checkQueued = false;
+    QTimer m_settle;
+    QTimer m_poll;
     QTimer m_journalTimer;
 };

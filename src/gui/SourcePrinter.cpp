@@ -11,6 +11,8 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QScreen>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QTextDocument>
 
 #include <algorithm>
@@ -28,6 +30,27 @@ QFont JobFont(const Ui::PrintJob& job)
     font.setItalic(job.italic);
     font.setStyleHint(QFont::Monospace);
     return font;
+}
+
+// The tab stop distance that puts a stop where eight blanks end. A
+// document laid out for a printer scales the distance it is given by the
+// printer's resolution against the screen's, so the distance is found by
+// laying out one tab.
+qreal TabStopDistance(const QFont& font, QPaintDevice& device)
+{
+    const qreal wanted = QFontMetricsF(font, &device).horizontalAdvance(u' ') * kTabColumns;
+    QTextDocument probe;
+    probe.documentLayout()->setPaintDevice(&device);
+    probe.setDefaultFont(font);
+    probe.setDocumentMargin(0);
+    QTextOption option;
+    option.setTabStopDistance(wanted);
+    probe.setDefaultTextOption(option);
+    probe.setPlainText(QStringLiteral("\tx"));
+    probe.size();  // lays it out
+    const QTextLine line = probe.begin().layout()->lineAt(0);
+    const qreal at = line.isValid() ? line.cursorToX(1) : 0;
+    return at > 0 ? wanted * wanted / at : wanted;
 }
 
 } // namespace
@@ -56,7 +79,7 @@ int SourcePrinter::Print(QPrinter& printer) const
     document.setDocumentMargin(0);
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    option.setTabStopDistance(QFontMetricsF(font, &printer).horizontalAdvance(u' ') * kTabColumns);
+    option.setTabStopDistance(TabStopDistance(font, printer));
     document.setDefaultTextOption(option);
     QString text = m_job.text;
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));

@@ -319,20 +319,33 @@ private Q_SLOTS:
         QCOMPARE(platform::EncodePath(s.App().Doc().GetPathName()), native);
     }
 
-    // Another program writes the open file: the watcher notices, the
-    // program asks, and Enter reads the file again.
+    // Another program writes the open file: the watcher notices (a name
+    // that is not UTF-8, which the watcher cannot name, is looked at on a
+    // timer), the program asks once also for a save in two steps, and
+    // Enter reads the file again.
+    void fileChangedBehindTheEditor_data()
+    {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<bool>("inTwoSteps");  // emptied, then written
+        QTest::newRow("written at once") << QByteArray("page.html") << false;
+        QTest::newRow("emptied, then written") << QByteArray("page.html") << true;
+        QTest::newRow("a CP932 name") << QByteArray("\x83\x79\x81\x5b\x83\x57.html") << false;
+    }
     void fileChangedBehindTheEditor()
     {
+        QFETCH(QByteArray, name);
+        QFETCH(bool, inTwoSteps);
         DesktopSession s;
         QVERIFY(s.Start());
-        const QString path = s.Path(QStringLiteral("page.html"));
+        const QString path = platform::DecodePath(platform::EncodePath(s.Path(QStringLiteral("x")).chopped(1)) + name);
         auto write = [&](const QByteArray& bytes) {
-            QFile f(path);
-            return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+            const int fd = ::open(platform::EncodePath(path).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+            const bool written = fd >= 0 && ::write(fd, bytes.constData(), size_t(bytes.size())) == bytes.size();
+            return ::close(fd) == 0 && written;
         };
         QVERIFY(write("mine"));
         QVERIFY(s.App().OpenDocumentFile(path));
-        QString asked;
+        QStringList asked;
         StepScript script;
         script.Add(QStringLiteral("the question"),
                    [] {
@@ -341,16 +354,19 @@ private Q_SLOTS:
                    },
                    [&] {
                        auto* box = qobject_cast<QuestionBox*>(QApplication::activeModalWidget());
-                       asked = box->TextLabel()->text().remove(QChar(0x2060));
+                       asked.append(box->TextLabel()->text().remove(QChar(0x2060)));
                        QVERIFY(XKeys({QStringLiteral("Return")}));
                    });
         script.Add(QStringLiteral("the file read again"),
                    [&] { return s.Buffer().GetText() == QStringLiteral("theirs!"); }, [] {});
         script.Start();
+        if (inTwoSteps)
+            QVERIFY(write(""));
         QVERIFY(write("theirs!"));
         QTRY_VERIFY_WITH_TIMEOUT(script.Ended(), 2 * StepScript::kGiveUpMs);
         QVERIFY2(script.Finished(), qPrintable(script.Waiting()));
-        QCOMPARE(asked, QStringLiteral("「page.html」は、ほかのプログラムによって変更されました。\n読み込み直しますか？"));
+        QCOMPARE(asked, QStringList{QStringLiteral("「%1」は、ほかのプログラムによって変更されました。\n読み込み直しますか？")
+                                        .arg(platform::DisplayPath(platform::DecodePath(name)))});
         QVERIFY(!s.App().Doc().IsModified());
     }
 

@@ -48,11 +48,14 @@ int PdfPages(const QString& path)
     return int(QString::fromLatin1(file.readAll()).count(page));
 }
 
-QString PdfText(const QString& path)
+// The text of the PDF; with `layout`, each printed line as one line.
+QString PdfText(const QString& path, bool layout = false)
 {
     QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), path,
-                                          QStringLiteral("-")});
+    QStringList arguments{QStringLiteral("-enc"), QStringLiteral("UTF-8"), path, QStringLiteral("-")};
+    if (layout)
+        arguments.prepend(QStringLiteral("-layout"));
+    p.start(QStringLiteral("pdftotext"), arguments);
     p.waitForFinished(60000);
     // The CJK font maps some kanji to their radicals' look-alikes
     // (U+2F92 for 見); NFKC gives the kanji back.
@@ -120,6 +123,18 @@ private Q_SLOTS:
         QCOMPARE(PrintPdf(line, pdf), 1);
         const QString text = PdfText(pdf);
         QVERIFY2(text.contains(QStringLiteral("w399")), qPrintable(text.right(200)));
+    }
+
+    // A tab moves to the next of the editor's stops (every eight columns)
+    // on the same line; it breaks no line.
+    void tabsKeepTheirLine()
+    {
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("tabs.pdf"));
+        QCOMPARE(PrintPdf(QStringLiteral("abcdefgh\tI\r\n\t<td>日本語\tJ\r\n"), pdf), 1);
+        const QString text = PdfText(pdf, true);
+        static const QRegularExpression sameLines(QStringLiteral("\\nabcdefgh +I\\n +<td>日本語 +J\\n"));
+        QVERIFY2(text.contains(sameLines), qPrintable(text));
     }
 };
 

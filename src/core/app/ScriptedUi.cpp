@@ -5,6 +5,7 @@
 #include "core/app/FormModel.h"
 
 #include <algorithm>
+#include <utility>
 
 QStringList ScriptedUi::Texts(const QString& kind) const
 {
@@ -20,15 +21,27 @@ const FormModel* ScriptedUi::LastForm() const
     return m_forms.empty() ? nullptr : &m_forms.back();
 }
 
+namespace {
+
+void RunOnce(std::function<void()>& work)
+{
+    if (work)
+        std::exchange(work, nullptr)();
+}
+
+} // namespace
+
 void ScriptedUi::Message(const QString& text, Icon)
 {
     m_records.push_back({QStringLiteral("message"), text});
+    RunOnce(whileShown);
 }
 
 Ui::Answer ScriptedUi::Ask(const Question& question)
 {
     m_records.push_back({QStringLiteral("question"),
                          question.text.isEmpty() ? question.title : question.text});
+    RunOnce(whileShown);
     if (m_answers.empty())
         return question.escape;
     const std::optional<Answer> queued = m_answers.front();

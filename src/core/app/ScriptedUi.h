@@ -38,6 +38,10 @@ public:
         m_fields.emplace_back(name, value);
     }
 
+    // Runs while the next message or question is shown, as events do
+    // while a real box waits for the user; then it is cleared.
+    std::function<void()> whileShown;
+
     const std::vector<Record>& Records() const { return m_records; }
     // The texts of the records of one kind, in order.
     QStringList Texts(const QString& kind) const;

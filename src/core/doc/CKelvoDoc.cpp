@@ -16,7 +16,10 @@
 
 #include <QDateTime>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QScopedValueRollback>
+
+#include <utility>
 
 namespace {
 
@@ -251,7 +254,11 @@ void CKelvoDoc::CheckDiskChange()
     if (state == DiskState::Same)
         return;
     // The questions below let events run; a second check waits for them.
+    // What the other program did meanwhile (the rest of a save in several
+    // steps, the file written again) is part of what was just told: the
+    // question comes once, not once for each step.
     const QScopedValueRollback<bool> busy(m_checkingDisk, true);
+    const auto toldAbout = qScopeGuard([this] { m_reported = platform::StatFile(m_path); });
     Ui& ui = m_app.GetUi();
     if (state == DiskState::Deleted) {
         ui.Message(UiText(QStringLiteral("「%1」は、ほかのプログラムによって削除されたか、名前が変わりました。\n"
@@ -289,7 +296,12 @@ void CKelvoDoc::WriteJournal()
     if (!m_path.isEmpty() && m_stampPath == m_path)
         entry.original = m_stamp;
     entry.text = m_buffer.GetText();
-    m_journal.Write(entry);
+    if (m_journal.Write(std::move(entry)) || std::exchange(m_journalFailureTold, true))
+        return;
+    m_app.GetUi().Message(UiText(QStringLiteral("復元用の控えを「%1」に書き込めません。\n"
+                                         "このまま編集できますが、異常終了したときは保存していない編集を復元できません。"))
+                              .arg(platform::DisplayPath(RecoveryJournal::Folder())),
+                          Ui::Icon::Warning);
 }
 
 bool CKelvoDoc::OfferRecovery()

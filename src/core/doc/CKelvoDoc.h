@@ -148,4 +148,5 @@ private:
     platform::FileStamp m_reported;
     bool m_checkingDisk = false;
     RecoveryJournal m_journal;
+    bool m_journalFailureTold = false;
 };

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <utility>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -38,6 +39,14 @@ RecoveryJournal::RecoveryJournal()
 RecoveryJournal::~RecoveryJournal()
 {
     Remove();
+    if (m_writer.joinable()) {
+        {
+            const std::lock_guard lock(m_mutex);
+            m_stop = true;
+        }
+        m_changed.notify_all();
+        m_writer.join();
+    }
 }
 
 bool RecoveryJournal::Lock()
@@ -59,10 +68,10 @@ bool RecoveryJournal::Lock()
     return true;
 }
 
-bool RecoveryJournal::Write(const JournalEntry& entry)
+namespace {
+
+QByteArray JournalBytes(const JournalEntry& entry)
 {
-    if (!Lock())
-        return false;
     QByteArray bytes = kMagic + '\n';
     bytes += "path=" + platform::EncodePath(entry.path).toPercentEncoding() + '\n';
     bytes += "code=" + CodeKindName(entry.code).toUtf8() + '\n';
@@ -72,11 +81,63 @@ bool RecoveryJournal::Write(const JournalEntry& entry)
     bytes += "digest=" + QByteArray::number(entry.original.digest, 16) + "\n\n";
     // The text as it is held, kept bytes included.
     bytes.append(reinterpret_cast<const char*>(entry.text.utf16()), entry.text.size() * 2);
-    return platform::WriteFileSafely(m_file, bytes) == platform::FileError::None;
+    return bytes;
+}
+
+} // namespace
+
+bool RecoveryJournal::Write(JournalEntry entry)
+{
+    std::unique_lock lock(m_mutex);
+    // Without a lock no write is under way (Remove waited for it); one that
+    // failed is tried again with the next entry.
+    if (!Lock())
+        return false;
+    const bool failed = std::exchange(m_failed, false);
+    m_queued = std::move(entry);
+    if (!m_writer.joinable())
+        m_writer = std::thread([this] { Run(); });
+    lock.unlock();
+    m_changed.notify_all();
+    return !failed;
+}
+
+void RecoveryJournal::Run()
+{
+    std::unique_lock lock(m_mutex);
+    for (;;) {
+        m_changed.wait(lock, [this] { return m_stop || m_queued; });
+        if (m_stop)
+            return;
+        const JournalEntry entry = std::move(*m_queued);
+        m_queued.reset();
+        m_writing = true;
+        lock.unlock();
+        const bool written =
+            platform::WriteFileSafely(m_file, JournalBytes(entry)) == platform::FileError::None;
+        lock.lock();
+        m_writing = false;
+        m_failed = m_failed || !written;
+        m_changed.notify_all();
+    }
+}
+
+void RecoveryJournal::WaitIdle(std::unique_lock<std::mutex>& lock)
+{
+    m_changed.wait(lock, [this] { return !m_writing && !m_queued; });
+}
+
+void RecoveryJournal::Flush()
+{
+    std::unique_lock lock(m_mutex);
+    WaitIdle(lock);
 }
 
 void RecoveryJournal::Remove()
 {
+    std::unique_lock lock(m_mutex);
+    m_queued.reset();
+    WaitIdle(lock);
     if (m_lock < 0)
         return;
     QFile::remove(m_file);

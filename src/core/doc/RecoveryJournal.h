@@ -7,7 +7,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <condition_variable>
+#include <mutex>
 #include <optional>
+#include <thread>
 
 // What the editor has not saved, kept in the user's data folder a few
 // seconds after each change, so that after a crash or a kill the next start
@@ -26,6 +29,9 @@ struct JournalEntry {
 // The running program's journal. While it holds one, the program holds a
 // lock beside it, so that another program's start never takes a journal of
 // a program still running; the lock goes with the process, whatever ends it.
+//
+// The journal is written by a thread of its own: a page of many megabytes
+// takes the disk a good part of a second, which typing must not wait for.
 class RecoveryJournal {
 public:
     RecoveryJournal();
@@ -33,10 +39,16 @@ public:
     RecoveryJournal(const RecoveryJournal&) = delete;
     RecoveryJournal& operator=(const RecoveryJournal&) = delete;
 
-    // Replaces the journal, written safely; false when it cannot be written.
-    bool Write(const JournalEntry& entry);
-    // The text was saved or given up: no journal.
+    // Has the entry written safely in place of the journal. An entry not yet
+    // begun when a newer one comes is dropped for it. False when no journal
+    // can be kept (the data folder cannot be written), known at once for the
+    // first, or when the last write failed.
+    bool Write(JournalEntry entry);
+    // The text was saved or given up: no journal, also none that a write
+    // under way would leave.
     void Remove();
+    // Waits until what Write was given is on disk.
+    void Flush();
 
     // The journals of programs that ended without removing theirs, oldest
     // first.
@@ -48,7 +60,17 @@ public:
 
 private:
     bool Lock();
+    void Run();
+    // Waits for the writer to be idle with nothing queued.
+    void WaitIdle(std::unique_lock<std::mutex>& lock);
 
     QString m_file;
     int m_lock = -1;
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    std::optional<JournalEntry> m_queued;
+    bool m_writing = false;
+    bool m_stop = false;
+    bool m_failed = false;
+    std::thread m_writer;
 };

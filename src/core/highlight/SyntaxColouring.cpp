@@ -1,6 +1,7 @@
 #include "core/highlight/SyntaxColouring.h"
 
 #include "core/style/CssTokens.h"
+#include "core/tags/CharRefs.h"
 #include "core/tags/HtmlScanner.h"
 
 #include <QFileInfo>
@@ -13,27 +14,31 @@ namespace {
 // ---- state ------------------------------------------------------------------
 //
 // One int carries everything a line leaves open: where in the HTML the line
-// ended (bits 0-2), inside a tag which part (bits 3-5), the raw-text element
-// a start tag opens or the line is inside (bits 6-9), whether the tag is an
-// end tag (bit 10) and whether the value being read is a STYLE attribute's
-// (bit 11); bits 12-19 are the CSS or script reader's own state. A CSS or
-// script file uses the last field only.
+// ended (bits 0-2), inside a tag which part (bits 3-5), the element a tag
+// names when its end matters (bits 6-9), whether the tag is an end tag
+// (bit 10), whose value is being read (bits 11-12: STYLE, or a SCRIPT's
+// TYPE), whether the line is inside SVG or MathML (bit 13) and whether a
+// SCRIPT holds data rather than script (bit 14); bits 15-30 are the CSS or
+// script reader's own state. A CSS or script file uses that field only.
 
 enum class Mode { Text, Tag, Comment, Bogus, Cdata, ServerQ, ServerP, Raw };
 enum class Part { Between, AfterName, AfterEquals, InDouble, InSingle };
+enum class Attr { Other, Style, Type };
 
 struct State {
     Mode mode = Mode::Text;
     Part part = Part::Between;
-    int element = 0;  // 1 + index in kRawElements, 0 for none
+    int element = 0;  // 1 + index in kElements, 0 for none
     bool endTag = false;
-    bool styleAttr = false;
+    Attr attr = Attr::Other;
+    bool foreign = false;
+    bool dataScript = false;
     int inner = 0;
 
     int Pack() const
     {
-        return int(mode) | int(part) << 3 | element << 6 | int(endTag) << 10 | int(styleAttr) << 11
-               | inner << 12;
+        return int(mode) | int(part) << 3 | element << 6 | int(endTag) << 10 | int(attr) << 11
+               | int(foreign) << 13 | int(dataScript) << 14 | inner << 15;
     }
     static State Unpack(int v)
     {
@@ -42,27 +47,31 @@ struct State {
         s.part = Part(v >> 3 & 7);
         s.element = v >> 6 & 15;
         s.endTag = v >> 10 & 1;
-        s.styleAttr = v >> 11 & 1;
-        s.inner = v >> 12 & 255;
+        s.attr = Attr(v >> 11 & 3);
+        s.foreign = v >> 13 & 1;
+        s.dataScript = v >> 14 & 1;
+        s.inner = v >> 15 & 0xFFFF;
         return s;
     }
 };
 
-// The raw-text elements of HtmlScanner::IsRawTextElement, numbered for the
-// state.
-constexpr std::array<const char16_t*, 9> kRawElements = {
+// The raw-text elements of HtmlScanner::IsRawTextElement, then the roots of
+// SVG and MathML, numbered for the state.
+constexpr std::array<const char16_t*, 11> kElements = {
     u"script", u"style", u"textarea", u"title", u"xmp", u"iframe", u"noembed", u"noframes",
-    u"plaintext"};
+    u"plaintext", u"svg", u"math"};
 constexpr int kScript = 1;
 constexpr int kStyle = 2;
 constexpr int kTextarea = 3;
 constexpr int kTitle = 4;
 constexpr int kPlaintext = 9;
+constexpr int kSvg = 10;
+constexpr int kMath = 11;
 
-int RawElementOf(QStringView name)
+int ElementOf(QStringView name)
 {
-    for (size_t i = 0; i < kRawElements.size(); ++i)
-        if (name.compare(QStringView(kRawElements[i]), Qt::CaseInsensitive) == 0)
+    for (size_t i = 0; i < kElements.size(); ++i)
+        if (name.compare(QStringView(kElements[i]), Qt::CaseInsensitive) == 0)
             return int(i) + 1;
     return 0;
 }
@@ -76,11 +85,6 @@ bool IsLetter(QChar c)
 bool IsDigit(char16_t c)
 {
     return c >= u'0' && c <= u'9';
-}
-
-bool IsHexDigit(char16_t c)
-{
-    return IsDigit(c) || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
 }
 
 class Output {
@@ -107,39 +111,15 @@ private:
 
 // ---- character references ---------------------------------------------------
 
-// The length of the reference at s[i] ("&"), 0 when none starts there: a
-// name needs its ";", a number may do without.
-qsizetype RefLength(QStringView s, qsizetype i)
-{
-    const qsizetype n = s.size();
-    qsizetype j = i + 1;
-    if (j < n && s[j] == u'#') {
-        ++j;
-        const bool hex = j < n && (s[j] == u'x' || s[j] == u'X');
-        if (hex)
-            ++j;
-        const qsizetype digits = j;
-        while (j < n && (hex ? IsHexDigit(s[j].unicode()) : IsDigit(s[j].unicode())))
-            ++j;
-        if (j == digits)
-            return 0;
-        return (j < n && s[j] == u';' ? j + 1 : j) - i;
-    }
-    if (j >= n || !IsLetter(s[j]))
-        return 0;
-    while (j < n && (IsLetter(s[j]) || IsDigit(s[j].unicode())))
-        ++j;
-    return j < n && s[j] == u';' ? j + 1 - i : 0;
-}
-
 // Text with its references coloured, the rest as `kind` (or uncoloured when
-// plain).
+// plain, which is text; a coloured run is an attribute value).
 void TextWithRefs(QStringView s, qsizetype from, qsizetype to, Output& out, bool coloured,
                   SyntaxKind kind)
 {
     qsizetype run = from;
+    const QStringView part = s.left(to);
     for (qsizetype i = s.indexOf(u'&', from); i >= 0 && i < to; i = s.indexOf(u'&', i + 1)) {
-        const qsizetype len = RefLength(s.left(to), i);
+        const qsizetype len = CharRefLength(part, i, coloured);
         if (!len)
             continue;
         if (coloured)
@@ -156,18 +136,46 @@ void TextWithRefs(QStringView s, qsizetype from, qsizetype to, Output& out, bool
 //
 // Inner state: bits 0-1 what runs on into the next line (a comment, or a
 // string whose line ends in "\"), bits 2-4 the depth of {} (at most 7),
-// bit 5 inside a declaration's value.
+// bit 5 inside a declaration's value, bits 6-7 inside an at-rule's prelude
+// (and whether its block holds rules), bits 8-14 for each depth whether its
+// block holds rules (@media, @supports, ...) rather than declarations.
 
 enum class CssCarry { None, Comment, Double, Single };
+enum class CssPrelude { None, Declarations, Rules };
 
 struct CssState {
     CssCarry carry = CssCarry::None;
     int depth = 0;
     bool inValue = false;
+    CssPrelude prelude = CssPrelude::None;
+    int ruleBlocks = 0;
 
-    int Pack() const { return int(carry) | std::min(depth, 7) << 2 | int(inValue) << 5; }
-    static CssState Unpack(int v) { return {CssCarry(v & 3), v >> 2 & 7, bool(v >> 5 & 1)}; }
+    int Pack() const
+    {
+        return int(carry) | depth << 2 | int(inValue) << 5 | int(prelude) << 6 | ruleBlocks << 8;
+    }
+    static CssState Unpack(int v)
+    {
+        return {CssCarry(v & 3), v >> 2 & 7, bool(v >> 5 & 1), CssPrelude(v >> 6 & 3),
+                v >> 8 & 0x7F};
+    }
+    // Whether the innermost block holds rules: the top level, @media and
+    // the like. A style rule's block holds declarations and nested rules.
+    bool InRules() const { return depth == 0 || (ruleBlocks >> (depth - 1) & 1); }
 };
+
+bool AtRuleHoldsRules(QStringView name)
+{
+    static const char16_t* const kNames[] = {u"media",    u"supports",       u"layer",
+                                             u"container", u"document",      u"scope",
+                                             u"starting-style", u"keyframes"};
+    if (name.startsWith(u'-'))  // -webkit-keyframes
+        name = name.mid(std::max<qsizetype>(name.indexOf(u'-', 1) + 1, 1));
+    for (const char16_t* n : kNames)
+        if (name.compare(QStringView(n), Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
 
 // The end of a string's rest from `from` (after its closing quote), or -1
 // when the line ends first; *continued tells whether a "\" at the end
@@ -222,10 +230,26 @@ int ClassifyCss(QStringView s, qsizetype from, qsizetype to, int inner, Output& 
                 return tokens[k].kind;
         return CssTokenKind::Whitespace;
     };
+    // In a block of declarations, "a:hover {" is a nested rule: a "{" comes
+    // before the ";" or "}" that would end a declaration.
+    auto opensBlock = [&](size_t k) {
+        for (++k; k < tokens.size(); ++k) {
+            if (tokens[k].kind == CssTokenKind::OpenCurly)
+                return true;
+            if (tokens[k].kind == CssTokenKind::Semicolon || tokens[k].kind == CssTokenKind::CloseCurly)
+                return false;
+        }
+        return false;
+    };
+    bool nestedSelector = false;
     for (size_t k = 0; k < tokens.size(); ++k) {
         const CssToken& t = tokens[k];
         const qsizetype a = i + t.start;
         const qsizetype b = i + t.end;
+        // Where a selector is read: at the top, in @media and the like, and
+        // in a nested rule.
+        const bool selector =
+            !st.inValue && st.prelude == CssPrelude::None && (st.InRules() || nestedSelector);
         switch (t.kind) {
         case CssTokenKind::Comment:
             out.Add(a, b, SyntaxKind::Comment);
@@ -248,6 +272,10 @@ int ClassifyCss(QStringView s, qsizetype from, qsizetype to, int inner, Output& 
             break;
         case CssTokenKind::AtKeyword:
             out.Add(a, b, SyntaxKind::Keyword);
+            if (!st.inValue)
+                st.prelude = AtRuleHoldsRules(text.mid(t.start + 1, t.end - t.start - 1))
+                                 ? CssPrelude::Rules
+                                 : CssPrelude::Declarations;
             break;
         case CssTokenKind::Number:
         case CssTokenKind::Percentage:
@@ -258,15 +286,19 @@ int ClassifyCss(QStringView s, qsizetype from, qsizetype to, int inner, Output& 
             out.Add(a, b, st.inValue ? SyntaxKind::Number : SyntaxKind::Selector);
             break;
         case CssTokenKind::Ident:
-            if (st.inValue)
+            if (st.inValue || st.prelude != CssPrelude::None)
                 out.Add(a, b, SyntaxKind::Value);
-            else if (st.depth > 0 && nextSignificant(k) == CssTokenKind::Colon)
-                out.Add(a, b, SyntaxKind::Property);
-            else
+            else if (selector)
                 out.Add(a, b, SyntaxKind::Selector);
+            else if (nextSignificant(k) == CssTokenKind::Colon && !opensBlock(k))
+                out.Add(a, b, SyntaxKind::Property);
+            else {
+                nestedSelector = true;
+                out.Add(a, b, SyntaxKind::Selector);
+            }
             break;
         case CssTokenKind::Function:
-            out.Add(a, b, st.inValue ? SyntaxKind::Value : SyntaxKind::Selector);
+            out.Add(a, b, selector ? SyntaxKind::Selector : SyntaxKind::Value);
             break;
         case CssTokenKind::Delim:
             // "!important"
@@ -274,26 +306,46 @@ int ClassifyCss(QStringView s, qsizetype from, qsizetype to, int inner, Output& 
                 && tokens[k + 1].kind == CssTokenKind::Ident) {
                 out.Add(a, i + tokens[k + 1].end, SyntaxKind::Keyword);
                 ++k;
-            } else if (!st.inValue && st.depth == 0) {
+            } else if (!st.inValue && st.prelude == CssPrelude::None) {
+                if (!st.InRules())
+                    nestedSelector = true;  // "&:hover", ".b", "> p"
                 out.Add(a, b, SyntaxKind::Selector);  // ".", "#", "*", ">", "+"
             }
             break;
         case CssTokenKind::Colon:
-            if (st.depth > 0 && !st.inValue)
-                st.inValue = true;
-            else if (!st.inValue)
+            if (selector)
                 out.Add(a, b, SyntaxKind::Selector);  // a:hover
+            else if (st.prelude == CssPrelude::None && !st.inValue)
+                st.inValue = true;
             break;
         case CssTokenKind::Semicolon:
             st.inValue = false;
+            st.prelude = CssPrelude::None;
+            nestedSelector = false;
             break;
-        case CssTokenKind::OpenCurly:
-            ++st.depth;
+        case CssTokenKind::OpenCurly: {
+            // @media inside a style rule holds declarations, as the rule does.
+            const bool rules = st.prelude == CssPrelude::Rules && st.InRules();
+            if (st.depth < 7) {
+                ++st.depth;
+                st.ruleBlocks = (st.ruleBlocks & ~(1 << (st.depth - 1))) | int(rules) << (st.depth - 1);
+            }
             st.inValue = false;
+            st.prelude = CssPrelude::None;
+            nestedSelector = false;
+            break;
+        }
+        case CssTokenKind::OpenSquare:
+        case CssTokenKind::CloseSquare:
+        case CssTokenKind::CloseParen:
+            if (selector)
+                out.Add(a, b, SyntaxKind::Selector);  // [href], :not(...)
             break;
         case CssTokenKind::CloseCurly:
             st.depth = std::max(st.depth - 1, 0);
             st.inValue = false;
+            st.prelude = CssPrelude::None;
+            nestedSelector = false;
             break;
         default:
             break;
@@ -304,9 +356,37 @@ int ClassifyCss(QStringView s, qsizetype from, qsizetype to, int inner, Output& 
 
 // ---- script -----------------------------------------------------------------
 //
-// Inner state: what runs on into the next line.
+// Inner state: bits 0-2 what runs on into the next line, bits 3-4 how many
+// "${" of template literals the line is inside (at most 3) and bits 5-10
+// the open "{" inside each of them (at most 3 each). Bits 11-12 belong to
+// the HTML reader (the escapes of SCRIPT contents).
 
 enum class JsCarry { None, Comment, Template, Double, Single };
+
+constexpr int kMaxTemplateDepth = 3;
+
+struct JsState {
+    JsCarry carry = JsCarry::None;
+    int depth = 0;
+    std::array<int, kMaxTemplateDepth> braces{};
+
+    int Pack() const
+    {
+        int v = int(carry) | depth << 3;
+        for (int k = 0; k < kMaxTemplateDepth; ++k)
+            v |= braces[size_t(k)] << (5 + 2 * k);
+        return v;
+    }
+    static JsState Unpack(int v)
+    {
+        JsState s;
+        s.carry = JsCarry(v & 7);
+        s.depth = v >> 3 & 3;
+        for (int k = 0; k < kMaxTemplateDepth; ++k)
+            s.braces[size_t(k)] = v >> (5 + 2 * k) & 3;
+        return s;
+    }
+};
 
 bool IsJsIdentStart(QChar c)
 {
@@ -332,71 +412,115 @@ int ClassifyScript(QStringView s, qsizetype from, qsizetype to, int inner, Outpu
 {
     const QStringView line = s.left(to);
     qsizetype i = from;
-    JsCarry carry = JsCarry(inner);
+    JsState st = JsState::Unpack(inner);
     // Whether a "/" here starts a regular expression: after an operator or
     // a keyword, not after a value.
     bool regexAllowed = true;
-    auto runString = [&](qsizetype start, qsizetype bodyFrom, QChar quote) -> JsCarry {
-        if (quote == u'`') {
-            const qsizetype close = line.indexOf(u'`', bodyFrom);
-            // "\`" does not end it.
-            qsizetype at = close;
-            while (at > 0 && line[at - 1] == u'\\')
-                at = line.indexOf(u'`', at + 1);
-            out.Add(start, at < 0 ? to : at + 1, SyntaxKind::String);
-            i = at < 0 ? to : at + 1;
-            return at < 0 ? JsCarry::Template : JsCarry::None;
+    // Whether only blanks and comments came before on the line, where
+    // "-->" starts a comment as "//" does.
+    bool lineStart = from == 0 || st.carry == JsCarry::Comment;
+    // The body of a template literal from i: up to its closing "`" (back in
+    // code) or a "${" (code inside it), else on into the next line.
+    auto runTemplate = [&](qsizetype start) {
+        qsizetype j = i;
+        for (; j < to; ++j) {
+            if (line[j] == u'\\') {
+                ++j;
+            } else if (line[j] == u'`') {
+                out.Add(start, j + 1, SyntaxKind::String);
+                i = j + 1;
+                st.carry = JsCarry::None;
+                return;
+            } else if (line[j] == u'$' && j + 1 < to && line[j + 1] == u'{'
+                       && st.depth < kMaxTemplateDepth) {
+                out.Add(start, j + 2, SyntaxKind::String);
+                i = j + 2;
+                st.braces[size_t(st.depth++)] = 0;
+                st.carry = JsCarry::None;
+                return;
+            }
         }
+        out.Add(start, to, SyntaxKind::String);
+        i = to;
+        st.carry = JsCarry::Template;
+    };
+    auto runString = [&](qsizetype start, qsizetype bodyFrom, QChar quote) {
         bool continued = false;
         const qsizetype end = StringEnd(line, bodyFrom, quote, &continued);
         out.Add(start, end < 0 ? to : end, SyntaxKind::String);
         i = end < 0 ? to : end;
-        if (end >= 0 || !continued)
-            return JsCarry::None;
-        return quote == u'"' ? JsCarry::Double : JsCarry::Single;
+        st.carry = end >= 0 || !continued ? JsCarry::None
+                   : quote == u'"'        ? JsCarry::Double
+                                          : JsCarry::Single;
     };
-    switch (carry) {
+    switch (st.carry) {
     case JsCarry::Comment: {
         const qsizetype close = line.indexOf(u"*/", i);
         out.Add(i, close < 0 ? to : close + 2, SyntaxKind::Comment);
         if (close < 0)
-            return int(JsCarry::Comment);
+            return st.Pack();
         i = close + 2;
+        st.carry = JsCarry::None;
         break;
     }
     case JsCarry::Template:
-    case JsCarry::Double:
-    case JsCarry::Single: {
-        const QChar quote = carry == JsCarry::Template ? u'`' : carry == JsCarry::Double ? u'"' : u'\'';
-        carry = runString(i, i, quote);
-        if (carry != JsCarry::None)
-            return int(carry);
+        runTemplate(i);
         regexAllowed = false;
         break;
-    }
+    case JsCarry::Double:
+    case JsCarry::Single:
+        runString(i, i, st.carry == JsCarry::Double ? u'"' : u'\'');
+        regexAllowed = false;
+        break;
     case JsCarry::None:
         break;
     }
-    while (i < to) {
+    while (i < to && st.carry == JsCarry::None) {
         const QChar c = line[i];
-        if (c == u'/' && i + 1 < to && line[i + 1] == u'/') {
+        const QStringView rest = line.mid(i);
+        // "<!--" anywhere and "-->" first on a line are line comments, as
+        // browsers read old pages that hid their scripts in comments.
+        if (rest.startsWith(u"//") || rest.startsWith(u"<!--") || (lineStart && rest.startsWith(u"-->"))) {
             out.Add(i, to, SyntaxKind::Comment);
-            return int(JsCarry::None);
+            return st.Pack();
         }
-        if (c == u'/' && i + 1 < to && line[i + 1] == u'*') {
+        if (rest.startsWith(u"/*")) {
             const qsizetype close = line.indexOf(u"*/", i + 2);
             out.Add(i, close < 0 ? to : close + 2, SyntaxKind::Comment);
-            if (close < 0)
-                return int(JsCarry::Comment);
+            if (close < 0) {
+                st.carry = JsCarry::Comment;
+                return st.Pack();
+            }
             i = close + 2;
             continue;
         }
-        if (c == u'"' || c == u'\'' || c == u'`') {
-            carry = runString(i, i + 1, c);
-            if (carry != JsCarry::None)
-                return int(carry);
+        if (!HtmlScanner::IsBlank(c))
+            lineStart = false;
+        if (c == u'"' || c == u'\'') {
+            runString(i, i + 1, c);
             regexAllowed = false;
             continue;
+        }
+        if (c == u'`') {
+            ++i;
+            runTemplate(i - 1);
+            regexAllowed = false;
+            continue;
+        }
+        if (st.depth > 0 && (c == u'{' || c == u'}')) {
+            int& open = st.braces[size_t(st.depth - 1)];
+            if (c == u'{') {
+                open = std::min(open + 1, 3);
+            } else if (open > 0) {
+                --open;
+            } else {
+                // The "}" of "${": the template goes on.
+                --st.depth;
+                const qsizetype start = i++;
+                runTemplate(start);
+                regexAllowed = false;
+                continue;
+            }
         }
         if (c == u'/' && regexAllowed) {
             // Up to the "/" that is neither escaped nor inside [...]; a line
@@ -446,11 +570,18 @@ int ClassifyScript(QStringView s, qsizetype from, qsizetype to, int inner, Outpu
             i = j;
             continue;
         }
+        if ((c == u'+' || c == u'-') && i + 1 < to && line[i + 1] == c) {
+            // "i++ / 2": a value ends in "++"; before a name it is the
+            // name that decides.
+            regexAllowed = false;
+            i += 2;
+            continue;
+        }
         if (!HtmlScanner::IsBlank(c))
             regexAllowed = !(c == u')' || c == u']' || c == u'}');
         ++i;
     }
-    return int(JsCarry::None);
+    return st.Pack();
 }
 
 // ---- HTML -------------------------------------------------------------------
@@ -527,8 +658,9 @@ private:
             m_st.mode = Mode::Tag;
             m_st.part = Part::Between;
             m_st.endTag = endTag;
-            m_st.styleAttr = false;
-            m_st.element = endTag ? 0 : RawElementOf(m_s.mid(nameStart, j - nameStart));
+            m_st.attr = Attr::Other;
+            m_st.dataScript = false;
+            m_st.element = ElementOf(m_s.mid(nameStart, j - nameStart));
             return j;
         }
         const std::optional<HtmlToken> token = HtmlScanner::ReadAt(m_s, open);
@@ -563,21 +695,27 @@ private:
             if (i >= m_n)
                 return m_n;
             if (m_s[i] == u'>' || (m_s[i] == u'/' && i + 1 < m_n && m_s[i + 1] == u'>')) {
-                const qsizetype end = i + (m_s[i] == u'>' ? 1 : 2);
+                const bool selfClosing = m_s[i] == u'/';
+                const qsizetype end = i + (selfClosing ? 2 : 1);
                 m_out.Add(i, end, SyntaxKind::Tag);
-                m_st.mode = m_st.element ? Mode::Raw : Mode::Text;
-                m_st.part = Part::Between;
-                m_st.inner = 0;
+                TagEnded(selfClosing);
                 return end;
             }
             if (m_s[i] == u'/')
                 return i + 1;
+            if (const qsizetype end = ServerCodeEnd(i); end > i) {
+                m_out.Add(i, end, SyntaxKind::Declaration);
+                return end;
+            }
             const qsizetype start = i++;  // an "=" here is the first letter of a name
             while (i < m_n && !HtmlScanner::IsBlank(m_s[i]) && m_s[i] != u'/' && m_s[i] != u'>'
                    && m_s[i] != u'=')
                 ++i;
             m_out.Add(start, i, SyntaxKind::AttrName);
-            m_st.styleAttr = m_s.mid(start, i - start).compare(u"style", Qt::CaseInsensitive) == 0;
+            const QStringView name = m_s.mid(start, i - start);
+            m_st.attr = name.compare(u"style", Qt::CaseInsensitive) == 0  ? Attr::Style
+                        : name.compare(u"type", Qt::CaseInsensitive) == 0 ? Attr::Type
+                                                                           : Attr::Other;
             m_st.part = Part::AfterName;
             return i;
         }
@@ -602,16 +740,33 @@ private:
                 m_st.part = c == u'"' ? Part::InDouble : Part::InSingle;
                 return j + 1;
             }
+            m_st.part = Part::Between;
+            if (const qsizetype end = ServerCodeEnd(j); end > j) {
+                m_out.Add(j, end, SyntaxKind::Declaration);
+                return end;
+            }
             qsizetype k = j;
             while (k < m_n && !HtmlScanner::IsBlank(m_s[k]) && m_s[k] != u'>')
                 ++k;
             Value(j, k);
-            m_st.part = Part::Between;
             return k;
         }
         case Part::InDouble:
         case Part::InSingle: {
-            const qsizetype close = m_s.indexOf(m_st.part == Part::InDouble ? u'"' : u'\'', i);
+            // Server code in the value may hold the quote: href="<?= "x" ?>".
+            const QChar quote = m_st.part == Part::InDouble ? u'"' : u'\'';
+            qsizetype close = m_s.indexOf(quote, i);
+            for (qsizetype code = i; (code = m_s.indexOf(u'<', code)) >= 0 && (close < 0 || code < close);) {
+                const qsizetype end = ServerCodeEnd(code);
+                if (end <= code) {
+                    ++code;
+                    continue;
+                }
+                Value(i, code);
+                m_out.Add(code, end, SyntaxKind::Declaration);
+                i = code = end;
+                close = m_s.indexOf(quote, i);
+            }
             Value(i, close < 0 ? m_n : close);
             if (close < 0)
                 return m_n;
@@ -623,9 +778,61 @@ private:
         return m_n;
     }
 
+    // After the ">" or "/>" of a tag: what its contents are read as. In
+    // HTML a raw-text element's contents run to its end tag even when the
+    // tag ends in "/>"; inside SVG and MathML "/>" closes any element, and
+    // only SCRIPT and STYLE hold script and CSS.
+    void TagEnded(bool selfClosing)
+    {
+        const int element = m_st.element;
+        const bool dataScript = m_st.dataScript;
+        m_st.dataScript = false;
+        m_st.mode = Mode::Text;
+        m_st.part = Part::Between;
+        m_st.element = 0;
+        m_st.inner = 0;
+        if (element == kSvg || element == kMath) {
+            if (m_st.endTag || !selfClosing)
+                m_st.foreign = !m_st.endTag;
+            return;
+        }
+        if (m_st.endTag || !element)
+            return;
+        if (m_st.foreign && (selfClosing || (element != kScript && element != kStyle)))
+            return;
+        m_st.mode = Mode::Raw;
+        m_st.element = element;
+        m_st.dataScript = dataScript;
+    }
+
+    // The end of "<?...?>" or "<%...%>" at i when it ends on this line (in
+    // a tag, where it is read as a whole), else i.
+    qsizetype ServerCodeEnd(qsizetype i) const
+    {
+        if (i + 1 >= m_n || m_s[i] != u'<' || (m_s[i + 1] != u'?' && m_s[i + 1] != u'%'))
+            return i;
+        const qsizetype close = m_s.indexOf(m_s[i + 1] == u'?' ? u"?>" : u"%>", i + 2);
+        return close < 0 ? i : close + 2;
+    }
+
+    // Whether a SCRIPT of this TYPE holds script (or JSON, which reads as
+    // script) rather than a template or other data.
+    static bool HoldsScript(QStringView type)
+    {
+        type = type.trimmed();
+        return type.isEmpty() || type.compare(u"module", Qt::CaseInsensitive) == 0
+               || type.contains(u"javascript", Qt::CaseInsensitive)
+               || type.contains(u"ecmascript", Qt::CaseInsensitive)
+               || type.contains(u"json", Qt::CaseInsensitive)
+               || type.compare(u"importmap", Qt::CaseInsensitive) == 0
+               || type.compare(u"speculationrules", Qt::CaseInsensitive) == 0;
+    }
+
     void Value(qsizetype from, qsizetype to)
     {
-        if (m_st.styleAttr && !m_st.endTag) {
+        if (m_st.attr == Attr::Type && m_st.element == kScript && !m_st.endTag)
+            m_st.dataScript = !HoldsScript(m_s.mid(from, to - from));
+        if (m_st.attr == Attr::Style && !m_st.endTag) {
             // The declarations of one rule.
             ClassifyCss(m_s, from, to, CssState{CssCarry::None, 1, false}.Pack(), m_out);
             return;
@@ -633,28 +840,20 @@ private:
         TextWithRefs(m_s, from, to, m_out, true, SyntaxKind::AttrValue);
     }
 
-    // The contents of a raw-text element up to its end tag: "</name" that a
-    // blank, "/", ">" or the line end ends.
+    // The contents of a raw-text element up to its end tag.
     qsizetype Raw(qsizetype i)
     {
-        const QStringView name(kRawElements[size_t(m_st.element - 1)]);
         qsizetype end = m_n;
-        if (m_st.element != kPlaintext) {
-            for (qsizetype at = m_s.indexOf(u"</", i); at >= 0; at = m_s.indexOf(u"</", at + 2)) {
-                const qsizetype after = at + 2 + name.size();
-                if (after > m_n)
-                    break;
-                if (m_s.mid(at + 2, name.size()).compare(name, Qt::CaseInsensitive) == 0
-                    && (after == m_n || HtmlScanner::IsBlank(m_s[after]) || m_s[after] == u'/'
-                        || m_s[after] == u'>')) {
-                    end = at;
-                    break;
-                }
-            }
-        }
+        int escape = m_st.inner >> 11 & 3;
+        if (m_st.element != kPlaintext)
+            end = HtmlScanner::RawTextEnd(m_s, i, QStringView(kElements[size_t(m_st.element - 1)]),
+                                          escape);
         switch (m_st.element) {
         case kScript:
-            m_st.inner = ClassifyScript(m_s, i, end, m_st.inner, m_out);
+            // A template's contents stay plain: they are neither script nor
+            // markup until a script makes them so.
+            m_st.inner = (m_st.dataScript ? 0 : ClassifyScript(m_s, i, end, m_st.inner & 0x7FF, m_out))
+                         | escape << 11;
             break;
         case kStyle:
             m_st.inner = ClassifyCss(m_s, i, end, m_st.inner, m_out);
@@ -670,6 +869,7 @@ private:
             m_st.mode = Mode::Text;
             m_st.element = 0;
             m_st.inner = 0;
+            m_st.dataScript = false;
         }
         return end;
     }

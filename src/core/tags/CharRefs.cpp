@@ -211,6 +211,33 @@ QString DecodeAttrCharRefs(QStringView raw)
     return out;
 }
 
+qsizetype CharRefLength(QStringView s, qsizetype pos, bool inAttribute)
+{
+    const qsizetype n = s.size();
+    if (pos + 1 >= n || s[pos] != u'&')
+        return 0;
+    if (s[pos + 1] == u'#' || inAttribute) {
+        if (const std::optional<Reference> ref = ReferenceAt(s, pos))
+            return ref->length;
+        if (s[pos + 1] == u'#')
+            return 0;
+    }
+    const QChar first = s[pos + 1];
+    if (!IsAsciiAlnum(first) || (first.unicode() >= u'0' && first.unicode() <= u'9'))
+        return 0;
+    qsizetype i = pos + 1;
+    while (i < n && IsAsciiAlnum(s[i]))
+        ++i;
+    if (i < n && s[i] == u';')
+        return i + 1 - pos;
+    if (inAttribute)
+        return 0;
+    for (qsizetype end = std::min(i, pos + 9); end > pos + 1; --end)
+        if (const NamedRef* ref = FindNamed(s.mid(pos + 1, end - pos - 1)); ref && ref->withoutSemicolon)
+            return end - pos;
+    return 0;
+}
+
 QString QuoteAttrValue(const QString& value)
 {
     const bool hasDouble = value.contains(u'"');

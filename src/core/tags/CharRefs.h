@@ -10,6 +10,13 @@
 // "?a=1&copy=2" keeps its text). A name outside that set is left as written.
 QString DecodeAttrCharRefs(QStringView raw);
 
+// The length of the reference that starts at the "&" at s[pos], 0 when the
+// "&" is text. A number needs no ";"; so does a name of the set above, in
+// text even with letters after it ("&copy2024" is "&copy" and "2024"), in a
+// value only as DecodeAttrCharRefs reads it. Any other name counts with its
+// ";" (the later standards name far more characters than this table).
+qsizetype CharRefLength(QStringView s, qsizetype pos, bool inAttribute);
+
 // The value as it is written into a tag, with its quotes: in double quotes,
 // in apostrophes when it holds a double quote, and in double quotes with
 // "&quot;" when it holds both. An "&" that would be read as the start of a

@@ -82,6 +82,49 @@ void ReadAttributes(QStringView s, HtmlToken& token, qsizetype i)
 
 } // namespace
 
+namespace {
+
+// Whether `name` is at `at`, followed by what ends a tag name.
+bool TagNameAt(QStringView s, qsizetype at, QStringView name)
+{
+    const qsizetype after = at + name.size();
+    return after <= s.size() && s.mid(at, name.size()).compare(name, Qt::CaseInsensitive) == 0
+           && (after == s.size() || HtmlScanner::IsBlank(s[after]) || s[after] == u'/'
+               || s[after] == u'>');
+}
+
+} // namespace
+
+qsizetype HtmlScanner::RawTextEnd(QStringView s, qsizetype i, QStringView name, int& escape)
+{
+    const qsizetype n = s.size();
+    if (name.compare(u"script", Qt::CaseInsensitive) != 0) {
+        for (qsizetype at = s.indexOf(u"</", i); at >= 0; at = s.indexOf(u"</", at + 2))
+            if (TagNameAt(s, at + 2, name))
+                return at;
+        return n;
+    }
+    enum { Plain, Escaped, DoubleEscaped };
+    for (; i < n; ++i) {
+        if (s[i] == u'-' && escape != Plain && s.mid(i).startsWith(u"-->")) {
+            escape = Plain;
+            i += 2;
+        } else if (s[i] != u'<') {
+            continue;
+        } else if (escape == Plain && s.mid(i).startsWith(u"<!--")) {
+            escape = Escaped;
+            ++i;  // its "--" may be the start of "-->"
+        } else if (i + 1 < n && s[i + 1] == u'/' && TagNameAt(s, i + 2, name)) {
+            if (escape != DoubleEscaped)
+                return i;
+            escape = Escaped;
+        } else if (escape == Escaped && TagNameAt(s, i + 1, name)) {
+            escape = DoubleEscaped;
+        }
+    }
+    return n;
+}
+
 bool HtmlScanner::IsRawTextElement(QStringView name)
 {
     static const char16_t* const kNames[] = {u"script", u"style",   u"textarea", u"title",
@@ -183,21 +226,8 @@ bool HtmlScanner::Next(HtmlToken& token)
                     m_pos = n;
                     return true;
                 }
-                // The contents end at the first "</name" that a blank,
-                // "/" or ">" ends.
-                for (qsizetype at = m_text.indexOf(u"</", m_pos); at >= 0;
-                     at = m_text.indexOf(u"</", at + 2)) {
-                    const qsizetype after = at + 2 + name.size();
-                    if (after > n)
-                        break;
-                    if (m_text.mid(at + 2, name.size()).compare(name, Qt::CaseInsensitive) == 0
-                        && (after == n || IsBlank(m_text[after]) || m_text[after] == u'/'
-                            || m_text[after] == u'>')) {
-                        m_pos = at;
-                        return true;
-                    }
-                }
-                m_pos = n;
+                int escape = 0;
+                m_pos = RawTextEnd(m_text, m_pos, name, escape);
             }
         }
         return true;

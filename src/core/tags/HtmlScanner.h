@@ -83,6 +83,16 @@ public:
     // The elements whose contents are text up to their own end tag.
     static bool IsRawTextElement(QStringView name);
 
+    // Where the contents of a raw-text element that run from `from` end:
+    // the "<" of the first "</name" that a blank, "/", ">" or the text's
+    // end ends, or text.size() when none does. For SCRIPT this is found as
+    // browsers find it: after "<!--" a "<script" hides the next "</script"
+    // (a script that writes a script tag), up to "-->". `scriptEscape`
+    // carries that state from one piece of the text to the next (0 at the
+    // start of the contents).
+    static qsizetype RawTextEnd(QStringView text, qsizetype from, QStringView name,
+                                int& scriptEscape);
+
 private:
     QStringView m_text;
     qsizetype m_pos;

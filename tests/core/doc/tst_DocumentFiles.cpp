@@ -229,6 +229,9 @@ private Q_SLOTS:
         QTest::addColumn<int>("answer");
         QTest::addColumn<QString>("asked");  // question or message, "" for none
         QTest::addColumn<QString>("text");    // the buffer afterwards
+        // What the other program writes while the box is shown (the rest
+        // of its save, or the file made again): told once all the same.
+        QTest::addColumn<QByteArray>("meanwhile");
 
         const QString reload = "「page.html」は、ほかのプログラムによって変更されました。\n読み込み直しますか？";
         const QString warned = "「page.html」は、ほかのプログラムによって変更されました。\n"
@@ -236,12 +239,21 @@ private Q_SLOTS:
         const QString gone = "「page.html」は、ほかのプログラムによって削除されたか、名前が変わりました。\n"
                              "保存すると、このファイルを作り直します。";
         const int yes = int(Ui::Answer::Yes), no = int(Ui::Answer::No);
-        QTest::newRow("unchanged text, reloaded") << false << "rewrite" << yes << reload << "theirs!";
-        QTest::newRow("unchanged text, kept") << false << "rewrite" << no << reload << "mine";
-        QTest::newRow("changed text is warned") << true << "rewrite" << yes << warned << "mine+";
-        QTest::newRow("only touched") << false << "touch" << yes << "" << "mine";
-        QTest::newRow("deleted") << false << "delete" << yes << gone << "mine";
-        QTest::newRow("deleted with changes") << true << "delete" << yes << gone << "mine+";
+        const QByteArray none;
+        QTest::newRow("unchanged text, reloaded") << false << "rewrite" << yes << reload << "theirs!" << none;
+        QTest::newRow("unchanged text, kept") << false << "rewrite" << no << reload << "mine" << none;
+        QTest::newRow("changed text is warned") << true << "rewrite" << yes << warned << "mine+" << none;
+        QTest::newRow("only touched") << false << "touch" << yes << "" << "mine" << none;
+        QTest::newRow("deleted") << false << "delete" << yes << gone << "mine" << none;
+        QTest::newRow("deleted with changes") << true << "delete" << yes << gone << "mine+" << none;
+        QTest::newRow("kept while the save goes on") << false << "rewrite" << no << reload << "mine"
+                                                     << QByteArray("theirs!!");
+        QTest::newRow("reloaded after the save went on") << false << "rewrite" << yes << reload
+                                                         << "theirs!!" << QByteArray("theirs!!");
+        QTest::newRow("warned while the save goes on") << true << "rewrite" << yes << warned << "mine+"
+                                                       << QByteArray("theirs!!");
+        QTest::newRow("deleted, then made again") << false << "delete" << yes << gone << "mine"
+                                                  << QByteArray("mine");
     }
     void changedOnDisk()
     {
@@ -250,6 +262,7 @@ private Q_SLOTS:
         QFETCH(int, answer);
         QFETCH(QString, asked);
         QFETCH(QString, text);
+        QFETCH(QByteArray, meanwhile);
         TestEditor t;
         const QString path = t.MakeFile("page.html", "mine");
         QVERIFY(t.App().OpenDocumentFile(path));
@@ -268,6 +281,8 @@ private Q_SLOTS:
         else
             QCOMPARE(::utimensat(AT_FDCWD, native.constData(), later, 0), 0);
         t.Ui().QueueAnswer(Ui::Answer(answer));
+        if (!meanwhile.isEmpty())
+            t.Ui().whileShown = [&] { QVERIFY(WriteBytes(path, meanwhile)); };
         t.Doc().CheckDiskChange();
         t.Doc().CheckDiskChange();
         const QStringList told = t.Ui().Texts("question") + t.Ui().Texts("message");

@@ -67,7 +67,7 @@ private Q_SLOTS:
                               "/* x\n*/ @media print { a { b: url(c) } }</style>d")
             << QStringLiteral("[t:<style>][s:p.a:hover], [s:#b] { [p:color]: [n:#fff]; "
                               "[p:margin]:[n:0] [u:auto] [k:!important] }\n"
-                              "[c:/* x]\n[c:*/] [k:@media] [s:print] { [s:a] { [p:b]: [q:url(c)] } }"
+                              "[c:/* x]\n[c:*/] [k:@media] [u:print] { [s:a] { [p:b]: [q:url(c)] } }"
                               "[t:</style>]d");
         QTest::newRow("script: keywords, strings, numbers, comments, regex; ends at </script")
             << html
@@ -75,7 +75,45 @@ private Q_SLOTS:
                               "/* d\n*/ t = `e\n${f}` + 0x1F;</script ><b>")
             << QStringLiteral("[t:<script>][k:var] s = [q:\"</b>\"]; [k:if] (x / [n:2]) "
                               "[k:return] [q:/a\\/[/]b/g]; [c:// c]\n"
-                              "[c:/* d]\n[c:*/] t = [q:`e]\n[q:${f}`] + [n:0x1F];[t:</script] [t:><b>]");
+                              "[c:/* d]\n[c:*/] t = [q:`e]\n[q:${]f[q:}`] + [n:0x1F];[t:</script] [t:><b>]");
+        QTest::newRow("after <!-- a <script> in a script hides the next </script>, up to -->")
+            << html
+            << QStringLiteral("<script><!--\ndocument.write(\"<script src=a.js></script>\");\n"
+                              "//--></script><b><script><!-->s = \"</script>\";<i>")
+            << QStringLiteral("[t:<script>][c:<!--]\ndocument.write([q:\"<script src=a.js></script>\"]);\n"
+                              "[c://-->][t:</script><b><script>][c:<!-->s = \"][t:</script>]\";[t:<i>]");
+        QTest::newRow("references with and without ; in text and in values")
+            << html
+            << QStringLiteral("&copy2024 &nbsp x&amp;y&#169 <A HREF=?a=1&copy=2&amp;b title=\"&copy-x\">")
+            << QStringLiteral("[r:&copy]2024 [r:&nbsp] x[r:&amp;]y[r:&#169] [t:<A] [a:HREF]="
+                              "[v:?a=1&copy=2][r:&amp;][v:b] [a:title]=[v:\"][r:&copy][v:-x\"][t:>]");
+        QTest::newRow("in SVG /> closes a title or script, and only style and script are raw")
+            << html
+            << QStringLiteral("<svg><title/><script href=\"x\"/><style>.a{fill:red}</style></svg>"
+                              "<title/><b>&amp;</title><b>")
+            << QStringLiteral("[t:<svg><title/><script] [a:href]=[v:\"x\"][t:/><style>][s:.a]{[p:fill]:[u:red]}"
+                              "[t:</style></svg><title/>]<b>[r:&amp;][t:</title><b>]");
+        QTest::newRow("css: @media and @supports hold rules, a rule's block declarations and nested rules")
+            << int(SyntaxLanguage::Css)
+            << QStringLiteral("@media (max-width: 600px) {\n@supports (display: grid) {\n"
+                              "a:hover, .b > p { --gap: 4px; content: \"};\" }\n}}\n"
+                              ".c { color: red; &:hover { background: url(x.png) } }")
+            << QStringLiteral("[k:@media] ([u:max-width]: [n:600px]) {\n[k:@supports] ([u:display]: [u:grid]) {\n"
+                              "[s:a:hover], [s:.b] [s:>] [s:p] { [p:--gap]: [n:4px]; [p:content]: [q:\"};\"] }\n}}\n"
+                              "[s:.c] { [p:color]: [u:red]; [s:&:hover] { [p:background]: [q:url(x.png)] } }");
+        QTest::newRow("script file: code inside ${} of templates, nested and over lines")
+            << int(SyntaxLanguage::Script)
+            << QStringLiteral("h = `<ul class=\"${cls}\">\n${items.map(i => `<li>${i.n}</li>`).join(\"\")}\n"
+                              "</ul>`; x = 1 / 2;")
+            << QStringLiteral("h = [q:`<ul class=\"${]cls[q:}\">]\n[q:${]items.map(i => [q:`<li>${]i.n"
+                              "[q:}</li>`]).join([q:\"\"])[q:}]\n[q:</ul>`]; x = [n:1] / [n:2];");
+        QTest::newRow("server code in a tag and its values; a template script stays plain")
+            << html
+            << QStringLiteral("<input <?php checked($a > 1); ?> value=\"<?= \"x\" ?>\" title=<% t %>>"
+                              "<script type=text/x-template>\n<b class=\"c\">'</b>\n</script>x")
+            << QStringLiteral("[t:<input] [d:<?php checked($a > 1); ?>] [a:value]=[v:\"][d:<?= \"x\" ?>]"
+                              "[v:\"] [a:title]=[d:<% t %>][t:><script] [a:type]=[v:text/x-template][t:>]\n"
+                              "<b class=\"c\">'</b>\n[t:</script>]x");
         QTest::newRow("style attribute as declarations; title keeps references")
             << html << QStringLiteral("<td style=\"width: 50%; x\"><title>&amp;<b></title>")
             << QStringLiteral("[t:<td] [a:style]=[v:\"][p:width]: [n:50%]; [s:x][v:\"][t:><title>]"
@@ -84,8 +122,8 @@ private Q_SLOTS:
             << int(SyntaxLanguage::Css) << QStringLiteral("a::before { content: \"x\\\ny\" }")
             << QStringLiteral("[s:a::before] { [p:content]: [q:\"x\\]\n[q:y\"] }");
         QTest::newRow("script file: division after a value, template over lines")
-            << int(SyntaxLanguage::Script) << QStringLiteral("a = b / c / d; f(`x\ny`) // z")
-            << QStringLiteral("a = b / c / d; f([q:`x]\n[q:y`]) [c:// z]");
+            << int(SyntaxLanguage::Script) << QStringLiteral("a = b / c / d; i++ / 2 / 3; f(`x\ny`) // z")
+            << QStringLiteral("a = b / c / d; i++ / [n:2] / [n:3]; f([q:`x]\n[q:y`]) [c:// z]");
     }
 
     void lines()
@@ -104,7 +142,15 @@ private Q_SLOTS:
             "<!DOCTYPE html>\n<html lang=ja>\n<head>\n<title>見出し &amp; x</title>\n"
             "<style>\nbody { margin: 0 }\n</style>\n<script>\nif (a < b) c = '<p class=x>';\n"
             "</script>\n</head>\n<body class = \"top\"\n  data-x='1\n2' hidden>\n<!-- <p id=no>\n-->"
-            "<p id=yes title=\"a>b\">本文&nbsp;</p>\n<textarea><b id=raw></textarea>\n</body></html>");
+            "<p id=yes title=\"a>b\">本文&nbsp;</p>\n<textarea><b id=raw></textarea>\n"
+            "<?php echo $x > 1 ? \"<b id=php>\" : \"\"; ?>\n<% if (a < b) { %><LI CLASS=item\n"
+            "data-n=3 hidden>&copy2024</LI><% } %>\n<script type=\"application/ld+json\">\n"
+            "{\"@context\": \"https://schema.org\", \"name\": \"<p id=json>\"}\n</script>\n"
+            "<script type=\"text/template\"><div class=\"<%= c %>\"></div></script>\n"
+            "<script><!--\ndocument.write('<script src=\"x.js\"></script><p id=written>');\n//--></SCRIPT>\n"
+            "<!-- a --!><p id=after-bang>\n<style>\n@media (max-width: 40em) {\n"
+            "  a[href$=\".pdf\"]::after { content: \"}<p id=css>\"; }\n}\n</style>\n"
+            "<input value=a/b checked><a href=/x/>1 < 2 &</a>\n</body></html>");
         std::vector<SyntaxRange> all;
         int state = kSyntaxStartState;
         int offset = 0;
@@ -143,10 +189,13 @@ private Q_SLOTS:
                     QCOMPARE(kindAt(a.valueEnd - 1), int(SyntaxKind::AttrValue));
             }
         }
-        QCOMPARE(tags, 16);
+        QCOMPARE(tags, 30);
         // Text the reader passes over is no markup.
         QCOMPARE(kindAt(page.indexOf(u"id=no")), int(SyntaxKind::Comment));
-        QCOMPARE(kindAt(page.indexOf(u"id=raw")), -1);
+        for (const char16_t* hidden : {u"id=raw", u"id=written", u"id=json", u"id=css"})
+            QCOMPARE(kindAt(page.indexOf(QStringView(hidden))) == int(SyntaxKind::AttrName), false);
+        QCOMPARE(kindAt(page.indexOf(u"id=php")), int(SyntaxKind::Declaration));
+        QCOMPARE(kindAt(page.indexOf(u"after-bang")), int(SyntaxKind::AttrValue));
     }
 
     void longLineIsPlainAndTheNextStartsAfresh()
