@@ -195,6 +195,17 @@ void CMainFrame::BuildMenus(MenuLayout layout)
         connect(menu, &QMenu::aboutToShow, this, [this, menu] { PrepareMenu(menu); });
         AddItems(menu, top.children);
     }
+    if (!m_menuBarKey) {
+        // The narrow layout's menu titles carry no mnemonic, so Alt and a
+        // letter cannot reach them; F10 opens the menu bar in every layout,
+        // as desktop programs do.
+        m_menuBarKey = new QAction(this);
+        addAction(m_menuBarKey);
+        connect(m_menuBarKey, &QAction::triggered, this, [this] {
+            if (!menuBar()->actions().isEmpty())
+                menuBar()->setActiveAction(menuBar()->actions().first());
+        });
+    }
     AddAccelerators();
     BuildToolBar();
     for (Placeholder& p : m_placeholders)
@@ -264,6 +275,8 @@ void CMainFrame::ApplyAccelerators()
     for (const auto& [action, list] : keys)
         if (action->shortcuts() != list)
             action->setShortcuts(list);
+    const QKeySequence menuBarKey(Qt::Key_F10);
+    m_menuBarKey->setShortcut(UserHasKey(menuBarKey) ? QKeySequence() : menuBarKey);
 }
 
 QIcon CMainFrame::ToolIcon(const ToolbarButton& button)

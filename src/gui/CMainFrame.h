@@ -111,6 +111,7 @@ private:
     std::multimap<int, QAction*> m_actions;
     std::vector<Placeholder> m_placeholders;
     QList<QAction*> m_shortcutActions;  // accelerators without a menu item
+    QAction* m_menuBarKey = nullptr;     // F10 opens the menu bar
     std::vector<std::pair<QKeySequence, QAction*>> m_accelerators;
     QLabel* m_position = nullptr;
     QLabel* m_code = nullptr;

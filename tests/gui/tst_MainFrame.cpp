@@ -315,6 +315,42 @@ private Q_SLOTS:
             QVERIFY(!a->shortcuts().contains(QKeySequence(QStringLiteral("Ctrl+S"))));
     }
 
+    // F10 opens the first menu in both layouts (the narrow one has no
+    // mnemonics), unless the user gave F10 to a command.
+    void menuBarKey_data()
+    {
+        QTest::addColumn<MenuLayout>("layout");
+        QTest::addColumn<bool>("assigned");
+        QTest::newRow("landscape") << MenuLayout::Landscape << false;
+        QTest::newRow("portrait") << MenuLayout::Portrait << false;
+        QTest::newRow("portrait, F10 the user's") << MenuLayout::Portrait << true;
+    }
+    void menuBarKey()
+    {
+        QFETCH(MenuLayout, layout);
+        QFETCH(bool, assigned);
+        GuiEditor g(layout);
+        int runs = 0;
+        g.App().Commands().Register(kTestCommand, [&] { ++runs; });
+        if (assigned)
+            g.App().KeyTable().Assign(CKeycustTable::Key{int(vk::F10), false, false, false},
+                                      kTestCommand);
+        g.Frame().UpdateCommandStates();
+        g.Frame().show();
+        QVERIFY(QTest::qWaitForWindowActive(&g.Frame()));
+        g.Edit().setFocus();
+        QTest::keyClick(&g.Edit(), Qt::Key_F10);
+        QMenu* first = g.Frame().menuBar()->actions().first()->menu();
+        if (assigned) {
+            QCOMPARE(runs, 1);
+            QVERIFY(!first->isVisible());
+        } else {
+            QTRY_VERIFY(first->isVisible());
+            QTest::keyClick(first, Qt::Key_Escape);
+            QCOMPARE(runs, 0);
+        }
+    }
+
     // The search keys of desktop editors, on "ab ab ab" with the search
     // text "ab" and the middle "ab" selected.
     void searchKeys_data()
