@@ -219,9 +219,23 @@ bool HtmlScanner::Next(HtmlToken& token)
         }
         token = std::move(*read);
         m_pos = token.end;
+        if (!token.IsTag())
+            return true;
+        const QStringView name = token.Name(m_text);
+        if (name.compare(u"svg", Qt::CaseInsensitive) == 0
+            || name.compare(u"math", Qt::CaseInsensitive) == 0) {
+            if (token.kind == HtmlToken::Kind::EndTag)
+                m_foreign = false;
+            else if (!token.selfClosing)
+                m_foreign = true;
+            return true;
+        }
         if (token.kind == HtmlToken::Kind::StartTag && token.closed) {
-            const QStringView name = token.Name(m_text);
-            if (IsRawTextElement(name)) {
+            const bool raw = m_foreign ? !token.selfClosing
+                                             && (name.compare(u"script", Qt::CaseInsensitive) == 0
+                                                 || name.compare(u"style", Qt::CaseInsensitive) == 0)
+                                       : IsRawTextElement(name);
+            if (raw) {
                 if (name.compare(u"plaintext", Qt::CaseInsensitive) == 0) {
                     m_pos = n;
                     return true;

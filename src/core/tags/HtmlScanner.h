@@ -96,4 +96,7 @@ public:
 private:
     QStringView m_text;
     qsizetype m_pos;
+    // Inside SVG or MathML, where "/>" closes any element and only SCRIPT
+    // and STYLE hold raw text.
+    bool m_foreign = false;
 };

@@ -150,7 +150,9 @@ private Q_SLOTS:
             "<script><!--\ndocument.write('<script src=\"x.js\"></script><p id=written>');\n//--></SCRIPT>\n"
             "<!-- a --!><p id=after-bang>\n<style>\n@media (max-width: 40em) {\n"
             "  a[href$=\".pdf\"]::after { content: \"}<p id=css>\"; }\n}\n</style>\n"
-            "<input value=a/b checked><a href=/x/>1 < 2 &</a>\n</body></html>");
+            "<input value=a/b checked><a href=/x/>1 < 2 &</a>\n"
+            "<svg><title/><text id=svg>x</text><style>.a>b{}</style></svg><title><b id=rc></title>\n"
+            "</body></html>");
         std::vector<SyntaxRange> all;
         int state = kSyntaxStartState;
         int offset = 0;
@@ -189,10 +191,10 @@ private Q_SLOTS:
                     QCOMPARE(kindAt(a.valueEnd - 1), int(SyntaxKind::AttrValue));
             }
         }
-        QCOMPARE(tags, 30);
+        QCOMPARE(tags, 39);
         // Text the reader passes over is no markup.
         QCOMPARE(kindAt(page.indexOf(u"id=no")), int(SyntaxKind::Comment));
-        for (const char16_t* hidden : {u"id=raw", u"id=written", u"id=json", u"id=css"})
+        for (const char16_t* hidden : {u"id=raw", u"id=written", u"id=json", u"id=css", u"id=rc"})
             QCOMPARE(kindAt(page.indexOf(QStringView(hidden))) == int(SyntaxKind::AttrName), false);
         QCOMPARE(kindAt(page.indexOf(u"id=php")), int(SyntaxKind::Declaration));
         QCOMPARE(kindAt(page.indexOf(u"after-bang")), int(SyntaxKind::AttrValue));
