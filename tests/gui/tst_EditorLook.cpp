@@ -141,9 +141,10 @@ private Q_SLOTS:
         QVERIFY(edit.LineNumberArea()->width() > 0);
         QVERIFY(edit.viewport()->geometry().left() >= edit.LineNumberArea()->geometry().right());
         QTRY_VERIFY(s.Frame().windowHandle() && s.Frame().windowHandle()->isExposed());
-        QTest::qWait(0);
-        const int coloured = TagHuedPixels(edit.viewport()->grab().toImage());
-        QVERIFY2(coloured > 40, "no tag coloured on screen");
+        // The colourer works in idle slices: wait until the tags show.
+        int coloured = 0;
+        QTRY_VERIFY2((coloured = TagHuedPixels(edit.viewport()->grab().toImage())) > 40,
+                     "no tag coloured on screen");
 
         const QSize size = s.Frame().screen()->size();
         s.Frame().screen()->grabWindow(0).save(QStringLiteral("%1/x-%2x%3-coloured-%4.png")

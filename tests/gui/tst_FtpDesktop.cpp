@@ -53,6 +53,22 @@ void Picture(const QString& name)
                                                          + QStringLiteral(".png"));
 }
 
+// The first site of the session's settings, on the test server.
+void SetFirstSite(DesktopSession& s, const FtpTestServer& server, const QString& remoteFolder,
+                  const QString& localFolder = QString())
+{
+    CFtpSetList sets;
+    sets.Load(s.Settings());
+    CFtpSet& site = sets.At(0);
+    site.host = server.Host();
+    site.user = server.User();
+    site.password = server.Password();
+    if (!localFolder.isEmpty())
+        site.localFolder = localFolder;
+    site.remoteFolder = remoteFolder;
+    sets.Save(s.Settings());
+}
+
 } // namespace
 
 // The FTP window under a real X server and window manager on a laptop's and
@@ -83,16 +99,7 @@ private Q_SLOTS:
             WriteBytes(www + QStringLiteral("/page%1.htm").arg(i, 2, 10, QChar(u'0')), "<P>");
 
         DesktopSession s;
-        {
-            CFtpSetList sets;
-            sets.Load(s.Settings());
-            CFtpSet& site = sets.At(0);
-            site.host = server.Host();
-            site.user = server.User();
-            site.password = server.Password();
-            site.remoteFolder = QStringLiteral("/www");
-            sets.Save(s.Settings());
-        }
+        SetFirstSite(s, server, QStringLiteral("/www"));
         QVERIFY(s.Start());
         const QRect room = QGuiApplication::primaryScreen()->geometry();
         const QString name = QStringLiteral("ftp-desktop-%1x%2").arg(room.width()).arg(room.height());
@@ -167,17 +174,7 @@ private Q_SLOTS:
         QVERIFY(WriteBytes(local.filePath(QStringLiteral("画像/表紙.png")), QByteArray(1000, 'p')));
 
         DesktopSession s;
-        {
-            CFtpSetList sets;
-            sets.Load(s.Settings());
-            CFtpSet& site = sets.At(0);
-            site.host = server.Host();
-            site.user = server.User();
-            site.password = server.Password();
-            site.localFolder = local.path();
-            site.remoteFolder = QStringLiteral("site");
-            sets.Save(s.Settings());
-        }
+        SetFirstSite(s, server, QStringLiteral("site"), local.path());
         QVERIFY(s.Start());
         const QRect room = QGuiApplication::primaryScreen()->geometry();
         const QString name = QStringLiteral("publish-%1x%2").arg(room.width()).arg(room.height());

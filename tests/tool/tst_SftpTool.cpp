@@ -1,4 +1,5 @@
 #include "SshServer.h"
+#include "TestFiles.h"
 #include "TestRegistry.h"
 #include "ToolRunner.h"
 
@@ -17,14 +18,7 @@ namespace {
 bool WriteFile(const QString& path, const QByteArray& bytes)
 {
     QDir().mkpath(QFileInfo(path).path());
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
-QByteArray ReadFile(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    return WriteBytes(path, bytes);
 }
 
 } // namespace
@@ -96,7 +90,7 @@ private Q_SLOTS:
         QCOMPARE(out, output);
         QCOMPARE(r.status, output.startsWith(u"message:") ? 1 : 0);
         if (args[0] == u"get")
-            QCOMPARE(ReadFile(back + QStringLiteral("/表紙.htm")), QByteArray("<P>日本</P>\n"));
+            QCOMPARE(ReadBytes(back + QStringLiteral("/表紙.htm")), QByteArray("<P>日本</P>\n"));
     }
 
     // An unknown host key stops the tool with its fingerprint; a wrong

@@ -1,4 +1,5 @@
 #include "SshServer.h"
+#include "TestFiles.h"
 #include "TestRegistry.h"
 
 #include "core/ftp/SftpSession.h"
@@ -28,18 +29,6 @@ QByteArray Noise(qsizetype size)
     for (qsizetype i = 0; i < size; ++i)
         bytes[i] = char(generator.bounded(256));
     return bytes;
-}
-
-bool WriteFile(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
-QByteArray ReadFile(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
 }
 
 } // namespace
@@ -193,7 +182,7 @@ private Q_SLOTS:
         QCOMPARE(s->CurrentFolder(), root);
         const QByteArray content = Noise(3 * 1024 * 1024 + 123);
         const QString local = m_local.filePath(QStringLiteral("ページ.htm"));
-        QVERIFY(WriteFile(local, content));
+        QVERIFY(WriteBytes(local, content));
 
         QVERIFY2(s->MakeFolder(QStringLiteral("資料")), qPrintable(s->ErrorText()));
         QVERIFY(s->ChangeFolder(QStringLiteral("資料")));
@@ -202,7 +191,7 @@ private Q_SLOTS:
         s->SetProgress([&](qint64 done, qint64) { reported = done; });
         QVERIFY2(s->Store(local, QStringLiteral("ページ.htm"), true, 0), qPrintable(s->ErrorText()));
         QCOMPARE(reported, content.size());
-        QCOMPARE(ReadFile(root + QStringLiteral("/資料/ページ.htm")), content);
+        QCOMPARE(ReadBytes(root + QStringLiteral("/資料/ページ.htm")), content);
         QVERIFY(s->Rename(QStringLiteral("ページ.htm"), QStringLiteral("表紙.htm")));
         QVERIFY(s->ChangeMode(QStringLiteral("表紙.htm"), 0604));
         const QDateTime stamp(QDate(2020, 2, 29), QTime(12, 34, 56), Qt::UTC);
@@ -219,7 +208,7 @@ private Q_SLOTS:
 
         const QString back = m_local.filePath(QStringLiteral("戻り.htm"));
         QVERIFY(s->Retrieve(QStringLiteral("表紙.htm"), back, true, 0));
-        QCOMPARE(ReadFile(back), content);
+        QCOMPARE(ReadBytes(back), content);
         QCOMPARE(QFileInfo(back).lastModified().toUTC(), stamp);
 
         QVERIFY(s->ChangeFolder(QStringLiteral("..")));
@@ -250,12 +239,12 @@ private Q_SLOTS:
         const QString local = m_local.filePath(QStringLiteral("続き.bin"));
         const QString remote = m_server->Root() + QStringLiteral("/続き.bin");
         // The side that received a piece holds only that piece.
-        QVERIFY(WriteFile(upload ? local : remote, content));
-        QVERIFY(WriteFile(upload ? remote : local, content.left(offset)));
+        QVERIFY(WriteBytes(upload ? local : remote, content));
+        QVERIFY(WriteBytes(upload ? remote : local, content.left(offset)));
         std::unique_ptr<SftpSession> s = Connected();
         QVERIFY(upload ? s->Store(local, QStringLiteral("続き.bin"), false, offset)
                        : s->Retrieve(QStringLiteral("続き.bin"), local, false, offset));
-        QCOMPARE(ReadFile(upload ? remote : local), content);
+        QCOMPARE(ReadBytes(upload ? remote : local), content);
     }
 
     // A server that falls silent ends the call at the time-out; nothing
@@ -281,16 +270,16 @@ private Q_SLOTS:
     void cancelKeepsLocalFile()
     {
         NEED_SERVER();
-        QVERIFY(WriteFile(m_server->Root() + QStringLiteral("/big.bin"), Noise(8 * 1024 * 1024)));
+        QVERIFY(WriteBytes(m_server->Root() + QStringLiteral("/big.bin"), Noise(8 * 1024 * 1024)));
         const QString local = m_local.filePath(QStringLiteral("big.bin"));
-        QVERIFY(WriteFile(local, "old copy"));
+        QVERIFY(WriteBytes(local, "old copy"));
         std::unique_ptr<SftpSession> s = Connected();
         FtpCancelFlag cancel{false};
         s->SetCancelFlag(&cancel);
         s->SetProgress([&](qint64, qint64) { cancel = true; });
         QVERIFY(!s->Retrieve(QStringLiteral("big.bin"), local, false, 0));
         QVERIFY(s->WasCancelled());
-        QCOMPARE(ReadFile(local), QByteArray("old copy"));
+        QCOMPARE(ReadBytes(local), QByteArray("old copy"));
         cancel = false;
         std::vector<CFtpEntry> entries;
         QVERIFY2(s->List(entries), qPrintable(s->ErrorText()));
