@@ -1,5 +1,8 @@
 #include "core/app/UiText.h"
+#include "core/edit/EditBuffer.h"
+#include "core/edit/FindCommands.h"
 #include "gui/DesktopProgram.h"
+#include "gui/OtherWindows.h"
 #include "gui/QtTranslation.h"
 #include "gui/QtUi.h"
 #include "platform/FileAccess.h"
@@ -7,8 +10,13 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
+
+#include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -17,8 +25,37 @@ void SetUpParser(QCommandLineParser& parser)
     parser.setApplicationDescription(UiText(QStringLiteral("HTML ソースエディタ")));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("file"), UiText(QStringLiteral("開くファイル")),
-                                 QStringLiteral("[file]"));
+    parser.addOption({QStringLiteral("line"), UiText(QStringLiteral("カーソルを置く行")),
+                      QStringLiteral("N")});
+    parser.addPositionalArgument(QStringLiteral("files"),
+                                 UiText(QStringLiteral("開くファイル（二つ目からは新しいウィンドウで）。"
+                                                       "+N は --line N と同じです。")),
+                                 QStringLiteral("[+N] [file...]"));
+}
+
+// The files named and the line to go to ("+N", as other editors take it,
+// or "--line N"); nullopt when the line is no positive number.
+struct FileArguments {
+    QStringList files;
+    int line = 0;
+};
+std::optional<FileArguments> ReadFileArguments(const QCommandLineParser& parser)
+{
+    FileArguments read;
+    QString line = parser.value(QStringLiteral("line"));
+    static const QRegularExpression plusLine(QStringLiteral("^\\+\\d+$"));
+    for (const QString& argument : parser.positionalArguments()) {
+        if (plusLine.match(argument).hasMatch())
+            line = argument.mid(1);
+        else
+            read.files << argument;
+    }
+    bool ok = true;
+    if (!line.isEmpty())
+        read.line = line.toInt(&ok);
+    if (!ok || read.line < 0)
+        return std::nullopt;
+    return read;
 }
 
 // --help and --version only print; they must work without a display.
@@ -67,6 +104,13 @@ int main(int argc, char** argv)
     for (int i = 0; i < argc; ++i)
         arguments.append(platform::DecodePath(QByteArrayView(argv[i])));
     parser.process(arguments);
+    const std::optional<FileArguments> files = ReadFileArguments(parser);
+    if (!files) {
+        fputs(qPrintable(UiText(QStringLiteral("行番号が正しくありません: %1\n"))
+                             .arg(parser.value(QStringLiteral("line")))),
+              stderr);
+        return 2;
+    }
 
     QtUi ui;
     platform::SettingsStore settings;
@@ -79,12 +123,26 @@ int main(int argc, char** argv)
         options.screenWidth = screen->size().width();
         options.screenHeight = screen->size().height();
     }
-    options.file = parser.positionalArguments().value(0);
+    // The others first: they open whatever becomes of the first.
+    OpenInOtherWindows(files->files.mid(1), files->line, ui);
+    options.file = files->files.value(0);
     if (!program.Start(options))
         return 1;
     frame.RestoreWindowSize();
     frame.show();
-    // What a crashed or killed run had not saved, over the window.
-    QTimer::singleShot(0, &frame, [&program] { program.Doc().OfferRecovery(); });
+    if (files->line > 0 && !options.file.isEmpty())
+        QTimer::singleShot(0, &frame, [&program, line = files->line] {
+            // A line beyond the end goes to the last, as other editors do.
+            FindCommands(program.View()).GoToLine(std::min(line, program.View().Buffer().GetLineCount()));
+        });
+    // What a crashed or killed run had not saved, over the window: once the
+    // window manager has placed it (it makes it active then), since a box
+    // shown before is centred on where Qt guessed the window would be.
+    const auto offerRecovery = [&program] { program.Doc().OfferRecovery(); };
+    if (frame.isActiveWindow())
+        QTimer::singleShot(0, &frame, offerRecovery);
+    else
+        QObject::connect(frame.windowHandle(), &QWindow::activeChanged, &frame, offerRecovery,
+                         Qt::SingleShotConnection);
     return qapp.exec();
 }

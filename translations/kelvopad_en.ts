@@ -10,8 +10,20 @@
     </message>
     <message>
       <location filename="../src/main.cpp" />
-      <source>開くファイル</source>
-      <translation>File to open</translation>
+      <source>カーソルを置く行</source>
+      <translation>Line to put the caret on</translation>
+    </message>
+    <message>
+      <location filename="../src/main.cpp" />
+      <source>開くファイル（二つ目からは新しいウィンドウで）。+N は --line N と同じです。</source>
+      <translation>Files to open (the second and later ones in new windows). +N is the same as --line N.</translation>
+    </message>
+    <message>
+      <location filename="../src/main.cpp" />
+      <source>行番号が正しくありません: %1
+</source>
+      <translation>Not a line number: %1
+</translation>
     </message>
     <message>
       <location filename="../src/core/app/CKelvoApp.cpp" />
@@ -162,7 +174,7 @@ Create it?</translation>
     <message>
       <location filename="../src/core/app/MenuData.cpp" />
       <source>前を検索(&amp;B)</source>
-      <translation>&amp;Find Previous</translation>
+      <translation>Find &amp;Previous</translation>
     </message>
     <message>
       <location filename="../src/core/app/MenuData.cpp" />
@@ -242,7 +254,7 @@ Create it?</translation>
     <message>
       <location filename="../src/core/app/MenuData.cpp" />
       <source>陰影なし罫線(&amp;K)</source>
-      <translation>&amp;Rule without Shade</translation>
+      <translation>Rule without &amp;Shade</translation>
     </message>
     <message>
       <location filename="../src/core/app/MenuData.cpp" />
@@ -297,7 +309,7 @@ Create it?</translation>
     <message>
       <location filename="../src/core/app/MenuData.cpp" />
       <source>より強い強調(&amp;S)</source>
-      <translation>&amp;Strong Emphasis</translation>
+      <translation>Str&amp;ong Emphasis</translation>
     </message>
     <message>
       <location filename="../src/core/app/MenuData.cpp" />
@@ -442,12 +454,12 @@ Create it?</translation>
     <message>
       <location filename="../src/core/app/MenuData.cpp" />
       <source>スタイル領域(&amp;H)</source>
-      <translation>&amp;Style Area</translation>
+      <translation>Style &amp;Area</translation>
     </message>
     <message>
       <location filename="../src/core/app/MenuData.cpp" />
       <source>スタイル要素(&amp;I)...</source>
-      <translation>&amp;Style Rule...</translation>
+      <translation>Style &amp;Rule...</translation>
     </message>
     <message>
       <location filename="../src/core/app/MenuData.cpp" />
@@ -472,7 +484,7 @@ Create it?</translation>
     <message>
       <location filename="../src/core/app/MenuData.cpp" />
       <source>スタイル一覧(&amp;A)...</source>
-      <translation>&amp;Style List...</translation>
+      <translation>Style Lis&amp;t...</translation>
     </message>
     <message>
       <location filename="../src/core/app/MenuData.cpp" />
@@ -496,8 +508,8 @@ Create it?</translation>
     </message>
     <message>
       <location filename="../src/core/app/MenuData.cpp" />
-      <source>選択(&amp;S)</source>
-      <translation>&amp;Select</translation>
+      <source>選択(&amp;B)</source>
+      <translation>Se&amp;lection</translation>
     </message>
     <message>
       <location filename="../src/core/app/MenuData.cpp" />
@@ -527,7 +539,7 @@ Create it?</translation>
     <message>
       <location filename="../src/core/app/MenuData.cpp" />
       <source>ｲﾒｰｼﾞ(&amp;I)...</source>
-      <translation>&amp;Image...</translation>
+      <translation>Ima&amp;ge...</translation>
     </message>
     <message>
       <location filename="../src/core/app/MenuData.cpp" />
@@ -567,7 +579,7 @@ Create it?</translation>
     <message>
       <location filename="../src/core/app/MenuData.cpp" />
       <source>テーブル(&amp;S)</source>
-      <translation>&amp;Table</translation>
+      <translation>Ta&amp;ble</translation>
     </message>
     <message>
       <location filename="../src/core/app/MenuData.cpp" />
@@ -602,7 +614,7 @@ Create it?</translation>
     <message>
       <location filename="../src/core/app/MenuData.cpp" />
       <source>文字のスクロール(&amp;M)...</source>
-      <translation>&amp;Scrolling Text...</translation>
+      <translation>Scro&amp;lling Text...</translation>
     </message>
     <message>
       <location filename="../src/core/app/MenuData.cpp" />
@@ -767,7 +779,7 @@ Create it?</translation>
     <message>
       <location filename="../src/core/app/MenuData.cpp" />
       <source>改行→&lt;P&gt;&lt;BR&gt;(&amp;K)</source>
-      <translation>&amp;Line Ends→&lt;P&gt;&lt;BR&gt;</translation>
+      <translation>Line &amp;Ends→&lt;P&gt;&lt;BR&gt;</translation>
     </message>
     <message>
       <location filename="../src/core/app/MenuData.cpp" />
@@ -807,7 +819,7 @@ Create it?</translation>
     <message>
       <location filename="../src/core/app/MenuData.cpp" />
       <source>ｶﾝﾏ区切り → ﾃｰﾌﾞﾙ(&amp;V)</source>
-      <translation>&amp;Comma Separated → Table</translation>
+      <translation>Co&amp;mma Separated → Table</translation>
     </message>
     <message>
       <location filename="../src/core/app/MenuData.cpp" />
@@ -972,7 +984,7 @@ Create it?</translation>
     <message>
       <location filename="../src/core/app/MenuData.cpp" />
       <source>テンプレート設定(&amp;R)</source>
-      <translation>&amp;Templates</translation>
+      <translation>Tem&amp;plates</translation>
     </message>
     <message>
       <location filename="../src/core/app/MenuData.cpp" />
@@ -2480,13 +2492,18 @@ Overwrite it?</translation>
     </message>
     <message>
       <location filename="../src/core/custom/CRegListDlg.cpp" />
+      <source>プログラムと引数を空白で区切って書きます。% の所には開いている文書のパスが一つの引数として入ります。空白を含む名前は "…" で囲みます。</source>
+      <translation>Write the program and its arguments separated by blanks. % stands for the open document's path, passed as one argument. Put a name with blanks in "…".</translation>
+    </message>
+    <message>
+      <location filename="../src/core/custom/CRegListDlg.cpp" />
       <source>ﾂｰﾙﾌｧｲﾙ名の入力</source>
       <translation>Tool File Name</translation>
     </message>
     <message>
       <location filename="../src/core/custom/CRegListDlg.cpp" />
-      <source>実行可能ﾌｧｲﾙ(*.EXE) |*.EXE|全てのﾌｧｲﾙ(*.*) |*.*||</source>
-      <translation>Programs(*.EXE) |*.EXE|All files(*.*) |*.*||</translation>
+      <source>全てのﾌｧｲﾙ(*) |*||</source>
+      <translation>All files(*) |*||</translation>
     </message>
     <message>
       <location filename="../src/core/custom/CRegListDlg.cpp" />
@@ -2537,6 +2554,30 @@ Overwrite it?</translation>
       <location filename="../src/core/custom/CRegListDlg.cpp" />
       <source>エラー：ファイルフォーマットが違います</source>
       <translation>Error: the file format is wrong</translation>
+    </message>
+    <message>
+      <location filename="../src/core/custom/CRegToolList.cpp" />
+      <source>引用符が閉じていません</source>
+      <translation>a quotation mark is not closed</translation>
+    </message>
+    <message>
+      <location filename="../src/core/custom/CRegToolList.cpp" />
+      <source>プログラムが指定されていません</source>
+      <translation>no program is named</translation>
+    </message>
+    <message>
+      <location filename="../src/core/custom/CustomCommands.cpp" />
+      <source>ツールを起動できません（%1）
+%2</source>
+      <translation>The tool cannot be started (%1)
+%2</translation>
+    </message>
+    <message>
+      <location filename="../src/core/custom/CustomCommands.cpp" />
+      <source>ツールを起動できません
+%1</source>
+      <translation>The tool cannot be started
+%1</translation>
     </message>
     <message>
       <location filename="../src/core/custom/CustomCommands.cpp" />
@@ -3507,6 +3548,11 @@ Overwriting it loses those changes. Overwrite it?</translation>
       <location filename="../src/core/edit/CFontNameDlg.cpp" />
       <source>フォント名</source>
       <translation>Font Name</translation>
+    </message>
+    <message>
+      <location filename="../src/core/edit/CFontNameDlg.cpp" />
+      <source>選択(&amp;S)</source>
+      <translation>&amp;Select</translation>
     </message>
     <message>
       <location filename="../src/core/edit/CKelvoView.cpp" />
@@ -6700,6 +6746,13 @@ Overwrite it?</translation>
       <translation>(disconnected)</translation>
     </message>
     <message>
+      <location filename="../src/gui/OtherWindows.cpp" />
+      <source>新しいウィンドウで開けませんでした
+%1</source>
+      <translation>Could not open in a new window
+%1</translation>
+    </message>
+    <message>
       <location filename="../src/gui/QtUi.cpp" />
       <source>[\(（]&amp;[^&amp;][\)）]</source>
       <translation>[\(（]&amp;[^&amp;][\)）]</translation>
@@ -6766,6 +6819,14 @@ Saves Shift-JIS, JIS, EUC and UTF-8 documents in the character code and line end
     <message>
       <source>help/index.html</source>
       <translation>help/index.en.html</translation>
+    </message>
+    <message>
+      <source>開くファイル</source>
+      <translation type="vanished">File to open</translation>
+    </message>
+    <message>
+      <source>実行可能ﾌｧｲﾙ(*.EXE) |*.EXE|全てのﾌｧｲﾙ(*.*) |*.*||</source>
+      <translation type="vanished">Programs(*.EXE) |*.EXE|All files(*.*) |*.*||</translation>
     </message>
     <message>
       <source>サーバのホスト鍵を確認できません。確かにそのサーバと分かっているときだけ信頼してください。

@@ -11,6 +11,7 @@
 #include "gui/DocumentWatch.h"
 #include "gui/EditWidget.h"
 #include "gui/KeyMapping.h"
+#include "gui/OtherWindows.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -21,6 +22,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QProxyStyle>
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolButton>
@@ -40,6 +42,19 @@ constexpr int kUpdateDelayMs = 150;
 
 const char* const kIdProperty = "kelvoCommand";
 
+// A menu taller than the screen scrolls; the styles' own way puts the rest
+// in further columns, which run off a phone's screen.
+class ScrollingMenus : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returned) const override
+    {
+        if (hint == SH_Menu_Scrollable)
+            return 1;
+        return QProxyStyle::styleHint(hint, option, widget, returned);
+    }
+};
+
 int CommandOf(const QAction* action)
 {
     const QVariant v = action->property(kIdProperty);
@@ -58,6 +73,8 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
     setCentralWidget(m_edit);
     setAcceptDrops(true);
     setWindowIcon(QIcon(QStringLiteral(":/icons/kelvopad-48.png")));
+    m_menuStyle = new ScrollingMenus;
+    m_menuStyle->setParent(this);
 
     m_position = new QLabel(this);
     m_code = new QLabel(this);
@@ -107,12 +124,10 @@ void CMainFrame::Attach(CKelvoApp& app)
     m_edit->SetShortcutHandler([this](QKeyEvent& event) {
         // The user's own keys come first, before the program's accelerators,
         // a menu's mnemonic or a standard key of the edit widget.
-        const int code = VirtualKeyOf(event);
         const Qt::KeyboardModifiers m = event.modifiers();
-        if (code
-            && m_app->View().TakesKey(code, m & Qt::AltModifier, m & Qt::ShiftModifier,
-                                      m & Qt::ControlModifier))
-            return EditWidget::ShortcutChoice::TakeKey;
+        for (const KeyStroke& k : KeyStrokesOf(event))
+            if (m_app->View().TakesKey(k.code, m & Qt::AltModifier, k.shift, m & Qt::ControlModifier))
+                return EditWidget::ShortcutChoice::TakeKey;
         // Then the accelerators, before the editor's own keys, as the
         // menu's keys do.
         const QKeySequence pressed(event.keyCombination());
@@ -150,6 +165,7 @@ void CMainFrame::AddItems(QMenu* menu, const std::vector<MenuItem>& items)
             break;
         case MenuItem::Kind::Submenu: {
             QMenu* sub = menu->addMenu(item.caption);
+            sub->setStyle(m_menuStyle);
             connect(sub, &QMenu::aboutToShow, this, [this, sub] { PrepareMenu(sub); });
             AddItems(sub, item.children);
             break;
@@ -192,6 +208,7 @@ void CMainFrame::BuildMenus(MenuLayout layout)
 
     for (const MenuItem& top : MainMenu(layout)) {
         QMenu* menu = menuBar()->addMenu(top.caption);
+        menu->setStyle(m_menuStyle);
         connect(menu, &QMenu::aboutToShow, this, [this, menu] { PrepareMenu(menu); });
         AddItems(menu, top.children);
     }
@@ -509,18 +526,25 @@ bool CMainFrame::RouteKey(const QKeyEvent& event)
 {
     if (!m_app)
         return false;
-    const int code = VirtualKeyOf(event);
-    if (!code)
+    const std::vector<KeyStroke> strokes = KeyStrokesOf(event);
+    if (strokes.empty())
         return false;
     const Qt::KeyboardModifiers m = event.modifiers();
     const bool alt = m & Qt::AltModifier;
-    const bool shift = m & Qt::ShiftModifier;
     const bool ctrl = m & Qt::ControlModifier;
     CKelvoView& view = m_app->View();
+    // The key's own code decides unless the table names the key's
+    // character otherwise.
+    KeyStroke key = strokes.front();
+    for (const KeyStroke& k : strokes)
+        if (view.TakesKey(k.code, alt, k.shift, ctrl)) {
+            key = k;
+            break;
+        }
     // A Qt key event carries its character, so a key the view did not take
     // is typed by the widget; there is no separate character to drop.
-    const bool taken =
-        alt ? view.OnSysKeyDown(code, shift, ctrl) : view.OnKeyDown(code, false, shift, ctrl);
+    const bool taken = alt ? view.OnSysKeyDown(key.code, key.shift, ctrl)
+                           : view.OnKeyDown(key.code, false, key.shift, ctrl);
     if (taken)
         ScheduleUpdate();
     return taken;
@@ -533,6 +557,7 @@ void CMainFrame::OpenDroppedFiles(const QStringList& paths)
     if (!m_app || paths.isEmpty())
         return;
     activateWindow();
+    OpenInOtherWindows(paths.mid(1), 0, m_app->GetUi());
     m_app->OpenDocumentFile(paths.first());
     ScheduleUpdate();
 }

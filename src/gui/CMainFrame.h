@@ -15,6 +15,7 @@ class EditWidget;
 class QLabel;
 class QToolButton;
 class QMenu;
+class QStyle;
 class QTimer;
 class QToolBar;
 
@@ -69,7 +70,8 @@ public:
     // The window title for the document; the frame adds "*" while there are
     // unsaved changes and the read-only mark.
     void SetDocumentCaption(const QString& caption);
-    // Opens the first of the dropped files as the document.
+    // Opens the first of the dropped files as the document, the others in
+    // windows of their own.
     void OpenDroppedFiles(const QStringList& paths);
 
     static const QString kSettingsSection;
@@ -122,4 +124,5 @@ private:
     bool m_shownReadOnly = false;
     QTimer* m_updateTimer = nullptr;
     DocumentWatch* m_watch = nullptr;
+    QStyle* m_menuStyle = nullptr;  // the menus' own: tall ones scroll
 };

@@ -2,6 +2,10 @@
 
 #include "core/app/HeadlessEditor.h"
 #include "gui/EditWidget.h"
+#include "platform/RecentlyUsed.h"
+
+#include <QCoreApplication>
+#include <QMimeDatabase>
 
 DesktopProgram::DesktopProgram(platform::SettingsStore& settings, Ui& ui)
     : m_app(settings, ui),
@@ -9,6 +13,14 @@ DesktopProgram::DesktopProgram(platform::SettingsStore& settings, Ui& ui)
       m_view(m_app, m_frame.Edit().Buffer())
 {
     m_app.Attach(m_doc, m_view);
+    m_app.SetFileUsedHandler([](const QString& path) {
+        // The desktop's list is a convenience: a list that cannot be
+        // written is no reason to trouble the user.
+        platform::AddRecentUse({path,
+                                QMimeDatabase().mimeTypeForFile(path, QMimeDatabase::MatchExtension).name(),
+                                QCoreApplication::applicationName(), QStringLiteral("'kelvopad %f'"),
+                                QDateTime::currentDateTimeUtc()});
+    });
     RegisterAllCommands(m_app);
     m_frame.Attach(m_app);
 }

@@ -54,6 +54,19 @@ constexpr int kNarrowComboCharacters = 6;
 constexpr int kTinyScreenWidth = 300;
 constexpr int kTinyComboCharacters = 3;
 
+// A file or folder field asks for room for a path; the dialog is still
+// fitted to the screen, so a narrow screen gives it less.
+constexpr int kPathCharacters = 40;
+class PathEdit : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+    QSize sizeHint() const override
+    {
+        const QSize hint = QLineEdit::sizeHint();
+        return {std::max(hint.width(), fontMetrics().averageCharWidth() * kPathCharacters), hint.height()};
+    }
+};
+
 // A check box's caption that wraps on a narrow screen; a click on it
 // toggles the box, as a click on a check box's own text does.
 class FlagCaption : public QLabel {
@@ -435,7 +448,7 @@ FormDialog::Binding FormDialog::MakeEditor(int index, QWidget* parent)
         auto* box = new QWidget(parent);
         auto* h = new QHBoxLayout(box);
         h->setContentsMargins(0, 0, 0, 0);
-        b.line = new QLineEdit(box);
+        b.line = f.kind == FieldKind::File ? new PathEdit(box) : new QLineEdit(box);
         b.browse = new QPushButton(QStringLiteral("..."), box);
         b.browse->setAutoDefault(false);
         h->addWidget(b.line, 1);
@@ -710,7 +723,8 @@ void FormDialog::ShowField(int index)
     if (b.button)
         b.button->setText(UiText(f.label));
     if (b.staticText) {
-        const QString shown = UiText(b.label ? f.text : (f.text.isEmpty() ? f.label : f.text));
+        const QString shown =
+            WithJapaneseBreaks(UiText(b.label ? f.text : (f.text.isEmpty() ? f.label : f.text)));
         if (b.staticText->text() != shown)
             b.staticText->setText(shown);
     }

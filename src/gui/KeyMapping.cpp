@@ -157,3 +157,35 @@ int VirtualKeyFromQt(int qtKey, Qt::KeyboardModifiers modifiers)
         return 0;
     }
 }
+
+std::vector<KeyStroke> KeyStrokesOf(const QKeyEvent& event)
+{
+    std::vector<KeyStroke> strokes;
+    const bool shift = event.modifiers() & Qt::ShiftModifier;
+    if (const int code = VirtualKeyOf(event))
+        strokes.push_back({code, shift});
+    if (event.modifiers() & Qt::KeypadModifier)
+        return strokes;
+    int named = 0;
+    switch (event.key()) {
+    case Qt::Key_At:
+        named = vk::At;
+        break;
+    case Qt::Key_Asterisk:
+        named = vk::Multiply;
+        break;
+    case Qt::Key_Plus:
+        named = vk::Add;
+        break;
+    case Qt::Key_Minus:
+        named = vk::Subtract;
+        break;
+    case Qt::Key_Slash:
+        named = vk::Divide;
+        break;
+    default:
+        return strokes;
+    }
+    strokes.push_back({named, false});
+    return strokes;
+}

@@ -218,12 +218,6 @@ void QtUi::PrintText(const PrintJob& job, bool preview)
         Message(UiText(QStringLiteral("印刷できませんでした - ")) + job.name, Icon::Warning);
 }
 
-void QtUi::StartProcess(const QString& program, const QStringList& arguments,
-                        const QString& workingFolder)
-{
-    QProcess::startDetached(program, arguments, workingFolder);
-}
-
 void QtUi::BeginBusy()
 {
     QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));

@@ -33,8 +33,6 @@ public:
     void SetWindowTitle(const QString& title) override;
     void CloseMainWindow() override;
     void OpenExternal(const QString& pathOrUrl) override;
-    void StartProcess(const QString& program, const QStringList& arguments,
-                      const QString& workingFolder) override;
     void BeginBusy() override;
     void EndBusy() override;
     std::unique_ptr<TaskRunner> MakeTaskRunner() override;

@@ -172,6 +172,17 @@ void QuestionBox::keyPressEvent(QKeyEvent* event)
                                                        : QAbstractSlider::SliderPageStepSub);
         return;
     }
+    // A button's letter alone presses it, as in the message boxes people
+    // know ("N" for いいえ(N)); with Alt too, as Qt does.
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier);
+    if (modifiers == Qt::NoModifier && event->text().size() == 1 && event->text().at(0).isLetterOrNumber()) {
+        const QKeySequence pressed(QKeyCombination(Qt::AltModifier, Qt::Key(event->text().at(0).toUpper().unicode())));
+        for (QPushButton* button : std::as_const(m_buttons))
+            if (button->isEnabled() && QKeySequence::mnemonic(button->text()) == pressed) {
+                button->click();
+                return;
+            }
+    }
     QDialog::keyPressEvent(event);
 }
 

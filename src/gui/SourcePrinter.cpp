@@ -1,21 +1,36 @@
 #include "gui/SourcePrinter.h"
 
 #include "core/app/UiText.h"
+#include "gui/DialogRoom.h"
 #include "gui/QtUi.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QBoxLayout>
+#include <QLabel>
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextLayout>
 #include <QTextDocument>
 
 #include <algorithm>
+#include <set>
+#include <vector>
 
 namespace {
 
@@ -52,6 +67,116 @@ qreal TabStopDistance(const QFont& font, QPaintDevice& device)
     const qreal at = line.isValid() ? line.cursorToX(1) : 0;
     return at > 0 ? wanted * wanted / at : wanted;
 }
+
+// A path shows whole where the screen has room.
+constexpr int kRoomyScreenWidth = 640;
+constexpr int kNarrowScreenWidth = 480;
+constexpr int kTinyScreenWidth = 300;
+constexpr int kLowScreenHeight = 480;
+constexpr int kPathCharacters = 40;
+
+// Puts each row's label above its field, and a field's button beside it,
+// or on the smallest screens below it.
+void StackRows(QGridLayout& grid, bool buttonsBelow)
+{
+    struct Cell {
+        QLayoutItem* item;
+        int row;
+        int column;
+    };
+    std::vector<Cell> cells;
+    std::set<int> rowsWithButtons;
+    while (grid.count() > 0) {
+        int row = 0, column = 0, rows = 0, columns = 0;
+        grid.getItemPosition(0, &row, &column, &rows, &columns);
+        cells.push_back({grid.takeAt(0), row, column});
+        if (column == 2 && !buttonsBelow)
+            rowsWithButtons.insert(row);
+    }
+    for (const Cell& c : cells) {
+        if (c.column == 0 || (c.column == 1 && !rowsWithButtons.count(c.row)))
+            grid.addItem(c.item, 3 * c.row + c.column, 0, 1, 2, c.column == 2 ? Qt::AlignRight : Qt::Alignment());
+        else if (c.column == 2 && buttonsBelow)
+            grid.addItem(c.item, 3 * c.row + 2, 0, 1, 2, Qt::AlignRight);
+        else
+            grid.addItem(c.item, 3 * c.row + 1, c.column - 1);
+    }
+    for (int column = 0; column < grid.columnCount(); ++column)
+        grid.setColumnStretch(column, column == 0 ? 1 : 0);
+}
+
+// Qt's print dialog is laid out for a desktop: its printer rows and its
+// buttons side by side take about 390 pixels, and its rows about 200. On a
+// narrow screen labels go above their fields, the printer list gives up its
+// width and the buttons stand under one another; on a low one the
+// printer's part scrolls above the buttons. The dialog fills in its texts
+// as it is shown, so what depends on them is done then: printing to a file
+// proposes the page's name in the page's folder (the dialog's own choice
+// is the folder the program was started in), and the scrolled part gets
+// the width its rows need.
+class PrintDialogFit : public QObject {
+public:
+    PrintDialogFit(QDialog& dialog, const Ui::PrintJob& job) : m_dialog(dialog)
+    {
+        if (!job.folder.isEmpty() && QFileInfo(job.folder).isDir()) {
+            QString base = job.name;
+            const qsizetype dot = base.lastIndexOf(u'.');
+            if (dot > 0)
+                base.truncate(dot);
+            m_path = QDir(job.folder).filePath(base + QStringLiteral(".pdf"));
+        }
+        const QSize room = DialogRoom(dialog);
+        auto* file = dialog.findChild<QLineEdit*>(QStringLiteral("filename"));
+        if (file && room.width() >= kRoomyScreenWidth)
+            file->setMinimumWidth(file->fontMetrics().averageCharWidth() * kPathCharacters);
+        if (room.width() < kNarrowScreenWidth) {
+            if (auto* group = dialog.findChild<QGroupBox*>(QStringLiteral("printerGroup")))
+                if (auto* grid = qobject_cast<QGridLayout*>(group->layout()))
+                    StackRows(*grid, room.width() < kTinyScreenWidth);
+            for (QComboBox* list : dialog.findChildren<QComboBox*>()) {
+                list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+                list->setMinimumContentsLength(6);
+            }
+            if (auto* buttons = dialog.findChild<QDialogButtonBox*>())
+                buttons->setOrientation(Qt::Vertical);
+        }
+        auto* layout = qobject_cast<QBoxLayout*>(dialog.layout());
+        m_printer = dialog.findChild<QWidget*>(QStringLiteral("QPrintWidget"));
+        if (room.height() < kLowScreenHeight && layout && m_printer && layout->indexOf(m_printer) >= 0) {
+            const int at = layout->indexOf(m_printer);
+            m_area = new QScrollArea(&dialog);
+            m_area->setFrameShape(QFrame::NoFrame);
+            m_area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            m_area->setWidgetResizable(true);
+            layout->removeWidget(m_printer);
+            m_area->setWidget(m_printer);
+            layout->insertWidget(at, m_area, 1);
+        }
+        QtUi::FitToScreen(dialog);
+        dialog.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched != &m_dialog || event->type() != QEvent::Show)
+            return false;
+        if (auto* field = m_dialog.findChild<QLineEdit*>(QStringLiteral("filename")); field && !m_path.isEmpty())
+            field->setText(m_path);
+        if (m_area) {
+            m_area->setMinimumWidth(m_printer->minimumSizeHint().width()
+                                    + m_area->verticalScrollBar()->sizeHint().width());
+            QtUi::FitToScreen(m_dialog);
+        }
+        return false;
+    }
+
+private:
+    QDialog& m_dialog;
+    QString m_path;
+    QWidget* m_printer = nullptr;
+    QScrollArea* m_area = nullptr;
+};
 
 } // namespace
 
@@ -126,6 +251,7 @@ bool SourcePrinter::PrintWithDialog(QWidget* parent) const
     printer.setDocName(m_job.name);
     QPrintDialog dialog(&printer, parent);
     dialog.setWindowTitle(UiText(QStringLiteral("印刷")));
+    const PrintDialogFit fit(dialog, m_job);
     if (dialog.exec() != QDialog::Accepted)
         return true;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
@@ -142,9 +268,16 @@ void SourcePrinter::Preview(QWidget* parent) const
     dialog.setWindowTitle(UiText(QStringLiteral("印刷プレビュー - ")) + m_job.name);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [this](QPrinter* p) { Print(*p); });
-    // A page is read here, so the preview takes most of the screen.
+    // A page is read here, so the preview takes most of the screen, and on
+    // a phone all of it.
+    const QSize room = DialogRoom(dialog);
+    dialog.setMaximumSize(room);
     if (const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
-        dialog.resize(screen->availableGeometry().size() * 0.9);
-    QtUi::FitToScreen(dialog);
+        dialog.resize((screen->availableGeometry().size() * 0.9).boundedTo(room));
+    // On a tall screen a whole page is too small to read: its width fills
+    // the screen.
+    if (room.width() < room.height())
+        if (auto* pages = dialog.findChild<QPrintPreviewWidget*>())
+            pages->fitToWidth();
     dialog.exec();
 }

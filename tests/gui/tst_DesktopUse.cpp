@@ -6,6 +6,8 @@
 #include "core/app/ShellCommandIds.h"
 #include "core/custom/CustomCommandIds.h"
 #include "core/custom/VirtualKeys.h"
+#include "core/ftp/FtpWindowCommands.h"
+#include "core/tables/TableCommandIds.h"
 #include "core/edit/EditBuffer.h"
 #include "core/tags/TagCommandIds.h"
 
@@ -21,6 +23,11 @@
 #include <unistd.h>
 
 #include <QAction>
+#include <QPrintPreviewDialog>
+#include <QProcessEnvironment>
+#include <QUrl>
+#include <QMenuBar>
+#include <QMenu>
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QDialog>
@@ -97,6 +104,71 @@ QStringList Misfits(QWidget& dialog)
     return problems;
 }
 
+const QString kEditor = QStringLiteral(KELVO_BUILD_DIR "/src/kelvopad");
+
+// The window of that title once it is shown (xdotool waits for it), or
+// empty.
+QString XWindow(const QString& title)
+{
+    QProcess search;
+    search.start(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--sync"),
+                                             QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
+                                             QStringLiteral("^%1$").arg(QRegularExpression::escape(title))});
+    if (!search.waitForFinished(2 * StepScript::kGiveUpMs) || search.exitCode() != 0)
+        return QString();
+    return QString::fromLatin1(search.readAllStandardOutput()).split(u'\n').value(0).trimmed();
+}
+
+// What xdotool tells of a window: "pid" or "geometry" (x y width height).
+QList<int> XWindowFacts(const QString& window, const QString& what)
+{
+    QProcess tool;
+    tool.start(QStringLiteral("xdotool"), what == u"pid" ? QStringList{QStringLiteral("getwindowpid"), window}
+                                                         : QStringList{QStringLiteral("getwindowgeometry"),
+                                                                       QStringLiteral("--shell"), window});
+    tool.waitForFinished(StepScript::kGiveUpMs);
+    QList<int> facts;
+    for (const QString& line : QString::fromLatin1(tool.readAllStandardOutput()).split(u'\n'))
+        if (!line.isEmpty() && !line.startsWith(QStringLiteral("SCREEN")) && !line.startsWith(QStringLiteral("WINDOW")))
+            facts << line.section(u'=', -1).toInt();
+    return facts;
+}
+
+// The program's own run with its settings and data in the folder.
+QProcessEnvironment EditorEnvironment(const QTemporaryDir& home)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("KELVO_DATA_DIR"), home.filePath(QStringLiteral("data")));
+    env.insert(QStringLiteral("KELVO_CONFIG_DIR"), home.filePath(QStringLiteral("config")));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("share")));
+    return env;
+}
+
+// What does not fit the screen in a menu as it is shown: the menu itself,
+// and a second column (Qt's way with a menu taller than the screen).
+QStringList MenuMisfits(QMenu& menu)
+{
+    QStringList problems;
+    const QRect screen = menu.screen()->geometry();
+    if (!screen.contains(menu.geometry()))
+        problems << QStringLiteral("menu %1 at %2,%3 %4x%5")
+                        .arg(menu.title())
+                        .arg(menu.x())
+                        .arg(menu.y())
+                        .arg(menu.width())
+                        .arg(menu.height());
+    std::optional<int> column;
+    for (QAction* a : menu.actions()) {
+        const QRect r = menu.actionGeometry(a);
+        if (!a->isVisible() || r.isEmpty())
+            continue;
+        if (column && r.x() != *column)
+            problems << QStringLiteral("menu %1 has a second column at %2").arg(menu.title(), a->text());
+        column = r.x();
+    }
+    return problems;
+}
+
 } // namespace
 
 // The program under a real X server and window manager, used with the
@@ -169,6 +241,15 @@ private Q_SLOTS:
         QTest::newRow("keys") << cmd::KeyCustomize;
         QTest::newRow("settings") << cmd::GeneralSettings;
         QTest::newRow("font") << cmd::FontSettings;
+        QTest::newRow("save as") << cmd::FileSaveAs;
+        QTest::newRow("character code") << cmd::CharCode;
+        QTest::newRow("print") << cmd::FilePrint;
+        QTest::newRow("print preview") << cmd::FilePrintPreview;
+        QTest::newRow("find in files") << cmd::FindInFiles;
+        QTest::newRow("registered tools") << cmd::RegisteredToolEdit;
+        QTest::newRow("templates") << cmd::HtmlTemplate;
+        QTest::newRow("table wizard") << cmd::TableWizard;
+        QTest::newRow("FTP connection") << cmd::FtpWindow;
     }
     void dialogsFitTheScreen()
     {
@@ -190,6 +271,14 @@ private Q_SLOTS:
                        QWidget* w = QApplication::activeModalWidget();
                        problems = Misfits(*w);
                        const QSize size = w->screen()->size();
+                       // Where there is room, a path shows whole.
+                       for (QLineEdit* field : w->findChildren<QLineEdit*>())
+                           if (size.width() >= 1280 && field->isVisible() && field->text().contains(u'/')
+                               && field->width() < field->fontMetrics().averageCharWidth() * 40)
+                               problems << QStringLiteral("a path field %1 px wide").arg(field->width());
+                       // A page is read in the preview: it takes most of the screen.
+                       if (qobject_cast<QPrintPreviewDialog*>(w) && w->height() < size.height() / 2)
+                           problems << QStringLiteral("a preview %1 px high").arg(w->height());
                        w->screen()->grabWindow(0).save(
                            QStringLiteral("%1/x-%2x%3-%4.png")
                                .arg(ScreenshotFolder())
@@ -205,6 +294,117 @@ private Q_SLOTS:
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
     }
 
+    // The main window and every menu of its layout, opened as a user opens
+    // them, lie on the screen, each menu in one column, also with the
+    // larger font some users choose.
+    void menusFitTheScreen()
+    {
+        const QFont font = QApplication::font();
+        QFont larger = font;
+        larger.setPointSizeF(font.pointSizeF() * 1.5);
+        QApplication::setFont(larger);
+        const auto restore = qScopeGuard([&] { QApplication::setFont(font); });
+        DesktopSession s;
+        QVERIFY(s.Start());
+        QTRY_VERIFY(!s.Frame().windowHandle()->frameMargins().isNull());
+        QStringList problems;
+        const QRect frame = s.Frame().windowHandle()->frameGeometry();
+        if (!s.Frame().screen()->geometry().contains(frame))
+            problems << QStringLiteral("main window %1,%2 %3x%4").arg(frame.x()).arg(frame.y()).arg(frame.width()).arg(frame.height());
+        std::function<void(QMenu*)> walk = [&](QMenu* menu) {
+            QTRY_VERIFY(menu->isVisible() && menu->windowHandle()->isExposed());
+            problems << MenuMisfits(*menu);
+            // The tall ones, to be looked at.
+            const QSize size = menu->screen()->size();
+            if (menu->height() > size.height() / 2)
+                menu->screen()->grabWindow(0).save(QStringLiteral("%1/x-%2x%3-menu-%4.png")
+                                                       .arg(ScreenshotFolder())
+                                                       .arg(size.width())
+                                                       .arg(size.height())
+                                                       .arg(QtUi::WithoutMnemonic(menu->title())));
+            for (QAction* a : menu->actions()) {
+                if (!a->menu() || !a->isVisible())
+                    continue;
+                menu->setActiveAction(a);
+                QTest::keyClick(menu, Qt::Key_Right);
+                walk(a->menu());
+                QTest::keyClick(a->menu(), Qt::Key_Escape);
+                QTRY_VERIFY(!a->menu()->isVisible());
+            }
+        };
+        for (QAction* top : s.Frame().menuBar()->actions()) {
+            s.Frame().menuBar()->setActiveAction(top);
+            walk(top->menu());
+            top->menu()->close();
+            QTRY_VERIFY(!top->menu()->isVisible());
+        }
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
+    }
+
+    // Files named on the command line: each opens in a window of its own
+    // with the caret on the line asked for, and each is on the desktop's
+    // list of recent files once saved.
+    void severalFilesOnTheCommandLine()
+    {
+        QTemporaryDir home;
+        const QString a = home.filePath(QStringLiteral("a.htm"));
+        const QString b = home.filePath(QStringLiteral("b c.htm"));
+        QVERIFY(WriteBytes(a, "1\r\n2\r\n3\r\n"));
+        QVERIFY(WriteBytes(b, "1\r\n2\r\n3\r\n"));
+        QProcess editor;
+        editor.setProcessEnvironment(EditorEnvironment(home));
+        editor.start(kEditor, {QStringLiteral("+2"), a, b});
+        QVERIFY(editor.waitForStarted());
+        QList<qint64> started{editor.processId()};
+        const auto stop = qScopeGuard([&] {
+            for (qint64 pid : started)
+                ::kill(pid_t(pid), SIGTERM);
+            editor.waitForFinished();
+        });
+        for (const QString& title : {QStringLiteral("a - Kelvopad"), QStringLiteral("b c - Kelvopad")}) {
+            const QString window = XWindow(title);
+            QVERIFY2(!window.isEmpty(), qPrintable(title));
+            const qint64 pid = XWindowFacts(window, QStringLiteral("pid")).value(0);
+            if (!started.contains(pid))
+                started << pid;
+            QCOMPARE(QProcess::execute(QStringLiteral("xdotool"),
+                                       {QStringLiteral("windowactivate"), QStringLiteral("--sync"), window}),
+                     0);
+            QVERIFY(XType(QStringLiteral("X")));
+            QVERIFY(XKeys({QStringLiteral("ctrl+s")}));
+        }
+        QCOMPARE(started.size(), 2);
+        QTRY_COMPARE_WITH_TIMEOUT(ReadBytes(a), QByteArray("1\r\nX2\r\n3\r\n"), 2 * StepScript::kGiveUpMs);
+        QTRY_COMPARE_WITH_TIMEOUT(ReadBytes(b), QByteArray("1\r\nX2\r\n3\r\n"), 2 * StepScript::kGiveUpMs);
+        const QByteArray recent = ReadBytes(home.filePath(QStringLiteral("share/recently-used.xbel")));
+        QVERIFY2(recent.contains("href=\"file://" + QUrl::toPercentEncoding(a, "/") + '"')
+                     && recent.contains("href=\"file://" + QUrl::toPercentEncoding(b, "/") + '"'),
+                 recent.constData());
+    }
+
+    // Printing to a file proposes the page's name in the page's folder.
+    void printToFileInThePagesFolder()
+    {
+        DesktopSession s;
+        QVERIFY(s.Start());
+        QVERIFY(WriteBytes(s.Path(QStringLiteral("page.htm")), "<P>"));
+        QVERIFY(s.App().OpenDocumentFile(s.Path(QStringLiteral("page.htm"))));
+        QString proposed;
+        StepScript script;
+        script.Add(QStringLiteral("the print dialog"), [] { return ActiveDialog(QStringLiteral("印刷")) != nullptr; },
+                   [&] {
+                       QWidget* dialog = ActiveDialog(QStringLiteral("印刷"));
+                       if (auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("filename")))
+                           proposed = field->text();
+                       qobject_cast<QDialog*>(dialog)->reject();
+                   });
+        script.Start();
+        QTimer::singleShot(0, &s.Frame(), [&] { s.App().Commands().Run(cmd::FilePrint); });
+        QTRY_VERIFY_WITH_TIMEOUT(script.Ended(), 2 * StepScript::kGiveUpMs);
+        QVERIFY2(script.Finished(), qPrintable(script.Waiting()));
+        QCOMPARE(proposed, s.Path(QStringLiteral("page.pdf")));
+    }
+
     // A question longer than the screen: its buttons stay on the screen,
     // Page Down brings the last line into view, Enter presses the preferred
     // button and Escape gives the escape answer.
@@ -214,6 +414,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("answer");
         QTest::newRow("Enter") << "Return" << int(Ui::Answer::No);
         QTest::newRow("Escape") << "Escape" << int(Ui::Answer::Cancel);
+        QTest::newRow("a button's letter") << "o" << int(Ui::Answer::Yes);
     }
     void longQuestionStaysReadable()
     {
@@ -376,18 +577,19 @@ private Q_SLOTS:
     void recoveryAfterKill_data()
     {
         QTest::addColumn<bool>("changedMeanwhile");
-        QTest::newRow("file as loaded") << false;
-        QTest::newRow("file changed meanwhile") << true;
+        QTest::addColumn<bool>("restarted");  // the program itself asks, over its window
+        QTest::newRow("file as loaded") << false << false;
+        QTest::newRow("file changed meanwhile") << true << false;
+        QTest::newRow("the program started again") << false << true;
     }
     void recoveryAfterKill()
     {
         QFETCH(bool, changedMeanwhile);
+        QFETCH(bool, restarted);
         QTemporaryDir home;
         const QString page = home.filePath(QStringLiteral("page.html"));
         QVERIFY(WriteBytes(page, "mine"));
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("KELVO_DATA_DIR"), home.filePath(QStringLiteral("data")));
-        env.insert(QStringLiteral("KELVO_CONFIG_DIR"), home.filePath(QStringLiteral("config")));
+        const QProcessEnvironment env = EditorEnvironment(home);
         const QByteArray oldData = qgetenv("KELVO_DATA_DIR");
         qputenv("KELVO_DATA_DIR", QFile::encodeName(home.filePath(QStringLiteral("data"))));
         auto restore = qScopeGuard([&] { qputenv("KELVO_DATA_DIR", oldData); });
@@ -416,6 +618,29 @@ private Q_SLOTS:
         if (changedMeanwhile)
             QVERIFY(WriteBytes(page, "theirs"));
 
+        if (restarted) {
+            editor.start(kEditor, {});
+            QVERIFY(editor.waitForStarted());
+            const auto stop = qScopeGuard([&] {
+                editor.kill();
+                editor.waitForFinished();
+            });
+            const QString question = XWindow(QStringLiteral("編集の復元"));
+            const QList<int> box = XWindowFacts(question, QStringLiteral("geometry"));
+            const QList<int> main = XWindowFacts(XWindow(QStringLiteral("無題 - Kelvopad")), QStringLiteral("geometry"));
+            QCOMPARE(box.size(), 4);
+            QCOMPARE(main.size(), 4);
+            // Centred over the window, not over where Qt guessed it would be.
+            const QPoint offset = QRect(box[0], box[1], box[2], box[3]).center() - QRect(main[0], main[1], main[2], main[3]).center();
+            QVERIFY2(std::abs(offset.x()) <= main[2] / 8 && std::abs(offset.y()) <= main[3] / 8,
+                     qPrintable(QStringLiteral("%1,%2 off the window's centre").arg(offset.x()).arg(offset.y())));
+            // Its letter restores the text into its file's document.
+            QVERIFY(XKeys({QStringLiteral("r")}));
+            QVERIFY(!XWindow(QStringLiteral("*page - Kelvopad")).isEmpty());
+            QVERIFY(XKeys({QStringLiteral("ctrl+s")}));
+            QTRY_COMPARE_WITH_TIMEOUT(ReadBytes(page), QByteArray("abcmine"), 2 * StepScript::kGiveUpMs);
+            return;
+        }
         {
             TestEditor next;
             next.Ui().QueueAnswer(Ui::Answer::Yes);
@@ -440,16 +665,22 @@ private Q_SLOTS:
         QTest::addColumn<bool>("ctrl");
         QTest::addColumn<QString>("pressed");  // as xdotool names it
         QTest::addColumn<int>("programs");    // the command the program gives the key
+        QTest::addColumn<QString>("layout");  // the keyboard's, when not the server's own
 
-        QTest::newRow("Shift+3") << int('3') << true << false << "shift+3" << 0;
-        QTest::newRow("Ctrl+Shift+1") << int('1') << true << true << "ctrl+shift+1" << 0;
-        QTest::newRow("Ctrl+Shift+0") << int('0') << true << true << "ctrl+shift+0" << 0;
+        QTest::newRow("Shift+3") << int('3') << true << false << "shift+3" << 0 << "";
+        QTest::newRow("Ctrl+Shift+1") << int('1') << true << true << "ctrl+shift+1" << 0 << "";
+        QTest::newRow("Ctrl+Shift+0") << int('0') << true << true << "ctrl+shift+0" << 0 << "";
         QTest::newRow("Ctrl+F, the find key") << int('F') << false << true << "ctrl+f"
-                                             << cmd::EditFind;
+                                             << cmd::EditFind << "";
         QTest::newRow("F3, the find-next key") << int(vk::F3) << false << false << "F3"
-                                              << cmd::EditRepeat;
+                                              << cmd::EditRepeat << "";
         QTest::newRow("Ctrl+Z while there is an edit to undo")
-            << int('Z') << false << true << "ctrl+z" << cmd::EditUndo;
+            << int('Z') << false << true << "ctrl+z" << cmd::EditUndo << "";
+        // The key table's "@" is the key that makes it: its own key on a
+        // Japanese keyboard, Shift+2 on a US one.
+        QTest::newRow("Ctrl+@, Japanese keyboard") << int(vk::At) << false << true << "ctrl+at" << 0 << "jp";
+        QTest::newRow("Ctrl+@, US keyboard") << int(vk::At) << false << true << "ctrl+at" << 0 << "us";
+        QTest::newRow("Ctrl+- of the main keys") << int(vk::Subtract) << false << true << "ctrl+minus" << 0 << "us";
     }
     void userKeys()
     {
@@ -458,6 +689,13 @@ private Q_SLOTS:
         QFETCH(bool, ctrl);
         QFETCH(QString, pressed);
         QFETCH(int, programs);
+        QFETCH(QString, layout);
+        if (!layout.isEmpty())
+            QCOMPARE(QProcess::execute(QStringLiteral("setxkbmap"), {layout}), 0);
+        const auto usLayout = qScopeGuard([&] {
+            if (!layout.isEmpty())
+                QProcess::execute(QStringLiteral("setxkbmap"), {QStringLiteral("us")});
+        });
 
         DesktopSession s;
         QVERIFY(s.Start());

@@ -218,6 +218,7 @@ bool CKelvoApp::LoadDocumentFile(const QString& path)
         return false;
     m_doc->SetPathName(path);
     m_view->OnInitialUpdate();
+    NoteFileUsed(m_doc->GetPathName());
     return true;
 }
 

@@ -10,6 +10,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <vector>
 
 namespace platform {
@@ -108,6 +109,14 @@ public:
     static QString HelpFilePath();
 
     RecentFileList& RecentFiles() { return m_recent; }
+    // Told the path of every file a document is loaded from or saved to
+    // (the desktop program keeps the desktop's list of recent files).
+    void SetFileUsedHandler(std::function<void(const QString&)> handler) { m_fileUsed = std::move(handler); }
+    void NoteFileUsed(const QString& path) const
+    {
+        if (m_fileUsed)
+            m_fileUsed(path);
+    }
     // Menu entries of the recent files ("&1 " and the path shortened to 30
     // characters), with the commands from cmd::FileMru1 on.
     std::vector<MenuItem> RecentFileMenu() const;
@@ -180,6 +189,7 @@ private:
     bool m_tagLower = false;
     bool m_exitConfirmed = false;
     StyleEditHooks m_styleHooks;
+    std::function<void(const QString&)> m_fileUsed;
 };
 
 // Section and key names of the application shell's settings.

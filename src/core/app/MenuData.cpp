@@ -182,7 +182,7 @@ MenuItem HtmlMenu(MenuLayout layout)
             Sep(),
             Cmd(u"ﾃｷｽﾄﾎﾞｯｸｽ(&T)...", 32799),
             Cmd(u"複数行ﾃｷｽﾄﾎﾞｯｸｽ(&M)...", 32817),
-            Sub(portrait ? u"選択(&S)" : u"選択ボタン(&B)", {
+            Sub(portrait ? u"選択(&B)" : u"選択ボタン(&B)", {
                 Cmd(u"ﾁｪｯｸﾎﾞｯｸｽ(&C)...", 32962),
                 Cmd(u"ﾗｼﾞｵﾎﾞﾀﾝ(&B)...", 32801),
                 Cmd(u"ﾘｽﾄﾎﾞｯｸｽ(&L)...", 32919),

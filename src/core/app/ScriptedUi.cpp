@@ -181,11 +181,12 @@ void ScriptedUi::CloseMainWindow()
     m_records.push_back({QStringLiteral("exit"), QString()});
 }
 
-void ScriptedUi::StartProcess(const QString& program, const QStringList& arguments,
+bool ScriptedUi::StartProcess(const QString& program, const QStringList& arguments,
                               const QString& workingFolder)
 {
     m_records.push_back({QStringLiteral("process"), program});
     m_processes.push_back({program, arguments, workingFolder});
+    return !startProcesses || Ui::StartProcess(program, arguments, workingFolder);
 }
 
 void ScriptedUi::RunFtpWindow(CFtpWnd& window)

@@ -67,9 +67,11 @@ public:
     // Records "exit".
     void CloseMainWindow() override;
     void OpenExternal(const QString& pathOrUrl) override;
-    // Records "process" with the program; nothing is started.
-    void StartProcess(const QString& program, const QStringList& arguments,
+    // Records "process" with the program; started only when startProcesses
+    // is set.
+    bool StartProcess(const QString& program, const QStringList& arguments,
                       const QString& workingFolder) override;
+    bool startProcesses = false;
 
     struct Process {
         QString program;

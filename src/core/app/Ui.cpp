@@ -2,7 +2,14 @@
 
 #include "core/app/TaskRunner.h"
 #include "core/app/UiText.h"
+#include "platform/DetachedProcess.h"
 #include "platform/FileAccess.h"
+
+bool Ui::StartProcess(const QString& program, const QStringList& arguments,
+                      const QString& workingFolder)
+{
+    return platform::StartDetached(program, arguments, workingFolder);
+}
 
 std::unique_ptr<TaskRunner> Ui::MakeTaskRunner()
 {

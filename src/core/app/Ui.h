@@ -61,6 +61,7 @@ public:
     // editor's font.
     struct PrintJob {
         QString name;
+        QString folder;  // where printing to a file puts the file
         QString text;  // CR LF line ends
         QString fontFamily;
         int pointSize = 10;
@@ -106,9 +107,10 @@ public:
     // once or when the desktop's opener has given up.
     virtual void OpenExternal(const QString& pathOrUrl) = 0;
     // Starts a program with its arguments, each passed as it is (no shell
-    // reads them), in the working folder; does not wait for it.
-    virtual void StartProcess(const QString& program, const QStringList& arguments,
-                              const QString& workingFolder) = 0;
+    // reads them), in the working folder; does not wait for it. False when
+    // it could not be started (no such program, not executable).
+    virtual bool StartProcess(const QString& program, const QStringList& arguments,
+                              const QString& workingFolder);
     // Busy cursor around long work; calls nest.
     virtual void BeginBusy() {}
     virtual void EndBusy() {}

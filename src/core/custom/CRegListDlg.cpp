@@ -9,7 +9,6 @@
 #include "core/custom/RegListCsv.h"
 #include "core/doc/TextFileReader.h"
 #include "core/edit/CKelvoView.h"
-#include "platform/Folders.h"
 
 #include <QFileInfo>
 #include <QSaveFile>
@@ -109,6 +108,9 @@ std::optional<QStringList> CRegListDlg::EditRow(const QStringList& row)
         FormField& file = entry.Add(FieldKind::File, QStringLiteral("ﾌｧｲﾙ名(&F):"), kFile);
         file.text = row.value(1);
         file.browse = [this](FormModel& f) { BrowseTool(f); };
+        entry.Add(FieldKind::Label, QString()).text =
+            QStringLiteral("プログラムと引数を空白で区切って書きます。% の所には開いている文書のパスが"
+                           "一つの引数として入ります。空白を含む名前は \"…\" で囲みます。");
     }
     if (m_app.GetUi().RunForm(entry) != Ui::Answer::Ok)
         return std::nullopt;
@@ -121,15 +123,14 @@ void CRegListDlg::BrowseTool(FormModel& entry)
 {
     Ui::FileDialog d;
     d.title = QStringLiteral("ﾂｰﾙﾌｧｲﾙ名の入力");
-    d.filter = QStringLiteral("実行可能ﾌｧｲﾙ(*.EXE) |*.EXE|全てのﾌｧｲﾙ(*.*) |*.*||");
-    d.defaultExtension = QStringLiteral("EXE");
-    d.initialName = QStringLiteral("*.EXE");
-    d.initialFolder = platform::Folders::Program();
+    // Programs here have no extension of their own.
+    d.filter = QStringLiteral("全てのﾌｧｲﾙ(*) |*||");
+    d.initialFolder = QStringLiteral("/usr/bin");
     d.fileMustExist = true;
     const std::optional<QString> path = m_app.GetUi().ChooseFile(d);
     if (!path)
         return;
-    entry[kFile].text = *path;
+    entry[kFile].text = QuotedToolWord(*path);
     const QString name = QFileInfo(*path).fileName();
     const qsizetype dot = name.lastIndexOf(u'.');
     entry[kName].text = dot >= 0 ? name.left(dot) : name;

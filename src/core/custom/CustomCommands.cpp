@@ -3,6 +3,7 @@
 #include "core/app/CKelvoApp.h"
 #include "core/app/ShellCommandIds.h"
 #include "core/app/Ui.h"
+#include "core/app/UiText.h"
 #include "core/custom/CKeycustDlg.h"
 #include "core/custom/CListEditDlg.h"
 #include "core/custom/CNamedFileDlg.h"
@@ -36,8 +37,13 @@ void OnRegisteredTool(CKelvoApp& app, int index)
     if (index < 0 || index >= static_cast<int>(tools.size()))
         return;
     const ToolInvocation run = ToolInvocationFor(tools[index].file, app.Doc().GetPathName());
-    if (!run.program.isEmpty())
-        app.GetUi().StartProcess(run.program, run.arguments, kToolFolder);
+    if (!run.error.isEmpty()) {
+        app.GetUi().Message(UiText(QStringLiteral("ツールを起動できません（%1）\n%2"))
+                                .arg(UiText(run.error), tools[index].file));
+        return;
+    }
+    if (!app.GetUi().StartProcess(run.program, run.arguments, kToolFolder))
+        app.GetUi().Message(UiText(QStringLiteral("ツールを起動できません\n%1")).arg(run.program));
 }
 
 void OnInitialTemplate(CKelvoApp& app)
@@ -102,7 +108,9 @@ void OnBulkRegister(CKelvoApp& app, const QString& section)
     d.filter = QStringLiteral("ﾃｷｽﾄﾌｧｲﾙ(*.TXT) |*.TXT| 全てのﾌｧｲﾙ(*.*) |*.*||");
     d.defaultExtension = QStringLiteral("TXT");
     d.initialName = QStringLiteral("*.TXT");
-    d.initialFolder = platform::Folders::Program();
+    // Where the shipped lists are: the user's copy, else the installed one.
+    d.initialFolder = platform::Folders::FindProgramFile(components ? QStringLiteral("components")
+                                                                    : QStringLiteral("templates"));
     d.fileMustExist = true;
     const std::optional<QString> path = app.GetUi().ChooseFile(d);
     if (!path)

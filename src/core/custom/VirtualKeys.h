@@ -31,6 +31,9 @@ inline constexpr int Delete = 0x2E;
 
 // '0'..'9' and 'A'..'Z' are their ASCII codes.
 inline constexpr int Key0 = 0x30;
+// The key table's "@", which no keyboard sends: the desktop gives it to
+// the key that makes the character.
+inline constexpr int At = 0x40;
 inline constexpr int Key9 = 0x39;
 inline constexpr int KeyA = 0x41;
 inline constexpr int KeyZ = 0x5A;

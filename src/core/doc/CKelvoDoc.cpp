@@ -158,7 +158,24 @@ bool CKelvoDoc::ReopenInDeclaredCode()
     const std::optional<CodeKind> declared = DisagreeingDeclaredCode();
     if (!declared || m_path.isEmpty() || !SaveModified())
         return false;
-    return Load(m_path, declared);
+    return Reload(declared);
+}
+
+bool CKelvoDoc::Reload(std::optional<CodeKind> code)
+{
+    int start = 0;
+    int end = 0;
+    m_buffer.GetSel(start, end);
+    const int line = m_buffer.LineFromChar(start);
+    const int column = start - m_buffer.LineIndex(line);
+    if (!Load(m_path, code))
+        return false;
+    const int kept = std::min(line, m_buffer.GetLineCount() - 1);
+    const int lineStart = m_buffer.LineIndex(kept);
+    const int caret = lineStart + std::min(column, m_buffer.LineLength(lineStart));
+    m_buffer.SetSel(caret, caret);
+    m_buffer.ScrollCaret();
+    return true;
 }
 
 QString CKelvoDoc::UnencodableText(QStringView text, CodeKind code)
@@ -279,7 +296,7 @@ void CKelvoDoc::CheckDiskChange()
                    .arg(ShownFileName()),
                Ui::Buttons::YesNo)
         == Ui::Answer::Yes)
-        Load(m_path, std::nullopt);
+        Reload(std::nullopt);
 }
 
 void CKelvoDoc::WriteJournal()
@@ -418,6 +435,7 @@ bool CKelvoDoc::OnSaveDocument(const QString& path)
     m_reported = m_stamp;
     m_buffer.SetModified(false);
     m_journal.Remove();
+    m_app.NoteFileUsed(m_stampPath);
     return true;
 }
 

@@ -121,6 +121,9 @@ private:
     void Restore(const JournalEntry& entry);
     // Reads the file into the buffer; a given code overrides detection.
     bool Load(const QString& path, std::optional<CodeKind> code);
+    // Reads the document's file again with the caret kept on its line and
+    // column (as far as the new text has them).
+    bool Reload(std::optional<CodeKind> code);
     // Fills the buffer with the initial template, or the fallback text;
     // gives the code the new document is to be saved in.
     CodeKind FillFromTemplate();

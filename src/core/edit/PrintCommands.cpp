@@ -3,6 +3,7 @@
 #include "core/app/CKelvoApp.h"
 #include "core/app/CommandIds.h"
 #include "core/app/CommandTable.h"
+#include "core/app/UiText.h"
 #include "core/doc/CKelvoDoc.h"
 #include "core/edit/CKelvoView.h"
 #include "core/edit/EditBuffer.h"
@@ -14,8 +15,9 @@ Ui::PrintJob DocumentPrintJob(CKelvoApp& app)
 {
     Ui::PrintJob job;
     const QString path = app.Doc().GetPathName();
-    job.name = path.isEmpty() ? CKelvoDoc::UntitledTitle()
+    job.name = path.isEmpty() ? UiText(CKelvoDoc::UntitledTitle())
                               : platform::DisplayPath(QFileInfo(path).fileName());
+    job.folder = path.isEmpty() ? app.InitialFolder() : QFileInfo(path).absolutePath();
     job.text = app.View().Buffer().GetText();
     const EditFont& font = app.View().Font();
     job.fontFamily = app.GetUi().InstalledFontFamily(font.face);

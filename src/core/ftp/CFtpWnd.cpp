@@ -52,9 +52,15 @@ CFtpWnd::CFtpWnd(Ui& ui, platform::SettingsStore& settings, TaskRunner& runner, 
 
 CFtpWnd::~CFtpWnd() = default;
 
-void CFtpWnd::Start()
+void CFtpWnd::Start(const QString& localFolder)
 {
-    m_local.Fill(platform::Folders::Documents());
+    QString folder = QDir::homePath();
+    for (const QString& f : {localFolder, platform::Folders::Documents()})
+        if (!f.isEmpty() && QFileInfo(f).isDir()) {
+            folder = f;
+            break;
+        }
+    m_local.Fill(folder);
     RefillServer();
 }
 

@@ -37,8 +37,9 @@ public:
     CFtpWnd(Ui& ui, platform::SettingsStore& settings, TaskRunner& runner, CNorvaneFtp& client);
     ~CFtpWnd();
 
-    // Lists the documents folder and the server folder.
-    void Start();
+    // Lists the local folder (the first that exists of the one given, the
+    // documents folder and home) and the server folder.
+    void Start(const QString& localFolder = QString());
     // Chosen from the screen: narrower than tall.
     bool Portrait() const { return m_portrait; }
     void SetPortrait(bool portrait) { m_portrait = portrait; }

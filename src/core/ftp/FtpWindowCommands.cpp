@@ -43,7 +43,9 @@ void OnFtpWindow(CKelvoApp& app)
         return;
     CFtpWnd window(ui, app.Settings(), *runner, session.Client());
     window.SetPortrait(app.Layout() == MenuLayout::Portrait);
-    window.Start();
+    // The local side shows the page's own folder, where its files are.
+    window.Start(doc.GetPathName().isEmpty() ? app.InitialFolder()
+                                             : QFileInfo(doc.GetPathName()).absolutePath());
     ui.RunFtpWindow(window);
     runner->Run(QStringLiteral("ftp"), [&session](TaskContext&) {
         session.Client().Disconnect();

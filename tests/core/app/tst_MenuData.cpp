@@ -120,8 +120,8 @@ private Q_SLOTS:
         const std::vector<MenuItem> portrait = MainMenu(MenuLayout::Portrait);
 
         QVERIFY(FindSubmenu(landscape, QStringLiteral("選択ボタン(&B)")));
-        QVERIFY(!FindSubmenu(landscape, QStringLiteral("選択(&S)")));
-        QVERIFY(FindSubmenu(portrait, QStringLiteral("選択(&S)")));
+        QVERIFY(!FindSubmenu(landscape, QStringLiteral("選択(&B)")));
+        QVERIFY(FindSubmenu(portrait, QStringLiteral("選択(&B)")));
         QVERIFY(!FindSubmenu(portrait, QStringLiteral("選択ボタン(&B)")));
 
         QVERIFY(FindSubmenu(landscape, QStringLiteral("FTP(&F)")));

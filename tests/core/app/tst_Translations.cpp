@@ -1,5 +1,6 @@
 #include "TestRegistry.h"
 
+#include "core/app/CommandIds.h"
 #include "core/app/CommandTable.h"
 #include "core/app/FormModel.h"
 #include "core/app/HeadlessEditor.h"
@@ -9,6 +10,7 @@
 #include "platform/SettingsStore.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
@@ -18,6 +20,7 @@
 #include <QXmlStreamReader>
 
 #include <functional>
+#include <map>
 #include <set>
 
 // The English interface: every text of the sources has a finished English
@@ -165,6 +168,74 @@ private Q_SLOTS:
         // text kept as it is (a font's name) is meant to be.
         if (translation != source)
             QVERIFY2(!HasJapanese(translation), qPrintable(translation));
+    }
+
+    // Alt and a letter reach one item: in every menu of both layouts, in
+    // both languages, no two items share a mnemonic.
+    void mnemonicsUniqueAmongSiblings_data()
+    {
+        QTest::addColumn<bool>("english");
+        QTest::addColumn<int>("layout");
+        for (bool english : {false, true})
+            for (MenuLayout layout : {MenuLayout::Landscape, MenuLayout::Portrait})
+                QTest::addRow("%s %s", english ? "English" : "Japanese",
+                              layout == MenuLayout::Landscape ? "landscape" : "portrait")
+                    << english << int(layout);
+    }
+    void mnemonicsUniqueAmongSiblings()
+    {
+        QFETCH(bool, english);
+        QFETCH(int, layout);
+        QTranslator translator;
+        QVERIFY(translator.load(kQmFile));
+        if (english)
+            QCoreApplication::installTranslator(&translator);
+        const auto remove = qScopeGuard([&] { QCoreApplication::removeTranslator(&translator); });
+        QStringList clashes;
+        std::function<void(const QString&, const std::vector<MenuItem>&)> walk =
+            [&](const QString& where, const std::vector<MenuItem>& items) {
+                std::map<QChar, QString> taken;
+                for (const MenuItem& m : items) {
+                    static const QRegularExpression mnemonic(QStringLiteral("&([^&])"));
+                    const QString caption = QString(m.caption).remove(QStringLiteral("&&"));
+                    const QRegularExpressionMatch hit = mnemonic.match(caption);
+                    if (hit.hasMatch()) {
+                        const QChar key = hit.captured(1).at(0).toUpper();
+                        if (taken.count(key))
+                            clashes << where + QStringLiteral(": ") + taken[key] + QStringLiteral(" / ") + m.caption;
+                        taken[key] = m.caption;
+                    }
+                    walk(where + u'>' + m.caption, m.children);
+                }
+            };
+        walk(QString(), MainMenu(MenuLayout(layout)));
+        QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(u'\n')));
+    }
+
+    // Printing names the page in the header and in the file it proposes:
+    // an untitled page by the interface's word for it, in the folder the
+    // open chooser starts in; a saved page in its own folder.
+    void printJobInEnglish()
+    {
+        QTranslator english;
+        QVERIFY(english.load(kQmFile));
+        QCoreApplication::installTranslator(&english);
+        const auto remove = qScopeGuard([&] { QCoreApplication::removeTranslator(&english); });
+        QTemporaryDir dir;
+        platform::SettingsStore settings(dir.filePath(QStringLiteral("kelvo.ini")));
+        ScriptedUi ui;
+        HeadlessEditor editor(settings, ui);
+        editor.App().NewDocument();
+        QVERIFY(editor.Run(cmd::FilePrint));
+        QCOMPARE(ui.LastPrintJob().name, QStringLiteral("Untitled"));
+        QCOMPARE(ui.LastPrintJob().folder, editor.App().InitialFolder());
+        QVERIFY(QDir().mkpath(dir.filePath(QStringLiteral("site"))));
+        QFile page(dir.filePath(QStringLiteral("site/index.htm")));
+        QVERIFY(page.open(QIODevice::WriteOnly) && page.write("<P>") == 3);
+        page.close();
+        QVERIFY(editor.App().OpenDocumentFile(page.fileName()));
+        QVERIFY(editor.Run(cmd::FilePrintPreview));
+        QCOMPARE(ui.LastPrintJob().folder, dir.filePath(QStringLiteral("site")));
     }
 
     // Every command run headless on a page, with the English translation

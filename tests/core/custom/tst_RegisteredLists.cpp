@@ -8,9 +8,15 @@
 #include "core/custom/RegListCsv.h"
 #include "core/doc/TextFileReader.h"
 #include "platform/Cp932.h"
+#include "platform/FileAccess.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QScopeGuard>
 #include <QRandomGenerator>
 #include <QTest>
+
+#include <unistd.h>
 
 namespace {
 
@@ -112,9 +118,10 @@ private Q_SLOTS:
         QCOMPARE(t.App().RegisteredToolMenu().size(), size_t(10));
     }
 
-    // The program and the document's path reach the process as a list:
-    // blanks and quotes in the path are no separators, and no shell reads
-    // them.
+    // The command line split as a shell would, never read by one: quotes
+    // keep blanks, each "%" outside quotes is the document's path as one
+    // argument whatever it holds, and an existing path with blanks and no
+    // quotes stays one program. DIR is the test's folder, DOC the document.
     void registeredTool_data()
     {
         QTest::addColumn<QString>("file");
@@ -122,16 +129,21 @@ private Q_SLOTS:
         QTest::addColumn<QString>("program");
         QTest::addColumn<QStringList>("arguments");
         QTest::newRow("% takes the document's path") << "/usr/bin/viewer %" << "a.htm"
-                                                     << "/usr/bin/viewer" << QStringList{"a.htm"};
-        QTest::newRow("text after % is ignored") << "/usr/bin/viewer %s -x" << "a.htm"
-                                                 << "/usr/bin/viewer" << QStringList{"a.htm"};
+                                                     << "/usr/bin/viewer" << QStringList{"DOC"};
+        QTest::newRow("options around %") << "xdg-open --new-window % -x" << "a.htm" << "xdg-open"
+                                          << QStringList{"--new-window", "DOC", "-x"};
         QTest::newRow("without % no argument") << "/usr/bin/term" << "a.htm" << "/usr/bin/term"
                                                << QStringList{};
         QTest::newRow("a path with blanks, quotes and a semicolon is one argument")
             << "/usr/bin/viewer %" << "my \"docs\"; rm -rf a b.htm" << "/usr/bin/viewer"
-            << QStringList{"my \"docs\"; rm -rf a b.htm"};
-        QTest::newRow("a program with a blank in its folder") << "/opt/my tools/v %" << "a.htm"
-                                                              << "/opt/my tools/v" << QStringList{"a.htm"};
+            << QStringList{"DOC"};
+        QTest::newRow("quoted program, % inside a word, quoted and escaped %")
+            << "\"DIR/My Tool/run\" --out=% '%' 100\\% \"a \\\"b\\\"\" c\\ d" << "a.htm" << "DIR/My Tool/run"
+            << QStringList{"--out=DOC", "%", "100%", "a \"b\"", "c d"};
+        QTest::newRow("an existing program with a blank, unquoted")
+            << "DIR/My Tool/run --flag %" << "a.htm" << "DIR/My Tool/run" << QStringList{"--flag", "DOC"};
+        QTest::newRow("a missing one splits at the blank")
+            << "DIR/My Tool/ru --flag %" << "a.htm" << "DIR/My" << QStringList{"Tool/ru", "--flag", "DOC"};
     }
     void registeredTool()
     {
@@ -140,22 +152,73 @@ private Q_SLOTS:
         QFETCH(QString, program);
         QFETCH(QStringList, arguments);
         TestEditor t;
-        WriteList(t, false, {{"tool", file}});
+        const QString dir = QFileInfo(t.Path("x")).absolutePath();
+        QVERIFY(QDir().mkpath(t.Path("My Tool")));
+        t.MakeFile("My Tool/run", "");
+        WriteList(t, false, {{"tool", file.replace("DIR", dir)}});
         const QString path = t.MakeFile(document, "<P>");
         QVERIFY(t.App().OpenDocumentFile(path));
         QVERIFY(t.Run(cmd::RegisteredToolFirst));
         QCOMPARE(t.Ui().Processes().size(), size_t(1));
         const ScriptedUi::Process& p = t.Ui().Processes()[0];
-        QCOMPARE(p.program, program);
-        for (QString& a : arguments)
-            a = t.Path(a);
-        QCOMPARE(p.arguments, arguments);
+        QCOMPARE(p.program, program.replace("DIR", dir));
+        QCOMPARE(p.arguments, arguments.replaceInStrings("DOC", path));
         QCOMPARE(p.workingFolder, QStringLiteral("/"));
     }
 
-    void untitledDocumentGivesNoArgument()
+    // Nothing can start: the user is told why, with the tool's line.
+    void toolThatCannotStart_data()
     {
-        QCOMPARE(ToolInvocationFor(QStringLiteral("v %"), QString()).arguments, QStringList());
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("quote left open") << "\"/usr/bin/v %" << "（引用符が閉じていません）";
+        QTest::newRow("the document as the program") << "% -x" << "（プログラムが指定されていません）";
+        QTest::newRow("no such program") << "/nonexistent/tool %" << "ツールを起動できません\n/nonexistent/tool";
+    }
+    void toolThatCannotStart()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, message);
+        TestEditor t;
+        t.Ui().startProcesses = true;
+        WriteList(t, false, {{"tool", file}});
+        QVERIFY(t.Run(cmd::RegisteredToolFirst));
+        QVERIFY2(t.Ui().Texts("message").value(0).contains(message), qPrintable(t.Ui().Texts("message").join('|')));
+    }
+
+    // A real process gets each argument as it was meant, and an untitled
+    // document leaves out the words that would name it.
+    void toolStartsForReal()
+    {
+        TestEditor t;
+        t.Ui().startProcesses = true;
+        const QString out = t.Path("args");
+        QVERIFY(QDir().mkpath(t.Path("My Tool")));
+        const QString tool = t.MakeFile("My Tool/rec", "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$0.tmp\" && mv \"$0.tmp\" \""
+                                                       + out.toUtf8() + "\"\n");
+        QVERIFY(QFile::setPermissions(tool, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        WriteList(t, false, {{"tool", tool + " -a % 'b c' --in=%"}});
+        // A name from a Windows archive (CP932 bytes) with a shell's signs.
+        const QByteArray name = platform::EncodePath(t.Path("p a;$(x)")) + "\x95\x5c\x8e\xa6.htm";
+        const QString page = platform::DecodePath(name);
+        // QTemporaryDir cannot remove a name that is no UTF-8.
+        const auto remove = qScopeGuard([&] { ::unlink(name.constData()); });
+        QCOMPARE(platform::WriteFileSafely(page, "<P>"), platform::FileError::None);
+        QVERIFY(t.App().OpenDocumentFile(page));
+        QVERIFY(t.Run(cmd::RegisteredToolFirst));
+        QTRY_COMPARE_WITH_TIMEOUT(ReadBytes(out), "-a\n" + name + "\nb c\n--in=" + name + "\n", 60000);
+        QVERIFY(QFile::remove(out));
+        QVERIFY(t.App().NewDocument());
+        QVERIFY(t.Run(cmd::RegisteredToolFirst));
+        QTRY_COMPARE_WITH_TIMEOUT(ReadBytes(out), QByteArray("-a\nb c\n"), 60000);
+        QVERIFY(t.Ui().Texts("message").isEmpty());
+    }
+
+    void toolBrowseQuotesThePath()
+    {
+        QCOMPARE(QuotedToolWord("/usr/bin/gedit"), QStringLiteral("/usr/bin/gedit"));
+        const QString odd = "/opt/it's 100%";
+        QCOMPARE(ToolInvocationFor(QuotedToolWord(odd) + " %", "d").program, odd);
     }
 
     // Add, change, move and remove in the dialog; only OK writes. Removing
@@ -218,11 +281,12 @@ private Q_SLOTS:
         FormModel entry;
         entry.AddText("表示名(&N):", QString(), "name");
         entry.Add(FieldKind::File, "ﾌｧｲﾙ名(&F):", "file");
-        t.Ui().QueueInput("/opt/tools/tidy.v2.exe");
+        t.Ui().QueueInput("/opt/my tools/tidy.v2.exe");
         dlg.BrowseTool(entry);
         QCOMPARE(entry["name"].text, QStringLiteral("tidy.v2"));
-        QCOMPARE(entry["file"].text, QStringLiteral("/opt/tools/tidy.v2.exe"));
+        QCOMPARE(entry["file"].text, QStringLiteral("'/opt/my tools/tidy.v2.exe'"));
         QCOMPARE(t.Ui().LastFileDialog().title, QStringLiteral("ﾂｰﾙﾌｧｲﾙ名の入力"));
+        QCOMPARE(t.Ui().LastFileDialog().initialFolder, QStringLiteral("/usr/bin"));
     }
 
     // Export and import again: the same entries are appended, with or

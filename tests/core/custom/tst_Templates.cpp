@@ -1,12 +1,15 @@
 #include "TestFiles.h"
 #include "TestRegistry.h"
 
+#include "platform/Folders.h"
+
 #include "core/custom/CNamedFileDlg.h"
 #include "core/custom/CustomCommandIds.h"
 #include "core/custom/CustomCommands.h"
 #include "core/doc/CodeKinds.h"
 
 #include <QDir>
+#include <QScopeGuard>
 #include <QTest>
 
 Q_DECLARE_METATYPE(CodeKind)
@@ -201,6 +204,14 @@ private Q_SLOTS:
                                                             {"Page head", t.Path("parts/head.htm")},
                                                             {"足", t.Path("parts/foot.htm")}}));
         QCOMPARE(t.Doc().IsModified(), section == "DirMenu");
+        // The chooser starts where the lists are: the user's copy first,
+        // else the installed one (never the program's folder, /usr/bin).
+        const QString folder = section == "DirMenu" ? "components" : "templates";
+        const QString users = platform::Folders::UserData() + folder;
+        QVERIFY(QDir().mkpath(users));
+        const auto removeUsers = qScopeGuard([&] { QDir(users).removeRecursively(); });
+        QVERIFY(t.Run(id));  // the chooser cancelled
+        QCOMPARE(t.Ui().LastFileDialog().initialFolder, users);
 
         t.Ui().QueueInput(t.Path("parts/missing.txt"));
         QVERIFY(t.Run(id));

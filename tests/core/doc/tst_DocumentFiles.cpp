@@ -317,6 +317,35 @@ private Q_SLOTS:
         QCOMPARE(t.Ui().Texts("question").size(), 1);
         QCOMPARE(ReadBytes(path), file);
     }
+
+    // Read again after another program's change, the caret stays on its
+    // line and column as far as the new text has them.
+    void reloadKeepsTheCaret_data()
+    {
+        QTest::addColumn<QByteArray>("theirs");
+        QTest::addColumn<int>("caret");  // the caret afterwards, from line 3 column 2
+        QTest::newRow("line and column") << QByteArray("1\r\n2\r\nxyz") << 8;
+        QTest::newRow("a shorter line: its end") << QByteArray("1\r\n2\r\nx") << 7;
+        QTest::newRow("fewer lines: the last") << QByteArray("1\r\nabc") << 5;
+    }
+    void reloadKeepsTheCaret()
+    {
+        QFETCH(QByteArray, theirs);
+        QFETCH(int, caret);
+        TestEditor t;
+        const QString path = t.MakeFile("page.html", "a\r\nb\r\ncdef");
+        QVERIFY(t.App().OpenDocumentFile(path));
+        t.Buffer().SetSel(8, 8);
+        const struct timespec later[2] = {{0, UTIME_OMIT}, {2000000000, 0}};
+        QVERIFY(WriteBytes(path, theirs));
+        QCOMPARE(::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), later, 0), 0);
+        t.Ui().QueueAnswer(Ui::Answer::Yes);
+        t.Doc().CheckDiskChange();
+        int start = -1, end = -1;
+        t.Buffer().GetSel(start, end);
+        QCOMPARE(start, caret);
+        QCOMPARE(end, caret);
+    }
 };
 
 KELVO_TEST(TestDocumentFiles, "DocumentFiles");

@@ -610,6 +610,9 @@ void FtpWindowTest::openWindow()
     QCOMPARE(server.Start(), QString());
     Touch(server.WritableLocal() + QStringLiteral("/index.html"));
     t.Ui().ClearRecords();
+    // The local side starts in the page's own folder.
+    QVERIFY(QDir().mkpath(t.Path(QStringLiteral("site"))));
+    QVERIFY(t.App().OpenDocumentFile(t.MakeFile(QStringLiteral("site/page.htm"), "<P>")));
     t.SetText(QStringLiteral("changed"));
     t.Buffer().SetModified(true);
     t.Ui().QueueAnswer(Ui::Answer::No);  // do not save
@@ -617,13 +620,16 @@ void FtpWindowTest::openWindow()
     t.Ui().QueueField(QStringLiteral("ユーザ"), server.User());
     t.Ui().QueueField(QStringLiteral("パスワード"), server.Password());
     QStringList listed;
+    QString localFolder;
     t.Ui().ftpWindowScript = [&](CFtpWnd& wnd) {
         for (int r = 0; r < int(wnd.ServerRows().size()); ++r)
             listed << wnd.ServerRows()[r].name;
+        localFolder = wnd.LocalFolderText();
     };
     QVERIFY(t.Run(cmd::FtpWindow));
     QCOMPARE(t.Ui().Texts("question"), QStringList{"ファイルを保存しますか？"});
     QCOMPARE(listed, QStringList{"index.html"});
+    QCOMPARE(localFolder, t.Path(QStringLiteral("site")));
     QCOMPARE(t.Ui().Texts("message"), QStringList{});
 }
 
