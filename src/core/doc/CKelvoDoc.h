@@ -124,9 +124,9 @@ private:
     // Reads the document's file again with the caret kept on its line and
     // column (as far as the new text has them).
     bool Reload(std::optional<CodeKind> code);
-    // Fills the buffer with the initial template, or the fallback text;
-    // gives the code the new document is to be saved in.
-    CodeKind FillFromTemplate();
+    // Fills the buffer with the initial template, or the fallback text,
+    // and takes the code and line end the new document is saved in.
+    void FillFromTemplate();
 
     CKelvoApp& m_app;
     EditBuffer& m_buffer;
