@@ -10,12 +10,14 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDeadlineTimer>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
 
 #include <cstdio>
+#include <functional>
 #include <optional>
 
 namespace {
@@ -34,7 +36,7 @@ void SetUpParser(QCommandLineParser& parser)
 }
 
 // The files named and the line to go to ("+N", as other editors take it,
-// or "--line N"); nullopt when the line is no positive number.
+// or "--line N"; 0 for none); nullopt when the line is no number.
 struct FileArguments {
     QStringList files;
     int line = 0;
@@ -56,6 +58,26 @@ std::optional<FileArguments> ReadFileArguments(const QCommandLineParser& parser)
     if (!ok || read.line < 0)
         return std::nullopt;
     return read;
+}
+
+// Runs once the window manager has framed the window, and so placed it (or,
+// with none that frames it, after a moment): a box shown before is centred
+// on where Qt guessed the window would be.
+void WhenPlaced(QWidget& window, std::function<void()> then)
+{
+    constexpr int kPollMs = 20;
+    constexpr int kLongestWaitMs = 2000;
+    auto* poll = new QTimer(&window);
+    const QDeadlineTimer deadline(kLongestWaitMs);
+    QObject::connect(poll, &QTimer::timeout, &window, [&window, poll, deadline, then] {
+        const QWindow* handle = window.windowHandle();
+        if (!deadline.hasExpired() && !(handle && handle->isExposed() && !handle->frameMargins().isNull()))
+            return;
+        poll->stop();
+        poll->deleteLater();
+        then();
+    });
+    poll->start(kPollMs);
 }
 
 // --help and --version only print; they must work without a display.
@@ -135,14 +157,7 @@ int main(int argc, char** argv)
             // A line beyond the end goes to the last, as other editors do.
             FindCommands(program.View()).GoToLine(std::min(line, program.View().Buffer().GetLineCount()));
         });
-    // What a crashed or killed run had not saved, over the window: once the
-    // window manager has placed it (it makes it active then), since a box
-    // shown before is centred on where Qt guessed the window would be.
-    const auto offerRecovery = [&program] { program.Doc().OfferRecovery(); };
-    if (frame.isActiveWindow())
-        QTimer::singleShot(0, &frame, offerRecovery);
-    else
-        QObject::connect(frame.windowHandle(), &QWindow::activeChanged, &frame, offerRecovery,
-                         Qt::SingleShotConnection);
+    // What a crashed or killed run had not saved, over the window.
+    WhenPlaced(frame, [&program] { program.Doc().OfferRecovery(); });
     return qapp.exec();
 }

@@ -52,7 +52,7 @@ QString Shown(QWidget* w)
     if (auto* multi = qobject_cast<QPlainTextEdit*>(w))
         return multi->toPlainText();
     if (auto* label = qobject_cast<QLabel*>(w))
-        return label->text();
+        return label->text().remove(QChar(0x2060));  // the joiners of a wrapping phrase
     return QString();
 }
 

@@ -662,7 +662,7 @@ private Q_SLOTS:
         QStringList captions;
         for (QLabel* label : dialog.findChildren<QLabel*>())
             if (label->isVisible())
-                captions << label->text();
+                captions << label->text().remove(QChar(0x2060));
         for (const char* caption : {"所有者", "グループ", "ユーザ"})
             QVERIFY2(captions.contains(QString::fromUtf8(caption)), caption);
         // Ticking a box on the screen changes its row's digit.
