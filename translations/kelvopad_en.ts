@@ -15,6 +15,11 @@
     </message>
     <message>
       <location filename="../src/core/app/CKelvoApp.cpp" />
+      <source>キー定義ファイルが読み込めないため、キーの割り当てなしで起動します - </source>
+      <translation>The key file cannot be read; starting without key assignments - </translation>
+    </message>
+    <message>
+      <location filename="../src/core/app/CKelvoApp.cpp" />
       <source>前回開いたファイルが見つかりません</source>
       <translation>The file opened last time cannot be found</translation>
     </message>

@@ -3,6 +3,8 @@
 #include <QFile>
 
 #include <iconv.h>
+#include <sys/fsuid.h>
+#include <unistd.h>
 
 QByteArray ReadBytes(const QString& path)
 {
@@ -35,6 +37,18 @@ QByteArray Iconv(const char* from, const char* to, const QByteArray& in)
         return QByteArray();
     out.truncate(out.size() - ol);
     return out;
+}
+
+AsOrdinaryUser::AsOrdinaryUser() : m_root(geteuid() == 0)
+{
+    if (m_root)
+        setfsuid(65534);
+}
+
+AsOrdinaryUser::~AsOrdinaryUser()
+{
+    if (m_root)
+        setfsuid(0);
 }
 
 TestEditor::TestEditor()

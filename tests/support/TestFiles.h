@@ -16,6 +16,21 @@ bool WriteBytes(const QString& path, const QByteArray& bytes);
 // when iconv refuses the input.
 QByteArray Iconv(const char* from, const char* to, const QByteArray& in);
 
+// File access as an ordinary user (nobody) for the scope, also when the
+// tests run as root, whose permissions would otherwise always allow: what
+// a read-only file or folder refuses is then refused. Only file access
+// changes; the files the scope touches must be reachable by that user.
+class AsOrdinaryUser {
+public:
+    AsOrdinaryUser();
+    ~AsOrdinaryUser();
+    AsOrdinaryUser(const AsOrdinaryUser&) = delete;
+    AsOrdinaryUser& operator=(const AsOrdinaryUser&) = delete;
+
+private:
+    bool m_root;
+};
+
 // A headless editor with its own settings and files in a temporary folder;
 // nothing touches the user's settings.
 class TestEditor {

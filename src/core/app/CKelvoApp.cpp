@@ -140,21 +140,24 @@ bool CKelvoApp::LoadKeyFile(const QString& path)
     return true;
 }
 
-void CKelvoApp::LoadUsersKeyFile()
+bool CKelvoApp::LoadUsersKeyFile()
 {
     // The file is the table's even when it cannot be read yet, so that the
     // first assignments a new user saves go there.
     const QString path =
         GetProfileString(settings::System, QStringLiteral("Keycust"), DefaultKeyFilePath());
     m_keys.SetFileName(path);
-    // Without a readable key file no key is assigned and typing is as usual.
-    LoadKeyFile(path);
+    // Without a key file no key is assigned and typing is as usual.
+    return LoadKeyFile(path) || !platform::PathExists(path);
 }
 
 bool CKelvoApp::InitInstance(const StartupOptions& options)
 {
     m_layout = LayoutForScreen(options.screenWidth, options.screenHeight);
-    LoadUsersKeyFile();
+    if (!LoadUsersKeyFile())
+        m_ui.Message(UiText(QStringLiteral("キー定義ファイルが読み込めないため、キーの割り当てなしで起動します - "))
+                         + platform::DisplayPath(m_keys.FileName()),
+                     Ui::Icon::Warning);
     LoadSettings(RecentFileCountFor(m_layout));
     LoadTagTables();
 

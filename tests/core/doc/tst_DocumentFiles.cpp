@@ -13,31 +13,11 @@
 #include <QTest>
 
 #include <fcntl.h>
-#include <sys/fsuid.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
 
 namespace {
-
-// File access as an ordinary user for the scope, also when the tests run
-// as root (whose file permissions would otherwise always allow).
-class AsOrdinaryUser {
-public:
-    AsOrdinaryUser() : m_root(geteuid() == 0)
-    {
-        if (m_root)
-            setfsuid(65534);
-    }
-    ~AsOrdinaryUser()
-    {
-        if (m_root)
-            setfsuid(0);
-    }
-
-private:
-    bool m_root;
-};
 
 // A file of each kind that is not a readable regular file.
 QString MakeSpecial(TestEditor& t, const QString& kind)
