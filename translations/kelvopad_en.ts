@@ -15,6 +15,16 @@
     </message>
     <message>
       <location filename="../src/core/app/CKelvoApp.cpp" />
+      <source>設定を保存できません。変えた設定は、このプログラムを終えるまで有効です - </source>
+      <translation>The settings cannot be saved. Changed settings last until the program ends - </translation>
+    </message>
+    <message>
+      <location filename="../src/core/app/CKelvoApp.cpp" />
+      <source>設定ファイルの %1 行目は読めないため使いません（行はそのまま残します） - </source>
+      <translation>Line %1 of the settings file cannot be read and is not used (the line is kept) - </translation>
+    </message>
+    <message>
+      <location filename="../src/core/app/CKelvoApp.cpp" />
       <source>キー定義ファイルが読み込めないため、キーの割り当てなしで起動します - </source>
       <translation>The key file cannot be read; starting without key assignments - </translation>
     </message>

@@ -91,6 +91,10 @@ private Q_SLOTS:
             << "" << QByteArray() << QByteArray()
             << QByteArray("[System]\nIniMode=1\nIniFile=%1/moved.html\n") << "Return"
             << "無題 - Kelvopad" << 0;
+        QTest::newRow("damaged settings file")
+            << "" << QByteArray() << QByteArray()
+            << QByteArray("[View]\nTabNo=4\n\0\0\0\0\n[System]\nIniMode=0\n", 39) << "Return"
+            << "無題 - Kelvopad" << 0;
         QTest::newRow("damaged key file")
             << "" << QByteArray() << QByteArray("\x05\0\xFF\xFF\x01\0\x08\0CKeyc", 13) << QByteArray()
             << "Return" << "無題 - Kelvopad" << 0;
@@ -114,7 +118,7 @@ private Q_SLOTS:
             QVERIFY(WriteBytes(data + QStringLiteral("/kelvo.key"), keyFile));
         if (!settings.isEmpty())
             QVERIFY(WriteBytes(config + QStringLiteral("/kelvo.ini"),
-                               QString::fromUtf8(settings).arg(home.path()).toUtf8()));
+                               QByteArray(settings).replace("%1", QFile::encodeName(home.path()))));
 
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("KELVO_CONFIG_DIR"), config);
@@ -148,6 +152,9 @@ private Q_SLOTS:
             QCOMPARE(ReadBytes(home.filePath(argument)), page);
         if (!keyFile.isEmpty())
             QCOMPARE(ReadBytes(data + QStringLiteral("/kelvo.key")), keyFile);
+        // What the program cannot read in its settings stays for the user.
+        if (settings.contains('\0'))
+            QVERIFY(ReadBytes(config + QStringLiteral("/kelvo.ini")).contains(QByteArray(4, '\0')));
     }
 };
 KELVO_TEST(TestStartupDesktop, "StartupDesktop");

@@ -4,6 +4,8 @@
 
 #include <iconv.h>
 #include <sys/fsuid.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 QByteArray ReadBytes(const QString& path)
@@ -37,6 +39,21 @@ QByteArray Iconv(const char* from, const char* to, const QByteArray& in)
         return QByteArray();
     out.truncate(out.size() - ol);
     return out;
+}
+
+static bool MakeCharDevice(const QString& path, unsigned minor)
+{
+    return ::mknod(QFile::encodeName(path).constData(), S_IFCHR | 0666, makedev(1, minor)) == 0;
+}
+
+bool MakeNullDevice(const QString& path)
+{
+    return MakeCharDevice(path, 3);
+}
+
+bool MakeZeroDevice(const QString& path)
+{
+    return MakeCharDevice(path, 5);
 }
 
 AsOrdinaryUser::AsOrdinaryUser() : m_root(geteuid() == 0)

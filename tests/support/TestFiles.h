@@ -20,6 +20,11 @@ QByteArray Iconv(const char* from, const char* to, const QByteArray& in);
 // tests run as root, whose permissions would otherwise always allow: what
 // a read-only file or folder refuses is then refused. Only file access
 // changes; the files the scope touches must be reachable by that user.
+// A device node made in the test's own folder that works as /dev/null
+// (or /dev/zero), so that no test writes into the machine's own.
+bool MakeNullDevice(const QString& path);
+bool MakeZeroDevice(const QString& path);
+
 class AsOrdinaryUser {
 public:
     AsOrdinaryUser();
