@@ -36,7 +36,11 @@ QString MakeSpecial(TestEditor& t, const QString& kind)
     } else if (kind == u"fifo") {
         ::mkfifo(native.constData(), 0644);
     } else if (kind == u"device") {
-        MakeZeroDevice(path);
+        // The zero device, as a node of the test's own (reads never end,
+        // writes vanish): the machine's devices are never written. Only
+        // root makes one (CI runs as root); empty for an ordinary user.
+        if (!MakeZeroDevice(path))
+            return geteuid() == 0 ? path : QString();
     } else if (kind == u"huge") {
         // Sparse: it takes no disk space.
         t.MakeFile(kind, "");
@@ -85,6 +89,8 @@ private Q_SLOTS:
         TestEditor t;
         QVERIFY(t.App().OpenDocumentFile(t.MakeFile("keep.html", "keep")));
         const QString path = MakeSpecial(t, kind);
+        if (path.isEmpty())
+            QSKIP("making a device node takes root");
         // The test's folder is private; the ordinary user may look into it.
         ::chmod(QFile::encodeName(t.Path("")).constData(), 0755);
         bool opened;
@@ -111,6 +117,8 @@ private Q_SLOTS:
         QFETCH(QString, kind);
         TestEditor t;
         const QString path = MakeSpecial(t, kind);
+        if (path.isEmpty())
+            QSKIP("making a device node takes root");
         QVERIFY(!ReadTemplateFile(path));
         CKeycustTable keys;
         QVERIFY(!keys.Load(path));
@@ -130,7 +138,7 @@ private Q_SLOTS:
         QTest::newRow("fifo with a reader") << "fifo" << "";
         QTest::newRow("fifo nobody reads") << "lonely fifo"
                                            << "読み出す相手のいないパイプには書き込めません - %1";
-        QTest::newRow("device") << "null device" << "";
+        QTest::newRow("device") << "device" << "";
         QTest::newRow("folder") << "folder" << "フォルダーには保存できません - %1";
         QTest::newRow("read-only file of one's own") << "read-only" << "保存ファイルが開けません - %1";
         QTest::newRow("file in a read-only folder") << "ro/page.html" << "";
@@ -142,9 +150,7 @@ private Q_SLOTS:
         TestEditor t;
         QString path = t.Path(kind);
         std::optional<AsOrdinaryUser> user;
-        if (kind == u"null device") {
-            QVERIFY(MakeNullDevice(path));
-        } else if (kind == u"read-only" || kind == u"ro/page.html") {
+        if (kind == u"read-only" || kind == u"ro/page.html") {
             const QString folder = kind == u"read-only" ? t.Path("") : t.Path("ro");
             QVERIFY(QDir().mkpath(folder) && WriteBytes(path, "mine"));
             // The user's own file in the user's own folder.
@@ -157,6 +163,8 @@ private Q_SLOTS:
             user.emplace();
         } else {
             path = MakeSpecial(t, kind == u"lonely fifo" ? QStringLiteral("fifo") : kind);
+            if (path.isEmpty())
+                QSKIP("making a device node takes root");
         }
         int reader = -1;
         if (kind == u"fifo")
