@@ -560,6 +560,9 @@ QString NameOfPath(const QString& path)
 
 QString AbsolutePath(const QString& path)
 {
+    // No name is no file, as for QFileInfo.
+    if (path.isEmpty())
+        return QString();
     QString full = path;
     if (!path.startsWith(u'/')) {
         // getcwd, for the current folder's own bytes.
