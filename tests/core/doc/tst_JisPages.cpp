@@ -159,9 +159,6 @@ private Q_SLOTS:
                                               << QByteArray("b\r\n\x1b$B0!");
         QTest::newRow("ending in kanji mode after a line end")
             << QByteArray("a\n\x1b$B0!\n") << u"b\r\n亜\r\n"_qs << QByteArray("b\n\x1b$B0!\n");
-        QTest::newRow("new line before one starting in kanji mode")
-            << QByteArray("\x1b$B0!\n0\"\x1b(B\n") << u"亜\r\nx\r\n唖\r\n"_qs
-            << QByteArray("\x1b$B0!\n\x1b(Bx\x1b$B\n0\"\x1b(B\n");
         QTest::newRow("line starting in kanji mode after a removed one")
             << QByteArray("\x1b$B0!\n0\"\n\x1b(Bz\n") << u"唖\r\nz\r\n"_qs
             << QByteArray("\x1b$B0\"\n\x1b(Bz\n");
