@@ -23,14 +23,9 @@ namespace {
 
 // A byte of a name that is no UTF-8, kept as U+DC00 + byte; the low half
 // of a surrogate pair (U+1F0CF is D83C DCCF) is none.
-bool IsKeptByte(const char16_t* at, const char16_t* start)
-{
-    return *at >= 0xDC80 && *at <= 0xDCFF && (at == start || !QChar::isHighSurrogate(at[-1]));
-}
-
 bool IsKeptByte(QStringView s, qsizetype i)
 {
-    return IsKeptByte(s.utf16() + i, s.utf16());
+    return s[i].unicode() >= 0xDC80 && s[i].unicode() <= 0xDCFF && (i == 0 || !s[i - 1].isHighSurrogate());
 }
 
 // The length of the well-formed UTF-8 sequence at p, 0 when there is none.
@@ -337,7 +332,7 @@ QByteArray EncodePath(const QString& path)
     const char16_t* const end = p + path.size();
     while (p < end) {
         const char16_t* run = p;
-        while (p < end && !IsKeptByte(p, start))
+        while (p < end && !IsKeptByte(path, p - start))
             ++p;
         out += QStringView(run, p).toUtf8();
         if (p < end)
