@@ -1,6 +1,12 @@
 #include "TestRegistry.h"
 
+#include "core/app/ScriptedUi.h"
 #include "core/links/RelativePath.h"
+#include "platform/FileAccess.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <QTest>
 
@@ -124,6 +130,28 @@ private Q_SLOTS:
             << "a.htm" << "" << "http://example.com/" << "ext";
         QTest::newRow("fragment stays on the page whatever the base") << "#top" << "" << "../x/"
                                                                       << "/d/site/sub/page.htm";
+        // A server's root is the top of every path: ".." stops there.
+        QTest::newRow("above the site root stops at the root")
+            << "../../../shared/x.css" << "/d/site/" << "" << "/d/site/shared/x.css";
+        QTest::newRow("up to the site root exactly") << "../x.css" << "/d/site" << ""
+                                                     << "/d/site/x.css";
+        QTest::newRow("root-relative above the root") << "/../x.css" << "/d/site" << ""
+                                                      << "/d/site/x.css";
+        QTest::newRow("base above the site root") << "a.htm" << "/d/site" << "../../../doc/"
+                                                  << "/d/site/doc/a.htm";
+        QTest::newRow("page outside the site root") << "../../x.css" << "/d/other" << ""
+                                                    << "/d/x.css";
+        QTest::newRow("a folder whose name starts like the root's")
+            << "../../x.css" << "/d/si" << "" << "/d/x.css";
+        // The URL parser removes tab and line ends, and blanks and control
+        // characters at the ends.
+        QTest::newRow("wrapped over lines") << "\r\n a\r\n\t.htm#x\n" << "" << ""
+                                            << "/d/site/sub/a.htm";
+        QTest::newRow("control characters at the ends") << "\x01 a.htm\x1f " << "" << ""
+                                                        << "/d/site/sub/a.htm";
+        QTest::newRow("escapes of a name that is not UTF-8")
+            << "%89%E6%91%9C.gif" << "" << ""
+            << u"/d/site/sub/"_qs + platform::DecodePath("\x89\xE6\x91\x9C.gif");
     }
     void resolveLink()
     {
@@ -148,6 +176,15 @@ private Q_SLOTS:
         QTest::newRow("#, %, ? and blanks escaped")
             << "/d/site/index.htm" << "/d/site/my img/photo#1 100%?.jpg"
             << "my%20img/photo%231%20100%25%3F.jpg";
+        QTest::newRow("backslash and tab escaped") << "/d/site/index.htm"
+                                                   << "/d/site/back\\slash\t.png"
+                                                   << "back%5Cslash%09.png";
+        QTest::newRow("a name that reads as a scheme") << "/d/site/index.htm"
+                                                       << "/d/site/a:b.png" << "./a:b.png";
+        QTest::newRow("a colon after a folder") << "/d/site/index.htm" << "/d/site/img/a:b.png"
+                                                << "img/a:b.png";
+        QTest::newRow("a colon after a non-ASCII letter") << "/d/site/index.htm"
+                                                          << "/d/site/写真:1.png" << "写真:1.png";
     }
     void pickedFile()
     {
@@ -157,6 +194,64 @@ private Q_SLOTS:
         QCOMPARE(ReferenceForPickedFile(document, picked), reference);
         if (!document.isEmpty())
             QCOMPARE(LinkTargetPath(document, reference).value_or(QString()), picked);
+    }
+
+    // A page opened through a link to its folder, files picked by either
+    // path: the link that a server has too. Outside the site, a warning.
+    void pickedThroughLinkedFolders_data()
+    {
+        QTest::addColumn<QString>("document");  // relative to a temporary folder
+        QTest::addColumn<QString>("picked");
+        QTest::addColumn<QString>("root");
+        QTest::addColumn<QString>("reference");
+        QTest::addColumn<bool>("outside");
+
+        QTest::newRow("page through the link, file by its real folder")
+            << "www/index.htm" << "site/img/x.png" << "" << "img/x.png" << false;
+        QTest::newRow("page by its real folder, file through the link")
+            << "site/index.htm" << "www/img/x.png" << "" << "img/x.png" << false;
+        QTest::newRow("in the site root through the link")
+            << "site/index.htm" << "www/img/x.png" << "www" << "img/x.png" << false;
+        QTest::newRow("outside the site root")
+            << "site/index.htm" << "pics/x.png" << "site" << "../pics/x.png" << true;
+        QTest::newRow("no root, a folder shared") << "site/index.htm" << "pics/x.png" << ""
+                                                  << "../pics/x.png" << false;
+    }
+    void pickedThroughLinkedFolders()
+    {
+        QFETCH(QString, document);
+        QFETCH(QString, picked);
+        QFETCH(QString, root);
+        QFETCH(QString, reference);
+        QFETCH(bool, outside);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath(u"site/img"_qs) && QDir(dir.path()).mkpath(u"pics"_qs));
+        QVERIFY(QFile::link(dir.filePath(u"site"_qs), dir.filePath(u"www"_qs)));
+        const QString page = dir.filePath(document);
+        const QString file = dir.filePath(picked);
+        ScriptedUi ui;
+        QCOMPARE(ReferenceForPickedFile(ui, page, file, root.isEmpty() ? root : dir.filePath(root)),
+                 reference);
+        QCOMPARE(ui.Texts(u"message"_qs),
+                 outside ? QStringList{PickedFileOutsideSiteText()} : QStringList());
+    }
+
+    // Without a known site, a file is outside when the link climbs to the
+    // root of the file system.
+    void outsideWithoutRoot_data()
+    {
+        QTest::addColumn<QString>("picked");
+        QTest::addColumn<bool>("outside");
+        QTest::newRow("another top folder") << "/usr/share/pixmaps/a.png" << true;
+        QTest::newRow("one folder shared") << "/home/b.png" << false;
+        QTest::newRow("beside the page") << "/home/u/c.png" << false;
+    }
+    void outsideWithoutRoot()
+    {
+        QFETCH(QString, picked);
+        QFETCH(bool, outside);
+        QCOMPARE(IsOutsideSite(u"/home/u/index.htm"_qs, picked, QString()), outside);
+        QVERIFY(!IsOutsideSite(QString(), picked, QString()));
     }
 };
 
