@@ -14,7 +14,6 @@
 
 #include <algorithm>
 #include <climits>
-#include <cmath>
 #include <limits>
 
 #include <fcntl.h>
@@ -127,9 +126,11 @@ std::optional<QSize> BmpSize(const QByteArray& head)
 // was; fewer when the data ends first.
 QByteArray PeekAt(QIODevice& device, quint64 offset, int count)
 {
-    if (device.isSequential())
-        return offset + count <= quint64(kBoxPeek) ? device.peek(qint64(offset) + count).mid(qsizetype(offset))
-                                                   : QByteArray();
+    if (device.isSequential()) {
+        if (offset + count > quint64(kBoxPeek))
+            return QByteArray();
+        return device.peek(qint64(offset) + count).mid(qsizetype(offset));
+    }
     const qint64 from = device.pos();
     if (offset > quint64(device.size()) || !device.seek(from + qint64(offset)))
         return QByteArray();
@@ -183,10 +184,8 @@ std::optional<double> SvgLength(const QString& value)
         {"pt", 96.0 / 72}, {"pc", 16}};
     const QString unit = m.captured(2).toLower();
     for (const auto& [name, pixels] : kUnits) {
-        if (unit == QLatin1String(name)) {
-            const double v = m.captured(1).toDouble() * pixels;
-            return std::isfinite(v) && v < 1e9 ? std::optional<double>(v) : std::nullopt;
-        }
+        if (unit == QLatin1String(name))
+            return m.captured(1).toDouble() * pixels;
     }
     return std::nullopt;
 }
@@ -215,7 +214,7 @@ std::optional<QSize> SvgSize(const QByteArray& head)
         const double bw = box.value(2).toDouble(&okW);
         const double bh = box.value(3).toDouble(&okH);
         // A box without area draws nothing and gives no proportions.
-        const bool hasBox = box.size() == 4 && okW && okH && bw > 0 && bh > 0 && bw < 1e9 && bh < 1e9;
+        const bool hasBox = box.size() == 4 && okW && okH && bw > 0 && bh > 0;
         if (hasBox) {
             if (!w && !h) {
                 w = bw;
