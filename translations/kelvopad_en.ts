@@ -4399,6 +4399,11 @@ Go ahead?</translation>
     </message>
     <message>
       <location filename="../src/core/links/LinkCommands.cpp" />
+      <source>UTF-16 のファイルは挿入できません</source>
+      <translation>UTF-16 files cannot be inserted</translation>
+    </message>
+    <message>
+      <location filename="../src/core/links/LinkCommands.cpp" />
       <source>テキストファイルではないため、挿入しません</source>
       <translation>The file is not text; it is not inserted</translation>
     </message>

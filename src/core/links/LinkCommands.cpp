@@ -6,6 +6,7 @@
 #include "core/app/CommandTable.h"
 #include "core/app/Ui.h"
 #include "core/doc/CKelvoDoc.h"
+#include "core/doc/CodeDetect.h"
 #include "core/doc/DocumentCodec.h"
 #include "core/doc/DocumentFile.h"
 #include "core/edit/CKelvoView.h"
@@ -317,6 +318,12 @@ void LinkCommands::OnInsertFile()
         return;
     }
     QByteArray bytes = std::move(file.bytes);
+    // UTF-16 has zero bytes all through; it is named before the check for
+    // text that is no text.
+    if (IsUtf16File(bytes)) {
+        ui.Message(QStringLiteral("UTF-16 のファイルは挿入できません"));
+        return;
+    }
     const qsizetype length = TextLength(bytes);
     if (length < 0) {
         ui.Message(UiText(QStringLiteral("テキストファイルではないため、挿入しません")));
