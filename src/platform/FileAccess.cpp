@@ -449,6 +449,11 @@ bool IsWritable(const QString& path)
     return ::faccessat(AT_FDCWD, EncodePath(FolderOfPath(path)).constData(), W_OK | X_OK, AT_EACCESS) == 0;
 }
 
+bool CanRead(const QString& path)
+{
+    return ::access(EncodePath(path).constData(), R_OK) == 0;
+}
+
 FileRead ReadRegularFile(const QString& path, qint64 limit)
 {
     FileRead r;

@@ -23,6 +23,8 @@ bool IsRegularFile(const QString& path);
 // Whether this user may write the file at the path, or, where there is
 // none, make it in its folder.
 bool IsWritable(const QString& path);
+// Whether the file at the path is there and may be read by this process.
+bool CanRead(const QString& path);
 
 enum class FileError {
     None,
