@@ -366,6 +366,7 @@ private Q_SLOTS:
         QDir().mkpath(folder);
         QVERIFY(!(upload ? ftp.PutFile(source, false) : ftp.GetFile(name, folder, false)));
         QVERIFY(!ftp.IsConnected());
+        QCOMPARE(ftp.FailureDetail(u"エラーが発生しました"), u"エラーが発生しました\nサーバとの接続が切れました"_qs);
 
         // A download cut off stands beside the file, never under its name.
         QVERIFY(upload || !QFileInfo::exists(folder + u'/' + name));
