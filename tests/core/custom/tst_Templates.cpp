@@ -84,6 +84,8 @@ private Q_SLOTS:
         QTest::newRow("UTF-8 that says so")
             << QByteArray("<meta charset=\"UTF-8\">\n\n\xe3\x81\x82") << "<meta charset=\"UTF-8\">\r\n\r\nあ"
             << 24 << CodeKind::Utf8 << LineEndKind::Lf << QByteArray();
+        QTest::newRow("as likely EUC-JP as Shift-JIS") << QByteArray("\x8e\xb1\x8e\xb1\xe0\xa1\xb1\xb2")
+                                                       << "竺竺爍ｱｲ" << 0 << sjis << crlf << QByteArray();
         QTest::newRow("7-bit EUC-JP page that says so")
             << QByteArray("<meta charset=\"EUC-JP\">") << "<meta charset=\"EUC-JP\">" << 0 << CodeKind::Euc
             << crlf << QByteArray();
@@ -112,6 +114,20 @@ private Q_SLOTS:
         QCOMPARE(t.App().InitialTemplatePath(), initial);
         QVERIFY(t.Doc().OnSaveDocument(t.Path("new.htm")));
         QCOMPARE(ReadBytes(t.Path("new.htm")), saved.isEmpty() ? file : saved);
+    }
+
+    // Read without conversion ("AutoCode" 0), a template's bytes are the
+    // text, and a new page from it is saved as those bytes in its code.
+    void templateReadWithoutConversion()
+    {
+        TestEditor t;
+        const QByteArray file("<P>\xe6\x97\xa5\xe6\x9c\xac</P>\n");
+        t.Settings().WriteString("System", "InitTemp", t.MakeFile("t.htm", file));
+        t.Settings().WriteInt("System", "AutoCode", 0);
+        QVERIFY(t.App().NewDocument());
+        QCOMPARE(t.Doc().GetCodeKind(), CodeKind::Utf8);
+        QVERIFY(t.Doc().OnSaveDocument(t.Path("new.htm")));
+        QCOMPARE(ReadBytes(t.Path("new.htm")), file);
     }
 
     void templateDialogClosed()
