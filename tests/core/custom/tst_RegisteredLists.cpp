@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QScopeGuard>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <unistd.h>
@@ -357,6 +358,19 @@ private Q_SLOTS:
         RunListDialog(t, tags, {t.MakeFile("in.csv", file)}, {"ｲﾝﾎﾟｰﾄ"});
         QCOMPARE(ReadList(t, tags), appended);
         QCOMPARE(t.Ui().Texts("message"), messages);
+    }
+
+    // The manual's example file imports as the manual says it does.
+    void manualsExampleImports()
+    {
+        const QString manual = QString::fromUtf8(ReadBytes(KELVO_TEST_DATA_DIR "/../../data/help/index.html"));
+        static const QRegularExpression example(QStringLiteral("<pre>(\"[^<]*\",\"[^<]*\r?\n[^\n]*)</pre>"));
+        QString csv = example.match(manual).captured(1);
+        QVERIFY(!csv.isEmpty());
+        csv.replace("&lt;", "<").replace("&gt;", ">").replace("&quot;", "\"").replace("&amp;", "&");
+        TestEditor t;
+        RunListDialog(t, true, {t.MakeFile("example.csv", csv.toUtf8())}, {"ｲﾝﾎﾟｰﾄ"});
+        QCOMPARE(ReadList(t, true), (QList<QStringList>{{"注意書き", "<P CLASS=\"note\">", "</P>"}}));
     }
 
     // The lists have room for 30: adding or importing beyond stops there
