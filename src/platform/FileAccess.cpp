@@ -9,6 +9,7 @@
 #include <atomic>
 #include <cerrno>
 #include <csignal>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -438,6 +439,16 @@ bool IsRegularFile(const QString& path)
 bool CanRead(const QString& path)
 {
     return ::access(EncodePath(path).constData(), R_OK) == 0;
+}
+
+QString RealPath(const QString& path)
+{
+    char* real = ::realpath(EncodePath(path).constData(), nullptr);
+    if (!real)
+        return QString();
+    const QString result = DecodePath(QByteArrayView(real));
+    std::free(real);
+    return result;
 }
 
 FileRead ReadRegularFile(const QString& path, qint64 limit)
