@@ -28,7 +28,8 @@ QVariant Js(QWebEnginePage* page, const QString& script)
         result = v;
         done = true;
     });
-    QTest::qWaitFor([&] { return done; }, 30000);
+    if (!QTest::qWaitFor([&] { return done; }, 30000))
+        qWarning("the page gave no answer to %s", qPrintable(script));
     return result;
 }
 
@@ -85,10 +86,7 @@ private Q_SLOTS:
         QDir().mkpath(site + u"/sub"_qs);
         CFtpSetList sets;
         sets.Load(m_g->Settings());
-        CFtpSet set;
-        set.name = u"site"_qs;
-        set.localFolder = site;
-        sets.Add(set);
+        sets.At(0).localFolder = site;
         sets.Save(m_g->Settings());
         m_g->Build(MenuLayout::Landscape);
         m_g->MakeFile(u"site/css/site.css"_qs, "p { color: rgb(1, 2, 3) }");
@@ -159,10 +157,12 @@ private Q_SLOTS:
         bytes.replace("PORT", QByteArray::number(server.serverPort()));
         QVERIFY(WriteBytes(path, bytes));
         QVERIFY(m_g->App().OpenDocumentFile(path));
-        m_g->Frame().show();
         m_pane = m_g->Frame().findChild<PreviewPane*>();
         QSignalSpy updated(m_pane, &PreviewPane::Updated);
+        // The engine waits for the window to be on the screen.
         Toggle();
+        QVERIFY(!m_pane->Page());
+        m_g->Frame().show();
         QVERIFY(WaitUpdated(updated));
         QTRY_VERIFY_WITH_TIMEOUT(m_pane->RemoteBarShown(), 30000);
         QCOMPARE(server.requests, 0);

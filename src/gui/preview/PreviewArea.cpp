@@ -35,9 +35,17 @@ void PreviewArea::resizeEvent(QResizeEvent* event)
         Arrange();
 }
 
+void PreviewArea::showEvent(QShowEvent* event)
+{
+    QSplitter::showEvent(event);
+    if (m_shown)
+        Arrange();
+}
+
 void PreviewArea::Arrange()
 {
-    const bool narrow = width() < kNarrowWidth;
+    // Before the window is on the screen its width is nobody's.
+    const bool narrow = isVisible() && width() < kNarrowWidth;
     QWidget* focus = QApplication::focusWidget();
     const bool editorHadFocus = focus == m_editor;
     const bool paneHadFocus = focus && m_pane->isAncestorOf(focus);
@@ -47,7 +55,7 @@ void PreviewArea::Arrange()
     if (m_editor->isVisible() != editorShown)
         m_editor->setVisible(editorShown);
     m_pane->SetActive(m_shown);
-    if (m_shown && !narrow && !m_sized) {
+    if (m_shown && !narrow && !m_sized && isVisible()) {
         m_sized = true;
         setSizes({width() / 2, width() - width() / 2});
     }

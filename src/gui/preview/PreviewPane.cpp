@@ -123,10 +123,23 @@ void PreviewPane::StartEngine()
 void PreviewPane::SetActive(bool active)
 {
     m_active = active;
-    if (!active) {
+    if (!active)
         m_timer.stop();
-        return;
-    }
+    else if (isVisible())
+        CatchUp();
+}
+
+void PreviewPane::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (m_active)
+        CatchUp();
+}
+
+void PreviewPane::CatchUp()
+{
+    // The engine starts with the first page it shows, not with the window:
+    // a run that never shows the preview never starts it.
     if (!m_page)
         StartEngine();
     if (m_textDirty)

@@ -31,8 +31,8 @@ public:
     PreviewPane(CKelvoApp& app, QWidget* parent);
     ~PreviewPane() override;
 
-    // Shown panes follow the editor; a hidden one only notes that it must
-    // load the page again once shown.
+    // An active pane follows the editor once it is on the screen; an
+    // inactive one only notes that it must load the page again.
     void SetActive(bool active);
     // The editor's text changed, or its caret moved.
     void TextChanged();
@@ -53,7 +53,11 @@ Q_SIGNALS:
     // The page was loaded with the editor's text and scrolled into place.
     void Updated();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    void CatchUp();
     void StartEngine();
     void Update();
     void Loaded(bool ok);

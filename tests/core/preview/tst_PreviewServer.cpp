@@ -6,6 +6,8 @@
 
 #include <QTest>
 
+#include <cstdio>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -26,10 +28,12 @@ class TestPreviewServer : public QObject {
     QTemporaryDir m_dir;
     QString m_root;
 
-    QString Put(const QString& name, const QByteArray& bytes)
+    // By the name's bytes: QFile would not keep those of a CP932 folder.
+    void Put(const QString& name, const QByteArray& bytes)
     {
-        WriteBytes(m_root + name, bytes);
-        return m_root + name;
+        std::FILE* f = std::fopen(platform::EncodePath(m_root + name).constData(), "wb");
+        QVERIFY(f && std::fwrite(bytes.constData(), 1, bytes.size(), f) == size_t(bytes.size()));
+        std::fclose(f);
     }
 
 private Q_SLOTS:
