@@ -24,6 +24,7 @@ packages=(
   acl nkf poppler-utils
   libssh-dev openssh-server openssh-client qtkeychain-qt6-dev
   desktop-file-utils appstream man-db lintian file
+  developers-reference-ja
 )
 
 as_root() {
