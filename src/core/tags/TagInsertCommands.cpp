@@ -83,7 +83,7 @@ std::vector<ListLine> TakeSelectedLines(EditBuffer& buffer, bool& hadSelection)
     int lastLine = buffer.LineFromChar(end);
     const QString text = buffer.GetText();
     const std::vector<MarkupPiece> pieces = MarkupPieces(text, 0, text.size());
-    auto inMarkup = [&](int line) { return InsideMarkup(pieces, buffer.LineIndex(line)); };
+    auto inMarkup = [&](int line) { return LineInMarkup(pieces, buffer.LineIndex(line)); };
     while (firstLine > 0 && inMarkup(firstLine))
         --firstLine;
     while (lastLine + 1 < buffer.GetLineCount() && inMarkup(lastLine + 1))

@@ -83,21 +83,18 @@ std::vector<MarkupPiece> MarkupPieces(QStringView text, qsizetype from, qsizetyp
     HtmlToken token;
     while (scanner.Next(token) && token.start <= to) {
         if (token.end >= from)
-            pieces.push_back({token.start, token.end, false});
+            pieces.push_back({token.start, token.end});
         if (token.textEnd >= from && token.end <= to)
-            pieces.push_back({token.end, token.textEnd, true});
+            pieces.push_back({token.end, token.textEnd});
     }
     return pieces;
 }
 
-bool InsideMarkup(const std::vector<MarkupPiece>& pieces, qsizetype pos)
+bool LineInMarkup(const std::vector<MarkupPiece>& pieces, qsizetype lineStart)
 {
-    const auto after = std::upper_bound(pieces.begin(), pieces.end(), pos,
+    const auto after = std::upper_bound(pieces.begin(), pieces.end(), lineStart,
                                         [](qsizetype p, const MarkupPiece& m) { return p <= m.start; });
-    if (after == pieces.begin())
-        return false;
-    const MarkupPiece& m = *std::prev(after);
-    return pos < m.end || (m.contents && pos == m.end);
+    return after != pieces.begin() && lineStart <= std::prev(after)->end;
 }
 
 QString ConvertOutsideMarkup(QStringView text, qsizetype from, qsizetype to,

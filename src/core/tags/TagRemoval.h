@@ -44,13 +44,15 @@ CapturedTags CaptureTags(const QString& text);
 struct MarkupPiece {
     qsizetype start = 0;
     qsizetype end = 0;
-    bool contents = false;  // an element's text: writing at its very end is writing into it
 };
 // The pieces that touch text[from, to], in order; the page is read from
 // its start so that what a piece is does not depend on the selection.
 std::vector<MarkupPiece> MarkupPieces(QStringView text, qsizetype from, qsizetype to);
-// Whether text written at pos would land inside one of the pieces.
-bool InsideMarkup(const std::vector<MarkupPiece>& pieces, qsizetype pos);
+// Whether the line that starts at pos belongs to one of the pieces: it
+// starts after a piece's start, up to its end (a line that begins with a
+// script's end tag still ends the script's text). Tokens end in ">", so
+// no line starts right after one.
+bool LineInMarkup(const std::vector<MarkupPiece>& pieces, qsizetype lineStart);
 // text[from, to) with convert applied to the parts outside markup pieces;
 // the pieces themselves come back as they are. A bare "<P>" counts as text,
 // so that the paragraph conversion can give it its blank line.

@@ -17,34 +17,14 @@ QString Tokens(const QString& text)
     HtmlToken t;
     auto at = [&](qsizetype from, qsizetype to) { return text.mid(from, to - from); };
     while (scanner.Next(t)) {
-        QString s;
-        switch (t.kind) {
-        case HtmlToken::Kind::StartTag:
-            s = QStringLiteral("S:") + t.Name(text).toString();
-            for (const HtmlAttrRange& a : t.attrs) {
-                if (a.serverCode)
-                    s += QStringLiteral(" {%1}").arg(at(a.start, a.end));
-                else if (a.HasValue())
-                    s += QStringLiteral(" [%1=%2]").arg(at(a.start, a.nameEnd), at(a.valueStart, a.valueEnd));
-                else
-                    s += QStringLiteral(" [%1]").arg(at(a.start, a.nameEnd));
-            }
-            if (t.selfClosing)
-                s += QStringLiteral(" /");
-            break;
-        case HtmlToken::Kind::EndTag:
-            s = QStringLiteral("E:") + t.Name(text).toString();
-            break;
-        case HtmlToken::Kind::Comment:
-            s = QStringLiteral("C:") + at(t.start, t.end);
-            break;
-        case HtmlToken::Kind::Declaration:
-            s = QStringLiteral("D:") + at(t.start, t.end);
-            break;
-        case HtmlToken::Kind::ServerCode:
-            s = QStringLiteral("P:") + at(t.start, t.end);
-            break;
-        }
+        QString s = QStringLiteral("%1:%2").arg(QChar(u"SECDP"[int(t.kind)]),
+                                                t.IsTag() ? t.Name(text).toString() : at(t.start, t.end));
+        for (const HtmlAttrRange& a : t.attrs)
+            s += a.serverCode ? QStringLiteral(" {%1}").arg(at(a.start, a.end))
+                 : a.HasValue() ? QStringLiteral(" [%1=%2]").arg(at(a.start, a.nameEnd), at(a.valueStart, a.valueEnd))
+                                : QStringLiteral(" [%1]").arg(at(a.start, a.nameEnd));
+        if (t.selfClosing)
+            s += QStringLiteral(" /");
         out.append(t.closed ? s : s + QStringLiteral("…"));
     }
     return out.join(QStringLiteral(" | "));
@@ -82,11 +62,14 @@ private Q_SLOTS:
             << "<script><!--<scripts></script><i>" << "S:script | E:script | S:i";
         QTest::newRow("end tag name must end")
             << "<script>a</scripts>b</script\t><i>" << "S:script | E:script | S:i";
-        QTest::newRow("a style knows no escapes")
-            << "<style><!--</style>--><i>" << "S:style | E:style | S:i";
+        QTest::newRow("a style knows no escapes; / ends the name")
+            << "<style><!--</style/>--><i>" << "S:style | E:style / | S:i";
         QTest::newRow("end tag last in the text") << "<script>a</script>"
                                                   << "S:script | E:script";
         QTest::newRow("end tag alone") << "a</b>" << "E:b";
+        QTest::newRow("start tag cut off by the end") << "a<b" << "S:b…";
+        QTest::newRow("quote cut off by the end") << "<a b=\"x" << "S:a…";
+        QTest::newRow("<!---> is a whole comment") << "<!---><b>-->" << "C:<!---> | S:b";
         QTest::newRow("end tag name up to the end of the text") << "<title>a</title"
                                                                  << "S:title | E:title…";
         // Foreign content.
