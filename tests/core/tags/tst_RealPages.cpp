@@ -13,32 +13,20 @@ namespace {
 
 // Pages nobody here wrote: the Japanese Developer's Reference of Debian
 // (package developers-reference-ja, which scripts/kelvo.sh installs; its
-// licence is /usr/share/doc/developers-reference-ja/copyright). They are
-// read where the package puts them.
-const QString kPages = QStringLiteral("/usr/share/developers-reference/ja");
-// Tags tried on each page, spread over the whole page.
-constexpr size_t kTagsPerPage = 40;
-constexpr size_t kMultiLineTagsPerPage = 8;
-
-struct Page {
-    QString name;
-    QString text;  // CR LF, as the editor holds it
-};
-
-std::vector<Page> ReadPages()
+// licence is /usr/share/doc/developers-reference-ja/copyright), read where
+// the package puts them, with the editor's CR LF line ends.
+std::vector<std::pair<QString, QString>> ReadPages()
 {
-    std::vector<Page> pages;
-    const QDir dir(kPages);
-    for (const QString& name : dir.entryList({QStringLiteral("*.html")}, QDir::Files, QDir::Name)) {
-        QString text = QString::fromUtf8(ReadBytes(dir.filePath(name)));
-        text.replace(u'\n', QStringLiteral("\r\n"));
-        pages.push_back({name, text});
-    }
+    std::vector<std::pair<QString, QString>> pages;
+    const QDir dir(QStringLiteral("/usr/share/developers-reference/ja"));
+    for (const QString& name : dir.entryList({QStringLiteral("*.html")}, QDir::Files, QDir::Name))
+        pages.emplace_back(name, QString::fromUtf8(ReadBytes(dir.filePath(name)))
+                                     .replace(u'\n', QStringLiteral("\r\n")));
     return pages;
 }
 
-// The start tags of a page, `count` of them spread evenly; with multiLine
-// only those written over several lines.
+// About `count` start tags spread over the page; with multiLine only those
+// written over several lines.
 std::vector<HtmlToken> SampleTags(const QString& text, size_t count, bool multiLine)
 {
     std::vector<HtmlToken> tags;
@@ -49,8 +37,7 @@ std::vector<HtmlToken> SampleTags(const QString& text, size_t count, bool multiL
             && (!multiLine || QStringView(text).mid(token.start, token.end - token.start).contains(u'\n')))
             tags.push_back(token);
     std::vector<HtmlToken> sample;
-    const size_t step = std::max<size_t>(1, tags.size() / count);
-    for (size_t i = 0; i < tags.size(); i += step)
+    for (size_t i = 0; i < tags.size(); i += std::max<size_t>(1, tags.size() / count))
         sample.push_back(tags[i]);
     return sample;
 }
@@ -62,8 +49,7 @@ class TestRealPages : public QObject {
 private Q_SLOTS:
     void initTestCase()
     {
-        // The set-up installs the package, so a missing one is a failure,
-        // not a reason to skip.
+        // The set-up installs the package: missing, it fails rather than skips.
         QVERIFY2(ReadPages().size() >= 10,
                  "developers-reference-ja is not installed (scripts/kelvo.sh installs it)");
     }
@@ -73,15 +59,15 @@ private Q_SLOTS:
     void unchangedDoubleClicks()
     {
         int dialogs = 0;
-        for (const Page& page : ReadPages()) {
+        for (const auto& [name, page] : ReadPages()) {
             TestEditor t;
-            t.SetText(page.text, 0, 0);
-            for (const HtmlToken& tag : SampleTags(page.text, kTagsPerPage, false)) {
+            t.SetText(page, 0, 0);
+            for (const HtmlToken& tag : SampleTags(page, 40, false)) {
                 t.Ui().ClearRecords();
                 DoubleClickAt(t.App(), int(tag.nameStart));
                 dialogs += int(t.Ui().Texts(QStringLiteral("form")).size());
-                QVERIFY2(t.Text() == page.text,
-                         qPrintable(page.name + QStringLiteral(": ") + page.text.mid(tag.start, tag.end - tag.start)));
+                QVERIFY2(t.Text() == page, qPrintable(name + QStringLiteral(": ")
+                                                      + page.mid(tag.start, tag.end - tag.start)));
             }
             QVERIFY(!t.Buffer().IsModified());
         }
@@ -93,26 +79,25 @@ private Q_SLOTS:
     // lines write their tags beside it, never into it.
     void lineCommandsLeaveTagsOverLinesWhole()
     {
-        const int commands[] = {cmd::BreaksToLineBreaks, cmd::BreaksToParagraphs,
-                                cmd::BreaksToParagraphsAndLineBreaks, cmd::tag::UnorderedList,
-                                cmd::tag::DefinitionListFromLines};
         int tried = 0;
-        for (const Page& page : ReadPages()) {
+        for (const auto& [name, page] : ReadPages()) {
             TestEditor t;
-            t.SetText(page.text, 0, 0);
-            for (const HtmlToken& tag : SampleTags(page.text, kMultiLineTagsPerPage, true)) {
-                const QString written = page.text.mid(tag.start, tag.end - tag.start);
-                const qsizetype before = page.text.count(written);
-                // From the line before the tag to the line after it.
-                const qsizetype from = page.text.lastIndexOf(u'\n', std::max<qsizetype>(tag.start - 2, 0)) + 1;
-                const qsizetype to = page.text.indexOf(u'\r', page.text.indexOf(u'\n', tag.end) + 1);
-                for (int command : commands) {
-                    t.Buffer().SetSel(int(from), int(to < 0 ? page.text.size() : to));
+            t.SetText(page, 0, 0);
+            for (const HtmlToken& tag : SampleTags(page, 8, true)) {
+                const QString written = page.mid(tag.start, tag.end - tag.start);
+                const qsizetype copies = page.count(written);
+                // From the line before the tag, or the tag's own, to the line after it.
+                const int from = int(page.lastIndexOf(u'\n', std::max<qsizetype>(tag.start - 2, 0)) + 1);
+                const int to = int(page.indexOf(u'\r', page.indexOf(u'\n', tag.end) + 1));
+                for (int command : {cmd::BreaksToLineBreaks, cmd::BreaksToParagraphs,
+                                    cmd::BreaksToParagraphsAndLineBreaks, cmd::tag::UnorderedList,
+                                    cmd::tag::DefinitionListFromLines}) {
+                    t.Buffer().SetSel(from, to < 0 ? int(page.size()) : to);
                     QVERIFY(t.Run(command));
-                    QVERIFY2(t.Text() != page.text && t.Text().count(written) == before,
-                             qPrintable(page.name + QStringLiteral(": ") + written));
+                    QVERIFY2(t.Text() != page && t.Text().count(written) == copies,
+                             qPrintable(name + QStringLiteral(": ") + written));
                     t.Buffer().Undo();
-                    QVERIFY(t.Text() == page.text);
+                    QVERIFY(t.Text() == page);
                 }
                 ++tried;
             }
