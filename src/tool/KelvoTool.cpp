@@ -16,7 +16,6 @@
 #include "core/tags/TagDialogCommands.h"
 #include "platform/SettingsStore.h"
 
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -191,8 +190,8 @@ struct ToolSettings {
             // Thrown away at the end of the run: nothing to sync.
             persistence = Persistence::Scratch;
         }
-        QDir().mkpath(folder);
-        store = std::make_unique<platform::SettingsStore>(QDir(folder).filePath(QStringLiteral("kelvo.ini")),
+        platform::MakeFolders(folder);
+        store = std::make_unique<platform::SettingsStore>(folder + QStringLiteral("/kelvo.ini"),
                                                           persistence);
         return true;
     }

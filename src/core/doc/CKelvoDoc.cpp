@@ -15,7 +15,6 @@
 #include "platform/Cp932.h"
 
 #include <QDateTime>
-#include <QFileInfo>
 #include <QScopeGuard>
 #include <QScopedValueRollback>
 
@@ -64,10 +63,7 @@ bool CKelvoDoc::IsReadOnlyFile() const
 {
     if (m_path.isEmpty())
         return false;
-    const QFileInfo info(m_path);
-    if (info.exists())
-        return !info.isWritable();
-    return !QFileInfo(info.absolutePath()).isWritable();
+    return !platform::IsWritable(m_path);
 }
 
 bool CKelvoDoc::IsModified() const
@@ -82,8 +78,8 @@ void CKelvoDoc::SetModifiedFlag(bool modified)
 
 void CKelvoDoc::SetPathName(const QString& path, bool addToRecent)
 {
-    m_path = QFileInfo(path).absoluteFilePath();
-    m_title = QFileInfo(path).fileName();
+    m_path = platform::AbsolutePath(path);
+    m_title = platform::NameOfPath(m_path);
     if (addToRecent)
         m_app.RecentFiles().Add(m_path);
 }
@@ -129,7 +125,7 @@ bool CKelvoDoc::Load(const QString& path, std::optional<CodeKind> code)
         m_buffer.SetModified(false);
     }
     m_stamp = m_reported = stamp;
-    m_stampPath = QFileInfo(path).absoluteFilePath();
+    m_stampPath = platform::AbsolutePath(path);
     m_journal.Remove();
     m_app.WriteProfileString(settings::System, QStringLiteral("IniFile"), m_stampPath);
     if (m_undecodable > 0) {
@@ -221,7 +217,7 @@ bool CKelvoDoc::ConfirmEncodable(QStringView text, CodeKind& code, bool* referen
 
 QString CKelvoDoc::ShownFileName() const
 {
-    return platform::DisplayPath(QFileInfo(m_path).fileName());
+    return platform::DisplayPath(platform::NameOfPath(m_path));
 }
 
 CKelvoDoc::DiskState CKelvoDoc::CompareWithDisk()
@@ -360,7 +356,7 @@ void CKelvoDoc::Restore(const JournalEntry& entry)
             m_app.GetUi().Message(
                 UiText(QStringLiteral("「%1」は、この編集の後で変更されたか、なくなっています。\n"
                                "復元した内容は、新しい文書として開きます。"))
-                    .arg(platform::DisplayPath(QFileInfo(entry.path).fileName())),
+                    .arg(platform::DisplayPath(platform::NameOfPath(entry.path))),
                 Ui::Icon::Information);
     }
     m_code = entry.code;
@@ -370,12 +366,12 @@ void CKelvoDoc::Restore(const JournalEntry& entry)
 
 bool CKelvoDoc::ConfirmOverwriteChanged(const QString& path)
 {
-    if (QFileInfo(path).absoluteFilePath() != m_stampPath || CompareWithDisk() != DiskState::Changed)
+    if (platform::AbsolutePath(path) != m_stampPath || CompareWithDisk() != DiskState::Changed)
         return true;
     const QScopedValueRollback<bool> busy(m_checkingDisk, true);
     return m_app.GetUi().Ask(UiText(QStringLiteral("「%1」は、読み込んだ後でほかのプログラムによって変更されています。\n"
                                             "上書きすると、その変更は失われます。上書きしますか？"))
-                                 .arg(platform::DisplayPath(QFileInfo(path).fileName())),
+                                 .arg(platform::DisplayPath(platform::NameOfPath(path))),
                              Ui::Buttons::YesNo, Ui::Icon::Warning, Ui::Answer::No)
            == Ui::Answer::Yes;
 }
@@ -418,7 +414,7 @@ bool CKelvoDoc::OnSaveDocument(const QString& path)
     }
     m_stamp = platform::StatFile(path);
     m_stamp.digest = platform::ContentDigest(bytes);
-    m_stampPath = QFileInfo(path).absoluteFilePath();
+    m_stampPath = platform::AbsolutePath(path);
     m_reported = m_stamp;
     m_buffer.SetModified(false);
     m_journal.Remove();
@@ -495,7 +491,7 @@ std::optional<QString> CKelvoDoc::AskSavePath()
     d.save = true;
     d.title = QStringLiteral("名前を付けて保存");
     d.defaultExtension = QStringLiteral("html");
-    d.initialName = QFileInfo(m_path).fileName();
+    d.initialName = platform::NameOfPath(m_path);
     d.initialFolder = m_app.InitialFolder();
     d.overwritePrompt = true;
     d.hideReadOnly = true;

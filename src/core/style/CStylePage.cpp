@@ -5,9 +5,8 @@
 #include "core/app/Ui.h"
 #include "core/links/RelativePath.h"
 #include "core/style/CStyleUnits.h"
+#include "platform/FileAccess.h"
 
-#include <QDir>
-#include <QFileInfo>
 
 FormField& CStylePage::Add(FormModel& form, FieldKind kind, const QString& label,
                            const QString& name)
@@ -258,7 +257,7 @@ std::optional<QString> ChooseStyleImage(Ui& ui, const QString&, const QString& d
     d.hideReadOnly = true;
     d.fileMustExist = true;
     if (!documentPath.isEmpty())
-        d.initialFolder = QFileInfo(documentPath).absolutePath();
+        d.initialFolder = platform::FolderOfPath(platform::AbsolutePath(documentPath));
     const std::optional<QString> path = ui.ChooseFile(d);
     if (!path)
         return std::nullopt;
