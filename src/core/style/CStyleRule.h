@@ -17,7 +17,10 @@ struct CssItem;
 //
 // A rule read from text remembers that text: as long as the user changes
 // neither its selectors nor its declarations, it is written back exactly
-// as it stood (WriteBack). A changed rule is written in the block form.
+// as it stood (WriteBack). A changed rule is written back with only what
+// changed rewritten: changed selectors, a changed declaration in its
+// place, a removed one with its line, an added one in the rule's own
+// layout; the rest keeps its bytes.
 class CStyleRule {
 public:
     std::vector<CStyleSelector> selectors;
@@ -39,14 +42,24 @@ public:
     void ParseSelectors(const QString& text);
     QString SelectorsText() const;
     // inline: the declarations only ("a: b;c: d;"); otherwise the block, on
-    // one line or with one TAB-indented declaration per line.
-    QString ToText(bool inlineStyle, bool multiLine) const;
+    // one line or with one TAB-indented declaration per line, each line
+    // ended by `lineEnd`.
+    QString ToText(bool inlineStyle, bool multiLine,
+                   const QString& lineEnd = QStringLiteral("\r\n")) const;
 
     // Whether the selectors or declarations differ from the text the rule
     // was read from; always true for a rule that was not read.
     bool Changed() const;
-    // The text as read when unchanged, else ToText(inlineStyle, true).
-    QString WriteBack(bool inlineStyle = false) const;
+    // The text as read with what changed rewritten in it; a rule that was
+    // not read (or whose entries changed their order) in the block form.
+    // New lines take the rule's own line end, else `lineEnd` (the one of
+    // the text around it).
+    QString WriteBack(bool inlineStyle = false,
+                      const QString& lineEnd = QStringLiteral("\r\n")) const;
+    // A rule made since, not read from text.
+    bool IsNew() const { return !m_read; }
+    // The line end the rule's own text uses; empty when it has none.
+    QString OwnLineEnd() const;
     // An at-rule ended by ";" (@import, @charset): no block to edit.
     bool IsStatement() const { return m_statement; }
     // A rule whose block holds declarations the style pages can edit: a
@@ -56,7 +69,15 @@ public:
     friend bool operator==(const CStyleRule&, const CStyleRule&) = default;
 
 private:
+    // Where a read entry stood in m_source.
+    struct Span {
+        int start, end, nameEnd, valueStart, valueEnd, importantEnd;
+        friend bool operator==(const Span&, const Span&) = default;
+    };
+
     void Remember(const QString& source);
+    void RememberSpans(const CssReader& reader, const std::vector<CssItem>& items, int offset);
+    bool EditInPlace(bool inlineStyle, const QString& lineEnd, QString& out) const;
 
     // The selectors text as read (on one line) and the selectors it gave:
     // while `selectors` still equals those, the text is written as read.
@@ -67,4 +88,14 @@ private:
     QString m_source;
     QString m_readSelectors;
     CStyleDeclList m_readDeclarations;
+    // In m_source: the end of the selectors (before the blanks in front of
+    // "{"), the block's contents and each read entry.
+    int m_preludeEnd = 0;
+    int m_bodyStart = 0;
+    int m_bodyEnd = 0;
+    std::vector<Span> m_spans;
 };
+
+// The line end of the text around [start, end): the first one after it,
+// else the last one before it, else CR LF.
+QString LineEndAround(QStringView text, qsizetype start, qsizetype end);

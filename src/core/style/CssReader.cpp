@@ -34,6 +34,15 @@ bool IsLineBreak(QChar c)
 
 } // namespace
 
+// A string a line break cut ends at that break, and a backslash is a
+// character of its own only before one: the break after them is part of
+// what they mean.
+bool CssReader::NeedsBreakAfter(int token) const
+{
+    const CssToken& t = m_tokens[token];
+    return t.kind == K::BadString || (t.kind == K::Delim && m_text[t.start] == u'\\');
+}
+
 CssReader::CssReader(const QString& text) : m_text(text), m_tokens(TokenizeCss(text)) {}
 
 int CssReader::StartOf(int token) const
@@ -43,13 +52,13 @@ int CssReader::StartOf(int token) const
 }
 
 // The end of the last token in [first, last) that is no blank or comment
-// (with the line break after a string that a line break cut: it ends it).
+// (with the line break after it when it needs one).
 int CssReader::EndOf(int first, int last) const
 {
     for (int k = last - 1; k >= first; --k) {
         if (IsBlank(m_tokens[k].kind))
             continue;
-        if (m_tokens[k].kind == K::BadString && k + 1 < last)
+        if (NeedsBreakAfter(k) && k + 1 < last)
             return m_tokens[k + 1].end;
         return m_tokens[k].end;
     }
@@ -148,10 +157,11 @@ bool CssReader::ReadDeclaration(int first, int last, CssItem& item, int& next) c
     int b = valueLast;
     while (b > a && m_tokens[b - 1].kind == K::Whitespace)
         --b;
-    if (b > a && b < valueLast && m_tokens[b - 1].kind == K::BadString)
+    if (b > a && b < valueLast && NeedsBreakAfter(b - 1))
         ++b;
     // "!" and "important" at the end, blanks and comments allowed between.
     bool important = false;
+    int importantEnd = -1;
     {
         int t = b - 1;
         while (t >= a && IsBlank(m_tokens[t].kind))
@@ -165,6 +175,7 @@ bool CssReader::ReadDeclaration(int first, int last, CssItem& item, int& next) c
             if (bang >= a && m_tokens[bang].kind == K::Delim
                 && m_text[m_tokens[bang].start] == u'!') {
                 important = true;
+                importantEnd = m_tokens[t].end;
                 b = bang;
                 while (b > a && m_tokens[b - 1].kind == K::Whitespace)
                     --b;
@@ -187,6 +198,7 @@ bool CssReader::ReadDeclaration(int first, int last, CssItem& item, int& next) c
     item.valueStart = a < b ? m_tokens[a].start : m_tokens[colon].end;
     item.valueEnd = a < b ? m_tokens[b - 1].end : item.valueStart;
     item.important = important;
+    item.importantEnd = important ? importantEnd : item.valueEnd;
     item.end = k < last ? m_tokens[k].end : EndOf(first, last);
     next = k < last ? k + 1 : last;
     return true;
@@ -245,15 +257,13 @@ QString CssReader::PreludeText(const CssItem& rule) const
         ++a;
     while (b > a && m_tokens[b - 1].kind == K::Whitespace)
         --b;
-    if (b > a && b < rule.preludeLast && m_tokens[b - 1].kind == K::BadString)
+    if (b > a && b < rule.preludeLast && NeedsBreakAfter(b - 1))
         ++b;
     QString out;
     for (int k = a; k < b; ++k) {
         const CssToken& t = m_tokens[k];
         const QStringView piece = Slice(t.start, t.end);
-        // The line break after a string that a line break cut is what ends
-        // it: it stays.
-        if (t.kind != K::Whitespace || m_tokens[k - 1].kind == K::BadString) {
+        if (t.kind != K::Whitespace || NeedsBreakAfter(k - 1)) {
             out += piece;
             continue;
         }
@@ -288,8 +298,8 @@ QString CssClosers(QStringView text)
     // A string a line break cut ends only at a line break.
     if (last.kind == K::BadString)
         return QStringLiteral("\n");
-    // A backslash at the very end escapes nothing; followed by the ";" it
-    // would escape that.
+    // A backslash at the very end stands for U+FFFD (in a string, for
+    // nothing); followed by the ";" it would escape that instead.
     qsizetype backslashes = 0;
     while (backslashes < text.size() && text[text.size() - 1 - backslashes] == u'\\')
         ++backslashes;
@@ -308,9 +318,7 @@ QString CssClosers(QStringView text)
         if (!closed)
             out += danglingEscape ? QStringLiteral("\n") + quote : QString(quote);
     } else if (danglingEscape) {
-        // It stood before a line break (where it is a "\\" of its own),
-        // or at the end of the sheet.
-        out += u'\n';
+        out += QStringLiteral("FFFD ");
     }
     if ((last.kind == K::Url || last.kind == K::BadUrl) && !piece.endsWith(u')'))
         out += u')';

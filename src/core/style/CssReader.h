@@ -36,10 +36,12 @@ struct CssItem {
     int bodyLast = 0;
     bool closed = false;
     // Declarations: the name is [start, nameEnd), the value [valueStart,
-    // valueEnd) without the blanks around it and without "!important".
+    // valueEnd) without the blanks around it and without "!important",
+    // which ends at importantEnd (valueEnd when there is none).
     int nameEnd = 0;
     int valueStart = 0;
     int valueEnd = 0;
+    int importantEnd = 0;
     bool important = false;
 };
 
@@ -88,6 +90,7 @@ private:
     bool ReadRule(int first, int last, bool nested, CssItem& item, int& next) const;
     bool ReadDeclaration(int first, int last, CssItem& item, int& next) const;
     int StartOf(int token) const;
+    bool NeedsBreakAfter(int token) const;
     int EndOf(int token, int last) const;
 
     QString m_text;

@@ -58,9 +58,10 @@ private:
     char16_t At(int i) const { return i < m_n ? m_text[i].unicode() : char16_t(0xFFFF); }
     bool InText(int i) const { return i < m_n; }
 
+    // A backslash at the very end escapes too: it stands for U+FFFD.
     bool ValidEscape(int i) const
     {
-        return InText(i + 1) && At(i) == u'\\' && !IsNewline(At(i + 1));
+        return InText(i) && At(i) == u'\\' && !IsNewline(At(i + 1));
     }
 
     bool StartsIdent(int i) const
