@@ -126,7 +126,7 @@ int CStyleDeclList::KeywordIndex(const QString& name, const QStringList& list) c
 void CStyleDeclList::Parse(const QString& text)
 {
     const CssReader reader(text);
-    Assign(reader, reader.ReadContents(0, static_cast<int>(reader.Tokens().size())));
+    Assign(reader, reader.ReadContents(0, reader.TokenCount()));
 }
 
 void CStyleDeclList::Assign(const CssReader& reader, const std::vector<CssItem>& items)

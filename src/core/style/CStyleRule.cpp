@@ -4,6 +4,57 @@
 
 #include <QStringList>
 
+CStyleRule::CStyleRule() : m_parts(std::make_unique<Parts>()) {}
+
+CStyleRule::CStyleRule(const CStyleRule& other)
+    : m_text(other.m_text),
+      m_commentStart(other.m_commentStart),
+      m_start(other.m_start),
+      m_end(other.m_end),
+      m_statement(other.m_statement),
+      m_read(other.m_read),
+      m_parts(other.m_parts ? std::make_unique<Parts>(*other.m_parts) : nullptr)
+{
+}
+
+CStyleRule& CStyleRule::operator=(const CStyleRule& other)
+{
+    if (this != &other)
+        *this = CStyleRule(other);
+    return *this;
+}
+
+CStyleRule::~CStyleRule() = default;
+
+std::vector<CStyleSelector>& CStyleRule::Selectors()
+{
+    Parse();
+    return m_parts->selectors;
+}
+
+const std::vector<CStyleSelector>& CStyleRule::Selectors() const
+{
+    Parse();
+    return m_parts->selectors;
+}
+
+CStyleDeclList& CStyleRule::Declarations()
+{
+    Parse();
+    return m_parts->declarations;
+}
+
+const CStyleDeclList& CStyleRule::Declarations() const
+{
+    Parse();
+    return m_parts->declarations;
+}
+
+QStringView CStyleRule::Comment() const
+{
+    return QStringView(m_text).mid(m_commentStart, m_start - m_commentStart);
+}
+
 bool CStyleRule::ParseRule(const QString& text, int* start, int* end)
 {
     const CssReader reader(text);
@@ -22,62 +73,83 @@ bool CStyleRule::ParseRule(const QString& text, int* start, int* end)
 
 void CStyleRule::ParseInline(const QString& text)
 {
-    selectors.clear();
-    m_selectorText.clear();
-    m_selectorParts.clear();
     const CssReader reader(text);
-    const std::vector<CssItem> items =
-        reader.ReadContents(0, static_cast<int>(reader.Tokens().size()));
-    declarations.Assign(reader, items);
-    m_statement = false;
-    Remember(text);
-    m_preludeEnd = m_bodyStart = 0;
-    m_bodyEnd = static_cast<int>(text.size());
-    RememberSpans(reader, items, 0);
+    // The whole text is the block of a rule without selectors.
+    CssItem item;
+    item.kind = CssItem::Kind::QualifiedRule;
+    item.end = item.bodyEnd = static_cast<int>(text.size());
+    item.bodyStart = 0;
+    item.bodyLast = reader.TokenCount();
+    item.closed = true;
+    Read(reader, item);
+}
+
+void CStyleRule::ReadLater(const CssReader& reader, const CssItem& item, int commentStart)
+{
+    m_text = reader.Text();
+    m_commentStart = commentStart;
+    m_start = item.start;
+    m_end = item.end;
+    m_statement = item.bodyStart < 0;
+    m_read = true;
+    m_parts.reset();
 }
 
 void CStyleRule::Read(const CssReader& reader, const CssItem& item)
 {
-    ParseSelectors(reader.PreludeText(item));
-    m_statement = item.bodyStart < 0;
+    ReadLater(reader, item, item.start);
+    m_parts = std::make_unique<Parts>();
+    Fill(reader, item);
+}
+
+void CStyleRule::Parse() const
+{
+    if (m_parts)
+        return;
+    m_parts = std::make_unique<Parts>();
+    // The rule's text alone reads as it did in its sheet: it starts and
+    // ends where tokens do.
+    const CssReader reader(Source().toString());
+    const std::vector<CssItem> items = reader.ReadSheet();
+    if (!items.empty())
+        Fill(reader, items.front());
+}
+
+// The parts of the rule `item` of the reader, and where they stand in its
+// text (offsets from the item's start).
+void CStyleRule::Fill(const CssReader& reader, const CssItem& item) const
+{
+    Parts& p = *m_parts;
+    const int at = item.start;
+    SetSelectors(reader.PreludeText(item));
     const std::vector<CssItem> body = reader.ReadBody(item);
-    declarations.Assign(reader, body);
-    Remember(reader.Slice(item.start, item.end).toString());
+    p.declarations.Assign(reader, body);
+    p.readSelectors = SelectorsText();
+    p.readDeclarations = p.declarations;
     int prelude = item.preludeEnd;
-    while (prelude > item.start && reader.Text()[prelude - 1].isSpace())
+    while (prelude > at && reader.Text()[prelude - 1].isSpace())
         --prelude;
-    m_preludeEnd = prelude - item.start;
-    m_bodyStart = m_statement ? item.end - item.start : item.bodyStart - item.start;
-    m_bodyEnd = m_statement ? m_bodyStart : item.bodyEnd - item.start;
-    RememberSpans(reader, body, item.start);
-}
-
-void CStyleRule::RememberSpans(const CssReader&, const std::vector<CssItem>& items, int offset)
-{
-    m_spans.clear();
-    m_spans.reserve(items.size());
-    for (const CssItem& i : items) {
-        if (i.kind == CssItem::Kind::Declaration)
-            m_spans.push_back({i.start - offset, i.end - offset, i.nameEnd - offset,
-                               i.valueStart - offset, i.valueEnd - offset,
-                               i.importantEnd - offset});
-        else
-            m_spans.push_back({i.start - offset, i.end - offset, 0, 0, 0, 0});
-    }
-}
-
-void CStyleRule::Remember(const QString& source)
-{
-    m_read = true;
-    m_source = source;
-    m_readSelectors = SelectorsText();
-    m_readDeclarations = declarations;
+    p.preludeEnd = prelude - at;
+    p.bodyStart = m_statement ? item.end - at : item.bodyStart - at;
+    p.bodyEnd = m_statement ? p.bodyStart : item.bodyEnd - at;
+    p.spans.clear();
+    p.spans.reserve(body.size());
+    for (const CssItem& i : body)
+        p.spans.push_back({i.start - at, i.end - at, i.nameEnd - at, i.valueStart - at,
+                           i.valueEnd - at, i.importantEnd - at});
 }
 
 void CStyleRule::ParseSelectors(const QString& text)
 {
-    selectors.clear();
-    m_selectorText = text;
+    Parse();
+    SetSelectors(text);
+}
+
+void CStyleRule::SetSelectors(const QString& text) const
+{
+    Parts& p = *m_parts;
+    p.selectors.clear();
+    p.selectorText = text;
     if (!text.startsWith(u'@')) {
         QStringList pieces = text.split(u',');
         if (pieces.size() > 1 && pieces.last().isEmpty())
@@ -85,27 +157,35 @@ void CStyleRule::ParseSelectors(const QString& text)
         for (const QString& piece : pieces) {
             CStyleSelector s;
             s.Parse(piece);
-            selectors.push_back(std::move(s));
+            p.selectors.push_back(std::move(s));
         }
     }
-    m_selectorParts = selectors;
+    p.selectorParts = p.selectors;
 }
 
 QString CStyleRule::SelectorsText() const
 {
-    if (selectors == m_selectorParts)
-        return m_selectorText;
+    if (!m_parts) {
+        // Listing a rule reads no more of it than its selectors.
+        const CssReader reader(Source().toString());
+        const std::vector<CssItem> items = reader.ReadSheet();
+        return items.empty() ? QString() : reader.PreludeText(items.front());
+    }
+    const Parts& p = *m_parts;
+    if (p.selectors == p.selectorParts)
+        return p.selectorText;
     QString out;
-    for (size_t i = 0; i < selectors.size(); ++i) {
+    for (size_t i = 0; i < p.selectors.size(); ++i) {
         if (i > 0)
             out += u',';
-        out += selectors[i].ToText();
+        out += p.selectors[i].ToText();
     }
     return out;
 }
 
 QString CStyleRule::ToText(bool inlineStyle, bool multiLine, const QString& lineEnd) const
 {
+    const CStyleDeclList& declarations = Declarations();
     if (inlineStyle)
         return declarations.ToText();
     if (m_statement)
@@ -118,13 +198,16 @@ QString CStyleRule::ToText(bool inlineStyle, bool multiLine, const QString& line
 
 bool CStyleRule::Changed() const
 {
-    return !m_read || declarations != m_readDeclarations || SelectorsText() != m_readSelectors;
+    if (!m_parts)
+        return false;
+    return !m_read || m_parts->declarations != m_parts->readDeclarations
+           || SelectorsText() != m_parts->readSelectors;
 }
 
 QString CStyleRule::WriteBack(bool inlineStyle, const QString& lineEnd) const
 {
     if (!Changed())
-        return m_source;
+        return Source().toString();
     QString out;
     if (m_read && !m_statement && EditInPlace(inlineStyle, lineEnd, out))
         return out;
@@ -179,31 +262,33 @@ QString LineEndAround(QStringView text, qsizetype start, qsizetype end)
 
 QString CStyleRule::OwnLineEnd() const
 {
-    const qsizetype at = FirstBreak(m_source, 0, m_source.size());
-    return at >= 0 ? BreakAt(m_source, at) : QString();
+    const QStringView source = Source();
+    const qsizetype at = FirstBreak(source, 0, source.size());
+    return at >= 0 ? BreakAt(source, at) : QString();
 }
 
 bool CStyleRule::EditInPlace(bool inlineStyle, const QString& lineEnd, QString& out) const
 {
-    const std::vector<CStyleDecl>& now = declarations.Items();
-    const std::vector<CStyleDecl>& read = m_readDeclarations.Items();
+    const Parts& p = *m_parts;
+    const std::vector<CStyleDecl>& now = p.declarations.Items();
+    const std::vector<CStyleDecl>& read = p.readDeclarations.Items();
     // An empty STYLE attribute has no layout to follow.
-    if (inlineStyle && read.empty() && QStringView(m_source).trimmed().isEmpty())
+    if (inlineStyle && read.empty() && Source().trimmed().isEmpty())
         return false;
     // Entries that changed their order are written anew.
     int last = -1;
     for (const CStyleDecl& d : now) {
         if (d.origin < 0)
             continue;
-        if (d.origin <= last || d.origin >= static_cast<int>(m_spans.size()))
+        if (d.origin <= last || d.origin >= static_cast<int>(p.spans.size()))
             return false;
         last = d.origin;
     }
-    const QStringView src(m_source);
+    const QStringView src = Source();
     auto slice = [&src](int a, int b) { return src.mid(a, b - a); };
     QString own = OwnLineEnd();
     const QString br = own.isEmpty() ? lineEnd : own;
-    const bool multiLine = FirstBreak(src, m_bodyStart, m_bodyEnd) >= 0;
+    const bool multiLine = FirstBreak(src, p.bodyStart, p.bodyEnd) >= 0;
 
     // The rule's layout, from the entries that were read: the colon with
     // its blanks, what stands between two entries on a line, and the
@@ -212,8 +297,8 @@ bool CStyleRule::EditInPlace(bool inlineStyle, const QString& lineEnd, QString& 
     QString gap = QStringLiteral(" ");
     QString indent = QStringLiteral("\t");
     bool colonFound = false, gapFound = false, indentFound = false;
-    for (size_t i = 0; i < m_spans.size(); ++i) {
-        const Span& s = m_spans[i];
+    for (size_t i = 0; i < p.spans.size(); ++i) {
+        const Span& s = p.spans[i];
         if (!colonFound && !read[i].IsKept()) {
             const QStringView c = slice(s.nameEnd, s.valueStart);
             if (c.trimmed() == u":" && FirstBreak(c, 0, c.size()) < 0) {
@@ -221,8 +306,8 @@ bool CStyleRule::EditInPlace(bool inlineStyle, const QString& lineEnd, QString& 
                 colonFound = true;
             }
         }
-        if (!gapFound && i + 1 < m_spans.size()) {
-            const QStringView g = slice(s.end, m_spans[i + 1].start);
+        if (!gapFound && i + 1 < p.spans.size()) {
+            const QStringView g = slice(s.end, p.spans[i + 1].start);
             if (g.trimmed().isEmpty() && FirstBreak(g, 0, g.size()) < 0) {
                 gap = g.toString();
                 gapFound = true;
@@ -230,9 +315,9 @@ bool CStyleRule::EditInPlace(bool inlineStyle, const QString& lineEnd, QString& 
         }
         if (!indentFound) {
             int a = s.start;
-            while (a > m_bodyStart && IsBlankChar(src[a - 1]))
+            while (a > p.bodyStart && IsBlankChar(src[a - 1]))
                 --a;
-            if (a > m_bodyStart && IsBreak(src[a - 1])) {
+            if (a > p.bodyStart && IsBreak(src[a - 1])) {
                 indent = slice(a, s.start).toString();
                 indentFound = true;
             }
@@ -240,11 +325,11 @@ bool CStyleRule::EditInPlace(bool inlineStyle, const QString& lineEnd, QString& 
     }
 
     out.clear();
-    out.reserve(m_source.size() + 64);
+    out.reserve(src.size() + 64);
     int pos = 0;
-    if (!inlineStyle && SelectorsText() != m_readSelectors) {
+    if (!inlineStyle && SelectorsText() != p.readSelectors) {
         out += SelectorsText();
-        pos = m_preludeEnd;
+        pos = p.preludeEnd;
     }
     // Whether the last entry written lacks the ";" that ends it (the last
     // declaration of a rule often does): one written after it adds it.
@@ -258,19 +343,19 @@ bool CStyleRule::EditInPlace(bool inlineStyle, const QString& lineEnd, QString& 
         return !text.startsWith(u"/*") && !text.endsWith(u';') && !text.endsWith(u'}');
     };
     auto remove = [&](int i) {
-        const Span& s = m_spans[i];
+        const Span& s = p.spans[i];
         int a = s.start, b = s.end;
         int lineStart = a, lineEnd = b;
-        while (lineStart > m_bodyStart && IsBlankChar(src[lineStart - 1]))
+        while (lineStart > p.bodyStart && IsBlankChar(src[lineStart - 1]))
             --lineStart;
-        while (lineEnd < m_bodyEnd && IsBlankChar(src[lineEnd]))
+        while (lineEnd < p.bodyEnd && IsBlankChar(src[lineEnd]))
             ++lineEnd;
-        if (lineStart > m_bodyStart && IsBreak(src[lineStart - 1]) && lineEnd < m_bodyEnd
+        if (lineStart > p.bodyStart && IsBreak(src[lineStart - 1]) && lineEnd < p.bodyEnd
             && IsBreak(src[lineEnd])) {
             // Alone on its line: the line goes.
             a = lineStart;
             b = lineEnd + static_cast<int>(BreakAt(src, lineEnd).size());
-        } else if (lineEnd < m_bodyEnd) {
+        } else if (lineEnd < p.bodyEnd) {
             b = lineEnd;
         } else {
             a = std::max(lineStart, pos);
@@ -291,19 +376,19 @@ bool CStyleRule::EditInPlace(bool inlineStyle, const QString& lineEnd, QString& 
             // what follows.
             const int blanks = pos;
             int a = pos;
-            while (a < m_bodyEnd && IsBlankChar(src[a]))
+            while (a < p.bodyEnd && IsBlankChar(src[a]))
                 ++a;
             copyTo(a);
             out += text;
             // In an empty block, the blanks on both sides ("{ x: 1; }").
-            out += m_spans.empty() ? slice(blanks, a) : QStringView(gap);
+            out += p.spans.empty() ? slice(blanks, a) : QStringView(gap);
         } else {
             out += gap + text;
         }
         open = wasOpen && isOpen(text);
     };
 
-    copyTo(m_bodyStart);
+    copyTo(p.bodyStart);
     int next = 0;
     bool any = false;
     for (const CStyleDecl& d : now) {
@@ -314,7 +399,7 @@ bool CStyleRule::EditInPlace(bool inlineStyle, const QString& lineEnd, QString& 
         }
         for (; next < d.origin; ++next)
             remove(next);
-        const Span& s = m_spans[d.origin];
+        const Span& s = p.spans[d.origin];
         const CStyleDecl& was = read[d.origin];
         copyTo(s.start);
         const qsizetype entry = out.size();
@@ -336,9 +421,9 @@ bool CStyleRule::EditInPlace(bool inlineStyle, const QString& lineEnd, QString& 
         next = d.origin + 1;
         any = true;
     }
-    for (; next < static_cast<int>(m_spans.size()); ++next)
+    for (; next < static_cast<int>(p.spans.size()); ++next)
         remove(next);
-    copyTo(static_cast<int>(m_source.size()));
+    copyTo(static_cast<int>(src.size()));
     out += CssClosers(out);
     return true;
 }

@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <memory>
 #include <vector>
 
 class CssReader;
@@ -23,9 +24,17 @@ struct CssItem;
 // layout; the rest keeps its bytes.
 class CStyleRule {
 public:
-    std::vector<CStyleSelector> selectors;
-    CStyleDeclList declarations;
-    QString comment;
+    // The selectors (none for an at-rule, whose prelude is its selectors
+    // text) and the declarations. A rule of a sheet reads them from its
+    // text when they are first asked for: a sheet of many rules holds its
+    // text, not their parts, until one is edited.
+    std::vector<CStyleSelector>& Selectors();
+    const std::vector<CStyleSelector>& Selectors() const;
+    CStyleDeclList& Declarations();
+    const CStyleDeclList& Declarations() const;
+    // The text that stood in front of the rule in its sheet (comments,
+    // blanks, "<!--"); empty for a rule made since.
+    QStringView Comment() const;
 
     // The first rule of the text, read as a browser reads it, and where it
     // stands in the text ([*start, *end) when given). Gives false, with
@@ -36,6 +45,9 @@ public:
     void ParseInline(const QString& text);
     // The rule an item of a sheet stands for.
     void Read(const CssReader& reader, const CssItem& item);
+    // The same, its parts read when they are asked for; the text from
+    // `commentStart` to the item is its comment.
+    void ReadLater(const CssReader& reader, const CssItem& item, int commentStart);
     // Splits at every "," (a trailing one gives no extra selector) and each
     // piece at every blank. The prelude of an at-rule ("@...") stays one
     // text.
@@ -56,6 +68,8 @@ public:
     // the text around it).
     QString WriteBack(bool inlineStyle = false,
                       const QString& lineEnd = QStringLiteral("\r\n")) const;
+    // The text the rule was read from (empty for a rule made since).
+    QStringView Source() const { return QStringView(m_text).mid(m_start, m_end - m_start); }
     // A rule made since, not read from text.
     bool IsNew() const { return !m_read; }
     // The line end the rule's own text uses; empty when it has none.
@@ -66,34 +80,56 @@ public:
     // style rule, @font-face, @page and the like, not @media or @import.
     bool IsEditable() const;
 
-    friend bool operator==(const CStyleRule&, const CStyleRule&) = default;
-
 private:
-    // Where a read entry stood in m_source.
+    // Where a read entry stood in the rule's text.
     struct Span {
         int start, end, nameEnd, valueStart, valueEnd, importantEnd;
-        friend bool operator==(const Span&, const Span&) = default;
     };
 
-    void Remember(const QString& source);
-    void RememberSpans(const CssReader& reader, const std::vector<CssItem>& items, int offset);
+    // Reads the parts of a rule read later.
+    void Parse() const;
+    void Fill(const CssReader& reader, const CssItem& item) const;
+    void SetSelectors(const QString& text) const;
     bool EditInPlace(bool inlineStyle, const QString& lineEnd, QString& out) const;
 
-    // The selectors text as read (on one line) and the selectors it gave:
-    // while `selectors` still equals those, the text is written as read.
-    QString m_selectorText;
-    std::vector<CStyleSelector> m_selectorParts;
+    // The text the rule was read from, shared with its sheet: the comment
+    // is [m_commentStart, m_start), the rule [m_start, m_end).
+    QString m_text;
+    int m_commentStart = 0;
+    int m_start = 0;
+    int m_end = 0;
     bool m_statement = false;
     bool m_read = false;
-    QString m_source;
-    QString m_readSelectors;
-    CStyleDeclList m_readDeclarations;
-    // In m_source: the end of the selectors (before the blanks in front of
-    // "{"), the block's contents and each read entry.
-    int m_preludeEnd = 0;
-    int m_bodyStart = 0;
-    int m_bodyEnd = 0;
-    std::vector<Span> m_spans;
+
+    // The rule's parts, read when first asked for (a sheet's rules are many
+    // and mostly never edited, so they hold nothing else until then).
+    struct Parts {
+        std::vector<CStyleSelector> selectors;
+        CStyleDeclList declarations;
+        // The selectors text as read (on one line) and the selectors it
+        // gave: while the selectors still equal those, the text is
+        // written as read.
+        QString selectorText;
+        std::vector<CStyleSelector> selectorParts;
+        QString readSelectors;
+        CStyleDeclList readDeclarations;
+        // In the rule's text: the end of the selectors (before the blanks
+        // in front of "{"), the block's contents and each read entry.
+        int preludeEnd = 0;
+        int bodyStart = 0;
+        int bodyEnd = 0;
+        std::vector<Span> spans;
+    };
+    // Null while the parts of a rule read later are still unread.
+    mutable std::unique_ptr<Parts> m_parts;
+
+public:
+    CStyleRule();
+    CStyleRule(const CStyleRule& other);
+    CStyleRule(CStyleRule&&) noexcept = default;
+    CStyleRule& operator=(const CStyleRule& other);
+    CStyleRule& operator=(CStyleRule&&) noexcept = default;
+    ~CStyleRule();
 };
 
 // The line end of the text around [start, end): the first one after it,

@@ -11,8 +11,7 @@ void CStyleSheet::ParseSheet(const QString& text)
     int previous = 0;
     for (const CssItem& item : items) {
         CStyleRule rule;
-        rule.comment = text.mid(previous, item.start - previous);
-        rule.Read(reader, item);
+        rule.ReadLater(reader, item, previous);
         rules.push_back(std::move(rule));
         previous = item.end;
     }
@@ -55,12 +54,12 @@ std::vector<QString> CStyleSheet::LineEnds(const std::vector<bool>& needed) cons
         ends[i] = !own.isEmpty() ? own : after;
         if (!own.isEmpty())
             after = own;
-        if (const qsizetype at = FirstLineBreak(rules[i].comment); at >= 0)
-            after = LineBreakAt(rules[i].comment, at);
+        if (const qsizetype at = FirstLineBreak(rules[i].Comment()); at >= 0)
+            after = LineBreakAt(rules[i].Comment(), at);
     }
     QString before = QStringLiteral("\r\n");
     for (size_t i = 0; i < rules.size(); ++i) {
-        const QString& c = rules[i].comment;
+        const QStringView c = rules[i].Comment();
         for (qsizetype k = c.size(); k-- > 0;) {
             if (c[k] == u'\n' || c[k] == u'\r') {
                 before = k > 0 && c[k] == u'\n' && c[k - 1] == u'\r' ? QStringLiteral("\r\n")
@@ -90,10 +89,13 @@ QString CStyleSheet::ToText() const
     for (size_t i = 0; i < rules.size(); ++i) {
         const CStyleRule& rule = rules[i];
         // A new rule starts a line of its own.
-        if (rule.comment.isEmpty() && !out.isEmpty() && !out.endsWith(u'\n') && rule.IsNew())
+        if (rule.IsNew() && !out.isEmpty() && !out.endsWith(u'\n'))
             out += ends[i];
-        out += rule.comment;
-        out += changed[i] ? rule.WriteBack(false, ends[i]) : rule.WriteBack();
+        out += rule.Comment();
+        if (changed[i])
+            out += rule.WriteBack(false, ends[i]);
+        else
+            out += rule.Source();
     }
     if (m_trailingBreak)
         out += QStringLiteral("\r\n");
@@ -107,11 +109,13 @@ QString CStyleSheet::ToBlockText() const
     QString out;
     for (size_t i = 0; i < rules.size(); ++i) {
         const CStyleRule& rule = rules[i];
+        const QStringView comment = rule.Comment();
         qsizetype blank = 0;
-        while (blank < rule.comment.size() && rule.comment[blank].isSpace())
+        while (blank < comment.size() && comment[blank].isSpace())
             ++blank;
-        out += QStringView(rule.comment).mid(blank);
-        out += rule.ToText(false, true, ends[i]);
+        out += comment.mid(blank);
+        // A copy reads the rule's parts, the sheet keeps only its text.
+        out += CStyleRule(rule).ToText(false, true, ends[i]);
         out += ends[i];
     }
     out += trailing;

@@ -28,8 +28,6 @@ public:
     // of the text around it); then the trailing text.
     QString ToBlockText() const;
 
-    friend bool operator==(const CStyleSheet&, const CStyleSheet&) = default;
-
 private:
     std::vector<QString> LineEnds(const std::vector<bool>& needed) const;
 

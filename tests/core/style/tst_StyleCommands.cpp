@@ -281,11 +281,11 @@ private Q_SLOTS:
         TestEditor t;
         CStyleDlg dlg(&t.App());
         dlg.inlineStyle = true;
-        dlg.rule.declarations.Parse(u"color: red"_qs);
+        dlg.rule.Declarations().Parse(u"color: red"_qs);
         Script(t, {"ok", "yes"}, {});
         QVERIFY(dlg.DoModal(t.Ui()));
         QCOMPARE(dlg.target, u"インライン"_qs);
-        QVERIFY(dlg.rule.selectors.empty());
+        QVERIFY(dlg.rule.Selectors().empty());
         QCOMPARE(dlg.rule.ToText(true, false), u"color: red;"_qs);
     }
 

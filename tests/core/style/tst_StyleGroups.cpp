@@ -301,7 +301,7 @@ private Q_SLOTS:
         ScriptedUi ui;
         CStyleDlg dlg;
         dlg.inlineStyle = true;
-        dlg.rule.declarations = Parse(in);
+        dlg.rule.Declarations() = Parse(in);
         dlg.Start();
         FormModel form = dlg.BuildForm(ui);
         for (const QString& f : shown) {
@@ -317,7 +317,7 @@ private Q_SLOTS:
             QVERIFY2(form.SetFromText(f.left(eq), f.mid(eq + 1)), qPrintable(f));
         }
         dlg.Apply(form);
-        QCOMPARE(dlg.rule.declarations.ToText(), out);
+        QCOMPARE(dlg.rule.Declarations().ToText(), out);
     }
 
     void marginThreeValues()

@@ -179,7 +179,7 @@ private Q_SLOTS:
         QFETCH(QString, written);
         CStyleRule r;
         QCOMPARE(r.ParseRule(text), parsed);
-        QCOMPARE(int(r.selectors.size()), selectors);
+        QCOMPARE(int(r.Selectors().size()), selectors);
         QCOMPARE(r.ToText(false, true), written);
     }
 
@@ -187,13 +187,13 @@ private Q_SLOTS:
     {
         CStyleRule r;
         r.ParseSelectors(u"P.note:hover, DIV#top A"_qs);
-        QCOMPARE(r.selectors.size(), size_t(2));
-        const CStyleSimpleSelector& p = r.selectors[0].parts[0];
+        QCOMPARE(r.Selectors().size(), size_t(2));
+        const CStyleSimpleSelector& p = r.Selectors()[0].parts[0];
         QCOMPARE(p.element, u"P"_qs);
         QCOMPARE(p.classOrId, u"note"_qs);
         QCOMPARE(p.pseudo, u"hover"_qs);
         QVERIFY(!p.isId);
-        const auto& d = r.selectors[1].parts;
+        const auto& d = r.Selectors()[1].parts;
         QCOMPARE(d.size(), size_t(3));
         QVERIFY(d[0].IsEmpty());
         QCOMPARE(d[1].element, u"DIV"_qs);
@@ -308,11 +308,11 @@ private Q_SLOTS:
             const QStringList w = edit.split(u' ');
             CStyleRule* r = w.size() > 1 ? &s.rules[w[1].toInt()] : nullptr;
             if (w[0] == u"set") {
-                r->declarations.Set(w[2], w[3]);
+                r->Declarations().Set(w[2], w[3]);
             } else if (w[0] == u"del") {
-                r->declarations.Remove(w[2]);
+                r->Declarations().Remove(w[2]);
             } else if (w[0] == u"imp") {
-                r->declarations.At(r->declarations.Find(w[2])).important = w[3] == u"1";
+                r->Declarations().At(r->Declarations().Find(w[2])).important = w[3] == u"1";
             } else if (w[0] == u"sel") {
                 r->ParseSelectors(w[2]);
             } else if (w[0] == u"remove") {
@@ -320,7 +320,7 @@ private Q_SLOTS:
             } else if (w[0] == u"add") {
                 CStyleRule n;
                 n.ParseSelectors(u"N"_qs);
-                n.declarations.Set(u"x"_qs, u"1"_qs);
+                n.Declarations().Set(u"x"_qs, u"1"_qs);
                 s.rules.push_back(n);
             } else {
                 std::swap(s.rules[0], s.rules[1]);
