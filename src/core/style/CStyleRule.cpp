@@ -227,14 +227,6 @@ bool IsBlankChar(QChar c)
     return c == u' ' || c == u'\t';
 }
 
-// The line end at i ("\r\n", "\n" or "\r").
-QString BreakAt(QStringView text, qsizetype i)
-{
-    if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
-        return QStringLiteral("\r\n");
-    return QString(text[i]);
-}
-
 qsizetype FirstBreak(QStringView text, qsizetype from, qsizetype to)
 {
     for (qsizetype i = from; i < to; ++i)
@@ -245,26 +237,42 @@ qsizetype FirstBreak(QStringView text, qsizetype from, qsizetype to)
 
 } // namespace
 
-QString LineEndAround(QStringView text, qsizetype start, qsizetype end)
+QString LineEndAt(QStringView text, qsizetype i)
 {
-    const qsizetype after = FirstBreak(text, end, text.size());
-    if (after >= 0)
-        return BreakAt(text, after);
-    for (qsizetype i = start; i > 0; --i) {
+    if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+        return QStringLiteral("\r\n");
+    return QString(text[i]);
+}
+
+QString FirstLineEnd(QStringView text)
+{
+    const qsizetype at = FirstBreak(text, 0, text.size());
+    return at >= 0 ? LineEndAt(text, at) : QString();
+}
+
+QString LastLineEnd(QStringView text)
+{
+    for (qsizetype i = text.size(); i > 0; --i) {
         if (!IsBreak(text[i - 1]))
             continue;
-        // The "\r" of a "\r\n" that ends just before it.
+        // The "\r" of a "\r\n" that ends there.
         return i >= 2 && text[i - 1] == u'\n' && text[i - 2] == u'\r' ? QStringLiteral("\r\n")
                                                                  : QString(text[i - 1]);
     }
-    return QStringLiteral("\r\n");
+    return QString();
+}
+
+QString LineEndAround(QStringView text, qsizetype start, qsizetype end)
+{
+    QString found = FirstLineEnd(text.mid(end));
+    if (found.isEmpty())
+        found = LastLineEnd(text.left(start));
+    return found.isEmpty() ? QStringLiteral("\r\n") : found;
 }
 
 QString CStyleRule::OwnLineEnd() const
 {
-    const QStringView source = Source();
-    const qsizetype at = FirstBreak(source, 0, source.size());
-    return at >= 0 ? BreakAt(source, at) : QString();
+    return FirstLineEnd(Source());
 }
 
 bool CStyleRule::EditInPlace(bool inlineStyle, const QString& lineEnd, QString& out) const
@@ -296,7 +304,7 @@ bool CStyleRule::EditInPlace(bool inlineStyle, const QString& lineEnd, QString& 
     QString colon = QStringLiteral(": ");
     QString gap = QStringLiteral(" ");
     QString indent = QStringLiteral("\t");
-    bool colonFound = false, gapFound = false, indentFound = false;
+    bool colonFound = false, indentFound = false;
     for (size_t i = 0; i < p.spans.size(); ++i) {
         const Span& s = p.spans[i];
         if (!colonFound && !read[i].IsKept()) {
@@ -306,12 +314,12 @@ bool CStyleRule::EditInPlace(bool inlineStyle, const QString& lineEnd, QString& 
                 colonFound = true;
             }
         }
-        if (!gapFound && i + 1 < p.spans.size()) {
+        // The last one, next to where entries are added (only one-line
+        // blocks use it).
+        if (i + 1 < p.spans.size()) {
             const QStringView g = slice(s.end, p.spans[i + 1].start);
-            if (g.trimmed().isEmpty() && FirstBreak(g, 0, g.size()) < 0) {
+            if (g.trimmed().isEmpty())
                 gap = g.toString();
-                gapFound = true;
-            }
         }
         if (!indentFound) {
             int a = s.start;
@@ -345,18 +353,18 @@ bool CStyleRule::EditInPlace(bool inlineStyle, const QString& lineEnd, QString& 
     auto remove = [&](int i) {
         const Span& s = p.spans[i];
         int a = s.start, b = s.end;
-        int lineStart = a, lineEnd = b;
+        int lineStart = a, lineStop = b;
         while (lineStart > p.bodyStart && IsBlankChar(src[lineStart - 1]))
             --lineStart;
-        while (lineEnd < p.bodyEnd && IsBlankChar(src[lineEnd]))
-            ++lineEnd;
-        if (lineStart > p.bodyStart && IsBreak(src[lineStart - 1]) && lineEnd < p.bodyEnd
-            && IsBreak(src[lineEnd])) {
+        while (lineStop < p.bodyEnd && IsBlankChar(src[lineStop]))
+            ++lineStop;
+        if (lineStart > p.bodyStart && IsBreak(src[lineStart - 1]) && lineStop < p.bodyEnd
+            && IsBreak(src[lineStop])) {
             // Alone on its line: the line goes.
             a = lineStart;
-            b = lineEnd + static_cast<int>(BreakAt(src, lineEnd).size());
-        } else if (lineEnd < p.bodyEnd) {
-            b = lineEnd;
+            b = lineStop + static_cast<int>(LineEndAt(src, lineStop).size());
+        } else if (lineStop < p.bodyEnd) {
+            b = lineStop;
         } else {
             a = std::max(lineStart, pos);
         }
@@ -408,7 +416,7 @@ bool CStyleRule::EditInPlace(bool inlineStyle, const QString& lineEnd, QString& 
         } else if (d.IsKept() || was.IsKept()) {
             AppendStyleEntry(out, d, colon);
         } else {
-            out += d.name == was.name ? slice(s.start, s.nameEnd) : QStringView(d.name);
+            out += d.name;
             out += slice(s.nameEnd, s.valueStart);
             out += d.value;
             out += CssClosers(d.value);

@@ -135,3 +135,8 @@ public:
 // The line end of the text around [start, end): the first one after it,
 // else the last one before it, else CR LF.
 QString LineEndAround(QStringView text, qsizetype start, qsizetype end);
+// The line end at i ("\r\n", "\n" or "\r"); the first and the last of a
+// text (empty when it has none).
+QString LineEndAt(QStringView text, qsizetype i);
+QString FirstLineEnd(QStringView text);
+QString LastLineEnd(QStringView text);

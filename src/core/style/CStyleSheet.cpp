@@ -16,27 +16,12 @@ void CStyleSheet::ParseSheet(const QString& text)
         previous = item.end;
     }
     trailing = text.mid(previous);
-    m_trailingBreak = !rules.empty() && trailing.startsWith(QStringLiteral("\r\n"));
-    if (m_trailingBreak)
-        trailing.remove(0, 2);
+    m_trailingBreak.clear();
+    if (!rules.empty() && (trailing.startsWith(u'\r') || trailing.startsWith(u'\n'))) {
+        m_trailingBreak = LineEndAt(trailing, 0);
+        trailing.remove(0, m_trailingBreak.size());
+    }
 }
-
-namespace {
-
-qsizetype FirstLineBreak(QStringView text)
-{
-    for (qsizetype i = 0; i < text.size(); ++i)
-        if (text[i] == u'\n' || text[i] == u'\r')
-            return i;
-    return -1;
-}
-
-QString LineBreakAt(QStringView text, qsizetype i)
-{
-    return text.mid(i).startsWith(u"\r\n") ? QStringLiteral("\r\n") : QString(text[i]);
-}
-
-} // namespace
 
 // The line end a rule written anew takes: its own, else the one after it in
 // the sheet, else the one before it, else CR LF. A sheet whose first line
@@ -44,33 +29,22 @@ QString LineBreakAt(QStringView text, qsizetype i)
 std::vector<QString> CStyleSheet::LineEnds(const std::vector<bool>& needed) const
 {
     std::vector<QString> ends(rules.size());
-    QString after;
-    if (m_trailingBreak)
-        after = QStringLiteral("\r\n");
-    else if (const qsizetype at = FirstLineBreak(trailing); at >= 0)
-        after = LineBreakAt(trailing, at);
+    QString after = !m_trailingBreak.isEmpty() ? m_trailingBreak : FirstLineEnd(trailing);
     for (size_t i = rules.size(); i-- > 0;) {
         const QString own = rules[i].OwnLineEnd();
         ends[i] = !own.isEmpty() ? own : after;
         if (!own.isEmpty())
             after = own;
-        if (const qsizetype at = FirstLineBreak(rules[i].Comment()); at >= 0)
-            after = LineBreakAt(rules[i].Comment(), at);
+        if (const QString comment = FirstLineEnd(rules[i].Comment()); !comment.isEmpty())
+            after = comment;
     }
     QString before = QStringLiteral("\r\n");
     for (size_t i = 0; i < rules.size(); ++i) {
-        const QStringView c = rules[i].Comment();
-        for (qsizetype k = c.size(); k-- > 0;) {
-            if (c[k] == u'\n' || c[k] == u'\r') {
-                before = k > 0 && c[k] == u'\n' && c[k - 1] == u'\r' ? QStringLiteral("\r\n")
-                                                                 : QString(c[k]);
-                break;
-            }
-        }
+        if (const QString comment = LastLineEnd(rules[i].Comment()); !comment.isEmpty())
+            before = comment;
         if (ends[i].isEmpty() && needed[i])
             ends[i] = before;
-        const QString own = rules[i].OwnLineEnd();
-        if (!own.isEmpty())
+        if (const QString own = rules[i].OwnLineEnd(); !own.isEmpty())
             before = own;
     }
     return ends;
@@ -97,8 +71,7 @@ QString CStyleSheet::ToText() const
         else
             out += rule.Source();
     }
-    if (m_trailingBreak)
-        out += QStringLiteral("\r\n");
+    out += m_trailingBreak;
     out += trailing;
     return out;
 }

@@ -31,7 +31,7 @@ public:
 private:
     std::vector<QString> LineEnds(const std::vector<bool>& needed) const;
 
-    // The CR LF that stood right after the last rule; `trailing` begins
+    // The line end that stood right after the last rule; `trailing` begins
     // after it.
-    bool m_trailingBreak = false;
+    QString m_trailingBreak;
 };

@@ -46,27 +46,30 @@ private Q_SLOTS:
         QTest::newRow("url() quoted either way is a function")
             << "url('x')url( \"y\")" << "Function(url() String('x') )()) Function(url() Ws( ) "
                                          "String(\"y\") )())";
-        QTest::newRow("url() unquoted, escaped bracket, blank inside, at the end")
-            << "url(a\\)b)URL( a )url(a b)url(c"
-            << "Url(url(a\\)b)) Url(URL( a )) BadUrl(url(a b)) Url(url(c)";
+        QTest::newRow("url() unquoted, escaped bracket, blank or quote inside, at the end")
+            << "url(a\\)b)URL( a )url(a b)url(a'b)urlx(a)url(c"
+            << "Url(url(a\\)b)) Url(URL( a )) BadUrl(url(a b)) BadUrl(url(a'b)) Function(urlx() "
+               "Ident(a) )()) Url(url(c)";
         QTest::newRow("comments: /*/ opens only, an open one runs to the end")
             << "/*/ x */y/**//*" << "Comment(/*/ x */) Ident(y) Comment(/**/) Comment(/*)";
         QTest::newRow("numbers: exponents, points, signs")
-            << "1E3 1e+3% 2e-x 1.5.5 +.5 -1em 7"
-            << "Num(1E3) Ws( ) Pct(1e+3%) Ws( ) Dim(2e-x) Ws( ) Num(1.5) Num(.5) Ws( ) Num(+.5) "
-               "Ws( ) Dim(-1em) Ws( ) Num(7)";
+            << "1E3 1e+3% 1e-3 2e-x 1.5.5 +.5 -1em 7"
+            << "Num(1E3) Ws( ) Pct(1e+3%) Ws( ) Num(1e-3) Ws( ) Dim(2e-x) Ws( ) Num(1.5) Num(.5) "
+               "Ws( ) Num(+.5) Ws( ) Dim(-1em) Ws( ) Num(7)";
         QTest::newRow("minus, plus, point and HTML comment marks")
-            << "-->-x --y - + .a<!--<" << "Cdc(-->) Ident(-x) Ws( ) Ident(--y) Ws( ) Delim(-) Ws( ) "
-                                          "Delim(+) Ws( ) Delim(.) Ident(a) Cdo(<!--) Delim(<)";
+            << "-->-x --y - + .a<!--<!-x" << "Cdc(-->) Ident(-x) Ws( ) Ident(--y) Ws( ) Delim(-) "
+                                             "Ws( ) Delim(+) Ws( ) Delim(.) Ident(a) Cdo(<!--) "
+                                             "Delim(<) Delim(!) Ident(-x)";
         QTest::newRow("hash, at-keyword and their lone marks")
             << "#a1 #- # @m @1" << "Hash(#a1) Ws( ) Hash(#-) Ws( ) Delim(#) Ws( ) At(@m) Ws( ) "
                                    "Delim(@) Num(1)";
         QTest::newRow("strings: escaped quote, cut by a line break, continued, open")
-            << "'a\\'b'\"c\n\"d\\\ne\"'f"
-            << "String('a\\'b') BadStr(\"c) Ws(\n) String(\"d\\\ne\") String('f)";
+            << "'a\\'b'\"c\n\"d\\\r\ne\"'f"
+            << "String('a\\'b') BadStr(\"c) Ws(\n) String(\"d\\\r\ne\") String('f)";
         QTest::newRow("escapes: hex with its blank, before a line break, at the very end")
-            << "\\31 x\\31\r\ny a\\\nb\\"
-            << "Ident(\\31 x\\31\r\ny) Ws( ) Ident(a) Delim(\\) Ws(\n) Ident(b\\)";
+            << "\\31 x\\31\r\ny \\123456 z \\1234567 a\\\nb\\\fc\\"
+            << "Ident(\\31 x\\31\r\ny) Ws( ) Ident(\\123456 z) Ws( ) Ident(\\1234567) Ws( ) Ident(a) "
+               "Delim(\\) Ws(\n) Ident(b) Delim(\\) Ws(\f) Ident(c\\)";
         QTest::newRow("every bracket and separator")
             << "a[b](c){d:e;f,g}" << "Ident(a) [([) Ident(b) ](]) ((() Ident(c) )()) {({) Ident(d) "
                                      ":(:) Ident(e) ;(;) Ident(f) ,(,) Ident(g) }(})";
@@ -110,8 +113,9 @@ private Q_SLOTS:
             << "a: url(a b;c.png); d: 'x\ny; e: f"
             << "a: url(a b;c.png);d: 'x\ny;e: f;";
         QTest::newRow("custom property with a block, nested rule")
-            << "--x: {a:b}; a:hover { color: red } b: c"
-            << "--x: {a:b};a:hover { color: red }b: c;";
+            << "--x: {a:b}; --y: a {b}; a:hover { color: red } b: c; -w: x {y: z} v: {a:b} c"
+            << "--x: {a:b};--y: a {b};a:hover { color: red }b: c;-w: x {y: z}v: {a:b}c;";
+        QTest::newRow("a comment left open is closed, /*/ too") << "a: b /*/" << "a: b /*/*/;";
     }
     void declarations()
     {
@@ -169,6 +173,7 @@ private Q_SLOTS:
             << "@media screen and (max-width: 600px) {:root{a:b}}" << true << 0
             << "@media screen and (max-width: 600px) {\r\n\t:root{a:b}\r\n}";
         QTest::newRow("descendant across a line break") << "A\r\nB{}" << true << 1 << "A B {\r\n}";
+        QTest::newRow("a line break before a comma goes") << "A\r\n,B{}" << true << 2 << "A,B {\r\n}";
         QTest::newRow("no brace at all") << "a: b" << false << 0 << " {\r\n}";
     }
     void rules()
@@ -238,6 +243,8 @@ private Q_SLOTS:
             << "A[x='}'],B[y] {\r\n\ta: b;\r\n}\r\nC {\r\n}\r\n";
         QTest::newRow("/*/ opens a comment only") << "/*/ A{} */B{}" << 1 << ""
                                                   << "/*/ A{} */B {\r\n}\r\n";
+        QTest::newRow("block form in the line end of the next rule, not of the header")
+            << "/*h*/\r\nA{}B{\n}" << 2 << "" << "/*h*/\r\nA {\n}\nB {\n}\n";
         QTest::newRow("empty text") << "" << 0 << "" << "";
     }
     void sheets()
@@ -278,12 +285,16 @@ private Q_SLOTS:
         QTest::newRow("rules swapped") << u"A{}\r\nB{}"_qs << QStringList{"swap"} << "\r\nB{}A{}";
         QTest::newRow("minified: a value changed, one added as its neighbours are written")
             << u"A{a:1;b:2}"_qs << QStringList{"set 0 b 3", "set 0 c 4"} << "A{a:1;b:3;c:4}";
+        QTest::newRow("an added one after the gap next to it")
+            << u"A{a:1;b:2; c:3;}"_qs << QStringList{"set 0 d 4"} << "A{a:1;b:2; c:3; d:4;}";
         QTest::newRow("a last declaration without semicolon stays so")
             << u"P {color: red; border: 0}"_qs << QStringList{"set 0 font-family y"}
             << "P {color: red; border: 0; font-family: y}";
         QTest::newRow("lines: one removed with its line, one added with the indentation, LF")
             << u"P {\n  a: 1; /* c */\n  b: 2;\n  d: 5\n}"_qs
             << QStringList{"del 0 b", "set 0 c 3"} << "P {\n  a: 1; /* c */\n  d: 5;\n  c: 3\n}";
+        QTest::newRow("a line removed with its CR LF")
+            << u"P {\r\n\ta: 1;\r\n\tb: 2;\r\n}"_qs << QStringList{"del 0 a"} << "P {\r\n\tb: 2;\r\n}";
         QTest::newRow("!important lost and gained")
             << u"P { a: 1 !important; b: 2 }"_qs << QStringList{"imp 0 a 0", "imp 0 b 1"}
             << "P { a: 1; b: 2 !important }";
@@ -327,6 +338,29 @@ private Q_SLOTS:
             }
         }
         QCOMPARE(s.ToText(), written);
+    }
+
+    // The line end a rule written anew takes: the first after it, else the
+    // last before it ("|" marks the rule).
+    void lineEndAround_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("lineEnd");
+        QTest::newRow("after wins") << "a\r\nb|c|\nd" << "\n";
+        QTest::newRow("a lone CR after") << "|b|\rc\r\n" << "\r";
+        QTest::newRow("CR LF before") << "a\r\n|b|" << "\r\n";
+        QTest::newRow("LF before") << "a\n|b|" << "\n";
+        QTest::newRow("none") << "|b|" << "\r\n";
+    }
+    void lineEndAround()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, lineEnd);
+        const qsizetype start = text.indexOf(u'|');
+        text.remove(start, 1);
+        const qsizetype end = text.indexOf(u'|');
+        text.remove(end, 1);
+        QCOMPARE(LineEndAround(text, start, end), lineEnd);
     }
 
     void hostileSheetsEnd_data()
