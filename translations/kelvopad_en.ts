@@ -4399,6 +4399,16 @@ Go ahead?</translation>
     </message>
     <message>
       <location filename="../src/core/links/LinkCommands.cpp" />
+      <source>UTF-16 のファイルは挿入できません</source>
+      <translation>UTF-16 files cannot be inserted</translation>
+    </message>
+    <message>
+      <location filename="../src/core/links/LinkCommands.cpp" />
+      <source>テキストファイルではないため、挿入しません</source>
+      <translation>The file is not text; it is not inserted</translation>
+    </message>
+    <message>
+      <location filename="../src/core/links/LinkCommands.cpp" />
       <source>文字として読めないバイトが %1 個あるため、挿入しません</source>
       <translation>%1 bytes cannot be read as characters, so the file is not inserted</translation>
     </message>
@@ -4406,6 +4416,11 @@ Go ahead?</translation>
       <location filename="../src/core/links/RelativePath.cpp" />
       <source>相対パスが誤っています</source>
       <translation>The relative path is wrong</translation>
+    </message>
+    <message>
+      <location filename="../src/core/links/RelativePath.cpp" />
+      <source>選んだファイルはサイトのフォルダの外にあります。サーバーでは、このリンクの先は見つかりません</source>
+      <translation>The chosen file is outside the site folder. On the server, this link will lead nowhere</translation>
     </message>
     <message>
       <location filename="../src/core/search/FindInFilesCommands.cpp" />
