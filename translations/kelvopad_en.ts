@@ -3720,6 +3720,16 @@ Overwriting it loses those changes. Overwrite it?</translation>
     </message>
     <message>
       <location filename="../src/core/ftp/CFtpControl.cpp" />
+      <source>サーバに接続できませんでした: %1</source>
+      <translation>Could not connect to the server: %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/CFtpControl.cpp" />
+      <source>応答がありません</source>
+      <translation>no answer</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/CFtpControl.cpp" />
       <source>発行先：%1
 発行者：%2
 指紋：%3
@@ -3733,6 +3743,11 @@ Reason: %4</translation>
       <location filename="../src/core/ftp/CFtpControl.cpp" />
       <source>。</source>
       <translation>. </translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/CFtpControl.cpp" />
+      <source>ファイルを読めませんでした: %1 (%2)</source>
+      <translation>Could not read the file: %1 (%2)</translation>
     </message>
     <message>
       <location filename="../src/core/ftp/CFtpSetForm.cpp" />
@@ -3853,6 +3868,11 @@ Reason: %4</translation>
       <location filename="../src/core/ftp/CFtpWnd.cpp" />
       <source>接続中</source>
       <translation>Connecting</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/CFtpWnd.cpp" />
+      <source>サーバの一覧にあったファイル名として使えない名前 %1 件は表示していません</source>
+      <translation>%1 names in the server listing cannot be file names and are not shown</translation>
     </message>
     <message>
       <location filename="../src/core/ftp/CFtpWnd.cpp" />
@@ -3981,6 +4001,31 @@ Reason: %4</translation>
       <location filename="../src/core/ftp/CFtpWnd.cpp" />
       <source>0から7までの数字を入力してください</source>
       <translation>Enter a digit from 0 to 7</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/DownloadTarget.cpp" />
+      <source>保存先のフォルダがありません: %1</source>
+      <translation>The folder to save in does not exist: %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/DownloadTarget.cpp" />
+      <source>同じ名前のフォルダがあります: %1</source>
+      <translation>A folder has that name: %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/DownloadTarget.cpp" />
+      <source>途中までのファイルがありません: %1</source>
+      <translation>The partly downloaded file is not there: %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/DownloadTarget.cpp" />
+      <source>ファイルを書き込めませんでした: %1 (%2)</source>
+      <translation>Could not write the file: %1 (%2)</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/DownloadTarget.cpp" />
+      <source>ファイルを書き込めませんでした: %1</source>
+      <translation>Could not write the file: %1</translation>
     </message>
     <message>
       <location filename="../src/core/ftp/FtpMessages.h" />
@@ -4193,11 +4238,6 @@ Reason: %4</translation>
     </message>
     <message>
       <location filename="../src/core/ftp/SftpSession.cpp" />
-      <source>途中までのファイルを続きから書けません</source>
-      <translation>Cannot continue the partly downloaded file</translation>
-    </message>
-    <message>
-      <location filename="../src/core/ftp/SftpSession.cpp" />
       <source>ファイルを読めませんでした</source>
       <translation>Could not read the file</translation>
     </message>
@@ -4241,6 +4281,11 @@ Trust it only if you know that this really is that server.</translation>
     </message>
     <message>
       <location filename="../src/core/ftp/SiteMirror.cpp" />
+      <source>サーバでは同じ名前がリンクです: %1</source>
+      <translation>On the server that name is a link: %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/SiteMirror.cpp" />
       <source>サーバでは同じ名前がファイルです: %1</source>
       <translation>On the server this name is a file: %1</translation>
     </message>
@@ -4251,10 +4296,20 @@ Trust it only if you know that this really is that server.</translation>
     </message>
     <message>
       <location filename="../src/core/ftp/SiteMirror.cpp" />
+      <source>リンク %1 はたどりませんでした: %2 はすでに公開の対象です</source>
+      <translation>Link %1 not followed: %2 is published already</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/SiteMirror.cpp" />
       <source>サーバのフォルダを読めませんでした: %1
 %2</source>
       <translation>Could not read the server folder: %1
 %2</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/SiteMirror.cpp" />
+      <source>サーバの %1 にあったファイル名として使えない名前 %2 件は無視しました</source>
+      <translation>%2 names in %1 on the server cannot be file names and were ignored</translation>
     </message>
     <message>
       <location filename="../src/core/ftp/SitePublish.cpp" />
@@ -6781,6 +6836,10 @@ Saves Shift-JIS, JIS, EUC and UTF-8 documents in the character code and line end
     <message>
       <source>help/index.html</source>
       <translation>help/index.en.html</translation>
+    </message>
+    <message>
+      <source>途中までのファイルを続きから書けません</source>
+      <translation type="vanished">Cannot continue the partly downloaded file</translation>
     </message>
     <message>
       <source>サーバのホスト鍵を確認できません。確かにそのサーバと分かっているときだけ信頼してください。

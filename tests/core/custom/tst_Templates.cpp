@@ -81,6 +81,8 @@ private Q_SLOTS:
         QTest::newRow("UTF-8 that says so")
             << QByteArray("<meta charset=\"UTF-8\">\n\n\xe3\x81\x82") << "<meta charset=\"UTF-8\">\r\n\r\nあ"
             << 24 << CodeKind::Utf8 << LineEndKind::Lf << QByteArray();
+        QTest::newRow("as likely EUC-JP as Shift-JIS") << QByteArray("\x8e\xb1\x8e\xb1\xe0\xa1\xb1\xb2")
+                                                       << "竺竺爍ｱｲ" << 0 << sjis << crlf << QByteArray();
         QTest::newRow("7-bit EUC-JP page that says so")
             << QByteArray("<meta charset=\"EUC-JP\">") << "<meta charset=\"EUC-JP\">" << 0 << CodeKind::Euc
             << crlf << QByteArray();

@@ -229,6 +229,8 @@ private Q_SLOTS:
         QTest::newRow("stretch without NUL at the limit") << le(u'<' + stretch + u'>') << true;
         QTest::newRow("stretch without NUL past it") << le(u'<' + stretch + u"語>"_qs) << false;
         QTest::newRow("control character") << le(u"<P>\x01</P>"_qs) << false;
+        QTest::newRow("DEL") << le(u"<P>\x7f</P>"_qs) << false;
+        QTest::newRow("U+FFFF") << le(u"<P>\uffff</P>"_qs) << false;
         QTest::newRow("lone surrogate") << le(u"<P>"_qs + QChar(0xD83C) + u"</P>"_qs) << false;
         QTest::newRow("shift-jis ending in NUL") << QByteArray("<P>\x93\xfa\x96\x7b</P>\0", 12) << false;
         QFile program(QCoreApplication::applicationFilePath());
