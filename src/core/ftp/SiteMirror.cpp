@@ -198,10 +198,8 @@ bool SiteMirror::Follows(const QString& relative, const QFileInfo& folder, Mirro
     // elsewhere once: a link to either would repeat it, or loop for ever.
     if ((!folder.isSymLink() || !inSite) && m_walked.insert(target).second)
         return true;
-    const QString shown = !inSite ? target : target == m_canonicalRoot ? QStringLiteral(".")
-                                                                       : target.mid(m_canonicalRoot.size() + 1);
     plan.notes.append(UiText(QStringLiteral("リンク %1 はたどりませんでした: %2 はすでに公開の対象です"))
-                          .arg(relative, shown));
+                          .arg(relative, target));
     return false;
 }
 

@@ -232,7 +232,8 @@ private Q_SLOTS:
         const QString folder = ServerFolder(server, QStringLiteral("site"));
         QVERIFY2(mirror.Plan(local.path(), folder, removeGone, plan), qPrintable(mirror.ErrorText()));
         QCOMPARE(Lines(plan), expected);
-        QCOMPARE(plan.notes, QStringList{"リンク 画像/up はたどりませんでした: . はすでに公開の対象です"});
+        QCOMPARE(plan.notes, QStringList{u"リンク 画像/up はたどりませんでした: "_qs + QFileInfo(local.path()).canonicalFilePath()
+                                         + u" はすでに公開の対象です"_qs});
         QCOMPARE(plan.TotalBytes(), 10 + 17 + 300000);
 
         qint64 last = 0;
