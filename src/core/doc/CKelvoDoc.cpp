@@ -12,6 +12,8 @@
 #include "core/doc/DocumentFile.h"
 #include "core/edit/CKelvoView.h"
 #include "core/edit/EditBuffer.h"
+#include "core/style/CssSave.h"
+#include "core/style/StyleRuleSelect.h"
 #include "platform/Cp932.h"
 
 #include <QDateTime>
@@ -393,14 +395,17 @@ bool CKelvoDoc::OnSaveDocument(const QString& path)
     }
     // The encoder counts what the code cannot hold, so that the common
     // case costs no pass of its own; only then is the user asked.
-    if (references > 0 && !m_referencesAccepted && !raw) {
-        bytes.clear();
-        CodeKind code = m_code;
-        if (!ConfirmEncodable(text, code))
-            return false;
-        m_code = code;
+    if (references > 0 && !raw) {
+        if (!m_referencesAccepted) {
+            bytes.clear();
+            CodeKind code = m_code;
+            if (!ConfirmEncodable(text, code))
+                return false;
+            m_code = code;
+        }
         BusyScope busy(m_app.GetUi());
-        bytes = EncodeDocument(text, m_code, m_lineEnd, &m_forms);
+        bytes = EncodeDocument(WithCssEscapes(text, m_code, IsCssPath(path)), m_code, m_lineEnd,
+                               &m_forms);
     }
     // The next save keeps the lines of the file as now written (any bytes
     // that read as the text would do, should this write fail).
