@@ -2,6 +2,7 @@
 #include "tool/LinkTool.h"
 
 #include "tool/FtpTool.h"
+#include "tool/MigrateTool.h"
 
 #include "core/app/CKelvoApp.h"
 #include "core/app/FormModel.h"
@@ -40,6 +41,7 @@ const char* const kUsageText =
     "       kelvo-tool image-size FILE...\n"
     "       kelvo-tool links [--root DIR] [--config DIR] FILE|FOLDER...\n"
     KELVO_FTP_USAGE
+    KELVO_MIGRATE_USAGE
     "code names: ShiftJis Jis Euc Utf8 Ascii Unknown; line ends: None CrLf Lf Cr Unknown\n";
 
 // --help prints the usage and then what each command and option does; a
@@ -99,6 +101,20 @@ const char* const kHelpText =
     "      --delete          also remove server files and folders LOCALDIR lacks\n"
     "      --dry-run         print what would be done, and do nothing\n"
     "  ftp-parse FILE        print the entries of a saved server listing, as ls does\n"
+    "  migrate SITE          move the pages, style sheets, scripts and text files of SITE\n"
+    "                        to UTF-8 and make every declaration of the code say UTF-8;\n"
+    "                        prints convert PATH: CODE -> Utf8, declare PATH: LINE: TEXT\n"
+    "                        and skip PATH: REASON lines, then does what they say\n"
+    "    --dry-run           print the lines, change nothing\n"
+    "    --backup DIR        keep the originals of the written files in DIR, a tree that\n"
+    "                        a plain copy puts back\n"
+    "    --include GLOB      convert files of this name too (*.htm *.html *.shtml *.php\n"
+    "                        *.css *.js *.txt are converted)\n"
+    "    --code FILE=CODE    read FILE in CODE (ShiftJis Jis Euc Utf8) instead of skipping\n"
+    "                        it as undecidable or mislabelled\n"
+    "    --htaccess          also rewrite AddDefaultCharset, AddType ...;charset= and\n"
+    "                        AddCharset in .htaccess files\n"
+    "    --to utf8           the code to move to (UTF-8 only)\n"
     "  --help, -h, help      print this help\n"
     "  --version             print the version\n"
     "\n"
@@ -554,5 +570,7 @@ int RunKelvoTool(const QStringList& args, QTextStream& out, QTextStream& err)
         return RunFtpTool(rest, out, err);
     if (command == u"ftp-parse")
         return RunFtpParseTool(rest, out, err);
+    if (command == u"migrate")
+        return MigrateCommand(rest, out, err);
     return Fail(err, kUsage, QStringLiteral("unknown command: %1").arg(command));
 }

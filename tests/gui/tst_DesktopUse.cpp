@@ -11,6 +11,7 @@
 
 #include "GuiEditor.h"
 #include "TestFiles.h"
+#include "core/doc/CKelvoDoc.h"
 #include "core/doc/RecoveryJournal.h"
 #include "gui/FileChooser.h"
 #include "gui/QuestionBox.h"
@@ -368,6 +369,48 @@ private Q_SLOTS:
         QCOMPARE(asked, QStringList{QStringLiteral("「%1」は、ほかのプログラムによって変更されました。\n読み込み直しますか？")
                                         .arg(platform::DisplayPath(platform::DecodePath(name)))});
         QVERIFY(!s.App().Doc().IsModified());
+    }
+
+    // Saved in another code than the page declares: the question, Enter
+    // rewrites the declaration in the same step, one undo takes it back.
+    void saveInAnotherCode()
+    {
+        DesktopSession s;
+        QVERIFY(s.Start());
+        const QString path = s.Path(QStringLiteral("page.html"));
+        QVERIFY(WriteBytes(path, "<head><meta charset=\"UTF-8\"></head>\n日本語\n"));
+        QVERIFY(s.App().OpenDocumentFile(path));
+        const QString loaded = s.Buffer().GetText();
+        s.App().Doc().SetCodeKind(CodeKind::ShiftJis);
+        QString asked;
+        StepScript script;
+        script.Add(QStringLiteral("the question"),
+                   [] {
+                       auto* box = qobject_cast<QuestionBox*>(QApplication::activeModalWidget());
+                       // Placed by the window manager, so that its frame counts.
+                       return box && box->isActiveWindow() && box->windowHandle()
+                              && !box->windowHandle()->frameMargins().isNull();
+                   },
+                   [&] {
+                       auto* box = qobject_cast<QuestionBox*>(QApplication::activeModalWidget());
+                       asked = box->TextLabel()->text().remove(QChar(0x2060));
+                       const QSize size = box->screen()->size();
+                       box->screen()->grabWindow(0).save(QStringLiteral("%1/x-%2x%3-declaration.png")
+                                                             .arg(ScreenshotFolder())
+                                                             .arg(size.width())
+                                                             .arg(size.height()));
+                       QVERIFY(Misfits(*box).isEmpty());
+                       QVERIFY(XKeys({QStringLiteral("Return")}));
+                   });
+        script.Add(QStringLiteral("the page saved"), [&] { return !s.App().Doc().IsModified(); }, [] {});
+        script.Start();
+        QVERIFY(XKeys({QStringLiteral("ctrl+s")}));
+        QTRY_VERIFY_WITH_TIMEOUT(script.Ended(), 2 * StepScript::kGiveUpMs);
+        QVERIFY2(script.Finished(), qPrintable(script.Waiting()));
+        QVERIFY(asked.startsWith(QStringLiteral("このページの文字コードの宣言が、保存する シフトJIS と違います。")));
+        QCOMPARE(ReadBytes(path), Iconv("UTF-8", "CP932", "<head><meta charset=\"Shift_JIS\"></head>\n日本語\n"));
+        QVERIFY(XKeys({QStringLiteral("ctrl+z")}));
+        QTRY_COMPARE_WITH_TIMEOUT(s.Buffer().GetText(), loaded, 60000);
     }
 
     // The program killed while a change is unsaved: the next start offers
