@@ -32,7 +32,7 @@ constexpr int kUsage = 2;
 
 const char* const kUsageText =
     "usage: kelvo-tool detect FILE...\n"
-    "       kelvo-tool convert [--code NAME] [--eol NAME] [--ncr] IN OUT\n"
+    "       kelvo-tool convert [--code NAME] [--eol NAME] [--ncr] [--declare] IN OUT\n"
     "       kelvo-tool exec [--config DIR] [--select START:END] [--answer yes|no|ok|cancel|all|back]...\n"
     "                       [--input TEXT]... [--field NAME=VALUE]... [--setting SECTION/KEY=VALUE]...\n"
     "                       [--dblclick OFFSET]... --command ID [--command ID]... FILE [-o OUT]\n"
@@ -56,6 +56,9 @@ const char* const kHelpText =
     "    --eol NAME          save with this line end\n"
     "    --ncr               write characters the code cannot hold as &#x...; instead of\n"
     "                        refusing (exit status 1 and a message: line)\n"
+    "    --declare           make the page's declarations of the code (meta charset,\n"
+    "                        the XML declaration, @charset) name the code saved in;\n"
+    "                        without it they stay as they are\n"
     "  exec FILE             open FILE in the editor without a window, run the commands,\n"
     "                        save through the normal save path; options act in order:\n"
     "    --command ID        run the command with this identifier (repeatable)\n"
@@ -218,11 +221,14 @@ int Convert(const QStringList& args, QTextStream& out, QTextStream& err)
     std::optional<CodeKind> code;
     std::optional<LineEndKind> eol;
     bool references = false;
+    bool declare = false;
     QStringList files;
     for (int i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
         if (a == u"--ncr") {
             references = true;
+        } else if (a == u"--declare") {
+            declare = true;
         } else if (a == u"--code" || a == u"--eol") {
             if (i + 1 >= args.size())
                 return Fail(err, kUsage, a + QStringLiteral(" needs a name"));
@@ -259,11 +265,16 @@ int Convert(const QStringList& args, QTextStream& out, QTextStream& err)
             editor.Doc().SetLineEndKind(*eol);
         // Characters the code cannot hold are written as references only
         // when asked for; otherwise nothing is written. The save asks only
-        // when there are such characters.
-        ui.QueueAnswer(references ? Ui::Answer::Yes : Ui::Answer::Cancel);
+        // when there are such characters, and then about declarations of
+        // another code, which stay unless --declare is given.
+        const bool unencodable =
+            !FindUnencodable(editor.Buffer().GetText(), editor.Doc().GetCodeKind(), 1).empty();
+        if (unencodable)
+            ui.QueueAnswer(references ? Ui::Answer::Yes : Ui::Answer::Cancel);
+        ui.QueueAnswer(declare ? Ui::Answer::Yes : Ui::Answer::No);
         const bool saved = editor.Doc().OnSaveDocument(files[1]);
         const QStringList questions = ui.Texts(QStringLiteral("question"));
-        const bool refused = !references && !questions.isEmpty();
+        const bool refused = !references && unencodable;
         if (!saved)
             status = kFileError;
         for (const QString& m : ui.Texts(QStringLiteral("message")))
