@@ -4472,8 +4472,8 @@ Go ahead?</translation>
     </message>
     <message>
       <location filename="../src/core/migrate/MigrateCommands.cpp" />
-      <source>ページ、スタイルシート、スクリプト、テキストファイル（%1）を UTF-8 にして、文字コードの宣言を UTF-8 に書き換えます。</source>
-      <translation>Pages, style sheets, scripts and text files (%1) are converted to UTF-8, and their declarations of the code rewritten to UTF-8.</translation>
+      <source>対象: %1</source>
+      <translation>Files: %1</translation>
     </message>
     <message>
       <location filename="../src/core/migrate/MigrateCommands.cpp" />
@@ -4508,14 +4508,31 @@ Go ahead?</translation>
     <message>
       <location filename="../src/core/migrate/MigrateCommands.cpp" />
       <source>フォルダ: %1
-変換 %2 件、宣言だけの書き換え %3 件、そのまま残すもの %4 件</source>
+変換 %2 件、宣言修正 %3 件
+対象外 %4 件</source>
       <translation>Folder: %1
-%2 to convert, %3 with declarations only, %4 left alone</translation>
+%2 to convert, %3 declarations only
+%4 left alone</translation>
     </message>
     <message>
       <location filename="../src/core/migrate/MigrateCommands.cpp" />
       <source>変換</source>
       <translation>Convert</translation>
+    </message>
+    <message>
+      <location filename="../src/core/migrate/MigrateCommands.cpp" />
+      <source>処理</source>
+      <translation>Action</translation>
+    </message>
+    <message>
+      <location filename="../src/core/migrate/MigrateCommands.cpp" />
+      <source>ファイル</source>
+      <translation>File</translation>
+    </message>
+    <message>
+      <location filename="../src/core/migrate/MigrateCommands.cpp" />
+      <source>内容</source>
+      <translation>Value</translation>
     </message>
     <message>
       <location filename="../src/core/migrate/MigrateCommands.cpp" />
@@ -4713,16 +4730,6 @@ and %1 more</translation>
       <location filename="../src/core/search/FindInFilesCommands.cpp" />
       <source>最初の %1 行だけを表示します。</source>
       <translation>Only the first %1 rows are shown.</translation>
-    </message>
-    <message>
-      <location filename="../src/core/search/FindInFilesCommands.cpp" />
-      <source>ファイル</source>
-      <translation>File</translation>
-    </message>
-    <message>
-      <location filename="../src/core/search/FindInFilesCommands.cpp" />
-      <source>内容</source>
-      <translation>Value</translation>
     </message>
     <message>
       <location filename="../src/core/search/FindInFilesCommands.cpp" />

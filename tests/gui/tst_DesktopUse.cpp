@@ -23,6 +23,7 @@
 
 #include <QAction>
 #include <QAbstractButton>
+#include <QTreeWidget>
 #include <QCheckBox>
 #include <QDialog>
 #include <QLabel>
@@ -170,6 +171,7 @@ private Q_SLOTS:
         QTest::newRow("keys") << cmd::KeyCustomize;
         QTest::newRow("settings") << cmd::GeneralSettings;
         QTest::newRow("font") << cmd::FontSettings;
+        QTest::newRow("site migration") << cmd::SiteMigrate;
     }
     void dialogsFitTheScreen()
     {
@@ -369,6 +371,64 @@ private Q_SLOTS:
         QCOMPARE(asked, QStringList{QStringLiteral("「%1」は、ほかのプログラムによって変更されました。\n読み込み直しますか？")
                                         .arg(platform::DisplayPath(platform::DecodePath(name)))});
         QVERIFY(!s.App().Doc().IsModified());
+    }
+
+    // Moving a site to UTF-8 from the keyboard: the options, the plan
+    // (pictured, fitting the screen), Escape leaves every file alone.
+    void siteMigrationPlan()
+    {
+        DesktopSession s;
+        QVERIFY(s.Start());
+        const QString root = s.Path(QStringLiteral("site"));
+        QVERIFY(QDir().mkpath(root + QStringLiteral("/css")));
+        const QByteArray page = Iconv("UTF-8", "CP932",
+                                      "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=Shift_JIS\">\n"
+                                      "<link rel=\"stylesheet\" href=\"css/site.css\" charset=\"Shift_JIS\">\n日本語\n");
+        QVERIFY(WriteBytes(root + QStringLiteral("/index.html"), page));
+        QVERIFY(WriteBytes(root + QStringLiteral("/css/site.css"), Iconv("UTF-8", "CP932", "@charset \"Shift_JIS\";\nh1:before{content:\"見出し\"}\n")));
+        QVERIFY(WriteBytes(root + QStringLiteral("/old.html"), Iconv("UTF-8", "CP932", "<meta charset=\"EUC-JP\">\n日本語\n")));
+        QVERIFY(WriteBytes(root + QStringLiteral("/.htaccess"), "AddDefaultCharset Shift_JIS\n"));
+        QStringList problems;
+        QStringList rows;
+        StepScript script;
+        script.Add(QStringLiteral("the options"), [] { return ActiveDialog(QStringLiteral("サイトの文字コード変換")) != nullptr; },
+                   [&] {
+                       QVERIFY(XType(root));
+                       QVERIFY(XKeys({QStringLiteral("Return")}));
+                   });
+        script.Add(QStringLiteral("the plan, placed"),
+                   [] {
+                       QWidget* w = ActiveDialog(QStringLiteral("サイトの文字コード変換"));
+                       return w && w->findChild<QTreeWidget*>() && w->windowHandle()
+                              && !w->windowHandle()->frameMargins().isNull();
+                   },
+                   [&] {
+                       QWidget* w = QApplication::activeModalWidget();
+                       problems = Misfits(*w);
+                       // From a phone's width on, the whole plan shows without scrolling.
+                       if (w->screen()->size().width() >= 360)
+                           for (QAbstractButton* b : w->findChildren<QAbstractButton*>())
+                               if (!b->isVisible() || b->visibleRegion().isEmpty())
+                                   problems << QStringLiteral("button hidden: ") + b->text();
+                       const auto* tree = w->findChild<QTreeWidget*>();
+                       for (int i = 0; i < tree->topLevelItemCount(); ++i)
+                           rows << tree->topLevelItem(i)->text(0) + u' ' + tree->topLevelItem(i)->text(1);
+                       const QSize size = w->screen()->size();
+                       w->screen()->grabWindow(0).save(QStringLiteral("%1/x-%2x%3-migration-plan.png")
+                                                           .arg(ScreenshotFolder())
+                                                           .arg(size.width())
+                                                           .arg(size.height()));
+                       QVERIFY(XKeys({QStringLiteral("Escape")}));
+                   });
+        script.Add(QStringLiteral("the dialog to close"), [] { return !QApplication::activeModalWidget(); }, [] {});
+        script.Start();
+        QTimer::singleShot(0, &s.Frame(), [&] { s.App().Commands().Run(cmd::SiteMigrate); });
+        QTRY_VERIFY_WITH_TIMEOUT(script.Ended(), 2 * StepScript::kGiveUpMs);
+        QVERIFY2(script.Finished(), qPrintable(script.Waiting()));
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
+        QCOMPARE(rows, (QStringList{"skip .htaccess", "convert index.html", "declare index.html", "declare index.html",
+                                    "skip old.html", "convert css/site.css", "declare css/site.css"}));
+        QCOMPARE(ReadBytes(root + QStringLiteral("/index.html")), page);
     }
 
     // Saved in another code than the page declares: the question, Enter

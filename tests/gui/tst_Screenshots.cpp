@@ -392,40 +392,6 @@ private Q_SLOTS:
         VerifyShots(g.Ui().Shots(), 0);
     }
 
-    // Moving a site to UTF-8: the options and the plan, fitted into a
-    // laptop's and a phone's screen.
-    void siteMigration_data()
-    {
-        QTest::addColumn<QSize>("screen");
-        QTest::newRow("laptop") << QSize(1280, 800);
-        QTest::newRow("phone") << QSize(360, 640);
-    }
-    void siteMigration()
-    {
-        QFETCH(QSize, screen);
-        RenderingEditor g;
-        g.Ui().SetName(QStringLiteral("migrate-%1x%2").arg(screen.width()).arg(screen.height()));
-        g.Ui().SetConfirmForms(true);
-        g.Ui().SetFitSize(screen);
-        const QString root = g.Path(QStringLiteral("site"));
-        QVERIFY(QDir().mkpath(root + QStringLiteral("/css")));
-        const auto sjis = [](const QString& text) { return Iconv("UTF-8", "CP932", text.toUtf8()); };
-        g.MakeFile(QStringLiteral("site/index.html"),
-                   sjis(QStringLiteral("<meta http-equiv=\"Content-Type\" content=\"text/html; charset=Shift_JIS\">\r\n"
-                                       "<link rel=\"stylesheet\" href=\"css/site.css\" charset=\"Shift_JIS\">\r\n日本語")));
-        g.MakeFile(QStringLiteral("site/css/site.css"), sjis(QStringLiteral("@charset \"Shift_JIS\";\r\nh1:before{content:\"見出し\"}")));
-        g.MakeFile(QStringLiteral("site/古いページ.html"), sjis(QStringLiteral("<meta charset=\"EUC-JP\">\r\n日本語")));
-        g.MakeFile(QStringLiteral("site/.htaccess"), "AddDefaultCharset Shift_JIS\n");
-        g.Ui().QueueField(QStringLiteral("サイトのフォルダ"), root);
-        g.Ui().QueueAnswer(Ui::Answer::Ok);
-        g.Ui().QueueAnswer(Ui::Answer::Cancel);  // the plan
-        QVERIFY(g.App().Commands().Run(cmd::SiteMigrate));
-        QCOMPARE(g.Ui().Shots().size(), size_t(2));
-        for (const auto& shot : g.Ui().Shots())
-            QVERIFY2(shot.fits, qPrintable(shot.path));
-        VerifyShots(g.Ui().Shots(), 0);
-    }
-
     void folderChooser()
     {
         RenderingEditor g;

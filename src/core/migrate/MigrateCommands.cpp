@@ -48,9 +48,7 @@ std::optional<MigrationOptions> AskOptions(CKelvoApp& app)
     site.text = folder;
     site.browse = chooser(kFolder);
     form.Add(FieldKind::Label, QString()).text =
-        UiText(QStringLiteral("ページ、スタイルシート、スクリプト、テキストファイル（%1）を UTF-8 にして、"
-                              "文字コードの宣言を UTF-8 に書き換えます。"))
-            .arg(DefaultMigrationPatterns().join(u' '));
+        UiText(QStringLiteral("対象: %1")).arg(DefaultMigrationPatterns().join(u' '));
     form.AddText(QStringLiteral("ほかに変換するファイル(&I):"), QString(), kInclude);
     form.AddFlag(QStringLiteral(".htaccess の文字コードの指定も書き換える(&H)"), false, kServer);
     FormField& backup = form.Add(FieldKind::File, QStringLiteral("元のファイルの保存先(&B):"), kBackup);
@@ -70,7 +68,7 @@ std::optional<MigrationOptions> AskOptions(CKelvoApp& app)
     CKelvoDoc& doc = app.Doc();
     if (doc.IsModified() && !document.isEmpty()) {
         options.keep.append(document);
-        options.keepReason = QStringLiteral("編集中の文書に保存していない変更があります");
+        options.keepReason = UiText(QStringLiteral("編集中の文書に保存していない変更があります"));
     }
     return options;
 }
@@ -99,7 +97,7 @@ std::optional<MigrationPlan> Plan(TaskRunner& runner, const MigrationOptions& op
 QString Summary(const MigrationPlan& plan)
 {
     using Action = MigrationFile::Action;
-    return UiText(QStringLiteral("フォルダ: %1\n変換 %2 件、宣言だけの書き換え %3 件、そのまま残すもの %4 件"))
+    return UiText(QStringLiteral("フォルダ: %1\n変換 %2 件、宣言修正 %3 件\n対象外 %4 件"))
         .arg(platform::DisplayPath(plan.root))
         .arg(plan.Count(Action::Convert))
         .arg(plan.Count(Action::Declare))
@@ -116,16 +114,22 @@ bool ConfirmPlan(CKelvoApp& app, TaskRunner& runner, MigrationOptions& options, 
     form.okCaption = QStringLiteral("変換");
     FormField& summary = form.Add(FieldKind::Label, QString(), QStringLiteral("Summary"));
     FormField& list = form.Add(FieldKind::List, QString(), kPlan);
+    list.columns = {QStringLiteral("処理"), QStringLiteral("ファイル"), QStringLiteral("内容")};
+    list.columnChars = {10, 24};
     std::vector<int> fileOfLine;
     const auto fill = [&] {
         summary.text = Summary(plan);
         list.choices.clear();
         fileOfLine.clear();
-        for (size_t i = 0; i < plan.files.size(); ++i)
+        for (size_t i = 0; i < plan.files.size(); ++i) {
+            // "convert PATH: DETAIL" as cells.
+            const QString path = platform::DisplayPath(plan.files[i].path);
             for (const QString& line : plan.files[i].Lines()) {
-                list.choices.append(line);
+                const QString action = line.section(u' ', 0, 0);
+                list.choices.append(action + u'\t' + path + u'\t' + line.mid(action.size() + path.size() + 3));
                 fileOfLine.push_back(int(i));
             }
+        }
         list.index = list.choices.isEmpty() ? -1 : 0;
     };
     fill();

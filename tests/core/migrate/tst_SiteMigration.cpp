@@ -184,7 +184,7 @@ private Q_SLOTS:
         QVERIFY(t.App().OpenDocumentFile(root + "/index.html"));
         t.Ui().QueueField("サイトのフォルダ", root);
         t.Ui().QueueAnswer(Ui::Answer::Ok);
-        t.Ui().QueueField(QStringLiteral("Plan"), "skip old.html: 1 行目で EUC-JP と宣言していますが、ShiftJis と判定しました");
+        t.Ui().QueueField(QStringLiteral("Plan"), "skip\told.html\t1 行目で EUC-JP と宣言していますが、ShiftJis と判定しました");
         t.Ui().QueueField("文字コードを指定", "");
         t.Ui().QueueField("文字コード", "シフトJIS");
         t.Ui().QueueAnswer(Ui::Answer::Ok);  // the code
