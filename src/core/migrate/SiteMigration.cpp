@@ -143,7 +143,8 @@ void Planner::ReadText(Reading& r, const QByteArray& bytes, std::optional<CodeKi
     DecodedDocument doc = DecodeDocument(bytes, true);
     // A file an earlier run converted reads as UTF-8 and says so: the code
     // the user named for it then must not convert it a second time.
-    if (named && !(doc.code == CodeKind::Utf8 && doc.undecodable == 0 && SaysOnly(doc.text, f.path, CodeKind::Utf8)))
+    const bool readsAsUtf8 = doc.code == CodeKind::Utf8 || doc.code == CodeKind::Ascii;
+    if (named && !(readsAsUtf8 && doc.undecodable == 0 && SaysOnly(doc.text, f.path, CodeKind::Utf8)))
         doc = DecodeDocumentAs(bytes, *named, true);
     else
         named.reset();
@@ -161,9 +162,9 @@ void Planner::ReadText(Reading& r, const QByteArray& bytes, std::optional<CodeKi
         return;
     }
     const std::vector<CodeDeclaration> found = FindCodeDeclarations(doc.text, DeclarationSyntaxFor(f.path));
-    for (const CodeDeclaration& d : found) {
-        if (named)
-            break;
+    // What the user named is read so, whatever the page says.
+    for (size_t i = 0; !named && i < found.size(); ++i) {
+        const CodeDeclaration& d = found[i];
         if (d.kind == CodeDeclaration::Kind::ServerCode && d.code != CodeKind::Utf8) {
             f.reason = UiText(QStringLiteral("%1 行目でサーバ側のコードが charset=%2 を指定しています"))
                            .arg(d.line)

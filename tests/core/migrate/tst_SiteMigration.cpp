@@ -49,25 +49,26 @@ private Q_SLOTS:
     void planAndRun_data()
     {
         QTest::addColumn<Files>("files");
-        QTest::addColumn<QString>("named");  // FILE=CODE
+        QTest::addColumn<QStringList>("named");  // FILE=CODE
         QTest::addColumn<bool>("htaccess");
         QTest::addColumn<QStringList>("lines");
         QTest::addColumn<Files>("after");  // the files that change
         QTest::newRow("declarations and line ends kept, letter case followed")
             << Files{{"a.html", Sjis("<meta http-equiv=\"Content-Type\" content=\"text/html; charset=shift_jis\">\n日本\n")},
                      {"s/s.css", Euc("@charset \"EUC-JP\";\rb:after{content:\"字\"}\r")}}
-            << "" << false
+            << QStringList{} << false
             << QStringList{"convert a.html: ShiftJis -> Utf8",
                            "declare a.html: 1: <meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">",
                            "convert s/s.css: Euc -> Utf8", "declare s/s.css: 1: @charset \"UTF-8\";"}
             << Files{{"a.html", "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">\n日本\n"},
                      {"s/s.css", "@charset \"UTF-8\";\rb:after{content:\"字\"}\r"}};
-        QTest::newRow("plain ASCII and a named UTF-8 page keep their bytes and BOM")
+        QTest::newRow("plain ASCII and named pages keep their bytes and BOM, once")
             << Files{{"p.html", "<meta charset=Shift_JIS><p>ascii"},
                      {"b.html", "\xEF\xBB\xBF<meta charset=\"EUC-JP\">日本"},
                      {"u.html", "<meta charset=\"utf-8\">日本"}}
-            << "b.html=Utf8" << false
-            << QStringList{"declare b.html: 1: <meta charset=\"UTF-8\">", "declare p.html: 1: <meta charset=UTF-8>"}
+            << QStringList{"b.html=Utf8", "p.html=ShiftJis"} << false
+            << QStringList{"declare b.html: 1: <meta charset=\"UTF-8\">", "convert p.html: ShiftJis -> Utf8",
+                           "declare p.html: 1: <meta charset=UTF-8>"}
             << Files{{"b.html", "\xEF\xBB\xBF<meta charset=\"UTF-8\">日本"}, {"p.html", "<meta charset=UTF-8><p>ascii"}};
         QTest::newRow("script charset follows its file, converted or left alone")
             << Files{{"i.html", "<script src=\"x.js\" charset=\"Shift_JIS\"></script>"
@@ -75,7 +76,7 @@ private Q_SLOTS:
                                 "<script src=\"http://e.example/a.js\" charset=\"EUC-JP\"></script>"},
                      {"x.js", Sjis("s='日本';")},
                      {"bad.js", Sjis("s='日本';\r\n") + "\x80"}}
-            << "" << false
+            << QStringList{} << false
             << QStringList{"skip bad.js: ShiftJis として読めないバイトが 1 個あります（最初は 2 行目）",
                            "declare i.html: 1: <script src=\"x.js\" charset=\"UTF-8\">", "convert x.js: ShiftJis -> Utf8"}
             << Files{{"i.html", "<script src=\"x.js\" charset=\"UTF-8\"></script>"
@@ -86,34 +87,34 @@ private Q_SLOTS:
             << Files{{"h.php", Sjis("<?php header('Content-Type: text/html; charset=Shift_JIS'); ?>日本")},
                      {"m.html", Sjis("<meta charset=\"EUC-JP\">日本")},
                      {"n.html", Sjis("<meta charset=\"EUC-JP\">日本")}}
-            << "m.html=ShiftJis" << false
+            << QStringList{"m.html=ShiftJis"} << false
             << QStringList{"skip h.php: 1 行目でサーバ側のコードが charset=Shift_JIS を指定しています",
                            "convert m.html: ShiftJis -> Utf8", "declare m.html: 1: <meta charset=\"UTF-8\">",
                            "skip n.html: 1 行目で EUC-JP と宣言していますが、ShiftJis と判定しました"}
             << Files{{"m.html", "<meta charset=\"UTF-8\">日本"}};
         const Files server{{".htaccess", "AddDefaultCharset Shift_JIS\nAddCharset EUC-JP .euc\n"},
                            {"sub/.htaccess", "AddType \"text/html; charset=EUC-JP\" .html\n"}};
-        QTest::newRow(".htaccess listed") << server << "" << false
+        QTest::newRow(".htaccess listed") << server << QStringList{} << false
                                           << QStringList{"skip .htaccess: 1: AddDefaultCharset Shift_JIS: "
                                                          "サーバの設定は、書き換えを選んだときだけ書き換えます",
                                                          "skip sub/.htaccess: 1: AddType \"text/html; charset=EUC-JP\" .html: "
                                                          "サーバの設定は、書き換えを選んだときだけ書き換えます"}
                                           << Files{};
         QTest::newRow(".htaccess rewritten when asked")
-            << server << "" << true
+            << server << QStringList{} << true
             << QStringList{"declare .htaccess: 1: AddDefaultCharset UTF-8",
                            "declare sub/.htaccess: 1: AddType \"text/html; charset=UTF-8\" .html"}
             << Files{{".htaccess", "AddDefaultCharset UTF-8\nAddCharset EUC-JP .euc\n"},
                      {"sub/.htaccess", "AddType \"text/html; charset=UTF-8\" .html\n"}};
         QTest::newRow("a link out of the site and a binary file")
-            << Files{{"out.html", "-> ../outside.html"}, {"data.txt", QByteArray("ab\0cd", 5)}} << "" << false
+            << Files{{"out.html", "-> ../outside.html"}, {"data.txt", QByteArray("ab\0cd", 5)}} << QStringList{} << false
             << QStringList{"skip data.txt: バイナリファイルです", "skip out.html: サイトの外のファイルへのリンクです"}
             << Files{};
     }
     void planAndRun()
     {
         QFETCH(Files, files);
-        QFETCH(QString, named);
+        QFETCH(QStringList, named);
         QFETCH(bool, htaccess);
         QFETCH(QStringList, lines);
         QFETCH(Files, after);
@@ -124,8 +125,8 @@ private Q_SLOTS:
         MigrationOptions options;
         options.root = root;
         options.serverConfig = htaccess;
-        if (!named.isEmpty())
-            options.codes[named.section(u'=', 0, 0)] = *CodeKindFromName(named.section(u'=', 1));
+        for (const QString& n : named)
+            options.codes[n.section(u'=', 0, 0)] = *CodeKindFromName(n.section(u'=', 1));
         const MigrationPlan plan = PlanMigration(options);
         QCOMPARE(plan.Lines(), lines);
         const MigrationResult result = ApplyMigration(plan, options);
