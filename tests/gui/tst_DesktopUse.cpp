@@ -99,6 +99,14 @@ QStringList Misfits(QWidget& dialog)
     return problems;
 }
 
+// The whole screen as the user sees it, saved as build/screenshots/x-WxH-name.png.
+void SaveScreen(const QWidget& w, const QString& name)
+{
+    const QSize size = w.screen()->size();
+    w.screen()->grabWindow(0).save(
+        QStringLiteral("%1/x-%2x%3-%4.png").arg(ScreenshotFolder()).arg(size.width()).arg(size.height()).arg(name));
+}
+
 } // namespace
 
 // The program under a real X server and window manager, used with the
@@ -192,13 +200,7 @@ private Q_SLOTS:
                    [&] {
                        QWidget* w = QApplication::activeModalWidget();
                        problems = Misfits(*w);
-                       const QSize size = w->screen()->size();
-                       w->screen()->grabWindow(0).save(
-                           QStringLiteral("%1/x-%2x%3-%4.png")
-                               .arg(ScreenshotFolder())
-                               .arg(size.width())
-                               .arg(size.height())
-                               .arg(QString::fromLatin1(QTest::currentDataTag()).replace(u' ', u'-')));
+                       SaveScreen(*w, QString::fromLatin1(QTest::currentDataTag()).replace(u' ', u'-'));
                        qobject_cast<QDialog*>(w)->reject();
                    });
         script.Start();
@@ -413,11 +415,7 @@ private Q_SLOTS:
                        const auto* tree = w->findChild<QTreeWidget*>();
                        for (int i = 0; i < tree->topLevelItemCount(); ++i)
                            rows << tree->topLevelItem(i)->text(0) + u' ' + tree->topLevelItem(i)->text(1);
-                       const QSize size = w->screen()->size();
-                       w->screen()->grabWindow(0).save(QStringLiteral("%1/x-%2x%3-migration-plan.png")
-                                                           .arg(ScreenshotFolder())
-                                                           .arg(size.width())
-                                                           .arg(size.height()));
+                       SaveScreen(*w, QStringLiteral("migration-plan"));
                        QVERIFY(XKeys({QStringLiteral("Escape")}));
                    });
         script.Add(QStringLiteral("the dialog to close"), [] { return !QApplication::activeModalWidget(); }, [] {});
@@ -454,11 +452,7 @@ private Q_SLOTS:
                    [&] {
                        auto* box = qobject_cast<QuestionBox*>(QApplication::activeModalWidget());
                        asked = box->TextLabel()->text().remove(QChar(0x2060));
-                       const QSize size = box->screen()->size();
-                       box->screen()->grabWindow(0).save(QStringLiteral("%1/x-%2x%3-declaration.png")
-                                                             .arg(ScreenshotFolder())
-                                                             .arg(size.width())
-                                                             .arg(size.height()));
+                       SaveScreen(*box, QStringLiteral("declaration"));
                        QVERIFY(Misfits(*box).isEmpty());
                        QVERIFY(XKeys({QStringLiteral("Return")}));
                    });

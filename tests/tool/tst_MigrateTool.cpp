@@ -151,8 +151,6 @@ private Q_SLOTS:
         QTest::newRow("another target") << QStringList{"--to", "sjis", "."} << "only --to utf8 is supported";
         QTest::newRow("a code for no file")
             << QStringList{"--code", "none.html=ShiftJis", "."} << "--code names no file of the site: none.html";
-        QTest::newRow("a code that is no code")
-            << QStringList{"--code", "a=Ascii", "."} << "--code needs FILE=ShiftJis, Jis, Euc or Utf8: a=Ascii";
     }
     void usage()
     {
