@@ -4447,6 +4447,11 @@ Go ahead?</translation>
     </message>
     <message>
       <location filename="../src/core/links/LinkCommands.cpp" />
+      <source>UTF-16 のファイルは挿入できません</source>
+      <translation>UTF-16 files cannot be inserted</translation>
+    </message>
+    <message>
+      <location filename="../src/core/links/LinkCommands.cpp" />
       <source>文字として読めないバイトが %1 個あるため、挿入しません</source>
       <translation>%1 bytes cannot be read as characters, so the file is not inserted</translation>
     </message>

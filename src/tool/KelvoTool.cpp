@@ -155,7 +155,7 @@ int Detect(const QStringList& files, QTextStream& out, QTextStream& err)
             status = kFileError;
             continue;
         }
-        if (HasUtf16Bom(file.bytes)) {
+        if (IsUtf16File(file.bytes)) {
             Fail(err, kFileError, QStringLiteral("%1: UTF-16 is not supported").arg(path));
             status = kFileError;
             continue;

@@ -499,17 +499,29 @@ private Q_SLOTS:
                                     QStringLiteral("page - Kelvopad"), QStringLiteral("windowactivate"),
                                     QStringLiteral("--sync")}),
                  0);
-        QVERIFY(XType(QStringLiteral("abc")));
-        auto journaled = [] {
+        // Typing on and on, four times as long as the journal waits: the
+        // text is journaled while the typing goes on.
+        QProcess typist;
+        typist.start(QStringLiteral("xdotool"), {QStringLiteral("type"), QStringLiteral("--clearmodifiers"),
+                                                 QStringLiteral("--delay"), QStringLiteral("150"), QString(80, u'x')});
+        QString journaledText;
+        auto journaled = [&] {
             const QStringList files = QDir(RecoveryJournal::Folder()).entryList({QStringLiteral("*.journal")});
             const std::optional<JournalEntry> entry =
                 files.size() == 1 ? RecoveryJournal::Read(RecoveryJournal::Folder() + files[0]) : std::nullopt;
-            return entry && entry->text == QStringLiteral("abcmine");
+            if (!entry || !entry->text.startsWith(u'x') || !entry->text.endsWith(QStringLiteral("mine")))
+                return false;
+            journaledText = entry->text;
+            return true;
         };
-        QTRY_VERIFY_WITH_TIMEOUT(journaled(), 2 * StepScript::kGiveUpMs);
+        QTRY_VERIFY_WITH_TIMEOUT(journaled() || typist.state() == QProcess::NotRunning, 2 * StepScript::kGiveUpMs);
+        QVERIFY2(typist.state() == QProcess::Running, "no journal before the typing stopped");
+        typist.kill();
+        typist.waitForFinished();
         QVERIFY(RecoveryJournal::Orphans().isEmpty());
         QCOMPARE(::kill(pid_t(editor.processId()), SIGKILL), 0);
         QVERIFY(editor.waitForFinished());
+        QVERIFY(journaled());  // the last one written
         if (changedMeanwhile)
             QVERIFY(WriteBytes(page, "theirs"));
 
@@ -517,7 +529,7 @@ private Q_SLOTS:
             TestEditor next;
             next.Ui().QueueAnswer(Ui::Answer::Yes);
             QVERIFY(next.Doc().OfferRecovery());
-            QCOMPARE(next.Text(), QStringLiteral("abcmine"));
+            QCOMPARE(next.Text(), journaledText);
             QVERIFY(next.Doc().IsModified());
             QCOMPARE(next.Doc().GetPathName(), changedMeanwhile ? QString() : page);
             QCOMPARE(next.Ui().Texts("message").size(), changedMeanwhile ? 1 : 0);

@@ -18,7 +18,8 @@ std::optional<TemplateContent> ReadTemplateFile(const QString& path, bool autoCo
     if (file.error != platform::FileError::None)
         return std::nullopt;
     DecodedDocument decoded = DecodeDocument(std::move(file.bytes), autoConvert);
-    TemplateContent content{std::move(decoded.text), decoded.declared};
+    TemplateContent content{std::move(decoded.text), decoded.declared, decoded.code, decoded.lineEnd,
+                            std::move(decoded.forms)};
     // A file with mixed line ends keeps its odd ones as lone CR or LF in a
     // document's text; inserted text has no file to go back to, so every
     // line end becomes the editor's own.

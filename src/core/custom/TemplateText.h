@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/doc/CodeKinds.h"
+#include "core/doc/FileForms.h"
 
 #include <QString>
 
@@ -10,9 +11,13 @@
 struct TemplateContent {
     // Decoded as a document is (its code detected, every line end CR LF).
     QString text;
-    // The code the file's page declares (<meta charset>), when one of ours:
-    // a document made from it is saved in that code.
+    // The code the file's page declares (<meta charset>), when one of ours.
     std::optional<CodeKind> declared;
+    // The file's code (the one its text was read in) and first line end,
+    // and what its bytes held beyond the text.
+    CodeKind code = CodeKind::ShiftJis;
+    LineEndKind lineEnd = LineEndKind::None;
+    FileForms forms;
 };
 
 // nullopt when the file cannot be read. With autoConvert off the bytes are

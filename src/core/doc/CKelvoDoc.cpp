@@ -106,7 +106,7 @@ bool CKelvoDoc::Load(const QString& path, std::optional<CodeKind> code)
     stamp.size = bytes.size();
     stamp.mtimeNs = file.mtimeNs;
     stamp.digest = platform::ContentDigest(bytes);
-    if (!code && HasUtf16Bom(bytes)) {
+    if (!code && IsUtf16File(bytes)) {
         m_app.GetUi().Message(UiText(QStringLiteral("UTF-16 のファイルは読み込めません - ")) + platform::DisplayPath(path));
         return false;
     }
@@ -410,6 +410,10 @@ bool CKelvoDoc::OnSaveDocument(const QString& path)
     }
     if (!raw && !OfferDeclarationUpdate(path, text, bytes))
         return false;
+    // The next save keeps the lines of the file as now written (any bytes
+    // that read as the text would do, should this write fail).
+    if (m_code == CodeKind::Jis && !raw)
+        m_forms.KeepOriginal(bytes, m_lineEnd, text);
     text.clear();
     const platform::FileError error = platform::WriteFileSafely(path, bytes);
     if (error != platform::FileError::None) {
@@ -483,21 +487,37 @@ bool CKelvoDoc::OfferDeclarationUpdate(const QString& path, QString& text, QByte
     return true;
 }
 
-CodeKind CKelvoDoc::FillFromTemplate()
+void CKelvoDoc::FillFromTemplate()
 {
-    if (const std::optional<TemplateContent> content =
-            ReadTemplateFile(m_app.InitialTemplatePath(), m_autoCode)) {
-        m_buffer.SetText(content->text);
-        const int caret = TemplateCaret(content->text);
-        m_buffer.SetSel(caret, caret);
+    m_code = m_readCode = CodeKind::ShiftJis;
+    m_lineEnd = LineEndKind::CrLf;
+    m_readUnconverted = false;
+    m_forms = FileForms();
+    std::optional<TemplateContent> content = ReadTemplateFile(m_app.InitialTemplatePath(), m_autoCode);
+    if (!content) {
+        m_app.View().InsertTagText(kFallbackTemplate, false);
+        m_buffer.SetSel(kFallbackCaret, kFallbackCaret);
         m_buffer.ScrollCaret();
-        // A page that names its code is saved in it.
-        return content->declared.value_or(CodeKind::ShiftJis);
+        return;
     }
-    m_app.View().InsertTagText(kFallbackTemplate, false);
-    m_buffer.SetSel(kFallbackCaret, kFallbackCaret);
+    m_buffer.SetText(content->text);
+    const int caret = TemplateCaret(content->text);
+    m_buffer.SetSel(caret, caret);
     m_buffer.ScrollCaret();
-    return CodeKind::ShiftJis;
+    // A new page is in its template's code and line end, as a file read
+    // is; a page that names its code is saved in that one. Text that has
+    // no code of its own (7-bit) takes the new document's.
+    const bool ownCode = content->code != CodeKind::Ascii && content->code != CodeKind::Unknown;
+    if (!m_autoCode) {
+        if (ownCode)
+            m_code = m_readCode = content->code;
+        m_readUnconverted = m_code == CodeKind::Euc || m_code == CodeKind::Utf8;
+    } else {
+        m_code = content->declared.value_or(ownCode ? content->code : CodeKind::ShiftJis);
+    }
+    if (content->lineEnd != LineEndKind::None)
+        m_lineEnd = content->lineEnd;
+    m_forms = std::move(content->forms);
 }
 
 bool CKelvoDoc::OnNewDocument()
@@ -505,10 +525,7 @@ bool CKelvoDoc::OnNewDocument()
     m_path.clear();
     m_title = UntitledTitle();
     m_buffer.SetText(QString());
-    m_code = FillFromTemplate();
-    m_lineEnd = LineEndKind::CrLf;
-    m_readUnconverted = false;
-    m_forms = FileForms();
+    FillFromTemplate();
     m_undecodable = 0;
     m_declared.reset();
     m_declarationKept.clear();

@@ -126,9 +126,9 @@ private:
     void Restore(const JournalEntry& entry);
     // Reads the file into the buffer; a given code overrides detection.
     bool Load(const QString& path, std::optional<CodeKind> code);
-    // Fills the buffer with the initial template, or the fallback text;
-    // gives the code the new document is to be saved in.
-    CodeKind FillFromTemplate();
+    // Fills the buffer with the initial template, or the fallback text,
+    // and takes the code and line end the new document is saved in.
+    void FillFromTemplate();
 
     CKelvoApp& m_app;
     EditBuffer& m_buffer;

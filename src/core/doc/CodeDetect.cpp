@@ -209,9 +209,51 @@ Utf8Count CountUtf8(QByteArrayView bytes)
     return count;
 }
 
-bool HasUtf16Bom(QByteArrayView bytes)
+namespace {
+
+bool ReadsAsUtf16(QByteArrayView bytes, bool lowByteFirst)
 {
-    return bytes.startsWith(QByteArrayView("\xFF\xFE", 2)) || bytes.startsWith(QByteArrayView("\xFE\xFF", 2));
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    const auto* const end = p + bytes.size();
+    qsizetype narrow = 0;  // units below U+0100
+    qsizetype stretch = 0;  // units since the last of them
+    bool highSurrogate = false;
+    for (; p < end; p += 2) {
+        const unsigned unit = lowByteFirst ? p[0] | (p[1] << 8) : (p[0] << 8) | p[1];
+        const bool lowSurrogate = unit >= 0xDC00 && unit <= 0xDFFF;
+        if (highSurrogate != lowSurrogate)
+            return false;
+        highSurrogate = unit >= 0xD800 && unit <= 0xDBFF;
+        if (unit >= 0x100) {
+            if (unit >= 0xFFFE || ++stretch > kUtf16Stretch)
+                return false;
+            continue;
+        }
+        if ((unit < 0x20 && unit != '\t' && unit != '\n' && unit != '\f' && unit != '\r')
+            || (unit >= 0x7F && unit < 0xA0))
+            return false;
+        ++narrow;
+        stretch = 0;
+    }
+    return !highSurrogate && narrow >= 2;
+}
+
+} // namespace
+
+bool IsUtf16File(QByteArrayView bytes)
+{
+    if (bytes.startsWith(QByteArrayView("\xFF\xFE", 2)) || bytes.startsWith(QByteArrayView("\xFE\xFF", 2)))
+        return true;
+    if (bytes.size() % 2 != 0 || !memchr(bytes.data(), 0, bytes.size()))
+        return false;
+    // The NULs are the high bytes of 7-bit characters: the second byte of
+    // a unit when the low byte comes first.
+    qsizetype first = 0, second = 0;
+    for (qsizetype i = 0; i < bytes.size(); i += 2) {
+        first += bytes[i] == 0;
+        second += bytes[i + 1] == 0;
+    }
+    return first != second && ReadsAsUtf16(bytes, second > first);
 }
 
 namespace {
@@ -230,6 +272,7 @@ int SjisCost(QByteArrayView bytes)
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
     const auto* const end = p + bytes.size();
     int cost = 0;
+    int pairs = 0, pairsOn8E = 0;
     while (p < end) {
         const unsigned b = *p++;
         if (b < 0x80)
@@ -241,6 +284,8 @@ int SjisCost(QByteArrayView bytes)
         if (p == end)
             return -1;
         const unsigned code = (b << 8) | *p++;
+        ++pairs;
+        pairsOn8E += b == 0x8E;
         if (t.pair[code] == platform::MultiByteTables::kNone)
             cost += kMissing;
         else if (b == 0x87 || b >= 0xED)
@@ -248,6 +293,10 @@ int SjisCost(QByteArrayView bytes)
         else if (code >= 0x989F)
             cost += kLevel2;
     }
+    // EUC half-width katakana are 8E pairs, which read as Shift-JIS kanji
+    // that all share one lead byte: no real text has only those.
+    if (pairs >= 2 && pairsOn8E == pairs)
+        cost += kMissing * pairs;
     return cost;
 }
 

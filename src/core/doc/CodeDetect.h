@@ -62,5 +62,12 @@ LineEndKind DetectLineEnd(ByteReader& file);
 //    and vendor characters, as nkf weighs them), Unknown when that ties.
 CodeKind DetectDocumentCode(QByteArrayView bytes);
 
-// UTF-16, which the editor does not read, starts with FF FE or FE FF.
-bool HasUtf16Bom(QByteArrayView bytes);
+// UTF-16, which the editor does not read: bytes that start with FF FE or
+// FE FF, or text whose 7-bit characters show as NUL in every other byte
+// (the high byte of each unit). Its units must all be characters of text
+// (no U+0000, no control but tab, line ends and form feed, surrogates in
+// pairs), at least two of them below U+0100 and never more than
+// kUtf16Stretch in a row without one: a Shift-JIS or EUC file holds a NUL
+// only by accident, and binary data holds U+0000 or controls.
+bool IsUtf16File(QByteArrayView bytes);
+inline constexpr qsizetype kUtf16Stretch = 2048;

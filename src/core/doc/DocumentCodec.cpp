@@ -234,10 +234,7 @@ DecodedDocument Decode(QByteArray bytes, CodeKind code, LineEndKind lineEnd, boo
     case Family::Jis:
         r = codec::DecodeJis(bytes, lineEnd, &doc.forms);
         doc.forms.DropCanonical(platform::EucJpTables().encode);
-        doc.forms.original = bytes;
-        doc.forms.originalLineEnd = lineEnd;
-        doc.forms.textDigest = qHash(QStringView(r.text));
-        doc.forms.textLength = r.text.size();
+        doc.forms.KeepOriginal(bytes, lineEnd, r.text);
         break;
     case Family::Utf8:
         r = codec::DecodeUtf8(bytes, lineEnd, &doc.forms);

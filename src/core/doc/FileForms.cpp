@@ -46,3 +46,11 @@ bool FileForms::Unchanged(QStringView text, LineEndKind lineEnd) const
     return !original.isNull() && lineEnd == originalLineEnd && text.size() == textLength
            && qHash(text) == textDigest;
 }
+
+void FileForms::KeepOriginal(QByteArray bytes, LineEndKind lineEnd, QStringView text)
+{
+    original = std::move(bytes);
+    originalLineEnd = lineEnd;
+    textDigest = qHash(text);
+    textLength = text.size();
+}

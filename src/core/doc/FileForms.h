@@ -26,14 +26,18 @@ public:
     bool kanaShift = true;
     // A JIS file's own bytes (with its line ends) and what its text was:
     // an escape the encoder would not write (a redundant one, kanji mode
-    // running across a line end) is no part of the text, so while the
-    // text is unchanged these bytes are written back; once it changes, all
-    // of it is written in the style above.
+    // running across a line end, another escape for the same mode) is no
+    // part of the text, so while the text is unchanged these bytes are
+    // written back; once it changes, its lines that the text still has
+    // are, and only the others are written in the style above.
     QByteArray original;
     LineEndKind originalLineEnd = LineEndKind::CrLf;
     size_t textDigest = 0;
     qsizetype textLength = -1;
     bool Unchanged(QStringView text, LineEndKind lineEnd) const;
+    // Remembers the bytes of a JIS file (as read or as last written) and
+    // the text they hold.
+    void KeepOriginal(QByteArray bytes, LineEndKind lineEnd, QStringView text);
     // The alternatives below are EUC bytes (JIS shares them) or Shift-JIS
     // bytes; they apply to the codes of that family only.
     bool eucFamily = false;

@@ -1,5 +1,9 @@
 #include "core/doc/CodecIo.h"
 
+#include <algorithm>
+#include <unordered_map>
+#include <vector>
+
 // JIS (ISO-2022-JP): 7-bit text in which escape sequences and SO/SI switch
 // between ASCII, JIS X 0208 kanji, JIS X 0212 and half-width katakana. The
 // mode runs on across line ends; control characters (line ends, tabs,
@@ -152,6 +156,35 @@ public:
             Designate(Jis::Ascii);
         }
     }
+    void SwitchTo(Jis target)
+    {
+        m_out.Reserve(8);
+        if (m_mode == Jis::KanaShifted && target != Jis::KanaShifted) {
+            m_out.Put(kSi);
+            m_mode = Jis::Ascii;
+        }
+        if (m_mode != target)
+            Designate(target);
+    }
+    // Bytes of the file that a reader starts in `from` and ends in `to`.
+    void Verbatim(QByteArrayView bytes, Jis from, Jis to)
+    {
+        SwitchTo(from);
+        m_out.Reserve(bytes.size());
+        for (char b : bytes)
+            m_out.Put(static_cast<unsigned char>(b));
+        m_mode = to;
+        // An ESC at the end of a line starts no escape: it was a kept one.
+        m_afterEsc = !bytes.isEmpty() && bytes.back() == kEsc;
+    }
+    // A line end, which is itself in every mode.
+    void LineEnd(QStringView end)
+    {
+        m_out.Reserve(end.size());
+        for (QChar c : end)
+            m_out.Put(static_cast<unsigned char>(c.unicode()));
+        m_afterEsc = false;
+    }
 
 private:
     void Designate(Jis mode)
@@ -274,16 +307,13 @@ bool JisEncodable(char32_t ch)
     return code != 0 && (code > 0xFFFF || code >= 0xA1A1 || (code >> 8) == 0x8E);
 }
 
-QByteArray EncodeJis(QStringView text, const FileForms* forms, qsizetype* references)
+namespace {
+
+// Writes the characters of [p, end).
+void EncodeChars(const char16_t* p, const char16_t* const end, JisWriter& enc, ByteWriter& w,
+                 FileForms::Cursor& cursor, qsizetype& references)
 {
-    const FileForms defaults;
     const MultiByteTables& t = platform::EucJpTables();
-    ByteWriter w(text.size() * 2 + 16);
-    qsizetype written = 0;
-    JisWriter enc(w, forms ? *forms : defaults);
-    FileForms::Cursor cursor(forms);
-    const char16_t* p = text.utf16();
-    const char16_t* const end = p + text.size();
     while (p < end) {
         // The longest a character takes: SI, a designation and two bytes,
         // or a numeric reference.
@@ -298,7 +328,7 @@ QByteArray EncodeJis(QStringView text, const FileForms* forms, qsizetype* refere
             continue;
         }
         if (!JisEncodable(c.ch)) {
-            ++written;
+            ++references;
             for (QChar r : NumericReference(c.ch))
                 enc.Ascii(static_cast<unsigned char>(r.unicode()));
             continue;
@@ -313,8 +343,187 @@ QByteArray EncodeJis(QStringView text, const FileForms* forms, qsizetype* refere
         else
             enc.Kanji(code);
     }
-    w.Reserve(4);
-    enc.ToAscii();
+}
+
+// A line written as the file had it still holds its occurrences of
+// characters with two forms: the cursor passes them.
+void PassForms(const char16_t* p, const char16_t* const end, FileForms::Cursor& cursor)
+{
+    const MultiByteTables& t = platform::EucJpTables();
+    while (p < end) {
+        const TextChar c = NextChar(p, end);
+        if (!c.kept && c.ch <= 0xFFFF && t.alternative[c.ch] && JisEncodable(c.ch))
+            cursor.Next(static_cast<char16_t>(c.ch));
+    }
+}
+
+// The lines of the file a JIS text was read from (each up to and with its
+// LF, the last one up to the end), with the mode a reader is in at each
+// line start. A line's escapes are its own bytes: the text does not say
+// which of the escapes the code has for a mode the file used, nor where
+// it left a mode it did not need.
+class FileLines {
+public:
+    explicit FileLines(const FileForms& forms)
+    {
+        // CR LF line ends, as the encoder writes them before the caller
+        // rewrites them into the file's own: the bytes and the text then
+        // have their LFs in the same places.
+        switch (forms.originalLineEnd) {
+        case LineEndKind::Lf:
+            m_bytes = LfToCrLf(forms.original);
+            break;
+        case LineEndKind::Cr:
+            m_bytes = CrToCrLf(forms.original);
+            break;
+        default:
+            m_bytes = forms.original;
+            break;
+        }
+        m_text = DecodeJis(m_bytes, LineEndKind::CrLf, nullptr).text;
+        // An escape is read at any byte, in every mode (no character holds
+        // ESC, SO or SI), so the modes at the line starts are found
+        // without reading the characters.
+        const auto* const start = reinterpret_cast<const unsigned char*>(m_bytes.constData());
+        const auto* const end = start + m_bytes.size();
+        Jis mode = Jis::Ascii;
+        m_lines.push_back({0, 0, mode});
+        qsizetype textAt = 0;
+        for (const unsigned char* p = start; p < end;) {
+            const unsigned char b = *p;
+            if (b == kEsc || b == kSo || b == kSi) {
+                const int n = JisEscape(p, end, mode);
+                p += n ? n : 1;
+                continue;
+            }
+            ++p;
+            if (b != '\n')
+                continue;
+            textAt = m_text.indexOf(u'\n', textAt) + 1;
+            m_lines.push_back({p - start, textAt, mode});
+        }
+        m_lines.push_back({m_bytes.size(), m_text.size(), mode});
+        for (int i = 0; i + 1 < static_cast<int>(m_lines.size()); ++i)
+            if (!Text(i).isEmpty())
+                m_byText[qHash(Text(i))].push_back(i);
+    }
+
+    int Count() const { return static_cast<int>(m_lines.size()) - 1; }
+    QStringView Text(int i) const
+    {
+        return QStringView(m_text).sliced(m_lines[i].text, m_lines[i + 1].text - m_lines[i].text);
+    }
+    QByteArrayView Bytes(int i) const
+    {
+        return QByteArrayView(m_bytes).sliced(m_lines[i].bytes, m_lines[i + 1].bytes - m_lines[i].bytes);
+    }
+    Jis StartMode(int i) const { return m_lines[i].mode; }
+    Jis EndMode(int i) const { return m_lines[i + 1].mode; }
+
+    // The file's line with this text, the one at `expected` if it has it,
+    // else the nearest one; -1 when the file has no such line.
+    int Find(QStringView line, int expected) const
+    {
+        if (line.isEmpty())
+            return -1;
+        if (expected < Count() && Text(expected) == line)
+            return expected;
+        const auto found = m_byText.find(qHash(line));
+        if (found == m_byText.end())
+            return -1;
+        const std::vector<int>& at = found->second;
+        // Nearest to the expected place first.
+        auto later = std::lower_bound(at.begin(), at.end(), expected);
+        auto before = later;
+        while (later != at.end() || before != at.begin()) {
+            const bool takeLater = later != at.end()
+                                   && (before == at.begin() || *later - expected <= expected - *(before - 1));
+            const int i = takeLater ? *later++ : *--before;
+            if (Text(i) == line)
+                return i;
+        }
+        return -1;
+    }
+
+private:
+    struct Line {
+        qsizetype bytes;
+        qsizetype text;
+        Jis mode;
+    };
+    QByteArray m_bytes;
+    QString m_text;
+    std::vector<Line> m_lines;  // each start, and the end
+    std::unordered_map<size_t, std::vector<int>> m_byText;
+};
+
+// The text in pieces that end after each LF (the last one at the end).
+std::vector<QStringView> TextLines(QStringView text)
+{
+    std::vector<QStringView> lines;
+    qsizetype from = 0;
+    for (qsizetype lf; (lf = text.indexOf(u'\n', from)) >= 0; from = lf + 1)
+        lines.push_back(text.sliced(from, lf + 1 - from));
+    lines.push_back(text.sliced(from));
+    return lines;
+}
+
+} // namespace
+
+QByteArray EncodeJis(QStringView text, const FileForms* forms, qsizetype* references)
+{
+    const FileForms defaults;
+    ByteWriter w(text.size() * 2 + 16);
+    qsizetype written = 0;
+    JisWriter enc(w, forms ? *forms : defaults);
+    FileForms::Cursor cursor(forms);
+    const char16_t* const begin = text.utf16();
+    if (!forms || forms->original.isNull()) {
+        EncodeChars(begin, begin + text.size(), enc, w, cursor, written);
+        w.Reserve(4);
+        enc.ToAscii();
+    } else {
+        // Lines the file had are written as it had them, escapes and all;
+        // the others in the file's style, joined to them in the modes a
+        // reader of the file is in there.
+        const FileLines file(*forms);
+        const std::vector<QStringView> lines = TextLines(text);
+        std::vector<int> kept(lines.size(), -1);
+        for (size_t k = 0, expected = 0; k < lines.size(); ++k) {
+            kept[k] = file.Find(lines[k], static_cast<int>(expected));
+            if (kept[k] >= 0)
+                expected = kept[k] + 1;
+        }
+        bool endsAsFile = false;  // the file's last line was written last
+        for (size_t k = 0; k < lines.size(); ++k) {
+            const QStringView line = lines[k];
+            if (kept[k] >= 0) {
+                enc.Verbatim(file.Bytes(kept[k]), file.StartMode(kept[k]), file.EndMode(kept[k]));
+                PassForms(line.utf16(), line.utf16() + line.size(), cursor);
+                endsAsFile = kept[k] == file.Count() - 1
+                             || (kept[k] == file.Count() - 2 && file.Text(file.Count() - 1).isEmpty());
+                continue;
+            }
+            if (line.isEmpty())
+                continue;
+            endsAsFile = false;
+            // A kept line that starts in another mode than ASCII is joined
+            // before this line's end, so that the kept line is as it was.
+            const bool joined = k + 1 < lines.size() && kept[k + 1] >= 0
+                                && file.StartMode(kept[k + 1]) != Jis::Ascii;
+            const qsizetype ending = !joined ? 0 : line.endsWith(u"\r\n") ? 2 : 1;
+            EncodeChars(line.utf16(), line.utf16() + line.size() - ending, enc, w, cursor, written);
+            if (joined) {
+                enc.SwitchTo(file.StartMode(kept[k + 1]));
+                enc.LineEnd(line.last(ending));
+            }
+        }
+        // A file that ended in another mode than ASCII still does.
+        if (!endsAsFile) {
+            w.Reserve(4);
+            enc.ToAscii();
+        }
+    }
     if (references)
         *references = written;
     return w.Take();

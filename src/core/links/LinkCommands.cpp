@@ -6,6 +6,7 @@
 #include "core/app/CommandTable.h"
 #include "core/app/Ui.h"
 #include "core/doc/CKelvoDoc.h"
+#include "core/doc/CodeDetect.h"
 #include "core/doc/DocumentCodec.h"
 #include "core/doc/DocumentFile.h"
 #include "core/edit/CKelvoView.h"
@@ -296,6 +297,10 @@ void LinkCommands::OnInsertFile()
         return;
     }
     QByteArray bytes = std::move(file.bytes);
+    if (IsUtf16File(bytes)) {
+        ui.Message(QStringLiteral("UTF-16 のファイルは挿入できません"));
+        return;
+    }
     // Text ends at the first zero byte.
     const qsizetype zero = bytes.indexOf('\0');
     if (zero >= 0)

@@ -132,12 +132,12 @@ Reading Planner::Read(const QString& relative)
 void Planner::ReadText(Reading& r, const QByteArray& bytes, std::optional<CodeKind> named)
 {
     MigrationFile& f = r.file;
-    if (bytes.contains('\0')) {
-        f.reason = UiText(QStringLiteral("バイナリファイルです"));
+    if (IsUtf16File(bytes)) {
+        f.reason = UiText(QStringLiteral("UTF-16 のファイルです"));
         return;
     }
-    if (HasUtf16Bom(bytes)) {
-        f.reason = UiText(QStringLiteral("UTF-16 のファイルです"));
+    if (bytes.contains('\0')) {
+        f.reason = UiText(QStringLiteral("バイナリファイルです"));
         return;
     }
     DecodedDocument doc = DecodeDocument(bytes, true);

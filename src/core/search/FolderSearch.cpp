@@ -146,7 +146,7 @@ FileOutcome SearchFileBytes(const QString& path, const QByteArray& bytes,
     FileOutcome out;
     out.path = path;
     out.digest = Digest(bytes);
-    if (HasUtf16Bom(bytes)) {
+    if (IsUtf16File(bytes)) {
         out.skipped = QStringLiteral("UTF-16 のファイルは扱えません");
         return out;
     }

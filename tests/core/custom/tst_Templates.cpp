@@ -10,6 +10,7 @@
 #include <QTest>
 
 Q_DECLARE_METATYPE(CodeKind)
+Q_DECLARE_METATYPE(LineEndKind)
 
 namespace {
 
@@ -49,30 +50,42 @@ class TestTemplates : public QObject {
 private Q_SLOTS:
     // A new document from a chosen template: its text with CR LF line ends,
     // the caret on the first empty line, and the initial template as it was.
+    // It is saved in the template's code and line end (or the code its page
+    // declares), so that, unchanged, it gives the template's bytes.
     void newFromTemplate_data()
     {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("caret");
-        QTest::addColumn<CodeKind>("code");  // the new document is saved in
+        QTest::addColumn<CodeKind>("code");
+        QTest::addColumn<LineEndKind>("lineEnd");
+        QTest::addColumn<QByteArray>("saved");  // empty: the file's bytes
         const auto sjis = CodeKind::ShiftJis;
+        const auto crlf = LineEndKind::CrLf;
         QTest::newRow("caret at the start of the blank line")
             << QByteArray("<HTML>\r\n<HEAD></HEAD>\r\n\r\n<BODY>") << "<HTML>\r\n<HEAD></HEAD>\r\n\r\n<BODY>"
-            << 23 << sjis;
-        QTest::newRow("LF line ends become CR LF") << QByteArray("<P>\n\n</P>\n") << "<P>\r\n\r\n</P>\r\n" << 5 << sjis;
-        QTest::newRow("mixed line ends all become CR LF")
-            << QByteArray("a\r\nb\nc\rd") << "a\r\nb\r\nc\r\nd" << 0 << sjis;
-        QTest::newRow("Shift-JIS") << QByteArray("\x82\xa0\r\n") << "あ\r\n" << 0 << sjis;
-        QTest::newRow("UTF-8") << QByteArray("\xe3\x81\x82\r\n\r\n") << "あ\r\n\r\n" << 3 << sjis;
-        QTest::newRow("EUC-JP") << QByteArray("\xb4\xc1\xbb\xfa\r\n") << "漢字\r\n" << 0 << sjis;
-        QTest::newRow("JIS") << QByteArray("\x1b$B4A;z\x1b(B\r\n") << "漢字\r\n" << 0 << sjis;
-        QTest::newRow("UTF-8 that says so makes a UTF-8 page")
+            << 23 << sjis << crlf << QByteArray();
+        QTest::newRow("LF line ends") << QByteArray("<P>\n\n</P>\n") << "<P>\r\n\r\n</P>\r\n" << 5 << sjis
+                                      << LineEndKind::Lf << QByteArray();
+        QTest::newRow("mixed line ends all become the first")
+            << QByteArray("a\r\nb\nc\rd") << "a\r\nb\r\nc\r\nd" << 0 << sjis << crlf
+            << QByteArray("a\r\nb\r\nc\r\nd");
+        QTest::newRow("no line end") << QByteArray("<P>") << "<P>" << 0 << sjis << crlf << QByteArray();
+        QTest::newRow("Shift-JIS") << QByteArray("\x82\xa0\r\n") << "あ\r\n" << 0 << sjis << crlf << QByteArray();
+        QTest::newRow("UTF-8") << QByteArray("\xe3\x81\x82\r\n\r\n") << "あ\r\n\r\n" << 3 << CodeKind::Utf8
+                               << crlf << QByteArray();
+        QTest::newRow("EUC-JP") << QByteArray("\xb4\xc1\xbb\xfa\n") << "漢字\r\n" << 0 << CodeKind::Euc
+                                << LineEndKind::Lf << QByteArray();
+        QTest::newRow("JIS in ESC $ @, ESC ( J") << QByteArray("\x1b$@4A;z\x1b(J\r\n") << "漢字\r\n" << 0
+                                                 << CodeKind::Jis << crlf << QByteArray();
+        QTest::newRow("UTF-8 that says so")
             << QByteArray("<meta charset=\"UTF-8\">\n\n\xe3\x81\x82") << "<meta charset=\"UTF-8\">\r\n\r\nあ"
-            << 24 << CodeKind::Utf8;
-        QTest::newRow("EUC-JP that says so makes an EUC-JP page")
-            << QByteArray("<meta charset=\"EUC-JP\">\xb4\xc1\xbb\xfa") << "<meta charset=\"EUC-JP\">漢字" << 0
-            << CodeKind::Euc;
-        QTest::newRow("missing file: the fallback") << QByteArray() << "<HTML>\r\n\r\n</HTML>\r\n" << 8 << sjis;
+            << 24 << CodeKind::Utf8 << LineEndKind::Lf << QByteArray();
+        QTest::newRow("7-bit EUC-JP page that says so")
+            << QByteArray("<meta charset=\"EUC-JP\">") << "<meta charset=\"EUC-JP\">" << 0 << CodeKind::Euc
+            << crlf << QByteArray();
+        QTest::newRow("missing file: the fallback") << QByteArray() << "<HTML>\r\n\r\n</HTML>\r\n" << 8 << sjis
+                                                    << crlf << QByteArray("<HTML>\r\n\r\n</HTML>\r\n");
     }
     void newFromTemplate()
     {
@@ -80,6 +93,8 @@ private Q_SLOTS:
         QFETCH(QString, text);
         QFETCH(int, caret);
         QFETCH(CodeKind, code);
+        QFETCH(LineEndKind, lineEnd);
+        QFETCH(QByteArray, saved);
         TestEditor t;
         const QString path = file.isEmpty() ? t.Path("gone.htm") : t.MakeFile("t.htm", file);
         WriteList(t, "Template", {{"一", t.Path("other.htm")}, {"二", path}});
@@ -89,8 +104,11 @@ private Q_SLOTS:
         QCOMPARE(t.Text(), text);
         QCOMPARE(Caret(t), caret);
         QCOMPARE(t.Doc().GetCodeKind(), code);
+        QCOMPARE(t.Doc().GetLineEndKind(), lineEnd);
         QVERIFY(!t.Doc().IsModified());
         QCOMPARE(t.App().InitialTemplatePath(), initial);
+        QVERIFY(t.Doc().OnSaveDocument(t.Path("new.htm")));
+        QCOMPARE(ReadBytes(t.Path("new.htm")), saved.isEmpty() ? file : saved);
     }
 
     void templateDialogClosed()

@@ -89,6 +89,29 @@ private Q_SLOTS:
         QTest::newRow("utf-8 overlong and surrogate kept as bytes")
             << QByteArray("\xe6\x97\xa5\xc0\x80\xed\xa0\x80") << CodeKind::Utf8
             << u"日"_qs + Escaped({0xC0, 0x80, 0xED, 0xA0, 0x80});
+        // The ends of each length, the last one at the very end of the file.
+        QTest::newRow("utf-8 U+0080, U+07FF") << QByteArray("\xc2\x80\xdf\xbf") << CodeKind::Utf8
+                                              << QStringLiteral("\u0080\u07FF");
+        QTest::newRow("utf-8 U+0800, U+FFFF") << QByteArray("\xe0\xa0\x80\xef\xbf\xbf") << CodeKind::Utf8
+                                              << QStringLiteral("\u0800\uFFFF");
+        QTest::newRow("utf-8 U+D7FF, U+E000") << QByteArray("\xed\x9f\xbf\xee\x80\x80") << CodeKind::Utf8
+                                              << QStringLiteral("\uD7FF\uE000");
+        QTest::newRow("utf-8 U+10000, U+10FFFF") << QByteArray("\xf0\x90\x80\x80\xf4\x8f\xbf\xbf")
+                                                 << CodeKind::Utf8 << QString::fromUcs4(U"\U00010000\U0010FFFF");
+        QTest::newRow("utf-8 overlong by one") << QByteArray("\xc1\xbf\xe0\x9f\xbf\xf0\x8f\xbf\xbf")
+                                               << CodeKind::Utf8
+                                               << Escaped({0xC1, 0xBF, 0xE0, 0x9F, 0xBF, 0xF0, 0x8F, 0xBF, 0xBF});
+        QTest::newRow("utf-8 cut by the end") << QByteArray("\xe3\x81") << CodeKind::Utf8 << Escaped({0xE3, 0x81});
+        QTest::newRow("sjis pair at the end") << QByteArray("a\x88\x9f") << CodeKind::ShiftJis << u"a亜"_qs;
+        QTest::newRow("sjis unassigned lead before a letter")
+            << QByteArray("\x85\x41") << CodeKind::ShiftJis << Escaped({0x85}) + u'A';
+        QTest::newRow("sjis unassigned pair") << QByteArray("\x85\xa1") << CodeKind::ShiftJis
+                                              << Escaped({0x85, 0xA1});
+        QTest::newRow("euc pair at the end") << QByteArray("a\xb0\xa1") << CodeKind::Euc << u"a亜"_qs;
+        QTest::newRow("euc kana at the end") << QByteArray("a\x8e\xb1") << CodeKind::Euc << u"aｱ"_qs;
+        QTest::newRow("euc jis x 0212 at the end") << QByteArray("a\x8f\xb0\xa1") << CodeKind::Euc << u"a丂"_qs;
+        QTest::newRow("euc jis x 0212 cut by the end")
+            << QByteArray("a\x8f\xb0") << CodeKind::Euc << u"a"_qs + Escaped({0x8F, 0xB0});
     }
     void decodedText()
     {
@@ -251,14 +274,14 @@ private Q_SLOTS:
     void reopenInDeclaredCode()
     {
         TestEditor t;
-        // EUC kana that, as bytes, are likelier Shift-JIS kanji.
-        const QByteArray page("<meta charset=\"euc-jp\">\r\n\x8e\xb1\x8e\xb2");
+        // An EUC kana that, as bytes, is a likelier Shift-JIS kanji.
+        const QByteArray page("<meta charset=\"euc-jp\">\r\n\x8e\xb1");
         QVERIFY(t.App().OpenDocumentFile(t.MakeFile("e.html", page)));
         QCOMPARE(t.Doc().GetCodeKind(), CodeKind::ShiftJis);
         QCOMPARE(t.Doc().DisagreeingDeclaredCode(), std::optional<CodeKind>(CodeKind::Euc));
         QVERIFY(t.Run(cmd::ReopenDeclaredCode));
         QCOMPARE(t.Doc().GetCodeKind(), CodeKind::Euc);
-        QCOMPARE(t.Text(), QStringLiteral("<meta charset=\"euc-jp\">\r\nｱｲ"));
+        QCOMPARE(t.Text(), QStringLiteral("<meta charset=\"euc-jp\">\r\nｱ"));
         QVERIFY(!t.Doc().DisagreeingDeclaredCode());
         QVERIFY(!t.App().Commands().IsEnabled(cmd::ReopenDeclaredCode));
     }
@@ -266,7 +289,7 @@ private Q_SLOTS:
     void saveKeepsLinksAndPermissions()
     {
         TestEditor t;
-        const QString target = t.MakeFile("target.html", "old");
+        const QString target = t.MakeFile("target.html", "old and longer");
         QVERIFY(QFile::link(target, t.Path("link.html")));
         QVERIFY(::link(QFile::encodeName(target).constData(),
                        QFile::encodeName(t.Path("hard.html")).constData()) == 0);

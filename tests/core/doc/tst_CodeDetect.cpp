@@ -2,8 +2,10 @@
 
 #include "core/doc/CodeDetect.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QStringEncoder>
 #include <QTest>
 
 Q_DECLARE_METATYPE(CodeKind)
@@ -142,7 +144,9 @@ private Q_SLOTS:
         QTest::newRow("euc short hiragana") << QByteArray("<P>\xa4\xa2\xa4\xa4</P>") << CodeKind::Euc;
         QTest::newRow("sjis kana, odd count") << QByteArray("\xb1\xb2\xb3") << CodeKind::ShiftJis;
         QTest::newRow("sjis kanji 8E over euc kana") << QByteArray("\x8e\xb1") << CodeKind::ShiftJis;
-        QTest::newRow("as likely either way") << QByteArray("\x8e\xb1\x8e\xb1\xb1\xb2") << CodeKind::Unknown;
+        QTest::newRow("euc half-width kana alone") << QByteArray("<P>\x8e\xb6\x8e\xc0</P>") << CodeKind::Euc;
+        QTest::newRow("as likely either way")
+            << QByteArray("\x8e\xb1\x8e\xb1\xe0\xa1\xb1\xb2") << CodeKind::Unknown;
         QTest::newRow("sjis 世漾です") << QByteArray("<P>\x90\xa2\xe0\x40\x82\xc5\x82\xb7\x81\x42</P>")
                                      << CodeKind::ShiftJis;
         // Pages that open with a character the plain byte rules misread.
@@ -156,6 +160,10 @@ private Q_SLOTS:
         QTest::newRow("utf-8 with one stray latin-1 byte")
             << Utf8(u8"<p>日本語のページです。") + QByteArray("\xa9") + Utf8(u8"著作権").repeated(4)
             << CodeKind::Utf8;
+        QTest::newRow("utf-8, a stray byte to 16 characters")
+            << Utf8(u8"あ").repeated(kStrayShare) + QByteArray("\xa9") << CodeKind::Utf8;
+        QTest::newRow("utf-8, a stray byte to 15 characters")
+            << Utf8(u8"あ").repeated(kStrayShare - 1) + QByteArray("\xa9") << CodeKind::ShiftJis;
         QTest::newRow("many stray bytes are no utf-8")
             << Utf8(u8"日本語") + QByteArray("\x8a\xbf\x8e\x9a") << CodeKind::ShiftJis;
         QTest::newRow("bom decides over a stray byte")
@@ -189,10 +197,44 @@ private Q_SLOTS:
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         // Half-width katakana alone read as well as two kanji of the other
-        // code; nkf and uchardet miss these pages too.
-        QEXPECT_FAIL("Euc/halfwidth-only.html", "EUC kana are likelier Shift-JIS kanji", Continue);
+        // code; nkf and uchardet miss this page too.
         QEXPECT_FAIL("ShiftJis/halfwidth-only.html", "Shift-JIS kana are likelier EUC kanji", Continue);
         QCOMPARE(DetectDocumentCode(file.readAll()), kind);
+    }
+
+    // UTF-16 is told by its byte-order mark or, without one, by the NULs
+    // of its 7-bit characters; a file of another code with a NUL in it, or
+    // binary data, is not taken for it.
+    void utf16_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("utf16");
+        const QString page = u"<HTML>\r\n<P>日本語のページ</P>\r\n"_qs;
+        const auto le = [](const QString& s) {
+            return QByteArray(reinterpret_cast<const char*>(s.utf16()), s.size() * 2);
+        };
+        QTest::newRow("le") << le(page) << true;
+        QTest::newRow("be") << QByteArray(QStringEncoder(QStringEncoder::Utf16BE).encode(page)) << true;
+        QTest::newRow("le with 一 and U+3000 (NUL in the low byte)") << le(u"<P>一\u3000一</P>"_qs) << true;
+        QTest::newRow("le with a pair") << le(u"<P>🃏</P>"_qs) << true;
+        QTest::newRow("odd length") << le(page) + 'a' << false;
+        QTest::newRow("one 7-bit character") << le(u"日本語a"_qs) << false;
+        QTest::newRow("two 7-bit characters") << le(u"日本語ab"_qs) << true;
+        const QString stretch(kUtf16Stretch, u'語');
+        QTest::newRow("stretch without NUL at the limit") << le(u'<' + stretch + u'>') << true;
+        QTest::newRow("stretch without NUL past it") << le(u'<' + stretch + u"語>"_qs) << false;
+        QTest::newRow("control character") << le(u"<P>\x01</P>"_qs) << false;
+        QTest::newRow("lone surrogate") << le(u"<P>"_qs + QChar(0xD83C) + u"</P>"_qs) << false;
+        QTest::newRow("shift-jis ending in NUL") << QByteArray("<P>\x93\xfa\x96\x7b</P>\0", 12) << false;
+        QFile program(QCoreApplication::applicationFilePath());
+        QVERIFY(program.open(QIODevice::ReadOnly));
+        QTest::newRow("binary") << program.read(1 << 16) << false;
+    }
+    void utf16()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, utf16);
+        QCOMPARE(IsUtf16File(bytes), utf16);
     }
 
     void lineEnds_data()

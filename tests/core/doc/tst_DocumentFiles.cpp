@@ -15,6 +15,7 @@
 #include <fcntl.h>
 #include <sys/fsuid.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/xattr.h>
 #include <unistd.h>
 
@@ -54,7 +55,11 @@ QString MakeSpecial(TestEditor& t, const QString& kind)
     } else if (kind == u"fifo") {
         ::mkfifo(native.constData(), 0644);
     } else if (kind == u"device") {
-        return QStringLiteral("/dev/zero");
+        // The zero device, as a node of the test's own (reads never end,
+        // writes vanish): the machine's devices are never written. Only
+        // root makes one (CI runs as root); empty for an ordinary user.
+        if (::mknod(native.constData(), S_IFCHR | 0666, makedev(1, 5)) != 0)
+            return geteuid() == 0 ? path : QString();
     } else if (kind == u"huge") {
         // Sparse: it takes no disk space.
         t.MakeFile(kind, "");
@@ -103,6 +108,8 @@ private Q_SLOTS:
         TestEditor t;
         QVERIFY(t.App().OpenDocumentFile(t.MakeFile("keep.html", "keep")));
         const QString path = MakeSpecial(t, kind);
+        if (path.isEmpty())
+            QSKIP("making a device node takes root");
         // The test's folder is private; the ordinary user may look into it.
         ::chmod(QFile::encodeName(t.Path("")).constData(), 0755);
         bool opened;
@@ -129,6 +136,8 @@ private Q_SLOTS:
         QFETCH(QString, kind);
         TestEditor t;
         const QString path = MakeSpecial(t, kind);
+        if (path.isEmpty())
+            QSKIP("making a device node takes root");
         QVERIFY(!ReadTemplateFile(path));
         CKeycustTable keys;
         QVERIFY(!keys.Load(path));
@@ -146,7 +155,7 @@ private Q_SLOTS:
         QTest::newRow("fifo with a reader") << "fifo" << "";
         QTest::newRow("fifo nobody reads") << "lonely fifo"
                                            << "読み出す相手のいないパイプには書き込めません - %1";
-        QTest::newRow("device") << "/dev/null" << "";
+        QTest::newRow("device") << "device" << "";
         QTest::newRow("folder") << "folder" << "フォルダーには保存できません - %1";
     }
     void saveTargets()
@@ -154,9 +163,9 @@ private Q_SLOTS:
         QFETCH(QString, kind);
         QFETCH(QString, message);
         TestEditor t;
-        QString path = kind;
-        if (!kind.startsWith(u'/'))
-            path = MakeSpecial(t, kind == u"lonely fifo" ? QStringLiteral("fifo") : kind);
+        const QString path = MakeSpecial(t, kind == u"lonely fifo" ? QStringLiteral("fifo") : kind);
+        if (path.isEmpty())
+            QSKIP("making a device node takes root");
         int reader = -1;
         if (kind == u"fifo")
             reader = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK);

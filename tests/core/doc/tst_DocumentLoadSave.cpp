@@ -83,7 +83,8 @@ private Q_SLOTS:
             << QByteArray("\xf0\x9f\x98\x80 \xc3\xa9 \xf0\xa0\xae\xb7 \xe4\xba\x9c\n")
             << QStringLiteral("😀 é 𠮷 亜\r\n") << CodeKind::Utf8 << LineEndKind::Lf;
         QTest::newRow("as likely euc as sjis: unknown, read as device code page")
-            << QByteArray("\x8e\xb1\x8e\xb1\xb1\xb2") << platform::Cp932ToUnicode("\x8e\xb1\x8e\xb1\xb1\xb2")
+            << QByteArray("\x8e\xb1\x8e\xb1\xe0\xa1\xb1\xb2")
+            << platform::Cp932ToUnicode("\x8e\xb1\x8e\xb1\xe0\xa1\xb1\xb2")
             << CodeKind::Unknown << LineEndKind::None;
     }
     // Loading gives the text and kinds; saving gives the same bytes back.
@@ -102,6 +103,25 @@ private Q_SLOTS:
         QVERIFY(!t.Doc().IsModified());
         QVERIFY(t.Doc().OnSaveDocument(t.Path("out.html")));
         QCOMPARE(ReadBytes(t.Path("out.html")), file);
+    }
+
+    // UTF-16, with a byte-order mark or without, is refused and the
+    // document shown stays.
+    void utf16Refused_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::newRow("le") << QByteArray("<\0P\0>\0\xe5\x65\x2c\x67\r\0\n\0", 14);
+        QTest::newRow("le with mark") << QByteArray("\xff\xfe<\0", 4);
+    }
+    void utf16Refused()
+    {
+        QFETCH(QByteArray, file);
+        TestEditor t;
+        QVERIFY(t.App().OpenDocumentFile(t.MakeFile("keep.html", "keep")));
+        const QString path = t.MakeFile("wide.html", file);
+        QVERIFY(!t.App().OpenDocumentFile(path));
+        QCOMPARE(t.Ui().Texts("message"), QStringList{"UTF-16 のファイルは読み込めません - " + path});
+        QCOMPARE(t.Text(), QStringLiteral("keep"));
     }
 
     void loadWritesIniFile()
@@ -253,7 +273,7 @@ private Q_SLOTS:
             break;
         default:
             // Only pairs of half-width-katakana-like bytes: no byte decides.
-            crlf = "<P>\x8e\xb1\x8e\xb1\xb1\xb2\r\n\x8e\xb1\x8e\xb1\xb1\xb2</P>";
+            crlf = "<P>\x8e\xb1\x8e\xb1\xe0\xa1\xb1\xb2\r\n\x8e\xb1\x8e\xb1\xe0\xa1\xb1\xb2</P>";
             expected = platform::Cp932ToUnicode(crlf);
             break;
         }

@@ -6,6 +6,7 @@
 #include <QProcess>
 #include <QTest>
 
+Q_DECLARE_METATYPE(CodeKind)
 Q_DECLARE_METATYPE(LineEndKind)
 
 namespace {
@@ -19,6 +20,18 @@ QByteArray Nkf(const QByteArray& jis)
     nkf.closeWriteChannel();
     nkf.waitForFinished();
     return nkf.readAllStandardOutput();
+}
+
+// A real page nobody here wrote, in a code, without the characters the code
+// lacks (iconv -c).
+QByteArray RealPage(const char* code)
+{
+    QProcess iconv;
+    iconv.start(QStringLiteral("iconv"), {QStringLiteral("-c"), QStringLiteral("-f"), QStringLiteral("UTF-8"),
+                                          QStringLiteral("-t"), QString::fromLatin1(code),
+                                          QStringLiteral("/usr/share/debian-reference/pr01.ja.html")});
+    iconv.waitForFinished();
+    return iconv.readAllStandardOutput();
 }
 
 } // namespace
@@ -116,7 +129,7 @@ private Q_SLOTS:
                                                   << u"a"_qs + QChar(0xDC1B) + u"(B"_qs;
         // A lone byte of a broken pair comes back as the 7-bit character.
         QTest::newRow("broken pair before kanji") << QByteArray("\x1b$B0\n\x1b(B") << QStringLiteral("亜")
-                                                  << QStringLiteral("0\r\n亜");
+                                                  << u"\xDC30\r\n亜"_qs;
     }
     void keptBytesStayInStep()
     {
@@ -127,6 +140,90 @@ private Q_SLOTS:
         QVERIFY(doc.undecodable > 0);
         const QByteArray saved = EncodeDocument(doc.text + typed, CodeKind::Jis, doc.lineEnd, &doc.forms);
         QCOMPARE(DecodeDocumentAs(saved, CodeKind::Jis, true).text, text);
+    }
+
+    // Lines the text still has keep their bytes, where they are and at
+    // the ends: the file's ending in kanji mode, a mode that a kept line
+    // starts in, the one of two alike lines that is at its place.
+    void editKeepsTheOtherLines_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("edited");
+        QTest::addColumn<QByteArray>("saved");
+        QTest::newRow("ending in kanji mode") << QByteArray("a\r\n\x1b$B0!") << u"b\r\n亜"_qs
+                                              << QByteArray("b\r\n\x1b$B0!");
+        QTest::newRow("ending in kanji mode after a line end")
+            << QByteArray("a\n\x1b$B0!\n") << u"b\r\n亜\r\n"_qs << QByteArray("b\n\x1b$B0!\n");
+        QTest::newRow("new line before one starting in kanji mode")
+            << QByteArray("\x1b$B0!\n0\"\x1b(B\n") << u"亜\r\nx\r\n唖\r\n"_qs
+            << QByteArray("\x1b$B0!\n\x1b(Bx\x1b$B\n0\"\x1b(B\n");
+        QTest::newRow("line starting in kanji mode after a removed one")
+            << QByteArray("\x1b$B0!\n0\"\n\x1b(Bz\n") << u"唖\r\nz\r\n"_qs
+            << QByteArray("\x1b$B0\"\n\x1b(Bz\n");
+        QTest::newRow("alike lines in two styles") << QByteArray("\x1b$@0!\x1b(J\nx\n\x1b$B0!\x1b(B\n")
+                                                   << u"亜\r\ny\r\n亜\r\n"_qs
+                                                   << QByteArray("\x1b$@0!\x1b(J\ny\n\x1b$B0!\x1b(B\n");
+    }
+    void editKeepsTheOtherLines()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, edited);
+        QFETCH(QByteArray, saved);
+        const DecodedDocument doc = DecodeDocumentAs(file, CodeKind::Jis, true);
+        QCOMPARE(EncodeDocument(edited, CodeKind::Jis, doc.lineEnd, &doc.forms), saved);
+    }
+
+    // An edit on one line of a real page leaves every other line's bytes as
+    // they were, in each code and whatever escapes a JIS file chose: those
+    // iconv writes, ESC $ @ and ESC ( J on some lines, kanji mode left only
+    // after a line end.
+    void untouchedLinesKeepTheirBytes_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<CodeKind>("code");
+        const QByteArray jis = RealPage("ISO-2022-JP");
+        QVERIFY(jis.contains("\x1b$B"));
+        QList<QByteArray> lines = jis.split('\n');
+        for (qsizetype i = 0; i < lines.size(); i += 3)
+            lines[i].replace("\x1b$B", "\x1b$@").replace("\x1b(B", "\x1b(J");
+        const QByteArray older = lines.join('\n');
+        const QByteArray across = QByteArray(jis).replace("\x1b(B\n", "\n\x1b(B");
+        QTest::newRow("jis as iconv writes it") << jis << CodeKind::Jis;
+        QTest::newRow("jis, ESC $ @ and ESC ( J on every third line") << older << CodeKind::Jis;
+        QTest::newRow("jis, the same with CR LF") << QByteArray(older).replace("\n", "\r\n") << CodeKind::Jis;
+        QTest::newRow("jis, kanji mode across line ends") << across << CodeKind::Jis;
+        QTest::newRow("shift-jis") << RealPage("CP932") << CodeKind::ShiftJis;
+        QTest::newRow("euc-jp") << RealPage("EUC-JP-MS") << CodeKind::Euc;
+        QTest::newRow("utf-8") << RealPage("UTF-8") << CodeKind::Utf8;
+    }
+    void untouchedLinesKeepTheirBytes()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(CodeKind, code);
+        const DecodedDocument doc = DecodeDocumentAs(file, code, true);
+        QCOMPARE(doc.undecodable, 0);
+        const QStringList text = doc.text.split(u'\n');  // each line but the last ends in CR
+        const QList<QByteArray> bytes = file.split('\n');
+        QCOMPARE(text.size(), bytes.size());
+        for (qsizetype k = 1; k + 1 < text.size(); k += 7) {
+            for (const bool newLine : {false, true}) {
+                QStringList edited = text;
+                if (newLine)
+                    edited.insert(k, u"x字\r"_qs);
+                else
+                    edited[k].insert(edited[k].size() / 2, u"x字"_qs);
+                const QString all = edited.join(u'\n');
+                const QByteArray saved = EncodeDocument(all, code, doc.lineEnd, &doc.forms);
+                QCOMPARE(DecodeDocumentAs(saved, code, true).text, all);
+                QList<QByteArray> out = saved.split('\n');
+                QCOMPARE(out.size(), edited.size());
+                out.removeAt(k);
+                QList<QByteArray> expected = bytes;
+                if (!newLine)
+                    expected.removeAt(k);
+                QVERIFY2(out == expected, qPrintable(QStringLiteral("line %1").arg(k + 1)));
+            }
+        }
     }
 };
 

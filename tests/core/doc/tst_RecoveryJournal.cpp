@@ -16,6 +16,12 @@ class TestRecoveryJournal : public QObject {
     std::unique_ptr<QTemporaryDir> m_data;
     QByteArray m_oldData;
 
+    static QByteArray SoundJournal()
+    {
+        return QByteArray("KELVOPAD-JOURNAL 1\npath=%2Fa.html\ncode=Utf8\nlineEnd=Lf\n"
+                          "time=2026-12-08T10:00:00.000Z\n\na\0b\0", 90);
+    }
+
     QStringList Journals() const
     {
         return QDir(RecoveryJournal::Folder()).entryList({QStringLiteral("*.journal")}, QDir::Files);
@@ -39,6 +45,9 @@ private Q_SLOTS:
         QTest::newRow("new document") << QByteArray() << QStringLiteral("<p>下書き</p>\r\n");
         QTest::newRow("file with a CP932 name") << QByteArray("/site/\x83\x79\x81\x5b\x83\x57.html")
                                                 << QStringLiteral("本文");
+        // 🃏 is D83C DCCF: a low surrogate where kept bytes are.
+        QTest::newRow("file with 🃏 in its name") << QByteArray("/site/\xf0\x9f\x83\x8f.html")
+                                                  << QStringLiteral("本文");
         QTest::newRow("text holding kept bytes and a large page")
             << QByteArray("/site/a.html")
             << QString(QChar(0xDC81)) + QString(3'000'000, u'あ') + QString(QChar(0xDC00));
@@ -73,20 +82,26 @@ private Q_SLOTS:
     }
 
     // A journal another run left damaged is passed over and removed:
-    // nothing is asked, nothing is restored.
+    // nothing is asked, nothing is restored. Each row damages one part of
+    // a journal that is read as it stands.
     void damagedJournal_data()
     {
         QTest::addColumn<QByteArray>("bytes");
+        const QByteArray sound = SoundJournal();
         QTest::newRow("empty") << QByteArray();
-        QTest::newRow("cut in its header") << QByteArray("KELVOPAD-JOURNAL 1\npath=%2Fa.html\ncode=");
-        QTest::newRow("no time") << QByteArray("KELVOPAD-JOURNAL 1\ncode=UTF-8\nlineEnd=LF\n\nab");
-        QTest::newRow("text cut in a character")
-            << QByteArray("KELVOPAD-JOURNAL 1\ncode=UTF-8\nlineEnd=LF\ntime=2026-12-08T10:00:00.000Z\n\nabc");
+        QTest::newRow("cut in its header") << sound.left(40);
+        QTest::newRow("no time") << QByteArray(sound).replace("time=", "tame=");
+        QTest::newRow("text cut in a character") << sound.chopped(1);
+        QTest::newRow("unknown code") << QByteArray(sound).replace("=Utf8", "=UTF-8");
+        QTest::newRow("unknown line end") << QByteArray(sound).replace("=Lf", "=CR LF");
         QTest::newRow("another program's file") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16);
     }
     void damagedJournal()
     {
         QFETCH(QByteArray, bytes);
+        const QString sound = m_data->filePath(QStringLiteral("sound.journal"));
+        QVERIFY(WriteBytes(sound, SoundJournal()));
+        QVERIFY(RecoveryJournal::Read(sound));
         QVERIFY(QDir().mkpath(RecoveryJournal::Folder()));
         const QString file = RecoveryJournal::Folder() + QStringLiteral("1-0.journal");
         QVERIFY(WriteBytes(file, bytes));

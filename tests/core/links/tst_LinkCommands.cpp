@@ -324,8 +324,11 @@ private Q_SLOTS:
         // Bytes no code reads are never copied raw into the page.
         t.Ui().QueueInput(t.MakeFile(u"broken.htm"_qs, QByteArray("\x82\xA0\xFF\xFF\x80\x80")));
         QVERIFY(t.Run(cmd::InsertFile));
+        t.Ui().QueueInput(t.MakeFile(u"wide.htm"_qs, QByteArray("<\0P\0>\0", 6)));
+        QVERIFY(t.Run(cmd::InsertFile));
         QCOMPARE(t.Ui().Texts(u"message"_qs).join(u'|'),
-                 u"ファイルが開けません|文字として読めないバイトが 4 個あるため、挿入しません"_qs);
+                 u"ファイルが開けません|文字として読めないバイトが 4 個あるため、挿入しません"
+                 u"|UTF-16 のファイルは挿入できません"_qs);
         QCOMPARE(t.Text(), u"keep"_qs);
     }
 };
