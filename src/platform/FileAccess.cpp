@@ -22,9 +22,11 @@ namespace platform {
 
 namespace {
 
-bool IsKeptByte(char16_t c)
+// A byte of a name that is no UTF-8, kept as U+DC00 + byte; the low half
+// of a surrogate pair (U+1F0CF is D83C DCCF) is none.
+bool IsKeptByte(QStringView s, qsizetype i)
 {
-    return c >= 0xDC80 && c <= 0xDCFF;
+    return s[i].unicode() >= 0xDC80 && s[i].unicode() <= 0xDCFF && (i == 0 || !s[i - 1].isHighSurrogate());
 }
 
 // The length of the well-formed UTF-8 sequence at p, 0 when there is none.
@@ -331,7 +333,7 @@ QByteArray EncodePath(const QString& path)
     const char16_t* const end = p + path.size();
     while (p < end) {
         const char16_t* run = p;
-        while (p < end && !(IsKeptByte(*p) && (p == start || !QChar::isHighSurrogate(p[-1]))))
+        while (p < end && !IsKeptByte(path, p - start))
             ++p;
         out += QStringView(run, p).toUtf8();
         if (p < end)
@@ -360,10 +362,19 @@ QString DecodePath(QByteArrayView native)
 
 QString DisplayPath(const QString& path)
 {
-    if (std::none_of(path.cbegin(), path.cend(), [](QChar c) { return IsKeptByte(c.unicode()); }))
+    auto hasKeptByte = [](QStringView s) {
+        for (qsizetype i = 0; i < s.size(); ++i)
+            if (IsKeptByte(s, i))
+                return true;
+        return false;
+    };
+    if (!hasKeptByte(path))
         return path;
     QStringList parts = path.split(u'/');
     for (QString& part : parts) {
+        // A part in UTF-8 (a folder above, say) is shown as it is.
+        if (!hasKeptByte(part))
+            continue;
         QString shown;
         if (StrictCp932(EncodePath(part), shown)) {
             part = shown;
@@ -372,7 +383,7 @@ QString DisplayPath(const QString& path)
         // Neither UTF-8 nor CP932: each stray byte as an escape, which a
         // font can show (a lone surrogate it cannot).
         for (qsizetype i = part.size() - 1; i >= 0; --i)
-            if (IsKeptByte(part.at(i).unicode()))
+            if (IsKeptByte(part, i))
                 part.replace(i, 1, QString::asprintf("\\x%02X", part.at(i).unicode() & 0xFF));
     }
     return parts.join(u'/');

@@ -174,8 +174,7 @@ public:
         for (char b : bytes)
             m_out.Put(static_cast<unsigned char>(b));
         m_mode = to;
-        // An ESC at the end of a line starts no escape: it was a kept one.
-        m_afterEsc = !bytes.isEmpty() && bytes.back() == kEsc;
+        m_afterEsc = false;
     }
     // A line end, which is itself in every mode.
     void LineEnd(QStringView end)

@@ -111,6 +111,20 @@ private Q_SLOTS:
         QCOMPARE(ReadBytes(t.Path("new.htm")), saved.isEmpty() ? file : saved);
     }
 
+    // Read without conversion ("AutoCode" 0), a template's bytes are the
+    // text, and a new page from it is saved as those bytes in its code.
+    void templateReadWithoutConversion()
+    {
+        TestEditor t;
+        const QByteArray file("<P>\xe6\x97\xa5\xe6\x9c\xac</P>\n");
+        t.Settings().WriteString("System", "InitTemp", t.MakeFile("t.htm", file));
+        t.Settings().WriteInt("System", "AutoCode", 0);
+        QVERIFY(t.App().NewDocument());
+        QCOMPARE(t.Doc().GetCodeKind(), CodeKind::Utf8);
+        QVERIFY(t.Doc().OnSaveDocument(t.Path("new.htm")));
+        QCOMPARE(ReadBytes(t.Path("new.htm")), file);
+    }
+
     void templateDialogClosed()
     {
         TestEditor t;

@@ -49,6 +49,16 @@ private Q_SLOTS:
         QVERIFY(t.App().OpenDocumentFile(t.MakeFile("in.html", file)));
         QCOMPARE(t.Doc().GetCodeKind(), code);
         QCOMPARE(t.Doc().GetLineEndKind(), lineEnd);
+        // Written afresh (no file bytes to keep), every character reads back,
+        // a kept 7-bit byte but ESC as the character it is.
+        FileForms style = t.Doc().GetForms();
+        style.original.clear();
+        QString text = t.Text();
+        const QByteArray afresh = EncodeDocument(text, code, lineEnd, &style);
+        for (QChar& c : text)
+            if (c.unicode() >= 0xDC00 && c.unicode() < 0xDC80 && c.unicode() != 0xDC1B)
+                c = QChar(c.unicode() - 0xDC00);
+        QVERIFY(DecodeDocumentAs(afresh, code, true).text == text);
         t.Buffer().SetSel(3, 9);
         t.Buffer().ReplaceSel(QStringLiteral("<B>"));
         t.Buffer().Undo();
@@ -107,6 +117,8 @@ private Q_SLOTS:
             << QByteArray("\x85\x41") << CodeKind::ShiftJis << Escaped({0x85}) + u'A';
         QTest::newRow("sjis unassigned pair") << QByteArray("\x85\xa1") << CodeKind::ShiftJis
                                               << Escaped({0x85, 0xA1});
+        QTest::newRow("euc 8E before a pair") << QByteArray("\x8e\xe0\xa1") << CodeKind::Euc
+                                              << Escaped({0x8E}) + u"燹"_qs;
         QTest::newRow("euc pair at the end") << QByteArray("a\xb0\xa1") << CodeKind::Euc << u"a亜"_qs;
         QTest::newRow("euc kana at the end") << QByteArray("a\x8e\xb1") << CodeKind::Euc << u"aｱ"_qs;
         QTest::newRow("euc jis x 0212 at the end") << QByteArray("a\x8f\xb0\xa1") << CodeKind::Euc << u"a丂"_qs;
@@ -261,6 +273,12 @@ private Q_SLOTS:
         QTest::newRow("xml declaration") << QByteArray("<?xml version=\"1.0\" encoding='iso-2022-jp'?>")
                                          << int(CodeKind::Jis);
         QTest::newRow("other charset") << QByteArray("<meta charset=\"koi8-r\">") << -1;
+        QTest::newRow("in the first 4096 bytes")
+            << QByteArray(4075, ' ') + "<meta charset=\"euc-jp\">" << int(CodeKind::Euc);
+        QTest::newRow("past them") << QByteArray(4076, ' ') + "<meta charset=\"euc-jp\">" << -1;
+        QTest::newRow("charset after the meta") << QByteArray("<meta name=\"a\"><p>charset=euc-jp") << -1;
+        QTest::newRow("encoding after the xml declaration")
+            << QByteArray("<?xml version=\"1.0\"?><p>encoding=euc-jp") << -1;
         QTest::newRow("none") << QByteArray("<p>charset=utf-8</p>") << -1;
     }
     void declaredCode()

@@ -57,6 +57,8 @@ private Q_SLOTS:
         QTest::newRow("EF 7E is sjis") << QByteArray("\xef\x7e") << CodeKind::ShiftJis;
         QTest::newRow("EF 80 is sjis") << QByteArray("\xef\x80") << CodeKind::ShiftJis;
         QTest::newRow("EF FC is unknown") << QByteArray("\xef\xfc") << CodeKind::Unknown;
+        QTest::newRow("F4 A1 is euc") << QByteArray("\xf4\xa1") << CodeKind::Euc;
+        QTest::newRow("F5 A1 is sjis") << QByteArray("\xf5\xa1") << CodeKind::ShiftJis;
         QTest::newRow("FC 40 is sjis") << QByteArray("\xfc\x40") << CodeKind::ShiftJis;
         QTest::newRow("FD is euc") << QByteArray("\xfd") << CodeKind::Euc;
         QTest::newRow("8E then 40 is sjis") << QByteArray("\x8e\x40") << CodeKind::ShiftJis;
@@ -144,6 +146,9 @@ private Q_SLOTS:
         QTest::newRow("euc short hiragana") << QByteArray("<P>\xa4\xa2\xa4\xa4</P>") << CodeKind::Euc;
         QTest::newRow("sjis kana, odd count") << QByteArray("\xb1\xb2\xb3") << CodeKind::ShiftJis;
         QTest::newRow("sjis kanji 8E over euc kana") << QByteArray("\x8e\xb1") << CodeKind::ShiftJis;
+        // EUC level 2 from D0, Shift-JIS vendor rows from ED: 8 against 8.
+        QTest::newRow("as likely either way, at the weights' bounds")
+            << QByteArray("\xd0\xa1\xed\xa1\x8e\xb1\x8e\xb1\x8e\xb1") << CodeKind::Unknown;
         QTest::newRow("euc half-width kana alone") << QByteArray("<P>\x8e\xb6\x8e\xc0</P>") << CodeKind::Euc;
         QTest::newRow("as likely either way")
             << QByteArray("\x8e\xb1\x8e\xb1\xe0\xa1\xb1\xb2") << CodeKind::Unknown;

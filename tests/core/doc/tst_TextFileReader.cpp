@@ -25,6 +25,7 @@ private Q_SLOTS:
         QTest::newRow("0x1A ends the line and the file in text mode")
             << QByteArray("ab\x1a" "cd\nef") << "rt" << QStringList{"ab"};
         QTest::newRow("0x1A first ends at once") << QByteArray("\x1a" "ab") << "rt" << QStringList{};
+        QTest::newRow("0x1A first skipped in binary mode") << QByteArray("\x1a" "ab") << "rb" << QStringList{"ab"};
         QTest::newRow("0x1A skipped in binary mode") << QByteArray("ab\x1a" "cd\nef") << "rb"
                                                      << QStringList{"abcd", "ef"};
         QTest::newRow("utf-8") << QByteArray("\xe4\xba\x9c\n") << "rt" << QStringList{"亜"};
