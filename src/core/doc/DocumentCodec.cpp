@@ -163,13 +163,16 @@ bool Encodable(Family family, const uint32_t* table, char32_t ch)
 
 std::optional<CodeKind> DeclaredCode(QByteArrayView bytes)
 {
-    // Declarations belong in the head, which the first few kilobytes hold.
-    // They are ASCII: read as Latin-1, the bytes keep their offsets, and no
-    // byte of a Shift-JIS, EUC or UTF-8 character reads as markup.
-    const QString head = QString::fromLatin1(bytes.first(std::min<qsizetype>(bytes.size(), 4096)));
+    // Declarations belong in the head, which the first 4 KB hold: a value
+    // that ends in them counts, though its tag may close after them. They
+    // are ASCII: read as Latin-1, the bytes keep their offsets, and no byte
+    // of a Shift-JIS, EUC or UTF-8 character reads as markup.
+    constexpr qsizetype kHead = 4096;
+    constexpr qsizetype kTagRest = 256;
+    const QString head = QString::fromLatin1(bytes.first(std::min(bytes.size(), kHead + kTagRest)));
     for (const CodeDeclaration& d : FindCodeDeclarations(head, DeclarationSyntax::Html, DeclarationScope::Head))
         if (d.OfOwnText())
-            return d.code;
+            return d.end <= kHead ? d.code : std::nullopt;
     return std::nullopt;
 }
 
