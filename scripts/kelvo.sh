@@ -21,7 +21,8 @@ packages=(
   fonts-noto-cjk fonts-dejavu-core xdg-utils
   python3 python3-pyftpdlib python3-openssl python3-html5lib python3-tinycss2 vsftpd openssl curl
   imagemagick xvfb openbox xdotool
-  acl nkf poppler-utils debian-reference-ja developers-reference-ja
+  acl nkf poppler-utils librsvg2-bin adwaita-icon-theme
+  debian-reference-ja developers-reference-ja
   libssh-dev openssh-server openssh-client qtkeychain-qt6-dev
   desktop-file-utils appstream man-db lintian file
 )

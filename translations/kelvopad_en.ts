@@ -4452,6 +4452,11 @@ Go ahead?</translation>
     </message>
     <message>
       <location filename="../src/core/links/LinkCommands.cpp" />
+      <source>テキストファイルではないため、挿入しません</source>
+      <translation>The file is not text; it is not inserted</translation>
+    </message>
+    <message>
+      <location filename="../src/core/links/LinkCommands.cpp" />
       <source>文字として読めないバイトが %1 個あるため、挿入しません</source>
       <translation>%1 bytes cannot be read as characters, so the file is not inserted</translation>
     </message>
@@ -4459,6 +4464,11 @@ Go ahead?</translation>
       <location filename="../src/core/links/RelativePath.cpp" />
       <source>相対パスが誤っています</source>
       <translation>The relative path is wrong</translation>
+    </message>
+    <message>
+      <location filename="../src/core/links/RelativePath.cpp" />
+      <source>選んだファイルはサイトのフォルダの外にあります。サーバーでは、このリンクの先は見つかりません</source>
+      <translation>The chosen file is outside the site folder. On the server, this link will lead nowhere</translation>
     </message>
     <message>
       <location filename="../src/core/migrate/MigrateCommands.cpp" />
@@ -4601,13 +4611,13 @@ Go ahead?</translation>
     </message>
     <message>
       <location filename="../src/core/migrate/SiteMigration.cpp" />
-      <source>バイナリファイルです</source>
-      <translation>A binary file</translation>
+      <source>UTF-16 のファイルです</source>
+      <translation>A UTF-16 file</translation>
     </message>
     <message>
       <location filename="../src/core/migrate/SiteMigration.cpp" />
-      <source>UTF-16 のファイルです</source>
-      <translation>A UTF-16 file</translation>
+      <source>バイナリファイルです</source>
+      <translation>A binary file</translation>
     </message>
     <message>
       <location filename="../src/core/migrate/SiteMigration.cpp" />

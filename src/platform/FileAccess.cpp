@@ -436,6 +436,11 @@ bool IsRegularFile(const QString& path)
     return ::stat(EncodePath(path).constData(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
+bool CanRead(const QString& path)
+{
+    return ::access(EncodePath(path).constData(), R_OK) == 0;
+}
+
 FileRead ReadRegularFile(const QString& path, qint64 limit)
 {
     FileRead r;

@@ -20,6 +20,8 @@ QString DisplayPath(const QString& path);
 // Whether anything, or a regular file, is at the path (links followed).
 bool PathExists(const QString& path);
 bool IsRegularFile(const QString& path);
+// Whether the file at the path is there and may be read by this process.
+bool CanRead(const QString& path);
 
 enum class FileError {
     None,

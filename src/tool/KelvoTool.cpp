@@ -73,6 +73,7 @@ const char* const kHelpText =
     "    --config DIR        keep the settings in DIR (default: a fresh temporary folder)\n"
     "    -o OUT              save to OUT instead of FILE\n"
     "                        messages print as message: TEXT, questions as question: TEXT,\n"
+    "                        the rows a result list shows as row: TEXT (cells split by tabs),\n"
     "                        a registered tool as process: and argument: lines\n"
     "  keys FILE             list the assignments of a key file: KEY COMMAND-ID\n"
     "  css FILE              write the style sheet back with one declaration per line\n"
@@ -467,7 +468,7 @@ int Exec(const QStringList& args, QTextStream& out, QTextStream& err)
         const auto& records = ui.Records();
         for (; printed < records.size(); ++printed) {
             const ScriptedUi::Record& r = records[printed];
-            if (r.kind == u"message" || r.kind == u"question")
+            if (r.kind == u"message" || r.kind == u"question" || r.kind == u"row")
                 out << r.kind << ": " << OneLine(r.text) << '\n';
             else if (r.kind == u"process")
                 printProcess(r.text);

@@ -5,13 +5,15 @@
 #include "core/links/ImageSize.h"
 #include "core/links/LinkCommands.h"
 #include "core/links/PageLinks.h"
+#include "platform/FileAccess.h"
+#include "platform/FolderListing.h"
 #include "platform/SettingsStore.h"
 
 #include <QFile>
 #include <QDir>
-#include <QDirIterator>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -30,8 +32,8 @@ int ImageSizeCommand(const QStringList& files, QTextStream& out, QTextStream& er
     }
     int status = kOk;
     for (const QString& path : files) {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly)) {
+        QFile file;
+        if (!OpenImageFile(file, path)) {
             out << path << ": " << ImageNotFoundText() << '\n';
             status = kFailed;
             continue;
@@ -49,15 +51,30 @@ int ImageSizeCommand(const QStringList& files, QTextStream& out, QTextStream& er
 
 namespace {
 
-// The pages of a folder and its subfolders, in name order.
-QStringList PagesUnder(const QString& folder)
+// The pages of a folder and its subfolders, in name order. Names are read
+// as bytes, so a page whose name is not UTF-8 (CP932 from a Windows
+// archive) is checked like any other; links to folders are not followed.
+// A folder that cannot be read is reported and makes the status 1.
+QStringList PagesUnder(const QString& folder, QTextStream& err, int& status)
 {
-    static const QStringList kPatterns = {QStringLiteral("*.htm"), QStringLiteral("*.html"),
-                                          QStringLiteral("*.shtml"), QStringLiteral("*.php")};
+    static const QStringList kSuffixes = {QStringLiteral(".htm"), QStringLiteral(".html"),
+                                          QStringLiteral(".shtml"), QStringLiteral(".php")};
     QStringList pages;
-    QDirIterator it(folder, kPatterns, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        pages.append(it.next());
+    bool readable = true;
+    for (const platform::FolderEntry& entry : platform::ListFolder(folder, &readable)) {
+        const QString path = (folder.endsWith(u'/') ? folder : folder + u'/') + entry.name;
+        if (entry.kind == platform::FolderEntry::Kind::Folder)
+            pages += PagesUnder(path, err, status);
+        else if (entry.kind == platform::FolderEntry::Kind::File
+                 && std::any_of(kSuffixes.begin(), kSuffixes.end(), [&](const QString& suffix) {
+                        return entry.name.endsWith(suffix, Qt::CaseInsensitive);
+                    }))
+            pages.append(path);
+    }
+    if (!readable) {
+        err << "kelvo-tool: cannot read " << platform::DisplayPath(folder) << '\n';
+        status = kFailed;
+    }
     pages.sort();
     return pages;
 }
@@ -83,10 +100,15 @@ int LinksCommand(const QStringList& args, QTextStream& out, QTextStream& err)
         err << "kelvo-tool: links needs a file or a folder\n";
         return kUsage;
     }
+    int status = kOk;
     QStringList pages;
-    for (const QString& input : inputs)
-        pages += QFileInfo(input).isDir() ? PagesUnder(input) : QStringList{input};
-    const bool single = inputs.size() == 1 && pages.size() == 1 && !QFileInfo(inputs.at(0)).isDir();
+    for (const QString& input : inputs) {
+        QString folder = input;
+        while (folder.size() > 1 && folder.endsWith(u'/'))
+            folder.chop(1);
+        pages += platform::IsFolder(input) ? PagesUnder(folder, err, status) : QStringList{input};
+    }
+    const bool single = inputs.size() == 1 && pages.size() == 1 && !platform::IsFolder(inputs.at(0));
     if (!root.isEmpty())
         root = QFileInfo(root).absoluteFilePath();
     std::unique_ptr<platform::SettingsStore> store;
@@ -94,13 +116,12 @@ int LinksCommand(const QStringList& args, QTextStream& out, QTextStream& err)
         store = std::make_unique<platform::SettingsStore>(
             QDir(config).filePath(QStringLiteral("kelvo.ini")));
 
-    int status = kOk;
     int skipped = 0;
     for (const QString& page : pages) {
         const QString path = QFileInfo(page).absoluteFilePath();
         platform::FileRead file = platform::ReadRegularFile(path, kMaxDocumentSize);
         if (file.error != platform::FileError::None) {
-            err << "kelvo-tool: cannot read " << page << '\n';
+            err << "kelvo-tool: cannot read " << platform::DisplayPath(page) << '\n';
             status = kFailed;
             continue;
         }
@@ -111,7 +132,7 @@ int LinksCommand(const QStringList& args, QTextStream& out, QTextStream& err)
         const PageLinkCheck check = CheckPageLinks(text, path, siteRoot);
         for (const QString& target : check.missing) {
             if (!single)
-                out << page << ": ";
+                out << platform::DisplayPath(page) << ": ";
             out << "missing: " << target << '\n';
         }
         if (!check.missing.isEmpty())

@@ -5,7 +5,8 @@ parses each page as a browser does, and urllib resolves every link against
 the page's address (its <base href> included) on a made-up host whose root
 is the site folder. Prints "PAGE: missing: LINK" lines in no particular
 order, PAGE as kelvo-tool names it (the folder given, then the page's path
-below it).
+below it), LINK as the URL parser takes it (tab and line ends removed,
+blanks and control characters at its ends too).
 """
 import os
 import sys
@@ -36,13 +37,18 @@ def srcset_urls(value):
     return urls
 
 
+def clean(link):
+    link = link.replace("\t", "").replace("\n", "").replace("\r", "")
+    return link.strip("".join(map(chr, range(0x21))))
+
+
 def page_links(document):
     links = []
     for element in document.iter():
         tag = element.tag.split("}")[-1] if isinstance(element.tag, str) else ""
         for attr in LINK_ATTRS.get(tag, []):
             if element.get(attr):
-                links.append(element.get(attr).strip())
+                links.append(clean(element.get(attr)))
         if tag in SRCSET_TAGS and element.get("srcset"):
             links.extend(srcset_urls(element.get("srcset")))
     return [link for link in links if link]
@@ -54,15 +60,16 @@ def missing_targets(root, page_path):
     relative = os.path.relpath(page_path, root).replace(os.sep, "/")
     page_url = HOST + urllib.parse.quote(relative)
     base = next((e.get("href") for e in document.iter("base") if e.get("href")), None)
-    base_url = urllib.parse.urljoin(page_url, base.strip().replace("\\", "/")) if base else page_url
+    base_url = urllib.parse.urljoin(page_url, clean(base).replace("\\", "/")) if base else page_url
     missing = set()
     for link in page_links(document):
         url = urllib.parse.urljoin(base_url, link.replace("\\", "/"))
         parts = urllib.parse.urlsplit(url)
         if parts.scheme != "http" or parts.netloc != "site.invalid":
             continue
-        target = os.path.join(root, urllib.parse.unquote(parts.path.lstrip("/")))
-        if not os.path.exists(target):
+        # The escapes are bytes of the name on the server, UTF-8 or not.
+        name = urllib.parse.unquote_to_bytes(parts.path.lstrip("/"))
+        if not os.path.exists(os.path.join(os.fsencode(root), name)):
             missing.add(link)
     return missing
 

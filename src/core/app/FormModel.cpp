@@ -2,6 +2,8 @@
 
 #include <QRegularExpression>
 
+#include <map>
+
 QString FormField::SelectedChoice() const
 {
     return index >= 0 && index < choices.size() ? choices[index] : QString();
@@ -181,6 +183,25 @@ QString FormModel::Validate() const
                                             : f.rangeMessage;
     }
     return validate ? validate(*this) : QString();
+}
+
+QStringList FormModel::Rows() const
+{
+    QStringList rows;
+    std::map<int, QStringList> grid;
+    for (const FormField& f : fields) {
+        if (f.kind == FieldKind::List) {
+            rows += f.choices;
+        } else if (f.kind == FieldKind::Label && f.gridRow >= 0 && f.gridColumn >= 0) {
+            QStringList& cells = grid[f.gridRow];
+            while (cells.size() <= f.gridColumn)
+                cells.append(QString());
+            cells[f.gridColumn] = f.text;
+        }
+    }
+    for (const auto& [row, cells] : grid)
+        rows.append(cells.join(u'\t'));
+    return rows;
 }
 
 QStringList FormModel::Pages() const

@@ -129,6 +129,11 @@ public:
     QString Validate() const;
 
     QStringList Pages() const;
+
+    // What the form shows as rows of data: each entry of its lists, and
+    // each row of its grid of labels with the cells separated by tabs (an
+    // empty cell stays empty).
+    QStringList Rows() const;
 };
 
 // The message shown when a number field holds no valid number.

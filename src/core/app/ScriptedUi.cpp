@@ -94,6 +94,11 @@ std::optional<QString> ScriptedUi::ChooseColor(const QString& initial)
 Ui::Answer ScriptedUi::RunForm(FormModel& form)
 {
     m_records.push_back({QStringLiteral("form"), form.title});
+    // A form that only informs is read, not filled in: what it shows is
+    // recorded.
+    if (!form.hasCancel)
+        for (const QString& row : form.Rows())
+            m_records.push_back({QStringLiteral("row"), row});
     // A dialog shows its first page at once.
     if (form.pageShown && !form.fields.empty())
         form.pageShown(form, form.fields.front().page);

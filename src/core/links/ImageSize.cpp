@@ -4,6 +4,7 @@
 #include "core/links/RelativePath.h"
 #include "core/tags/CTagObj.h"
 #include "core/tags/HtmlScanner.h"
+#include "platform/FileAccess.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -14,6 +15,9 @@
 #include <algorithm>
 #include <climits>
 #include <limits>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -97,12 +101,20 @@ std::optional<QSize> WebpSize(const QByteArray& head)
 
 std::optional<QSize> BmpSize(const QByteArray& head)
 {
-    if (head.size() < 26)
+    // A text that happens to start with "BM" is no picture: the header
+    // after the file header must be one of the known sizes, with one plane.
+    if (head.size() < 28)
         return std::nullopt;
+    const quint32 header = Le32(head, 14);
     // The old OS/2 header holds 16-bit sizes; every later one 32-bit signed
     // ones, a negative height meaning rows stored top down.
-    if (Le32(head, 14) == 12)
-        return Size(Le16(head, 18), Le16(head, 20));
+    if (header == 12)
+        return Le16(head, 22) == 1 ? Size(Le16(head, 18), Le16(head, 20)) : std::nullopt;
+    static constexpr quint32 kHeaderSizes[] = {40, 52, 56, 64, 108, 124};
+    if (std::find(std::begin(kHeaderSizes), std::end(kHeaderSizes), header)
+            == std::end(kHeaderSizes)
+        || Le16(head, 26) != 1)
+        return std::nullopt;
     const qint32 width = qint32(Le32(head, 18));
     const qint32 height = qint32(Le32(head, 22));
     if (width < 0 || height == std::numeric_limits<qint32>::min())
@@ -110,9 +122,28 @@ std::optional<QSize> BmpSize(const QByteArray& head)
     return Size(quint32(width), quint32(height < 0 ? -height : height));
 }
 
-// The largest image of the icon; a size byte of 0 stands for 256.
-std::optional<QSize> IcoSize(const QByteArray& head)
+// Bytes at an offset from the device's position, which stays where it
+// was; fewer when the data ends first.
+QByteArray PeekAt(QIODevice& device, quint64 offset, int count)
 {
+    if (device.isSequential()) {
+        if (offset + count > quint64(kBoxPeek))
+            return QByteArray();
+        return device.peek(qint64(offset) + count).mid(qsizetype(offset));
+    }
+    const qint64 from = device.pos();
+    if (offset > quint64(device.size()) || !device.seek(from + qint64(offset)))
+        return QByteArray();
+    const QByteArray bytes = device.read(count);
+    device.seek(from);
+    return bytes;
+}
+
+// The largest image of the icon. A size byte of 0 stands for 256 or more:
+// such an image is mostly a PNG, whose own header then gives the size.
+std::optional<QSize> IcoSize(QIODevice& device)
+{
+    const QByteArray head = device.peek(kIcoPeek);
     if (head.size() < 6)
         return std::nullopt;
     const quint32 count = Le16(head, 4);
@@ -123,16 +154,45 @@ std::optional<QSize> IcoSize(const QByteArray& head)
         const int entry = 6 + int(i) * 16;
         if (entry + 16 > head.size())
             break;
-        const int w = quint8(head[entry]) == 0 ? 256 : quint8(head[entry]);
-        const int h = quint8(head[entry + 1]) == 0 ? 256 : quint8(head[entry + 1]);
-        if (!largest || w * h > largest->width() * largest->height())
-            largest = QSize(w, h);
+        std::optional<QSize> size = QSize(quint8(head[entry]) == 0 ? 256 : quint8(head[entry]),
+                                          quint8(head[entry + 1]) == 0 ? 256 : quint8(head[entry + 1]));
+        if (quint8(head[entry]) == 0 || quint8(head[entry + 1]) == 0) {
+            const QByteArray image = PeekAt(device, Le32(head, entry + 12), 24);
+            if (image.startsWith("\x89PNG\r\n\x1A\n"))
+                size = PngSize(image);
+        }
+        if (size && (!largest || qint64(size->width()) * size->height()
+                                     > qint64(largest->width()) * largest->height()))
+            largest = size;
     }
     return largest;
 }
 
-// The size of an SVG drawing: its width and height when both are plain
-// numbers (or pixels), else the last two numbers of its viewBox.
+// A length of the svg element in CSS pixels: a number, without a unit or
+// with an absolute one (any letter case). nullopt for what gives no size
+// of its own: a percentage, "auto", a unit that depends on a font or a
+// screen, a negative or unreadable value, or none.
+std::optional<double> SvgLength(const QString& value)
+{
+    static const QRegularExpression length(QStringLiteral(
+        "^\\s*(\\+?(?:\\d+\\.?\\d*|\\.\\d+)(?:[eE][+-]?\\d+)?)([a-zA-Z]*)\\s*$"));
+    const QRegularExpressionMatch m = length.match(value);
+    if (!m.hasMatch())
+        return std::nullopt;
+    static const std::pair<const char*, double> kUnits[] = {
+        {"", 1}, {"px", 1}, {"in", 96}, {"cm", 96 / 2.54}, {"mm", 96 / 25.4},
+        {"pt", 96.0 / 72}, {"pc", 16}};
+    const QString unit = m.captured(2).toLower();
+    for (const auto& [name, pixels] : kUnits) {
+        if (unit == QLatin1String(name))
+            return m.captured(1).toDouble() * pixels;
+    }
+    return std::nullopt;
+}
+
+// The size of an SVG drawing as browsers give it to an image: width and
+// height in absolute units; a side that has none takes the proportions of
+// the viewBox, and without either side the viewBox is the size.
 std::optional<QSize> SvgSize(const QByteArray& head)
 {
     const QString text = QString::fromUtf8(head);
@@ -145,21 +205,29 @@ std::optional<QSize> SvgSize(const QByteArray& head)
             return std::nullopt;
         CTagObj svg;
         svg.Parse(text.mid(token.start, token.end - token.start));
-        static const QRegularExpression pixels(QStringLiteral("^\\s*(\\d+(?:\\.\\d+)?)\\s*(px)?\\s*$"));
-        const QRegularExpressionMatch w = pixels.match(svg.GetAttr(QStringLiteral("width")));
-        const QRegularExpressionMatch h = pixels.match(svg.GetAttr(QStringLiteral("height")));
-        if (w.hasMatch() && h.hasMatch())
-            return Size(quint32(qRound(w.captured(1).toDouble())),
-                        quint32(qRound(h.captured(1).toDouble())));
+        std::optional<double> w = SvgLength(svg.GetAttr(QStringLiteral("width")));
+        std::optional<double> h = SvgLength(svg.GetAttr(QStringLiteral("height")));
         static const QRegularExpression separators(QStringLiteral("[\\s,]+"));
         const QStringList box =
             svg.GetAttr(QStringLiteral("viewBox")).trimmed().split(separators, Qt::SkipEmptyParts);
         bool okW = false, okH = false;
         const double bw = box.value(2).toDouble(&okW);
         const double bh = box.value(3).toDouble(&okH);
-        if (box.size() != 4 || !okW || !okH || bw < 0 || bh < 0 || bw > 1e9 || bh > 1e9)
+        // A box without area draws nothing and gives no proportions.
+        const bool hasBox = box.size() == 4 && okW && okH && bw > 0 && bh > 0;
+        if (hasBox) {
+            if (!w && !h) {
+                w = bw;
+                h = bh;
+            } else if (!h) {
+                h = *w * bh / bw;
+            } else if (!w) {
+                w = *h * bw / bh;
+            }
+        }
+        if (!w || !h || *w >= 1e9 || *h >= 1e9)
             return std::nullopt;
-        return Size(quint32(qRound(bw)), quint32(qRound(bh)));
+        return Size(quint32(qRound(*w)), quint32(qRound(*h)));
     }
     return std::nullopt;
 }
@@ -209,6 +277,19 @@ void WalkBoxes(const QByteArray& data, qsizetype from, qsizetype to, int depth, 
         }
         from = end;
     }
+}
+
+// An ISO media file is AVIF when its major brand or one of its compatible
+// brands says so: writers often lead with the general "mif1".
+bool IsAvif(const QByteArray& ftyp)
+{
+    // The minor version, at 12, is no brand.
+    for (qsizetype at = 8; at + 4 <= ftyp.size(); at += at == 8 ? 8 : 4) {
+        const QByteArray brand = ftyp.mid(at, 4);
+        if (brand == "avif" || brand == "avis")
+            return true;
+    }
+    return false;
 }
 
 std::optional<QSize> AvifSize(const QByteArray& head)
@@ -337,12 +418,9 @@ std::optional<QSize> ReadImageSize(QIODevice& device)
     if (head.startsWith("BM"))
         return BmpSize(head);
     if (head.startsWith(QByteArray("\0\0\1\0", 4)))
-        return IcoSize(device.peek(kIcoPeek));
-    if (head.mid(4, 4) == "ftyp") {
-        const QByteArray brands = head.mid(8, 4);
-        if (brands == "avif" || brands == "avis")
-            return AvifSize(device.peek(kBoxPeek));
-    }
+        return IcoSize(device);
+    if (head.mid(4, 4) == "ftyp" && IsAvif(device.peek(qMin<quint32>(Be32(head, 0), kBoxPeek))))
+        return AvifSize(device.peek(kBoxPeek));
     if (LooksLikeSvg(head))
         return SvgSize(device.peek(kBoxPeek));
     if (head.startsWith("\xFF\xD8")) {
@@ -353,10 +431,26 @@ std::optional<QSize> ReadImageSize(QIODevice& device)
     return std::nullopt;
 }
 
+bool OpenImageFile(QFile& file, const QString& filePath)
+{
+    // Only a regular file: a FIFO or device named like a picture would block
+    // or never end.
+    if (!platform::IsRegularFile(filePath))
+        return false;
+    const int fd = ::open(platform::EncodePath(filePath).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return false;
+    }
+    return true;
+}
+
 std::optional<QSize> ReadImageSizeOfFile(const QString& filePath)
 {
-    QFile file(filePath);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!OpenImageFile(file, filePath))
         return std::nullopt;
     return ReadImageSize(file);
 }
@@ -415,8 +509,8 @@ std::optional<QSize> ReadImageSize(Ui& ui, const QString& reference,
         path = *resolved;
     }
 
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    QFile file;
+    if (!OpenImageFile(file, path)) {
         ui.Message(ImageNotFoundText());
         return std::nullopt;
     }

@@ -6,6 +6,7 @@
 
 #include <optional>
 
+class QFile;
 class QIODevice;
 class Ui;
 
@@ -25,6 +26,10 @@ class Ui;
 // inside APP1 is never taken for the image. An EXIF orientation of 5 to 8
 // (a quarter turn) swaps width and height.
 std::optional<QSize> ReadImageSize(QIODevice& device);
+
+// Opens a regular file for reading by the bytes of its name (a name that
+// is not UTF-8 too, see platform::EncodePath).
+bool OpenImageFile(QFile& file, const QString& filePath);
 
 // The same for a file; nullopt also when it cannot be opened.
 std::optional<QSize> ReadImageSizeOfFile(const QString& filePath);

@@ -18,6 +18,7 @@
 #include "core/tags/CTagObj.h"
 #include "core/tags/HtmlScanner.h"
 #include "core/tags/TagView.h"
+#include "platform/FileAccess.h"
 #include "platform/Folders.h"
 
 #include <QFile>
@@ -69,6 +70,27 @@ QString LinkOfTagAt(const QString& text, int position)
             return value;
     }
     return QString();
+}
+
+// The length of the text in the bytes, without the zero bytes that may pad
+// its end and the ^Z that may end an old file; -1 when the bytes are no
+// text: a zero byte with text after it, or a control character that text
+// does not hold (tab, line ends, form feed, and ESC, SO and SI of JIS are
+// text). A picture, font or program has such bytes within its first few.
+qsizetype TextLength(const QByteArray& bytes)
+{
+    qsizetype end = bytes.size();
+    while (end > 0 && bytes[end - 1] == '\0')
+        --end;
+    if (end > 0 && bytes[end - 1] == '\x1A')
+        --end;
+    for (qsizetype i = 0; i < end; ++i) {
+        const char c = bytes[i];
+        if (quint8(c) < 0x20 && c != '\t' && c != '\n' && c != '\v' && c != '\f' && c != '\r'
+            && c != '\x1B' && c != '\x0E' && c != '\x0F')
+            return -1;
+    }
+    return end;
 }
 
 QString Number(qint64 n)
@@ -171,7 +193,7 @@ void LinkCommands::OpenLink(const QString& link)
         ui.Message(RelativePathErrorText());
         return;
     }
-    if (QFileInfo::exists(target.path) && !IsEditorFile(target.path)) {
+    if (platform::PathExists(target.path) && !IsEditorFile(target.path)) {
         ui.OpenExternal(target.path);
         return;
     }
@@ -270,10 +292,9 @@ void LinkCommands::OnSizeInfo()
             continue;
         counted.insert(key);
         ++info.internalCount;
-        const QFileInfo file(target.path);
-        if (target.kind == LinkTarget::Kind::File && !document.isEmpty() && file.isFile()
-            && file.isReadable())
-            info.internalBytes += file.size();
+        if (target.kind == LinkTarget::Kind::File && !document.isEmpty()
+            && platform::IsRegularFile(target.path) && platform::CanRead(target.path))
+            info.internalBytes += platform::StatFile(target.path).size;
     }
     FormModel form = SizeInfoForm(info);
     m_app.GetUi().RunForm(form);
@@ -297,14 +318,18 @@ void LinkCommands::OnInsertFile()
         return;
     }
     QByteArray bytes = std::move(file.bytes);
+    // UTF-16 has zero bytes all through; it is named before the check for
+    // text that is no text.
     if (IsUtf16File(bytes)) {
         ui.Message(QStringLiteral("UTF-16 のファイルは挿入できません"));
         return;
     }
-    // Text ends at the first zero byte.
-    const qsizetype zero = bytes.indexOf('\0');
-    if (zero >= 0)
-        bytes.truncate(zero);
+    const qsizetype length = TextLength(bytes);
+    if (length < 0) {
+        ui.Message(UiText(QStringLiteral("テキストファイルではないため、挿入しません")));
+        return;
+    }
+    bytes.truncate(length);
     // The file's own code is detected whatever the page's setting says: its
     // bytes are copied as text, never as bytes of another code.
     DecodedDocument decoded = DecodeDocument(std::move(bytes), true);

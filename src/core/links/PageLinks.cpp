@@ -3,8 +3,9 @@
 #include "core/links/RelativePath.h"
 #include "core/tags/CharRefs.h"
 #include "core/tags/HtmlScanner.h"
+#include "platform/FileAccess.h"
+#include "platform/FolderListing.h"
 
-#include <QFileInfo>
 #include <QSet>
 
 namespace {
@@ -117,7 +118,7 @@ QStringList PageLinks(const QString& text)
         for (const LinkAttr& link : kLinkAttrs) {
             if (name.compare(QStringView(link.tag), Qt::CaseInsensitive) == 0)
                 AppendDistinct(links, seen,
-                               AttrValue(text, tag, link.attr).value_or(QString()).trimmed());
+                               CleanLinkText(AttrValue(text, tag, link.attr).value_or(QString())));
         }
         for (const char16_t* srcsetTag : kSrcsetTags) {
             if (name.compare(QStringView(srcsetTag), Qt::CaseInsensitive) != 0)
@@ -140,7 +141,7 @@ QString PageBase(const QString& text)
             || token.Name(text).compare(u"BASE", Qt::CaseInsensitive) != 0)
             continue;
         if (const std::optional<QString> href = AttrValue(text, token, u"HREF"))
-            return href->trimmed();
+            return CleanLinkText(*href);
     }
     return base;
 }
@@ -164,8 +165,7 @@ PageLinkCheck CheckPageLinks(const QString& text, const QString& documentPath,
         case LinkTarget::Kind::File: {
             // A folder counts as there: a server answers for it with its
             // index page.
-            const QFileInfo info(target.path);
-            if (!info.exists() || !(info.isDir() || info.isReadable()))
+            if (!platform::IsFolder(target.path) && !platform::CanRead(target.path))
                 check.missing.append(link);
             break;
         }

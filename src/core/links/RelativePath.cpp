@@ -1,7 +1,11 @@
 #include "core/links/RelativePath.h"
 
+#include "core/app/Ui.h"
+#include "core/app/UiText.h"
+#include "platform/FileAccess.h"
+
 #include <QByteArray>
-#include <QStringDecoder>
+#include <QFileInfo>
 #include <QStringList>
 
 #include <algorithm>
@@ -48,14 +52,15 @@ QString TakeFirstComponent(QString& folder)
     return head;
 }
 
-// %XX escapes are bytes of UTF-8. A "%" without two hexadecimal digits is
-// text, and a link whose escapes do not make UTF-8 is left as written.
+// %XX escapes are bytes: of UTF-8, or of a name that is not UTF-8 (a CP932
+// file name on the server), which the path keeps as the file system's own
+// bytes. A "%" without two hexadecimal digits is text.
 QString DecodePercentEscapes(const QString& link)
 {
     if (!link.contains(u'%'))
         return link;
     // "%" and the digits are ASCII, so they stand alone in the UTF-8 form.
-    const QByteArray text = link.toUtf8();
+    const QByteArray text = platform::EncodePath(link);
     QByteArray bytes;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const int high = i + 2 < text.size() ? HexValue(text.at(i + 1)) : -1;
@@ -67,9 +72,56 @@ QString DecodePercentEscapes(const QString& link)
             bytes.append(text.at(i));
         }
     }
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString decoded = utf8.decode(bytes);
-    return utf8.hasError() ? link : decoded;
+    return platform::DecodePath(bytes);
+}
+
+// The path a link names from the folders below the root that it starts
+// in; ".." at the root stays there, as a server's root is the top of every
+// URL path.
+QString JoinBelowRoot(const QString& root, QStringList parts, const QString& link)
+{
+    const QStringList linkParts = link.split(u'/');
+    for (qsizetype i = 0; i < linkParts.size(); ++i) {
+        const QString& part = linkParts.at(i);
+        if (part == QStringLiteral("..")) {
+            if (!parts.isEmpty())
+                parts.removeLast();
+        } else if (part != QStringLiteral(".") && (!part.isEmpty() || i == linkParts.size() - 1)) {
+            parts.append(part);
+        }
+    }
+    return root + parts.join(u'/');
+}
+
+// A path (its folder ending in "/") relative to the root; nullopt when it
+// is not below it.
+std::optional<QStringList> FoldersBelow(const QString& root, const QString& path)
+{
+    if (!path.startsWith(root))
+        return std::nullopt;
+    QStringList folders = path.mid(root.size()).split(u'/');
+    folders.removeLast();
+    folders.removeAll(QString());
+    return folders;
+}
+
+// The folder a path's links start from, as the system finds it: links to
+// folders followed. The path itself where its folder cannot be found.
+QString WithRealFolder(const QString& path)
+{
+    const qsizetype slash = path.lastIndexOf(u'/');
+    const QString real = QFileInfo(path.left(slash + 1)).canonicalFilePath();
+    if (slash < 0 || real.isEmpty())
+        return path;
+    return (real.endsWith(u'/') ? real : real + u'/') + path.mid(slash + 1);
+}
+
+int LeadingUps(const QString& link)
+{
+    int ups = 0;
+    while (link.mid(ups * 3, 3) == QStringLiteral("../"))
+        ++ups;
+    return ups;
 }
 
 } // namespace
@@ -131,18 +183,76 @@ QString RelativePathErrorText()
 
 QString ReferenceForPickedFile(const QString& documentPath, const QString& pickedPath)
 {
-    const QString reference = documentPath.isEmpty()
-                                  ? pickedPath.mid(pickedPath.lastIndexOf(u'/') + 1)
-                                  : MakeRelativePath(documentPath, pickedPath);
+    QString reference = pickedPath.mid(pickedPath.lastIndexOf(u'/') + 1);
+    if (!documentPath.isEmpty()) {
+        // Through a link to a folder the same file has two paths; the one
+        // that climbs less is the one a server has too.
+        reference = MakeRelativePath(documentPath, pickedPath);
+        const QString real = MakeRelativePath(WithRealFolder(documentPath), WithRealFolder(pickedPath));
+        if (LeadingUps(real) < LeadingUps(reference))
+            reference = real;
+    }
     QString out;
     out.reserve(reference.size());
     for (const QChar c : reference) {
-        if (c == u'%' || c == u'#' || c == u'?' || c == u' ')
+        // A backslash is a "/" to browsers, and tab and line ends vanish.
+        if (c == u'%' || c == u'#' || c == u'?' || c == u' ' || c == u'\\' || c.unicode() < 0x20
+            || c.unicode() == 0x7F)
             out += QStringLiteral("%%1").arg(c.unicode(), 2, 16, QLatin1Char('0')).toUpper();
         else
             out += c;
     }
+    // "a:b.png" would be read as an address with the scheme "a".
+    if (IsSchemeLink(out))
+        out.prepend(QStringLiteral("./"));
     return out;
+}
+
+bool IsOutsideSite(const QString& documentPath, const QString& pickedPath, const QString& siteRoot)
+{
+    if (documentPath.isEmpty())
+        return false;
+    if (!siteRoot.isEmpty()) {
+        const QString root = siteRoot.endsWith(u'/') ? siteRoot : siteRoot + u'/';
+        // Either path of each may be the one the site is known by.
+        const QString roots[] = {root, WithRealFolder(root)};
+        for (const QString& path : {pickedPath, WithRealFolder(pickedPath)})
+            for (const QString& r : roots)
+                if (path.startsWith(r))
+                    return false;
+        return true;
+    }
+    // Without a known site: a link that has to climb to the root of the
+    // file system to reach the file leaves any site the page is part of.
+    const QString reference = ReferenceForPickedFile(documentPath, pickedPath);
+    const int ups = LeadingUps(reference);
+    return ups > 0 && ups >= documentPath.count(u'/') - 1;
+}
+
+QString PickedFileOutsideSiteText()
+{
+    return QStringLiteral("選んだファイルはサイトのフォルダの外にあります。"
+                          "サーバーでは、このリンクの先は見つかりません");
+}
+
+QString ReferenceForPickedFile(Ui& ui, const QString& documentPath, const QString& pickedPath,
+                               const QString& siteRoot)
+{
+    if (IsOutsideSite(documentPath, pickedPath, siteRoot))
+        ui.Message(UiText(PickedFileOutsideSiteText()));
+    return ReferenceForPickedFile(documentPath, pickedPath);
+}
+
+QString CleanLinkText(const QString& link)
+{
+    QString clean = link;
+    clean.removeIf([](QChar c) { return c == u'\t' || c == u'\n' || c == u'\r'; });
+    qsizetype from = 0, to = clean.size();
+    while (from < to && clean.at(from).unicode() <= 0x20)
+        ++from;
+    while (to > from && clean.at(to - 1).unicode() <= 0x20)
+        --to;
+    return clean.mid(from, to - from);
 }
 
 bool IsSchemeLink(const QString& link)
@@ -167,7 +277,7 @@ LinkTarget ResolveLink(const QString& documentPath, const QString& link,
                        const QString& siteRoot, const QString& base)
 {
     using Kind = LinkTarget::Kind;
-    QString path = link.trimmed();
+    QString path = CleanLinkText(link);
     path.replace(u'\\', u'/');
     if (IsSchemeLink(path) || path.startsWith(QStringLiteral("//")))
         return {Kind::External, QString()};
@@ -186,15 +296,20 @@ LinkTarget ResolveLink(const QString& documentPath, const QString& link,
     if (path.isEmpty())
         return {Kind::File, documentPath};
     path = DecodePercentEscapes(path);
+    QString root = siteRoot;
+    root.replace(u'\\', u'/');
+    if (!root.isEmpty() && !root.endsWith(u'/'))
+        root += u'/';
     if (path.startsWith(u'/')) {
-        if (siteRoot.isEmpty())
+        if (root.isEmpty())
             return {Kind::NoSiteRoot, QString()};
-        QString root = siteRoot;
-        root.replace(u'\\', u'/');
-        if (!root.endsWith(u'/'))
-            root += u'/';
-        from = root;
-        path.remove(0, 1);
+        return {Kind::File, JoinBelowRoot(root, {}, path.mid(1))};
+    }
+    // In a site, a link resolves as the server resolves its URL: ".." never
+    // leaves the site's root, however many folders the disk has above it.
+    if (!root.isEmpty()) {
+        if (const std::optional<QStringList> folders = FoldersBelow(root, from))
+            return {Kind::File, JoinBelowRoot(root, *folders, path)};
     }
     const std::optional<QString> resolved = ResolveRelativePath(from, path);
     if (!resolved)

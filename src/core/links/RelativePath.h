@@ -4,6 +4,8 @@
 
 #include <optional>
 
+class Ui;
+
 // Link text between a document and the files it names. Paths are absolute
 // file paths with "/" separators; link texts use "/" too. Neither function
 // touches the file system.
@@ -36,10 +38,31 @@ QString RelativePathErrorText();
 
 // What a file field holds after the user picked a file with its browse
 // button: the link text from the document to the file, or the bare file
-// name while the document has no path. "%", "#", "?" and blanks of the
-// names are written as %XX escapes, so that browsers (and LinkTargetPath)
-// find the file instead of reading a fragment or a query.
+// name while the document has no path. "%", "#", "?", blanks, "\" and
+// control characters of the names are written as %XX escapes, so that
+// browsers (and LinkTargetPath) find the file instead of reading a
+// fragment, a query or a folder; a first name with a ":" gets "./", or it
+// would be an address. Where a folder of either path is reached through a
+// link, the path with the fewest "../" is taken (this looks at the file
+// system).
 QString ReferenceForPickedFile(const QString& documentPath, const QString& pickedPath);
+
+// Whether a picked file lies outside the site of the document: not below
+// siteRoot (either path may go through links to folders); without a site
+// root, when the link to it climbs to the root of the file system.
+bool IsOutsideSite(const QString& documentPath, const QString& pickedPath,
+                   const QString& siteRoot);
+QString PickedFileOutsideSiteText();
+
+// ReferenceForPickedFile, after telling the user when the file is outside
+// the site: published, the page would link to nothing.
+QString ReferenceForPickedFile(Ui& ui, const QString& documentPath, const QString& pickedPath,
+                               const QString& siteRoot);
+
+// A link as the URL parser takes it: tab, CR and LF removed wherever they
+// stand (a link wrapped over lines is one link), blanks and control
+// characters removed at both ends.
+QString CleanLinkText(const QString& link);
 
 // True for a link with a URL scheme ("http:", "mailto:", "javascript:",
 // "data:" ...): it names no file beside the document.
@@ -57,12 +80,15 @@ struct LinkTarget {
     QString path;
 };
 
-// The file a link of the page at documentPath names: "\" is read as "/",
-// the "#fragment" and "?query" parts are dropped and %XX escapes decoded; a
-// link that is only a fragment or query names the page itself. A relative
-// link resolves against the base (the page's <BASE HREF>, itself resolved
-// like a link) or else the page's folder; a root-relative link against
-// siteRoot, the local folder of the site, never against the page's folder.
+// The file a link of the page at documentPath names: the link is cleaned
+// (CleanLinkText), "\" is read as "/", the "#fragment" and "?query" parts
+// are dropped and %XX escapes decoded (bytes that are not UTF-8 as the
+// file system's own); a link that is only a fragment or query names the
+// page itself. A relative link resolves against the base (the page's <BASE
+// HREF>, itself resolved like a link) or else the page's folder; a
+// root-relative link against siteRoot, the local folder of the site, never
+// against the page's folder. Inside the site, ".." stops at siteRoot as it
+// stops at a server's root.
 LinkTarget ResolveLink(const QString& documentPath, const QString& link,
                        const QString& siteRoot = QString(), const QString& base = QString());
 

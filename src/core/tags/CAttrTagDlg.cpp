@@ -2,6 +2,7 @@
 
 #include "core/app/CKelvoApp.h"
 #include "core/doc/CKelvoDoc.h"
+#include "core/links/LinkCommands.h"
 
 CAttrTagDlg::CAttrTagDlg(CKelvoApp& app, const QString& title) : CTagDlg(title), m_app(app) {}
 
@@ -12,7 +13,8 @@ QString CAttrTagDlg::DocumentPath() const
 
 void CAttrTagDlg::BuildForm(FormModel& form)
 {
-    m_fields.Build(form, m_app.GetUi(), DocumentPath());
+    m_fields.Build(form, m_app.GetUi(), DocumentPath(),
+                   SiteRootFor(m_app.Settings(), DocumentPath()));
     if (m_allAttributes)
         AddAllAttributesButton(form);
     form.validate = [this](const FormModel& shown) {

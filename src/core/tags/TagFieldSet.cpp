@@ -134,7 +134,8 @@ TagFieldSet::Field& TagFieldSet::Custom(std::function<void(FormModel&)> build,
     return f;
 }
 
-void TagFieldSet::Build(FormModel& form, Ui& ui, const QString& documentPath)
+void TagFieldSet::Build(FormModel& form, Ui& ui, const QString& documentPath,
+                        const QString& siteRoot)
 {
     auto add = [&form](FieldKind kind, const QString& label, const QString& name) {
         form.Add(kind, label, name);
@@ -169,7 +170,8 @@ void TagFieldSet::Build(FormModel& form, Ui& ui, const QString& documentPath)
             form.fields[index].fileFilter = f.file.filter;
             const FileSpec spec = f.file;
             const auto after = f.afterBrowse;
-            form.fields[index].browse = [&ui, index, spec, after, documentPath](FormModel& shown) {
+            form.fields[index].browse = [&ui, index, spec, after, documentPath,
+                                          siteRoot](FormModel& shown) {
                 Ui::FileDialog d;
                 d.title = spec.title;
                 d.defaultExtension = spec.defaultExtension;
@@ -182,7 +184,8 @@ void TagFieldSet::Build(FormModel& form, Ui& ui, const QString& documentPath)
                 const std::optional<QString> picked = ui.ChooseFile(d);
                 if (!picked)
                     return;
-                shown.fields[index].text = ReferenceForPickedFile(documentPath, *picked);
+                shown.fields[index].text =
+                    ReferenceForPickedFile(ui, documentPath, *picked, siteRoot);
                 if (after)
                     after(shown, *picked);
             };

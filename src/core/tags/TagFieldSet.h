@@ -102,8 +102,10 @@ public:
                   std::function<void(const FormModel&, CTagObj&)> store);
 
     // Adds the fields to the form. The browse buttons ask the Ui; file
-    // names are made relative to the document's path.
-    void Build(FormModel& form, Ui& ui, const QString& documentPath);
+    // names are made relative to the document's path, with a warning for
+    // a file outside the site (siteRoot, empty when none is known).
+    void Build(FormModel& form, Ui& ui, const QString& documentPath,
+               const QString& siteRoot = QString());
     void Load(FormModel& form, const CTagObj& tag);
     void Store(const FormModel& form, CTagObj& tag) const;
     // Shows a loaded attribute another way than its kind would (a bare

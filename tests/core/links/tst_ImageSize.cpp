@@ -5,6 +5,8 @@
 #include "core/links/ImageSize.h"
 
 #include <QBuffer>
+#include <QDirIterator>
+#include <QRegularExpression>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QStandardPaths>
@@ -117,6 +119,42 @@ private Q_SLOTS:
         QCOMPARE(Show(ReadImageSizeOfFile(path)), size);
     }
 
+    // Real drawings in the sizes they are written in, and in other units
+    // with sides left out, each compared with librsvg's rendering.
+    void svgAgreesWithLibrsvg()
+    {
+        const QString rsvg = QStandardPaths::findExecutable(u"rsvg-convert"_qs);
+        QVERIFY2(!rsvg.isEmpty(), "librsvg's rsvg-convert is needed (scripts/kelvo.sh)");
+        QStringList drawings;
+        QDirIterator it(u"/usr/share/icons"_qs, {u"*.svg"_qs}, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext())
+            drawings << it.next();
+        QVERIFY2(drawings.size() >= 12, "icon themes are needed (scripts/kelvo.sh)");
+        drawings.sort();
+        // Whole pixels in every unit, so that librsvg's rounding up cannot
+        // differ from ours; one side alone needs a viewBox.
+        const QStringList variants = {u"width=\"12pt\" height=\"1pc\""_qs, u"width=\"25.4mm\""_qs,
+                                      u"width=\"100%\" height=\"2.54cm\""_qs, u"height=\"1in\""_qs};
+        static const QRegularExpression svgTag(u"<svg\\b[^>]*>"_qs);
+        static const QRegularExpression sides(u"\\s(width|height)\\s*=\\s*(\"[^\"]*\"|'[^']*')"_qs);
+        const QString file = m_dir.filePath(u"v.svg"_qs), png = m_dir.filePath(u"v.png"_qs);
+        for (qsizetype i = 0; i < drawings.size(); i += drawings.size() / 12) {
+            const QString text = QString::fromUtf8(ReadBytes(drawings.at(i)));
+            const QRegularExpressionMatch tag = svgTag.match(text);
+            const bool boxed = tag.captured().contains(u"viewBox"_qs);
+            for (const QString& variant : QStringList{QString()} + variants.mid(0, boxed ? 4 : 1)) {
+                QString start = tag.captured();
+                if (!variant.isEmpty())
+                    start.remove(sides).insert(4, u' ' + variant);
+                QVERIFY(WriteBytes(file, QString(text).replace(tag.capturedStart(), tag.capturedLength(), start).toUtf8()));
+                QFile::remove(png);
+                QCOMPARE(QProcess::execute(rsvg, {file, u"-o"_qs, png}), 0);
+                const QString where = u' ' + drawings.at(i) + u' ' + variant;
+                QCOMPARE(Show(ReadImageSizeOfFile(file)) + where, Show(ReadImageSizeOfFile(png)) + where);
+            }
+        }
+    }
+
     // EXIF orientations 5 to 8 turn the picture by a quarter: browsers show
     // it with width and height swapped.
     void exifOrientation_data()
@@ -186,13 +224,64 @@ private Q_SLOTS:
         QTest::newRow("lossy webp without its start code")
             << QByteArray("RIFF\x30\0\0\0WEBPVP8 \x20\0\0\0", 20) + Hex("5003009d012b25001500") << "none";
         QTest::newRow("bmp stored top down") << QByteArray("BM") + QByteArray(12, '\0')
-                                                    + Hex("280000000300000002ffffff") << "3x254";
+                                                    + Hex("280000000300000002ffffff0100") << "3x254";
+        // Each header size a BMP may have, and its neighbours; one plane.
+        const QByteArray fileHeader = QByteArray("BM") + QByteArray(12, '\0');
+        for (const int header : {11, 12, 13, 39, 40, 41, 52, 56, 64, 108, 124, 125}) {
+            const bool known = QList<int>{12, 40, 52, 56, 64, 108, 124}.contains(header);
+            // Width 7, height 5, one plane: 16-bit fields in the old header.
+            QByteArray dib = header == 12 ? Hex("070005000100") : Hex("07000000050000000100");
+            dib.prepend(QByteArray(1, char(header)) + QByteArray(3, '\0')).append(4, '\0');
+            QTest::addRow("bmp header of %d bytes", header)
+                << fileHeader + dib << (known ? "7x5" : "none");
+        }
+        QTest::newRow("bmp with two planes") << fileHeader + Hex("28000000070000000500000002000000")
+                                             << "none";
+        QTest::newRow("old bmp with two planes") << fileHeader + Hex("0c000000070005000200000000000000")
+                                                 << "none";
+        QTest::newRow("text that starts with BM")
+            << QByteArray("BM is how this text starts, and it is no picture") << "none";
+        // Sizes only the inside of a container tells: the PNG of a large
+        // icon image (its size byte 0 says "256 or more"), the brands of
+        // an AVIF file.
+        const QByteArray png = ReadBytes(Make(u"big.png"_qs, u"512x384"_qs, {}));
+        auto icon = [](const QByteArray& image, const char* offset) {
+            // A 48 px bitmap entry, then one of 0 x 0 at the offset given.
+            return Hex("000001000200303000000100200010000000260000000000000001002000")
+                   + Hex("00000000") + Hex(offset) + QByteArray(16, '\0') + image;
+        };
+        QTest::newRow("icon with a 512 px PNG") << icon(png, "36000000") << "512x384";
+        QTest::newRow("icon whose large image is a bitmap") << icon(QByteArray(40, '('), "36000000")
+                                                            << "256x256";
+        QTest::newRow("icon whose image lies past the end") << icon(png, "36ffff00") << "256x256";
+        const QByteArray avif = ReadBytes(Make(u"b.avif"_qs, u"40x30"_qs, {}));
+        QCOMPARE(avif.mid(4, 16), QByteArray("ftypavif\0\0\0\0avif", 16));
+        QByteArray general = avif;
+        general.replace(8, 4, "mif1");
+        QTest::newRow("avif led by mif1") << general << "40x30";
+        QTest::newRow("heif without an avif brand")
+            << QByteArray(general).replace(12, 4, "avif").replace(16, 4, "heic") << "none";
         QTest::newRow("svg width and height in pixels")
             << QByteArray("<?xml version=\"1.0\"?>\n<!-- <svg width='1'> -->\n"
                           "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"120\" height='80px'>")
             << "120x80";
         QTest::newRow("svg sized by its viewBox")
             << QByteArray("<svg viewBox=\"0,0 300.4 150\" width=\"100%\">") << "300x150";
+        // Sizes as browsers (and librsvg) give them: 96 pixels an inch.
+        const QList<std::pair<const char*, const char*>> svgs = {
+            {"width=\"282pt\" height=\"3pc\"", "376x48"},
+            {"width=\"210mm\" height=\"297mm\"", "794x1123"},
+            {"width=\"2.54cm\" height=\"1.28125in\"", "96x123"},
+            {"width=\" 10PX \" height=\"1e1\"", "10x10"},
+            {"width=\"10.5\" height=\"10.49px\"", "11x10"},
+            {"width=\"123px\" viewBox=\"0 0 246 912\"", "123x456"},
+            {"width=\"100%\" height=\"60\" viewBox=\"0 0 30 20\"", "90x60"},
+            {"width=\"auto\" height=\"-4\" viewBox=\"0 0 30 20\"", "30x20"},
+            {"width=\"60\" viewBox=\"0 0 0 20\"", "none"},
+            {"width=\"60\"", "none"},
+        };
+        for (const auto& [attrs, size] : svgs)
+            QTest::addRow("svg %s", attrs) << QByteArray("<svg ") + attrs + ">" << size;
         QTest::newRow("svg in relative units only") << QByteArray("<svg width=\"10em\" height=\"5em\">")
                                                     << "none";
         QTest::newRow("avif boxes cut short") << Hex("0000001c667479706176696600000000") << "none";

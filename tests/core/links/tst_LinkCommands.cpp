@@ -54,8 +54,13 @@ private Q_SLOTS:
             << "<LINK HREF=s.css><BODY BACKGROUND=bg.gif><TABLE BACKGROUND=t.gif>"
                "<TR><TH BACKGROUND=th.gif><TD BACKGROUND=td.gif><IMG SRC=i.gif>"
                "<SCRIPT SRC=s.js></SCRIPT><FRAME SRC=f.htm><IFRAME SRC=if.htm></IFRAME>"
-               "<EMBED SRC=e.swf><INPUT TYPE=image SRC=in.gif>"
-            << "s.css|bg.gif|t.gif|th.gif|td.gif|i.gif|s.js|f.htm|if.htm|e.swf|in.gif";
+               "<EMBED SRC=e.swf><INPUT TYPE=image SRC=in.gif><AREA HREF=ar.htm>"
+               "<AUDIO SRC=a.ogg></AUDIO><VIDEO SRC=v.webm POSTER=p.jpg><SOURCE SRC=so.webm>"
+               "<TRACK SRC=t.vtt></VIDEO>"
+            << "s.css|bg.gif|t.gif|th.gif|td.gif|i.gif|s.js|f.htm|if.htm|e.swf|in.gif|ar.htm|a.ogg|"
+               "v.webm|p.jpg|so.webm|t.vtt";
+        QTest::newRow("a link wrapped over lines is one link")
+            << "<A HREF=\"long/\r\n\tpage.htm\">" << "long/page.htm";
         QTest::newRow("other elements and attributes do not link")
             << "<DIV HREF=d.htm><A NAME=top><IMG ALT=x.gif><P BACKGROUND=p.gif>" << "";
         QTest::newRow("every candidate of SRCSET")
@@ -141,10 +146,15 @@ private Q_SLOTS:
         TestEditor t;
         MakeSite(t);
         t.App().WriteProfileString(u"System"_qs, u"RootDir"_qs, t.Path(QString()));
-        t.SetText(u"<A HREF=\"/b.htm\"><A HREF=\"/pages/none.htm\"><IMG SRC=/img/a.gif>"_qs);
+        // On the server, ".." stops at the root: the site's own folder name
+        // is no folder there.
+        const QString above = u"../"_qs + QDir(t.Path(QString())).dirName() + u"/b.htm"_qs;
+        t.SetText(u"<A HREF=\"/b.htm\"><A HREF=\"/pages/none.htm\"><IMG SRC=/img/a.gif>"
+                  "<A HREF=\"../b.htm\"><A HREF=\""_qs + above + u"\">"_qs);
         QVERIFY(t.Run(cmd::LinkCheck));
         QVERIFY(t.Ui().LastForm());
-        QCOMPARE(t.Ui().LastForm()->Find(u"missing"_qs)->choices, QStringList{u"/pages/none.htm"_qs});
+        QCOMPARE(t.Ui().LastForm()->Find(u"missing"_qs)->choices,
+                 (QStringList{u"/pages/none.htm"_qs, above}));
     }
 
     void openLinks_data()
@@ -287,6 +297,7 @@ private Q_SLOTS:
         QCOMPARE(value("externalCount"), u"3"_qs);
         QCOMPARE(value("totalCount"), u"5"_qs);
         QCOMPARE(value("totalSize"), QLocale(QLocale::Japanese).toString(body + 1000));
+
     }
 
     void insertFile_data()
@@ -297,8 +308,20 @@ private Q_SLOTS:
         QTest::newRow("Shift-JIS with CR LF") << Iconv("UTF-8", "CP932", "日本\r\n語")
                                                << "日本\r\n語";
         QTest::newRow("UTF-8 with LF") << QByteArray("日本\nabc") << "日本\r\nabc";
-        QTest::newRow("text ends at a zero byte") << QByteArray("ab\0cd", 5) << "ab";
+        QTest::newRow("text ends at zero bytes that end the file") << QByteArray("ab\0\0", 4)
+                                                                   << "ab";
+        QTest::newRow("^Z that ends an old file") << QByteArray("ab\x1a\0", 4) << "ab";
+        QTest::newRow("JIS with its escapes and shifts")
+            << QByteArray("\x1b$B$\"\x1b(B \x0e\x31\x0f\t\f ") << "あ ｱ\t\f ";
         QTest::newRow("empty file") << QByteArray() << "";
+        // A picture, or text with a zero byte or a control character inside,
+        // is no text to insert ("!").
+        QTest::newRow("png") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x20", 20) << "!";
+        QTest::newRow("gif, ASCII up to its first zero") << QByteArray("GIF89a \0 \0\xf7\0\0", 11)
+                                                         << "!";
+        QTest::newRow("text after a zero byte") << QByteArray("ab\0cd", 5) << "!";
+        QTest::newRow("^Z inside") << QByteArray("ab\x1a\ncd") << "!";
+        QTest::newRow("the last control character") << QByteArray("a\x1f") << "!";
     }
     void insertFile()
     {
@@ -308,6 +331,11 @@ private Q_SLOTS:
         t.SetText(u"[old]"_qs, 1, 4);
         t.Ui().QueueInput(t.MakeFile(u"part.htm"_qs, bytes));
         QVERIFY(t.Run(cmd::InsertFile));
+        if (inserted == u"!") {
+            QCOMPARE(t.Ui().Texts(u"message"_qs), QStringList{u"テキストファイルではないため、挿入しません"_qs});
+            QCOMPARE(t.Text(), u"[old]"_qs);
+            return;
+        }
         QCOMPARE(t.Text(), u'[' + inserted + u']');
         QVERIFY(t.Doc().IsModified() || inserted.isEmpty());
         t.Buffer().Undo();

@@ -1,6 +1,11 @@
 #include "TestRegistry.h"
 
+#include "core/app/ScriptedUi.h"
 #include "core/links/RelativePath.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <QTest>
 
@@ -124,6 +129,23 @@ private Q_SLOTS:
             << "a.htm" << "" << "http://example.com/" << "ext";
         QTest::newRow("fragment stays on the page whatever the base") << "#top" << "" << "../x/"
                                                                       << "/d/site/sub/page.htm";
+        // A server's root is the top of every path: ".." stops there.
+        QTest::newRow("above the site root stops at the root")
+            << "../../../shared/x.css" << "/d/site/" << "" << "/d/site/shared/x.css";
+        QTest::newRow("up to the site root exactly") << "../x.css" << "/d/site" << ""
+                                                     << "/d/site/x.css";
+        QTest::newRow("root-relative above the root") << "/../x.css" << "/d/site" << ""
+                                                      << "/d/site/x.css";
+        QTest::newRow("base above the site root") << "a.htm" << "/d/site" << "../../../doc/"
+                                                  << "/d/site/doc/a.htm";
+        QTest::newRow("a folder whose name starts like the root's")
+            << "../../x.css" << "/d/si" << "" << "/d/x.css";
+        // The URL parser removes tab and line ends, and blanks and control
+        // characters at the ends.
+        QTest::newRow("wrapped over lines") << "\r\n a\r\n\t.htm#x\n" << "" << ""
+                                            << "/d/site/sub/a.htm";
+        QTest::newRow("control characters at the ends") << "\x01 a.htm\x1f " << "" << ""
+                                                        << "/d/site/sub/a.htm";
     }
     void resolveLink()
     {
@@ -148,6 +170,15 @@ private Q_SLOTS:
         QTest::newRow("#, %, ? and blanks escaped")
             << "/d/site/index.htm" << "/d/site/my img/photo#1 100%?.jpg"
             << "my%20img/photo%231%20100%25%3F.jpg";
+        QTest::newRow("backslash and tab escaped") << "/d/site/index.htm"
+                                                   << "/d/site/back\\slash\t.png"
+                                                   << "back%5Cslash%09.png";
+        QTest::newRow("a name that reads as a scheme") << "/d/site/index.htm"
+                                                       << "/d/site/a:b.png" << "./a:b.png";
+        QTest::newRow("a colon after a folder") << "/d/site/index.htm" << "/d/site/img/a:b.png"
+                                                << "img/a:b.png";
+        QTest::newRow("a colon after a non-ASCII letter") << "/d/site/index.htm"
+                                                          << "/d/site/写真:1.png" << "写真:1.png";
     }
     void pickedFile()
     {
@@ -157,6 +188,55 @@ private Q_SLOTS:
         QCOMPARE(ReferenceForPickedFile(document, picked), reference);
         if (!document.isEmpty())
             QCOMPARE(LinkTargetPath(document, reference).value_or(QString()), picked);
+    }
+
+    // A page opened through a link to its folder, files picked by either
+    // path: the link that a server has too. Outside the site (or, with no
+    // site root known, reached only through the root of the file system),
+    // a warning.
+    void pickedThroughLinkedFolders_data()
+    {
+        QTest::addColumn<QString>("document");  // relative to a temporary folder
+        QTest::addColumn<QString>("picked");    // the same (may climb out of it), or absolute
+        QTest::addColumn<QString>("root");
+        // "!" first: with the warning; "~": the picked path without its "/"
+        QTest::addColumn<QString>("reference");
+
+        QTest::newRow("page through the link, file by its real folder")
+            << "www/index.htm" << "site/img/x.png" << "" << "img/x.png";
+        QTest::newRow("page by its real folder, file through the link")
+            << "site/index.htm" << "www/img/x.png" << "" << "img/x.png";
+        QTest::newRow("in the site root through the link")
+            << "site/index.htm" << "www/img/x.png" << "www" << "img/x.png";
+        QTest::newRow("outside the site root")
+            << "site/index.htm" << "pics/x.png" << "site" << "!../pics/x.png";
+        QTest::newRow("no root, a folder shared") << "site/index.htm" << "pics/x.png" << ""
+                                                  << "../pics/x.png";
+        QTest::newRow("no root, the folder above shared") << "site/index.htm" << "../x.png" << ""
+                                                          << "../../x.png";
+        QTest::newRow("no root, only the file system's root shared")
+            << "site/index.htm" << "/usr/share/pixmaps/x.png" << "" << "!~";
+    }
+    void pickedThroughLinkedFolders()
+    {
+        QFETCH(QString, document);
+        QFETCH(QString, picked);
+        QFETCH(QString, root);
+        QFETCH(QString, reference);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath(u"site/img"_qs) && QDir(dir.path()).mkpath(u"pics"_qs));
+        QVERIFY(QFile::link(dir.filePath(u"site"_qs), dir.filePath(u"www"_qs)));
+        const QString page = dir.filePath(document);
+        const QString file = QDir::cleanPath(QDir(dir.path()).filePath(picked));
+        const bool outside = reference.startsWith(u'!');
+        reference.remove(0, outside ? 1 : 0)
+            .replace(u"~"_qs, u"../"_qs.repeated(page.count(u'/') - 1) + file.mid(1));
+        ScriptedUi ui;
+        QCOMPARE(ReferenceForPickedFile(ui, page, file, root.isEmpty() ? root : dir.filePath(root)),
+                 reference);
+        QCOMPARE(ui.Texts(u"message"_qs),
+                 outside ? QStringList{PickedFileOutsideSiteText()} : QStringList());
+        QVERIFY(!IsOutsideSite(QString(), file, root));
     }
 };
 
