@@ -628,18 +628,6 @@ QString RealPath(const QString& path)
     return out;
 }
 
-bool MakeFolders(const QString& path)
-{
-    QByteArray native = EncodePath(path);
-    struct stat st {};
-    if (::stat(native.constData(), &st) == 0)
-        return S_ISDIR(st.st_mode);
-    const qsizetype slash = path.lastIndexOf(u'/');
-    if (slash > 0 && !MakeFolders(path.left(slash)))
-        return false;
-    return ::mkdir(native.constData(), 0777) == 0 || errno == EEXIST;
-}
-
 bool CopyTimeAndMode(const QString& from, const QString& to)
 {
     struct stat st {};

@@ -109,9 +109,6 @@ bool MakeFolders(const QString& path);
 // The path with every symbolic link, "." and ".." resolved; empty when
 // nothing is there.
 QString RealPath(const QString& path);
-// Makes the folder and whatever folders above it are missing; true when
-// it is there afterwards.
-bool MakeFolders(const QString& path);
 // Gives the file at `to` the modification time and permissions of the one
 // at `from`, so that a copy looks like the file it was taken from.
 bool CopyTimeAndMode(const QString& from, const QString& to);

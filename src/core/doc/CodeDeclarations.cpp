@@ -186,17 +186,16 @@ void Finder::ReadServerCode(const HtmlToken& t, bool atStart)
 void Finder::ReadCss(DeclarationScope scope)
 {
     const CssReader reader(m_text.toString());
-    const std::vector<CssToken>& tokens = reader.Tokens();
     for (const CssItem& item : reader.ReadSheet()) {
-        const CssToken& keyword = tokens[item.firstToken];
         if (item.kind == CssItem::Kind::AtRule
-            && reader.Slice(keyword.start, keyword.end).compare(u"@charset", Qt::CaseInsensitive) == 0) {
+            && reader.Slice(reader.Start(item.firstToken), reader.End(item.firstToken))
+                       .compare(u"@charset", Qt::CaseInsensitive) == 0) {
             for (int k = item.firstToken + 1; k < item.preludeLast; ++k) {
-                const CssToken& s = tokens[k];
-                if (s.kind != CssTokenKind::String)
+                if (reader.KindAt(k) != CssTokenKind::String)
                     continue;
-                const bool closed = s.end - s.start >= 2 && m_text[s.end - 1] == m_text[s.start];
-                Add(Kind::CssCharset, s.start + 1, closed ? s.end - 1 : s.end, item.start, item.end);
+                const int start = reader.Start(k), end = reader.End(k);
+                const bool closed = end - start >= 2 && m_text[end - 1] == m_text[start];
+                Add(Kind::CssCharset, start + 1, closed ? end - 1 : end, item.start, item.end);
                 break;
             }
         }

@@ -60,6 +60,10 @@ public:
         return QStringView(m_text).mid(start, end - start);
     }
     int TokenCount() const { return static_cast<int>(m_tokens.size()); }
+    // A token's kind and its range in the text.
+    CssTokenKind KindAt(int token) const { return m_tokens[token].kind; }
+    int Start(int token) const { return m_tokens[token].start; }
+    int End(int token) const { return StartOf(token + 1); }
 
     // The rules and at-rules of a style sheet. Blanks, comments and the
     // HTML comment marks between them are no items; a rule whose "{"
@@ -90,9 +94,6 @@ private:
     bool ReadRule(int first, int last, bool nested, CssItem& item, int& next) const;
     bool ReadDeclaration(int first, int last, CssItem& item, int& next) const;
     int StartOf(int token) const;
-    CssTokenKind KindAt(int token) const { return m_tokens[token].kind; }
-    int Start(int token) const { return m_tokens[token].start; }
-    int End(int token) const { return StartOf(token + 1); }
     bool NeedsBreakAfter(int token) const;
     int EndOf(int token, int last) const;
 
