@@ -172,11 +172,8 @@ void WriteStylePart(CStyleDeclList& d,
             return;
         }
         // The shorthand resets the part; a longhand after it sets it alone.
-        if (longhandValue.isEmpty())
-            return;
-        while (d.Find(longhand) >= 0)
-            d.Remove(longhand);
-        d.Append({longhand, longhandValue, false, {}});
+        if (!longhandValue.isEmpty())
+            d.Override(longhand, longhandValue, at);
         return;
     }
     d.SetEffective(longhand, longhandValue);
