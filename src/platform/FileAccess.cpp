@@ -455,16 +455,6 @@ bool CanRead(const QString& path)
     return ::access(EncodePath(path).constData(), R_OK) == 0;
 }
 
-QString RealPath(const QString& path)
-{
-    char* real = ::realpath(EncodePath(path).constData(), nullptr);
-    if (!real)
-        return QString();
-    const QString result = DecodePath(QByteArrayView(real));
-    std::free(real);
-    return result;
-}
-
 FileRead ReadRegularFile(const QString& path, qint64 limit)
 {
     FileRead r;

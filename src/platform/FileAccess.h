@@ -25,9 +25,6 @@ bool IsRegularFile(const QString& path);
 bool IsWritable(const QString& path);
 // Whether the file at the path is there and may be read by this process.
 bool CanRead(const QString& path);
-// The path with every link and "." or ".." resolved, as the system finds
-// the file; empty when it is not there.
-QString RealPath(const QString& path);
 
 enum class FileError {
     None,
