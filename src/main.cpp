@@ -3,6 +3,7 @@
 #include "core/edit/FindCommands.h"
 #include "gui/DesktopProgram.h"
 #include "gui/OtherWindows.h"
+#include "gui/Preview.h"
 #include "gui/QtTranslation.h"
 #include "gui/QtUi.h"
 #include "platform/FileAccess.h"
@@ -112,6 +113,7 @@ int main(int argc, char** argv)
         return 0;
     }
 
+    PreparePreview();
     QApplication qapp(argc, argv);
     SetNames();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/kelvopad-48.png")));

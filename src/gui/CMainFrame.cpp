@@ -440,6 +440,7 @@ void CMainFrame::RunCommand(int id)
         return;
     m_app->Commands().Run(id);
     ScheduleUpdate();
+    Q_EMIT CommandRan();
 }
 
 // ---- status bar ------------------------------------------------------------
@@ -546,8 +547,10 @@ bool CMainFrame::RouteKey(const QKeyEvent& event)
     // is typed by the widget; there is no separate character to drop.
     const bool taken = alt ? view.OnSysKeyDown(key.code, key.shift, ctrl)
                            : view.OnKeyDown(key.code, false, key.shift, ctrl);
-    if (taken)
+    if (taken) {
         ScheduleUpdate();
+        Q_EMIT CommandRan();
+    }
     return taken;
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/app/HeadlessEditor.h"
 #include "gui/EditWidget.h"
+#include "gui/Preview.h"
 #include "platform/RecentlyUsed.h"
 
 #include <QCoreApplication>
@@ -23,6 +24,7 @@ DesktopProgram::DesktopProgram(platform::SettingsStore& settings, Ui& ui)
     });
     RegisterAllCommands(m_app);
     m_frame.Attach(m_app);
+    InstallPreview(m_frame, m_app);
 }
 
 bool DesktopProgram::Start(const StartupOptions& options)

@@ -9,6 +9,7 @@
 #include <atomic>
 #include <cerrno>
 #include <csignal>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -615,6 +616,27 @@ bool MakeFolders(const QString& path)
             break;
     }
     return ::stat(native.constData(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+QString RealPath(const QString& path)
+{
+    char* resolved = ::realpath(EncodePath(path).constData(), nullptr);
+    if (!resolved)
+        return QString();
+    const QString out = DecodePath(resolved);
+    ::free(resolved);
+    return out;
+}
+
+bool CopyTimeAndMode(const QString& from, const QString& to)
+{
+    struct stat st {};
+    const QByteArray target = EncodePath(to);
+    if (::stat(EncodePath(from).constData(), &st) != 0)
+        return false;
+    const struct timespec times[2] = {st.st_atim, st.st_mtim};
+    return ::chmod(target.constData(), st.st_mode & 07777) == 0
+           && ::utimensat(AT_FDCWD, target.constData(), times, 0) == 0;
 }
 
 } // namespace platform

@@ -106,4 +106,11 @@ QString NameOfPath(const QString& path);
 // Makes the folder and the missing folders above it; true when it is there.
 bool MakeFolders(const QString& path);
 
+// The path with every symbolic link, "." and ".." resolved; empty when
+// nothing is there.
+QString RealPath(const QString& path);
+// Gives the file at `to` the modification time and permissions of the one
+// at `from`, so that a copy looks like the file it was taken from.
+bool CopyTimeAndMode(const QString& from, const QString& to);
+
 } // namespace platform

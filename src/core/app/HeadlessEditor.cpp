@@ -6,9 +6,11 @@
 #include "core/edit/SettingsSheet.h"
 #include "core/style/StyleCommands.h"
 #include "core/links/LinkCommands.h"
+#include "core/preview/PreviewCommands.h"
 #include "core/search/FindInFilesCommands.h"
 #include "core/ftp/FtpWindowCommands.h"
 #include "core/ftp/SitePublish.h"
+#include "core/migrate/MigrateCommands.h"
 #include "core/tables/TableCommands.h"
 #include "core/tags/TagConvertCommands.h"
 #include "core/tags/TagDialogCommands.h"
@@ -32,6 +34,7 @@ void RegisterAllCommands(CKelvoApp& app)
     RegisterSettingsCommands(app);
     RegisterFtpWindowCommands(app);
     RegisterSitePublishCommand(app);
+    RegisterMigrateCommands(app);
     RegisterTableCommands(app);
     RegisterTagConvertCommands(app);
     RegisterTagInsertCommands(app);
@@ -41,4 +44,5 @@ void RegisterAllCommands(CKelvoApp& app)
     RegisterTagDialogCommands(app);
     RegisterFindInFilesCommands(app);
     RegisterPrintCommands(app);
+    RegisterPreviewCommands(app);
 }

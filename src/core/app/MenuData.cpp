@@ -306,6 +306,7 @@ MenuItem ToolsMenu(MenuLayout layout)
     };
     if (layout == MenuLayout::Portrait) {
         items.push_back(Cmd(u"サイトの公開(&W)...", 33090));
+        items.push_back(Cmd(u"サイトの文字コード変換(&U)...", cmd::SiteMigrate));
         items.push_back(Cmd(u"ftp転送(&F)...", 32963));
         items.push_back(Cmd(u"ftp(&V)...", 32980));
     } else {
@@ -313,6 +314,7 @@ MenuItem ToolsMenu(MenuLayout layout)
             Cmd(u"ftp(&V)...", 32980),
             Cmd(u"ftp転送(&F)...", 32963),
             Cmd(u"サイトの公開(&W)...", 33090),
+            Cmd(u"サイトの文字コード変換(&U)...", cmd::SiteMigrate),
         }));
     }
     MenuItem m = Sub(u"ﾂｰﾙ(&T)", {});
@@ -344,6 +346,9 @@ MenuItem ViewMenu(MenuLayout layout)
         Cmd(u"縮小(&D)", cmd::ZoomOut, "Ctrl+-"),
         Cmd(u"元のサイズ(&R)", cmd::ZoomReset, "Ctrl+0"),
     }));
+    items.push_back(Sep());
+    // Seeing the page: the preview, and what else looks at the page.
+    items.push_back(Cmd(u"プレビューを表示(&V)", cmd::TogglePreview, "F12"));
     items.push_back(Sep());
     items.push_back(Sub(u"テンプレート設定(&R)", {
         Cmd(u"初期ﾃﾝﾌﾟﾚｰﾄの設定(&M)...", 32903),
@@ -521,6 +526,7 @@ const std::map<int, const char16_t*>& Prompts()
         {32980, u"ftpでｻｰﾊﾞｰのﾌｧｲﾙを管理します\nftp"},
         {32963, u"ftpによりファイルを転送します\nftp転送"},
         {33090, u"ｻｲﾄのﾌｫﾙﾀﾞをｻｰﾊﾞｰに反映します\nｻｲﾄの公開"},
+        {cmd::SiteMigrate, u"ｻｲﾄのﾌｧｲﾙをUTF-8に変換し、文字ｺｰﾄﾞの宣言を書き換えます\nｻｲﾄの文字ｺｰﾄﾞ変換"},
         // View
         {32990, u"ﾌｧｲﾙのｻｲｽﾞ情報を表示します\nｻｲｽﾞ情報"},
         {cmd::FontSettings, u"表示ﾌｫﾝﾄを設定します\nﾌｫﾝﾄの設定"},
@@ -535,6 +541,7 @@ const std::map<int, const char16_t*>& Prompts()
         {cmd::ZoomIn, u"文字を大きく表示します\n拡大"},
         {cmd::ZoomOut, u"文字を小さく表示します\n縮小"},
         {cmd::ZoomReset, u"文字を元の大きさで表示します\n元のサイズ"},
+        {cmd::TogglePreview, u"編集中のページをブラウザと同じ描画で横に表示するかどうかを切り替えます\nプレビュー"},
         {32903, u"新しいﾌｧｲﾙの初期ﾃﾝﾌﾟﾚｰﾄを設定します\n初期ﾃﾝﾌﾟﾚｰﾄの設定"},
         {32934, u"ｺﾝﾎﾟｰﾈﾝﾄを一括登録します\nｺﾝﾎﾟｰﾈﾝﾄの一括登録"},
         {32935, u"ﾃﾝﾌﾟﾚｰﾄを一括登録します\nﾃﾝﾌﾟﾚｰﾄの一括登録"},
@@ -597,6 +604,7 @@ std::vector<Accelerator> Accelerators()
         {QStringLiteral("Ctrl+="), cmd::ZoomIn},
         {QStringLiteral("Ctrl+-"), cmd::ZoomOut},
         {QStringLiteral("Ctrl+0"), cmd::ZoomReset},
+        {QStringLiteral("F12"), cmd::TogglePreview},
     };
 }
 
