@@ -288,6 +288,8 @@ private Q_SLOTS:
         QCOMPARE(entry["file"].text, QStringLiteral("'/opt/my tools/tidy.v2.exe'"));
         QCOMPARE(t.Ui().LastFileDialog().title, QStringLiteral("ﾂｰﾙﾌｧｲﾙ名の入力"));
         QCOMPARE(t.Ui().LastFileDialog().initialFolder, QStringLiteral("/usr/bin"));
+        // Programs here have no extension to filter by.
+        QVERIFY(!t.Ui().LastFileDialog().filter.contains("EXE", Qt::CaseInsensitive));
     }
 
     // Export and import again: the same entries are appended, with or
