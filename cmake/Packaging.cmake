@@ -28,9 +28,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # text, Qt's translations put its own dialogs into the interface's language
 # and xdg-open shows the manual and pages in the browser. The preview's
 # engine runs pages in a helper program of its own.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-noto-cjk, qt6-translations-l10n, xdg-utils")
-if(KELVO_HAVE_PREVIEW)
-  string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", libqt6webenginecore6-bin")
-endif()
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "qt6-qpa-plugins, fonts-noto-cjk, qt6-translations-l10n, xdg-utils, libqt6webenginecore6-bin")
 
 include(CPack)

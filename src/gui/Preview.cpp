@@ -1,11 +1,8 @@
 #include "gui/Preview.h"
 
 #include "core/app/CKelvoApp.h"
-#include "core/app/CommandIds.h"
 #include "gui/CMainFrame.h"
 #include "gui/EditWidget.h"
-
-#if KELVO_HAVE_PREVIEW
 #include "gui/preview/PreviewArea.h"
 #include "gui/preview/PreviewPane.h"
 #include "gui/preview/PreviewSchemeHandler.h"
@@ -13,11 +10,9 @@
 #include <QCoreApplication>
 
 #include <unistd.h>
-#endif
 
 void PreparePreview()
 {
-#if KELVO_HAVE_PREVIEW
     PreviewSchemeHandler::RegisterScheme();
     // The engine draws in its own GL context, shared with the window's.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
@@ -25,12 +20,10 @@ void PreparePreview()
     // the user's own, and remote content waits for the user's leave.
     if (::geteuid() == 0)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-#endif
 }
 
 void InstallPreview(CMainFrame& frame, CKelvoApp& app)
 {
-#if KELVO_HAVE_PREVIEW
     EditWidget& editor = frame.Edit();
     frame.takeCentralWidget();
     auto* area = new PreviewArea(app, &editor, &frame);
@@ -44,7 +37,4 @@ void InstallPreview(CMainFrame& frame, CKelvoApp& app)
                      &PreviewPane::TextChanged);
     QObject::connect(&editor, &QPlainTextEdit::cursorPositionChanged, &pane,
                      &PreviewPane::CaretMoved);
-#else
-    app.Commands().Unregister(cmd::TogglePreview);
-#endif
 }
