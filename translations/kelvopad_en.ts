@@ -909,7 +909,7 @@ Create it?</translation>
     <message>
       <location filename="../src/core/app/MenuData.cpp" />
       <source>サイトの文字コード変換(&amp;U)...</source>
-      <translation>&amp;Convert Site to UTF-8...</translation>
+      <translation>Con&amp;vert Site to UTF-8...</translation>
     </message>
     <message>
       <location filename="../src/core/app/MenuData.cpp" />
