@@ -247,6 +247,7 @@ MenuItem ToolsMenu(MenuLayout layout)
 {
     std::vector<MenuItem> items = {
         Cmd(u"ﾌﾞﾗｳｻﾞでﾌﾟﾚﾋﾞｭｰ(&P)", cmd::Preview),
+        Cmd(u"文書のチェック(&K)", cmd::PageCheck),
         Sep(),
         Sub(u"タグ操作(&T)", {
             Cmd(u"一番外のみ消去(&D)...", 32794),
@@ -296,7 +297,7 @@ MenuItem ToolsMenu(MenuLayout layout)
             Cmd(u"リンクリストの作成(&A)", 33000),
         }),
         Sep(),
-        // The eleventh entry (index 10); its placeholder is replaced by the
+        // The twelfth entry (index 11); its placeholder is replaced by the
         // registered tools.
         Sub(u"登録ツール(&E)", {
             Cmd(u"登録ツールの編集(&E)...", cmd::RegisteredToolEdit),
@@ -386,6 +387,7 @@ const std::map<int, const char16_t*>& Prompts()
         {cmd::EditFind, u"指定した文字列を検索\n検索"},
         {cmd::EditRepeat, u"同じ文字列を後ろに向かって検索\n次を検索"},
         {cmd::FindInFiles, u"フォルダー内のファイルから文字列を検索\nファイル内の検索"},
+        {cmd::PageCheck, u"文書のタグの誤りや見つからないリンク先などを一覧表示します\n文書のチェック"},
         {cmd::ReplaceInFiles, u"フォルダー内のファイルの文字列を置換\nファイル内の置換"},
         {cmd::FindInFilesResults, u"ファイル内の検索結果の一覧をもう一度表示\n検索結果の一覧"},
         {cmd::NextFindResult, u"ファイル内の検索結果の次の行を開く\n次の検索結果"},
