@@ -22,9 +22,10 @@ packages=(
   python3 python3-pyftpdlib python3-openssl python3-html5lib python3-tinycss2 vsftpd openssl curl
   imagemagick xvfb openbox xdotool
   acl nkf poppler-utils librsvg2-bin adwaita-icon-theme
-  debian-reference-ja developers-reference-ja
+  debian-reference-ja developers-reference-ja tzdata
   libssh-dev openssh-server openssh-client qtkeychain-qt6-dev libtidy-dev tidy
   desktop-file-utils appstream man-db lintian file
+  developers-reference-ja
 )
 
 as_root() {

@@ -26,10 +26,21 @@ int Usage(QTextStream& err, const QString& text)
     return kUsage;
 }
 
+// One "message:" line for each line of the text: the general message
+// first, then what caused it.
 int Message(QTextStream& out, const QString& text)
 {
-    out << "message: " << text << '\n';
+    for (const QString& line : text.split(u'\n'))
+        out << "message: " << line << '\n';
     return kFailed;
+}
+
+// A refusal of this side is told by its first line (the details of a
+// certificate are for the desktop's question); anything else with its cause.
+QString Failure(CNorvaneFtp& ftp, const char16_t* general)
+{
+    const QString text = ftp.FailureDetail(general);
+    return ftp.Session() && ftp.Session()->Refused() ? text.section(u'\n', 0, 0) : text;
 }
 
 void PrintEntries(const std::vector<CFtpEntry>& entries, QTextStream& out)
@@ -222,15 +233,17 @@ int RunFtpTool(const QStringList& args, QTextStream& out, QTextStream& err)
             err << peer.details << '\n';
             return Message(out, peer.fingerprint);
         }
-        return Message(out, ftp.FailureText(ftpmsg::ConnectFailed).section(u'\n', 0, 0));
+        return Message(out, Failure(ftp, ftpmsg::ConnectFailed));
     }
 
     const QStringList& a = o.operation;
     bool done = false;
     if (op == u"ls") {
         if (!ftp.GetList())
-            return Message(out, ftp.FailureText(ftpmsg::ListFailed));
+            return Message(out, Failure(ftp, ftpmsg::ListFailed));
         PrintEntries(ftp.Entries(), out);
+        if (const int dropped = ftp.Session()->DroppedNames())
+            err << "kelvo-tool: " << dropped << " name(s) the server listed cannot be file names and were left out\n";
         done = true;
     } else if (op == u"pwd") {
         out << ftp.CurrentFolder() << '\n';
@@ -258,6 +271,8 @@ int RunFtpTool(const QStringList& args, QTextStream& out, QTextStream& err)
             ftp.Disconnect();
             return Message(out, mirror.ErrorText());
         }
+        for (const QString& note : plan.notes)
+            err << "kelvo-tool: " << note << '\n';
         done = dryRun || mirror.Apply(plan);
         if (store && !dryRun)
             SaveMirrorInterruption(*store, site, mirror.Interruption());
@@ -269,7 +284,7 @@ int RunFtpTool(const QStringList& args, QTextStream& out, QTextStream& err)
             return Message(out, mirror.ErrorText());
         }
     }
-    const QString failure = ftp.FailureText(ftpmsg::TransferFailed);
+    const QString failure = Failure(ftp, ftpmsg::TransferFailed);
     ftp.Disconnect();
     return done ? kOk : Message(out, failure);
 }

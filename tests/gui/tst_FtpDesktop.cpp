@@ -172,6 +172,8 @@ private Q_SLOTS:
         QDir().mkpath(local.filePath(QStringLiteral("画像")));
         QVERIFY(WriteBytes(local.filePath(QStringLiteral("index.htm")), "<P>top</P>"));
         QVERIFY(WriteBytes(local.filePath(QStringLiteral("画像/表紙.png")), QByteArray(1000, 'p')));
+        // A link back to the site: the plan says under its list that it is not followed.
+        QVERIFY(QFile::link(QStringLiteral(".."), local.filePath(QStringLiteral("画像/up"))));
 
         DesktopSession s;
         SetFirstSite(s, server, QStringLiteral("site"), local.path());

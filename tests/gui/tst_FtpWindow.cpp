@@ -17,6 +17,7 @@
 #include "gui/QuestionBox.h"
 #include "gui/ThreadedTaskRunner.h"
 
+#include <QAbstractEventDispatcher>
 #include <QAbstractItemModel>
 #include <QApplication>
 #include <QCheckBox>
@@ -55,6 +56,17 @@ protected:
         return false;
     }
 };
+
+// Until the event queue is empty: whatever input set off has run by then (a
+// drop starts its copy by a posted call, and a copy ends before its call
+// returns).
+void RunPendingEvents()
+{
+    QCoreApplication::sendPostedEvents();
+    for (int round = 0; round < 1000 && QCoreApplication::eventDispatcher()->processEvents(QEventLoop::AllEvents);
+         ++round) {
+    }
+}
 
 // The window on a real server, its client living on the runner's thread as
 // in the desktop program.
@@ -416,7 +428,7 @@ private Q_SLOTS:
         QVERIFY(window.isVisible());
         QCOMPARE(fx.ui.Texts(QStringLiteral("question")), QStringList{});
         QCOMPARE(ReadBytes(fx.LocalPath(QStringLiteral("slow.bin"))), bytes);
-        QTest::qWait(100);
+        RunPendingEvents();
         QCOMPARE(fx.ui.Texts(QStringLiteral("question")), QStringList{});
     }
 
@@ -491,7 +503,7 @@ private Q_SLOTS:
             QTreeWidget* shown = from == u"server" ? window.LocalList() : window.ServerList();
             QTRY_VERIFY_WITH_TIMEOUT(!shown->findItems(names.last(), Qt::MatchExactly).isEmpty(), 30000);
         } else {
-            QTest::qWait(200);
+            RunPendingEvents();
             const QStringList sources = {fx.LocalPath(QString()), fx.server.WritableLocal()};
             for (const QString& name : names)
                 for (const QString& folder : sources)

@@ -114,6 +114,7 @@ void FakeFtpServer::Run(std::promise<int>& port)
     control->setParent(nullptr);
     QTcpServer data;
     QByteArray pending;
+    int activePort = 0;
     auto problem = [this](const QString& text) {
         QMutexLocker lock(&m_mutex);
         m_problem = text;
@@ -155,6 +156,35 @@ void FakeFtpServer::Run(std::promise<int>& port)
             const int p = data.serverPort();
             SendAll(*control, QStringLiteral("227 Entering Passive Mode (%1,%2,%3)\r\n")
                                   .arg(step.mid(5)).arg(p / 256).arg(p % 256).toUtf8());
+        } else if (step == u"PORT") {
+            QByteArray line;
+            if (!ReadCommand(*control, pending, line) || !line.startsWith("PORT ")) {
+                problem(QStringLiteral("no PORT where it was scripted"));
+                return;
+            }
+            const QList<QByteArray> parts = line.mid(5).split(',');
+            activePort = parts.size() == 6 ? parts[4].toInt() * 256 + parts[5].toInt() : 0;
+            SendAll(*control, "200 PORT command successful\r\n");
+        } else if (step.startsWith(u"ACTIVE:")) {
+            // Whoever connects first is not the server.
+            QTcpSocket stranger;
+            stranger.bind(QHostAddress(QStringLiteral("127.0.0.2")));
+            stranger.connectToHost(QHostAddress::LocalHost, quint16(activePort));
+            if (!stranger.waitForConnected(kWaitMs)) {
+                problem(QStringLiteral("the stranger could not connect"));
+                return;
+            }
+            SendAll(stranger, "-rw-r--r-- 1 x x 1 Mar 5 14:07 planted1\r\n-rw-r--r-- 1 x x 1 Mar 5 14:07 planted2\r\n");
+            QTcpSocket socket;
+            socket.connectToHost(QHostAddress::LocalHost, quint16(activePort));
+            if (!socket.waitForConnected(kWaitMs)) {
+                problem(QStringLiteral("no active data connection"));
+                return;
+            }
+            SendAll(socket, step.mid(7).toUtf8());
+            socket.disconnectFromHost();
+            if (socket.state() != QAbstractSocket::UnconnectedState)
+                socket.waitForDisconnected(kWaitMs);
         } else if (step.startsWith(u"DATA~")) {
             std::unique_ptr<QTcpSocket> socket = Accept(data);
             if (!socket) {

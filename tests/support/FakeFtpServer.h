@@ -15,6 +15,10 @@
 //   ">VERB"      read one command line, which must start with VERB
 //   "PASV A,B,C,D"  read PASV, open a data port and announce it with this
 //                address
+//   "PORT"       read PORT, answer 200 and keep the client's port
+//   "ACTIVE:TEXT"  active mode: a stranger (127.0.0.2) connects to that port
+//                and sends a listing line, then the server connects, sends
+//                TEXT and closes
 //   "DATA:TEXT"  accept the data connection, send TEXT, close it
 //   "DATA*N"     the same with N bytes of a pattern
 //   "CUT*N"      accept, send N bytes, then drop data and control connections

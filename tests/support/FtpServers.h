@@ -71,3 +71,16 @@ QString MakeTestCertificate(const QString& folder, const QString& name);
 
 // A port nobody listens on right now.
 int FreeTcpPort();
+
+// True where the set-up installed every server (CI): a server that does not
+// start there fails its test instead of skipping it.
+bool InCi();
+
+// Skips a test whose server is not running because it is not installed
+// here; in CI, where it is installed, that fails the test.
+#define REQUIRE_SERVER(running, name)                                   \
+    if (!(running)) {                                                   \
+        if (InCi())                                                     \
+            QFAIL(name " did not start");                               \
+        QSKIP(name " is not installed here");                           \
+    }

@@ -16,7 +16,7 @@ FtpWindowFixture::~FtpWindowFixture()
 
 bool FtpWindowFixture::ServerMissing()
 {
-    return FtpTestServer::Missing(FtpTestServer::Kind::Pyftpdlib) && qEnvironmentVariable("CI") != u"true";
+    return FtpTestServer::Missing(FtpTestServer::Kind::Pyftpdlib);
 }
 
 QString FtpWindowFixture::LocalPath(const QString& name) const

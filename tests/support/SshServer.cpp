@@ -75,6 +75,8 @@ SshTestServer::~SshTestServer()
 
 bool SshTestServer::Missing()
 {
+    if (InCi())
+        return false;
     return !QFile::exists(QString::fromLatin1(kSshd)) || !QFile::exists(QString::fromLatin1(kKeygen));
 }
 

@@ -1,6 +1,7 @@
 #include "core/ftp/CFtpControl.h"
 
 #include "core/app/UiText.h"
+#include "core/ftp/DownloadTarget.h"
 #include "platform/Cp932.h"
 #include "platform/Writeback.h"
 
@@ -11,7 +12,6 @@
 #include <QHostAddress>
 #include <QRegularExpression>
 #include <QCryptographicHash>
-#include <QSaveFile>
 #include <QSslConfiguration>
 #include <QSslSocket>
 #include <QTcpServer>
@@ -177,10 +177,16 @@ bool CFtpControl::Open(const QString& host, int port, bool passive)
     m_control = std::make_unique<QSslSocket>();
     m_control->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     m_control->connectToHost(host, quint16(port));
+    m_localError.clear();
     QDeadlineTimer deadline(m_timeoutMs);
     while (m_control->state() != QAbstractSocket::ConnectedState) {
         if (Cancelled() || deadline.hasExpired()
             || m_control->state() == QAbstractSocket::UnconnectedState) {
+            // Refused, no such host, no route: the system says which.
+            m_localError = UiText(QStringLiteral("サーバに接続できませんでした: %1"))
+                               .arg(m_control->state() == QAbstractSocket::UnconnectedState
+                                        ? m_control->errorString()
+                                        : UiText(QStringLiteral("応答がありません")));
             Drop();
             return false;
         }
@@ -236,6 +242,7 @@ bool CFtpControl::CanSend(const QString& text) const
 bool CFtpControl::SendCommand(const QString& line)
 {
     m_unsendable = false;
+    m_localError.clear();
     if (!m_control || !m_connected)
         return false;
     QString text = line;
@@ -491,8 +498,15 @@ bool CFtpControl::PrepareData()
     if (!m_connected)
         return false;
     if (m_passive) {
-        if (extended)
-            return Command(QStringLiteral("EPSV"), 229) && ParseExtendedPassiveReply();
+        if (extended) {
+            if (Command(QStringLiteral("EPSV"), 229))
+                return ParseExtendedPassiveReply();
+            // Firewalls and NAT devices refuse what they do not know; PASV
+            // still works through them, from now on in this session.
+            if (v6 || (m_replyCode != 500 && m_replyCode != 502))
+                return false;
+            m_extended = false;
+        }
         return Command(QStringLiteral("PASV"), 227) && ParsePassiveReply();
     }
     QHostAddress local = m_control->localAddress();
@@ -635,7 +649,9 @@ bool CFtpControl::StartTransfer(const QString& command, qint64 offset)
             AbortTransfer();
             return false;
         }
-        if (!m_listen->waitForNewConnection(kSliceMs))
+        // Several may have come at once: each waiting one is looked at
+        // before the next is waited for.
+        if (!m_listen->hasPendingConnections() && !m_listen->waitForNewConnection(kSliceMs))
             continue;
         QTcpSocket* incoming = m_listen->nextPendingConnection();
         if (!incoming)
@@ -892,49 +908,44 @@ bool CFtpControl::List(QString& listing, const QString& command)
 bool CFtpControl::Retrieve(const QString& remotePath, const QString& localPath, qint64 offset)
 {
     m_cancelled = false;
+    m_localError.clear();
     if (!m_control || !m_connected || remotePath.isEmpty())
         return false;
     const bool ascii = m_type == u"A";
-    const bool existed = QFileInfo::exists(localPath);
-    // The download lands under its real name only when it is complete: a
-    // failure never leaves a piece of it there nor spoils a good copy. A
-    // resumed one goes on where the piece ends.
-    std::unique_ptr<QFileDevice> file;
-    if (offset > 0) {
-        auto append = std::make_unique<QFile>(localPath);
-        if (ascii || append->size() != offset || !append->open(QIODevice::WriteOnly | QIODevice::Append))
-            return false;
-        file = std::move(append);
-    } else {
-        auto save = std::make_unique<QSaveFile>(localPath);
-        if (!save->open(QIODevice::WriteOnly))
-            return false;
-        file = std::move(save);
-    }
-    if (!StartTransfer(QStringLiteral("RETR ") + remotePath, offset))
+    // Text mode changes the bytes on the way: no piece of it can be gone on
+    // from.
+    DownloadTarget target(localPath);
+    if (offset > 0 && ascii)
         return false;
+    if (!target.Open(offset)) {
+        m_localError = target.ErrorText();
+        return false;
+    }
+    if (!StartTransfer(QStringLiteral("RETR ") + remotePath, offset)) {
+        target.Abandon(offset > 0);
+        return false;
+    }
     qint64 moved = 0;
     LineEndWriter lineEnds;
     ReceiveLimits limits;
     if (ascii)
         limits.lineEnds = &lineEnds;
     const qint64 announced = m_announced;
-    const bool received = ReceiveInto(*file, moved, limits);
+    const bool received = ReceiveInto(target.File(), moved, limits);
     const bool finished = FinishTransfer(received);
-    auto* save = dynamic_cast<QSaveFile*>(file.get());
-    if (!finished) {
-        // A piece of a binary file that was not here before spoils nothing
-        // and lets the next download go on from it; a cancel wants nothing.
-        if (save && !m_cancelled && !existed && !ascii && moved > 0)
-            save->commit();
-        return false;
-    }
     // A connection that ends early looks like the end of the file; the size
     // the server announced tells them apart (ASCII only adds CRs on the way).
     // A resumed download is measured by its caller, who knows the whole.
-    if (offset == 0 && announced >= 0 && moved < announced)
+    if (!finished || (offset == 0 && announced >= 0 && moved < announced)) {
+        // What arrived of a binary file is kept for the next download to go
+        // on from; a cancel of a new one wants nothing left.
+        target.Abandon(!ascii && (offset > 0 || !m_cancelled));
         return false;
-    return save ? save->commit() : file->flush();
+    }
+    if (target.Commit())
+        return true;
+    m_localError = target.ErrorText();
+    return false;
 }
 
 bool CFtpControl::Store(const QString& localPath, const QString& remotePath, qint64 offset)
@@ -942,8 +953,13 @@ bool CFtpControl::Store(const QString& localPath, const QString& remotePath, qin
     m_cancelled = false;
     if (!m_control || !m_connected || remotePath.isEmpty())
         return false;
+    m_localError.clear();
     QFile file(localPath);
-    if (!file.open(QIODevice::ReadOnly) || offset < 0 || offset > file.size() || !file.seek(offset))
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_localError = UiText(QStringLiteral("ファイルを読めませんでした: %1 (%2)")).arg(localPath, file.errorString());
+        return false;
+    }
+    if (offset < 0 || offset > file.size() || !file.seek(offset))
         return false;
     if (!StartTransfer(QStringLiteral("STOR ") + remotePath, offset))
         return false;

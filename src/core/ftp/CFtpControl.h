@@ -110,12 +110,12 @@ public:
     // The listing of a command ("LIST -L", "MLSD"), decoded from the code of
     // names. A listing beyond a sane size or line count fails.
     bool List(QString& listing, const QString& command = QStringLiteral("LIST -L"));
-    // Downloads into localPath through a temporary file: a failed or
-    // cancelled download leaves an existing file as it was, and so does one
-    // shorter than the size the server announced. A failed one where no
-    // file was keeps what arrived (binary only), for a later resume. With an
-    // offset (REST), the local file of that size is appended to. In ASCII
-    // mode lines end in LF.
+    // Downloads into localPath through its piece (DownloadTarget): a failed
+    // or cancelled download leaves an existing file as it was, and so does
+    // one shorter than the size the server announced. A failed binary one
+    // keeps what arrived in the piece, for a later resume. With an offset
+    // (REST), the piece of that size is gone on from. In ASCII mode lines
+    // end in LF.
     bool Retrieve(const QString& remotePath, const QString& localPath, qint64 offset = 0);
     // With an offset, the server's file of that size is continued (REST)
     // from that byte of the local one.
@@ -129,6 +129,10 @@ public:
     int PassivePort() const { return m_passivePort; }
     // True when the last transfer ended because the cancel flag was set.
     bool WasCancelled() const { return m_cancelled; }
+    // Why the last transfer or Open failed on this side (a local file or
+    // folder, a connection the system refused), for the user; empty when
+    // it did not. Cleared by the next command.
+    QString LocalError() const { return m_localError; }
 
 private:
     class LineEndWriter;
@@ -177,6 +181,7 @@ private:
     FtpProgress m_progress;
     const FtpCancelFlag* m_cancel = nullptr;
     bool m_cancelled = false;
+    QString m_localError;
     bool m_utf8 = false;
     bool m_unsendable = false;
     qint64 m_announced = -1;  // the size the last 150 reply gave, or -1

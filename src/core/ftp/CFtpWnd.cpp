@@ -6,6 +6,7 @@
 #include "core/app/TaskRunner.h"
 #include "core/app/Ui.h"
 #include "core/ftp/CNorvaneFtp.h"
+#include "core/ftp/DownloadTarget.h"
 #include "core/ftp/FtpMessages.h"
 #include "platform/Folders.h"
 #include "platform/SettingsStore.h"
@@ -63,18 +64,22 @@ bool CFtpWnd::Net(const std::function<bool(CNorvaneFtp&, TaskContext&)>& step)
     CNorvaneFtp& client = m_client;
     bool alive = true;
     QString refusal;
-    const bool ok = m_runner.Run(kTitle, [&client, &step, &alive, &refusal](TaskContext& context) {
+    QString cause;
+    const bool ok = m_runner.Run(kTitle, [&](TaskContext& context) {
         client.SetCancelFlag(&context.CancelFlag());
         client.SetProgress([&context](qint64 done, qint64 total) { context.SetProgress(done, total); });
         const bool ok = step(client, context);
         client.SetProgress({});
         client.SetCancelFlag(nullptr);
         alive = client.IsConnected();
-        if (!ok)
+        if (!ok) {
             refusal = client.FailureText(u"");
+            cause = client.Session() ? client.Session()->ErrorText() : QString();
+        }
         return ok;
     });
     m_connected = alive;
+    m_cause = cause;
     // A step this side refused (a name the server's code cannot hold) says
     // why, whatever the step was; the callers' general message would not.
     m_refused = !refusal.isEmpty();
@@ -110,7 +115,7 @@ bool CFtpWnd::Reconnect()
     });
     if (!ok) {
         m_connected = false;
-        m_ui.Message(Msg(ftpmsg::ConnectFailed));
+        m_ui.Message(CNorvaneFtp::WithCause(ftpmsg::ConnectFailed, m_cause));
     }
     return ok;
 }
@@ -121,6 +126,7 @@ bool CFtpWnd::RefillServer(const QString& focus)
         return false;
     std::vector<CFtpEntry> entries;
     QString folder;
+    int dropped = 0;
     BusyScope busy(m_ui);
     const bool ok = Net([&](CNorvaneFtp& client, TaskContext& context) {
         context.SetText(client.Host(), client.CurrentFolder());
@@ -128,6 +134,7 @@ bool CFtpWnd::RefillServer(const QString& focus)
             return false;
         folder = client.CurrentFolder();
         entries = client.Entries();
+        dropped = client.Session()->DroppedNames();
         return true;
     });
     if (!ok) {
@@ -137,16 +144,16 @@ bool CFtpWnd::RefillServer(const QString& focus)
         // or that was beyond reason leaves the session as it was.
         if (!m_connected)
             return Online() && RefillServer(focus);
-        m_ui.Message(Msg(ftpmsg::ListFailed));
+        m_ui.Message(CNorvaneFtp::WithCause(ftpmsg::ListFailed, m_cause));
         return false;
     }
     m_serverFolder = folder;
     m_serverRows = std::move(entries);
-    // Most servers leave ".." out of their listings; the row is how a user
-    // goes up by double-click, as in the local list.
-    const bool hasUp = std::any_of(m_serverRows.begin(), m_serverRows.end(),
-                                   [](const CFtpEntry& e) { return e.name == u".."; });
-    if (!hasUp && !folder.isEmpty() && folder != u"/") {
+    if (dropped > 0)
+        m_ui.Message(UiText(QStringLiteral("サーバの一覧にあったファイル名として使えない名前 %1 件は表示していません")).arg(dropped));
+    // The listing never holds ".."; the row is how a user goes up by
+    // double-click, as in the local list.
+    if (!folder.isEmpty() && folder != u"/") {
         CFtpEntry up;
         up.name = QStringLiteral("..");
         up.isFolder = true;
@@ -372,7 +379,7 @@ void CFtpWnd::UploadFiles(const std::vector<Transfer>& candidates)
         return true;
     });
     if (!ok && !m_refused)
-        m_ui.Message(Msg(ftpmsg::TransferFailed));
+        m_ui.Message(CNorvaneFtp::WithCause(ftpmsg::TransferFailed, m_cause));
     RefillServer(files.front().name);
 }
 
@@ -397,7 +404,11 @@ void CFtpWnd::Download(const std::vector<int>& serverRows)
             folderShown = true;
             continue;
         }
-        const QFileInfo local(m_local.PathOf(e.name));
+        // A download that stopped left its piece beside the file: it is
+        // offered to go on from, whatever the file is.
+        const QFileInfo piece(DownloadTarget::PiecePath(m_local.PathOf(e.name)));
+        const QFileInfo local = piece.exists() && !m_ascii && piece.size() < e.size ? piece
+                                                                                     : QFileInfo(m_local.PathOf(e.name));
         const Existing what = !local.exists()
             ? Existing::Overwrite
             : ConfirmOverwrite(e.name, {local.lastModified(), local.size()}, {e.time, e.size}, false);
@@ -429,7 +440,7 @@ void CFtpWnd::Download(const std::vector<int>& serverRows)
         return true;
     });
     if (!ok && !m_refused)
-        m_ui.Message(Msg(ftpmsg::TransferFailed));
+        m_ui.Message(CNorvaneFtp::WithCause(ftpmsg::TransferFailed, m_cause));
     m_local.Refill(files.front().name);
 }
 
@@ -454,7 +465,8 @@ void CFtpWnd::Delete(const std::vector<int>& rows)
                 if (context.Cancelled())
                     break;
                 context.SetText(client.CurrentFolder(), e.name);
-                const bool removed = e.isFolder ? client.RemoveDir(e.name) : client.DeleteFile(e.name);
+                // A link goes as a link, whatever it leads to.
+                const bool removed = e.isFolder && !e.isLink ? client.RemoveDir(e.name) : client.DeleteFile(e.name);
                 // A refusal is told; the server's own shows in the listing.
                 if (!removed && !client.FailureText(u"").isEmpty())
                     return false;

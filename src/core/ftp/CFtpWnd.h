@@ -134,6 +134,7 @@ private:
     bool m_ascii = false;
     bool m_connected = true;
     bool m_refused = false;  // the last network step was refused, and said so
+    QString m_cause;         // why the last network step failed
     std::optional<Existing> m_forRest;  // the overwrite answer for the rest of a copy
     Side m_active = Side::Server;
 };

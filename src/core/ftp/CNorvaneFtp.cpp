@@ -1,5 +1,6 @@
 #include "core/ftp/CNorvaneFtp.h"
 
+#include "core/app/UiText.h"
 
 #include <QLocale>
 
@@ -133,6 +134,20 @@ QString CNorvaneFtp::FailureText(const char16_t* general) const
     return m_session && m_session->Refused() ? m_session->ErrorText() : QString::fromUtf16(general);
 }
 
+QString CNorvaneFtp::FailureDetail(const char16_t* general) const
+{
+    if (m_session && m_session->Refused())
+        return m_session->ErrorText();
+    return WithCause(general, m_session ? m_session->ErrorText() : QString());
+}
+
+QString CNorvaneFtp::WithCause(const char16_t* general, const QString& cause)
+{
+    const QString text = UiText(QString::fromUtf16(general));
+    const QString why = cause.trimmed();
+    return why.isEmpty() || why == text ? text : text + u'\n' + UiText(why);
+}
+
 bool CNorvaneFtp::GetList()
 {
     return m_session && m_session->List(m_entries);
@@ -173,7 +188,7 @@ bool CNorvaneFtp::Rename(const QString& oldName, const QString& newName)
 
 QString CNorvaneFtp::RemotePath(const QString& name) const
 {
-    return JoinRemote(m_currentFolder, name);
+    return name.startsWith(u'/') ? name : JoinRemote(m_currentFolder, name);
 }
 
 bool CNorvaneFtp::PutFile(const QString& localPath, bool ascii, qint64 offset)
@@ -188,13 +203,12 @@ bool CNorvaneFtp::PutFile(const QString& localPath, bool ascii, qint64 offset)
 
 bool CNorvaneFtp::GetFile(const QString& name, const QString& localFolder, bool ascii, qint64 offset)
 {
-    if (!m_session || name.isEmpty())
+    // The copy takes the last part of the name: nothing a name says climbs
+    // out of the chosen local folder.
+    const QString own = name.mid(name.lastIndexOf(u'/') + 1);
+    if (!m_session || !IsEntryName(own))
         return false;
-    // A server's name must not climb out of the chosen local folder.
-    if (name.contains(u'/') || name == u".." || name == u".")
-        return false;
-    const QString localPath = localFolder.endsWith(u'/') ? localFolder + name
-                                                         : localFolder + u'/' + name;
+    const QString localPath = localFolder.endsWith(u'/') ? localFolder + own : localFolder + u'/' + own;
     return m_session->Retrieve(RemotePath(name), localPath, ascii, offset);
 }
 

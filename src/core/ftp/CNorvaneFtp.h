@@ -54,8 +54,9 @@ public:
     // Uploads the local file into the current folder under its own name;
     // with an offset, continues the server's file of that size.
     bool PutFile(const QString& localPath, bool ascii, qint64 offset = 0);
-    // Downloads the file of the current folder into the local folder; with
-    // an offset, continues the local file of that size.
+    // Downloads the file of the current folder (or a path from it) into the
+    // local folder under its own name; with an offset, continues the piece
+    // of that size an earlier download left (DownloadTarget).
     bool GetFile(const QString& name, const QString& localFolder, bool ascii, qint64 offset = 0);
     // The size of a file of the current folder, or -1.
     qint64 RemoteSize(const QString& name);
@@ -65,6 +66,11 @@ public:
     // Why the last step failed: the session's message when it refused the
     // step itself, else the caller's general one.
     QString FailureText(const char16_t* general) const;
+    // The same, and under the general message the cause the session found
+    // (the server's reply, a dropped connection, a local file or folder).
+    QString FailureDetail(const char16_t* general) const;
+    // The general message (translated) with the cause on a line under it.
+    static QString WithCause(const char16_t* general, const QString& cause);
 
     // "1,234,567"; empty for a folder.
     static QString GetSizeText(const CFtpEntry& entry);

@@ -120,6 +120,7 @@ bool ParseUnixLine(QStringView line, const QDateTime& now, CFtpEntry& entry)
     entry.mode = cols[0].toString();
     entry.size = LeadingInt(cols[4]);
     entry.isFolder = type == u'd';
+    entry.isLink = type == u'l';
     return true;
 }
 
@@ -259,10 +260,14 @@ std::vector<CFtpEntry> ParseMlsdListing(const QString& text)
         if (type == u"cdir" || type == u"pdir" || type.isEmpty())
             continue;
         entry.isFolder = type == u"dir";
+        // "OS.unix=slink" (RFC 3659's example, with ":target" on some
+        // servers) or "OS.unix=symlink".
+        entry.isLink = type.startsWith(u"os.unix=slink") || type.startsWith(u"os.unix=symlink");
+        entry.exactTime = entry.time.isValid();
         if (entry.isFolder)
             entry.size = 0;
         if (unixMode >= 0) {
-            QString mode = QString(entry.isFolder ? u'd' : type.contains(u"symlink") ? u'l' : u'-');
+            QString mode = QString(entry.isFolder ? u'd' : entry.isLink ? u'l' : u'-');
             const char16_t* letters = u"rwx";
             for (int bit = 8; bit >= 0; --bit)
                 mode += (unixMode >> bit) & 1 ? QChar(letters[(8 - bit) % 3]) : QChar(u'-');

@@ -50,7 +50,9 @@ bool FtpSession::Done(bool ok)
         m_error.clear();
         return true;
     }
-    if (!m_control || !m_control->IsConnected())
+    if (m_control && !m_control->LocalError().isEmpty())
+        m_error = m_control->LocalError();
+    else if (!m_control || !m_control->IsConnected())
         m_error = Msg(ftpmsg::Disconnected);
     else if (m_control->GetReplyCode() >= 400)
         m_error = m_control->GetReplyText().trimmed();
@@ -70,7 +72,7 @@ bool FtpSession::Open(const RemoteEndpoint& endpoint)
     const int port = endpoint.port > 0 ? endpoint.port : DefaultRemotePort(m_protocol);
     if (endpoint.host.isEmpty() || !m_control->Open(endpoint.host, port, endpoint.passive)) {
         Done(false);
-        if (m_control->GetReplyCode() < 400)
+        if (m_control->LocalError().isEmpty() && m_control->GetReplyCode() < 400)
             m_error = Msg(ftpmsg::NoConnection);
         return false;
     }
@@ -170,6 +172,8 @@ bool FtpSession::ChangeFolder(const QString& folder)
 bool FtpSession::List(std::vector<CFtpEntry>& entries)
 {
     entries.clear();
+    m_droppedNames = 0;
+    m_machineListing = false;
     if (!m_control)
         return Done(false);
     m_control->SetAscii();
@@ -177,6 +181,8 @@ bool FtpSession::List(std::vector<CFtpEntry>& entries)
     if (HasFeature(QStringLiteral("MLST"))) {
         if (m_control->List(listing, QStringLiteral("MLSD"))) {
             entries = ParseMlsdListing(listing);
+            KeepFolderEntries(entries);
+            m_machineListing = true;
             return Done(true);
         }
         // A server that lists MLST but refuses MLSD still has LIST.
@@ -185,9 +191,26 @@ bool FtpSession::List(std::vector<CFtpEntry>& entries)
     }
     if (!m_control->List(listing))
         return Done(false);
-    for (CFtpEntry& e : ParseFtpListing(listing)) {
-        if (e.name != u"." && e.name != u"..")
-            entries.push_back(std::move(e));
+    entries = ParseFtpListing(listing);
+    KeepFolderEntries(entries);
+    return Done(true);
+}
+
+bool FtpSession::FindLinks(std::vector<CFtpEntry>& entries)
+{
+    if (!m_machineListing || entries.empty())
+        return true;
+    // Without options: "-L" asks some servers to follow links as well.
+    QString listing;
+    if (!m_control || !m_control->List(listing, QStringLiteral("LIST")))
+        return Done(false);
+    for (const CFtpEntry& shown : ParseFtpListing(listing)) {
+        if (!shown.isLink)
+            continue;
+        for (CFtpEntry& e : entries) {
+            if (e.name == shown.name)
+                e.isLink = true;
+        }
     }
     return Done(true);
 }
@@ -255,14 +278,10 @@ bool FtpSession::Retrieve(const QString& remotePath, const QString& localPath, b
     }
     // The copy keeps the server's time, so that a later comparison of the
     // two sees them equal.
-    if (HasFeature(QStringLiteral("MDTM")) && m_control->SendCommand(QStringLiteral("MDTM ") + remotePath)) {
-        const QString reply = m_control->ReadReply();
-        const QDateTime time = ParseFtpTimeValue(reply.mid(4).trimmed());
-        if (m_control->GetReplyCode() == 213 && time.isValid()) {
-            QFile file(localPath);
-            if (file.open(QIODevice::ReadWrite))
-                file.setFileTime(time, QFileDevice::FileModificationTime);
-        }
+    if (const QDateTime time = RemoteTime(remotePath); time.isValid()) {
+        QFile file(localPath);
+        if (file.open(QIODevice::ReadWrite))
+            file.setFileTime(time, QFileDevice::FileModificationTime);
     }
     return Done(m_control->IsConnected());
 }
@@ -295,13 +314,29 @@ bool FtpSession::Resumed(qint64 offset, const std::function<bool()>& transfer)
 
 bool FtpSession::SetRemoteTime(const QString& path, const QDateTime& time)
 {
-    if (!HasFeature(QStringLiteral("MFMT")) || !CanName(path) || !m_control || !time.isValid())
+    // MFMT where offered; else MDTM with a time in front, which servers
+    // without MFMT take instead (vsftpd). Both read the time as UTC.
+    const bool mfmt = HasFeature(QStringLiteral("MFMT"));
+    if ((!mfmt && !HasFeature(QStringLiteral("MDTM"))) || !CanName(path) || !m_control || !time.isValid())
         return false;
     const QString stamp = time.toUTC().toString(QStringLiteral("yyyyMMddHHmmss"));
-    if (!m_control->SendCommand(QStringLiteral("MFMT %1 %2").arg(stamp, path)))
+    if (!m_control->SendCommand(QStringLiteral("%1 %2 %3").arg(mfmt ? u"MFMT" : u"MDTM", stamp, path)))
         return Done(false);
     m_control->ReadReply();
     return Done(m_control->GetReplyCode() == 213);
+}
+
+QDateTime FtpSession::RemoteTime(const QString& path)
+{
+    if (!HasFeature(QStringLiteral("MDTM")) || !CanName(path) || !m_control)
+        return QDateTime();
+    if (!m_control->SendCommand(QStringLiteral("MDTM ") + path)) {
+        Done(false);
+        return QDateTime();
+    }
+    const QString reply = m_control->ReadReply();
+    const QDateTime time = ParseFtpTimeValue(reply.mid(4).trimmed());
+    return Done(m_control->GetReplyCode() == 213 && time.isValid()) ? time : QDateTime();
 }
 
 bool FtpSession::WasCancelled() const

@@ -31,6 +31,8 @@ public:
     QString CurrentFolder() override;
     bool ChangeFolder(const QString& folder) override;
     bool List(std::vector<CFtpEntry>& entries) override;
+    // A machine listing may follow links; the text listing shows them.
+    bool FindLinks(std::vector<CFtpEntry>& entries) override;
     bool MakeFolder(const QString& path) override;
     bool RemoveFolder(const QString& path) override;
     bool RemoveFile(const QString& path) override;
@@ -43,6 +45,7 @@ public:
     bool Store(const QString& localPath, const QString& remotePath, bool ascii,
                qint64 offset) override;
     bool SetRemoteTime(const QString& path, const QDateTime& time) override;
+    QDateTime RemoteTime(const QString& path) override;
     bool WasCancelled() const override;
 
     QString ErrorText() const override { return m_error; }
@@ -66,6 +69,7 @@ private:
     std::unique_ptr<CFtpControl> m_control;
     RemotePeerIdentity m_identity;
     QStringList m_features;
+    bool m_machineListing = false;  // the last List came from MLSD
     QString m_error;
     bool m_refused = false;
 

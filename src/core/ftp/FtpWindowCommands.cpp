@@ -101,7 +101,7 @@ void OnFtpUpload(CKelvoApp& app)
             client.DeleteFile(QFileInfo(path).fileName());
         }
         if (!ok)
-            failure = client.FailureText(ftpmsg::UploadFailed);
+            failure = client.FailureDetail(ftpmsg::UploadFailed);
         return ok;
     });
     if (!sent && !cancelled)

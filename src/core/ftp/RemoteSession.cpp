@@ -68,6 +68,25 @@ bool ParseRemoteNameCode(const QString& text, RemoteNameCode& code)
     return ParseName(text, kNameCodes, code);
 }
 
+bool IsEntryName(const QString& name)
+{
+    return !name.isEmpty() && name != u"." && name != u".." && !name.contains(u'/') && !name.contains(u'\\')
+        && !name.contains(QChar(0));
+}
+
+void RemoteSession::KeepFolderEntries(std::vector<CFtpEntry>& entries)
+{
+    m_droppedNames = 0;
+    std::erase_if(entries, [this](const CFtpEntry& e) {
+        if (IsEntryName(e.name))
+            return false;
+        // Every server may list the folder itself and its parent.
+        if (e.name != u"." && e.name != u"..")
+            ++m_droppedNames;
+        return true;
+    });
+}
+
 int DefaultRemotePort(RemoteProtocol protocol)
 {
     return protocol == RemoteProtocol::Sftp ? 22 : 21;

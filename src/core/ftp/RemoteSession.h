@@ -69,8 +69,17 @@ public:
 
     virtual QString CurrentFolder() = 0;
     virtual bool ChangeFolder(const QString& folder) = 0;
-    // The entries of the current folder, without "." and "..".
+    // The entries of the current folder, without "." and "..", and without
+    // names no entry of a folder can have (DroppedNames counts those).
     virtual bool List(std::vector<CFtpEntry>& entries) = 0;
+    // How many names the last List left out because they hold "/", "\" or
+    // NUL: a server that makes such names up would have a deletion or a
+    // download reach beyond the folder.
+    int DroppedNames() const { return m_droppedNames; }
+    // Marks the links among the entries the last List gave, where that
+    // listing shows a link as what it leads to (pyftpdlib's MLSD does).
+    // False when the server could not say.
+    virtual bool FindLinks(std::vector<CFtpEntry>& entries) { return true; }
     virtual bool MakeFolder(const QString& path) = 0;
     virtual bool RemoveFolder(const QString& path) = 0;
     virtual bool RemoveFile(const QString& path) = 0;
@@ -90,6 +99,9 @@ public:
                        qint64 offset) = 0;
     // The modification time (UTC); false when the server cannot set it.
     virtual bool SetRemoteTime(const QString& path, const QDateTime& time) = 0;
+    // A file's modification time as the server keeps it, to the second;
+    // invalid when the server does not say.
+    virtual QDateTime RemoteTime(const QString& path) = 0;
     // True when the last call ended because the cancel flag was set.
     virtual bool WasCancelled() const = 0;
 
@@ -101,7 +113,17 @@ public:
     // identity not trusted): its ErrorText says what the user must change,
     // and callers show it instead of their general message.
     virtual bool Refused() const { return false; }
+
+protected:
+    // Leaves out ".", ".." and the names DroppedNames counts.
+    void KeepFolderEntries(std::vector<CFtpEntry>& entries);
+
+    int m_droppedNames = 0;
 };
+
+// True for a name an entry of a folder can have: not ".", "..", nor empty,
+// and without "/", "\" or NUL.
+bool IsEntryName(const QString& name);
 
 std::unique_ptr<RemoteSession> MakeRemoteSession(RemoteProtocol protocol);
 

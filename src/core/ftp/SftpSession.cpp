@@ -1,12 +1,12 @@
 #include "core/ftp/SftpSession.h"
 
 #include "core/app/UiText.h"
+#include "core/ftp/DownloadTarget.h"
 #include "platform/FileAccess.h"
 #include "platform/Writeback.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 
 #include <libssh/libssh.h>
 #include <libssh/sftp.h>
@@ -456,6 +456,7 @@ bool SftpSession::List(std::vector<CFtpEntry>& entries)
     ClearError();
     const Busy busy(m_watch.get());
     entries.clear();
+    m_droppedNames = 0;
     if (!m_sftp)
         return FailSftp();
     const QByteArray folder = Path(QString());
@@ -466,16 +467,20 @@ bool SftpSession::List(std::vector<CFtpEntry>& entries)
     while (sftp_attributes raw = sftp_readdir(m_sftp, dir)) {
         Attributes a(raw);
         const QByteArray name(a->name ? a->name : "");
-        if (name.isEmpty() || name == "." || name == "..")
-            continue;
         CFtpEntry e;
         e.name = platform::DecodePath(name);
+        // Nothing is asked about a name that is no entry of this folder.
+        if (!IsEntryName(e.name)) {
+            entries.push_back(std::move(e));
+            continue;
+        }
         e.size = qint64(a->size);
         e.mode = ModeText(*a);
         e.isFolder = IsFolder(*a);
         if (a->type == SSH_FILEXFER_TYPE_SYMLINK) {
             // A link is shown as what it leads to, so that a linked folder
-            // opens like one.
+            // opens like one; it stays a link for removing.
+            e.isLink = true;
             Attributes target(sftp_stat(m_sftp, (folder + '/' + name).constData()));
             if (target) {
                 e.isFolder = IsFolder(*target);
@@ -484,10 +489,13 @@ bool SftpSession::List(std::vector<CFtpEntry>& entries)
         }
         if (e.isFolder)
             e.size = 0;
-        if (a->flags & SSH_FILEXFER_ATTR_ACMODTIME)
+        if (a->flags & SSH_FILEXFER_ATTR_ACMODTIME) {
             e.time = QDateTime::fromSecsSinceEpoch(qint64(a->mtime), Qt::UTC).toLocalTime();
+            e.exactTime = true;
+        }
         entries.push_back(std::move(e));
     }
+    KeepFolderEntries(entries);
     if (!sftp_dir_eof(dir))
         ok = FailSftp();
     sftp_closedir(dir);
@@ -559,6 +567,20 @@ bool SftpSession::SetRemoteTime(const QString& path, const QDateTime& time)
     times[0].tv_sec = time_t(time.toSecsSinceEpoch());
     times[1].tv_sec = times[0].tv_sec;
     return sftp_utimes(m_sftp, Path(path).constData(), times) == SSH_OK || FailSftp();
+}
+
+QDateTime SftpSession::RemoteTime(const QString& path)
+{
+    ClearError();
+    const Busy busy(m_watch.get());
+    Attributes a(m_sftp ? sftp_stat(m_sftp, Path(path).constData()) : nullptr);
+    if (!a) {
+        FailSftp();
+        return QDateTime();
+    }
+    if (!(a->flags & SSH_FILEXFER_ATTR_ACMODTIME))
+        return QDateTime();
+    return QDateTime::fromSecsSinceEpoch(qint64(a->mtime), Qt::UTC);
 }
 
 bool SftpSession::ReceiveInto(sftp_file file, QIODevice& sink, qint64 offset, qint64 total)
@@ -652,30 +674,21 @@ bool SftpSession::Retrieve(const QString& remotePath, const QString& localPath, 
     if (offset > 0 && sftp_seek64(file.get(), uint64_t(offset)) != SSH_OK)
         return FailSftp();
 
-    bool received = false;
-    if (offset > 0) {
-        // A resumed download appends to what came before, cut back to the
-        // point the server continues from.
-        QFile local(localPath);
-        if (!local.open(QIODevice::ReadWrite) || local.size() < offset || !local.resize(offset)
-            || !local.seek(offset))
-            return Fail(QStringLiteral("途中までのファイルを続きから書けません"));
-        received = ReceiveInto(file.get(), local, offset, std::max(total, offset));
-        if (!local.flush())
-            received = false;
-    } else {
-        QSaveFile local(localPath);
-        if (!local.open(QIODevice::WriteOnly))
-            return Fail(QStringLiteral("ファイルを書き込めませんでした"));
-        received = ReceiveInto(file.get(), local, 0, std::max<qint64>(total, 0))
-            && (local.commit() || Fail(QStringLiteral("ファイルを書き込めませんでした")));
-    }
-    if (!received)
+    DownloadTarget local(localPath);
+    if (!local.Open(offset))
+        return Fail(local.ErrorText());
+    if (!ReceiveInto(file.get(), local.File(), offset, std::max(total, offset))) {
+        // What arrived is kept for the next download to go on from; a
+        // cancel of a new one wants nothing left.
+        local.Abandon(offset > 0 || !m_cancelled);
         return false;
+    }
+    if (!local.Commit())
+        return Fail(local.ErrorText());
     if (time.isValid()) {
-        QFile local(localPath);
-        if (local.open(QIODevice::ReadWrite))
-            local.setFileTime(time, QFileDevice::FileModificationTime);
+        QFile copy(localPath);
+        if (copy.open(QIODevice::ReadWrite))
+            copy.setFileTime(time, QFileDevice::FileModificationTime);
     }
     return true;
 }

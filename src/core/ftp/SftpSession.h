@@ -54,6 +54,7 @@ public:
     bool Store(const QString& localPath, const QString& remotePath, bool ascii,
                qint64 offset) override;
     bool SetRemoteTime(const QString& path, const QDateTime& time) override;
+    QDateTime RemoteTime(const QString& path) override;
     bool WasCancelled() const override { return m_cancelled; }
     QString ErrorText() const override { return m_error; }
     // The host key was not trusted, or the key file could not be read.

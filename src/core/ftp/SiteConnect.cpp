@@ -30,6 +30,7 @@ bool RunnerClient::Connect(const std::function<void(CNorvaneFtp&)>& fill, const 
         m_client->SetCancelFlag(nullptr);
         m_peer = m_client->Session() ? m_client->Session()->PeerIdentity() : RemotePeerIdentity();
         m_refusal = m_client->FailureText(u"");
+        m_cause = m_client->Session() ? m_client->Session()->ErrorText() : QString();
         return ok;
     });
 }
@@ -51,7 +52,7 @@ bool ConnectSite(CKelvoApp& app, RunnerClient& session, CFtpSet site, const QStr
             return true;
         const RemotePeerIdentity peer = session.Peer();
         if (peer.verdict != RemotePeerIdentity::Verdict::Unknown || !once.isEmpty()) {
-            ui.Message(session.Refusal().isEmpty() ? QString::fromUtf16(failure) : session.Refusal());
+            ui.Message(session.Refusal().isEmpty() ? CNorvaneFtp::WithCause(failure, session.Cause()) : session.Refusal());
             return false;
         }
         // What cannot be verified is a host key over SSH, a certificate

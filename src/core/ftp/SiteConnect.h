@@ -31,12 +31,15 @@ public:
     // side refused it (empty when it did not).
     RemotePeerIdentity Peer() const { return m_peer; }
     QString Refusal() const { return m_refusal; }
+    // Why the last Connect failed otherwise (the server's reply).
+    QString Cause() const { return m_cause; }
 
 private:
     TaskRunner& m_runner;
     std::unique_ptr<CNorvaneFtp> m_client;
     RemotePeerIdentity m_peer;
     QString m_refusal;
+    QString m_cause;
 };
 
 // Connects the client to the site, in the folder given (empty: the login

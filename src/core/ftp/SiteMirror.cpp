@@ -20,19 +20,11 @@ QString Join(const QString& folder, const QString& name)
     return folder.endsWith(u'/') ? folder + name : folder + u'/' + name;
 }
 
-// Whether the local copy is newer than the server's. A listing without
-// seconds (LIST) gives whole minutes: the local time is cut to the minute
-// too, or every file written in the middle of a minute would look newer.
-bool Newer(const QDateTime& local, const QDateTime& remote)
-{
-    if (!local.isValid() || !remote.isValid())
-        return false;
-    const qint64 l = local.toSecsSinceEpoch();
-    const qint64 r = remote.toSecsSinceEpoch();
-    if (r % 60 == 0)
-        return l / 60 * 60 > r;
-    return l > r;
-}
+// How far a text listing's time, read as local time, can be from the
+// file's: the server may list in any zone from UTC-12 to UTC+14 and this
+// side reads it in its own (26 hours apart at most), and the listing of an
+// older file gives the day only (24 more).
+constexpr qint64 kUnknownZoneSpan = (26 + 24) * 3600;
 
 } // namespace
 
@@ -80,6 +72,8 @@ bool SiteMirror::Plan(const QString& localRoot, const QString& remoteRoot, bool 
     if (!QFileInfo(localRoot).isDir())
         return Fail(UiText(QStringLiteral("ローカルフォルダがありません: %1")).arg(localRoot));
     plan.localRoot = m_localRoot = QDir::cleanPath(localRoot);
+    m_canonicalRoot = QFileInfo(localRoot).canonicalFilePath();
+    m_walked = {m_canonicalRoot};
     const QString start = m_session.CurrentFolder();
     bool exists = true;
     if (remoteRoot.isEmpty()) {
@@ -106,7 +100,7 @@ bool SiteMirror::Compare(const QString& relative, bool remoteExists, bool remove
     if (Cancelled())
         return false;
     std::map<QString, CFtpEntry> remote;
-    if (remoteExists && !ListFolder(relative, remote))
+    if (remoteExists && !ListFolder(relative, remote, plan))
         return false;
     using Kind = MirrorAction::Kind;
     const QFileInfoList local = QDir(Join(m_localRoot, relative))
@@ -114,7 +108,24 @@ bool SiteMirror::Compare(const QString& relative, bool remoteExists, bool remove
                                                    QDir::Name);
     for (const QFileInfo& info : local) {
         const QString path = Join(relative, info.fileName());
-        const auto there = remote.find(info.fileName());
+        auto there = remote.find(info.fileName());
+        if (there == remote.end() && remoteExists && info.fileName().startsWith(u'.'))
+            there = FindHidden(path, info, remote);
+        if (info.isDir() && !Follows(path, info, plan)) {
+            // What the server holds under that name is left as it is.
+            if (there != remote.end())
+                remote.erase(there);
+            continue;
+        }
+        if (there != remote.end() && there->second.isLink) {
+            // A link on the server is replaced, never entered nor written
+            // through: what it leads to is not part of the site.
+            if (!removeGone)
+                return Fail(UiText(QStringLiteral("サーバでは同じ名前がリンクです: %1")).arg(path));
+            plan.actions.push_back({Kind::Remove, path, 0, {}});
+            remote.erase(there);
+            there = remote.end();
+        }
         const bool onServer = there != remote.end();
         const bool folderOnServer = onServer && there->second.isFolder;
         if (info.isDir()) {
@@ -135,7 +146,7 @@ bool SiteMirror::Compare(const QString& relative, bool remoteExists, bool remove
                     return false;
             }
             const CFtpEntry* server = onServer && !folderOnServer ? &there->second : nullptr;
-            if (!server || server->size != info.size() || Newer(info.lastModified(), server->time))
+            if (!server || server->size != info.size() || Newer(path, info.lastModified(), *server))
                 plan.actions.push_back({Kind::Put, path, info.size(), info.lastModified(),
                                         server ? ResumeOffset(path, info, server->size) : 0});
         }
@@ -146,7 +157,7 @@ bool SiteMirror::Compare(const QString& relative, bool remoteExists, bool remove
         return true;
     for (const auto& [name, entry] : remote) {
         const QString path = Join(relative, name);
-        if (entry.isFolder) {
+        if (entry.isFolder && !entry.isLink) {
             if (!PlanRemoval(path, plan))
                 return false;
         } else {
@@ -154,6 +165,62 @@ bool SiteMirror::Compare(const QString& relative, bool remoteExists, bool remove
         }
     }
     return true;
+}
+
+// Servers leave names that begin with "." out of their listings (vsftpd as
+// it comes): such a file or folder is looked for by name, or it would be
+// sent again, or made again, on every run.
+std::map<QString, CFtpEntry>::iterator SiteMirror::FindHidden(const QString& relative, const QFileInfo& local,
+                                                              std::map<QString, CFtpEntry>& remote)
+{
+    const QString path = Join(m_remoteRoot, relative);
+    CFtpEntry entry;
+    entry.name = local.fileName();
+    if (local.isDir()) {
+        if (!m_session.ChangeFolder(path))
+            return remote.end();
+        entry.isFolder = true;
+    } else {
+        entry.size = m_session.RemoteSize(path);
+        if (entry.size < 0)
+            return remote.end();
+        entry.time = m_session.RemoteTime(path);
+        entry.exactTime = entry.time.isValid();
+    }
+    return remote.emplace(entry.name, entry).first;
+}
+
+bool SiteMirror::Follows(const QString& relative, const QFileInfo& folder, MirrorPlan& plan)
+{
+    const QString target = folder.canonicalFilePath();
+    const bool inSite = target == m_canonicalRoot || target.startsWith(m_canonicalRoot + u'/');
+    // A folder of the site is published under its own name, and a folder
+    // elsewhere once: a link to either would repeat it, or loop for ever.
+    if ((!folder.isSymLink() || !inSite) && m_walked.insert(target).second)
+        return true;
+    plan.notes.append(UiText(QStringLiteral("リンク %1 はたどりませんでした: %2 はすでに公開の対象です"))
+                          .arg(relative, target));
+    return false;
+}
+
+// Whether the local file is newer than the server's copy.
+bool SiteMirror::Newer(const QString& relative, const QDateTime& local, const CFtpEntry& server)
+{
+    if (!local.isValid() || !server.time.isValid())
+        return false;
+    const qint64 l = local.toSecsSinceEpoch();
+    const qint64 r = server.time.toSecsSinceEpoch();
+    if (server.exactTime)
+        return l > r;
+    // A text listing gives minutes in the server's zone; only a difference
+    // beyond any zone's decides by itself.
+    if (std::abs(l - r) > kUnknownZoneSpan)
+        return l > r;
+    // Within it the server's own time of the file (UTC) decides. A server
+    // that gives none has a copy of the same size: taken for the same, or
+    // every run would send it again.
+    const QDateTime exact = m_session.RemoteTime(Join(m_remoteRoot, relative));
+    return exact.isValid() && l > exact.toSecsSinceEpoch();
 }
 
 // Where an upload the last run left unfinished can go on: only the file it
@@ -173,12 +240,17 @@ qint64 SiteMirror::ResumeOffset(const QString& relative, const QFileInfo& local,
 
 // The server's entries by name, so that plans come out in the same order
 // whatever order the server lists in.
-bool SiteMirror::ListFolder(const QString& relative, std::map<QString, CFtpEntry>& entries)
+bool SiteMirror::ListFolder(const QString& relative, std::map<QString, CFtpEntry>& entries, MirrorPlan& plan)
 {
     std::vector<CFtpEntry> listed;
-    if (!m_session.ChangeFolder(Join(m_remoteRoot, relative)) || !m_session.List(listed))
+    const QString folder = relative.isEmpty() ? m_remoteRoot : Join(m_remoteRoot, relative);
+    if (!m_session.ChangeFolder(folder) || !m_session.List(listed) || !m_session.FindLinks(listed))
         return Fail(UiText(QStringLiteral("サーバのフォルダを読めませんでした: %1\n%2"))
-                        .arg(Join(m_remoteRoot, relative), m_session.ErrorText()));
+                        .arg(folder, m_session.ErrorText()));
+    if (const int dropped = m_session.DroppedNames())
+        plan.notes.append(UiText(QStringLiteral("サーバの %1 にあったファイル名として使えない名前 %2 件は無視しました"))
+                              .arg(folder)
+                              .arg(dropped));
     for (CFtpEntry& e : listed)
         entries.emplace(e.name, std::move(e));
     return true;
@@ -187,11 +259,11 @@ bool SiteMirror::ListFolder(const QString& relative, std::map<QString, CFtpEntry
 bool SiteMirror::PlanRemoval(const QString& relative, MirrorPlan& plan)
 {
     std::map<QString, CFtpEntry> entries;
-    if (!ListFolder(relative, entries))
+    if (!ListFolder(relative, entries, plan))
         return false;
     for (const auto& [name, e] : entries) {
         const QString path = Join(relative, name);
-        if (e.isFolder) {
+        if (e.isFolder && !e.isLink) {
             if (!PlanRemoval(path, plan))
                 return false;
         } else {

@@ -4,10 +4,12 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <map>
 #include <optional>
+#include <set>
 #include <vector>
 
 class RemoteSession;
@@ -49,6 +51,9 @@ struct MirrorPlan {
     QString localRoot;
     QString remoteRoot;  // absolute, as the server names it
     std::vector<MirrorAction> actions;
+    // What the comparison left alone and why (a local link not followed,
+    // names the server listed that no file can have), for the user.
+    QStringList notes;
     qint64 TotalBytes() const;
 };
 
@@ -89,7 +94,13 @@ public:
 
 private:
     bool Compare(const QString& relative, bool remoteExists, bool removeGone, MirrorPlan& plan);
-    bool ListFolder(const QString& relative, std::map<QString, struct CFtpEntry>& entries);
+    bool ListFolder(const QString& relative, std::map<QString, struct CFtpEntry>& entries, MirrorPlan& plan);
+    // False, with a note, for a local link to a folder that is published
+    // anyway: the site itself or a part of it, or one already walked.
+    bool Follows(const QString& relative, const class QFileInfo& folder, MirrorPlan& plan);
+    std::map<QString, struct CFtpEntry>::iterator FindHidden(const QString& relative, const class QFileInfo& local,
+                                                             std::map<QString, struct CFtpEntry>& remote);
+    bool Newer(const QString& relative, const QDateTime& local, const struct CFtpEntry& server);
     bool PlanRemoval(const QString& relative, MirrorPlan& plan);
     qint64 ResumeOffset(const QString& relative, const class QFileInfo& local, qint64 serverSize) const;
     bool Fail(const QString& text);
@@ -101,6 +112,8 @@ private:
     QString m_error;
     QString m_localRoot;
     QString m_remoteRoot;
+    QString m_canonicalRoot;
+    std::set<QString> m_walked;  // local folders (canonical) planned so far
     bool m_cancelled = false;
     int m_done = 0;
     std::optional<MirrorInterruption> m_earlier;

@@ -60,6 +60,8 @@ bool ConfirmPlan(Ui& ui, const MirrorPlan& plan)
     FormField& list = form.Add(FieldKind::List, QString(), QStringLiteral("Actions"));
     for (const MirrorAction& a : plan.actions)
         list.choices.append(a.offset > 0 ? UiText(QStringLiteral("%1 (続きから)")).arg(a.Line()) : a.Line());
+    if (!plan.notes.isEmpty())
+        form.Add(FieldKind::Label, QString(), QStringLiteral("Notes")).text = plan.notes.join(u'\n');
     return ui.RunForm(form) == Ui::Answer::Ok;
 }
 
@@ -103,7 +105,8 @@ void OnSitePublish(CKelvoApp& app)
         return;
     }
     if (plan.actions.empty()) {
-        ui.Message(QStringLiteral("サーバはすでにローカルフォルダと同じです"), Ui::Icon::Information);
+        ui.Message((QStringList{UiText(QStringLiteral("サーバはすでにローカルフォルダと同じです"))} + plan.notes).join(u'\n'),
+                   Ui::Icon::Information);
         return;
     }
     if (!ConfirmPlan(ui, plan))

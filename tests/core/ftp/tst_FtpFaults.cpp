@@ -3,6 +3,7 @@
 #include "TestRegistry.h"
 
 #include "core/ftp/CNorvaneFtp.h"
+#include "core/ftp/SiteMirror.h"
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>
@@ -15,9 +16,15 @@
 // conversation and what the client must make of it.
 namespace {
 
-const QStringList kLogin = {
-    "<220 Ready", ">USER u", "<331 Password required", ">PASS p", "<230 Logged in",
-    ">FEAT", "<502 Not implemented", ">PWD", "<257 \"/www\" is the current directory"};
+// A login whose FEAT reply lists these features ("" for a server without
+// FEAT).
+QStringList LoginListing(const QString& features)
+{
+    return {"<220 Ready", ">USER u", "<331 Password required", ">PASS p", "<230 Logged in", ">FEAT",
+            features.isEmpty() ? u"<502 Not implemented"_qs : u"<211-Features:| "_qs + features + u"|211 End"_qs,
+            ">PWD", "<257 \"/www\" is the current directory"};
+}
+const QStringList kLogin = LoginListing(QString());
 // Ends a script where the client must still be in step with the server.
 const QStringList kInStep = {">PWD", "<257 \"/after\" is the current directory"};
 const QStringList kAborted = {">ABOR", "<226 ABOR successful", ">NOOP", "<200 NOOP ok"};
@@ -41,8 +48,8 @@ private Q_SLOTS:
         const QStringList get = {">TYPE I", "<200 Type set", "PASV 127,0,0,1", ">RETR /www/f.bin"};
         const QStringList put = {">TYPE I", "<200 Type set", "PASV 127,0,0,1", ">STOR /www/up.bin"};
 
-        QTest::newRow("greeting over several lines, one looking like a reply")
-            << (QStringList{"<220-Welcome|The server is busy|220 Ready"} + kLogin.mid(1) + kInStep)
+        QTest::newRow("greeting over several lines, some looking like a reply")
+            << (QStringList{"<220-Welcome|331 not the end|The server is busy|220 Ready"} + kLogin.mid(1) + kInStep)
             << "connect" << true << true << "";
         QTest::newRow("greeting dropped in the middle of a line")
             << QStringList{"<<220-Wel", "DROP"} << "connect" << false << false << "USER";
@@ -79,6 +86,24 @@ private Q_SLOTS:
             << (kLogin + QStringList{">TYPE A", "<200 ok", ">PASV", "<227 Entering Passive Mode (127,0,0,1,300,1)"}
                 + kInStep)
             << "list" << false << true << "LIST";
+        QTest::newRow("LIST with ., .. and names no file has: left out")
+            << (kLogin + list + QStringList{"<150 go", u"DATA:drwxr-xr-x 2 a b 0 Mar 5 14:07 .\r\n"
+                                                       "drwxr-xr-x 2 a b 0 Mar 5 14:07 ..\r\n"
+                                                       "-rw-r--r-- 1 a b 5 Mar 5 14:07 ../escape.txt\r\n"
+                                                       "-rw-r--r-- 1 a b 5 Mar 5 14:07 a\\b\r\n"_qs + kListLine,
+                                            "<226 done"} + kInStep)
+            << "list" << true << true << "";
+        for (const char* refusal : {"500 EPSV not understood", "502 Command not implemented"}) {
+            QTest::addRow("EPSV refused (%.3s): PASV, and no EPSV again", refusal)
+                << (LoginListing(u"EPSV"_qs) + QStringList{">TYPE A", "<200 ok", ">EPSV", u"<"_qs + refusal}
+                    + list.mid(2) + QStringList{"<150 go", "DATA:" + kListLine, "<226 done"} + list
+                    + QStringList{"<150 go", "DATA:" + kListLine, "<226 done"} + kInStep)
+                << "list twice" << true << true << "";
+        }
+        QTest::newRow("active mode: a stranger's connection is not the data")
+            << (kLogin + QStringList{">TYPE A", "<200 ok", "PORT", ">LIST -L", "<150 go", "ACTIVE:" + kListLine,
+                                     "<226 done"} + kInStep)
+            << "active list" << true << true << "";
         QTest::newRow("LIST refused")
             << (kLogin + list + QStringList{"<450 No files"} + kInStep) << "list" << false << true << "";
         QTest::newRow("download complete, as large as announced")
@@ -157,7 +182,8 @@ private Q_SLOTS:
         clock.start();
         {
             CNorvaneFtp ftp;
-            ftp.Set(u"127.0.0.1:%1"_qs.arg(server.Port()), u"u"_qs, u"p"_qs, QString(), true);
+            ftp.Set(u"127.0.0.1:%1"_qs.arg(server.Port()), u"u"_qs, u"p"_qs, QString(),
+                    !operation.startsWith(u"active"));
             // Rows about time-outs get a short one; the others get room for a
             // busy machine.
             const bool waits = operation == u"connect" && (script.contains("HANG") || script[0].startsWith(u"FLOOD"));
@@ -165,15 +191,18 @@ private Q_SLOTS:
             result = ftp.Connect();
             if (operation != u"connect") {
                 QVERIFY(result);
-                if (operation == u"list") {
-                    result = ftp.GetList();
+                if (operation.endsWith(u"list") || operation == u"list twice") {
+                    result = ftp.GetList() && (operation != u"list twice" || ftp.GetList());
                     QCOMPARE(ftp.Entries().size(), size_t(result ? 1 : 0));
                 } else if (operation == u"get") {
                     result = ftp.GetFile(u"f.bin"_qs, local.path(), false);
-                    // A failed download leaves the earlier copy as it was.
+                    // A failed download leaves the earlier copy as it was,
+                    // and what arrived beside it for the next one.
                     QCOMPARE(ReadBytes(existing), result ? FakeFtpServer::Pattern(kDataSize)
                                                          : QByteArray("an earlier good copy"));
-                    QCOMPARE(QDir(local.path()).entryList(QDir::Files).size(), 2);
+                    const QString piece = existing + u".part"_qs;
+                    QCOMPARE(QFileInfo::exists(piece), !result);
+                    QVERIFY(FakeFtpServer::Pattern(kDataSize).startsWith(ReadBytes(piece)));
                 } else if (operation == u"put") {
                     result = ftp.PutFile(uploadPath, false);
                 } else if (operation == u"rename") {
@@ -198,6 +227,42 @@ private Q_SLOTS:
             QCOMPARE(server.Received(), upload);
         for (const QString& command : server.Commands())
             QVERIFY2(neverSent.isEmpty() || !command.startsWith(neverSent), qPrintable(command));
+        QCOMPARE(server.Problem(), QString());
+    }
+
+    // A machine listing naming the parent, paths and separators: publishing
+    // with removal plans nothing outside the folder, and tells how many
+    // names it left out.
+    void madeUpNamesNotActedOn()
+    {
+        const QString listing = u"type=cdir;modify=20240101000000; /www\r\n"
+                                "type=dir;modify=20240101000000; ..\r\n"
+                                "type=file;size=5;modify=20240101000000; ../escape.txt\r\n"
+                                "type=file;size=5;modify=20240101000000; /etc/evil\r\n"
+                                "type=dir;modify=20240101000000; a/b\r\n"
+                                "type=file;size=1;modify=20240101000000; a\\b\r\n"
+                                "type=file;size=1;modify=20240101000000; nul"_qs
+            + QChar(0) + u"\r\ntype=file;size=5;modify=20240101000000; keep.htm\r\n"_qs;
+        FakeFtpServer server(LoginListing(u"MLST type*;size*;modify*;"_qs).mid(0, 7)
+                             + QStringList{">PWD", "<257 \"/www\"", ">CWD /www", "<250 ok", ">TYPE A", "<200 ok",
+                                           "PASV 127,0,0,1", ">MLSD", "<150 go", "DATA:" + listing, "<226 done",
+                                           ">TYPE A", "<200 ok", "PASV 127,0,0,1", ">LIST", "<150 go",
+                                           "DATA:" + kListLine, "<226 done", ">CWD /www", "<250 ok"});
+        auto session = MakeRemoteSession(RemoteProtocol::Ftp);
+        RemoteEndpoint endpoint;
+        endpoint.host = u"127.0.0.1"_qs;
+        endpoint.port = server.Port();
+        endpoint.user = u"u"_qs;
+        endpoint.password = u"p"_qs;
+        QVERIFY(session->Open(endpoint));
+        QTemporaryDir empty;
+        SiteMirror mirror(*session);
+        MirrorPlan plan;
+        QVERIFY2(mirror.Plan(empty.path(), QString(), true, plan), qPrintable(mirror.ErrorText()));
+        QCOMPARE(plan.actions.size(), size_t(1));
+        QCOMPARE(plan.actions[0].Line(), u"rm keep.htm"_qs);
+        QCOMPARE(plan.notes, QStringList{u"サーバの /www にあったファイル名として使えない名前 5 件は無視しました"_qs});
+        session.reset();
         QCOMPARE(server.Problem(), QString());
     }
 

@@ -18,11 +18,11 @@ QDateTime Now()
     return QDateTime(QDate(2026, 12, 8), QTime(12, 0), Qt::LocalTime);
 }
 
-// One entry as "d|- SIZE yyyy/MM/dd HH:mm MODE NAME", MODE "-" when empty.
+// One entry as "d|l|- SIZE yyyy/MM/dd HH:mm MODE NAME", MODE "-" when empty.
 QString Describe(const CFtpEntry& e)
 {
     return u"%1 %2 %3 %4 %5"_qs
-        .arg(e.isFolder ? QChar(u'd') : QChar(u'-'))
+        .arg(e.isLink ? QChar(u'l') : e.isFolder ? QChar(u'd') : QChar(u'-'))
         .arg(e.size)
         .arg(CNorvaneFtp::GetDateText(e), e.mode.isEmpty() ? u"-"_qs : e.mode, e.name);
 }
@@ -96,7 +96,7 @@ private Q_SLOTS:
         QTest::newRow("total line and . skipped; .. kept; a link under its own name")
             << "total 12\nlrwxrwxrwx 1 a b 4 Jan 1 2001 my link -> x -> y\n"
                "drwxr-xr-x 3 a b 0 Jan 1 2001 .\ndrwxr-xr-x 3 a b 0 Jan 1 2001 ..\n"
-            << QStringList{"- 4 2001/01/01 00:00 lrwxrwxrwx my link", "d 0 2001/01/01 00:00 drwxr-xr-x .."};
+            << QStringList{"l 4 2001/01/01 00:00 lrwxrwxrwx my link", "d 0 2001/01/01 00:00 drwxr-xr-x .."};
         QTest::newRow("line beginning with a blank read as any other")
             << "x\n -rw-r--r-- 1 a b 9 Jan 1 2001 f\n" << QStringList{"- 9 2001/01/01 00:00 -rw-r--r-- f"};
         QTest::newRow("time in the skipped hour moved forward")
@@ -192,6 +192,8 @@ private Q_SLOTS:
             << "modify=20070305140700.123;unix.mode=0o755;type=dir;size=4096; a b;c"
             << "d 0 2007/03/05 15:07 drwxr-xr-x a b;c";
         QTest::newRow("no mode") << "Type=File;Size=5; x.htm" << "- 5  - x.htm";
+        QTest::newRow("link, RFC 3659's way") << "type=OS.unix=slink:/srv;unix.mode=0777; up" << "l 0  lrwxrwxrwx up";
+        QTest::newRow("link, written out") << "type=OS.unix=symlink; up" << "l 0  - up";
         QTest::newRow("current folder") << "type=cdir;modify=20070305140700; ." << "";
         QTest::newRow("parent folder") << "type=pdir;modify=20070305140700; .." << "";
         QTest::newRow("no type") << "size=5; x.htm" << "";

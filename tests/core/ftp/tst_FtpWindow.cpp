@@ -167,7 +167,7 @@ void FtpWindowTest::copies_data()
                                     << QStringList{} << QStringList{"a.htm", "b.htm", "c.htm"} << QStringList{};
     QTest::newRow("the second upload fails: the third is not tried")
         << true << QStringList{"a.htm", "b.htm", "c.htm"} << "b.htm" << QStringList{}
-        << QStringList{"a.htm"} << QStringList{"エラーが発生しました"};
+        << QStringList{"a.htm"} << QStringList{"エラーが発生しました\nファイルを読めませんでした: LOCAL/b.htm (No such file or directory)"};
     QTest::newRow("a folder among the files is skipped once")
         << true << QStringList{"a.htm", "sub", "c.htm"} << QString() << QStringList{}
         << QStringList{"a.htm", "c.htm"} << QStringList{"ディレクトリはコピーできません"};
@@ -193,7 +193,7 @@ void FtpWindowTest::copies_data()
         << QStringList{"s1.txt"} << QStringList{"ディレクトリは転送できません"};
     QTest::newRow("a failed download stops the rest")
         << false << QStringList{"s1.txt", "s2.txt"} << "s1.txt" << QStringList{}
-        << QStringList{} << QStringList{"エラーが発生しました"};
+        << QStringList{} << QStringList{"エラーが発生しました\n550 No such file or directory."};
 }
 
 void FtpWindowTest::copies()
@@ -253,7 +253,7 @@ void FtpWindowTest::copies()
     else
         fx.wnd->Download(rows);
 
-    QCOMPARE(fx.ui.Texts("message"), messages);
+    QCOMPARE(fx.ui.Texts("message"), messages.replaceInStrings(u"LOCAL/"_qs, fx.LocalPath(QString())));
     QCOMPARE(fx.ui.Texts("form").size(), answers.size());
     for (const QString& name : chosen) {
         const QString from = upload ? fx.LocalPath(name) : fx.ServerPath(name);
@@ -399,7 +399,7 @@ void FtpWindowTest::uploadDocument_data()
     QTest::newRow("absolute folder") << "/www/" << false << "www" << "/www/"
                                      << QStringList{"ftpを終了しました"};
     QTest::newRow("a refused folder uploads nothing")
-        << "missing" << false << "-" << "" << QStringList{"エラー：ftp接続に失敗しました"};
+        << "missing" << false << "-" << "" << QStringList{"エラー：ftp接続に失敗しました\n550 No such file or directory."};
     QTest::newRow("閉じる still leaves the document saved") << "www" << true << "-" << ""
                                                            << QStringList{};
 }
@@ -601,7 +601,7 @@ void FtpWindowTest::openWindow()
     // Nobody listens: the connection fails with the window's message.
     t.Ui().QueueField(QStringLiteral("サーバ"), QStringLiteral("127.0.0.1:%1").arg(FreeTcpPort()));
     QVERIFY(t.Run(cmd::FtpWindow));
-    QCOMPARE(t.Ui().Texts("message"), QStringList{"接続できませんでした"});
+    QCOMPARE(t.Ui().Texts("message"), QStringList{"接続できませんでした\nサーバに接続できませんでした: Connection refused"});
     QVERIFY(t.Ui().Texts("ftpwindow").isEmpty());
 
     FtpTestServer server(FtpTestServer::Kind::Pyftpdlib);

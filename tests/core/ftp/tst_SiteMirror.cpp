@@ -25,11 +25,6 @@
 // the run, and a second run that finds nothing to do.
 namespace {
 
-bool InCi()
-{
-    return qEnvironmentVariable("CI") == u"true";
-}
-
 bool WriteFile(const QString& path, const QByteArray& bytes, int ageDays = 0)
 {
     QDir().mkpath(QFileInfo(path).path());
@@ -59,6 +54,18 @@ std::map<QString, QByteArray> Tree(const QString& root)
     return tree;
 }
 
+// vsftpd works on the files as its own user, not as the one who made them.
+void OpenToAll(const QString& root)
+{
+    QDirIterator it(root, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
+    QFile::setPermissions(root, QFile::Permissions(0x7777));
+    while (it.hasNext()) {
+        const QFileInfo info(it.next());
+        if (!info.isSymLink())
+            QFile::setPermissions(info.filePath(), QFile::Permissions(info.isDir() ? 0x7777 : 0x6666));
+    }
+}
+
 QStringList Lines(const MirrorPlan& plan)
 {
     QStringList lines;
@@ -74,27 +81,42 @@ class TestSiteMirror : public QObject {
 
     std::unique_ptr<SshTestServer> m_sshd;
     std::unique_ptr<FtpTestServer> m_ftpd;
+    std::unique_ptr<FtpTestServer> m_vsftpd;
+    std::unique_ptr<FtpTestServer> m_mlsd;  // pyftpdlib in UTF-8, with MLSD
     QTemporaryDir m_home;
     QByteArray m_savedHome;
 
-    // The server's folder on this machine, or empty when it is not running.
-    QString ServerRoot(bool sftp) const
+    // The server of a row: "ftp" (pyftpdlib in CP932, LIST), "mlsd"
+    // (pyftpdlib in UTF-8), "vsftpd"; null for "sftp" or when not running.
+    FtpTestServer* Ftpd(const QString& server) const
     {
-        if (sftp)
+        return (server == u"vsftpd" ? m_vsftpd : server == u"mlsd" ? m_mlsd : m_ftpd).get();
+    }
+    // Where a site goes on the server as a local path; empty when the
+    // server is not running.
+    QString ServerRoot(const QString& server) const
+    {
+        if (server == u"sftp")
             return m_sshd ? m_sshd->Root() : QString();
-        return m_ftpd ? m_ftpd->Root() : QString();
+        return Ftpd(server) ? Ftpd(server)->WritableLocal() : QString();
+    }
+    // The same folder as the server names it, relative to the login.
+    static QString ServerFolder(const QString& server, const QString& name)
+    {
+        return server == u"vsftpd" ? QStringLiteral("pub/") + name : name;
     }
 
-    std::unique_ptr<RemoteSession> Connect(bool sftp)
+    std::unique_ptr<RemoteSession> Connect(const QString& server)
     {
-        if (!sftp) {
+        if (server != u"sftp") {
+            const FtpTestServer& ftpd = *Ftpd(server);
             auto session = MakeRemoteSession(RemoteProtocol::Ftp);
             session->SetTimeout(20000);
             RemoteEndpoint e;
             e.host = QStringLiteral("127.0.0.1");
-            e.port = m_ftpd->Port();
-            e.user = m_ftpd->User();
-            e.password = m_ftpd->Password();
+            e.port = ftpd.Port();
+            e.user = ftpd.User();
+            e.password = ftpd.Password();
             if (!session->Open(e))
                 qWarning("%s", qPrintable(session->ErrorText()));
             return session;
@@ -115,82 +137,103 @@ class TestSiteMirror : public QObject {
         return session;
     }
 
+    static std::unique_ptr<FtpTestServer> StartFtp(FtpTestServer::Kind kind, bool utf8)
+    {
+        if (FtpTestServer::Missing(kind))
+            return nullptr;
+        auto ftpd = std::make_unique<FtpTestServer>(kind);
+        ftpd->SetUtf8Names(utf8);
+        const QString problem = ftpd->Start();
+        if (problem.isEmpty())
+            return ftpd;
+        qWarning("%s", qPrintable(problem));
+        return nullptr;
+    }
+
 private Q_SLOTS:
     void initTestCase()
     {
+        // The run from Japan must be in Japan's zone, or it proves nothing.
+        if (qgetenv("TZ") == "Asia/Tokyo")
+            QCOMPARE(QDateTime::currentDateTime().offsetFromUtc(), 9 * 3600);
         // The host key is looked up in the home's .ssh: one of our own,
         // where the server's key is unknown.
         m_savedHome = qgetenv("HOME");
         QDir().mkpath(m_home.filePath(QStringLiteral(".ssh")));
         qputenv("HOME", QFile::encodeName(m_home.path()));
         qunsetenv("SSH_AUTH_SOCK");
-        if (SshTestServer::Missing() && !InCi())
-            return;
-        auto server = std::make_unique<SshTestServer>();
-        const QString problem = server->Start();
-        if (problem.isEmpty())
-            m_sshd = std::move(server);
-        else
-            qWarning("sshd: %s", qPrintable(problem));
-        if (FtpTestServer::Missing(FtpTestServer::Kind::Pyftpdlib) && !InCi())
-            return;
-        auto ftpd = std::make_unique<FtpTestServer>(FtpTestServer::Kind::Pyftpdlib);
-        const QString ftpProblem = ftpd->Start();
-        if (ftpProblem.isEmpty())
-            m_ftpd = std::move(ftpd);
-        else
-            qWarning("pyftpdlib: %s", qPrintable(ftpProblem));
+        if (!SshTestServer::Missing()) {
+            auto server = std::make_unique<SshTestServer>();
+            const QString problem = server->Start();
+            if (problem.isEmpty())
+                m_sshd = std::move(server);
+            else
+                qWarning("sshd: %s", qPrintable(problem));
+        }
+        m_ftpd = StartFtp(FtpTestServer::Kind::Pyftpdlib, false);
+        m_mlsd = StartFtp(FtpTestServer::Kind::Pyftpdlib, true);
+        // vsftpd keeps names as the bytes it is sent: UTF-8 ones, so that
+        // its folder reads back here.
+        m_vsftpd = StartFtp(FtpTestServer::Kind::Vsftpd, true);
     }
 
     void cleanupTestCase() { qputenv("HOME", m_savedHome); }
 
+    // The server also holds a link to a folder outside the site, which is
+    // removed as a link and never entered; and a longer older copy, which
+    // the shorter file replaces whole.
     void publish_data()
     {
-        QTest::addColumn<bool>("sftp");
+        QTest::addColumn<QString>("server");
         QTest::addColumn<bool>("removeGone");
         QTest::addColumn<QStringList>("expected");
         const QStringList sends = {
-            "put .htaccess", "put index.htm", "mkdir 画像", "put 画像/空.gif", "put 画像/表紙.png",
+            "put .htaccess", "put index.htm", "put 画像/空.gif", "put 画像/表紙.png",
         };
-        const QStringList removals = {"rm 古い/中.htm", "rm 古い/奥/下.htm", "rm 古い/奥/", "rm 古い/", "rm 古い.htm"};
-        for (const bool sftp : {true, false}) {
-            const char* server = sftp ? "sftp" : "ftp";
-            QTest::addRow("%s, keeping server files", server) << sftp << false << sends;
-            QTest::addRow("%s, removing server files", server) << sftp << true << sends + removals;
+        const QStringList removals = {"rm ext", "rm 古い/中.htm", "rm 古い/奥/下.htm", "rm 古い/奥/", "rm 古い/", "rm 古い.htm"};
+        for (const char* server : {"sftp", "ftp", "mlsd", "vsftpd"}) {
+            QTest::addRow("%s, keeping server files", server) << server << false << sends;
+            QTest::addRow("%s, removing server files", server) << server << true << sends + removals;
         }
     }
     void publish()
     {
-        QFETCH(bool, sftp);
+        QFETCH(QString, server);
         QFETCH(bool, removeGone);
         QFETCH(QStringList, expected);
-        if (ServerRoot(sftp).isEmpty()) {
-            if (InCi())
-                QFAIL("the server could not be started");
-            QSKIP("the server is not installed here");
-        }
+        REQUIRE_SERVER(!ServerRoot(server).isEmpty(), "the server");
         QTemporaryDir local;
-        const QString site = ServerRoot(sftp) + QStringLiteral("/site");
+        const QString site = ServerRoot(server) + QStringLiteral("/site");
+        const QString outside = ServerRoot(server) + QStringLiteral("/outside");
         QDir(site).removeRecursively();
         // The server has an older page of the same size, the same style
-        // sheet, and what the site no longer has.
+        // sheet, an older longer picture, and what the site no longer has.
         QVERIFY(WriteFile(local.filePath("index.htm"), "<p>new</p>"));
         QVERIFY(WriteFile(site + "/index.htm", "<p>old</p>", 3));
         QVERIFY(WriteFile(local.filePath("style.css"), "p{}", 3));
         QVERIFY(WriteFile(site + "/style.css", "p{}"));
         QVERIFY(WriteFile(local.filePath(".htaccess"), "Options -Indexes\n"));
         QVERIFY(WriteFile(local.filePath("画像/表紙.png"), QByteArray(300000, '\x89')));
+        QVERIFY(WriteFile(site + "/画像/表紙.png", QByteArray(300100, 'o'), 3));
         QVERIFY(WriteFile(local.filePath("画像/空.gif"), QByteArray()));
         QVERIFY(WriteFile(site + "/古い.htm", "gone"));
         QVERIFY(WriteFile(site + "/古い/中.htm", "gone"));
         QVERIFY(WriteFile(site + "/古い/奥/下.htm", "gone"));
+        QVERIFY(WriteFile(outside + "/precious.html", "kept"));
+        QVERIFY(QFile::link(QStringLiteral("../outside"), site + QStringLiteral("/ext")));
+        OpenToAll(site);
+        // A link in the site back to the site: not followed.
+        QVERIFY(QFile::link(QStringLiteral(".."), local.filePath("画像/up")));
 
-        std::unique_ptr<RemoteSession> session = Connect(sftp);
+        std::unique_ptr<RemoteSession> session = Connect(server);
         QVERIFY(session->IsConnected());
         SiteMirror mirror(*session);
         MirrorPlan plan;
-        QVERIFY2(mirror.Plan(local.path(), QStringLiteral("site"), removeGone, plan), qPrintable(mirror.ErrorText()));
+        const QString folder = ServerFolder(server, QStringLiteral("site"));
+        QVERIFY2(mirror.Plan(local.path(), folder, removeGone, plan), qPrintable(mirror.ErrorText()));
         QCOMPARE(Lines(plan), expected);
+        QCOMPARE(plan.notes, QStringList{u"リンク 画像/up はたどりませんでした: "_qs + QFileInfo(local.path()).canonicalFilePath()
+                                         + u" はすでに公開の対象です"_qs});
         QCOMPARE(plan.TotalBytes(), 10 + 17 + 300000);
 
         qint64 last = 0;
@@ -198,27 +241,33 @@ private Q_SLOTS:
         QVERIFY2(mirror.Apply(plan), qPrintable(mirror.ErrorText()));
         QCOMPARE(last, plan.TotalBytes());
         std::map<QString, QByteArray> want = Tree(local.path());
+        want.erase(QStringLiteral("画像/up/"));
         if (!removeGone) {
-            for (const char* kept : {"古い/", "古い.htm", "古い/中.htm", "古い/奥/", "古い/奥/下.htm"})
+            for (const char* kept : {"古い/", "古い.htm", "古い/中.htm", "古い/奥/", "古い/奥/下.htm", "ext/"})
                 want[QString::fromUtf8(kept)] = QByteArray(QByteArray(kept).endsWith('/') ? "" : "gone");
         }
         QCOMPARE(Tree(site), want);
+        QCOMPARE(ReadBytes(outside + "/precious.html"), QByteArray("kept"));
+        // A sent file has its time on the server too, to the second.
+        QCOMPARE(QFileInfo(site + "/画像/空.gif").lastModified().toSecsSinceEpoch(),
+                 QFileInfo(local.filePath("画像/空.gif")).lastModified().toSecsSinceEpoch());
 
+        // Whatever the zone here and the server's listing's, the next run
+        // finds the server the same.
         MirrorPlan again;
-        QVERIFY(mirror.Plan(local.path(), QStringLiteral("site"), removeGone, again));
-        QCOMPARE(Lines(again), QStringList());
+        QVERIFY(mirror.Plan(local.path(), folder, removeGone, again));
+        QCOMPARE(Lines(again).join(u'\n'), QString());
     }
 
     // A first publication makes the server folder; a run stopped by the
     // user is finished by the next one.
     void firstPublicationAndCancel()
     {
-        if (!m_sshd)
-            QSKIP("sshd is not running");
+        REQUIRE_SERVER(m_sshd, "sshd");
         QTemporaryDir local;
         for (int i = 0; i < 5; ++i)
             QVERIFY(WriteFile(local.filePath(QStringLiteral("p%1.htm").arg(i)), QByteArray(1000, 'a' + i)));
-        std::unique_ptr<RemoteSession> session = Connect(true);
+        std::unique_ptr<RemoteSession> session = Connect(QStringLiteral("sftp"));
         SiteMirror mirror(*session);
         const QString target = m_sshd->Root() + QStringLiteral("/新規/site");
         QDir().mkpath(m_sshd->Root() + QStringLiteral("/新規"));
@@ -264,20 +313,20 @@ private Q_SLOTS:
         QFETCH(bool, sftp);
         QFETCH(QString, change);
         QFETCH(bool, resumes);
-        if (ServerRoot(sftp).isEmpty())
-            QSKIP("the server is not running");
+        const QString kind = sftp ? QStringLiteral("sftp") : QStringLiteral("ftp");
+        REQUIRE_SERVER(!ServerRoot(kind).isEmpty(), "the server");
         QTemporaryDir local;
         const QString file = local.filePath(QStringLiteral("動画.bin"));
         QByteArray bytes(8 << 20, Qt::Uninitialized);
         for (qsizetype i = 0; i < bytes.size(); ++i)
             bytes[i] = char((i * 7 + i / 4093) & 0xff);
         QVERIFY(WriteFile(file, bytes));
-        const QString site = ServerRoot(sftp) + QStringLiteral("/resume");
+        const QString site = ServerRoot(kind) + QStringLiteral("/resume");
         QDir(site).removeRecursively();
         QDir().mkpath(site);
         const QString copy = site + QStringLiteral("/動画.bin");
 
-        std::unique_ptr<RemoteSession> session = Connect(sftp);
+        std::unique_ptr<RemoteSession> session = Connect(kind);
         SiteMirror mirror(*session);
         MirrorPlan plan;
         QVERIFY(mirror.Plan(local.path(), QStringLiteral("resume"), false, plan));
@@ -315,7 +364,7 @@ private Q_SLOTS:
             QVERIFY(WriteFile(copy, QByteArray(bytes.size() - 1, 'S')));
         }
 
-        session = Connect(sftp);
+        session = Connect(kind);
         SiteMirror again(*session);
         again.SetInterruption(LoadMirrorInterruption(settings, server));
         QVERIFY(again.Plan(local.path(), QStringLiteral("resume"), false, plan));
@@ -339,8 +388,7 @@ private Q_SLOTS:
     }
     void publishCommand()
     {
-        if (!m_ftpd)
-            QSKIP("pyftpdlib is not running");
+        REQUIRE_SERVER(m_ftpd, "pyftpdlib");
         QFETCH(bool, confirm);
         QFETCH(QStringList, messages);
         TestEditor t;
@@ -403,8 +451,7 @@ private Q_SLOTS:
         QString fingerprint;
         QString server;
         if (sftp) {
-            if (!m_sshd)
-                QSKIP("sshd is not running");
+            REQUIRE_SERVER(m_sshd, "sshd");
             site.protocol = RemoteProtocol::Sftp;
             site.host = QStringLiteral("%1:%2").arg(m_sshd->Host()).arg(m_sshd->Port());
             site.user = m_sshd->User();
@@ -413,8 +460,7 @@ private Q_SLOTS:
             fingerprint = m_sshd->Fingerprint();
             server = site.remoteFolder;
         } else {
-            if (!m_ftpd)
-                QSKIP("pyftpdlib is not running");
+            REQUIRE_SERVER(m_ftpd, "pyftpdlib");
             const QString certificate = MakeTestCertificate(t.Path(QString()), QStringLiteral("own"));
             ftps = std::make_unique<FtpTestServer>(FtpTestServer::Kind::Pyftpdlib);
             ftps->SetCertificate(certificate);
