@@ -721,11 +721,6 @@ Create it?</translation>
     </message>
     <message>
       <location filename="../src/core/app/MenuData.cpp" />
-      <source>文書のチェック(&amp;K)</source>
-      <translation>Chec&amp;k Page</translation>
-    </message>
-    <message>
-      <location filename="../src/core/app/MenuData.cpp" />
       <source>タグ操作(&amp;T)</source>
       <translation>&amp;Tags</translation>
     </message>
@@ -896,6 +891,11 @@ Create it?</translation>
     </message>
     <message>
       <location filename="../src/core/app/MenuData.cpp" />
+      <source>文書のチェック(&amp;K)</source>
+      <translation>Chec&amp;k Page</translation>
+    </message>
+    <message>
+      <location filename="../src/core/app/MenuData.cpp" />
       <source>サイトの公開(&amp;W)...</source>
       <translation>P&amp;ublish Site...</translation>
     </message>
@@ -993,6 +993,11 @@ Create it?</translation>
       <location filename="../src/core/app/MenuData.cpp" />
       <source>元のサイズ(&amp;R)</source>
       <translation>&amp;Reset Zoom</translation>
+    </message>
+    <message>
+      <location filename="../src/core/app/MenuData.cpp" />
+      <source>プレビューを表示(&amp;V)</source>
+      <translation>Show Pre&amp;view</translation>
     </message>
     <message>
       <location filename="../src/core/app/MenuData.cpp" />
@@ -2158,6 +2163,13 @@ Zoom Out</translation>
 元のサイズ</source>
       <translation>Show the text at its own size
 Reset Zoom</translation>
+    </message>
+    <message>
+      <location filename="../src/core/app/MenuData.cpp" />
+      <source>編集中のページをブラウザと同じ描画で横に表示するかどうかを切り替えます
+プレビュー</source>
+      <translation>Shows or hides the page as a browser draws it, beside the text
+Preview</translation>
     </message>
     <message>
       <location filename="../src/core/app/MenuData.cpp" />
@@ -3731,6 +3743,11 @@ Overwrite it?</translation>
       <location filename="../src/core/custom/KeyCommandList.cpp" />
       <source>バージョン情報</source>
       <translation>About</translation>
+    </message>
+    <message>
+      <location filename="../src/core/custom/KeyCommandList.cpp" />
+      <source>プレビューを表示</source>
+      <translation>Show preview</translation>
     </message>
     <message>
       <location filename="../src/core/custom/KeyCommandList.cpp" />
@@ -7478,6 +7495,21 @@ Saves Shift-JIS, JIS, EUC and UTF-8 documents in the character code and line end
       <location filename="../src/gui/ThreadedTaskRunner.cpp" />
       <source>/秒</source>
       <translation>/s</translation>
+    </message>
+    <message>
+      <location filename="../src/gui/preview/PreviewPane.cpp" />
+      <source>外部のコンテンツ (http, https) を止めています。</source>
+      <translation>Content from outside the site (http, https) is blocked.</translation>
+    </message>
+    <message>
+      <location filename="../src/gui/preview/PreviewPane.cpp" />
+      <source>許可する</source>
+      <translation>Allow</translation>
+    </message>
+    <message>
+      <location filename="../src/gui/preview/PreviewPane.cpp" />
+      <source>このサイトのページに、サイトの外にある画像やスクリプトなどの読み込みを許可します</source>
+      <translation>Lets the pages of this site load pictures, scripts and the like from outside the site</translation>
     </message>
     <message>
       <source>画像ﾌｧｲﾙ</source>

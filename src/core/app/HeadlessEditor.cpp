@@ -7,6 +7,7 @@
 #include "core/edit/SettingsSheet.h"
 #include "core/style/StyleCommands.h"
 #include "core/links/LinkCommands.h"
+#include "core/preview/PreviewCommands.h"
 #include "core/search/FindInFilesCommands.h"
 #include "core/ftp/FtpWindowCommands.h"
 #include "core/ftp/SitePublish.h"
@@ -45,4 +46,5 @@ void RegisterAllCommands(CKelvoApp& app)
     RegisterFindInFilesCommands(app);
     RegisterPageCheckCommands(app);
     RegisterPrintCommands(app);
+    RegisterPreviewCommands(app);
 }

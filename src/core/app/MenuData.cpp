@@ -247,7 +247,6 @@ MenuItem ToolsMenu(MenuLayout layout)
 {
     std::vector<MenuItem> items = {
         Cmd(u"ﾌﾞﾗｳｻﾞでﾌﾟﾚﾋﾞｭｰ(&P)", cmd::Preview),
-        Cmd(u"文書のチェック(&K)", cmd::PageCheck),
         Sep(),
         Sub(u"タグ操作(&T)", {
             Cmd(u"一番外のみ消去(&D)...", 32794),
@@ -297,13 +296,15 @@ MenuItem ToolsMenu(MenuLayout layout)
             Cmd(u"リンクリストの作成(&A)", 33000),
         }),
         Sep(),
-        // The twelfth entry (index 11); its placeholder is replaced by the
+        // The eleventh entry (index 10); its placeholder is replaced by the
         // registered tools.
         Sub(u"登録ツール(&E)", {
             Cmd(u"登録ツールの編集(&E)...", cmd::RegisteredToolEdit),
             Sep(),
             Cmd(u"TOOL", cmd::RegisteredToolFirst),
         }),
+        // After the registered tools, whose place is fixed.
+        Cmd(u"文書のチェック(&K)", cmd::PageCheck),
     };
     if (layout == MenuLayout::Portrait) {
         items.push_back(Cmd(u"サイトの公開(&W)...", 33090));
@@ -347,6 +348,9 @@ MenuItem ViewMenu(MenuLayout layout)
         Cmd(u"縮小(&D)", cmd::ZoomOut, "Ctrl+-"),
         Cmd(u"元のサイズ(&R)", cmd::ZoomReset, "Ctrl+0"),
     }));
+    items.push_back(Sep());
+    // Seeing the page: the preview, and what else looks at the page.
+    items.push_back(Cmd(u"プレビューを表示(&V)", cmd::TogglePreview, "F12"));
     items.push_back(Sep());
     items.push_back(Sub(u"テンプレート設定(&R)", {
         Cmd(u"初期ﾃﾝﾌﾟﾚｰﾄの設定(&M)...", 32903),
@@ -540,6 +544,7 @@ const std::map<int, const char16_t*>& Prompts()
         {cmd::ZoomIn, u"文字を大きく表示します\n拡大"},
         {cmd::ZoomOut, u"文字を小さく表示します\n縮小"},
         {cmd::ZoomReset, u"文字を元の大きさで表示します\n元のサイズ"},
+        {cmd::TogglePreview, u"編集中のページをブラウザと同じ描画で横に表示するかどうかを切り替えます\nプレビュー"},
         {32903, u"新しいﾌｧｲﾙの初期ﾃﾝﾌﾟﾚｰﾄを設定します\n初期ﾃﾝﾌﾟﾚｰﾄの設定"},
         {32934, u"ｺﾝﾎﾟｰﾈﾝﾄを一括登録します\nｺﾝﾎﾟｰﾈﾝﾄの一括登録"},
         {32935, u"ﾃﾝﾌﾟﾚｰﾄを一括登録します\nﾃﾝﾌﾟﾚｰﾄの一括登録"},
@@ -602,6 +607,7 @@ std::vector<Accelerator> Accelerators()
         {QStringLiteral("Ctrl+="), cmd::ZoomIn},
         {QStringLiteral("Ctrl+-"), cmd::ZoomOut},
         {QStringLiteral("Ctrl+0"), cmd::ZoomReset},
+        {QStringLiteral("F12"), cmd::TogglePreview},
     };
 }
 
