@@ -67,16 +67,17 @@ def ctest_tests(build):
         props = {p["name"]: p["value"] for p in t.get("properties", [])}
         env = dict(os.environ)
         env.update(v.split("=", 1) for v in props.get("ENVIRONMENT", []))
-        tests[t["name"]] = (t["command"], env, props.get("WORKING_DIRECTORY", build))
+        # A program not built yet has no command.
+        tests[t["name"]] = (t.get("command"), env, props.get("WORKING_DIRECTORY", build))
     return tests
 
 
-def target_of(command):
-    for part in command:
-        name = os.path.basename(part)
-        if re.fullmatch(r"tst_\w+", name):
-            return name
-    sys.exit(f"no test program in {command}")
+def target_of(test):
+    """The program a ctest test runs: tst_core.Name and tst_gui.Name@size run tst_core, tst_gui."""
+    match = re.match(r"(tst_\w+)\.", test)
+    if not match:
+        sys.exit(f"no test program in the name {test}")
+    return match.group(1)
 
 
 def run_tests(m, tests, timeout, log):
@@ -140,13 +141,14 @@ def main():
         missing = [s[0] for s in m["tests"] if s[0] not in tests]
         if missing:
             sys.exit(f"{args.list}:{m['line']}: no test named {missing[0]} (ctest -N lists them)")
-        m["targets"] = sorted({target_of(tests[s[0]][0]) for s in m["tests"]})
+        m["targets"] = sorted({target_of(s[0]) for s in m["tests"]})
 
-    if not args.no_baseline:
-        # Tests that fail without a slip would catch every one.
-        with open(os.path.join(logs, "baseline.log"), "w") as log:
-            if not build(args.build, sorted({t for m in mutants for t in m["targets"]}), log):
-                sys.exit(f"the build fails without a slip: {log.name}")
+    with open(os.path.join(logs, "baseline.log"), "w") as log:
+        if not build(args.build, sorted({t for m in mutants for t in m["targets"]}), log):
+            sys.exit(f"the build fails without a slip: {log.name}")
+        tests = ctest_tests(args.build)
+        if not args.no_baseline:
+            # Tests that fail without a slip would catch every one.
             seen = set()
             for m in mutants:
                 key = tuple(map(tuple, m["tests"]))
