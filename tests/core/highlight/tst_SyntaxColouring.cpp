@@ -122,8 +122,8 @@ private Q_SLOTS:
             << int(SyntaxLanguage::Css) << QStringLiteral("a::before { content: \"x\\\ny\" }")
             << QStringLiteral("[s:a::before] { [p:content]: [q:\"x\\]\n[q:y\"] }");
         QTest::newRow("script file: division after a value, template over lines")
-            << int(SyntaxLanguage::Script) << QStringLiteral("a = b / c / d; i++ / 2 / 3; f(`x\ny`) // z")
-            << QStringLiteral("a = b / c / d; i++ / [n:2] / [n:3]; f([q:`x]\n[q:y`]) [c:// z]");
+            << int(SyntaxLanguage::Script) << QStringLiteral("a = b / c / d; i++ / 2 / 3; this / 4 / 5; f(`x\ny`) // z")
+            << QStringLiteral("a = b / c / d; i++ / [n:2] / [n:3]; [k:this] / [n:4] / [n:5]; f([q:`x]\n[q:y`]) [c:// z]");
     }
 
     void lines()
