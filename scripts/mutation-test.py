@@ -8,7 +8,7 @@ run; a failure, crash or time-out catches it, a pass lets it survive. The
 file is put back byte for byte after each, also on Ctrl+C or an error.
 Run by hand (not in CI) from a clean checkout whose build/ is configured:
 
-    scripts/mutation-test.py [--only TEXT] [--build DIR] [--timeout SECONDS]
+    scripts/mutation-test.py [--only TEXT ...] [--build DIR] [--timeout SECONDS]
                              [--no-baseline] [LIST]
 
 A record (blank lines and lines starting with "#" between records):
@@ -121,14 +121,15 @@ def main():
     ap = argparse.ArgumentParser(description=__doc__.split("\n")[0])
     ap.add_argument("list", nargs="?", default=os.path.join(ROOT, "scripts", "mutants.txt"))
     ap.add_argument("--build", default=os.path.join(ROOT, "build"))
-    ap.add_argument("--only", help="only the slips whose area or text holds this")
+    ap.add_argument("--only", action="append", default=[],
+                    help="only the slips whose area or text holds this (may be repeated)")
     ap.add_argument("--timeout", type=int, default=300, help="seconds for one test run")
     ap.add_argument("--no-baseline", action="store_true", help="skip the run without a slip")
     args = ap.parse_args()
     if git_dirty():
         sys.exit("the work tree has changes: commit or stash them first")
     mutants = [m for m in read_mutants(args.list)
-               if not args.only or args.only in m["area"] or args.only in m["what"]]
+               if not args.only or any(o in m["area"] or o in m["what"] for o in args.only)]
     tests = ctest_tests(args.build)
     logs = os.path.join(args.build, "mutation")
     os.makedirs(logs, exist_ok=True)

@@ -31,6 +31,7 @@ private Q_SLOTS:
         QTest::newRow("japanese") << "Font" << "FaceName" << "ＭＳ Ｐゴシック";
         QTest::newRow("comma") << "Table" << "Class" << "a,b, c";
         QTest::newRow("leading blank") << "Find" << "str00" << "  x ";
+        QTest::newRow("trailing blank only") << "Find" << "str06" << "x ";
         QTest::newRow("at sign") << "Find" << "str01" << "@x";
         QTest::newRow("quotes") << "Find" << "str02" << "say \"hi\" = 'x'";
         QTest::newRow("section with slash") << "my/site\\x" << "Host" << "127.0.0.1";
