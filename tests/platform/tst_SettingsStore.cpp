@@ -1,5 +1,6 @@
 #include "TestRegistry.h"
 
+#include "platform/IniText.h"
 #include "platform/SettingsStore.h"
 
 #include <QFile>
@@ -66,6 +67,9 @@ private Q_SLOTS:
             QVERIFY2(raw.contains(key.toUtf8()), raw.constData());
         SettingsStore again(dir.filePath("kelvo.ini"));
         QCOMPARE(again.ReadString(section, key, "default"), value);
+        // The store above may answer from the cache QSettings keeps: the
+        // text written is read back here.
+        QCOMPARE(platform::IniValue(platform::IniValueText(value)), value);
     }
 
     // Files written by hand, or by earlier versions, read as a user reads
