@@ -25,6 +25,7 @@ packages=(
   debian-reference-ja developers-reference-ja tzdata
   libssh-dev openssh-server openssh-client qtkeychain-qt6-dev
   desktop-file-utils appstream man-db lintian file
+  developers-reference-ja
 )
 
 as_root() {

@@ -15,6 +15,21 @@
     </message>
     <message>
       <location filename="../src/core/app/CKelvoApp.cpp" />
+      <source>設定を保存できません。変えた設定は、このプログラムを終えるまで有効です - </source>
+      <translation>The settings cannot be saved. Changed settings last until the program ends - </translation>
+    </message>
+    <message>
+      <location filename="../src/core/app/CKelvoApp.cpp" />
+      <source>設定ファイルの %1 行目は読めないため使いません（行はそのまま残します） - </source>
+      <translation>Line %1 of the settings file cannot be read and is not used (the line is kept) - </translation>
+    </message>
+    <message>
+      <location filename="../src/core/app/CKelvoApp.cpp" />
+      <source>キー定義ファイルが読み込めないため、キーの割り当てなしで起動します - </source>
+      <translation>The key file cannot be read; starting without key assignments - </translation>
+    </message>
+    <message>
+      <location filename="../src/core/app/CKelvoApp.cpp" />
       <source>前回開いたファイルが見つかりません</source>
       <translation>The file opened last time cannot be found</translation>
     </message>
@@ -878,6 +893,11 @@ Create it?</translation>
       <location filename="../src/core/app/MenuData.cpp" />
       <source>サイトの公開(&amp;W)...</source>
       <translation>P&amp;ublish Site...</translation>
+    </message>
+    <message>
+      <location filename="../src/core/app/MenuData.cpp" />
+      <source>サイトの文字コード変換(&amp;U)...</source>
+      <translation>&amp;Convert Site to UTF-8...</translation>
     </message>
     <message>
       <location filename="../src/core/app/MenuData.cpp" />
@@ -2028,6 +2048,13 @@ FTP Upload</translation>
 ｻｲﾄの公開</source>
       <translation>Make the server folder a copy of the site folder
 Publish Site</translation>
+    </message>
+    <message>
+      <location filename="../src/core/app/MenuData.cpp" />
+      <source>ｻｲﾄのﾌｧｲﾙをUTF-8に変換し、文字ｺｰﾄﾞの宣言を書き換えます
+ｻｲﾄの文字ｺｰﾄﾞ変換</source>
+      <translation>Converts the site's files to UTF-8 and rewrites their declarations of the code
+Convert Site to UTF-8</translation>
     </message>
     <message>
       <location filename="../src/core/app/MenuData.cpp" />
@@ -3420,6 +3447,42 @@ Overwriting it loses those changes. Overwrite it?</translation>
     </message>
     <message>
       <location filename="../src/core/doc/CKelvoDoc.cpp" />
+      <source>文字コードの宣言</source>
+      <translation>Declared Character Code</translation>
+    </message>
+    <message>
+      <location filename="../src/core/doc/CKelvoDoc.cpp" />
+      <source>このページの文字コードの宣言が、保存する %1 と違います。
+</source>
+      <translation>The character code this page declares is not %1, the code it is saved in.
+</translation>
+    </message>
+    <message>
+      <location filename="../src/core/doc/CKelvoDoc.cpp" />
+      <source>  %1 行目: %2
+</source>
+      <translation>  Line %1: %2
+</translation>
+    </message>
+    <message>
+      <location filename="../src/core/doc/CKelvoDoc.cpp" />
+      <source>
+宣言を %1 に書き換えて保存しますか？</source>
+      <translation>
+Rewrite the declaration to %1 and save?</translation>
+    </message>
+    <message>
+      <location filename="../src/core/doc/CKelvoDoc.cpp" />
+      <source>書き換えて保存(&amp;R)</source>
+      <translation>&amp;Rewrite and Save</translation>
+    </message>
+    <message>
+      <location filename="../src/core/doc/CKelvoDoc.cpp" />
+      <source>そのまま保存(&amp;K)</source>
+      <translation>Save as It &amp;Is</translation>
+    </message>
+    <message>
+      <location filename="../src/core/doc/CKelvoDoc.cpp" />
       <source>ファイルを閉じます。保存しますか？</source>
       <translation>The file will be closed. Save it?</translation>
     </message>
@@ -4478,6 +4541,205 @@ Go ahead?</translation>
       <translation>The chosen file is outside the site folder. On the server, this link will lead nowhere</translation>
     </message>
     <message>
+      <location filename="../src/core/migrate/MigrateCommands.cpp" />
+      <source>サイトの文字コード変換</source>
+      <translation>Convert Site to UTF-8</translation>
+    </message>
+    <message>
+      <location filename="../src/core/migrate/MigrateCommands.cpp" />
+      <source>調べる</source>
+      <translation>Check</translation>
+    </message>
+    <message>
+      <location filename="../src/core/migrate/MigrateCommands.cpp" />
+      <source>サイトのフォルダ(&amp;F):</source>
+      <translation>Site &amp;folder:</translation>
+    </message>
+    <message>
+      <location filename="../src/core/migrate/MigrateCommands.cpp" />
+      <source>対象: %1</source>
+      <translation>Files: %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/migrate/MigrateCommands.cpp" />
+      <source>ほかに変換するファイル(&amp;I):</source>
+      <translation>Other f&amp;iles to convert:</translation>
+    </message>
+    <message>
+      <location filename="../src/core/migrate/MigrateCommands.cpp" />
+      <source>.htaccess の文字コードの指定も書き換える(&amp;H)</source>
+      <translation>Also rewrite the code in .&amp;htaccess</translation>
+    </message>
+    <message>
+      <location filename="../src/core/migrate/MigrateCommands.cpp" />
+      <source>元のファイルの保存先(&amp;B):</source>
+      <translation>Keep originals in (&amp;backup):</translation>
+    </message>
+    <message>
+      <location filename="../src/core/migrate/MigrateCommands.cpp" />
+      <source>サイトのフォルダを選んでください</source>
+      <translation>Choose the site folder</translation>
+    </message>
+    <message>
+      <location filename="../src/core/migrate/MigrateCommands.cpp" />
+      <source>編集中の文書に保存していない変更があります</source>
+      <translation>The open document has unsaved changes</translation>
+    </message>
+    <message>
+      <location filename="../src/core/migrate/MigrateCommands.cpp" />
+      <source>調べています... (%1 / %2)</source>
+      <translation>Checking... (%1 / %2)</translation>
+    </message>
+    <message>
+      <location filename="../src/core/migrate/MigrateCommands.cpp" />
+      <source>フォルダ: %1
+変換 %2 件、宣言修正 %3 件
+対象外 %4 件</source>
+      <translation>Folder: %1
+%2 to convert, %3 declarations only
+%4 left alone</translation>
+    </message>
+    <message>
+      <location filename="../src/core/migrate/MigrateCommands.cpp" />
+      <source>変換</source>
+      <translation>Convert</translation>
+    </message>
+    <message>
+      <location filename="../src/core/migrate/MigrateCommands.cpp" />
+      <source>処理</source>
+      <translation>Action</translation>
+    </message>
+    <message>
+      <location filename="../src/core/migrate/MigrateCommands.cpp" />
+      <source>ファイル</source>
+      <translation>File</translation>
+    </message>
+    <message>
+      <location filename="../src/core/migrate/MigrateCommands.cpp" />
+      <source>内容</source>
+      <translation>Value</translation>
+    </message>
+    <message>
+      <location filename="../src/core/migrate/MigrateCommands.cpp" />
+      <source>文字コードを指定(&amp;C)...</source>
+      <translation>Name the &amp;Code...</translation>
+    </message>
+    <message>
+      <location filename="../src/core/migrate/MigrateCommands.cpp" />
+      <source>そのまま残すファイル（skip の行）を選んでください</source>
+      <translation>Select a file that is left alone (a skip line)</translation>
+    </message>
+    <message>
+      <location filename="../src/core/migrate/MigrateCommands.cpp" />
+      <source>文字コードの指定</source>
+      <translation>Name the Code</translation>
+    </message>
+    <message>
+      <location filename="../src/core/migrate/MigrateCommands.cpp" />
+      <source>文字コード(&amp;C):</source>
+      <translation>&amp;Code:</translation>
+    </message>
+    <message>
+      <location filename="../src/core/migrate/MigrateCommands.cpp" />
+      <source>変換するファイルはありません。サイトはすでに UTF-8 です</source>
+      <translation>Nothing to convert: the site is UTF-8 already</translation>
+    </message>
+    <message>
+      <location filename="../src/core/migrate/MigrateCommands.cpp" />
+      <source>変換しています... (%1 / %2)</source>
+      <translation>Converting... (%1 / %2)</translation>
+    </message>
+    <message>
+      <location filename="../src/core/migrate/MigrateCommands.cpp" />
+      <source>%1 個のファイルを書き換えました。</source>
+      <translation>%1 files written.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/migrate/MigrateCommands.cpp" />
+      <source>元のファイルは「%1」にあります。</source>
+      <translation>The originals are in "%1".</translation>
+    </message>
+    <message>
+      <location filename="../src/core/migrate/MigrateCommands.cpp" />
+      <source>中止しました。もう一度実行すると続きから変換します。</source>
+      <translation>Cancelled. Run it again to convert the rest.</translation>
+    </message>
+    <message>
+      <location filename="../src/core/migrate/SiteMigration.cpp" />
+      <source>通常のファイルではありません</source>
+      <translation>Not a regular file</translation>
+    </message>
+    <message>
+      <location filename="../src/core/migrate/SiteMigration.cpp" />
+      <source>大きすぎるファイルです</source>
+      <translation>The file is too large</translation>
+    </message>
+    <message>
+      <location filename="../src/core/migrate/SiteMigration.cpp" />
+      <source>サイトの外のファイルへのリンクです</source>
+      <translation>A link to a file outside the site</translation>
+    </message>
+    <message>
+      <location filename="../src/core/migrate/SiteMigration.cpp" />
+      <source>UTF-16 のファイルです</source>
+      <translation>A UTF-16 file</translation>
+    </message>
+    <message>
+      <location filename="../src/core/migrate/SiteMigration.cpp" />
+      <source>バイナリファイルです</source>
+      <translation>A binary file</translation>
+    </message>
+    <message>
+      <location filename="../src/core/migrate/SiteMigration.cpp" />
+      <source>%1 として読めないバイトが %2 個あります（最初は %3 行目）</source>
+      <translation>%2 bytes that are no characters in %1 (the first on line %3)</translation>
+    </message>
+    <message>
+      <location filename="../src/core/migrate/SiteMigration.cpp" />
+      <source>文字コードを判定できません</source>
+      <translation>The character code cannot be determined</translation>
+    </message>
+    <message>
+      <location filename="../src/core/migrate/SiteMigration.cpp" />
+      <source>%1 行目でサーバ側のコードが charset=%2 を指定しています</source>
+      <translation>Server code on line %1 sets charset=%2</translation>
+    </message>
+    <message>
+      <location filename="../src/core/migrate/SiteMigration.cpp" />
+      <source>%1 行目で %2 と宣言していますが、%3 と判定しました</source>
+      <translation>Line %1 declares %2, but the bytes are %3</translation>
+    </message>
+    <message>
+      <location filename="../src/core/migrate/SiteMigration.cpp" />
+      <source>サーバの設定は、書き換えを選んだときだけ書き換えます</source>
+      <translation>server settings are rewritten only when asked for</translation>
+    </message>
+    <message>
+      <location filename="../src/core/migrate/SiteMigration.cpp" />
+      <source>バックアップ先に同じ名前の別のファイルがあります</source>
+      <translation>The backup folder has another file of this name</translation>
+    </message>
+    <message>
+      <location filename="../src/core/migrate/SiteMigration.cpp" />
+      <source>バックアップ先には、サイトのフォルダの外のフォルダを選んでください</source>
+      <translation>Choose a backup folder outside the site folder</translation>
+    </message>
+    <message>
+      <location filename="../src/core/migrate/SiteMigration.cpp" />
+      <source>フォルダがありません - %1</source>
+      <translation>No such folder - %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/migrate/SiteMigration.cpp" />
+      <source>調べた後で変更されています</source>
+      <translation>Changed since it was checked</translation>
+    </message>
+    <message>
+      <location filename="../src/core/migrate/SiteMigration.cpp" />
+      <source>バックアップを書き込めません - %1</source>
+      <translation>Cannot write the backup - %1</translation>
+    </message>
+    <message>
       <location filename="../src/core/search/FindInFilesCommands.cpp" />
       <source>（対象外: %1）</source>
       <translation>(skipped: %1)</translation>
@@ -4556,16 +4818,6 @@ and %1 more</translation>
     </message>
     <message>
       <location filename="../src/core/search/FindInFilesCommands.cpp" />
-      <source>ファイル</source>
-      <translation>File</translation>
-    </message>
-    <message>
-      <location filename="../src/core/search/FindInFilesCommands.cpp" />
-      <source>内容</source>
-      <translation>Value</translation>
-    </message>
-    <message>
-      <location filename="../src/core/search/FindInFilesCommands.cpp" />
       <source>置換の確認</source>
       <translation>Confirm Replacement</translation>
     </message>
@@ -4616,11 +4868,6 @@ and %1 more</translation>
     </message>
     <message>
       <location filename="../src/core/search/FindInFilesCommands.cpp" />
-      <source>編集中の文書に保存していない変更があります</source>
-      <translation>The open document has unsaved changes</translation>
-    </message>
-    <message>
-      <location filename="../src/core/search/FindInFilesCommands.cpp" />
       <source>検索を中止しました</source>
       <translation>The search was cancelled</translation>
     </message>
@@ -4657,11 +4904,6 @@ Files not changed:</translation>
     </message>
     <message>
       <location filename="../src/core/search/FolderSearch.cpp" />
-      <source>通常のファイルではありません</source>
-      <translation>Not a regular file</translation>
-    </message>
-    <message>
-      <location filename="../src/core/search/FolderSearch.cpp" />
       <source>ファイルが大きすぎます（32 MB まで）</source>
       <translation>The file is too large (32 MB at most)</translation>
     </message>
@@ -4684,11 +4926,6 @@ Files not changed:</translation>
       <location filename="../src/core/search/FolderSearch.cpp" />
       <source>UTF-16 のファイルは扱えません</source>
       <translation>UTF-16 files are not handled</translation>
-    </message>
-    <message>
-      <location filename="../src/core/search/FolderSearch.cpp" />
-      <source>文字コードを判定できません</source>
-      <translation>The character code cannot be determined</translation>
     </message>
     <message>
       <location filename="../src/core/search/FolderSearch.cpp" />

@@ -91,6 +91,18 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
             [this](int steps) { RunCommand(steps > 0 ? cmd::ZoomIn : cmd::ZoomOut); });
     connect(m_edit, &EditWidget::FilesDropped, this, &CMainFrame::OpenDroppedFiles);
     m_watch = new DocumentWatch(*this, *m_edit);
+
+    // The narrow layout's menu titles carry no mnemonic, so Alt and a
+    // letter cannot reach them; F10 opens the menu bar in every layout, as
+    // desktop programs do. Made here, with everything else the timers and
+    // events reach: a message shown while the first document loads runs
+    // them before the menus exist.
+    m_menuBarKey = new QAction(this);
+    addAction(m_menuBarKey);
+    connect(m_menuBarKey, &QAction::triggered, this, [this] {
+        if (!menuBar()->actions().isEmpty())
+            menuBar()->setActiveAction(menuBar()->actions().first());
+    });
 }
 
 CMainFrame::~CMainFrame() = default;
@@ -194,17 +206,6 @@ void CMainFrame::BuildMenus(MenuLayout layout)
         QMenu* menu = menuBar()->addMenu(top.caption);
         connect(menu, &QMenu::aboutToShow, this, [this, menu] { PrepareMenu(menu); });
         AddItems(menu, top.children);
-    }
-    if (!m_menuBarKey) {
-        // The narrow layout's menu titles carry no mnemonic, so Alt and a
-        // letter cannot reach them; F10 opens the menu bar in every layout,
-        // as desktop programs do.
-        m_menuBarKey = new QAction(this);
-        addAction(m_menuBarKey);
-        connect(m_menuBarKey, &QAction::triggered, this, [this] {
-            if (!menuBar()->actions().isEmpty())
-                menuBar()->setActiveAction(menuBar()->actions().first());
-        });
     }
     AddAccelerators();
     BuildToolBar();

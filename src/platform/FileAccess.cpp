@@ -9,6 +9,7 @@
 #include <atomic>
 #include <cerrno>
 #include <csignal>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -215,20 +216,22 @@ QByteArray LinkTarget(QByteArray path)
 }
 
 // Into a FIFO or device: opened without waiting (a FIFO nobody reads would
-// block for ever), then written like any stream.
-FileError WriteIntoNode(const QByteArray& path, QByteArrayView bytes)
+// block for ever), then written like any stream, or, for neverBlock, as far
+// as it takes the bytes at once.
+FileError WriteIntoNode(const QByteArray& path, QByteArrayView bytes, bool neverBlock)
 {
     Fd fd(::open(path.constData(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (fd.get() < 0)
         return errno == ENXIO ? FileError::NoReader : FileError::CannotCreate;
-    ::fcntl(fd.get(), F_SETFL, ::fcntl(fd.get(), F_GETFL) & ~O_NONBLOCK);
+    if (!neverBlock)
+        ::fcntl(fd.get(), F_SETFL, ::fcntl(fd.get(), F_GETFL) & ~O_NONBLOCK);
     const bool ok = WriteAll(fd.get(), bytes.data(), bytes.size());
     return fd.Close() && ok ? FileError::None : FileError::WriteFailed;
 }
 
 // In place: the old content is kept in memory until the new one is on the
 // disk, and put back when writing fails.
-FileError WriteInPlace(const QByteArray& path, QByteArrayView bytes)
+FileError WriteInPlace(const QByteArray& path, QByteArrayView bytes, bool ownerOnly)
 {
     Fd fd(::open(path.constData(), O_RDWR | O_NOCTTY | O_CLOEXEC));
     const bool readable = fd.get() >= 0;
@@ -242,6 +245,8 @@ FileError WriteInPlace(const QByteArray& path, QByteArrayView bytes)
     struct stat st {};
     if (::fstat(fd.get(), &st) != 0)
         return FileError::WriteFailed;
+    if (ownerOnly && st.st_uid == geteuid())
+        ::fchmod(fd.get(), 0600);
     const qint64 oldSize = st.st_size;
     QByteArray old;
     if (readable) {
@@ -277,7 +282,7 @@ FileError WriteInPlace(const QByteArray& path, QByteArrayView bytes)
 // A new file beside the old one, complete and synced before it takes the
 // old one's name. `old` is the old file's status, or null for a new file.
 // CannotCreate when the folder takes no new file.
-FileError Replace(const QByteArray& path, QByteArrayView bytes, const struct stat* old)
+FileError Replace(const QByteArray& path, QByteArrayView bytes, const struct stat* old, bool ownerOnly)
 {
     const QByteArray folder = FolderOf(path);
     const QByteArray name = path.mid(path.lastIndexOf('/') + 1);
@@ -289,7 +294,8 @@ FileError Replace(const QByteArray& path, QByteArrayView bytes, const struct sta
                + QByteArray::number(counter++) + ".tmp";
         // A new file gets the mode the saver's mask gives; an old file's
         // mode is put back below.
-        fd.Reset(::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, old ? 0600 : 0666));
+        fd.Reset(::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
+                        old || ownerOnly ? 0600 : 0666));
         if (fd.get() < 0 && errno != EEXIST)
             return FileError::CannotCreate;
     }
@@ -302,8 +308,9 @@ FileError Replace(const QByteArray& path, QByteArrayView bytes, const struct sta
         // on the permission bits.
         [[maybe_unused]] const int owner = ::fchown(fd.get(), geteuid() == 0 ? old->st_uid : uid_t(-1),
                                                     old->st_gid);
-        ::fchmod(fd.get(), old->st_mode & 07777);
-        CopyAttributes(path, fd.get());
+        ::fchmod(fd.get(), ownerOnly ? 0600 : old->st_mode & 07777);
+        if (!ownerOnly)
+            CopyAttributes(path, fd.get());
     }
     if (ok)
         ok = ::fsync(fd.get()) == 0;
@@ -435,6 +442,14 @@ bool IsRegularFile(const QString& path)
     return ::stat(EncodePath(path).constData(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
+bool IsWritable(const QString& path)
+{
+    const QByteArray native = EncodePath(path);
+    if (::faccessat(AT_FDCWD, native.constData(), F_OK, AT_EACCESS) == 0)
+        return ::faccessat(AT_FDCWD, native.constData(), W_OK, AT_EACCESS) == 0;
+    return ::faccessat(AT_FDCWD, EncodePath(FolderOfPath(path)).constData(), W_OK | X_OK, AT_EACCESS) == 0;
+}
+
 bool CanRead(const QString& path)
 {
     return ::access(EncodePath(path).constData(), R_OK) == 0;
@@ -502,7 +517,7 @@ FileRead ReadRegularFile(const QString& path, qint64 limit)
     return r;
 }
 
-FileError WriteFileSafely(const QString& requested, QByteArrayView bytes)
+FileError WriteFileSafely(const QString& requested, QByteArrayView bytes, WriteOptions options)
 {
     IgnoreFileSizeSignal();
     const QByteArray path = LinkTarget(EncodePath(requested));
@@ -511,23 +526,117 @@ FileError WriteFileSafely(const QString& requested, QByteArrayView bytes)
         if (errno != ENOENT)
             return OpenError(errno) == FileError::Missing ? FileError::CannotCreate
                                                            : OpenError(errno);
-        return Replace(path, bytes, nullptr);
+        return Replace(path, bytes, nullptr, options.ownerOnly);
     }
     if (S_ISDIR(st.st_mode))
         return FileError::Folder;
     if (S_ISFIFO(st.st_mode) || S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode))
-        return WriteIntoNode(path, bytes);
+        return WriteIntoNode(path, bytes, options.neverBlock);
     if (!S_ISREG(st.st_mode))
         return FileError::NotRegular;
+    // A file its mode keeps from the saver stays as it is, although a
+    // writable folder would take a new one in its place. Opening it is the
+    // test the system itself makes (its mode, ACL, a read-only mount).
+    {
+        Fd probe(::open(path.constData(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+        if (probe.get() < 0 && (errno == EACCES || errno == EPERM || errno == EROFS))
+            return FileError::CannotCreate;
+    }
     // A new file in its place would lose the other names, or an owner the
     // saver cannot give back.
     const bool keepsOwner = geteuid() == 0 || (st.st_uid == geteuid() && InGroup(st.st_gid));
     if (st.st_nlink > 1 || !keepsOwner)
-        return WriteInPlace(path, bytes);
-    const FileError replaced = Replace(path, bytes, &st);
+        return WriteInPlace(path, bytes, options.ownerOnly);
+    const FileError replaced = Replace(path, bytes, &st, options.ownerOnly);
     // A folder that takes no new file: the file itself may still be
     // writable.
-    return replaced == FileError::CannotCreate ? WriteInPlace(path, bytes) : replaced;
+    return replaced == FileError::CannotCreate ? WriteInPlace(path, bytes, options.ownerOnly) : replaced;
+}
+
+FileError WriteOwnFile(const QString& path, QByteArrayView bytes, WriteOptions options)
+{
+    // A link is followed, and the target's folder may be missing as well.
+    const QString target = DecodePath(LinkTarget(EncodePath(path)));
+    MakeFolders(FolderOfPath(target));
+    options.neverBlock = true;
+    return WriteFileSafely(path, bytes, options);
+}
+
+QString FolderOfPath(const QString& path)
+{
+    const qsizetype slash = path.lastIndexOf(u'/');
+    if (slash < 0)
+        return QStringLiteral(".");
+    return slash == 0 ? QStringLiteral("/") : path.left(slash);
+}
+
+QString NameOfPath(const QString& path)
+{
+    return path.mid(path.lastIndexOf(u'/') + 1);
+}
+
+QString AbsolutePath(const QString& path)
+{
+    // No name is no file, as for QFileInfo.
+    if (path.isEmpty())
+        return QString();
+    QString full = path;
+    if (!path.startsWith(u'/')) {
+        // getcwd, for the current folder's own bytes.
+        std::vector<char> buffer(4096);
+        while (!::getcwd(buffer.data(), buffer.size()) && errno == ERANGE)
+            buffer.resize(buffer.size() * 2);
+        full = DecodePath(QByteArrayView(buffer.data())) + u'/' + path;
+    }
+    QStringList parts;
+    for (const QString& part : full.split(u'/', Qt::SkipEmptyParts)) {
+        if (part == u".")
+            continue;
+        if (part == u"..") {
+            if (!parts.isEmpty())
+                parts.removeLast();
+            continue;
+        }
+        parts.append(part);
+    }
+    return u'/' + parts.join(u'/');
+}
+
+bool MakeFolders(const QString& path)
+{
+    const QByteArray native = EncodePath(AbsolutePath(path));
+    struct stat st {};
+    if (::stat(native.constData(), &st) == 0)
+        return S_ISDIR(st.st_mode);
+    for (qsizetype slash = native.indexOf('/', 1); ; slash = native.indexOf('/', slash + 1)) {
+        const QByteArray part = slash < 0 ? native : native.left(slash);
+        if (::mkdir(part.constData(), 0777) != 0 && errno != EEXIST)
+            return false;
+        if (slash < 0)
+            break;
+    }
+    return ::stat(native.constData(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+QString RealPath(const QString& path)
+{
+    char* resolved = ::realpath(EncodePath(path).constData(), nullptr);
+    if (!resolved)
+        return QString();
+    const QString out = DecodePath(resolved);
+    ::free(resolved);
+    return out;
+}
+
+bool CopyTimeAndMode(const QString& from, const QString& to)
+{
+    struct stat st {};
+    const QByteArray target = EncodePath(to);
+    if (::stat(EncodePath(from).constData(), &st) != 0)
+        return false;
+    const struct timespec times[2] = {st.st_atim, st.st_mtim};
+    return ::chmod(target.constData(), st.st_mode & 07777) == 0
+           && ::utimensat(AT_FDCWD, target.constData(), times, 0) == 0;
 }
 
 } // namespace platform

@@ -20,6 +20,9 @@ QString DisplayPath(const QString& path);
 // Whether anything, or a regular file, is at the path (links followed).
 bool PathExists(const QString& path);
 bool IsRegularFile(const QString& path);
+// Whether this user may write the file at the path, or, where there is
+// none, make it in its folder.
+bool IsWritable(const QString& path);
 // Whether the file at the path is there and may be read by this process.
 bool CanRead(const QString& path);
 
@@ -76,7 +79,38 @@ FileRead ReadRegularFile(const QString& path, qint64 limit);
 // hard links, an owner the saver cannot give back, a folder it cannot
 // write), written in place after its space is reserved and with its old
 // content restored should writing fail. A FIFO or device is written into;
-// a folder or socket is refused.
-FileError WriteFileSafely(const QString& path, QByteArrayView bytes);
+// a folder or socket is refused. A regular file its owner made read-only
+// is refused (CannotCreate), not replaced behind the mode's back.
+//
+// The program's own files (settings, key file, lists, journal) ask for
+// more: readable by their owner only, and never waiting on a FIFO or
+// device.
+struct WriteOptions {
+    bool ownerOnly = false;   // the file gets mode 0600
+    bool neverBlock = false;  // a FIFO or device that would make the write wait fails
+};
+FileError WriteFileSafely(const QString& path, QByteArrayView bytes, WriteOptions options = {});
+// The program's own files: WriteFileSafely that never waits on a FIFO or
+// device, after the missing folders of the path are made.
+FileError WriteOwnFile(const QString& path, QByteArrayView bytes, WriteOptions options = {});
+
+// The path made absolute against the current folder, whose name keeps its
+// bytes (QDir and QFileInfo would turn a name that is not UTF-8 into
+// U+FFFD); "." and ".." steps and doubled slashes are taken out by the
+// text, as QDir::cleanPath does.
+QString AbsolutePath(const QString& path);
+// The folder part of a path ("/" for a file in the root, "." for a bare
+// name) and the name after the last slash, by the text.
+QString FolderOfPath(const QString& path);
+QString NameOfPath(const QString& path);
+// Makes the folder and the missing folders above it; true when it is there.
+bool MakeFolders(const QString& path);
+
+// The path with every symbolic link, "." and ".." resolved; empty when
+// nothing is there.
+QString RealPath(const QString& path);
+// Gives the file at `to` the modification time and permissions of the one
+// at `from`, so that a copy looks like the file it was taken from.
+bool CopyTimeAndMode(const QString& from, const QString& to);
 
 } // namespace platform

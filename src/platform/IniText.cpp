@@ -1,7 +1,10 @@
 #include "platform/IniText.h"
 
-#include <QList>
-#include <QStringList>
+#include "platform/Cp932.h"
+
+#include <QStringDecoder>
+
+#include <algorithm>
 
 #include <optional>
 #include <utility>
@@ -246,60 +249,211 @@ QString IniNameText(const QString& name)
     return out;
 }
 
-IniEntries ParseIniText(const QByteArray& text)
+QString IniDocument::Joined(const QString& section, const QString& key)
 {
-    IniEntries entries;
-    QString all = QString::fromUtf8(text);
-    if (all.startsWith(QChar(0xFEFF)))
-        all.remove(0, 1);
-    QString section;
-    bool inSection = false;
-    for (QStringView line : QStringView(all).split(u'\n')) {
-        const QStringView t = TrimBlanks(line);
-        if (t.isEmpty() || t.front() == u';' || t.front() == u'#')
-            continue;
-        if (t.front() == u'[') {
-            const qsizetype close = t.lastIndexOf(u']');
-            section = SectionName(TrimBlanks(t.mid(1, close > 0 ? close - 1 : t.size() - 1)));
-            inSection = !section.isEmpty();
-            continue;
-        }
-        const qsizetype eq = t.indexOf(u'=');
-        if (!inSection || eq <= 0)
-            continue;
-        const QString key = IniName(TrimBlanks(t.left(eq)));
-        if (key.isEmpty())
-            continue;
-        entries.insert(section + u'/' + key, IniValue(t.mid(eq + 1)));
-    }
-    return entries;
+    return section + QChar(0) + key;
 }
 
-QByteArray IniText(const IniEntries& entries)
+IniDocument::Line IniDocument::ReadLine(QByteArray bytes, QString& section, bool& inSection)
 {
-    // Keys sharing a section prefix are neighbours in the sorted map, but a
-    // list per section does not depend on that.
-    QStringList order;
-    QMap<QString, QList<std::pair<QString, QString>>> sections;
-    for (auto it = entries.begin(); it != entries.end(); ++it) {
-        const qsizetype slash = it.key().indexOf(u'/');
-        // Every key of the store lies in a section.
-        if (slash <= 0)
-            continue;
-        const QString section = it.key().left(slash);
-        if (!sections.contains(section))
-            order.append(section);
-        sections[section].append({it.key().mid(slash + 1), it.value().toString()});
+    Line line;
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8(bytes);
+    if (utf8.hasError()) {
+        text = Cp932ToUnicode(bytes);
+        line.cp932 = true;
     }
-    QString out;
-    for (const QString& section : std::as_const(order)) {
-        if (!out.isEmpty())
-            out += u'\n';
-        out += u'[' + SectionText(section) + QStringLiteral("]\n");
-        for (const auto& [key, value] : sections.value(section))
-            out += IniNameText(key) + u'=' + IniValueText(value) + u'\n';
+    line.bytes = std::move(bytes);
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+    const QStringView t = TrimBlanks(text);
+    if (t.isEmpty())
+        return line;
+    if (t.front() == u';' || t.front() == u'#') {
+        line.kind = Line::Kind::Comment;
+        return line;
     }
-    return out.toUtf8();
+    if (t.front() == u'[') {
+        const qsizetype close = t.lastIndexOf(u']');
+        section = SectionName(TrimBlanks(t.mid(1, close > 0 ? close - 1 : t.size() - 1)));
+        inSection = !section.isEmpty();
+        line.kind = inSection ? Line::Kind::Section : Line::Kind::Unreadable;
+        line.section = section;
+        return line;
+    }
+    const qsizetype eq = t.indexOf(u'=');
+    line.kind = Line::Kind::Unreadable;
+    if (!inSection || eq <= 0)
+        return line;
+    line.key = IniName(TrimBlanks(t.left(eq)));
+    if (line.key.isEmpty())
+        return line;
+    line.kind = Line::Kind::Key;
+    line.section = section;
+    line.value = IniValue(t.mid(eq + 1));
+    return line;
+}
+
+IniDocument IniDocument::Parse(const QByteArray& bytes)
+{
+    IniDocument doc;
+    QString section;
+    bool inSection = false;
+    qsizetype from = 0;
+    while (from < bytes.size()) {
+        qsizetype nl = bytes.indexOf('\n', from);
+        const qsizetype next = nl < 0 ? bytes.size() : nl + 1;
+        if (nl < 0)
+            nl = bytes.size();
+        const bool cr = nl > from && bytes[nl - 1] == '\r';
+        Line line = ReadLine(bytes.mid(from, nl - from - (cr ? 1 : 0)), section, inSection);
+        line.end = bytes.mid(nl - (cr ? 1 : 0), next - nl + (cr ? 1 : 0));
+        doc.m_lines.push_back(std::move(line));
+        from = next;
+    }
+    doc.Reindex();
+    return doc;
+}
+
+QByteArray IniDocument::Bytes() const
+{
+    QByteArray out;
+    for (const Line& line : m_lines)
+        out += line.bytes + line.end;
+    return out;
+}
+
+void IniDocument::Reindex()
+{
+    m_keys.clear();
+    for (size_t i = 0; i < m_lines.size(); ++i)
+        if (m_lines[i].kind == Line::Kind::Key)
+            m_keys.insert(Joined(m_lines[i].section, m_lines[i].key), i);
+}
+
+QByteArray IniDocument::LineEnd() const
+{
+    for (const Line& line : m_lines)
+        if (!line.end.isEmpty())
+            return line.end;
+    return "\n";
+}
+
+std::optional<QString> IniDocument::Value(const QString& section, const QString& key) const
+{
+    const auto it = m_keys.constFind(Joined(section, key));
+    if (it == m_keys.cend())
+        return std::nullopt;
+    return m_lines[*it].value;
+}
+
+bool IniDocument::Set(const QString& section, const QString& key, const QString& value)
+{
+    const QString valueText = IniValueText(value);
+    const auto it = m_keys.constFind(Joined(section, key));
+    if (it != m_keys.cend()) {
+        Line& old = m_lines[*it];
+        if (old.value == value)
+            return false;
+        // The user's own spelling of the key and the blanks around "=".
+        qsizetype cut = old.bytes.indexOf('=') + 1;
+        while (cut < old.bytes.size() && (old.bytes[cut] == ' ' || old.bytes[cut] == '\t'))
+            ++cut;
+        const QByteArray prefix = old.bytes.left(cut);
+        const QString prefixText = old.cp932 ? Cp932ToUnicode(prefix) : QString::fromUtf8(prefix);
+        const QByteArray candidates[] = {
+            prefix + (old.cp932 ? UnicodeToCp932(valueText) : valueText.toUtf8()),
+            prefix + valueText.toUtf8(),
+            (prefixText + valueText).toUtf8(),
+            (IniNameText(key) + u'=' + valueText).toUtf8(),
+        };
+        // The first form that reads back as this key and value.
+        for (const QByteArray& bytes : candidates) {
+            QString readSection = section;
+            bool inSection = true;
+            Line line = ReadLine(bytes, readSection, inSection);
+            if (line.kind == Line::Kind::Key && line.key == key && line.value == value) {
+                line.end = old.end;
+                old = std::move(line);
+                return true;
+            }
+        }
+        return false;
+    }
+    // After the section's last key, or its header; a new section at the end.
+    size_t at = m_lines.size();
+    bool hasHeader = false;
+    for (size_t i = m_lines.size(); i-- > 0;) {
+        const Line& line = m_lines[i];
+        if (line.kind == Line::Kind::Key && line.section == section) {
+            at = i + 1;
+            hasHeader = true;
+            break;
+        }
+        if (line.kind == Line::Kind::Section && line.section == section) {
+            at = i + 1;
+            hasHeader = true;
+        }
+    }
+    const QByteArray end = LineEnd();
+    if (at > 0 && m_lines[at - 1].end.isEmpty())
+        m_lines[at - 1].end = end;
+    std::vector<Line> added;
+    if (!hasHeader) {
+        if (!m_lines.empty() && m_lines.back().kind != Line::Kind::Blank)
+            added.push_back(Line{Line::Kind::Blank, {}, end});
+        Line header;
+        header.kind = Line::Kind::Section;
+        header.bytes = (u'[' + SectionText(section) + u']').toUtf8();
+        header.end = end;
+        header.section = section;
+        added.push_back(std::move(header));
+    }
+    Line line;
+    line.kind = Line::Kind::Key;
+    line.bytes = (IniNameText(key) + u'=' + valueText).toUtf8();
+    line.end = end;
+    line.section = section;
+    line.key = key;
+    line.value = value;
+    added.push_back(std::move(line));
+    m_lines.insert(m_lines.begin() + static_cast<std::ptrdiff_t>(at), std::make_move_iterator(added.begin()),
+                   std::make_move_iterator(added.end()));
+    Reindex();
+    return true;
+}
+
+bool IniDocument::Remove(const QString& section, const QString& key)
+{
+    // Every line of the key: an earlier one would otherwise take effect.
+    const auto gone = std::remove_if(m_lines.begin(), m_lines.end(), [&](const Line& line) {
+        return line.kind == Line::Kind::Key && line.section == section && line.key == key;
+    });
+    if (gone == m_lines.end())
+        return false;
+    m_lines.erase(gone, m_lines.end());
+    Reindex();
+    return true;
+}
+
+bool IniDocument::RemoveSection(const QString& section)
+{
+    const auto gone = std::remove_if(m_lines.begin(), m_lines.end(), [&](const Line& line) {
+        return line.kind == Line::Kind::Key && line.section == section;
+    });
+    if (gone == m_lines.end())
+        return false;
+    m_lines.erase(gone, m_lines.end());
+    Reindex();
+    return true;
+}
+
+int IniDocument::FirstUnreadableLine() const
+{
+    for (size_t i = 0; i < m_lines.size(); ++i)
+        if (m_lines[i].kind == Line::Kind::Unreadable)
+            return static_cast<int>(i + 1);
+    return 0;
 }
 
 } // namespace platform

@@ -1,22 +1,23 @@
 #include "platform/SettingsStore.h"
 
-#include "platform/IniText.h"
-
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QSettings>
 #include <QStandardPaths>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 namespace platform {
 
 namespace {
 
 constexpr const char* kConfigDirVariable = "KELVO_CONFIG_DIR";
+// Far beyond any settings file; a larger one is no settings file.
+constexpr qint64 kMaxSettingsFile = 64 * 1024 * 1024;
 
-// QSettings reads "/" and "\" in a name as a group separator, and site names
-// of the FTP settings are the user's own text. Escaping keeps every name one
-// level deep and unambiguous.
+// Section and key names were kept through a layer that read "/" and "\" as
+// a group separator, and site names of the FTP settings are the user's own
+// text. The escaping that kept every name one level deep stays, so that
+// files written then read the same.
 QString EscapeName(const QString& name)
 {
     QString out;
@@ -34,72 +35,72 @@ QString EscapeName(const QString& name)
     return out;
 }
 
-QString FullKey(const QString& section, const QString& key)
-{
-    return EscapeName(section) + u'/' + EscapeName(key);
-}
+// Two programs writing at once each keep the other's change: the file is
+// read again and written under this lock. A folder that takes no lock file
+// is written without.
+class FileLock {
+public:
+    explicit FileLock(const QString& path)
+        : m_fd(::open(EncodePath(path + QStringLiteral(".lock")).constData(),
+                      O_RDWR | O_CREAT | O_NOCTTY | O_CLOEXEC, 0600))
+    {
+        if (m_fd >= 0)
+            while (::flock(m_fd, LOCK_EX) != 0 && errno == EINTR) {
+            }
+    }
+    ~FileLock()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    FileLock(const FileLock&) = delete;
+    FileLock& operator=(const FileLock&) = delete;
 
-// QSettings keeps the file's caching, locking and atomic writing; the file
-// text itself follows the program's own rules (IniText.h), which read a
-// value the way a user wrote it.
-bool ReadSettingsFile(QIODevice& device, QSettings::SettingsMap& map)
-{
-    map = ParseIniText(device.readAll());
-    return true;
-}
-
-bool WriteSettingsFile(QIODevice& device, const QSettings::SettingsMap& map)
-{
-    const QByteArray text = IniText(map);
-    return device.write(text) == text.size();
-}
-
-QSettings::Format SettingsFormat()
-{
-    static const QSettings::Format format =
-        QSettings::registerFormat(QStringLiteral("ini"), ReadSettingsFile, WriteSettingsFile);
-    return format;
-}
+private:
+    int m_fd;
+};
 
 } // namespace
 
 QString SettingsStore::DefaultPath()
 {
-    const QString dir = qEnvironmentVariable(kConfigDirVariable);
+    const QString dir = DecodePath(qgetenv(kConfigDirVariable));
     if (!dir.isEmpty())
-        return QDir(dir).filePath(QStringLiteral("kelvo.ini"));
-    QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
+        return dir + QStringLiteral("/kelvo.ini");
+    QString base = DecodePath(qgetenv("XDG_CONFIG_HOME"));
     if (base.isEmpty())
         base = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    return QDir(base).filePath(QStringLiteral("Norvane/kelvo.ini"));
+    return base + QStringLiteral("/Norvane/kelvo.ini");
 }
 
 SettingsStore::SettingsStore() : SettingsStore(DefaultPath()) {}
 
 SettingsStore::SettingsStore(const QString& iniPath, Persistence persistence)
-    : m_settings(std::make_unique<QSettings>(iniPath, SettingsFormat())), m_persistence(persistence)
+    : m_path(iniPath), m_persistence(persistence)
 {
-    QDir().mkpath(QFileInfo(iniPath).absolutePath());
-    if (persistence == Persistence::Scratch)
-        m_settings->setAtomicSyncRequired(false);
+    // Never opened unless it is a regular file: a FIFO would hold the
+    // start for ever.
+    const FileRead file = ReadRegularFile(m_path, kMaxSettingsFile);
+    if (file.error == FileError::None) {
+        m_doc = IniDocument::Parse(file.bytes);
+        m_stamp.size = file.bytes.size();
+        m_stamp.mtimeNs = file.mtimeNs;
+    } else if (file.error != FileError::Missing) {
+        m_readError = file.error;
+    }
 }
 
 SettingsStore::~SettingsStore() = default;
 
-QString SettingsStore::FilePath() const
-{
-    return m_settings->fileName();
-}
-
 int SettingsStore::ReadInt(const QString& section, const QString& key, int defaultValue) const
 {
-    const QVariant v = m_settings->value(FullKey(section, key));
-    if (!v.isValid())
+    const std::optional<QString> v = m_doc.Value(EscapeName(section), EscapeName(key));
+    if (!v)
         return defaultValue;
     bool ok = false;
     // Stored as text in the file; anything that is not a 32-bit number is
     // treated like a missing value.
-    const qlonglong n = v.toString().trimmed().toLongLong(&ok);
+    const qlonglong n = v->trimmed().toLongLong(&ok);
     if (!ok || n < INT32_MIN || n > UINT32_MAX)
         return defaultValue;
     return static_cast<int>(static_cast<qint32>(n));
@@ -108,10 +109,7 @@ int SettingsStore::ReadInt(const QString& section, const QString& key, int defau
 QString SettingsStore::ReadString(const QString& section, const QString& key,
                                   const QString& defaultValue) const
 {
-    const QVariant v = m_settings->value(FullKey(section, key));
-    if (!v.isValid())
-        return defaultValue;
-    return v.toString();
+    return m_doc.Value(EscapeName(section), EscapeName(key)).value_or(defaultValue);
 }
 
 bool SettingsStore::WriteInt(const QString& section, const QString& key, int value)
@@ -123,8 +121,8 @@ bool SettingsStore::WriteString(const QString& section, const QString& key, cons
 {
     if (section.isEmpty() || key.isEmpty())
         return false;
-    m_settings->setValue(FullKey(section, key), value.isNull() ? QStringLiteral("") : value);
-    return Flush();
+    return Apply({Change::Kind::Set, EscapeName(section), EscapeName(key),
+                  value.isNull() ? QStringLiteral("") : value});
 }
 
 bool SettingsStore::RemoveKey(const QString& section, const QString& key)
@@ -132,35 +130,77 @@ bool SettingsStore::RemoveKey(const QString& section, const QString& key)
     // An empty key would name the whole section.
     if (section.isEmpty() || key.isEmpty())
         return false;
-    m_settings->remove(FullKey(section, key));
-    return Flush();
+    return Apply({Change::Kind::Remove, EscapeName(section), EscapeName(key), QString()});
 }
 
 bool SettingsStore::RemoveSection(const QString& section)
 {
     if (section.isEmpty())
         return false;
-    m_settings->remove(EscapeName(section));
-    return Flush();
+    return Apply({Change::Kind::RemoveSection, EscapeName(section), QString(), QString()});
 }
 
 bool SettingsStore::HasKey(const QString& section, const QString& key) const
 {
-    return m_settings->contains(FullKey(section, key));
+    return m_doc.Value(EscapeName(section), EscapeName(key)).has_value();
+}
+
+bool SettingsStore::ApplyTo(IniDocument& doc, const Change& change)
+{
+    switch (change.kind) {
+    case Change::Kind::Set:
+        return doc.Set(change.section, change.key, change.value);
+    case Change::Kind::Remove:
+        return doc.Remove(change.section, change.key);
+    case Change::Kind::RemoveSection:
+        return doc.RemoveSection(change.section);
+    }
+    return false;
+}
+
+bool SettingsStore::Apply(const Change& change)
+{
+    const bool changed = ApplyTo(m_doc, change);
+    if (m_persistence == Persistence::Scratch)
+        return true;
+    if (changed)
+        m_pending.push_back(change);
+    return m_pending.empty() || Flush();
 }
 
 bool SettingsStore::Flush()
 {
-    if (m_persistence == Persistence::Scratch)
-        return m_settings->status() == QSettings::NoError;
-    m_settings->sync();
-    // The file holds the FTP passwords: only its owner may read it. Later
-    // writes replace the file with one that keeps these permissions.
-    const QString path = m_settings->fileName();
-    constexpr QFile::Permissions ownerOnly = QFile::ReadOwner | QFile::WriteOwner;
-    if (QFile::exists(path) && QFile::permissions(path) != ownerOnly)
-        QFile::setPermissions(path, ownerOnly);
-    return m_settings->status() == QSettings::NoError;
+    FileError error = FileError::None;
+    // A file that is there but could not be read is never written over:
+    // the values in it would be lost.
+    if (m_readError == FileError::Unreadable || m_readError == FileError::TooLarge) {
+        error = m_readError;
+    } else {
+        FileLock lock(m_path);
+        const FileStamp now = StatFile(m_path);
+        if (now.Exists() && !now.SameTimes(m_stamp)) {
+            FileRead file = ReadRegularFile(m_path, kMaxSettingsFile);
+            if (file.error == FileError::None) {
+                IniDocument doc = IniDocument::Parse(file.bytes);
+                for (const Change& c : m_pending)
+                    ApplyTo(doc, c);
+                m_doc = std::move(doc);
+            }
+        }
+        error = WriteOwnFile(m_path, m_doc.Bytes(), {.ownerOnly = true});
+        if (error == FileError::None)
+            m_stamp = StatFile(m_path);
+    }
+    if (error == FileError::None) {
+        m_pending.clear();
+        m_failureTold = false;
+        return true;
+    }
+    if (!m_failureTold && m_onWriteFailure) {
+        m_failureTold = true;
+        m_onWriteFailure(error);
+    }
+    return false;
 }
 
 } // namespace platform

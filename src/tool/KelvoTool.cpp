@@ -2,6 +2,7 @@
 #include "tool/LinkTool.h"
 
 #include "tool/FtpTool.h"
+#include "tool/MigrateTool.h"
 
 #include "core/app/CKelvoApp.h"
 #include "core/app/FormModel.h"
@@ -16,7 +17,6 @@
 #include "core/tags/TagDialogCommands.h"
 #include "platform/SettingsStore.h"
 
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -31,7 +31,7 @@ constexpr int kUsage = 2;
 
 const char* const kUsageText =
     "usage: kelvo-tool detect FILE...\n"
-    "       kelvo-tool convert [--code NAME] [--eol NAME] [--ncr] IN OUT\n"
+    "       kelvo-tool convert [--code NAME] [--eol NAME] [--ncr] [--declare] IN OUT\n"
     "       kelvo-tool exec [--config DIR] [--select START:END] [--answer yes|no|ok|cancel|all|back]...\n"
     "                       [--input TEXT]... [--field NAME=VALUE]... [--setting SECTION/KEY=VALUE]...\n"
     "                       [--dblclick OFFSET]... --command ID [--command ID]... FILE [-o OUT]\n"
@@ -40,6 +40,7 @@ const char* const kUsageText =
     "       kelvo-tool image-size FILE...\n"
     "       kelvo-tool links [--root DIR] [--config DIR] FILE|FOLDER...\n"
     KELVO_FTP_USAGE
+    KELVO_MIGRATE_USAGE
     "code names: ShiftJis Jis Euc Utf8 Ascii Unknown; line ends: None CrLf Lf Cr Unknown\n";
 
 // --help prints the usage and then what each command and option does; a
@@ -54,6 +55,9 @@ const char* const kHelpText =
     "    --eol NAME          save with this line end\n"
     "    --ncr               write characters the code cannot hold as &#x...; instead of\n"
     "                        refusing (exit status 1 and a message: line)\n"
+    "    --declare           make the page's declarations of the code (meta charset,\n"
+    "                        the XML declaration, @charset) name the code saved in;\n"
+    "                        without it they stay as they are\n"
     "  exec FILE             open FILE in the editor without a window, run the commands,\n"
     "                        save through the normal save path; options act in order:\n"
     "    --command ID        run the command with this identifier (repeatable)\n"
@@ -100,6 +104,20 @@ const char* const kHelpText =
     "      --delete          also remove server files and folders LOCALDIR lacks\n"
     "      --dry-run         print what would be done, and do nothing\n"
     "  ftp-parse FILE        print the entries of a saved server listing, as ls does\n"
+    "  migrate SITE          move the pages, style sheets, scripts and text files of SITE\n"
+    "                        to UTF-8 and make every declaration of the code say UTF-8;\n"
+    "                        prints convert PATH: CODE -> Utf8, declare PATH: LINE: TEXT\n"
+    "                        and skip PATH: REASON lines, then does what they say\n"
+    "    --dry-run           print the lines, change nothing\n"
+    "    --backup DIR        keep the originals of the written files in DIR, a tree that\n"
+    "                        a plain copy puts back\n"
+    "    --include GLOB      convert files of this name too (*.htm *.html *.shtml *.php\n"
+    "                        *.css *.js *.txt are converted)\n"
+    "    --code FILE=CODE    read FILE in CODE (ShiftJis Jis Euc Utf8) instead of skipping\n"
+    "                        it as undecidable or mislabelled\n"
+    "    --htaccess          also rewrite AddDefaultCharset, AddType ...;charset= and\n"
+    "                        AddCharset in .htaccess files\n"
+    "    --to utf8           the code to move to (UTF-8 only)\n"
     "  --help, -h, help      print this help\n"
     "  --version             print the version\n"
     "\n"
@@ -191,8 +209,8 @@ struct ToolSettings {
             // Thrown away at the end of the run: nothing to sync.
             persistence = Persistence::Scratch;
         }
-        QDir().mkpath(folder);
-        store = std::make_unique<platform::SettingsStore>(QDir(folder).filePath(QStringLiteral("kelvo.ini")),
+        platform::MakeFolders(folder);
+        store = std::make_unique<platform::SettingsStore>(folder + QStringLiteral("/kelvo.ini"),
                                                           persistence);
         return true;
     }
@@ -203,11 +221,14 @@ int Convert(const QStringList& args, QTextStream& out, QTextStream& err)
     std::optional<CodeKind> code;
     std::optional<LineEndKind> eol;
     bool references = false;
+    bool declare = false;
     QStringList files;
     for (int i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
         if (a == u"--ncr") {
             references = true;
+        } else if (a == u"--declare") {
+            declare = true;
         } else if (a == u"--code" || a == u"--eol") {
             if (i + 1 >= args.size())
                 return Fail(err, kUsage, a + QStringLiteral(" needs a name"));
@@ -244,11 +265,16 @@ int Convert(const QStringList& args, QTextStream& out, QTextStream& err)
             editor.Doc().SetLineEndKind(*eol);
         // Characters the code cannot hold are written as references only
         // when asked for; otherwise nothing is written. The save asks only
-        // when there are such characters.
-        ui.QueueAnswer(references ? Ui::Answer::Yes : Ui::Answer::Cancel);
+        // when there are such characters, and then about declarations of
+        // another code, which stay unless --declare is given.
+        const bool unencodable =
+            !FindUnencodable(editor.Buffer().GetText(), editor.Doc().GetCodeKind(), 1).empty();
+        if (unencodable)
+            ui.QueueAnswer(references ? Ui::Answer::Yes : Ui::Answer::Cancel);
+        ui.QueueAnswer(declare ? Ui::Answer::Yes : Ui::Answer::No);
         const bool saved = editor.Doc().OnSaveDocument(files[1]);
         const QStringList questions = ui.Texts(QStringLiteral("question"));
-        const bool refused = !references && !questions.isEmpty();
+        const bool refused = !references && unencodable;
         if (!saved)
             status = kFileError;
         for (const QString& m : ui.Texts(QStringLiteral("message")))
@@ -555,5 +581,7 @@ int RunKelvoTool(const QStringList& args, QTextStream& out, QTextStream& err)
         return RunFtpTool(rest, out, err);
     if (command == u"ftp-parse")
         return RunFtpParseTool(rest, out, err);
+    if (command == u"migrate")
+        return MigrateCommand(rest, out, err);
     return Fail(err, kUsage, QStringLiteral("unknown command: %1").arg(command));
 }

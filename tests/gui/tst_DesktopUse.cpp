@@ -11,6 +11,7 @@
 
 #include "GuiEditor.h"
 #include "TestFiles.h"
+#include "core/doc/CKelvoDoc.h"
 #include "core/doc/RecoveryJournal.h"
 #include "gui/FileChooser.h"
 #include "gui/QuestionBox.h"
@@ -22,6 +23,7 @@
 
 #include <QAction>
 #include <QAbstractButton>
+#include <QTreeWidget>
 #include <QCheckBox>
 #include <QDialog>
 #include <QLabel>
@@ -97,6 +99,14 @@ QStringList Misfits(QWidget& dialog)
     return problems;
 }
 
+// The whole screen as the user sees it, saved as build/screenshots/x-WxH-name.png.
+void SaveScreen(const QWidget& w, const QString& name)
+{
+    const QSize size = w.screen()->size();
+    w.screen()->grabWindow(0).save(
+        QStringLiteral("%1/x-%2x%3-%4.png").arg(ScreenshotFolder()).arg(size.width()).arg(size.height()).arg(name));
+}
+
 } // namespace
 
 // The program under a real X server and window manager, used with the
@@ -169,6 +179,7 @@ private Q_SLOTS:
         QTest::newRow("keys") << cmd::KeyCustomize;
         QTest::newRow("settings") << cmd::GeneralSettings;
         QTest::newRow("font") << cmd::FontSettings;
+        QTest::newRow("site migration") << cmd::SiteMigrate;
     }
     void dialogsFitTheScreen()
     {
@@ -189,13 +200,7 @@ private Q_SLOTS:
                    [&] {
                        QWidget* w = QApplication::activeModalWidget();
                        problems = Misfits(*w);
-                       const QSize size = w->screen()->size();
-                       w->screen()->grabWindow(0).save(
-                           QStringLiteral("%1/x-%2x%3-%4.png")
-                               .arg(ScreenshotFolder())
-                               .arg(size.width())
-                               .arg(size.height())
-                               .arg(QString::fromLatin1(QTest::currentDataTag()).replace(u' ', u'-')));
+                       SaveScreen(*w, QString::fromLatin1(QTest::currentDataTag()).replace(u' ', u'-'));
                        qobject_cast<QDialog*>(w)->reject();
                    });
         script.Start();
@@ -368,6 +373,98 @@ private Q_SLOTS:
         QCOMPARE(asked, QStringList{QStringLiteral("「%1」は、ほかのプログラムによって変更されました。\n読み込み直しますか？")
                                         .arg(platform::DisplayPath(platform::DecodePath(name)))});
         QVERIFY(!s.App().Doc().IsModified());
+    }
+
+    // Moving a site to UTF-8 from the keyboard: the options, the plan
+    // (pictured, fitting the screen), Escape leaves every file alone.
+    void siteMigrationPlan()
+    {
+        DesktopSession s;
+        QVERIFY(s.Start());
+        const QString root = s.Path(QStringLiteral("site"));
+        QVERIFY(QDir().mkpath(root + QStringLiteral("/css")));
+        const QByteArray page = Iconv("UTF-8", "CP932",
+                                      "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=Shift_JIS\">\n"
+                                      "<link rel=\"stylesheet\" href=\"css/site.css\" charset=\"Shift_JIS\">\n日本語\n");
+        QVERIFY(WriteBytes(root + QStringLiteral("/index.html"), page));
+        QVERIFY(WriteBytes(root + QStringLiteral("/css/site.css"), Iconv("UTF-8", "CP932", "@charset \"Shift_JIS\";\nh1:before{content:\"見出し\"}\n")));
+        QVERIFY(WriteBytes(root + QStringLiteral("/old.html"), Iconv("UTF-8", "CP932", "<meta charset=\"EUC-JP\">\n日本語\n")));
+        QVERIFY(WriteBytes(root + QStringLiteral("/.htaccess"), "AddDefaultCharset Shift_JIS\n"));
+        QStringList problems;
+        QStringList rows;
+        StepScript script;
+        script.Add(QStringLiteral("the options"), [] { return ActiveDialog(QStringLiteral("サイトの文字コード変換")) != nullptr; },
+                   [&] {
+                       QVERIFY(XType(root));
+                       QVERIFY(XKeys({QStringLiteral("Return")}));
+                   });
+        script.Add(QStringLiteral("the plan, placed"),
+                   [] {
+                       QWidget* w = ActiveDialog(QStringLiteral("サイトの文字コード変換"));
+                       return w && w->findChild<QTreeWidget*>() && w->windowHandle()
+                              && !w->windowHandle()->frameMargins().isNull();
+                   },
+                   [&] {
+                       QWidget* w = QApplication::activeModalWidget();
+                       problems = Misfits(*w);
+                       // From a phone's width on, the whole plan shows without scrolling.
+                       if (w->screen()->size().width() >= 360)
+                           for (QAbstractButton* b : w->findChildren<QAbstractButton*>())
+                               if (!b->isVisible() || b->visibleRegion().isEmpty())
+                                   problems << QStringLiteral("button hidden: ") + b->text();
+                       const auto* tree = w->findChild<QTreeWidget*>();
+                       for (int i = 0; i < tree->topLevelItemCount(); ++i)
+                           rows << tree->topLevelItem(i)->text(0) + u' ' + tree->topLevelItem(i)->text(1);
+                       SaveScreen(*w, QStringLiteral("migration-plan"));
+                       QVERIFY(XKeys({QStringLiteral("Escape")}));
+                   });
+        script.Add(QStringLiteral("the dialog to close"), [] { return !QApplication::activeModalWidget(); }, [] {});
+        script.Start();
+        QTimer::singleShot(0, &s.Frame(), [&] { s.App().Commands().Run(cmd::SiteMigrate); });
+        QTRY_VERIFY_WITH_TIMEOUT(script.Ended(), 2 * StepScript::kGiveUpMs);
+        QVERIFY2(script.Finished(), qPrintable(script.Waiting()));
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
+        QCOMPARE(rows, (QStringList{"skip .htaccess", "convert index.html", "declare index.html", "declare index.html",
+                                    "skip old.html", "convert css/site.css", "declare css/site.css"}));
+        QCOMPARE(ReadBytes(root + QStringLiteral("/index.html")), page);
+    }
+
+    // Saved in another code than the page declares: the question, Enter
+    // rewrites the declaration in the same step, one undo takes it back.
+    void saveInAnotherCode()
+    {
+        DesktopSession s;
+        QVERIFY(s.Start());
+        const QString path = s.Path(QStringLiteral("page.html"));
+        QVERIFY(WriteBytes(path, "<head><meta charset=\"UTF-8\"></head>\n日本語\n"));
+        QVERIFY(s.App().OpenDocumentFile(path));
+        const QString loaded = s.Buffer().GetText();
+        s.App().Doc().SetCodeKind(CodeKind::ShiftJis);
+        QString asked;
+        StepScript script;
+        script.Add(QStringLiteral("the question"),
+                   [] {
+                       auto* box = qobject_cast<QuestionBox*>(QApplication::activeModalWidget());
+                       // Placed by the window manager, so that its frame counts.
+                       return box && box->isActiveWindow() && box->windowHandle()
+                              && !box->windowHandle()->frameMargins().isNull();
+                   },
+                   [&] {
+                       auto* box = qobject_cast<QuestionBox*>(QApplication::activeModalWidget());
+                       asked = box->TextLabel()->text().remove(QChar(0x2060));
+                       SaveScreen(*box, QStringLiteral("declaration"));
+                       QVERIFY(Misfits(*box).isEmpty());
+                       QVERIFY(XKeys({QStringLiteral("Return")}));
+                   });
+        script.Add(QStringLiteral("the page saved"), [&] { return !s.App().Doc().IsModified(); }, [] {});
+        script.Start();
+        QVERIFY(XKeys({QStringLiteral("ctrl+s")}));
+        QTRY_VERIFY_WITH_TIMEOUT(script.Ended(), 2 * StepScript::kGiveUpMs);
+        QVERIFY2(script.Finished(), qPrintable(script.Waiting()));
+        QVERIFY(asked.startsWith(QStringLiteral("このページの文字コードの宣言が、保存する シフトJIS と違います。")));
+        QCOMPARE(ReadBytes(path), Iconv("UTF-8", "CP932", "<head><meta charset=\"Shift_JIS\"></head>\n日本語\n"));
+        QVERIFY(XKeys({QStringLiteral("ctrl+z")}));
+        QTRY_COMPARE_WITH_TIMEOUT(s.Buffer().GetText(), loaded, 60000);
     }
 
     // The program killed while a change is unsaved: the next start offers

@@ -62,9 +62,9 @@ private Q_SLOTS:
         for (int i = 0; i < CStyleDlg::kPageCount; ++i)
             QVERIFY2(dlg.Page(i).initialised, qPrintable(dlg.Page(i).Caption()));
         // Filling the widgets is no edit: pages only looked at write nothing.
-        const QString before = dlg.rule.declarations.ToText();
+        const QString before = dlg.rule.Declarations().ToText();
         dlg.Apply(form);
-        QCOMPARE(dlg.rule.declarations.ToText(), before);
+        QCOMPARE(dlg.rule.Declarations().ToText(), before);
     }
 
     void unshownPagesStayClosed()

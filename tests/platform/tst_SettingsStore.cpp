@@ -1,12 +1,19 @@
+#include "TestFiles.h"
 #include "TestRegistry.h"
 
 #include "platform/IniText.h"
 #include "platform/SettingsStore.h"
 
+#include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <optional>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 using platform::SettingsStore;
 
@@ -115,6 +122,9 @@ private Q_SLOTS:
                                               << "my/site\\x" << "Host" << "h";
         QTest::newRow("section General") << QByteArray("[%General]\nk=v\n") << "General" << "k"
                                          << "v";
+        // Hand-edited on Windows, or from an older install.
+        QTest::newRow("Shift-JIS value") << QByteArray("[Font]\nFaceName=\x82\x6c\x82\x72 \x83\x53\x83\x56\n")
+                                         << "Font" << "FaceName" << "ＭＳ ゴシ";
     }
     void readsTheFileAsWritten()
     {
@@ -208,6 +218,144 @@ private Q_SLOTS:
         QDir(dir.path()).mkpath("kelvo.ini");
         SettingsStore s(dir.filePath("kelvo.ini"));
         QVERIFY(!s.WriteInt("View", "TabNo", 4));
+    }
+
+    // The settings file where users point it: a link to a device node (the
+    // way to make a program forget), a FIFO, a link to a file kept
+    // elsewhere. A node or link stays what it is, nothing waits on a FIFO,
+    // and a file that cannot be written keeps the settings in memory with
+    // one report, however many writes fail.
+    void fileWhereUsersPointIt_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("link to a device node") << "device" << true;
+        QTest::newRow("fifo nobody reads") << "fifo" << false;
+        QTest::newRow("link to a file elsewhere") << "link" << true;
+        QTest::newRow("file the user cannot read") << "unreadable" << false;
+    }
+    void fileWhereUsersPointIt()
+    {
+        QFETCH(QString, kind);
+        QFETCH(bool, written);
+        QTemporaryDir dir;
+        const QString ini = dir.filePath("kelvo.ini");
+        const QString target = dir.filePath(kind == u"link" ? "elsewhere/kept.ini" : "node");
+        const QByteArray secret("[ftp]\nPass=x\n");
+        if (kind == u"device")
+            QVERIFY(MakeNullDevice(target));
+        if (kind == u"link") {
+            QVERIFY(QDir(dir.path()).mkpath("elsewhere"));
+            QVERIFY(WriteBytes(target, "; mine\n"));
+        }
+        if (kind == u"fifo")
+            QCOMPARE(::mkfifo(QFile::encodeName(ini).constData(), 0600), 0);
+        else if (kind == u"unreadable")
+            QVERIFY(WriteBytes(ini, secret) && QFile::setPermissions(ini, QFile::WriteOwner));
+        else
+            QVERIFY(QFile::link(target, ini));
+        struct stat before {};
+        QCOMPARE(::lstat(QFile::encodeName(ini).constData(), &before), 0);
+
+        // The user's own file, which only its mode keeps from being read.
+        std::optional<AsOrdinaryUser> user;
+        if (kind == u"unreadable") {
+            if (geteuid() == 0)
+                for (const QString& own : {dir.path(), ini})
+                    QCOMPARE(::chown(QFile::encodeName(own).constData(), 65534, 65534), 0);
+            user.emplace();
+        }
+        SettingsStore s(ini);
+        int told = 0;
+        s.SetWriteFailureHandler([&](platform::FileError) { ++told; });
+        QCOMPARE(s.WriteInt("View", "TabNo", 4), written);
+        QCOMPARE(s.WriteInt("View", "TabNo", 5), written);
+        QCOMPARE(told, written ? 0 : 1);
+        QCOMPARE(s.ReadInt("View", "TabNo", 8), 5);
+
+        struct stat after {};
+        QCOMPARE(::lstat(QFile::encodeName(ini).constData(), &after), 0);
+        QCOMPARE(after.st_mode, before.st_mode);
+        QCOMPARE(after.st_ino, before.st_ino);
+        if (kind == u"link") {
+            QCOMPARE(ReadBytes(target), QByteArray("; mine\n\n[View]\nTabNo=5\n"));
+            struct stat st {};
+            QCOMPARE(::stat(QFile::encodeName(target).constData(), &st), 0);
+            QCOMPARE(st.st_mode & 0777, 0600u);
+        }
+        if (kind == u"unreadable") {
+            user.reset();
+            QCOMPARE(ReadBytes(ini), secret);
+        }
+    }
+
+    // What a user wrote by hand keeps its bytes through the program's
+    // writes: comments, order, line ends, a line the reader cannot use, a
+    // Shift-JIS value nobody changed. A changed Shift-JIS value stays in
+    // Shift-JIS where it can.
+    void handWrittenFileKeepsItsForm_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("section");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("value");  // null: the key is removed
+        QTest::addColumn<QByteArray>("written");
+        const QByteArray msGothic("FaceName=\x82\x6c\x82\x72 \x83\x53\x83\x56\x83\x62\x83\x4e");
+        QTest::newRow("comments and order, a new key after its section's last")
+            << QByteArray("; mine\n[B]\nz=1\n# why\na=2\n\n[A]\nk=v\n") << "B" << "new" << "3"
+            << QByteArray("; mine\n[B]\nz=1\n# why\na=2\nnew=3\n\n[A]\nk=v\n");
+        QTest::newRow("a changed value keeps its key's spelling")
+            << QByteArray("[A]\n  K = old ; x\n") << "A" << "K" << "new"
+            << QByteArray("[A]\n  K = new\n");
+        QTest::newRow("CR LF and no line end at the end")
+            << QByteArray("[A]\r\nk=v") << "C" << "n" << "1"
+            << QByteArray("[A]\r\nk=v\r\n\r\n[C]\r\nn=1\r\n");
+        QTest::newRow("an unreadable line stays")
+            << QByteArray("[A]\n\0\0\0\nk=v\n", 12) << "A" << "k" << "w"
+            << QByteArray("[A]\n\0\0\0\nk=w\n", 12);
+        QTest::newRow("Shift-JIS value untouched") << QByteArray("[Font]\n" + msGothic + "\n")
+                                                   << "Font" << "Point" << "9"
+                                                   << QByteArray("[Font]\n" + msGothic + "\nPoint=9\n");
+        QTest::newRow("Shift-JIS value changed, in Shift-JIS")
+            << QByteArray("[Font]\n" + msGothic + "\n") << "Font" << "FaceName" << "ＭＳ 明朝"
+            << QByteArray("[Font]\nFaceName=\x82\x6c\x82\x72 \x96\xbe\x92\xa9\n");
+        QTest::newRow("Shift-JIS value changed, beyond Shift-JIS")
+            << QByteArray("[Font]\n" + msGothic + "\n") << "Font" << "FaceName" << "Noto 한"
+            << QByteArray("[Font]\nFaceName=Noto \xED\x95\x9C\n");
+        QTest::newRow("removed key, comments stay")
+            << QByteArray("[A]\n; about k\nk=1\nk=2\nj=3\n") << "A" << "k" << QString()
+            << QByteArray("[A]\n; about k\nj=3\n");
+    }
+    void handWrittenFileKeepsItsForm()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, section);
+        QFETCH(QString, key);
+        QFETCH(QString, value);
+        QFETCH(QByteArray, written);
+        QTemporaryDir dir;
+        const QString ini = dir.filePath("kelvo.ini");
+        QVERIFY(WriteBytes(ini, file));
+        SettingsStore s(ini);
+        QVERIFY(value.isNull() ? s.RemoveKey(section, key) : s.WriteString(section, key, value));
+        QCOMPARE(ReadBytes(ini), written);
+        QCOMPARE(SettingsStore(ini).ReadString(section, key, "gone"), value.isNull() ? "gone" : value);
+    }
+
+    // Two programs at once: each write keeps what the other wrote since.
+    void anotherProgramsChangesStay()
+    {
+        QTemporaryDir dir;
+        const QString ini = dir.filePath("kelvo.ini");
+        SettingsStore first(ini);
+        SettingsStore second(ini);
+        QVERIFY(first.WriteString("A", "one", "1"));
+        QVERIFY(second.WriteString("A", "two", "2"));
+        QVERIFY(first.WriteString("A", "three", "3"));
+        SettingsStore after(ini);
+        QCOMPARE(after.ReadString("A", "one", ""), "1");
+        QCOMPARE(after.ReadString("A", "two", ""), "2");
+        QCOMPARE(after.ReadString("A", "three", ""), "3");
     }
 
     void environmentMovesTheStore()

@@ -3,6 +3,10 @@
 #include <QFile>
 
 #include <iconv.h>
+#include <sys/fsuid.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 QByteArray ReadBytes(const QString& path)
 {
@@ -35,6 +39,33 @@ QByteArray Iconv(const char* from, const char* to, const QByteArray& in)
         return QByteArray();
     out.truncate(out.size() - ol);
     return out;
+}
+
+static bool MakeCharDevice(const QString& path, unsigned minor)
+{
+    return ::mknod(QFile::encodeName(path).constData(), S_IFCHR | 0666, makedev(1, minor)) == 0;
+}
+
+bool MakeNullDevice(const QString& path)
+{
+    return MakeCharDevice(path, 3);
+}
+
+bool MakeZeroDevice(const QString& path)
+{
+    return MakeCharDevice(path, 5);
+}
+
+AsOrdinaryUser::AsOrdinaryUser() : m_root(geteuid() == 0)
+{
+    if (m_root)
+        setfsuid(65534);
+}
+
+AsOrdinaryUser::~AsOrdinaryUser()
+{
+    if (m_root)
+        setfsuid(0);
 }
 
 TestEditor::TestEditor()

@@ -16,6 +16,26 @@ bool WriteBytes(const QString& path, const QByteArray& bytes);
 // when iconv refuses the input.
 QByteArray Iconv(const char* from, const char* to, const QByteArray& in);
 
+// File access as an ordinary user (nobody) for the scope, also when the
+// tests run as root, whose permissions would otherwise always allow: what
+// a read-only file or folder refuses is then refused. Only file access
+// changes; the files the scope touches must be reachable by that user.
+// A device node made in the test's own folder that works as /dev/null
+// (or /dev/zero), so that no test writes into the machine's own.
+bool MakeNullDevice(const QString& path);
+bool MakeZeroDevice(const QString& path);
+
+class AsOrdinaryUser {
+public:
+    AsOrdinaryUser();
+    ~AsOrdinaryUser();
+    AsOrdinaryUser(const AsOrdinaryUser&) = delete;
+    AsOrdinaryUser& operator=(const AsOrdinaryUser&) = delete;
+
+private:
+    bool m_root;
+};
+
 // A headless editor with its own settings and files in a temporary folder;
 // nothing touches the user's settings.
 class TestEditor {

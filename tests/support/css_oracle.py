@@ -1,6 +1,14 @@
 """Rules and declarations of CSS files as tinycss2 reads them, one line each.
 
 usage: css_oracle.py FILE...   (run with Debian's /usr/bin/python3)
+       css_oracle.py --pieces JSON
+
+With --pieces, the lines are made from what another reader found: a JSON
+list of entries, each {"path": [prelude text, ...], and "name", "value",
+"important" for a declaration, "junk" for text that is no declaration,
+or "statement" for an at-rule without a block}; an entry with only a path
+is a rule. Its texts are normalised here as the file's are, so the two
+sets of lines are equal when the reader found the same structure.
 
 Each line is the path of rule preludes down to a declaration, so two sheets
 that mean the same give the same lines in the same order. Whitespace is
@@ -112,7 +120,38 @@ def sheet_lines(text):
     return lines
 
 
+def prelude_text(raw, top):
+    values = tinycss2.parse_component_value_list(raw)
+    if top and values and values[0].type == 'at-keyword':
+        return ('@' + values[0].value + ' ' + norm(values[1:])).strip()
+    return norm(values)
+
+
+def piece_lines(entries):
+    lines = []
+    for e in entries:
+        path = ' > '.join(prelude_text(p, i == 0) for i, p in enumerate(e['path']))
+        if 'name' in e:
+            value = norm(tinycss2.parse_component_value_list(e['value']))
+            lines.append(path + ' | ' + e['name'] + ': ' + value
+                         + (' !important' if e['important'] else ''))
+        elif 'junk' in e:
+            lines.append(path + ' | junk ' + norm(tinycss2.parse_component_value_list(
+                e['junk'].rstrip().rstrip(';'))))
+        elif 'statement' in e:
+            lines.append((path + ' > ' if path else '')
+                         + prelude_text(e['statement'], not path) + ';')
+        else:
+            lines.append(path)
+    return lines
+
+
 def main():
+    if sys.argv[1:2] == ['--pieces']:
+        import json
+        with open(sys.argv[2], encoding='utf-8') as f:
+            print('\n'.join(piece_lines(json.load(f))))
+        return
     for name in sys.argv[1:]:
         with open(name, 'rb') as f:
             data = f.read()

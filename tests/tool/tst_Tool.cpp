@@ -53,6 +53,13 @@ private Q_SLOTS:
         QTest::newRow("names ignore case") << QStringList{"--code", "utf8", "--eol", "lf"}
                                            << QByteArray("\x88\x9f\r\n")
                                            << QByteArray("\xe4\xba\x9c\n");
+        QTest::newRow("declaration kept") << QStringList{"--code", "ShiftJis"}
+                                          << QByteArray("<meta charset=\"UTF-8\">\xe4\xba\x9c\n")
+                                          << QByteArray("<meta charset=\"UTF-8\">\x88\x9f\n");
+        QTest::newRow("references, then the declaration")
+            << QStringList{"--code", "ShiftJis", "--ncr", "--declare"}
+            << QByteArray("<meta charset=utf-8><P>\xf0\x9f\x8d\xba\xe4\xba\x9c</P>\n")
+            << QByteArray("<meta charset=shift_jis><P>&#x1F37A;\x88\x9f</P>\n");
     }
     void convert()
     {

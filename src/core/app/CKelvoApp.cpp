@@ -12,9 +12,11 @@
 #include "platform/Folders.h"
 #include "platform/SettingsStore.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QThread>
 
 namespace {
 
@@ -29,6 +31,17 @@ QString NumberedCaption(int index, const QString& text)
 CKelvoApp::CKelvoApp(platform::SettingsStore& settings, Ui& ui)
     : m_settings(settings), m_ui(ui), m_initTemp(DefaultInitialTemplatePath())
 {
+    m_settings.SetWriteFailureHandler([this](platform::FileError) {
+        const QString text =
+            UiText(QStringLiteral("設定を保存できません。変えた設定は、このプログラムを終えるまで有効です - "))
+            + platform::DisplayPath(m_settings.FilePath());
+        // A write made by work on another thread is told by the main one.
+        QCoreApplication* app = QCoreApplication::instance();
+        if (!app || QThread::currentThread() == app->thread())
+            m_ui.Message(text);
+        else
+            QMetaObject::invokeMethod(app, [this, text] { m_ui.Message(text); }, Qt::QueuedConnection);
+    });
 }
 
 void CKelvoApp::RegisterCommands()
@@ -46,7 +59,10 @@ void CKelvoApp::RegisterCommands()
     m_commands.Register(cmd::Help, [this] { OnHelp(); });
 }
 
-CKelvoApp::~CKelvoApp() = default;
+CKelvoApp::~CKelvoApp()
+{
+    m_settings.SetWriteFailureHandler(nullptr);
+}
 
 int CKelvoApp::GetProfileInt(const QString& section, const QString& key, int defaultValue) const
 {
@@ -140,21 +156,29 @@ bool CKelvoApp::LoadKeyFile(const QString& path)
     return true;
 }
 
-void CKelvoApp::LoadUsersKeyFile()
+bool CKelvoApp::LoadUsersKeyFile()
 {
     // The file is the table's even when it cannot be read yet, so that the
     // first assignments a new user saves go there.
     const QString path =
         GetProfileString(settings::System, QStringLiteral("Keycust"), DefaultKeyFilePath());
     m_keys.SetFileName(path);
-    // Without a readable key file no key is assigned and typing is as usual.
-    LoadKeyFile(path);
+    // Without a key file no key is assigned and typing is as usual.
+    return LoadKeyFile(path) || !platform::PathExists(path);
 }
 
 bool CKelvoApp::InitInstance(const StartupOptions& options)
 {
     m_layout = LayoutForScreen(options.screenWidth, options.screenHeight);
-    LoadUsersKeyFile();
+    if (const int line = m_settings.FirstUnreadableLine())
+        m_ui.Message(UiText(QStringLiteral("設定ファイルの %1 行目は読めないため使いません（行はそのまま残します） - "))
+                             .arg(line)
+                         + platform::DisplayPath(m_settings.FilePath()),
+                     Ui::Icon::Warning);
+    if (!LoadUsersKeyFile())
+        m_ui.Message(UiText(QStringLiteral("キー定義ファイルが読み込めないため、キーの割り当てなしで起動します - "))
+                         + platform::DisplayPath(m_keys.FileName()),
+                     Ui::Icon::Warning);
     LoadSettings(RecentFileCountFor(m_layout));
     LoadTagTables();
 
@@ -192,7 +216,7 @@ bool CKelvoApp::NewDocument()
 
 bool CKelvoApp::OfferNewDocumentAt(const QString& path)
 {
-    const QString absolute = QFileInfo(path).absoluteFilePath();
+    const QString absolute = platform::AbsolutePath(path);
     const QString question =
         UiText(QStringLiteral("ファイルが見つかりません\n%1\n\n新しく作成しますか？")).arg(platform::DisplayPath(absolute));
     if (m_ui.Ask(question, Ui::Buttons::YesNo, Ui::Icon::Question) != Ui::Answer::Yes)

@@ -133,8 +133,8 @@ public:
     bool LoadKeyFile(const QString& path);
     // The key file the settings name ("System"/"Keycust", else the default
     // one) becomes the table's, loaded when it can be read: what the editor
-    // does at start-up.
-    void LoadUsersKeyFile();
+    // does at start-up. False when a file is there but is no key file.
+    bool LoadUsersKeyFile();
     // The key file used when the settings name none.
     static QString DefaultKeyFilePath();
 

@@ -43,5 +43,6 @@ inline constexpr int ReplaceInFiles = 34221;
 inline constexpr int FindInFilesResults = 34222;
 inline constexpr int NextFindResult = 34223;
 inline constexpr int PreviousFindResult = 34224;
+inline constexpr int SiteMigrate = 34250;  // サイトの文字コード変換
 
 } // namespace cmd

@@ -131,8 +131,7 @@ QString FileChooserModel::WithDefaultExtension(const QString& path, const QStrin
 
 bool FileChooserModel::SetFolder(const QString& path)
 {
-    const QString folder =
-        QDir::cleanPath(path.startsWith(u'/') ? path : QDir::currentPath() + u'/' + path);
+    const QString folder = platform::AbsolutePath(path);
     bool readable = false;
     std::vector<Entry> entries = ReadEntries(folder, &readable);
     if (!readable)

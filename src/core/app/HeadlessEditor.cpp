@@ -9,6 +9,7 @@
 #include "core/search/FindInFilesCommands.h"
 #include "core/ftp/FtpWindowCommands.h"
 #include "core/ftp/SitePublish.h"
+#include "core/migrate/MigrateCommands.h"
 #include "core/tables/TableCommands.h"
 #include "core/tags/TagConvertCommands.h"
 #include "core/tags/TagDialogCommands.h"
@@ -32,6 +33,7 @@ void RegisterAllCommands(CKelvoApp& app)
     RegisterSettingsCommands(app);
     RegisterFtpWindowCommands(app);
     RegisterSitePublishCommand(app);
+    RegisterMigrateCommands(app);
     RegisterTableCommands(app);
     RegisterTagConvertCommands(app);
     RegisterTagInsertCommands(app);

@@ -306,6 +306,7 @@ MenuItem ToolsMenu(MenuLayout layout)
     };
     if (layout == MenuLayout::Portrait) {
         items.push_back(Cmd(u"サイトの公開(&W)...", 33090));
+        items.push_back(Cmd(u"サイトの文字コード変換(&U)...", cmd::SiteMigrate));
         items.push_back(Cmd(u"ftp転送(&F)...", 32963));
         items.push_back(Cmd(u"ftp(&V)...", 32980));
     } else {
@@ -313,6 +314,7 @@ MenuItem ToolsMenu(MenuLayout layout)
             Cmd(u"ftp(&V)...", 32980),
             Cmd(u"ftp転送(&F)...", 32963),
             Cmd(u"サイトの公開(&W)...", 33090),
+            Cmd(u"サイトの文字コード変換(&U)...", cmd::SiteMigrate),
         }));
     }
     MenuItem m = Sub(u"ﾂｰﾙ(&T)", {});
@@ -521,6 +523,7 @@ const std::map<int, const char16_t*>& Prompts()
         {32980, u"ftpでｻｰﾊﾞｰのﾌｧｲﾙを管理します\nftp"},
         {32963, u"ftpによりファイルを転送します\nftp転送"},
         {33090, u"ｻｲﾄのﾌｫﾙﾀﾞをｻｰﾊﾞｰに反映します\nｻｲﾄの公開"},
+        {cmd::SiteMigrate, u"ｻｲﾄのﾌｧｲﾙをUTF-8に変換し、文字ｺｰﾄﾞの宣言を書き換えます\nｻｲﾄの文字ｺｰﾄﾞ変換"},
         // View
         {32990, u"ﾌｧｲﾙのｻｲｽﾞ情報を表示します\nｻｲｽﾞ情報"},
         {cmd::FontSettings, u"表示ﾌｫﾝﾄを設定します\nﾌｫﾝﾄの設定"},

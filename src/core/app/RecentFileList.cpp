@@ -5,7 +5,6 @@
 
 #include "platform/FileAccess.h"
 
-#include <QFileInfo>
 
 namespace {
 
@@ -35,7 +34,7 @@ void RecentFileList::Add(const QString& path)
 {
     if (path.isEmpty())
         return;
-    const QString abs = QFileInfo(path).absoluteFilePath();
+    const QString abs = platform::AbsolutePath(path);
     QStringList files = m_files;
     files.removeAll(abs);
     files.prepend(abs);
@@ -79,7 +78,7 @@ QString RecentFileList::Abbreviate(const QString& path, int maxChars)
 {
     if (path.size() <= maxChars)
         return path;
-    const QString name = QFileInfo(path).fileName();
+    const QString name = platform::NameOfPath(path);
     if (name.size() + 4 >= maxChars)
         return name.size() <= maxChars ? name : QStringLiteral("...") + name.right(maxChars - 3);
     const int keep = maxChars - static_cast<int>(name.size()) - 4;  // "...", "/"

@@ -4,9 +4,6 @@
 #include "core/custom/VirtualKeys.h"
 #include "platform/FileAccess.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -207,22 +204,9 @@ bool CKeycustTable::Save(const QString& path)
         m_fileName = path;
     if (m_fileName.isEmpty())
         return false;
-    const QFileInfo info(m_fileName);
-    // A device or pipe of that name would be replaced by a regular file.
-    if (info.exists() && !info.isFile())
-        return false;
-    // A new user's data folder does not exist until something is kept in it.
-    if (!QDir().mkpath(info.absolutePath()))
-        return false;
-    QSaveFile file(m_fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = KeyFileBytes(m_keys);
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    // As documents are written: a link is followed, a device or pipe is
+    // never replaced, and a new user's data folder is made.
+    return platform::WriteOwnFile(m_fileName, KeyFileBytes(m_keys)) == platform::FileError::None;
 }
 
 namespace {
@@ -250,8 +234,7 @@ bool CKeycustTable::Load(const QString& path)
 
 bool CKeycustTable::HoldsOtherData(const QString& path)
 {
-    const QFileInfo info(path);
-    if (!info.isFile() || info.size() == 0)
+    if (!platform::IsRegularFile(path) || platform::StatFile(path).size == 0)
         return false;
     const std::optional<QByteArray> bytes = ReadKeyFileBytes(path);
     return !bytes || !ParseKeyFile(*bytes);

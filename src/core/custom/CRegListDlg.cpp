@@ -9,10 +9,9 @@
 #include "core/custom/RegListCsv.h"
 #include "core/doc/TextFileReader.h"
 #include "core/edit/CKelvoView.h"
+#include "platform/FileAccess.h"
 #include "platform/Folders.h"
 
-#include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -130,7 +129,7 @@ void CRegListDlg::BrowseTool(FormModel& entry)
     if (!path)
         return;
     entry[kFile].text = *path;
-    const QString name = QFileInfo(*path).fileName();
+    const QString name = platform::NameOfPath(*path);
     const qsizetype dot = name.lastIndexOf(u'.');
     entry[kName].text = dot >= 0 ? name.left(dot) : name;
 }
@@ -165,10 +164,7 @@ void CRegListDlg::Export()
     if (!path)
         return;
     const QByteArray bytes = CsvFileBytes(m_rows, WithHeader() ? Header() : QStringList());
-    QSaveFile file(*path);
-    bool ok = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-    ok = ok ? file.commit() : (file.cancelWriting(), false);
-    if (!ok)
+    if (platform::WriteFileSafely(*path, bytes) != platform::FileError::None)
         m_app.GetUi().Message(QStringLiteral("書き込みできません"));
 }
 

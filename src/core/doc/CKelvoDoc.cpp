@@ -7,15 +7,17 @@
 #include "core/app/FormModel.h"
 #include "core/app/Ui.h"
 #include "core/custom/TemplateText.h"
+#include "core/doc/CodeDeclarations.h"
 #include "core/doc/CodeDetect.h"
 #include "core/doc/DocumentCodec.h"
 #include "core/doc/DocumentFile.h"
 #include "core/edit/CKelvoView.h"
 #include "core/edit/EditBuffer.h"
+#include "core/style/CssSave.h"
+#include "core/style/StyleRuleSelect.h"
 #include "platform/Cp932.h"
 
 #include <QDateTime>
-#include <QFileInfo>
 #include <QScopeGuard>
 #include <QScopedValueRollback>
 
@@ -64,10 +66,7 @@ bool CKelvoDoc::IsReadOnlyFile() const
 {
     if (m_path.isEmpty())
         return false;
-    const QFileInfo info(m_path);
-    if (info.exists())
-        return !info.isWritable();
-    return !QFileInfo(info.absolutePath()).isWritable();
+    return !platform::IsWritable(m_path);
 }
 
 bool CKelvoDoc::IsModified() const
@@ -82,8 +81,8 @@ void CKelvoDoc::SetModifiedFlag(bool modified)
 
 void CKelvoDoc::SetPathName(const QString& path, bool addToRecent)
 {
-    m_path = QFileInfo(path).absoluteFilePath();
-    m_title = QFileInfo(path).fileName();
+    m_path = platform::AbsolutePath(path);
+    m_title = platform::NameOfPath(m_path);
     if (addToRecent)
         m_app.RecentFiles().Add(m_path);
 }
@@ -122,6 +121,7 @@ bool CKelvoDoc::Load(const QString& path, std::optional<CodeKind> code)
         m_forms = std::move(decoded.forms);
         m_undecodable = decoded.undecodable;
         m_declared = decoded.declared;
+        m_declarationKept.clear();
         m_referencesAccepted = false;
         first = decoded.firstUndecodable;
         m_buffer.SetText(decoded.text);
@@ -129,7 +129,7 @@ bool CKelvoDoc::Load(const QString& path, std::optional<CodeKind> code)
         m_buffer.SetModified(false);
     }
     m_stamp = m_reported = stamp;
-    m_stampPath = QFileInfo(path).absoluteFilePath();
+    m_stampPath = platform::AbsolutePath(path);
     m_journal.Remove();
     m_app.WriteProfileString(settings::System, QStringLiteral("IniFile"), m_stampPath);
     if (m_undecodable > 0) {
@@ -221,7 +221,7 @@ bool CKelvoDoc::ConfirmEncodable(QStringView text, CodeKind& code, bool* referen
 
 QString CKelvoDoc::ShownFileName() const
 {
-    return platform::DisplayPath(QFileInfo(m_path).fileName());
+    return platform::DisplayPath(platform::NameOfPath(m_path));
 }
 
 CKelvoDoc::DiskState CKelvoDoc::CompareWithDisk()
@@ -360,7 +360,7 @@ void CKelvoDoc::Restore(const JournalEntry& entry)
             m_app.GetUi().Message(
                 UiText(QStringLiteral("「%1」は、この編集の後で変更されたか、なくなっています。\n"
                                "復元した内容は、新しい文書として開きます。"))
-                    .arg(platform::DisplayPath(QFileInfo(entry.path).fileName())),
+                    .arg(platform::DisplayPath(platform::NameOfPath(entry.path))),
                 Ui::Icon::Information);
     }
     m_code = entry.code;
@@ -370,12 +370,12 @@ void CKelvoDoc::Restore(const JournalEntry& entry)
 
 bool CKelvoDoc::ConfirmOverwriteChanged(const QString& path)
 {
-    if (QFileInfo(path).absoluteFilePath() != m_stampPath || CompareWithDisk() != DiskState::Changed)
+    if (platform::AbsolutePath(path) != m_stampPath || CompareWithDisk() != DiskState::Changed)
         return true;
     const QScopedValueRollback<bool> busy(m_checkingDisk, true);
     return m_app.GetUi().Ask(UiText(QStringLiteral("「%1」は、読み込んだ後でほかのプログラムによって変更されています。\n"
                                             "上書きすると、その変更は失われます。上書きしますか？"))
-                                 .arg(platform::DisplayPath(QFileInfo(path).fileName())),
+                                 .arg(platform::DisplayPath(platform::NameOfPath(path))),
                              Ui::Buttons::YesNo, Ui::Icon::Warning, Ui::Answer::No)
            == Ui::Answer::Yes;
 }
@@ -397,15 +397,20 @@ bool CKelvoDoc::OnSaveDocument(const QString& path)
     }
     // The encoder counts what the code cannot hold, so that the common
     // case costs no pass of its own; only then is the user asked.
-    if (references > 0 && !m_referencesAccepted && !raw) {
-        bytes.clear();
-        CodeKind code = m_code;
-        if (!ConfirmEncodable(text, code))
-            return false;
-        m_code = code;
+    if (references > 0 && !raw) {
+        if (!m_referencesAccepted) {
+            bytes.clear();
+            CodeKind code = m_code;
+            if (!ConfirmEncodable(text, code))
+                return false;
+            m_code = code;
+        }
         BusyScope busy(m_app.GetUi());
-        bytes = EncodeDocument(text, m_code, m_lineEnd, &m_forms);
+        bytes = EncodeDocument(WithCssEscapes(text, m_code, IsCssPath(path)), m_code, m_lineEnd,
+                               &m_forms);
     }
+    if (!raw && !OfferDeclarationUpdate(path, text, bytes))
+        return false;
     // The next save keeps the lines of the file as now written (any bytes
     // that read as the text would do, should this write fail).
     if (m_code == CodeKind::Jis && !raw)
@@ -418,10 +423,68 @@ bool CKelvoDoc::OnSaveDocument(const QString& path)
     }
     m_stamp = platform::StatFile(path);
     m_stamp.digest = platform::ContentDigest(bytes);
-    m_stampPath = QFileInfo(path).absoluteFilePath();
+    m_stampPath = platform::AbsolutePath(path);
     m_reported = m_stamp;
     m_buffer.SetModified(false);
     m_journal.Remove();
+    return true;
+}
+
+bool CKelvoDoc::OfferDeclarationUpdate(const QString& path, QString& text, QByteArray& bytes)
+{
+    if (m_code == CodeKind::Ascii || m_code == CodeKind::Unknown)
+        return true;
+    std::vector<CodeDeclaration> stale;
+    for (CodeDeclaration& d : FindCodeDeclarations(text, DeclarationSyntaxFor(path), DeclarationScope::Head))
+        if (d.OfOwnText() && d.code != m_code)
+            stale.push_back(std::move(d));
+    if (stale.empty())
+        return true;
+    QString asked = CodeKindName(m_code);
+    for (const CodeDeclaration& d : stale)
+        asked += u'\n' + d.value;
+    if (asked == m_declarationKept)
+        return true;
+    Ui::Question q;
+    q.title = QStringLiteral("文字コードの宣言");
+    q.text = UiText(QStringLiteral("このページの文字コードの宣言が、保存する %1 と違います。\n"))
+                 .arg(UiText(CodeKindCaptions().value(static_cast<int>(m_code))));
+    for (const CodeDeclaration& d : stale) {
+        QString shown = text.mid(d.markupStart, d.markupEnd - d.markupStart).simplified();
+        if (shown.size() > 80)
+            shown = shown.left(79) + u'…';
+        q.text += UiText(QStringLiteral("  %1 行目: %2\n")).arg(d.line).arg(shown);
+    }
+    q.text += UiText(QStringLiteral("\n宣言を %1 に書き換えて保存しますか？")).arg(CharsetName(m_code));
+    q.buttons = {{Ui::Answer::Yes, QStringLiteral("書き換えて保存(&R)")},
+                 {Ui::Answer::No, QStringLiteral("そのまま保存(&K)")},
+                 {Ui::Answer::Cancel, QStringLiteral("キャンセル")}};
+    q.escape = Ui::Answer::Cancel;
+    switch (m_app.GetUi().Ask(q)) {
+    case Ui::Answer::Yes:
+        break;
+    case Ui::Answer::No:
+        m_declarationKept = asked;
+        return true;
+    default:
+        return false;
+    }
+    // One edit from the first value to the last, so that one undo takes
+    // every declaration back; the text between them stays as it is.
+    const QString rewritten = RewriteDeclarations(text, stale, m_code);
+    const int from = int(stale.front().start);
+    const int to = int(stale.back().end);
+    const int delta = int(rewritten.size() - text.size());
+    int selStart = 0, selEnd = 0;
+    m_buffer.GetSel(selStart, selEnd);
+    const auto moved = [&](int at) { return at >= to ? at + delta : std::min(at, to + delta); };
+    m_buffer.SetSel(from, to);
+    m_buffer.ReplaceSel(rewritten.mid(from, to - from + delta));
+    m_buffer.SetSel(moved(selStart), moved(selEnd));
+    text = rewritten;
+    m_declared = m_code;
+    BusyScope busy(m_app.GetUi());
+    bytes = EncodeDocument(text, m_code, m_lineEnd, &m_forms);
     return true;
 }
 
@@ -466,6 +529,7 @@ bool CKelvoDoc::OnNewDocument()
     FillFromTemplate();
     m_undecodable = 0;
     m_declared.reset();
+    m_declarationKept.clear();
     m_referencesAccepted = false;
     m_buffer.SetModified(false);
     m_journal.Remove();
@@ -495,7 +559,7 @@ std::optional<QString> CKelvoDoc::AskSavePath()
     d.save = true;
     d.title = QStringLiteral("名前を付けて保存");
     d.defaultExtension = QStringLiteral("html");
-    d.initialName = QFileInfo(m_path).fileName();
+    d.initialName = platform::NameOfPath(m_path);
     d.initialFolder = m_app.InitialFolder();
     d.overwritePrompt = true;
     d.hideReadOnly = true;

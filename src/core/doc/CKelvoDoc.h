@@ -117,6 +117,11 @@ private:
     // Saving over the document's file that another program changed since
     // it was loaded or saved asks first; false to cancel.
     bool ConfirmOverwriteChanged(const QString& path);
+    // Saving in a code other than the one the page declares asks, and may
+    // rewrite the declarations' values in the buffer (one undo step) and
+    // the bytes; false to cancel. An answer to keep them holds for the
+    // document until the code or the declarations change.
+    bool OfferDeclarationUpdate(const QString& path, QString& text, QByteArray& bytes);
     QString ShownFileName() const;
     void Restore(const JournalEntry& entry);
     // Reads the file into the buffer; a given code overrides detection.
@@ -137,6 +142,8 @@ private:
     FileForms m_forms;
     qsizetype m_undecodable = 0;
     std::optional<CodeKind> m_declared;
+    // The code and the declarations the user chose to keep at a save.
+    QString m_declarationKept;
     // The user chose numeric references for what the code cannot hold.
     bool m_referencesAccepted = false;
     QString m_path;

@@ -1,5 +1,6 @@
 #include "core/doc/DocumentCodec.h"
 
+#include "core/doc/CodeDeclarations.h"
 #include "core/doc/CodecIo.h"
 #include "core/doc/CodeDetect.h"
 #include "platform/Cp932.h"
@@ -158,56 +159,20 @@ bool Encodable(Family family, const uint32_t* table, char32_t ch)
     return false;
 }
 
-// The name of a character code as pages declare it.
-std::optional<CodeKind> CodeFromCharsetName(QByteArrayView name)
-{
-    const QByteArray n = name.toByteArray().trimmed().toLower();
-    static const std::pair<const char*, CodeKind> kNames[] = {
-        {"shift_jis", CodeKind::ShiftJis}, {"shift-jis", CodeKind::ShiftJis},
-        {"sjis", CodeKind::ShiftJis},      {"x-sjis", CodeKind::ShiftJis},
-        {"windows-31j", CodeKind::ShiftJis}, {"cp932", CodeKind::ShiftJis},
-        {"ms_kanji", CodeKind::ShiftJis},  {"csshiftjis", CodeKind::ShiftJis},
-        {"euc-jp", CodeKind::Euc},         {"x-euc-jp", CodeKind::Euc},
-        {"eucjp", CodeKind::Euc},          {"eucjp-ms", CodeKind::Euc},
-        {"cseucpkdfmtjapanese", CodeKind::Euc}, {"iso-2022-jp", CodeKind::Jis},
-        {"csiso2022jp", CodeKind::Jis},    {"utf-8", CodeKind::Utf8},
-        {"utf8", CodeKind::Utf8},
-    };
-    for (const auto& [text, kind] : kNames)
-        if (n == text)
-            return kind;
-    return std::nullopt;
-}
-
 } // namespace
 
 std::optional<CodeKind> DeclaredCode(QByteArrayView bytes)
 {
-    // Declarations belong in the head; the first few kilobytes hold it.
-    const QByteArray head = bytes.first(std::min<qsizetype>(bytes.size(), 4096)).toByteArray().toLower();
-    auto valueAfter = [&](qsizetype at) -> QByteArrayView {
-        while (at < head.size() && (head[at] == ' ' || head[at] == '='))
-            ++at;
-        if (at < head.size() && (head[at] == '"' || head[at] == '\''))
-            ++at;
-        qsizetype stop = at;
-        while (stop < head.size() && (std::isalnum(static_cast<unsigned char>(head[stop]))
-                                      || head[stop] == '-' || head[stop] == '_'))
-            ++stop;
-        return QByteArrayView(head).sliced(at, stop - at);
-    };
-    if (head.startsWith("<?xml")) {
-        const qsizetype end = head.indexOf("?>");
-        const qsizetype enc = head.indexOf("encoding");
-        if (enc >= 0 && (end < 0 || enc < end))
-            return CodeFromCharsetName(valueAfter(enc + 8));
-    }
-    for (qsizetype meta = head.indexOf("<meta"); meta >= 0; meta = head.indexOf("<meta", meta + 5)) {
-        const qsizetype close = head.indexOf('>', meta);
-        const qsizetype cs = head.indexOf("charset", meta);
-        if (cs >= 0 && (close < 0 || cs < close))
-            return CodeFromCharsetName(valueAfter(cs + 7));
-    }
+    // Declarations belong in the head, which the first 4 KB hold: a value
+    // that ends in them counts, though its tag may close after them. They
+    // are ASCII: read as Latin-1, the bytes keep their offsets, and no byte
+    // of a Shift-JIS, EUC or UTF-8 character reads as markup.
+    constexpr qsizetype kHead = 4096;
+    constexpr qsizetype kTagRest = 256;
+    const QString head = QString::fromLatin1(bytes.first(std::min(bytes.size(), kHead + kTagRest)));
+    for (const CodeDeclaration& d : FindCodeDeclarations(head, DeclarationSyntax::Html, DeclarationScope::Head))
+        if (d.OfOwnText())
+            return d.end <= kHead ? d.code : std::nullopt;
     return std::nullopt;
 }
 

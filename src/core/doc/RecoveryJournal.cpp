@@ -54,7 +54,7 @@ bool RecoveryJournal::Lock()
     if (m_lock >= 0)
         return true;
     // The texts are the user's own: no one else may read them.
-    QDir().mkpath(Folder());
+    platform::MakeFolders(Folder());
     QFile::setPermissions(Folder(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     const int fd = ::open(platform::EncodePath(LockOf(m_file)).constData(),
                           O_RDWR | O_CREAT | O_CLOEXEC, 0600);
@@ -114,7 +114,8 @@ void RecoveryJournal::Run()
         m_writing = true;
         lock.unlock();
         const bool written =
-            platform::WriteFileSafely(m_file, JournalBytes(entry)) == platform::FileError::None;
+            platform::WriteOwnFile(m_file, JournalBytes(entry), {.ownerOnly = true})
+            == platform::FileError::None;
         lock.lock();
         m_writing = false;
         m_failed = m_failed || !written;

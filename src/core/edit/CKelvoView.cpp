@@ -403,10 +403,10 @@ void CKelvoView::InsertTagPieces(const EditBuffer::PieceSource& next)
     ReplaceWithTagText([&] { m_buffer.ReplaceSelPieces(converted); });
 }
 
-void CKelvoView::InsertTagText(const QString& text, bool remember)
+void CKelvoView::InsertTagText(const QString& text, bool remember, bool tagCase)
 {
     QString t = text;
-    if (m_app.TagLower())
+    if (tagCase && m_app.TagLower())
         ConvertTagCase(t, true);
     ReplaceWithTagText([&] { m_buffer.ReplaceSel(t); });
     if (remember)

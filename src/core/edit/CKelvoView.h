@@ -100,7 +100,9 @@ public:
     // as one undoable edit. With "System"/"TagSelectContinue" set and a
     // selection replaced, the inserted text stays selected. With remember
     // set, the text's start tag and end tag are kept for re-insertion.
-    void InsertTagText(const QString& text, bool remember);
+    // Without tagCase the text is written as it is: a command that keeps
+    // the user's own text applies the tag case to what it adds itself.
+    void InsertTagText(const QString& text, bool remember, bool tagCase = true);
     // InsertTagText, without remembering, for a long text given in pieces
     // (see EditBuffer::ReplaceSelPieces) that each hold whole tags.
     void InsertTagPieces(const EditBuffer::PieceSource& next);

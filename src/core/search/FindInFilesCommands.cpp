@@ -13,6 +13,7 @@
 #include "core/edit/FindCommands.h"
 #include "core/links/LinkCommands.h"
 #include "platform/FileAccess.h"
+#include "platform/FolderListing.h"
 #include "platform/Folders.h"
 
 #include <QFileInfo>
@@ -115,7 +116,7 @@ QString FindInFilesCommands::DefaultFolder() const
     const QString document = m_app.Doc().GetPathName();
     if (!document.isEmpty()) {
         const QString site = SiteRootFor(m_app.Settings(), document);
-        return site.isEmpty() ? QFileInfo(document).absolutePath() : site;
+        return site.isEmpty() ? platform::FolderOfPath(document) : site;
     }
     const QString last = m_app.GetProfileString(settings::Find, kFolderKey, QString());
     return last.isEmpty() ? platform::Folders::Documents() : last;
@@ -158,7 +159,7 @@ FormModel FindInFilesCommands::SearchForm(bool replacing) const
         const QString problem = LineMatcher(o).Error();
         if (!problem.isEmpty())
             return problem;
-        if (!QFileInfo(Field(f, kFolderField).text).isDir())
+        if (!platform::IsFolder(Field(f, kFolderField).text))
             return UiText(QStringLiteral("フォルダーが見つかりません - ")) + Field(f, kFolderField).text;
         return QString();
     };
@@ -177,7 +178,7 @@ FolderSearchOptions FindInFilesCommands::TakeOptions(const FormModel& form)
         // history, as the replace dialog keeps it.
         FindCommands::SaveHistory(m_app, kReplacePrefix, replace->choices, replace->text);
     }
-    o.folder = QFileInfo(Field(form, kFolderField).text).absoluteFilePath();
+    o.folder = platform::AbsolutePath(Field(form, kFolderField).text);
     o.patterns = ParseFilePatterns(Field(form, kPatternField).text);
     o.subfolders = Field(form, kSubfolderField).checked;
     o.matchCase = Field(form, kMatchCaseField).checked;

@@ -245,11 +245,16 @@ QStringList ListSearchFiles(const FolderSearchOptions& options)
                               QRegularExpression::CaseInsensitiveOption);
     const auto wanted = [&](const QString& name) {
         if (patterns.empty())
-            return true;
-        return std::any_of(patterns.begin(), patterns.end(), [&](const QRegularExpression& re) {
-            const QRegularExpressionMatch m = re.match(name);
-            return m.hasMatch() && m.capturedStart() == 0 && m.capturedLength() == name.size();
-        });
+            return !name.startsWith(u'.');
+        for (size_t i = 0; i < patterns.size(); ++i) {
+            // A hidden file is listed only when a pattern names its dot.
+            if (name.startsWith(u'.') && !options.patterns[qsizetype(i)].startsWith(u'.'))
+                continue;
+            const QRegularExpressionMatch m = patterns[i].match(name);
+            if (m.hasMatch() && m.capturedStart() == 0 && m.capturedLength() == name.size())
+                return true;
+        }
+        return false;
     };
 
     QStringList files;
@@ -267,10 +272,8 @@ QStringList ListSearchFiles(const FolderSearchOptions& options)
         const QString prefix = folder.endsWith(u'/') ? folder : folder + u'/';
         std::vector<QString> below;
         for (const platform::FolderEntry& e : entries) {
-            if (e.name.startsWith(u'.'))
-                continue;
             if (e.kind == platform::FolderEntry::Kind::Folder) {
-                if (options.subfolders)
+                if (options.subfolders && !e.name.startsWith(u'.'))
                     below.push_back(prefix + e.name);
             } else if (e.kind != platform::FolderEntry::Kind::FolderLink && wanted(e.name)) {
                 files.append(prefix + e.name);

@@ -92,7 +92,8 @@ FileOutcome SearchFileBytes(const QString& path, const QByteArray& bytes,
 // The files the options name, in name order, folders after the files of
 // their parent. Includes entries that are no regular files (they are
 // skipped with a reason when read); symbolic links to folders are not
-// followed, and hidden files and folders are left out.
+// followed, and hidden folders are left out, as are hidden files that no
+// pattern names with their dot (".htaccess").
 QStringList ListSearchFiles(const FolderSearchOptions& options);
 
 // Progress of a run over many files: the number done of how many, and the

@@ -3,9 +3,8 @@
 #include "core/app/CKelvoApp.h"
 #include "core/app/Ui.h"
 #include "core/links/RelativePath.h"
+#include "platform/FileAccess.h"
 
-#include <QDir>
-#include <QFileInfo>
 
 namespace {
 
@@ -52,10 +51,10 @@ void CExternalStyleDlg::BuildForm(FormModel& form)
 QString CExternalStyleDlg::ChooserFolder(CKelvoApp& app, const QString& href,
                                          const QString& documentPath)
 {
-    const QString documentFolder = QFileInfo(documentPath).absolutePath();
+    const QString documentFolder = platform::FolderOfPath(platform::AbsolutePath(documentPath));
     if (!href.isEmpty() && !documentPath.isEmpty() && !href.contains(QStringLiteral("://"))
         && !href.startsWith(u'/'))
-        return QFileInfo(QDir(documentFolder).filePath(href)).absolutePath();
+        return platform::FolderOfPath(platform::AbsolutePath(documentFolder + u'/' + href));
     if (app.GetProfileInt(QStringLiteral("System"), QStringLiteral("OpenDirCurrent"), 1) != 0
         && !documentPath.isEmpty())
         return documentFolder;

@@ -42,7 +42,7 @@ QString WidthText(const CStyleBoxPage::Side& s)
     for (const StyleKeyword& k : CStyleBoxPage::WidthKeywords())
         if (s.width == k.label)
             return k.value;
-    return StyleNumberText(s.width, s.unit);
+    return StyleLengthText(s.width, s.unit);
 }
 
 QString PartText(const CStyleBoxPage::Side& s, int part)
@@ -280,12 +280,12 @@ void CStyleBoxPage::Update(CStyleDeclList& d, const QStringList& changed) const
                     values[i] = text;
                     d.At(at).value = QStringList(values.begin(), values.end()).join(u' ');
                 } else if (!text.isEmpty()) {
-                    d.Append({longhand, text, false, {}});
+                    d.Override(longhand, text, at);
                 }
             } else if (!text.isEmpty()) {
                 // "border" sets every side; the side's longhand after it
                 // sets this one.
-                d.Append({longhand, text, false, {}});
+                d.Override(longhand, text, at);
             }
         }
     }

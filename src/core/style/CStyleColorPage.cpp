@@ -162,16 +162,30 @@ void CStyleColorPage::Update(CStyleDeclList& d, const QStringList& changed) cons
         } else if (!PositionText().isEmpty()) {
             // A position is two tokens (or more) of the shorthand: the
             // longhand after it sets it whole.
-            while (d.Find(kPosition) >= 0)
-                d.Remove(kPosition);
-            d.Append({kPosition, PositionText(), false, {}});
+            d.Override(kPosition, PositionText(), at);
         } else {
             auto isPosition = [](QStringView token) {
                 return StyleListIndex(Horizontals(), token.toString()) >= 0
                        || StyleListIndex(Verticals(), token.toString()) >= 0;
             };
             QString value = d.Items()[at].value;
-            bool found = true;
+            // A size ("/ cover") needs a position before it: the position
+            // becomes the initial one instead of going.
+            const std::vector<StyleToken> tokens = StyleValueTokens(value);
+            qsizetype first = -1, last = -1;
+            for (size_t i = 0; i < tokens.size(); ++i) {
+                if (!isPosition(tokens[i].Text(value)))
+                    continue;
+                if (first < 0)
+                    first = static_cast<qsizetype>(i);
+                last = static_cast<qsizetype>(i);
+            }
+            const bool sized = last >= 0 && last + 1 < qsizetype(tokens.size())
+                               && tokens[last + 1].Text(value).startsWith(u'/');
+            bool found = !sized;
+            if (sized)
+                value.replace(tokens[first].start, tokens[last].end - tokens[first].start,
+                              QStringLiteral("0 0"));
             while (found)
                 value = EditStyleToken(value, isPosition, QString(), &found, false);
             if (value.trimmed().isEmpty())

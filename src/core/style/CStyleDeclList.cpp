@@ -55,6 +55,14 @@ void CStyleDeclList::SetEffective(const QString& name, const QString& text)
         m_decls.push_back({name, value, false, {}});
 }
 
+void CStyleDeclList::Override(const QString& name, const QString& text, int over)
+{
+    const bool important = over >= 0 && m_decls[over].important;
+    while (Find(name) >= 0)
+        Remove(name);
+    m_decls.push_back({name, TrimBlanks(text), important, {}});
+}
+
 bool CStyleDeclList::HasGroup(const QString& prefix) const
 {
     for (const CStyleDecl& d : m_decls)
@@ -98,7 +106,7 @@ void CStyleDeclList::GetNumber(const QString& name, const StyleKeywords& keyword
 
 void CStyleDeclList::SetNumber(const QString& name, const QString& number, int unit)
 {
-    Set(name, StyleNumberText(number, unit));
+    Set(name, StyleLengthText(number, unit));
 }
 
 void CStyleDeclList::SetUrl(const QString& name, const QString& path)
@@ -118,7 +126,7 @@ int CStyleDeclList::KeywordIndex(const QString& name, const QStringList& list) c
 void CStyleDeclList::Parse(const QString& text)
 {
     const CssReader reader(text);
-    Assign(reader, reader.ReadContents(0, static_cast<int>(reader.Tokens().size())));
+    Assign(reader, reader.ReadContents(0, reader.TokenCount()));
 }
 
 void CStyleDeclList::Assign(const CssReader& reader, const std::vector<CssItem>& items)
@@ -127,6 +135,7 @@ void CStyleDeclList::Assign(const CssReader& reader, const std::vector<CssItem>&
     m_decls.reserve(items.size());
     for (const CssItem& item : items) {
         CStyleDecl d;
+        d.origin = static_cast<int>(m_decls.size());
         if (item.kind == CssItem::Kind::Declaration) {
             d.name = reader.Slice(item.start, item.nameEnd).toString();
             d.value = reader.Slice(item.valueStart, item.valueEnd).toString();
@@ -143,23 +152,29 @@ QString CStyleDeclList::ToText(const QString& prefix, const QString& suffix) con
     QString out;
     for (const CStyleDecl& d : m_decls) {
         out += prefix;
-        if (d.IsKept()) {
-            const QString text = d.kept + CssClosers(d.kept);
-            out += text;
-            // Text that is no declaration ends where a ";" or its block
-            // ended it; without one it would take in what follows.
-            if (!text.startsWith(u"/*") && !text.endsWith(u';') && !text.endsWith(u'}'))
-                out += u';';
-        } else {
-            out += d.name;
-            out += u": ";
-            out += d.value;
-            out += CssClosers(d.value);
-            if (d.important)
-                out += QStringLiteral(" !important");
-            out += u';';
-        }
+        AppendStyleEntry(out, d, QStringLiteral(": "));
         out += suffix;
     }
     return out;
+}
+
+void AppendStyleEntry(QString& out, const CStyleDecl& d, QStringView colon, bool end)
+{
+    if (d.IsKept()) {
+        const QString text = d.kept + CssClosers(d.kept);
+        out += text;
+        // Text that is no declaration ends where a ";" or its block ended
+        // it; without one it would take in what follows.
+        if (!text.startsWith(u"/*") && !text.endsWith(u';') && !text.endsWith(u'}'))
+            out += u';';
+        return;
+    }
+    out += d.name;
+    out += colon;
+    out += d.value;
+    out += CssClosers(d.value);
+    if (d.important)
+        out += QStringLiteral(" !important");
+    if (end)
+        out += u';';
 }

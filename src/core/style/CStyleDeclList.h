@@ -29,7 +29,7 @@ public:
 
     void GetNumber(const QString& name, const StyleKeywords& keywords, QString& number,
                    int& unit) const;
-    // An empty number removes the property.
+    // A length; an empty number removes the property.
     void SetNumber(const QString& name, const QString& number, int unit);
     QString GetColor(const QString& name) const { return ReadStyleColor(Get(name)); }
     void SetColor(const QString& name, const QString& text) { Set(name, StyleColorText(text)); }
@@ -46,6 +46,11 @@ public:
     // "!important"; appends one when there is none; an empty text removes
     // every declaration of the name.
     void SetEffective(const QString& name, const QString& text);
+    // Sets the name after every other declaration, so that it overrides
+    // the one at `over` (a shorthand; -1 for none), with that one's
+    // "!important" (without it, it would not take effect); earlier
+    // declarations of the name go.
+    void Override(const QString& name, const QString& text, int over);
     // Whether a declaration's name is the prefix or begins with it and "-"
     // ("background" for background-size): a shorthand of the group would
     // reset it.
@@ -88,3 +93,8 @@ public:
 private:
     std::vector<CStyleDecl> m_decls;
 };
+
+// One entry as a list writes it: "name", the colon text, the value (closed
+// where it was left open) and "!important", then ";" when `end` is set.
+// Kept text always gets the ";" it needs.
+void AppendStyleEntry(QString& out, const CStyleDecl& decl, QStringView colon, bool end = true);

@@ -15,7 +15,7 @@ void CStyleDlg::Start()
     for (CStylePage* page : m_groups) {
         page->initialised = false;
         page->ClearOthers();
-        page->Read(rule.declarations);
+        page->Read(rule.Declarations());
     }
 }
 
@@ -52,7 +52,7 @@ void CStyleDlg::Apply(const FormModel& form)
         if (!page->initialised || !page->Changed(form))
             continue;
         page->StoreFields(form);
-        page->Update(rule.declarations, page->ChangedFields(form));
+        page->Update(rule.Declarations(), page->ChangedFields(form));
     }
     if (!inlineStyle) {
         if (const FormField* t = form.Find(QStringLiteral("target")))

@@ -51,10 +51,12 @@ namespace {
 
 // Where the parts of a "font" shorthand stand in its value:
 // [style/variant/weight] size[/line-height] family. Each range is -1 when
-// the part is absent; the family runs to the end.
+// the part is absent; the family runs to the end. The style holds the
+// angle after "oblique".
 struct FontParts {
     qsizetype italicStart = -1, italicEnd = -1;
-    qsizetype boldStart = -1, boldEnd = -1;
+    qsizetype weightStart = -1, weightEnd = -1;
+    bool bold = false;
     qsizetype sizeStart = -1, sizeEnd = -1;
     qsizetype heightStart = -1, heightEnd = -1; // from the "/"
     qsizetype familyStart = -1;
@@ -78,13 +80,28 @@ bool IsSizeToken(QStringView t)
     return false;
 }
 
-// A weight before the size: "bold", "bolder" or a number from 700.
-bool IsBoldToken(QStringView t)
+// A weight before the size: a keyword or a number from 1 to 1000 (a size
+// has a unit). Bold is "bold", "bolder" or a number from 700.
+bool IsWeightToken(QStringView t, bool* bold)
 {
     bool numeric = false;
-    const int w = t.toString().toInt(&numeric);
-    return t.compare(u"bold", Qt::CaseInsensitive) == 0
-           || t.compare(u"bolder", Qt::CaseInsensitive) == 0 || (numeric && w > 699);
+    const double w = t.toString().toDouble(&numeric);
+    numeric = numeric && IsStyleNumber(t);
+    *bold = t.compare(u"bold", Qt::CaseInsensitive) == 0
+            || t.compare(u"bolder", Qt::CaseInsensitive) == 0 || (numeric && w >= 700);
+    return *bold || t.compare(u"lighter", Qt::CaseInsensitive) == 0
+           || (numeric && w >= 1 && w <= 1000);
+}
+
+bool IsAngleToken(QStringView t)
+{
+    for (const char16_t* unit : {u"deg", u"grad", u"rad", u"turn"}) {
+        const QStringView u(unit);
+        if (t.size() > u.size() && t.endsWith(u, Qt::CaseInsensitive)
+            && IsStyleNumber(t.chopped(u.size())))
+            return true;
+    }
+    return false;
 }
 
 FontParts ParseFont(const QString& value)
@@ -97,11 +114,20 @@ FontParts ParseFont(const QString& value)
             || t.compare(u"oblique", Qt::CaseInsensitive) == 0) {
             p.italicStart = tokens[i].start;
             p.italicEnd = tokens[i].end;
+            if (i + 1 < tokens.size() && IsAngleToken(tokens[i + 1].Text(value)))
+                p.italicEnd = tokens[++i].end;
             continue;
         }
-        if (IsBoldToken(t) && i + 1 < tokens.size()) {
-            p.boldStart = tokens[i].start;
-            p.boldEnd = tokens[i].end;
+        // A number is a weight only before the size: "font: 12 serif" of
+        // old pages means a size.
+        bool bold = false;
+        bool sizeLater = false;
+        for (size_t k = i + 1; k < tokens.size() && !sizeLater; ++k)
+            sizeLater = IsSizeToken(tokens[k].Text(value));
+        if (IsWeightToken(t, &bold) && (sizeLater || (!IsStyleNumber(t) && i + 1 < tokens.size()))) {
+            p.weightStart = tokens[i].start;
+            p.weightEnd = tokens[i].end;
+            p.bold = bold;
             continue;
         }
         if (!IsSizeToken(t))
@@ -146,7 +172,7 @@ void CStyleFontPage::Read(const CStyleDeclList& d)
         const QString font = d.Items()[shorthand].value;
         const FontParts p = ParseFont(font);
         italic = p.italicStart >= 0;
-        bold = p.boldStart >= 0;
+        bold = p.bold;
         if (p.sizeStart >= 0) {
             const QString s = font.mid(p.sizeStart, p.sizeEnd - p.sizeStart);
             if (SizeKeywords().contains(s, Qt::CaseInsensitive))
@@ -198,7 +224,7 @@ void CStyleFontPage::Read(const CStyleDeclList& d)
 QString CStyleFontPage::SizeText() const
 {
     return SizeKeywords().contains(size, Qt::CaseInsensitive) ? size
-                                                              : StyleNumberText(size, sizeUnit);
+                                                              : StyleLengthText(size, sizeUnit);
 }
 
 std::vector<CStyleDecl> CStyleFontPage::Longhands() const
@@ -288,7 +314,7 @@ void CStyleFontPage::Update(CStyleDeclList& d, const QStringList& changed) const
         const int supplier = d.Effective({longhand, QStringLiteral("font")});
         if (supplier < 0 || supplier != shorthand || at.sizeStart < 0) {
             if (supplier == shorthand && supplier >= 0 && !p.value.isEmpty())
-                d.Append({longhand, p.value, false, {}});
+                d.Override(longhand, p.value, shorthand);
             else
                 d.SetEffective(longhand, p.value);
             continue;
@@ -310,9 +336,11 @@ void CStyleFontPage::Update(CStyleDeclList& d, const QStringList& changed) const
             else
                 edits.push_back({at.sizeEnd, at.sizeEnd, text});
         } else if (field == u"bold") {
-            if (at.boldStart >= 0 && !bold)
-                edits.push_back({at.boldStart, at.boldEnd, QString()});
-            else if (at.boldStart < 0 && bold)
+            // A shorthand holds one weight: bold replaces the one there.
+            if (at.weightStart >= 0 && at.bold != bold)
+                edits.push_back({at.weightStart, at.weightEnd,
+                                 bold ? QStringLiteral("bold") : QString()});
+            else if (at.weightStart < 0 && bold)
                 edits.push_back({at.sizeStart, at.sizeStart, QStringLiteral("bold ")});
         } else {
             if (at.italicStart >= 0 && !italic)

@@ -12,15 +12,6 @@ QString Longhand(const QString& shorthand, int side)
     return shorthand + u'-' + kSides[side];
 }
 
-// A side as the shorthand writes it: a plain number without a unit is in
-// pixels.
-QString SideText(const QString& number, int unit)
-{
-    if (unit < 0 && IsStyleNumber(number))
-        return number + QStringLiteral("px");
-    return StyleNumberText(number, unit);
-}
-
 // The shorthand gives all four sides; a longhand after it overrides its
 // side.
 void ReadBox(const CStyleDeclList& d, const QString& shorthand, CStylePadPage::Box& box)
@@ -49,7 +40,7 @@ void WriteBox(CStyleDeclList& d, const QString& shorthand, const CStylePadPage::
     if (full) {
         QStringList parts;
         for (int i = 0; i < 4; ++i)
-            parts << SideText(box.numbers[i], box.units[i]);
+            parts << StyleLengthText(box.numbers[i], box.units[i]);
         d.Set(shorthand, parts.join(u' '));
         return;
     }
@@ -78,7 +69,7 @@ void UpdateBox(CStyleDeclList& d,
     for (int i = 0; i < 4; ++i) {
         if (!changed.contains(Longhand(shorthand, i)))
             continue;
-        const QString text = StyleNumberText(box.numbers[i], box.units[i]);
+        const QString text = StyleLengthText(box.numbers[i], box.units[i]);
         const int at = d.Effective({Longhand(shorthand, i), shorthand});
         std::array<QString, 4> sides;
         const int count = at >= 0 && d.Items()[at].name.compare(shorthand, Qt::CaseInsensitive) == 0
@@ -88,11 +79,11 @@ void UpdateBox(CStyleDeclList& d,
             if (at >= 0 && count == 0)
                 d.SetEffective(Longhand(shorthand, i), text);
             else if (!text.isEmpty())
-                d.Append({Longhand(shorthand, i), text, false, {}});
+                d.Override(Longhand(shorthand, i), text, at);
             continue;
         }
         if (!text.isEmpty()) {
-            sides[i] = SideText(box.numbers[i], box.units[i]);
+            sides[i] = StyleLengthText(box.numbers[i], box.units[i]);
             d.At(at).value = QStringList(sides.begin(), sides.end()).join(u' ');
             continue;
         }
@@ -129,7 +120,7 @@ void CStylePadPage::Update(CStyleDeclList& d, const QStringList& changed) const
 {
     if (changed.contains(QStringLiteral("letter-spacing")))
         d.SetEffective(QStringLiteral("letter-spacing"),
-                       StyleNumberText(letterSpacing, letterSpacingUnit));
+                       StyleLengthText(letterSpacing, letterSpacingUnit));
     UpdateBox(d, QStringLiteral("padding"), padding, changed);
     UpdateBox(d, QStringLiteral("margin"), margin, changed);
 }

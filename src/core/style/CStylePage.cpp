@@ -5,9 +5,8 @@
 #include "core/app/Ui.h"
 #include "core/links/RelativePath.h"
 #include "core/style/CStyleUnits.h"
+#include "platform/FileAccess.h"
 
-#include <QDir>
-#include <QFileInfo>
 
 FormField& CStylePage::Add(FormModel& form, FieldKind kind, const QString& label,
                            const QString& name)
@@ -173,11 +172,8 @@ void WriteStylePart(CStyleDeclList& d,
             return;
         }
         // The shorthand resets the part; a longhand after it sets it alone.
-        if (longhandValue.isEmpty())
-            return;
-        while (d.Find(longhand) >= 0)
-            d.Remove(longhand);
-        d.Append({longhand, longhandValue, false, {}});
+        if (!longhandValue.isEmpty())
+            d.Override(longhand, longhandValue, at);
         return;
     }
     d.SetEffective(longhand, longhandValue);
@@ -258,7 +254,7 @@ std::optional<QString> ChooseStyleImage(Ui& ui, const QString&, const QString& d
     d.hideReadOnly = true;
     d.fileMustExist = true;
     if (!documentPath.isEmpty())
-        d.initialFolder = QFileInfo(documentPath).absolutePath();
+        d.initialFolder = platform::FolderOfPath(platform::AbsolutePath(documentPath));
     const std::optional<QString> path = ui.ChooseFile(d);
     if (!path)
         return std::nullopt;

@@ -38,7 +38,7 @@ QString CStylePositionPage::Text(const QString& property) const
     if (property == u"display")
         return KeywordListText(property, Displays(), display);
     const int i = static_cast<int>(Properties().indexOf(property));
-    return StyleNumberText(numbers[i], units[i]);
+    return StyleLengthText(numbers[i], units[i]);
 }
 
 void CStylePositionPage::Write(CStyleDeclList& d) const

@@ -22,11 +22,11 @@ constexpr int kNonLinkPseudos = 2;
 
 CStyleSimpleSelector& FirstSimple(CStyleRule& rule)
 {
-    if (rule.selectors.empty())
-        rule.selectors.emplace_back();
-    if (rule.selectors[0].parts.empty())
-        rule.selectors[0].parts.emplace_back();
-    return rule.selectors[0].parts[0];
+    if (rule.Selectors().empty())
+        rule.Selectors().emplace_back();
+    if (rule.Selectors()[0].parts.empty())
+        rule.Selectors()[0].parts.emplace_back();
+    return rule.Selectors()[0].parts[0];
 }
 
 } // namespace

@@ -29,10 +29,10 @@ QStringList CStyleSelectorListDlg::Entries() const
 {
     QStringList entries;
     if (m_mode == Multiple) {
-        for (const CStyleSelector& s : rule.selectors)
+        for (const CStyleSelector& s : rule.Selectors())
             entries.append(s.ToText().trimmed());
-    } else if (selectorIndex < static_cast<int>(rule.selectors.size())) {
-        for (const CStyleSimpleSelector& s : rule.selectors[selectorIndex].parts)
+    } else if (selectorIndex < static_cast<int>(rule.Selectors().size())) {
+        for (const CStyleSimpleSelector& s : rule.Selectors()[selectorIndex].parts)
             entries.append(s.ToText());
     }
     return entries;
@@ -51,11 +51,11 @@ void CStyleSelectorListDlg::Add(FormModel& form, Ui& ui, bool descendant)
     CStyleSelector added;
     if (descendant) {
         CStyleSelectorListDlg d(m_app, m_documentPath, Descendant);
-        d.rule.selectors.emplace_back();
+        d.rule.Selectors().emplace_back();
         d.mayHandOn = false;
         if (!d.DoModal(ui))
             return;
-        added = d.rule.selectors[0];
+        added = d.rule.Selectors()[0];
     } else {
         CStyleSelectorDlg d(m_app, m_documentPath);
         d.simpleOnly = true;
@@ -64,9 +64,9 @@ void CStyleSelectorListDlg::Add(FormModel& form, Ui& ui, bool descendant)
         added.parts.push_back(d.simple);
     }
     if (m_mode == Multiple) {
-        rule.selectors.push_back(added);
+        rule.Selectors().push_back(added);
     } else {
-        auto& parts = rule.selectors[selectorIndex].parts;
+        auto& parts = rule.Selectors()[selectorIndex].parts;
         parts.insert(parts.end(), added.parts.begin(), added.parts.end());
     }
     Refresh(form, Count() - 1);
@@ -79,16 +79,16 @@ void CStyleSelectorListDlg::Edit(FormModel& form, Ui& ui, bool descendant)
         return;
     if (m_mode == Multiple && descendant) {
         CStyleSelectorListDlg d(m_app, m_documentPath, Descendant);
-        d.rule.selectors.push_back(rule.selectors[i]);
+        d.rule.Selectors().push_back(rule.Selectors()[i]);
         d.mayHandOn = false;
         if (d.DoModal(ui))
-            rule.selectors[i] = d.rule.selectors[0];
+            rule.Selectors()[i] = d.rule.Selectors()[0];
     } else {
-        if (m_mode == Multiple && rule.selectors[i].parts.empty())
-            rule.selectors[i].parts.emplace_back();
+        if (m_mode == Multiple && rule.Selectors()[i].parts.empty())
+            rule.Selectors()[i].parts.emplace_back();
         CStyleSimpleSelector& target = m_mode == Multiple
-                                           ? rule.selectors[i].parts.front()
-                                           : rule.selectors[selectorIndex].parts[i];
+                                           ? rule.Selectors()[i].parts.front()
+                                           : rule.Selectors()[selectorIndex].parts[i];
         CStyleSelectorDlg d(m_app, m_documentPath);
         d.simpleOnly = true;
         d.simple = target;
@@ -108,9 +108,9 @@ void CStyleSelectorListDlg::Delete(FormModel& form, Ui& ui)
         != Ui::Answer::Ok)
         return;
     if (m_mode == Multiple)
-        rule.selectors.erase(rule.selectors.begin() + i);
+        rule.Selectors().erase(rule.Selectors().begin() + i);
     else
-        rule.selectors[selectorIndex].parts.erase(rule.selectors[selectorIndex].parts.begin() + i);
+        rule.Selectors()[selectorIndex].parts.erase(rule.Selectors()[selectorIndex].parts.begin() + i);
     Refresh(form, i);
 }
 
@@ -121,20 +121,20 @@ void CStyleSelectorListDlg::Move(FormModel& form, int by)
     if (i < 0 || j < 0 || j >= Count())
         return;
     if (m_mode == Multiple)
-        std::swap(rule.selectors[i], rule.selectors[j]);
+        std::swap(rule.Selectors()[i], rule.Selectors()[j]);
     else
-        std::swap(rule.selectors[selectorIndex].parts[i], rule.selectors[selectorIndex].parts[j]);
+        std::swap(rule.Selectors()[selectorIndex].parts[i], rule.Selectors()[selectorIndex].parts[j]);
     Refresh(form, j);
 }
 
 bool CStyleSelectorListDlg::DoModal(Ui& ui)
 {
     if (m_mode == Descendant) {
-        while (static_cast<int>(rule.selectors.size()) <= selectorIndex)
-            rule.selectors.emplace_back();
+        while (static_cast<int>(rule.Selectors().size()) <= selectorIndex)
+            rule.Selectors().emplace_back();
         // A multi-line selector list would show an empty entry for the
         // blank after each comma; those blanks are no simple selectors.
-        auto& parts = rule.selectors[selectorIndex].parts;
+        auto& parts = rule.Selectors()[selectorIndex].parts;
         std::erase_if(parts, [](const CStyleSimpleSelector& s) { return s.IsEmpty(); });
     }
     FormModel form;

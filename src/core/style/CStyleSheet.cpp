@@ -11,43 +11,85 @@ void CStyleSheet::ParseSheet(const QString& text)
     int previous = 0;
     for (const CssItem& item : items) {
         CStyleRule rule;
-        rule.comment = text.mid(previous, item.start - previous);
-        rule.Read(reader, item);
+        rule.ReadLater(reader, item, previous);
         rules.push_back(std::move(rule));
         previous = item.end;
     }
     trailing = text.mid(previous);
-    m_trailingBreak = !rules.empty() && trailing.startsWith(QStringLiteral("\r\n"));
-    if (m_trailingBreak)
-        trailing.remove(0, 2);
+    m_trailingBreak.clear();
+    if (!rules.empty() && (trailing.startsWith(u'\r') || trailing.startsWith(u'\n'))) {
+        m_trailingBreak = LineEndAt(trailing, 0);
+        trailing.remove(0, m_trailingBreak.size());
+    }
+}
+
+// The line end a rule written anew takes: its own, else the one after it in
+// the sheet, else the one before it, else CR LF. A sheet whose first line
+// ends in CR LF and the rest in LF gets no CR LF inside.
+std::vector<QString> CStyleSheet::LineEnds(const std::vector<bool>& needed) const
+{
+    std::vector<QString> ends(rules.size());
+    QString after = !m_trailingBreak.isEmpty() ? m_trailingBreak : FirstLineEnd(trailing);
+    for (size_t i = rules.size(); i-- > 0;) {
+        const QString own = rules[i].OwnLineEnd();
+        ends[i] = !own.isEmpty() ? own : after;
+        if (!own.isEmpty())
+            after = own;
+        if (const QString comment = FirstLineEnd(rules[i].Comment()); !comment.isEmpty())
+            after = comment;
+    }
+    QString before = QStringLiteral("\r\n");
+    for (size_t i = 0; i < rules.size(); ++i) {
+        if (const QString comment = LastLineEnd(rules[i].Comment()); !comment.isEmpty())
+            before = comment;
+        if (ends[i].isEmpty() && needed[i])
+            ends[i] = before;
+        if (const QString own = rules[i].OwnLineEnd(); !own.isEmpty())
+            before = own;
+    }
+    return ends;
 }
 
 QString CStyleSheet::ToText() const
 {
-    QString out;
-    for (const CStyleRule& rule : rules) {
-        // A new rule starts a line of its own.
-        if (rule.comment.isEmpty() && !out.isEmpty() && !out.endsWith(u'\n') && rule.Changed())
-            out += QStringLiteral("\r\n");
-        out += rule.comment;
-        out += rule.WriteBack();
+    std::vector<bool> changed(rules.size());
+    bool any = false;
+    for (size_t i = 0; i < rules.size(); ++i) {
+        changed[i] = rules[i].Changed();
+        any = any || changed[i];
     }
-    if (m_trailingBreak)
-        out += QStringLiteral("\r\n");
+    const std::vector<QString> ends = any ? LineEnds(changed) : std::vector<QString>();
+    QString out;
+    for (size_t i = 0; i < rules.size(); ++i) {
+        const CStyleRule& rule = rules[i];
+        // A new rule starts a line of its own.
+        if (rule.IsNew() && !out.isEmpty() && !out.endsWith(u'\n'))
+            out += ends[i];
+        out += rule.Comment();
+        if (changed[i])
+            out += rule.WriteBack(false, ends[i]);
+        else
+            out += rule.Source();
+    }
+    out += m_trailingBreak;
     out += trailing;
     return out;
 }
 
 QString CStyleSheet::ToBlockText() const
 {
+    const std::vector<QString> ends = LineEnds(std::vector<bool>(rules.size(), true));
     QString out;
-    for (const CStyleRule& rule : rules) {
+    for (size_t i = 0; i < rules.size(); ++i) {
+        const CStyleRule& rule = rules[i];
+        const QStringView comment = rule.Comment();
         qsizetype blank = 0;
-        while (blank < rule.comment.size() && rule.comment[blank].isSpace())
+        while (blank < comment.size() && comment[blank].isSpace())
             ++blank;
-        out += QStringView(rule.comment).mid(blank);
-        out += rule.ToText(false, true);
-        out += QStringLiteral("\r\n");
+        out += comment.mid(blank);
+        // A copy reads the rule's parts, the sheet keeps only its text.
+        out += CStyleRule(rule).ToText(false, true, ends[i]);
+        out += ends[i];
     }
     out += trailing;
     return out;

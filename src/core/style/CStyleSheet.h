@@ -24,14 +24,14 @@ public:
     // back.
     QString ToText() const;
     // Every rule in the block form, each after its comment (blanks in
-    // front of the comment left out) and followed by CR LF; then the
-    // trailing text.
+    // front of the comment left out) and followed by a line end (the one
+    // of the text around it); then the trailing text.
     QString ToBlockText() const;
 
-    friend bool operator==(const CStyleSheet&, const CStyleSheet&) = default;
-
 private:
-    // The CR LF that stood right after the last rule; `trailing` begins
+    std::vector<QString> LineEnds(const std::vector<bool>& needed) const;
+
+    // The line end that stood right after the last rule; `trailing` begins
     // after it.
-    bool m_trailingBreak = false;
+    QString m_trailingBreak;
 };

@@ -43,7 +43,7 @@ void CStyleTextPage::Read(const CStyleDeclList& d)
 QString CStyleTextPage::Text(const QString& property) const
 {
     if (property == u"text-indent")
-        return StyleNumberText(indent, indentUnit);
+        return StyleLengthText(indent, indentUnit);
     if (property == u"text-align")
         return KeywordListText(property, Aligns(), align);
     if (property == u"vertical-align")

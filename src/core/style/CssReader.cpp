@@ -34,24 +34,32 @@ bool IsLineBreak(QChar c)
 
 } // namespace
 
-CssReader::CssReader(const QString& text) : m_text(text), m_tokens(TokenizeCss(text)) {}
+// A string a line break cut ends at that break, and a backslash is a
+// character of its own only before one: the break after them is part of
+// what they mean.
+bool CssReader::NeedsBreakAfter(int token) const
+{
+    return KindAt(token) == K::BadString
+           || (KindAt(token) == K::Delim && m_text[Start(token)] == u'\\');
+}
+
+CssReader::CssReader(const QString& text) : m_text(text), m_tokens(TokenizeCssStarts(text)) {}
 
 int CssReader::StartOf(int token) const
 {
-    return token < static_cast<int>(m_tokens.size()) ? m_tokens[token].start
-                                                     : static_cast<int>(m_text.size());
+    return token < TokenCount() ? Start(token) : static_cast<int>(m_text.size());
 }
 
 // The end of the last token in [first, last) that is no blank or comment
-// (with the line break after a string that a line break cut: it ends it).
+// (with the line break after it when it needs one).
 int CssReader::EndOf(int first, int last) const
 {
     for (int k = last - 1; k >= first; --k) {
-        if (IsBlank(m_tokens[k].kind))
+        if (IsBlank(KindAt(k)))
             continue;
-        if (m_tokens[k].kind == K::BadString && k + 1 < last)
-            return m_tokens[k + 1].end;
-        return m_tokens[k].end;
+        if (NeedsBreakAfter(k) && k + 1 < last)
+            return End(k + 1);
+        return End(k);
     }
     return StartOf(first);
 }
@@ -62,10 +70,10 @@ int CssReader::SkipBlock(int open, int last) const
     // "(}" does not end the block around it.
     K closer = K::CloseParen;
     m_stack.clear();
-    Opens(m_tokens[open].kind, closer);
+    Opens(KindAt(open), closer);
     m_stack.push_back(closer);
     for (int k = open + 1; k < last; ++k) {
-        const K kind = m_tokens[k].kind;
+        const K kind = KindAt(k);
         if (kind == m_stack.back()) {
             m_stack.pop_back();
             if (m_stack.empty())
@@ -79,30 +87,30 @@ int CssReader::SkipBlock(int open, int last) const
 
 bool CssReader::ReadRule(int first, int last, bool nested, CssItem& item, int& next) const
 {
-    const bool at = m_tokens[first].kind == K::AtKeyword;
+    const bool at = KindAt(first) == K::AtKeyword;
     item = CssItem();
     item.kind = at ? CssItem::Kind::AtRule : CssItem::Kind::QualifiedRule;
-    item.start = m_tokens[first].start;
+    item.start = Start(first);
     item.firstToken = first;
     for (int j = at ? first + 1 : first; j < last; ++j) {
-        const K kind = m_tokens[j].kind;
+        const K kind = KindAt(j);
         if (kind == K::OpenCurly) {
             item.preludeLast = j;
-            item.preludeEnd = m_tokens[j].start;
-            item.bodyStart = m_tokens[j].end;
+            item.preludeEnd = Start(j);
+            item.bodyStart = End(j);
             item.bodyFirst = j + 1;
             const int close = SkipBlock(j, last);
             item.bodyLast = close;
             item.closed = close < last;
             item.bodyEnd = StartOf(close);
-            item.end = item.closed ? m_tokens[close].end : StartOf(last);
+            item.end = item.closed ? End(close) : StartOf(last);
             next = item.closed ? close + 1 : last;
             return true;
         }
         if (kind == K::Semicolon && (at || nested)) {
             item.preludeLast = j;
-            item.preludeEnd = m_tokens[j].start;
-            item.end = m_tokens[j].end;
+            item.preludeEnd = Start(j);
+            item.end = End(j);
             next = j + 1;
             return at;
         }
@@ -125,16 +133,16 @@ bool CssReader::ReadRule(int first, int last, bool nested, CssItem& item, int& n
 bool CssReader::ReadDeclaration(int first, int last, CssItem& item, int& next) const
 {
     int colon = first + 1;
-    while (colon < last && IsBlank(m_tokens[colon].kind))
+    while (colon < last && IsBlank(KindAt(colon)))
         ++colon;
-    if (colon >= last || m_tokens[colon].kind != K::Colon)
+    if (colon >= last || KindAt(colon) != K::Colon)
         return false;
     int k = colon + 1;
     int block = -1;
-    for (; k < last && m_tokens[k].kind != K::Semicolon; ++k) {
+    for (; k < last && KindAt(k) != K::Semicolon; ++k) {
         K closer = K::CloseParen;
-        if (Opens(m_tokens[k].kind, closer)) {
-            if (m_tokens[k].kind == K::OpenCurly && block < 0)
+        if (Opens(KindAt(k), closer)) {
+            if (KindAt(k) == K::OpenCurly && block < 0)
                 block = k;
             k = SkipBlock(k, last);
             if (k >= last)
@@ -143,35 +151,37 @@ bool CssReader::ReadDeclaration(int first, int last, CssItem& item, int& next) c
     }
     const int valueLast = std::min(k, last);
     int a = colon + 1;
-    while (a < valueLast && m_tokens[a].kind == K::Whitespace)
+    while (a < valueLast && KindAt(a) == K::Whitespace)
         ++a;
     int b = valueLast;
-    while (b > a && m_tokens[b - 1].kind == K::Whitespace)
+    while (b > a && KindAt(b - 1) == K::Whitespace)
         --b;
-    if (b > a && b < valueLast && m_tokens[b - 1].kind == K::BadString)
+    if (b > a && b < valueLast && NeedsBreakAfter(b - 1))
         ++b;
     // "!" and "important" at the end, blanks and comments allowed between.
     bool important = false;
+    int importantEnd = -1;
     {
         int t = b - 1;
-        while (t >= a && IsBlank(m_tokens[t].kind))
+        while (t >= a && IsBlank(KindAt(t)))
             --t;
-        if (t >= a && m_tokens[t].kind == K::Ident
-            && Slice(m_tokens[t].start, m_tokens[t].end).compare(u"important", Qt::CaseInsensitive)
+        if (t >= a && KindAt(t) == K::Ident
+            && Slice(Start(t), End(t)).compare(u"important", Qt::CaseInsensitive)
                    == 0) {
             int bang = t - 1;
-            while (bang >= a && IsBlank(m_tokens[bang].kind))
+            while (bang >= a && IsBlank(KindAt(bang)))
                 --bang;
-            if (bang >= a && m_tokens[bang].kind == K::Delim
-                && m_text[m_tokens[bang].start] == u'!') {
+            if (bang >= a && KindAt(bang) == K::Delim
+                && m_text[Start(bang)] == u'!') {
                 important = true;
+                importantEnd = End(t);
                 b = bang;
-                while (b > a && m_tokens[b - 1].kind == K::Whitespace)
+                while (b > a && KindAt(b - 1) == K::Whitespace)
                     --b;
             }
         }
     }
-    const bool custom = Slice(m_tokens[first].start, m_tokens[first].end).startsWith(u"--");
+    const bool custom = Slice(Start(first), End(first)).startsWith(u"--");
     if (block >= 0 && !custom) {
         // A {} block is a value only on its own; among other values the
         // text is a nested rule ("a:hover { ... }").
@@ -182,12 +192,13 @@ bool CssReader::ReadDeclaration(int first, int last, CssItem& item, int& next) c
     item = CssItem();
     item.kind = CssItem::Kind::Declaration;
     item.firstToken = first;
-    item.start = m_tokens[first].start;
-    item.nameEnd = m_tokens[first].end;
-    item.valueStart = a < b ? m_tokens[a].start : m_tokens[colon].end;
-    item.valueEnd = a < b ? m_tokens[b - 1].end : item.valueStart;
+    item.start = Start(first);
+    item.nameEnd = End(first);
+    item.valueStart = a < b ? Start(a) : End(colon);
+    item.valueEnd = a < b ? End(b - 1) : item.valueStart;
     item.important = important;
-    item.end = k < last ? m_tokens[k].end : EndOf(first, last);
+    item.importantEnd = important ? importantEnd : item.valueEnd;
+    item.end = k < last ? End(k) : EndOf(first, last);
     next = k < last ? k + 1 : last;
     return true;
 }
@@ -195,9 +206,9 @@ bool CssReader::ReadDeclaration(int first, int last, CssItem& item, int& next) c
 std::vector<CssItem> CssReader::ReadSheet() const
 {
     std::vector<CssItem> items;
-    const int n = static_cast<int>(m_tokens.size());
+    const int n = TokenCount();
     for (int i = 0; i < n;) {
-        const K kind = m_tokens[i].kind;
+        const K kind = KindAt(i);
         if (IsBlank(kind) || kind == K::Cdo || kind == K::Cdc) {
             ++i;
             continue;
@@ -215,7 +226,7 @@ std::vector<CssItem> CssReader::ReadContents(int first, int last) const
 {
     std::vector<CssItem> items;
     for (int i = first; i < last;) {
-        const K kind = m_tokens[i].kind;
+        const K kind = KindAt(i);
         if (kind == K::Whitespace || kind == K::Semicolon) {
             ++i;
             continue;
@@ -225,8 +236,8 @@ std::vector<CssItem> CssReader::ReadContents(int first, int last) const
         if (kind == K::Comment) {
             item.kind = CssItem::Kind::Comment;
             item.firstToken = i;
-            item.start = m_tokens[i].start;
-            item.end = m_tokens[i].end;
+            item.start = Start(i);
+            item.end = End(i);
         } else if (kind == K::Ident && ReadDeclaration(i, last, item, next)) {
         } else if (!ReadRule(i, last, true, item, next)) {
             item.kind = CssItem::Kind::Other;
@@ -241,19 +252,16 @@ QString CssReader::PreludeText(const CssItem& rule) const
 {
     int a = rule.firstToken;
     int b = rule.preludeLast;
-    while (a < b && m_tokens[a].kind == K::Whitespace)
+    while (a < b && KindAt(a) == K::Whitespace)
         ++a;
-    while (b > a && m_tokens[b - 1].kind == K::Whitespace)
+    while (b > a && KindAt(b - 1) == K::Whitespace)
         --b;
-    if (b > a && b < rule.preludeLast && m_tokens[b - 1].kind == K::BadString)
+    if (b > a && b < rule.preludeLast && NeedsBreakAfter(b - 1))
         ++b;
     QString out;
     for (int k = a; k < b; ++k) {
-        const CssToken& t = m_tokens[k];
-        const QStringView piece = Slice(t.start, t.end);
-        // The line break after a string that a line break cut is what ends
-        // it: it stays.
-        if (t.kind != K::Whitespace || m_tokens[k - 1].kind == K::BadString) {
+        const QStringView piece = Slice(Start(k), End(k));
+        if (KindAt(k) != K::Whitespace || NeedsBreakAfter(k - 1)) {
             out += piece;
             continue;
         }
@@ -270,7 +278,7 @@ QString CssReader::PreludeText(const CssItem& rule) const
             for (QChar c : piece)
                 if (!IsLineBreak(c))
                     out += c;
-        } else if (m_tokens[k - 1].kind != K::Comma && m_tokens[k + 1].kind != K::Comma) {
+        } else if (KindAt(k - 1) != K::Comma && KindAt(k + 1) != K::Comma) {
             out += u' ';
         }
     }
@@ -288,8 +296,8 @@ QString CssClosers(QStringView text)
     // A string a line break cut ends only at a line break.
     if (last.kind == K::BadString)
         return QStringLiteral("\n");
-    // A backslash at the very end escapes nothing; followed by the ";" it
-    // would escape that.
+    // A backslash at the very end stands for U+FFFD (in a string, for
+    // nothing); followed by the ";" it would escape that instead.
     qsizetype backslashes = 0;
     while (backslashes < text.size() && text[text.size() - 1 - backslashes] == u'\\')
         ++backslashes;
@@ -308,9 +316,7 @@ QString CssClosers(QStringView text)
         if (!closed)
             out += danglingEscape ? QStringLiteral("\n") + quote : QString(quote);
     } else if (danglingEscape) {
-        // It stood before a line break (where it is a "\\" of its own),
-        // or at the end of the sheet.
-        out += u'\n';
+        out += QStringLiteral("FFFD ");
     }
     if ((last.kind == K::Url || last.kind == K::BadUrl) && !piece.endsWith(u')'))
         out += u')';

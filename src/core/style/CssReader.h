@@ -36,10 +36,12 @@ struct CssItem {
     int bodyLast = 0;
     bool closed = false;
     // Declarations: the name is [start, nameEnd), the value [valueStart,
-    // valueEnd) without the blanks around it and without "!important".
+    // valueEnd) without the blanks around it and without "!important",
+    // which ends at importantEnd (valueEnd when there is none).
     int nameEnd = 0;
     int valueStart = 0;
     int valueEnd = 0;
+    int importantEnd = 0;
     bool important = false;
 };
 
@@ -57,14 +59,18 @@ public:
     {
         return QStringView(m_text).mid(start, end - start);
     }
-    const std::vector<CssToken>& Tokens() const { return m_tokens; }
+    int TokenCount() const { return static_cast<int>(m_tokens.size()); }
+    // A token's kind and its range in the text.
+    CssTokenKind KindAt(int token) const { return m_tokens[token].kind; }
+    int Start(int token) const { return m_tokens[token].start; }
+    int End(int token) const { return StartOf(token + 1); }
 
     // The rules and at-rules of a style sheet. Blanks, comments and the
     // HTML comment marks between them are no items; a rule whose "{"
     // never comes is no item either (browsers drop it).
     std::vector<CssItem> ReadSheet() const;
     // The contents of a block, or of a whole STYLE attribute with
-    // ReadContents(0, Tokens().size()).
+    // ReadContents(0, TokenCount()).
     std::vector<CssItem> ReadContents(int firstToken, int lastToken) const;
     std::vector<CssItem> ReadBody(const CssItem& rule) const
     {
@@ -88,10 +94,11 @@ private:
     bool ReadRule(int first, int last, bool nested, CssItem& item, int& next) const;
     bool ReadDeclaration(int first, int last, CssItem& item, int& next) const;
     int StartOf(int token) const;
+    bool NeedsBreakAfter(int token) const;
     int EndOf(int token, int last) const;
 
     QString m_text;
-    std::vector<CssToken> m_tokens;
+    std::vector<CssTokenStart> m_tokens;
     mutable std::vector<CssTokenKind> m_stack;
 };
 

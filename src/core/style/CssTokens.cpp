@@ -42,14 +42,17 @@ class Tokenizer {
 public:
     explicit Tokenizer(QStringView text) : m_text(text), m_n(static_cast<int>(text.size())) {}
 
-    std::vector<CssToken> Run()
+    // Reserved for about one token in three characters (what sheets hold),
+    // so that a large sheet's tokens are not copied as they grow.
+    template <typename Token, typename Make>
+    std::vector<Token> Run(Make make)
     {
-        std::vector<CssToken> tokens;
-        tokens.reserve(static_cast<size_t>(m_n / 4) + 4);
+        std::vector<Token> tokens;
+        tokens.reserve(static_cast<size_t>(m_n / 3) + 4);
         while (m_i < m_n) {
             const int start = m_i;
             const CssTokenKind kind = Next();
-            tokens.push_back({kind, start, m_i});
+            tokens.push_back(make(kind, start, m_i));
         }
         return tokens;
     }
@@ -58,9 +61,10 @@ private:
     char16_t At(int i) const { return i < m_n ? m_text[i].unicode() : char16_t(0xFFFF); }
     bool InText(int i) const { return i < m_n; }
 
+    // A backslash at the very end escapes too: it stands for U+FFFD.
     bool ValidEscape(int i) const
     {
-        return InText(i + 1) && At(i) == u'\\' && !IsNewline(At(i + 1));
+        return InText(i) && At(i) == u'\\' && !IsNewline(At(i + 1));
     }
 
     bool StartsIdent(int i) const
@@ -375,5 +379,12 @@ private:
 
 std::vector<CssToken> TokenizeCss(QStringView text)
 {
-    return Tokenizer(text).Run();
+    return Tokenizer(text).Run<CssToken>(
+        [](CssTokenKind kind, int start, int end) { return CssToken{kind, start, end}; });
+}
+
+std::vector<CssTokenStart> TokenizeCssStarts(QStringView text)
+{
+    return Tokenizer(text).Run<CssTokenStart>(
+        [](CssTokenKind kind, int start, int) { return CssTokenStart{start, kind}; });
 }

@@ -45,3 +45,11 @@ struct CssToken {
 // Every character of the text belongs to exactly one token, in order. An
 // unterminated comment, string or url() runs to the end of the text.
 std::vector<CssToken> TokenizeCss(QStringView text);
+
+// The same tokens held in less room (a large sheet has millions): a token
+// ends where the next one starts, the last one at the end of the text.
+struct CssTokenStart {
+    int start;
+    CssTokenKind kind;
+};
+std::vector<CssTokenStart> TokenizeCssStarts(QStringView text);

@@ -20,45 +20,10 @@
 #include "core/style/StyleRuleSelect.h"
 #include "core/tags/TagView.h"
 
-#include <QFileInfo>
 
 namespace {
 
 const QString kSaveFirst = QStringLiteral("ファイルを保存してください");
-
-bool IsCssDocument(const QString& path)
-{
-    return QFileInfo(path).suffix().compare(u"css", Qt::CaseInsensitive) == 0;
-}
-
-// The STYLE element of an HTML text: the start tag, the end tag and the
-// text between. Letter case is ignored, so a STYLE area inserted with
-// lower-case tags is found again.
-struct StyleElement {
-    int bodyStart = 0;  // just after the ">" of the start tag
-    int bodyEnd = 0;    // the "<" of "</STYLE"
-};
-
-std::optional<StyleElement> FindStyleElement(const QString& text)
-{
-    qsizetype open = 0;
-    for (;;) {
-        open = text.indexOf(QStringLiteral("<style"), open, Qt::CaseInsensitive);
-        if (open < 0)
-            return std::nullopt;
-        const qsizetype after = open + 6;
-        if (after < text.size() && (text[after] == u'>' || text[after].isSpace()))
-            break;
-        open = after;
-    }
-    const qsizetype gt = text.indexOf(u'>', open);
-    if (gt < 0)
-        return std::nullopt;
-    const qsizetype close = text.indexOf(QStringLiteral("</style"), gt + 1, Qt::CaseInsensitive);
-    if (close < 0)
-        return std::nullopt;
-    return StyleElement{static_cast<int>(gt + 1), static_cast<int>(close)};
-}
 
 // The rule of the selection, or one made in the selector dialog.
 std::optional<CStyleRule> RuleFromSelectorDialog(CKelvoApp& app)
@@ -69,14 +34,21 @@ std::optional<CStyleRule> RuleFromSelectorDialog(CKelvoApp& app)
     return selector.rule;
 }
 
-// A rule the user confirmed without a change stays as it was written.
+// A rule the user confirmed without a change stays as it was written; a
+// changed one has only what changed rewritten, in the line end of the text
+// around it.
 void EditRuleAndReplace(CKelvoApp& app, CStyleRule rule)
 {
     CStyleDlg dlg(&app);
     dlg.rule = std::move(rule);
     dlg.documentPath = app.Doc().GetPathName();
-    if (dlg.DoModal(app.GetUi()) && dlg.rule.Changed())
-        app.View().InsertTagText(dlg.rule.ToText(false, true), true);
+    if (!dlg.DoModal(app.GetUi()) || !dlg.rule.Changed())
+        return;
+    EditBuffer& buffer = app.View().Buffer();
+    int start = 0, end = 0;
+    buffer.GetSel(start, end);
+    const QString lineEnd = LineEndAround(buffer.GetText(), start, end);
+    app.View().InsertTagText(dlg.rule.WriteBack(false, lineEnd), true);
 }
 
 void OnStyleArea(CKelvoView& view)
@@ -178,31 +150,32 @@ void OnElementStyle(CKelvoApp& app, const QString& name, const QString& descript
         buffer.SetSel(start, end);
 }
 
+// Nothing is written unless a rule was added, changed, moved or removed.
 void OnStyleList(CKelvoApp& app)
 {
     CKelvoView& view = app.View();
     EditBuffer& buffer = view.Buffer();
     const QString documentPath = app.Doc().GetPathName();
     const QString text = buffer.GetText();
-    const bool css = IsCssDocument(documentPath);
-    std::optional<StyleElement> element;
+    const bool css = IsCssPath(documentPath);
+    std::optional<StyleContents> element;
     QString source;
     if (css) {
         source = text;
     } else {
-        element = FindStyleElement(text);
+        element = FirstStyleContents(text);
         // The area is read as it stands, "<!--" and "-->" included (a
         // browser skips them between rules), so that rules nobody changed
         // come back byte for byte.
         if (element)
-            source = text.mid(element->bodyStart, element->bodyEnd - element->bodyStart);
+            source = text.mid(element->start, element->end - element->start);
     }
     CStyleListDlg dlg(&app, documentPath);
     dlg.sheet.ParseSheet(source);
     if (!dlg.DoModal(app.GetUi()))
         return;
     const QString sheet = dlg.sheet.ToText();
-    if ((css || element) && sheet == source)
+    if (sheet == source)
         return;
     if (css) {
         buffer.SetSel(0, buffer.GetTextLength());
@@ -212,7 +185,7 @@ void OnStyleList(CKelvoApp& app)
         return;
     }
     if (element) {
-        buffer.SetSel(element->bodyStart, element->bodyEnd);
+        buffer.SetSel(element->start, element->end);
         buffer.ReplaceSel(sheet);
         return;
     }

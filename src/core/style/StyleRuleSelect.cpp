@@ -4,14 +4,15 @@
 #include "core/edit/EditBuffer.h"
 #include "core/style/CStyleRule.h"
 #include "core/style/CssReader.h"
-
-namespace {
+#include "core/tags/HtmlScanner.h"
 
 bool IsCssPath(const QString& documentPath)
 {
     const qsizetype dot = documentPath.lastIndexOf(u'.');
     return dot >= 0 && documentPath.mid(dot + 1).compare(u"css", Qt::CaseInsensitive) == 0;
 }
+
+namespace {
 
 // The STYLE element text around a position: after the ">" of the last
 // "<STYLE" start tag before it, up to the next "</STYLE" (or the end).
@@ -43,26 +44,44 @@ constexpr int kMaxDepth = 64;
 
 } // namespace
 
+std::vector<StyleContents> AllStyleContents(QStringView text)
+{
+    std::vector<StyleContents> all;
+    HtmlScanner scanner(text);
+    HtmlToken token;
+    while (scanner.Next(token)) {
+        if (token.kind != HtmlToken::Kind::StartTag || !token.closed
+            || token.Name(text).compare(u"style", Qt::CaseInsensitive) != 0)
+            continue;
+        int escape = 0;
+        all.push_back(
+            {static_cast<int>(token.end),
+             static_cast<int>(HtmlScanner::RawTextEnd(text, token.end, u"style", escape))});
+    }
+    return all;
+}
+
+std::optional<StyleContents> FirstStyleContents(QStringView text)
+{
+    const std::vector<StyleContents> all = AllStyleContents(text);
+    return all.empty() ? std::nullopt : std::optional(all.front());
+}
+
+std::optional<StyleContents> StyleContentsAt(QStringView text, int position)
+{
+    for (const StyleContents& c : AllStyleContents(text))
+        if (position >= c.start && position <= c.end)
+            return c;
+    return std::nullopt;
+}
+
 bool InStyleSheet(CKelvoView& view, const QString& documentPath)
 {
     if (IsCssPath(documentPath))
         return true;
-    EditBuffer& buffer = view.Buffer();
     int position = 0, selEnd = 0;
-    buffer.GetSel(position, selEnd);
-    const QString text = buffer.GetText();
-    // Documents write their tags in either case; "<style>" is as much a
-    // style element as "<STYLE>".
-    const qsizetype open =
-        position > 0 ? text.lastIndexOf(QStringLiteral("<STYLE"), position - 1, Qt::CaseInsensitive)
-                     : -1;
-    if (open < 0)
-        return false;
-    const qsizetype openEnd = text.indexOf(u'>', open);
-    if (openEnd < 0 || openEnd >= position)
-        return false;
-    const qsizetype close = text.indexOf(QStringLiteral("</STYLE"), openEnd, Qt::CaseInsensitive);
-    return close >= position;
+    view.Buffer().GetSel(position, selEnd);
+    return StyleContentsAt(view.Buffer().GetText(), position).has_value();
 }
 
 bool FindStyleRuleInSheet(QStringView sheet, int position, int& start, int& end)
@@ -119,11 +138,15 @@ bool SelectStyleRuleAtCaret(CKelvoView& view, const QString& documentPath)
     int position = 0, selEnd = 0;
     buffer.GetSel(position, selEnd);
     const QString text = buffer.GetText();
+    StyleContents sheet{0, static_cast<int>(text.size())};
+    if (!IsCssPath(documentPath))
+        sheet = StyleContentsAt(text, position).value_or(sheet);
     int start = 0, end = 0;
-    const bool found = IsCssPath(documentPath) ? FindStyleRuleInSheet(text, position, start, end)
-                                               : FindStyleRule(text, position, start, end);
-    if (!found)
+    if (!FindStyleRuleInSheet(QStringView(text).mid(sheet.start, sheet.end - sheet.start),
+                              position - sheet.start, start, end))
         return false;
+    start += sheet.start;
+    end += sheet.start;
     buffer.SetSel(start, end);
     buffer.ScrollCaret();
     return true;

@@ -3,12 +3,33 @@
 #include <QString>
 #include <QStringView>
 
+#include <optional>
+#include <vector>
+
 class CKelvoView;
 
+// Whether the document is a style sheet: its name ends in ".css" (any case).
+bool IsCssPath(const QString& documentPath);
+
+// The contents of a STYLE element as the HTML reader finds it (never a
+// "<style>" inside a comment, a script string or a TITLE): from after its
+// start tag up to its end tag, or to the end of the text while the page
+// has none yet.
+struct StyleContents {
+    int start = 0;
+    int end = 0;
+};
+// Every STYLE element's, in order.
+std::vector<StyleContents> AllStyleContents(QStringView text);
+// The first STYLE element's.
+std::optional<StyleContents> FirstStyleContents(QStringView text);
+// Those of the STYLE element holding the position (its end, just before
+// "</STYLE>", included).
+std::optional<StyleContents> StyleContentsAt(QStringView text, int position);
+
 // True when the selection start lies in a style sheet: the document's file
-// name ends in ".css" (any case), or the position lies inside the text of
-// a STYLE element (between the "<STYLE ...>" tag and "</STYLE>", tag names
-// in any case).
+// name ends in ".css" (any case), or the position lies in the contents of
+// a STYLE element.
 bool InStyleSheet(CKelvoView& view, const QString& documentPath);
 
 // Selects the style rule around the selection start ("H1 { color: red }",

@@ -194,6 +194,13 @@ QString StyleNumberText(const QString& number, int unit)
     return number + CStyleUnits::Code(unit);
 }
 
+QString StyleLengthText(const QString& number, int unit)
+{
+    if (unit < 0 && IsStyleNumber(number))
+        return number + QStringLiteral("px");
+    return StyleNumberText(number, unit);
+}
+
 QString ReadStyleColor(const QString& value)
 {
     const QString v = value.trimmed();

@@ -72,6 +72,11 @@ void ReadStyleNumber(const QString& value, const StyleKeywords& keywords, QStrin
 // a number field holding text.
 QString StyleNumberText(const QString& number, int unit);
 
+// The same for a length: a plain number without a unit is in pixels
+// (browsers ignore a length without one). Not for line-height, where a
+// plain number is a factor.
+QString StyleLengthText(const QString& number, int unit);
+
 // "#rrggbb" reads as the six digits; anything else as it is.
 QString ReadStyleColor(const QString& value);
 // Six hexadecimal digits get "#" in front; names and other forms stay.

@@ -61,9 +61,12 @@ void TableCommands::ConvertToTable(const QString& separators)
     // rows are made in pieces, which the desktop widget inserts while the
     // next ones are made.
     buffer.SetSel(start, replaceEnd);
+    // Comma- and tab-separated text comes from spreadsheets, which quote
+    // a field that holds a separator, a quote or a line break.
+    const bool quoted = separators == u"," || separators == u"\t";
     m_app.View().InsertTagPieces(DelimitedTablePieces(region.split(kCrLf), separators,
-                                                      m_options.SplitEach(),
-                                                      m_options.Style(), kLinesPerPiece));
+                                                      m_options.SplitEach(), m_options.Style(),
+                                                      kLinesPerPiece, quoted));
     // The caret goes after the table even when inserted text usually stays
     // selected: the rows were typed in, not wrapped around a selection.
     int a = 0, b = 0;

@@ -12,39 +12,80 @@ constexpr char16_t kIdeographicSpace = u'\u3000';
 
 } // namespace
 
-QStringList SplitDelimitedLine(const QString& line, const QString& separators,
-                               bool eachSeparator)
+QStringList ReadDelimitedRow(const QStringList& lines, qsizetype& next, const QString& separators,
+                             bool eachSeparator, bool quotedFields)
 {
-    QStringList fields;
-    const qsizetype n = line.size();
-    auto isSeparator = [&](qsizetype i) { return separators.contains(line[i]); };
-    if (eachSeparator) {
-        qsizetype start = 0;
-        for (qsizetype i = 0; i < n; ++i) {
-            if (isSeparator(i)) {
-                fields.append(line.mid(start, i - start));
-                start = i + 1;
+    QString line = lines.at(next++);
+    qsizetype i = 0;
+    auto isSeparator = [&](qsizetype at) { return separators.contains(line[at]); };
+    // The quoted field at i, read up to its closing quote, which may lie on
+    // a later line; false (nothing moved) when no quote closes it.
+    auto readQuoted = [&](QString& field) {
+        qsizetype row = next;
+        QString current = line;
+        QString value;
+        for (qsizetype j = i + 1;; ++j) {
+            if (j >= current.size()) {
+                if (row >= lines.size())
+                    return false;
+                value += kCrLf;
+                current = lines.at(row++);
+                j = -1;
+            } else if (current[j] != u'"') {
+                value += current[j];
+            } else if (j + 1 < current.size() && current[j + 1] == u'"') {
+                value += u'"';
+                ++j;
+            } else {
+                line = current;
+                next = row;
+                i = j + 1;
+                field = value;
+                return true;
             }
         }
-        if (start < n)
-            fields.append(line.mid(start));
-        return fields;
-    }
-    qsizetype i = 0;
-    if (n > 0 && isSeparator(0)) {
-        fields.append(QString());
-        while (i < n && isSeparator(i))
-            ++i;
-    }
-    while (i < n) {
+    };
+    auto readField = [&](bool& quoted) {
+        QString value;
+        quoted = quotedFields && i < line.size() && line[i] == u'"' && readQuoted(value);
         const qsizetype start = i;
-        while (i < n && !isSeparator(i))
+        while (i < line.size() && !isSeparator(i))
             ++i;
-        fields.append(line.mid(start, i - start));
-        while (i < n && isSeparator(i))
+        return value + line.mid(start, i - start);
+    };
+    QStringList fields;
+    bool quoted = false;
+    if (eachSeparator) {
+        for (;;) {
+            QString field = readField(quoted);
+            if (i < line.size()) {
+                fields.append(field);
+                ++i;
+            } else {
+                if (!field.isEmpty() || quoted)
+                    fields.append(field);
+                return fields;
+            }
+        }
+    }
+    if (!line.isEmpty() && isSeparator(0)) {
+        fields.append(QString());
+        while (i < line.size() && isSeparator(i))
+            ++i;
+    }
+    while (i < line.size()) {
+        fields.append(readField(quoted));
+        while (i < line.size() && isSeparator(i))
             ++i;
     }
     return fields;
+}
+
+QStringList SplitDelimitedLine(const QString& line, const QString& separators,
+                               bool eachSeparator)
+{
+    qsizetype next = 0;
+    return ReadDelimitedRow(QStringList{line}, next, separators, eachSeparator, false);
 }
 
 QString TableCellText(const QString& text, int row, int column, const TableStyle& style)
@@ -77,14 +118,14 @@ QString TableRowText(const QStringList& cells, int row, const TableStyle& style)
 }
 
 QString DelimitedTableText(const QStringList& lines, const QString& separators,
-                           bool eachSeparator, const TableStyle& style)
+                           bool eachSeparator, const TableStyle& style, bool quotedFields)
 {
-    return *DelimitedTablePieces(lines, separators, eachSeparator, style, INT_MAX)();
+    return *DelimitedTablePieces(lines, separators, eachSeparator, style, INT_MAX, quotedFields)();
 }
 
 EditBuffer::PieceSource DelimitedTablePieces(const QStringList& lines, const QString& separators,
                                              bool eachSeparator, const TableStyle& style,
-                                             int linesPerPiece)
+                                             int linesPerPiece, bool quotedFields)
 {
     struct State {
         QStringList lines;
@@ -92,12 +133,14 @@ EditBuffer::PieceSource DelimitedTablePieces(const QStringList& lines, const QSt
         bool eachSeparator;
         TableStyle style;
         qsizetype perPiece;
+        bool quotedFields;
         qsizetype next = 0;  // the first line not yet made into a row
         bool started = false;
         bool ended = false;
     };
     auto state = std::make_shared<State>(State{lines, separators, eachSeparator, style,
-                                               std::max<qsizetype>(linesPerPiece, 1)});
+                                               std::max<qsizetype>(linesPerPiece, 1),
+                                               quotedFields});
     return [state]() -> std::optional<QString> {
         State& s = *state;
         if (s.ended)
@@ -109,11 +152,16 @@ EditBuffer::PieceSource DelimitedTablePieces(const QStringList& lines, const QSt
         }
         const qsizetype stop = s.lines.size() - s.next <= s.perPiece ? s.lines.size()
                                                                       : s.next + s.perPiece;
-        for (; s.next < stop; ++s.next) {
-            const QString& line = s.lines[s.next];
-            if (!line.isEmpty())
-                out += TableRowText(SplitDelimitedLine(line, s.separators, s.eachSeparator),
-                                    static_cast<int>(s.next), s.style);
+        // A row with a quoted line break may take lines past the stop.
+        while (s.next < stop) {
+            const int row = static_cast<int>(s.next);
+            if (s.lines[s.next].isEmpty()) {
+                ++s.next;
+                continue;
+            }
+            out += TableRowText(ReadDelimitedRow(s.lines, s.next, s.separators, s.eachSeparator,
+                                                 s.quotedFields),
+                                row, s.style);
         }
         if (s.next == s.lines.size()) {
             out += QStringLiteral("</TABLE>") + kCrLf;

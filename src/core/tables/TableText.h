@@ -19,12 +19,22 @@ struct TableStyle {
     QString color5 = QStringLiteral("FFFFFF");  // the other rows
 };
 
-// Splits one line at the separator characters. With eachSeparator every
-// separator ends a field, so consecutive separators give empty fields; the
-// text after the last separator is a field only when it is not empty.
-// Without it a run of separators counts as one; a leading run gives one
-// empty first field and a trailing run no field. Fields are not trimmed and
-// quotes have no meaning.
+// Reads the fields of one row from lines[next] on and moves next past the
+// lines it took. With eachSeparator every separator ends a field, so
+// consecutive separators give empty fields; the text after the last
+// separator is a field only when it is not empty (or quoted). Without it a
+// run of separators counts as one; a leading run gives one empty first
+// field and a trailing run no field. Fields are not trimmed.
+//
+// With quotedFields a field that begins with a double quote is read as
+// spreadsheets write comma- and tab-separated text: it runs to the quote
+// that closes it, over separators and line ends (kept as CR LF), a doubled
+// quote stands for one, and text between the closing quote and the next
+// separator is added as it is. A quote that nothing closes is text, as is
+// every quote that does not begin a field.
+QStringList ReadDelimitedRow(const QStringList& lines, qsizetype& next, const QString& separators,
+                             bool eachSeparator, bool quotedFields);
+// One line read by ReadDelimitedRow without quotes.
 QStringList SplitDelimitedLine(const QString& line, const QString& separators,
                                bool eachSeparator);
 
@@ -34,17 +44,19 @@ QString TableCellText(const QString& text, int row, int column, const TableStyle
 // One row with its cells and a CR LF after "</TR>".
 QString TableRowText(const QStringList& cells, int row, const TableStyle& style);
 
-// The table for delimited lines: one row per line; an empty line gives no
-// row but still counts, so it can take the place of the first row.
+// The table for delimited lines: one row per line (or per quoted record
+// with quotedFields, see ReadDelimitedRow); an empty line gives no row but
+// still counts, so it can take the place of the first row.
 QString DelimitedTableText(const QStringList& lines, const QString& separators,
-                           bool eachSeparator, const TableStyle& style);
+                           bool eachSeparator, const TableStyle& style,
+                           bool quotedFields = false);
 // The same table in pieces of the rows of at most linesPerPiece lines, the
 // first piece with the table's start tag and the last with its end tag, for
 // EditBuffer::ReplaceSelPieces. The source keeps its own copies of
 // everything it reads.
 EditBuffer::PieceSource DelimitedTablePieces(const QStringList& lines, const QString& separators,
                                              bool eachSeparator, const TableStyle& style,
-                                             int linesPerPiece);
+                                             int linesPerPiece, bool quotedFields = false);
 
 // The wizard's table: cells in row order, every row written even when all
 // of its cells are empty.

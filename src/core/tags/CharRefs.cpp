@@ -1,5 +1,7 @@
 #include "core/tags/CharRefs.h"
 
+#include "core/tags/HtmlScanner.h"
+
 #include <algorithm>
 #include <optional>
 
@@ -199,6 +201,11 @@ QString DecodeAttrCharRefs(QStringView raw)
     QString out;
     out.reserve(raw.size());
     for (qsizetype i = 0; i < raw.size();) {
+        if (const qsizetype code = HtmlScanner::ServerCodeEnd(raw, i); code >= 0) {
+            out += raw.mid(i, code - i);
+            i = code;
+            continue;
+        }
         if (raw[i] == u'&') {
             if (const std::optional<Reference> ref = ReferenceAt(raw, i)) {
                 out += ref->text;
@@ -240,19 +247,33 @@ qsizetype CharRefLength(QStringView s, qsizetype pos, bool inAttribute)
 
 QString QuoteAttrValue(const QString& value)
 {
-    const bool hasDouble = value.contains(u'"');
-    const QChar quote = hasDouble && !value.contains(u'\'') ? u'\'' : u'"';
+    // Server code goes in as it is: the server replaces it before any
+    // browser reads the quotes around it.
+    QString outside;
+    for (qsizetype i = 0; i < value.size();) {
+        const qsizetype code = HtmlScanner::ServerCodeEnd(value, i);
+        if (code >= 0)
+            i = code;
+        else
+            outside += value.at(i++);
+    }
+    const bool hasDouble = outside.contains(u'"');
+    const QChar quote = hasDouble && !outside.contains(u'\'') ? u'\'' : u'"';
     QString out;
     out.reserve(value.size() + 2);
     out += quote;
     for (qsizetype i = 0; i < value.size(); ++i) {
         const QChar c = value.at(i);
-        if (c == u'&' && ReferenceAt(value, i))
+        if (const qsizetype code = HtmlScanner::ServerCodeEnd(value, i); code >= 0) {
+            out += QStringView(value).mid(i, code - i);
+            i = code - 1;
+        } else if (c == u'&' && ReferenceAt(value, i)) {
             out += QStringLiteral("&amp;");
-        else if (c == u'"' && quote == u'"')
+        } else if (c == u'"' && quote == u'"') {
             out += QStringLiteral("&quot;");
-        else
+        } else {
             out += c;
+        }
     }
     out += quote;
     return out;

@@ -1,5 +1,7 @@
 #include "core/tags/HtmlScanner.h"
 
+#include <limits>
+
 namespace {
 
 bool IsAsciiLetter(QChar c)
@@ -24,10 +26,59 @@ qsizetype SkipBlanks(QStringView s, qsizetype i)
     return i;
 }
 
+// Server code inside a tag. A closing mark once found missing is not
+// searched for again, so a tag full of "<%" is still read in one pass.
+class InTagCode {
+public:
+    explicit InTagCode(QStringView s) : m_s(s) {}
+
+    // After the server code that starts at i; i itself when none does.
+    qsizetype Past(qsizetype i)
+    {
+        if (m_s[i] != u'<' || i + 1 >= m_s.size())
+            return i;
+        const QChar c = m_s[i + 1];
+        if (c != u'?' && c != u'%')
+            return i;
+        qsizetype& missingFrom = c == u'?' ? m_noQuestionMark : m_noPercent;
+        if (i >= missingFrom)
+            return i;
+        const qsizetype end = HtmlScanner::ServerCodeEnd(m_s, i);
+        if (end < 0) {
+            missingFrom = i;
+            return i;
+        }
+        return end;
+    }
+
+    // The first of the characters at or after i, outside server code, for
+    // which stop is true; the end of the text when there is none.
+    template <class Stop>
+    qsizetype Find(qsizetype i, Stop stop)
+    {
+        while (i < m_s.size()) {
+            const qsizetype past = Past(i);
+            if (past != i)
+                i = past;
+            else if (stop(m_s[i]))
+                return i;
+            else
+                ++i;
+        }
+        return i;
+    }
+
+private:
+    QStringView m_s;
+    qsizetype m_noQuestionMark = std::numeric_limits<qsizetype>::max();
+    qsizetype m_noPercent = std::numeric_limits<qsizetype>::max();
+};
+
 // The attributes and the end of the tag whose name ends at i. A quoted
 // value runs to its own quote whatever it holds; a tag the text ends in
-// stays unclosed (browsers drop it).
-void ReadAttributes(QStringView s, HtmlToken& token, qsizetype i)
+// stays unclosed (browsers drop it). Server code is passed over whole
+// wherever it stands.
+void ReadAttributes(QStringView s, HtmlToken& token, qsizetype i, InTagCode& code)
 {
     const qsizetype n = s.size();
     token.end = n;
@@ -51,9 +102,17 @@ void ReadAttributes(QStringView s, HtmlToken& token, qsizetype i)
             continue;
         }
         HtmlAttrRange a;
-        a.start = i++;  // an "=" here is the first letter of a name
-        while (i < n && !HtmlScanner::IsBlank(s[i]) && s[i] != u'/' && s[i] != u'>' && s[i] != u'=')
-            ++i;
+        a.start = i;
+        if (const qsizetype past = code.Past(i); past != i) {
+            a.nameEnd = a.end = i = past;
+            a.serverCode = true;
+            token.attrs.push_back(a);
+            continue;
+        }
+        // An "=" here is the first letter of a name.
+        i = code.Find(i + 1, [](QChar c) {
+            return HtmlScanner::IsBlank(c) || c == u'/' || c == u'>' || c == u'=';
+        });
         a.nameEnd = a.end = i;
         qsizetype j = SkipBlanks(s, i);
         if (j < n && s[j] == u'=') {
@@ -62,8 +121,8 @@ void ReadAttributes(QStringView s, HtmlToken& token, qsizetype i)
                 return;
             const QChar c = s[j];
             if (c == u'"' || c == u'\'') {
-                const qsizetype close = s.indexOf(c, j + 1);
-                if (close < 0)
+                const qsizetype close = code.Find(j + 1, [c](QChar d) { return d == c; });
+                if (close >= n)
                     return;
                 a.quote = c.unicode();
                 a.valueStart = j + 1;
@@ -71,8 +130,7 @@ void ReadAttributes(QStringView s, HtmlToken& token, qsizetype i)
                 a.end = i = close + 1;
             } else {
                 a.valueStart = j;
-                while (j < n && !HtmlScanner::IsBlank(s[j]) && s[j] != u'>')
-                    ++j;
+                j = code.Find(j, [](QChar d) { return HtmlScanner::IsBlank(d) || d == u'>'; });
                 a.valueEnd = a.end = i = j;
             }
         }
@@ -94,6 +152,14 @@ bool TagNameAt(QStringView s, qsizetype at, QStringView name)
 }
 
 } // namespace
+
+qsizetype HtmlScanner::ServerCodeEnd(QStringView s, qsizetype at)
+{
+    if (at < 0 || at + 1 >= s.size() || s[at] != u'<' || (s[at + 1] != u'?' && s[at + 1] != u'%'))
+        return -1;
+    const qsizetype close = s.indexOf(s[at + 1] == u'?' ? u"?>" : u"%>", at + 2);
+    return close < 0 ? -1 : close + 2;
+}
 
 qsizetype HtmlScanner::RawTextEnd(QStringView s, qsizetype i, QStringView name, int& escape)
 {
@@ -194,12 +260,13 @@ std::optional<HtmlToken> HtmlScanner::ReadAt(QStringView s, qsizetype pos)
         return token;
     }
     token.kind = endTag ? HtmlToken::Kind::EndTag : HtmlToken::Kind::StartTag;
+    InTagCode code(s);
     qsizetype i = nameStart;
-    while (i < n && !IsBlank(s[i]) && s[i] != u'/' && s[i] != u'>')
+    while (i < n && !IsBlank(s[i]) && s[i] != u'/' && s[i] != u'>' && code.Past(i) == i)
         ++i;
     token.nameStart = nameStart;
     token.nameEnd = i;
-    ReadAttributes(s, token, i);
+    ReadAttributes(s, token, i, code);
     if (endTag)
         token.attrs.clear();
     return token;
@@ -236,12 +303,11 @@ bool HtmlScanner::Next(HtmlToken& token)
                                                  || name.compare(u"style", Qt::CaseInsensitive) == 0)
                                        : IsRawTextElement(name);
             if (raw) {
-                if (name.compare(u"plaintext", Qt::CaseInsensitive) == 0) {
-                    m_pos = n;
-                    return true;
-                }
                 int escape = 0;
-                m_pos = RawTextEnd(m_text, m_pos, name, escape);
+                m_pos = name.compare(u"plaintext", Qt::CaseInsensitive) == 0
+                            ? n
+                            : RawTextEnd(m_text, m_pos, name, escape);
+                token.textEnd = m_pos;
             }
         }
         return true;

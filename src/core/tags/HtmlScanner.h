@@ -16,6 +16,9 @@ struct HtmlAttrRange {
     qsizetype valueEnd = -1;
     qsizetype end = 0;  // after the value and its closing quote
     char16_t quote = 0;  // '"', '\'' or 0 (unquoted or no value)
+    // Server code ("<? ?>", "<% %>") standing where an attribute would:
+    // start..end is the code, which has no value.
+    bool serverCode = false;
 
     bool HasValue() const { return valueStart >= 0; }
 };
@@ -39,6 +42,10 @@ struct HtmlToken {
     std::vector<HtmlAttrRange> attrs;  // start tags only
     bool selfClosing = false;  // "/>"
     bool closed = false;       // the token ends in its own closing mark
+    // A start tag whose contents are text (SCRIPT, STYLE, TEXTAREA and the
+    // like): where they end, at the "<" of the end tag or the end of the
+    // text. -1 for every other token.
+    qsizetype textEnd = -1;
 
     bool IsTag() const { return kind == Kind::StartTag || kind == Kind::EndTag; }
     QStringView Name(QStringView text) const { return text.mid(nameStart, nameEnd - nameStart); }
@@ -48,8 +55,10 @@ struct HtmlToken {
 // matters for a tag: a tag starts only at "<" (or "</") followed by a
 // letter; a quoted value may hold ">" and the other quote; space, tab, CR,
 // LF and FF separate attributes; comments, declarations, server code and
-// the contents of the raw-text elements are passed over whole. It never
-// fails: whatever is not markup is text.
+// the contents of the raw-text elements are passed over whole. Server code
+// inside a tag, in place of an attribute or within a name or value, is one
+// piece of the tag whatever it holds. It never fails: whatever is not
+// markup is text.
 class HtmlScanner {
 public:
     explicit HtmlScanner(QStringView text, qsizetype from = 0) : m_text(text), m_pos(from) {}
@@ -70,6 +79,11 @@ public:
     // The end tag that closes the start tag, counting nested elements of
     // the same name (letter case ignored); nullopt when none does.
     static std::optional<HtmlToken> MatchingEndTag(QStringView text, const HtmlToken& startTag);
+
+    // Where the server code that starts with "<?" or "<%" at `at` ends
+    // (after its "?>" or "%>"); -1 when none starts there or it is never
+    // closed.
+    static qsizetype ServerCodeEnd(QStringView text, qsizetype at);
 
     static bool IsBlank(QChar c)
     {

@@ -63,7 +63,11 @@ void ConvertTagCase(QString& text, bool lower)
     QChar* d = text.data();
     for (const HtmlToken& tag : tags) {
         Convert(d, tag.nameStart, tag.nameEnd, lower);
-        for (const HtmlAttrRange& a : tag.attrs)
-            Convert(d, a.start, a.nameEnd, lower);
+        for (const HtmlAttrRange& a : tag.attrs) {
+            // Server code in place of an attribute or inside its name is
+            // the page's program: "$Wide" and "$wide" are two variables.
+            if (!QStringView(text).mid(a.start, a.nameEnd - a.start).contains(u'<'))
+                Convert(d, a.start, a.nameEnd, lower);
+        }
     }
 }

@@ -110,10 +110,23 @@ void TagConvertCommands::OnAllTagsCase(bool lower)
 
 void TagConvertCommands::ConvertSelection(QString (*convert)(const QString&))
 {
-    const QString text = TagView(m_app.View()).GetSelectionText();
-    if (text.isEmpty())
+    EditBuffer& buffer = m_app.View().Buffer();
+    int start = 0, end = 0;
+    buffer.GetSel(start, end);
+    if (end <= start)
         return;
-    m_app.View().InsertTagText(convert(text), false);
+    // Line ends inside a tag, a script or server code are part of them: a
+    // "<BR>" there would cut an attribute or break the program. The tag
+    // case applies to the text converted, never to what was left alone.
+    const bool lower = m_app.TagLower();
+    const QString result =
+        ConvertOutsideMarkup(buffer.GetText(), start, end, [&](const QString& run) {
+            QString out = convert(run);
+            if (lower)
+                ConvertTagCase(out, true);
+            return out;
+        });
+    m_app.View().InsertTagText(result, false, false);
 }
 
 void TagConvertCommands::OnEscapeBrackets()

@@ -6,12 +6,14 @@
 #include "core/edit/EditBuffer.h"
 #include "core/tags/CTagObj.h"
 #include "core/tags/TagCommandIds.h"
+#include "core/tags/TagRemoval.h"
 #include "core/tags/TagView.h"
 
 #include <QStringList>
 
 #include <algorithm>
 #include <optional>
+#include <vector>
 
 namespace {
 
@@ -58,21 +60,37 @@ void InsertParagraph(CKelvoView& view)
         tags.WrapSelection(QStringLiteral("P"), true, true);
 }
 
-// The lines the selection touches, taken whole. The line holding the
-// selection end counts even when the end lies at its very start. The
-// selection is widened to exactly these lines, so that the list replaces
-// them instead of repeating the parts of them that lay outside it.
+// One line of a list made from lines. A line that begins inside markup (a
+// tag, script or server code that runs over lines) is part of that markup
+// and is kept as it is.
+struct ListLine {
+    QString text;
+    bool inMarkup = false;
+};
+
+// The lines the selection touches, taken whole, widened to whole markup:
+// "<UL>" or "</UL>" written inside a tag or a script would break it. The
+// line holding the selection end counts even when the end lies at its very
+// start. The selection is widened to exactly these lines, so that the list
+// replaces them instead of repeating the parts of them that lay outside it.
 // `hadSelection` tells whether the user had selected anything.
-QStringList TakeSelectedLines(EditBuffer& buffer, bool& hadSelection)
+std::vector<ListLine> TakeSelectedLines(EditBuffer& buffer, bool& hadSelection)
 {
     int start = 0, end = 0;
     buffer.GetSel(start, end);
     hadSelection = start != end;
-    const int firstLine = buffer.LineFromChar(start);
-    const int lastLine = buffer.LineFromChar(end);
-    QStringList lines;
+    int firstLine = buffer.LineFromChar(start);
+    int lastLine = buffer.LineFromChar(end);
+    const QString text = buffer.GetText();
+    const std::vector<MarkupPiece> pieces = MarkupPieces(text, 0, text.size());
+    auto inMarkup = [&](int line) { return LineInMarkup(pieces, buffer.LineIndex(line)); };
+    while (firstLine > 0 && inMarkup(firstLine))
+        --firstLine;
+    while (lastLine + 1 < buffer.GetLineCount() && inMarkup(lastLine + 1))
+        ++lastLine;
+    std::vector<ListLine> lines;
     for (int line = firstLine; line <= lastLine; ++line)
-        lines.append(buffer.GetLine(line));
+        lines.push_back({buffer.GetLine(line), inMarkup(line)});
     const int rangeStart = buffer.LineIndex(firstLine);
     const int lastStart = buffer.LineIndex(lastLine);
     buffer.SetSel(rangeStart, lastStart + buffer.LineLength(lastStart));
@@ -105,45 +123,54 @@ void InsertLines(CKelvoView& view, const QString& text, const QString& remembere
     }
 }
 
+// Appends a line: one in markup as it is, an empty one not at all, any
+// other with the mark after its indentation.
+void AppendListLine(QString& text, const ListLine& line, const QString& mark)
+{
+    if (line.inMarkup) {
+        text += line.text + kCrLf;
+        return;
+    }
+    if (line.text.isEmpty())
+        return;
+    QString indent, rest;
+    SplitIndent(line.text, indent, rest);
+    text += indent + mark + rest + kCrLf;
+}
+
 void InsertListFromLines(CKelvoView& view, const QString& name)
 {
     bool hadSelection = false;
-    const QStringList lines = TakeSelectedLines(view.Buffer(), hadSelection);
+    const std::vector<ListLine> lines = TakeSelectedLines(view.Buffer(), hadSelection);
     QString text = u'<' + name + u'>' + kCrLf;
-    for (const QString& line : lines) {
-        if (line.isEmpty())
-            continue;
-        QString indent, rest;
-        SplitIndent(line, indent, rest);
-        text += indent + QStringLiteral("<LI>") + rest + kCrLf;
-    }
+    for (const ListLine& line : lines)
+        AppendListLine(text, line, QStringLiteral("<LI>"));
     text += QStringLiteral("</") + name + u'>';
     InsertLines(view, text, text, hadSelection);
 }
 
 // A definition list takes the first two non-empty lines as term and
-// meaning. Selected lines after them are kept unchanged after the list
-// rather than dropped.
+// meaning (with the lines of markup they begin). Selected lines after them
+// are kept unchanged after the list rather than dropped.
 void InsertDefinitionListFromLines(CKelvoView& view)
 {
     bool hadSelection = false;
-    const QStringList lines = TakeSelectedLines(view.Buffer(), hadSelection);
+    const std::vector<ListLine> lines = TakeSelectedLines(view.Buffer(), hadSelection);
     static const QString kPrefixes[] = {QStringLiteral("<DT>"), QStringLiteral("<DD>")};
     QString text = QStringLiteral("<DL>") + kCrLf;
     int used = 0;
-    qsizetype next = 0;
-    for (; next < lines.size() && used < 2; ++next) {
-        const QString& line = lines.at(next);
-        if (line.isEmpty())
-            continue;
-        QString indent, rest;
-        SplitIndent(line, indent, rest);
-        text += indent + kPrefixes[used] + rest + kCrLf;
-        ++used;
+    size_t next = 0;
+    for (; next < lines.size() && (used < 2 || lines[next].inMarkup); ++next) {
+        const ListLine& line = lines[next];
+        if (!line.inMarkup && !line.text.isEmpty())
+            ++used;
+        AppendListLine(text, line, kPrefixes[std::max(used - 1, 0)]);
     }
     text += QStringLiteral("</DL>");
     const QString list = text;
-    const QStringList left = lines.mid(next);
+    QStringList left;
+    for (; next < lines.size(); ++next)
+        left.append(lines[next].text);
     const bool anyLeft = std::any_of(left.begin(), left.end(),
                                      [](const QString& l) { return !l.isEmpty(); });
     if (anyLeft)
@@ -195,7 +222,9 @@ void RegisterTagInsertCommands(CKelvoApp& app)
     wrap(Title, u"TITLE", false, false);
     simple(Rule, u"HR", true);
     fixed(RuleNoShade, Normalised(QStringLiteral("<HR NOSHADE>")));
-    enclose(Comment, u"<!--", u"-->");
+    table.Register(Comment, [&app] {
+        app.View().InsertTagText(HideInComments(TagView(app.View()).GetSelectionText()), true);
+    });
     enclose(Head, u"<HEAD>", u"</HEAD>");
 
     wrap(Bold, u"B", false, false);

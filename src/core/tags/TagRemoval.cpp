@@ -4,6 +4,8 @@
 #include "core/edit/TextReplace.h"
 #include "core/tags/HtmlScanner.h"
 
+#include <algorithm>
+
 std::optional<OutermostElement> FindOutermostElement(const QString& text)
 {
     HtmlScanner scanner(text);
@@ -22,8 +24,8 @@ std::optional<OutermostElement> FindOutermostElement(const QString& text)
         }
         // Elements of the same name inside it are counted, so the end tag
         // found is the one that closes the first start tag. Names compare
-        // with their case, as written.
-        if (token.Name(text) != start->Name(text))
+        // without their case, as browsers pair "<B>" and "</b>".
+        if (token.Name(text).compare(start->Name(text), Qt::CaseInsensitive) != 0)
             continue;
         if (token.kind == HtmlToken::Kind::StartTag) {
             if (!token.selfClosing)
@@ -74,6 +76,45 @@ CapturedTags CaptureTags(const QString& text)
     return tags;
 }
 
+std::vector<MarkupPiece> MarkupPieces(QStringView text, qsizetype from, qsizetype to)
+{
+    std::vector<MarkupPiece> pieces;
+    HtmlScanner scanner(text);
+    HtmlToken token;
+    while (scanner.Next(token) && token.start <= to) {
+        if (token.end >= from)
+            pieces.push_back({token.start, token.end});
+        if (token.textEnd >= from && token.end <= to)
+            pieces.push_back({token.end, token.textEnd});
+    }
+    return pieces;
+}
+
+bool LineInMarkup(const std::vector<MarkupPiece>& pieces, qsizetype lineStart)
+{
+    const auto after = std::upper_bound(pieces.begin(), pieces.end(), lineStart,
+                                        [](qsizetype p, const MarkupPiece& m) { return p <= m.start; });
+    return after != pieces.begin() && lineStart <= std::prev(after)->end;
+}
+
+QString ConvertOutsideMarkup(QStringView text, qsizetype from, qsizetype to,
+                             const std::function<QString(const QString&)>& convert)
+{
+    QString out;
+    qsizetype pos = from;
+    for (const MarkupPiece& m : MarkupPieces(text, from, to)) {
+        const qsizetype start = std::max(m.start, from);
+        const qsizetype end = std::min(m.end, to);
+        if (start >= end || text.mid(m.start, m.end - m.start).compare(u"<P>", Qt::CaseInsensitive) == 0)
+            continue;
+        out += convert(text.mid(pos, start - pos).toString());
+        out += text.mid(start, end - start);
+        pos = end;
+    }
+    out += convert(text.mid(pos, to - pos).toString());
+    return out;
+}
+
 QString BreaksToParagraphs(const QString& text)
 {
     QString out = text;
@@ -98,6 +139,53 @@ QString BreaksToParagraphsAndLineBreaks(const QString& text)
     ReplaceAllText(out, kCrLf, QStringLiteral("<BR>") + kCrLf, Qt::CaseInsensitive);
     ReplaceAllText(out, QStringLiteral("<P>"), QStringLiteral("<P>") + kCrLf + kCrLf,
                    Qt::CaseInsensitive);
+    return out;
+}
+
+namespace {
+
+// Puts text that holds no whole comment into comments.
+void AppendHidden(QString& out, QStringView text)
+{
+    qsizetype i = 0;
+    for (;;) {
+        // "<!-->" and "<!--->" would be whole comments already.
+        out += text.mid(i).startsWith(u'>') || text.mid(i).startsWith(u"->")
+                   ? QStringLiteral("<!-- ")
+                   : QStringLiteral("<!--");
+        qsizetype close = text.indexOf(u"-->", i);
+        const qsizetype bang = text.indexOf(u"--!>", i);
+        if (bang >= 0 && (close < 0 || bang < close))
+            close = bang + 1;
+        if (close < 0)
+            break;
+        out += text.mid(i, close + 3 - i);
+        i = close + 3;
+        if (i == text.size())
+            return;
+    }
+    out += text.mid(i);
+    out += QStringLiteral("-->");
+}
+
+} // namespace
+
+QString HideInComments(const QString& text)
+{
+    QString out;
+    qsizetype pos = 0;
+    HtmlScanner scanner(text);
+    HtmlToken token;
+    while (scanner.Next(token)) {
+        if (token.kind != HtmlToken::Kind::Comment || !token.closed)
+            continue;
+        if (token.start > pos)
+            AppendHidden(out, QStringView(text).mid(pos, token.start - pos));
+        out += QStringView(text).mid(token.start, token.end - token.start);
+        pos = token.end;
+    }
+    if (pos < text.size() || text.isEmpty())
+        AppendHidden(out, QStringView(text).mid(pos));
     return out;
 }
 

@@ -111,26 +111,15 @@ private Q_SLOTS:
         QVERIFY(t.Ui().Texts(QStringLiteral("message")).isEmpty());
     }
 
-    // The last file is gone (deleted, or a folder now stands in its place):
-    // the message, then a new document from the initial template.
-    void missingLastFile_data()
+    // A folder now stands where the last file was: the message, then a new
+    // document from the initial template. (A deleted last file is started
+    // for real in StartupDesktop.)
+    void lastFileIsNowAFolder()
     {
-        QTest::addColumn<QString>("kind");
-        QTest::newRow("deleted") << "deleted";
-        QTest::newRow("folder") << "folder";
-    }
-    void missingLastFile()
-    {
-        QFETCH(QString, kind);
         TestEditor t;
         UseTemplate(t);
-        QString last = t.MakeFile(QStringLiteral("last.htm"), "LAST\r\n");
-        if (kind == u"deleted") {
-            QVERIFY(QFile::remove(last));
-        } else {
-            last = t.Path(QStringLiteral("adir"));
-            QVERIFY(QDir().mkpath(last));
-        }
+        const QString last = t.Path(QStringLiteral("adir"));
+        QVERIFY(QDir().mkpath(last));
         t.Settings().WriteInt(kSystem, QStringLiteral("IniMode"), 1);
         t.Settings().WriteString(kSystem, QStringLiteral("IniFile"), last);
         QVERIFY(t.App().InitInstance(Landscape()));
@@ -177,35 +166,19 @@ private Q_SLOTS:
                  QStringList{QStringLiteral("フォルダーは開けません - ") + folder});
     }
 
-    // A command-line file that does not exist: the message with its path and
-    // the offer to create it.
-    void missingCommandLineFile_data()
+    // A command-line file that does not exist: the question names it, and
+    // No ends the program. (Yes, and saving the new document under that
+    // name, is started for real in StartupDesktop.)
+    void missingCommandLineFileDeclined()
     {
-        QTest::addColumn<int>("answer");
-        QTest::addColumn<bool>("starts");
-        QTest::newRow("yes starts a new document for it") << int(Ui::Answer::Yes) << true;
-        QTest::newRow("no ends the program") << int(Ui::Answer::No) << false;
-    }
-    void missingCommandLineFile()
-    {
-        QFETCH(int, answer);
-        QFETCH(bool, starts);
         TestEditor t;
-        UseTemplate(t);
         const QString path = t.Path(QStringLiteral("new page.html"));
-        t.Ui().QueueAnswer(Ui::Answer(answer));
-        QCOMPARE(t.App().InitInstance(Landscape(path)), starts);
+        t.Ui().QueueAnswer(Ui::Answer::No);
+        QVERIFY(!t.App().InitInstance(Landscape(path)));
         QCOMPARE(t.Ui().Texts(QStringLiteral("question")),
                  QStringList{QStringLiteral("ファイルが見つかりません\n%1\n\n新しく作成しますか？").arg(path)});
         QVERIFY(t.Ui().Texts(QStringLiteral("message")).isEmpty());
-        if (!starts)
-            return;
-        QVERIFY(t.Text().contains(QStringLiteral("TEMPLATE")));
-        QCOMPARE(t.Doc().GetPathName(), path);
-        QCOMPARE(t.Ui().WindowTitle(), QStringLiteral("new page - Kelvopad"));
         QVERIFY(!QFileInfo::exists(path));
-        QVERIFY(t.Run(cmd::FileSave));
-        QVERIFY(QFileInfo(path).isFile());
     }
 
     void recentFileCommands()

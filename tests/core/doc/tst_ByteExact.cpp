@@ -344,22 +344,6 @@ private Q_SLOTS:
         QCOMPARE(int(st.st_gid), 12345);
         QCOMPARE(ReadBytes(path), QByteArray("new"));
     }
-
-    void saveInReadOnlyFolder()
-    {
-        if (geteuid() == 0)
-            QSKIP("root writes into read-only folders anyway");
-        TestEditor t;
-        QDir().mkdir(t.Path("ro"));
-        const QString path = t.MakeFile("ro/page.html", "old");
-        QVERIFY(::chmod(QFile::encodeName(t.Path("ro")).constData(), 0555) == 0);
-        t.SetText(QStringLiteral("new"));
-        const bool saved = t.Doc().OnSaveDocument(path);
-        ::chmod(QFile::encodeName(t.Path("ro")).constData(), 0755);
-        QVERIFY(saved);
-        QCOMPARE(ReadBytes(path), QByteArray("new"));
-        QVERIFY(!t.Doc().OnSaveDocument(t.Path("ro/missing/x.html")));
-    }
 };
 
 KELVO_TEST(TestByteExact, "ByteExact");

@@ -12,33 +12,14 @@
 #include <QProcess>
 #include <QTest>
 
+#include <optional>
+
 #include <fcntl.h>
-#include <sys/fsuid.h>
 #include <sys/stat.h>
-#include <sys/sysmacros.h>
 #include <sys/xattr.h>
 #include <unistd.h>
 
 namespace {
-
-// File access as an ordinary user for the scope, also when the tests run
-// as root (whose file permissions would otherwise always allow).
-class AsOrdinaryUser {
-public:
-    AsOrdinaryUser() : m_root(geteuid() == 0)
-    {
-        if (m_root)
-            setfsuid(65534);
-    }
-    ~AsOrdinaryUser()
-    {
-        if (m_root)
-            setfsuid(0);
-    }
-
-private:
-    bool m_root;
-};
 
 // A file of each kind that is not a readable regular file.
 QString MakeSpecial(TestEditor& t, const QString& kind)
@@ -58,7 +39,7 @@ QString MakeSpecial(TestEditor& t, const QString& kind)
         // The zero device, as a node of the test's own (reads never end,
         // writes vanish): the machine's devices are never written. Only
         // root makes one (CI runs as root); empty for an ordinary user.
-        if (::mknod(native.constData(), S_IFCHR | 0666, makedev(1, 5)) != 0)
+        if (!MakeZeroDevice(path))
             return geteuid() == 0 ? path : QString();
     } else if (kind == u"huge") {
         // Sparse: it takes no disk space.
@@ -147,7 +128,9 @@ private Q_SLOTS:
 
     // Saving onto what is not a regular file: a FIFO or device is written
     // into and stays what it is; a folder is refused; nothing waits for a
-    // reader that is not there.
+    // reader that is not there. A file its owner made read-only stays as it
+    // is, although its folder would take a new file; a writable file in a
+    // read-only folder is written in place.
     void saveTargets_data()
     {
         QTest::addColumn<QString>("kind");
@@ -157,15 +140,32 @@ private Q_SLOTS:
                                            << "読み出す相手のいないパイプには書き込めません - %1";
         QTest::newRow("device") << "device" << "";
         QTest::newRow("folder") << "folder" << "フォルダーには保存できません - %1";
+        QTest::newRow("read-only file of one's own") << "read-only" << "保存ファイルが開けません - %1";
+        QTest::newRow("file in a read-only folder") << "ro/page.html" << "";
     }
     void saveTargets()
     {
         QFETCH(QString, kind);
         QFETCH(QString, message);
         TestEditor t;
-        const QString path = MakeSpecial(t, kind == u"lonely fifo" ? QStringLiteral("fifo") : kind);
-        if (path.isEmpty())
-            QSKIP("making a device node takes root");
+        QString path = t.Path(kind);
+        std::optional<AsOrdinaryUser> user;
+        if (kind == u"read-only" || kind == u"ro/page.html") {
+            const QString folder = kind == u"read-only" ? t.Path("") : t.Path("ro");
+            QVERIFY(QDir().mkpath(folder) && WriteBytes(path, "mine"));
+            // The user's own file in the user's own folder.
+            if (geteuid() == 0)
+                for (const QString& own : {t.Path(""), folder, path})
+                    QCOMPARE(::chown(QFile::encodeName(own).constData(), 65534, 65534), 0);
+            QCOMPARE(kind == u"read-only" ? ::chmod(QFile::encodeName(path).constData(), 0444)
+                                          : ::chmod(QFile::encodeName(folder).constData(), 0555),
+                     0);
+            user.emplace();
+        } else {
+            path = MakeSpecial(t, kind == u"lonely fifo" ? QStringLiteral("fifo") : kind);
+            if (path.isEmpty())
+                QSKIP("making a device node takes root");
+        }
         int reader = -1;
         if (kind == u"fifo")
             reader = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK);
@@ -184,6 +184,8 @@ private Q_SLOTS:
         QCOMPARE(::stat(QFile::encodeName(path).constData(), &after), 0);
         QCOMPARE(after.st_mode, before.st_mode);
         QCOMPARE(after.st_ino, before.st_ino);
+        if (kind.startsWith(u"r"))
+            QCOMPARE(ReadBytes(path), message.isEmpty() ? QByteArray("<P>text</P>") : QByteArray("mine"));
     }
 
     // The replacement file has the old one's extended attributes and ACL.
@@ -225,6 +227,52 @@ private Q_SLOTS:
         t.App().RecentFiles().Load(t.App());
         QCOMPARE(t.App().RecentFiles().Files().value(0), path);
         QVERIFY(t.App().RecentFiles().Caption(0, 200).endsWith(QStringLiteral("/表示.html")));
+    }
+
+    // Names in CP932 bytes given relative to the current folder, as typed in
+    // a terminal, also when the current folder has such a name: the real
+    // file is saved and remembered (never a new one named with U+FFFD), and
+    // the program's own files go into the real folder too.
+    void relativeNamesThatAreNotUtf8_data()
+    {
+        QTest::addColumn<QByteArray>("current");   // the current folder, in the test's folder
+        QTest::addColumn<QByteArray>("relative");  // the file, from there
+        QTest::newRow("file name") << QByteArray() << QByteArray("\x95\x5c\x8e\xa6.html");
+        QTest::newRow("current folder's name") << QByteArray("\x93\xfa\x96\x7b") << QByteArray("a.html");
+        QTest::newRow("folder on the way") << QByteArray() << QByteArray("\x93\xfa\x96\x7b/a.html");
+    }
+    void relativeNamesThatAreNotUtf8()
+    {
+        QFETCH(QByteArray, current);
+        QFETCH(QByteArray, relative);
+        TestEditor t;
+        QByteArray folder = QFile::encodeName(t.Path(QStringLiteral("top")));
+        QCOMPARE(::mkdir(folder.constData(), 0700), 0);
+        if (!current.isEmpty())
+            QCOMPARE(::mkdir((folder += '/' + current).constData(), 0700), 0);
+        if (relative.contains('/'))
+            QCOMPARE(::mkdir((folder + '/' + relative.left(relative.indexOf('/'))).constData(), 0700), 0);
+        const QByteArray file = folder + '/' + relative;
+        const int fd = ::open(file.constData(), O_WRONLY | O_CREAT, 0644);
+        QVERIFY(fd >= 0);
+        QCOMPARE(::write(fd, "<P>", 3), ssize_t(3));
+        ::close(fd);
+        char before[4096];
+        QVERIFY(::getcwd(before, sizeof before));
+        QCOMPARE(::chdir(folder.constData()), 0);
+        const auto back = qScopeGuard([&] { QCOMPARE(::chdir(before), 0); });
+
+        QVERIFY(t.App().OpenDocumentFile(platform::DecodePath(relative)));
+        t.SetText(QStringLiteral("new"));
+        QVERIFY(t.Doc().OnSaveDocument(t.Doc().GetPathName()));
+        CKeycustTable keys;
+        QVERIFY(keys.Save(QStringLiteral("keys/kelvo.key")));
+
+        QCOMPARE(platform::ReadRegularFile(platform::DecodePath(file), 100).bytes, QByteArray("new"));
+        QCOMPARE(platform::EncodePath(t.Doc().GetPathName()), file);
+        QCOMPARE(platform::EncodePath(t.App().RecentFiles().Files().value(0)), file);
+        QCOMPARE(platform::EncodePath(t.Settings().ReadString("System", "IniFile", QString())), file);
+        QVERIFY(platform::IsRegularFile(platform::DecodePath(folder + "/keys/kelvo.key")));
     }
 
     // Another program changes or deletes the open file: an unchanged

@@ -52,6 +52,8 @@ private Q_SLOTS:
             << QStringLiteral("[<a title=\"x>y\">]t{</a>}");
         QTest::newRow("empty element has no partner") << QStringLiteral("<b|r></br>") << QStringLiteral("none");
         QTest::newRow("self-closing tag") << QStringLiteral("<x|/></x>") << QStringLiteral("none");
+        QTest::newRow("end tag passes a self-closed one")
+            << QStringLiteral("<x><x/></|x>") << QStringLiteral("{<x>}<x/>[</x>]");
         QTest::newRow("unclosed element") << QStringLiteral("<d|iv>text") << QStringLiteral("none");
         QTest::newRow("end tag without a start") << QStringLiteral("text</d|iv>") << QStringLiteral("none");
         QTest::newRow("caret in text") << QStringLiteral("<b>|t</b>") << QStringLiteral("none");

@@ -129,6 +129,26 @@ private Q_SLOTS:
             << QStringLiteral("a = b / c / d; i++ / [n:2] / [n:3]; [k:this] / [n:4] / [n:5]; f([q:`x]\n[q:y`]) [c:// z]");
     }
 
+    // A "/" after a value divides; after an operator or a keyword it
+    // starts a regular expression.
+    void scriptSlash_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<bool>("regex");
+        for (const char* value : {"this", "true", "false", "null", "undefined", "super", "x", "f()",
+                                  "a[0]", "x++", "x--", "1", "'s'"})
+            QTest::newRow(value) << QString::fromLatin1(value) << false;
+        for (const char* op : {"return", "typeof", "x =", "(", "x,", "x++ +"})
+            QTest::newRow(op) << QString::fromLatin1(op) << true;
+    }
+    void scriptSlash()
+    {
+        QFETCH(QString, before);
+        QFETCH(bool, regex);
+        const QString shown = Render(SyntaxLanguage::Script, before + QStringLiteral(" / 2 / 3"));
+        QCOMPARE(shown.contains(QStringLiteral("[q:/ 2 /]")), regex);
+    }
+
     void lines()
     {
         QFETCH(int, language);
@@ -154,6 +174,7 @@ private Q_SLOTS:
             "<!-- a --!><p id=after-bang>\n<style>\n@media (max-width: 40em) {\n"
             "  a[href$=\".pdf\"]::after { content: \"}<p id=css>\"; }\n}\n</style>\n"
             "<input value=a/b checked><a href=/x/>1 < 2 &</a>\n"
+            "<td <?php if ($w) echo '>'; ?> align=\"<?= $a ?>x\">\n"
             "<svg><title/><text id=svg>x</text><style>.a>b{}</style></svg><title><b id=rc></title>\n"
             "</body></html>");
         std::vector<SyntaxRange> all;
@@ -189,12 +210,12 @@ private Q_SLOTS:
             QCOMPARE(kindAt(token.start), int(SyntaxKind::Tag));
             QCOMPARE(kindAt(token.end - 1), int(SyntaxKind::Tag));
             for (const HtmlAttrRange& a : token.attrs) {
-                QCOMPARE(kindAt(a.start), int(SyntaxKind::AttrName));
+                QCOMPARE(kindAt(a.start), int(a.serverCode ? SyntaxKind::Declaration : SyntaxKind::AttrName));
                 if (a.HasValue())
                     QCOMPARE(kindAt(a.valueEnd - 1), int(SyntaxKind::AttrValue));
             }
         }
-        QCOMPARE(tags, 39);
+        QCOMPARE(tags, 40);
         // Text the reader passes over is no markup.
         QCOMPARE(kindAt(page.indexOf(u"id=no")), int(SyntaxKind::Comment));
         for (const char16_t* hidden : {u"id=raw", u"id=written", u"id=json", u"id=css", u"id=rc"})

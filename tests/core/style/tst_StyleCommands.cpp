@@ -1,6 +1,8 @@
 #include "TestFiles.h"
 #include "TestRegistry.h"
 
+#include "core/app/CommandIds.h"
+
 #include "core/style/CStyleDlg.h"
 #include "core/style/CStylePage.h"
 #include "core/style/StyleCommandIds.h"
@@ -77,12 +79,11 @@ private Q_SLOTS:
         QTest::newRow("only the opened font page writes")
             << cmd::StyleRuleEdit << rule << 0 << int(rule.size()) << QStringList{"ok", "yes"}
             << QStringList{"font-family=MS Gothic"}
-            << "P {\r\n\tcolor: red;\r\n\tborder: solid 1px #000000;\r\n"
-               "\tfont-family: 'MS Gothic';\r\n}";
+            << "P {color: red; border: solid 1px #000000; font-family: 'MS Gothic'}";
         QTest::newRow("opened border page changes its token in place")
             << cmd::StyleRuleEdit << rule << 0 << int(rule.size()) << QStringList{"ok", "yes"}
             << QStringList{"border-width-unit=ポイント"}
-            << "P {\r\n\tcolor: red;\r\n\tborder: solid 1pt #000000;\r\n}";
+            << "P {color: red; border: solid 1pt #000000}";
         const QString looked = QStringLiteral(
             "P {\r\n\tfont: bold 12px;\r\n\tbackground: red url(a.gif);\r\n"
             "\tborder: 1px solid navy;\r\n}");
@@ -97,7 +98,7 @@ private Q_SLOTS:
             << QStringList{} << rule;
         QTest::newRow("target edited becomes the selectors")
             << cmd::StyleRuleEdit << "P{}" << 0 << 3 << QStringList{"ok", "yes"}
-            << QStringList{"target=H1, H2"} << "H1, H2 {\r\n}";
+            << QStringList{"target=H1, H2"} << "H1, H2{}";
         QTest::newRow("selection without a rule gives an empty rule")
             << cmd::StyleRuleEdit << "text" << 0 << 4 << QStringList{"ok", "yes"}
             << QStringList{"target=P", "float=左"} << "P {\r\n\tfloat: left;\r\n}";
@@ -105,16 +106,16 @@ private Q_SLOTS:
             << cmd::StyleRuleEdit << "P{}" << 0 << 3 << QStringList{"ok", "yes"}
             << QStringList{"margin-top=1", "margin-right=2", "margin-bottom=3",
                            "margin-left=4", "margin-left-unit=文字"}
-            << "P {\r\n\tmargin: 1px 2px 3px 4em;\r\n}";
+            << "P{margin: 1px 2px 3px 4em;}";
         QTest::newRow("border side dialog writes the side")
             << cmd::StyleRuleEdit << "P{}" << 0 << 3 << QStringList{"ok", "ok", "yes"}
             << QStringList{"border-top=", "枠線の種類=点線", "色=ff0000", "枠線の太さ=2",
                            "単位=ピクセル"}
-            << "P {\r\n\tborder-top: dotted #ff0000 2px;\r\n}";
+            << "P{border-top: dotted #ff0000 2px;}";
         QTest::newRow("side dialog width keyword")
             << cmd::StyleRuleEdit << "P{}" << 0 << 3 << QStringList{"ok", "ok", "yes"}
             << QStringList{"border-left=", "枠線の太さ=太い"}
-            << "P {\r\n\tborder-left-width: thick;\r\n}";
+            << "P{border-left-width: thick;}";
         QTest::newRow("side dialog cancelled")
             << cmd::StyleRuleEdit << "P{}" << 0 << 3 << QStringList{"cancel", "ok", "yes"}
             << QStringList{"border-left=", "枠線の太さ=太い"} << "P{}";
@@ -152,7 +153,7 @@ private Q_SLOTS:
         QTest::newRow("style list edit inside the comment markers")
             << cmd::StyleList << "<STYLE><!-- P {color: red} --></STYLE>" << 0 << 0
             << QStringList{"ok", "yes", "ok"} << QStringList{"list=0", "edit=", "color=blue"}
-            << "<STYLE><!-- P {\r\n\tcolor: blue;\r\n} --></STYLE>";
+            << "<STYLE><!-- P {color: blue} --></STYLE>";
         QTest::newRow("style list without comment markers")
             << cmd::StyleList << "<style>\r\nP{a:b}\r\n</style>" << 0 << 0 << QStringList{"ok"}
             << QStringList{} << "<style>\r\nP{a:b}\r\n</style>";
@@ -171,8 +172,22 @@ private Q_SLOTS:
             << "<HTML><HEAD><TITLE>t</TITLE><STYLE>\r\n<!--\r\nP {\r\n\tcolor: #0000ff;\r\n}"
                "\r\n-->\r\n</STYLE>\r\n</HEAD><BODY>x</BODY></HTML>";
         QTest::newRow("style list without HEAD inserts at the caret")
-            << cmd::StyleList << "abc" << 1 << 2 << QStringList{"ok"} << QStringList{}
-            << "a<STYLE>\r\n<!--\r\n\r\n-->\r\n</STYLE>\r\nbc";
+            << cmd::StyleList << "abc" << 1 << 2 << QStringList{"ok", "ok", "yes", "ok"}
+            << QStringList{"add=", "element=P", "color=red"}
+            << "a<STYLE>\r\n<!--\r\nP {\r\n\tcolor: red;\r\n}\r\n-->\r\n</STYLE>\r\nbc";
+        QTest::newRow("style list confirmed without a change writes nothing")
+            << cmd::StyleList << kHead << 50 << 50 << QStringList{"ok"} << QStringList{} << kHead;
+        const QString unclosed = u"<html><style>\r\nP { color: red }\r\n<body>"_qs;
+        QTest::newRow("an unclosed STYLE is listed and edited, no second one added")
+            << cmd::StyleList << unclosed << 0 << 0 << QStringList{"ok", "yes", "ok"}
+            << QStringList{"list=0", "edit=", "color=blue"}
+            << QString(unclosed).replace(u"red"_qs, u"blue"_qs);
+        const QString hidden =
+            u"<TITLE><style></TITLE><!-- <style> --><SCRIPT>s='<style>'</SCRIPT>"
+            "<STYLE>P{a:b}</STYLE>"_qs;
+        QTest::newRow("the first real STYLE element, not one in a comment, script or TITLE")
+            << cmd::StyleList << hidden << 0 << 0 << QStringList{"ok", "ok"}
+            << QStringList{"list=0", "delete="} << QString(hidden).replace(u"P{a:b}"_qs, QString());
 
         QTest::newRow("external style sheet, new LINK")
             << cmd::ExternalStyleSheet << "x" << 0 << 0 << QStringList{"ok"}
@@ -234,16 +249,43 @@ private Q_SLOTS:
             QCOMPARE(questions, QStringList{CStyleDlg::ApplyQuestion()});
     }
 
+    // A character Shift-JIS lacks, saved with references: a CSS escape in
+    // a style sheet (CSS never decodes "&#x...;"), a reference elsewhere.
+    void cssEscapeOnSave_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("saved");
+        QTest::newRow("style sheet file") << "s.css" << u"P{content:'\U00020BB7'}"_qs
+                                          << QByteArray("P{content:'\\20BB7 '}");
+        QTest::newRow("page: the STYLE element only, not one in a comment")
+            << "p.htm" << u"<!-- <style> -->\U00020BB7<STYLE>P{content:'\U00020BB7a'}</STYLE>\U00020BB7"_qs
+            << QByteArray("<!-- <style> -->&#x20BB7;<STYLE>P{content:'\\20BB7 a'}</STYLE>&#x20BB7;");
+    }
+    void cssEscapeOnSave()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, text);
+        QFETCH(QByteArray, saved);
+        TestEditor t;
+        const QString path = t.MakeFile(file, "x");
+        QVERIFY(t.App().OpenDocumentFile(path));
+        t.SetText(text);
+        t.Ui().QueueAnswer(Ui::Answer::Yes);  // write references
+        QVERIFY(t.Run(cmd::FileSave));
+        QCOMPARE(ReadBytes(path), saved);
+    }
+
     void inlineTargetNotReparsed()
     {
         TestEditor t;
         CStyleDlg dlg(&t.App());
         dlg.inlineStyle = true;
-        dlg.rule.declarations.Parse(u"color: red"_qs);
+        dlg.rule.Declarations().Parse(u"color: red"_qs);
         Script(t, {"ok", "yes"}, {});
         QVERIFY(dlg.DoModal(t.Ui()));
         QCOMPARE(dlg.target, u"インライン"_qs);
-        QVERIFY(dlg.rule.selectors.empty());
+        QVERIFY(dlg.rule.Selectors().empty());
         QCOMPARE(dlg.rule.ToText(true, false), u"color: red;"_qs);
     }
 
@@ -255,7 +297,7 @@ private Q_SLOTS:
         t.Buffer().SetSel(5, 5);
         Script(t, {"ok", "yes", "ok"}, {"list=0", "edit=", "text-align=中央"});
         QVERIFY(t.Run(cmd::StyleList));
-        QCOMPARE(t.Text(), u"/* c */\r\nA {\r\n\tx: y;\r\n\ttext-align: center;\r\n}\r\n@media print{B{}}\r\n"_qs);
+        QCOMPARE(t.Text(), u"/* c */\r\nA{x:y; text-align:center}\r\n@media print{B{}}\r\n"_qs);
         QCOMPARE(t.Selection(), QString());
         int s = -1, e = -1;
         t.Buffer().GetSel(s, e);
@@ -311,21 +353,26 @@ private Q_SLOTS:
         const QString sheet = u"<STYLE>\r\nH1 { color: red }\r\nP{a:b}\r\n</STYLE>"_qs;
         QTest::newRow("rule rewritten")
             << sheet << 12 << QStringList{"text-align=右寄せ"} << true
-            << "<STYLE>\r\nH1 {\r\n\tcolor: red;\r\n\ttext-align: right;\r\n}\r\nP{a:b}"
-               "\r\n</STYLE>";
+            << "<STYLE>\r\nH1 { color: red; text-align: right }\r\nP{a:b}\r\n</STYLE>";
         QTest::newRow("outside the STYLE element")
             << sheet + "<P>" << int(sheet.size()) + 1 << QStringList{"text-align=右寄せ"} << false
             << sheet + "<P>";
         const QString slashes =
             u"<style>\r\nA { background: url(img/a.png) } /* b/c */\r\n@media (max-width: 600px) {\r\n"
             " .x::before { content: \"}/\" ; color: red }\r\n}\r\n</style>"_qs;
+        QTest::newRow("the caret just before </STYLE> is in the sheet")
+            << u"<STYLE>H1 { color: red </STYLE>"_qs << 23 << QStringList{"text-align=右寄せ"}
+            << true << "<STYLE>H1 { color: red; text-align: right }</STYLE>";
+        QTest::newRow("a <style> in a comment holds no sheet")
+            << u"<!-- <style> -->P { color: red }"_qs << 20 << QStringList{} << false
+            << "<!-- <style> -->P { color: red }";
         QTest::newRow("OK without a change after slashes leaves the text")
             << slashes << int(slashes.indexOf(u"color")) << QStringList{} << true << slashes;
         QTest::newRow("rule inside @media rewritten alone")
             << slashes << int(slashes.indexOf(u"color")) << QStringList{"text-align=右寄せ"} << true
             << QString(slashes).replace(
                    u".x::before { content: \"}/\" ; color: red }"_qs,
-                   u".x::before {\r\n\tcontent: \"}/\";\r\n\tcolor: red;\r\n\ttext-align: right;\r\n}"_qs);
+                   u".x::before { content: \"}/\" ; color: red; text-align: right }"_qs);
     }
     void ruleAtCaretHook()
     {
@@ -348,10 +395,10 @@ private Q_SLOTS:
         Script(t, {"ok", "yes"}, {"list-style-position=内側"});
         QString text = u"color: red"_qs;
         QVERIFY(t.App().StyleHooks().editInlineStyle(text, QString()));
-        QCOMPARE(text, u"color: red;list-style: inside;"_qs);
+        QCOMPARE(text, u"color: red; list-style: inside"_qs);
         Script(t, {"cancel"}, {});
         QVERIFY(!t.App().StyleHooks().editInlineStyle(text, QString()));
-        QCOMPARE(text, u"color: red;list-style: inside;"_qs);
+        QCOMPARE(text, u"color: red; list-style: inside"_qs);
     }
 
     void externalSheetChooser_data()

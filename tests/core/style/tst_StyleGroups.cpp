@@ -259,6 +259,32 @@ private Q_SLOTS:
         QTest::newRow("justify offered, display values of today")
             << "" << QStringList{} << QStringList{"text-align=両端揃え", "display=インラインブロック"}
             << "display: inline-block;text-align: justify;" << QStringList{};
+        QTest::newRow("a longhand after an !important shorthand is !important too")
+            << "background: none !important; padding: 0 0 0 0 0 !important" << QStringList{}
+            << QStringList{"background-image=a.png", "padding-top=1", "padding-top-unit=ピクセル"}
+            << "background: none !important;padding: 0 0 0 0 0 !important;"
+               "background-image: url('a.png') !important;padding-top: 1px !important;"
+            << QStringList{};
+        QTest::newRow("bold replaces a numeric weight, no weight read as the size")
+            << "font: 600 1rem/1.5 serif" << QStringList{} << QStringList{"bold=1"}
+            << "font: bold 1rem/1.5 serif;" << QStringList{"font-size=1", "font-family=serif"};
+        QTest::newRow("not bold any more: the weight goes")
+            << "font: 700 12px serif" << QStringList{} << QStringList{"bold=0"}
+            << "font: 12px serif;" << QStringList{};
+        QTest::newRow("not italic any more: oblique goes with its angle")
+            << "font: oblique 10deg 12px serif" << QStringList{} << QStringList{"italic=0"}
+            << "font: 12px serif;" << QStringList{"font-size=12"};
+        QTest::newRow("a position cleared before a size becomes the initial one")
+            << "background: url(x) no-repeat center / cover" << QStringList{}
+            << QStringList{"background-position-x=指定しない"}
+            << "background: url(x) no-repeat 0 0 / cover;" << QStringList{};
+        QTest::newRow("lengths without a unit in pixels, a line height without")
+            << "" << QStringList{}
+            << QStringList{"width=100", "text-indent=0", "border-width=2", "letter-spacing=1",
+                           "font-size=12", "line-height=1.5"}
+            << "font-size: 12px;line-height: 1.5;width: 100px;border-width: 2px;"
+               "letter-spacing: 1px;text-indent: 0px;"
+            << QStringList{};
         QTest::newRow("unit labels: センチ is cm, ミリ is mm")
             << "" << QStringList{}
             << QStringList{"letter-spacing=1", "letter-spacing-unit=センチ", "text-indent=2",
@@ -275,7 +301,7 @@ private Q_SLOTS:
         ScriptedUi ui;
         CStyleDlg dlg;
         dlg.inlineStyle = true;
-        dlg.rule.declarations = Parse(in);
+        dlg.rule.Declarations() = Parse(in);
         dlg.Start();
         FormModel form = dlg.BuildForm(ui);
         for (const QString& f : shown) {
@@ -291,7 +317,7 @@ private Q_SLOTS:
             QVERIFY2(form.SetFromText(f.left(eq), f.mid(eq + 1)), qPrintable(f));
         }
         dlg.Apply(form);
-        QCOMPARE(dlg.rule.declarations.ToText(), out);
+        QCOMPARE(dlg.rule.Declarations().ToText(), out);
     }
 
     void marginThreeValues()

@@ -4,11 +4,27 @@
 #include "core/style/CStyleRule.h"
 #include "core/style/CStyleSheet.h"
 #include "core/style/CStyleUnits.h"
+#include "core/style/CssReader.h"
 #include "core/style/StyleValues.h"
 
 #include <QTest>
 
 namespace {
+
+// The tokens of a text as "Kind(text)" one after the other.
+QString Tokens(const QString& text)
+{
+    static const char* const kNames[] = {
+        "Ws",     "Comment", "Ident",  "Function", "At",     "Hash",   "String",
+        "BadStr", "Url",     "BadUrl", "Num",      "Pct",    "Dim",    "Delim",
+        "Cdo",    "Cdc",     ":",      ";",        ",",      "[",      "]",
+        "(",      ")",       "{",      "}"};
+    QStringList out;
+    for (const CssToken& t : TokenizeCss(text))
+        out << QString::fromLatin1(kNames[int(t.kind)]) + u'(' + text.mid(t.start, t.end - t.start)
+                   + u')';
+    return out.join(u' ');
+}
 
 QString Inline(const QString& text)
 {
@@ -22,6 +38,49 @@ QString Inline(const QString& text)
 class TestStyleModel : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    // Where each token ends, at the edge of each rule of the tokenizer.
+    void tokenBoundaries_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("tokens");
+        QTest::newRow("url() quoted either way is a function")
+            << "url('x')url( \"y\")" << "Function(url() String('x') )()) Function(url() Ws( ) "
+                                         "String(\"y\") )())";
+        QTest::newRow("url() unquoted, escaped bracket, blank or quote inside, at the end")
+            << "url(a\\)b)URL( a )url(a b)url(a'b)urlx(a)url(c"
+            << "Url(url(a\\)b)) Url(URL( a )) BadUrl(url(a b)) BadUrl(url(a'b)) Function(urlx() "
+               "Ident(a) )()) Url(url(c)";
+        QTest::newRow("comments: /*/ opens only, an open one runs to the end")
+            << "/*/ x */y/**//*" << "Comment(/*/ x */) Ident(y) Comment(/**/) Comment(/*)";
+        QTest::newRow("numbers: exponents, points, signs")
+            << "1E3 1e+3% 1e-3 2e-x 1.5.5 +.5 -1em 7"
+            << "Num(1E3) Ws( ) Pct(1e+3%) Ws( ) Num(1e-3) Ws( ) Dim(2e-x) Ws( ) Num(1.5) Num(.5) "
+               "Ws( ) Num(+.5) Ws( ) Dim(-1em) Ws( ) Num(7)";
+        QTest::newRow("minus, plus, point and HTML comment marks")
+            << "-->-x --y - + .a<!--<!-x" << "Cdc(-->) Ident(-x) Ws( ) Ident(--y) Ws( ) Delim(-) "
+                                             "Ws( ) Delim(+) Ws( ) Delim(.) Ident(a) Cdo(<!--) "
+                                             "Delim(<) Delim(!) Ident(-x)";
+        QTest::newRow("hash, at-keyword and their lone marks")
+            << "#a1 #- # @m @1" << "Hash(#a1) Ws( ) Hash(#-) Ws( ) Delim(#) Ws( ) At(@m) Ws( ) "
+                                   "Delim(@) Num(1)";
+        QTest::newRow("strings: escaped quote, cut by a line break, continued, open")
+            << "'a\\'b'\"c\n\"d\\\r\ne\"'f"
+            << "String('a\\'b') BadStr(\"c) Ws(\n) String(\"d\\\r\ne\") String('f)";
+        QTest::newRow("escapes: hex with its blank, before a line break, at the very end")
+            << "\\31 x\\31\r\ny \\123456 z \\1234567 a\\\nb\\\fc\\"
+            << "Ident(\\31 x\\31\r\ny) Ws( ) Ident(\\123456 z) Ws( ) Ident(\\1234567) Ws( ) Ident(a) "
+               "Delim(\\) Ws(\n) Ident(b) Delim(\\) Ws(\f) Ident(c\\)";
+        QTest::newRow("every bracket and separator")
+            << "a[b](c){d:e;f,g}" << "Ident(a) [([) Ident(b) ](]) ((() Ident(c) )()) {({) Ident(d) "
+                                     ":(:) Ident(e) ;(;) Ident(f) ,(,) Ident(g) }(})";
+    }
+    void tokenBoundaries()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, tokens);
+        QCOMPARE(Tokens(text), tokens);
+    }
+
     void declarations_data()
     {
         QTest::addColumn<QString>("text");
@@ -42,6 +101,8 @@ private Q_SLOTS:
         QTest::newRow("semicolons inside strings, url() and brackets")
             << "content: \"a;b}\"; background: url(data:image/png;base64,AA==) ; x: f(a;b)"
             << "content: \"a;b}\";background: url(data:image/png;base64,AA==);x: f(a;b);";
+        QTest::newRow("only \"!\" makes a value important")
+            << "a: b ?important; c: d !x important" << "a: b ?important;c: d !x important;";
         QTest::newRow("!important apart from the value, comments kept")
             << "color: red!IMPORTANT; /* color: blue; */ margin: 0 /* x */ ! important"
             << "color: red !important;/* color: blue; */margin: 0 /* x */ !important;";
@@ -52,8 +113,9 @@ private Q_SLOTS:
             << "a: url(a b;c.png); d: 'x\ny; e: f"
             << "a: url(a b;c.png);d: 'x\ny;e: f;";
         QTest::newRow("custom property with a block, nested rule")
-            << "--x: {a:b}; a:hover { color: red } b: c"
-            << "--x: {a:b};a:hover { color: red }b: c;";
+            << "--x: {a:b}; --y: a {b}; a:hover { color: red } b: c; -w: x {y: z} v: {a:b} c"
+            << "--x: {a:b};--y: a {b};a:hover { color: red }b: c;-w: x {y: z}v: {a:b}c;";
+        QTest::newRow("a comment left open is closed, /*/ too") << "a: b /*/" << "a: b /*/*/;";
     }
     void declarations()
     {
@@ -111,6 +173,7 @@ private Q_SLOTS:
             << "@media screen and (max-width: 600px) {:root{a:b}}" << true << 0
             << "@media screen and (max-width: 600px) {\r\n\t:root{a:b}\r\n}";
         QTest::newRow("descendant across a line break") << "A\r\nB{}" << true << 1 << "A B {\r\n}";
+        QTest::newRow("a line break before a comma goes") << "A\r\n,B{}" << true << 2 << "A,B {\r\n}";
         QTest::newRow("no brace at all") << "a: b" << false << 0 << " {\r\n}";
     }
     void rules()
@@ -121,7 +184,7 @@ private Q_SLOTS:
         QFETCH(QString, written);
         CStyleRule r;
         QCOMPARE(r.ParseRule(text), parsed);
-        QCOMPARE(int(r.selectors.size()), selectors);
+        QCOMPARE(int(r.Selectors().size()), selectors);
         QCOMPARE(r.ToText(false, true), written);
     }
 
@@ -129,13 +192,13 @@ private Q_SLOTS:
     {
         CStyleRule r;
         r.ParseSelectors(u"P.note:hover, DIV#top A"_qs);
-        QCOMPARE(r.selectors.size(), size_t(2));
-        const CStyleSimpleSelector& p = r.selectors[0].parts[0];
+        QCOMPARE(r.Selectors().size(), size_t(2));
+        const CStyleSimpleSelector& p = r.Selectors()[0].parts[0];
         QCOMPARE(p.element, u"P"_qs);
         QCOMPARE(p.classOrId, u"note"_qs);
         QCOMPARE(p.pseudo, u"hover"_qs);
         QVERIFY(!p.isId);
-        const auto& d = r.selectors[1].parts;
+        const auto& d = r.Selectors()[1].parts;
         QCOMPARE(d.size(), size_t(3));
         QVERIFY(d[0].IsEmpty());
         QCOMPARE(d[1].element, u"DIV"_qs);
@@ -175,6 +238,13 @@ private Q_SLOTS:
             << "@charset \"UTF-8\";\r\n@media print {\r\n\tP{a:b}\r\n}\r\n@import url(a.css);\r\n";
         QTest::newRow("a comment left open in the last rule is closed")
             << "P{a:b; /* open" << 1 << "" << "P {\r\n\ta: b;\r\n\t/* open*/\r\n}\r\n";
+        QTest::newRow("an attribute selector ends at its ]")
+            << "A[x='}'],B[y]{a:b}C{}" << 2 << ""
+            << "A[x='}'],B[y] {\r\n\ta: b;\r\n}\r\nC {\r\n}\r\n";
+        QTest::newRow("/*/ opens a comment only") << "/*/ A{} */B{}" << 1 << ""
+                                                  << "/*/ A{} */B {\r\n}\r\n";
+        QTest::newRow("block form in the line end of the next rule, not of the header")
+            << "/*h*/\r\nA{}B{\n}" << 2 << "" << "/*h*/\r\nA {\n}\nB {\n}\n";
         QTest::newRow("empty text") << "" << 0 << "" << "";
     }
     void sheets()
@@ -196,43 +266,101 @@ private Q_SLOTS:
         QCOMPARE(again.ToBlockText(), written);
     }
 
-    // Rules the user changed, added, removed or moved: the others and the
-    // text between them stay as written.
+    // Rules the user changed, added, removed or moved: only what changed is
+    // written, in the rule's own layout and line end; the other rules and
+    // the text between them stay as written.
     void sheetEdits_data()
     {
         QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("edit");
+        QTest::addColumn<QStringList>("edits");
         QTest::addColumn<QString>("written");
         const QString text = u"/* a */\r\nA { x : y }\r\n@media print {\r\n  B{z:w}\r\n}\r\nC{}\r\n-->"_qs;
-        QTest::newRow("one declaration changed")
-            << text << "set 0"
-            << "/* a */\r\nA {\r\n\tx: 1;\r\n}\r\n@media print {\r\n  B{z:w}\r\n}\r\nC{}\r\n-->";
+        QTest::newRow("a value replaced in place")
+            << text << QStringList{"set 0 x 1"}
+            << "/* a */\r\nA { x : 1 }\r\n@media print {\r\n  B{z:w}\r\n}\r\nC{}\r\n-->";
         QTest::newRow("rule removed with its comment")
-            << text << "remove 0" << "\r\n@media print {\r\n  B{z:w}\r\n}\r\nC{}\r\n-->";
+            << text << QStringList{"remove 0"} << "\r\n@media print {\r\n  B{z:w}\r\n}\r\nC{}\r\n-->";
         QTest::newRow("rule added on a line of its own")
-            << u"A{}B{}"_qs << "add" << "A{}B{}\r\nN {\r\n\tx: 1;\r\n}";
-        QTest::newRow("rules swapped") << u"A{}\r\nB{}"_qs << "swap" << "\r\nB{}A{}";
+            << u"A{}B{}"_qs << QStringList{"add"} << "A{}B{}\r\nN {\r\n\tx: 1;\r\n}";
+        QTest::newRow("rules swapped") << u"A{}\r\nB{}"_qs << QStringList{"swap"} << "\r\nB{}A{}";
+        QTest::newRow("minified: a value changed, one added as its neighbours are written")
+            << u"A{a:1;b:2}"_qs << QStringList{"set 0 b 3", "set 0 c 4"} << "A{a:1;b:3;c:4}";
+        QTest::newRow("an added one after the gap next to it")
+            << u"A{a:1;b:2; c:3;}"_qs << QStringList{"set 0 d 4"} << "A{a:1;b:2; c:3; d:4;}";
+        QTest::newRow("a last declaration without semicolon stays so")
+            << u"P {color: red; border: 0}"_qs << QStringList{"set 0 font-family y"}
+            << "P {color: red; border: 0; font-family: y}";
+        QTest::newRow("lines: one removed with its line, one added with the indentation, LF")
+            << u"P {\n  a: 1; /* c */\n  b: 2;\n  d: 5\n}"_qs
+            << QStringList{"del 0 b", "set 0 c 3"} << "P {\n  a: 1; /* c */\n  d: 5;\n  c: 3\n}";
+        QTest::newRow("a line removed with its CR LF")
+            << u"P {\r\n\ta: 1;\r\n\tb: 2;\r\n}"_qs << QStringList{"del 0 a"} << "P {\r\n\tb: 2;\r\n}";
+        QTest::newRow("!important lost and gained")
+            << u"P { a: 1 !important; b: 2 }"_qs << QStringList{"imp 0 a 0", "imp 0 b 1"}
+            << "P { a: 1; b: 2 !important }";
+        QTest::newRow("selectors changed, the block kept")
+            << u"H1,\r\nH2 { a: 1 }"_qs << QStringList{"sel 0 H3"} << "H3 { a: 1 }";
+        QTest::newRow("a CR LF header on an LF sheet: the new rule in LF")
+            << u"/* h */\r\nA{}\nB{}"_qs << QStringList{"add"} << "/* h */\r\nA{}\nB{}\nN {\n\tx: 1;\n}";
+        QTest::newRow("empty blocks, on lines and on one line")
+            << u"A {\r\n}B{}C { }"_qs << QStringList{"set 0 x 1", "set 1 x 1", "set 2 x 1"}
+            << "A {\r\n\tx: 1;\r\n}B{x: 1;}C { x: 1; }";
+        QTest::newRow("a rule the text left open is closed")
+            << u"P{a:1"_qs << QStringList{"set 0 a 2"} << "P{a:2}";
     }
     void sheetEdits()
     {
         QFETCH(QString, text);
-        QFETCH(QString, edit);
+        QFETCH(QStringList, edits);
         QFETCH(QString, written);
         CStyleSheet s;
         s.ParseSheet(text);
-        if (edit == u"set 0") {
-            s.rules[0].declarations.Set(u"x"_qs, u"1"_qs);
-        } else if (edit == u"remove 0") {
-            s.rules.erase(s.rules.begin());
-        } else if (edit == u"add") {
-            CStyleRule r;
-            r.ParseSelectors(u"N"_qs);
-            r.declarations.Set(u"x"_qs, u"1"_qs);
-            s.rules.push_back(r);
-        } else {
-            std::swap(s.rules[0], s.rules[1]);
+        for (const QString& edit : edits) {
+            const QStringList w = edit.split(u' ');
+            CStyleRule* r = w.size() > 1 ? &s.rules[w[1].toInt()] : nullptr;
+            if (w[0] == u"set") {
+                r->Declarations().Set(w[2], w[3]);
+            } else if (w[0] == u"del") {
+                r->Declarations().Remove(w[2]);
+            } else if (w[0] == u"imp") {
+                r->Declarations().At(r->Declarations().Find(w[2])).important = w[3] == u"1";
+            } else if (w[0] == u"sel") {
+                r->ParseSelectors(w[2]);
+            } else if (w[0] == u"remove") {
+                s.rules.erase(s.rules.begin() + w[1].toInt());
+            } else if (w[0] == u"add") {
+                CStyleRule n;
+                n.ParseSelectors(u"N"_qs);
+                n.Declarations().Set(u"x"_qs, u"1"_qs);
+                s.rules.push_back(n);
+            } else {
+                std::swap(s.rules[0], s.rules[1]);
+            }
         }
         QCOMPARE(s.ToText(), written);
+    }
+
+    // The line end a rule written anew takes: the first after it, else the
+    // last before it ("|" marks the rule).
+    void lineEndAround_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("lineEnd");
+        QTest::newRow("after wins") << "a\r\nb|c|\nd" << "\n";
+        QTest::newRow("a lone CR after") << "|b|\rc\r\n" << "\r";
+        QTest::newRow("CR LF before") << "a\r\n|b|" << "\r\n";
+        QTest::newRow("LF before") << "a\n|b|" << "\n";
+        QTest::newRow("none") << "|b|" << "\r\n";
+    }
+    void lineEndAround()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, lineEnd);
+        const qsizetype start = text.indexOf(u'|');
+        text.remove(start, 1);
+        const qsizetype end = text.indexOf(u'|');
+        text.remove(end, 1);
+        QCOMPARE(LineEndAround(text, start, end), lineEnd);
     }
 
     void hostileSheetsEnd_data()

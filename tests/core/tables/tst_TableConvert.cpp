@@ -60,6 +60,46 @@ private Q_SLOTS:
         QCOMPARE(SplitDelimitedLine(line, separators, each), fields);
     }
 
+    // Rows as "field|field", read with quotes from lines joined by CR LF.
+    void quotedRows_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("separators");
+        QTest::addColumn<bool>("each");
+        QTest::addColumn<QStringList>("rows");
+        QTest::newRow("quoted separator") << "\"Anytown, WW\",x" << "," << true
+                                          << QStringList{"Anytown, WW|x"};
+        QTest::newRow("doubled quotes") << "\"ha \"\"ha\"\" ha\",\"\"\"\"" << "," << true
+                                        << QStringList{"ha \"ha\" ha|\""};
+        QTest::newRow("quoted line breaks, a blank line too")
+            << "\"a\r\n\r\nb\",c\r\nd" << "," << true << QStringList{"a\r\n\r\nb|c", "d"};
+        QTest::newRow("closing quote that ends a line")
+            << "\"a\r\n\"\r\nb" << "\t" << true << QStringList{"a\r\n", "b"};
+        QTest::newRow("quoted empty last field counts") << "a,\"\"" << "," << true
+                                                        << QStringList{"a|"};
+        QTest::newRow("text after the closing quote") << "\"a\"b,c" << "," << true
+                                                      << QStringList{"ab|c"};
+        QTest::newRow("quote inside a field is text") << "a\"b,\"c" << "," << true
+                                                      << QStringList{"a\"b|\"c"};
+        QTest::newRow("quote never closed is text") << "\"a,b\r\nc" << "," << true
+                                                    << QStringList{"\"a|b", "c"};
+        QTest::newRow("runs as one around quotes") << ",\"a,,b\",,\"c\"" << "," << false
+                                                   << QStringList{"|a,,b|c"};
+        QTest::newRow("tab-separated") << "\"a\tb\"\tc" << "\t" << true << QStringList{"a\tb|c"};
+    }
+    void quotedRows()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, separators);
+        QFETCH(bool, each);
+        QFETCH(QStringList, rows);
+        const QStringList lines = text.split(QStringLiteral("\r\n"));
+        QStringList got;
+        for (qsizetype next = 0; next < lines.size();)
+            got.append(ReadDelimitedRow(lines, next, separators, each, true).join(u'|'));
+        QCOMPARE(got, rows);
+    }
+
     void convert_data()
     {
         QTest::addColumn<int>("command");
@@ -101,8 +141,15 @@ private Q_SLOTS:
         QTest::newRow("consecutive commas as one")
             << cmd::CommaToTable << "Enable=0;Split=0" << "a,,b" << 0 << 4
             << kTableStart + "<TR><TD>a</TD><TD>b</TD></TR>\r\n" + kTableEnd;
-        QTest::newRow("quotes do not group")
-            << cmd::CommaToTable << "Enable=0" << "\"x,y\",z" << 0 << 7
+        QTest::newRow("quotes group as spreadsheets write them")
+            << cmd::CommaToTable << "Enable=0;Item=1" << "\"x,\r\n\"\"y\"\"\",z\r\na" << 0 << 16
+            << kTableStart + "<TR><TH>x,\r\n\"y\"</TH><TH>z</TH></TR>\r\n<TR><TD>a</TD></TR>\r\n"
+                   + kTableEnd;
+        QTest::newRow("quotes group tab-separated text")
+            << cmd::TabToTable << "Enable=0" << "\"a\tb\"\tc" << 0 << 7
+            << kTableStart + "<TR><TD>a\tb</TD><TD>c</TD></TR>\r\n" + kTableEnd;
+        QTest::newRow("quotes do not group blank-separated text")
+            << cmd::BlankTabToTable << "Enable=0" << "\"x y\" z" << 0 << 7
             << kTableStart + "<TR><TD>\"x</TD><TD>y\"</TD><TD>z</TD></TR>\r\n" + kTableEnd;
         QTest::newRow("classes by column")
             << cmd::TabToTable << "Class=1" << "a\tb" << 0 << 3
@@ -184,12 +231,13 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("lines");
         QTest::addColumn<int>("perPiece");
         QTest::addColumn<int>("pieces");
-        const QStringList lines{"a\tb", "", "c\td", "e", "f"};
-        QTest::newRow("a line a piece") << lines << 1 << 5;
+        // The quoted field runs over two lines, past a piece's last line.
+        const QStringList lines{"a\tb", "", "\"c", "d\"\te", "f"};
+        QTest::newRow("a line a piece") << lines << 1 << 4;
         QTest::newRow("two lines a piece") << lines << 2 << 3;
         QTest::newRow("all lines in one piece") << lines << 5 << 1;
         QTest::newRow("more room than lines") << lines << 1000 << 1;
-        QTest::newRow("no room is room for one line") << lines << 0 << 5;
+        QTest::newRow("no room is room for one line") << lines << 0 << 4;
         QTest::newRow("no lines") << QStringList{} << 3 << 1;
     }
     void piecesJoinToTheTable()
@@ -200,7 +248,7 @@ private Q_SLOTS:
         TableStyle style;
         style.item = true;
         const EditBuffer::PieceSource next =
-            DelimitedTablePieces(lines, QStringLiteral("\t"), true, style, perPiece);
+            DelimitedTablePieces(lines, QStringLiteral("\t"), true, style, perPiece, true);
         QStringList got;
         while (std::optional<QString> piece = next())
             got.append(*piece);
@@ -208,7 +256,8 @@ private Q_SLOTS:
         QVERIFY(!next());
         QVERIFY(got.first().startsWith(kTableStart));
         QVERIFY(got.last().endsWith(kTableEnd));
-        QCOMPARE(got.join(QString()), DelimitedTableText(lines, QStringLiteral("\t"), true, style));
+        QCOMPARE(got.join(QString()),
+                 DelimitedTableText(lines, QStringLiteral("\t"), true, style, true));
     }
 
     void longLinesAreConvertedWhole()

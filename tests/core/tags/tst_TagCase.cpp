@@ -34,6 +34,11 @@ private Q_SLOTS:
         QTest::newRow("server code kept")
             << "<?PHP ECHO '<B>' ?><% RESPONSE.WRITE(\"<I>\") %><B>" << true
             << "<?PHP ECHO '<B>' ?><% RESPONSE.WRITE(\"<I>\") %><b>";
+        QTest::newRow("server code inside tags kept")
+            << "<TD <?php if ($Wide) ?> ALIGN=Left><IMG SRC=\"<?php echo \"img/A.gif\"; ?>\" "
+               "DATA-<?=$K?>=1>" << true
+            << "<td <?php if ($Wide) ?> align=Left><img src=\"<?php echo \"img/A.gif\"; ?>\" "
+               "DATA-<?=$K?>=1>";
         QTest::newRow("text that merely holds < kept")
             << "<P>IF X<Y AND Z>W</P>" << true << "<p>IF X<Y AND Z>W</p>";
         QTest::newRow("unterminated tag") << "x <IMG SRC=A" << true << "x <IMG SRC=A";

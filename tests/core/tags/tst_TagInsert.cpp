@@ -2,6 +2,7 @@
 #include "TestRegistry.h"
 
 #include "core/tags/TagCommandIds.h"
+#include "core/tags/TagConvertCommandIds.h"
 
 #include <QTest>
 
@@ -101,6 +102,15 @@ private Q_SLOTS:
         // Enclosing.
         Row("comment", Comment, "a[b]c", "a<!--b-->[]c");
         Row("comment kept in lower case", Comment, "[B]", "<!--B-->[]", keep, keep, true);
+        // A comment ends at the first "-->": the text around one gets its own.
+        Row("comment around a comment", Comment, "[<p>a <!-- old --> b</p>]",
+            "<!--<p>a --><!-- old --><!-- b</p>-->[]");
+        Row("comment around a stray -->", Comment, "[a --> b--!>c-->]",
+            "<!--a --><!-- b--!><!--c-->[]");
+        Row("comment of text that begins with -> or >", Comment, "[->a<!--b-->>c]",
+            "<!-- ->a--><!--b--><!-- >c-->[]");
+        Row("comment of only a comment", Comment, "[<!--x-->]", "<!--x-->[]");
+        Row("comment empty", Comment, "[]", "<!---->[]");
         Row("head", Head, "[t]", "<HEAD>t</HEAD>[]", "<HEAD>", "</HEAD>");
         Row("head empty", Head, "[]", "<HEAD></HEAD>[]");
         // Fixed texts.
@@ -155,6 +165,33 @@ private Q_SLOTS:
             "[ term\r\n\r\n\tmeaning\r\n\r\n]", "<DL>\r\n <DT>term\r\n\t<DD>meaning\r\n</DL>[]");
         Row("definition list of one line", DefinitionListFromLines, "[term]",
             "<DL>\r\n<DT>term\r\n</DL>[]");
+        // Markup that runs over lines is taken whole and left as it is.
+        Row("list keeps a tag over lines", UnorderedList, "[<a href=x\r\n title=y>t\r\nu]",
+            "<UL>\r\n<LI><a href=x\r\n title=y>t\r\n<LI>u\r\n</UL>[]");
+        Row("list widened back to the tag's first line", UnorderedList,
+            "<a href=x\r\n[ title=y>t]\r\nu", "<UL>\r\n<LI><a href=x\r\n title=y>t\r\n</UL>[]\r\nu");
+        Row("list widened on to the tag's last line", UnorderedList,
+            "[a\r\n<a href=x]\r\n title=y>t\r\nu",
+            "<UL>\r\n<LI>a\r\n<LI><a href=x\r\n title=y>t\r\n</UL>[]\r\nu");
+        Row("list keeps script lines, empty ones too", OrderedList,
+            "[<script>\r\nx\r\n\r\n</script>]", "<OL>\r\n<LI><script>\r\nx\r\n\r\n</script>\r\n</OL>[]");
+        Row("definition keeps its tag's lines", DefinitionListFromLines,
+            "[t\r\n<a href=x\r\n title=y>m\r\nmore]",
+            "<DL>\r\n<DT>t\r\n<DD><a href=x\r\n title=y>m\r\n</DL>\r\nmore[]");
+        Row("breaks kept in a tag", cmd::BreaksToLineBreaks, "[a\r\n<a href=x\r\n title=y>b\r\nc]",
+            "a<BR>\r\n<a href=x\r\n title=y>b<BR>\r\nc[]");
+        Row("breaks kept from inside a tag", cmd::BreaksToLineBreaks, "<a[\r\nhref=x>b\r\nc]",
+            "<a\r\nhref=x>b<BR>\r\nc[]");
+        Row("breaks kept from inside a script", cmd::BreaksToLineBreaks,
+            "<script>\r\n[a\r\n</script>\r\nb]", "<script>\r\na\r\n</script><BR>\r\nb[]");
+        Row("breaks kept in script and server code", cmd::BreaksToParagraphs,
+            "[<script>\r\nx\r\n</script>\r\n<?php\r\ny\r\n?>\r\nz]",
+            "<script>\r\nx\r\n</script><P>\r\n<?php\r\ny\r\n?><P>\r\nz[]");
+        Row("blank lines kept in a style", cmd::BreaksToParagraphsAndLineBreaks,
+            "[<style>\r\n\r\np{}\r\n</style>\r\n\r\nx]",
+            "<style>\r\n\r\np{}\r\n</style><P>\r\n\r\nx[]");
+        Row("breaks in lower case leave the page's tags", cmd::BreaksToLineBreaks, "[<B>a\r\nb]",
+            "<B>a<br>\r\nb[]", keep, keep, true);
     }
     void command()
     {

@@ -212,6 +212,15 @@ private Q_SLOTS:
             << "<A B=\"x\"C>" << "A|B=[x]|C=[]" << "set D 1" << "<A B=\"x\"C D=\"1\">";
         QTest::newRow("first of two equal names counts")
             << "<A X=1 x=2>" << "A|X=[1]|x=[2]" << "set X 3" << "<A X=\"3\" x=2>";
+        QTest::newRow("server code in a value kept beside a change")
+            << "<img src=\"<?php echo \"img/A.gif\"; ?>\">" << "img|src=[<?php echo \"img/A.gif\"; ?>]"
+            << "set WIDTH 5" << "<img src=\"<?php echo \"img/A.gif\"; ?>\" WIDTH=\"5\">";
+        QTest::newRow("server code in place of an attribute")
+            << "<td <?php if ($W) ?> align=Left>" << "td|<?php if ($W) ?>=[]|align=[Left]"
+            << "set ALIGN right" << "<td <?php if ($W) ?> align=\"right\">";
+        QTest::newRow("server code in a changed value written as it is")
+            << "<A TITLE=\"<?= \"&amp;'\" ?>&amp;\">" << "A|TITLE=[<?= \"&amp;'\" ?>&]"
+            << "set TITLE <?= \"&amp;'\" ?>'" << "<A TITLE=\"<?= \"&amp;'\" ?>'\">";
         QTest::newRow("case of unquoted value kept")
             << "<td Align=Center>" << "td|Align=[Center]" << "set VALIGN top"
             << "<td Align=Center VALIGN=\"top\">";

@@ -22,7 +22,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("name");     // empty: none found
         QTest::addColumn<QString>("content");
         QTest::newRow("nested, attributes") << "<B CLASS=x>bold <I>it</I></B>" << "B" << "bold <I>it</I>";
-        QTest::newRow("end tag case differs") << "<b>x</B>" << "" << "";
+        QTest::newRow("end tag in another case") << "<b>x<B>y</B></B>" << "b" << "x<B>y</B>";
         QTest::newRow("text around the element") << "pre<P>x</P>post" << "P" << "x";
         QTest::newRow("the closing end tag wins") << "<B>a</B>b</B>" << "B" << "a";
         QTest::newRow("no tag") << "plain" << "" << "";
@@ -31,6 +31,7 @@ private Q_SLOTS:
         QTest::newRow("blank right after <") << "< B>x</ B>" << "" << "";
         QTest::newRow("only a start tag") << "<B>x" << "" << "";
         QTest::newRow("empty content") << "<B></B>" << "B" << "";
+        QTest::newRow("self-closed one inside is not open") << "<X>a<X/>b</X>" << "X" << "a<X/>b";
         QTest::newRow("end tag text inside the start tag's quotes")
             << "<A TITLE=\"</A>\">x</A>" << "A" << "x";
         QTest::newRow("nested elements of the same name")
@@ -69,7 +70,9 @@ private Q_SLOTS:
                                              << "タグ  TD を削除します。よろしいですか？" << "";
         QTest::newRow("cancelled") << "[<B>x</B>]" << int(Ui::Answer::Cancel) << "[<B>x</B>]"
                                    << "タグ  B を削除します。よろしいですか？" << "";
-        QTest::newRow("no matching end tag") << "[<b>x</B>]" << int(Ui::Answer::Ok) << "[<b>x</B>]"
+        QTest::newRow("end tag in another case") << "[<B>bold</b>]" << int(Ui::Answer::Ok)
+                                                 << "[bold]" << "タグ  B を削除します。よろしいですか？" << "";
+        QTest::newRow("no matching end tag") << "[<b>x</i>]" << int(Ui::Answer::Ok) << "[<b>x</i>]"
                                              << "" << kNoValidTag;
         QTest::newRow("empty selection") << "[]" << int(Ui::Answer::Ok) << "[]" << "" << kNoValidTag;
     }
@@ -111,6 +114,8 @@ private Q_SLOTS:
         QTest::newRow("script text and server code kept")
             << "<SCRIPT>if (a<b) c()</SCRIPT><?php x() ?>" << "if (a<b) c()<?php x() ?>";
         QTest::newRow("line breaks kept") << "<P>\r\nx\r\n</P>" << "\r\nx\r\n";
+        QTest::newRow("server code inside a tag goes with it")
+            << "<img src=\"<?php echo \"a.gif\"; ?>\">t<td <% if (w) %> align=x>u" << "tu";
     }
     void strip()
     {
