@@ -26,7 +26,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The xcb platform plugin draws the windows, the Japanese fonts draw the
 # text, Qt's translations put its own dialogs into the interface's language
-# and xdg-open shows the manual and pages in the browser.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-noto-cjk, qt6-translations-l10n, xdg-utils")
+# and xdg-open shows the manual and pages in the browser. The preview's
+# engine runs pages in a helper program of its own.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "qt6-qpa-plugins, fonts-noto-cjk, qt6-translations-l10n, xdg-utils, libqt6webenginecore6-bin")
 
 include(CPack)

@@ -17,7 +17,7 @@ shift || true
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev libglx-dev qt6-tools-dev qt6-l10n-tools
-  qt6-qpa-plugins qt6-translations-l10n
+  qt6-qpa-plugins qt6-translations-l10n qt6-webengine-dev libqt6webenginecore6-bin
   fonts-noto-cjk fonts-dejavu-core xdg-utils
   python3 python3-pyftpdlib python3-openssl python3-html5lib python3-tinycss2 vsftpd openssl curl
   imagemagick xvfb openbox xdotool

@@ -1,5 +1,6 @@
 #include "core/app/UiText.h"
 #include "gui/DesktopProgram.h"
+#include "gui/Preview.h"
 #include "gui/QtTranslation.h"
 #include "gui/QtUi.h"
 #include "platform/FileAccess.h"
@@ -53,6 +54,7 @@ int main(int argc, char** argv)
         return 0;
     }
 
+    PreparePreview();
     QApplication qapp(argc, argv);
     SetNames();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/kelvopad-48.png")));

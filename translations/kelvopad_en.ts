@@ -991,6 +991,11 @@ Create it?</translation>
     </message>
     <message>
       <location filename="../src/core/app/MenuData.cpp" />
+      <source>プレビューを表示(&amp;V)</source>
+      <translation>Show Pre&amp;view</translation>
+    </message>
+    <message>
+      <location filename="../src/core/app/MenuData.cpp" />
       <source>テンプレート設定(&amp;R)</source>
       <translation>&amp;Templates</translation>
     </message>
@@ -2149,6 +2154,13 @@ Reset Zoom</translation>
     </message>
     <message>
       <location filename="../src/core/app/MenuData.cpp" />
+      <source>編集中のページをブラウザと同じ描画で横に表示するかどうかを切り替えます
+プレビュー</source>
+      <translation>Shows or hides the page as a browser draws it, beside the text
+Preview</translation>
+    </message>
+    <message>
+      <location filename="../src/core/app/MenuData.cpp" />
       <source>新しいﾌｧｲﾙの初期ﾃﾝﾌﾟﾚｰﾄを設定します
 初期ﾃﾝﾌﾟﾚｰﾄの設定</source>
       <translation>Set the initial template of new files
@@ -3289,6 +3301,11 @@ Overwrite it?</translation>
       <location filename="../src/core/custom/KeyCommandList.cpp" />
       <source>バージョン情報</source>
       <translation>About</translation>
+    </message>
+    <message>
+      <location filename="../src/core/custom/KeyCommandList.cpp" />
+      <source>プレビューを表示</source>
+      <translation>Show preview</translation>
     </message>
     <message>
       <location filename="../src/core/custom/KeyCommandList.cpp" />
@@ -7061,6 +7078,21 @@ Saves Shift-JIS, JIS, EUC and UTF-8 documents in the character code and line end
       <location filename="../src/gui/ThreadedTaskRunner.cpp" />
       <source>/秒</source>
       <translation>/s</translation>
+    </message>
+    <message>
+      <location filename="../src/gui/preview/PreviewPane.cpp" />
+      <source>外部のコンテンツ (http, https) を止めています。</source>
+      <translation>Content from outside the site (http, https) is blocked.</translation>
+    </message>
+    <message>
+      <location filename="../src/gui/preview/PreviewPane.cpp" />
+      <source>許可する</source>
+      <translation>Allow</translation>
+    </message>
+    <message>
+      <location filename="../src/gui/preview/PreviewPane.cpp" />
+      <source>このサイトのページに、サイトの外にある画像やスクリプトなどの読み込みを許可します</source>
+      <translation>Lets the pages of this site load pictures, scripts and the like from outside the site</translation>
     </message>
     <message>
       <source>画像ﾌｧｲﾙ</source>

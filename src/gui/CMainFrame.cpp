@@ -423,6 +423,7 @@ void CMainFrame::RunCommand(int id)
         return;
     m_app->Commands().Run(id);
     ScheduleUpdate();
+    Q_EMIT CommandRan();
 }
 
 // ---- status bar ------------------------------------------------------------
@@ -522,8 +523,10 @@ bool CMainFrame::RouteKey(const QKeyEvent& event)
     // is typed by the widget; there is no separate character to drop.
     const bool taken =
         alt ? view.OnSysKeyDown(code, shift, ctrl) : view.OnKeyDown(code, false, shift, ctrl);
-    if (taken)
+    if (taken) {
         ScheduleUpdate();
+        Q_EMIT CommandRan();
+    }
     return taken;
 }
 

@@ -74,6 +74,11 @@ public:
 
     static const QString kSettingsSection;
 
+Q_SIGNALS:
+    // A command ran from a menu, a button, an accelerator or the user's
+    // keys: what follows a command's state looks again.
+    void CommandRan();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;

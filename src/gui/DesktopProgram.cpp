@@ -2,6 +2,7 @@
 
 #include "core/app/HeadlessEditor.h"
 #include "gui/EditWidget.h"
+#include "gui/Preview.h"
 
 DesktopProgram::DesktopProgram(platform::SettingsStore& settings, Ui& ui)
     : m_app(settings, ui),
@@ -11,6 +12,7 @@ DesktopProgram::DesktopProgram(platform::SettingsStore& settings, Ui& ui)
     m_app.Attach(m_doc, m_view);
     RegisterAllCommands(m_app);
     m_frame.Attach(m_app);
+    InstallPreview(m_frame, m_app);
 }
 
 bool DesktopProgram::Start(const StartupOptions& options)

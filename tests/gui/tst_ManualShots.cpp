@@ -6,9 +6,14 @@
 #include "core/app/ShellCommandIds.h"
 #include "core/doc/CKelvoDoc.h"
 #include "gui/FormDialog.h"
+#include "gui/preview/PreviewArea.h"
+#include "gui/preview/PreviewPane.h"
 
 #include <QDir>
+#include <QAction>
 #include <QRegularExpression>
+#include <QSignalSpy>
+#include <QWebEngineView>
 #include <QTest>
 #include <QTranslator>
 
@@ -124,6 +129,26 @@ private Q_SLOTS:
             g.Ui().Expect(QString::fromLatin1(name));
             QVERIFY(g.App().Commands().Run(id));
         }
+
+        // The preview beside the text on a laptop's screen, in its place on
+        // a phone's; each taken once the page has been drawn.
+        QImage logo(120, 40, QImage::Format_RGB32);
+        logo.fill(QColor(0x33, 0x66, 0x99));
+        logo.save(g.Path(QStringLiteral("logo.gif")), "PNG");  // the engine reads it by its bytes
+        g.MakeFile(QStringLiteral("style.css"), "H1 { color: #036; border-bottom: 3px solid #69c }");
+        auto* pane = g.Frame().findChild<PreviewPane*>();
+        QSignalSpy updated(pane, &PreviewPane::Updated);
+        g.Frame().ActionsFor(cmd::TogglePreview).first()->trigger();
+        for (const auto& [size, name] : {std::pair(QSize(1280, 800), "preview"),
+                                         std::pair(QSize(360, 640), "preview-narrow")}) {
+            g.Frame().resize(size);
+            QVERIFY(updated.count() > 0 || updated.wait(30000));
+            const bool narrow = size.width() < PreviewArea::kNarrowWidth;
+            QTRY_VERIFY(g.Edit().isVisible() != narrow && (pane->x() == 0) == narrow);
+            QTRY_VERIFY_WITH_TIMEOUT(DistinctColors(pane->View()->grab().toImage()) >= 8, 30000);
+            ShootingUi::Save(g.Frame().grab().toImage(), QString::fromLatin1(name));
+        }
+        g.Frame().ActionsFor(cmd::TogglePreview).first()->trigger();
 
         const QStringList wanted = ManualImages(language);
         QVERIFY(!wanted.isEmpty());

@@ -1,5 +1,6 @@
 #include "TestRegistry.h"
 
+#include "gui/Preview.h"
 #include "gui/QtTranslation.h"
 
 #include <QApplication>
@@ -34,6 +35,7 @@ int main(int argc, char** argv)
             qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(path));
         }
     }
+    PreparePreview();
     QApplication app(argc, argv);
     // Qt's dialogs as the program shows them.
     InstallQtJapaneseTranslation();

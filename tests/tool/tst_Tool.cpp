@@ -2,9 +2,20 @@
 #include "TestRegistry.h"
 #include "ToolRunner.h"
 
+#include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <fstream>
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <iterator>
 
 class TestTool : public QObject {
     Q_OBJECT
@@ -181,6 +192,44 @@ private Q_SLOTS:
         QCOMPARE(ReadBytes(dir.filePath("out.html")), QByteArray("\x1b$B0!\x1b(B\n"));
         QVERIFY(QFile::exists(dir.filePath("cfg/kelvo.ini")));
         QVERIFY(ReadBytes(dir.filePath("cfg/kelvo.ini")).contains("AutoCode=0"));
+    }
+
+    // A name in CP932 bytes (a Windows archive), relative, in a folder whose
+    // name ends in 0x5C: the file itself is read and saved, no other is made.
+    void execOnNamesThatAreNotUtf8()
+    {
+        QTemporaryDir dir;
+        const QByteArray folder = dir.path().toUtf8() + "/\x95\x5c";
+        const QByteArray file = folder + "/\x93\xfa\x96\x7b.htm";
+        QCOMPARE(::mkdir(folder.constData(), 0700), 0);
+        // QTemporaryDir cannot remove names that are not UTF-8.
+        const auto cleanUp = qScopeGuard([&] { ::unlink(file.constData()); ::rmdir(folder.constData()); });
+        std::ofstream(file.constData(), std::ios::binary) << "a\nb\n";
+        // Through a shell, as typed: QProcess would pass the name as UTF-8.
+        const char* typed = R"sh("$1" exec --config cfg --select 0:6 --command 32901 "$(printf '\225\134/\223\372\226{.htm')")sh";
+        QProcess p;
+        p.setWorkingDirectory(dir.path());
+        p.start(QStringLiteral("/bin/sh"),
+                {QStringLiteral("-c"),
+                 QString::fromLatin1(typed),
+                 QStringLiteral("sh"), QStringLiteral(KELVO_TOOL_PATH)});
+        QVERIFY(p.waitForFinished(120000));
+        QCOMPARE(p.exitCode(), 0);
+        std::ifstream saved(file.constData(), std::ios::binary);
+        QCOMPARE(std::string(std::istreambuf_iterator<char>(saved), {}), std::string("a<BR>\nb<BR>\n"));
+        const auto names = [](const QByteArray& path) {
+            QList<QByteArray> found;
+            if (DIR* d = ::opendir(path.constData())) {
+                while (const dirent* e = ::readdir(d))
+                    if (qstrcmp(e->d_name, ".") != 0 && qstrcmp(e->d_name, "..") != 0)
+                        found << e->d_name;
+                ::closedir(d);
+            }
+            std::sort(found.begin(), found.end());
+            return found;
+        };
+        QCOMPARE(names(folder), QList<QByteArray>{"\x93\xfa\x96\x7b.htm"});
+        QCOMPARE(names(dir.path().toUtf8()), (QList<QByteArray>{"cfg", "\x95\x5c"}));
     }
 
     void execMissingFile()

@@ -44,5 +44,7 @@ inline constexpr int FindInFilesResults = 34222;
 inline constexpr int NextFindResult = 34223;
 inline constexpr int PreviousFindResult = 34224;
 inline constexpr int SiteMigrate = 34250;  // サイトの文字コード変換
+// Shows or hides the live preview beside the editor.
+inline constexpr int TogglePreview = 34260;
 
 } // namespace cmd

@@ -6,6 +6,7 @@
 #include "core/edit/SettingsSheet.h"
 #include "core/style/StyleCommands.h"
 #include "core/links/LinkCommands.h"
+#include "core/preview/PreviewCommands.h"
 #include "core/search/FindInFilesCommands.h"
 #include "core/ftp/FtpWindowCommands.h"
 #include "core/ftp/SitePublish.h"
@@ -43,4 +44,5 @@ void RegisterAllCommands(CKelvoApp& app)
     RegisterTagDialogCommands(app);
     RegisterFindInFilesCommands(app);
     RegisterPrintCommands(app);
+    RegisterPreviewCommands(app);
 }

@@ -347,6 +347,9 @@ MenuItem ViewMenu(MenuLayout layout)
         Cmd(u"元のサイズ(&R)", cmd::ZoomReset, "Ctrl+0"),
     }));
     items.push_back(Sep());
+    // Seeing the page: the preview, and what else looks at the page.
+    items.push_back(Cmd(u"プレビューを表示(&V)", cmd::TogglePreview, "F12"));
+    items.push_back(Sep());
     items.push_back(Sub(u"テンプレート設定(&R)", {
         Cmd(u"初期ﾃﾝﾌﾟﾚｰﾄの設定(&M)...", 32903),
         Cmd(u"ｺﾝﾎﾟｰﾈﾝﾄの一括登録(&C)...", 32934),
@@ -538,6 +541,7 @@ const std::map<int, const char16_t*>& Prompts()
         {cmd::ZoomIn, u"文字を大きく表示します\n拡大"},
         {cmd::ZoomOut, u"文字を小さく表示します\n縮小"},
         {cmd::ZoomReset, u"文字を元の大きさで表示します\n元のサイズ"},
+        {cmd::TogglePreview, u"編集中のページをブラウザと同じ描画で横に表示するかどうかを切り替えます\nプレビュー"},
         {32903, u"新しいﾌｧｲﾙの初期ﾃﾝﾌﾟﾚｰﾄを設定します\n初期ﾃﾝﾌﾟﾚｰﾄの設定"},
         {32934, u"ｺﾝﾎﾟｰﾈﾝﾄを一括登録します\nｺﾝﾎﾟｰﾈﾝﾄの一括登録"},
         {32935, u"ﾃﾝﾌﾟﾚｰﾄを一括登録します\nﾃﾝﾌﾟﾚｰﾄの一括登録"},
@@ -600,6 +604,7 @@ std::vector<Accelerator> Accelerators()
         {QStringLiteral("Ctrl+="), cmd::ZoomIn},
         {QStringLiteral("Ctrl+-"), cmd::ZoomOut},
         {QStringLiteral("Ctrl+0"), cmd::ZoomReset},
+        {QStringLiteral("F12"), cmd::TogglePreview},
     };
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/app/UiText.h"
 
+#include "core/app/CommandIds.h"
 #include "core/app/ShellCommandIds.h"
 
 namespace {
@@ -158,6 +159,7 @@ constexpr Entry kCommands[] = {
         {u"キーカスタマイズ", 32936},
         {u"ヘルプ目次", 57670},
         {u"バージョン情報", 57664},
+        {u"プレビューを表示", cmd::TogglePreview},
 };
 // clang-format on
 

@@ -2,6 +2,7 @@
 
 #include "core/app/CKelvoApp.h"
 #include "core/app/Ui.h"
+#include "core/links/LinkCommands.h"
 #include "core/links/RelativePath.h"
 #include "platform/FileAccess.h"
 
@@ -30,7 +31,8 @@ CExternalStyleDlg::CExternalStyleDlg(CKelvoApp& app)
                 d.fileMustExist = true;
                 d.initialFolder = ChooserFolder(App(), m[kHref].text.trimmed(), documentPath);
                 if (const std::optional<QString> path = App().GetUi().ChooseFile(d))
-                    m[kHref].text = ReferenceForPickedFile(documentPath, *path);
+                    m[kHref].text = ReferenceForPickedFile(App().GetUi(), documentPath, *path,
+                                                          SiteRootFor(App().Settings(), documentPath));
             };
         },
         nullptr, nullptr);

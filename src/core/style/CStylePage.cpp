@@ -3,6 +3,8 @@
 #include "core/app/UiText.h"
 
 #include "core/app/Ui.h"
+#include "core/app/CKelvoApp.h"
+#include "core/links/LinkCommands.h"
 #include "core/links/RelativePath.h"
 #include "core/style/CStyleUnits.h"
 #include "platform/FileAccess.h"
@@ -71,10 +73,11 @@ FormField& CStylePage::AddImage(FormModel& form, const QString& label, const QSt
     f.text = path;
     Ui* ui = context.ui;
     const QString documentPath = context.documentPath;
-    f.browse = [ui, documentPath, name](FormModel& m) {
+    const QString siteRoot = context.app ? SiteRootFor(context.app->Settings(), documentPath) : QString();
+    f.browse = [ui, documentPath, siteRoot, name](FormModel& m) {
         if (!ui)
             return;
-        if (auto chosen = ChooseStyleImage(*ui, m[name].text, documentPath))
+        if (auto chosen = ChooseStyleImage(*ui, m[name].text, documentPath, siteRoot))
             m[name].text = *chosen;
     };
     return f;
@@ -237,12 +240,8 @@ int StyleChoiceIndex(const QStringList& values, const QString& value)
     return StyleListIndex(values, value) + 1;
 }
 
-QString StyleImageFieldText(const QString& chosenPath, const QString& documentPath)
-{
-    return ReferenceForPickedFile(documentPath, chosenPath);
-}
-
-std::optional<QString> ChooseStyleImage(Ui& ui, const QString&, const QString& documentPath)
+std::optional<QString> ChooseStyleImage(Ui& ui, const QString&, const QString& documentPath,
+                                        const QString& siteRoot)
 {
     Ui::FileDialog d;
     d.title = QStringLiteral("画像ﾌｧｲﾙ名の入力");
@@ -258,5 +257,5 @@ std::optional<QString> ChooseStyleImage(Ui& ui, const QString&, const QString& d
     const std::optional<QString> path = ui.ChooseFile(d);
     if (!path)
         return std::nullopt;
-    return StyleImageFieldText(*path, documentPath);
+    return ReferenceForPickedFile(ui, documentPath, *path, siteRoot);
 }

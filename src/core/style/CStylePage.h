@@ -112,12 +112,12 @@ QString StyleChoiceValue(const QStringList& values, int index);
 // Index of a value among the values (case ignored) plus 1; 0 when absent.
 int StyleChoiceIndex(const QStringList& values, const QString& value);
 
-// The image file chooser's result as the field keeps it: relative to the
-// document when there is one, else the bare file name.
-QString StyleImageFieldText(const QString& chosenPath, const QString& documentPath);
-// Asks for an image file; nullopt on cancel.
-std::optional<QString> ChooseStyleImage(Ui& ui, const QString& current,
-                                        const QString& documentPath);
+// Asks for an image file; nullopt on cancel. The result is as the field
+// keeps it: relative to the document when there is one, else the bare file
+// name; a file outside the site (siteRoot, empty when none is known) is
+// taken after a message.
+std::optional<QString> ChooseStyleImage(Ui& ui, const QString& current, const QString& documentPath,
+                                        const QString& siteRoot = QString());
 
 // The value for one part of a group that a longhand and shorthands set,
 // written where it takes effect: into the longhand when that wins; as the

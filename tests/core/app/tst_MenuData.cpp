@@ -218,7 +218,7 @@ private Q_SLOTS:
             }
         };
         walk(MainMenu(MenuLayout::Landscape));
-        QCOMPARE(shown, 11);
+        QCOMPARE(shown, 12);
     }
 
     void accelerators_data()

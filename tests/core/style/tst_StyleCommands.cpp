@@ -4,6 +4,7 @@
 #include "core/app/CommandIds.h"
 
 #include "core/style/CStyleDlg.h"
+#include "core/links/RelativePath.h"
 #include "core/style/CStylePage.h"
 #include "core/style/StyleCommandIds.h"
 #include "core/style/StyleCommands.h"
@@ -321,26 +322,67 @@ private Q_SLOTS:
         QCOMPARE(saved.Doc().GetPathName(), css);
     }
 
+    // A field's text is relative to the document; a picture outside the
+    // site is taken after a message (published, the link leads nowhere).
     void imageChooserRelative_data()
     {
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<QString>("document");
+        QTest::addColumn<QString>("root");
         QTest::addColumn<QString>("field");
-        QTest::newRow("beside the document") << "/d/img/a.gif" << "/d/img/p.htm" << "a.gif";
-        QTest::newRow("below the document") << "/d/img/a.gif" << "/d/p.htm" << "img/a.gif";
-        QTest::newRow("above the document") << "/d/a.gif" << "/d/s/p.htm" << "../a.gif";
-        QTest::newRow("no document path") << "/d/img/a.gif" << "" << "a.gif";
+        QTest::addColumn<bool>("warned");
+        QTest::newRow("beside the document") << "/d/img/a.gif" << "/d/img/p.htm" << "" << "a.gif" << false;
+        QTest::newRow("below the document") << "/d/img/a.gif" << "/d/p.htm" << "" << "img/a.gif" << false;
+        QTest::newRow("above the document") << "/d/a.gif" << "/d/s/p.htm" << "" << "../a.gif" << false;
+        QTest::newRow("no document path") << "/d/img/a.gif" << "" << "" << "a.gif" << false;
+        QTest::newRow("inside the site") << "/d/s/img/a.gif" << "/d/s/p.htm" << "/d/s" << "img/a.gif" << false;
+        QTest::newRow("above the site") << "/d/a.gif" << "/d/s/p.htm" << "/d/s" << "../a.gif" << true;
+        QTest::newRow("a folder named like the site")
+            << "/d/sx/a.gif" << "/d/s/p.htm" << "/d/s" << "../sx/a.gif" << true;
     }
     void imageChooserRelative()
     {
         QFETCH(QString, chosen);
         QFETCH(QString, document);
+        QFETCH(QString, root);
         QFETCH(QString, field);
-        QCOMPARE(StyleImageFieldText(chosen, document), field);
+        QFETCH(bool, warned);
         TestEditor t;
         t.Ui().QueueInput(chosen);
-        QCOMPARE(ChooseStyleImage(t.Ui(), QString(), document).value_or(QString()), field);
+        QCOMPARE(ChooseStyleImage(t.Ui(), QString(), document, root).value_or(QString()), field);
         QCOMPARE(t.Ui().LastFileDialog().title, u"画像ﾌｧｲﾙ名の入力"_qs);
+        QCOMPARE(t.Ui().Texts(u"message"_qs),
+                 warned ? QStringList{PickedFileOutsideSiteText()} : QStringList());
+    }
+
+    // The pickers of the style dialogs know the page's site: a file above
+    // it is taken after the message, one inside without a word.
+    void pickersWarnOutsideTheSite_data()
+    {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<QString>("press");  // the field whose button picks
+        QTest::addColumn<QString>("picked");
+        QTest::addColumn<bool>("warned");
+        QTest::newRow("background image above the site") << cmd::InlineStyleOnly << "background-image=..." << "a.gif" << true;
+        QTest::newRow("background image in the site") << cmd::InlineStyleOnly << "background-image=..." << "s/a.gif" << false;
+        QTest::newRow("style sheet above the site") << cmd::ExternalStyleSheet << "browse=" << "a.css" << true;
+    }
+    void pickersWarnOutsideTheSite()
+    {
+        QFETCH(int, command);
+        QFETCH(QString, press);
+        QFETCH(QString, picked);
+        QFETCH(bool, warned);
+        TestEditor t;
+        QVERIFY(QDir(t.Path(QString())).mkpath(u"s"_qs));
+        t.Settings().WriteString(u"System"_qs, u"RootDir"_qs, t.Path(u"s"_qs));
+        QVERIFY(t.App().OpenDocumentFile(t.MakeFile(u"s/p.htm"_qs, "<P >")));
+        t.Buffer().SetSel(3, 3);
+        Script(t, {"cancel"}, {press});
+        t.Ui().QueueInput(t.MakeFile(picked, "x"));
+        t.Run(command);
+        QCOMPARE(t.Ui().Texts(u"message"_qs),
+                 warned ? QStringList{PickedFileOutsideSiteText()} : QStringList());
     }
 
     void ruleAtCaretHook_data()
