@@ -165,6 +165,9 @@ private Q_SLOTS:
         m_g->Frame().show();
         QVERIFY(WaitUpdated(updated));
         QTRY_VERIFY_WITH_TIMEOUT(m_pane->RemoteBarShown(), 30000);
+        // The bar takes its lines, the page the rest.
+        const auto* bar = m_pane->findChild<QWidget*>(u"previewRemoteBar"_qs);
+        QTRY_VERIFY(bar->height() > 0 && bar->height() < m_pane->View()->height() / 2);
         QCOMPARE(server.requests, 0);
         QCOMPARE(Js(m_pane->Page(), u"document.getElementById('r').naturalWidth"_qs).toInt(), 0);
 

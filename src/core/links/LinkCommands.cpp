@@ -1,5 +1,7 @@
 #include "core/links/LinkCommands.h"
 
+#include "platform/SecretStore.h"
+
 #include "core/app/UiText.h"
 
 #include "core/app/CKelvoApp.h"
@@ -20,6 +22,7 @@
 #include "core/tags/TagView.h"
 #include "platform/FileAccess.h"
 #include "platform/Folders.h"
+#include "platform/SecretStore.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -100,12 +103,27 @@ QString Number(qint64 n)
 
 } // namespace
 
+namespace {
+
+// Only the sites' folders are wanted: the desktop's keyring is not asked
+// for their passwords, which may mean a prompt to unlock it and a wait in
+// the middle of typing (the preview asks after every command).
+class NoSecrets final : public platform::SecretStore {
+public:
+    bool Available() override { return false; }
+    std::optional<QString> Read(const QString&) override { return std::nullopt; }
+    bool Write(const QString&, const QString&) override { return false; }
+};
+
+} // namespace
+
 QString SiteRootFor(const platform::SettingsStore& store, const QString& documentPath)
 {
     if (documentPath.isEmpty())
         return QString();
+    NoSecrets noSecrets;
     CFtpSetList sets;
-    sets.Load(store);
+    sets.Load(store, noSecrets);
     const QString folder = sets.At(sets.ChooseForDocument(documentPath)).localFolder;
     // The chosen set may be the selected one, which need not hold the page.
     const QString prefix = folder.endsWith(u'/') ? folder : folder + u'/';

@@ -114,7 +114,8 @@ void PreviewPane::StartEngine()
     s->setAttribute(QWebEngineSettings::DnsPrefetchEnabled, false);
     s->setAttribute(QWebEngineSettings::NavigateOnDropEnabled, false);
     m_view->setPage(m_page);
-    layout()->addWidget(m_view);
+    // The page takes the room; the bar only its lines.
+    static_cast<QVBoxLayout*>(layout())->addWidget(m_view, 1);
     connect(m_page, &QWebEnginePage::loadStarted, this, [this] { m_loading = true; });
     connect(m_page, &QWebEnginePage::loadFinished, this, &PreviewPane::Loaded);
     connect(m_page, &PreviewPage::OpenOutside, this, &PreviewPane::OpenOutside);

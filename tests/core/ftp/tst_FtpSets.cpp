@@ -5,6 +5,7 @@
 #include "core/ftp/CFtpSetForm.h"
 #include "core/ftp/CFtpSetList.h"
 #include "core/ftp/CNorvaneFtp.h"
+#include "core/links/LinkCommands.h"
 #include "platform/SecretStore.h"
 
 #include <QFileInfo>
@@ -35,10 +36,12 @@ CFtpSetList Loaded(platform::SettingsStore& settings)
 class MemorySecrets : public platform::SecretStore {
 public:
     bool running = true;
+    int reads = 0;
     std::map<QString, QString> secrets;
     bool Available() override { return running; }
     std::optional<QString> Read(const QString& key) override
     {
+        ++reads;
         if (!running || !secrets.count(key))
             return std::nullopt;
         return secrets[key];
@@ -154,6 +157,24 @@ private Q_SLOTS:
         secrets.running = true;
         list.Load(t.Settings(), secrets);
         QCOMPARE(list.At(0).password, u"pa55"_qs);
+    }
+
+    // Finding a page's site leaves the keyring alone: it may ask the user
+    // to unlock it.
+    void siteRootAsksNoSecret()
+    {
+        TestEditor t;
+        MemorySecrets secrets;
+        platform::SetSecrets(&secrets);
+        const auto restore = qScopeGuard([] { platform::SetSecrets(nullptr); });
+        CFtpSetList list;
+        list.Load(t.Settings());
+        list.At(0) = Site(u"web"_qs, u"/srv/site"_qs);
+        list.At(0).password = u"pa55"_qs;
+        list.Save(t.Settings());
+        secrets.reads = 0;
+        QCOMPARE(SiteRootFor(t.Settings(), u"/srv/site/a.html"_qs), u"/srv/site"_qs);
+        QCOMPARE(secrets.reads, 0);
     }
 
     void saveAndLoadKeepEverySet()
