@@ -23,7 +23,7 @@ packages=(
   imagemagick xvfb openbox xdotool x11-xkb-utils
   acl nkf poppler-utils librsvg2-bin adwaita-icon-theme
   debian-reference-ja developers-reference-ja tzdata
-  libssh-dev openssh-server openssh-client qtkeychain-qt6-dev
+  libssh-dev openssh-server openssh-client qtkeychain-qt6-dev libtidy-dev tidy
   desktop-file-utils appstream man-db lintian file
   developers-reference-ja
 )

@@ -903,6 +903,11 @@ Create it?</translation>
     </message>
     <message>
       <location filename="../src/core/app/MenuData.cpp" />
+      <source>文書のチェック(&amp;K)</source>
+      <translation>Chec&amp;k Page</translation>
+    </message>
+    <message>
+      <location filename="../src/core/app/MenuData.cpp" />
       <source>サイトの公開(&amp;W)...</source>
       <translation>P&amp;ublish Site...</translation>
     </message>
@@ -1183,6 +1188,13 @@ Find Next</translation>
 ファイル内の検索</source>
       <translation>Searches the files of a folder for a string
 Find in Files</translation>
+    </message>
+    <message>
+      <location filename="../src/core/app/MenuData.cpp" />
+      <source>文書のタグの誤りや見つからないリンク先などを一覧表示します
+文書のチェック</source>
+      <translation>Lists the page's tag mistakes, missing link targets and other problems
+Check Page</translation>
     </message>
     <message>
       <location filename="../src/core/app/MenuData.cpp" />
@@ -2291,6 +2303,436 @@ Registered Tool</translation>
       <translation>No browser or other program could be started to show it.
 Please check that a browser is installed and set as the default browser.
 Not shown: %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/PageCheck.cpp" />
+      <source>エラー</source>
+      <translation>Error</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/PageCheck.cpp" />
+      <source>警告</source>
+      <translation>Warning</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/PageCheck.cpp" />
+      <source>ヒント</source>
+      <translation>Hint</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/PageCheckCommands.cpp" />
+      <source>文書のチェック</source>
+      <translation>Check Page</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/PageCheckCommands.cpp" />
+      <source>移動</source>
+      <translation>Move</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/PageCheckCommands.cpp" />
+      <source>閉じる</source>
+      <translation>Close</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/PageCheckCommands.cpp" />
+      <source>エラー %1 個、警告 %2 個、ヒント %3 個</source>
+      <translation>%1 errors, %2 warnings, %3 hints</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/PageCheckCommands.cpp" />
+      <source>（最初の %1 個を表示します）</source>
+      <translation> (the first %1 are shown)</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/PageCheckCommands.cpp" />
+      <source>行</source>
+      <translation>lines</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/PageCheckCommands.cpp" />
+      <source>桁</source>
+      <translation>Column</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/PageCheckCommands.cpp" />
+      <source>種類</source>
+      <translation>Type</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/PageCheckCommands.cpp" />
+      <source>内容</source>
+      <translation>Value</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/PageCheckCommands.cpp" />
+      <source>HTML の文書ではないため、チェックできません</source>
+      <translation>This document is not HTML and cannot be checked</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/PageCheckCommands.cpp" />
+      <source>文書をチェックしています...</source>
+      <translation>Checking the page...</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/PageCheckCommands.cpp" />
+      <source>問題は見つかりませんでした</source>
+      <translation>No problems were found</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/PageFileChecker.cpp" />
+      <source>サイトのフォルダが分からないため、/ で始まるリンクは確かめていません</source>
+      <translation>Links starting with / were not checked: the site's folder is not known</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/PageFileChecker.cpp" />
+      <source>リンク先 %1 が見つかりません</source>
+      <translation>Link target %1 not found</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/PageFileChecker.cpp" />
+      <source>幅 %1</source>
+      <translation>width %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/PageFileChecker.cpp" />
+      <source>高さ %1</source>
+      <translation>height %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/PageFileChecker.cpp" />
+      <source>画像 %1 の大きさは %2 ですが、縦横の比を変えて %3 で表示します</source>
+      <translation>Picture %1 is %2 but is shown out of proportion at %3</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/PageFileChecker.cpp" />
+      <source>画像 %1 の大きさは %2 ですが、%3 に拡大・縮小して表示します</source>
+      <translation>Picture %1 is %2 but is shown scaled to %3</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/PageFileChecker.cpp" />
+      <source>文字コードの宣言は %1 ですが、%2 で保存されています</source>
+      <translation>The page declares %1 but is saved in %2</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/PageFileChecker.cpp" />
+      <source>保存していない文書のため、リンクと画像は確かめていません</source>
+      <translation>Links and pictures were not checked: the page has not been saved</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/TidyChecker.cpp" />
+      <source>&lt;/%1&gt; がありません</source>
+      <translation>missing &lt;/%1&gt;</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/TidyChecker.cpp" />
+      <source>%2 の前に &lt;/%1&gt; がありません</source>
+      <translation>missing &lt;/%1&gt; before %2</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/TidyChecker.cpp" />
+      <source>&lt;%1&gt; の開始タグがありません</source>
+      <translation>missing start tag &lt;%1&gt;</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/TidyChecker.cpp" />
+      <source>終了タグ &lt;/%1&gt; の位置が合っていません（入れ子の誤り）</source>
+      <translation>end tag &lt;/%1&gt; is misplaced (misnested)</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/TidyChecker.cpp" />
+      <source>開始タグのない終了タグ &lt;/%1&gt; があります</source>
+      <translation>end tag &lt;/%1&gt; without a start tag</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/TidyChecker.cpp" />
+      <source>&lt;%2&gt; の中に開始タグのない終了タグ &lt;/%1&gt; があります</source>
+      <translation>end tag &lt;/%1&gt; without a start tag in &lt;%2&gt;</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/TidyChecker.cpp" />
+      <source>ここには書けない %1 があります</source>
+      <translation>%1 is not allowed here</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/TidyChecker.cpp" />
+      <source>ここには書けない %1 があります（%2 として読まれます）</source>
+      <translation>%1 is not allowed here (read as %2)</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/TidyChecker.cpp" />
+      <source>%1 は &lt;%2&gt; の中に書けません</source>
+      <translation>%1 is not allowed in &lt;%2&gt;</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/TidyChecker.cpp" />
+      <source>%1 は入れ子にできません</source>
+      <translation>%1 cannot be nested</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/TidyChecker.cpp" />
+      <source>%1 が同じ要素の中に入れ子になっています</source>
+      <translation>%1 is nested in an element of its own kind</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/TidyChecker.cpp" />
+      <source>&lt;%1&gt; は &lt;/%2&gt; の誤りと思われます</source>
+      <translation>&lt;%1&gt; is probably meant as &lt;/%2&gt;</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/TidyChecker.cpp" />
+      <source>%1 が空でないか、閉じていません</source>
+      <translation>%1 is not empty or not closed</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/TidyChecker.cpp" />
+      <source>&lt;%2&gt; の中に %1 が多すぎます</source>
+      <translation>too many %1 in &lt;%2&gt;</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/TidyChecker.cpp" />
+      <source>%1 が多すぎます</source>
+      <translation>too many %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/TidyChecker.cpp" />
+      <source>BODY の終わりの後に内容があります</source>
+      <translation>content after the end of BODY</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/TidyChecker.cpp" />
+      <source>STYLE 要素が BODY の中にあります</source>
+      <translation>STYLE element inside BODY</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/TidyChecker.cpp" />
+      <source>&lt;%1&gt; が省略されています</source>
+      <translation>&lt;%1&gt; is left out</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/TidyChecker.cpp" />
+      <source>%1 の中身が空です</source>
+      <translation>%1 is empty</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/TidyChecker.cpp" />
+      <source>%1 は HTML の要素ではありません</source>
+      <translation>%1 is not an HTML element</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/TidyChecker.cpp" />
+      <source>%1 は標準の HTML にない要素です</source>
+      <translation>%1 is not a standard HTML element</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/TidyChecker.cpp" />
+      <source>%1 は HTML5 で廃止された要素です</source>
+      <translation>%1 was removed from HTML5</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/TidyChecker.cpp" />
+      <source>%1 は古い要素です（%2 を使います）</source>
+      <translation>%1 is obsolete (use %2)</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/TidyChecker.cpp" />
+      <source>%1 は %2 にない要素です</source>
+      <translation>%1 is not in %2</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/TidyChecker.cpp" />
+      <source>%1 の属性 %2 は標準の HTML にない属性です</source>
+      <translation>%1 attribute %2 is not standard HTML</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/TidyChecker.cpp" />
+      <source>%1 の属性 %2 は %3 では使えません</source>
+      <translation>%1 attribute %2 is not allowed in %3</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/TidyChecker.cpp" />
+      <source>%1 の SUMMARY 属性は HTML5 で廃止されました</source>
+      <translation>the SUMMARY attribute of %1 was removed from HTML5</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/TidyChecker.cpp" />
+      <source>%1 の属性値 "%2" は標準の値ではありません</source>
+      <translation>%1 attribute value "%2" is not standard</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/TidyChecker.cpp" />
+      <source>%1 に属性 %3 が二つあります（値 "%2" は使われません）</source>
+      <translation>%1 has attribute %3 twice (value "%2" is not used)</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/TidyChecker.cpp" />
+      <source>%1 に属性 %2 が二つあります</source>
+      <translation>%1 has attribute %2 twice</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/TidyChecker.cpp" />
+      <source>%1 の属性 %2 に値がありません</source>
+      <translation>%1 attribute %2 has no value</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/TidyChecker.cpp" />
+      <source>%1 の属性 %2 の値 "%3" は正しくありません</source>
+      <translation>%1 attribute %2 has an invalid value "%3"</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/TidyChecker.cpp" />
+      <source>%1 の属性名 %2 は正しくありません</source>
+      <translation>%1 attribute name %2 is invalid</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/TidyChecker.cpp" />
+      <source>%1 に %2 属性がありません</source>
+      <translation>%1 lacks the %2 attribute</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/TidyChecker.cpp" />
+      <source>%1 の ID "%2" はこの文書で既に使われています</source>
+      <translation>%1 ID "%2" is already used in this page</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/TidyChecker.cpp" />
+      <source>%1 の ID と NAME の値が違います</source>
+      <translation>%1 ID and NAME differ</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/TidyChecker.cpp" />
+      <source>%1 の終わりの &gt; がありません</source>
+      <translation>%1 is missing its closing &gt;</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/TidyChecker.cpp" />
+      <source>%1 に余分な引用符があります</source>
+      <translation>%1 has a stray quotation mark</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/TidyChecker.cpp" />
+      <source>%1 の属性値を閉じる引用符がありません</source>
+      <translation>%1 attribute value lacks its closing quotation mark</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/TidyChecker.cpp" />
+      <source>属性値を閉じる引用符がないようです</source>
+      <translation>an attribute value seems to lack its closing quotation mark</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/TidyChecker.cpp" />
+      <source>%1 に属性名のない = があります</source>
+      <translation>%1 has = without an attribute name</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/TidyChecker.cpp" />
+      <source>%1 の途中でファイルが終わっています</source>
+      <translation>the file ends inside %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/TidyChecker.cpp" />
+      <source>%1 の属性の途中でファイルが終わっています</source>
+      <translation>the file ends inside an attribute of %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/TidyChecker.cpp" />
+      <source>&amp; は &amp;amp; と書いてください</source>
+      <translation>write &amp; as &amp;amp;</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/TidyChecker.cpp" />
+      <source>%1 は文字参照として読めません（&amp; は &amp;amp; と書きます）</source>
+      <translation>%1 is no character reference (write &amp; as &amp;amp;)</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/TidyChecker.cpp" />
+      <source>文字参照 %1 が ; で終わっていません</source>
+      <translation>character reference %1 does not end in ;</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/TidyChecker.cpp" />
+      <source>%1 の数値文字参照 %2 は正しくありません</source>
+      <translation>%1 numeric character reference %2 is invalid</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/TidyChecker.cpp" />
+      <source>&amp;apos; は XML と XHTML でしか使えません</source>
+      <translation>&amp;apos; is only valid in XML and XHTML</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/TidyChecker.cpp" />
+      <source>&lt;!DOCTYPE&gt; 宣言がありません</source>
+      <translation>missing &lt;!DOCTYPE&gt; declaration</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/TidyChecker.cpp" />
+      <source>&lt;!DOCTYPE&gt; はタグより前に書いてください</source>
+      <translation>&lt;!DOCTYPE&gt; must come before the tags</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/TidyChecker.cpp" />
+      <source>&lt;!DOCTYPE&gt; 宣言が正しくありません</source>
+      <translation>malformed &lt;!DOCTYPE&gt; declaration</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/TidyChecker.cpp" />
+      <source>TITLE 要素がありません</source>
+      <translation>missing TITLE element</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/TidyChecker.cpp" />
+      <source>XML 宣言があります</source>
+      <translation>XML declaration found</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/TidyChecker.cpp" />
+      <source>コメントが閉じないままファイルが終わっています</source>
+      <translation>the file ends inside a comment</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/TidyChecker.cpp" />
+      <source>- の足りないコメントがあります</source>
+      <translation>comment with a missing -</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/TidyChecker.cpp" />
+      <source>%1 の URL に %XX で書くべき文字があります</source>
+      <translation>%1 URL holds characters to be written as %XX</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/TidyChecker.cpp" />
+      <source>%1 の URL に使えない文字があります</source>
+      <translation>%1 URL holds characters not allowed in a URL</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/TidyChecker.cpp" />
+      <source>%1 の URL に空白があります</source>
+      <translation>%1 URL holds spaces</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/TidyChecker.cpp" />
+      <source>%1 の URL に改行があります</source>
+      <translation>%1 URL holds a line break</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/TidyChecker.cpp" />
+      <source>%1 の URL に \ があります（/ の誤りではありませんか）</source>
+      <translation>%1 URL holds \ (meant as /?)</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/TidyChecker.cpp" />
+      <source>%1 は &lt;br&gt; として読まれます</source>
+      <translation>%1 is read as &lt;br&gt;</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/TidyChecker.cpp" />
+      <source>%1 が NOFRAMES 要素の中にありません</source>
+      <translation>%1 is not inside a NOFRAMES element</translation>
+    </message>
+    <message>
+      <location filename="../src/core/check/TidyChecker.cpp" />
+      <source>要素の入れ子が深すぎるため、タグの誤りは確かめていません</source>
+      <translation>Tags were not checked: the elements nest too deep</translation>
     </message>
     <message>
       <location filename="../src/core/custom/CKeycustDlg.cpp" />
@@ -3786,11 +4228,6 @@ Rewrite the declaration to %1 and save?</translation>
     </message>
     <message>
       <location filename="../src/core/edit/FindCommands.cpp" />
-      <source>行</source>
-      <translation>lines</translation>
-    </message>
-    <message>
-      <location filename="../src/core/edit/FindCommands.cpp" />
       <source>置換しますか？</source>
       <translation>Replace this?</translation>
     </message>
@@ -3959,11 +4396,6 @@ Reason: %4</translation>
       <location filename="../src/core/ftp/CFtpSetForm.cpp" />
       <source>転送開始</source>
       <translation>Start Upload</translation>
-    </message>
-    <message>
-      <location filename="../src/core/ftp/CFtpSetForm.cpp" />
-      <source>閉じる</source>
-      <translation>Close</translation>
     </message>
     <message>
       <location filename="../src/core/ftp/CFtpSetForm.cpp" />
@@ -4676,11 +5108,6 @@ Go ahead?</translation>
       <location filename="../src/core/migrate/MigrateCommands.cpp" />
       <source>ファイル</source>
       <translation>File</translation>
-    </message>
-    <message>
-      <location filename="../src/core/migrate/MigrateCommands.cpp" />
-      <source>内容</source>
-      <translation>Value</translation>
     </message>
     <message>
       <location filename="../src/core/migrate/MigrateCommands.cpp" />
@@ -5439,11 +5866,6 @@ Files not changed:</translation>
       <location filename="../src/core/style/CStyleListPage.cpp" />
       <source>十字</source>
       <translation>Crosshair</translation>
-    </message>
-    <message>
-      <location filename="../src/core/style/CStyleListPage.cpp" />
-      <source>移動</source>
-      <translation>Move</translation>
     </message>
     <message>
       <location filename="../src/core/style/CStyleListPage.cpp" />
@@ -7048,11 +7470,6 @@ Overwrite it?</translation>
       <location filename="../src/gui/FtpWindow.cpp" />
       <source>サイズ</source>
       <translation>Size</translation>
-    </message>
-    <message>
-      <location filename="../src/gui/FtpWindow.cpp" />
-      <source>種類</source>
-      <translation>Type</translation>
     </message>
     <message>
       <location filename="../src/gui/FtpWindow.cpp" />

@@ -1,4 +1,5 @@
 #include "tool/KelvoTool.h"
+#include "tool/CheckTool.h"
 #include "tool/LinkTool.h"
 
 #include "tool/FtpTool.h"
@@ -39,6 +40,7 @@ const char* const kUsageText =
     "       kelvo-tool css FILE\n"
     "       kelvo-tool image-size FILE...\n"
     "       kelvo-tool links [--root DIR] [--config DIR] FILE|FOLDER...\n"
+    "       kelvo-tool check [--root DIR] [--config DIR] FILE|FOLDER...\n"
     KELVO_FTP_USAGE
     KELVO_MIGRATE_USAGE
     "code names: ShiftJis Jis Euc Utf8 Ascii Unknown; line ends: None CrLf Lf Cr Unknown\n";
@@ -81,6 +83,11 @@ const char* const kHelpText =
     "  links FILE|FOLDER...  print the link targets that are missing\n"
     "    --root DIR          where root-relative links (/css/a.css) start\n"
     "    --config DIR        the settings whose FTP sites give the local root folders\n"
+    "  check FILE|FOLDER...  check pages (a folder: every page under it) as the editor's\n"
+    "                        page check does: HTML Tidy's reports, missing local links and\n"
+    "                        pictures, picture sizes, the declared character code; prints\n"
+    "                        FILE:LINE:COLUMN: error|warning|hint: MESSAGE (in Japanese);\n"
+    "                        --root and --config as for links\n"
     "  ftp OPERATION         connect to an FTP server, run one operation, disconnect\n"
     "    --site NAME         take host, user, password, root folder and ASCII mode from a\n"
     "                        site saved in the editor's settings (in --config DIR)\n"
@@ -122,8 +129,8 @@ const char* const kHelpText =
     "  --version             print the version\n"
     "\n"
     "Exit status: 0 done; 1 failed (a file could not be read or written, a character\n"
-    "the code cannot hold, a link target missing, an FTP operation failed); 2 bad\n"
-    "arguments. See kelvo-tool(1).\n";
+    "the code cannot hold, a link target missing, an error in a checked page, an FTP\n"
+    "operation failed); 2 bad arguments. See kelvo-tool(1).\n";
 
 int Fail(QTextStream& err, int status, const QString& text)
 {
@@ -577,6 +584,8 @@ int RunKelvoTool(const QStringList& args, QTextStream& out, QTextStream& err)
         return ImageSizeCommand(rest, out, err);
     if (command == u"links")
         return LinksCommand(rest, out, err);
+    if (command == u"check")
+        return CheckCommand(rest, out, err);
     if (command == u"ftp")
         return RunFtpTool(rest, out, err);
     if (command == u"ftp-parse")

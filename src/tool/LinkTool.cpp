@@ -51,10 +51,7 @@ int ImageSizeCommand(const QStringList& files, QTextStream& out, QTextStream& er
 
 namespace {
 
-// The pages of a folder and its subfolders, in name order. Names are read
-// as bytes, so a page whose name is not UTF-8 (CP932 from a Windows
-// archive) is checked like any other; links to folders are not followed.
-// A folder that cannot be read is reported and makes the status 1.
+// The pages of a folder and its subfolders, in name order.
 QStringList PagesUnder(const QString& folder, QTextStream& err, int& status)
 {
     static const QStringList kSuffixes = {QStringLiteral(".htm"), QStringLiteral(".html"),
@@ -81,26 +78,30 @@ QStringList PagesUnder(const QString& folder, QTextStream& err, int& status)
 
 } // namespace
 
-int LinksCommand(const QStringList& args, QTextStream& out, QTextStream& err)
+bool ParseSitePages(const char* command, const QStringList& args, SitePagesOptions& options,
+                    QTextStream& err)
 {
-    QString root;
-    QString config;
-    QStringList inputs;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& a = args.at(i);
         if ((a == u"--root" || a == u"--config") && i + 1 < args.size())
-            (a == u"--root" ? root : config) = args.at(++i);
+            (a == u"--root" ? options.root : options.config) = args.at(++i);
         else if (a.startsWith(u"--")) {
-            err << "kelvo-tool: links: unknown option " << a << '\n';
-            return kUsage;
+            err << "kelvo-tool: " << command << ": unknown option " << a << '\n';
+            return false;
         } else
-            inputs.append(a);
+            options.inputs.append(a);
     }
-    if (inputs.isEmpty()) {
-        err << "kelvo-tool: links needs a file or a folder\n";
-        return kUsage;
+    if (options.inputs.isEmpty()) {
+        err << "kelvo-tool: " << command << " needs a file or a folder\n";
+        return false;
     }
-    int status = kOk;
+    if (!options.root.isEmpty())
+        options.root = QFileInfo(options.root).absoluteFilePath();
+    return true;
+}
+
+QStringList SitePages(const QStringList& inputs, QTextStream& err, int& status)
+{
     QStringList pages;
     for (const QString& input : inputs) {
         QString folder = input;
@@ -108,13 +109,33 @@ int LinksCommand(const QStringList& args, QTextStream& out, QTextStream& err)
             folder.chop(1);
         pages += platform::IsFolder(input) ? PagesUnder(folder, err, status) : QStringList{input};
     }
-    const bool single = inputs.size() == 1 && pages.size() == 1 && !platform::IsFolder(inputs.at(0));
-    if (!root.isEmpty())
-        root = QFileInfo(root).absoluteFilePath();
-    std::unique_ptr<platform::SettingsStore> store;
-    if (!config.isEmpty())
-        store = std::make_unique<platform::SettingsStore>(
-            QDir(config).filePath(QStringLiteral("kelvo.ini")));
+    return pages;
+}
+
+SiteRoots::SiteRoots(const SitePagesOptions& options) : m_root(options.root)
+{
+    if (!options.config.isEmpty())
+        m_store = std::make_unique<platform::SettingsStore>(
+            QDir(options.config).filePath(QStringLiteral("kelvo.ini")));
+}
+
+SiteRoots::~SiteRoots() = default;
+
+QString SiteRoots::For(const QString& absolutePath) const
+{
+    return !m_root.isEmpty() ? m_root : m_store ? SiteRootFor(*m_store, absolutePath) : QString();
+}
+
+int LinksCommand(const QStringList& args, QTextStream& out, QTextStream& err)
+{
+    SitePagesOptions options;
+    if (!ParseSitePages("links", args, options, err))
+        return kUsage;
+    int status = kOk;
+    const QStringList pages = SitePages(options.inputs, err, status);
+    const bool single = options.inputs.size() == 1 && pages.size() == 1
+                        && !platform::IsFolder(options.inputs.at(0));
+    const SiteRoots roots(options);
 
     int skipped = 0;
     for (const QString& page : pages) {
@@ -126,10 +147,7 @@ int LinksCommand(const QStringList& args, QTextStream& out, QTextStream& err)
             continue;
         }
         const QString text = DecodeDocument(std::move(file.bytes), true).text;
-        const QString siteRoot = !root.isEmpty() ? root
-                                 : store       ? SiteRootFor(*store, path)
-                                               : QString();
-        const PageLinkCheck check = CheckPageLinks(text, path, siteRoot);
+        const PageLinkCheck check = CheckPageLinks(text, path, roots.For(path));
         for (const QString& target : check.missing) {
             if (!single)
                 out << platform::DisplayPath(page) << ": ";

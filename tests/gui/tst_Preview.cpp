@@ -148,6 +148,37 @@ private Q_SLOTS:
         QVERIFY(m_g->Edit().isVisible() && !m_pane->isVisible());
     }
 
+    // Clicks as the user makes them: Ctrl+click opens a page of the site in
+    // another editor, a link out of the site goes to the desktop, a plain
+    // click on a page of the site stays in the preview.
+    void linksClickedInThePreview()
+    {
+        const QString path = m_g->MakeFile(u"site/sub/links.html"_qs,
+            "<a id='p' href='page.html' style='display:block'>page</a>"
+            "<a id='x' href='https://example.invalid/' style='display:block'>out</a>");
+        QVERIFY(m_g->App().OpenDocumentFile(path));
+        m_g->Frame().show();
+        m_pane = m_g->Frame().findChild<PreviewPane*>();
+        QSignalSpy updated(m_pane, &PreviewPane::Updated);
+        Toggle();
+        QVERIFY(WaitUpdated(updated));
+        const auto click = [this](const char* id, Qt::KeyboardModifiers keys) {
+            const QVariantList at = Js(m_pane->Page(), u"(function(){var r=document.getElementById('%1')"
+                ".getBoundingClientRect();return [r.left+5,r.top+5];})()"_qs.arg(QLatin1String(id))).toList();
+            QTest::mouseClick(m_pane->View()->focusProxy(), Qt::LeftButton, keys,
+                              QPoint(at.value(0).toInt(), at.value(1).toInt()));
+        };
+        click("p", Qt::ControlModifier);
+        QTRY_COMPARE_WITH_TIMEOUT(m_g->Ui().Processes().size(), size_t(1), 30000);
+        QCOMPARE(m_g->Ui().Processes().front().arguments,
+                 QStringList({u"--"_qs, m_g->Path(u"site/sub/page.html"_qs)}));
+        click("x", Qt::NoModifier);
+        QTRY_VERIFY_WITH_TIMEOUT(m_g->Ui().Texts(u"open"_qs).contains(u"https://example.invalid/"_qs), 30000);
+        click("p", Qt::NoModifier);
+        QTRY_VERIFY_WITH_TIMEOUT(m_pane->Page()->url().path() == u"/sub/page.html"_qs, 30000);
+        QCOMPARE(m_g->Ui().Processes().size(), size_t(1));
+    }
+
     void remoteContentWaitsForLeave()
     {
         RemoteServer server;

@@ -16,7 +16,7 @@ cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work" >"$work/cpack.log" 2
 deb=$(ls "$work"/kelvopad_*.deb)
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for p in qt6-qpa-plugins fonts-noto-cjk qt6-translations-l10n xdg-utils libqt6widgets6; do
+for p in qt6-qpa-plugins fonts-noto-cjk qt6-translations-l10n xdg-utils libqt6widgets6 libtidy5deb1; do
   echo "$depends" | grep -q "\b$p\b" || fail "Depends lacks $p: $depends"
 done
 dpkg-deb -c "$deb" >"$work/contents"

@@ -1,6 +1,7 @@
 #include "TestFiles.h"
 #include "TestRegistry.h"
 
+#include "platform/IniText.h"
 #include "platform/SettingsStore.h"
 
 #include <QDir>
@@ -38,6 +39,7 @@ private Q_SLOTS:
         QTest::newRow("japanese") << "Font" << "FaceName" << "ＭＳ Ｐゴシック";
         QTest::newRow("comma") << "Table" << "Class" << "a,b, c";
         QTest::newRow("leading blank") << "Find" << "str00" << "  x ";
+        QTest::newRow("trailing blank only") << "Find" << "str06" << "x ";
         QTest::newRow("at sign") << "Find" << "str01" << "@x";
         QTest::newRow("quotes") << "Find" << "str02" << "say \"hi\" = 'x'";
         QTest::newRow("section with slash") << "my/site\\x" << "Host" << "127.0.0.1";
@@ -72,6 +74,9 @@ private Q_SLOTS:
             QVERIFY2(raw.contains(key.toUtf8()), raw.constData());
         SettingsStore again(dir.filePath("kelvo.ini"));
         QCOMPARE(again.ReadString(section, key, "default"), value);
+        // The store above may answer from the cache QSettings keeps: the
+        // text written is read back here.
+        QCOMPARE(platform::IniValue(platform::IniValueText(value)), value);
     }
 
     // Files written by hand, or by earlier versions, read as a user reads

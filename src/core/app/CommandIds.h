@@ -46,5 +46,7 @@ inline constexpr int PreviousFindResult = 34224;
 inline constexpr int SiteMigrate = 34250;  // サイトの文字コード変換
 // Shows or hides the live preview beside the editor.
 inline constexpr int TogglePreview = 34260;
+// Lists the problems of the page in the editor.
+inline constexpr int PageCheck = 34300;
 
 } // namespace cmd

@@ -94,6 +94,9 @@ public:
     bool hasBack = false;
     // A form that only informs has its confirm button alone.
     bool hasCancel = true;
+    // A result list that also lets the user pick a row: what it shows is
+    // recorded by a script as an informing form's rows are.
+    bool reportsRows = false;
     QString backCaption;
     // Called with a page's title when the page is first shown, and before a
     // script sets a field of it (a property sheet creates its pages lazily).

@@ -1,5 +1,6 @@
 #include "core/app/HeadlessEditor.h"
 
+#include "core/check/PageCheckCommands.h"
 #include "core/custom/CustomCommands.h"
 #include "core/edit/FindCommands.h"
 #include "core/edit/PrintCommands.h"
@@ -43,6 +44,7 @@ void RegisterAllCommands(CKelvoApp& app)
     RegisterLinkCommands(app);
     RegisterTagDialogCommands(app);
     RegisterFindInFilesCommands(app);
+    RegisterPageCheckCommands(app);
     RegisterPrintCommands(app);
     RegisterPreviewCommands(app);
 }

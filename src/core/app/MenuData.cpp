@@ -303,6 +303,8 @@ MenuItem ToolsMenu(MenuLayout layout)
             Sep(),
             Cmd(u"TOOL", cmd::RegisteredToolFirst),
         }),
+        // After the registered tools, whose place is fixed.
+        Cmd(u"文書のチェック(&K)", cmd::PageCheck),
     };
     if (layout == MenuLayout::Portrait) {
         items.push_back(Cmd(u"サイトの公開(&W)...", 33090));
@@ -391,6 +393,7 @@ const std::map<int, const char16_t*>& Prompts()
         {cmd::EditFind, u"指定した文字列を検索\n検索"},
         {cmd::EditRepeat, u"同じ文字列を後ろに向かって検索\n次を検索"},
         {cmd::FindInFiles, u"フォルダー内のファイルから文字列を検索\nファイル内の検索"},
+        {cmd::PageCheck, u"文書のタグの誤りや見つからないリンク先などを一覧表示します\n文書のチェック"},
         {cmd::ReplaceInFiles, u"フォルダー内のファイルの文字列を置換\nファイル内の置換"},
         {cmd::FindInFilesResults, u"ファイル内の検索結果の一覧をもう一度表示\n検索結果の一覧"},
         {cmd::NextFindResult, u"ファイル内の検索結果の次の行を開く\n次の検索結果"},

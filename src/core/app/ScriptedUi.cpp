@@ -96,7 +96,7 @@ Ui::Answer ScriptedUi::RunForm(FormModel& form)
     m_records.push_back({QStringLiteral("form"), form.title});
     // A form that only informs is read, not filled in: what it shows is
     // recorded.
-    if (!form.hasCancel)
+    if (!form.hasCancel || form.reportsRows)
         for (const QString& row : form.Rows())
             m_records.push_back({QStringLiteral("row"), row});
     // A dialog shows its first page at once.

@@ -3,8 +3,6 @@
 #include "core/links/RelativePath.h"
 #include "core/tags/CharRefs.h"
 #include "core/tags/HtmlScanner.h"
-#include "platform/FileAccess.h"
-#include "platform/FolderListing.h"
 
 #include <QSet>
 
@@ -21,19 +19,19 @@ void ForEachStartTag(const QString& text, Visit visit)
             visit(token);
 }
 
-// The decoded value of the tag's first attribute of that name; nullopt
-// when it has none (the first one counts, as in browsers).
-std::optional<QString> AttrValue(const QString& text, const HtmlToken& tag, QStringView name)
+// The tag's first attribute of that name; the first one counts, as in
+// browsers.
+const HtmlAttrRange* FirstAttr(QStringView text, const HtmlToken& tag, QStringView name)
 {
-    for (const HtmlAttrRange& a : tag.attrs) {
-        if (QStringView(text).mid(a.start, a.nameEnd - a.start).compare(name, Qt::CaseInsensitive)
-            != 0)
-            continue;
-        if (!a.HasValue())
-            return QString();
-        return DecodeAttrCharRefs(QStringView(text).mid(a.valueStart, a.valueEnd - a.valueStart));
-    }
-    return std::nullopt;
+    for (const HtmlAttrRange& a : tag.attrs)
+        if (text.mid(a.start, a.nameEnd - a.start).compare(name, Qt::CaseInsensitive) == 0)
+            return &a;
+    return nullptr;
+}
+
+QString AttrText(QStringView text, const HtmlAttrRange& attr)
+{
+    return DecodeAttrCharRefs(text.mid(attr.valueStart, attr.valueEnd - attr.valueStart));
 }
 
 struct LinkAttr {
@@ -105,30 +103,53 @@ void CollectAttrValues(const QString& text, const QString& tagName, const QStrin
     QSet<QString> seen(list.begin(), list.end());
     ForEachStartTag(text, [&](const HtmlToken& tag) {
         if (tag.Name(text).compare(tagName, Qt::CaseInsensitive) == 0)
-            AppendDistinct(list, seen, AttrValue(text, tag, attrName).value_or(QString()));
+            AppendDistinct(list, seen, TagAttrValue(text, tag, attrName).value_or(QString()));
     });
+}
+
+std::vector<PlacedLink> PlacedPageLinks(const QString& text)
+{
+    std::vector<PlacedLink> links;
+    auto add = [&links](QString link, qsizetype offset) {
+        if (!link.isEmpty())
+            links.push_back({std::move(link), offset});
+    };
+    ForEachStartTag(text, [&](const HtmlToken& tag) {
+        const QStringView name = tag.Name(text);
+        for (const LinkAttr& link : kLinkAttrs) {
+            if (name.compare(QStringView(link.tag), Qt::CaseInsensitive) != 0)
+                continue;
+            const HtmlAttrRange* attr = FirstAttr(text, tag, link.attr);
+            if (attr && attr->HasValue())
+                add(CleanLinkText(AttrText(text, *attr)), attr->valueStart);
+        }
+        for (const char16_t* srcsetTag : kSrcsetTags) {
+            if (name.compare(QStringView(srcsetTag), Qt::CaseInsensitive) != 0)
+                continue;
+            const HtmlAttrRange* attr = FirstAttr(text, tag, u"SRCSET");
+            if (attr && attr->HasValue())
+                for (QString& url : SrcsetUrls(AttrText(text, *attr)))
+                    add(std::move(url), attr->valueStart);
+        }
+    });
+    return links;
 }
 
 QStringList PageLinks(const QString& text)
 {
     QStringList links;
     QSet<QString> seen;
-    ForEachStartTag(text, [&](const HtmlToken& tag) {
-        const QStringView name = tag.Name(text);
-        for (const LinkAttr& link : kLinkAttrs) {
-            if (name.compare(QStringView(link.tag), Qt::CaseInsensitive) == 0)
-                AppendDistinct(links, seen,
-                               CleanLinkText(AttrValue(text, tag, link.attr).value_or(QString())));
-        }
-        for (const char16_t* srcsetTag : kSrcsetTags) {
-            if (name.compare(QStringView(srcsetTag), Qt::CaseInsensitive) != 0)
-                continue;
-            if (const std::optional<QString> srcset = AttrValue(text, tag, u"SRCSET"))
-                for (const QString& url : SrcsetUrls(*srcset))
-                    AppendDistinct(links, seen, url);
-        }
-    });
+    for (const PlacedLink& placed : PlacedPageLinks(text))
+        AppendDistinct(links, seen, placed.link);
     return links;
+}
+
+std::optional<QString> TagAttrValue(QStringView text, const HtmlToken& tag, QStringView name)
+{
+    const HtmlAttrRange* attr = FirstAttr(text, tag, name);
+    if (!attr)
+        return std::nullopt;
+    return attr->HasValue() ? AttrText(text, *attr) : QString();
 }
 
 QString PageBase(const QString& text)
@@ -140,7 +161,7 @@ QString PageBase(const QString& text)
         if (token.kind != HtmlToken::Kind::StartTag || !token.closed
             || token.Name(text).compare(u"BASE", Qt::CaseInsensitive) != 0)
             continue;
-        if (const std::optional<QString> href = AttrValue(text, token, u"HREF"))
+        if (const std::optional<QString> href = TagAttrValue(text, token, u"HREF"))
             return CleanLinkText(*href);
     }
     return base;
@@ -160,15 +181,10 @@ PageLinkCheck CheckPageLinks(const QString& text, const QString& documentPath,
             ++check.skipped;
             break;
         case LinkTarget::Kind::AboveRoot:
-            check.missing.append(link);
-            break;
-        case LinkTarget::Kind::File: {
-            // A folder counts as there: a server answers for it with its
-            // index page.
-            if (!platform::IsFolder(target.path) && !platform::CanRead(target.path))
+        case LinkTarget::Kind::File:
+            if (IsMissingTarget(target))
                 check.missing.append(link);
             break;
-        }
         }
     }
     return check;
@@ -185,7 +201,7 @@ QString MakeAnchorLinkList(const QString& text)
         if (token.start < pos || token.kind != HtmlToken::Kind::StartTag || !token.closed
             || token.Name(text).compare(u"A", Qt::CaseInsensitive) != 0)
             continue;
-        const QString name = AttrValue(text, token, u"NAME").value_or(QString());
+        const QString name = TagAttrValue(text, token, u"NAME").value_or(QString());
         if (name.isEmpty())
             continue;
         const qsizetype end = text.indexOf(kEndTag, token.end, Qt::CaseInsensitive);

@@ -2,6 +2,12 @@
 
 #include <QString>
 #include <QStringList>
+#include <QStringView>
+
+#include <optional>
+#include <vector>
+
+struct HtmlToken;
 
 // What the link commands read from the text of a page. Start tags are read
 // with HtmlScanner, as browsers read them: any quoting, letter case and
@@ -21,6 +27,20 @@ void CollectAttrValues(const QString& text, const QString& tagName, const QStrin
 // of VIDEO; BACKGROUND of BODY, TABLE, TD and TH. In order of first
 // appearance, without duplicates.
 QStringList PageLinks(const QString& text);
+
+// A link of PageLinks at one place it is written: where its value (or,
+// for a SRCSET candidate, the SRCSET value) starts in the text.
+struct PlacedLink {
+    QString link;
+    qsizetype offset = 0;
+};
+// Every link PageLinks gives, at every place it is written, in text order.
+std::vector<PlacedLink> PlacedPageLinks(const QString& text);
+
+// The decoded value of the tag's first attribute of that name (as in
+// browsers, a repeated attribute counts once); an empty text for an
+// attribute without "=", nullopt when the tag has none.
+std::optional<QString> TagAttrValue(QStringView text, const HtmlToken& tag, QStringView name);
 
 // The HREF of the page's first <BASE HREF>, which every relative link of
 // the page starts from; empty when there is none.

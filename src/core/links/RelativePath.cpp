@@ -3,6 +3,7 @@
 #include "core/app/Ui.h"
 #include "core/app/UiText.h"
 #include "platform/FileAccess.h"
+#include "platform/FolderListing.h"
 
 #include <QByteArray>
 #include <QFileInfo>
@@ -326,4 +327,18 @@ std::optional<QString> LinkTargetPath(const QString& documentPath, const QString
     if (target.kind != LinkTarget::Kind::File)
         return std::nullopt;
     return target.path;
+}
+
+bool IsMissingTarget(const LinkTarget& target)
+{
+    switch (target.kind) {
+    case LinkTarget::Kind::External:
+    case LinkTarget::Kind::NoSiteRoot:
+        return false;
+    case LinkTarget::Kind::AboveRoot:
+        return true;
+    case LinkTarget::Kind::File:
+        break;
+    }
+    return !platform::IsFolder(target.path) && !platform::CanRead(target.path);
 }

@@ -96,3 +96,9 @@ LinkTarget ResolveLink(const QString& documentPath, const QString& link,
 // without a document path.
 std::optional<QString> LinkTargetPath(const QString& documentPath, const QString& link,
                                       const QString& siteRoot = QString());
+
+// Whether the link check counts a resolved local link as missing: it climbs
+// above the root, or its file neither is a folder (a server answers for a
+// folder with its index page) nor can be read. External links and
+// root-relative ones without a root are not missing.
+bool IsMissingTarget(const LinkTarget& target);

@@ -53,7 +53,7 @@ private Q_SLOTS:
                                                  << QStringLiteral("ｱa");
         QTest::newRow("each kanji escaped again") << QByteArray("\x1b$B0!\x1b$B0\"\x1b(B\x1b(B")
                                                   << QStringLiteral("亜唖");
-        QTest::newRow("ESC & @ before ESC $ B") << QByteArray("\x1b&@\x1b$B0!\x1b(B")
+        QTest::newRow("ESC & @ before ESC $ B, ESC ( H after") << QByteArray("\x1b&@\x1b$B0!\x1b(H")
                                                 << QStringLiteral("亜");
         QTest::newRow("ESC $ ( D") << QByteArray("\x1b$(D0!\x1b(B") << QStringLiteral("丂");
         QTest::newRow("ESC $ ( D at the very end") << QByteArray("a\x1b$(D") << QStringLiteral("a");

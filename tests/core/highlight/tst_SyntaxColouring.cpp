@@ -90,9 +90,9 @@ private Q_SLOTS:
         QTest::newRow("in SVG /> closes a title or script, and only style and script are raw")
             << html
             << QStringLiteral("<svg><title/><script href=\"x\"/><style>.a{fill:red}</style></svg>"
-                              "<title/><b>&amp;</title><b>")
+                              "<title/><b>&amp;</title><b><svg/><title><b></title>")
             << QStringLiteral("[t:<svg><title/><script] [a:href]=[v:\"x\"][t:/><style>][s:.a]{[p:fill]:[u:red]}"
-                              "[t:</style></svg><title/>]<b>[r:&amp;][t:</title><b>]");
+                              "[t:</style></svg><title/>]<b>[r:&amp;][t:</title><b><svg/><title>]<b>[t:</title>]");
         QTest::newRow("css: @media and @supports hold rules, a rule's block declarations and nested rules")
             << int(SyntaxLanguage::Css)
             << QStringLiteral("@media (max-width: 600px) {\n@supports (display: grid) {\n"
@@ -121,9 +121,12 @@ private Q_SLOTS:
         QTest::newRow("css file: a string continued by a backslash")
             << int(SyntaxLanguage::Css) << QStringLiteral("a::before { content: \"x\\\ny\" }")
             << QStringLiteral("[s:a::before] { [p:content]: [q:\"x\\]\n[q:y\"] }");
+        QTest::newRow("script file: an escaped backquote, \"-->\" after code, \"/*/\" opening a comment")
+            << int(SyntaxLanguage::Script) << QStringLiteral("t = `a\\`b`; i-->0 /*/ c */ d")
+            << QStringLiteral("t = [q:`a\\`b`]; i-->[n:0] [c:/*/ c */] d");
         QTest::newRow("script file: division after a value, template over lines")
-            << int(SyntaxLanguage::Script) << QStringLiteral("a = b / c / d; i++ / 2 / 3; f(`x\ny`) // z")
-            << QStringLiteral("a = b / c / d; i++ / [n:2] / [n:3]; f([q:`x]\n[q:y`]) [c:// z]");
+            << int(SyntaxLanguage::Script) << QStringLiteral("a = b / c / d; i++ / 2 / 3; this / 4 / 5; f(`x\ny`) // z")
+            << QStringLiteral("a = b / c / d; i++ / [n:2] / [n:3]; [k:this] / [n:4] / [n:5]; f([q:`x]\n[q:y`]) [c:// z]");
     }
 
     // A "/" after a value divides; after an operator or a keyword it

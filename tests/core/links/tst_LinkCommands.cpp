@@ -65,8 +65,8 @@ private Q_SLOTS:
             << "<DIV HREF=d.htm><A NAME=top><IMG ALT=x.gif><P BACKGROUND=p.gif>" << "";
         QTest::newRow("every candidate of SRCSET")
             << "<IMG SRCSET=\"big.gif 2x,huge.gif   3x , a,b.gif 100w\" SRC=\"a.gif\">"
-               "<SOURCE SRCSET='w.webp'>"
-            << "a.gif|big.gif|huge.gif|a,b.gif|w.webp";
+               "<SOURCE SRCSET='w.webp, x.webp 2x'>"
+            << "a.gif|big.gif|huge.gif|a,b.gif|w.webp|x.webp";
         QTest::newRow("references decoded, quotes holding >")
             << "<A TITLE=\"a > b\" HREF=\"Q&amp;A.html\"><A HREF='x&#46;htm'>" << "Q&A.html|x.htm";
         QTest::newRow("a link attribute on the line after another")

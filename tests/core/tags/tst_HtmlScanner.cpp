@@ -69,7 +69,8 @@ private Q_SLOTS:
         QTest::newRow("end tag alone") << "a</b>" << "E:b";
         QTest::newRow("start tag cut off by the end") << "a<b" << "S:b…";
         QTest::newRow("quote cut off by the end") << "<a b=\"x" << "S:a…";
-        QTest::newRow("<!---> is a whole comment") << "<!---><b>-->" << "C:<!---> | S:b";
+        QTest::newRow("<!---> is a whole comment, --!> ends one")
+            << "<!---><b>--><!-- x --!><i>" << "C:<!---> | S:b | C:<!-- x --!> | S:i";
         QTest::newRow("end tag name up to the end of the text") << "<title>a</title"
                                                                  << "S:title | E:title…";
         // Foreign content.

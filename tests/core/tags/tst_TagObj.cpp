@@ -192,11 +192,11 @@ private Q_SLOTS:
             << "<A\fHREF = \"x.htm\" >" << "A|HREF=[x.htm]" << "set TARGET _top"
             << "<A\fHREF = \"x.htm\" TARGET=\"_top\" >";
         QTest::newRow("references decoded, kept as written")
-            << "<A HREF=\"Q&amp;A.html\" TITLE=\"caf&eacute; &#233;&#xE9\">"
-            << "A|HREF=[Q&A.html]|TITLE=[café éé]" << "set TITLE a&b &amp;"
+            << "<A HREF=\"Q&amp;A.html\" TITLE=\"caf&eacute; &#233;&#xE9 &#159;&#65a\">"
+            << "A|HREF=[Q&A.html]|TITLE=[café éé ŸAa]" << "set TITLE a&b &amp;"
             << "<A HREF=\"Q&amp;A.html\" TITLE=\"a&b &amp;amp;\">";
         QTest::newRow("a query is no reference")
-            << "<A HREF=\"?a=1&copy=2&lt\">" << "A|HREF=[?a=1&copy=2<]" << "set HREF ?a=1&copy=3"
+            << "<A HREF=\"?a=1&copy=2&copyx&lt\">" << "A|HREF=[?a=1&copy=2&copyx<]" << "set HREF ?a=1&copy=3"
             << "<A HREF=\"?a=1&copy=3\">";
         QTest::newRow("empty alternative text kept")
             << "<IMG SRC=a.gif ALT=\"\">" << "IMG|SRC=[a.gif]|ALT=[]" << "set ALT "
