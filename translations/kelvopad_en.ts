@@ -2326,8 +2326,8 @@ Not shown: %1</translation>
     </message>
     <message>
       <location filename="../src/core/check/PageCheckCommands.cpp" />
-      <source>移動</source>
-      <translation>Move</translation>
+      <source>移動(&amp;G)</source>
+      <translation>&amp;Go To</translation>
     </message>
     <message>
       <location filename="../src/core/check/PageCheckCommands.cpp" />
@@ -2346,8 +2346,8 @@ Not shown: %1</translation>
     </message>
     <message>
       <location filename="../src/core/check/PageCheckCommands.cpp" />
-      <source>行</source>
-      <translation>lines</translation>
+      <source>行番号</source>
+      <translation>Line</translation>
     </message>
     <message>
       <location filename="../src/core/check/PageCheckCommands.cpp" />
@@ -2361,8 +2361,8 @@ Not shown: %1</translation>
     </message>
     <message>
       <location filename="../src/core/check/PageCheckCommands.cpp" />
-      <source>内容</source>
-      <translation>Value</translation>
+      <source>問題</source>
+      <translation>Problem</translation>
     </message>
     <message>
       <location filename="../src/core/check/PageCheckCommands.cpp" />
@@ -4228,6 +4228,11 @@ Rewrite the declaration to %1 and save?</translation>
     </message>
     <message>
       <location filename="../src/core/edit/FindCommands.cpp" />
+      <source>行</source>
+      <translation>lines</translation>
+    </message>
+    <message>
+      <location filename="../src/core/edit/FindCommands.cpp" />
       <source>置換しますか？</source>
       <translation>Replace this?</translation>
     </message>
@@ -5111,6 +5116,11 @@ Go ahead?</translation>
     </message>
     <message>
       <location filename="../src/core/migrate/MigrateCommands.cpp" />
+      <source>内容</source>
+      <translation>Value</translation>
+    </message>
+    <message>
+      <location filename="../src/core/migrate/MigrateCommands.cpp" />
       <source>文字コードを指定(&amp;C)...</source>
       <translation>Name the &amp;Code...</translation>
     </message>
@@ -5866,6 +5876,11 @@ Files not changed:</translation>
       <location filename="../src/core/style/CStyleListPage.cpp" />
       <source>十字</source>
       <translation>Crosshair</translation>
+    </message>
+    <message>
+      <location filename="../src/core/style/CStyleListPage.cpp" />
+      <source>移動</source>
+      <translation>Move</translation>
     </message>
     <message>
       <location filename="../src/core/style/CStyleListPage.cpp" />

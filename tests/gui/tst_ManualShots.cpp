@@ -124,6 +124,7 @@ private Q_SLOTS:
             {32788, "image"},                {33015, "style"},
             {32824, "table-wizard"},         {cmd::GeneralSettings, "settings"},
             {32963, "ftp-upload"},           {32936, "keys"},
+            {cmd::PageCheck, "check"},
         };
         for (const auto& [id, name] : dialogs) {
             g.Ui().Expect(QString::fromLatin1(name));

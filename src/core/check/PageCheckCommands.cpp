@@ -28,7 +28,7 @@ FormModel PageCheckCommands::ProblemForm(const std::vector<PageProblem>& problem
 {
     FormModel form;
     form.title = QStringLiteral("文書のチェック");
-    form.okCaption = QStringLiteral("移動");
+    form.okCaption = QStringLiteral("移動(&G)");
     form.cancelCaption = QStringLiteral("閉じる");
     form.reportsRows = true;
     int counts[3] = {};
@@ -42,9 +42,9 @@ FormModel PageCheckCommands::ProblemForm(const std::vector<PageProblem>& problem
         summary += UiText(QStringLiteral("（最初の %1 個を表示します）")).arg(kMaxRows);
     form.Add(FieldKind::Label, summary, QStringLiteral("Summary"));
     FormField& list = form.Add(FieldKind::List, QString(), kListField);
-    list.columns = {QStringLiteral("行"), QStringLiteral("桁"), QStringLiteral("種類"),
-                    QStringLiteral("内容")};
-    list.columnChars = {6, 4, 6};
+    list.columns = {QStringLiteral("行番号"), QStringLiteral("桁"), QStringLiteral("種類"),
+                    QStringLiteral("問題")};
+    list.columnChars = {7, 8, 10};
     for (size_t i = 0; i < problems.size() && i < size_t(kMaxRows); ++i) {
         const PageProblem& p = problems[i];
         list.choices.append(QString::number(p.line) + u'\t' + QString::number(p.column) + u'\t'
