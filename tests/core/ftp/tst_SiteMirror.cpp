@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QScopeGuard>
 #include <QSslCertificate>
 #include <QTemporaryDir>
 #include <QTest>
@@ -188,7 +189,7 @@ private Q_SLOTS:
         QTest::addColumn<bool>("removeGone");
         QTest::addColumn<QStringList>("expected");
         const QStringList sends = {
-            "put .htaccess", "put index.htm", "put 画像/空.gif", "put 画像/表紙.png",
+            "put .htaccess", "put index.htm", "mkdir 昔", "put 昔/x.htm", "put 画像/空.gif", "put 画像/表紙.png",
         };
         const QStringList removals = {"rm ext", "rm 古い/中.htm", "rm 古い/奥/下.htm", "rm 古い/奥/", "rm 古い/", "rm 古い.htm"};
         for (const char* server : {"sftp", "ftp", "mlsd", "vsftpd"}) {
@@ -224,6 +225,12 @@ private Q_SLOTS:
         OpenToAll(site);
         // A link in the site back to the site: not followed.
         QVERIFY(QFile::link(QStringLiteral(".."), local.filePath("画像/up")));
+        // One to a folder beside the site whose name starts like the
+        // site's: outside it, so followed.
+        const QString beside = local.path() + QStringLiteral("-old");
+        const auto removeBeside = qScopeGuard([&] { QDir(beside).removeRecursively(); });
+        QVERIFY(WriteFile(beside + "/x.htm", "x"));
+        QVERIFY(QFile::link(beside, local.filePath("昔")));
 
         std::unique_ptr<RemoteSession> session = Connect(server);
         QVERIFY(session->IsConnected());
@@ -234,7 +241,7 @@ private Q_SLOTS:
         QCOMPARE(Lines(plan), expected);
         QCOMPARE(plan.notes, QStringList{u"リンク 画像/up はたどりませんでした: "_qs + QFileInfo(local.path()).canonicalFilePath()
                                          + u" はすでに公開の対象です"_qs});
-        QCOMPARE(plan.TotalBytes(), 10 + 17 + 300000);
+        QCOMPARE(plan.TotalBytes(), 10 + 17 + 300000 + 1);
 
         qint64 last = 0;
         mirror.SetProgress([&](const MirrorAction&, qint64 done, qint64) { last = done; });
@@ -242,6 +249,8 @@ private Q_SLOTS:
         QCOMPARE(last, plan.TotalBytes());
         std::map<QString, QByteArray> want = Tree(local.path());
         want.erase(QStringLiteral("画像/up/"));
+        want[QStringLiteral("昔/")] = QByteArray();
+        want[QStringLiteral("昔/x.htm")] = "x";
         if (!removeGone) {
             for (const char* kept : {"古い/", "古い.htm", "古い/中.htm", "古い/奥/", "古い/奥/下.htm", "ext/"})
                 want[QString::fromUtf8(kept)] = QByteArray(QByteArray(kept).endsWith('/') ? "" : "gone");
