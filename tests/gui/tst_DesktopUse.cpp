@@ -123,6 +123,12 @@ QString XWindow(const QString& title)
     return QString::fromLatin1(search.readAllStandardOutput()).split(u'\n').value(0).trimmed();
 }
 
+// Makes the window the active one, once the window manager has done so.
+bool XActivate(const QString& window)
+{
+    return QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("windowactivate"), QStringLiteral("--sync"), window}) == 0;
+}
+
 // What xdotool tells of a window: "pid" or "geometry" (x y width height).
 QList<int> XWindowFacts(const QString& window, const QString& what)
 {
@@ -384,9 +390,7 @@ private Q_SLOTS:
                 started << pid;
         }
         for (const QString& window : windows) {
-            QCOMPARE(QProcess::execute(QStringLiteral("xdotool"),
-                                       {QStringLiteral("windowactivate"), QStringLiteral("--sync"), window}),
-                     0);
+            QVERIFY(XActivate(window));
             QVERIFY(XType(QStringLiteral("X")));
             QVERIFY(XKeys({QStringLiteral("ctrl+s")}));
         }
@@ -766,15 +770,11 @@ private Q_SLOTS:
             QVERIFY2(std::abs(offset.x()) <= main[2] / 4 && std::abs(offset.y()) <= main[3] / 4,
                      qPrintable(QStringLiteral("%1,%2 off the window's centre").arg(offset.x()).arg(offset.y())));
             // Its letter restores the text into its file's document.
-            QCOMPARE(QProcess::execute(QStringLiteral("xdotool"),
-                                       {QStringLiteral("windowactivate"), QStringLiteral("--sync"), question}),
-                     0);
+            QVERIFY(XActivate(question));
             QVERIFY(XKeys({QStringLiteral("r")}));
             const QString restored = XWindow(QStringLiteral("*page - Kelvopad"));
             QVERIFY(!restored.isEmpty());
-            QCOMPARE(QProcess::execute(QStringLiteral("xdotool"),
-                                       {QStringLiteral("windowactivate"), QStringLiteral("--sync"), restored}),
-                     0);
+            QVERIFY(XActivate(restored));
             QVERIFY(XKeys({QStringLiteral("ctrl+s")}));
             QTRY_COMPARE_WITH_TIMEOUT(ReadBytes(page), journaledText.toUtf8(), 2 * StepScript::kGiveUpMs);
             return;

@@ -479,47 +479,46 @@ private Q_SLOTS:
         QVERIFY(t.Text().contains("HREF=\"" + written + u'"'));
     }
 
-    void elementStyleOffersClasses()
-    {
-        TestEditor t;
-        t.SetText(QStringLiteral("<STYLE>\r\nDIV.box {\r\n}\r\n.all {\r\n}\r\nP.para {\r\n}"
-                                 "\r\n</STYLE>\r\n"));
-        t.Ui().QueueAnswer(Ui::Answer::Cancel);
-        QVERIFY(t.Run(cmd::BlockStyle));
-        QCOMPARE(t.Ui().LastForm()->Find(u"CLASS"_qs)->choices,
-                 (QStringList{u"box"_qs, u"all"_qs}));
-    }
-
-    // What the selector dialog offers: the tag names of the tag tables and
-    // the pseudo-classes of the element typed.
+    // What the dialogs offer: the selector dialog the tag names of the tag
+    // tables and the pseudo-classes of the element typed, the DIV dialog
+    // the classes of the page's sheet that fit a DIV.
     void selectorChoices_data()
     {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("lower");
         QTest::addColumn<QString>("element");
         QTest::addColumn<QString>("field");
         QTest::addColumn<QStringList>("choices");  // empty: only their count is checked
         QTest::addColumn<int>("count");
         QTest::newRow("tag names as the table writes them")
-            << false << "" << "element" << QStringList{"ARTICLE", "BR"} << 2;
+            << cmd::StyleRuleNew << "" << false << "" << "element" << QStringList{"ARTICLE", "BR"} << 2;
         QTest::newRow("tag names in lower case with lower-case tags")
-            << true << "" << "element" << QStringList{"article", "br"} << 2;
+            << cmd::StyleRuleNew << "" << true << "" << "element" << QStringList{"article", "br"} << 2;
         QTest::newRow("pseudo-elements of P")
-            << false << "P" << "pseudo" << QStringList{"最初の一文字", "最初の一行"} << 2;
-        QTest::newRow("pseudo-classes of a") << false << "a" << "pseudo" << QStringList{} << 6;
+            << cmd::StyleRuleNew << "" << false << "P" << "pseudo" << QStringList{"最初の一文字", "最初の一行"} << 2;
+        QTest::newRow("pseudo-classes of a")
+            << cmd::StyleRuleNew << "" << false << "a" << "pseudo" << QStringList{} << 6;
+        QTest::newRow("DIV classes of the sheet")
+            << cmd::BlockStyle << "<STYLE>\r\nDIV.box {\r\n}\r\n.all {\r\n}\r\nP.para {\r\n}\r\n</STYLE>\r\n"
+            << false << "" << "CLASS" << QStringList{"box", "all"} << 2;
     }
     void selectorChoices()
     {
+        QFETCH(int, command);
+        QFETCH(QString, text);
         QFETCH(bool, lower);
         QFETCH(QString, element);
         QFETCH(QString, field);
         QFETCH(QStringList, choices);
         QFETCH(int, count);
         TestEditor t;
+        t.SetText(text);
         t.App().TagTables().AddTagLine(u"ARTICLE ID"_qs);
         t.App().TagTables().AddTagLine(u"/BR CLEAR"_qs);
         t.App().SetTagLower(lower);
         Script(t, {"cancel"}, element.isEmpty() ? QStringList{} : QStringList{"element=" + element});
-        t.Run(cmd::StyleRuleNew);
+        QVERIFY(t.Run(command));
         QVERIFY(t.Ui().LastForm());
         const QStringList offered = t.Ui().LastForm()->Find(field)->choices;
         QCOMPARE(offered.size(), count);
