@@ -6,9 +6,10 @@
 //
 // usage: check_bench [--pages N] [--runs N]
 
+#include "BenchRuns.h"
+
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -56,19 +57,15 @@ bool MakeSite(const QString& root, int pages, QStringList& files)
 // (tidy's status for warnings and errors).
 double Timed(const QString& program, const QStringList& args, int runs, qsizetype& lines)
 {
-    double best = 1e9;
-    for (int r = 0; r < runs; ++r) {
+    return Best(runs, [&] {
         QProcess process;
-        QElapsedTimer timer;
-        timer.start();
         process.start(program, args);
         if (!process.waitForFinished(600000) || process.exitStatus() != QProcess::NormalExit
             || process.exitCode() > 2)
-            return -1;
-        best = std::min(best, timer.nsecsElapsed() / 1e9);
+            return false;
         lines = (process.readAllStandardOutput() + process.readAllStandardError()).count('\n');
-    }
-    return best;
+        return true;
+    });
 }
 
 } // namespace

@@ -25,7 +25,6 @@ packages=(
   debian-reference-ja developers-reference-ja tzdata
   libssh-dev openssh-server openssh-client qtkeychain-qt6-dev libtidy-dev tidy
   desktop-file-utils appstream man-db lintian file
-  developers-reference-ja
 )
 
 as_root() {
