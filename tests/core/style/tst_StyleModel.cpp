@@ -130,12 +130,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("written");
-        QTest::newRow("change keeps place") << "a: 1;b: 2" << "A" << " 3 " << "a: 3;b: 2;";
-        QTest::newRow("new one appended") << "a: 1" << "c" << "3" << "a: 1;c: 3;";
-        QTest::newRow("two quotes remove") << "a: 1;b: 2" << "a" << "\"\"" << "b: 2;";
-        QTest::newRow("empty removes") << "a: 1;b: 2" << "b" << "" << "a: 1;";
-        QTest::newRow("first match only") << "a: 1;A: 2" << "a" << "" << "A: 2;";
-        QTest::newRow("removing what is absent") << "a: 1" << "b" << "" << "a: 1;";
+        QTest::addColumn<QString>("setter");  // Set, SetUrl or SetNumber (unit 0)
+        QTest::newRow("change keeps place") << "a: 1;b: 2" << "A" << " 3 " << "a: 3;b: 2;" << "";
+        QTest::newRow("new one appended") << "a: 1" << "c" << "3" << "a: 1;c: 3;" << "";
+        QTest::newRow("two quotes remove") << "a: 1;b: 2" << "a" << "\"\"" << "b: 2;" << "";
+        QTest::newRow("empty removes") << "a: 1;b: 2" << "b" << "" << "a: 1;" << "";
+        QTest::newRow("first match only") << "a: 1;A: 2" << "a" << "" << "A: 2;" << "";
+        QTest::newRow("removing what is absent") << "a: 1" << "b" << "" << "a: 1;" << "";
+        QTest::newRow("url written quoted")
+            << "" << "background-image" << "a.gif" << "background-image: url('a.gif');" << "url";
+        QTest::newRow("empty url removes")
+            << "background-image: url('a.gif')" << "background-image" << "" << "" << "url";
+        QTest::newRow("empty number removes") << "width: 1px" << "width" << "" << "" << "number";
     }
     void setAndRemove()
     {
@@ -143,10 +149,17 @@ private Q_SLOTS:
         QFETCH(QString, name);
         QFETCH(QString, value);
         QFETCH(QString, written);
+        QFETCH(QString, setter);
         CStyleDeclList d;
         d.Parse(text);
-        d.Set(name, value);
+        if (setter == u"url")
+            d.SetUrl(name, value);
+        else if (setter == u"number")
+            d.SetNumber(name, value, 0);
+        else
+            d.Set(name, value);
         QCOMPARE(d.ToText(), written);
+        QCOMPARE(d.IsEmpty(), written.isEmpty());
     }
 
     void rules_data()
@@ -420,10 +433,6 @@ private Q_SLOTS:
         QCOMPARE(StyleNumberText(u"3"_qs, -1), u"3"_qs);
         QCOMPARE(StyleNumberText(QString(), 0), QString());
         QCOMPARE(StyleNumberText(u"auto"_qs, 0), u"auto"_qs);
-        CStyleDeclList d;
-        d.Parse(u"width: 1px"_qs);
-        d.SetNumber(u"width"_qs, QString(), 0);
-        QVERIFY(d.IsEmpty());
     }
 
     void valueHelpers_data()
@@ -461,15 +470,6 @@ private Q_SLOTS:
             QCOMPARE(StyleFontFamilyList(in), out);
         else
             QCOMPARE(ReadShorthandUrl(in), out);
-    }
-
-    void urlWriting()
-    {
-        CStyleDeclList d;
-        d.SetUrl(u"background-image"_qs, u"a.gif"_qs);
-        QCOMPARE(d.ToText(), u"background-image: url('a.gif');"_qs);
-        d.SetUrl(u"background-image"_qs, QString());
-        QVERIFY(d.IsEmpty());
     }
 
     void tokens_data()
