@@ -215,13 +215,6 @@ private Q_SLOTS:
         QVERIFY(t.Ui().Texts("message").isEmpty());
     }
 
-    void toolBrowseQuotesThePath()
-    {
-        QCOMPARE(QuotedToolWord("/usr/bin/gedit"), QStringLiteral("/usr/bin/gedit"));
-        const QString odd = "/opt/it's 100%";
-        QCOMPARE(ToolInvocationFor(QuotedToolWord(odd) + " %", "d").program, odd);
-    }
-
     // Add, change, move and remove in the dialog; only OK writes. Removing
     // asks by the entry's name and leaves the new last entry selected.
     void listDialog_data()
@@ -290,6 +283,10 @@ private Q_SLOTS:
         QCOMPARE(t.Ui().LastFileDialog().initialFolder, QStringLiteral("/usr/bin"));
         // Programs here have no extension to filter by.
         QVERIFY(!t.Ui().LastFileDialog().filter.contains("EXE", Qt::CaseInsensitive));
+        // A plain path stays bare; a quoted one reads back whatever it holds.
+        QCOMPARE(QuotedToolWord("/usr/bin/gedit"), QStringLiteral("/usr/bin/gedit"));
+        const QString odd = "/opt/it's 100%";
+        QCOMPARE(ToolInvocationFor(QuotedToolWord(odd) + " %", "d").program, odd);
     }
 
     // Export and import again: the same entries are appended, with or
