@@ -7530,14 +7530,24 @@ HTML source editor
 Saves Shift-JIS, JIS, EUC and UTF-8 documents in the character code and line end they were read in.</translation>
     </message>
     <message>
-      <location filename="../src/gui/QtUi.cpp" />
-      <source>印刷できませんでした - </source>
-      <translation>Printing failed - </translation>
+      <location filename="../src/gui/SourcePrinter.cpp" />
+      <source>PDFファイルに出力</source>
+      <translation>Print to a PDF file</translation>
+    </message>
+    <message>
+      <location filename="../src/gui/SourcePrinter.cpp" />
+      <source>PDFﾌｧｲﾙ(*.pdf) |*.pdf| 全てのﾌｧｲﾙ(*.*) |*.*||</source>
+      <translation>PDF files(*.pdf) |*.pdf| All files(*.*) |*.*||</translation>
     </message>
     <message>
       <location filename="../src/gui/SourcePrinter.cpp" />
       <source>印刷</source>
       <translation>Print</translation>
+    </message>
+    <message>
+      <location filename="../src/gui/SourcePrinter.cpp" />
+      <source>印刷できませんでした - </source>
+      <translation>Printing failed - </translation>
     </message>
     <message>
       <location filename="../src/gui/SourcePrinter.cpp" />

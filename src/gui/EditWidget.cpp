@@ -340,6 +340,13 @@ void EditWidget::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
+    // Alt and a letter is a menu's key, or nothing: never a letter typed
+    // into the page (AltGr, which types characters, is not Alt here).
+    const Qt::KeyboardModifiers mods = event->modifiers();
+    if ((mods & Qt::AltModifier) && !(mods & (Qt::ControlModifier | Qt::MetaModifier)) && !event->text().isEmpty()) {
+        event->ignore();
+        return;
+    }
     // The keys the widget deletes one character with (Backspace also with
     // Shift, as the widget takes it).
     const bool backspace =

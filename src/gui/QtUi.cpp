@@ -214,8 +214,8 @@ void QtUi::PrintText(const PrintJob& job, bool preview)
     const SourcePrinter printer(job);
     if (preview)
         printer.Preview(m_window);
-    else if (!printer.PrintWithDialog(m_window))
-        Message(UiText(QStringLiteral("印刷できませんでした - ")) + job.name, Icon::Warning);
+    else
+        printer.PrintWithDialog(m_window, *this);
 }
 
 void QtUi::BeginBusy()

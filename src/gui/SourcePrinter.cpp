@@ -1,9 +1,15 @@
 #include "gui/SourcePrinter.h"
 
 #include "core/app/UiText.h"
+#include "core/doc/DocumentFile.h"
 #include "gui/DialogRoom.h"
+#include "gui/FileChooser.h"
 #include "gui/QtUi.h"
+#include "platform/FileAccess.h"
+#include "platform/FolderListing.h"
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QAbstractTextDocumentLayout>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -12,23 +18,24 @@
 #include <QBoxLayout>
 #include <QLabel>
 #include <QDir>
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
-#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <QTextBlock>
 #include <QTextLayout>
 #include <QTextDocument>
 
 #include <algorithm>
+#include <limits>
 #include <set>
 #include <vector>
 
@@ -110,21 +117,11 @@ void StackRows(QGridLayout& grid, bool buttonsBelow)
 // narrow screen labels go above their fields, the printer list gives up its
 // width and the buttons stand under one another; on a low one the
 // printer's part scrolls above the buttons. The dialog fills in its texts
-// as it is shown, so what depends on them is done then: printing to a file
-// proposes the page's name in the page's folder (the dialog's own choice
-// is the folder the program was started in), and the scrolled part gets
-// the width its rows need.
+// as it is shown, so the scrolled part gets the width its rows need then.
 class PrintDialogFit : public QObject {
 public:
-    PrintDialogFit(QDialog& dialog, const Ui::PrintJob& job) : m_dialog(dialog)
+    explicit PrintDialogFit(QDialog& dialog) : m_dialog(dialog)
     {
-        if (!job.folder.isEmpty() && QFileInfo(job.folder).isDir()) {
-            QString base = job.name;
-            const qsizetype dot = base.lastIndexOf(u'.');
-            if (dot > 0)
-                base.truncate(dot);
-            m_path = QDir(job.folder).filePath(base + QStringLiteral(".pdf"));
-        }
         const QSize room = DialogRoom(dialog);
         auto* file = dialog.findChild<QLineEdit*>(QStringLiteral("filename"));
         if (file && room.width() >= kRoomyScreenWidth)
@@ -161,8 +158,6 @@ protected:
     {
         if (watched != &m_dialog || event->type() != QEvent::Show)
             return false;
-        if (auto* field = m_dialog.findChild<QLineEdit*>(QStringLiteral("filename")); field && !m_path.isEmpty())
-            field->setText(m_path);
         if (m_area) {
             m_area->setMinimumWidth(m_printer->minimumSizeHint().width()
                                     + m_area->verticalScrollBar()->sizeHint().width());
@@ -173,9 +168,142 @@ protected:
 
 private:
     QDialog& m_dialog;
-    QString m_path;
     QWidget* m_printer = nullptr;
     QScrollArea* m_area = nullptr;
+};
+
+// Printing to a file the way a document is saved. Qt's dialog opens the
+// file it is given itself, by Qt's own reading of the name, so a folder
+// whose name is not UTF-8 (CP932 names from a Windows archive) could not
+// be chosen, and a print that failed half-way would leave a broken file in
+// place of the old one. So the field keeps the chosen path's bytes, its
+// browse button opens the program's own chooser, OK checks the path as a
+// save does, and Qt prints into a temporary file whose bytes are then
+// saved at the chosen path. The dialog's own choice of folder is the one
+// the program was started in; the page's own folder is proposed instead.
+class PrintFileTarget : public QObject {
+public:
+    PrintFileTarget(QDialog& dialog, const Ui::PrintJob& job, Ui& ui) : m_dialog(dialog), m_ui(ui)
+    {
+        m_field = dialog.findChild<QLineEdit*>(QStringLiteral("filename"));
+        m_printers = dialog.findChild<QComboBox*>(QStringLiteral("printers"));
+        auto* browse = dialog.findChild<QAbstractButton*>(QStringLiteral("fileBrowser"));
+        auto* buttons = dialog.findChild<QDialogButtonBox*>();
+        if (!m_field || !m_printers || !browse || !buttons || !m_temporary.isValid())
+            return;  // another dialog than Qt's own: it writes the file itself
+        if (!job.folder.isEmpty() && platform::IsFolder(job.folder)) {
+            QString base = job.name;
+            const qsizetype dot = base.lastIndexOf(u'.');
+            if (dot > 0)
+                base.truncate(dot);
+            m_path = job.folder + u'/' + base + QStringLiteral(".pdf");
+        }
+        QObject::disconnect(browse, &QAbstractButton::clicked, nullptr, nullptr);
+        QObject::connect(browse, &QAbstractButton::clicked, this, [this] { Browse(); });
+        QObject::disconnect(buttons, &QDialogButtonBox::accepted, &dialog, nullptr);
+        QObject::connect(buttons, &QDialogButtonBox::accepted, this, [this] { Confirm(); });
+        dialog.installEventFilter(this);
+    }
+
+    // Saves the printed file at the chosen path; false (after saying why)
+    // when it could not be. Nothing to do when a printer was chosen.
+    bool Save() const
+    {
+        if (m_target.isEmpty())
+            return true;
+        const platform::FileRead printed = platform::ReadRegularFile(Printed(), std::numeric_limits<qint64>::max());
+        platform::FileError error = printed.error;
+        if (error == platform::FileError::None)
+            error = platform::WriteFileSafely(m_target, printed.bytes);
+        if (error != platform::FileError::None)
+            m_ui.Message(SaveFailureMessage(error, m_target), Ui::Icon::Warning);
+        return error == platform::FileError::None;
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        // The dialog fills in its own proposal as it is shown.
+        if (watched == &m_dialog && event->type() == QEvent::Show && !m_path.isEmpty())
+            m_field->setText(platform::DisplayPath(m_path));
+        return false;
+    }
+
+private:
+    QString Printed() const { return m_temporary.filePath(QStringLiteral("print.pdf")); }
+
+    // The path in the field: the chosen one with its bytes while the field
+    // shows it, else what was typed (a relative name is in the home folder,
+    // as Qt takes it).
+    QString FieldPath() const
+    {
+        const QString text = m_field->text();
+        if (!m_path.isEmpty() && text == platform::DisplayPath(m_path))
+            return m_path;
+        return platform::AbsolutePath(QDir::isRelativePath(text) ? QDir::homePath() + u'/' + text : text);
+    }
+
+    void Browse()
+    {
+        const QString path = FieldPath();
+        Ui::FileDialog d;
+        d.save = true;
+        d.title = UiText(QStringLiteral("PDFファイルに出力"));
+        d.defaultExtension = QStringLiteral("pdf");
+        d.initialFolder = platform::FolderOfPath(path);
+        d.initialName = platform::NameOfPath(path);
+        d.filter = QStringLiteral("PDFﾌｧｲﾙ(*.pdf) |*.pdf| 全てのﾌｧｲﾙ(*.*) |*.*||");
+        const std::optional<QString> chosen = m_ui.ChooseFile(d);
+        if (!chosen)
+            return;
+        m_path = *chosen;
+        m_field->setText(platform::DisplayPath(m_path));
+        m_printers->setCurrentIndex(m_printers->count() - 1);  // the file "printer"
+    }
+
+    void Confirm()
+    {
+        if (m_field->isEnabled()) {
+            const QString path = FieldPath();
+            if (platform::IsFolder(path) || !platform::IsWritable(path)) {
+                m_ui.Message(SaveFailureMessage(platform::IsFolder(path) ? platform::FileError::Folder
+                                                                         : platform::FileError::CannotCreate,
+                                                path),
+                             Ui::Icon::Warning);
+                return;
+            }
+            if (platform::PathExists(path)) {
+                Ui::Question q;
+                q.text = FileChooser::OverwriteQuestion(path);
+                q.icon = Ui::Icon::Warning;
+                q.buttons = {{Ui::Answer::Yes, QStringLiteral("はい(&Y)")}, {Ui::Answer::No, QStringLiteral("いいえ(&N)")}};
+                q.escape = Ui::Answer::No;
+                q.preferred = Ui::Answer::No;
+                if (m_ui.Ask(q) != Ui::Answer::Yes)
+                    return;
+            }
+            m_target = path;
+            m_field->setText(Printed());
+        }
+        // Qt's own checks (the file, and options that exclude each other),
+        // then its acceptance.
+        if (!QMetaObject::invokeMethod(&m_dialog, "_q_checkFields"))
+            m_dialog.accept();
+        if (m_dialog.isVisible() && !m_target.isEmpty()) {
+            m_field->setText(platform::DisplayPath(m_target));
+            m_target.clear();
+        }
+    }
+
+    QDialog& m_dialog;
+    Ui& m_ui;
+    QLineEdit* m_field = nullptr;
+    QComboBox* m_printers = nullptr;
+    // The path chosen or proposed, its bytes kept.
+    QString m_path;
+    // Where the printed file goes, once the dialog is accepted for a file.
+    QString m_target;
+    QTemporaryDir m_temporary;
 };
 
 } // namespace
@@ -245,19 +373,23 @@ int SourcePrinter::Print(QPrinter& printer) const
     return last - first + 1;
 }
 
-bool SourcePrinter::PrintWithDialog(QWidget* parent) const
+void SourcePrinter::PrintWithDialog(QWidget* parent, Ui& ui) const
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(m_job.name);
     QPrintDialog dialog(&printer, parent);
     dialog.setWindowTitle(UiText(QStringLiteral("印刷")));
-    const PrintDialogFit fit(dialog, m_job);
+    const PrintDialogFit fit(dialog);
+    const PrintFileTarget file(dialog, m_job, ui);
     if (dialog.exec() != QDialog::Accepted)
-        return true;
+        return;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const bool printed = Print(printer) > 0;
     QGuiApplication::restoreOverrideCursor();
-    return printed;
+    if (!printed)
+        ui.Message(UiText(QStringLiteral("印刷できませんでした - ")) + m_job.name, Ui::Icon::Warning);
+    else
+        file.Save();
 }
 
 void SourcePrinter::Preview(QWidget* parent) const
@@ -275,9 +407,11 @@ void SourcePrinter::Preview(QWidget* parent) const
     if (const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
         dialog.resize((screen->availableGeometry().size() * 0.9).boundedTo(room));
     // On a tall screen a whole page is too small to read: its width fills
-    // the screen.
+    // the screen. The dialog fits the whole page as it is first shown, so
+    // this is done once it shows, through its own button (which then shows
+    // the mode chosen).
     if (room.width() < room.height())
-        if (auto* pages = dialog.findChild<QPrintPreviewWidget*>())
-            pages->fitToWidth();
+        if (auto* fitWidth = dialog.findChild<QAction*>(QStringLiteral("fitWidthAction")))
+            QTimer::singleShot(0, fitWidth, &QAction::trigger);
     dialog.exec();
 }

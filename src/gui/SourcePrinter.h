@@ -16,8 +16,9 @@ public:
     // chosen) and gives how many were printed; 0 when the printer could not
     // be started.
     int Print(QPrinter& printer) const;
-    // The print dialog, then the printing; false when it failed.
-    bool PrintWithDialog(QWidget* parent) const;
+    // The print dialog, then the printing; a failure is told through the
+    // Ui.
+    void PrintWithDialog(QWidget* parent, Ui& ui) const;
     void Preview(QWidget* parent) const;
 
 private:

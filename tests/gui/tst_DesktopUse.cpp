@@ -20,13 +20,16 @@
 #include "gui/OtherWindows.h"
 #include "gui/QuestionBox.h"
 #include "platform/FileAccess.h"
+#include "platform/FolderListing.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <fcntl.h>
 #include <unistd.h>
 
 #include <QAction>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QProcessEnvironment>
 #include <QUrl>
 #include <QMenuBar>
@@ -308,6 +311,10 @@ private Q_SLOTS:
                        // A page is read in the preview: it takes most of the screen.
                        if (qobject_cast<QPrintPreviewDialog*>(w) && w->height() < size.height() / 2)
                            problems << QStringLiteral("a preview %1 px high").arg(w->height());
+                       // On a tall screen, at the width of the page.
+                       if (auto* pages = w->findChild<QPrintPreviewWidget*>();
+                           pages && size.width() < size.height() && pages->zoomMode() != QPrintPreviewWidget::FitToWidth)
+                           problems << QStringLiteral("a preview at %1 %").arg(pages->zoomFactor() * 100);
                        SaveScreen(*w, QString::fromLatin1(QTest::currentDataTag()).replace(u' ', u'-'));
                        qobject_cast<QDialog*>(w)->reject();
                    });
@@ -422,26 +429,60 @@ private Q_SLOTS:
         QCOMPARE(::kill(pid_t(pid), SIGTERM), 0);
     }
 
-    // Printing to a file proposes the page's name in the page's folder.
+    // Printing to a file proposes the page's name in the page's folder,
+    // whose name need not be UTF-8, and saves the PDF there as a document
+    // is saved: an existing file is replaced only after a Yes.
+    void printToFileInThePagesFolder_data()
+    {
+        QTest::addColumn<QByteArray>("folder");
+        QTest::addColumn<QString>("answer");  // to the question about an existing file
+        QTest::addColumn<bool>("replaced");
+        QTest::newRow("plain folder") << QByteArray("site") << QString() << true;
+        QTest::newRow("CP932 folder") << QByteArray("\x93\xfa\x96\x7b") << QString() << true;
+        QTest::newRow("existing file, No") << QByteArray("\x95\x5c") << QStringLiteral("Return") << false;
+        QTest::newRow("existing file, Yes") << QByteArray("\x95\x5c") << QStringLiteral("y") << true;
+    }
     void printToFileInThePagesFolder()
     {
+        QFETCH(QByteArray, folder);
+        QFETCH(QString, answer);
+        QFETCH(bool, replaced);
         DesktopSession s;
         QVERIFY(s.Start());
-        QVERIFY(WriteBytes(s.Path(QStringLiteral("page.htm")), "<P>"));
-        QVERIFY(s.App().OpenDocumentFile(s.Path(QStringLiteral("page.htm"))));
+        const QString site = platform::DecodePath(platform::EncodePath(s.Path(QStringLiteral("x")).chopped(1)) + folder);
+        QVERIFY(platform::MakeFolders(site));
+        const QString pdf = site + QStringLiteral("/page.pdf");
+        QVERIFY(platform::WriteFileSafely(site + QStringLiteral("/page.htm"), "<P>") == platform::FileError::None);
+        if (!answer.isEmpty())
+            QVERIFY(platform::WriteFileSafely(pdf, "old") == platform::FileError::None);
+        QVERIFY(s.App().OpenDocumentFile(site + QStringLiteral("/page.htm")));
         QString proposed;
         StepScript script;
-        script.Add(QStringLiteral("the print dialog"), [] { return ActiveDialog(QStringLiteral("印刷")) != nullptr; },
+        auto printDialog = [] { return qobject_cast<QDialog*>(ActiveDialog(QStringLiteral("印刷"))); };
+        script.Add(QStringLiteral("the print dialog"), [&] { return printDialog() != nullptr; },
                    [&] {
-                       QWidget* dialog = ActiveDialog(QStringLiteral("印刷"));
-                       if (auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("filename")))
-                           proposed = field->text();
-                       qobject_cast<QDialog*>(dialog)->reject();
+                       proposed = printDialog()->findChild<QLineEdit*>(QStringLiteral("filename"))->text();
+                       auto* printers = printDialog()->findChild<QComboBox*>(QStringLiteral("printers"));
+                       printers->setCurrentIndex(printers->count() - 1);
+                       QVERIFY(XKeys({QStringLiteral("Return")}));
                    });
+        if (!answer.isEmpty())
+            script.Add(QStringLiteral("the question"),
+                       [] {
+                           auto* box = qobject_cast<QuestionBox*>(QApplication::activeModalWidget());
+                           return box && box->isActiveWindow();
+                       },
+                       [&] { QVERIFY(XKeys({answer})); });
+        if (!replaced)
+            script.Add(QStringLiteral("the print dialog again"), [&] { return printDialog() && printDialog()->isActiveWindow(); },
+                       [&] { QVERIFY(XKeys({QStringLiteral("Escape")})); });
+        script.Add(QStringLiteral("the dialog to close"), [] { return !QApplication::activeModalWidget(); }, [] {});
         script.Start();
         QTimer::singleShot(0, &s.Frame(), [&] { s.App().Commands().Run(cmd::FilePrint); });
         QVERIFY2(Played(script), qPrintable(script.Waiting()));
-        QCOMPARE(proposed, s.Path(QStringLiteral("page.pdf")));
+        QCOMPARE(proposed, platform::DisplayPath(pdf));
+        QTRY_VERIFY_WITH_TIMEOUT(platform::ReadRegularFile(pdf, 1 << 20).bytes.startsWith(replaced ? "%PDF" : "old"), 2 * StepScript::kGiveUpMs);
+        QCOMPARE(platform::ListFolder(site).size(), size_t(2));  // the page and its PDF, nothing beside them
     }
 
     // A question longer than the screen: its buttons stay on the screen,

@@ -260,6 +260,9 @@ private Q_SLOTS:
             << int('A') << 0 << int(Qt::Key_A) << 0 << "a" << 0;
         QTest::newRow("Alt+X assigned") << int('X') << 1 << int(Qt::Key_X)
                                         << int(Qt::AltModifier) << "" << 1;
+        // Alt and a letter no menu has (as on narrow screens, where menus have no letters).
+        QTest::newRow("Alt+J unassigned types nothing")
+            << 0 << 0 << int(Qt::Key_J) << int(Qt::AltModifier) << "" << 0;
         QTest::newRow("Shift+F5 assigned, F5 pressed")
             << int(vk::F5) << 2 << int(Qt::Key_F5) << 0 << "" << 0;
         QTest::newRow("assigned Ctrl+Home") << int(vk::Home) << 4 << int(Qt::Key_Home)
