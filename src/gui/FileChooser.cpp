@@ -182,10 +182,16 @@ FileChooser::FileChooser(const Ui::FileDialog& dialog, QWidget* parent)
 
 FileChooser::~FileChooser() = default;
 
-QString FileChooser::OverwriteQuestion(const QString& path)
+Ui::Question FileChooser::OverwriteQuestion(const QString& path)
 {
-    return UiText(QStringLiteral("%1 は既に存在します。\n上書きしますか？"))
-        .arg(platform::DisplayPath(path.mid(path.lastIndexOf(u'/') + 1)));
+    Ui::Question q;
+    q.text = UiText(QStringLiteral("%1 は既に存在します。\n上書きしますか？"))
+                 .arg(platform::DisplayPath(path.mid(path.lastIndexOf(u'/') + 1)));
+    q.icon = Ui::Icon::Warning;
+    q.buttons = {{Ui::Answer::Yes, QStringLiteral("はい(&Y)")}, {Ui::Answer::No, QStringLiteral("いいえ(&N)")}};
+    q.escape = Ui::Answer::No;
+    q.preferred = Ui::Answer::No;
+    return q;
 }
 
 void FileChooser::Say(const QString& text)
@@ -343,14 +349,7 @@ void FileChooser::Choose(const FileChooserModel::Choice& choice, bool fromList)
     }
     const Ui::FileDialog& d = m_model.Dialog();
     if (d.save && d.overwritePrompt && choice.exists) {
-        Ui::Question q;
-        q.text = OverwriteQuestion(choice.path);
-        q.icon = Ui::Icon::Warning;
-        q.buttons = {{Ui::Answer::Yes, QStringLiteral("はい(&Y)")},
-                     {Ui::Answer::No, QStringLiteral("いいえ(&N)")}};
-        q.escape = Ui::Answer::No;
-        q.preferred = Ui::Answer::No;
-        if (QuestionBox(q, this).Run() != Ui::Answer::Yes)
+        if (QuestionBox(OverwriteQuestion(choice.path), this).Run() != Ui::Answer::Yes)
             return;
     }
     m_path = choice.path;

@@ -34,8 +34,9 @@ public:
     // choosing in it, open the entry; otherwise resolve the typed name.
     void Confirm();
 
-    // The question asked before a save replaces a file.
-    static QString OverwriteQuestion(const QString& path);
+    // The question asked before a save replaces a file (No unless the
+    // user says Yes).
+    static Ui::Question OverwriteQuestion(const QString& path);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -37,6 +37,7 @@
 #include <algorithm>
 #include <limits>
 #include <set>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -190,7 +191,7 @@ public:
         auto* browse = dialog.findChild<QAbstractButton*>(QStringLiteral("fileBrowser"));
         auto* buttons = dialog.findChild<QDialogButtonBox*>();
         if (!m_field || !m_printers || !browse || !buttons || !m_temporary.isValid())
-            return;  // another dialog than Qt's own: it writes the file itself
+            return;  // not the dialog known here, or no temporary folder: Qt writes the file itself
         if (!job.folder.isEmpty() && platform::IsFolder(job.folder)) {
             QString base = job.name;
             const qsizetype dot = base.lastIndexOf(u'.');
@@ -272,16 +273,8 @@ private:
                              Ui::Icon::Warning);
                 return;
             }
-            if (platform::PathExists(path)) {
-                Ui::Question q;
-                q.text = FileChooser::OverwriteQuestion(path);
-                q.icon = Ui::Icon::Warning;
-                q.buttons = {{Ui::Answer::Yes, QStringLiteral("はい(&Y)")}, {Ui::Answer::No, QStringLiteral("いいえ(&N)")}};
-                q.escape = Ui::Answer::No;
-                q.preferred = Ui::Answer::No;
-                if (m_ui.Ask(q) != Ui::Answer::Yes)
-                    return;
-            }
+            if (platform::PathExists(path) && m_ui.Ask(FileChooser::OverwriteQuestion(path)) != Ui::Answer::Yes)
+                return;
             m_target = path;
             m_field->setText(Printed());
         }
@@ -290,8 +283,8 @@ private:
         if (!QMetaObject::invokeMethod(&m_dialog, "_q_checkFields"))
             m_dialog.accept();
         if (m_dialog.isVisible() && !m_target.isEmpty()) {
-            m_field->setText(platform::DisplayPath(m_target));
-            m_target.clear();
+            m_path = std::exchange(m_target, QString());
+            m_field->setText(platform::DisplayPath(m_path));
         }
     }
 
