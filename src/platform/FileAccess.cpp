@@ -436,6 +436,35 @@ bool PathExists(const QString& path)
     return ::stat(EncodePath(path).constData(), &st) == 0;
 }
 
+QString DiskSpelling(const QString& path)
+{
+    const auto ascii = [](QStringView s) {
+        return std::all_of(s.begin(), s.end(), [](QChar c) { return c.unicode() < 0x80; });
+    };
+    if (!path.startsWith(u'/') || ascii(path) || PathExists(path))
+        return path;
+    const QStringList names = path.split(u'/');
+    QString found;
+    for (qsizetype i = 1; i < names.size(); ++i) {
+        const QString& name = names[i];
+        const QString as = found + u'/' + name;
+        if (PathExists(as)) {
+            found = as;
+            continue;
+        }
+        if (ascii(name))
+            return path;
+        // Only a name CP932 holds exactly: a '?' written for a character
+        // it lacks would find another file.
+        const QByteArray bytes = UnicodeToCp932(name);
+        const QString other = found + u'/' + DecodePath(bytes);
+        if (Cp932ToUnicode(bytes) != name || !PathExists(other))
+            return path;
+        found = other;
+    }
+    return found;
+}
+
 bool IsRegularFile(const QString& path)
 {
     struct stat st {};

@@ -106,6 +106,13 @@ QString NameOfPath(const QString& path);
 // Makes the folder and the missing folders above it; true when it is there.
 bool MakeFolders(const QString& path);
 
+// The path as the disk spells it. A page in Shift-JIS names a file in
+// kanji, which travels as UTF-8, while a site copied from Windows holds
+// that name in CP932 bytes: each name of an absolute path that is not
+// there is looked for in its CP932 spelling too. The path itself when it
+// is there, or when neither spelling of a name is.
+QString DiskSpelling(const QString& path);
+
 // The path with every symbolic link, "." and ".." resolved; empty when
 // nothing is there.
 QString RealPath(const QString& path);

@@ -16,7 +16,8 @@ private Q_SLOTS:
     // Our own checks in the compilers' format, in a folder named in CP932
     // bytes: the declared code against the code the page is saved in (a
     // page of ASCII alone reads right in any), a missing picture, pictures
-    // shown at another size than their file's.
+    // shown at another size than their file's, one of them through the
+    // folder's name in kanji.
     void check()
     {
         QTemporaryDir dir;
@@ -30,7 +31,8 @@ private Q_SLOTS:
         const QByteArray head = "<!DOCTYPE html>\n<html><head><title>t</title><meta charset=";
         write("euc.html", head + "\"EUC-JP\"></head><body>\n<img src=none.gif alt=\x93\xfa>\n</html>\n");
         write("sjis.html", head + "Shift_JIS></head><body>\n<img src=a.gif alt=\x93\xfa width=4 height=2>"
-                                  "<img alt=x src=a.gif width=4 height=4>\n</html>\n");
+                                  "<img alt=x src=a.gif width=4 height=4>"
+                                  "<img src=\"../\x83\x54\x83\x43\x83\x67/a.gif\" alt=x width=4 height=4>\n</html>\n");
         write("ascii.html", head + "EUC-JP></head><body>\n<img src=a.gif alt=x>\n</html>\n");
         write("a.gif", QByteArray("GIF89a") + QByteArray::fromHex("02000100"));
         const ToolResult r = RunTool({"check", dir.path()});
@@ -40,7 +42,9 @@ private Q_SLOTS:
                  (QStringList{euc + u":2:35: error: 文字コードの宣言は EUC ですが、シフトJIS で保存されています"_qs,
                               euc + u":3:10: error: リンク先 none.gif が見つかりません"_qs,
                               sjis + u":3:1: hint: 画像 a.gif の大きさは 2×1 ですが、4×2 に拡大・縮小して表示します"_qs,
-                              sjis + u":3:39: warning: 画像 a.gif の大きさは 2×1 ですが、縦横の比を変えて 4×4 で表示します"_qs}));
+                              sjis + u":3:39: warning: 画像 a.gif の大きさは 2×1 ですが、縦横の比を変えて 4×4 で表示します"_qs,
+                              sjis + u":3:77: warning: <img> の URL に %XX で書くべき文字があります"_qs,
+                              sjis + u":3:77: warning: 画像 ../サイト/a.gif の大きさは 2×1 ですが、縦横の比を変えて 4×4 で表示します"_qs}));
         QCOMPARE(r.status, 1);
     }
 

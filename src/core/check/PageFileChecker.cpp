@@ -76,10 +76,12 @@ void CheckImageSizes(const CheckedPage& page, const EditorLines& lines,
         if (target.kind != LinkTarget::Kind::File)
             continue;
         auto known = sizes.find(target.path);
-        if (known == sizes.end())
-            known = sizes.insert(target.path, platform::IsRegularFile(target.path)
-                                                  ? ReadImageSizeOfFile(target.path)
+        if (known == sizes.end()) {
+            const QString file = platform::DiskSpelling(target.path);
+            known = sizes.insert(target.path, platform::IsRegularFile(file)
+                                                  ? ReadImageSizeOfFile(file)
                                                   : std::nullopt);
+        }
         if (!known.value())
             continue;
         const QSize actual = *known.value();

@@ -211,11 +211,12 @@ void LinkCommands::OpenLink(const QString& link)
         ui.Message(RelativePathErrorText());
         return;
     }
-    if (platform::PathExists(target.path) && !IsEditorFile(target.path)) {
-        ui.OpenExternal(target.path);
+    const QString path = platform::DiskSpelling(target.path);
+    if (platform::PathExists(path) && !IsEditorFile(path)) {
+        ui.OpenExternal(path);
         return;
     }
-    m_app.OpenDocumentFile(target.path);
+    m_app.OpenDocumentFile(path);
 }
 
 void LinkCommands::OnLinkBrowser()

@@ -340,5 +340,6 @@ bool IsMissingTarget(const LinkTarget& target)
     case LinkTarget::Kind::File:
         break;
     }
-    return !platform::IsFolder(target.path) && !platform::CanRead(target.path);
+    const QString path = platform::DiskSpelling(target.path);
+    return !platform::IsFolder(path) && !platform::CanRead(path);
 }

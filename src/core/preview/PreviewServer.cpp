@@ -93,7 +93,7 @@ std::optional<QString> ResolveRequestPath(const PreviewSite& site, const QString
     const LinkTarget target = ResolveLink(site.documentPath, urlPath, site.root);
     if (target.kind != LinkTarget::Kind::File)
         return std::nullopt;
-    return target.path;
+    return platform::DiskSpelling(target.path);
 }
 
 } // namespace

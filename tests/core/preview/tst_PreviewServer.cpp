@@ -85,6 +85,9 @@ private Q_SLOTS:
             << "/img/a.png" << ok << QByteArray("image/png") << QByteArray("\x89PNG\r\n\x1A\n\0\0", 10);
         QTest::newRow("CP932 folder by its bytes")
             << "/%93%FA%96%7B/p.htm" << ok << QByteArray("text/html") << QByteArray("<p>cp932");
+        // A page names it in kanji, which the engine sends as UTF-8.
+        QTest::newRow("CP932 folder by its name")
+            << "/%E6%97%A5%E6%9C%AC/p.htm" << ok << QByteArray("text/html") << QByteArray("<p>cp932");
         QTest::newRow("folder without its slash") << "/sub" << int(PreviewReply::Status::Redirect)
                                                   << QByteArray("/sub/") << QByteArray();
         QTest::newRow("folder gives its index") << "/sub/" << ok << QByteArray("text/html") << QByteArray("<p>sub");
