@@ -628,6 +628,14 @@ QString RealPath(const QString& path)
     return out;
 }
 
+FileIdentity IdentityOf(const QString& path)
+{
+    struct stat st {};
+    if (::stat(EncodePath(path).constData(), &st) != 0)
+        return {};
+    return {quint64(st.st_dev), quint64(st.st_ino)};
+}
+
 bool CopyTimeAndMode(const QString& from, const QString& to)
 {
     struct stat st {};

@@ -3,8 +3,6 @@
 #include "core/migrate/SiteMigration.h"
 #include "platform/FileAccess.h"
 
-#include <QDir>
-#include <QFileInfo>
 
 namespace {
 
@@ -52,7 +50,7 @@ int MigrateCommand(const QStringList& args, QTextStream& out, QTextStream& err)
     }
     if (options.root.isEmpty())
         return Usage(err, QStringLiteral("a SITE folder is needed"));
-    const QString root = QDir::cleanPath(QFileInfo(options.root).absoluteFilePath());
+    const QString root = platform::AbsolutePath(options.root);
     for (const QString& n : named) {
         const qsizetype eq = n.lastIndexOf(u'=');
         const std::optional<CodeKind> code = eq > 0 ? CodeKindFromName(n.mid(eq + 1)) : std::nullopt;
@@ -60,7 +58,7 @@ int MigrateCommand(const QStringList& args, QTextStream& out, QTextStream& err)
             return Usage(err, QStringLiteral("--code needs FILE=ShiftJis, Jis, Euc or Utf8: %1").arg(n));
         // As the plan shows it (relative to SITE), or a path to a file in SITE.
         QString file = n.left(eq);
-        const QString absolute = QDir::cleanPath(QFileInfo(file).absoluteFilePath());
+        const QString absolute = platform::AbsolutePath(file);
         if (absolute.startsWith(root + u'/') && platform::IsRegularFile(absolute))
             file = absolute.mid(root.size() + 1);
         if (!platform::IsRegularFile(root + u'/' + file))

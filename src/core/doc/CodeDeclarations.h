@@ -20,6 +20,8 @@ struct CodeDeclaration {
         ScriptCharset,    // <script src="..." charset="...">: the code of the script's file
         LinkCharset,      // <link href="..." charset="...">: the code of the linked file
         ServerCode,       // charset=... inside <? ?> or <% %>: the server's code sets it
+        ServerName,       // a code's name as a string inside <? ?> or <% %> ("SJIS" for
+                          // mb_internal_encoding): the server reads or sends the page in it
         ServerDefault,    // .htaccess: AddDefaultCharset ...
         ServerType,       // .htaccess: AddType type;charset=... ext... / AddCharset ... ext...
     };

@@ -11,8 +11,6 @@
 #include "platform/FileAccess.h"
 #include "platform/FolderListing.h"
 
-#include <QDir>
-#include <QFileInfo>
 
 #include <algorithm>
 #include <set>
@@ -23,7 +21,25 @@ using Action = MigrationFile::Action;
 
 QString Absolute(const QString& path)
 {
-    return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    return platform::AbsolutePath(path);
+}
+
+// The real path of a folder that may not be there yet: that of the nearest
+// folder above it that is, with the names below.
+QString RealFolder(QString path)
+{
+    QStringList below;
+    QString real = platform::RealPath(path);
+    while (real.isEmpty() && path.lastIndexOf(u'/') > 0) {
+        below.prepend(platform::NameOfPath(path));
+        path = platform::FolderOfPath(path);
+        real = platform::RealPath(path);
+    }
+    if (real.isEmpty())
+        return path + u'/' + below.join(u'/');
+    for (const QString& name : below)
+        real += (real.endsWith(u'/') ? QString() : QStringLiteral("/")) + name;
+    return real;
 }
 
 bool Under(const QString& path, const QString& folder)
@@ -89,6 +105,7 @@ private:
     const MigrationOptions& m_options;
     MigrationPlan& m_plan;
     const QString m_realRoot;
+    std::map<platform::FileIdentity, QString> m_seen;
 };
 
 std::optional<CodeKind> Planner::NamedCode(const QString& relative) const
@@ -120,6 +137,14 @@ Reading Planner::Read(const QString& relative)
     // the user did not choose.
     if (!Under(platform::RealPath(path), m_realRoot)) {
         f.reason = UiText(QStringLiteral("サイトの外のファイルへのリンクです"));
+        return r;
+    }
+    // Another name of a file read already (a hard link, a link inside the
+    // site): written once, under its first name, or the second write would
+    // find the file changed since the plan.
+    const auto [seen, first] = m_seen.emplace(platform::IdentityOf(path), relative);
+    if (!first) {
+        f.reason = UiText(QStringLiteral("%1 と同じファイルです")).arg(platform::DisplayPath(seen->second));
         return r;
     }
     if (DeclarationSyntaxFor(relative) == DeclarationSyntax::Server)
@@ -167,6 +192,12 @@ void Planner::ReadText(Reading& r, const QByteArray& bytes, std::optional<CodeKi
         const CodeDeclaration& d = found[i];
         if (d.kind == CodeDeclaration::Kind::ServerCode && d.code != CodeKind::Utf8) {
             f.reason = UiText(QStringLiteral("%1 行目でサーバ側のコードが charset=%2 を指定しています"))
+                           .arg(d.line)
+                           .arg(d.value);
+            return;
+        }
+        if (d.kind == CodeDeclaration::Kind::ServerName && d.code != CodeKind::Utf8) {
+            f.reason = UiText(QStringLiteral("%1 行目でサーバ側のコードが文字コード %2 を使っています"))
                            .arg(d.line)
                            .arg(d.value);
             return;
@@ -337,7 +368,11 @@ MigrationPlan PlanMigration(const MigrationOptions& options, const MigrationProg
     if (cancelled)
         *cancelled = false;
     const QString backup = options.backup.isEmpty() ? QString() : Absolute(options.backup);
-    if (!backup.isEmpty() && (backup == plan.root || Under(plan.root, backup))) {
+    // Compared as the folders they are: a link may name either, and a
+    // backup in the site itself would keep no original.
+    const QString realRoot = RealFolder(plan.root);
+    const QString realBackup = backup.isEmpty() ? QString() : RealFolder(backup);
+    if (!backup.isEmpty() && (realBackup == realRoot || Under(realRoot, realBackup))) {
         plan.error = UiText(QStringLiteral("バックアップ先には、サイトのフォルダの外のフォルダを選んでください"));
         return plan;
     }
@@ -350,8 +385,10 @@ MigrationPlan PlanMigration(const MigrationOptions& options, const MigrationProg
     search.patterns = DefaultMigrationPatterns() + options.include + QStringList{QStringLiteral(".htaccess")};
     QStringList files = ListSearchFiles(search);
     // A backup folder inside the site holds copies, not the site.
+    // Folder links are not followed: below the root, the names are those of
+    // the real folders.
     if (!backup.isEmpty())
-        files.removeIf([&](const QString& f) { return Under(f, backup); });
+        files.removeIf([&](const QString& f) { return Under(realRoot + f.mid(plan.root.size()), realBackup); });
 
     Planner planner(options, plan);
     std::vector<Reading> readings;
@@ -378,6 +415,7 @@ MigrationResult ApplyMigration(const MigrationPlan& plan, const MigrationOptions
         if (f.action != Action::Skip)
             planned.push_back(&f);
     const QString backup = options.backup.isEmpty() ? QString() : Absolute(options.backup);
+    const QString realRoot = platform::RealPath(plan.root);
     for (size_t i = 0; i < planned.size(); ++i) {
         const MigrationFile& want = *planned[i];
         if (progress && !progress(int(i), int(planned.size()), want.path)) {
@@ -394,6 +432,12 @@ MigrationResult ApplyMigration(const MigrationPlan& plan, const MigrationOptions
         const QString path = plan.root + u'/' + want.path;
         if (options.keep.contains(path)) {
             fail(options.keepReason);
+            continue;
+        }
+        // A name made a link out of the site since the plan would have the
+        // write land there.
+        if (!Under(platform::RealPath(path), realRoot)) {
+            fail(UiText(QStringLiteral("サイトの外のファイルへのリンクです")));
             continue;
         }
         const platform::FileRead read = platform::ReadRegularFile(path, kMaxDocumentSize);
