@@ -3,6 +3,8 @@
 #include "TestRegistry.h"
 #include "ToolRunner.h"
 
+#include "platform/FileAccess.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QDirIterator>
@@ -12,6 +14,8 @@
 #include <QTest>
 
 #include <map>
+
+#include <unistd.h>
 
 namespace {
 
@@ -143,6 +147,22 @@ private Q_SLOTS:
             restored[name] = entry;
         for (const auto& [name, entry] : original)
             QVERIFY2(restored.at(name).bytes == entry.bytes, qPrintable(name));
+    }
+
+    // "." in a folder whose name is CP932 bytes (ソフト), as a user runs it.
+    void relativeSiteInACp932Folder()
+    {
+        QTemporaryDir dir;
+        const QString folder = dir.path() + QString::fromUtf16(u"/\xDC83\\\xDC83t\xDC83g");
+        QVERIFY(platform::MakeFolders(folder));
+        QVERIFY(platform::WriteFileSafely(folder + "/a.html", Iconv("UTF-8", "CP932", "<meta charset=EUC-JP>表"))
+                == platform::FileError::None);
+        const QByteArray back = QFile::encodeName(QDir::currentPath());
+        QVERIFY(::chdir(platform::EncodePath(folder).constData()) == 0);
+        const ToolResult r = RunTool({"migrate", "--code", "a.html=ShiftJis", "."});
+        QVERIFY(::chdir(back.constData()) == 0);
+        QCOMPARE(r.err, QString());
+        QCOMPARE(platform::ReadRegularFile(folder + "/a.html", 100).bytes, QByteArray("<meta charset=UTF-8>表"));
     }
 
     void usage_data()

@@ -8,6 +8,7 @@
 #include "core/ftp/SftpSession.h"
 #include "core/ftp/SiteMirror.h"
 #include "core/migrate/SiteMigration.h"
+#include "platform/FileAccess.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -28,15 +29,21 @@ QByteArray Euc(const char* utf8)
 // name -> bytes; bytes "-> TARGET" make a symbolic link.
 using Files = QMap<QString, QByteArray>;
 
+// Names may hold bytes that are not UTF-8, which QFile would not keep.
+QByteArray Bytes(const QString& path)
+{
+    return platform::ReadRegularFile(path, 1 << 20).bytes;
+}
+
 void MakeSite(const QString& root, const Files& files)
 {
     for (auto it = files.begin(); it != files.end(); ++it) {
         const QString path = root + u'/' + it.key();
-        QDir().mkpath(QFileInfo(path).path());
+        QVERIFY(platform::MakeFolders(platform::FolderOfPath(path)));
         if (it.value().startsWith("-> "))
             QVERIFY(QFile::link(QString::fromUtf8(it.value().mid(3)), path));
         else
-            QVERIFY(WriteBytes(path, it.value()));
+            QVERIFY(platform::WriteFileSafely(path, it.value()) == platform::FileError::None);
     }
 }
 
@@ -107,6 +114,25 @@ private Q_SLOTS:
                            "declare sub/.htaccess: 1: AddType \"text/html; charset=UTF-8\" .html"}
             << Files{{".htaccess", "AddDefaultCharset UTF-8\nAddCharset EUC-JP .euc\n"},
                      {"sub/.htaccess", "AddType \"text/html; charset=UTF-8\" .html\n"}};
+        QTest::newRow("PHP strings naming a code; a name a UTF-8 one")
+            << Files{{"e.php", Sjis("<?php echo \"<meta charset=\\\"Shift_JIS\\\">\"; ?>本文")},
+                     {"m.php", Sjis("<?php\nmb_internal_encoding('SJIS-win'); ?>本文")},
+                     {"u.php", Sjis("<?php mb_internal_encoding('UTF-8'); $a = 'JISX'; ?>本文")}}
+            << QStringList{} << false
+            << QStringList{"skip e.php: 1 行目でサーバ側のコードが charset=Shift_JIS を指定しています",
+                           "skip m.php: 2 行目でサーバ側のコードが文字コード SJIS-win を使っています",
+                           "convert u.php: ShiftJis -> Utf8"}
+            << Files{{"u.php", "<?php mb_internal_encoding('UTF-8'); $a = 'JISX'; ?>本文"}};
+        // 表 in CP932 ends in the byte of a backslash.
+        QTest::newRow("a CP932 file name; one file under two names")
+            << Files{{QString::fromUtf16(u"\xDC95\\.html"), Sjis("<meta charset=Shift_JIS>表")},
+                     {"alias.html", "-> two.html"},
+                     {"two.html", Sjis("<meta charset=Shift_JIS>二")}}
+            << QStringList{} << false
+            << QStringList{"convert alias.html: ShiftJis -> Utf8", "declare alias.html: 1: <meta charset=UTF-8>",
+                           "skip two.html: alias.html と同じファイルです", "convert 表.html: ShiftJis -> Utf8",
+                           "declare 表.html: 1: <meta charset=UTF-8>"}
+            << Files{{QString::fromUtf16(u"\xDC95\\.html"), "<meta charset=UTF-8>表"}, {"two.html", "<meta charset=UTF-8>二"}};
         QTest::newRow("a link out of the site and a binary file")
             << Files{{"out.html", "-> ../outside.html"}, {"data.txt", QByteArray("ab\0cd", 5)}} << QStringList{} << false
             << QStringList{"skip data.txt: バイナリファイルです", "skip out.html: サイトの外のファイルへのリンクです"}
@@ -134,7 +160,7 @@ private Q_SLOTS:
         QVERIFY(result.failed.empty());
         for (auto it = files.begin(); it != files.end(); ++it)
             if (!it.value().startsWith("-> "))
-                QCOMPARE(ReadBytes(root + u'/' + it.key()), after.value(it.key(), it.value()));
+                QCOMPARE(Bytes(root + u'/' + it.key()), after.value(it.key(), it.value()));
         QCOMPARE(ReadBytes(dir.filePath("outside.html")), Sjis("<meta charset=Shift_JIS>日本"));
         // What the run wrote needs nothing more.
         QCOMPARE(PlanMigration(options).Count(MigrationFile::Action::Convert)
@@ -173,6 +199,48 @@ private Q_SLOTS:
             QCOMPARE(ReadBytes(options.backup + u'/' + name), files[name]);
         }
         QCOMPARE(ReadBytes(root + "/p4.html"), files["p4.html"]);
+    }
+
+    // The run writes in the site and the backup folder only, whichever
+    // link names them, and never through a link made since the plan.
+    void writesOnlyInTheSiteAndItsBackup_data()
+    {
+        QTest::addColumn<QString>("root");
+        QTest::addColumn<QString>("backup");
+        QTest::addColumn<bool>("refused");
+        QTest::addColumn<bool>("linkedAway");  // a.html made a link out after the plan
+        QTest::newRow("backup folder a link to the site") << "site" << "bklink" << true << false;
+        QTest::newRow("backup beside the site") << "site" << "site-backup" << false << false;
+        QTest::newRow("site named by a link, backup in it") << "sitelink" << "site/bak" << false << false;
+        QTest::newRow("a file made a link out of the site") << "site" << "" << false << true;
+    }
+    void writesOnlyInTheSiteAndItsBackup()
+    {
+        QFETCH(QString, root);
+        QFETCH(QString, backup);
+        QFETCH(bool, refused);
+        QFETCH(bool, linkedAway);
+        QTemporaryDir dir;
+        const QByteArray page = Sjis("<meta charset=Shift_JIS>日本");
+        MakeSite(dir.path(),
+                 {{"site/a.html", page}, {"outside.html", page}, {"sitelink", "-> site"}, {"bklink", "-> site"}});
+        MigrationOptions options;
+        options.root = dir.filePath(root);
+        options.backup = backup.isEmpty() ? QString() : dir.filePath(backup);
+        const MigrationPlan plan = PlanMigration(options);
+        QCOMPARE(!plan.error.isEmpty(), refused);
+        if (refused)
+            return;
+        if (linkedAway) {
+            QVERIFY(QFile::remove(dir.filePath("site/a.html")));
+            QVERIFY(QFile::link(dir.filePath("outside.html"), dir.filePath("site/a.html")));
+        }
+        QCOMPARE(ApplyMigration(plan, options).written.size(), linkedAway ? 0 : 1);
+        QCOMPARE(ReadBytes(dir.filePath("outside.html")), page);
+        if (!backup.isEmpty()) {
+            QCOMPARE(ReadBytes(options.backup + "/a.html"), page);
+            QCOMPARE(PlanMigration(options).Lines(), QStringList());
+        }
     }
 
     // The command on the headless editor: the form, the plan where a file
