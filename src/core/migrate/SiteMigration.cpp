@@ -210,6 +210,17 @@ void Planner::ReadText(Reading& r, const QByteArray& bytes, std::optional<CodeKi
             return;
         }
     }
+    // Bytes that read as Shift-JIS and as EUC alike (half-width katakana
+    // and little else) make the code a guess: a declaration or the user
+    // must say which.
+    const bool declared = std::any_of(found.begin(), found.end(), [](const CodeDeclaration& d) { return d.OfOwnText(); });
+    if (!named && !declared && (doc.code == CodeKind::ShiftJis || doc.code == CodeKind::Euc)) {
+        const CodeKind other = doc.code == CodeKind::ShiftJis ? CodeKind::Euc : CodeKind::ShiftJis;
+        if (DecodeDocumentAs(bytes, other, true).undecodable == 0) {
+            f.reason = UiText(QStringLiteral("%1 としても %2 としても読めます")).arg(CodeKindName(doc.code), CodeKindName(other));
+            return;
+        }
+    }
     const QString base = PageBase(doc.text);
     const QString path = m_plan.root + u'/' + f.path;
     for (const CodeDeclaration& d : found) {

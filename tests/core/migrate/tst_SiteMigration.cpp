@@ -123,6 +123,10 @@ private Q_SLOTS:
                            "skip m.php: 2 行目でサーバ側のコードが文字コード SJIS-win を使っています",
                            "convert u.php: ShiftJis -> Utf8"}
             << Files{{"u.php", "<?php mb_internal_encoding('UTF-8'); $a = 'JISX'; ?>本文"}};
+        QTest::newRow("half-width katakana alone read as EUC too; one kanji more decides")
+            << Files{{"k.js", Sjis("s='ﾎｰﾑﾍﾟｰｼﾞ';")}, {"m.js", Sjis("s='ﾎｰﾑﾍﾟｰｼﾞ。';")}} << QStringList{} << false
+            << QStringList{"skip k.js: Euc としても ShiftJis としても読めます", "convert m.js: ShiftJis -> Utf8"}
+            << Files{{"m.js", "s='ﾎｰﾑﾍﾟｰｼﾞ。';"}};
         // 表 in CP932 ends in the byte of a backslash.
         QTest::newRow("a CP932 file name; one file under two names")
             << Files{{QString::fromUtf16(u"\xDC95\\.html"), Sjis("<meta charset=Shift_JIS>表")},
