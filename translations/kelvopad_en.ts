@@ -4844,6 +4844,11 @@ Trust it only if you know that this really is that server.</translation>
     </message>
     <message>
       <location filename="../src/core/ftp/SiteMirror.cpp" />
+      <source>サーバのファイル名にできないので送りませんでした: %1</source>
+      <translation>Not sent, as its name cannot be a name on the server: %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/ftp/SiteMirror.cpp" />
       <source>サーバでは同じ名前がリンクです: %1</source>
       <translation>On the server that name is a link: %1</translation>
     </message>

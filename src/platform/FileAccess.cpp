@@ -3,6 +3,7 @@
 #include "platform/Cp932.h"
 #include "platform/LargeBuffers.h"
 
+#include <QFile>
 #include <QStringList>
 
 #include <algorithm>
@@ -395,6 +396,19 @@ QString DisplayPath(const QString& path)
     return parts.join(u'/');
 }
 
+std::optional<QString> NameAsText(const QString& name)
+{
+    bool kept = false;
+    for (qsizetype i = 0; i < name.size() && !kept; ++i)
+        kept = IsKeptByte(name, i);
+    if (!kept)
+        return name;
+    QString text;
+    if (StrictCp932(EncodePath(name), text))
+        return text;
+    return std::nullopt;
+}
+
 quint64 ContentDigest(QByteArrayView bytes)
 {
     // Four independent lanes of multiply-and-fold over 32-byte blocks, so
@@ -634,6 +648,69 @@ FileIdentity IdentityOf(const QString& path)
     if (::stat(EncodePath(path).constData(), &st) != 0)
         return {};
     return {quint64(st.st_dev), quint64(st.st_ino)};
+}
+
+bool OpenFile(QFile& file, const QString& path, QIODevice::OpenMode mode)
+{
+    const bool reads = mode & QIODevice::ReadOnly;
+    const bool writes = mode & QIODevice::WriteOnly;
+    int flags = O_CLOEXEC | (reads && writes ? O_RDWR : writes ? O_WRONLY : O_RDONLY);
+    if (writes) {
+        flags |= O_CREAT;
+        if (mode & QIODevice::Append)
+            flags |= O_APPEND;
+        else if ((mode & QIODevice::Truncate) || !reads)
+            flags |= O_TRUNC;
+    }
+    // Not waiting for a FIFO's writer: it is refused below.
+    const int fd = ::open(EncodePath(path).constData(), flags | (writes ? 0 : O_NONBLOCK), 0666);
+    if (fd < 0)
+        return false;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || (!writes && !S_ISREG(st.st_mode))
+        || (!writes && ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0)) {
+        ::close(fd);
+        return false;
+    }
+    if (!file.open(fd, mode, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return false;
+    }
+    return true;
+}
+
+bool RemoveFile(const QString& path)
+{
+    return ::unlink(EncodePath(path).constData()) == 0;
+}
+
+bool RemoveFolder(const QString& path)
+{
+    return ::rmdir(EncodePath(path).constData()) == 0;
+}
+
+bool RenamePath(const QString& from, const QString& to)
+{
+    return ::rename(EncodePath(from).constData(), EncodePath(to).constData()) == 0;
+}
+
+bool CopyMode(const QString& from, const QString& to)
+{
+    struct stat st {};
+    return ::stat(EncodePath(from).constData(), &st) == 0
+           && ::chmod(EncodePath(to).constData(), st.st_mode & 07777) == 0;
+}
+
+bool SetModificationTime(const QString& path, qint64 msecsSinceEpoch)
+{
+    struct timespec times[2] = {{0, UTIME_OMIT}, {}};
+    times[1].tv_sec = time_t(msecsSinceEpoch / 1000);
+    times[1].tv_nsec = long(msecsSinceEpoch % 1000) * 1000000;
+    if (times[1].tv_nsec < 0) {
+        times[1].tv_sec -= 1;
+        times[1].tv_nsec += 1000000000;
+    }
+    return ::utimensat(AT_FDCWD, EncodePath(path).constData(), times, 0) == 0;
 }
 
 bool CopyTimeAndMode(const QString& from, const QString& to)

@@ -2,9 +2,13 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QIODevice>
 #include <QString>
 
 #include <compare>
+#include <optional>
+
+class QFile;
 
 namespace platform {
 
@@ -18,6 +22,10 @@ QString DecodePath(QByteArrayView native);
 // The path as it is shown: a name that is not UTF-8 but is CP932 is shown
 // as CP932 text.
 QString DisplayPath(const QString& path);
+
+// A name as text for another system (a server): the name itself when it
+// is UTF-8, its CP932 reading when it is that, none when it is neither.
+std::optional<QString> NameAsText(const QString& name);
 
 // Whether anything, or a regular file, is at the path (links followed).
 bool PathExists(const QString& path);
@@ -107,6 +115,22 @@ QString FolderOfPath(const QString& path);
 QString NameOfPath(const QString& path);
 // Makes the folder and the missing folders above it; true when it is there.
 bool MakeFolders(const QString& path);
+
+// Opens the file at the path in `file` as QFile::open would, but naming it
+// by the path's bytes (QFile names a file by Qt's reading of the name, so
+// a name that is not UTF-8 is another file to it). Reading takes regular
+// files only: a FIFO or device would never end, or never start.
+bool OpenFile(QFile& file, const QString& path, QIODevice::OpenMode mode);
+// Gives the file at the path this modification time (milliseconds since
+// the epoch).
+bool SetModificationTime(const QString& path, qint64 msecsSinceEpoch);
+
+// A file (or link) or an empty folder taken away, a name changed in one
+// step (what `to` named is replaced), a file given another's permissions.
+bool RemoveFile(const QString& path);
+bool RemoveFolder(const QString& path);
+bool RenamePath(const QString& from, const QString& to);
+bool CopyMode(const QString& from, const QString& to);
 
 // The path with every symbolic link, "." and ".." resolved; empty when
 // nothing is there.

@@ -2,7 +2,53 @@
 
 #include <QTest>
 
+#include <ftw.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+
 namespace testing_support {
+
+namespace {
+
+// Tests make files whose names are not UTF-8, which QTemporaryDir cannot
+// remove (it lists them by Qt's reading of names). So a run keeps every
+// temporary folder in one of its own, sticky and open to all as /tmp is
+// (tests act as an ordinary user too), and removes that by bytes at the
+// end, read-only folders included.
+class RunTemporaryFolder {
+public:
+    RunTemporaryFolder() : m_previous(qgetenv("TMPDIR"))
+    {
+        QByteArray path = (m_previous.isEmpty() ? QByteArray("/tmp") : m_previous) + "/kelvo-tests-XXXXXX";
+        if (!::mkdtemp(path.data()) || ::chmod(path.constData(), 01777) != 0)
+            return;
+        m_path = path;
+        qputenv("TMPDIR", m_path);
+    }
+    ~RunTemporaryFolder()
+    {
+        if (m_path.isEmpty())
+            return;
+        ::nftw(m_path.constData(), [](const char* p, const struct stat*, int kind, FTW*) {
+            if (kind == FTW_D)
+                ::chmod(p, 0700);
+            return 0;
+        }, 16, FTW_PHYS);
+        ::nftw(m_path.constData(), [](const char* p, const struct stat*, int, FTW*) { return ::remove(p); },
+               16, FTW_DEPTH | FTW_PHYS);
+        if (m_previous.isEmpty())
+            qunsetenv("TMPDIR");
+        else
+            qputenv("TMPDIR", m_previous);
+    }
+
+private:
+    QByteArray m_previous;
+    QByteArray m_path;
+};
+
+} // namespace
 
 std::map<QString, Factory>& Registry()
 {
@@ -22,6 +68,7 @@ int RunRegisteredTests(int argc, char** argv)
     }
     for (int i = first; i < argc; ++i)
         rest.push_back(argv[i]);
+    const RunTemporaryFolder temporary;
     int failures = 0;
     for (const auto& [name, factory] : Registry()) {
         if (!names.isEmpty() && !names.contains(name))

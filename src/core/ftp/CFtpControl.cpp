@@ -2,13 +2,16 @@
 
 #include "core/app/UiText.h"
 #include "core/ftp/DownloadTarget.h"
+#include "platform/FileAccess.h"
 #include "platform/Cp932.h"
 #include "platform/Writeback.h"
 
 #include <QBuffer>
 #include <QDeadlineTimer>
 #include <QFile>
-#include <QFileInfo>
+
+#include <cerrno>
+#include <cstring>
 #include <QHostAddress>
 #include <QRegularExpression>
 #include <QCryptographicHash>
@@ -954,9 +957,10 @@ bool CFtpControl::Store(const QString& localPath, const QString& remotePath, qin
     if (!m_control || !m_connected || remotePath.isEmpty())
         return false;
     m_localError.clear();
-    QFile file(localPath);
-    if (!file.open(QIODevice::ReadOnly)) {
-        m_localError = UiText(QStringLiteral("ファイルを読めませんでした: %1 (%2)")).arg(localPath, file.errorString());
+    QFile file;
+    if (!platform::OpenFile(file, localPath, QIODevice::ReadOnly)) {
+        m_localError = UiText(QStringLiteral("ファイルを読めませんでした: %1 (%2)"))
+                           .arg(platform::DisplayPath(localPath), QString::fromLocal8Bit(std::strerror(errno)));
         return false;
     }
     if (offset < 0 || offset > file.size() || !file.seek(offset))

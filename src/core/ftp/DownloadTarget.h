@@ -35,6 +35,7 @@ private:
     bool Fail(const QString& text);
 
     QString m_path;
+    QString m_piece;
     QFile m_file;
     QString m_error;
 };

@@ -7,7 +7,8 @@
 #include "core/ftp/FtpMessages.h"
 
 #include <QFile>
-#include <QFileInfo>
+#include "platform/FileAccess.h"
+
 
 namespace {
 
@@ -272,17 +273,14 @@ bool FtpSession::Retrieve(const QString& remotePath, const QString& localPath, b
     const bool ok = Resumed(offset, [&] { return m_control->Retrieve(remotePath, localPath, offset); });
     if (!ok)
         return Done(false);
-    if (whole >= 0 && QFileInfo(localPath).size() != whole) {
+    if (whole >= 0 && platform::StatFile(localPath).size != whole) {
         m_error = Msg(ftpmsg::TransferFailed);
         return false;
     }
     // The copy keeps the server's time, so that a later comparison of the
     // two sees them equal.
-    if (const QDateTime time = RemoteTime(remotePath); time.isValid()) {
-        QFile file(localPath);
-        if (file.open(QIODevice::ReadWrite))
-            file.setFileTime(time, QFileDevice::FileModificationTime);
-    }
+    if (const QDateTime time = RemoteTime(remotePath); time.isValid())
+        platform::SetModificationTime(localPath, time.toMSecsSinceEpoch());
     return Done(m_control->IsConnected());
 }
 
@@ -294,7 +292,8 @@ bool FtpSession::Store(const QString& localPath, const QString& remotePath, bool
     ascii ? m_control->SetAscii() : m_control->SetBinary();
     if (!Resumed(offset, [&] { return m_control->Store(localPath, remotePath, offset); }))
         return Done(false);
-    SetRemoteTime(remotePath, QFileInfo(localPath).lastModified());
+    if (const platform::FileStamp local = platform::StatFile(localPath); local.Exists())
+        SetRemoteTime(remotePath, QDateTime::fromMSecsSinceEpoch(local.mtimeNs / 1000000));
     return Done(m_control->IsConnected());
 }
 

@@ -685,11 +685,8 @@ bool SftpSession::Retrieve(const QString& remotePath, const QString& localPath, 
     }
     if (!local.Commit())
         return Fail(local.ErrorText());
-    if (time.isValid()) {
-        QFile copy(localPath);
-        if (copy.open(QIODevice::ReadWrite))
-            copy.setFileTime(time, QFileDevice::FileModificationTime);
-    }
+    if (time.isValid())
+        platform::SetModificationTime(localPath, time.toMSecsSinceEpoch());
     return true;
 }
 
@@ -726,8 +723,8 @@ bool SftpSession::Store(const QString& localPath, const QString& remotePath, boo
     m_cancelled = false;
     if (!m_sftp)
         return FailSftp();
-    QFile local(localPath);
-    if (!local.open(QIODevice::ReadOnly))
+    QFile local;
+    if (!platform::OpenFile(local, localPath, QIODevice::ReadOnly))
         return Fail(QStringLiteral("ファイルを読めませんでした"));
     if (offset > local.size() || !local.seek(offset))
         return Fail(QStringLiteral("続きから送る位置がファイルの外です"));

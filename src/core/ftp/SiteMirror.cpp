@@ -3,10 +3,11 @@
 #include "core/app/UiText.h"
 #include "core/ftp/CFtpSet.h"
 #include "core/ftp/RemoteSession.h"
+#include "platform/FileAccess.h"
+#include "platform/FolderListing.h"
 #include "platform/SettingsStore.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 #include <algorithm>
 #include <map>
@@ -69,10 +70,10 @@ bool SiteMirror::Plan(const QString& localRoot, const QString& remoteRoot, bool 
     m_error.clear();
     m_cancelled = false;
     plan = MirrorPlan();
-    if (!QFileInfo(localRoot).isDir())
-        return Fail(UiText(QStringLiteral("ローカルフォルダがありません: %1")).arg(localRoot));
+    if (!platform::IsFolder(localRoot))
+        return Fail(UiText(QStringLiteral("ローカルフォルダがありません: %1")).arg(platform::DisplayPath(localRoot)));
     plan.localRoot = m_localRoot = QDir::cleanPath(localRoot);
-    m_canonicalRoot = QFileInfo(localRoot).canonicalFilePath();
+    m_canonicalRoot = platform::RealPath(localRoot);
     m_walked = {m_canonicalRoot};
     const QString start = m_session.CurrentFolder();
     bool exists = true;
@@ -87,7 +88,7 @@ bool SiteMirror::Plan(const QString& localRoot, const QString& remoteRoot, bool 
         exists = false;
     }
     plan.remoteRoot = m_remoteRoot;
-    const bool ok = Compare(QString(), exists, removeGone, plan);
+    const bool ok = Compare(QString(), QString(), exists, removeGone, plan);
     // A relative server folder means the same on the next run.
     m_session.ChangeFolder(start);
     if (!ok)
@@ -95,7 +96,44 @@ bool SiteMirror::Plan(const QString& localRoot, const QString& remoteRoot, bool 
     return ok;
 }
 
-bool SiteMirror::Compare(const QString& relative, bool remoteExists, bool removeGone, MirrorPlan& plan)
+// The entries of a local folder in the order of their server names. The
+// names are read by bytes: a CP932 name from a Windows archive goes to the
+// server as the text it reads as, and one that reads as no text is left
+// here with a note, never taken for missing (which would remove the
+// server's copy).
+std::vector<SiteMirror::LocalEntry> SiteMirror::LocalEntries(const QString& local, MirrorPlan& plan) const
+{
+    const QString folder = local.isEmpty() ? m_localRoot : Join(m_localRoot, local);
+    std::vector<LocalEntry> entries;
+    std::set<QString> names;
+    for (const platform::FolderEntry& e : platform::ListFolder(folder)) {
+        using K = platform::FolderEntry::Kind;
+        if (e.kind == K::Other)
+            continue;
+        LocalEntry entry;
+        entry.local = Join(local, e.name);
+        const std::optional<QString> name = platform::NameAsText(e.name);
+        if (!name || !names.insert(*name).second) {
+            plan.notes.append(UiText(QStringLiteral("サーバのファイル名にできないので送りませんでした: %1"))
+                                  .arg(platform::DisplayPath(entry.local)));
+            continue;
+        }
+        entry.name = *name;
+        entry.folder = e.kind == K::Folder || e.kind == K::FolderLink;
+        entry.link = e.kind == K::FolderLink;
+        if (!entry.folder) {
+            const platform::FileStamp stamp = platform::StatFile(Join(folder, e.name));
+            entry.size = stamp.size;
+            entry.time = QDateTime::fromMSecsSinceEpoch(stamp.mtimeNs / 1000000);
+        }
+        entries.push_back(std::move(entry));
+    }
+    std::sort(entries.begin(), entries.end(), [](const LocalEntry& a, const LocalEntry& b) { return a.name < b.name; });
+    return entries;
+}
+
+bool SiteMirror::Compare(const QString& relative, const QString& local, bool remoteExists, bool removeGone,
+                         MirrorPlan& plan)
 {
     if (Cancelled())
         return false;
@@ -103,15 +141,12 @@ bool SiteMirror::Compare(const QString& relative, bool remoteExists, bool remove
     if (remoteExists && !ListFolder(relative, remote, plan))
         return false;
     using Kind = MirrorAction::Kind;
-    const QFileInfoList local = QDir(Join(m_localRoot, relative))
-                                    .entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
-                                                   QDir::Name);
-    for (const QFileInfo& info : local) {
-        const QString path = Join(relative, info.fileName());
-        auto there = remote.find(info.fileName());
-        if (there == remote.end() && remoteExists && info.fileName().startsWith(u'.'))
+    for (const LocalEntry& info : LocalEntries(local, plan)) {
+        const QString path = Join(relative, info.name);
+        auto there = remote.find(info.name);
+        if (there == remote.end() && remoteExists && info.name.startsWith(u'.'))
             there = FindHidden(path, info, remote);
-        if (info.isDir() && !Follows(path, info, plan)) {
+        if (info.folder && !Follows(path, info, plan)) {
             // What the server holds under that name is left as it is.
             if (there != remote.end())
                 remote.erase(there);
@@ -128,7 +163,7 @@ bool SiteMirror::Compare(const QString& relative, bool remoteExists, bool remove
         }
         const bool onServer = there != remote.end();
         const bool folderOnServer = onServer && there->second.isFolder;
-        if (info.isDir()) {
+        if (info.folder) {
             if (onServer && !folderOnServer) {
                 if (!removeGone)
                     return Fail(UiText(QStringLiteral("サーバでは同じ名前がファイルです: %1")).arg(path));
@@ -136,9 +171,9 @@ bool SiteMirror::Compare(const QString& relative, bool remoteExists, bool remove
             }
             if (!folderOnServer)
                 plan.actions.push_back({Kind::MakeFolder, path, 0, {}});
-            if (!Compare(path, folderOnServer, removeGone, plan))
+            if (!Compare(path, info.local, folderOnServer, removeGone, plan))
                 return false;
-        } else if (info.isFile()) {
+        } else {
             if (folderOnServer) {
                 if (!removeGone)
                     return Fail(UiText(QStringLiteral("サーバでは同じ名前がフォルダです: %1")).arg(path));
@@ -146,9 +181,11 @@ bool SiteMirror::Compare(const QString& relative, bool remoteExists, bool remove
                     return false;
             }
             const CFtpEntry* server = onServer && !folderOnServer ? &there->second : nullptr;
-            if (!server || server->size != info.size() || Newer(path, info.lastModified(), *server))
-                plan.actions.push_back({Kind::Put, path, info.size(), info.lastModified(),
-                                        server ? ResumeOffset(path, info, server->size) : 0});
+            if (!server || server->size != info.size || Newer(path, info.time, *server)) {
+                plan.actions.push_back({Kind::Put, path, info.size, info.time,
+                                        server ? ResumeOffset(path, info, server->size) : 0,
+                                        info.local == path ? QString() : info.local});
+            }
         }
         if (onServer)
             remote.erase(there);
@@ -170,13 +207,13 @@ bool SiteMirror::Compare(const QString& relative, bool remoteExists, bool remove
 // Servers leave names that begin with "." out of their listings (vsftpd as
 // it comes): such a file or folder is looked for by name, or it would be
 // sent again, or made again, on every run.
-std::map<QString, CFtpEntry>::iterator SiteMirror::FindHidden(const QString& relative, const QFileInfo& local,
+std::map<QString, CFtpEntry>::iterator SiteMirror::FindHidden(const QString& relative, const LocalEntry& local,
                                                               std::map<QString, CFtpEntry>& remote)
 {
     const QString path = Join(m_remoteRoot, relative);
     CFtpEntry entry;
-    entry.name = local.fileName();
-    if (local.isDir()) {
+    entry.name = local.name;
+    if (local.folder) {
         if (!m_session.ChangeFolder(path))
             return remote.end();
         entry.isFolder = true;
@@ -190,16 +227,16 @@ std::map<QString, CFtpEntry>::iterator SiteMirror::FindHidden(const QString& rel
     return remote.emplace(entry.name, entry).first;
 }
 
-bool SiteMirror::Follows(const QString& relative, const QFileInfo& folder, MirrorPlan& plan)
+bool SiteMirror::Follows(const QString& relative, const LocalEntry& folder, MirrorPlan& plan)
 {
-    const QString target = folder.canonicalFilePath();
+    const QString target = platform::RealPath(Join(m_localRoot, folder.local));
     const bool inSite = target == m_canonicalRoot || target.startsWith(m_canonicalRoot + u'/');
     // A folder of the site is published under its own name, and a folder
     // elsewhere once: a link to either would repeat it, or loop for ever.
-    if ((!folder.isSymLink() || !inSite) && m_walked.insert(target).second)
+    if ((!folder.link || !inSite) && m_walked.insert(target).second)
         return true;
     plan.notes.append(UiText(QStringLiteral("リンク %1 はたどりませんでした: %2 はすでに公開の対象です"))
-                          .arg(relative, target));
+                          .arg(relative, platform::DisplayPath(target)));
     return false;
 }
 
@@ -227,13 +264,13 @@ bool SiteMirror::Newer(const QString& relative, const QDateTime& local, const CF
 // was sending, still of the same size and time here, and a server copy no
 // longer than what was sent. Anything else (the file changed since, the
 // server's copy is another one) is sent whole.
-qint64 SiteMirror::ResumeOffset(const QString& relative, const QFileInfo& local, qint64 serverSize) const
+qint64 SiteMirror::ResumeOffset(const QString& relative, const LocalEntry& local, qint64 serverSize) const
 {
     if (!m_earlier || m_earlier->remotePath != Join(m_remoteRoot, relative))
         return 0;
-    if (m_earlier->size != local.size() || m_earlier->time != local.lastModified())
+    if (m_earlier->size != local.size || m_earlier->time != local.time)
         return 0;
-    if (serverSize <= 0 || serverSize >= local.size() || serverSize > m_earlier->sent)
+    if (serverSize <= 0 || serverSize >= local.size || serverSize > m_earlier->sent)
         return 0;
     return serverSize;
 }
@@ -305,7 +342,8 @@ bool SiteMirror::Apply(const MirrorPlan& plan)
                 if (m_progress)
                     m_progress(action, done + moved, total);
             });
-            ok = m_session.Store(Join(plan.localRoot, action.path), remote, false, action.offset);
+            ok = m_session.Store(Join(plan.localRoot, action.local.isEmpty() ? action.path : action.local), remote,
+                                 false, action.offset);
             m_session.SetProgress({});
             // Once bytes went, the server's copy was cut to what this run
             // sent: the next run may continue it. Before that the server may

@@ -39,6 +39,9 @@ struct MirrorAction {
     qint64 size = 0;     // Put: the local file's size
     QDateTime time;      // Put: the local file's modification time
     qint64 offset = 0;   // Put: bytes already on the server, continued from
+    // Put: the file under the local root where its name there is not the
+    // server's (a CP932 name, its bytes kept); empty when it is `path`.
+    QString local;
 
     // "put PATH", "mkdir PATH", "rm PATH" (a folder as "rm PATH/").
     QString Line() const;
@@ -93,16 +96,27 @@ public:
     std::optional<MirrorInterruption> Interruption() const { return m_interruption; }
 
 private:
-    bool Compare(const QString& relative, bool remoteExists, bool removeGone, MirrorPlan& plan);
+    // A local entry as the comparison needs it.
+    struct LocalEntry {
+        QString name;  // as the server names it
+        QString local;  // the path under the local root, its bytes kept
+        bool folder = false;
+        bool link = false;  // a link to a folder
+        qint64 size = 0;
+        QDateTime time;
+    };
+    // `relative` as the server names it, `local` as the local folder does.
+    bool Compare(const QString& relative, const QString& local, bool remoteExists, bool removeGone, MirrorPlan& plan);
+    std::vector<LocalEntry> LocalEntries(const QString& local, MirrorPlan& plan) const;
     bool ListFolder(const QString& relative, std::map<QString, struct CFtpEntry>& entries, MirrorPlan& plan);
     // False, with a note, for a local link to a folder that is published
     // anyway: the site itself or a part of it, or one already walked.
-    bool Follows(const QString& relative, const class QFileInfo& folder, MirrorPlan& plan);
-    std::map<QString, struct CFtpEntry>::iterator FindHidden(const QString& relative, const class QFileInfo& local,
+    bool Follows(const QString& relative, const LocalEntry& folder, MirrorPlan& plan);
+    std::map<QString, struct CFtpEntry>::iterator FindHidden(const QString& relative, const LocalEntry& local,
                                                              std::map<QString, struct CFtpEntry>& remote);
     bool Newer(const QString& relative, const QDateTime& local, const struct CFtpEntry& server);
     bool PlanRemoval(const QString& relative, MirrorPlan& plan);
-    qint64 ResumeOffset(const QString& relative, const class QFileInfo& local, qint64 serverSize) const;
+    qint64 ResumeOffset(const QString& relative, const LocalEntry& local, qint64 serverSize) const;
     bool Fail(const QString& text);
     bool Cancelled();
 

@@ -9,6 +9,7 @@
 #include "core/ftp/SftpSession.h"
 #include "core/ftp/SiteMirror.h"
 #include "core/ftp/SitePublish.h"
+#include "platform/FileAccess.h"
 #include "platform/SettingsStore.h"
 
 #include <QDir>
@@ -190,6 +191,7 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("expected");
         const QStringList sends = {
             "put .htaccess", "put index.htm", "mkdir 昔", "put 昔/x.htm", "put 画像/空.gif", "put 画像/表紙.png",
+            "put 表/日本.htm",
         };
         const QStringList removals = {"rm ext", "rm 古い/中.htm", "rm 古い/奥/下.htm", "rm 古い/奥/", "rm 古い/", "rm 古い.htm"};
         for (const char* server : {"sftp", "ftp", "mlsd", "vsftpd"}) {
@@ -222,6 +224,7 @@ private Q_SLOTS:
         QVERIFY(WriteFile(site + "/古い/奥/下.htm", "gone"));
         QVERIFY(WriteFile(outside + "/precious.html", "kept"));
         QVERIFY(QFile::link(QStringLiteral("../outside"), site + QStringLiteral("/ext")));
+        QVERIFY(WriteFile(site + "/表/日本.htm", "<p>old</p>", 3));
         OpenToAll(site);
         // A link in the site back to the site: not followed.
         QVERIFY(QFile::link(QStringLiteral(".."), local.filePath("画像/up")));
@@ -231,6 +234,14 @@ private Q_SLOTS:
         const auto removeBeside = qScopeGuard([&] { QDir(beside).removeRecursively(); });
         QVERIFY(WriteFile(beside + "/x.htm", "x"));
         QVERIFY(QFile::link(beside, local.filePath("昔")));
+        // A folder and a page with CP932 names from a Windows archive go
+        // under the names they read as, never taken for gone (which would
+        // remove the server's copy); a name that reads as nothing stays.
+        const QByteArray bytes = platform::EncodePath(local.path());
+        QVERIFY(platform::MakeFolders(platform::DecodePath(bytes + "/\x95\x5c")));
+        QVERIFY(platform::WriteFileSafely(platform::DecodePath(bytes + "/\x95\x5c/\x93\xfa\x96\x7b.htm"), "<p>")
+                == platform::FileError::None);
+        QVERIFY(platform::WriteFileSafely(platform::DecodePath(bytes + "/\xff.htm"), "?") == platform::FileError::None);
 
         std::unique_ptr<RemoteSession> session = Connect(server);
         QVERIFY(session->IsConnected());
@@ -239,9 +250,10 @@ private Q_SLOTS:
         const QString folder = ServerFolder(server, QStringLiteral("site"));
         QVERIFY2(mirror.Plan(local.path(), folder, removeGone, plan), qPrintable(mirror.ErrorText()));
         QCOMPARE(Lines(plan), expected);
-        QCOMPARE(plan.notes, QStringList{u"リンク 画像/up はたどりませんでした: "_qs + QFileInfo(local.path()).canonicalFilePath()
-                                         + u" はすでに公開の対象です"_qs});
-        QCOMPARE(plan.TotalBytes(), 10 + 17 + 300000 + 1);
+        QCOMPARE(plan.notes, (QStringList{u"サーバのファイル名にできないので送りませんでした: \\xFF.htm"_qs,
+                                          u"リンク 画像/up はたどりませんでした: "_qs + QFileInfo(local.path()).canonicalFilePath()
+                                              + u" はすでに公開の対象です"_qs}));
+        QCOMPARE(plan.TotalBytes(), 10 + 17 + 300000 + 1 + 3);
 
         qint64 last = 0;
         mirror.SetProgress([&](const MirrorAction&, qint64 done, qint64) { last = done; });
@@ -249,6 +261,9 @@ private Q_SLOTS:
         QCOMPARE(last, plan.TotalBytes());
         std::map<QString, QByteArray> want = Tree(local.path());
         want.erase(QStringLiteral("画像/up/"));
+        std::erase_if(want, [](const auto& entry) { return entry.first.contains(QChar(0xFFFD)); });
+        want[QStringLiteral("表/")] = QByteArray();
+        want[QStringLiteral("表/日本.htm")] = "<p>";
         want[QStringLiteral("昔/")] = QByteArray();
         want[QStringLiteral("昔/x.htm")] = "x";
         if (!removeGone) {
