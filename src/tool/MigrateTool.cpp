@@ -2,6 +2,9 @@
 
 #include "core/migrate/SiteMigration.h"
 #include "platform/FileAccess.h"
+#include "platform/FolderListing.h"
+
+#include <algorithm>
 
 
 namespace {
@@ -14,6 +17,22 @@ int Usage(QTextStream& err, const QString& text)
 {
     err << "kelvo-tool: migrate: " << text << '\n';
     return kUsage;
+}
+
+// A file of the site named as the plan shows it, CP932 names as text: its
+// path with the names' own bytes, or empty.
+QString FileShownAs(const QString& root, const QString& shown)
+{
+    QString path;
+    for (const QString& part : shown.split(u'/', Qt::SkipEmptyParts)) {
+        const std::vector<platform::FolderEntry> entries = platform::ListFolder(root + path);
+        const auto e = std::find_if(entries.begin(), entries.end(),
+                                    [&](const platform::FolderEntry& e) { return platform::DisplayPath(e.name) == part; });
+        if (e == entries.end())
+            return QString();
+        path += u'/' + e->name;
+    }
+    return path.mid(1);
 }
 
 } // namespace
@@ -62,6 +81,8 @@ int MigrateCommand(const QStringList& args, QTextStream& out, QTextStream& err)
         if (absolute.startsWith(root + u'/') && platform::IsRegularFile(absolute))
             file = absolute.mid(root.size() + 1);
         if (!platform::IsRegularFile(root + u'/' + file))
+            file = FileShownAs(root, file);
+        if (file.isEmpty() || !platform::IsRegularFile(root + u'/' + file))
             return Usage(err, QStringLiteral("--code names no file of the site: %1").arg(n.left(eq)));
         options.codes[file] = *code;
     }

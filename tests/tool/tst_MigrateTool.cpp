@@ -149,20 +149,22 @@ private Q_SLOTS:
             QVERIFY2(restored.at(name).bytes == entry.bytes, qPrintable(name));
     }
 
-    // "." in a folder whose name is CP932 bytes (ソフト), as a user runs it.
+    // "." in a folder whose name is CP932 bytes (ソフト), as a user runs it,
+    // a file in CP932 folder 表 named as the plan shows it.
     void relativeSiteInACp932Folder()
     {
         QTemporaryDir dir;
         const QString folder = dir.path() + QString::fromUtf16(u"/\xDC83\\\xDC83t\xDC83g");
-        QVERIFY(platform::MakeFolders(folder));
-        QVERIFY(platform::WriteFileSafely(folder + "/a.html", Iconv("UTF-8", "CP932", "<meta charset=EUC-JP>表"))
+        const QString file = folder + QString::fromUtf16(u"/\xDC95\\/a.html");
+        QVERIFY(platform::MakeFolders(platform::FolderOfPath(file)));
+        QVERIFY(platform::WriteFileSafely(file, Iconv("UTF-8", "CP932", "<meta charset=EUC-JP>表"))
                 == platform::FileError::None);
         const QByteArray back = QFile::encodeName(QDir::currentPath());
         QVERIFY(::chdir(platform::EncodePath(folder).constData()) == 0);
-        const ToolResult r = RunTool({"migrate", "--code", "a.html=ShiftJis", "."});
+        const ToolResult r = RunTool({"migrate", "--code", "表/a.html=ShiftJis", "."});
         QVERIFY(::chdir(back.constData()) == 0);
         QCOMPARE(r.err, QString());
-        QCOMPARE(platform::ReadRegularFile(folder + "/a.html", 100).bytes, QByteArray("<meta charset=UTF-8>表"));
+        QCOMPARE(platform::ReadRegularFile(file, 100).bytes, QByteArray("<meta charset=UTF-8>表"));
     }
 
     void usage_data()

@@ -69,6 +69,18 @@ MigrationChange Change(QStringView text, const CodeDeclaration& d)
                            (head + DeclaredValueFor(d, CodeKind::Utf8) + tail).simplified()};
 }
 
+// Whether the text has kanji but not one hiragana or katakana.
+bool KanjiWithoutKana(QStringView text)
+{
+    bool kanji = false;
+    for (const QChar c : text) {
+        if (c.unicode() >= 0x3040 && c.unicode() <= 0x30FF)
+            return false;
+        kanji = kanji || (c.unicode() >= 0x4E00 && c.unicode() <= 0x9FFF);
+    }
+    return kanji;
+}
+
 // Whether every declaration of the text's own code names this code.
 bool SaysOnly(QStringView text, const QString& path, CodeKind code)
 {
@@ -210,16 +222,15 @@ void Planner::ReadText(Reading& r, const QByteArray& bytes, std::optional<CodeKi
             return;
         }
     }
-    // Bytes that read as Shift-JIS and as EUC alike (half-width katakana
-    // and little else) make the code a guess: a declaration or the user
-    // must say which.
+    // Half-width katakana in Shift-JIS read as EUC kanji, and the detector
+    // takes kanji for the likelier text. Japanese in EUC without a single
+    // kana is not, though: with no declaration, the user must say which.
     const bool declared = std::any_of(found.begin(), found.end(), [](const CodeDeclaration& d) { return d.OfOwnText(); });
-    if (!named && !declared && (doc.code == CodeKind::ShiftJis || doc.code == CodeKind::Euc)) {
-        const CodeKind other = doc.code == CodeKind::ShiftJis ? CodeKind::Euc : CodeKind::ShiftJis;
-        if (DecodeDocumentAs(bytes, other, true).undecodable == 0) {
-            f.reason = UiText(QStringLiteral("%1 としても %2 としても読めます")).arg(CodeKindName(doc.code), CodeKindName(other));
-            return;
-        }
+    if (!named && !declared && doc.code == CodeKind::Euc && KanjiWithoutKana(doc.text)
+        && DecodeDocumentAs(bytes, CodeKind::ShiftJis, true).undecodable == 0) {
+        f.reason = UiText(QStringLiteral("%1 としても %2 としても読めます"))
+                       .arg(CodeKindName(CodeKind::Euc), CodeKindName(CodeKind::ShiftJis));
+        return;
     }
     const QString base = PageBase(doc.text);
     const QString path = m_plan.root + u'/' + f.path;
