@@ -192,7 +192,8 @@ void Finder::ReadServerCode(const HtmlToken& t, bool atStart)
 {
     const QStringView body = m_text.mid(t.start, t.end - t.start);
     qsizetype start = 0, end = 0;
-    if (atStart && body.startsWith(u"<?xml") && body.size() > 5 && HtmlScanner::IsBlank(body[5])) {
+    const bool xml = body.startsWith(u"<?xml") && body.size() > 5 && HtmlScanner::IsBlank(body[5]);
+    if (atStart && xml) {
         if (FindKeyedValue(m_text, t.start + 5, t.end, u"encoding", start, end))
             Add(Kind::XmlEncoding, start, end, t.start, t.end);
         return;
@@ -202,7 +203,7 @@ void Finder::ReadServerCode(const HtmlToken& t, bool atStart)
         found.emplace_back(start, end, Kind::ServerCode);
     // A string that is a code's name: mb_internal_encoding("SJIS"),
     // ini_set("default_charset", "EUC-JP") and the like.
-    for (qsizetype q = t.start; q < t.end; ++q) {
+    for (qsizetype q = xml ? t.end : t.start; q < t.end; ++q) {
         if (m_text[q] != u'"' && m_text[q] != u'\'')
             continue;
         qsizetype e = q + 1;

@@ -20,10 +20,10 @@ struct CodeDeclaration {
         ScriptCharset,    // <script src="..." charset="...">: the code of the script's file
         LinkCharset,      // <link href="..." charset="...">: the code of the linked file
         ServerCode,       // charset=... inside <? ?> or <% %>: the server's code sets it
-        ServerName,       // a code's name as a string inside <? ?> or <% %> ("SJIS" for
-                          // mb_internal_encoding): the server reads or sends the page in it
         ServerDefault,    // .htaccess: AddDefaultCharset ...
         ServerType,       // .htaccess: AddType type;charset=... ext... / AddCharset ... ext...
+        ServerName,       // a code's name as a string inside <? ?> or <% %> ("SJIS" for
+                          // mb_internal_encoding): the server reads or sends the page in it
     };
     Kind kind = Kind::MetaCharset;
     // The value without its quotes and the blanks around it.
