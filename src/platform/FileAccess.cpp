@@ -689,9 +689,11 @@ bool RemoveFolder(const QString& path)
     return ::rmdir(EncodePath(path).constData()) == 0;
 }
 
-bool RenamePath(const QString& from, const QString& to)
+bool RenamePath(const QString& from, const QString& to, bool replace)
 {
-    return ::rename(EncodePath(from).constData(), EncodePath(to).constData()) == 0;
+    return ::renameat2(AT_FDCWD, EncodePath(from).constData(), AT_FDCWD, EncodePath(to).constData(),
+                       replace ? 0 : RENAME_NOREPLACE)
+           == 0;
 }
 
 bool CopyMode(const QString& from, const QString& to)

@@ -125,11 +125,12 @@ bool OpenFile(QFile& file, const QString& path, QIODevice::OpenMode mode);
 // the epoch).
 bool SetModificationTime(const QString& path, qint64 msecsSinceEpoch);
 
-// A file (or link) or an empty folder taken away, a name changed in one
-// step (what `to` named is replaced), a file given another's permissions.
+// A file (or link) or an empty folder taken away; a name changed in one
+// step, replacing what `to` named only when asked (else that fails); a
+// file given another's permissions.
 bool RemoveFile(const QString& path);
 bool RemoveFolder(const QString& path);
-bool RenamePath(const QString& from, const QString& to);
+bool RenamePath(const QString& from, const QString& to, bool replace);
 bool CopyMode(const QString& from, const QString& to);
 
 // The path with every symbolic link, "." and ".." resolved; empty when

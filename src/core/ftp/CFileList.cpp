@@ -1,8 +1,9 @@
 #include "core/ftp/CFileList.h"
 
+#include "platform/FileAccess.h"
+#include "platform/FolderListing.h"
+
 #include <QDateTime>
-#include <QDir>
-#include <QFileInfo>
 
 #include <algorithm>
 
@@ -29,10 +30,12 @@ void CFileList::ClickColumn(int column)
     m_focused = FindRow(focus);
 }
 
-static CFileObj MakeObj(const QFileInfo& info)
+// Names keep their bytes (a CP932 name from a Windows archive can be sent
+// and opened); they are shown as they read.
+static CFileObj MakeObj(const QString& folder, const platform::FolderEntry& entry)
 {
     CFileObj obj;
-    const QString full = info.fileName();
+    const QString& full = entry.name;
     const int dot = full.lastIndexOf(u'.');
     // A name that is only an extension (".profile") keeps its text as the
     // extension with an empty name, as the last "." rule gives.
@@ -42,9 +45,12 @@ static CFileObj MakeObj(const QFileInfo& info)
     } else {
         obj.name = full;
     }
-    obj.isFolder = info.isDir();
-    obj.dateText = info.lastModified().toLocalTime().toString(QStringLiteral("yyyy/MM/dd HH:mm"));
-    obj.size = obj.isFolder ? 0 : info.size();
+    using K = platform::FolderEntry::Kind;
+    obj.isFolder = entry.kind == K::Folder || entry.kind == K::FolderLink;
+    const platform::FileStamp stamp = platform::StatFile(folder.endsWith(u'/') ? folder + full : folder + u'/' + full);
+    if (stamp.Exists())
+        obj.dateText = QDateTime::fromMSecsSinceEpoch(stamp.mtimeNs / 1000000).toString(QStringLiteral("yyyy/MM/dd HH:mm"));
+    obj.size = obj.isFolder || !stamp.Exists() ? 0 : stamp.size;
     return obj;
 }
 
@@ -58,22 +64,21 @@ bool CFileList::Fill(const QString& folder, const QString& focus)
     up.name = QStringLiteral("..");
     up.isFolder = true;
 
-    QDir dir(folder.isEmpty() ? QStringLiteral("/") : folder);
-    const bool readable = dir.exists() && dir.isReadable();
-    QDir::Filters base = QDir::NoDotAndDotDot;
-    if (m_showHidden)
-        base |= QDir::Hidden;
-    if (m_showSystem)
-        base |= QDir::System;
-    // Folders first, then the rest, as two passes over the folder.
-    const QFileInfoList folders = dir.entryInfoList(QDir::Dirs | base, QDir::Unsorted);
-    const QFileInfoList files = dir.entryInfoList(QDir::Files | base, QDir::Unsorted);
+    const QString path = folder.isEmpty() ? QStringLiteral("/") : folder;
+    bool readable = false;
+    const std::vector<platform::FolderEntry> entries = platform::ListFolder(path, &readable);
     if (!folder.isEmpty() && folder != u"/")
         m_rows.push_back(up);
-    for (const QFileInfo& info : folders)
-        m_rows.push_back(MakeObj(info));
-    for (const QFileInfo& info : files)
-        m_rows.push_back(MakeObj(info));
+    // Folders first, then the rest.
+    using K = platform::FolderEntry::Kind;
+    for (const bool folders : {true, false})
+        for (const platform::FolderEntry& e : entries) {
+            const bool isFolder = e.kind == K::Folder || e.kind == K::FolderLink;
+            if (isFolder != folders || (!m_showHidden && e.name.startsWith(u'.'))
+                || (!m_showSystem && e.kind == K::Other))
+                continue;
+            m_rows.push_back(MakeObj(path, e));
+        }
     Sort();
     m_focused = FindRow(focus);
     return readable;
@@ -82,7 +87,7 @@ bool CFileList::Fill(const QString& folder, const QString& focus)
 QStringList CFileList::RowTexts(int row) const
 {
     const CFileObj& obj = m_rows.at(row);
-    const QString full = obj.FullName();
+    const QString full = platform::DisplayPath(obj.FullName());
     return {obj.isFolder ? u'[' + full + u']' : full, obj.dateText,
             obj.isFolder ? QStringLiteral("        ") : GroupedSize(obj.size), obj.extension};
 }

@@ -8,12 +8,12 @@
 #include "core/ftp/CNorvaneFtp.h"
 #include "core/ftp/DownloadTarget.h"
 #include "core/ftp/FtpMessages.h"
+#include "platform/FileAccess.h"
+#include "platform/FolderListing.h"
 #include "platform/Folders.h"
 #include "platform/SettingsStore.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 
 #include <algorithm>
 
@@ -24,6 +24,18 @@ const QString kTitle = QStringLiteral("ftp");
 QString Msg(const char16_t* text)
 {
     return QString::fromUtf16(text);
+}
+
+// The name a local file gets on the server: a CP932 name (kept by its
+// bytes here) as the text it reads as.
+QString ServerName(const QString& local)
+{
+    return platform::NameAsText(local).value_or(local);
+}
+
+QDateTime LocalTime(const platform::FileStamp& stamp)
+{
+    return stamp.Exists() ? QDateTime::fromMSecsSinceEpoch(stamp.mtimeNs / 1000000) : QDateTime();
 }
 
 QString TimeText(const QDateTime& time)
@@ -57,7 +69,7 @@ void CFtpWnd::Start(const QString& localFolder)
 {
     QString folder = QDir::homePath();
     for (const QString& f : {localFolder, platform::Folders::Documents()})
-        if (!f.isEmpty() && QFileInfo(f).isDir()) {
+        if (!f.isEmpty() && platform::IsFolder(f)) {
             folder = f;
             break;
         }
@@ -315,7 +327,7 @@ void CFtpWnd::Upload(const std::vector<int>& localRows)
             folderShown = true;
             continue;
         }
-        files.push_back({m_local.PathOf(obj.FullName()), obj.FullName()});
+        files.push_back({m_local.PathOf(obj.FullName()), ServerName(obj.FullName())});
     }
     UploadFiles(files);
 }
@@ -325,14 +337,13 @@ void CFtpWnd::UploadPaths(const QStringList& localPaths)
     std::vector<Transfer> files;
     bool folderShown = false;
     for (const QString& path : localPaths) {
-        const QFileInfo info(path);
-        if (info.isDir()) {
+        if (platform::IsFolder(path)) {
             if (!folderShown)
                 m_ui.Message(Msg(ftpmsg::FolderNotCopied));
             folderShown = true;
             continue;
         }
-        files.push_back({info.absoluteFilePath(), info.fileName()});
+        files.push_back({platform::AbsolutePath(path), ServerName(platform::NameOfPath(path))});
     }
     UploadFiles(files);
 }
@@ -345,11 +356,11 @@ void CFtpWnd::UploadFiles(const std::vector<Transfer>& candidates)
     m_forRest.reset();
     for (Transfer t : candidates) {
         const int row = FindServerRow(t.name);
-        const QFileInfo local(t.localPath);
+        const platform::FileStamp local = platform::StatFile(t.localPath);
         const Existing what = row < 0 || m_serverRows[row].isFolder
             ? Existing::Overwrite
             : ConfirmOverwrite(t.name, {m_serverRows[row].time, m_serverRows[row].size},
-                               {local.lastModified(), local.size()}, true);
+                               {LocalTime(local), local.size}, true);
         if (what == Existing::Stop)
             return;
         if (what == Existing::Resume)
@@ -368,7 +379,7 @@ void CFtpWnd::UploadFiles(const std::vector<Transfer>& candidates)
                 return true;
             context.SetItem(int(i) + 1, int(files.size()));
             context.SetText(t.localPath, folder);
-            context.SetProgress(0, QFileInfo(t.localPath).size());
+            context.SetProgress(0, platform::StatFile(t.localPath).size);
             if (!client.PutFile(t.localPath, ascii, t.offset)) {
                 // A cancelled resume keeps the piece it continued.
                 if (context.Cancelled() && t.offset == 0) {
@@ -412,16 +423,17 @@ void CFtpWnd::Download(const std::vector<int>& serverRows)
         }
         // A download that stopped left its piece beside the file: it is
         // offered to go on from, whatever the file is.
-        const QFileInfo piece(DownloadTarget::PiecePath(m_local.PathOf(e.name)));
-        const QFileInfo local = piece.exists() && !m_ascii && piece.size() < e.size ? piece
-                                                                                     : QFileInfo(m_local.PathOf(e.name));
-        const Existing what = !local.exists()
+        const platform::FileStamp piece = platform::StatFile(DownloadTarget::PiecePath(m_local.PathOf(e.name)));
+        const platform::FileStamp local = piece.Exists() && !m_ascii && piece.size < e.size
+            ? piece
+            : platform::StatFile(m_local.PathOf(e.name));
+        const Existing what = !local.Exists()
             ? Existing::Overwrite
-            : ConfirmOverwrite(e.name, {local.lastModified(), local.size()}, {e.time, e.size}, false);
+            : ConfirmOverwrite(e.name, {LocalTime(local), local.size}, {e.time, e.size}, false);
         if (what == Existing::Stop)
             return;
         if (what != Existing::Skip)
-            files.push_back({e.name, e.size, what == Existing::Resume ? local.size() : 0});
+            files.push_back({e.name, e.size, what == Existing::Resume ? local.size : 0});
     }
     if (files.empty())
         return;
@@ -496,9 +508,9 @@ void CFtpWnd::Delete(const std::vector<int>& rows)
         // A folder goes only when it is empty, as the file system's own
         // folder removal does; its files are never deleted with it.
         if (obj.isFolder)
-            QDir().rmdir(path);
+            platform::RemoveFolder(path);
         else
-            QFile::remove(path);
+            platform::RemoveFile(path);
     }
     m_local.Refill();
 }
@@ -518,7 +530,8 @@ void CFtpWnd::Create()
     const auto name = m_ui.Input(kTitle, QStringLiteral("ローカルに作成するディレクトリ名："));
     if (!name)
         return;
-    QDir(m_local.Folder().isEmpty() ? QStringLiteral("/") : m_local.Folder()).mkdir(*name);
+    if (!name->contains(u'/'))
+        platform::MakeFolders(m_local.PathOf(*name));
     m_local.Refill(*name);
 }
 
@@ -566,7 +579,7 @@ void CFtpWnd::Rename()
     const auto name = m_ui.Input(kTitle, QStringLiteral("新しいファイル名を入力してください"), old);
     if (!name || *name == old || name->contains(u'/'))
         return;
-    QDir(m_local.Folder().isEmpty() ? QStringLiteral("/") : m_local.Folder()).rename(old, *name);
+    platform::RenamePath(m_local.PathOf(old), m_local.PathOf(*name), false);
     m_local.Refill(*name);
 }
 

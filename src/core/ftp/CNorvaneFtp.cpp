@@ -1,6 +1,7 @@
 #include "core/ftp/CNorvaneFtp.h"
 
 #include "core/app/UiText.h"
+#include "platform/FileAccess.h"
 
 #include <QLocale>
 
@@ -195,9 +196,12 @@ bool CNorvaneFtp::PutFile(const QString& localPath, bool ascii, qint64 offset)
 {
     if (!m_session)
         return false;
-    const QString name = localPath.mid(localPath.lastIndexOf(u'/') + 1);
-    if (name.isEmpty())
+    const QString local = localPath.mid(localPath.lastIndexOf(u'/') + 1);
+    if (local.isEmpty())
         return false;
+    // A CP932 name goes as the text it reads as; one that reads as nothing
+    // is refused by the session as a name the server cannot have.
+    const QString name = platform::NameAsText(local).value_or(local);
     return m_session->Store(localPath, RemotePath(name), ascii, offset);
 }
 

@@ -55,7 +55,7 @@ bool DownloadTarget::Commit()
         platform::CopyMode(m_path, m_piece);
     // One step, so that the name holds the old file or the new one, never
     // neither.
-    if (!platform::RenamePath(m_piece, m_path))
+    if (!platform::RenamePath(m_piece, m_path, true))
         return Fail(UiText(QStringLiteral("ファイルを書き込めませんでした: %1")).arg(platform::DisplayPath(m_path)));
     return true;
 }

@@ -13,6 +13,7 @@
 #include "core/ftp/CNorvaneFtp.h"
 #include "core/ftp/FtpWindowCommands.h"
 #include "core/doc/CKelvoDoc.h"
+#include "platform/FileAccess.h"
 
 #include <QDir>
 #include <QFile>
@@ -59,6 +60,7 @@ private Q_SLOTS:
     void localListSortsFoldersFirst_data();
     void localListSortsFoldersFirst();
     void localListClimbs();
+    void namesThatAreNotUtf8();
     void modeFormKeepsDigitsAndBoxesInStep();
     void copies_data();
     void copies();
@@ -137,6 +139,33 @@ void FtpWindowTest::localListClimbs()
     QVERIFY(list.FindRow("tmp") >= 0);
     list.Up();  // no "/" left: nothing happens
     QCOMPARE(list.Folder(), QString());
+}
+
+// A local folder and page with CP932 names from a Windows archive: shown as
+// they read, entered, the page sent under that name, and a download kept
+// in the folder itself.
+void FtpWindowTest::namesThatAreNotUtf8()
+{
+    FtpWindowFixture fx;
+    START_FTP_WINDOW(fx, std::make_unique<InlineTaskRunner>());
+    const QString folder = platform::DecodePath(platform::EncodePath(fx.LocalPath("x")).chopped(1) + "\x95\x5c");
+    const QString page = platform::DecodePath("\x93\xfa\x96\x7b.htm");
+    QVERIFY(platform::MakeFolders(folder));
+    QVERIFY(platform::WriteFileSafely(folder + u'/' + page, "<P>") == platform::FileError::None);
+    Touch(fx.ServerPath("s1.txt"), "one");
+    CFileList& local = fx.wnd->Local();
+    local.Refill();
+    QVERIFY(fx.wnd->RefillServer());
+    const int row = local.FindRow(platform::NameOfPath(folder));
+    QVERIFY(row >= 0);
+    QCOMPARE(local.RowTexts(row).first(), QStringLiteral("[表]"));
+    QVERIFY(local.OpenRow(row));
+    QCOMPARE(local.RowTexts(local.FindRow(page)).first(), QStringLiteral("日本.htm"));
+    fx.wnd->Upload({local.FindRow(page)});
+    fx.wnd->Download({fx.wnd->FindServerRow(QStringLiteral("s1.txt"))});
+    QCOMPARE(fx.ui.Texts("message"), QStringList{});
+    QCOMPARE(ReadBytes(fx.ServerPath(QStringLiteral("日本.htm"))), QByteArray("<P>"));
+    QCOMPARE(platform::ReadRegularFile(folder + QStringLiteral("/s1.txt"), 100).bytes, QByteArray("one"));
 }
 
 void FtpWindowTest::modeFormKeepsDigitsAndBoxesInStep()
