@@ -159,10 +159,10 @@ private Q_SLOTS:
         QVERIFY(platform::MakeFolders(platform::FolderOfPath(file)));
         QVERIFY(platform::WriteFileSafely(file, Iconv("UTF-8", "CP932", "<meta charset=EUC-JP>表"))
                 == platform::FileError::None);
-        const QByteArray back = QFile::encodeName(QDir::currentPath());
+        const QString back = QDir::currentPath();
         QVERIFY(::chdir(platform::EncodePath(folder).constData()) == 0);
         const ToolResult r = RunTool({"migrate", "--code", "表/a.html=ShiftJis", "."});
-        QVERIFY(::chdir(back.constData()) == 0);
+        QVERIFY(QDir::setCurrent(back));
         QCOMPARE(r.err, QString());
         QCOMPARE(platform::ReadRegularFile(file, 100).bytes, QByteArray("<meta charset=UTF-8>表"));
     }

@@ -26,14 +26,9 @@ QByteArray Euc(const char* utf8)
     return Iconv("UTF-8", "EUC-JP-MS", QByteArray(utf8));
 }
 
-// name -> bytes; bytes "-> TARGET" make a symbolic link.
+// name -> bytes; bytes "-> TARGET" make a symbolic link. Names may hold
+// bytes that are not UTF-8, which QFile would not keep.
 using Files = QMap<QString, QByteArray>;
-
-// Names may hold bytes that are not UTF-8, which QFile would not keep.
-QByteArray Bytes(const QString& path)
-{
-    return platform::ReadRegularFile(path, 1 << 20).bytes;
-}
 
 void MakeSite(const QString& root, const Files& files)
 {
@@ -164,7 +159,8 @@ private Q_SLOTS:
         QVERIFY(result.failed.empty());
         for (auto it = files.begin(); it != files.end(); ++it)
             if (!it.value().startsWith("-> "))
-                QCOMPARE(Bytes(root + u'/' + it.key()), after.value(it.key(), it.value()));
+                QCOMPARE(platform::ReadRegularFile(root + u'/' + it.key(), 1 << 20).bytes,
+                         after.value(it.key(), it.value()));
         QCOMPARE(ReadBytes(dir.filePath("outside.html")), Sjis("<meta charset=Shift_JIS>日本"));
         // What the run wrote needs nothing more.
         QCOMPARE(PlanMigration(options).Count(MigrationFile::Action::Convert)
@@ -210,20 +206,19 @@ private Q_SLOTS:
     void writesOnlyInTheSiteAndItsBackup_data()
     {
         QTest::addColumn<QString>("root");
-        QTest::addColumn<QString>("backup");
+        QTest::addColumn<QString>("backup");  // none: a.html is made a link out after the plan
         QTest::addColumn<bool>("refused");
-        QTest::addColumn<bool>("linkedAway");  // a.html made a link out after the plan
-        QTest::newRow("backup folder a link to the site") << "site" << "bklink" << true << false;
-        QTest::newRow("backup beside the site") << "site" << "site-backup" << false << false;
-        QTest::newRow("site named by a link, backup in it") << "sitelink" << "site/bak" << false << false;
-        QTest::newRow("a file made a link out of the site") << "site" << "" << false << true;
+        QTest::newRow("backup folder a link to the site") << "site" << "bklink" << true;
+        QTest::newRow("backup beside the site") << "site" << "site-backup" << false;
+        QTest::newRow("site named by a link, backup in it") << "sitelink" << "site/bak" << false;
+        QTest::newRow("a file made a link out of the site") << "site" << "" << false;
     }
     void writesOnlyInTheSiteAndItsBackup()
     {
         QFETCH(QString, root);
         QFETCH(QString, backup);
         QFETCH(bool, refused);
-        QFETCH(bool, linkedAway);
+        const bool linkedAway = backup.isEmpty();
         QTemporaryDir dir;
         const QByteArray page = Sjis("<meta charset=Shift_JIS>日本");
         MakeSite(dir.path(),
