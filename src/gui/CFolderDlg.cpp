@@ -3,15 +3,18 @@
 #include "core/app/UiText.h"
 
 #include "core/app/Ui.h"
+#include "platform/FileAccess.h"
+#include "platform/FolderListing.h"
 
 #include <QDialogButtonBox>
-#include <QDir>
 #include <QFileIconProvider>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QScreen>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -20,10 +23,25 @@ constexpr int kFilledRole = Qt::UserRole + 1;
 constexpr int kDefaultWidth = 400;
 constexpr int kDefaultHeight = 460;
 
+// The folders in a folder (not the hidden ones), by their names as they
+// read. Names keep their bytes: a folder with a CP932 name from a Windows
+// archive can be chosen.
 QStringList SubFolders(const QString& path)
 {
-    QDir dir(path);
-    return dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    QStringList names;
+    for (const platform::FolderEntry& e : platform::ListFolder(path))
+        if ((e.kind == platform::FolderEntry::Kind::Folder || e.kind == platform::FolderEntry::Kind::FolderLink)
+            && !e.name.startsWith(u'.'))
+            names.append(e.name);
+    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
+        return platform::DisplayPath(a).compare(platform::DisplayPath(b), Qt::CaseInsensitive) < 0;
+    });
+    return names;
+}
+
+QString Join(const QString& folder, const QString& name)
+{
+    return folder.endsWith(u'/') ? folder + name : folder + u'/' + name;
 }
 
 } // namespace
@@ -92,7 +110,7 @@ QTreeWidgetItem* CFolderDlg::AddFolder(QTreeWidgetItem* parent, const QString& n
 {
     static const QFileIconProvider icons;
     auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(m_tree);
-    item->setText(0, name);
+    item->setText(0, platform::DisplayPath(name));
     item->setIcon(0, icons.icon(QFileIconProvider::Folder));
     item->setData(0, kPathRole, path);
     item->setData(0, kFilledRole, false);
@@ -109,29 +127,29 @@ void CFolderDlg::Fill(QTreeWidgetItem* item)
     const QString path = PathOf(item);
     const QStringList names = SubFolders(path);
     for (const QString& name : names)
-        AddFolder(item, name, QDir(path).filePath(name));
+        AddFolder(item, name, Join(path, name));
     if (names.isEmpty())
         item->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicatorWhenChildless);
 }
 
 bool CFolderDlg::SelectPath(const QString& path)
 {
-    const QDir dir(path);
-    if (!dir.exists())
+    if (!platform::IsFolder(path))
         return false;
-    const QString target = QDir::cleanPath(dir.absolutePath());
+    const QString target = platform::AbsolutePath(path);
     QTreeWidgetItem* item = m_tree->topLevelItem(0);
     const QStringList parts = target.split(u'/', Qt::SkipEmptyParts);
     for (const QString& part : parts) {
         Fill(item);
         QTreeWidgetItem* next = nullptr;
+        const QString partPath = Join(PathOf(item), part);
         for (int i = 0; i < item->childCount() && !next; ++i)
-            if (item->child(i)->text(0) == part)
+            if (PathOf(item->child(i)) == partPath)
                 next = item->child(i);
         // Hidden folders are not listed; one on the way is added so that
         // the tree can still show the path.
         if (!next)
-            next = AddFolder(item, part, QDir(PathOf(item)).filePath(part));
+            next = AddFolder(item, part, partPath);
         item->setExpanded(true);
         item = next;
     }
@@ -153,18 +171,18 @@ bool CFolderDlg::CreateFolder()
     // A name that is a path would create the folder somewhere else than the
     // selected one, or nowhere.
     const bool validName = !name->contains(u'/') && *name != u"." && *name != u"..";
-    if (!validName || !QDir(path).mkdir(*name)) {
-        m_ui.Message(UiText(QStringLiteral("フォルダを作成できませんでした\n"))
-                     + QDir(path).filePath(*name));
+    const QString folder = Join(path, *name);
+    if (!validName || platform::PathExists(folder) || !platform::MakeFolders(folder)) {
+        m_ui.Message(UiText(QStringLiteral("フォルダを作成できませんでした\n")) + platform::DisplayPath(folder));
         return false;
     }
     Fill(parent);
     QTreeWidgetItem* created = nullptr;
     for (int i = 0; i < parent->childCount() && !created; ++i)
-        if (parent->child(i)->text(0) == *name)
+        if (PathOf(parent->child(i)) == folder)
             created = parent->child(i);
     if (!created)
-        created = AddFolder(parent, *name, QDir(path).filePath(*name));
+        created = AddFolder(parent, *name, folder);
     parent->setExpanded(true);
     m_tree->setCurrentItem(created);
     return true;

@@ -8,11 +8,11 @@
 #include "gui/EditTextMapping.h"
 #include "gui/JapaneseBreaks.h"
 #include "gui/LineEndTextEdit.h"
+#include "platform/FileAccess.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QFileInfo>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QHeaderView>
@@ -853,9 +853,9 @@ void FormDialog::ChooseFile(int index)
     d.fileMustExist = true;
     d.hideReadOnly = true;
     if (!f.text.isEmpty()) {
-        const QFileInfo info(f.text);
-        d.initialFolder = info.absolutePath();
-        d.initialName = info.fileName();
+        const QString path = platform::AbsolutePath(f.text);
+        d.initialFolder = platform::FolderOfPath(path);
+        d.initialName = platform::NameOfPath(path);
     }
     const std::optional<QString> path = m_ui.ChooseFile(d);
     if (!path)

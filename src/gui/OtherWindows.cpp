@@ -6,7 +6,6 @@
 #include "platform/FileAccess.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 
 namespace {
 
@@ -34,7 +33,7 @@ void OpenInOtherWindows(const QStringList& files, int line, Ui& ui)
             arguments << QStringLiteral("--line") << QString::number(line);
         // Absolute, as the new run's folder is its own; after "--" a name
         // that starts with "-" is no option.
-        arguments << QStringLiteral("--") << QFileInfo(file).absoluteFilePath();
+        arguments << QStringLiteral("--") << platform::AbsolutePath(file);
         if (!platform::StartDetached(program, arguments))
             failed << platform::DisplayPath(file);
     }

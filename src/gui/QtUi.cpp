@@ -15,10 +15,10 @@
 #include "gui/QuestionBox.h"
 #include "gui/SourcePrinter.h"
 #include "platform/DesktopOpener.h"
+#include "platform/FileAccess.h"
 
 #include <QColorDialog>
 #include <QDesktopServices>
-#include <QFileInfo>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QInputDialog>
@@ -190,18 +190,25 @@ QUrl QtUi::ExternalUrl(const QString& pathOrUrl)
     // A one-letter scheme would be a drive letter, not a URL.
     if (url.isValid() && url.scheme().size() > 1)
         return url;
-    return QUrl::fromLocalFile(QFileInfo(pathOrUrl).absoluteFilePath());
+    // By the path's bytes: a CP932 name stays itself in the address.
+    return QUrl::fromEncoded("file://"
+                             + QUrl::toPercentEncoding(platform::EncodePath(platform::AbsolutePath(pathOrUrl)), "/"));
 }
 
 void QtUi::OpenExternal(const QString& pathOrUrl)
 {
     const QUrl url = ExternalUrl(pathOrUrl);
-    const QString shown = url.isLocalFile() ? url.toLocalFile() : pathOrUrl;
-    // The opener tells by its exit status whether it found a program; Qt's
-    // own call only tells whether it could start the opener.
+    const QString path = url.isLocalFile() ? platform::AbsolutePath(pathOrUrl) : QString();
+    const QString shown = url.isLocalFile() ? platform::DisplayPath(path) : pathOrUrl;
+    // A file goes to the opener by its path, or where the name is not UTF-8
+    // (which no program argument keeps) as its address, which keeps the
+    // bytes. The opener tells by its exit status whether it found a
+    // program; Qt's own call only tells whether it could start the opener.
+    const bool plain = path.toUtf8() == platform::EncodePath(path);
     const std::weak_ptr<int> alive = m_alive;
     const bool started = platform::StartDesktopOpener(
-        url.isLocalFile() ? url.toLocalFile() : url.toString(), [this, alive, shown](bool ok) {
+        !url.isLocalFile() ? url.toString() : plain ? path : QString::fromLatin1(url.toEncoded()),
+        [this, alive, shown](bool ok) {
             if (!ok && !alive.expired())
                 Message(OpenExternalFailedMessage(shown), Icon::Warning);
         });

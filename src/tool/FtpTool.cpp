@@ -6,6 +6,7 @@
 #include "core/ftp/FtpMessages.h"
 #include "core/ftp/SiteMirror.h"
 #include "platform/Cp932.h"
+#include "platform/FileAccess.h"
 #include "platform/SettingsStore.h"
 
 #include <QDir>
@@ -109,12 +110,13 @@ int RunFtpTool(const QStringList& args, QTextStream& out, QTextStream& err)
         } else if (a == u"--password") {
             o.passwordGiven = v;
         } else if (a == u"--password-file") {
-            QFile f(v);
-            if (!f.open(QIODevice::ReadOnly)) {
-                err << "kelvo-tool: cannot read " << v << '\n';
+            const platform::FileRead file = platform::ReadRegularFile(v, 1 << 20);
+            if (file.error != platform::FileError::None) {
+                err << "kelvo-tool: cannot read " << platform::DisplayPath(v) << '\n';
                 return kFailed;
             }
-            QString line = QString::fromUtf8(f.readLine());
+            const qsizetype end = file.bytes.indexOf('\n');
+            QString line = QString::fromUtf8(end < 0 ? file.bytes : file.bytes.left(end + 1));
             while (line.endsWith(u'\n') || line.endsWith(u'\r'))
                 line.chop(1);
             o.passwordGiven = line;
@@ -139,7 +141,7 @@ int RunFtpTool(const QStringList& args, QTextStream& out, QTextStream& err)
         } else if (a == u"--trust") {
             o.trust = v;
         } else if (a == u"--key") {
-            o.keyFile = QFileInfo(v).absoluteFilePath();
+            o.keyFile = platform::AbsolutePath(v);
         } else if (a == u"--site") {
             o.site = v;
         } else if (a == u"--config") {
@@ -249,7 +251,7 @@ int RunFtpTool(const QStringList& args, QTextStream& out, QTextStream& err)
         out << ftp.CurrentFolder() << '\n';
         done = true;
     } else if (op == u"put") {
-        done = ftp.PutFile(QFileInfo(a[1]).absoluteFilePath(), ascii);
+        done = ftp.PutFile(platform::AbsolutePath(a[1]), ascii);
     } else if (op == u"get") {
         done = ftp.GetFile(a[1], a[2], ascii);
     } else if (op == u"mkdir") {
@@ -293,11 +295,11 @@ int RunFtpParseTool(const QStringList& args, QTextStream& out, QTextStream& err)
 {
     if (args.size() != 1)
         return Usage(err, QStringLiteral("ftp-parse needs one file"));
-    QFile f(args[0]);
-    if (!f.open(QIODevice::ReadOnly)) {
-        err << "kelvo-tool: cannot read " << args[0] << '\n';
+    const platform::FileRead file = platform::ReadRegularFile(args[0], qint64(1) << 30);
+    if (file.error != platform::FileError::None) {
+        err << "kelvo-tool: cannot read " << platform::DisplayPath(args[0]) << '\n';
         return kFailed;
     }
-    PrintEntries(ParseFtpListing(platform::Cp932ToUnicode(f.readAll())), out);
+    PrintEntries(ParseFtpListing(platform::Cp932ToUnicode(file.bytes)), out);
     return kOk;
 }

@@ -11,7 +11,6 @@
 
 #include <QFile>
 #include <QDir>
-#include <QFileInfo>
 
 #include <algorithm>
 #include <memory>
@@ -96,7 +95,7 @@ bool ParseSitePages(const char* command, const QStringList& args, SitePagesOptio
         return false;
     }
     if (!options.root.isEmpty())
-        options.root = QFileInfo(options.root).absoluteFilePath();
+        options.root = platform::AbsolutePath(options.root);
     return true;
 }
 
@@ -139,7 +138,7 @@ int LinksCommand(const QStringList& args, QTextStream& out, QTextStream& err)
 
     int skipped = 0;
     for (const QString& page : pages) {
-        const QString path = QFileInfo(page).absoluteFilePath();
+        const QString path = platform::AbsolutePath(page);
         platform::FileRead file = platform::ReadRegularFile(path, kMaxDocumentSize);
         if (file.error != platform::FileError::None) {
             err << "kelvo-tool: cannot read " << platform::DisplayPath(page) << '\n';

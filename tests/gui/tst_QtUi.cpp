@@ -9,6 +9,7 @@
 #include "gui/FormDialog.h"
 #include "gui/JapaneseBreaks.h"
 #include "gui/QtUi.h"
+#include "platform/FileAccess.h"
 #include "gui/QuestionBox.h"
 
 #include <QColorDialog>
@@ -98,6 +99,7 @@ private Q_SLOTS:
         QTest::newRow("mail") << "mailto:a@example.com" << "mailto" << "";
         QTest::newRow("relative path")
             << "a.html" << "file" << QDir::current().absoluteFilePath(QStringLiteral("a.html"));
+        QTest::newRow("CP932 name") << platform::DecodePath("/tmp/\x93\xfa.html") << "file" << "";
     }
     void externalUrl()
     {
@@ -108,6 +110,8 @@ private Q_SLOTS:
         QCOMPARE(url.scheme(), scheme);
         if (!localFile.isEmpty())
             QCOMPARE(url.toLocalFile(), localFile);
+        else if (scheme == u"file")
+            QCOMPARE(url.toEncoded(), "file://" + QUrl::toPercentEncoding(platform::EncodePath(input), "/"));
     }
 
     // The buttons stay in the order given, whatever the platform's habits.
@@ -468,17 +472,19 @@ private Q_SLOTS:
         QVERIFY(!QGuiApplication::overrideCursor());
     }
 
-    // The folder chooser opens down to the folder it is given and fills the
-    // tree only as folders open.
+    // The folder chooser opens down to the folder it is given, a CP932 name
+    // from a Windows archive shown as it reads and kept by its bytes, and
+    // fills the tree only as folders open.
     void folderChooserOpensAtInitialFolder()
     {
         QTemporaryDir dir;
-        QDir(dir.path()).mkpath(QStringLiteral("site/img/icons"));
-        QDir(dir.path()).mkpath(QStringLiteral("site/css"));
+        const QString named = platform::DecodePath(platform::EncodePath(dir.path()) + "/\x83T\x83" "C\x83g");
+        QVERIFY(platform::MakeFolders(named + QStringLiteral("/img/icons")) && platform::MakeFolders(named + QStringLiteral("/css")));
         ScriptedUi ui;
-        CFolderDlg dialog(dir.filePath(QStringLiteral("site")), ui);
-        QCOMPARE(dialog.Path(), dir.filePath(QStringLiteral("site")));
+        CFolderDlg dialog(named, ui);
+        QCOMPARE(dialog.Path(), named);
         QTreeWidgetItem* site = dialog.Tree()->currentItem();
+        QCOMPARE(site->text(0), QStringLiteral("サイト"));
         QCOMPARE(dialog.windowTitle(), QStringLiteral("フォルダの指定"));
         QCOMPARE(dialog.CreateButton()->text(), QStringLiteral("フォルダ作成(&F)..."));
         // "site" is not open yet: its folders are not read.

@@ -113,6 +113,10 @@ private Q_SLOTS:
                    "APP", "<bookmark:application name=\"kelvopad\" exec=\"old\" timestamp=\"1\" count=\"4\"/>")
             << "/home/u/a.htm"
             << QStringList{gedit, "file:///home/u/a.htm 2023 2024 mine text/html gedit=1 kelvopad=5 'kelvopad %f'"};
+        QTest::newRow("a file with another owner's metadata only")
+            << QByteArray("<xbel version=\"1.0\"><bookmark href=\"file:///home/u/a.htm\" added=\"2023-01-02T03:04:05Z\">"
+                          "<info><metadata owner=\"http://example.org\"><x/></metadata></info></bookmark></xbel>")
+            << "/home/u/a.htm" << QStringList{"file:///home/u/a.htm 2023 2024 text/html kelvopad=1 'kelvopad %f'"};
         QTest::newRow("a name in CP932 keeps its bytes")
             << QByteArray(kDesktopList).replace("APP", "")
             << platform::DecodePath("/home/u/\x95\x5c\x8e\xa6.htm")

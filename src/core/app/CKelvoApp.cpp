@@ -15,7 +15,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QThread>
 
 namespace {
@@ -319,7 +318,7 @@ QString CKelvoApp::HelpFilePath()
 void CKelvoApp::OnHelp()
 {
     const QString path = HelpFilePath();
-    if (!QFileInfo(path).isFile()) {
+    if (!platform::IsRegularFile(path)) {
         m_ui.Message(QStringLiteral("ヘルプファイルが見つかりません - help/index.html"));
         return;
     }

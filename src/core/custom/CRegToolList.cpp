@@ -1,8 +1,8 @@
 #include "core/custom/CRegToolList.h"
 
 #include "core/app/CKelvoApp.h"
+#include "platform/FileAccess.h"
 
-#include <QFileInfo>
 
 #include <algorithm>
 #include <optional>
@@ -130,7 +130,7 @@ ToolInvocation ToolInvocationFor(const QString& file, const QString& documentPat
         if (!std::all_of(first, last, [](const ToolWord& w) { return w.plain && w.documentAt.empty(); }))
             continue;
         const QString path = file.mid(first->start, (last - 1)->end - first->start);
-        if (QFileInfo(path).isFile()) {
+        if (platform::IsRegularFile(path)) {
             programWords = n;
             break;
         }

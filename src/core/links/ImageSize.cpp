@@ -16,9 +16,6 @@
 #include <climits>
 #include <limits>
 
-#include <fcntl.h>
-#include <unistd.h>
-
 namespace {
 
 // Enough for the size fields of the fixed-layout formats read here.
@@ -434,17 +431,8 @@ std::optional<QSize> ReadImageSize(QIODevice& device)
 bool OpenImageFile(QFile& file, const QString& filePath)
 {
     // Only a regular file: a FIFO or device named like a picture would block
-    // or never end.
-    if (!platform::IsRegularFile(filePath))
-        return false;
-    const int fd = ::open(platform::EncodePath(filePath).constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        return false;
-    }
-    return true;
+    // or never end (OpenFile reads nothing else).
+    return platform::OpenFile(file, filePath, QIODevice::ReadOnly);
 }
 
 std::optional<QSize> ReadImageSizeOfFile(const QString& filePath)

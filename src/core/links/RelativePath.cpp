@@ -6,7 +6,6 @@
 #include "platform/FolderListing.h"
 
 #include <QByteArray>
-#include <QFileInfo>
 #include <QStringList>
 
 #include <algorithm>
@@ -111,7 +110,7 @@ std::optional<QStringList> FoldersBelow(const QString& root, const QString& path
 QString WithRealFolder(const QString& path)
 {
     const qsizetype slash = path.lastIndexOf(u'/');
-    const QString real = QFileInfo(path.left(slash + 1)).canonicalFilePath();
+    const QString real = platform::RealPath(path.left(slash + 1));
     if (slash < 0 || real.isEmpty())
         return path;
     return (real.endsWith(u'/') ? real : real + u'/') + path.mid(slash + 1);

@@ -16,7 +16,6 @@
 #include "platform/FolderListing.h"
 #include "platform/Folders.h"
 
-#include <QFileInfo>
 
 #include <algorithm>
 #include <memory>
@@ -92,8 +91,8 @@ bool SameFile(const QString& a, const QString& b)
 {
     if (a.isEmpty() || b.isEmpty())
         return false;
-    const QString ca = QFileInfo(a).canonicalFilePath();
-    return !ca.isEmpty() && ca == QFileInfo(b).canonicalFilePath();
+    const QString ca = platform::RealPath(a);
+    return !ca.isEmpty() && ca == platform::RealPath(b);
 }
 
 QString SkippedList(const std::vector<FileOutcome>& skipped, const QString& folder)

@@ -31,7 +31,7 @@ public:
                                        QByteArray("LICENSE"), QByteArray("notes.html"),
                                        QByteArray("PAGE.HTM"), QByteArray(".hidden.html"),
                                        QByteArray("style.css"), kShownCp932, kNeither,
-                                       QByteArray("p10.html"), QByteArray("p2.html"),
+                                       QByteArray("p10.html"), QByteArray("p2.html"), QByteArray("p02.html"),
                                        QByteArray("sub/inner.html")}) {
             if (name.contains('/'))
                 ::mkdir(Native(name.left(name.indexOf('/'))).constData(), 0755);
@@ -39,6 +39,9 @@ public:
             ::close(fd);
         }
         ::mkdir(Native(kFolderCp932).constData(), 0755);
+        // A link to a folder is a folder; a broken one is nothing to open.
+        [[maybe_unused]] const int linked = ::symlink("sub", Native("link").constData());
+        [[maybe_unused]] const int broken = ::symlink("nowhere", Native("broken.html").constData());
     }
     // QTemporaryDir would not find the names that are not UTF-8.
     ~Folder()
@@ -90,16 +93,17 @@ private Q_SLOTS:
         QTest::addColumn<QString>("patterns");  // typed patterns, "" for the type's
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QStringList>("shown");
-        const QStringList folders{"sub/", "資料/"};
+        const QStringList folders{"link/", "sub/", "資料/"};
         QTest::newRow("pages, any letter case")
-            << 0 << "" << "" << folders + QStringList{"notes.html", "p2.html", "p10.html", "PAGE.HTM", "README.html", "表示.html"};
+            << 0 << "" << "" << folders + QStringList{"notes.html", "p02.html", "p2.html", "p10.html", "PAGE.HTM", "README.html", "表示.html"};
         QTest::newRow("every file")
-            << 2 << "" << "" << folders + QStringList{"\\xFF\\xFE.txt", "LICENSE", "notes.html", "p2.html", "p10.html", "PAGE.HTM", "README",
+            << 2 << "" << "" << folders + QStringList{"\\xFF\\xFE.txt", "LICENSE", "notes.html", "p02.html", "p2.html", "p10.html", "PAGE.HTM", "README",
                                                      "README.html", "style.css", "表示.html"};
         QTest::newRow("a dot shows hidden names")
-            << 0 << "" << "." << folders + QStringList{".hidden.html", "notes.html", "p2.html", "p10.html", "PAGE.HTM", "README.html", "表示.html"};
+            << 0 << "" << "." << folders + QStringList{".hidden.html", "notes.html", "p02.html", "p2.html", "p10.html", "PAGE.HTM", "README.html", "表示.html"};
         QTest::newRow("typed patterns")
             << 0 << "*.css *.TXT" << "" << folders + QStringList{"\\xFF\\xFE.txt", "style.css"};
+        QTest::newRow("typed pattern with a wildcard after its star") << 0 << "*.c?s" << "" << folders + QStringList{"style.css"};
     }
     void listing()
     {
@@ -228,6 +232,7 @@ private Q_SLOTS:
         Folder f;
         FileChooserModel lost(Dialog(f.Path() + QStringLiteral("/gone"), false));
         QCOMPARE(lost.Folder(), QDir::homePath());
+        QCOMPARE(FileChooserModel(Dialog(f.Path() + QStringLiteral("/./sub/.."), false)).Folder(), f.Path());
         FileChooserModel m(Dialog(f.Path(), true));
         QVERIFY(!m.SetFolder(f.Path() + QStringLiteral("/gone")));
         QCOMPARE(m.Folder(), f.Path());
@@ -238,6 +243,8 @@ private Q_SLOTS:
         QVERIFY(Shown(m).contains(QStringLiteral("新しいフォルダ/")));
         QVERIFY(m.SetFolder(m.ParentFolder()));
         QCOMPARE(m.Folder(), QFileInfo(f.Path()).path());
+        QVERIFY(m.SetFolder(QStringLiteral("/usr")));
+        QCOMPARE(m.ParentFolder(), QStringLiteral("/"));
         QVERIFY(m.SetFolder(QStringLiteral("/")));
         QCOMPARE(m.ParentFolder(), QString());
     }

@@ -45,6 +45,11 @@ private Q_SLOTS:
             << html << whole << QStringLiteral("<meta content='text/html;charset=\"EUC-JP\"' http-equiv=content-type>")
             << QStringList{"MetaContentType 1 EUC-JP"}
             << QStringLiteral("<meta content='text/html;charset=\"UTF-8\"' http-equiv=content-type>");
+        QTest::newRow("quote in content never closed is none")
+            << html << whole
+            << QStringLiteral("<meta http-equiv=\"Content-Type\" content=\"text/html; charset='EUC-JP\"><p title='x'>")
+            << QStringList{}
+            << QStringLiteral("<meta http-equiv=\"Content-Type\" content=\"text/html; charset='EUC-JP\"><p title='x'>");
         QTest::newRow("content without http-equiv is none")
             << html << whole << QStringLiteral("<meta name=\"x\" content=\"charset=EUC-JP\">") << QStringList{}
             << QStringLiteral("<meta name=\"x\" content=\"charset=EUC-JP\">");
@@ -73,10 +78,16 @@ private Q_SLOTS:
             << html << DeclarationScope::Head
             << QStringLiteral("<meta charset=EUC-JP><body><meta charset=EUC-JP>")
             << QStringList{"MetaCharset 1 EUC-JP"} << QStringLiteral("<meta charset=UTF-8><body><meta charset=EUC-JP>");
+        QTest::newRow("head scope ends at the head's end tag")
+            << html << DeclarationScope::Head << QStringLiteral("<meta charset=EUC-JP></head><meta charset=EUC-JP>")
+            << QStringList{"MetaCharset 1 EUC-JP"} << QStringLiteral("<meta charset=UTF-8></head><meta charset=EUC-JP>");
         QTest::newRow("css")
             << DeclarationSyntax::Css << whole << QStringLiteral("@charset \"Shift_JIS\";\r\nb{}\r\n@charset 'euc-jp';")
             << QStringList{"CssCharset 1 Shift_JIS", "CssCharset 3 euc-jp"}
             << QStringLiteral("@charset \"UTF-8\";\r\nb{}\r\n@charset 'utf-8';");
+        QTest::newRow("css lone quote at the end is an open string")
+            << DeclarationSyntax::Css << whole << QStringLiteral("@charset \"") << QStringList{"CssCharset 1 "}
+            << QStringLiteral("@charset \"UTF-8");
         QTest::newRow("css head scope is the first rule")
             << DeclarationSyntax::Css << DeclarationScope::Head << QStringLiteral("b{} @charset \"EUC-JP\";")
             << QStringList{} << QStringLiteral("b{} @charset \"EUC-JP\";");

@@ -38,6 +38,11 @@ private Q_SLOTS:
                                      << "EUC" << Ui::Answer::Yes
                                      << QStringLiteral("@charset \"EUC-JP\";\r\nb:after{content:\"字\"}")
                                      << QByteArray("EUC-JP-MS");
+        QTest::newRow("a script's code is its own file's")
+            << "a.html" << QStringLiteral("<head><meta charset=\"UTF-8\"><script src=a.js charset=UTF-8></script></head>")
+            << "シフトJIS" << Ui::Answer::Yes
+            << QStringLiteral("<head><meta charset=\"Shift_JIS\"><script src=a.js charset=UTF-8></script></head>")
+            << QByteArray("CP932");
         QTest::newRow("keep") << "a.html" << meta << "シフトJIS" << Ui::Answer::No << meta << QByteArray("CP932");
         QTest::newRow("cancel") << "a.html" << meta << "シフトJIS" << Ui::Answer::Cancel << meta
                                 << QByteArray("UTF-8");

@@ -75,6 +75,10 @@ private Q_SLOTS:
             << u"ascii.html"_qs << QByteArray("<meta charset=\"utf-8\"><title>Top</title>\n")
             << QByteArray("<meta charset=\"utf-8\"><title>\xe8\xa1\xa8\xe9\xa1\x8c</title>\n")
             << QString();
+        // Spaces up to the last byte the search reads.
+        const QByteArray filler((qint64(32) << 20) - Encoded(kPage, "UTF-8", "\n").size(), ' ');
+        QTest::newRow("at the size limit") << u"large.html"_qs << Encoded(kPage, "UTF-8", "\n") + filler
+                                           << Encoded(Replaced(kPage), "UTF-8", "\n") + filler << QString();
         QTest::newRow("no hit") << u"other.html"_qs << Encoded(u"<p>別の文</p>\n"_qs, "CP932", "\r\n")
                                 << QByteArray() << QString();
         QTest::newRow("name outside the patterns") << u"page.htm.bak"_qs

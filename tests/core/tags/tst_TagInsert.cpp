@@ -182,6 +182,8 @@ private Q_SLOTS:
             "a<BR>\r\n<a href=x\r\n title=y>b<BR>\r\nc[]");
         Row("breaks kept from inside a tag", cmd::BreaksToLineBreaks, "<a[\r\nhref=x>b\r\nc]",
             "<a\r\nhref=x>b<BR>\r\nc[]");
+        Row("breaks kept up to inside a tag", cmd::BreaksToLineBreaks, "[a\r\n<a\r\n]href=x>b",
+            "a<BR>\r\n<a\r\n[]href=x>b");
         Row("breaks kept from inside a script", cmd::BreaksToLineBreaks,
             "<script>\r\n[a\r\n</script>\r\nb]", "<script>\r\na\r\n</script><BR>\r\nb[]");
         Row("breaks kept in script and server code", cmd::BreaksToParagraphs,
