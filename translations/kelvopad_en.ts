@@ -5186,6 +5186,11 @@ Go ahead?</translation>
     </message>
     <message>
       <location filename="../src/core/migrate/SiteMigration.cpp" />
+      <source>%1 と同じファイルです</source>
+      <translation>The same file as %1</translation>
+    </message>
+    <message>
+      <location filename="../src/core/migrate/SiteMigration.cpp" />
       <source>UTF-16 のファイルです</source>
       <translation>A UTF-16 file</translation>
     </message>
@@ -5211,8 +5216,18 @@ Go ahead?</translation>
     </message>
     <message>
       <location filename="../src/core/migrate/SiteMigration.cpp" />
+      <source>%1 行目でサーバ側のコードが文字コード %2 を使っています</source>
+      <translation>Server code on line %1 uses the code %2</translation>
+    </message>
+    <message>
+      <location filename="../src/core/migrate/SiteMigration.cpp" />
       <source>%1 行目で %2 と宣言していますが、%3 と判定しました</source>
       <translation>Line %1 declares %2, but the bytes are %3</translation>
+    </message>
+    <message>
+      <location filename="../src/core/migrate/SiteMigration.cpp" />
+      <source>%1 としても %2 としても読めます</source>
+      <translation>Reads as %1 and as %2 alike</translation>
     </message>
     <message>
       <location filename="../src/core/migrate/SiteMigration.cpp" />

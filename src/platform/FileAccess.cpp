@@ -671,6 +671,14 @@ QString RealPath(const QString& path)
     return out;
 }
 
+FileIdentity IdentityOf(const QString& path)
+{
+    struct stat st {};
+    if (::stat(EncodePath(path).constData(), &st) != 0)
+        return {};
+    return {quint64(st.st_dev), quint64(st.st_ino)};
+}
+
 bool OpenFile(QFile& file, const QString& path, QIODevice::OpenMode mode)
 {
     const bool reads = mode & QIODevice::ReadOnly;

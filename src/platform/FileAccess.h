@@ -5,6 +5,7 @@
 #include <QIODevice>
 #include <QString>
 
+#include <compare>
 #include <optional>
 
 class QFile;
@@ -142,6 +143,14 @@ bool CopyMode(const QString& from, const QString& to);
 // The path with every symbolic link, "." and ".." resolved; empty when
 // nothing is there.
 QString RealPath(const QString& path);
+// Which file the path names, links followed: the names a hard or symbolic
+// link gives one file have the same identity. All zero when nothing is there.
+struct FileIdentity {
+    quint64 device = 0;
+    quint64 inode = 0;
+    auto operator<=>(const FileIdentity&) const = default;
+};
+FileIdentity IdentityOf(const QString& path);
 // Gives the file at `to` the modification time and permissions of the one
 // at `from`, so that a copy looks like the file it was taken from.
 bool CopyTimeAndMode(const QString& from, const QString& to);

@@ -2,9 +2,10 @@
 
 #include "core/migrate/SiteMigration.h"
 #include "platform/FileAccess.h"
+#include "platform/FolderListing.h"
 
-#include <QDir>
-#include <QFileInfo>
+#include <algorithm>
+
 
 namespace {
 
@@ -16,6 +17,22 @@ int Usage(QTextStream& err, const QString& text)
 {
     err << "kelvo-tool: migrate: " << text << '\n';
     return kUsage;
+}
+
+// A file of the site named as the plan shows it, CP932 names as text: its
+// path with the names' own bytes, or empty.
+QString FileShownAs(const QString& root, const QString& shown)
+{
+    QString path;
+    for (const QString& part : shown.split(u'/', Qt::SkipEmptyParts)) {
+        const std::vector<platform::FolderEntry> entries = platform::ListFolder(root + path);
+        const auto e = std::find_if(entries.begin(), entries.end(),
+                                    [&](const platform::FolderEntry& e) { return platform::DisplayPath(e.name) == part; });
+        if (e == entries.end())
+            return QString();
+        path += u'/' + e->name;
+    }
+    return path.mid(1);
 }
 
 } // namespace
@@ -52,7 +69,7 @@ int MigrateCommand(const QStringList& args, QTextStream& out, QTextStream& err)
     }
     if (options.root.isEmpty())
         return Usage(err, QStringLiteral("a SITE folder is needed"));
-    const QString root = QDir::cleanPath(QFileInfo(options.root).absoluteFilePath());
+    const QString root = platform::AbsolutePath(options.root);
     for (const QString& n : named) {
         const qsizetype eq = n.lastIndexOf(u'=');
         const std::optional<CodeKind> code = eq > 0 ? CodeKindFromName(n.mid(eq + 1)) : std::nullopt;
@@ -60,10 +77,12 @@ int MigrateCommand(const QStringList& args, QTextStream& out, QTextStream& err)
             return Usage(err, QStringLiteral("--code needs FILE=ShiftJis, Jis, Euc or Utf8: %1").arg(n));
         // As the plan shows it (relative to SITE), or a path to a file in SITE.
         QString file = n.left(eq);
-        const QString absolute = QDir::cleanPath(QFileInfo(file).absoluteFilePath());
+        const QString absolute = platform::AbsolutePath(file);
         if (absolute.startsWith(root + u'/') && platform::IsRegularFile(absolute))
             file = absolute.mid(root.size() + 1);
         if (!platform::IsRegularFile(root + u'/' + file))
+            file = FileShownAs(root, file);
+        if (file.isEmpty() || !platform::IsRegularFile(root + u'/' + file))
             return Usage(err, QStringLiteral("--code names no file of the site: %1").arg(n.left(eq)));
         options.codes[file] = *code;
     }

@@ -3,6 +3,8 @@
 #include "TestRegistry.h"
 #include "ToolRunner.h"
 
+#include "platform/FileAccess.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QDirIterator>
@@ -12,6 +14,8 @@
 #include <QTest>
 
 #include <map>
+
+#include <unistd.h>
 
 namespace {
 
@@ -143,6 +147,24 @@ private Q_SLOTS:
             restored[name] = entry;
         for (const auto& [name, entry] : original)
             QVERIFY2(restored.at(name).bytes == entry.bytes, qPrintable(name));
+    }
+
+    // "." in a folder whose name is CP932 bytes (ソフト), as a user runs it,
+    // a file in CP932 folder 表 named as the plan shows it.
+    void relativeSiteInACp932Folder()
+    {
+        QTemporaryDir dir;
+        const QString folder = dir.path() + QString::fromUtf16(u"/\xDC83\\\xDC83t\xDC83g");
+        const QString file = folder + QString::fromUtf16(u"/\xDC95\\/a.html");
+        QVERIFY(platform::MakeFolders(platform::FolderOfPath(file)));
+        QVERIFY(platform::WriteFileSafely(file, Iconv("UTF-8", "CP932", "<meta charset=EUC-JP>表"))
+                == platform::FileError::None);
+        const QString back = QDir::currentPath();
+        QVERIFY(::chdir(platform::EncodePath(folder).constData()) == 0);
+        const ToolResult r = RunTool({"migrate", "--code", "表/a.html=ShiftJis", "."});
+        QVERIFY(QDir::setCurrent(back));
+        QCOMPARE(r.err, QString());
+        QCOMPARE(platform::ReadRegularFile(file, 100).bytes, QByteArray("<meta charset=UTF-8>表"));
     }
 
     void usage_data()

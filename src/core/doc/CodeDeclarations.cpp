@@ -3,6 +3,9 @@
 #include "core/style/CssReader.h"
 #include "core/tags/HtmlScanner.h"
 
+#include <algorithm>
+#include <tuple>
+
 namespace {
 
 using Kind = CodeDeclaration::Kind;
@@ -26,7 +29,7 @@ qsizetype SkipBlanks(QStringView s, qsizetype i, qsizetype end)
 // quote, else a run of the characters a code's name has. Gives the value's
 // range, or false when there is none.
 bool FindKeyedValue(QStringView s, qsizetype from, qsizetype end, QStringView key, qsizetype& valueStart,
-                    qsizetype& valueEnd)
+                    qsizetype& valueEnd, bool escapedQuotes = false)
 {
     const QStringView range = s.first(end);
     for (qsizetype at = range.indexOf(key, from, Qt::CaseInsensitive); at >= 0;
@@ -35,12 +38,16 @@ bool FindKeyedValue(QStringView s, qsizetype from, qsizetype end, QStringView ke
         if (i >= end || s[i] != u'=')
             continue;
         i = SkipBlanks(s, i + 1, end);
+        // In a string of server code: charset=\"Shift_JIS\".
+        const bool escaped = escapedQuotes && i + 1 < end && s[i] == u'\\' && (s[i + 1] == u'"' || s[i + 1] == u'\'');
+        if (escaped)
+            ++i;
         if (i < end && (s[i] == u'"' || s[i] == u'\'')) {
             const qsizetype close = range.indexOf(s[i], i + 1);
             if (close < 0)
                 return false;
             valueStart = i + 1;
-            valueEnd = close;
+            valueEnd = escaped && close > valueStart && s[close - 1] == u'\\' ? close - 1 : close;
         } else {
             valueStart = i;
             while (i < end && IsNameChar(s[i]))
@@ -56,6 +63,17 @@ bool FindKeyedValue(QStringView s, qsizetype from, qsizetype end, QStringView ke
         return true;
     }
     return false;
+}
+
+// The names of our codes, and those server code (PHP's mbstring) gives
+// them besides.
+bool IsServerCodeName(QStringView name)
+{
+    static const char16_t* const kServerNames[] = {u"sjis-win", u"sjis-open", u"eucjp-win", u"eucjp-open",
+                                                   u"cp51932", u"jis",       u"iso-2022-jp-ms"};
+    return CodeFromCharsetName(name)
+           || std::any_of(std::begin(kServerNames), std::end(kServerNames),
+                          [&](const char16_t* n) { return name.compare(QStringView(n), Qt::CaseInsensitive) == 0; });
 }
 
 class Finder {
@@ -174,13 +192,33 @@ void Finder::ReadServerCode(const HtmlToken& t, bool atStart)
 {
     const QStringView body = m_text.mid(t.start, t.end - t.start);
     qsizetype start = 0, end = 0;
-    if (atStart && body.startsWith(u"<?xml") && body.size() > 5 && HtmlScanner::IsBlank(body[5])) {
+    const bool xml = body.startsWith(u"<?xml") && body.size() > 5 && HtmlScanner::IsBlank(body[5]);
+    if (atStart && xml) {
         if (FindKeyedValue(m_text, t.start + 5, t.end, u"encoding", start, end))
             Add(Kind::XmlEncoding, start, end, t.start, t.end);
         return;
     }
-    for (qsizetype from = t.start; FindKeyedValue(m_text, from, t.end, u"charset", start, end); from = end)
-        Add(Kind::ServerCode, start, end, t.start, t.end);
+    std::vector<std::tuple<qsizetype, qsizetype, Kind>> found;
+    for (qsizetype from = t.start; FindKeyedValue(m_text, from, t.end, u"charset", start, end, true); from = end)
+        found.emplace_back(start, end, Kind::ServerCode);
+    // A string that is a code's name: mb_internal_encoding("SJIS"),
+    // ini_set("default_charset", "EUC-JP") and the like.
+    for (qsizetype q = xml ? t.end : t.start; q < t.end; ++q) {
+        if (m_text[q] != u'"' && m_text[q] != u'\'')
+            continue;
+        qsizetype e = q + 1;
+        while (e < t.end && IsNameChar(m_text[e]))
+            ++e;
+        const bool closed = e < t.end
+                            && (m_text[e] == m_text[q]
+                                || (m_text[e] == u'\\' && e + 1 < t.end && m_text[e + 1] == m_text[q]));
+        if (closed && e > q + 1 && IsServerCodeName(m_text.mid(q + 1, e - q - 1))
+            && std::none_of(found.begin(), found.end(), [&](const auto& f) { return std::get<0>(f) == q + 1; }))
+            found.emplace_back(q + 1, e, Kind::ServerName);
+    }
+    std::sort(found.begin(), found.end());
+    for (const auto& [s, e, kind] : found)
+        Add(kind, s, e, t.start, t.end);
 }
 
 void Finder::ReadCss(DeclarationScope scope)

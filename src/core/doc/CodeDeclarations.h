@@ -22,6 +22,8 @@ struct CodeDeclaration {
         ServerCode,       // charset=... inside <? ?> or <% %>: the server's code sets it
         ServerDefault,    // .htaccess: AddDefaultCharset ...
         ServerType,       // .htaccess: AddType type;charset=... ext... / AddCharset ... ext...
+        ServerName,       // a code's name as a string inside <? ?> or <% %> ("SJIS" for
+                          // mb_internal_encoding): the server reads or sends the page in it
     };
     Kind kind = Kind::MetaCharset;
     // The value without its quotes and the blanks around it.

@@ -11,8 +11,6 @@
 #include "platform/FileAccess.h"
 #include "platform/FolderListing.h"
 
-#include <QDir>
-#include <QFileInfo>
 
 #include <algorithm>
 #include <set>
@@ -23,7 +21,25 @@ using Action = MigrationFile::Action;
 
 QString Absolute(const QString& path)
 {
-    return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    return platform::AbsolutePath(path);
+}
+
+// The real path of a folder that may not be there yet: that of the nearest
+// folder above it that is, with the names below.
+QString RealFolder(QString path)
+{
+    QStringList below;
+    QString real = platform::RealPath(path);
+    while (real.isEmpty() && path.lastIndexOf(u'/') > 0) {
+        below.prepend(platform::NameOfPath(path));
+        path = platform::FolderOfPath(path);
+        real = platform::RealPath(path);
+    }
+    if (real.isEmpty())
+        return path + u'/' + below.join(u'/');
+    for (const QString& name : below)
+        real += (real.endsWith(u'/') ? QString() : QStringLiteral("/")) + name;
+    return real;
 }
 
 bool Under(const QString& path, const QString& folder)
@@ -51,6 +67,18 @@ MigrationChange Change(QStringView text, const CodeDeclaration& d)
     const QString tail = text.mid(d.end, d.markupEnd - d.end).toString();
     return MigrationChange{d, (head + d.value + tail).simplified(),
                            (head + DeclaredValueFor(d, CodeKind::Utf8) + tail).simplified()};
+}
+
+// Whether the text has kanji but not one hiragana or katakana.
+bool KanjiWithoutKana(QStringView text)
+{
+    bool kanji = false;
+    for (const QChar c : text) {
+        if (c.unicode() >= 0x3040 && c.unicode() <= 0x30FF)
+            return false;
+        kanji = kanji || (c.unicode() >= 0x4E00 && c.unicode() <= 0x9FFF);
+    }
+    return kanji;
 }
 
 // Whether every declaration of the text's own code names this code.
@@ -89,6 +117,7 @@ private:
     const MigrationOptions& m_options;
     MigrationPlan& m_plan;
     const QString m_realRoot;
+    std::map<platform::FileIdentity, QString> m_seen;
 };
 
 std::optional<CodeKind> Planner::NamedCode(const QString& relative) const
@@ -120,6 +149,14 @@ Reading Planner::Read(const QString& relative)
     // the user did not choose.
     if (!Under(platform::RealPath(path), m_realRoot)) {
         f.reason = UiText(QStringLiteral("サイトの外のファイルへのリンクです"));
+        return r;
+    }
+    // Another name of a file read already (a hard link, a link inside the
+    // site): written once, under its first name, or the second write would
+    // find the file changed since the plan.
+    const auto [seen, first] = m_seen.emplace(platform::IdentityOf(path), relative);
+    if (!first) {
+        f.reason = UiText(QStringLiteral("%1 と同じファイルです")).arg(platform::DisplayPath(seen->second));
         return r;
     }
     if (DeclarationSyntaxFor(relative) == DeclarationSyntax::Server)
@@ -171,6 +208,12 @@ void Planner::ReadText(Reading& r, const QByteArray& bytes, std::optional<CodeKi
                            .arg(d.value);
             return;
         }
+        if (d.kind == CodeDeclaration::Kind::ServerName && d.code != CodeKind::Utf8) {
+            f.reason = UiText(QStringLiteral("%1 行目でサーバ側のコードが文字コード %2 を使っています"))
+                           .arg(d.line)
+                           .arg(d.value);
+            return;
+        }
         // Plain ASCII reads the same in every code a page may declare.
         if (d.OfOwnText() && doc.code != CodeKind::Ascii && d.code != doc.code) {
             f.reason = UiText(QStringLiteral("%1 行目で %2 と宣言していますが、%3 と判定しました"))
@@ -178,6 +221,16 @@ void Planner::ReadText(Reading& r, const QByteArray& bytes, std::optional<CodeKi
                            .arg(d.value, CodeKindName(doc.code));
             return;
         }
+    }
+    // Half-width katakana in Shift-JIS read as EUC kanji, and the detector
+    // takes kanji for the likelier text. Japanese in EUC without a single
+    // kana is not, though: with no declaration, the user must say which.
+    const bool declared = std::any_of(found.begin(), found.end(), [](const CodeDeclaration& d) { return d.OfOwnText(); });
+    if (!named && !declared && doc.code == CodeKind::Euc && KanjiWithoutKana(doc.text)
+        && DecodeDocumentAs(bytes, CodeKind::ShiftJis, true).undecodable == 0) {
+        f.reason = UiText(QStringLiteral("%1 としても %2 としても読めます"))
+                       .arg(CodeKindName(CodeKind::Euc), CodeKindName(CodeKind::ShiftJis));
+        return;
     }
     const QString base = PageBase(doc.text);
     const QString path = m_plan.root + u'/' + f.path;
@@ -337,7 +390,11 @@ MigrationPlan PlanMigration(const MigrationOptions& options, const MigrationProg
     if (cancelled)
         *cancelled = false;
     const QString backup = options.backup.isEmpty() ? QString() : Absolute(options.backup);
-    if (!backup.isEmpty() && (backup == plan.root || Under(plan.root, backup))) {
+    // Compared as the folders they are: a link may name either, and a
+    // backup in the site itself would keep no original.
+    const QString realRoot = RealFolder(plan.root);
+    const QString realBackup = backup.isEmpty() ? QString() : RealFolder(backup);
+    if (!backup.isEmpty() && (realBackup == realRoot || Under(realRoot, realBackup))) {
         plan.error = UiText(QStringLiteral("バックアップ先には、サイトのフォルダの外のフォルダを選んでください"));
         return plan;
     }
@@ -350,8 +407,10 @@ MigrationPlan PlanMigration(const MigrationOptions& options, const MigrationProg
     search.patterns = DefaultMigrationPatterns() + options.include + QStringList{QStringLiteral(".htaccess")};
     QStringList files = ListSearchFiles(search);
     // A backup folder inside the site holds copies, not the site.
+    // Folder links are not followed: below the root, the names are those of
+    // the real folders.
     if (!backup.isEmpty())
-        files.removeIf([&](const QString& f) { return Under(f, backup); });
+        files.removeIf([&](const QString& f) { return Under(realRoot + f.mid(plan.root.size()), realBackup); });
 
     Planner planner(options, plan);
     std::vector<Reading> readings;
@@ -378,6 +437,7 @@ MigrationResult ApplyMigration(const MigrationPlan& plan, const MigrationOptions
         if (f.action != Action::Skip)
             planned.push_back(&f);
     const QString backup = options.backup.isEmpty() ? QString() : Absolute(options.backup);
+    const QString realRoot = platform::RealPath(plan.root);
     for (size_t i = 0; i < planned.size(); ++i) {
         const MigrationFile& want = *planned[i];
         if (progress && !progress(int(i), int(planned.size()), want.path)) {
@@ -394,6 +454,12 @@ MigrationResult ApplyMigration(const MigrationPlan& plan, const MigrationOptions
         const QString path = plan.root + u'/' + want.path;
         if (options.keep.contains(path)) {
             fail(options.keepReason);
+            continue;
+        }
+        // A name made a link out of the site since the plan would have the
+        // write land there.
+        if (!Under(platform::RealPath(path), realRoot)) {
+            fail(UiText(QStringLiteral("サイトの外のファイルへのリンクです")));
             continue;
         }
         const platform::FileRead read = platform::ReadRegularFile(path, kMaxDocumentSize);

@@ -246,12 +246,15 @@ QStringList ListSearchFiles(const FolderSearchOptions& options)
     const auto wanted = [&](const QString& name) {
         if (patterns.empty())
             return !name.startsWith(u'.');
+        // A name that is not UTF-8 keeps its bytes as lone surrogates, which
+        // no regular expression matches: it is matched as it is shown.
+        const QString shown = platform::DisplayPath(name);
         for (size_t i = 0; i < patterns.size(); ++i) {
             // A hidden file is listed only when a pattern names its dot.
             if (name.startsWith(u'.') && !options.patterns[qsizetype(i)].startsWith(u'.'))
                 continue;
-            const QRegularExpressionMatch m = patterns[i].match(name);
-            if (m.hasMatch() && m.capturedStart() == 0 && m.capturedLength() == name.size())
+            const QRegularExpressionMatch m = patterns[i].match(shown);
+            if (m.hasMatch() && m.capturedStart() == 0 && m.capturedLength() == shown.size())
                 return true;
         }
         return false;

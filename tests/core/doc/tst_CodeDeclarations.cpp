@@ -11,7 +11,8 @@ namespace {
 
 const char* const kKindNames[] = {"MetaCharset", "MetaContentType", "XmlEncoding",
                                   "CssCharset",  "ScriptCharset",   "LinkCharset",
-                                  "ServerCode",  "ServerDefault",   "ServerType"};
+                                  "ServerCode",  "ServerDefault",   "ServerType",
+                                  "ServerName"};
 
 } // namespace
 

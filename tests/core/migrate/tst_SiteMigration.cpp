@@ -8,6 +8,7 @@
 #include "core/ftp/SftpSession.h"
 #include "core/ftp/SiteMirror.h"
 #include "core/migrate/SiteMigration.h"
+#include "platform/FileAccess.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -25,18 +26,19 @@ QByteArray Euc(const char* utf8)
     return Iconv("UTF-8", "EUC-JP-MS", QByteArray(utf8));
 }
 
-// name -> bytes; bytes "-> TARGET" make a symbolic link.
+// name -> bytes; bytes "-> TARGET" make a symbolic link. Names may hold
+// bytes that are not UTF-8, which QFile would not keep.
 using Files = QMap<QString, QByteArray>;
 
 void MakeSite(const QString& root, const Files& files)
 {
     for (auto it = files.begin(); it != files.end(); ++it) {
         const QString path = root + u'/' + it.key();
-        QDir().mkpath(QFileInfo(path).path());
+        QVERIFY(platform::MakeFolders(platform::FolderOfPath(path)));
         if (it.value().startsWith("-> "))
             QVERIFY(QFile::link(QString::fromUtf8(it.value().mid(3)), path));
         else
-            QVERIFY(WriteBytes(path, it.value()));
+            QVERIFY(platform::WriteFileSafely(path, it.value()) == platform::FileError::None);
     }
 }
 
@@ -107,6 +109,29 @@ private Q_SLOTS:
                            "declare sub/.htaccess: 1: AddType \"text/html; charset=UTF-8\" .html"}
             << Files{{".htaccess", "AddDefaultCharset UTF-8\nAddCharset EUC-JP .euc\n"},
                      {"sub/.htaccess", "AddType \"text/html; charset=UTF-8\" .html\n"}};
+        QTest::newRow("PHP strings naming a code; a name a UTF-8 one")
+            << Files{{"e.php", Sjis("<?php echo \"<meta charset=\\\"Shift_JIS\\\">\"; ?>本文")},
+                     {"m.php", Sjis("<?php\nmb_internal_encoding('SJIS-win'); ?>本文")},
+                     {"u.php", Sjis("<?php mb_internal_encoding('UTF-8'); $a = 'JISX'; ?>本文")}}
+            << QStringList{} << false
+            << QStringList{"skip e.php: 1 行目でサーバ側のコードが charset=Shift_JIS を指定しています",
+                           "skip m.php: 2 行目でサーバ側のコードが文字コード SJIS-win を使っています",
+                           "convert u.php: ShiftJis -> Utf8"}
+            << Files{{"u.php", "<?php mb_internal_encoding('UTF-8'); $a = 'JISX'; ?>本文"}};
+        QTest::newRow("half-width katakana alone read as EUC too; one kanji more decides")
+            << Files{{"k.js", Sjis("s='ﾎｰﾑﾍﾟｰｼﾞ';")}, {"m.js", Sjis("s='ﾎｰﾑﾍﾟｰｼﾞ。';")}} << QStringList{} << false
+            << QStringList{"skip k.js: Euc としても ShiftJis としても読めます", "convert m.js: ShiftJis -> Utf8"}
+            << Files{{"m.js", "s='ﾎｰﾑﾍﾟｰｼﾞ。';"}};
+        // 表 in CP932 ends in the byte of a backslash.
+        QTest::newRow("a CP932 file name; one file under two names")
+            << Files{{QString::fromUtf16(u"\xDC95\\.html"), Sjis("<meta charset=Shift_JIS>表")},
+                     {"alias.html", "-> two.html"},
+                     {"two.html", Sjis("<meta charset=Shift_JIS>二")}}
+            << QStringList{} << false
+            << QStringList{"convert alias.html: ShiftJis -> Utf8", "declare alias.html: 1: <meta charset=UTF-8>",
+                           "skip two.html: alias.html と同じファイルです", "convert 表.html: ShiftJis -> Utf8",
+                           "declare 表.html: 1: <meta charset=UTF-8>"}
+            << Files{{QString::fromUtf16(u"\xDC95\\.html"), "<meta charset=UTF-8>表"}, {"two.html", "<meta charset=UTF-8>二"}};
         QTest::newRow("a link out of the site and a binary file")
             << Files{{"out.html", "-> ../outside.html"}, {"data.txt", QByteArray("ab\0cd", 5)}} << QStringList{} << false
             << QStringList{"skip data.txt: バイナリファイルです", "skip out.html: サイトの外のファイルへのリンクです"}
@@ -134,7 +159,8 @@ private Q_SLOTS:
         QVERIFY(result.failed.empty());
         for (auto it = files.begin(); it != files.end(); ++it)
             if (!it.value().startsWith("-> "))
-                QCOMPARE(ReadBytes(root + u'/' + it.key()), after.value(it.key(), it.value()));
+                QCOMPARE(platform::ReadRegularFile(root + u'/' + it.key(), 1 << 20).bytes,
+                         after.value(it.key(), it.value()));
         QCOMPARE(ReadBytes(dir.filePath("outside.html")), Sjis("<meta charset=Shift_JIS>日本"));
         // What the run wrote needs nothing more.
         QCOMPARE(PlanMigration(options).Count(MigrationFile::Action::Convert)
@@ -173,6 +199,47 @@ private Q_SLOTS:
             QCOMPARE(ReadBytes(options.backup + u'/' + name), files[name]);
         }
         QCOMPARE(ReadBytes(root + "/p4.html"), files["p4.html"]);
+    }
+
+    // The run writes in the site and the backup folder only, whichever
+    // link names them, and never through a link made since the plan.
+    void writesOnlyInTheSiteAndItsBackup_data()
+    {
+        QTest::addColumn<QString>("root");
+        QTest::addColumn<QString>("backup");  // none: a.html is made a link out after the plan
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("backup folder a link to the site") << "site" << "bklink" << true;
+        QTest::newRow("backup beside the site") << "site" << "site-backup" << false;
+        QTest::newRow("site named by a link, backup in it") << "sitelink" << "site/bak" << false;
+        QTest::newRow("a file made a link out of the site") << "site" << "" << false;
+    }
+    void writesOnlyInTheSiteAndItsBackup()
+    {
+        QFETCH(QString, root);
+        QFETCH(QString, backup);
+        QFETCH(bool, refused);
+        const bool linkedAway = backup.isEmpty();
+        QTemporaryDir dir;
+        const QByteArray page = Sjis("<meta charset=Shift_JIS>日本");
+        MakeSite(dir.path(),
+                 {{"site/a.html", page}, {"outside.html", page}, {"sitelink", "-> site"}, {"bklink", "-> site"}});
+        MigrationOptions options;
+        options.root = dir.filePath(root);
+        options.backup = backup.isEmpty() ? QString() : dir.filePath(backup);
+        const MigrationPlan plan = PlanMigration(options);
+        QCOMPARE(!plan.error.isEmpty(), refused);
+        if (refused)
+            return;
+        if (linkedAway) {
+            QVERIFY(QFile::remove(dir.filePath("site/a.html")));
+            QVERIFY(QFile::link(dir.filePath("outside.html"), dir.filePath("site/a.html")));
+        }
+        QCOMPARE(ApplyMigration(plan, options).written.size(), linkedAway ? 0 : 1);
+        QCOMPARE(ReadBytes(dir.filePath("outside.html")), page);
+        if (!backup.isEmpty()) {
+            QCOMPARE(ReadBytes(options.backup + "/a.html"), page);
+            QCOMPARE(PlanMigration(options).Lines(), QStringList());
+        }
     }
 
     // The command on the headless editor: the form, the plan where a file
