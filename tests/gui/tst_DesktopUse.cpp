@@ -768,11 +768,12 @@ private Q_SLOTS:
                                     QStringLiteral("page - Kelvopad"), QStringLiteral("windowactivate"),
                                     QStringLiteral("--sync")}),
                  0);
-        // Typing on and on, four times as long as the journal waits: the
-        // text is journaled while the typing goes on.
+        // Typing on and on, a minute, twenty times as long as the journal
+        // waits (timers lag on a loaded machine): the text is journaled
+        // while the typing goes on, and the typing ends there.
         QProcess typist;
         typist.start(QStringLiteral("xdotool"), {QStringLiteral("type"), QStringLiteral("--clearmodifiers"),
-                                                 QStringLiteral("--delay"), QStringLiteral("150"), QString(80, u'x')});
+                                                 QStringLiteral("--delay"), QStringLiteral("150"), QString(400, u'x')});
         QString journaledText;
         auto journaled = [&] {
             const QStringList files = QDir(RecoveryJournal::Folder()).entryList({QStringLiteral("*.journal")});
