@@ -56,6 +56,16 @@ bool MakeZeroDevice(const QString& path)
     return MakeCharDevice(path, 5);
 }
 
+bool GiveToOrdinaryUser(const QStringList& paths)
+{
+    if (geteuid() != 0)
+        return true;
+    for (const QString& path : paths)
+        if (::chown(QFile::encodeName(path).constData(), 65534, 65534) != 0)
+            return false;
+    return true;
+}
+
 AsOrdinaryUser::AsOrdinaryUser() : m_root(geteuid() == 0)
 {
     if (m_root)

@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -24,6 +25,11 @@ QByteArray Iconv(const char* from, const char* to, const QByteArray& in);
 // (or /dev/zero), so that no test writes into the machine's own.
 bool MakeNullDevice(const QString& path);
 bool MakeZeroDevice(const QString& path);
+
+// Makes the files the ordinary user's own (as root; otherwise they are the
+// tester's already), so that an AsOrdinaryUser scope meets them as a user
+// meets files of their own.
+bool GiveToOrdinaryUser(const QStringList& paths);
 
 class AsOrdinaryUser {
 public:

@@ -156,9 +156,7 @@ private Q_SLOTS:
             const QString folder = kind == u"read-only" ? t.Path("") : t.Path("ro");
             QVERIFY(QDir().mkpath(folder) && WriteBytes(path, "mine"));
             // The user's own file in the user's own folder.
-            if (geteuid() == 0)
-                for (const QString& own : {t.Path(""), folder, path})
-                    QCOMPARE(::chown(QFile::encodeName(own).constData(), 65534, 65534), 0);
+            QVERIFY(GiveToOrdinaryUser({t.Path(""), folder, path}));
             QCOMPARE(kind == u"read-only" ? ::chmod(QFile::encodeName(path).constData(), 0444)
                                           : ::chmod(QFile::encodeName(folder).constData(), 0555),
                      0);
