@@ -26,13 +26,6 @@ QString Msg(const char16_t* text)
     return QString::fromUtf16(text);
 }
 
-// The name a local file gets on the server: a CP932 name (kept by its
-// bytes here) as the text it reads as.
-QString ServerName(const QString& local)
-{
-    return platform::NameAsText(local).value_or(local);
-}
-
 QDateTime LocalTime(const platform::FileStamp& stamp)
 {
     return stamp.Exists() ? QDateTime::fromMSecsSinceEpoch(stamp.mtimeNs / 1000000) : QDateTime();
@@ -327,7 +320,7 @@ void CFtpWnd::Upload(const std::vector<int>& localRows)
             folderShown = true;
             continue;
         }
-        files.push_back({m_local.PathOf(obj.FullName()), ServerName(obj.FullName())});
+        files.push_back({m_local.PathOf(obj.FullName()), CNorvaneFtp::ServerName(obj.FullName())});
     }
     UploadFiles(files);
 }
@@ -343,7 +336,7 @@ void CFtpWnd::UploadPaths(const QStringList& localPaths)
             folderShown = true;
             continue;
         }
-        files.push_back({platform::AbsolutePath(path), ServerName(platform::NameOfPath(path))});
+        files.push_back({platform::AbsolutePath(path), CNorvaneFtp::ServerName(platform::NameOfPath(path))});
     }
     UploadFiles(files);
 }

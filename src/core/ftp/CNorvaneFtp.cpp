@@ -192,6 +192,11 @@ QString CNorvaneFtp::RemotePath(const QString& name) const
     return name.startsWith(u'/') ? name : JoinRemote(m_currentFolder, name);
 }
 
+QString CNorvaneFtp::ServerName(const QString& localName)
+{
+    return platform::NameAsText(localName).value_or(localName);
+}
+
 bool CNorvaneFtp::PutFile(const QString& localPath, bool ascii, qint64 offset)
 {
     if (!m_session)
@@ -199,10 +204,7 @@ bool CNorvaneFtp::PutFile(const QString& localPath, bool ascii, qint64 offset)
     const QString local = localPath.mid(localPath.lastIndexOf(u'/') + 1);
     if (local.isEmpty())
         return false;
-    // A CP932 name goes as the text it reads as; one that reads as nothing
-    // is refused by the session as a name the server cannot have.
-    const QString name = platform::NameAsText(local).value_or(local);
-    return m_session->Store(localPath, RemotePath(name), ascii, offset);
+    return m_session->Store(localPath, RemotePath(ServerName(local)), ascii, offset);
 }
 
 bool CNorvaneFtp::GetFile(const QString& name, const QString& localFolder, bool ascii, qint64 offset)

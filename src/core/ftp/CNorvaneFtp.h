@@ -54,6 +54,10 @@ public:
     // Uploads the local file into the current folder under its own name;
     // with an offset, continues the server's file of that size.
     bool PutFile(const QString& localPath, bool ascii, qint64 offset = 0);
+    // The name a local file gets on the server: a CP932 name (kept by its
+    // bytes here) as the text it reads as; one that reads as nothing stays,
+    // for the session to refuse as a name the server cannot have.
+    static QString ServerName(const QString& localName);
     // Downloads the file of the current folder (or a path from it) into the
     // local folder under its own name; with an offset, continues the piece
     // of that size an earlier download left (DownloadTarget).
