@@ -9,7 +9,6 @@
 #include "platform/FileAccess.h"
 #include "platform/FolderListing.h"
 
-#include <QFileInfo>
 
 namespace {
 
@@ -37,7 +36,7 @@ int CheckCommand(const QStringList& args, QTextStream& out, QTextStream& err)
     const SiteRoots roots(options);
     for (const QString& page : pages) {
         const QString shown = platform::DisplayPath(page);
-        const QString path = QFileInfo(page).absoluteFilePath();
+        const QString path = platform::AbsolutePath(page);
         if (!IsCheckablePage(path)) {
             err << "kelvo-tool: check: no HTML page, skipped: " << shown << '\n';
             continue;
